@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs to build, run and test,
+# only those that are missing (apt-get update runs once, when it must).
+set -euo pipefail
+
+PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev
+          xvfb xauth fonts-dejavu-core fonts-liberation2)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi

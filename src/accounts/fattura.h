@@ -1,0 +1,15 @@
+// Fattura form: for now only the boxes other parts of the program
+// read and write through it; its screen is built with its own functions.
+#pragma once
+
+#include "records/app.h"
+
+namespace ga {
+
+class fattura : public Forma {
+public:
+    static constexpr const char* kName = "fattura";
+    explicit fattura(App& app);
+};
+
+}  // namespace ga

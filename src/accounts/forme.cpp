@@ -1,0 +1,12 @@
+#include "accounts/fattura.h"
+#include "accounts/spese.h"
+#include "program/forme.h"
+
+namespace ga {
+
+void registra_forme_accounts(App& app) {
+    registra<fattura>(app);
+    registra<spese>(app);
+}
+
+}  // namespace ga

@@ -1,0 +1,15 @@
+// Periodi form: for now only the boxes other parts of the program
+// read and write through it; its screen is built with its own functions.
+#pragma once
+
+#include "records/app.h"
+
+namespace ga {
+
+class ModPeriodi : public Forma {
+public:
+    static constexpr const char* kName = "ModPeriodi";
+    explicit ModPeriodi(App& app);
+};
+
+}  // namespace ga

@@ -1,0 +1,57 @@
+#include "bookings/archivi_prenotazioni.h"
+
+#include "records/archivio.h"
+
+namespace ga {
+
+namespace {
+
+constexpr std::string_view kSep = "*";
+
+// Rows past the count are emptied at every load, so that nothing an older,
+// longer file held there is ever taken for a record.
+template <class Row>
+void svuota_oltre(Tabella<Row>& t, int n) {
+    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Row{};
+}
+
+}  // namespace
+
+void carica_note(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_note, kSep, s.note.capacita(),
+                                  [&](int i, const std::vector<std::string>& c) {
+                                      // An empty line (or a single blank) keeps its
+                                      // note number but holds no note.
+                                      const bool vuota =
+                                          c.size() == 1 && (c[0].empty() || c[0] == " ");
+                                      s.note[i] = vuota ? Campi<3>{}
+                                                        : Campi<3>{campo_di(c, 0), campo_di(c, 1),
+                                                                   campo_di(c, 2)};
+                                  });
+    svuota_oltre(s.note, n);
+    app.imposta_conta("prenotazione", "Text23", n);
+}
+
+void carica_saldi(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_saldi, kSep, s.movimenti.capacita(),
+                                  [&](int i, const std::vector<std::string>& c) {
+                                      RigaMovimento m;
+                                      // An empty line keeps its movement number and
+                                      // holds no movement.
+                                      if (!(c.size() == 1 && c[0].empty())) {
+                                          // A date that cannot be read is kept as the
+                                          // zero date, with the movement.
+                                          m.data = plat::Date::parse_or_zero(c[0]);
+                                          for (std::size_t j = 1; j < m.campo.size(); ++j)
+                                              m.campo[j] = campo_di(c, j);
+                                      }
+                                      s.movimenti[i] = m;
+                                  });
+    svuota_oltre(s.movimenti, n);
+    app.imposta_conta("prenotazione", "Text26", n);
+    app.imposta_conta("spese", "Text2", n);
+}
+
+}  // namespace ga

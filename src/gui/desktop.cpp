@@ -1,0 +1,859 @@
+#include "gui/desktop.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <tuple>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTimer>
+
+#include "gui/convert.h"
+#include "gui/widgets.h"
+#include "platform/control.h"
+#include "platform/form.h"
+
+namespace gui {
+
+using plat::Kind;
+
+namespace {
+
+// How long after we asked for a window to be activated the activations of
+// other windows are taken as the window system catching up.
+constexpr int kActivationGraceMs = 500;
+
+// The forms were laid out for an 8-point sans-serif font; Liberation Sans
+// (what "Arial" resolves to) keeps their captions inside their boxes.
+QFont form_font() {
+    QFont f(QStringLiteral("Arial"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSize(8);
+    return f;
+}
+
+// Labels, pictures and lines are painted on the form beneath the other
+// controls, whatever their order.
+bool painted_on_form(Kind k) { return k == Kind::Label || k == Kind::Image || k == Kind::Line; }
+
+QString object_name(const plat::Control& c) {
+    QString n = qt_text(c.name());
+    if (c.index() >= 0) n += QStringLiteral("(%1)").arg(c.index());
+    return n;
+}
+
+// A folder list's path after choosing a line: ".." goes up one folder.
+std::string folder_after(const std::string& path, const std::string& item) {
+    std::string base = path;
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    if (item == "..") {
+        std::string parent = std::filesystem::path(base).parent_path().string();
+        return parent.empty() ? base : parent;
+    }
+    return (std::filesystem::path(base) / item).string();
+}
+
+bool has_up_line(const plat::ControlState& st) {
+    return !st.path.empty() && st.path.find_first_not_of('/') != std::string::npos;
+}
+
+// Puts a text into a line edit, leaving the cursor where the user had it.
+void set_line_text(QLineEdit* e, const QString& t) {
+    if (e->text() == t) return;
+    const int pos = e->cursorPosition();
+    e->setText(t);
+    e->setCursorPosition(std::min(pos, static_cast<int>(t.size())));
+}
+
+void set_list_items(QListWidget* list, const QStringList& items) {
+    bool same = list->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i) same = list->item(i)->text() == items[i];
+    if (same) return;
+    list->clear();
+    list->addItems(items);
+}
+
+void set_combo_items(QComboBox* box, const std::vector<std::string>& items) {
+    bool same = box->count() == static_cast<int>(items.size());
+    for (int i = 0; same && i < box->count(); ++i) same = box->itemText(i) == qt_text(items[i]);
+    if (same) return;
+    box->clear();
+    for (const auto& item : items) box->addItem(qt_text(item));
+}
+
+Qt::Alignment horizontal(int alignment) {
+    switch (alignment) {
+        case 1: return Qt::AlignRight;
+        case 2: return Qt::AlignHCenter;
+        default: return Qt::AlignLeft;
+    }
+}
+
+// The Qt key that types a character code, for a key the program changed.
+int qt_key_for(int code) {
+    switch (code) {
+        case 8: return Qt::Key_Backspace;
+        case 13: return Qt::Key_Return;
+        case 27: return Qt::Key_Escape;
+        default: return Qt::Key_unknown;
+    }
+}
+
+struct Flag {
+    explicit Flag(bool& b) : b_(b), old_(b) { b_ = true; }
+    ~Flag() { b_ = old_; }
+    bool& b_;
+    bool old_;
+};
+
+}  // namespace
+
+// --- the views ---------------------------------------------------------------
+
+struct Desktop::ControlView {
+    plat::Control* control = nullptr;
+    FormView* form = nullptr;
+    QWidget* widget = nullptr;    // owned by its window
+    QTimer* timer = nullptr;      // timer controls; owned by the desktop
+    std::uint64_t seen = 0;       // revision shown; 0 = show again
+    // What was applied last, so that an unchanged property is left alone.
+    std::optional<std::tuple<bool, int, bool, bool>> font;
+    std::optional<std::pair<long, long>> colors;
+    std::optional<std::pair<std::string, bool>> picture;
+    bool up_line = false;         // a folder list's ".." line
+    int max_length = 0;
+};
+
+struct Desktop::FormView {
+    plat::Form* form = nullptr;
+    std::unique_ptr<QWidget> window;
+    std::vector<std::unique_ptr<ControlView>> controls;
+    std::uint64_t seen = 0;
+    bool placed = false;
+};
+
+// --- life ------------------------------------------------------------------------
+
+Desktop::Desktop(plat::Runtime& runtime, QObject* parent) : QObject(parent), rt_(runtime) {
+    rt_.set_observer(this);
+    sync();
+}
+
+Desktop::~Desktop() {
+    closing_ = true;
+    rt_.set_observer(nullptr);
+    // The windows go first, while the maps their events would look into are
+    // still whole (closing_ keeps those events from reaching the runtime).
+    for (auto& fv : forms_) fv->window.reset();
+}
+
+Desktop::FormView& Desktop::view_of(plat::Form& form) {
+    if (auto it = form_views_.find(&form); it != form_views_.end()) return *it->second;
+    auto fv = std::make_unique<FormView>();
+    fv->form = &form;
+    for (plat::Control* c : form.controls()) {
+        auto cv = std::make_unique<ControlView>();
+        cv->control = c;
+        cv->form = fv.get();
+        if (c->kind() == Kind::Timer) {
+            // Timers run while their form is loaded, shown or not: they
+            // belong to the form, not to its window.
+            cv->timer = new QTimer(this);
+            ControlView* raw = cv.get();
+            connect(cv->timer, &QTimer::timeout, this, [this, raw] { ticked(*raw); });
+        }
+        control_views_[c] = cv.get();
+        fv->controls.push_back(std::move(cv));
+    }
+    FormView& ref = *fv;
+    form_views_[&form] = fv.get();
+    forms_.push_back(std::move(fv));
+    return ref;
+}
+
+QWidget* Desktop::window(const plat::Form& form) const {
+    auto it = form_views_.find(&form);
+    return it == form_views_.end() ? nullptr : it->second->window.get();
+}
+
+QWidget* Desktop::widget(const plat::Control& control) const {
+    auto it = control_views_.find(&control);
+    return it == control_views_.end() ? nullptr : it->second->widget;
+}
+
+QTimer* Desktop::timer(const plat::Control& control) const {
+    auto it = control_views_.find(&control);
+    return it == control_views_.end() ? nullptr : it->second->timer;
+}
+
+// --- runtime -> windows -------------------------------------------------------
+
+void Desktop::sync() {
+    if (closing_ || ended_ || syncing_) return;
+    bool any_loaded = false;
+    {
+        Flag guard(syncing_);
+        for (plat::Form* form : rt_.forms()) {
+            update_form(view_of(*form));
+            any_loaded = any_loaded || form->is_loaded();
+        }
+        follow_active_form();
+        apply_focus_request();
+    }
+    ever_loaded_ = ever_loaded_ || any_loaded;
+    if (ever_loaded_ && !any_loaded) queue_finish_check();
+}
+
+void Desktop::update_form(FormView& fv) {
+    plat::Form& f = *fv.form;
+    const bool shown = f.is_visible();
+    if (shown && !fv.window) build_window(fv);
+    for (auto& cv : fv.controls)
+        if (cv->timer) update_timer(*cv);
+    if (!fv.window) return;
+
+    for (auto& cv : fv.controls)
+        if (cv->widget && cv->seen != cv->control->revision()) update_control(*cv);
+
+    QWidget* w = fv.window.get();
+    if (fv.seen != f.revision()) {
+        // Caption and size are read only from a loaded form: reading them
+        // from one that is not loaded would load it.
+        if (f.is_loaded()) {
+            w->setWindowTitle(qt_text(f.caption()));
+            w->setFixedSize(pixels(f.width()), pixels(f.height()));
+        }
+        fv.seen = f.revision();
+    }
+    w->setEnabled(f.is_enabled());
+    if (shown && !w->isVisible()) {
+        if (!fv.placed) {
+            fv.placed = true;
+            const int left = f.left(), top = f.top();
+            if (left != 0 || top != 0) {
+                w->move(pixels(left), pixels(top));
+            } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+                QRect r = w->frameGeometry();
+                r.moveCenter(screen->availableGeometry().center());
+                w->move(r.topLeft());
+            }
+        }
+        w->show();
+    } else if (!shown && w->isVisible()) {
+        w->hide();
+    }
+}
+
+void Desktop::build_window(FormView& fv) {
+    auto w = std::make_unique<QWidget>(nullptr, Qt::Window);
+    w->setObjectName(qt_text(fv.form->name()));
+    w->setFont(form_font());
+    w->installEventFilter(this);
+    window_views_[w.get()] = &fv;
+
+    for (auto& cv : fv.controls) make_widget(*cv, w.get());
+    // A control in a frame lives inside the frame's widget, at its position
+    // relative to the frame.
+    for (auto& cv : fv.controls) {
+        plat::Control* frame = cv->control->container();
+        if (!cv->widget || !frame || frame == cv->control) continue;
+        auto it = control_views_.find(frame);
+        if (it != control_views_.end() && it->second->widget)
+            cv->widget->setParent(it->second->widget);
+    }
+    for (auto it = fv.controls.rbegin(); it != fv.controls.rend(); ++it)
+        if ((*it)->widget && painted_on_form((*it)->control->kind())) (*it)->widget->lower();
+    for (auto& cv : fv.controls) cv->seen = 0;
+    fv.window = std::move(w);
+}
+
+void Desktop::make_widget(ControlView& cv, QWidget* parent) {
+    plat::Control& c = *cv.control;
+    ControlView* v = &cv;
+    QWidget* w = nullptr;
+    bool watch = true;   // focus and keys reach the runtime
+    switch (c.kind()) {
+        case Kind::TextBox:
+            if (c.state().multiline) {
+                auto* e = new QPlainTextEdit(parent);
+                e->setTabChangesFocus(true);
+                connect(e, &QPlainTextEdit::textChanged, this,
+                        [this, v, e] { typed(*v, program_lines(e->toPlainText())); });
+                w = e;
+            } else {
+                auto* e = new QLineEdit(parent);
+                connect(e, &QLineEdit::textEdited, this,
+                        [this, v](const QString& t) { typed(*v, std_text(t)); });
+                w = e;
+            }
+            break;
+        case Kind::Label: {
+            auto* l = new ClickLabel(parent);
+            l->setTextFormat(Qt::PlainText);
+            l->setWordWrap(true);
+            l->on_click = [this, v] { clicked(*v); };
+            l->on_double_click = [this, v] { double_clicked(*v); };
+            w = l;
+            watch = false;
+            break;
+        }
+        case Kind::CommandButton: {
+            auto* b = new QPushButton(parent);
+            b->setAutoDefault(false);
+            connect(b, &QPushButton::clicked, this, [this, v] { clicked(*v); });
+            w = b;
+            break;
+        }
+        case Kind::CheckBox: {
+            auto* b = new ProgramCheckBox(parent);
+            connect(b, &QCheckBox::clicked, this, [this, v] { clicked(*v); });
+            w = b;
+            break;
+        }
+        case Kind::OptionButton: {
+            auto* b = new ProgramRadioButton(parent);
+            connect(b, &QRadioButton::clicked, this, [this, v] { clicked(*v); });
+            w = b;
+            break;
+        }
+        case Kind::ListBox:
+        case Kind::FileList:
+        case Kind::DirList: {
+            auto* l = new QListWidget(parent);
+            l->setSelectionMode(QAbstractItemView::SingleSelection);
+            connect(l, &QListWidget::currentRowChanged, this, [this, v](int row) { picked(*v, row); });
+            connect(l, &QListWidget::itemDoubleClicked, this,
+                    [this, v, l](QListWidgetItem* item) { row_double_clicked(*v, l->row(item)); });
+            w = l;
+            break;
+        }
+        case Kind::ComboBox: {
+            auto* b = new QComboBox(parent);
+            b->setEditable(true);
+            // The list and the text are the program's: Qt neither adds what
+            // is typed to the list nor completes it.
+            b->setInsertPolicy(QComboBox::NoInsert);
+            b->setCompleter(nullptr);
+            connect(b->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, v](const QString& t) { typed(*v, std_text(t)); });
+            connect(b, &QComboBox::activated, this, [this, v](int row) { picked(*v, row); });
+            w = b;
+            break;
+        }
+        case Kind::DriveList: {
+            auto* b = new QComboBox(parent);
+            connect(b, &QComboBox::activated, this, [this, v](int row) { drive_chosen(*v, row); });
+            w = b;
+            break;
+        }
+        case Kind::Frame: {
+            auto* f = new ClickFrame(parent);
+            f->on_click = [this, v] { clicked(*v); };
+            w = f;
+            watch = false;
+            break;
+        }
+        case Kind::Image: {
+            auto* l = new ClickLabel(parent);
+            l->on_click = [this, v] { clicked(*v); };
+            w = l;
+            watch = false;
+            break;
+        }
+        case Kind::Line:
+            w = new LineWidget(parent);
+            watch = false;
+            break;
+        case Kind::HScrollBar: {
+            auto* s = new QScrollBar(Qt::Horizontal, parent);
+            connect(s, &QScrollBar::valueChanged, this, [this, v](int value) { scrolled(*v, value); });
+            w = s;
+            break;
+        }
+        case Kind::DatePicker: {
+            auto* d = new QDateEdit(parent);
+            d->setCalendarPopup(true);
+            d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+            d->setMinimumDate(no_date_shown());
+            d->setSpecialValueText(QStringLiteral(" "));   // the zero date shows blank
+            // A date typed is passed on when complete (Enter or leaving the
+            // box), not at every digit.
+            d->setKeyboardTracking(false);
+            connect(d, &QDateEdit::dateChanged, this, [this, v] { date_chosen(*v); });
+            // The calendar of a box with no date opens on this month, not on
+            // the month of the blank date.
+            d->calendarWidget()->installEventFilter(this);
+            calendar_views_[d->calendarWidget()] = &cv;
+            w = d;
+            break;
+        }
+        case Kind::Timer:
+            return;
+    }
+    w->setObjectName(object_name(c));
+    widget_views_[w] = &cv;
+    if (watch) w->installEventFilter(this);
+    cv.widget = w;
+}
+
+void Desktop::update_control(ControlView& cv) {
+    plat::Control& c = *cv.control;
+    const plat::ControlState& st = c.state();
+    cv.seen = c.revision();
+    QWidget* w = cv.widget;
+    const QSignalBlocker block(w);
+    switch (c.kind()) {
+        case Kind::TextBox:
+            if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
+                e->setReadOnly(st.locked);
+                const QString t = display_lines(st.text);
+                if (e->toPlainText() != t) {
+                    const int pos = e->textCursor().position();
+                    e->setPlainText(t);
+                    QTextCursor cursor = e->textCursor();
+                    cursor.setPosition(std::min(pos, static_cast<int>(t.size())));
+                    e->setTextCursor(cursor);
+                }
+            } else if (auto* l = qobject_cast<QLineEdit*>(w)) {
+                const QString t = qt_text(st.text);
+                const int pos = l->cursorPosition();
+                l->setReadOnly(st.locked);
+                l->setEchoMode(st.password_char.empty() ? QLineEdit::Normal : QLineEdit::Password);
+                // A text the program set longer than the limit is kept whole.
+                // (Qt re-sets the text on every limit change, losing the
+                // cursor, so the limit is touched only when it must change.)
+                int limit = st.max_length > 0 ? st.max_length : 32767;
+                limit = std::max(limit, static_cast<int>(t.size()));
+                if (l->maxLength() != limit && (limit > l->maxLength() || cv.max_length != st.max_length))
+                    l->setMaxLength(limit);
+                cv.max_length = st.max_length;
+                l->setAlignment(horizontal(st.alignment) | Qt::AlignVCenter);
+                if (l->text() != t) l->setText(t);
+                if (l->cursorPosition() != pos) l->setCursorPosition(std::min(pos, static_cast<int>(t.size())));
+            }
+            break;
+        case Kind::Label: {
+            auto* l = static_cast<QLabel*>(w);
+            if (l->text() != qt_text(st.text)) l->setText(qt_text(st.text));
+            l->setAlignment(horizontal(st.alignment) | Qt::AlignTop);
+            break;
+        }
+        case Kind::CommandButton:
+        case Kind::Frame: {
+            const QString t = qt_text(st.text);
+            if (auto* b = qobject_cast<QPushButton*>(w); b && b->text() != t) b->setText(t);
+            if (auto* g = qobject_cast<QGroupBox*>(w); g && g->title() != t) g->setTitle(t);
+            break;
+        }
+        case Kind::CheckBox: {
+            auto* b = static_cast<QCheckBox*>(w);
+            b->setText(qt_text(st.text));
+            b->setTristate(st.value == 2);
+            b->setCheckState(st.value == 1   ? Qt::Checked
+                             : st.value == 2 ? Qt::PartiallyChecked
+                                             : Qt::Unchecked);
+            break;
+        }
+        case Kind::OptionButton: {
+            auto* b = static_cast<QRadioButton*>(w);
+            b->setText(qt_text(st.text));
+            b->setChecked(st.value != 0);
+            break;
+        }
+        case Kind::ListBox:
+        case Kind::FileList: {
+            auto* l = static_cast<QListWidget*>(w);
+            QStringList items;
+            for (const auto& item : st.items) items << qt_text(item);
+            set_list_items(l, items);
+            if (l->currentRow() != st.list_index) l->setCurrentRow(st.list_index);
+            break;
+        }
+        case Kind::DirList: {
+            auto* l = static_cast<QListWidget*>(w);
+            cv.up_line = has_up_line(st);
+            QStringList items;
+            if (cv.up_line) items << QStringLiteral("..");
+            for (const auto& item : st.items) items << qt_text(item);
+            set_list_items(l, items);
+            const int row = st.list_index >= 0 ? st.list_index + (cv.up_line ? 1 : 0) : -1;
+            if (l->currentRow() != row) l->setCurrentRow(row);
+            break;
+        }
+        case Kind::ComboBox: {
+            auto* b = static_cast<QComboBox*>(w);
+            const QSignalBlocker block_edit(b->lineEdit());
+            set_combo_items(b, st.items);
+            if (b->currentIndex() != st.list_index) b->setCurrentIndex(st.list_index);
+            b->lineEdit()->setReadOnly(st.locked);
+            set_line_text(b->lineEdit(), qt_text(st.text));
+            break;
+        }
+        case Kind::DriveList: {
+            auto* b = static_cast<QComboBox*>(w);
+            set_combo_items(b, st.items);
+            int row = st.list_index;
+            for (int i = 0; row < 0 && i < static_cast<int>(st.items.size()); ++i)
+                if (st.items[i] == st.path) row = i;
+            if (b->currentIndex() != row) b->setCurrentIndex(row);
+            break;
+        }
+        case Kind::Image: {
+            auto* l = static_cast<QLabel*>(w);
+            const std::pair<std::string, bool> pic{st.picture, st.stretch};
+            if (cv.picture != pic) {
+                cv.picture = pic;
+                QPixmap pixmap;
+                // A missing or unreadable picture shows nothing.
+                if (!st.picture.empty() && pixmap.load(qt_text(st.picture))) l->setPixmap(pixmap);
+                else l->clear();
+                l->setScaledContents(st.stretch);
+            }
+            const QPixmap pm = l->pixmap();
+            if (st.stretch || pm.isNull())
+                l->setGeometry(pixel_rect(st.left, st.top, st.width, st.height));
+            else
+                l->setGeometry(QRect(QPoint(pixels(st.left), pixels(st.top)), pm.size()));
+            break;
+        }
+        case Kind::Line: {
+            auto* l = static_cast<LineWidget*>(w);
+            const QPoint a(pixels(st.x1), pixels(st.y1)), b(pixels(st.x2), pixels(st.y2));
+            const QRect box(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(a.x() - b.x()) + 1,
+                            std::abs(a.y() - b.y()) + 1);
+            l->setGeometry(box);
+            l->set_line(a - box.topLeft(), b - box.topLeft(), qt_color(st.fore_color).value_or(Qt::black));
+            break;
+        }
+        case Kind::HScrollBar: {
+            auto* s = static_cast<QScrollBar*>(w);
+            s->setRange(std::min(st.min, st.max), std::max(st.min, st.max));
+            s->setInvertedAppearance(st.min > st.max);
+            s->setSingleStep(st.small_change);
+            s->setPageStep(st.large_change);
+            s->setValue(st.value);
+            break;
+        }
+        case Kind::DatePicker: {
+            auto* d = static_cast<QDateEdit*>(w);
+            const QDate shown = qt_date(st.date);
+            if (d->date() != shown) d->setDate(shown);
+            break;
+        }
+        case Kind::Timer:
+            break;
+    }
+    update_common(cv);
+}
+
+void Desktop::update_common(ControlView& cv) {
+    const plat::ControlState& st = cv.control->state();
+    QWidget* w = cv.widget;
+    const Kind k = cv.control->kind();
+    if (k != Kind::Line && k != Kind::Image)
+        w->setGeometry(pixel_rect(st.left, st.top, st.width, st.height));
+    w->setHidden(!st.visible);
+    w->setEnabled(st.enabled);
+    const QString tip = qt_text(st.tooltip);
+    if (w->toolTip() != tip) w->setToolTip(tip);
+
+    const std::tuple<bool, int, bool, bool> font{st.fixed_pitch, st.font_size, st.bold, st.underline};
+    if (cv.font != font) {
+        cv.font = font;
+        QFont f = form_font();
+        if (st.fixed_pitch) {
+            f.setFamily(QStringLiteral("Courier New"));
+            f.setStyleHint(QFont::TypeWriter);
+        }
+        if (st.font_size > 0) f.setPointSize(st.font_size);
+        f.setBold(st.bold);
+        f.setUnderline(st.underline);
+        w->setFont(f);
+    }
+
+    const std::pair<long, long> colors{st.back_color, st.fore_color};
+    if (k != Kind::Line && (cv.colors ? *cv.colors != colors : colors != std::pair<long, long>{-1, -1})) {
+        cv.colors = colors;
+        QPalette::ColorRole back = QPalette::Window, fore = QPalette::WindowText;
+        switch (k) {
+            case Kind::TextBox:
+            case Kind::ListBox:
+            case Kind::ComboBox:
+            case Kind::DirList:
+            case Kind::FileList:
+            case Kind::DatePicker:
+                back = QPalette::Base;
+                fore = QPalette::Text;
+                break;
+            case Kind::CommandButton:
+                back = QPalette::Button;
+                fore = QPalette::ButtonText;
+                break;
+            default:
+                break;
+        }
+        const QPalette standard = QApplication::palette(w);
+        QPalette pal = w->palette();
+        const auto b = qt_color(st.back_color);
+        const auto f = qt_color(st.fore_color);
+        // The back colour holds in every state; a disabled control's text
+        // stays greyed.
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            pal.setColor(group, back, b.value_or(standard.color(group, back)));
+        for (auto group : {QPalette::Active, QPalette::Inactive})
+            pal.setColor(group, fore, f.value_or(standard.color(group, fore)));
+        w->setPalette(pal);
+        if (back == QPalette::Window) w->setAutoFillBackground(b.has_value());
+    }
+}
+
+void Desktop::update_timer(ControlView& cv) {
+    const plat::ControlState& st = cv.control->state();
+    const bool run = cv.form->form->is_loaded() && st.enabled && st.interval > 0;
+    if (!run) {
+        if (cv.timer->isActive()) cv.timer->stop();
+    } else if (!cv.timer->isActive() || cv.timer->interval() != st.interval) {
+        cv.timer->start(st.interval);
+    }
+}
+
+void Desktop::follow_active_form() {
+    const plat::Form* active = rt_.active_form();
+    if (active == last_active_) return;
+    last_active_ = active;
+    if (!active) return;
+    FormView* fv = form_views_.count(active) ? form_views_.at(active) : nullptr;
+    if (!fv || !fv->window || !fv->window->isVisible()) return;
+    if (QApplication::activeWindow() == fv->window.get()) return;
+    fv->window->raise();
+    fv->window->activateWindow();
+    pending_activation_ = fv;
+    pending_since_.start();
+}
+
+void Desktop::apply_focus_request() {
+    plat::Control* c = rt_.focus_request();
+    if (!c) return;
+    auto it = control_views_.find(c);
+    if (it == control_views_.end() || !it->second->widget) return;
+    // Inside the sync: the program moving the focus is not the user leaving
+    // a box, so no LostFocus or GotFocus comes of it.
+    it->second->widget->setFocus(Qt::OtherFocusReason);
+    rt_.clear_focus_request();
+}
+
+void Desktop::queue_finish_check() {
+    if (finish_check_queued_) return;
+    finish_check_queued_ = true;
+    // Checked again from the event loop: a form unloaded and another loaded
+    // in the same event leave the program running.
+    QTimer::singleShot(0, this, [this] {
+        finish_check_queued_ = false;
+        if (ended_ || closing_ || QApplication::activeModalWidget()) return;
+        for (plat::Form* f : rt_.forms())
+            if (f->is_loaded()) return;
+        emit finished();
+    });
+}
+
+void Desktop::program_ended() {
+    if (ended_ || closing_) return;
+    {
+        Flag guard(syncing_);
+        for (auto& fv : forms_) {
+            for (auto& cv : fv->controls)
+                if (cv->timer) cv->timer->stop();
+            if (fv->window) fv->window->hide();
+        }
+    }
+    ended_ = true;
+    emit finished();
+}
+
+// --- windows -> runtime -------------------------------------------------------
+
+bool Desktop::quiet() const {
+    return closing_ || ended_ || syncing_ || busy_ > 0 || QApplication::activeModalWidget() != nullptr;
+}
+
+template <class Action>
+void Desktop::deliver(ControlView* cv, Action&& action) {
+    if (quiet()) return;
+    // The runtime may refuse the event (a disabled form, a locked box): the
+    // control is shown again from the runtime's state either way.
+    if (cv) cv->seen = 0;
+    ++busy_;
+    struct Done {
+        int& n;
+        ~Done() { --n; }
+    } done{busy_};
+    action();
+}
+
+void Desktop::typed(ControlView& cv, const std::string& text) {
+    deliver(&cv, [&] { rt_.type(*cv.control, text); });
+}
+
+void Desktop::clicked(ControlView& cv) {
+    deliver(&cv, [&] { rt_.click(*cv.control); });
+}
+
+void Desktop::double_clicked(ControlView& cv) {
+    deliver(&cv, [&] { rt_.double_click_only(*cv.control); });
+}
+
+void Desktop::picked(ControlView& cv, int row) {
+    if (cv.control->kind() == Kind::DirList && cv.up_line) --row;   // ".." picks no folder
+    if (row < -1) return;
+    if (row < 0 && cv.control->kind() != Kind::DirList) return;
+    deliver(&cv, [&] { rt_.pick(*cv.control, row); });
+}
+
+void Desktop::row_double_clicked(ControlView& cv, int row) {
+    if (row < 0) return;
+    if (cv.control->kind() != Kind::DirList) {
+        deliver(&cv, [&] { rt_.double_click_only(*cv.control); });
+        return;
+    }
+    const plat::ControlState& st = cv.control->state();
+    std::string item;
+    if (cv.up_line && row == 0) {
+        item = "..";
+    } else {
+        const int i = row - (cv.up_line ? 1 : 0);
+        if (i < 0 || i >= static_cast<int>(st.items.size())) return;
+        item = st.items[static_cast<std::size_t>(i)];
+    }
+    const std::string path = folder_after(st.path, item);
+    deliver(&cv, [&] { rt_.navigate(*cv.control, path); });
+}
+
+void Desktop::drive_chosen(ControlView& cv, int row) {
+    const plat::ControlState& st = cv.control->state();
+    if (row < 0 || row >= static_cast<int>(st.items.size())) return;
+    const std::string drive = st.items[static_cast<std::size_t>(row)];
+    deliver(&cv, [&] { rt_.navigate(*cv.control, drive); });
+}
+
+void Desktop::date_chosen(ControlView& cv) {
+    const plat::Date d = program_date(static_cast<QDateEdit*>(cv.widget)->date());
+    deliver(&cv, [&] { rt_.pick_date(*cv.control, d); });
+}
+
+void Desktop::scrolled(ControlView& cv, int value) {
+    deliver(&cv, [&] { rt_.scroll(*cv.control, value); });
+}
+
+void Desktop::ticked(ControlView& cv) {
+    // A tick that falls while a message box is open or an event is being
+    // handled is skipped; the next one comes at the next interval.
+    deliver(nullptr, [&] { rt_.tick(*cv.control); });
+}
+
+bool Desktop::eventFilter(QObject* watched, QEvent* event) {
+    if (closing_) return false;
+    if (auto it = window_views_.find(watched); it != window_views_.end())
+        return window_event(*it->second, event);
+    if (auto it = widget_views_.find(watched); it != widget_views_.end())
+        return control_event(*it->second, event);
+    if (auto it = calendar_views_.find(watched); it != calendar_views_.end()) {
+        if (event->type() == QEvent::Show && it->second->control->state().date.is_zero()) {
+            const plat::Date today = rt_.today();
+            if (!today.is_zero())
+                static_cast<QCalendarWidget*>(watched)->setCurrentPage(today.year(), today.month());
+        }
+    }
+    return false;
+}
+
+bool Desktop::window_event(FormView& fv, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Close:
+            // The form decides: it may unload, hide, or refuse.
+            event->ignore();
+            deliver(nullptr, [&] { rt_.close(*fv.form); });
+            return true;
+        case QEvent::WindowActivate:
+            window_activated(fv);
+            return false;
+        default:
+            return false;
+    }
+}
+
+void Desktop::window_activated(FormView& fv) {
+    if (quiet()) return;
+    if (pending_activation_) {
+        if (pending_activation_ != &fv && pending_since_.elapsed() < kActivationGraceMs) return;
+        pending_activation_ = nullptr;
+    }
+    // Already the active form (a message box closing gives the window back):
+    // nothing to run.
+    if (rt_.active_form() == fv.form) return;
+    deliver(nullptr, [&] { rt_.activate(*fv.form); });
+}
+
+bool Desktop::control_event(ControlView& cv, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            // Another window (a message box, a pop-up list or calendar)
+            // taking the focus for a while is not leaving the box.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+            if (event->type() == QEvent::FocusIn) {
+                deliver(nullptr, [&] { rt_.enter(*cv.control); });
+                return false;
+            }
+            // A date typed into a picker is its change, which comes before
+            // the focus leaving it.
+            if (auto* date = qobject_cast<QDateEdit*>(cv.widget)) date->interpretText();
+            // Synchronously, before the click that took the focus away.
+            deliver(nullptr, [&] { rt_.leave(*cv.control); });
+            return false;
+        }
+        case QEvent::KeyPress:
+            return key_event(cv, static_cast<QKeyEvent*>(event));
+        default:
+            return false;
+    }
+}
+
+bool Desktop::key_event(ControlView& cv, QKeyEvent* event) {
+    const Kind k = cv.control->kind();
+    if (forwarding_key_ || (k != Kind::TextBox && k != Kind::ComboBox)) return false;
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) return false;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
+    const int code = key_code(event->text());
+    if (code == 0 || quiet()) return false;
+    int key = code;
+    deliver(&cv, [&] { rt_.key_press(*cv.control, key); });
+    if (closing_ || ended_) return true;
+    if (key == code) return false;   // the box types the key as it came
+    if (key == 0) return true;       // dropped
+    const QString text = key_text(key);
+    if (text.isEmpty()) return true;
+    // The changed key is typed instead of the one pressed.
+    QKeyEvent changed(QEvent::KeyPress, qt_key_for(key), Qt::NoModifier, text, event->isAutoRepeat());
+    Flag guard(forwarding_key_);
+    QCoreApplication::sendEvent(cv.widget, &changed);
+    return true;
+}
+
+}  // namespace gui

@@ -1,0 +1,34 @@
+// The desktop services shown with Qt: modal message boxes.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include "platform/services.h"
+
+namespace gui {
+
+// --- the message box, part by part (tests check these without a dialog) ---
+
+// The box's text: the program's "\r" and "\r\n" become line breaks.
+QString message_text(const plat::MessageBox& box);
+QMessageBox::StandardButtons standard_buttons(plat::Buttons buttons);
+QMessageBox::StandardButton default_button(plat::Buttons buttons);
+// What Escape or the window's close button give: Cancel where the box has
+// it, else No for Yes/No, else OK.
+QMessageBox::StandardButton escape_button(plat::Buttons buttons);
+QMessageBox::Icon message_icon(plat::Icon icon);
+// The program's answer for the button pressed; a button that is not one of
+// the box's (nothing pressed) counts as the escape button.
+plat::Answer answer_for(QMessageBox::StandardButton pressed, plat::Buttons buttons);
+
+// Fills a message box for the program's box, ready to exec().
+void prepare(QMessageBox& dialog, const plat::MessageBox& box);
+
+// Shows each box modally over the active window.
+class QtMessages final : public plat::MessageService {
+public:
+    plat::Answer show(const plat::MessageBox& box) override;
+};
+
+}  // namespace gui

@@ -1,0 +1,39 @@
+// The number readings and writings of the program. Each way of reading a
+// number out of a text lives here once; callers name the one they need.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace plat {
+
+// Leading-number reading: blanks skipped, an optional sign, then digits
+// with "." as the decimal point, stopping at the first other character.
+// "", "ND" and "CANC" give 0; "0012" gives 12; "1.500,00" gives 1.5.
+double leading_number(std::string_view s);
+// The same, truncated toward zero to a whole number (record indexes, counts).
+long leading_int(std::string_view s);
+
+// Italian reading: "." between thousands ignored wherever it stands, ","
+// before the decimals. "1.500,00" and "1500" give 1500, "12,5" gives 12.5,
+// "12.50" gives 1250. "", "ND" and "abc" have no reading.
+std::optional<double> italian_number(std::string_view s);
+// The Italian reading, or 0 when the text has none.
+double italian_or_zero(std::string_view s);
+
+// Whole-unit reading: every "." removed, then the leading-number reading
+// ("1.320,50" gives 1320).
+double whole_units(std::string_view s);
+
+// Short number text, the Italian way: 151.5 gives "151,5", 495 gives "495".
+std::string short_number(double v);
+
+// The "##,##0.00" pattern, rounding half away from zero:
+// 1500 gives "1.500,00", 0.5 gives "0,50", -1234.5 gives "-1.234,50".
+std::string format_amount(double v);
+// A text with an Italian reading in the pattern above; a text without a
+// reading is returned as it is ("ND" stays "ND").
+std::string format_amount(std::string_view text);
+
+}  // namespace plat

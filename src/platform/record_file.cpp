@@ -1,0 +1,232 @@
+#include "platform/record_file.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstddef>
+#include <filesystem>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace plat {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Windows-1252 0x80..0x9F; the five bytes the code page leaves undefined
+// keep their Latin-1 value (U+0081 ...), so every byte survives a round trip.
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void append_utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The Windows-1252 byte of a character, or '?' when the code page lacks it.
+char to_cp1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (int k = 0; k < 32; ++k)
+        if (kHigh[k] == c) return static_cast<char>(0x80 + k);
+    return '?';
+}
+
+// Decodes one well-formed UTF-8 character at i; size 0 when the bytes there
+// are not one (stray continuation byte, overlong form, surrogate, truncated).
+struct Decoded {
+    char32_t code;
+    std::size_t size;
+};
+
+Decoded decode(std::string_view s, std::size_t i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80) return {b0, 1};
+    std::size_t size = 0;
+    char32_t code = 0;
+    char32_t min = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) { size = 2; code = b0 & 0x1F; min = 0x80; }
+    else if (b0 >= 0xE0 && b0 <= 0xEF) { size = 3; code = b0 & 0x0F; min = 0x800; }
+    else if (b0 >= 0xF0 && b0 <= 0xF4) { size = 4; code = b0 & 0x07; min = 0x10000; }
+    else return {0, 0};
+    if (i + size > s.size()) return {0, 0};
+    for (std::size_t k = 1; k < size; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) return {0, 0};
+        code = (code << 6) | (b & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {0, 0};
+    return {code, size};
+}
+
+bool write_all(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool close_checked(int fd) {
+    // After a failed close the descriptor is gone all the same: no retry.
+    return ::close(fd) == 0;
+}
+
+int open_retry(const char* path, int flags, mode_t mode = 0) {
+    int fd;
+    do {
+        fd = ::open(path, flags | O_CLOEXEC, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+std::string temp_name_for(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    return path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
+}  // namespace
+
+std::string cp1252_to_utf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) out += ch;
+        else if (b < 0xA0) append_utf8(out, kHigh[b - 0x80]);
+        else append_utf8(out, b);
+    }
+    return out;
+}
+
+std::string utf8_to_cp1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const Decoded d = decode(text, i);
+        if (d.size == 0) {
+            out += '?';
+            ++i;
+        } else {
+            out += to_cp1252(d.code);
+            i += d.size;
+        }
+    }
+    return out;
+}
+
+std::optional<std::vector<std::string>> read_lines(const std::string& path) {
+    int fd = open_retry(path.c_str(), O_RDONLY);
+    if (fd < 0 && errno == ENOENT) {
+        // Created empty, as a register that has never held a record.
+        const int created = open_retry(path.c_str(), O_WRONLY | O_CREAT, 0666);
+        if (created < 0) return std::nullopt;
+        if (!close_checked(created)) return std::nullopt;
+        return std::vector<std::string>{};
+    }
+    if (fd < 0) return std::nullopt;
+
+    std::string bytes;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);  // a directory, an I/O error: no lines to trust
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        bytes.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+
+    std::vector<std::string> lines;
+    std::string_view rest = bytes;
+    while (!rest.empty()) {
+        const std::size_t lf = rest.find('\n');
+        std::string_view line = rest.substr(0, lf);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(cp1252_to_utf8(line));
+        if (lf == std::string_view::npos) break;
+        rest.remove_prefix(lf + 1);
+    }
+    return lines;
+}
+
+bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string data;
+    for (const std::string& line : lines) {
+        data += utf8_to_cp1252(line);
+        data += "\r\n";
+    }
+
+    const std::string temp = temp_name_for(path);
+    const int fd = open_retry(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    if (fd < 0) return false;
+    bool ok = write_all(fd, data);
+    // On disk before the rename, so that a crash leaves the old or the new
+    // register, never an empty one.
+    ok = ok && ::fsync(fd) == 0;
+    ok = close_checked(fd) && ok;
+
+    std::error_code ec;
+    if (ok) {
+        fs::rename(temp, path, ec);
+        if (!ec) return true;
+    }
+    fs::remove(temp, ec);
+    return false;
+}
+
+bool append_line(const std::string& path, std::string_view line) {
+    const int fd = open_retry(path.c_str(), O_RDWR | O_APPEND | O_CREAT, 0666);
+    if (fd < 0) return false;
+
+    std::string data;
+    // A last line written without its end (by hand, by another program) would
+    // otherwise be glued to the new one; it is closed first.
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_size > 0) {
+        char last = 0;
+        if (::pread(fd, &last, 1, st.st_size - 1) != 1) {
+            ::close(fd);
+            return false;
+        }
+        if (last != '\n') data += "\r\n";
+    }
+    data += utf8_to_cp1252(line);
+    data += "\r\n";
+    bool ok = write_all(fd, data);
+    ok = close_checked(fd) && ok;
+    return ok;
+}
+
+bool file_exists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+bool folder_exists(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+}  // namespace plat

@@ -1,0 +1,35 @@
+// Plain-text record files as the agency keeps them: one record per line,
+// CR LF line ends, Windows-1252 on disk. In memory every line is UTF-8.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+
+// Windows-1252 bytes to UTF-8 (every byte maps to a character).
+std::string cp1252_to_utf8(std::string_view bytes);
+// UTF-8 to Windows-1252; a character Windows-1252 lacks becomes "?".
+std::string utf8_to_cp1252(std::string_view text);
+
+// Reads every line of the file (CR LF or LF ends; a last line without an end
+// counts; a file ending in a line end has no extra empty line). A missing file
+// is created empty first and reads as no lines. nullopt when the file can
+// neither be read nor created (its folder does not exist, no permission).
+std::optional<std::vector<std::string>> read_lines(const std::string& path);
+
+// Replaces the file with these lines, each ended by CR LF. The lines go to a
+// temporary file in the same folder, which is renamed over the old file only
+// once it is complete, so a failure never leaves a half-written register.
+// False when nothing could be written (the old file is then untouched).
+bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines);
+
+// Adds one line, ended by CR LF, at the end of the file (created if missing).
+bool append_line(const std::string& path, std::string_view line);
+
+bool file_exists(const std::string& path);
+bool folder_exists(const std::string& path);
+
+}  // namespace plat

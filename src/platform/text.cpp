@@ -1,0 +1,224 @@
+#include "platform/text.h"
+
+#include <cstddef>
+
+namespace plat {
+
+namespace {
+
+struct Char {
+    char32_t code;  // meaningful only when valid
+    std::size_t size;
+    bool valid;
+};
+
+// One character of a UTF-8 text. A byte that does not start a well-formed
+// sequence counts as one character on its own, so that no text, however
+// damaged, makes the helpers loop or lose bytes.
+Char next_char(std::string_view s, std::size_t i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80) return {b0, 1, true};
+    std::size_t size = 0;
+    char32_t code = 0;
+    char32_t min = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) { size = 2; code = b0 & 0x1F; min = 0x80; }
+    else if (b0 >= 0xE0 && b0 <= 0xEF) { size = 3; code = b0 & 0x0F; min = 0x800; }
+    else if (b0 >= 0xF0 && b0 <= 0xF4) { size = 4; code = b0 & 0x07; min = 0x10000; }
+    else return {0, 1, false};
+    if (i + size > s.size()) return {0, 1, false};
+    for (std::size_t k = 1; k < size; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) return {0, 1, false};
+        code = (code << 6) | (b & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return {0, 1, false};
+    return {code, size, true};
+}
+
+void append_utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Case mapping for the letters the agency's texts can hold: ASCII, Latin-1
+// and the few extra letters of Windows-1252 (Š, Œ, Ž, Ÿ).
+char32_t to_upper(char32_t c) {
+    if (c >= 'a' && c <= 'z') return c - 32;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+    switch (c) {
+        case 0xFF: return 0x178;
+        case 0x161: return 0x160;
+        case 0x153: return 0x152;
+        case 0x17E: return 0x17D;
+        default: return c;
+    }
+}
+
+char32_t to_lower(char32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    switch (c) {
+        case 0x178: return 0xFF;
+        case 0x160: return 0x161;
+        case 0x152: return 0x153;
+        case 0x17D: return 0x17E;
+        default: return c;
+    }
+}
+
+template <class Map>
+std::string map_case(std::string_view s, Map map) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const Char ch = next_char(s, i);
+        if (ch.valid) append_utf8(out, map(ch.code));
+        else out += s[i];
+        i += ch.size;
+    }
+    return out;
+}
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// Byte offset of the character number `count` (0-based), or s.size().
+std::size_t byte_offset(std::string_view s, int count) {
+    std::size_t i = 0;
+    for (int k = 0; k < count && i < s.size(); ++k) i += next_char(s, i).size;
+    return i;
+}
+
+}  // namespace
+
+std::string trim_left(std::string_view s) {
+    std::size_t b = 0;
+    while (b < s.size() && is_blank(s[b])) ++b;
+    return std::string(s.substr(b));
+}
+
+std::string trim_right(std::string_view s) {
+    std::size_t e = s.size();
+    while (e > 0 && is_blank(s[e - 1])) --e;
+    return std::string(s.substr(0, e));
+}
+
+std::string trim(std::string_view s) {
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && is_blank(s[b])) ++b;
+    while (e > b && is_blank(s[e - 1])) --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::string upper(std::string_view s) { return map_case(s, to_upper); }
+std::string lower(std::string_view s) { return map_case(s, to_lower); }
+
+bool iequals(std::string_view a, std::string_view b) { return upper(a) == upper(b); }
+
+int length(std::string_view s) {
+    int n = 0;
+    for (std::size_t i = 0; i < s.size(); i += next_char(s, i).size) ++n;
+    return n;
+}
+
+std::string left(std::string_view s, int n) {
+    if (n <= 0) return {};
+    return std::string(s.substr(0, byte_offset(s, n)));
+}
+
+std::string right(std::string_view s, int n) {
+    if (n <= 0) return {};
+    const int total = length(s);
+    if (n >= total) return std::string(s);
+    return std::string(s.substr(byte_offset(s, total - n)));
+}
+
+std::string mid(std::string_view s, int start, int n) {
+    if (start < 1) start = 1;
+    const std::size_t b = byte_offset(s, start - 1);
+    if (n < 0) return std::string(s.substr(b));
+    const std::string_view rest = s.substr(b);
+    return std::string(rest.substr(0, byte_offset(rest, n)));
+}
+
+std::string pad_right(std::string_view s, int n) {
+    std::string out(s);
+    const int len = length(s);
+    if (len < n) out.append(static_cast<std::size_t>(n - len), ' ');
+    return out;
+}
+
+std::string pad_left(std::string_view s, int n, char fill) {
+    const int len = length(s);
+    std::string out;
+    if (len < n) out.assign(static_cast<std::size_t>(n - len), fill);
+    out += s;
+    return out;
+}
+
+std::string pad_code(std::string_view code, int width) { return pad_left(code, width, '0'); }
+
+std::vector<std::string> split(std::string_view s, std::string_view sep) {
+    std::vector<std::string> parts;
+    if (sep.empty()) {
+        parts.emplace_back(s);
+        return parts;
+    }
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = s.find(sep, from);
+        if (at == std::string_view::npos) {
+            parts.emplace_back(s.substr(from));
+            return parts;
+        }
+        parts.emplace_back(s.substr(from, at - from));
+        from = at + sep.size();
+    }
+}
+
+std::string join(const std::vector<std::string>& parts, std::string_view sep) {
+    std::string out;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) out += sep;
+        out += parts[i];
+    }
+    return out;
+}
+
+std::string replace_all(std::string_view s, std::string_view from, std::string_view to) {
+    if (from.empty()) return std::string(s);
+    std::string out;
+    out.reserve(s.size());
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t at = s.find(from, pos);
+        if (at == std::string_view::npos) break;
+        out += s.substr(pos, at - pos);
+        out += to;
+        pos = at + from.size();
+    }
+    out += s.substr(pos);
+    return out;
+}
+
+bool contains(std::string_view s, std::string_view part) {
+    return s.find(part) != std::string_view::npos;
+}
+
+bool starts_with(std::string_view s, std::string_view prefix) { return s.starts_with(prefix); }
+
+}  // namespace plat

@@ -1,0 +1,46 @@
+// Text helpers shared by every form and procedure. Strings are UTF-8 in
+// memory; lengths and positions count characters, not bytes, so that an
+// accented letter typed by the user counts once, as it does on screen.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plat {
+
+// Leading and trailing blanks (spaces and tabs) removed.
+std::string trim(std::string_view s);
+std::string trim_left(std::string_view s);
+std::string trim_right(std::string_view s);
+
+// Upper case, accented Latin letters included ("è" gives "È").
+std::string upper(std::string_view s);
+std::string lower(std::string_view s);
+bool iequals(std::string_view a, std::string_view b);
+
+// Number of characters of a UTF-8 text.
+int length(std::string_view s);
+// The first n characters (all of them when n is larger; "" when n <= 0).
+std::string left(std::string_view s, int n);
+// The last n characters.
+std::string right(std::string_view s, int n);
+// n characters from the 1-based character position start (n < 0: to the end).
+std::string mid(std::string_view s, int start, int n = -1);
+
+// Pads on the right with blanks to at least n characters.
+std::string pad_right(std::string_view s, int n);
+// Puts `fill` in front while the text is shorter than n characters.
+std::string pad_left(std::string_view s, int n, char fill = ' ');
+// Code padding: "0" in front while shorter than `width` characters;
+// a longer text is left as it is (7 gives "0007").
+std::string pad_code(std::string_view code, int width = 4);
+
+// Splits on every occurrence of sep; "" gives one empty field.
+std::vector<std::string> split(std::string_view s, std::string_view sep);
+std::string join(const std::vector<std::string>& parts, std::string_view sep);
+std::string replace_all(std::string_view s, std::string_view from, std::string_view to);
+bool contains(std::string_view s, std::string_view part);
+bool starts_with(std::string_view s, std::string_view prefix);
+
+}  // namespace plat

@@ -1,0 +1,88 @@
+// The application object: the desktop runtime with the program's state.
+// Every form and shared procedure reaches the others through it; there are
+// no other globals, so a test builds a fresh one with its own folders.
+#pragma once
+
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/runtime.h"
+#include "records/stato.h"
+
+namespace ga {
+
+class App : public plat::Runtime {
+public:
+    explicit App(plat::Services services) : plat::Runtime(std::move(services)) {}
+    Stato s;
+
+    // A box of a form, by names (loads the form if it is not loaded).
+    plat::Control& campo(std::string_view form, std::string_view control, int index = -1) {
+        return field(form, control, index);
+    }
+    std::string testo(std::string_view form, std::string_view control) {
+        return campo(form, control).text();
+    }
+    void imposta(std::string_view form, std::string_view control, std::string_view text) {
+        campo(form, control).set_text(text);
+    }
+    // A count store read as a number (its leading-number reading).
+    long conta(std::string_view form, std::string_view control);
+    void imposta_conta(std::string_view form, std::string_view control, long n) {
+        imposta(form, control, std::to_string(n));
+    }
+
+    // Files already reported as longer than their table, this run.
+    std::set<std::string> avvisi_capacita;
+};
+
+// Design sizes are in twips; forms are laid out in pixels, 15 twips each.
+constexpr int px(int pixels) { return pixels * 15; }
+
+// Base of every form of the program.
+class Forma : public plat::Form {
+public:
+    Forma(App& app, std::string name) : plat::Form(app, std::move(name)), app(app), s(app.s) {}
+
+protected:
+    // A caption beside a box, at pixel position (x, y), inside `frame` if given.
+    plat::Label& etichetta(std::string_view caption, int x, int y, int width,
+                           plat::Control* frame = nullptr);
+    // Places a control at pixel position and size, inside `frame` if given.
+    static plat::Control& metti(plat::Control& c, int x, int y, int w, int h,
+                                plat::Control* frame = nullptr);
+    // A control made at construction, for families reached by composed
+    // names ("DTPICKER" & n) and for boxes kept only as stores.
+    template <class C>
+    C& crea(std::string name, int index = -1) {
+        auto c = std::make_unique<C>(*this, std::move(name), index);
+        C& ref = *c;
+        creati_.push_back(std::move(c));
+        return ref;
+    }
+    // Controls prefix & n for n = from to last.
+    template <class C>
+    void crea_famiglia(const std::string& prefix, int from, int last) {
+        for (int n = from; n <= last; ++n) crea<C>(prefix + std::to_string(n));
+    }
+
+    App& app;
+    Stato& s;
+
+private:
+    std::vector<std::unique_ptr<plat::Label>> etichette_;
+    std::vector<std::unique_ptr<plat::Control>> creati_;
+};
+
+template <class F>
+void registra(App& app) {
+    app.register_form(F::kName,
+                      [](plat::Runtime& rt) { return std::make_unique<F>(static_cast<App&>(rt)); });
+}
+
+}  // namespace ga

@@ -1,0 +1,73 @@
+#include "records/archivio.h"
+
+#include "platform/record_file.h"
+#include "platform/text.h"
+
+namespace ga {
+
+std::string campo_di(const std::vector<std::string>& campi, std::size_t j) {
+    return j < campi.size() ? campi[j] : std::string();
+}
+
+std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso) {
+    return plat::read_lines(percorso);
+}
+
+void avvisa_capacita(App& app, const std::string& percorso, int capacita) {
+    // One warning per file and run: the loaders run often and the user only
+    // needs to know once that part of a file is out of reach.
+    if (!app.avvisi_capacita.insert(percorso).second) return;
+    app.msgbox("IL FILE " + percorso + " CONTIENE PIU' DI " + std::to_string(capacita) +
+                   " REGISTRAZIONI.\rSONO STATE CARICATE SOLO LE PRIME " +
+                   std::to_string(capacita) + ".",
+               plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
+}
+
+int carica_registro(App& app, const std::string& percorso, std::string_view separatore,
+                    int capacita,
+                    const std::function<void(int, const std::vector<std::string>&)>& riga) {
+    app.s.canale_file = canale_libero();
+    auto righe = leggi_righe(percorso);
+    if (!righe) return 0;
+    int i = 0;
+    for (const std::string& testo : *righe) {
+        if (i == capacita) {
+            avvisa_capacita(app, percorso, capacita);
+            break;
+        }
+        ++i;
+        riga(i, plat::split(testo, separatore));
+    }
+    return i;
+}
+
+bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe) {
+    if (plat::rewrite_lines(percorso, righe)) return true;
+    app.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + percorso +
+                   "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
+               plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
+    return false;
+}
+
+bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga) {
+    if (plat::append_line(percorso, riga)) return true;
+    app.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + percorso +
+                   "\rLA REGISTRAZIONE NON E' STATA FATTA.",
+               plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
+    return false;
+}
+
+bool senza_separatore(App& app, const std::vector<std::string>& valori, std::string_view separatore) {
+    for (const std::string& v : valori) {
+        if (!plat::contains(v, separatore)) continue;
+        app.msgbox("IL CARATTERE \"" + std::string(separatore) +
+                       "\" NON PUO' ESSERE USATO NEI DATI.\rCORREGGERE: " + v,
+                   plat::Buttons::Ok, "DATI NON VALIDI", plat::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+int canale_libero() { return 1; }
+
+}  // namespace ga

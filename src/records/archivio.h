@@ -1,0 +1,53 @@
+// The common steps of every register's loader and writer.
+//
+// A loader opens its file for reading (a missing file is created empty and
+// reads as empty), splits each line on the separator and stores field j in
+// column j. A line shorter than its record loads what it has, the rest
+// empty; lines past the table's capacity are not loaded, and the user is told
+// once. A writer rewrites the whole file through a temporary file, so a
+// failure never leaves half a register, and says so when it fails.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/app.h"
+
+namespace ga {
+
+// Field j of a split line, or "" when the line has fewer fields.
+std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
+
+// Lines of a register; a missing file is created empty. nullopt when the
+// file can neither be read nor created.
+std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso);
+
+// The common loader: `riga(i, campi)` stores record i. Lines past the
+// capacity are counted out and reported once per file. Returns the number of
+// records stored (0 when the file could not be opened).
+int carica_registro(App& app, const std::string& percorso, std::string_view separatore,
+                    int capacita,
+                    const std::function<void(int, const std::vector<std::string>&)>& riga);
+
+// Tells the user, once per file and run, that a file holds more records than
+// its table; the first `capacita` were loaded.
+void avvisa_capacita(App& app, const std::string& percorso, int capacita);
+
+// Rewrites a register whole. On failure the old file stays and the user is
+// told; false then.
+bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe);
+// Appends one line to a journal; false (after a message) on failure.
+bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga);
+
+// True when no value contains the separator. Otherwise shows which value
+// holds it and returns false: such a value would split its record when the
+// file is read back, so nothing must be written.
+bool senza_separatore(App& app, const std::vector<std::string>& valori, std::string_view separatore);
+
+// The lowest free file channel; kept for the state's `canale_file`.
+int canale_libero();
+
+}  // namespace ga

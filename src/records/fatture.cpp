@@ -1,0 +1,138 @@
+#include "records/fatture.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+#include "records/archivio.h"
+
+namespace ga {
+
+namespace {
+
+constexpr std::string_view kSep = "*";
+constexpr const char* kFattura = "fattura";
+
+// Rows past the count are emptied at every load, so that a rewrite reaching
+// past the count finds nothing an older, longer file once held there.
+template <class Row>
+void svuota_oltre(Tabella<Row>& t, int n) {
+    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Row{};
+}
+
+void rifiuta(App& app, const std::string& motivo) {
+    app.msgbox(motivo + "\rLA FATTURA NON E' STATA REGISTRATA.", plat::Buttons::Ok,
+               "AVVISO ERRORE", plat::Icon::Exclamation);
+}
+
+}  // namespace
+
+void carica_fatture(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_fatture, kSep, s.fatture.capacita(),
+                                  [&](int i, const std::vector<std::string>& c) {
+                                      RigaFattura r;
+                                      // A line without any separator is no invoice;
+                                      // it still takes its line number.
+                                      if (c.size() >= 2) {
+                                          // A date that cannot be read is kept as
+                                          // the zero date, with the invoice.
+                                          r.data = plat::Date::parse_or_zero(c[0]);
+                                          for (std::size_t j = 1; j < r.campo.size(); ++j)
+                                              r.campo[j] = campo_di(c, j);
+                                      }
+                                      s.fatture[i] = r;
+                                  });
+    svuota_oltre(s.fatture, n);
+    app.imposta_conta(kFattura, "Text6", n);
+}
+
+bool registra_fattura(App& app) {
+    Stato& s = app.s;
+    auto box = [&](const char* nome) { return app.testo(kFattura, nome); };
+    const long k = app.conta(kFattura, "Text4");
+    const long n = app.conta(kFattura, "Text6");
+
+    const auto data = plat::Date::parse(box("Text5"));
+    if (!data) {
+        rifiuta(app, "DATA DELLA FATTURA NON VALIDA: \"" + box("Text5") + "\".");
+        return false;
+    }
+    const int capacita = s.fatture.capacita();
+    if (k > capacita) {
+        rifiuta(app, "L'ARCHIVIO DELLE FATTURE E' PIENO (MASSIMO " + std::to_string(capacita) +
+                         " FATTURE).");
+        return false;
+    }
+    if (k < 1) {
+        rifiuta(app, "IL NUMERO DELLA FATTURA NON E' VALIDO: \"" + box("Text4") + "\".");
+        return false;
+    }
+    if (!senza_separatore(app,
+                          {box("Text4"), box("Text14"), box("Text1"), box("Text2"), box("Text3"),
+                           box("Text12"), box("Text13")},
+                          kSep))
+        return false;
+
+    RigaFattura& r = s.fatture[static_cast<int>(k)];
+    r.data = *data;
+    r.campo[1] = box("Text4");
+    if (s.operazione == "CLIENTI") {
+        r.campo[2] = box("Text14");
+        r.campo[3] = "";
+    } else if (s.operazione == "PROPRIETARI") {
+        r.campo[2] = "";
+        r.campo[3] = box("Text14");
+    }
+    r.campo[4] = box("Text1");
+    r.campo[5] = box("Text2");
+    r.campo[6] = box("Text3");
+    // Tax regime: the last ticked box of the four wins; none leaves it.
+    for (int j = 1; j <= 4; ++j)
+        if (app.campo(kFattura, "Check" + std::to_string(j)).value()) r.campo[7] = std::to_string(j);
+    r.campo[8] = box("Text12");
+    r.campo[9] = box("Text13");
+
+    s.canale_file = canale_libero();
+    std::vector<std::string> righe;
+    const int limite = static_cast<int>(std::clamp<long>(std::max(n, k), 0, capacita));
+    for (int i = 1; i <= limite; ++i) {
+        const RigaFattura& f = s.fatture[i];
+        if (f.campo[1] == "CANC") continue;
+        std::string riga = f.data.text();
+        for (std::size_t j = 1; j < f.campo.size(); ++j) riga += "*" + f.campo[j];
+        righe.push_back(std::move(riga));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_fatture, righe);
+    if (ok) app.campo(kFattura, "Check5").set_value(1);
+    carica_fatture(app);
+    return ok;
+}
+
+void carica_prenotazioni(App& app) {
+    Stato& s = app.s;
+    s.canale_file = canale_libero();
+    const int capacita = s.prenotazioni.capacita();
+    int n = 0;
+    if (auto righe = leggi_righe(s.percorso_prenotazioni)) {
+        for (const std::string& testo : *righe) {
+            // The bookings end at the first empty line.
+            if (testo.empty()) break;
+            if (n == capacita) {
+                avvisa_capacita(app, s.percorso_prenotazioni, capacita);
+                break;
+            }
+            ++n;
+            const auto c = plat::split(testo, kSep);
+            RigaPrenotazione& p = s.prenotazioni[n];
+            for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = campo_di(c, j);
+            // "0.00.00", and any text that is no date, is the zero date.
+            p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
+            p.partenza = plat::Date::parse_or_zero(p.campo[3]);
+            p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
+        }
+    }
+    svuota_oltre(s.prenotazioni, n);
+    app.imposta_conta("prenotazione", "Text21", n);
+}
+
+}  // namespace ga

@@ -1,0 +1,16 @@
+// The rental periods of every apartment for the management year, and the
+// rules by which the apartment card, a booking and a revocation change them.
+#pragma once
+
+#include "records/app.h"
+
+namespace ga {
+
+void carica_periodi(App& app);
+void azzera_righe_periodi(App& app);
+// Applies the change `operazione` selects ("APPARTAMENTO", "PRENOTAZIONE" or
+// "REVOCA"), rewrites the periods file, reloads and resets. False when the
+// change was refused or a file could not be written; the user is told which.
+bool aggiorna_periodi(App& app);
+
+}  // namespace ga

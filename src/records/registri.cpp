@@ -1,0 +1,281 @@
+#include "records/registri.h"
+
+#include <algorithm>
+
+#include "platform/record_file.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+#include "records/percorsi.h"
+
+namespace ga {
+
+namespace {
+
+constexpr std::string_view kSep = "*";
+// The streets file closes every line with this literal last field.
+constexpr std::string_view kFineVia = "* $$";
+// The owners file is read on a channel of its own.
+constexpr int kCanaleProprietari = 4;
+
+// Rows past the count are emptied at every load: a writer that reaches past
+// the count (a new record, a gap before it) must find nothing there, never
+// what an older, longer file once held.
+template <class Row>
+void svuota_oltre(Tabella<Row>& t, int n) {
+    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Row{};
+}
+
+template <std::size_t N>
+Campi<N> riga_da(const std::vector<std::string>& campi) {
+    Campi<N> r;
+    for (std::size_t j = 0; j < N; ++j) r[j] = campo_di(campi, j);
+    return r;
+}
+
+// A writer's record index must name a row of its table: past the capacity
+// the register is full; below 1 there is no record to write.
+bool indice_ammesso(App& app, long k, int capacita, std::string_view archivio) {
+    if (k > capacita) {
+        app.msgbox("L'ARCHIVIO " + std::string(archivio) + " E' PIENO (MASSIMO " +
+                       std::to_string(capacita) +
+                       " REGISTRAZIONI).\rLA REGISTRAZIONE NON E' STATA FATTA.",
+                   plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
+        return false;
+    }
+    if (k < 1) {
+        app.msgbox("IL NUMERO DELLA REGISTRAZIONE NON E' VALIDO (" + std::to_string(k) +
+                       ").\rLA REGISTRAZIONE NON E' STATA FATTA.",
+                   plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+// Last row a rewrite writes: the larger of the count and the record saved,
+// never past the table.
+int limite(long n, long k, int capacita) {
+    return static_cast<int>(std::clamp<long>(std::max(n, k), 0, capacita));
+}
+
+[[noreturn]] void cartella_dati_non_valida(App& app) {
+    app.s.risposta = app.msgbox(
+        "ATTENZIONE IL PERCORSO DEI DATI NON VALIDO\r"
+        "         IDENTIFICA IL PERCORSO DEI DATI  \r"
+        "              -IL PROGRAMMA SARA' CHIUSO- ",
+        plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
+    app.end_program();
+}
+
+constexpr const char* kProp = "PROPRIETARI";
+constexpr const char* kAppart = "appartament";
+constexpr const char* kPren = "prenotazione";
+
+}  // namespace
+
+// --- streets ---------------------------------------------------------------
+
+void carica_vie(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_vie, kSep, s.vie.capacita(),
+                                  [&](int i, const std::vector<std::string>& c) {
+                                      // A line without any separator is no street;
+                                      // it still takes its line number.
+                                      s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
+                                  });
+    svuota_oltre(s.vie, n);
+    app.imposta_conta(kAppart, "Text45", n);
+}
+
+bool registra_via(App& app) {
+    Stato& s = app.s;
+    const long n = app.conta(kAppart, "Text45");
+    const long k = app.conta(kAppart, "Text46");
+    const std::string nome = plat::trim(app.testo(kAppart, "Text2"));
+    if (!indice_ammesso(app, k, s.vie.capacita(), "DELLE VIE")) return false;
+    if (!senza_separatore(app, {nome}, kSep)) return false;
+
+    s.canale_file = canale_libero();
+    s.vie[static_cast<int>(k)] = {plat::pad_code(std::to_string(k), 4), "", nome};
+    std::vector<std::string> righe;
+    for (int i = 1; i <= limite(n, k, s.vie.capacita()); ++i) {
+        const Campi<3>& v = s.vie[i];
+        if (v[2] == "CANC") continue;
+        righe.push_back(v[0] + "*" + v[1] + "*" + v[2] + std::string(kFineVia));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_vie, righe);
+    carica_vie(app);
+    return ok;
+}
+
+// --- owners ----------------------------------------------------------------
+
+void carica_proprietari(App& app) {
+    Stato& s = app.s;
+    imposta_percorsi_dati(app);
+    s.canale_file = kCanaleProprietari;
+    // Checked before anything is opened: an empty or missing data folder
+    // must not leave an empty register wherever the path happens to lead.
+    if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
+        cartella_dati_non_valida(app);
+    auto righe = leggi_righe(s.percorso_proprietari);
+    if (!righe) cartella_dati_non_valida(app);
+
+    const int capacita = s.proprietari.capacita();
+    int n = 0;
+    for (const std::string& testo : *righe) {
+        if (n == capacita) {
+            avvisa_capacita(app, s.percorso_proprietari, capacita);
+            break;
+        }
+        ++n;
+        s.proprietari[n] = riga_da<10>(plat::split(testo, kSep));
+    }
+    svuota_oltre(s.proprietari, n);
+    app.imposta_conta(kProp, "Text1", n);
+}
+
+void vedi_proprietario(App& app) {
+    Stato& s = app.s;
+    const long k = app.conta(kProp, "Text8");
+    // Position 0 of the browse bar is the empty record.
+    const Campi<10> vuoto{};
+    const Campi<10>& p =
+        k >= 1 && k <= s.proprietari.capacita() ? s.proprietari[static_cast<int>(k)] : vuoto;
+    app.campo(kProp, "Option1").set_value(0);
+    app.campo(kProp, "Option2").set_value(0);
+    app.imposta(kProp, "Text2", p[0]);
+    app.imposta(kProp, "Text3", p[1]);
+    app.imposta(kProp, "Text4", p[2]);
+    app.imposta(kProp, "Text10", p[3]);
+    app.imposta(kProp, "Text9", p[4]);
+    app.imposta(kProp, "Text6", p[5]);
+    app.imposta(kProp, "Text5", p[7]);
+    app.imposta(kProp, "Text7", p[6]);
+    app.imposta(kProp, "Text11", p[9]);
+    if (p[8] == "PROVV") app.campo(kProp, "Option1").set_value(1);
+    if (p[8] == "CONTR") app.campo(kProp, "Option2").set_value(1);
+}
+
+bool registra_proprietari(App& app) {
+    Stato& s = app.s;
+    const long n = app.conta(kProp, "Text1");
+    const long k = app.conta(kProp, "Text8");
+    auto box = [&](const char* nome) { return app.testo(kProp, nome); };
+    Campi<10> r = {box("Text2"), box("Text3"), box("Text4"), box("Text10"), box("Text9"),
+                   box("Text6"), box("Text7"), box("Text5"), "",           box("Text11")};
+    if (!indice_ammesso(app, k, s.proprietari.capacita(), "DEI PROPRIETARI")) return false;
+    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
+
+    Campi<10>& riga = s.proprietari[static_cast<int>(k)];
+    // With neither option ticked the stored relation stays as it was.
+    r[8] = riga[8];
+    if (app.campo(kProp, "Option1").value()) r[8] = "PROVV";
+    if (app.campo(kProp, "Option2").value()) r[8] = "CONTR";
+    riga = r;
+
+    s.canale_file = canale_libero();
+    std::vector<std::string> righe;
+    for (int i = 1; i <= limite(n, k, s.proprietari.capacita()); ++i) {
+        const Campi<10>& p = s.proprietari[i];
+        if (p[0] == "CANC" || p[0].empty()) continue;
+        righe.push_back(plat::join(std::vector<std::string>(p.begin(), p.end()), kSep));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_proprietari, righe);
+    carica_proprietari(app);
+    return ok;
+}
+
+// --- apartments --------------------------------------------------------------
+
+void carica_appartamenti(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_appartamenti, kSep, s.appartamenti.capacita(),
+                                  [&](int i, const std::vector<std::string>& c) {
+                                      s.appartamenti[i] = riga_da<13>(c);
+                                  });
+    svuota_oltre(s.appartamenti, n);
+    app.imposta_conta(kAppart, "Text23", n);
+}
+
+bool registra_appartamento(App& app) {
+    Stato& s = app.s;
+    const long n = app.conta(kAppart, "Text23");
+    const long k = app.conta(kAppart, "Text27");
+    auto box = [&](const char* nome) { return app.testo(kAppart, nome); };
+
+    // The street code of the first street with that name; "000" for none.
+    const std::string via = plat::trim(box("Text2"));
+    std::string codice_via;
+    const long vie = std::min<long>(app.conta(kAppart, "Text45"), s.vie.capacita());
+    for (int i = 1; i <= vie; ++i) {
+        if (plat::trim(s.vie[i][2]) == via) {
+            codice_via = s.vie[i][0];
+            break;
+        }
+    }
+    codice_via = plat::pad_code(codice_via, 3);
+
+    std::string tipo;
+    if (app.campo(kAppart, "Option1").value()) tipo = "MON";
+    if (app.campo(kAppart, "Option2").value()) tipo = "BIL";
+    if (app.campo(kAppart, "Option3").value()) tipo = "TRI";
+    if (app.campo(kAppart, "Option4").value()) tipo = "QUA";
+
+    const Campi<13> r = {box("Text1"), codice_via,        box("Text3"), tipo,
+                         box("Text4"), box("Text5"),      box("Text6"), box("Text7"),
+                         box("Text8"), app.testo(kAppart, "Combo2"), "", box("Text9"),
+                         box("Text44")};
+    if (!indice_ammesso(app, k, s.appartamenti.capacita(), "DEGLI APPARTAMENTI")) return false;
+    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
+
+    s.appartamenti[static_cast<int>(k)] = r;
+    s.canale_file = canale_libero();
+    std::vector<std::string> righe;
+    for (int i = 1; i <= limite(n, k, s.appartamenti.capacita()); ++i) {
+        const Campi<13>& a = s.appartamenti[i];
+        if (a[1] == "CANC" || a[1].empty()) continue;
+        righe.push_back(plat::join(std::vector<std::string>(a.begin(), a.end()), kSep));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_appartamenti, righe);
+    if (ok) app.imposta(kAppart, "Text25", "OK");
+    carica_appartamenti(app);
+    return ok;
+}
+
+// --- clients -----------------------------------------------------------------
+
+void carica_clienti(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_clienti, kSep, s.clienti.capacita(),
+                                  [&](int i, const std::vector<std::string>& c) {
+                                      s.clienti[i] = riga_da<9>(c);
+                                  });
+    svuota_oltre(s.clienti, n);
+    app.imposta_conta(kPren, "Text22", n);
+}
+
+bool registra_cliente(App& app) {
+    Stato& s = app.s;
+    const long k = app.conta(kPren, "Text24");
+    const long n = app.conta(kPren, "Text22");
+    auto box = [&](const char* nome) { return app.testo(kPren, nome); };
+    const Campi<9> r = {box("Text25"), box("Text8"),  box("Text10"), box("Text11"), box("Text12"),
+                        box("Text13"), box("Text14"), box("Text9"),  box("Text30")};
+    if (!indice_ammesso(app, k, s.clienti.capacita(), "DEI CLIENTI")) return false;
+    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
+
+    s.clienti[static_cast<int>(k)] = r;
+    s.canale_file = canale_libero();
+    std::vector<std::string> righe;
+    for (int i = 1; i <= limite(n, k, s.clienti.capacita()); ++i) {
+        const Campi<9>& c = s.clienti[i];
+        if (c[1] == "CANC" || c[1].empty()) continue;
+        righe.push_back(plat::join(std::vector<std::string>(c.begin(), c.end()), kSep));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_clienti, righe);
+    carica_clienti(app);
+    if (ok) app.campo(kPren, "Check1").set_value(1);
+    return ok;
+}
+
+}  // namespace ga

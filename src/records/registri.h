@@ -1,0 +1,29 @@
+// The registers of the data folder that do not depend on the year: streets
+// ("Vie.dat"), owners ("proprietari.IND"), apartments ("appartamenti.ind")
+// and clients ("clienti.dat"). Each loader fills its table and count store;
+// each writer takes one record from its form, rewrites the file (dropping
+// records whose key is "CANC" or, for most, "") and reloads. A writer returns
+// false, having written nothing, when it refuses the record (a "*" inside a
+// value, a record number past the table) or the file cannot be written.
+#pragma once
+
+#include "records/app.h"
+
+namespace ga {
+
+void carica_vie(App& app);
+bool registra_via(App& app);
+
+// Also the data-folder check: an unusable data folder ends the program
+// after "AVVISO ERRORE".
+void carica_proprietari(App& app);
+void vedi_proprietario(App& app);
+bool registra_proprietari(App& app);
+
+void carica_appartamenti(App& app);
+bool registra_appartamento(App& app);
+
+void carica_clienti(App& app);
+bool registra_cliente(App& app);
+
+}  // namespace ga

@@ -1,0 +1,126 @@
+// The application state: one record, created empty at start and never saved
+// as a whole, through which the forms and the shared procedures talk. Texts
+// start as "", numbers as 0. Record tables are numbered from 1; their counts
+// live in hidden boxes of forms (the count stores), not here.
+#pragma once
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/date.h"
+#include "platform/services.h"
+
+namespace ga {
+
+// A record table: rows 1 to its capacity; row 0 exists but is never used.
+template <class Row>
+class Tabella {
+public:
+    explicit Tabella(int capacity) : rows_(static_cast<std::size_t>(capacity) + 1) {}
+    int capacita() const { return static_cast<int>(rows_.size()) - 1; }
+    bool valido(int i) const { return i >= 1 && i <= capacita(); }
+    Row& operator[](int i) {
+        if (i < 0 || i > capacita())
+            throw std::out_of_range("RIGA " + std::to_string(i) + " FUORI DALLA TABELLA");
+        return rows_[static_cast<std::size_t>(i)];
+    }
+
+private:
+    std::vector<Row> rows_;
+};
+
+template <std::size_t N>
+using Campi = std::array<std::string, N>;
+
+struct RigaBanca {
+    std::string banca_nome, banca_intestatario, banca_conto, banca_codice_accesso, banca_citta,
+        banca_iban, banca_proprietario;
+};
+
+// Invoice: field 0 is the date, held as a date; fields 1 to 9 as text.
+struct RigaFattura {
+    plat::Date data;
+    Campi<10> campo;   // campo[0] unused
+};
+
+// Period: the dates are held as the text of the date read from the file.
+struct RigaPeriodo {
+    std::string numero, codice, dal, al, prezzo, stato;
+};
+
+// Booking: seventeen fields as text; fields 2, 3 and 9 are also held as dates.
+struct RigaPrenotazione {
+    Campi<17> campo;
+    plat::Date arrivo, partenza, chiusura;
+};
+
+// Money movement: column 0 is the date, held as a date; columns 1 to 8 as text.
+struct RigaMovimento {
+    plat::Date data;
+    Campi<9> campo;   // campo[0] unused
+};
+
+struct Stato {
+    // --- folders and year ---
+    std::string cartella_programma, cartella_dati, anno_gestione, cartella_stampe;
+    // --- file paths ---
+    std::string percorso_agenzia, percorso_banche, percorso_comuni, percorso_cartella_txt,
+        percorso_vie, percorso_proprietari, percorso_appartamenti, percorso_clienti,
+        percorso_periodi, percorso_prenotazioni, percorso_note, percorso_saldi, percorso_spese,
+        percorso_contocorr, percorso_fatture;
+    // --- the shared file channel ---
+    int canale_file = 0;
+    // --- modes ---
+    std::string operazione, modo_chiamata, azione_corrente;
+
+    // --- agency settings, one per field of "AGENZIA.IND" ---
+    std::string agenzia_nome, agenzia_via, agenzia_citta, agenzia_telefono, partita_iva,
+        agenzia_titolare, telefono_responsabile, diritti_agenzia, percentuale_affitto,
+        percentuale_iva, deposito_minimo, pulizia_finale, agenzia_email, percentuale_cauzione,
+        agenzia_cap, ora_ingresso_a, ora_uscita_a, ora_ingresso_b, ora_uscita_b, ora_ingresso_c,
+        ora_uscita_c, ora_ingresso_d, ora_uscita_d, intestazione_assegno, intestatario_assegno,
+        iva_affitto, costo_lenzuola, costo_letto;
+    std::string scelta_assegno;
+    int indice_banca = 0;
+
+    // --- record tables ---
+    Tabella<RigaBanca> banche{100};
+    Tabella<Campi<3>> vie{500};
+    Tabella<Campi<10>> proprietari{200};
+    Tabella<Campi<13>> appartamenti{500};
+    Tabella<Campi<9>> clienti{1000};
+    Tabella<RigaFattura> fatture{100};
+    Tabella<RigaPeriodo> periodi{1000};
+    Tabella<RigaPrenotazione> prenotazioni{1000};
+    // Booking note: text, booking number, apartment code.
+    Tabella<Campi<3>> note{1000};
+    Tabella<RigaMovimento> movimenti{1000};
+
+    // --- check results and keys ---
+    std::string cf_da_controllare, esito_cf;
+    std::string carattere_corrente;
+    long valore_carattere = 0, somma_dispari = 0, somma_pari = 0, resto_cf = 0;
+    std::string carattere_controllo;
+    long indice_lavoro = 0;
+    std::string iban_da_controllare, esito_iban;
+    std::string chiave_comune, comune_letto, cap_letto;
+    std::string testo_ricerca;
+    std::string esito_data, numero_nota, importo_acconto, prefisso_cliente, cf_digitato,
+        prenotazione_scelta, cauzione_ricevuta;
+    std::string conto_corrente;
+
+    // --- work values of the forms ---
+    std::string primo_accesso_menu, nome_utente, percorso_logo;
+    plat::Answer risposta = plat::Answer::Ok;
+    std::string periodi_modificati;
+    std::string valore_salvato, indice_calendario, indice_riga;
+    // Rows of the period grid (1 to 16) and of the booking form's free-period
+    // list (0 to 16); the period number of each list line (0 to 1000).
+    std::array<std::string, 17> righe_dal, righe_al, righe_prezzo, righe_stato;
+    std::array<std::string, 1001> righe_periodo;
+    int appartamento_corrente = 0;
+};
+
+}  // namespace ga

@@ -1,0 +1,99 @@
+#include "registry/COORDBANCA.h"
+
+#include "platform/number.h"
+#include "records/agenzia.h"
+
+namespace ga {
+
+COORDBANCA::COORDBANCA(App& app) : Forma(app, kName) {
+    design("COORDINATE BANCARIE", 9150, px(420));
+    metti(ICONAAGENZIA, 16, 8, 100, 70).design().stretch = true;
+    etichetta("COORDINATE  BANCARIE", 140, 24, 300).design().font_size = 14;
+
+    etichetta("SIGNOR.", 16, 96, 130);
+    metti(Text1, 150, 92, 300, 25).design().locked = true;
+    etichetta("CODICE PROPR.", 466, 96, 100);
+    metti(Text2, 566, 92, 60, 25);
+
+    struct Riga {
+        const char* etichetta;
+        plat::TextBox* box;
+        int larghezza;
+    };
+    const Riga righe[] = {{"DENOMINAZIONE BANCA", &Text14, 300},
+                          {"INTESTATARIO CONTO", &Text13, 300},
+                          {"NUMERO CONTO CORRENTE", &Text16, 200},
+                          {"CITTA' della BANCA", &Text15, 300},
+                          {" CODICE IBAN", &Text17, 300}};
+    for (int i = 0; i < 5; ++i) {
+        etichetta(righe[i].etichetta, 16, 134 + i * 32, 130);
+        metti(*righe[i].box, 150, 130 + i * 32, righe[i].larghezza, 25);
+    }
+    metti(Text4, 366, 194, 84, 25).design().tooltip = "CODICE ACCESSO";
+
+    metti(HScroll1, 150, 298, 300, 20).design().visible = false;
+    HScroll1.design().min = 0;
+    HScroll1.design().max = 0;
+    metti(Text3, 466, 296, 60, 25).design().alignment = 1;
+    metti(Text19, 540, 296, 40, 25).design().visible = false;
+    metti(Text5, 590, 296, 40, 25).design().visible = false;
+
+    metti(VediForn, 16, 344, 110, 36).design().text = "VISUALIZZA";
+    VediForn.design().tooltip = "VISUALIZZA";
+    metti(SalvaForn, 140, 344, 110, 36).design().text = "REGISTRA";
+    SalvaForn.design().tooltip = "REGISTRA";
+    metti(CancForn, 264, 344, 110, 36).design().text = "CANCELLA";
+    CancForn.design().tooltip = "CANCELLA";
+    metti(USCITA, 480, 344, 110, 36).design().text = "USCITA";
+    USCITA.design().tooltip = "USCITA";
+
+    VediForn.on_click = [this] { VediForn_Click(); };
+    HScroll1.on_change = [this] { HScroll1_Change(); };
+    SalvaForn.on_click = [this] { SalvaForn_Click(); };
+    USCITA.on_click = [this] { USCITA_Click(); };
+}
+
+void COORDBANCA::Form_Activate() {
+    set_width(9150);
+    ICONAAGENZIA.set_picture(s.percorso_logo);
+    carica_banche(app);
+    Text3.set_text(std::to_string(plat::leading_int(Text19.text()) + 1));
+}
+
+void COORDBANCA::VediForn_Click() {
+    // The bar reaches every stored record from its first use.
+    HScroll1.set_max(static_cast<int>(plat::leading_int(Text19.text())));
+    HScroll1.set_visible(true);
+}
+
+void COORDBANCA::HScroll1_Change() {
+    HScroll1.set_max(static_cast<int>(plat::leading_int(Text19.text())));
+    Text3.set_text(std::to_string(HScroll1.value()));
+    indice_ = HScroll1.value();
+    vedi_coord();
+}
+
+void COORDBANCA::vedi_coord() {
+    const RigaBanca vuota;
+    const RigaBanca& b = indice_ >= 1 && indice_ <= s.banche.capacita() ? s.banche[indice_] : vuota;
+    Text14.set_text(b.banca_nome);
+    Text13.set_text(b.banca_intestatario);
+    Text16.set_text(b.banca_conto);
+    Text4.set_text(b.banca_codice_accesso);
+    Text15.set_text(b.banca_citta);
+    Text17.set_text(b.banca_iban);
+    Text2.set_text(b.banca_proprietario);
+}
+
+void COORDBANCA::SalvaForn_Click() {
+    s.operazione = "coordbanca";
+    registra_banche(app);
+}
+
+void COORDBANCA::USCITA_Click() {
+    // The form can also be closed when the owners form did not open it.
+    if (s.modo_chiamata == "nuovopr") app.form("PROPRIETARI")->set_enabled(true);
+    hide();
+}
+
+}  // namespace ga

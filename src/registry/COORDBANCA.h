@@ -1,0 +1,36 @@
+// The bank coordinates of an owner, kept as records of "BANCHE.IND". Never
+// unloaded, only hidden, so its boxes keep their text between openings; its
+// hidden box Text19 holds the bank records count for the other forms.
+#pragma once
+
+#include "records/app.h"
+
+namespace ga {
+
+class COORDBANCA : public Forma {
+public:
+    static constexpr const char* kName = "COORDBANCA";
+    explicit COORDBANCA(App& app);
+
+    void Form_Activate() override;
+    void VediForn_Click();
+    void HScroll1_Change();
+    void SalvaForn_Click();
+    void USCITA_Click();
+    void vedi_coord();
+    void close_requested() override { USCITA_Click(); }
+
+    plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
+    plat::TextBox Text1{*this, "Text1"}, Text2{*this, "Text2"}, Text3{*this, "Text3"},
+        Text4{*this, "Text4"}, Text13{*this, "Text13"}, Text14{*this, "Text14"},
+        Text15{*this, "Text15"}, Text16{*this, "Text16"}, Text17{*this, "Text17"};
+    plat::TextBox Text19{*this, "Text19"}, Text5{*this, "Text5"};
+    plat::HScrollBar HScroll1{*this, "HScroll1"};
+    plat::CommandButton VediForn{*this, "VediForn"}, SalvaForn{*this, "SalvaForn"},
+        USCITA{*this, "USCITA"}, CancForn{*this, "CancForn"};
+
+private:
+    int indice_ = 0;   // the record vedi_coord shows
+};
+
+}  // namespace ga

@@ -1,0 +1,15 @@
+// Disponibilita' form: for now only the boxes other parts of the program
+// read and write through it; its screen is built with its own functions.
+#pragma once
+
+#include "records/app.h"
+
+namespace ga {
+
+class visu_disponib : public Forma {
+public:
+    static constexpr const char* kName = "visu_disponib";
+    explicit visu_disponib(App& app);
+};
+
+}  // namespace ga

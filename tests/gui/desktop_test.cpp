@@ -1,0 +1,633 @@
+// The windows layer against a form with one control of every kind: the
+// widgets follow the runtime, and the user's actions reach the form's
+// handlers once each, in the order the program expects.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "gui/desktop.h"
+#include "gui/widgets.h"
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/runtime.h"
+#include "platform/scripted.h"
+#include "qt_app.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Log = std::vector<std::string>;
+
+class Prova : public plat::Form {
+public:
+    explicit Prova(plat::Runtime& rt, std::string name = "PROVA") : plat::Form(rt, std::move(name)) {
+        design("PROVA FINESTRA", 9000, 6000);
+        text1.place(150, 150, 1500, 300);
+        text1.on_change = [this] { log.push_back("Text1_Change"); };
+        text1.on_validate = [this] { log.push_back("Text1_Validate"); };
+        text1.on_lost_focus = [this] { log.push_back("Text1_LostFocus"); };
+        text1.on_got_focus = [this] { log.push_back("Text1_GotFocus"); };
+        text1.on_key_press = [this](int& key) {
+            log.push_back("Text1_KeyPress");
+            if (key >= '0' && key <= '9') key = 0;              // no digits
+            else if (key >= 'a' && key <= 'z') key -= 32;        // upper case
+            else if (key >= 0xE0 && key <= 0xFE && key != 0xF7) key -= 32;   // accented too
+        };
+        memo.place(150, 600, 1500, 900);
+        memo.design().multiline = true;
+        memo.on_change = [this] { log.push_back("Memo_Change"); };
+        label1.place(150, 1650, 1500, 300);
+        label1.design().text = "ETICHETTA";
+        label1.on_click = [this] { log.push_back("Label1_Click"); };
+        label1.on_dbl_click = [this] { log.push_back("Label1_DblClick"); };
+        ok.place(150, 2100, 1200, 450);
+        ok.design().text = "OK";
+        ok.on_click = [this] { log.push_back("OK_Click"); };
+        check1.place(150, 2700, 1500, 300);
+        check1.design().text = "SCELTA";
+        check1.on_click = [this] { log.push_back("Check1_Click"); };
+        frame1.place(3000, 150, 3000, 1500);
+        frame1.design().text = "OPZIONI";
+        option1.place(150, 300, 1500, 300).in(frame1);
+        option1.on_click = [this] { log.push_back("Option1_Click"); };
+        option2.place(150, 750, 1500, 300).in(frame1);
+        option2.on_click = [this] { log.push_back("Option2_Click"); };
+        list1.place(3000, 1800, 3000, 1200);
+        list1.design().items = {"UNO", "DUE", "TRE"};
+        list1.on_click = [this] { log.push_back("List1_Click"); };
+        list1.on_dbl_click = [this] { log.push_back("List1_DblClick"); };
+        combo1.place(3000, 3150, 3000, 315);
+        combo1.design().items = {"ROMA", "MILANO"};
+        combo1.on_change = [this] { log.push_back("Combo1_Change"); };
+        combo1.on_click = [this] { log.push_back("Combo1_Click"); };
+        image1.place(6300, 150, 600, 600);
+        line1.design().x1 = 150;
+        line1.design().y1 = 3600;
+        line1.design().x2 = 1650;
+        line1.design().y2 = 3300;
+        scroll1.place(150, 3900, 3000, 255);
+        scroll1.design().min = 0;
+        scroll1.design().max = 10;
+        scroll1.on_scroll = [this] { log.push_back("Scroll1_Scroll"); };
+        timer1.design().enabled = false;
+        timer1.design().interval = 20;
+        timer1.on_timer = [this] { ++ticks; };
+        date1.place(3000, 3600, 1800, 315);
+        date1.on_change = [this] { log.push_back("Date1_Change"); };
+        drive1.place(6300, 900, 2400, 315);
+        dir1.place(6300, 1350, 2400, 1200);
+        file1.place(6300, 2700, 2400, 1200);
+        file1.on_click = [this] { log.push_back("File1_Click"); };
+    }
+
+    void Form_Activate() override { log.push_back(name() + "_Activate"); }
+    void close_requested() override {
+        log.push_back("close_requested");
+        if (may_close) unload();
+    }
+
+    Log log;
+    int ticks = 0;
+    bool may_close = true;
+
+    plat::TextBox text1{*this, "Text1"};
+    plat::TextBox memo{*this, "Memo"};
+    plat::Label label1{*this, "Label1"};
+    plat::CommandButton ok{*this, "OK"};
+    plat::CheckBox check1{*this, "Check1"};
+    plat::Frame frame1{*this, "Frame1"};
+    plat::OptionButton option1{*this, "Option1"};
+    plat::OptionButton option2{*this, "Option2"};
+    plat::ListBox list1{*this, "List1"};
+    plat::ComboBox combo1{*this, "Combo1"};
+    plat::Image image1{*this, "Image1"};
+    plat::Line line1{*this, "Line1"};
+    plat::HScrollBar scroll1{*this, "Scroll1"};
+    plat::Timer timer1{*this, "Timer1"};
+    plat::DatePicker date1{*this, "Date1"};
+    plat::DriveList drive1{*this, "Drive1"};
+    plat::DirList dir1{*this, "Dir1"};
+    plat::FileList file1{*this, "File1"};
+};
+
+class DesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gui_test::qt_app();
+        plat::Services s;
+        auto m = std::make_unique<plat::ScriptedMessages>();
+        messages = m.get();
+        s.messages = std::move(m);
+        s.clock = std::make_unique<plat::FixedClock>(*plat::Date::from_dmy(15, 6, 2024));
+        s.user = std::make_unique<plat::FixedUser>("prova");
+        rt = std::make_unique<plat::Runtime>(std::move(s));
+        rt->register_form("PROVA", [](plat::Runtime& r) { return std::make_unique<Prova>(r); });
+        rt->register_form("ALTRA", [](plat::Runtime& r) { return std::make_unique<Prova>(r, "ALTRA"); });
+        desk = std::make_unique<gui::Desktop>(*rt);
+    }
+    void TearDown() override {
+        desk.reset();
+        rt.reset();
+    }
+
+    Prova& form(const char* name = "PROVA") { return static_cast<Prova&>(*rt->form(name)); }
+    void act(const std::function<void()>& action) {
+        rt->run(action);
+        QCoreApplication::processEvents();
+    }
+    // Shows the form and waits until its window is the active one, as after
+    // a real start: focus events need an active window. The focus is then
+    // put on a control without handlers, so that only what a test does is
+    // in the log.
+    QWidget* show_active(const char* name = "PROVA") {
+        act([&] { form(name).show(); });
+        QWidget* w = desk->window(form(name));
+        if (w) {
+            w->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+            desk->widget(form(name).drive1)->setFocus();
+        }
+        form(name).log.clear();
+        return w;
+    }
+    template <class W>
+    W* widget(plat::Control& c) {
+        return dynamic_cast<W*>(desk->widget(c));
+    }
+
+    plat::ScriptedMessages* messages = nullptr;
+    std::unique_ptr<plat::Runtime> rt;
+    std::unique_ptr<gui::Desktop> desk;
+};
+
+// --- windows follow the forms -------------------------------------------------
+
+TEST_F(DesktopTest, WindowsExistOnlyForShownFormsAtTheirTwipsSize) {
+    act([&] { form().load(); });
+    EXPECT_EQ(desk->window(form()), nullptr);   // loaded hidden: no window yet
+    EXPECT_EQ(desk->widget(form().text1), nullptr);
+
+    act([&] { form().show(); });
+    QWidget* w = desk->window(form());
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), "PROVA FINESTRA");
+    EXPECT_EQ(w->size(), QSize(600, 400));
+    EXPECT_EQ(desk->window(*rt->form("ALTRA")), nullptr);
+
+    act([&] { form().set_caption("NUOVO TITOLO"); });
+    EXPECT_EQ(w->windowTitle(), "NUOVO TITOLO");
+}
+
+TEST_F(DesktopTest, ControlsSitAtTheirTwipsGeometryAndFramesHoldTheirControls) {
+    act([&] { form().show(); });
+    auto* text = widget<QLineEdit>(form().text1);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->geometry(), QRect(10, 10, 100, 20));
+    auto* frame = widget<QGroupBox>(form().frame1);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->title(), "OPZIONI");
+    auto* option = widget<QRadioButton>(form().option2);
+    ASSERT_NE(option, nullptr);
+    EXPECT_EQ(option->parentWidget(), frame);
+    EXPECT_EQ(option->geometry(), QRect(10, 50, 100, 20));
+    EXPECT_NE(widget<QPlainTextEdit>(form().memo), nullptr);
+    EXPECT_EQ(widget<QLabel>(form().label1)->text(), "ETICHETTA");
+
+    auto* line = widget<gui::LineWidget>(form().line1);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->geometry(), QRect(10, 220, 101, 21));
+    EXPECT_EQ(line->from(), QPoint(0, 20));
+    EXPECT_EQ(line->to(), QPoint(100, 0));
+
+    act([&] {
+        form().text1.set_left(300);
+        form().text1.set_visible(false);
+        form().ok.set_enabled(false);
+    });
+    EXPECT_EQ(text->x(), 20);
+    EXPECT_TRUE(text->isHidden());
+    EXPECT_FALSE(desk->widget(form().ok)->isEnabled());
+}
+
+TEST_F(DesktopTest, DisabledHiddenAndUnloadedFormsAndTheCloseButton) {
+    QWidget* w = show_active();
+    act([&] { form().set_enabled(false); });
+    EXPECT_FALSE(w->isEnabled());
+    act([&] { form().set_enabled(true); });
+    EXPECT_TRUE(w->isEnabled());
+
+    act([&] { form().hide(); });
+    EXPECT_FALSE(w->isVisible());
+    act([&] { form().show(); });
+    EXPECT_TRUE(w->isVisible());
+
+    // The close button asks the form; a form that refuses stays.
+    form().log.clear();
+    form().may_close = false;
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(form().log, Log{"close_requested"});
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(form().is_loaded());
+
+    QSignalSpy finished(desk.get(), &gui::Desktop::finished);
+    form().may_close = true;
+    w->close();
+    EXPECT_FALSE(form().is_loaded());
+    EXPECT_FALSE(w->isVisible());
+    // No form loaded any more: the event loop may stop.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.count(), 1);
+}
+
+TEST_F(DesktopTest, UnloadPutsTheWidgetsBackToTheDesign) {
+    act([&] {
+        form().show();
+        form().text1.set_text("SCRITTO");
+    });
+    EXPECT_EQ(widget<QLineEdit>(form().text1)->text(), "SCRITTO");
+    act([&] { form().unload(); });
+    act([&] { form().show(); });
+    EXPECT_EQ(widget<QLineEdit>(form().text1)->text(), "");
+}
+
+// --- text boxes ------------------------------------------------------------------
+
+TEST_F(DesktopTest, ProgramTextReachesTheBoxWithoutComingBackAsAnEdit) {
+    act([&] { form().show(); });
+    form().log.clear();
+    act([&] { form().text1.set_text("ROMA"); });
+    EXPECT_EQ(widget<QLineEdit>(form().text1)->text(), "ROMA");
+    EXPECT_EQ(form().log, Log{"Text1_Change"});
+
+    act([&] { form().memo.set_text("RIGA 1\r\nRIGA 2\rRIGA 3"); });
+    EXPECT_EQ(widget<QPlainTextEdit>(form().memo)->toPlainText(), "RIGA 1\nRIGA 2\nRIGA 3");
+    EXPECT_EQ(form().log, (Log{"Text1_Change", "Memo_Change"}));
+}
+
+TEST_F(DesktopTest, TypingRunsChangeOncePerKeyAndTheKeyHandlerCanChangeOrDropKeys) {
+    show_active();
+    auto* text = widget<QLineEdit>(form().text1);
+    text->setFocus();
+    form().log.clear();
+    QTest::keyClicks(text, "a1b");
+    EXPECT_EQ(form().text1.state().text, "AB");
+    EXPECT_EQ(text->text(), "AB");
+    EXPECT_EQ(form().log, (Log{"Text1_KeyPress", "Text1_Change", "Text1_KeyPress", "Text1_KeyPress",
+                               "Text1_Change"}));
+
+    // An accented letter reaches the handler as its Latin-1 code.
+    QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QStringLiteral("è"), Qt::NoModifier);
+    EXPECT_EQ(form().text1.state().text, "ABÈ");
+
+    // A program change while the user types keeps the cursor where it was.
+    text->setCursorPosition(1);
+    act([&] { form().text1.set_text("XBÈ"); });
+    EXPECT_EQ(text->text(), "XBÈ");
+    EXPECT_EQ(text->cursorPosition(), 1);
+}
+
+TEST_F(DesktopTest, MaximumLengthHoldsForTheUserNotForTheProgram) {
+    form().text1.design().max_length = 3;
+    show_active();
+    auto* text = widget<QLineEdit>(form().text1);
+    text->setFocus();
+    QTest::keyClicks(text, "abcd");
+    EXPECT_EQ(form().text1.state().text, "ABC");
+    act([&] { form().text1.set_text("LUNGHISSIMO"); });
+    EXPECT_EQ(text->text(), "LUNGHISSIMO");
+}
+
+TEST_F(DesktopTest, TypingInAMultiLineBoxGivesTheProgramItsLineBreaks) {
+    show_active();
+    auto* memo = widget<QPlainTextEdit>(form().memo);
+    memo->setFocus();
+    QTest::keyClicks(memo, "A");
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, "B");
+    EXPECT_EQ(form().memo.state().text, "A\r\nB");
+}
+
+TEST_F(DesktopTest, LeavingABoxForAButtonRunsValidateAndLostFocusBeforeTheClick) {
+    show_active();
+    auto* text = widget<QLineEdit>(form().text1);
+    QTest::mouseClick(text, Qt::LeftButton);
+    ASSERT_TRUE(text->hasFocus());
+    EXPECT_EQ(form().log, Log{"Text1_GotFocus"});
+    form().log.clear();
+
+    QTest::mouseClick(desk->widget(form().ok), Qt::LeftButton);
+    EXPECT_EQ(form().log, (Log{"Text1_Validate", "Text1_LostFocus", "OK_Click"}));
+}
+
+TEST_F(DesktopTest, AnotherWindowTakingTheFocusIsNotLeavingTheBox) {
+    show_active();
+    auto* text = widget<QLineEdit>(form().text1);
+    text->setFocus();
+    QCoreApplication::processEvents();
+    form().log.clear();
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(form().log, Log{});
+}
+
+TEST_F(DesktopTest, TheProgramMovingTheFocusRunsNoFocusHandlers) {
+    show_active();
+    widget<QLineEdit>(form().text1)->setFocus();
+    QCoreApplication::processEvents();
+    form().log.clear();
+    act([&] { form().combo1.set_focus(); });
+    EXPECT_TRUE(desk->widget(form().combo1)->hasFocus());
+    EXPECT_EQ(rt->focus_request(), nullptr);
+    EXPECT_EQ(form().log, Log{});
+}
+
+// --- buttons ------------------------------------------------------------------------
+
+TEST_F(DesktopTest, ACheckBoxClickTogglesItOnce) {
+    show_active();
+    auto* check = widget<QCheckBox>(form().check1);
+    QTest::mouseClick(check, Qt::LeftButton);
+    EXPECT_EQ(form().check1.state().value, 1);
+    EXPECT_TRUE(check->isChecked());
+    EXPECT_EQ(form().log, Log{"Check1_Click"});
+    QTest::mouseClick(check, Qt::LeftButton);
+    EXPECT_EQ(form().check1.state().value, 0);
+    EXPECT_FALSE(check->isChecked());
+
+}
+
+TEST_F(DesktopTest, OptionButtonsStayExclusive) {
+    show_active();
+    auto* one = widget<QRadioButton>(form().option1);
+    auto* two = widget<QRadioButton>(form().option2);
+    QTest::mouseClick(one, Qt::LeftButton);
+    QTest::mouseClick(two, Qt::LeftButton);
+    EXPECT_FALSE(one->isChecked());
+    EXPECT_TRUE(two->isChecked());
+    EXPECT_EQ(form().option1.state().value, 0);
+    EXPECT_EQ(form().option2.state().value, 1);
+    QTest::mouseClick(two, Qt::LeftButton);   // already chosen: nothing runs
+    EXPECT_EQ(form().log, (Log{"Option1_Click", "Option2_Click"}));
+}
+
+TEST_F(DesktopTest, LabelClickAndDoubleClick) {
+    show_active();
+    QWidget* label = desk->widget(form().label1);
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_EQ(form().log, Log{"Label1_Click"});
+    form().log.clear();
+    // A double click: the first click, then the double click whose release
+    // is no further click.
+    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::mouseDClick(label, Qt::LeftButton);
+    QTest::mouseRelease(label, Qt::LeftButton);
+    EXPECT_EQ(form().log, (Log{"Label1_Click", "Label1_DblClick"}));
+}
+
+// --- lists ------------------------------------------------------------------------------
+
+TEST_F(DesktopTest, AListClickPicksTheRowAndADoubleClickFollowsIt) {
+    show_active();
+    auto* list = widget<QListWidget>(form().list1);
+    ASSERT_EQ(list->count(), 3);
+    const QPoint row1 = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
+    EXPECT_EQ(form().list1.state().list_index, 1);
+    EXPECT_EQ(form().log, Log{"List1_Click"});
+    form().log.clear();
+
+    const QPoint row2 = list->visualItemRect(list->item(2)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row2);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row2);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, row2);
+    EXPECT_EQ(form().list1.state().list_index, 2);
+    EXPECT_EQ(form().log, (Log{"List1_Click", "List1_DblClick"}));
+
+    act([&] {
+        form().list1.add_item("QUATTRO");
+        form().list1.set_list_index(3);
+    });
+    EXPECT_EQ(list->count(), 4);
+    EXPECT_EQ(list->currentRow(), 3);
+}
+
+TEST_F(DesktopTest, ComboTypingAndChoosing) {
+    show_active();
+    auto* combo = widget<QComboBox>(form().combo1);
+    ASSERT_EQ(combo->count(), 2);
+    combo->setFocus();
+    QTest::keyClicks(combo, "NA");
+    EXPECT_EQ(form().combo1.state().text, "NA");
+    EXPECT_EQ(combo->count(), 2);   // what is typed is not added to the list
+
+    form().log.clear();
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(form().combo1.state().list_index, 1);
+    EXPECT_EQ(form().combo1.state().text, "MILANO");
+    EXPECT_EQ(combo->currentText(), "MILANO");
+    EXPECT_EQ(form().log, Log{"Combo1_Click"});
+}
+
+TEST_F(DesktopTest, FolderListsShowSubfoldersAndADoubleClickOpensOne) {
+    const fs::path root = fs::temp_directory_path() / ("gui_dir_test_" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "alfa" / "interna");
+    fs::create_directories(root / "beta");
+    { std::ofstream(root / "uno.txt") << "x"; }
+    show_active();
+    act([&] {
+        form().dir1.set_path(root.string());
+        form().file1.set_path(root.string());
+    });
+    auto* dirs = widget<QListWidget>(form().dir1);
+    ASSERT_EQ(dirs->count(), 3);
+    EXPECT_EQ(dirs->item(0)->text(), "..");
+    EXPECT_EQ(dirs->item(1)->text(), "alfa");
+    auto* files = widget<QListWidget>(form().file1);
+    ASSERT_EQ(files->count(), 1);
+    EXPECT_EQ(files->item(0)->text(), "uno.txt");
+
+    emit dirs->itemDoubleClicked(dirs->item(1));
+    EXPECT_EQ(fs::path(form().dir1.state().path), root / "alfa");
+    ASSERT_EQ(dirs->count(), 2);
+    EXPECT_EQ(dirs->item(1)->text(), "interna");
+    emit dirs->itemDoubleClicked(dirs->item(0));
+    EXPECT_EQ(fs::path(form().dir1.state().path), root);
+
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    EXPECT_EQ(form().file1.state().list_index, 0);
+    EXPECT_EQ(form().log, Log{"File1_Click"});
+    fs::remove_all(root);
+}
+
+// --- other controls ------------------------------------------------------------------
+
+TEST_F(DesktopTest, DatePickerShowsTheDateAndPassesTheUsersChoice) {
+    show_active();
+    auto* date = widget<QDateEdit>(form().date1);
+    ASSERT_NE(date, nullptr);
+    // No date: the blank minimum.
+    EXPECT_EQ(date->date(), date->minimumDate());
+    EXPECT_EQ(date->text().trimmed(), "");
+
+    act([&] { form().date1.set_date(*plat::Date::from_dmy(3, 2, 2025)); });
+    EXPECT_EQ(date->date(), QDate(2025, 2, 3));
+    EXPECT_EQ(date->text(), "03/02/2025");
+    EXPECT_EQ(form().log, Log{});   // the program's date runs nothing
+
+    date->setDate(QDate(2025, 7, 1));
+    EXPECT_EQ(form().date1.state().date, *plat::Date::from_dmy(1, 7, 2025));
+    EXPECT_EQ(form().log, Log{"Date1_Change"});
+
+    // A date typed is the program's when the focus leaves the picker.
+    form().log.clear();
+    form().date1.on_lost_focus = [this] { form().log.push_back("Date1_LostFocus"); };
+    date->setFocus();
+    date->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(date, "2026");
+    EXPECT_EQ(form().date1.state().date, *plat::Date::from_dmy(1, 7, 2025));   // not yet
+    desk->widget(form().drive1)->setFocus();
+    EXPECT_EQ(form().date1.state().date, *plat::Date::from_dmy(1, 7, 2026));
+    EXPECT_EQ(form().log, (Log{"Date1_Change", "Date1_LostFocus"}));
+}
+
+TEST_F(DesktopTest, ScrollBarFollowsBothWays) {
+    show_active();
+    auto* bar = widget<QScrollBar>(form().scroll1);
+    EXPECT_EQ(bar->maximum(), 10);
+    act([&] { form().scroll1.set_value(4); });
+    EXPECT_EQ(bar->value(), 4);
+    EXPECT_EQ(form().log, Log{});
+    bar->setValue(7);
+    EXPECT_EQ(form().scroll1.state().value, 7);
+    EXPECT_EQ(form().log, Log{"Scroll1_Scroll"});
+}
+
+TEST_F(DesktopTest, ImageShowsItsPictureNaturalOrStretched) {
+    const fs::path bmp = fs::temp_directory_path() / ("gui_image_" + std::to_string(::getpid()) + ".bmp");
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString(bmp.string()), "BMP"));
+    act([&] { form().show(); });
+    auto* image = widget<QLabel>(form().image1);
+    EXPECT_TRUE(image->pixmap().isNull());
+
+    act([&] { form().image1.set_picture(bmp.string()); });
+    EXPECT_FALSE(image->pixmap().isNull());
+    EXPECT_EQ(image->geometry(), QRect(420, 10, 30, 20));   // natural size
+
+    form().image1.design().stretch = true;   // stretch is a design property
+    act([&] { form().image1.set_left(6315); });
+    EXPECT_EQ(image->geometry(), QRect(421, 10, 40, 40));
+    EXPECT_TRUE(image->hasScaledContents());
+
+    act([&] { form().image1.set_picture(""); });
+    EXPECT_TRUE(image->pixmap().isNull());
+    fs::remove(bmp);
+}
+
+TEST_F(DesktopTest, ColoursAndFonts) {
+    act([&] {
+        form().show();
+        form().text1.set_back_color(192);
+        form().label1.set_fore_color(32768);
+        form().ok.set_bold(true);
+    });
+    EXPECT_EQ(desk->widget(form().text1)->palette().color(QPalette::Base), QColor(192, 0, 0));
+    EXPECT_EQ(desk->widget(form().label1)->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_TRUE(desk->widget(form().ok)->font().bold());
+
+    act([&] { form().text1.set_back_color(plat::kDefaultColor); });
+    EXPECT_EQ(desk->widget(form().text1)->palette().color(QPalette::Base),
+              QApplication::palette(desk->widget(form().text1)).color(QPalette::Base));
+
+    form().list1.design().fixed_pitch = true;
+    act([&] { form().list1.set_left(3015); });
+    const QFontInfo info(desk->widget(form().list1)->font());
+    EXPECT_TRUE(info.fixedPitch());
+    EXPECT_EQ(info.family(), "Liberation Mono");
+}
+
+TEST_F(DesktopTest, TimerTicksOnlyWhileLoadedAndEnabled) {
+    act([&] { form().load(); });   // a hidden form's timer runs too
+    QTimer* timer = desk->timer(form().timer1);
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->isActive());
+    act([&] { form().timer1.set_enabled(true); });
+    EXPECT_TRUE(timer->isActive());
+    QTest::qWait(150);
+    EXPECT_GT(form().ticks, 0);
+
+    act([&] { form().unload(); });
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(DesktopTest, ActivatingAnotherWindowActivatesItsForm) {
+    QWidget* first = show_active("PROVA");
+    QWidget* second = show_active("ALTRA");
+    EXPECT_EQ(rt->active_form(), &form("ALTRA"));
+
+    first->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    EXPECT_EQ(rt->active_form(), &form("PROVA"));
+    EXPECT_EQ(form("PROVA").log, Log{"PROVA_Activate"});
+    form("PROVA").log.clear();
+
+    // A window that is no form's (a message box) takes the activation for
+    // a while and gives it back: the form is still the active one, nothing runs.
+    {
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    }
+    first->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    EXPECT_EQ(form("PROVA").log, Log{});
+
+    second->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(second));
+    EXPECT_EQ(form("ALTRA").log, Log{"ALTRA_Activate"});
+}
+
+TEST_F(DesktopTest, TheEndOfTheProgramHidesEverythingAndFinishes) {
+    act([&] { form().show(); });
+    QSignalSpy finished(desk.get(), &gui::Desktop::finished);
+    form().ok.on_click = [this] { rt->end_program(); };
+    widget<QPushButton>(form().ok)->click();
+    EXPECT_TRUE(rt->ended());
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(desk->window(form())->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#include "qt_app.h"
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+
+namespace gui_test {
+
+namespace {
+
+std::unique_ptr<QApplication> application;
+
+// The application goes when the tests end, before the exit handlers: Qt's
+// own statics are gone by then, and a QApplication destroyed after them
+// crashes the run that passed.
+class QtEnvironment : public ::testing::Environment {
+public:
+    void TearDown() override { application.reset(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const environment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
+
+QApplication& qt_app() {
+    if (!application) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "test_gui";
+        static char* argv[] = {name, nullptr};
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+    return *application;
+}
+
+}  // namespace gui_test

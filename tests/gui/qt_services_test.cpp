@@ -1,0 +1,138 @@
+// Message boxes: the program's texts, buttons and icons as Qt shows them, and
+// the answer given by each way of closing the box.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "gui/convert.h"
+#include "gui/qt_services.h"
+#include "qt_app.h"
+
+namespace {
+
+using plat::Answer;
+using plat::Buttons;
+
+plat::MessageBox box(std::string text, Buttons b = Buttons::Ok, plat::Icon icon = plat::Icon::None) {
+    plat::MessageBox m;
+    m.text = std::move(text);
+    m.buttons = b;
+    m.icon = icon;
+    m.title = "GESTIONE AFFITTI";
+    return m;
+}
+
+TEST(MessageMapping, CarriageReturnsBecomeLineBreaks) {
+    EXPECT_EQ(gui::message_text(box("PRIMA\rSECONDA\r\nTERZA")), "PRIMA\nSECONDA\nTERZA");
+    EXPECT_EQ(gui::message_text(box("CAFFÈ")), QString::fromUtf8("CAFFÈ"));
+}
+
+TEST(MessageMapping, ButtonSetsAndWhatEscapeGives) {
+    EXPECT_EQ(gui::standard_buttons(Buttons::Ok), QMessageBox::Ok);
+    EXPECT_EQ(gui::standard_buttons(Buttons::OkCancel), QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_EQ(gui::standard_buttons(Buttons::YesNo), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(gui::standard_buttons(Buttons::YesNoCancel),
+              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+    EXPECT_EQ(gui::escape_button(Buttons::Ok), QMessageBox::Ok);
+    EXPECT_EQ(gui::escape_button(Buttons::OkCancel), QMessageBox::Cancel);
+    EXPECT_EQ(gui::escape_button(Buttons::YesNo), QMessageBox::No);
+    EXPECT_EQ(gui::escape_button(Buttons::YesNoCancel), QMessageBox::Cancel);
+
+    EXPECT_EQ(gui::answer_for(QMessageBox::Yes, Buttons::YesNoCancel), Answer::Yes);
+    EXPECT_EQ(gui::answer_for(QMessageBox::No, Buttons::YesNoCancel), Answer::No);
+    EXPECT_EQ(gui::answer_for(QMessageBox::Cancel, Buttons::OkCancel), Answer::Cancel);
+    EXPECT_EQ(gui::answer_for(QMessageBox::Ok, Buttons::OkCancel), Answer::Ok);
+    // Nothing pressed (closed), or a button the box does not have.
+    EXPECT_EQ(gui::answer_for(QMessageBox::NoButton, Buttons::YesNo), Answer::No);
+    EXPECT_EQ(gui::answer_for(QMessageBox::NoButton, Buttons::YesNoCancel), Answer::Cancel);
+    EXPECT_EQ(gui::answer_for(QMessageBox::NoButton, Buttons::Ok), Answer::Ok);
+    EXPECT_EQ(gui::answer_for(QMessageBox::Yes, Buttons::OkCancel), Answer::Cancel);
+}
+
+TEST(MessageMapping, PreparedDialog) {
+    gui_test::qt_app();
+    QMessageBox dialog;
+    auto m = box("IMPORTO <ERRATO>\rRIPROVARE", Buttons::YesNo, plat::Icon::Exclamation);
+    m.title = "ATTENZIONE";
+    gui::prepare(dialog, m);
+    EXPECT_EQ(dialog.windowTitle(), "ATTENZIONE");
+    EXPECT_EQ(dialog.text(), "IMPORTO <ERRATO>\nRIPROVARE");
+    EXPECT_EQ(dialog.textFormat(), Qt::PlainText);
+    EXPECT_EQ(dialog.icon(), QMessageBox::Warning);
+    EXPECT_EQ(dialog.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(dialog.defaultButton(), dialog.button(QMessageBox::Yes));
+    EXPECT_EQ(dialog.escapeButton(), static_cast<QAbstractButton*>(dialog.button(QMessageBox::No)));
+}
+
+// Runs `user` on the box once it is open, then returns the answer.
+Answer answer_shown(const plat::MessageBox& m, std::function<void(QWidget*)> user) {
+    gui_test::qt_app();
+    QTimer::singleShot(0, [user] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog) user(dialog);
+    });
+    gui::QtMessages messages;
+    return messages.show(m);
+}
+
+TEST(QtMessages, TheButtonPressedIsTheAnswer) {
+    EXPECT_EQ(answer_shown(box("SALVARE?", Buttons::YesNoCancel),
+                           [](QWidget* d) {
+                               static_cast<QMessageBox*>(d)->button(QMessageBox::No)->click();
+                           }),
+              Answer::No);
+    EXPECT_EQ(answer_shown(box("SALVARE?", Buttons::YesNo),
+                           [](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); }),
+              Answer::Yes);
+}
+
+TEST(QtMessages, EscapeAndCloseGiveCancelElseNoElseOk) {
+    auto escape = [](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); };
+    auto close = [](QWidget* d) { d->close(); };
+    EXPECT_EQ(answer_shown(box("?", Buttons::YesNoCancel), escape), Answer::Cancel);
+    EXPECT_EQ(answer_shown(box("?", Buttons::OkCancel), close), Answer::Cancel);
+    EXPECT_EQ(answer_shown(box("?", Buttons::YesNo), escape), Answer::No);
+    EXPECT_EQ(answer_shown(box("?", Buttons::YesNo), close), Answer::No);
+    EXPECT_EQ(answer_shown(box("?", Buttons::Ok), close), Answer::Ok);
+}
+
+// --- conversions --------------------------------------------------------------------
+
+TEST(Conversions, ColoursAreBlueGreenRed) {
+    EXPECT_EQ(gui::qt_color(192), QColor(192, 0, 0));
+    EXPECT_EQ(gui::qt_color(32768), QColor(0, 128, 0));
+    EXPECT_EQ(gui::qt_color(0xFF0000), QColor(0, 0, 255));
+    EXPECT_FALSE(gui::qt_color(-1).has_value());
+    EXPECT_FALSE(gui::qt_color(static_cast<long>(0x8000000F)).has_value());   // a system colour
+}
+
+TEST(Conversions, KeyCodesAreTheCodePages) {
+    EXPECT_EQ(gui::key_code("a"), 'a');
+    EXPECT_EQ(gui::key_code("\r"), 13);
+    EXPECT_EQ(gui::key_code("\b"), 8);
+    EXPECT_EQ(gui::key_code(QString::fromUtf8("è")), 0xE8);
+    EXPECT_EQ(gui::key_code(QString::fromUtf8("€")), 0x80);
+    EXPECT_EQ(gui::key_code(""), 0);
+    EXPECT_EQ(gui::key_code(QString(QChar(0x7F))), 0);
+    EXPECT_EQ(gui::key_code(QString::fromUtf8("ő")), 0);   // not in the code page
+    for (int code : {int{'A'}, 13, 0xC8, 0x80, 0x92})
+        EXPECT_EQ(gui::key_code(gui::key_text(code)), code) << code;
+    EXPECT_TRUE(gui::key_text(0).isEmpty());
+    EXPECT_TRUE(gui::key_text(0x81).isEmpty());
+}
+
+TEST(Conversions, DatesAndTheBlankDate) {
+    EXPECT_EQ(gui::qt_date(*plat::Date::from_dmy(29, 2, 2024)), QDate(2024, 2, 29));
+    EXPECT_EQ(gui::program_date(QDate(2024, 2, 29)), *plat::Date::from_dmy(29, 2, 2024));
+    EXPECT_EQ(gui::qt_date(plat::Date{}), gui::no_date_shown());
+    EXPECT_TRUE(gui::program_date(gui::no_date_shown()).is_zero());
+    EXPECT_TRUE(gui::program_date(QDate()).is_zero());
+}
+
+}  // namespace

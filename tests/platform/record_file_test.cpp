@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "platform/record_file.h"
+
+namespace plat {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+class RecordFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               ("record_file_test_" + std::to_string(::getpid()) + "_" + info->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir_, ec);
+    }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    void write_bytes(const std::string& name, const std::string& bytes) const {
+        std::ofstream out(path(name), std::ios::binary);
+        out << bytes;
+    }
+    std::string read_bytes(const std::string& name) const {
+        std::ifstream in(path(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
+        return names;
+    }
+    // Root ignores permission bits; the permission cases are then skipped.
+    bool permissions_enforced() const {
+        const fs::path probe = dir_ / "probe";
+        fs::create_directory(probe);
+        fs::permissions(probe, fs::perms::owner_read | fs::perms::owner_exec);
+        const bool enforced = !std::ofstream(probe / "x").is_open();
+        fs::permissions(probe, fs::perms::owner_all);
+        fs::remove_all(probe);
+        return enforced;
+    }
+
+    fs::path dir_;
+};
+
+TEST(Cp1252, ConvertsAgencyTextBothWays) {
+    const std::string text = "PERCHÉ È €";
+    const std::string bytes = "PERCH\xC9 \xC8 \x80";
+    EXPECT_EQ(utf8_to_cp1252(text), bytes);
+    EXPECT_EQ(cp1252_to_utf8(bytes), text);
+
+    // The 0x80..0x9F block, where Windows-1252 differs from Latin-1.
+    const std::string high = "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ";
+    const std::string high_bytes =
+        "\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E\x91\x92\x93\x94\x95\x96"
+        "\x97\x98\x99\x9A\x9B\x9C\x9E\x9F";
+    EXPECT_EQ(utf8_to_cp1252(high), high_bytes);
+    EXPECT_EQ(cp1252_to_utf8(high_bytes), high);
+    // The five bytes the code page leaves undefined keep their Latin-1 value.
+    EXPECT_EQ(cp1252_to_utf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
+}
+
+TEST(Cp1252, EveryByteSurvivesARoundTrip) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(utf8_to_cp1252(cp1252_to_utf8(all)), all);
+}
+
+TEST(Cp1252, MissingCharactersAndBrokenUtf8BecomeQuestionMarks) {
+    // One "?" per character the code page lacks, however many bytes it has.
+    EXPECT_EQ(utf8_to_cp1252("aΩ日😀b"), "a???b");
+    // C1 controls that Windows-1252 uses for other letters.
+    EXPECT_EQ(utf8_to_cp1252("\u0080\u0081"), "?\x81");
+    // Truncated, stray, overlong and surrogate sequences: one "?" per byte.
+    EXPECT_EQ(utf8_to_cp1252("a\xC3"), "a?");
+    EXPECT_EQ(utf8_to_cp1252("\xE2\x82z"), "??z");
+    EXPECT_EQ(utf8_to_cp1252("\x80"), "?");
+    EXPECT_EQ(utf8_to_cp1252("\xC0\xAF"), "??");
+    EXPECT_EQ(utf8_to_cp1252("\xED\xA0\x80"), "???");
+}
+
+TEST_F(RecordFileTest, ReadsCrLfAndLfLines) {
+    write_bytes("crlf.txt", "a*1\r\nb*2\r\n");
+    EXPECT_EQ(read_lines(path("crlf.txt")), (Lines{"a*1", "b*2"}));
+
+    write_bytes("lf.txt", "a*1\nb*2\n");
+    EXPECT_EQ(read_lines(path("lf.txt")), (Lines{"a*1", "b*2"}));
+
+    // A last line without its end counts; empty lines in the middle are kept.
+    write_bytes("mixed.txt", "a\r\n\r\n\nb\r\nlast");
+    EXPECT_EQ(read_lines(path("mixed.txt")), (Lines{"a", "", "", "b", "last"}));
+
+    write_bytes("one_empty.txt", "\r\n");
+    EXPECT_EQ(read_lines(path("one_empty.txt")), Lines{""});
+
+    write_bytes("empty.txt", "");
+    EXPECT_EQ(read_lines(path("empty.txt")), Lines{});
+
+    write_bytes("cp1252.txt", "Citt\xE0*\x80 10\r\n");
+    EXPECT_EQ(read_lines(path("cp1252.txt")), Lines{"Città*€ 10"});
+}
+
+TEST_F(RecordFileTest, MissingFileIsCreatedEmpty) {
+    EXPECT_FALSE(file_exists(path("new.txt")));
+    EXPECT_EQ(read_lines(path("new.txt")), Lines{});
+    EXPECT_TRUE(file_exists(path("new.txt")));
+    EXPECT_EQ(read_bytes("new.txt"), "");
+}
+
+TEST_F(RecordFileTest, NoLinesWhenTheFileCanBeNeitherReadNorCreated) {
+    EXPECT_EQ(read_lines(path("missing/reg.txt")), std::nullopt);
+    EXPECT_FALSE(folder_exists(path("missing")));
+
+    fs::create_directory(dir_ / "sub");
+    EXPECT_TRUE(folder_exists(path("sub")));
+    EXPECT_FALSE(file_exists(path("sub")));
+    EXPECT_EQ(read_lines(path("sub")), std::nullopt);
+
+    if (!permissions_enforced()) GTEST_SKIP() << "permission bits not enforced (root)";
+    write_bytes("locked.txt", "secret\r\n");
+    fs::permissions(path("locked.txt"), fs::perms::none);
+    EXPECT_EQ(read_lines(path("locked.txt")), std::nullopt);
+}
+
+TEST_F(RecordFileTest, RewriteWritesCrLfInWindows1252AndLeavesNoTemporaryFile) {
+    write_bytes("reg.txt", "old line that is much longer than the new content\r\nsecond\r\n");
+    ASSERT_TRUE(rewrite_lines(path("reg.txt"), {"PERCHÉ È €", "", "2*x"}));
+    EXPECT_EQ(read_bytes("reg.txt"), "PERCH\xC9 \xC8 \x80\r\n\r\n2*x\r\n");
+    EXPECT_EQ(read_lines(path("reg.txt")), (Lines{"PERCHÉ È €", "", "2*x"}));
+    EXPECT_EQ(entries(), std::vector<std::string>{"reg.txt"});
+
+    ASSERT_TRUE(rewrite_lines(path("reg.txt"), {}));
+    EXPECT_EQ(read_bytes("reg.txt"), "");
+
+    ASSERT_TRUE(rewrite_lines(path("fresh.txt"), {"x"}));
+    EXPECT_EQ(read_bytes("fresh.txt"), "x\r\n");
+}
+
+TEST_F(RecordFileTest, FailedRewriteKeepsTheOldFile) {
+    // Target is a folder: nothing replaces it and no temporary file remains.
+    fs::create_directory(dir_ / "reg.txt");
+    EXPECT_FALSE(rewrite_lines(path("reg.txt"), {"a"}));
+    EXPECT_TRUE(folder_exists(path("reg.txt")));
+    EXPECT_EQ(entries(), std::vector<std::string>{"reg.txt"});
+
+    EXPECT_FALSE(rewrite_lines(path("missing/reg.txt"), {"a"}));
+    EXPECT_FALSE(folder_exists(path("missing")));
+}
+
+TEST_F(RecordFileTest, RewriteInAFolderThatCannotBeWrittenKeepsTheOldFile) {
+    // /proc refuses new files even to root.
+    if (file_exists("/proc/version")) {
+        const Lines before = read_lines("/proc/version").value_or(Lines{});
+        EXPECT_FALSE(rewrite_lines("/proc/version", {"x"}));
+        EXPECT_EQ(read_lines("/proc/version"), before);
+    }
+
+    if (!permissions_enforced()) GTEST_SKIP() << "permission bits not enforced (root)";
+    write_bytes("reg.txt", "old\r\n");
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(rewrite_lines(path("reg.txt"), {"new"}));
+    EXPECT_FALSE(append_line(path("other.txt"), "new"));
+    fs::permissions(dir_, fs::perms::owner_all);
+    EXPECT_EQ(read_bytes("reg.txt"), "old\r\n");
+    EXPECT_EQ(entries(), std::vector<std::string>{"reg.txt"});
+}
+
+TEST_F(RecordFileTest, AppendAddsOneCrLfLine) {
+    EXPECT_TRUE(append_line(path("log.txt"), "primo è"));
+    EXPECT_TRUE(append_line(path("log.txt"), ""));
+    EXPECT_TRUE(append_line(path("log.txt"), "terzo"));
+    EXPECT_EQ(read_bytes("log.txt"), "primo \xE8\r\n\r\nterzo\r\n");
+
+    // A last line left without its end is closed, not glued to the new one.
+    write_bytes("open.txt", "a\r\nb");
+    EXPECT_TRUE(append_line(path("open.txt"), "c"));
+    EXPECT_EQ(read_lines(path("open.txt")), (Lines{"a", "b", "c"}));
+    write_bytes("lf.txt", "a\n");
+    EXPECT_TRUE(append_line(path("lf.txt"), "c"));
+    EXPECT_EQ(read_bytes("lf.txt"), "a\nc\r\n");
+
+    EXPECT_FALSE(append_line(path("missing/log.txt"), "x"));
+    fs::create_directory(dir_ / "sub");
+    EXPECT_FALSE(append_line(path("sub"), "x"));
+}
+
+}  // namespace
+}  // namespace plat

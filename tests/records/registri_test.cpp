@@ -1,0 +1,469 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/number.h"
+#include "records/registri.h"
+#include "support/banco.h"
+
+namespace ga {
+namespace {
+
+namespace fs = std::filesystem;
+using Righe = std::vector<std::string>;
+
+// The bytes of a record file holding these lines.
+std::string crlf(const Righe& righe) {
+    std::string out;
+    for (const auto& r : righe) out += r + "\r\n";
+    return out;
+}
+
+class Registri : public ::testing::Test {
+protected:
+    void SetUp() override { b.prepara_dati(); }
+
+    App& app() { return b.app(); }
+    std::string dati(const std::string& nome) const { return b.cartella_dati() + nome; }
+    std::string box(const char* form, const char* nome) { return app().testo(form, nome); }
+    void metti(const char* form, const char* nome, const std::string& testo) {
+        app().imposta(form, nome, testo);
+    }
+    // Runs a writer as an event, returning what it returned.
+    template <class F>
+    bool esegui(F writer) {
+        bool esito = false;
+        app().run([&] { esito = writer(app()); });
+        return esito;
+    }
+
+    test::Banco b;
+};
+
+// --- first start ------------------------------------------------------------
+
+TEST_F(Registri, FirstStartCreatesEveryRegisterEmptyWithCountsZero) {
+    app().run([&] {
+        carica_vie(app());
+        carica_proprietari(app());
+        carica_appartamenti(app());
+        carica_clienti(app());
+    });
+    for (const char* f : {"Vie.dat", "proprietari.IND", "appartamenti.ind", "clienti.dat"}) {
+        ASSERT_TRUE(fs::exists(dati(f))) << f;
+        EXPECT_EQ(b.byte(dati(f)), "") << f;
+    }
+    EXPECT_EQ(box("appartament", "Text45"), "0");
+    EXPECT_EQ(box("PROPRIETARI", "Text1"), "0");
+    EXPECT_EQ(box("appartament", "Text23"), "0");
+    EXPECT_EQ(box("prenotazione", "Text22"), "0");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+// --- streets ------------------------------------------------------------------
+
+TEST_F(Registri, NewStreetIsRecordCountPlusOneWithPaddedCode) {
+    b.scrivi(dati("Vie.dat"),
+             {"0001**VIA MARE* $$", "0002**CORSO ITALIA* $$", "0003**PIAZZA DUOMO* $$"});
+    app().run([&] { carica_vie(app()); });
+    ASSERT_EQ(box("appartament", "Text45"), "3");
+
+    // The apartment card raises the count and the index before saving.
+    metti("appartament", "Text45", "4");
+    metti("appartament", "Text46", "4");
+    metti("appartament", "Text2", "  VIA ROMA ");
+    EXPECT_TRUE(esegui(registra_via));
+
+    EXPECT_EQ(b.byte(dati("Vie.dat")), crlf({"0001**VIA MARE* $$", "0002**CORSO ITALIA* $$",
+                                             "0003**PIAZZA DUOMO* $$", "0004**VIA ROMA* $$"}));
+    EXPECT_EQ(box("appartament", "Text45"), "4");
+    EXPECT_EQ(app().s.vie[4], (Campi<3>{"0004", "", "VIA ROMA"}));
+}
+
+TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsCanc) {
+    b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$", "RIGA SENZA SEPARATORE", "0003**VIA LAGO* $$",
+                               "0004**"});
+    app().run([&] { carica_vie(app()); });
+    // The line without "*" holds no street but keeps its line number.
+    EXPECT_EQ(box("appartament", "Text45"), "4");
+    EXPECT_EQ(app().s.vie[2], (Campi<3>{}));
+    EXPECT_EQ(app().s.vie[3], (Campi<3>{"0003", "", "VIA LAGO"}));
+
+    // Street 3 deleted: it vanishes and street 4 (empty name, still written)
+    // moves up.
+    metti("appartament", "Text46", "3");
+    metti("appartament", "Text2", "CANC");
+    EXPECT_TRUE(esegui(registra_via));
+    EXPECT_EQ(b.byte(dati("Vie.dat")),
+              crlf({"0001**VIA MARE* $$", "*** $$", "0004*** $$"}));
+    EXPECT_EQ(box("appartament", "Text45"), "3");
+}
+
+// --- owners -------------------------------------------------------------------
+
+class RegistroProprietari : public Registri {
+protected:
+    void SetUp() override {
+        Registri::SetUp();
+        b.scrivi(dati("proprietari.IND"),
+                 {"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it",
+                  "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080222*0002*BNCNNA*CONTR*b@x.it",
+                  "VERDI LUCA*VIA LAGO 3*OTRANTO*LE*73028*0836333*0003*VRDLCU*CONTR*v@x.it"});
+        app().run([&] { carica_proprietari(app()); });
+    }
+    void mostra(int k) {
+        metti("PROPRIETARI", "Text8", std::to_string(k));
+        app().run([&] { vedi_proprietario(app()); });
+    }
+};
+
+TEST_F(RegistroProprietari, ShowPutsEachFieldInItsBox) {
+    ASSERT_EQ(box("PROPRIETARI", "Text1"), "3");
+    mostra(2);
+    EXPECT_EQ(box("PROPRIETARI", "Text2"), "BIANCHI ANNA");
+    EXPECT_EQ(box("PROPRIETARI", "Text3"), "VIA MARE 2");
+    EXPECT_EQ(box("PROPRIETARI", "Text4"), "BARI");
+    EXPECT_EQ(box("PROPRIETARI", "Text10"), "BA");
+    EXPECT_EQ(box("PROPRIETARI", "Text9"), "70100");
+    EXPECT_EQ(box("PROPRIETARI", "Text6"), "080222");
+    EXPECT_EQ(box("PROPRIETARI", "Text7"), "0002");
+    EXPECT_EQ(box("PROPRIETARI", "Text5"), "BNCNNA");
+    EXPECT_EQ(box("PROPRIETARI", "Text11"), "b@x.it");
+    EXPECT_EQ(app().campo("PROPRIETARI", "Option1").value(), 0);
+    EXPECT_EQ(app().campo("PROPRIETARI", "Option2").value(), 1);
+
+    mostra(1);
+    EXPECT_EQ(app().campo("PROPRIETARI", "Option1").value(), 1);
+    EXPECT_EQ(app().campo("PROPRIETARI", "Option2").value(), 0);
+
+    // Position 0 (and anything outside the table) is the empty record.
+    mostra(0);
+    EXPECT_EQ(box("PROPRIETARI", "Text2"), "");
+    EXPECT_EQ(app().campo("PROPRIETARI", "Option1").value(), 0);
+    EXPECT_EQ(app().campo("PROPRIETARI", "Option2").value(), 0);
+    mostra(5000);
+    EXPECT_EQ(box("PROPRIETARI", "Text2"), "");
+}
+
+TEST_F(RegistroProprietari, DeletingOwnerTwoMovesOwnerThreeUp) {
+    mostra(2);
+    metti("PROPRIETARI", "Text2", "CANC");
+    EXPECT_TRUE(esegui(registra_proprietari));
+    EXPECT_EQ(b.byte(dati("proprietari.IND")),
+              crlf({"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it",
+                    "VERDI LUCA*VIA LAGO 3*OTRANTO*LE*73028*0836333*0003*VRDLCU*CONTR*v@x.it"}));
+    EXPECT_EQ(box("PROPRIETARI", "Text1"), "2");
+    EXPECT_EQ(app().s.proprietari[2][0], "VERDI LUCA");
+}
+
+TEST_F(RegistroProprietari, EmptyNameIsDroppedAtTheRewrite) {
+    mostra(1);
+    metti("PROPRIETARI", "Text2", "");
+    EXPECT_TRUE(esegui(registra_proprietari));
+    const Righe righe = b.leggi(dati("proprietari.IND"));
+    ASSERT_EQ(righe.size(), 2u);
+    EXPECT_EQ(righe[0].substr(0, 12), "BIANCHI ANNA");
+    EXPECT_EQ(box("PROPRIETARI", "Text1"), "2");
+}
+
+TEST_F(RegistroProprietari, RelationFollowsTheOptionsOrStaysWhenNoneIsTicked) {
+    // Neither option ticked: owner 1 keeps "PROVV".
+    mostra(1);
+    app().campo("PROPRIETARI", "Option1").set_value(0);
+    app().campo("PROPRIETARI", "Option2").set_value(0);
+    metti("PROPRIETARI", "Text6", "0832999");
+    EXPECT_TRUE(esegui(registra_proprietari));
+    EXPECT_EQ(b.leggi(dati("proprietari.IND"))[0],
+              "ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832999*0001*RSSMRA*PROVV*r@x.it");
+
+    mostra(1);
+    app().campo("PROPRIETARI", "Option2").set_value(1);
+    EXPECT_TRUE(esegui(registra_proprietari));
+    EXPECT_EQ(app().s.proprietari[1][8], "CONTR");
+}
+
+TEST_F(RegistroProprietari, NewOwnerWithNoOptionHasNoRelationEvenAfterADeletion) {
+    // Owner 3 ("CONTR") deleted: the table row 3 must not lend its relation
+    // to the next new owner saved at that index.
+    mostra(3);
+    metti("PROPRIETARI", "Text2", "CANC");
+    ASSERT_TRUE(esegui(registra_proprietari));
+    ASSERT_EQ(box("PROPRIETARI", "Text1"), "2");
+
+    mostra(0);
+    metti("PROPRIETARI", "Text1", "3");
+    metti("PROPRIETARI", "Text8", "3");
+    metti("PROPRIETARI", "Text2", "NERI PIA");
+    metti("PROPRIETARI", "Text7", "0004");
+    EXPECT_TRUE(esegui(registra_proprietari));
+    EXPECT_EQ(b.leggi(dati("proprietari.IND"))[2], "NERI PIA******0004***");
+    EXPECT_EQ(box("PROPRIETARI", "Text1"), "3");
+}
+
+TEST_F(RegistroProprietari, OwnersFileLongerThanTheTableLoadsTheCapacityAndWarnsOnce) {
+    Righe righe;
+    for (int i = 1; i <= 201; ++i) righe.push_back("P" + std::to_string(i) + "*********");
+    b.scrivi(dati("proprietari.IND"), righe);
+    b.nuovi_messaggi();
+    app().run([&] { carica_proprietari(app()); });
+    app().run([&] { carica_proprietari(app()); });
+    EXPECT_EQ(box("PROPRIETARI", "Text1"), "200");
+    EXPECT_EQ(app().s.proprietari[200][0], "P200");
+    const auto messaggi = b.nuovi_messaggi();
+    ASSERT_EQ(messaggi.size(), 1u);
+    EXPECT_NE(messaggi[0].find("200"), std::string::npos);
+    EXPECT_FALSE(app().ended());
+}
+
+// --- the data-folder check -------------------------------------------------------
+
+TEST_F(Registri, MissingDataFolderShowsTheWarningAndEndsWithoutCreatingAnything) {
+    const std::string assente = b.cartella_dati() + "non_esiste/";
+    metti("MENU", "Text1", assente);
+    bool dopo = false;
+    app().run([&] {
+        carica_proprietari(app());
+        dopo = true;
+    });
+    EXPECT_FALSE(dopo);
+    EXPECT_TRUE(app().ended());
+    ASSERT_EQ(b.messaggi().shown().size(), 1u);
+    const auto& m = b.messaggi().shown()[0];
+    EXPECT_EQ(m.text,
+              "ATTENZIONE IL PERCORSO DEI DATI NON VALIDO\r"
+              "         IDENTIFICA IL PERCORSO DEI DATI  \r"
+              "              -IL PROGRAMMA SARA' CHIUSO- ");
+    EXPECT_EQ(m.title, "AVVISO ERRORE");
+    EXPECT_EQ(m.buttons, plat::Buttons::Ok);
+    EXPECT_EQ(app().s.risposta, plat::Answer::Ok);
+    EXPECT_FALSE(fs::exists(assente));
+    EXPECT_TRUE(fs::is_empty(b.cartella_dati()));
+}
+
+TEST_F(Registri, EmptyDataFolderCreatesNoOwnersFileInTheWorkingFolder) {
+    const fs::path prima = fs::current_path();
+    const fs::path qui = fs::path(b.cartella_dati()) / "lavoro";
+    fs::create_directories(qui);
+    fs::current_path(qui);
+    metti("MENU", "Text1", "");
+    app().run([&] { carica_proprietari(app()); });
+    fs::current_path(prima);
+    EXPECT_TRUE(app().ended());
+    EXPECT_TRUE(fs::is_empty(qui));
+    ASSERT_EQ(b.messaggi().shown().size(), 1u);
+    EXPECT_EQ(b.messaggi().shown()[0].title, "AVVISO ERRORE");
+}
+
+TEST_F(Registri, OwnersLoadRebuildsTheDataPathsFromTheMenu) {
+    const std::string altra = b.cartella_dati() + "altra/";
+    fs::create_directories(altra);
+    metti("MENU", "Text1", altra);
+    app().run([&] { carica_proprietari(app()); });
+    EXPECT_FALSE(app().ended());
+    EXPECT_EQ(app().s.percorso_clienti, altra + "clienti.dat");
+    EXPECT_TRUE(fs::exists(altra + "proprietari.IND"));
+}
+
+// --- apartments -------------------------------------------------------------------
+
+class RegistroAppartamenti : public Registri {
+protected:
+    void SetUp() override {
+        Registri::SetUp();
+        b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$", "7**VIA ROMA* $$", "0003**VIA ROMA * $$"});
+        b.scrivi(dati("appartamenti.ind"),
+                 {"0001*0001*12*MON*SI*1*NO*1*2*ESTIVO**VISTA MARE*0010"});
+        app().run([&] {
+            carica_vie(app());
+            carica_appartamenti(app());
+        });
+    }
+    void nuovo(const std::string& via) {
+        metti("appartament", "Text27", "2");
+        metti("appartament", "Text1", "0002");
+        metti("appartament", "Text2", via);
+        metti("appartament", "Text3", "5");
+        metti("appartament", "Text4", "SI");
+        metti("appartament", "Text5", "2");
+        metti("appartament", "Text6", "SI");
+        metti("appartament", "Text7", "T");
+        metti("appartament", "Text8", "4");
+        metti("appartament", "Text9", "");
+        metti("appartament", "Text44", "0020");
+        app().imposta("appartament", "Combo2", "ANNUALE");
+    }
+};
+
+TEST_F(RegistroAppartamenti, StreetCodeIsTheFirstMatchPaddedToThreeAndTypeFromTheOptions) {
+    nuovo(" VIA ROMA");
+    app().campo("appartament", "Option3").set_value(1);
+    EXPECT_TRUE(esegui(registra_appartamento));
+    // Streets 2 and 3 share the trimmed name: the first wins; its code "7"
+    // is padded to three characters.
+    EXPECT_EQ(b.byte(dati("appartamenti.ind")),
+              crlf({"0001*0001*12*MON*SI*1*NO*1*2*ESTIVO**VISTA MARE*0010",
+                    "0002*007*5*TRI*SI*2*SI*T*4*ANNUALE***0020"}));
+    EXPECT_EQ(box("appartament", "Text25"), "OK");
+    EXPECT_EQ(box("appartament", "Text23"), "2");
+}
+
+TEST_F(RegistroAppartamenti, UnknownStreetGivesZeroCodeAndNoOptionGivesNoType) {
+    nuovo("VIA CHE NON C'E'");
+    for (const char* o : {"Option1", "Option2", "Option3", "Option4"})
+        app().campo("appartament", o).set_value(0);
+    EXPECT_TRUE(esegui(registra_appartamento));
+    EXPECT_EQ(b.leggi(dati("appartamenti.ind"))[1], "0002*000*5**SI*2*SI*T*4*ANNUALE***0020");
+    EXPECT_EQ(app().s.appartamenti[2][3], "");
+}
+
+TEST_F(RegistroAppartamenti, ShortLineLoadsWhatItHas) {
+    b.scrivi(dati("appartamenti.ind"), {"0001*0001*12"});
+    app().run([&] { carica_appartamenti(app()); });
+    EXPECT_EQ(box("appartament", "Text23"), "1");
+    EXPECT_EQ(app().s.appartamenti[1][2], "12");
+    EXPECT_EQ(app().s.appartamenti[1][12], "");
+}
+
+// --- clients ---------------------------------------------------------------------
+
+class RegistroClienti : public Registri {
+protected:
+    void SetUp() override {
+        Registri::SetUp();
+        b.scrivi(dati("clienti.dat"),
+                 {"0001*ROSSI MARIO*VIA ROMA 1*73100*LECCE*0832*LE*RSSMRA80A01E506X*r@x.it",
+                  "0002*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*BNCNNA80A41A662X*",
+                  "0003*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*VRDLCU80A01G188X*"});
+        app().run([&] { carica_clienti(app()); });
+    }
+    void cliente(int k, const std::string& nome) {
+        metti("prenotazione", "Text24", std::to_string(k));
+        metti("prenotazione", "Text25", "0004");
+        metti("prenotazione", "Text8", nome);
+        metti("prenotazione", "Text10", "VIA NUOVA 9");
+        metti("prenotazione", "Text11", "73040");
+        metti("prenotazione", "Text12", "CASTRO");
+        metti("prenotazione", "Text13", "0836444");
+        metti("prenotazione", "Text14", "LE");
+        metti("prenotazione", "Text9", "NRENPA80A41C336X");
+        metti("prenotazione", "Text30", "n@x.it");
+    }
+};
+
+TEST_F(RegistroClienti, NewClientGoesAfterTheLastWithPostalCodeBeforeTownAndTicksTheForm) {
+    ASSERT_EQ(box("prenotazione", "Text22"), "3");
+    app().campo("prenotazione", "Check1").set_value(0);
+    cliente(4, "NERI PIA");
+    EXPECT_TRUE(esegui(registra_cliente));
+    const Righe righe = b.leggi(dati("clienti.dat"));
+    ASSERT_EQ(righe.size(), 4u);
+    EXPECT_EQ(righe[3], "0004*NERI PIA*VIA NUOVA 9*73040*CASTRO*0836444*LE*NRENPA80A41C336X*n@x.it");
+    EXPECT_EQ(box("prenotazione", "Text22"), "4");
+    EXPECT_EQ(app().campo("prenotazione", "Check1").value(), 1);
+    EXPECT_EQ(app().s.clienti[4][3], "73040");
+    EXPECT_EQ(app().s.clienti[4][4], "CASTRO");
+}
+
+TEST_F(RegistroClienti, CancAndEmptyNamesAreDroppedAndLaterClientsMoveUp) {
+    app().s.clienti[1][1] = "";
+    cliente(2, "CANC");
+    EXPECT_TRUE(esegui(registra_cliente));
+    EXPECT_EQ(b.byte(dati("clienti.dat")),
+              crlf({"0003*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*VRDLCU80A01G188X*"}));
+    EXPECT_EQ(box("prenotazione", "Text22"), "1");
+    EXPECT_EQ(app().s.clienti[1][1], "VERDI LUCA");
+    // The rows the file no longer holds are empty, not left-overs.
+    EXPECT_EQ(app().s.clienti[2], (Campi<9>{}));
+}
+
+// --- refusals of every writer ---------------------------------------------------------
+
+TEST_F(RegistroClienti, ValueWithTheSeparatorIsRefusedAndNothingIsWritten) {
+    const std::string prima = b.byte(dati("clienti.dat"));
+    app().campo("prenotazione", "Check1").set_value(0);
+    cliente(4, "NERI*PIA");
+    b.nuovi_messaggi();
+    EXPECT_FALSE(esegui(registra_cliente));
+    EXPECT_EQ(b.byte(dati("clienti.dat")), prima);
+    EXPECT_EQ(app().campo("prenotazione", "Check1").value(), 0);
+    EXPECT_EQ(box("prenotazione", "Text22"), "3");
+    EXPECT_EQ(app().s.clienti[4][1], "");
+    const auto messaggi = b.nuovi_messaggi();
+    ASSERT_EQ(messaggi.size(), 1u);
+    EXPECT_NE(messaggi[0].find("NERI*PIA"), std::string::npos);
+}
+
+TEST_F(Registri, EveryWriterRefusesTheSeparatorBeforeWriting) {
+    b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$"});
+    b.scrivi(dati("proprietari.IND"), {"ROSSI*********"});
+    b.scrivi(dati("appartamenti.ind"), {"0001*0001*1**********0010"});
+    app().run([&] {
+        carica_vie(app());
+        carica_proprietari(app());
+        carica_appartamenti(app());
+    });
+    const std::string vie = b.byte(dati("Vie.dat"));
+    const std::string prop = b.byte(dati("proprietari.IND"));
+    const std::string app_ = b.byte(dati("appartamenti.ind"));
+    b.nuovi_messaggi();
+
+    metti("appartament", "Text45", "2");
+    metti("appartament", "Text46", "2");
+    metti("appartament", "Text2", "VIA*ROMA");
+    EXPECT_FALSE(esegui(registra_via));
+
+    metti("PROPRIETARI", "Text8", "1");
+    metti("PROPRIETARI", "Text2", "ROSSI");
+    metti("PROPRIETARI", "Text11", "a*b@x.it");
+    EXPECT_FALSE(esegui(registra_proprietari));
+
+    metti("appartament", "Text27", "1");
+    metti("appartament", "Text2", "VIA MARE");
+    metti("appartament", "Text9", "NOTE * VARIE");
+    EXPECT_FALSE(esegui(registra_appartamento));
+
+    EXPECT_EQ(b.byte(dati("Vie.dat")), vie);
+    EXPECT_EQ(b.byte(dati("proprietari.IND")), prop);
+    EXPECT_EQ(b.byte(dati("appartamenti.ind")), app_);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 3u);
+    EXPECT_EQ(box("appartament", "Text25"), "");
+    EXPECT_EQ(app().s.proprietari[1][9], "");
+}
+
+TEST_F(Registri, WritersRefuseARecordPastTheTable) {
+    b.scrivi(dati("clienti.dat"), {"0001*ROSSI*******"});
+    app().run([&] { carica_clienti(app()); });
+    const std::string prima = b.byte(dati("clienti.dat"));
+    b.nuovi_messaggi();
+
+    metti("prenotazione", "Text24", "1001");
+    metti("prenotazione", "Text8", "NERI PIA");
+    EXPECT_FALSE(esegui(registra_cliente));
+    metti("PROPRIETARI", "Text1", "201");
+    metti("PROPRIETARI", "Text8", "201");
+    metti("PROPRIETARI", "Text2", "NERI PIA");
+    EXPECT_FALSE(esegui(registra_proprietari));
+    metti("appartament", "Text27", "501");
+    EXPECT_FALSE(esegui(registra_appartamento));
+    metti("appartament", "Text46", "501");
+    metti("appartament", "Text2", "VIA NUOVA");
+    EXPECT_FALSE(esegui(registra_via));
+
+    const auto messaggi = b.nuovi_messaggi();
+    ASSERT_EQ(messaggi.size(), 4u);
+    for (const auto& m : messaggi) EXPECT_NE(m.find("PIENO"), std::string::npos) << m;
+    EXPECT_EQ(b.byte(dati("clienti.dat")), prima);
+    EXPECT_FALSE(fs::exists(dati("Vie.dat")));
+    EXPECT_EQ(app().s.appartamenti[1], (Campi<13>{}));
+    EXPECT_FALSE(app().ended());
+
+    // A record number of 0 (nothing chosen) is refused too, not lost.
+    metti("prenotazione", "Text24", "0");
+    EXPECT_FALSE(esegui(registra_cliente));
+    EXPECT_EQ(b.byte(dati("clienti.dat")), prima);
+}
+
+}  // namespace
+}  // namespace ga

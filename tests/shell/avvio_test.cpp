@@ -1,0 +1,184 @@
+// Start-up, the agency card, the folders and the pointer file, driven through
+// the start form as a user meets them.
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "platform/text.h"
+#include "program/programma.h"
+#include "records/agenzia.h"
+#include "records/percorsi.h"
+#include "shell/MENU.h"
+#include "shell/PersonalizzaAgenzia.h"
+#include "shell/zeltra.h"
+#include "support/banco.h"
+
+namespace ga::test {
+namespace {
+
+// An agency line of 28 fields with the given fee, postal code and town.
+std::string agenzia(const std::string& nome, const std::string& diritti = "1500") {
+    return nome + "*VIA DEL MARE 1*LIGNANO*0431 1234*01234567890*MARIO ROSSI*333 1234567*" +
+           diritti + "*10*22*200*50*info@mare.it*30*33054*17*10*16*10*15*10*16*10*1**si*10*20";
+}
+
+class AvvioTest : public ::testing::Test {
+protected:
+    Banco b;
+    App& app = b.app();
+    zeltra& z() { return app.form<zeltra>(); }
+    std::string prog(const std::string& nome) { return b.cartella_programma() + nome; }
+};
+
+TEST_F(AvvioTest, FirstStartWithoutAgencyRefusesAndOpensTheSettings) {
+    avvia(app);
+    EXPECT_TRUE(std::filesystem::exists(prog("AGENZIA.IND"))) << "created empty at the first load";
+    EXPECT_TRUE(std::filesystem::exists(prog("BANCHE.IND")));
+    EXPECT_EQ(z().UTENT.caption(), "MARIO");
+    EXPECT_EQ(z().Label28.caption(), "ANNO DI GESTIONE 2026");
+    EXPECT_EQ(z().Text17.text(), b.cartella_programma());
+
+    app.click(z().AVANTI);
+    ASSERT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"L'AGENZIA NON E' STATA PERSONALIZZATA"});
+    EXPECT_EQ(b.messaggi().shown().back().title, app.title);
+    auto& p = app.form<PersonalizzaAgenzia>();
+    EXPECT_TRUE(p.is_visible());
+    EXPECT_FALSE(z().is_enabled());
+    EXPECT_FALSE(z().AGEN.visible());
+    EXPECT_FALSE(app.form<MENU>().is_visible());
+
+    // Leaving the settings gives the start form back, its start-up run again;
+    // the menu, loaded hidden, asks for the data folder none has chosen yet.
+    app.s.anno_gestione = "2030";
+    app.click(p.ESCI);
+    EXPECT_FALSE(p.is_loaded());
+    EXPECT_TRUE(z().is_enabled());
+    EXPECT_TRUE(z().AGEN.visible());
+    EXPECT_EQ(app.active_form(), app.form("CERCA_CART"));
+    EXPECT_FALSE(app.form<MENU>().is_visible());
+    EXPECT_EQ(app.s.anno_gestione, "2026");
+    EXPECT_EQ(z().Label28.caption(), "ANNO DI GESTIONE 2026");
+}
+
+TEST_F(AvvioTest, TheCardShowsAmountsInItalianAndTheTownAfterItsCode) {
+    b.scrivi(prog("AGENZIA.IND"), {agenzia("AGENZIA MARE")});
+    b.scrivi(prog("BANCHE.IND"),
+             {"BANCA UNO,AGENZIA MARE,CC 123,ABCD,LIGNANO,IT60X0542811101000000123456,0000"});
+    avvia(app);
+    EXPECT_EQ(z().Text1.text(), "AGENZIA MARE");
+    EXPECT_EQ(z().Label26.caption(), "AGENZIA MARE");
+    EXPECT_EQ(z().Text3.text(), "33054  LIGNANO");
+    EXPECT_EQ(z().Text8.text(), "1.500,00");
+    EXPECT_EQ(z().Text9.text(), "10") << "percentages show as stored";
+    EXPECT_EQ(z().Text11.text(), "200,00");
+    EXPECT_EQ(z().Text12.text(), "50,00");
+    EXPECT_EQ(z().Text20.text(), "30");
+    EXPECT_EQ(z().Text13.text(), "CC 123");
+    EXPECT_EQ(z().Text14.text(), "BANCA UNO");
+    EXPECT_EQ(z().Text16.text(), "IT60X0542811101000000123456");
+    EXPECT_EQ(z().Text18.text(), "LIGNANO");
+    EXPECT_EQ(app.testo("COORDBANCA", "Text19"), "1");
+}
+
+TEST_F(AvvioTest, AvantiOpensTheMenuWithTheAgencyHeader) {
+    b.scrivi(prog("AGENZIA.IND"), {agenzia("AGENZIA MARE")});
+    b.scrivi(prog("cartella.txt"), {b.cartella_dati() + ",$$"});
+    avvia(app);
+    app.click(z().AVANTI);
+    auto& m = app.form<MENU>();
+    EXPECT_TRUE(m.is_visible());
+    EXPECT_EQ(app.active_form(), &m);
+    EXPECT_FALSE(z().is_enabled());
+    EXPECT_FALSE(z().AGEN.visible());
+    EXPECT_EQ(app.s.primo_accesso_menu, "0");
+    EXPECT_EQ(m.Label9.caption(), "AGENZIA MARE");
+    EXPECT_EQ(m.Label10.caption(), "VIA DEL MARE 1 - LIGNANO");
+    EXPECT_EQ(m.Label14.caption(), "0431 1234 - info@mare.it");
+    EXPECT_EQ(m.Label15.caption(), " ANNO DI GESTIONE 2026");
+    EXPECT_EQ(m.Label16.caption(), "09/12/2026");
+    EXPECT_EQ(app.s.percorso_periodi, b.cartella_dati() + "periodi2026.ind");
+    EXPECT_EQ(app.s.percorso_fatture, b.cartella_dati() + "fatture2026.dat");
+    EXPECT_EQ(app.s.percorso_proprietari, b.cartella_dati() + "proprietari.IND");
+    EXPECT_EQ(app.s.percorso_contocorr, b.cartella_dati() + "ContoCorr2026.dat");
+    EXPECT_FALSE(app.form("CERCA_CART")->is_loaded());
+}
+
+TEST_F(AvvioTest, TheLastLineOfTheSettingsWinsAndAShortLineLeavesTheRestEmpty) {
+    b.scrivi(prog("AGENZIA.IND"), {agenzia("PRIMA"), "SECONDA*VIA NUOVA"});
+    avvia(app);
+    EXPECT_EQ(app.s.agenzia_nome, "SECONDA");
+    EXPECT_EQ(app.s.agenzia_via, "VIA NUOVA");
+    EXPECT_EQ(app.s.diritti_agenzia, "");
+    EXPECT_EQ(z().Text8.text(), "") << "an empty amount stays empty";
+}
+
+TEST_F(AvvioTest, ThePointerFileGivesTheLastFolderAndKeepsACommaInsideIt) {
+    avvia(app);
+    b.scrivi(prog("cartella.txt"), {"/dati/A/,$$", "/dati/B/,$$"});
+    app.run([&] { leggi_cartella_dati(app); });
+    EXPECT_EQ(app.testo("MENU", "Text1"), "/dati/B/");
+
+    app.run([&] {
+        app.imposta("MENU", "Text1", "/dati/mare, 2026/");
+        scrivi_cartella_dati(app);
+        app.imposta("MENU", "Text1", "");
+        leggi_cartella_dati(app);
+    });
+    EXPECT_EQ(b.byte(prog("cartella.txt")), "/dati/mare, 2026/,$$\r\n");
+    EXPECT_EQ(app.testo("MENU", "Text1"), "/dati/mare, 2026/");
+}
+
+TEST_F(AvvioTest, WithoutAPointerFileTheMenuOpensTheFolderChooser) {
+    b.scrivi(prog("AGENZIA.IND"), {agenzia("AGENZIA MARE")});
+    avvia(app);
+    app.click(z().AVANTI);
+    EXPECT_TRUE(std::filesystem::exists(prog("cartella.txt")));
+    EXPECT_TRUE(app.form("CERCA_CART")->is_visible());
+    EXPECT_EQ(app.testo("MENU", "Text1"), "");
+    EXPECT_EQ(app.s.percorso_periodi, "periodi2026.ind") << "paths built from an empty folder";
+}
+
+TEST_F(AvvioTest, ChoosingTheDataFolderBeforeAvantiRemembersIt) {
+    avvia(app);
+    app.click(z().Command1);
+    plat::Form& c = *app.form("CERCA_CART");
+    EXPECT_TRUE(c.is_visible());
+    EXPECT_TRUE(z().is_enabled()) << "the start form stays usable";
+
+    app.click(*c.control("OK"));   // nothing chosen yet: nothing happens
+    EXPECT_TRUE(c.is_visible());
+
+    std::string cartella = b.cartella_dati();
+    cartella.pop_back();
+    app.navigate(*c.control("Dir1"), cartella);
+    EXPECT_EQ(c.control("Text1")->text(), b.cartella_dati());
+    app.click(*c.control("OK"));
+    EXPECT_FALSE(c.is_loaded());
+    EXPECT_EQ(b.byte(prog("cartella.txt")), b.cartella_dati() + ",$$\r\n");
+    EXPECT_TRUE(app.form<MENU>().is_loaded());
+    EXPECT_FALSE(app.form<MENU>().is_visible()) << "the menu is loaded hidden";
+    EXPECT_EQ(app.form<MENU>().Text1.text(), b.cartella_dati());
+}
+
+TEST_F(AvvioTest, EsciEndsTheProgramAtOnce) {
+    avvia(app);
+    app.click(z().Command2);
+    EXPECT_TRUE(app.ended());
+    EXPECT_TRUE(b.messaggi().shown().empty());
+}
+
+TEST_F(AvvioTest, ABankFileLongerThanItsTableLoadsTheTableAndSaysSoOnce) {
+    std::vector<std::string> righe;
+    for (int i = 1; i <= 101; ++i) righe.push_back("BANCA " + std::to_string(i) + ",,,,,,0000");
+    b.scrivi(prog("BANCHE.IND"), righe);
+    avvia(app);
+    EXPECT_EQ(app.testo("COORDBANCA", "Text19"), "100");
+    EXPECT_EQ(app.s.banche[100].banca_nome, "BANCA 100");
+    app.run([&] { carica_banche(app); });
+    const auto m = b.nuovi_messaggi();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_NE(m[0].find("100"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ga::test
