@@ -58,19 +58,26 @@ QString object_name(const plat::Control& c) {
     return n;
 }
 
-// A folder list's path after choosing a line: ".." goes up one folder.
-std::string folder_after(const std::string& path, const std::string& item) {
-    std::string base = path;
-    while (base.size() > 1 && base.back() == '/') base.pop_back();
-    if (item == "..") {
-        std::string parent = std::filesystem::path(base).parent_path().string();
-        return parent.empty() ? base : parent;
+// A folder list shows the folders that lead to its path, each indented
+// under the one before, then the subfolders of the path: the user sees
+// where the list is and can go back up with a double-click.
+std::vector<std::string> folders_leading_to(const std::string& path) {
+    std::vector<std::string> out;
+    if (path.empty()) return out;
+    std::filesystem::path p = std::filesystem::path(path).lexically_normal();
+    std::string text = p.string();
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    p = text;
+    for (std::filesystem::path q = p;; q = q.parent_path()) {
+        out.insert(out.begin(), q.string());
+        if (q == q.parent_path() || q.parent_path().empty()) break;
     }
-    return (std::filesystem::path(base) / item).string();
+    return out;
 }
 
-bool has_up_line(const plat::ControlState& st) {
-    return !st.path.empty() && st.path.find_first_not_of('/') != std::string::npos;
+std::string folder_name(const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    return name.empty() ? path : name;
 }
 
 // Puts a text into a line edit, leaving the cursor where the user had it.
@@ -136,7 +143,7 @@ struct Desktop::ControlView {
     std::optional<std::tuple<bool, int, bool, bool>> font;
     std::optional<std::pair<long, long>> colors;
     std::optional<std::pair<std::string, bool>> picture;
-    bool up_line = false;         // a folder list's ".." line
+    std::vector<std::string> leading;   // a folder list's lines above its subfolders
     int max_length = 0;
 };
 
@@ -487,12 +494,17 @@ void Desktop::update_control(ControlView& cv) {
         }
         case Kind::DirList: {
             auto* l = static_cast<QListWidget*>(w);
-            cv.up_line = has_up_line(st);
+            cv.leading = folders_leading_to(st.path);
             QStringList items;
-            if (cv.up_line) items << QStringLiteral("..");
-            for (const auto& item : st.items) items << qt_text(item);
+            const int depth = static_cast<int>(cv.leading.size());
+            for (int i = 0; i < depth; ++i)
+                items << QString(i * 2, QLatin1Char(' ')) + QStringLiteral("[") +
+                             qt_text(folder_name(cv.leading[static_cast<std::size_t>(i)])) +
+                             QStringLiteral("]");
+            for (const auto& item : st.items)
+                items << QString(depth * 2, QLatin1Char(' ')) + qt_text(item);
             set_list_items(l, items);
-            const int row = st.list_index >= 0 ? st.list_index + (cv.up_line ? 1 : 0) : -1;
+            const int row = st.list_index >= 0 ? st.list_index + depth : -1;
             if (l->currentRow() != row) l->setCurrentRow(row);
             break;
         }
@@ -719,7 +731,8 @@ void Desktop::double_clicked(ControlView& cv) {
 }
 
 void Desktop::picked(ControlView& cv, int row) {
-    if (cv.control->kind() == Kind::DirList && cv.up_line) --row;   // ".." picks no folder
+    // The lines leading to a folder list's path pick no subfolder.
+    if (cv.control->kind() == Kind::DirList) row -= static_cast<int>(cv.leading.size());
     if (row < -1) return;
     if (row < 0 && cv.control->kind() != Kind::DirList) return;
     deliver(&cv, [&] { rt_.pick(*cv.control, row); });
@@ -732,15 +745,17 @@ void Desktop::row_double_clicked(ControlView& cv, int row) {
         return;
     }
     const plat::ControlState& st = cv.control->state();
-    std::string item;
-    if (cv.up_line && row == 0) {
-        item = "..";
+    const int depth = static_cast<int>(cv.leading.size());
+    std::string path;
+    if (row < depth) {
+        path = cv.leading[static_cast<std::size_t>(row)];
     } else {
-        const int i = row - (cv.up_line ? 1 : 0);
-        if (i < 0 || i >= static_cast<int>(st.items.size())) return;
-        item = st.items[static_cast<std::size_t>(i)];
+        const int i = row - depth;
+        if (i >= static_cast<int>(st.items.size())) return;
+        path = (std::filesystem::path(cv.leading.empty() ? st.path : cv.leading.back()) /
+                st.items[static_cast<std::size_t>(i)])
+                   .string();
     }
-    const std::string path = folder_after(st.path, item);
     deliver(&cv, [&] { rt_.navigate(*cv.control, path); });
 }
 

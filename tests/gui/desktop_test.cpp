@@ -470,18 +470,21 @@ TEST_F(DesktopTest, FolderListsShowSubfoldersAndADoubleClickOpensOne) {
         form().file1.set_path(root.string());
     });
     auto* dirs = widget<QListWidget>(form().dir1);
-    ASSERT_EQ(dirs->count(), 3);
-    EXPECT_EQ(dirs->item(0)->text(), "..");
-    EXPECT_EQ(dirs->item(1)->text(), "alfa");
+    // The folders leading to the path, then its subfolders one step further in.
+    const int depth = static_cast<int>(std::distance(root.begin(), root.end()));
+    ASSERT_EQ(dirs->count(), depth + 2);
+    EXPECT_EQ(dirs->item(0)->text(), "[/]");
+    EXPECT_EQ(dirs->item(depth - 1)->text().trimmed(), QString::fromStdString("[" + root.filename().string() + "]"));
+    EXPECT_EQ(dirs->item(depth)->text().trimmed(), "alfa");
     auto* files = widget<QListWidget>(form().file1);
     ASSERT_EQ(files->count(), 1);
     EXPECT_EQ(files->item(0)->text(), "uno.txt");
 
-    emit dirs->itemDoubleClicked(dirs->item(1));
+    emit dirs->itemDoubleClicked(dirs->item(depth));
     EXPECT_EQ(fs::path(form().dir1.state().path), root / "alfa");
-    ASSERT_EQ(dirs->count(), 2);
-    EXPECT_EQ(dirs->item(1)->text(), "interna");
-    emit dirs->itemDoubleClicked(dirs->item(0));
+    ASSERT_EQ(dirs->count(), depth + 2);
+    EXPECT_EQ(dirs->item(depth + 1)->text().trimmed(), "interna");
+    emit dirs->itemDoubleClicked(dirs->item(depth - 1));   // back up to the root folder
     EXPECT_EQ(fs::path(form().dir1.state().path), root);
 
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());

@@ -28,7 +28,9 @@ public:
 
 QApplication& qt_app() {
     if (!application) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // A real X display when there is one (xvfb-run), else no screen at all.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "test_gui";
         static char* argv[] = {name, nullptr};
