@@ -2,97 +2,56 @@
 // of the shipped program folder, taken through a first start, and each window
 // it meets saved as a picture (screenshots/ under the working folder) for a
 // person to look at.
-#include <unistd.h>
-
-#include <filesystem>
-#include <iostream>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QImage>
-#include <QPixmap>
-#include <QTest>
 #include <QWidget>
 
-#include "gui/desktop.h"
-#include "platform/scripted.h"
+#include "finestre.h"
 #include "program/programma.h"
-#include "qt_app.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using gui_test::Finestre;
 
 TEST(Smoke, TheFirstStartGoesFromTheStartFormToTheMenuInRealWindows) {
-    gui_test::qt_app();
-    const fs::path folder = fs::temp_directory_path() / ("gui_smoke_" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    fs::copy(SOURCE_DATA_FOLDER, folder / "data", fs::copy_options::recursive);
+    Finestre f;
+    ga::App& app = f.app();
+    auto box = [&](const char* form, const char* control) -> plat::Control& {
+        return *app.form(form)->control(control);
+    };
 
-    plat::Services services;
-    auto messages = std::make_unique<plat::ScriptedMessages>();
-    plat::ScriptedMessages* shown = messages.get();
-    services.messages = std::move(messages);
-    services.clock = std::make_unique<plat::FixedClock>(*plat::Date::from_dmy(15, 6, 2024));
-    services.user = std::make_unique<plat::FixedUser>("prova");
-    services.program_folder = (folder / "data").string() + "/";
+    // First start: no agency yet, so AVANTI leads to the settings.
+    ga::avvia(app);
+    EXPECT_TRUE(f.fotografa("zeltra"));
+    app.click(box("zeltra", "AVANTI"));
+    ASSERT_EQ(f.banco().messaggi().texts(),
+              std::vector<std::string>{"L'AGENZIA NON E' STATA PERSONALIZZATA"});
+    EXPECT_TRUE(f.fotografa("PersonalizzaAgenzia"));
+    EXPECT_FALSE(f.finestra("zeltra")->isEnabled());
 
-    auto app = ga::crea_applicazione(std::move(services));
-    {
-        gui::Desktop desktop(*app);
-        QDir().mkpath(QStringLiteral("screenshots"));
-        // Saves the window of a shown form as a picture and checks it has one.
-        auto fotografa = [&](const char* nome) {
-            QTest::qWait(100);
-            plat::Form* form = app->form(nome);
-            ASSERT_NE(form, nullptr);
-            QWidget* window = desktop.window(*form);
-            ASSERT_NE(window, nullptr) << nome << " was never shown";
-            EXPECT_TRUE(window->isVisible()) << nome;
-            const QImage picture = window->grab().toImage();
-            ASSERT_FALSE(picture.isNull());
-            EXPECT_GT(picture.width(), 100);
-            EXPECT_TRUE(picture.save(QStringLiteral("screenshots/%1.png").arg(nome)));
-        };
-        auto box = [&](const char* form, const char* control) -> plat::Control& {
-            return *app->form(form)->control(control);
-        };
+    for (auto [control, text] : {std::pair{"Text1", "AGENZIA MARE"}, {"Text8", "100"},
+                                 {"Text9", "10"}, {"Text10", "22"}})
+        app.type(box("PersonalizzaAgenzia", control), text);
+    app.click(box("PersonalizzaAgenzia", "SALVA"));
+    app.click(box("PersonalizzaAgenzia", "ESCI"));
 
-        // First start: no agency yet, so AVANTI leads to the settings.
-        ga::avvia(*app);
-        fotografa("zeltra");
-        app->click(box("zeltra", "AVANTI"));
-        ASSERT_EQ(shown->texts(), std::vector<std::string>{"L'AGENZIA NON E' STATA PERSONALIZZATA"});
-        fotografa("PersonalizzaAgenzia");
-        EXPECT_FALSE(desktop.window(*app->form("zeltra"))->isEnabled());
+    // Back at the start form; with no data folder yet the chooser opens.
+    EXPECT_TRUE(f.fotografa("CERCA_CART"));
+    std::string dati = f.banco().cartella_dati();
+    dati.pop_back();
+    app.navigate(box("CERCA_CART", "Dir1"), dati);
+    app.click(box("CERCA_CART", "OK"));
+    EXPECT_FALSE(app.form("CERCA_CART")->is_loaded());
+    EXPECT_FALSE(f.finestra("CERCA_CART")->isVisible());
 
-        for (auto [control, text] : {std::pair{"Text1", "AGENZIA MARE"}, {"Text8", "100"},
-                                     {"Text9", "10"}, {"Text10", "22"}})
-            app->type(box("PersonalizzaAgenzia", control), text);
-        app->click(box("PersonalizzaAgenzia", "SALVA"));
-        app->click(box("PersonalizzaAgenzia", "ESCI"));
-
-        // Back at the start form; with no data folder yet the chooser opens.
-        fotografa("CERCA_CART");
-        fs::create_directories(folder / "archivi");
-        app->navigate(box("CERCA_CART", "Dir1"), (folder / "archivi").string());
-        app->click(box("CERCA_CART", "OK"));
-        EXPECT_FALSE(app->form("CERCA_CART")->is_loaded());
-
-        app->click(box("zeltra", "AVANTI"));
-        fotografa("MENU");
-        EXPECT_EQ(box("MENU", "Label9").text(), "AGENZIA MARE");
-        for (const auto& b : shown->shown()) std::cout << "message box: " << b.text << "\n";
-    }
-    app.reset();
-    fs::remove_all(folder);
+    app.click(box("zeltra", "AVANTI"));
+    EXPECT_TRUE(f.fotografa("MENU"));
+    EXPECT_EQ(box("MENU", "Label9").text(), "AGENZIA MARE");
+    EXPECT_EQ(box("MENU", "Text1").text(), f.banco().cartella_dati());
 }
 
 }  // namespace
