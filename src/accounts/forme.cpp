@@ -1,3 +1,4 @@
+#include "accounts/SaldoProprietario.h"
 #include "accounts/fattura.h"
 #include "accounts/spese.h"
 #include "program/forme.h"
@@ -7,6 +8,7 @@ namespace ga {
 void registra_forme_accounts(App& app) {
     registra<fattura>(app);
     registra<spese>(app);
+    registra<SaldoProprietario>(app);
 }
 
 }  // namespace ga

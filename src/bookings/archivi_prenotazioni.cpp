@@ -1,5 +1,6 @@
 #include "bookings/archivi_prenotazioni.h"
 
+#include "platform/text.h"
 #include "records/archivio.h"
 
 namespace ga {
@@ -52,6 +53,31 @@ void carica_saldi(App& app) {
     svuota_oltre(s.movimenti, n);
     app.imposta_conta("prenotazione", "Text26", n);
     app.imposta_conta("spese", "Text2", n);
+}
+
+bool registrazione_rifiutata(App& app, const std::string& motivo) {
+    app.msgbox(motivo + "\rLA REGISTRAZIONE NON E' STATA FATTA.", plat::Buttons::Ok,
+               "AVVISO ERRORE", plat::Icon::Exclamation);
+    return false;
+}
+
+std::optional<plat::Date> data_registrabile(App& app, std::string_view testo,
+                                            std::string_view cosa) {
+    if (auto d = plat::Date::parse(plat::trim(testo))) return d;
+    registrazione_rifiutata(app, std::string(cosa) + " NON E' VALIDA: \"" + std::string(testo) + "\".");
+    return std::nullopt;
+}
+
+bool valori_registrabili(App& app, const std::vector<std::string>& valori) {
+    if (!senza_separatore(app, valori, kSep)) return false;
+    for (const std::string& v : valori) {
+        if (v.find_first_of("\r\n") == std::string::npos) continue;
+        app.msgbox("UN TESTO NON PUO' ANDARE A CAPO NEI DATI.\rCORREGGERE: " +
+                       plat::replace_all(plat::replace_all(v, "\r", " "), "\n", " "),
+                   plat::Buttons::Ok, "DATI NON VALIDI", plat::Icon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace ga

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -245,6 +246,10 @@ void Desktop::update_form(FormView& fv) {
         if (f.is_loaded()) {
             w->setWindowTitle(qt_text(f.caption()));
             w->setFixedSize(pixels(f.width()), pixels(f.height()));
+            // Changing a window's flags hides it; it is shown again below.
+            const bool top = f.topmost();
+            if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != top)
+                w->setWindowFlag(Qt::WindowStaysOnTopHint, top);
         }
         fv.seen = f.revision();
     }
@@ -272,6 +277,7 @@ void Desktop::build_window(FormView& fv) {
     w->setObjectName(qt_text(fv.form->name()));
     w->setFont(form_font());
     w->installEventFilter(this);
+    w->setMouseTracking(static_cast<bool>(fv.form->on_mouse_move));
     window_views_[w.get()] = &fv;
 
     for (auto& cv : fv.controls) make_widget(*cv, w.get());
@@ -415,6 +421,12 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
     }
     w->setObjectName(object_name(c));
     widget_views_[w] = &cv;
+    if (c.on_mouse_move) {
+        // The control's own mouse moves are not the form's as well.
+        w->setMouseTracking(true);
+        w->setAttribute(Qt::WA_NoMousePropagation);
+    }
+    if (c.on_mouse_move || c.on_mouse_down || c.on_mouse_up) watch = true;
     if (watch) w->installEventFilter(this);
     cv.widget = w;
 }
@@ -807,6 +819,14 @@ bool Desktop::window_event(FormView& fv, QEvent* event) {
         case QEvent::WindowActivate:
             window_activated(fv);
             return false;
+        case QEvent::MouseMove:
+            if (fv.form->on_mouse_move)
+                deliver(nullptr, [&] {
+                    rt_.run([&] {
+                        if (fv.form->is_loaded() && fv.form->on_mouse_move) fv.form->on_mouse_move();
+                    });
+                });
+            return false;
         default:
             return false;
     }
@@ -845,6 +865,25 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
         }
         case QEvent::KeyPress:
             return key_event(cv, static_cast<QKeyEvent*>(event));
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease: {
+            // Passed on only to a control that binds that event.
+            plat::Control& c = *cv.control;
+            std::function<void()> plat::Control::*handler = &plat::Control::on_mouse_move;
+            if (event->type() != QEvent::MouseMove) {
+                if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+                handler = event->type() == QEvent::MouseButtonPress ? &plat::Control::on_mouse_down
+                                                                    : &plat::Control::on_mouse_up;
+            }
+            if (c.*handler)
+                deliver(nullptr, [&] {
+                    rt_.run([&] {
+                        if (c.form().is_loaded() && c.form().is_enabled() && c.*handler) (c.*handler)();
+                    });
+                });
+            return false;
+        }
         default:
             return false;
     }

@@ -163,6 +163,9 @@ public:
     // --- events: the form binds its handlers here ---
     std::function<void()> on_click, on_dbl_click, on_change, on_got_focus,
         on_lost_focus, on_validate, on_close_up, on_timer, on_scroll;
+    // The mouse over the control: moved, left button pressed, released. The
+    // windows pass them on only to controls that bind them.
+    std::function<void()> on_mouse_move, on_mouse_down, on_mouse_up;
     std::function<void(int&)> on_key_press;
 
     // Everything at once, for the windows layer (no load, no events).

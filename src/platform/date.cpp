@@ -8,7 +8,7 @@ namespace {
 
 // Days from 1/1/1970 in the proleptic Gregorian calendar (H. Hinnant's
 // civil-day algorithms), valid for any year.
-long days_from_civil(long y, int m, int d) {
+constexpr long days_from_civil(long y, int m, int d) {
     y -= m <= 2;
     const long era = (y >= 0 ? y : y - 399) / 400;
     const long yoe = y - era * 400;
@@ -35,8 +35,9 @@ Civil civil_from_days(long z) {
     return {yoe + era * 400 + (m <= 2), m, d};
 }
 
-// Serial 0 is 30/12/1899.
-const long kEpoch = days_from_civil(1899, 12, 30);
+// Serial 0 is 30/12/1899. A constant expression, so that dates made while
+// other files' statics are being set up are already right.
+constexpr long kEpoch = days_from_civil(1899, 12, 30);
 
 bool is_leap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 

@@ -19,6 +19,7 @@ void Form::design(std::string_view caption, int width, int height) {
 void Form::finish_design() {
     designing_ = false;
     design_caption_ = caption_;
+    design_topmost_ = topmost_;
     design_width_ = width_;
     design_height_ = height_;
     for (Control* c : controls_) c->snapshot_design();
@@ -65,6 +66,7 @@ void Form::unload() {
     visible_ = false;
     enabled_ = true;
     caption_ = design_caption_;
+    topmost_ = design_topmost_;
     width_ = design_width_;
     height_ = design_height_;
     for (Control* c : controls_) c->reset_to_design();
@@ -102,6 +104,19 @@ void Form::set_caption(std::string_view c) {
     touch();
     if (caption_ == c) return;
     caption_ = std::string(c);
+    changed();
+    runtime_.changed();
+}
+
+bool Form::topmost() {
+    touch();
+    return topmost_;
+}
+
+void Form::set_topmost(bool t) {
+    touch();
+    if (topmost_ == t) return;
+    topmost_ = t;
     changed();
     runtime_.changed();
 }

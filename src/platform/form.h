@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,9 @@ public:
     int top();
     void set_left(int twips);
     void set_top(int twips);
+    // Kept above the other windows while true (a design value too).
+    bool topmost();
+    void set_topmost(bool t);
 
     // The control with this name (and index, for control arrays), ignoring
     // case; nullptr when there is none. Loads the form, like any touch.
@@ -65,6 +69,8 @@ public:
     virtual void Form_Unload() {}
     // The window's close button: the form's own exit where it has one.
     virtual void close_requested() { unload(); }
+    // The mouse moved over the form itself, not over one of its controls.
+    std::function<void()> on_mouse_move;
 
     // Increases at every change of the form's own state (not its controls').
     std::uint64_t revision() const { return revision_; }
@@ -92,6 +98,7 @@ private:
     bool visible_ = false;
     bool enabled_ = true;
     std::string caption_, design_caption_;
+    bool topmost_ = false, design_topmost_ = false;
     int left_ = 0, top_ = 0, width_ = 6000, height_ = 4500;
     int design_width_ = 6000, design_height_ = 4500;
     std::uint64_t revision_ = 1;

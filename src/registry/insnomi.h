@@ -1,6 +1,11 @@
-// Clienti form: for now only the boxes other parts of the program
-// read and write through it; its screen is built with its own functions.
+// The clients register "INSERIM/MODIF CLIENTI": browse, find by name, add,
+// change and delete the records of "clienti.dat". A save goes through the
+// clients writer, which takes the client from the booking form's client
+// boxes. Its read-only box Text8 holds the clients count that other forms
+// read.
 #pragma once
+
+#include <string>
 
 #include "records/app.h"
 
@@ -10,6 +15,61 @@ class insnomi : public Forma {
 public:
     static constexpr const char* kName = "insnomi";
     explicit insnomi(App& app);
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void NUOVOINS_Click();
+    void MODICLI_Click();
+    void VEDI_Click();
+    void SALVACLI_Click();
+    void CESTO_Click();
+    void USCITA_Click();
+    void Combo1_Click();
+    void HScroll1_Change();
+    void List1_Click();
+    void Text1_Validate();
+    void Text3_Validate();
+    void Text4_Validate();
+    void Text7_Validate();
+    void close_requested() override { USCITA_Click(); }
+
+    // Rewrites "clienti.dat" without the records named "CANC" (or empty) and
+    // reloads the clients. False, after a message, when nothing was written.
+    bool cancella_cliente();
+
+    plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
+    plat::Label Label1{*this, "Label1"};
+    plat::TextBox Text10{*this, "Text10"}, Text1{*this, "Text1"}, Text2{*this, "Text2"},
+        Text3{*this, "Text3"}, Text4{*this, "Text4"}, Text5{*this, "Text5"},
+        Text6{*this, "Text6"}, Text7{*this, "Text7"}, Text11{*this, "Text11"};
+    plat::TextBox Text8{*this, "Text8"}, Text9{*this, "Text9"};
+    plat::HScrollBar HScroll1{*this, "HScroll1"};
+    plat::CommandButton NUOVOINS{*this, "NUOVOINS"}, VEDI{*this, "VEDI"},
+        MODICLI{*this, "MODICLI"}, CESTO{*this, "CESTO"}, SALVACLI{*this, "SALVACLI"},
+        USCITA{*this, "USCITA"};
+    // Made last so that they lie over the name and town boxes.
+    plat::ComboBox Combo1{*this, "Combo1"};
+    plat::ListBox List1{*this, "List1"};
+
+private:
+    // The boxes the user edits: name, street, postal code, town, telephone,
+    // province, fiscal code, e-mail.
+    plat::TextBox* const modificabili_[8] = {&Text1, &Text2, &Text3, &Text4,
+                                             &Text5, &Text6, &Text7, &Text11};
+    // Locks or unlocks them, in the back colour of the mode.
+    void blocca(bool bloccati, long colore);
+    // Clears them and the client code.
+    void svuota();
+    // Record k of the clients table in the nine boxes (0: the empty record).
+    void mostra(int k);
+    // The count as the clients table holds it now.
+    void aggiorna_conta();
+    // A client that is stored is now on screen: a save changes it instead
+    // of appending a copy under the same code.
+    void fine_inserimento();
+    bool in_inserimento() const;
+    int conta();
+    std::string nuovo_codice();
 };
 
 }  // namespace ga

@@ -623,6 +623,54 @@ TEST_F(DesktopTest, ActivatingAnotherWindowActivatesItsForm) {
     EXPECT_EQ(form("ALTRA").log, Log{"ALTRA_Activate"});
 }
 
+TEST_F(DesktopTest, ATopmostFormKeepsItsWindowOnTopUntilItIsUnloaded) {
+    QWidget* w = show_active();
+    EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    act([&] { form().set_topmost(true); });
+    EXPECT_TRUE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(w->isVisible()) << "still shown after its flags changed";
+
+    act([&] { form().unload(); });
+    act([&] { form().show(); });
+    EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "a design value again";
+}
+
+// A form that listens to the mouse over itself, a label and a button.
+class Topo : public plat::Form {
+public:
+    explicit Topo(plat::Runtime& rt) : plat::Form(rt, "TOPO") {
+        design("TOPO", 6000, 3000);
+        label.place(150, 150, 1500, 300);
+        label.on_mouse_move = [this] { log.push_back("Label_MouseMove"); };
+        button.place(150, 1050, 1200, 450);
+        button.on_mouse_down = [this] { log.push_back("Button_MouseDown"); };
+        button.on_mouse_up = [this] { log.push_back("Button_MouseUp"); };
+        button.on_click = [this] { log.push_back("Button_Click"); };
+        on_mouse_move = [this] { log.push_back("Form_MouseMove"); };
+    }
+    Log log;
+    plat::Label label{*this, "Label"};
+    plat::CommandButton button{*this, "Button"};
+};
+
+TEST_F(DesktopTest, MouseEventsReachTheControlUnderThePointerOrElseTheForm) {
+    rt->register_form("TOPO", [](plat::Runtime& r) { return std::make_unique<Topo>(r); });
+    auto& topo = static_cast<Topo&>(*rt->form("TOPO"));
+    act([&] { topo.show(); });
+    QWidget* w = desk->window(topo);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+
+    QTest::mouseMove(desk->widget(topo.label), QPoint(20, 10));
+    EXPECT_EQ(topo.log, Log{"Label_MouseMove"}) << "the label's move is not the form's too";
+    topo.log.clear();
+    QTest::mouseMove(w, QPoint(300, 150));
+    EXPECT_EQ(topo.log, Log{"Form_MouseMove"});
+    topo.log.clear();
+    QTest::mouseClick(desk->widget(topo.button), Qt::LeftButton);
+    EXPECT_EQ(topo.log, (Log{"Button_MouseDown", "Button_MouseUp", "Button_Click"}));
+}
+
 TEST_F(DesktopTest, TheEndOfTheProgramHidesEverythingAndFinishes) {
     act([&] { form().show(); });
     QSignalSpy finished(desk.get(), &gui::Desktop::finished);

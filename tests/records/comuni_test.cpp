@@ -142,16 +142,17 @@ TEST_F(CercaComune, TheAgencyFormGetsTownWithProvinceAndNoProvinceBox) {
 
 TEST_F(CercaComune, OnlyLoadedFormsAreTouched) {
     file_comuni({"1*ALFA*98020*ME", "2*BETA*98020*ME"});
-    app().campo("insnomi", "List1").add_item("RIGA DI PRIMA");
     cerca("PERSONALIZZA", "98020");
-
     EXPECT_TRUE(app().form("PersonalizzaAgenzia")->is_loaded());
     EXPECT_EQ(righe_lista("PersonalizzaAgenzia", "List1").size(), 2u);
-    EXPECT_FALSE(app().form("prenotazione")->is_loaded());
-    EXPECT_FALSE(app().form("PROPRIETARI")->is_loaded());
-    // A loaded form's old candidates are cleared.
-    EXPECT_TRUE(righe_lista("insnomi", "List1").empty());
+    for (const char* altra : {"prenotazione", "PROPRIETARI", "insnomi"})
+        EXPECT_FALSE(app().form(altra)->is_loaded()) << altra;
     EXPECT_TRUE(b.nuovi_messaggi().empty());
+
+    // A loaded form's old candidates are cleared.
+    app().campo("insnomi", "List1").add_item("RIGA DI PRIMA");
+    cerca("PERSONALIZZA", "98020");
+    EXPECT_TRUE(righe_lista("insnomi", "List1").empty());
 }
 
 TEST_F(CercaComune, AMissingTownsFileIsCreatedEmptyAndFindsNothing) {

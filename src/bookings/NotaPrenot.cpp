@@ -1,0 +1,185 @@
+#include "bookings/NotaPrenot.h"
+
+#include <algorithm>
+
+#include "bookings/archivi_prenotazioni.h"
+#include "bookings/note.h"
+#include "bookings/prenotazioni.h"
+#include "platform/number.h"
+#include "platform/text.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kPren = "prenotazione";
+
+bool solo_cifre(const std::string& t) {
+    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Codes are compared as the numbers they are ("10" is "0010"); a code that
+// is not a number only equals itself.
+bool stesso_codice(const std::string& a, const std::string& b) {
+    const std::string x = plat::trim(a), y = plat::trim(b);
+    if (x.empty() || y.empty()) return false;
+    if (solo_cifre(x) && solo_cifre(y)) return plat::leading_int(x) == plat::leading_int(y);
+    return x == y;
+}
+
+const char* descrizione(StatoPrenotazione st) {
+    switch (st) {
+        case StatoPrenotazione::saldata: return "SALDATA";
+        case StatoPrenotazione::revocata: return "REVOCATA";
+        default: return "APERTA";
+    }
+}
+
+}  // namespace
+
+NotaPrenot::NotaPrenot(App& app) : Forma(app, kName) {
+    design("INSERISCI NOTA PRENOTAZIONE", px(640), px(400));
+    metti(ICONAAGENZIA, 16, 8, 100, 70).design().stretch = true;
+    metti(Label8, 132, 12, 490, 26).design().font_size = 13;
+    Label8.design().bold = true;
+    metti(Label2, 132, 46, 300, 20);
+
+    metti(Frame1, 16, 90, 608, 232).design().text = "PRENOTAZIONE";
+    etichetta("PRENOTAZIONE N.", 12, 28, 120, &Frame1);
+    metti(NRICH, 136, 24, 80, 25, &Frame1).design().visible = false;
+    NRICH.design().tooltip = "SCEGLIERE LA PRENOTAZIONE";
+    metti(Text1, 226, 24, 60, 25, &Frame1).design().locked = true;
+    etichetta("NOTA N.", 440, 28, 60, &Frame1);
+    metti(Text7, 504, 24, 60, 25, &Frame1).design().locked = true;
+    metti(Text3, 570, 24, 30, 25, &Frame1).design().visible = false;
+
+    etichetta("CLIENTE", 12, 60, 120, &Frame1);
+    metti(NOCLI, 136, 56, 300, 25, &Frame1);
+    metti(Text2, 136, 56, 300, 25, &Frame1).design().visible = false;
+    Text2.design().locked = true;
+
+    etichetta("APPARTAMENTO", 12, 92, 120, &Frame1);
+    metti(Text5, 136, 88, 60, 25, &Frame1).design().locked = true;
+    etichetta("COD. PROPRIETARIO", 226, 92, 130, &Frame1);
+    metti(Text4, 360, 88, 60, 25, &Frame1).design().locked = true;
+
+    etichetta("PERIODO", 12, 124, 120, &Frame1);
+    metti(Label6, 136, 124, 300, 19, &Frame1);
+    metti(Label7, 12, 152, 584, 19, &Frame1);
+
+    etichetta("NOTA", 12, 190, 120, &Frame1);
+    metti(Text6, 136, 186, 460, 25, &Frame1);
+
+    metti(SALVA, 16, 340, 110, 36).design().text = "SALVA";
+    SALVA.design().tooltip = "REGISTRA LA NOTA";
+    metti(ESCI, 514, 340, 110, 36).design().text = "USCITA";
+    ESCI.design().tooltip = "USCITA";
+
+    NRICH.on_validate = [this] { NRICH_Validate(); };
+    SALVA.on_click = [this] { SALVA_Click(); };
+    ESCI.on_click = [this] { ESCI_Click(); };
+}
+
+void NotaPrenot::Form_Load() {
+    ICONAAGENZIA.set_picture(s.percorso_logo);
+    Label2.set_caption("ANNO DI GESTIONE : " + s.anno_gestione);
+    Label8.set_caption(" AGENZIA " + s.agenzia_nome);
+
+    const long clienti = std::min<long>(app.conta("insnomi", "Text8"), s.clienti.capacita());
+    NOCLI.clear();
+    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1]);
+
+    const long prenotazioni = std::min<long>(app.conta(kPren, "Text21"), s.prenotazioni.capacita());
+    NRICH.clear();
+    for (int i = 1; i <= prenotazioni; ++i) NRICH.add_item(plat::pad_code(std::to_string(i), 3));
+    if (prenotazioni == 1) {
+        // The only booking is taken at once, with everything a pick shows:
+        // no pick is left for the user to make.
+        NRICH.set_list_index(0);
+        NRICH_Validate();
+    } else {
+        NRICH.set_visible(true);
+        Text1.set_text("");
+    }
+}
+
+void NotaPrenot::NRICH_Validate() {
+    const std::string scelta = NRICH.text();
+    const long k = plat::leading_int(scelta);
+    Text1.set_text(scelta);
+    Text3.set_text("");
+    Text4.set_text("");
+    Text5.set_text("");
+
+    const RigaPrenotazione nessuna;
+    const bool esiste = k >= 1 && k <= app.conta(kPren, "Text21") && s.prenotazioni.valido(k);
+    const RigaPrenotazione& p = esiste ? s.prenotazioni[static_cast<int>(k)] : nessuna;
+
+    const long appartamenti =
+        std::min<long>(app.conta("appartament", "Text23"), s.appartamenti.capacita());
+    for (int i = 1; i <= appartamenti; ++i) {
+        if (!stesso_codice(s.appartamenti[i][12], p.campo[0])) continue;
+        Text4.set_text(s.appartamenti[i][0]);
+        Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
+        break;
+    }
+    const long clienti = std::min<long>(app.conta("insnomi", "Text8"), s.clienti.capacita());
+    for (int i = 1; i <= clienti; ++i) {
+        if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
+        Text2.set_text(s.clienti[i][1]);
+        Text2.set_visible(true);
+        NOCLI.set_visible(false);
+        break;
+    }
+
+    // The booking's note, when the note it points to is really its own.
+    // A pointer to another booking's note (or to no note) gives a new note,
+    // so that saving never overwrites the note of a different booking.
+    const long conteggio = app.conta(kPren, "Text23");
+    const long numero = plat::leading_int(p.campo[10]);
+    const bool sua = numero >= 1 && s.note.valido(numero) &&
+                     stesso_codice(s.note[static_cast<int>(numero)][1], std::to_string(k)) &&
+                     stesso_codice(s.note[static_cast<int>(numero)][2], p.campo[0]);
+    s.numero_nota = sua ? p.campo[10] : std::to_string(conteggio + 1);
+    Text3.set_text(std::to_string(conteggio));
+    Text7.set_text(s.numero_nota);
+    Text6.set_text(sua ? s.note[static_cast<int>(numero)][0] : std::string());
+
+    if (!esiste) {
+        Label6.set_caption("");
+        Label7.set_caption("");
+        return;
+    }
+    Label6.set_caption(p.arrivo.text() + " - " + p.partenza.text());
+    Label7.set_caption(" " + std::to_string(k) + " - APP. " + plat::trim(p.campo[0]) + " - " +
+                       Text2.text() + " - AFFITTO " + p.campo[4] + " - ACCONTO " + p.campo[5] +
+                       " - " + descrizione(stato_prenotazione(p)));
+}
+
+void NotaPrenot::SALVA_Click() {
+    // Without a booking of the file there is nothing the note could belong to.
+    const long k = plat::leading_int(Text1.text());
+    if (k < 1 || k > app.conta(kPren, "Text21") || !s.prenotazioni.valido(k) ||
+        s.prenotazioni[static_cast<int>(k)].campo[0].empty() || Text7.text().empty()) {
+        app.msgbox("SCEGLIERE PRIMA LA PRENOTAZIONE", plat::Buttons::Ok,
+                   "INSERISCI NOTA PRENOTAZIONE");
+        return;
+    }
+    s.operazione = "INSNOTAAFF";
+    const bool scritta = plat::leading_int(Text7.text()) <= plat::leading_int(Text3.text())
+                             ? registra_note(app)
+                             : aggiungi_nota(app);
+    if (!scritta || !registra_prenotazioni(app)) return;
+    // The note now stands in the file under its number: saving again
+    // rewrites it rather than appending a second note.
+    carica_note(app);
+    Text3.set_text(app.testo(kPren, "Text23"));
+    Text7.set_text(s.numero_nota);
+}
+
+void NotaPrenot::ESCI_Click() {
+    if (plat::Form* menu = app.form("MENU")) menu->set_enabled(true);
+    unload();
+}
+
+}  // namespace ga

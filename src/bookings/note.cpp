@@ -1,0 +1,145 @@
+#include "bookings/note.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "bookings/archivi_prenotazioni.h"
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kPren = "prenotazione";
+constexpr const char* kVisu = "VisuPrenotCliente";
+constexpr const char* kSaldo = "saldoaff";
+constexpr const char* kCauz = "RESTCAUZ";
+constexpr const char* kNota = "NotaPrenot";
+
+constexpr std::string_view kAcconto = " - Versato ACCONTO IL ";
+constexpr std::string_view kRestituita = " - RESTITUITA CAUZIONE IL ";
+
+std::string riga_di(const Campi<3>& n) {
+    // An element that holds no note is written as the empty line it was read
+    // from, so that every later note keeps its number.
+    if (n == Campi<3>{}) return "";
+    return n[0] + "*" + n[1] + "*" + n[2];
+}
+
+bool numero_ammesso(App& app, long k, int capacita) {
+    if (k > capacita)
+        return registrazione_rifiutata(app, "L'ARCHIVIO DELLE NOTE E' PIENO (MASSIMO " +
+                                                std::to_string(capacita) + " NOTE).");
+    if (k < 1)
+        return registrazione_rifiutata(
+            app, "IL NUMERO DELLA NOTA NON E' VALIDO (" + std::to_string(k) + ").");
+    return true;
+}
+
+bool registrabile(App& app, const Campi<3>& n) {
+    return valori_registrabili(app, {n[0], n[1], n[2]});
+}
+
+}  // namespace
+
+bool aggiungi_nota(App& app) {
+    Stato& s = app.s;
+    const std::string op = s.operazione;
+    // Numbered from the file as it is now: a note appended since the last
+    // load already took the line after the loaded ones, and a second note
+    // with its number would leave a booking pointing at the wrong text.
+    carica_note(app);
+    const long k = app.conta(kPren, "Text23") + 1;
+    if (!numero_ammesso(app, k, s.note.capacita())) return false;
+
+    auto box = [&](const char* forma, const char* nome) { return app.testo(forma, nome); };
+    Campi<3> nota;
+    if (op == "ACCON" || op == "SALDO") {
+        const std::string_view rimarca = op == "ACCON" ? kAcconto : " - SALDATO IL  ";
+        nota = {box(kVisu, "Text14") + std::string(rimarca) + box(kSaldo, "Text15"),
+                box(kSaldo, "Text3"), box(kSaldo, "Text17")};
+    } else if (op == "INSNOTAAFF") {
+        nota = {box(kNota, "Text6"), box(kNota, "Text1"), box(kNota, "Text5")};
+    } else if (op == "RESTCAUZIONE") {
+        // The booking had no note: the new one holds the remark alone.
+        nota = {std::string(kRestituita) + box(kCauz, "Label12"), box(kCauz, "Text1"),
+                box(kCauz, "Text5")};
+    } else {
+        nota = {box(kPren, "Text20"), box(kPren, "Text1"), box(kPren, "Text7")};
+    }
+    if (!registrabile(app, nota)) return false;
+
+    s.canale_file = canale_libero();
+    if (!aggiungi_riga(app, s.percorso_note, riga_di(nota))) return false;
+    s.note[static_cast<int>(k)] = nota;
+    const std::string numero = std::to_string(k);
+    if (op == "ACCON" || op == "SALDO") {
+        app.imposta(kVisu, "Text14", nota[0]);
+        s.numero_nota = numero;
+    } else if (op == "INSNOTAAFF") {
+        s.numero_nota = numero;
+    } else if (op == "RESTCAUZIONE") {
+        app.imposta(kCauz, "NOTE", nota[0]);
+        s.numero_nota = numero;
+    }
+    app.campo(kPren, "Check2").set_value(1);
+    return true;
+}
+
+bool registra_note(App& app) {
+    Stato& s = app.s;
+    const std::string op = s.operazione;
+    // Worked on the file as it is now, so that a note appended since the
+    // last load is neither overwritten nor left out.
+    carica_note(app);
+    const long conteggio = app.conta(kPren, "Text23");
+    const int capacita = s.note.capacita();
+
+    auto box = [&](const char* forma, const char* nome) { return app.testo(forma, nome); };
+    std::string numero;
+    Campi<3> nota;
+    if (op == "SALDO") {
+        numero = s.numero_nota;
+        nota = {box(kVisu, "Text14") + " - SALDATO IL " + box(kSaldo, "Text15"),
+                box(kSaldo, "Text3"),
+                plat::pad_code(plat::trim(std::to_string(s.appartamento_corrente)), 4)};
+    } else if (op == "ACCON") {
+        // A new note after the last one; the old note stays as it was.
+        numero = std::to_string(conteggio + 1);
+        nota = {box(kVisu, "Text14") + std::string(kAcconto) + box(kSaldo, "Text15"),
+                box(kSaldo, "Text3"), box(kSaldo, "Text17")};
+    } else if (op == "RESTCAUZIONE") {
+        numero = box(kCauz, "Text7");
+    } else if (op == "INSNOTAAFF") {
+        numero = box(kNota, "Text7");
+        nota = {box(kNota, "Text6"), box(kNota, "Text1"), box(kNota, "Text5")};
+    } else {
+        return registrazione_rifiutata(
+            app, "OPERAZIONE NON PREVISTA PER L'ARCHIVIO DELLE NOTE: \"" + op + "\".");
+    }
+    const long k = plat::leading_int(numero);
+    if (!numero_ammesso(app, k, capacita)) return false;
+    if (op == "RESTCAUZIONE") {
+        nota = s.note[static_cast<int>(k)];
+        nota[0] += std::string(kRestituita) + app.testo(kCauz, "Label12");
+    }
+    if (!registrabile(app, nota)) return false;
+
+    s.note[static_cast<int>(k)] = nota;
+    const long n = std::min<long>(std::max(conteggio, k), capacita);
+    std::vector<std::string> righe;
+    for (int i = 1; i <= n; ++i) righe.push_back(riga_di(s.note[i]));
+    const bool ok = scrivi_registro(app, s.percorso_note, righe);
+    // Reloaded either way: after a failure the table is again what the file holds.
+    carica_note(app);
+    if (!ok) return false;
+
+    s.numero_nota = numero;
+    if (op == "ACCON") app.imposta(kVisu, "Text14", nota[0]);
+    if (op == "RESTCAUZIONE") app.imposta(kCauz, "NOTE", nota[0]);
+    return true;
+}
+
+}  // namespace ga

@@ -1,0 +1,166 @@
+#include "bookings/prenotazioni.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "bookings/archivi_prenotazioni.h"
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+#include "records/fatture.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kPren = "prenotazione";
+
+// A record the rewrite leaves out: it is not written back, and every later
+// booking moves up one line.
+bool cancellata(const RigaPrenotazione& p) { return p.campo[0].empty() || p.campo[0] == "CANC"; }
+
+// The date fields are held both as text and as dates; they change together.
+void metti_data(RigaPrenotazione& p, int campo, plat::Date d) {
+    p.campo[static_cast<std::size_t>(campo)] = d.is_zero() ? std::string(plat::kNoDate) : d.text();
+    if (campo == 2) p.arrivo = d;
+    if (campo == 3) p.partenza = d;
+    if (campo == 9) p.chiusura = d;
+}
+
+// A date field as written: the date in the date form, "0.00.00" for no
+// date. A field whose text the loader could not read as a date keeps that
+// text, so a rewrite never turns what it cannot read into "no date".
+std::string testo_data(plat::Date d, const std::string& originale) {
+    if (!d.is_zero()) return d.text();
+    if (!plat::trim(originale).empty() && !plat::is_date(originale)) return originale;
+    return std::string(plat::kNoDate);
+}
+
+std::string riga_di(const RigaPrenotazione& p) {
+    std::vector<std::string> campi(p.campo.begin(), p.campo.end());
+    campi[2] = testo_data(p.arrivo, p.campo[2]);
+    campi[3] = testo_data(p.partenza, p.campo[3]);
+    campi[9] = testo_data(p.chiusura, p.campo[9]);
+    return plat::join(campi, "*");
+}
+
+// The whole record of a new booking, from the booking form.
+bool nuova_prenotazione(App& app, RigaPrenotazione& p) {
+    auto box = [&](const char* nome) { return app.testo(kPren, nome); };
+    const auto arrivo = data_registrabile(app, box("Text5"), "LA DATA DI ARRIVO");
+    if (!arrivo) return false;
+    const auto partenza = data_registrabile(app, box("Text6"), "LA DATA DI PARTENZA");
+    if (!partenza) return false;
+    const std::string acconto = box("Text16");
+    // The note appended just before took the number after the notes count.
+    const std::string nota = app.campo(kPren, "Check2").value() == 1
+                                 ? std::to_string(app.conta(kPren, "Text23") + 1)
+                                 : std::string();
+    p = RigaPrenotazione{};
+    p.campo = {box("Text7"),  box("Text25"), "",            "",
+               box("Text15"), acconto.empty() ? std::string("0,00") : acconto,
+               box("Text17"), box("Text18"), box("Text19"), "",
+               nota,          "",            box("Text28"), box("Text31"),
+               box("Text32"), box("Text33"), box("Text34")};
+    metti_data(p, 2, *arrivo);
+    metti_data(p, 3, *partenza);
+    metti_data(p, 9, plat::Date{});
+    return true;
+}
+
+// The change a later operation makes to an existing booking.
+bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p) {
+    Stato& s = app.s;
+    if (op == "SALDO") {
+        const auto data = data_registrabile(app, app.testo("saldoaff", "Text15"),
+                                            "LA DATA DEL PAGAMENTO");
+        if (!data) return false;
+        metti_data(p, 9, *data);
+        p.campo[11] = app.testo(kPren, "Text26");
+        p.campo[10] = s.numero_nota;
+    } else if (op == "ACCON") {
+        // Read the Italian way, so that the cents of the advance and of the
+        // payment are both counted.
+        const double acconto =
+            plat::italian_or_zero(p.campo[5]) + plat::italian_or_zero(s.importo_acconto);
+        p.campo[5] = plat::short_number(acconto);
+        metti_data(p, 9, plat::Date{});
+        p.campo[11] = "";
+        p.campo[10] = s.numero_nota;
+    } else if (op == "REVOCA") {
+        const auto data = data_registrabile(app, app.testo("REVOCAPREN", "Text8"),
+                                            "LA DATA DELLA REVOCA");
+        if (!data) return false;
+        p.campo[4] = "0,00";
+        metti_data(p, 9, *data);
+        p.campo[11] = "REVOC" + plat::pad_left(app.testo(kPren, "Text26"), 3, '0');
+    } else {
+        // "INSNOTAAFF" and "RESTCAUZIONE": the booking's note number only.
+        p.campo[10] = s.numero_nota;
+    }
+    return true;
+}
+
+}  // namespace
+
+StatoPrenotazione stato_prenotazione(const RigaPrenotazione& p) {
+    if (p.chiusura.is_zero()) return StatoPrenotazione::aperta;
+    return plat::starts_with(p.campo[11], "REVOC") ? StatoPrenotazione::revocata
+                                                   : StatoPrenotazione::saldata;
+}
+
+bool registra_prenotazioni(App& app) {
+    Stato& s = app.s;
+    const std::string op = s.operazione;
+    long k = 0;
+    if (op == "PRENOTAZIONE") k = app.conta(kPren, "Text1");
+    else if (op == "SALDO" || op == "ACCON") k = app.conta("saldoaff", "Text3");
+    else if (op == "REVOCA") k = app.conta("REVOCAPREN", "Text3");
+    else if (op == "INSNOTAAFF") k = app.conta("NotaPrenot", "Text1");
+    else if (op == "RESTCAUZIONE") k = app.conta("RESTCAUZ", "Text1");
+    else
+        return registrazione_rifiutata(
+            app, "OPERAZIONE NON PREVISTA PER L'ARCHIVIO DELLE PRENOTAZIONI: \"" + op + "\".");
+
+    const int capacita = s.prenotazioni.capacita();
+    if (k > capacita)
+        return registrazione_rifiutata(app, "L'ARCHIVIO DELLE PRENOTAZIONI E' PIENO (MASSIMO " +
+                                                std::to_string(capacita) + " PRENOTAZIONI).");
+    if (k < 1)
+        return registrazione_rifiutata(
+            app, "IL NUMERO DELLA PRENOTAZIONE NON E' VALIDO (" + std::to_string(k) + ").");
+
+    const long conteggio = app.conta(kPren, "Text21");
+    long n = conteggio;
+    RigaPrenotazione p;
+    if (op == "PRENOTAZIONE") {
+        n = std::max(conteggio, k);
+        if (!nuova_prenotazione(app, p)) return false;
+    } else {
+        // A change to a booking the file does not hold would be written
+        // nowhere and lost without a word.
+        if (k > conteggio || cancellata(s.prenotazioni[static_cast<int>(k)]))
+            return registrazione_rifiutata(app, "LA PRENOTAZIONE N. " + std::to_string(k) +
+                                                    " NON E' PRESENTE IN ARCHIVIO.");
+        p = s.prenotazioni[static_cast<int>(k)];
+        if (!modifica_prenotazione(app, op, p)) return false;
+    }
+    if (!valori_registrabili(app, std::vector<std::string>(p.campo.begin(), p.campo.end())))
+        return false;
+
+    s.prenotazioni[static_cast<int>(k)] = p;
+    s.canale_file = canale_libero();
+    std::vector<std::string> righe;
+    for (int i = 1; i <= std::min<long>(n, capacita); ++i) {
+        if (cancellata(s.prenotazioni[i])) continue;
+        righe.push_back(riga_di(s.prenotazioni[i]));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_prenotazioni, righe);
+    // Reloaded either way: after a failure the table is again what the file holds.
+    carica_prenotazioni(app);
+    if (!ok) return false;
+    app.campo(kPren, "Check3").set_value(1);
+    return true;
+}
+
+}  // namespace ga

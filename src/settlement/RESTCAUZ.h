@@ -1,0 +1,16 @@
+// Restituzione Cauzione form: for now only the boxes other parts of the
+// program read and write through it; its screen is built with its own
+// functions.
+#pragma once
+
+#include "records/app.h"
+
+namespace ga {
+
+class RESTCAUZ : public Forma {
+public:
+    static constexpr const char* kName = "RESTCAUZ";
+    explicit RESTCAUZ(App& app);
+};
+
+}  // namespace ga

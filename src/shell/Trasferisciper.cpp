@@ -1,0 +1,168 @@
+#include "shell/Trasferisciper.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "platform/date.h"
+#include "platform/number.h"
+#include "platform/record_file.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+#include "records/periodi.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kTitolo = "TRASFERISCI PERIODI";
+
+// A year as the file names and the dates hold it: four digits.
+std::optional<int> anno_di(const std::string& testo) {
+    if (testo.size() != 4 ||
+        !std::all_of(testo.begin(), testo.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const int anno = std::stoi(testo);
+    if (anno < 1900) return std::nullopt;
+    return anno;
+}
+
+// The same day and month in another year; the last day of the month where
+// that year has no such day (29 February).
+std::string data_nell_anno(plat::Date d, int anno) {
+    const int giorno = std::min(d.day(), plat::days_in_month(d.month(), anno));
+    return plat::Date::from_dmy(giorno, d.month(), anno)->text();
+}
+
+bool vuota(const std::string& riga) {
+    return plat::trim(riga).empty();
+}
+
+// A file that holds at least one line with something in it.
+bool ha_contenuto(const std::string& percorso) {
+    std::error_code ec;
+    if (!std::filesystem::exists(percorso, ec)) return false;
+    const auto righe = plat::read_lines(percorso);
+    return !righe || std::any_of(righe->begin(), righe->end(),
+                                 [](const std::string& r) { return !vuota(r); });
+}
+
+}  // namespace
+
+std::optional<std::string> periodo_nel_nuovo_anno(std::string_view riga, int anno) {
+    const auto campi = plat::split(riga, "*");
+    if (campi.size() < 5) return std::nullopt;
+    const auto dal = plat::Date::parse(campi[1]);
+    const auto al = plat::Date::parse(campi[2]);
+    if (!dal || !al) return std::nullopt;
+    return plat::join(
+        {campi[0], data_nell_anno(*dal, anno), data_nell_anno(*al, anno), campi[3], "LIB"}, "*");
+}
+
+Trasferisciper::Trasferisciper(App& app) : Forma(app, kName) {
+    design("TRASFERISCI PERIODI", px(560), px(290));
+    metti(ICONAAGENZIA, 16, 12, 100, 76).design().stretch = true;
+    metti(Label1, 132, 36, 410, 26).design().text = "TRASFERIMENTO PERIODI A NUOVA GESTIONE";
+    Label1.design().bold = true;
+    Label1.design().font_size = 12;
+
+    metti(Frame1, 16, 108, 254, 80).design().text = "ARCHIVIO ORIGINE";
+    etichetta("ANNO", 16, 40, 60, &Frame1);
+    metti(Text1, 80, 34, 90, 26, &Frame1).design().max_length = 4;
+    metti(Frame2, 290, 108, 254, 80).design().text = "ARCHIVIO DESTINAZIONE";
+    etichetta("ANNO", 16, 40, 60, &Frame2);
+    metti(Text2, 80, 34, 90, 26, &Frame2).design().max_length = 4;
+
+    metti(Command1, 16, 222, 130, 40).design().text = "CONFERMA";
+    metti(Command3, 162, 222, 130, 40).design().text = "USCITA";
+
+    Command1.on_click = [this] { Command1_Click(); };
+    Command3.on_click = [this] { Command3_Click(); };
+}
+
+void Trasferisciper::Form_Load() {
+    ICONAAGENZIA.set_picture(s.percorso_logo);
+    Text1.set_text(s.anno_gestione);
+    Text2.set_text(std::to_string(plat::leading_int(Text1.text()) + 1));
+}
+
+void Trasferisciper::rifiuta(const std::string& motivo) {
+    app.msgbox(motivo + "\rNESSUN PERIODO E' STATO TRASFERITO.", plat::Buttons::Ok, kTitolo,
+               plat::Icon::Exclamation);
+}
+
+void Trasferisciper::Command1_Click() {
+    const std::string anno_origine = plat::trim(Text1.text());
+    const std::string anno_destinazione = plat::trim(Text2.text());
+    // The years become part of file names and of every date written.
+    for (const std::string& anno : {anno_origine, anno_destinazione})
+        if (!anno_di(anno)) {
+            rifiuta("ANNO NON VALIDO: \"" + anno + "\".\rSCRIVERE L'ANNO CON QUATTRO CIFRE.");
+            return;
+        }
+    if (anno_origine == anno_destinazione) {
+        rifiuta("L'ANNO DI ORIGINE E QUELLO DI DESTINAZIONE SONO UGUALI.");
+        return;
+    }
+    const int anno = *anno_di(anno_destinazione);
+    const std::string origine = s.cartella_dati + "periodi" + anno_origine + ".ind";
+    const std::string destinazione = s.cartella_dati + "periodi" + anno_destinazione + ".ind";
+
+    // The source is read whole first; nothing is written unless every period
+    // in it can be carried over.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(origine, ec)) {
+        rifiuta("IL FILE " + origine + " NON ESISTE.");
+        return;
+    }
+    const auto righe = plat::read_lines(origine);
+    if (!righe) {
+        rifiuta("IMPOSSIBILE LEGGERE IL FILE " + origine + ".");
+        return;
+    }
+    std::vector<std::string> nuove;
+    std::vector<std::string> sbagliate;
+    for (std::size_t i = 0; i < righe->size(); ++i) {
+        const std::string& riga = (*righe)[i];
+        if (vuota(riga)) continue;
+        if (auto nuova = periodo_nel_nuovo_anno(riga, anno))
+            nuove.push_back(std::move(*nuova));
+        else
+            sbagliate.push_back(std::to_string(i + 1));
+    }
+    if (!sbagliate.empty()) {
+        if (sbagliate.size() > 10) {
+            sbagliate.resize(10);
+            sbagliate.push_back("...");
+        }
+        rifiuta("IL FILE " + origine + " CONTIENE RIGHE CHE NON SONO PERIODI (RIGHE " +
+                plat::join(sbagliate, ", ") + ").");
+        return;
+    }
+    if (nuove.empty()) {
+        rifiuta("IL FILE " + origine + " NON CONTIENE PERIODI.");
+        return;
+    }
+
+    if (ha_contenuto(destinazione) &&
+        app.msgbox("IL FILE " + destinazione + " CONTIENE GIA' DEI PERIODI.\r" +
+                       "SOSTITUIRLI CON I PERIODI DEL " + anno_origine + "?",
+                   plat::Buttons::YesNo, kTitolo, plat::Icon::Question) != plat::Answer::Yes)
+        return;
+    if (!scrivi_registro(app, destinazione, nuove)) return;
+
+    // The periods of the management year were just replaced: the table in
+    // memory follows, or the next write from it would undo the transfer.
+    plat::Form* scheda = app.form("appartament");
+    if (scheda && scheda->is_loaded() &&
+        std::filesystem::equivalent(destinazione, s.percorso_periodi, ec))
+        carica_periodi(app);
+}
+
+void Trasferisciper::Command3_Click() {
+    plat::Form* utilita = app.form("utilita");
+    if (utilita && utilita->is_loaded()) utilita->set_enabled(true);
+    unload();
+}
+
+}  // namespace ga

@@ -1,0 +1,41 @@
+// Carries the rental periods of one year over to another: a new periods file
+// for the target year with the same apartments, days, months and prices,
+// every period free.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "records/app.h"
+
+namespace ga {
+
+// One line of a periods file carried into `anno` (four digits): code, start,
+// end and price as they were, the dates moved into that year, the state
+// "LIB". A 29 February becomes the 28th in a year without it. nullopt when
+// the line is no period (fewer than five fields, a start or end that is not
+// a date).
+std::optional<std::string> periodo_nel_nuovo_anno(std::string_view riga, int anno);
+
+class Trasferisciper : public Forma {
+public:
+    static constexpr const char* kName = "Trasferisciper";
+    explicit Trasferisciper(App& app);
+
+    void Form_Load() override;
+    void Command1_Click();
+    void Command3_Click();
+    void close_requested() override { Command3_Click(); }
+
+    plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
+    plat::Label Label1{*this, "Label1"};
+    plat::Frame Frame1{*this, "Frame1"}, Frame2{*this, "Frame2"};
+    plat::TextBox Text1{*this, "Text1"}, Text2{*this, "Text2"};
+    plat::CommandButton Command1{*this, "Command1"}, Command3{*this, "Command3"};
+
+private:
+    void rifiuta(const std::string& motivo);
+};
+
+}  // namespace ga

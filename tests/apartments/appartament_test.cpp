@@ -1,0 +1,181 @@
+// The apartment card: choosing the owner and the apartment, starting a new
+// apartment, the rules of the card's boxes and saving it (byte-exact files).
+#include <gtest/gtest.h>
+
+#include "scheda_banco.h"
+
+namespace ga::test {
+namespace {
+
+using plat::Answer;
+
+class SchedaAppartamento : public BancoScheda {};
+
+TEST_F(SchedaAppartamento, AnOwnerWithOneApartmentShowsItWithItsPeriods) {
+    apri();
+    EXPECT_EQ(f.Combo1.list_count(), 5);
+    EXPECT_TRUE(f.Text2.locked());
+    EXPECT_FALSE(c("Check1").enabled());
+
+    scegli(ROSSI);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(f.Text1.text(), "0001");
+    EXPECT_EQ(f.Text2.text(), "VIA ROMA");
+    EXPECT_EQ(f.Option2.value(), 1);
+    EXPECT_EQ(f.Text44.text(), "0007");
+    EXPECT_EQ(f.Combo2.text(), "ESTIVO");
+    EXPECT_FALSE(f.Text2.locked());
+    EXPECT_EQ(c("Check1").value(), 1);
+
+    // A loaded card keeps its owner until CAMBIA, and takes an existing code.
+    scegli(BIANCHI);
+    EXPECT_EQ(f.Text44.text(), "0007");
+    scrivi_e_lascia(f.Text44, "8");
+    EXPECT_EQ(f.Text44.text(), "0008");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+TEST_F(SchedaAppartamento, SeveralApartmentsAreListedAndTheLastShown) {
+    apri();
+    scegli(BIANCHI);
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"DEVI VALORIZZARE LA PERIODICITA'"});
+    ASSERT_EQ(f.List1.list_count(), 3);
+    EXPECT_EQ(f.List1.item(2), "3 - 0009 - VIA ROMA");
+    EXPECT_EQ(f.Text44.text(), "0009");
+    EXPECT_EQ(f.Combo2.text(), "");
+    EXPECT_FALSE(c("Check1").enabled()) << "no periodicity: the grid stays empty";
+
+    // The first line: its apartment, the periodicity box as it was.
+    app.pick(f.List1, 0);
+    EXPECT_FALSE(f.List1.visible());
+    EXPECT_EQ(f.Text44.text(), "0008");
+    EXPECT_EQ(f.Combo2.text(), "");
+    EXPECT_EQ(c("Check1").value(), 1);
+    EXPECT_EQ(c("prez10").text(), "900,00");
+
+    // An apartment without periods: sixteen closed rows on 1 January.
+    app.click(f.SCEGLI);
+    app.pick(f.List1, 1);
+    EXPECT_EQ(f.Text44.text(), "0010");
+    for (int r = 1; r <= 16; ++r) EXPECT_EQ(c("Check" + std::to_string(r)).value(), 0);
+    EXPECT_EQ(dtp(32).date(), d(1, 1));
+}
+
+TEST_F(SchedaAppartamento, ANewApartmentIsFilledInAndSavedByChoosingThePeriodicity) {
+    apri();
+    scegli(VERDI);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{"NON CI SONO APPARTAMENTI PER QUESTO PROPRIETARIO"});
+    EXPECT_EQ(f.Text27.text(), "7");
+    EXPECT_EQ(app.focus_request(), &f.Text44);
+    // The focus moving on from the owner box chooses nothing again.
+    app.leave(f.Combo1);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+
+    scrivi_e_lascia(f.Text44, "8");
+    EXPECT_EQ(b.messaggi().shown().back().title, "INSERIMENTO APPARTAMENTO");
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"CODICE APPARTAMENTO GIA' INSERITO "});
+    EXPECT_EQ(f.Text44.text(), "");
+    app.leave(f.Text44);
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"CODICE APPARTAMENTO E' OBLIGATORIO "});
+    scrivi_e_lascia(f.Text44, "5");
+    EXPECT_EQ(f.Text44.text(), "0005");
+    EXPECT_TRUE(f.Combo3.visible());
+
+    // Streets: a beginning is completed, an exact name stays, a new one is added.
+    scrivi_e_lascia(f.Text2, "via rom");
+    EXPECT_EQ(f.Text2.text(), "VIA ROMANA");
+    scrivi_e_lascia(f.Text2, "VIA ROMA");
+    EXPECT_EQ(f.Text2.text(), "VIA ROMA");
+    scrivi_e_lascia(f.Text2, "via nuova");
+    EXPECT_EQ(f.Text45.text(), "4");
+    EXPECT_EQ(b.byte(dati("Vie.dat")), crlf({"0001**VIA ROMANA* $$", "0002**VIA ROMA* $$",
+                                              "0003**PIAZZA GARIBALDI* $$", "0004**VIA NUOVA* $$"}));
+    app.pick(f.Combo3, 2);
+    EXPECT_EQ(f.Text2.text(), "PIAZZA GARIBALDI");
+    EXPECT_FALSE(f.Combo3.visible());
+    scrivi_e_lascia(f.Text2, "VIA NUOVA");
+
+    // Yes/no boxes and the floor cycle.
+    app.click(f.Text4);
+    EXPECT_EQ(f.Text4.text(), "SI");
+    app.double_click(f.Text6);
+    EXPECT_EQ(f.Text6.text(), "NO");
+    std::vector<std::string> piani;
+    for (int i = 0; i < 7; ++i) {
+        app.click(f.Text7);
+        piani.push_back(f.Text7.text());
+    }
+    EXPECT_EQ(piani, (std::vector<std::string>{"TERRA", "PRIMO", "SECONDO", "TERZO", "OLTRE IL 3°",
+                                               "", "TERRA"}));
+    app.type(f.Text3, "2");
+    app.type(f.Text8, "4");
+    app.click(f.Option3);
+
+    // Incomplete (no bathrooms): nothing saved, the periodicity stays chosen.
+    const std::string appartamenti = b.byte(dati("appartamenti.ind"));
+    app.pick(f.Combo2, 0);
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"LA SCHEDA NON E' COMPLETA"});
+    EXPECT_EQ(f.Combo2.text(), "ESTIVO");
+    app.type(f.Text5, "1");
+    b.messaggi().answer(Answer::No);
+    app.pick(f.Combo2, 0);
+    EXPECT_EQ(b.messaggi().shown().back().title, "REGISTRA L'APPARTAMENTI");
+    EXPECT_EQ(b.byte(dati("appartamenti.ind")), appartamenti);
+    EXPECT_EQ(f.Text25.text(), "");
+
+    app.pick(f.Combo2, 0);
+    EXPECT_EQ(app.s.risposta, Answer::Yes);
+    EXPECT_EQ(b.byte(dati("appartamenti.ind")),
+              appartamenti + "0003*0004*2*TRI*SI*1*NO*TERRA*4*ESTIVO***0005\r\n");
+    EXPECT_EQ(f.Text25.text(), "OK");
+    EXPECT_TRUE(c("Check1").enabled()) << "the saved apartment's grid is open for periods";
+}
+
+TEST_F(SchedaAppartamento, AnUnknownOwnerIsRefusedAndTheOwnerBoxEmptied) {
+    apri();
+    scegli(VERDI);
+    ASSERT_EQ(f.Text1.text(), "0003");
+    b.nuovi_messaggi();
+    app.type(f.Combo1, "nessuno");
+    app.leave(f.Combo1);
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{" QUESTO PROPRIETARIO NON E' STATO INSERITO "});
+    EXPECT_EQ(f.Text1.text(), "") << "no code beside a name that is not in the register";
+    EXPECT_EQ(f.Combo1.text(), "");
+    EXPECT_FALSE(f.Text24.visible());
+}
+
+TEST_F(SchedaAppartamento, AddChangeOwnerAndExit) {
+    apri();
+    scegli(ROSSI);
+    app.click(f.AGGIUNGI);
+    EXPECT_EQ(app.s.modo_chiamata, "nuovoap");
+    EXPECT_EQ(f.Text27.text(), "7");
+    EXPECT_EQ(f.Text22.text(), "2");
+    EXPECT_EQ(f.Text2.text(), "");
+    EXPECT_EQ(c("Check1").value(), 0);
+    EXPECT_TRUE(f.Combo3.visible());
+    app.click(f.AGGIUNGI);   // a new apartment already started and not saved
+    EXPECT_EQ(f.Text22.text(), "2");
+
+    app.click(f.cambia);
+    EXPECT_EQ(f.Text1.text(), "");
+    EXPECT_EQ(f.Combo1.text(), "");
+    EXPECT_EQ(app.s.modo_chiamata, "");
+    EXPECT_EQ(app.s.azione_corrente, "CAMBIA_APP");
+    EXPECT_EQ(dtp(31).date(), d(1, 1));
+    scegli(GIALLI);
+    EXPECT_EQ(f.Text44.text(), "0020");
+
+    // Called to enter a new apartment: no way out before it is saved.
+    app.s.modo_chiamata = "nuovo";
+    app.click(f.ESCI);
+    EXPECT_TRUE(f.visible());
+    f.Text25.set_text("OK");
+    app.click(f.ESCI);
+    EXPECT_FALSE(f.is_loaded());
+    EXPECT_TRUE(app.form("MENU")->visible());
+}
+
+}  // namespace
+}  // namespace ga::test

@@ -1,0 +1,237 @@
+// The period grid of the apartment card: laying periods into rows, opening,
+// closing and deleting rows, prices and states written through the periods
+// register (byte-exact files), and the date rules of the rows' pickers.
+#include <gtest/gtest.h>
+
+#include "scheda_banco.h"
+
+namespace ga::test {
+namespace {
+
+using plat::Answer;
+
+class GrigliaPeriodi : public BancoScheda {
+protected:
+    void apri_con(Proprietario p) {
+        apri();
+        scegli(p);
+        b.nuovi_messaggi();
+    }
+    // kPeriodi with line i (from 1) replaced, or with lines added.
+    static std::string con_riga(int i, const std::string& riga) {
+        auto righe = kPeriodi;
+        righe[static_cast<std::size_t>(i - 1)] = riga;
+        return crlf(righe);
+    }
+    static std::string con_aggiunte(std::vector<std::string> nuove) {
+        auto righe = kPeriodi;
+        righe.insert(righe.end(), nuove.begin(), nuove.end());
+        return crlf(righe);
+    }
+    // The dates a row takes: start, end, then the price entered and left.
+    void nuova_riga(int r, plat::Date dal, plat::Date al, const std::string& prezzo) {
+        app.pick_date(dtp(2 * r - 1), dal);
+        app.pick_date(dtp(2 * r), al);
+        app.leave(dtp(2 * r));
+        scrivi_e_lascia(c("prez" + std::to_string(r + 9)), prezzo);
+    }
+};
+
+TEST_F(GrigliaPeriodi, RowsShowTheirPeriodsByStateAndFreeRowsFollow) {
+    apri_con(ROSSI);
+    EXPECT_EQ(c("Check1").value(), 1);
+    EXPECT_EQ(dtp(1).date(), d(1, 7));
+    EXPECT_EQ(c("prez10").text(), "1.500,00");
+    // Rented: shown but closed to changes, its state box usable.
+    EXPECT_FALSE(c("Check2").enabled());
+    EXPECT_FALSE(dtp(3).enabled());
+    // A zero price is not shown but takes its row; it follows the row above.
+    EXPECT_EQ(c("Check3").value(), 0);
+    EXPECT_EQ(dtp(5).date(), d(1, 8));
+    EXPECT_EQ(c("situ31").text(), "PROP");
+    for (int n = 11; n <= 32; ++n) EXPECT_EQ(dtp(n).date(), d(1, 10)) << n;
+    const std::vector<std::string> righe(app.s.righe_periodo.begin() + 1, app.s.righe_periodo.begin() + 7);
+    EXPECT_EQ(righe, (std::vector<std::string>{"1", "3", "4", "5", "6", "0"}));
+    // Leaving a shown row's price box writes that row's own period, as it is.
+    app.leave(c("prez10"));
+    EXPECT_EQ(periodi(), crlf(kPeriodi));
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+TEST_F(GrigliaPeriodi, OneRowOpensAtATimeAndDeletionIsAsked) {
+    apri_con(ROSSI);
+    app.click(c("Check6"));
+    EXPECT_EQ(f.Text42.text(), "1");
+    EXPECT_EQ(f.Text40.text(), "11");
+    EXPECT_EQ(c("situ33").text(), "LIB");
+    app.click(c("Check7"));
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{"NON SI POSSONO APRIRE PIU' DI UN PERIODO ALLA VOLTA "});
+    EXPECT_EQ(c("Check7").value(), 0);
+    EXPECT_EQ(f.Text42.text(), "1");
+    app.click(c("Check6"));
+    EXPECT_EQ(f.Text42.text(), "0");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+
+    // No keeps the row, without refusing it as a second open row.
+    app.click(c("Check6"));
+    b.messaggi().answer(Answer::No);
+    app.click(c("Check1"));
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{" VUOI VERAMENTE CANCELLARE IL PERIODO N° 1 ?"});
+    EXPECT_EQ(c("Check1").value(), 1);
+    EXPECT_EQ(periodi(), crlf(kPeriodi));
+
+    b.messaggi().answer(Answer::Yes);
+    app.click(c("Check1"));
+    auto righe = kPeriodi;
+    righe.erase(righe.begin());
+    EXPECT_EQ(periodi(), crlf(righe));
+    EXPECT_EQ(dtp(1).date(), d(16, 7));
+    EXPECT_EQ(c("situ28").text(), "AFF");
+    EXPECT_EQ(app.s.righe_periodo[1], "2");
+    EXPECT_EQ(f.Text26.text(), "9");
+}
+
+TEST_F(GrigliaPeriodi, NewPeriodsAreAppendedAndEachRowNamesItsPeriod) {
+    apri_con(ROSSI);
+    app.click(c("Check6"));
+    app.pick_date(dtp(11), d(1, 10));
+    EXPECT_EQ(dtp(12).date(), d(2, 10));
+    app.pick_date(dtp(12), d(15, 10));
+    app.leave(dtp(12));
+    EXPECT_FALSE(c("prez15").locked());
+    EXPECT_FALSE(dtp(1).enabled()) << "the other rows wait for the price";
+    scrivi_e_lascia(c("prez15"), "700");
+    EXPECT_EQ(periodi(), con_aggiunte({"0007*01/10/2026*15/10/2026*700,00*LIB"}));
+    EXPECT_TRUE(dtp(1).enabled());
+    EXPECT_FALSE(dtp(3).enabled()) << "a rented row's dates stay closed";
+    EXPECT_EQ(app.s.righe_periodo[6], "11");
+
+    // Opened below a free row: written after the others, and laid into the
+    // row that names it.
+    app.click(c("Check8"));
+    nuova_riga(8, d(1, 11), d(15, 11), "500");
+    EXPECT_EQ(periodi(), con_aggiunte({"0007*01/10/2026*15/10/2026*700,00*LIB",
+                                       "0007*01/11/2026*15/11/2026*500,00*LIB"}));
+    EXPECT_EQ(c("Check7").value(), 1);
+    EXPECT_EQ(dtp(13).date(), d(1, 11));
+    EXPECT_EQ(c("Check8").value(), 0);
+    EXPECT_EQ(app.s.righe_periodo[7], "12");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+TEST_F(GrigliaPeriodi, ChangedDatesKeepThePeriodAndItsRememberedPrice) {
+    apri_con(ROSSI);
+    app.pick_date(dtp(9), d(2, 9));
+    EXPECT_EQ(c("prez14").text(), "");
+    EXPECT_EQ(c("prez14").tooltip(), "800,00");
+    EXPECT_EQ(app.s.azione_corrente, "modifica");
+    EXPECT_EQ(dtp(10).date(), d(3, 9));
+    app.pick_date(dtp(10), d(29, 9));
+    EXPECT_EQ(app.s.valore_salvato, "800,00") << "a second date change keeps the old price";
+    EXPECT_EQ(app.s.periodi_modificati, "M");
+    EXPECT_EQ(dtp(11).date(), d(30, 9));
+    app.leave(dtp(10));
+    app.double_click(c("prez14"));
+    EXPECT_EQ(c("prez14").text(), "800,00");
+    app.leave(c("prez14"));
+    EXPECT_EQ(periodi(), con_riga(6, "0007*02/09/2026*29/09/2026*800,00*LIB"));
+    EXPECT_EQ(app.s.valore_salvato, "0");
+
+    // Nothing remembered: the double-click leaves the box as it is.
+    app.double_click(c("prez10"));
+    EXPECT_EQ(c("prez10").text(), "1.500,00");
+}
+
+TEST_F(GrigliaPeriodi, StateSwitchesBetweenFreeAndKeptByTheOwner) {
+    apri_con(ROSSI);
+    app.double_click(c("situ28"));
+    const std::string dopo = con_riga(1, "0007*01/07/2026*15/07/2026**PROP");
+    EXPECT_EQ(periodi(), dopo);
+    EXPECT_EQ(c("prez10").tooltip(), "1.500,00");
+    EXPECT_EQ(c("Check1").value(), 0);
+    EXPECT_EQ(dtp(9).date(), d(1, 9)) << "ticked rows below a closed one keep their dates";
+    EXPECT_TRUE(b.nuovi_messaggi().empty()) << "a row kept by the owner is not offered for deletion";
+
+    app.double_click(c("situ31"));
+    EXPECT_EQ(c("situ31").text(), "LIB");
+    EXPECT_TRUE(c("Check4").enabled());
+    EXPECT_TRUE(dtp(7).enabled());
+    EXPECT_EQ(app.s.periodi_modificati, "M");
+    app.double_click(c("situ29"));
+    EXPECT_EQ(c("situ29").text(), "AFF");
+    EXPECT_EQ(periodi(), dopo);
+}
+
+TEST_F(GrigliaPeriodi, StartDatesCarryTheTickedBlockAndFreeRowsFollowIt) {
+    apri_con(GIALLI);
+    app.pick_date(dtp(1), d(3, 6));
+    EXPECT_EQ(dtp(2).date(), d(15, 6)) << "row 1's start rule rests while a row is changed";
+
+    app.pick_date(dtp(3), d(10, 6));
+    EXPECT_EQ(dtp(4).date(), d(11, 6));
+    EXPECT_EQ(dtp(6).date(), d(15, 7));
+    EXPECT_EQ(dtp(8).date(), d(17, 7)) << "the end of the block's last row: its start + 1";
+    for (int n = 9; n <= 32; ++n) EXPECT_EQ(dtp(n).date(), d(17, 7)) << n;
+}
+
+TEST_F(GrigliaPeriodi, EndDatesConfirmBlockAndCheckOverlaps) {
+    apri_con(GIALLI);
+    app.leave(dtp(8));   // a row with its price: nothing happens
+    EXPECT_TRUE(dtp(1).enabled());
+    dtp(8).set_date(d(25, 7));
+    app.pick_date(dtp(6), d(14, 7));
+    for (int n = 9; n <= 32; ++n) EXPECT_EQ(dtp(n).date(), d(26, 7)) << n;
+    app.leave(dtp(6));
+    EXPECT_FALSE(c("prez12").locked());
+    EXPECT_FALSE(dtp(3).enabled());
+    EXPECT_FALSE(dtp(7).enabled()) << "a ticked row below is blocked too";
+    scrivi_e_lascia(c("prez12"), "300");
+    EXPECT_EQ(periodi(), con_riga(9, "0020*01/07/2026*14/07/2026*300,00*LIB"));
+
+    // A new row inside row 3's dates is refused and put on the 1st of the month.
+    app.click(c("Check5"));
+    app.pick_date(dtp(9), d(5, 7));
+    app.leave(dtp(10));
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO "});
+    EXPECT_EQ(dtp(9).date(), d(1, 7));
+    // An "OCC" row never overlaps; a start on the end of the row above is no overlap.
+    c("situ30").set_text("OCC");
+    app.pick_date(dtp(9), d(5, 7));
+    app.leave(dtp(10));
+    c("situ30").set_text("LIB");
+    app.pick_date(dtp(9), d(25, 7));
+    app.leave(dtp(10));
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+
+    // Row 1's end: always confirmed, the others wait.
+    app.leave(dtp(2));
+    EXPECT_FALSE(c("prez10").locked());
+    EXPECT_FALSE(dtp(9).enabled());
+}
+
+TEST_F(GrigliaPeriodi, SixteenRowsAtMostAndAFullBlockMovesNothing) {
+    std::vector<std::string> righe = kPeriodi;
+    for (int i = 0; i < 17; ++i) {
+        const int mese = 1 + i / 2;
+        const plat::Date dal = i % 2 ? d(16, mese) : d(1, mese);
+        const plat::Date al = i % 2 ? d(plat::days_in_month(mese, 2026), mese) : d(15, mese);
+        righe.push_back("0030*" + dal.text() + "*" + al.text() + "*100,00*LIB");
+    }
+    b.scrivi(app.s.percorso_periodi, righe);
+    apri();
+    scegli(NERI);
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{
+                                      "L'APPARTAMENTO HA 17 PERIODI NELL'ANNO: SONO MOSTRATI SOLO I PRIMI 16."});
+    for (int r = 1; r <= 16; ++r) EXPECT_EQ(c("Check" + std::to_string(r)).value(), 1) << r;
+    EXPECT_EQ(dtp(32).date(), d(31, 8));
+    EXPECT_EQ(app.s.righe_periodo[16], "26");
+
+    app.pick_date(dtp(10), d(20, 3));
+    EXPECT_EQ(app.s.indice_calendario, "34");
+    EXPECT_EQ(dtp(11).date(), d(16, 3));
+    EXPECT_EQ(dtp(32).date(), d(31, 8));
+}
+
+}  // namespace
+}  // namespace ga::test

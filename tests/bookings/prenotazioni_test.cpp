@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "bookings/prenotazioni.h"
+#include "records/fatture.h"
+#include "support/banco.h"
+
+namespace ga {
+namespace {
+
+using Righe = std::vector<std::string>;
+
+std::string crlf(const Righe& righe) {
+    std::string out;
+    for (const auto& r : righe) out += r + "\r\n";
+    return out;
+}
+
+const std::string kP1 = "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*1**3*1* * * ";
+const std::string kP2 =
+    "0011*0002*01/08/2026*15/08/2026*1.200,00*1.320,00*100,00*50,00*200,00*20/08/2026*4*12*5****";
+const std::string kP3 = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*0.00.00***9****";
+
+class Prenotazioni : public ::testing::Test {
+protected:
+    void SetUp() override {
+        b.prepara_dati();
+        b.scrivi(file(), {kP1, kP2, kP3});
+        app().run([&] { app().testo("prenotazione", "Text21"); });
+    }
+    App& app() { return b.app(); }
+    std::string file() const { return b.cartella_dati() + "prenotazioni2026.dat"; }
+    void box(const char* form, const char* nome, const std::string& t) { app().imposta(form, nome, t); }
+    bool registra(const std::string& op) {
+        bool ok = false;
+        app().run([&] {
+            app().s.operazione = op;
+            ok = registra_prenotazioni(app());
+        });
+        return ok;
+    }
+    // The booking form as a new booking leaves it, the advance left empty.
+    void nuova(const std::string& numero) {
+        const char* nomi[] = {"Text1",  "Text7",  "Text25", "Text5",  "Text6",
+                              "Text15", "Text16", "Text17", "Text18", "Text19",
+                              "Text28", "Text31", "Text32", "Text33", "Text34"};
+        const std::string testi[] = {numero,   "0012",  "0003",   "1/10/2026", "08/10/2026",
+                                     "600,00", "",      "100,00", "50,00",     "ND",
+                                     "11",     "1",     "",       "30,00",     "2"};
+        for (int i = 0; i < 15; ++i) box("prenotazione", nomi[i], testi[i]);
+    }
+
+    test::Banco b;
+};
+
+TEST_F(Prenotazioni, NewBookingIsWrittenWholeAfterTheLastOrInPlaceOfItsNumber) {
+    nuova("4");
+    ASSERT_TRUE(registra("PRENOTAZIONE"));
+    // Empty advance: "0,00"; no note appended: fields 10 and 11 empty.
+    const std::string p4 =
+        "0012*0003*01/10/2026*08/10/2026*600,00*0,00*100,00*50,00*ND*0.00.00***11*1**30,00*2";
+    EXPECT_EQ(b.byte(file()), crlf({kP1, kP2, kP3, p4}));
+    EXPECT_EQ(app().testo("prenotazione", "Text21"), "4");
+    EXPECT_EQ(app().campo("prenotazione", "Check3").value(), 1);
+
+    // With a note just appended: the number after the notes count.
+    app().campo("prenotazione", "Check2").set_value(1);
+    box("prenotazione", "Text23", "10");
+    nuova("2");
+    box("prenotazione", "Text16", "150,00");
+    ASSERT_TRUE(registra("PRENOTAZIONE"));
+    EXPECT_EQ(b.byte(file()),
+              crlf({kP1, "0012*0003*01/10/2026*08/10/2026*600,00*150,00*100,00*50,00*ND*0.00.00*11**11*1**30,00*2",
+                    kP3, p4}));
+}
+
+TEST_F(Prenotazioni, FurtherAdvanceAddsThePaymentAndReopensTheBooking) {
+    // Booking 2 is paid (closing date, link 12); 1.320,00 + 500,00.
+    box("saldoaff", "Text3", " 2");
+    app().s.importo_acconto = "500,00";
+    app().s.numero_nota = "11";
+    ASSERT_TRUE(registra("ACCON"));
+    EXPECT_EQ(b.byte(file()),
+              crlf({kP1, "0011*0002*01/08/2026*15/08/2026*1.200,00*1820*100,00*50,00*200,00*0.00.00*11**5****",
+                    kP3}));
+    EXPECT_EQ(stato_prenotazione(app().s.prenotazioni[2]), StatoPrenotazione::aperta);
+    // The cents of both amounts count.
+    app().s.importo_acconto = "0,75";
+    ASSERT_TRUE(registra("ACCON"));
+    EXPECT_EQ(app().s.prenotazioni[2].campo[5], "1820,75");
+}
+
+TEST_F(Prenotazioni, BalanceAndRevocationCloseTheBookingWithTheirMovement) {
+    box("saldoaff", "Text3", "1");
+    box("saldoaff", "Text15", "09/12/2026");
+    box("prenotazione", "Text26", "57");
+    app().s.numero_nota = "3";
+    ASSERT_TRUE(registra("SALDO"));
+    const std::string p1 =
+        "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*09/12/2026*3*57*3*1* * * ";
+    EXPECT_EQ(b.byte(file()), crlf({p1, kP2, kP3}));
+    EXPECT_EQ(stato_prenotazione(app().s.prenotazioni[1]), StatoPrenotazione::saldata);
+
+    box("REVOCAPREN", "Text3", " 3 ");
+    box("REVOCAPREN", "Text8", "10/12/2026");
+    box("prenotazione", "Text26", "7");
+    ASSERT_TRUE(registra("REVOCA"));
+    EXPECT_EQ(b.byte(file()),
+              crlf({p1, kP2, "0010*0002*01/09/2026*08/09/2026*0,00*200,00*ND*ND*ND*10/12/2026**REVOC007*9****"}));
+    EXPECT_EQ(stato_prenotazione(app().s.prenotazioni[3]), StatoPrenotazione::revocata);
+    box("prenotazione", "Text26", "1000");
+    ASSERT_TRUE(registra("REVOCA"));
+    EXPECT_EQ(app().s.prenotazioni[3].campo[11], "REVOC1000");
+}
+
+TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndDeletedRecordsVanish) {
+    box("RESTCAUZ", "Text1", "3");
+    app().s.numero_nota = "15";
+    ASSERT_TRUE(registra("RESTCAUZIONE"));
+    EXPECT_EQ(b.byte(file()),
+              crlf({kP1, kP2, "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*0.00.00*15**9****"}));
+
+    // "CANC" or an empty field 0 is left out; a date the table could not
+    // read keeps its text.
+    b.scrivi(file(), {kP1, "CANC*0002*01/08/2026*15/08/2026*0*0*0*0*0*0.00.00*****",
+                      "*0002*01/08/2026*15/08/2026*0*0*0*0*0*0.00.00*****",
+                      "0013*0004*31/02/2026*1/9/2026*0*0*0*0*0*0.00.00*******"});
+    app().run([&] { carica_prenotazioni(app()); });
+    box("NotaPrenot", "Text1", "001");
+    app().s.numero_nota = "14";
+    ASSERT_TRUE(registra("INSNOTAAFF"));
+    EXPECT_EQ(b.byte(file()),
+              crlf({"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*14**3*1* * * ",
+                    "0013*0004*31/02/2026*01/09/2026*0*0*0*0*0*0.00.00*******"}));
+    EXPECT_EQ(app().testo("prenotazione", "Text21"), "2");
+}
+
+TEST_F(Prenotazioni, RefusedChangesWriteNothing) {
+    auto rifiutata = [&](const std::string& op, const std::string& parola) {
+        SCOPED_TRACE(op + " / " + parola);
+        b.nuovi_messaggi();
+        EXPECT_FALSE(registra(op));
+        const Righe m = b.nuovi_messaggi();
+        ASSERT_EQ(m.size(), 1u);
+        EXPECT_NE(m[0].find(parola), std::string::npos) << m[0];
+        EXPECT_EQ(b.byte(file()), crlf({kP1, kP2, kP3}));
+    };
+    box("NotaPrenot", "Text1", "4");
+    rifiutata("INSNOTAAFF", "NON E' PRESENTE");   // a booking the file does not hold
+    box("saldoaff", "Text3", "1");
+    rifiutata("SALDO", "NON E' VALIDA");          // no payment date
+    nuova("4");
+    box("prenotazione", "Text34", "2*3");
+    rifiutata("PRENOTAZIONE", "\"*\"");
+    nuova("1001");
+    rifiutata("PRENOTAZIONE", "PIENO");
+    nuova("");
+    rifiutata("PRENOTAZIONE", "NON E' VALIDO");
+    rifiutata("ALTRO", "NON PREVISTA");
+    EXPECT_EQ(app().campo("prenotazione", "Check3").value(), 0);
+}
+
+}  // namespace
+}  // namespace ga

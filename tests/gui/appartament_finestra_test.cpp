@@ -1,0 +1,39 @@
+// The apartment card in its window, an owner with two apartments chosen
+// (the list of both shown) and the period grid filled (free, rented and owner's rows), for a person to look at.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include "finestre.h"
+
+namespace {
+
+TEST(FinestraAppartament, ShowsTheCardAndTheGridOfAnApartment) {
+    gui_test::Finestre f;
+    ga::App& app = f.app();
+    ga::test::Banco& b = f.banco();
+    b.prepara_dati();
+    const std::string dati = b.cartella_dati();
+    b.scrivi(dati + "proprietari.IND", {"ROSSI MARIO*VIA A 1*ROMA*RM*00100*06 1*0001*RSS*PROVV*"});
+    b.scrivi(dati + "Vie.dat", {"0001**VIA DEL MARE* $$"});
+    b.scrivi(dati + "appartamenti.ind", {"0001*001*3*MON*NO*1*SI*TERRA*2*ANNUALE***0005",
+                                         "0001*001*12*BIL*SI*1*NO*PRIMO*4*ESTIVO**VISTA MARE*0007"});
+    b.scrivi(app.s.percorso_periodi, {"0007*01/06/2026*15/06/2026*750,00*LIB",
+                                      "0007*16/06/2026*30/06/2026*900,00*LIB",
+                                      "0007*01/07/2026*15/07/2026*1.500,00*AFF",
+                                      "0007*16/07/2026*31/07/2026**PROP",
+                                      "0007*01/08/2026*31/08/2026*12.500,00*OCC"});
+    app.run([&] {
+        app.s.modo_chiamata = "";
+        app.form("MENU")->hide();
+        app.form("appartament")->show();
+    });
+    app.pick(*app.form("appartament")->control("Combo1"), 0);
+    // Two apartments: the last is shown, the list offers both.
+    EXPECT_EQ(app.testo("appartament", "Text44"), "0007");
+    EXPECT_TRUE(app.campo("appartament", "List1").visible());
+    EXPECT_TRUE(f.fotografa("appartament"));
+    EXPECT_TRUE(f.finestra("appartament")->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+// The clients form: new clients and their codes, changes, deletions while
+// browsing, the duplicate-name check, and the town and fiscal-code boxes.
+#include <gtest/gtest.h>
+
+#include "records/registri.h"
+#include "registry/insnomi.h"
+#include "support/banco.h"
+
+namespace ga::test {
+namespace {
+
+const std::string kRossi = "0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM*RSSMRA85T10A562S*R@X.IT";
+const std::string kBianchi = "0002*BIANCHI ANNA*VIA PO 2*20121*MILANO*02555*MI*XXX*";
+const std::string kVerdi = "0003*VERDI LUCA*VIA TEVERE*00118*ROMA*063333*RM**";
+
+class Clienti : public ::testing::Test {
+protected:
+    void SetUp() override { b.prepara_dati(); }
+    void apri(const std::vector<std::string>& righe) {
+        b.scrivi(app.s.percorso_clienti, righe);
+        app.run([&] { f().show(); });
+        ASSERT_TRUE(f().is_visible());
+        b.nuovi_messaggi();
+    }
+    insnomi& f() { return app.form<insnomi>(); }
+    void scrivi(plat::Control& box, const std::string& testo) {
+        app.type(box, testo);
+        app.leave(box);
+    }
+    void scegli(const std::string& nome) {
+        for (int i = 0; i < f().Combo1.list_count(); ++i)
+            if (f().Combo1.item(i) == nome) return app.pick(f().Combo1, i);
+        FAIL() << nome << " not in the list";
+    }
+    std::string file() { return b.byte(app.s.percorso_clienti); }
+
+    Banco b;
+    App& app = b.app();
+};
+
+TEST_F(Clienti, ANewClientIsAppendedAndListedOnlyAfterReopening) {
+    apri({});
+    app.click(f().NUOVOINS);
+    EXPECT_EQ(f().Text10.text(), "0001");
+    scrivi(f().Text1, "neri paolo");
+    scrivi(f().Text2, "via*po");
+    app.click(f().SALVACLI);
+    // The separator is refused: nothing written, the typing kept, the count unchanged.
+    ASSERT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(file(), "");
+    EXPECT_EQ(f().Text1.text(), "NERI PAOLO");
+    EXPECT_EQ(f().Text8.text(), "0");
+
+    scrivi(f().Text2, "via po");
+    app.click(f().SALVACLI);
+    EXPECT_EQ(file(), "0001*NERI PAOLO*VIA PO******\r\n");
+    EXPECT_EQ(f().Text8.text(), "1");
+    EXPECT_EQ(f().Combo1.list_count(), 0);
+
+    app.click(f().USCITA);
+    EXPECT_TRUE(app.form("MENU")->is_visible());
+    EXPECT_FALSE(f().is_loaded());
+    app.run([&] { f().show(); });
+    EXPECT_EQ(f().Combo1.item(0), "NERI PAOLO");
+}
+
+TEST_F(Clienti, DeletingAndNewCodes) {
+    apri({kRossi, kBianchi, kVerdi});
+    // After NUOVO the record number still names the client shown before.
+    app.click(f().MODICLI);
+    scegli("BIANCHI ANNA");
+    app.click(f().NUOVOINS);
+    scrivi(f().Text1, "ALTRO");
+    app.click(f().CESTO);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+
+    // Browsing: the shown client's boxes are locked and not checked when left
+    // ("XXX" is no valid fiscal code, but nobody typed it).
+    app.click(f().VEDI);
+    app.scroll(f().HScroll1, 2);
+    EXPECT_EQ(f().Text1.text(), "BIANCHI ANNA");
+    app.leave(f().Text7);
+    EXPECT_EQ(f().Text7.text(), "XXX");
+    app.click(f().CESTO);
+    EXPECT_EQ(file(), kRossi + "\r\n" + kVerdi + "\r\n");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(f().Text8.text(), "2");
+    app.click(f().NUOVOINS);
+    EXPECT_EQ(f().Text10.text(), "0004");
+
+    // The last record's code + 1 is taken already: the highest + 1.
+    app.click(f().USCITA);
+    apri({kRossi, kVerdi, kBianchi});
+    app.click(f().NUOVOINS);
+    EXPECT_EQ(f().Text10.text(), "0004");
+}
+
+TEST_F(Clienti, AStoredNameShowsTheStoredClientWhichASaveChanges) {
+    apri({kRossi, kBianchi});
+    app.click(f().NUOVOINS);
+    scrivi(f().Text1, "  rossi mario ");
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"NOMINATIVO GIA' INSERITO "});
+    EXPECT_EQ(f().Text2.text(), "VIA ROMA 1");
+    scrivi(f().Text5, "999");
+    app.click(f().SALVACLI);
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti),
+              (std::vector<std::string>{
+                  "0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*999*RM*RSSMRA85T10A562S*R@X.IT", kBianchi}));
+
+    // A client picked while NUOVO's mode lasts is changed, not copied; its own
+    // unchanged name is no duplicate.
+    app.click(f().NUOVOINS);
+    app.click(f().MODICLI);
+    scegli("BIANCHI ANNA");
+    scrivi(f().Text2, "via po 3");
+    scrivi(f().Text1, "BIANCHI ANNA");
+    app.click(f().SALVACLI);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti).back(),
+              "0002*BIANCHI ANNA*VIA PO 3*20121*MILANO*02555*MI*XXX*");
+}
+
+TEST_F(Clienti, TownsAndFiscalCode) {
+    b.scrivi(b.cartella_programma() + "cittaita.ind",
+             {"1*ALFA*11020*AO", "2*BETA*11020*AO", "3*GAMMA*11020*AO"});
+    apri({});
+    app.click(f().NUOVOINS);
+    scrivi(f().Text3, "11020");
+    ASSERT_TRUE(f().List1.visible());
+    EXPECT_EQ(f().Text4.text() + f().Text3.text() + f().Text6.text(), "");
+    app.pick(f().List1, 1);
+    EXPECT_EQ(f().Text4.text() + "|" + f().Text3.text() + "|" + f().Text6.text(), "BETA|11020|AO");
+    EXPECT_FALSE(f().List1.visible());
+
+    scrivi(f().Text7, "rssmra85t10a563s");
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"CODICE FISCALE NON VALIDO"});
+    EXPECT_EQ(f().Text7.text(), "");
+}
+
+TEST_F(Clienti, TheCountFollowsClientsSavedWhileTheFormWasHidden) {
+    b.scrivi(app.s.percorso_clienti, {kRossi});
+    EXPECT_EQ(app.testo("insnomi", "Text8"), "1");   // loads the form hidden
+    app.run([&] {
+        app.imposta("prenotazione", "Text24", "2");
+        app.imposta("prenotazione", "Text8", "NUOVO CLIENTE");
+        app.imposta("prenotazione", "Text25", "0002");
+        ASSERT_TRUE(registra_cliente(app));
+        f().show();
+    });
+    EXPECT_EQ(f().Text8.text(), "2");
+    app.click(f().NUOVOINS);
+    EXPECT_EQ(f().Text10.text(), "0003");
+}
+
+}  // namespace
+}  // namespace ga::test

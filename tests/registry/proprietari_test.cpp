@@ -1,0 +1,176 @@
+// The owners form driven as a user drives it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "registry/COORDBANCA.h"
+#include "registry/PROPRIETARI.h"
+#include "support/banco.h"
+
+namespace ga::test {
+namespace {
+
+using Righe = std::vector<std::string>;
+using plat::Answer;
+
+const Righe kTre = {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080111*0001*RSSMRA*PROVV*r@x.it",
+                    "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080222*0005*BNCNNA*CONTR*",
+                    "VERDI LUCA*VIA SOLE 3*LECCE*LE*73100*0832*0002**PROVV*"};
+
+class Proprietari : public ::testing::Test {
+protected:
+    void apri(const Righe& proprietari) {
+        b.prepara_dati();
+        b.scrivi(file(), proprietari);
+        app.form("PROPRIETARI")->show();
+    }
+    std::string file() const { return b.cartella_dati() + "proprietari.IND"; }
+    // True when the owners file holds exactly these lines.
+    bool file_uguale(const Righe& righe) const {
+        std::string out;
+        for (const auto& r : righe) out += r + "\r\n";
+        return b.byte(file()) == out;
+    }
+    void scrivi(plat::Control& box, const std::string& testo) {
+        app.type(box, testo);
+        app.leave(box);
+    }
+    void sfoglia(int record) {
+        app.click(p().VediForn);
+        app.scroll(p().HScroll1, record);
+    }
+    PROPRIETARI& p() { return app.form<PROPRIETARI>(); }
+
+    Banco b;
+    App& app = b.app();
+};
+
+TEST_F(Proprietari, ANewOwnerIsSavedByChoosingTheRelationAndHandedToTheCard) {
+    apri({});
+    app.click(p().nuovo);
+    EXPECT_EQ(p().Text7.text(), "0001");
+    scrivi(p().Text2, "neri piero");
+    scrivi(p().Text5, "01234567890");   // a VAT number is no fiscal code, and is kept
+    app.click(p().Option2);
+    EXPECT_TRUE(file_uguale({"NERI PIERO******0001*01234567890*CONTR*"}));
+    EXPECT_EQ(p().Text1.text(), "1");
+    EXPECT_EQ(p().Text2.text(), "");
+    EXPECT_EQ(app.testo("appartament", "Text24"), "NERI PIERO");
+    EXPECT_EQ(app.testo("appartament", "Text1"), "0001");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+TEST_F(Proprietari, TheNewCodeFollowsTheLastOwnersUnlessAnotherOwnerHoldsIt) {
+    auto codice_proposto = [&](const Righe& proprietari) {
+        apri(proprietari);
+        app.click(p().nuovo);
+        const std::string codice = p().Text7.text();
+        p().unload();
+        return codice;
+    };
+    EXPECT_EQ(codice_proposto({"A******12345***"}), "12346") << "a long code is not padded";
+    EXPECT_EQ(codice_proposto({"A******0003***", "B******0002***"}), "0004");
+}
+
+TEST_F(Proprietari, RefusedSavesWriteNothingAndKeepTheCount) {
+    apri(kTre);
+    app.click(p().nuovo);
+    scrivi(p().Text2, "ROSSI MARIO");
+    EXPECT_EQ(p().Text2.text(), "") << "a duplicate name is cleared";
+    scrivi(p().Text2, "GIALLI");
+    app.type(p().Text7, "5");   // BIANCHI's code
+    app.click(p().Option1);
+    app.type(p().Text7, "0006");
+    app.type(p().Text3, "VIA*ERRATA");
+    app.click(p().SalvaForn);
+    app.type(p().Text7, "");
+    app.click(p().SalvaForn);
+    const Righe messaggi = b.nuovi_messaggi();
+    ASSERT_EQ(messaggi.size(), 4u);
+    EXPECT_EQ(messaggi[0], "IL NOMINATIVO E' GIA' INSERITO ");
+    EXPECT_EQ(messaggi[1], "IL CODICE PROPRIETARIO 5 E' GIA' ASSEGNATO A BIANCHI ANNA");
+    EXPECT_EQ(messaggi[3], "IL CODICE PROPRIETARIO E' OBBLIGATORIO");
+    EXPECT_TRUE(file_uguale(kTre));
+    EXPECT_EQ(p().Text1.text(), "3");
+}
+
+TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) {
+    apri(kTre);
+    app.click(p().MODIFICA);
+    scrivi(p().Combo1, "NESSUNO");
+    EXPECT_TRUE(p().Combo1.visible()) << "a name not in the list changes nothing";
+    EXPECT_EQ(p().Text2.text(), "");
+    scrivi(p().Combo1, " BIANCHI ANNA ");
+    scrivi(p().Text2, "BIANCHI ANNA");   // her own name is no duplicate
+    EXPECT_EQ(p().Text2.text(), "BIANCHI ANNA");
+
+    app.click(p().iconbanc);
+    auto& banca = app.form<COORDBANCA>();
+    EXPECT_FALSE(p().is_enabled());
+    EXPECT_EQ(banca.Text2.text(), "0005");
+    app.click(banca.USCITA);
+    EXPECT_TRUE(p().is_enabled());
+
+    app.type(p().Text6, "099");
+    app.click(p().Option1);   // only changes the box while changing
+    EXPECT_TRUE(file_uguale(kTre));
+    app.click(p().SalvaForn);
+    EXPECT_TRUE(file_uguale(
+        {kTre[0], "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*099*0005*BNCNNA*PROVV*", kTre[2]}));
+}
+
+TEST_F(Proprietari, DeletingAsksAndActsOnlyOnAStoredOwner) {
+    apri(kTre);
+    sfoglia(2);
+    b.messaggi().answer(Answer::No);
+    app.click(p().cancella);
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{"Sei sicuro di cancellare \rBIANCHI ANNA"});
+    EXPECT_TRUE(file_uguale(kTre));
+    app.click(p().cancella);   // Yes
+    EXPECT_TRUE(file_uguale({kTre[0], kTre[2]}));
+    EXPECT_EQ(p().Text1.text(), "2");
+
+    // A new owner being typed is no stored one, whatever was browsed before.
+    sfoglia(1);
+    app.click(p().nuovo);
+    scrivi(p().Text2, "NUOVO");
+    b.nuovi_messaggi();
+    app.click(p().cancella);
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{"NESSUN NOMINATIVO SCELTO"});
+    EXPECT_TRUE(file_uguale({kTre[0], kTre[2]}));
+}
+
+TEST_F(Proprietari, LeavingWhileBrowsingAsksBecauseNothingWasSaved) {
+    apri(kTre);
+    sfoglia(2);
+    // Browsed boxes are neither checked nor looked up again.
+    app.leave(p().Text5);
+    app.leave(p().Text4);
+    EXPECT_EQ(p().Text5.text(), "BNCNNA");
+    EXPECT_EQ(p().Text9.text(), "70100");
+    b.messaggi().answer(Answer::No);
+    app.click(p().USCITA);
+    EXPECT_TRUE(p().is_visible());
+    app.click(p().USCITA);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Righe(2, "Il nominativo non è stato salvato \r Vuoi comunque uscire ?"));
+    EXPECT_FALSE(p().is_loaded());
+    EXPECT_TRUE(app.form("MENU")->is_visible());
+}
+
+TEST_F(Proprietari, ATownPickedFromTheListFillsTownCodeAndProvince) {
+    apri({});
+    b.scrivi(b.cartella_programma() + "cittaita.ind",
+             {"1*ALFA*11020*AO", "2*GRESSONEY-LA-TRINITÉ*11020*AO", "3*BETA*11025*AO"});
+    app.click(p().nuovo);
+    scrivi(p().Text9, "11020");
+    app.pick(p().List1, 1);
+    EXPECT_EQ(p().Text4.text(), "GRESSONEY-LA-TRINITÉ");
+    EXPECT_EQ(p().Text9.text(), "11020");
+    EXPECT_EQ(p().Text10.text(), "AO");
+    EXPECT_FALSE(p().List1.visible());
+}
+
+}  // namespace
+}  // namespace ga::test

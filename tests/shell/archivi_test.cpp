@@ -1,0 +1,255 @@
+// Copy of the data folder's files to a folder the user picks, and their
+// restore: which files the year and extension boxes choose, what reaches the
+// other folder byte for byte, and what is refused or reported.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "records/registri.h"
+#include "shell/Dest_arch.h"
+#include "shell/Rec_arch.h"
+#include "support/banco.h"
+
+namespace ga::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Nomi = std::vector<std::string>;
+
+class ArchiviTest : public ::testing::Test {
+protected:
+    ArchiviTest() {
+        b.prepara_dati();
+        fs::create_directories(chiavetta);
+        b.scrivi(dati("periodi2026.ind"), {"0003*15/06/2026*30/06/2026*850,00*AFF"});
+        b.scrivi(dati("periodi2025.ind"), {"0003*15/06/2025*30/06/2025*800,00*LIB"});
+        b.scrivi(dati("prenotazioni2026.dat"), {"1*ROSSI"});
+        b.scrivi(dati("noteaff2026.dat"), {"NOTA È UNA"});
+        b.scrivi(dati("clienti.dat"), {"ROSSI*MARIO"});
+        b.scrivi(dati("Vie.dat"), {"001*VIA ROMA* $$"});
+        b.scrivi(dati("leggimi.txt"), {"x"});
+        b.scrivi(dati("strano."), {"y"});
+        b.scrivi(dati(".nascosto2026.dat"), {"z"});
+        fs::create_directories(dati("sotto2026.dat"));
+    }
+    std::string dati(const std::string& nome) { return b.cartella_dati() + nome; }
+    std::string chiave(const std::string& nome) { return (chiavetta / nome).string(); }
+    template <class F>
+    F& apri() {
+        app.run([&] { app.form(F::kName)->show(); });
+        return app.form<F>();
+    }
+    std::vector<std::string> titoli() {
+        std::vector<std::string> t;
+        for (const auto& m : b.messaggi().shown()) t.push_back(m.title);
+        return t;
+    }
+
+    Banco b;
+    App& app = b.app();
+    const fs::path chiavetta =
+        fs::path(b.cartella_dati()).parent_path().parent_path() / "chiavetta";
+};
+
+TEST_F(ArchiviTest, FilesAreChosenByYearAndExtension) {
+    EXPECT_EQ(modello_archivi("2026", true, "DAT"), "*2026.DAT");
+    EXPECT_EQ(modello_archivi("2026", false, "*"), "*.*");
+    EXPECT_EQ(modello_archivi("2026", true, ""), "*2026.");
+
+    EXPECT_EQ(file_corrispondenti(b.cartella_dati(), "*2026.DAT"),
+              (Nomi{".nascosto2026.dat", "noteaff2026.dat", "prenotazioni2026.dat"}))
+        << "the year's files, hidden ones included; clienti.dat and folders are not";
+    EXPECT_EQ(file_corrispondenti(b.cartella_dati(), "*.IND"),
+              (Nomi{"periodi2025.ind", "periodi2026.ind"}));
+    EXPECT_EQ(file_corrispondenti(b.cartella_dati(), "*.").size(), 1u) << "only strano.";
+    EXPECT_EQ(file_corrispondenti(b.cartella_dati(), "*.*").size(), 9u);
+    EXPECT_TRUE(file_corrispondenti(b.cartella_dati() + "manca/", "*.*").empty());
+}
+
+TEST_F(ArchiviTest, CopyOfTheYearsDatFilesReplacesOldCopiesByteForByte) {
+    Dest_arch& d = apri<Dest_arch>();
+    EXPECT_EQ(d.gest_preced.value(), 1);
+    EXPECT_EQ(d.Check4.value(), 1);
+    EXPECT_EQ(d.gest_attuale.caption(), " SOLO ANNO CORRENTE 2026");
+    EXPECT_EQ(d.Label2.caption(), b.cartella_dati());
+    EXPECT_EQ(d.File1.state().items.size(), 9u);
+    EXPECT_TRUE(d.Label1.visible()) << "the hint shows while no destination is chosen";
+
+    app.click(d.Command1);
+    EXPECT_EQ(b.nuovi_messaggi(), Nomi{"Non è stato scelto l'indirizzo di destinazione !!!"});
+    EXPECT_EQ(titoli().back(), "COPIA ARCHIVI");
+    EXPECT_TRUE(fs::is_empty(chiavetta));
+
+    app.navigate(d.Dir1, chiavetta.string());
+    EXPECT_EQ(d.Text1.text(), chiavetta.string() + "/");
+    EXPECT_EQ(d.Label3.caption(), d.Text1.text());
+    EXPECT_FALSE(d.Label1.visible());
+
+    app.click(d.gest_attuale);
+    EXPECT_EQ(d.gest_preced.value(), 0);
+    app.click(d.Check2);
+    EXPECT_EQ(d.Check4.value(), 0);
+    EXPECT_EQ(d.File1.state().items,
+              (Nomi{".nascosto2026.dat", "noteaff2026.dat", "prenotazioni2026.dat"}));
+
+    // An older copy, read-only, is replaced.
+    b.scrivi(chiave("prenotazioni2026.dat"), {"VECCHIA"});
+    fs::permissions(chiave("prenotazioni2026.dat"), fs::perms::owner_read);
+    app.click(d.Command1);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(d.List1.state().items,
+              (Nomi{".nascosto2026.dat", "noteaff2026.dat", "prenotazioni2026.dat"}));
+    EXPECT_TRUE(d.List1.visible());
+    EXPECT_FALSE(d.File1.visible());
+    EXPECT_EQ(d.Label4.caption(), "3");
+    for (const auto& nome : d.List1.state().items)
+        EXPECT_EQ(b.byte(chiave(nome)), b.byte(dati(nome)));
+    EXPECT_EQ(b.byte(chiave("noteaff2026.dat")), "NOTA \xC8 UNA\r\n");
+    EXPECT_FALSE(fs::exists(chiave("clienti.dat")));
+
+    // No second copy until a box is ticked again.
+    EXPECT_FALSE(d.Command1.enabled());
+    app.click(d.Check2);
+    EXPECT_FALSE(d.Command1.enabled()) << "unticking is not a new choice";
+    app.click(d.Check2);
+    EXPECT_TRUE(d.Command1.enabled());
+    EXPECT_TRUE(d.List1.state().items.empty());
+}
+
+TEST_F(ArchiviTest, AllYearsAndAllFilesCopyEverythingAlsoUnderARootWithTwoSeparators) {
+    fs::permissions(dati("Vie.dat"), fs::perms::owner_read | fs::perms::group_read);
+    Dest_arch& d = apri<Dest_arch>();
+    app.navigate(d.Dir1, chiavetta.string() + "/");
+    EXPECT_EQ(d.Text1.text(), chiavetta.string() + "//");
+    app.click(d.Command1);
+    EXPECT_EQ(d.Label4.caption(), "9");
+    for (const auto& nome : file_corrispondenti(b.cartella_dati(), "*.*"))
+        EXPECT_EQ(b.byte(chiave(nome)), b.byte(dati(nome))) << nome;
+    EXPECT_EQ(fs::status(chiave("Vie.dat")).permissions(),
+              fs::status(dati("Vie.dat")).permissions())
+        << "the copy keeps the source's attributes";
+    EXPECT_FALSE(fs::exists(chiave("sotto2026.dat")));
+}
+
+TEST_F(ArchiviTest, AFailedCopyIsReportedAndNotCountedAndTheDataFolderIsNoDestination) {
+    Dest_arch& d = apri<Dest_arch>();
+    app.navigate(d.Dir1, b.cartella_dati());
+    app.click(d.Command1);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Nomi{"LA CARTELLA DI DESTINAZIONE E' LA CARTELLA DEI DATI.\rSCEGLIERE UN'ALTRA "
+                   "CARTELLA.\rNESSUN FILE E' STATO COPIATO."});
+    EXPECT_EQ(b.leggi(dati("clienti.dat")), Nomi{"ROSSI*MARIO"});
+    EXPECT_TRUE(d.Command1.enabled());
+
+    fs::create_directories(chiave("clienti.dat"));  // the copy cannot replace a folder
+    app.navigate(d.Dir1, chiavetta.string());
+    app.click(d.Command1);
+    EXPECT_EQ(b.nuovi_messaggi(), Nomi{"NON E' STATO POSSIBILE COPIARE 1 FILE:\rclienti.dat"});
+    EXPECT_EQ(d.Label4.caption(), "8");
+    EXPECT_EQ(d.List1.state().items.size(), 8u);
+    EXPECT_TRUE(fs::is_directory(chiave("clienti.dat")));
+    EXPECT_EQ(b.leggi(dati("clienti.dat")), Nomi{"ROSSI*MARIO"});
+}
+
+TEST_F(ArchiviTest, UntickingTheExtensionLeavesOnlyNamesWithAnEmptyExtension) {
+    Dest_arch& d = apri<Dest_arch>();
+    app.navigate(d.Dir1, chiavetta.string());
+    app.click(d.gest_preced);
+    EXPECT_EQ(d.gest_attuale.value(), 1) << "one year box is always ticked";
+    app.click(d.gest_preced);
+    EXPECT_EQ(d.gest_attuale.value(), 0);
+    app.click(d.Check4);
+    EXPECT_EQ(d.modello(), "*.");
+    app.click(d.Command1);
+    EXPECT_EQ(d.List1.state().items, Nomi{"strano."});
+}
+
+TEST_F(ArchiviTest, RestoreOfTheYearAsksBeforeReplacingTheDataAndKeepsThemWritable) {
+    b.scrivi(chiave("periodi2026.ind"), {"0003*01/07/2026*15/07/2026*900,00*LIB"});
+    b.scrivi(chiave("clienti.dat"), {"BIANCHI*LUCA"});
+    fs::permissions(chiave("periodi2026.ind"), fs::perms::owner_read);
+    Rec_arch& r = apri<Rec_arch>();
+    EXPECT_EQ(r.gest_attuale.value(), 1);
+    EXPECT_EQ(r.Check4.value(), 1);
+    EXPECT_EQ(r.Option1.value(), 1);
+    EXPECT_EQ(r.Label9.caption(), "");
+    EXPECT_EQ(r.Label3.caption(), b.cartella_dati());
+    EXPECT_FALSE(r.List1.visible());
+
+    app.click(r.Command1);
+    EXPECT_EQ(b.nuovi_messaggi(), Nomi{"Non è stato scelto nessun File da Recuperare !!!"});
+    EXPECT_EQ(titoli().back(), "COPIA ARCHIVI");
+
+    app.navigate(r.Dir1, chiavetta.string());
+    EXPECT_EQ(r.Label9.caption(), "*2026.*");
+    EXPECT_EQ(r.Label2.caption(), chiavetta.string() + "/");
+    EXPECT_EQ(r.File1.state().items, Nomi{"periodi2026.ind"});
+
+    const std::string prima = b.byte(dati("periodi2026.ind"));
+    b.messaggi().answer(plat::Answer::No);
+    app.click(r.Command1);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(b.byte(dati("periodi2026.ind")), prima) << "the user said no";
+    EXPECT_TRUE(r.Command1.enabled());
+
+    b.messaggi().answer(plat::Answer::Yes);
+    app.click(r.Command1);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(b.byte(dati("periodi2026.ind")), b.byte(chiave("periodi2026.ind")));
+    EXPECT_NE(fs::status(dati("periodi2026.ind")).permissions() & fs::perms::owner_write,
+              fs::perms::none)
+        << "a restored register stays writable by the program";
+    EXPECT_EQ(b.leggi(dati("clienti.dat")), Nomi{"ROSSI*MARIO"}) << "not a file of the year";
+    EXPECT_EQ(r.Label4.caption(), "1");
+    EXPECT_FALSE(r.List1.visible());
+    EXPECT_TRUE(r.List1.state().items.empty());
+    EXPECT_TRUE(r.File1.visible());
+    EXPECT_FALSE(r.Command1.enabled());
+}
+
+TEST_F(ArchiviTest, RestoreOfOneFileReplacesItsNameInAnyCaseAndReloadsItsTable) {
+    b.scrivi(chiave("CLIENTI.DAT"), {"BIANCHI*LUCA"});
+    app.run([&] { carica_clienti(app); });
+    ASSERT_EQ(app.s.clienti[1][0], "ROSSI");
+
+    Rec_arch& r = apri<Rec_arch>();
+    app.navigate(r.Dir1, b.cartella_dati().substr(0, b.cartella_dati().size() - 1));
+    app.click(r.Command1);
+    EXPECT_EQ(b.nuovi_messaggi().back(),
+              "LA CARTELLA SORGENTE E' LA CARTELLA DEI DATI.\rSCEGLIERE UN'ALTRA CARTELLA.\r"
+              "NESSUN FILE E' STATO RECUPERATO.");
+
+    app.navigate(r.Dir1, chiavetta.string());
+    app.click(r.gest_preced);
+    app.click(r.Option2);
+    EXPECT_EQ(r.Label9.caption(), "");
+    app.click(r.Command1);
+    EXPECT_EQ(b.nuovi_messaggi(), Nomi{"Non è stato scelto nessun File da Recuperare !!!"});
+
+    app.pick(r.File1, 0);
+    EXPECT_EQ(r.Label9.caption(), "CLIENTI.DAT");
+    app.click(r.Command1);  // the question is answered yes
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(r.Label4.caption(), "1");
+    EXPECT_EQ(b.leggi(dati("clienti.dat")), Nomi{"BIANCHI*LUCA"});
+    EXPECT_FALSE(fs::exists(dati("CLIENTI.DAT")));
+    EXPECT_EQ(app.s.clienti[1][0], "BIANCHI") << "a writer must not rewrite the old table";
+}
+
+TEST_F(ArchiviTest, EachExitGivesTheUtilitiesMenuBack) {
+    plat::Form& utilita = *app.form("utilita");
+    for (auto [nome, uscita] : {std::pair{"Dest_arch", "USCITA"}, {"Rec_arch", "USCITA"},
+                                {"Trasferisciper", "Command3"}}) {
+        app.run([&] {
+            utilita.show();
+            utilita.set_enabled(false);
+            app.form(nome)->show();
+        });
+        app.click(*app.form(nome)->control(uscita));
+        EXPECT_FALSE(app.form(nome)->is_loaded()) << nome;
+        EXPECT_TRUE(utilita.is_enabled()) << nome;
+    }
+}
+
+}  // namespace
+}  // namespace ga::test

@@ -1,0 +1,121 @@
+// The carry-over of the rental periods of one year into another: the dates
+// and states written, and the cases in which nothing may be written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "records/periodi.h"
+#include "shell/Trasferisciper.h"
+#include "support/banco.h"
+
+namespace ga::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Righe = std::vector<std::string>;
+
+class TrasferimentoTest : public ::testing::Test {
+protected:
+    TrasferimentoTest() { b.prepara_dati(); }
+    std::string periodi(const std::string& anno) {
+        return b.cartella_dati() + "periodi" + anno + ".ind";
+    }
+    Trasferisciper& apri() {
+        app.run([&] { app.form("Trasferisciper")->show(); });
+        return app.form<Trasferisciper>();
+    }
+    void trasferisci(const std::string& da, const std::string& a) {
+        Trasferisciper& t = apri();
+        app.type(t.Text1, da);
+        app.type(t.Text2, a);
+        app.click(t.Command1);
+    }
+
+    Banco b;
+    App& app = b.app();
+};
+
+TEST_F(TrasferimentoTest, PeriodsComeOverFreeWithTheirDaysMonthsPricesAndCodes) {
+    b.scrivi(periodi("2026"),
+             {"0003*15/06/2026*30/06/2026*850,00*AFF", "", "0007*5/7/2026*20/7/2026**OCC",
+              "0012*01/08/2026*31/08/2026*1.200,00*PROP", "CANC*01/09/2026*15/09/2026*1*LIB"});
+    Trasferisciper& t = apri();
+    EXPECT_EQ(t.Text1.text(), "2026");
+    EXPECT_EQ(t.Text2.text(), "2027");
+    app.click(t.Command1);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(b.byte(periodi("2027")),
+              "0003*15/06/2027*30/06/2027*850,00*LIB\r\n"
+              "0007*05/07/2027*20/07/2027**LIB\r\n"
+              "0012*01/08/2027*31/08/2027*1.200,00*LIB\r\n"
+              "CANC*01/09/2027*15/09/2027*1*LIB\r\n")
+        << "the empty line is not written";
+    EXPECT_EQ(b.leggi(periodi("2026")).size(), 5u) << "the source is left as it was";
+    EXPECT_TRUE(t.is_visible()) << "the form stays open";
+}
+
+TEST_F(TrasferimentoTest, TwentyNinthOfFebruaryBecomesTheLastDayOfFebruary) {
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10*AFF", 2029),
+              "0001*16/02/2029*28/02/2029*10*LIB");
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*29/02/2028*07/03/2028*10*LIB", 2029),
+              "0001*28/02/2029*07/03/2029*10*LIB");
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10*AFF", 2032),
+              "0001*16/02/2032*29/02/2032*10*LIB");
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10", 2029), std::nullopt);
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*0.00.00*10*LIB", 2029), std::nullopt);
+}
+
+TEST_F(TrasferimentoTest, AnExistingTargetIsReplacedOnlyWhenTheUserSaysSo) {
+    b.scrivi(periodi("2026"), {"0003*15/06/2026*30/06/2026*850,00*AFF"});
+    b.scrivi(periodi("2027"), {"0009*01/01/2027*15/01/2027*100*AFF"});
+    const std::string prima = b.byte(periodi("2027"));
+    b.messaggi().answer(plat::Answer::No);
+    trasferisci("2026", "2027");
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(b.byte(periodi("2027")), prima);
+
+    b.messaggi().answer(plat::Answer::Yes);
+    app.click(app.form<Trasferisciper>().Command1);
+    EXPECT_EQ(b.leggi(periodi("2027")), Righe{"0003*15/06/2027*30/06/2027*850,00*LIB"});
+}
+
+TEST_F(TrasferimentoTest, NothingIsWrittenFromAMissingOrFaultySourceOrIntoTheSameYear) {
+    trasferisci("2026", "2027");
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_FALSE(fs::exists(periodi("2026"))) << "a missing source is not created";
+    EXPECT_FALSE(fs::exists(periodi("2027")));
+
+    b.scrivi(periodi("2026"), {"0003*15/06/2026*30/06/2026*850,00*AFF", "0004*15/06/2026"});
+    app.click(app.form<Trasferisciper>().Command1);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Righe{"IL FILE " + periodi("2026") +
+                    " CONTIENE RIGHE CHE NON SONO PERIODI (RIGHE 2).\rNESSUN PERIODO E' STATO "
+                    "TRASFERITO."});
+    EXPECT_FALSE(fs::exists(periodi("2027")));
+
+    const std::string sorgente = b.byte(periodi("2026"));
+    for (auto [da, a] : {std::pair{"2026", "2026"}, {"2026", "20a7"}, {"2026", "../x"}}) {
+        trasferisci(da, a);
+        EXPECT_EQ(b.nuovi_messaggi().size(), 1u) << a;
+        EXPECT_EQ(b.byte(periodi("2026")), sorgente) << a;
+    }
+    EXPECT_FALSE(fs::exists(periodi("20a7")));
+}
+
+TEST_F(TrasferimentoTest, TheManagementYearsTableIsUntouchedUnlessItsFileIsTheTarget) {
+    b.scrivi(periodi("2026"), {"0003*15/06/2026*30/06/2026*850,00*AFF"});
+    b.scrivi(periodi("2025"), {"0005*01/07/2025*15/07/2025*700,00*OCC"});
+    app.run([&] { carica_periodi(app); });
+    trasferisci("2026", "2027");
+    EXPECT_EQ(app.s.periodi[1].dal, "15/06/2026");
+    EXPECT_EQ(app.s.periodi[1].stato, "AFF");
+
+    trasferisci("2025", "2026");  // answered yes
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(app.s.periodi[1].codice, "0005");
+    EXPECT_EQ(app.s.periodi[1].dal, "01/07/2026");
+    EXPECT_EQ(app.s.periodi[1].stato, "LIB");
+}
+
+}  // namespace
+}  // namespace ga::test
