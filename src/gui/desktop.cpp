@@ -146,6 +146,10 @@ struct Desktop::ControlView {
     std::optional<std::pair<std::string, bool>> picture;
     std::vector<std::string> leading;   // a folder list's lines above its subfolders
     int max_length = 0;
+    // A list: the mouse is pressed on it, and that press already picked a
+    // line (the click that follows must not pick it again).
+    bool pressing = false;
+    bool picked_by_press = false;
 };
 
 struct Desktop::FormView {
@@ -350,7 +354,19 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
         case Kind::DirList: {
             auto* l = new QListWidget(parent);
             l->setSelectionMode(QAbstractItemView::SingleSelection);
-            connect(l, &QListWidget::currentRowChanged, this, [this, v](int row) { picked(*v, row); });
+            connect(l, &QListWidget::currentRowChanged, this, [this, v](int row) {
+                if (v->pressing) v->picked_by_press = true;
+                picked(*v, row);
+            });
+            // A click on the line already chosen picks it again, as a person
+            // clicking a command of a list expects.
+            connect(l, &QListWidget::itemClicked, this, [this, v, l](QListWidgetItem* item) {
+                const bool again = !v->picked_by_press;
+                v->pressing = v->picked_by_press = false;
+                if (again) picked(*v, l->row(item));
+            });
+            l->viewport()->installEventFilter(this);
+            viewport_views_[l->viewport()] = &cv;
             connect(l, &QListWidget::itemDoubleClicked, this,
                     [this, v, l](QListWidgetItem* item) { row_double_clicked(*v, l->row(item)); });
             w = l;
@@ -799,6 +815,17 @@ bool Desktop::eventFilter(QObject* watched, QEvent* event) {
         return window_event(*it->second, event);
     if (auto it = widget_views_.find(watched); it != widget_views_.end())
         return control_event(*it->second, event);
+    if (auto it = viewport_views_.find(watched); it != viewport_views_.end()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            it->second->pressing = true;
+            it->second->picked_by_press = false;
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            // The second click of a double-click is the double-click alone.
+            it->second->pressing = true;
+            it->second->picked_by_press = true;
+        }
+        return false;
+    }
     if (auto it = calendar_views_.find(watched); it != calendar_views_.end()) {
         if (event->type() == QEvent::Show && it->second->control->state().date.is_zero()) {
             const plat::Date today = rt_.today();
@@ -865,11 +892,24 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
         }
         case QEvent::KeyPress:
             return key_event(cv, static_cast<QKeyEvent*>(event));
+        case QEvent::MouseButtonDblClick: {
+            // A text box's double-click: its first click came with the release.
+            plat::Control& c = *cv.control;
+            if (c.kind() == Kind::TextBox && c.on_dbl_click &&
+                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                deliver(nullptr, [&] { rt_.double_click_only(c); });
+            return false;
+        }
         case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease: {
-            // Passed on only to a control that binds that event.
             plat::Control& c = *cv.control;
+            // A click on a text box is its Click.
+            if (event->type() == QEvent::MouseButtonRelease && c.kind() == Kind::TextBox &&
+                c.on_click && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+                cv.widget->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+                deliver(nullptr, [&] { rt_.click(c); });
+            // Passed on only to a control that binds that event.
             std::function<void()> plat::Control::*handler = &plat::Control::on_mouse_move;
             if (event->type() != QEvent::MouseMove) {
                 if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;

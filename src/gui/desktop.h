@@ -100,6 +100,9 @@ private:
     std::unordered_map<const QObject*, ControlView*> widget_views_;
     std::unordered_map<const QObject*, FormView*> window_views_;
     std::unordered_map<const QObject*, ControlView*> calendar_views_;
+    // The viewports of lists: a press there tells a mouse's pick from the
+    // keyboard's.
+    std::unordered_map<const QObject*, ControlView*> viewport_views_;
 
     // The runtime's active form as last seen, and the window we asked the
     // window system to activate: activations of other windows that arrive

@@ -52,6 +52,8 @@ public:
         text1.on_validate = [this] { log.push_back("Text1_Validate"); };
         text1.on_lost_focus = [this] { log.push_back("Text1_LostFocus"); };
         text1.on_got_focus = [this] { log.push_back("Text1_GotFocus"); };
+        text1.on_click = [this] { log.push_back("Text1_Click"); };
+        text1.on_dbl_click = [this] { log.push_back("Text1_DblClick"); };
         text1.on_key_press = [this](int& key) {
             log.push_back("Text1_KeyPress");
             if (key >= '0' && key <= '9') key = 0;              // no digits
@@ -338,7 +340,7 @@ TEST_F(DesktopTest, LeavingABoxForAButtonRunsValidateAndLostFocusBeforeTheClick)
     auto* text = widget<QLineEdit>(form().text1);
     QTest::mouseClick(text, Qt::LeftButton);
     ASSERT_TRUE(text->hasFocus());
-    EXPECT_EQ(form().log, Log{"Text1_GotFocus"});
+    EXPECT_EQ(form().log, (Log{"Text1_GotFocus", "Text1_Click"}));
     form().log.clear();
 
     QTest::mouseClick(desk->widget(form().ok), Qt::LeftButton);
@@ -438,6 +440,26 @@ TEST_F(DesktopTest, AListClickPicksTheRowAndADoubleClickFollowsIt) {
     });
     EXPECT_EQ(list->count(), 4);
     EXPECT_EQ(list->currentRow(), 3);
+}
+
+TEST_F(DesktopTest, ClickingTheChosenLineAgainPicksItAgain) {
+    show_active();
+    auto* list = widget<QListWidget>(form().list1);
+    const QPoint row1 = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
+    EXPECT_EQ(form().list1.state().list_index, 1);
+    EXPECT_EQ(form().log, (Log{"List1_Click", "List1_Click"}));
+}
+
+TEST_F(DesktopTest, ATextBoxTakesClicksAndDoubleClicks) {
+    show_active();
+    auto* edit = widget<QLineEdit>(form().text1);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_EQ(form().log, (Log{"Text1_GotFocus", "Text1_Click"}));
+    form().log.clear();
+    QTest::mouseDClick(edit, Qt::LeftButton);
+    EXPECT_EQ(form().log.back(), "Text1_DblClick");
 }
 
 TEST_F(DesktopTest, ComboTypingAndChoosing) {
