@@ -6,6 +6,7 @@
 
 #include "gui/desktop.h"
 #include "gui/qt_services.h"
+#include "gui/stampa.h"
 #include "platform/services.h"
 #include "program/programma.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     services.messages = std::make_unique<gui::QtMessages>();
     services.clock = plat::system_clock();
     services.user = plat::system_user();
+    services.printer = std::make_unique<gui::QtPrinter>();
     services.program_folder = (QCoreApplication::applicationDirPath() + QStringLiteral("/data/")).toStdString();
 
     auto app = ga::crea_applicazione(std::move(services));

@@ -1,13 +1,254 @@
 #include "accounts/SaldoProprietario.h"
 
+#include <algorithm>
+
+#include "accounts/estratto.h"
+#include "bookings/archivi_prenotazioni.h"
+#include "bookings/movimenti.h"
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/agenzia.h"
+#include "records/archivio.h"
+#include "records/percorsi.h"
+#include "records/registri.h"
+
 namespace ga {
 
+namespace {
+constexpr int kLarghezza = 9000;
+constexpr std::string_view kSep = "*";
+}  // namespace
+
+// --- the bank-account register ------------------------------------------------------
+
+void carica_conto_corrente(App& app) {
+    Stato& s = app.s;
+    Tabella<Campi<5>>& t = app.form<SaldoProprietario>().registro;
+    const int n = carica_registro(app, s.percorso_contocorr, kSep, t.capacita(),
+                                  [&](int i, const std::vector<std::string>& c) {
+                                      t[i] = {campo_di(c, 0), campo_di(c, 1), campo_di(c, 2),
+                                              plat::Date::parse_or_zero(campo_di(c, 3)).text(),
+                                              campo_di(c, 4)};
+                                  });
+    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Campi<5>{};
+    app.imposta_conta("COORDBANCA", "Text5", n);
+}
+
+namespace {
+std::vector<std::string> riga_conto(App& app) {
+    auto box = [&](const char* nome) { return app.testo(SaldoProprietario::kName, nome); };
+    return {box("Text8"), box("Text1"), box("Text5"),
+            app.campo(SaldoProprietario::kName, "DTPicker1").date().text(), box("Text6")};
+}
+}  // namespace
+
+bool registra_conto_corrente(App& app) {
+    const std::vector<std::string> campi = riga_conto(app);
+    if (!valori_registrabili(app, campi)) return false;
+    app.s.canale_file = canale_libero();
+    if (!aggiungi_riga(app, app.s.percorso_contocorr, plat::join(campi, kSep))) return false;
+    carica_conto_corrente(app);
+    return true;
+}
+
+// --- the form ---------------------------------------------------------------------------
+
 SaldoProprietario::SaldoProprietario(App& app) : Forma(app, kName) {
-    design("SALDO PROPRIETARIO", px(800), px(600));
-    crea_famiglia<plat::TextBox>("Text", 1, 8);
-    crea<plat::ComboBox>("Combo1");
-    crea<plat::DatePicker>("DTPicker1");
-    crea<plat::CheckBox>("Check2");
+    design("SALDO PROPRIETARIO", kLarghezza, px(450));
+    metti(ICONAAGENZIA, 16, 8, 90, 66).design().stretch = true;
+    metti(Label1, 120, 12, 464, 28).design().text = "ACCONTO / SALDO AL PROPRIETARIO";
+    Label1.design().font_size = 13;
+    Label1.design().bold = true;
+    metti(Label3, 120, 46, 464, 19);
+
+    etichetta("PROPRIETARIO", 16, 96, 110);
+    metti(Combo1, 130, 90, 300, 25);
+    // The chosen owner's name lies where the owner names are picked.
+    metti(Text1, 130, 90, 300, 25).design().visible = false;
+    Text1.design().locked = true;
+    etichetta("COD.  PROPRIET.", 444, 96, 96);
+    metti(Text8, 540, 90, 44, 25).design().locked = true;
+    etichetta("VIA", 16, 128, 110);
+    metti(Text2, 130, 122, 300, 25).design().locked = true;
+    etichetta("CITTA'", 16, 160, 110);
+    metti(Text3, 130, 154, 300, 25).design().locked = true;
+    etichetta("IMPORTO DOVUTO ", 16, 192, 110);
+    metti(Text4, 130, 186, 130, 25).design().locked = true;
+    Text4.design().alignment = 1;
+
+    metti(Frame1, 16, 226, 568, 140).design().text = "ACCONTO / SALDO  ODIERNO";
+    etichetta("DATA", 16, 34, 60, &Frame1);
+    metti(DTPicker1, 80, 28, 130, 25, &Frame1);
+    etichetta("IMPORTO", 250, 34, 70, &Frame1);
+    metti(Text5, 324, 28, 130, 25, &Frame1).design().alignment = 1;
+    Text5.design().tooltip =
+        "INSERIRE LA CIFRA. OPPURE CLICCARE DUE VOLTE PER RIPETERE L'IMPORTO DOVUTO";
+    metti(Option1, 16, 68, 120, 24, &Frame1).design().text = "CONTANTI";
+    metti(Option2, 180, 68, 120, 24, &Frame1).design().text = "ASSEGNO";
+    metti(Option3, 344, 68, 180, 24, &Frame1).design().text = "BONIFICO BANCARIO";
+    metti(Text6, 180, 100, 150, 25, &Frame1).design().visible = false;
+    Text6.design().tooltip = "ASSEGNO";
+    metti(Text7, 344, 100, 200, 25, &Frame1).design().visible = false;
+    Text7.design().tooltip = "BONIFICO BANCARIO";
+
+    metti(Check1, 280, 190, 20, 20).design().visible = false;
+    metti(Check2, 310, 190, 20, 20).design().visible = false;
+
+    metti(SALVA, 16, 390, 120, 36).design().text = "SALVA";
+    metti(RITORNA, 160, 390, 170, 36).design().text = "RITORNA AI DETTAGLI";
+    metti(cambioprop, 354, 390, 100, 36).design().text = "CAMBIA";
+    metti(ESCI, 476, 390, 108, 36).design().text = "USCITA";
+
+    Combo1.on_click = [this] { Combo1_Click(); };
+    cambioprop.on_click = [this] { cambioprop_Click(); };
+    Option1.on_click = [this] { Option1_Click(); };
+    Option2.on_click = [this] { Option2_Click(); };
+    Option3.on_click = [this] { Option3_Click(); };
+    Text5.on_click = [this] { Text5_Click(); };
+    Text5.on_dbl_click = [this] { Text5_DblClick(); };
+    Text5.on_validate = [this] { Text5_Validate(); };
+    SALVA.on_click = [this] { SALVA_Click(); };
+    RITORNA.on_click = [this] { RITORNA_Click(); };
+    ESCI.on_click = [this] { ESCI_Click(); };
+}
+
+void SaldoProprietario::svuota() {
+    for (int n = 1; n <= 8; ++n) control("TEXT" + std::to_string(n))->set_text("");
+    Check1.set_value(0);
+    Check2.set_value(0);
+}
+
+void SaldoProprietario::Form_Load() {
+    set_width(kLarghezza);
+    ICONAAGENZIA.set_picture(s.percorso_logo);
+    svuota();
+    Combo1.set_text("");
+    carica_proprietari(app);
+    carica_saldi(app);
+    carica_spese(app);
+    Combo1.clear();
+    const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0]);
+    Label3.set_caption(app.testo("zeltra", "Text1") + "   -   " + app.testo("zeltra", "Text3") +
+                       "   -   " + s.anno_gestione);
+    Option1.set_value(1);
+    DTPicker1.set_date(app.today());
+}
+
+void SaldoProprietario::Combo1_Click() {
+    const std::string nome = proprietario_scelto(Combo1);
+    Text1.set_text(nome);
+    app.imposta("EstrattoContoPropr", "Combo1", nome);
+    Text1.set_visible(true);
+    Combo1.set_visible(false);
+    estratto_conto_proprietario(app);
+}
+
+void SaldoProprietario::cambioprop_Click() {
+    svuota();
+    Option1.set_value(1);
+    Combo1.set_text("");
+    Text1.set_visible(false);
+    Combo1.set_visible(true);
+}
+
+void SaldoProprietario::Option1_Click() {
+    if (Option1.value() != 1) return;
+    Text6.set_visible(false);
+    Text7.set_visible(false);
+}
+
+void SaldoProprietario::Option2_Click() {
+    if (Option2.value() == 1) {
+        Text6.set_visible(true);
+        Option3.set_value(0);
+        Text7.set_visible(false);
+    } else {
+        Text6.set_visible(false);
+    }
+}
+
+void SaldoProprietario::Option3_Click() {
+    if (Option3.value() == 1) {
+        Text7.set_visible(true);
+        Option2.set_value(0);
+        Text6.set_visible(false);
+    } else {
+        Text7.set_visible(false);
+    }
+    carica_banche(app);
+    controlla_contobanca();
+}
+
+// Reads the bank records count; nothing is checked against it yet.
+void SaldoProprietario::controlla_contobanca() { app.conta("COORDBANCA", "Text19"); }
+
+void SaldoProprietario::Text5_Click() { Text5.set_text(""); }
+
+void SaldoProprietario::Text5_DblClick() {
+    Text5.set_text(plat::format_amount(std::string_view(Text4.text())));
+}
+
+void SaldoProprietario::Text5_Validate() {
+    Text5.set_text(plat::format_amount(std::string_view(Text5.text())));
+    // Only an amount counts as entered: an empty box or a word would be a
+    // payout of nothing in the journal, which no statement could show.
+    Check1.set_value(plat::italian_number(plat::trim(Text5.text())) ? 1 : 0);
+}
+
+void SaldoProprietario::SALVA_Click() {
+    if (Check2.value() == 1) return;
+    if (Check1.value() == 0) {
+        app.msgbox("INSERIRE L'IMPORTO ");
+        return;
+    }
+    // A payout to nobody would be lost from every statement.
+    if (plat::trim(Text8.text()).empty()) {
+        app.msgbox("SCEGLIERE IL PROPRIETARIO");
+        return;
+    }
+    const bool assegno = Option2.value() == 1;
+    // The register line is checked before the journal line is written, so
+    // that a cheque is never left half recorded.
+    if (assegno && !valori_registrabili(app, riga_conto(app))) return;
+    s.operazione = "SALDOPROP";
+    if (!registra_movimento(app)) return;
+    if (assegno) {
+        s.conto_corrente = s.banche[1].banca_conto;
+        // The register's name carries the account number: the paths are
+        // rebuilt now, or the cheque would go to the register named after
+        // the account known when they were last built (or after none).
+        imposta_percorsi_dati(app);
+        registra_conto_corrente(app);
+    }
+    estratto_conto_proprietario(app);
+    for (plat::TextBox* t : {&Text5, &Text6, &Text7}) t->set_text("");
+    Check1.set_value(0);
+    Check2.set_value(0);
+}
+
+void SaldoProprietario::RITORNA_Click() {
+    if (plat::Form* estratto = app.form("EstrattoContoPropr")) estratto->show();
+    hide();
+}
+
+void SaldoProprietario::ESCI_Click() {
+    if (plat::Form* menu = app.form("MENU")) menu->show();
+    unload();
+}
+
+void apri_saldo_proprietario(App& app, plat::Form& da, const std::string& residuo,
+                             const char* titolo) {
+    if (residuo == "0,00") {
+        app.msgbox("IL PROPRIETARIO E' GIA' STATO LIGUIDATO !! ", plat::Buttons::Ok, titolo);
+        return;
+    }
+    SaldoProprietario& f = app.form<SaldoProprietario>();
+    f.Combo1.set_visible(false);
+    // The owner the statement drew is shown, whatever the form showed before.
+    f.Text1.set_visible(true);
+    f.show();
+    da.hide();
 }
 
 }  // namespace ga

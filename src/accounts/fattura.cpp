@@ -1,13 +1,693 @@
 #include "accounts/fattura.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "accounts/estratto.h"
+#include "bookings/archivi_prenotazioni.h"
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+#include "records/fatture.h"
+#include "registry/ricerca_clienti.h"
+#include "settlement/prenotazioni_cliente.h"
+
 namespace ga {
 
+namespace {
+
+constexpr const char* kEstratto = "EstrattoContoPropr";
+constexpr const char* kVisu = "VisuPrenotCliente";
+constexpr long kGialloChiaro = 0xC0FFFF;   // red 255, green 255, blue 192
+constexpr const char* kEmissione = " EMISSIONE FATTURA";
+constexpr const char* kStampa = " STAMPA FATTURA";
+constexpr const char* kEsente =
+    "IVA ESENTE (Esente IVA Art. 10 punti 1-9 del DPR 633/72 e successive modifiche )";
+constexpr const char* kRitenuta = "RITENUTA D'ACCONTO UGUALE AL 23% SUL 50% DELL'IMPONIBILE";
+
+// --- amounts, worked out in cents ------------------------------------------
+
+// An amount rounded to the cent, half away from zero, as whole cents.
+long long centesimi(double v) {
+    return std::llround(plat::italian_or_zero(plat::format_amount(v)) * 100);
+}
+
+std::string importo(long long cent) { return plat::format_amount(static_cast<double>(cent) / 100); }
+
+// The VAT percentage as the agency typed it: "22", "22,5" and "22.5" are
+// all read as the rate they mean (a rate has no thousands).
+double aliquota(const std::string& testo) {
+    return plat::leading_number(plat::replace_all(plat::trim(testo), ",", "."));
+}
+
+// The n-th record (from 1) of the table, 1 to `fino`, whose trimmed name
+// (`campo`) is `nome`; 0 when there is none.
+template <class Row>
+int record_col_nome(Tabella<Row>& t, long fino, std::size_t campo, const std::string& nome,
+                    int occorrenza) {
+    const long ultimo = std::clamp<long>(fino, 0, t.capacita());
+    for (int i = 1; i <= ultimo; ++i)
+        if (plat::trim(t[i][campo]) == nome && --occorrenza == 0) return i;
+    return 0;
+}
+
+// The search's name rule: the trimmed name begins with the trimmed key.
+bool inizia_con(const std::string& nome, const std::string& chiave) {
+    const std::string k = plat::trim(chiave);
+    return plat::left(plat::trim(nome), plat::length(k)) == k;
+}
+
+}  // namespace
+
 fattura::fattura(App& app) : Forma(app, kName) {
-    design("FATTURA", px(800), px(600));
-    crea_famiglia<plat::TextBox>("Text", 1, 16);
-    crea_famiglia<plat::CheckBox>("Check", 1, 5);
-    crea<plat::ListBox>("List1");
-    crea<plat::Label>("Label16");
+    design("FATTURA", px(820), px(636));
+    metti(ICONAAGENZIA, 12, 10, 100, 75).design().stretch = true;
+    metti(Label8, 124, 14, 480, 28).design().font_size = 14;
+    Label8.design().bold = true;
+    metti(Label2, 124, 48, 300, 20);
+    metti(Label16, 620, 14, 188, 28).design().font_size = 12;
+    Label16.design().bold = true;
+    Label16.design().alignment = 1;
+
+    etichetta("FATTURA N°", 12, 101, 80);
+    metti(Text4, 96, 96, 80, 24).design().alignment = 1;
+    Text4.design().locked = true;
+    metti(Combo1, 96, 96, 100, 24).design().visible = false;
+    Combo1.design().tooltip = "SCEGLI IL NUMERO DELLA FATTURA";
+    etichetta("DEL", 212, 101, 30);
+    metti(Text5, 244, 96, 100, 24);
+    metti(cerca, 364, 94, 130, 28).design().text = "CERCA FATTURE";
+
+    etichetta("CLIENTE", 12, 145, 80);
+    metti(Text8, 96, 140, 360, 24).design().tooltip = "NOME O INIZIO DEL NOME DA CERCARE";
+    etichetta("VIA", 12, 175, 80);
+    metti(Text9, 96, 170, 360, 24);
+    etichetta("CAP - CITTA'", 12, 205, 80);
+    metti(Text10, 96, 200, 360, 24);
+    etichetta("C.F. / P. IVA", 12, 235, 80);
+    metti(Text11, 96, 230, 200, 24);
+    metti(cambia, 468, 138, 110, 28).design().text = "CAMBIA";
+    cambia.design().tooltip = "CAMBIA INTESTATARIO";
+    cambia.design().visible = false;
+    metti(ritorno, 468, 170, 110, 28).design().text = "RITORNA";
+    ritorno.design().tooltip = "TORNA ALLA LISTA DEI NOMI";
+    ritorno.design().visible = false;
+    metti(List1, 590, 140, 218, 120).design().visible = false;
+
+    metti(Check1, 12, 270, 220, 20).design().text = "CODICE FISCALE";
+    metti(Check2, 12, 292, 220, 20).design().text = "Partita IVA";
+    metti(Check3, 12, 314, 220, 20).design().text = "Partita IVA (Con rit.Acconto)";
+    metti(Check4, 12, 336, 560, 20).design().text = kEsente;
+    metti(ritenuta, 244, 266, 420, 46).design().visible = false;
+    metti(Label15, 10, 18, 400, 20, &ritenuta).design().text = kRitenuta;
+
+    etichetta("DESCRIZIONE DELLE PRESTAZIONI", 12, 371, 300);
+    metti(Text1, 12, 390, 796, 24);
+
+    metti(SALDOPROP, 12, 430, 230, 62).design().text = "TOT-INCASSO";
+    SALDOPROP.design().visible = false;
+    metti(Text15, 12, 24, 200, 24, &SALDOPROP).design().alignment = 1;
+    Text15.design().locked = true;
+
+    etichetta("IMPONIBILE", 420, 435, 120);
+    metti(Text2, 580, 430, 140, 24).design().alignment = 1;
+    etichetta("I.V.A.", 420, 465, 50);
+    metti(Label5, 472, 464, 50, 20).design().alignment = 1;
+    etichetta("%", 526, 465, 20);
+    metti(Text3, 580, 460, 140, 24).design().alignment = 1;
+    etichetta("RITEN. D'ACC.", 420, 495, 120);
+    metti(Text12, 580, 490, 140, 24).design().alignment = 1;
+    etichetta("TOTALE IMP.", 420, 525, 120).design().bold = true;
+    metti(Text13, 580, 520, 140, 24).design().alignment = 1;
+    Text13.design().bold = true;
+    for (plat::TextBox* t : {&Text3, &Text12, &Text13}) t->design().locked = true;
+
+    metti(SALVA, 12, 580, 120, 36).design().text = "SALVA";
+    metti(STAMPA, 144, 580, 120, 36).design().text = "STAMPA";
+    metti(ESCI, 688, 580, 120, 36).design().text = "ESCI";
+
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&Text6, &Text7, &Text14, &Text16,
+                                                                  &Check5, &Check6}) {
+        metti(*c, 700, 96, 40, 24).design().visible = false;
+    }
+
+    cambia.on_click = [this] { cambia_Click(); };
+    cerca.on_click = [this] { cerca_Click(); };
+    Check1.on_click = [this] { Check1_Click(); };
+    Check2.on_click = [this] { Check2_Click(); };
+    Check3.on_click = [this] { Check3_Click(); };
+    Check4.on_click = [this] { Check4_Click(); };
+    Combo1.on_click = [this] { Combo1_Click(); };
+    ESCI.on_click = [this] { ESCI_Click(); };
+    List1.on_click = [this] { List1_Click(); };
+    ritorno.on_click = [this] { ritorno_Click(); };
+    SALVA.on_click = [this] { SALVA_Click(); };
+    STAMPA.on_click = [this] { STAMPA_Click(); };
+    Text2.on_change = [this] { Text2_Change(); };
+    Text2.on_validate = [this] { Text2_Validate(); };
+    Text5.on_validate = [this] { Text5_Validate(); };
+    Text8.on_validate = [this] { Text8_Validate(); };
+}
+
+void fattura::Form_Load() {
+    // The form object outlives its unloads: nothing of the last invoice stays.
+    nome_mostrato_.clear();
+    casella_iva = 0;
+    ICONAAGENZIA.set_picture(s.percorso_logo);
+    Label2.set_caption("ANNO DI GESTIONE : " + s.anno_gestione);
+    Label5.set_caption(s.percentuale_iva);
+    Label8.set_caption(" AGENZIA " + s.agenzia_nome);
+    Text5.set_text(app.today().text());
+    carica_fatture(app);
+    Text4.set_text(std::to_string(plat::leading_int(Text6.text()) + 1));
+}
+
+plat::CheckBox& fattura::casella(int n) {
+    plat::CheckBox* caselle[] = {&Check1, &Check2, &Check3, &Check4};
+    return *caselle[std::clamp(n, 1, 4) - 1];
+}
+
+// --- totals -------------------------------------------------------------------
+
+void fattura::trova_totale() {
+    const auto letto = plat::italian_number(plat::trim(Text2.text()));
+    // No taxable amount, no tax: nothing of an earlier amount may stay.
+    if (!letto) {
+        Text3.set_text("");
+        Text12.set_text("");
+        Text13.set_text("");
+        return;
+    }
+    const long long imponibile = centesimi(*letto);
+    if (Check3.value() == 1) {
+        // Withholding: 23% of half the taxable amount, held back by the
+        // client, so the total to be paid is the taxable amount less it.
+        const long long trattenuta = centesimi(static_cast<double>(imponibile) / 100 / 2 * 23 / 100);
+        Text3.set_text("");
+        Text12.set_text(importo(trattenuta));
+        Text13.set_text(importo(imponibile - trattenuta));
+    } else if (Check4.value() == 1) {
+        Text3.set_text("");
+        Text12.set_text("");
+        Text13.set_text(importo(imponibile));
+    } else {
+        const long long iva =
+            centesimi(static_cast<double>(imponibile) / 100 * aliquota(Label5.caption()) / 100);
+        Text3.set_text(importo(iva));
+        Text12.set_text("");
+        Text13.set_text(importo(imponibile + iva));
+    }
+}
+
+void fattura::Text2_Validate() {
+    Text2.set_text(plat::format_amount(std::string_view(Text2.text())));
+    trova_totale();
+}
+
+// --- tax regime ---------------------------------------------------------------
+
+void fattura::notaerror() {
+    app.msgbox("AL CLIENTE E' STATO INSERITO IL CODICE FISCALE", plat::Buttons::Ok, "CONTROLLO I.V.A.");
+    if (casella_iva >= 1 && casella_iva <= 4) casella(casella_iva).set_value(0);
+}
+
+void fattura::notaerrore() {
+    app.msgbox("AL CLIENTE E' STATO INSERITA LA PARTITA IVA", plat::Buttons::Ok, "CONTROLLO C.F.");
+    Check1.set_value(0);
+}
+
+namespace {
+int lunghezza_codice(plat::TextBox& t) { return plat::length(plat::trim(t.text())); }
+}  // namespace
+
+void fattura::Check1_Click() {
+    if (Check1.value() == 1) {
+        const int n = lunghezza_codice(Text11);
+        if (n >= 1 && n <= 15) notaerrore();
+        if (Check1.value() == 1) {
+            Check2.set_value(0);
+            Check3.set_value(0);
+            Check4.set_value(0);
+        }
+    }
+    Text12.set_text("");
+}
+
+void fattura::Check2_Click() {
+    casella_iva = 2;
+    if (Check2.value() == 1) {
+        if (lunghezza_codice(Text11) == 16) notaerror();
+        if (Check2.value() == 1) {
+            Check1.set_value(0);
+            Check3.set_value(0);
+            Check4.set_value(0);
+        }
+    }
+    Text12.set_text("");
+}
+
+void fattura::Check3_Click() {
+    casella_iva = 3;
+    if (Check3.value() == 1) {
+        if (lunghezza_codice(Text11) == 16) notaerror();
+        if (Check3.value() == 1) {
+            Check2.set_value(0);
+            Check1.set_value(0);
+            Check4.set_value(0);
+            ritenuta.set_visible(true);
+            trova_totale();
+        }
+    } else {
+        ritenuta.set_visible(false);
+        trova_totale();
+    }
+}
+
+void fattura::Check4_Click() {
+    casella_iva = 4;
+    if (Check4.value() == 1) {
+        if (lunghezza_codice(Text11) == 16) notaerror();
+        if (Check4.value() == 1) {
+            Check2.set_value(0);
+            Check1.set_value(0);
+            Check3.set_value(0);
+        }
+    }
+    Text12.set_text("");
+    trova_totale();
+}
+
+// --- the party ------------------------------------------------------------------
+
+void fattura::nuova_parte() {
+    for (int n = 1; n <= 4; ++n) casella(n).set_value(0);
+    Text2.set_text("");
+    Text3.set_text("");
+    Text15.set_text("");
+    Text11.set_back_color(plat::kDefaultColor);
+}
+
+bool fattura::codice_presente() {
+    if (!plat::trim(Text11.text()).empty()) return true;
+    const plat::Answer r = app.msgbox("IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    ",
+                                      plat::Buttons::YesNo, " FATTURAZIONE AI PROPRIETARI");
+    if (r == plat::Answer::Yes) {
+        Text11.set_back_color(kGialloChiaro);
+        Text11.set_focus();
+    }
+    return false;
+}
+
+void fattura::spunta_per_codice() {
+    const int n = lunghezza_codice(Text11);
+    if (n == 16) Check1.set_value(1);
+    if (n == 11) Check2.set_value(1);
+}
+
+void fattura::calcola_estratto(const std::string& nome) {
+    // The statement lives on the statement form; without it there is
+    // nothing to compute from.
+    if (!app.form(kEstratto)) return;
+    app.imposta(kEstratto, "Combo1", nome);
+    estratto_conto_proprietario(app);
+}
+
+void fattura::Text8_Validate() {
+    const std::string chiave = plat::upper(plat::trim(Text8.text()));
+    if (chiave.empty() || Text8.text() == nome_mostrato_) return;
+    s.testo_ricerca = chiave;
+    List1.clear();
+    s.modo_chiamata = "fatturaz";
+    // A new search starts from no party: whatever it does not find must not
+    // leave the code, the regime or the amounts of the party before.
+    nuova_parte();
+    Text14.set_text("");
+    Text7.set_text("");
+    for (plat::Control* c : std::initializer_list<plat::Control*>{&List1, &cambia, &ritorno})
+        c->set_visible(false);
+    if (s.operazione == "CLIENTI") {
+        cerca_cliente(app);
+    } else if (s.operazione == "PROPRIETARI") {
+        if (app.form(kEstratto)) app.imposta(kEstratto, "Combo1", chiave);
+        SALDOPROP.set_visible(true);
+        cerca_proprietario_fattura(app);
+        if (app.form(kEstratto)) estratto_conto_proprietario(app);
+    }
+    nome_mostrato_ = Text8.text();
+}
+
+void cerca_proprietario_fattura(App& app) {
+    Stato& s = app.s;
+    fattura& f = app.form<fattura>();
+    s.canale_file = canale_libero();
+    // A missing register is created empty: no owner is found, the user is
+    // told so and the invoice being written stays.
+    const auto righe = leggi_righe(s.percorso_proprietari);
+    if (!righe) {
+        app.msgbox("L'ARCHIVIO DEI PROPRIETARI NON PUO' ESSERE LETTO:\r" + s.percorso_proprietari,
+                   plat::Buttons::Ok, "CERCA PROPRIETARI", plat::Icon::Exclamation);
+        return;
+    }
+    int trovati = 0;
+    for (std::size_t r = 1; r <= righe->size(); ++r) {
+        const auto c = plat::split((*righe)[r - 1], "*");
+        const std::string nome = campo_di(c, 0);
+        if (!inizia_con(nome, s.testo_ricerca)) continue;
+        f.List1.add_item(nome);
+        if (++trovati > 1) {
+            f.List1.set_visible(true);
+            for (plat::TextBox* t : {&f.Text8, &f.Text9, &f.Text10, &f.Text11, &f.Text15})
+                t->set_text("");
+            continue;
+        }
+        f.Text14.set_text(std::to_string(r));
+        f.Text7.set_text(std::to_string(r));
+        f.Text8.set_text(plat::trim(nome));
+        f.Text9.set_text(plat::trim(campo_di(c, 1)));
+        f.Text10.set_text(campo_di(c, 4) + " " + plat::trim(campo_di(c, 2)) + " (" + campo_di(c, 3) +
+                          ")");
+        f.Text11.set_text(campo_di(c, 7));
+        if (app.form(kEstratto)) app.imposta(kEstratto, "Combo1", plat::trim(nome));
+        if (!f.codice_presente()) return;
+        f.spunta_per_codice();
+        f.cambia.set_visible(true);
+    }
+    if (trovati == 0)
+        app.msgbox("NON E' STATO TROVATO NESSUN CLIENTE !! \r CON IL NOMINATIVO INSERITO ",
+                   plat::Buttons::Ok, "CERCA PROPRIETARI");
+}
+
+void fattura::List1_Click() {
+    s.testo_ricerca = List1.text();
+    if (s.operazione == "CLIENTI") vedi_clienti();
+    if (s.operazione == "PROPRIETARI") vedi_proprietari();
+}
+
+namespace {
+// Which of the entries reading like the picked one (namesakes) was picked:
+// 1 for the first of them in the list.
+int occorrenza_scelta(plat::ListBox& lista) {
+    const std::string scelto = plat::trim(lista.text());
+    int n = 1;
+    for (int i = 0; i < lista.list_index(); ++i)
+        if (plat::trim(lista.item(i)) == scelto) ++n;
+    return n;
+}
+}  // namespace
+
+void fattura::vedi_clienti() {
+    s.testo_ricerca = plat::trim(s.testo_ricerca);
+    s.indice_lavoro = plat::length(s.testo_ricerca);
+    if (s.testo_ricerca.empty()) return;
+    // The list holds the matches in the order of the register: the picked
+    // line is found by its whole name and, among namesakes, by its place (a
+    // name that only begins the same way is another client).
+    const int k = record_col_nome(s.clienti, app.conta("prenotazione", "Text22"), 1, s.testo_ricerca,
+                                  occorrenza_scelta(List1));
+    if (k == 0) return;
+    nuova_parte();
+    const Campi<9>& c = s.clienti[k];
+    Text14.set_text(plat::trim(c[0]));
+    Text8.set_text(plat::trim(c[1]));
+    Text9.set_text(plat::trim(c[2]));
+    Text10.set_text(c[4] + " " + plat::trim(c[3]) + "  (" + c[6] + ")");
+    Text11.set_text(c[7]);
+    nome_mostrato_ = Text8.text();
+    List1.set_visible(false);
+    ritorno.set_visible(true);
+    if (!codice_presente()) return;
+    spunta_per_codice();
+    s.modo_chiamata = "fatturaz";
+    elenca_prenotazioni_cliente(app);
+    controllaincasso();
+}
+
+void fattura::vedi_proprietari() {
+    s.testo_ricerca = plat::trim(s.testo_ricerca);
+    s.indice_lavoro = plat::length(s.testo_ricerca);
+    if (s.testo_ricerca.empty()) return;
+    const int k = record_col_nome(s.proprietari, app.conta("PROPRIETARI", "Text1"), 0,
+                                  s.testo_ricerca, occorrenza_scelta(List1));
+    if (k == 0) return;
+    nuova_parte();
+    const Campi<10>& p = s.proprietari[k];
+    // Only an owner on commission is invoiced.
+    if (plat::trim(p[8]) != "PROVV") return;
+    Text14.set_text(std::to_string(k));
+    Text8.set_text(plat::trim(p[0]));
+    Text9.set_text(plat::trim(p[1]));
+    Text10.set_text(p[4] + " " + p[2] + " " + p[3]);
+    Text11.set_text(p[7]);
+    nome_mostrato_ = Text8.text();
+    cambia.set_visible(true);
+    List1.set_visible(false);
+    ritorno.set_visible(true);
+    if (!codice_presente()) return;
+    spunta_per_codice();
+    calcola_estratto(plat::upper(Text8.text()));
+}
+
+void fattura::controllaincasso() {
+    // The rents of the client's bookings, each read to the cent.
+    long long totale = 0;
+    const std::vector<std::string>& righe = righe_prenotazioni_cliente(app);
+    const long n = std::min<long>(plat::leading_int(Text16.text()),
+                                  static_cast<long>(righe.size()) - 1);
+    for (long k = 1; k <= n; ++k) {
+        const std::string& riga = righe[static_cast<std::size_t>(k)];
+        app.imposta(kVisu, "List1", riga);
+        // A row the list does not hold would leave another booking picked.
+        if (app.testo(kVisu, "List1") != riga) continue;
+        seleziona_prenotazione(app);
+        totale += centesimi(plat::italian_or_zero(plat::trim(app.testo(kVisu, "Text7"))));
+    }
+    Text2.set_text(importo(totale));
+}
+
+void controllaincasso(App& app) { app.form<fattura>().controllaincasso(); }
+
+void fattura::cambia_Click() {
+    Text14.set_text(Text7.text());
+    for (plat::TextBox* t : {&Text8, &Text9, &Text10, &Text11}) t->set_text("");
+    nuova_parte();
+    cambia.set_visible(false);
+}
+
+void fattura::ritorno_Click() {
+    Text14.set_text(Text7.text());
+    for (plat::TextBox* t : {&Text8, &Text9, &Text10, &Text11}) t->set_text("");
+    nuova_parte();
+    ritorno.set_visible(false);
+    List1.set_visible(true);
+}
+
+// --- the invoice date --------------------------------------------------------------
+
+void fattura::Text5_Validate() {
+    const std::string oggi = app.today().text();
+    const std::string testo = plat::trim(Text5.text());
+    if (testo.empty()) {
+        Text5.set_text(oggi);
+        return;
+    }
+    const auto data = plat::Date::parse(testo);
+    if (!data) {
+        // The register keeps a date for every invoice.
+        app.msgbox("ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ", plat::Buttons::Ok,
+                   kEmissione, plat::Icon::Exclamation);
+        Text5.set_text(oggi);
+        return;
+    }
+    if (*data >= app.today()) return;
+    const plat::Answer r = app.msgbox(
+        "ATTENZIONE !!!! La data digitata è inferiore alla data odierna \r"
+        "                      Continuare Comunque ? ",
+        plat::Buttons::YesNo);
+    if (r == plat::Answer::No) Text5.set_text(oggi);
+}
+
+// --- reopening a stored invoice ---------------------------------------------------
+
+void fattura::cerca_Click() {
+    Text4.set_visible(false);
+    Text5.set_text("");
+    Text4.set_text("");
+    Combo1.clear();
+    Combo1.set_visible(true);
+    const long n = std::clamp<long>(plat::leading_int(Text6.text()), 0, s.fatture.capacita());
+    for (int i = 1; i <= n; ++i)
+        if (!s.fatture[i].campo[1].empty()) Combo1.add_item(s.fatture[i].campo[1]);
+}
+
+void fattura::Combo1_Click() {
+    if (plat::trim(Combo1.text()).empty()) return;
+    const long k = plat::leading_int(Combo1.text());
+    if (k < 1 || k > s.fatture.capacita()) return;
+    const RigaFattura f = s.fatture[static_cast<int>(k)];
+    Combo1.set_visible(false);
+    Text4.set_visible(true);
+    Text4.set_text(f.campo[1]);
+    Text5.set_text(f.data.text());
+
+    nuova_parte();
+    for (plat::TextBox* t : {&Text14, &Text8, &Text9, &Text10, &Text11}) t->set_text("");
+    if (f.campo[3].empty()) {
+        // A client invoice: the client by the code's number.
+        const long codice = plat::leading_int(f.campo[2]);
+        const long n = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
+        for (int i = 1; i <= n; ++i) {
+            const Campi<9>& c = s.clienti[i];
+            if (plat::trim(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
+            Text14.set_text(plat::trim(c[0]));
+            Text8.set_text(plat::trim(c[1]));
+            Text9.set_text(plat::trim(c[2]));
+            Text10.set_text(c[4] + " " + plat::trim(c[3]) + "  (" + c[6] + ")");
+            Text11.set_text(c[7]);
+            break;
+        }
+    } else if (f.campo[2].empty()) {
+        // An owner invoice: the owner by record number.
+        const long r = plat::leading_int(f.campo[3]);
+        const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+        if (r >= 1 && r <= n) {
+            const Campi<10>& p = s.proprietari[static_cast<int>(r)];
+            Text14.set_text(std::to_string(r));
+            Text8.set_text(p[0]);
+            Text9.set_text(p[1]);
+            Text10.set_text(p[4] + " " + p[2] + " " + p[3]);
+            Text11.set_text(p[7]);
+        }
+    }
+
+    nome_mostrato_ = Text8.text();
+    const long regime = plat::leading_int(f.campo[7]);
+    if (regime >= 1 && regime <= 4) casella(static_cast<int>(regime)).set_value(1);
+    Check5.set_value(1);
+    // The stored amounts are set after the taxable amount, whose change
+    // recomputes the others: what stands is what was invoiced.
+    Text2.set_text(f.campo[5]);
+    Text3.set_text(f.campo[6]);
+    Text12.set_text(f.campo[8]);
+    Text13.set_text(f.campo[9]);
+    Text1.set_text(f.campo[4]);
+}
+
+// --- saving, printing, leaving ----------------------------------------------------
+
+void fattura::SALVA_Click() {
+    // A name with no party behind it (typed, not found) would store an
+    // invoice to nobody: the register keeps only the party's reference.
+    if (plat::trim(Text8.text()).empty() || plat::trim(Text14.text()).empty()) {
+        app.msgbox("ATTENZIONE!!! NESSUN NOMINATIVO INSERITO ", plat::Buttons::Ok, " SALVA LA  FATTURA");
+        return;
+    }
+    if (plat::trim(Text1.text()).empty()) {
+        app.msgbox("ATTENZIONE!!! MANCA LA DESCRIZIONE DELLE PRESTAZIONE ", plat::Buttons::Ok, kEmissione);
+        return;
+    }
+    if (plat::trim(Text13.text()).empty()) {
+        app.msgbox("ATTENZIONE!!! MANCA L'IMPORTO FATTURATO ", plat::Buttons::Ok, kEmissione);
+        return;
+    }
+    if (Check5.value() == 1) return;
+    // A line break in the description would split the invoice's line.
+    if (!valori_registrabili(app, {Text1.text()})) return;
+    registra_fattura(app);
+}
+
+void fattura::STAMPA_Click() {
+    plat::PrintJob job;
+    job.template_path = s.cartella_stampe + "fattura.xls";
+    job.sheet = "Foglio1";
+    job.logo_path = s.percorso_logo;
+    job.logo_row = 1;
+    job.logo_column = 1;
+    job.logo_width_scale = job.logo_height_scale = 0.5;
+    std::string regime;
+    if (Check3.value() == 1) regime = kRitenuta;
+    if (Check4.value() == 1) regime = kEsente;
+    const std::string codice = plat::trim(Text11.text());
+    // Sheet columns A to D: the agency beside the logo, the addressee on the
+    // right, the number and date, the description, the amounts, the regime.
+    const std::vector<plat::Cell> celle = {
+        {1, 2, s.agenzia_nome},
+        {2, 2, s.agenzia_via},
+        {3, 2, s.agenzia_citta},
+        {4, 2, s.partita_iva.empty() ? "" : "P. IVA " + s.partita_iva},
+        {6, 3, "SPETT.LE"},
+        {7, 3, Text8.text()},
+        {8, 3, Text9.text()},
+        {9, 3, Text10.text()},
+        {10, 3, codice.empty() ? "" : "C.F. / P. IVA " + codice},
+        {12, 1, "FATTURA N° " + Text4.text() + " DEL " + Text5.text()},
+        {14, 1, "DESCRIZIONE DELLE PRESTAZIONI"},
+        {15, 1, Text1.text()},
+        {18, 3, "IMPONIBILE"},
+        {18, 4, Text2.text()},
+        {19, 3, "I.V.A. " + Label5.caption() + "%"},
+        {19, 4, Text3.text()},
+        {20, 3, "RITEN. D'ACC."},
+        {20, 4, Text12.text()},
+        {21, 3, "TOTALE IMP."},
+        {21, 4, Text13.text()},
+        {23, 1, regime},
+    };
+    for (const plat::Cell& c : celle)
+        if (!c.text.empty()) job.cells.push_back(c);
+    job.copies = 1;
+    job.pdf_path = s.cartella_dati + "fattura_" + plat::pad_code(plat::trim(Text4.text()), 3) + ".pdf";
+
+    plat::PrinterService* stampante = app.printer();
+    const plat::PrintResult esito =
+        stampante ? stampante->print(job)
+                  : plat::PrintResult{plat::PrintOutcome::Failed, "", "NESSUNA STAMPANTE DISPONIBILE."};
+    switch (esito.outcome) {
+        case plat::PrintOutcome::Printed: break;
+        case plat::PrintOutcome::SavedAsPdf:
+            app.msgbox("NESSUNA STAMPANTE DISPONIBILE.\rLA FATTURA E' STATA SALVATA NEL FILE\r" +
+                           esito.where,
+                       plat::Buttons::Ok, kStampa, plat::Icon::Information);
+            break;
+        case plat::PrintOutcome::Failed:
+            app.msgbox("LA FATTURA NON E' STATA STAMPATA.\r" + esito.error, plat::Buttons::Ok, kStampa,
+                       plat::Icon::Exclamation);
+            return;
+    }
+    Check6.set_value(1);
+}
+
+void fattura::ESCI_Click() {
+    if (!plat::trim(Text8.text()).empty()) {
+        if (Check5.value() == 0) {
+            const plat::Answer r = app.msgbox(
+                "ATTENZIONE LA FATTURA NON E' STATA SALVATA \r   VUOI SALVARLA ORA ?  ",
+                plat::Buttons::YesNoCancel, kEmissione);
+            if (r == plat::Answer::Cancel) return;
+            if (r == plat::Answer::Yes) {
+                SALVA_Click();
+                // A save that was refused keeps the form, and the invoice, open.
+                if (Check5.value() == 0) return;
+            }
+        }
+        if (Check6.value() == 0) {
+            const plat::Answer r = app.msgbox(
+                "ATTENZIONE LA FATTURA NON E' STATA STAMPATA \r   VUOI STAMPARLA ORA ?  ",
+                plat::Buttons::YesNoCancel, kEmissione);
+            if (r == plat::Answer::Cancel) return;
+            if (r == plat::Answer::Yes) {
+                STAMPA_Click();
+                if (Check6.value() == 0) return;
+            }
+        }
+    }
+    // Opened from the main menu (hidden) or from the utilities (the menu
+    // disabled behind them): the menu comes back either way.
+    plat::Form* menu = app.form("MENU");
+    menu->set_enabled(true);
+    menu->show();
+    unload();
 }
 
 }  // namespace ga

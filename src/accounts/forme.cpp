@@ -1,4 +1,7 @@
+#include "accounts/EstrattoContoPropr.h"
+#include "accounts/SINTESICONTOPROP.h"
 #include "accounts/SaldoProprietario.h"
+#include "accounts/VEDISALDI.h"
 #include "accounts/fattura.h"
 #include "accounts/spese.h"
 #include "program/forme.h"
@@ -7,8 +10,12 @@ namespace ga {
 
 void registra_forme_accounts(App& app) {
     registra<fattura>(app);
+    registra<VEDISALDI>(app);
+    app.registra_procedura("controllaincasso", [](App& a) { controllaincasso(a); });
     registra<spese>(app);
     registra<SaldoProprietario>(app);
+    registra<EstrattoContoPropr>(app);
+    registra<SINTESICONTOPROP>(app);
 }
 
 }  // namespace ga

@@ -1,4 +1,7 @@
 #include "bookings/NotaPrenot.h"
+#include "bookings/TROVA_PRENOT.h"
+#include "bookings/controlloentruscit.h"
+#include "bookings/scadenze.h"
 #include "bookings/prenotazione.h"
 #include "program/forme.h"
 
@@ -7,6 +10,10 @@ namespace ga {
 void registra_forme_bookings(App& app) {
     registra<prenotazione>(app);
     registra<NotaPrenot>(app);
+    registra<TROVA_PRENOT>(app);
+    registra<controlloentruscit>(app);
+    app.registra_procedura("controlla_prenotazioni_scadute",
+                           [](App& a) { controlla_prenotazioni_scadute(a); });
 }
 
 }  // namespace ga

@@ -51,14 +51,16 @@ private:
     std::string name_;
 };
 
+// Keeps every job for reading back and answers with `result` (printed,
+// unless a test says otherwise).
 class RecordingPrinter final : public PrinterService {
 public:
-    bool print(const PrintJob& job) override {
+    PrintResult print(const PrintJob& job) override {
         jobs.push_back(job);
-        return works;
+        return result;
     }
     std::vector<PrintJob> jobs;
-    bool works = true;
+    PrintResult result{PrintOutcome::Printed, "STAMPANTE DI PROVA", ""};
 };
 
 }  // namespace plat

@@ -44,25 +44,44 @@ public:
     virtual std::string user_name() = 0;
 };
 
-// One cell written into the receipt template: sheet row and column (1-based)
-// and its text.
+// One cell written into a printing template's sheet: row and column counted
+// from 1 (column 1 is A), and its text. Only cells with a text are sent; every
+// other cell keeps what the template holds.
 struct Cell {
-    std::string address;   // as the program names it, "B12"
+    int row = 0;
+    int column = 0;
     std::string text;
 };
 
+// A page printed from a template: the template is read and filled in, never
+// saved or changed.
 struct PrintJob {
-    std::string template_path;   // the template is opened, never saved
-    std::string logo_path;       // "" for none
-    std::string logo_cell;       // where the logo goes
+    std::string template_path;
+    std::string sheet;                 // the sheet the template must hold
+    std::string logo_path;             // "" for none; a missing picture is left out
+    int logo_row = 0, logo_column = 0; // the cell at whose top-left corner the logo goes
+    // The logo's size as a share of the picture's own size (at 96 dots an inch).
+    double logo_width_scale = 1.0, logo_height_scale = 1.0;
     std::vector<Cell> cells;
+    int copies = 1;                    // collated
+    // Where the page is saved as a PDF when the computer has no printer.
+    std::string pdf_path;
+};
+
+enum class PrintOutcome { Printed, SavedAsPdf, Failed };
+
+struct PrintResult {
+    PrintOutcome outcome = PrintOutcome::Failed;
+    std::string where;   // the printer's name, or the PDF's path
+    std::string error;   // why nothing was printed, for the user (upper case)
 };
 
 class PrinterService {
 public:
     virtual ~PrinterService() = default;
-    // Fills the template and prints one copy. False when it could not.
-    virtual bool print(const PrintJob& job) = 0;
+    // Fills the template and prints the copies on the default printer, or
+    // saves the page as a PDF at pdf_path when there is no printer.
+    virtual PrintResult print(const PrintJob& job) = 0;
 };
 
 struct Services {

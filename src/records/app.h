@@ -3,6 +3,8 @@
 // no other globals, so a test builds a fresh one with its own folders.
 #pragma once
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -39,6 +41,22 @@ public:
 
     // Files already reported as longer than their table, this run.
     std::set<std::string> avvisi_capacita;
+
+    // Shared procedures of a higher subsystem that a lower one runs (the
+    // menu runs the expired-bookings check, the client search lists the
+    // client's bookings): the higher subsystem registers them by name with
+    // its forms. Running a name nobody registered does nothing.
+    using Procedura = std::function<void(App&)>;
+    void registra_procedura(const std::string& nome, Procedura p) { procedure_[nome] = std::move(p); }
+    bool esegui_procedura(const std::string& nome) {
+        auto it = procedure_.find(nome);
+        if (it == procedure_.end()) return false;
+        it->second(*this);
+        return true;
+    }
+
+private:
+    std::map<std::string, Procedura> procedure_;
 };
 
 // Design sizes are in twips; forms are laid out in pixels, 15 twips each.

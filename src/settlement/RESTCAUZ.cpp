@@ -1,13 +1,317 @@
 #include "settlement/RESTCAUZ.h"
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "bookings/archivi_prenotazioni.h"
+#include "bookings/movimenti.h"
+#include "bookings/note.h"
+#include "bookings/prenotazioni.h"
+#include "platform/number.h"
+#include "platform/text.h"
+#include "settlement/prenotazioni_cliente.h"
+
 namespace ga {
 
+namespace {
+
+constexpr const char* kPren = "prenotazione";
+constexpr const char* kTitolo = "RESTITUZIONE CAUZIONE";
+
+long long centesimi(double v) { return std::llround(v * 100); }
+
+bool solo_cifre(const std::string& t) {
+    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Codes are compared as the numbers they are ("10" is "0010"); a code that
+// is not a number only equals itself.
+bool stesso_codice(const std::string& a, const std::string& b) {
+    const std::string x = plat::trim(a), y = plat::trim(b);
+    if (x.empty() || y.empty()) return false;
+    if (solo_cifre(x) && solo_cifre(y)) return plat::leading_int(x) == plat::leading_int(y);
+    return x == y;
+}
+
+// A booking the file holds: within the count and not a deleted record.
+bool prenotazione_presente(App& app, long k) {
+    Stato& s = app.s;
+    if (k < 1 || k > app.conta(kPren, "Text21") || !s.prenotazioni.valido(static_cast<int>(k)))
+        return false;
+    const std::string& codice = s.prenotazioni[static_cast<int>(k)].campo[0];
+    return !codice.empty() && codice != "CANC";
+}
+
+// A refund that was typed or proposed: its Italian reading, when it is one
+// and is not zero.
+std::optional<double> rimborso_di(const std::string& testo) {
+    const std::optional<double> v = plat::italian_number(testo);
+    if (!v || centesimi(*v) == 0) return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
 RESTCAUZ::RESTCAUZ(App& app) : Forma(app, kName) {
-    design("RESTITUZIONE CAUZIONE", px(800), px(600));
-    crea_famiglia<plat::TextBox>("Text", 1, 8);
-    crea<plat::TextBox>("NOTE");
-    crea<plat::Label>("Label12");
-    crea<plat::CommandButton>("SALVA");
+    design("RESTITUZIONE CAUZIONE", 11880, px(500));
+    metti(ICONAAGENZIA, 16, 8, 100, 70).design().stretch = true;
+    metti(Label8, 132, 12, 620, 26).design().font_size = 13;
+    Label8.design().bold = true;
+    metti(Label2, 132, 46, 300, 20);
+
+    metti(Frame1, 16, 90, 758, 186).design().text = "PRENOTAZIONE";
+    etichetta("PRENOTAZIONE N.", 12, 28, 120, &Frame1);
+    metti(NRICH, 136, 24, 80, 25, &Frame1).design().visible = false;
+    NRICH.design().tooltip = "SCEGLIERE LA PRENOTAZIONE";
+    metti(Text1, 226, 24, 60, 25, &Frame1).design().locked = true;
+    Text1.design().tooltip = "DOPPIO CLICK PER SCEGLIERE UN'ALTRA PRENOTAZIONE";
+    etichetta("APPARTAMENTO", 330, 28, 100, &Frame1);
+    metti(Text5, 432, 24, 60, 25, &Frame1).design().locked = true;
+    etichetta("COD. PROPRIETARIO", 520, 28, 130, &Frame1);
+    metti(Text4, 654, 24, 60, 25, &Frame1).design().locked = true;
+
+    etichetta("CLIENTE", 12, 60, 120, &Frame1);
+    metti(NOCLI, 136, 56, 330, 25, &Frame1).design().tooltip = "SCEGLIERE IL CLIENTE";
+    metti(Text2, 136, 56, 330, 25, &Frame1).design().visible = false;
+    Text2.design().locked = true;
+    Text2.design().tooltip = "DOPPIO CLICK PER SCEGLIERE UN ALTRO CLIENTE";
+
+    etichetta("PERIODO : ", 12, 92, 120, &Frame1);
+    metti(Label6, 136, 92, 330, 19, &Frame1);
+    metti(Label7, 12, 122, 730, 19, &Frame1);
+    metti(NOTE, 136, 148, 606, 25, &Frame1).design().locked = true;
+    etichetta("NOTA", 12, 152, 120, &Frame1);
+    // Stores: the note as picked, its number, the notes count.
+    for (plat::TextBox* t : {&Text6, &Text7, &Text8}) {
+        metti(*t, 680, 92, 40, 25, &Frame1);
+        t->design().visible = false;
+    }
+
+    metti(Frame2, 16, 288, 758, 100).design().text = "CAUZIONE";
+    etichetta("CAUZIONE VERSATA  ", 12, 32, 150, &Frame2);
+    metti(Label9, 166, 32, 110, 19, &Frame2).design().alignment = 1;
+    Label9.design().bold = true;
+    etichetta("RIMBORSO  ", 12, 64, 150, &Frame2);
+    metti(Text3, 166, 60, 110, 25, &Frame2).design().alignment = 1;
+    Text3.design().tooltip = "DOPPIO CLICK PER RESTITUIRE L'INTERA CAUZIONE";
+    etichetta("DATA", 330, 32, 60, &Frame2);
+    metti(Label12, 392, 32, 110, 19, &Frame2);
+
+    metti(SALVA, 554, 406, 106, 40).design().text = "SALVA";
+    SALVA.design().tooltip = "REGISTRA LA RESTITUZIONE";
+    metti(ESCI, 668, 406, 106, 40).design().text = "USCITA";
+
+    NRICH.on_validate = [this] { NRICH_Validate(); };
+    NOCLI.on_validate = [this] { NOCLI_Validate(); };
+    Text1.on_dbl_click = [this] { Text1_DblClick(); };
+    Text2.on_dbl_click = [this] { Text2_DblClick(); };
+    Text3.on_dbl_click = [this] { Text3_DblClick(); };
+    Text3.on_validate = [this] { Text3_Validate(); };
+    SALVA.on_click = [this] { SALVA_Click(); };
+    ESCI.on_click = [this] { ESCI_Click(); };
+}
+
+// Nothing happens at load: the journal writer disables SALVA after every
+// movement, which loads this form hidden; the activation does the rest.
+void RESTCAUZ::Form_Activate() {
+    set_width(11880);
+    ICONAAGENZIA.set_picture(s.percorso_logo);
+    Label2.set_caption("ANNO DI GESTIONE : " + s.anno_gestione);
+    Label8.set_caption(" AGENZIA " + s.agenzia_nome);
+
+    const long prenotazioni = std::clamp<long>(app.conta(kPren, "Text21"), 0, s.prenotazioni.capacita());
+    NRICH.clear();
+    for (int i = 1; i <= prenotazioni; ++i) NRICH.add_item(plat::pad_code(std::to_string(i), 3));
+
+    const long clienti = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
+    NOCLI.clear();
+    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1]);
+
+    if (prenotazioni != 1) {
+        if (prenotazioni > 1) NRICH.set_visible(true);
+        nessuna_prenotazione();
+    }
+    Label9.set_caption(plat::format_amount(std::string_view("0")));
+    Label12.set_caption(app.today().text());
+    SALVA.set_enabled(true);
+    if (prenotazioni == 1) {
+        // The only booking is taken at once: no pick is left to make.
+        NRICH.set_list_index(0);
+        NRICH_Validate();
+    }
+}
+
+void RESTCAUZ::nessuna_prenotazione() {
+    for (plat::TextBox* t : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &NOTE})
+        t->set_text("");
+    Label6.set_caption("");
+    Label7.set_caption("");
+    Label9.set_caption(plat::format_amount(std::string_view("0")));
+    Text2.set_visible(false);
+    NOCLI.set_visible(true);
+}
+
+void RESTCAUZ::scegli_prenotazione(long k, const std::string& numero) {
+    const RigaPrenotazione p = s.prenotazioni[static_cast<int>(k)];
+    Label9.set_caption(plat::format_amount(std::string_view("0")));
+    Text1.set_text(numero);
+    for (plat::TextBox* t : {&Text3, &Text4, &Text5, &Text6, &NOTE}) t->set_text("");
+
+    const long appartamenti =
+        std::clamp<long>(app.conta("appartament", "Text23"), 0, s.appartamenti.capacita());
+    for (int i = 1; i <= appartamenti; ++i) {
+        if (!stesso_codice(s.appartamenti[i][12], p.campo[0])) continue;
+        Text4.set_text(s.appartamenti[i][0]);
+        Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
+    }
+    const long clienti = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
+    Text2.set_text("");
+    for (int i = 1; i <= clienti; ++i) {
+        if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
+        Text2.set_text(s.clienti[i][1]);
+        break;
+    }
+    Text2.set_visible(true);
+    NOCLI.set_visible(false);
+
+    Label6.set_caption(p.campo[2] + " - " + p.campo[3]);
+    Label7.set_caption(" " + std::to_string(k) + " - APP. " + plat::trim(p.campo[0]) + " - " +
+                       Text2.text() + " - AFFITTO " + p.campo[4] + " - ACCONTO " + p.campo[5]);
+
+    // The client's bookings work out the deposit paid into Label9, from the
+    // booking number at the head of Label7.
+    s.operazione = "cauzion";
+    seleziona_prenotazione(app);
+    Text7.set_text(s.numero_nota);
+    Text8.set_text(app.testo(kPren, "Text23"));
+}
+
+void RESTCAUZ::NRICH_Validate() {
+    const std::string scelta = NRICH.text();
+    if (plat::trim(scelta).empty()) return;
+    const double numero = plat::whole_units(scelta);
+    const long k = numero >= 1 && numero <= s.prenotazioni.capacita() ? static_cast<long>(numero) : 0;
+    if (!prenotazione_presente(app, k)) {
+        app.msgbox("LA PRENOTAZIONE N. " + plat::trim(scelta) + " NON E' PRESENTE IN ARCHIVIO.",
+                   plat::Buttons::Ok, kTitolo);
+        nessuna_prenotazione();
+        return;
+    }
+    scegli_prenotazione(k, scelta);
+}
+
+void RESTCAUZ::NOCLI_Validate() {
+    const std::string nome = NOCLI.text();
+    if (nome.empty()) return;
+    const long clienti = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
+    std::string codice;
+    for (int i = 1; i <= clienti && codice.empty(); ++i)
+        if (s.clienti[i][1] == nome) codice = s.clienti[i][0];
+    // The client's last booking of the year.
+    long k = 0;
+    if (!codice.empty()) {
+        const long prenotazioni =
+            std::clamp<long>(app.conta(kPren, "Text21"), 0, s.prenotazioni.capacita());
+        for (long i = 1; i <= prenotazioni; ++i)
+            if (prenotazione_presente(app, i) &&
+                stesso_codice(s.prenotazioni[static_cast<int>(i)].campo[1], codice))
+                k = i;
+    }
+    if (k == 0) {
+        nessuna_prenotazione();
+        return;
+    }
+    NRICH.set_visible(false);
+    scegli_prenotazione(k, std::to_string(k));
+}
+
+void RESTCAUZ::Text1_DblClick() {
+    Text1.set_text("");
+    NRICH.set_visible(true);
+    Label9.set_caption("");
+}
+
+void RESTCAUZ::Text2_DblClick() {
+    Text2.set_visible(false);
+    NOCLI.set_visible(true);
+}
+
+void RESTCAUZ::avvisa_senza_cauzione() {
+    app.msgbox("NON E' STATA VERSATA NESSUNA CAUZIONE", plat::Buttons::Ok, kTitolo);
+}
+
+// A deposit paid of nothing, or less than nothing (refunds above what was
+// paid), leaves nothing to give back.
+void RESTCAUZ::Text3_DblClick() {
+    const std::string versata = Label9.caption();
+    const double importo = plat::italian_or_zero(versata);
+    if (versata.empty() || centesimi(importo) <= 0) avvisa_senza_cauzione();
+    if (versata.empty()) return;
+    Text3.set_text(plat::format_amount(centesimi(importo) > 0 ? -importo : 0.0));
+}
+
+void RESTCAUZ::Text3_Validate() {
+    const std::string versata = Label9.caption();
+    if (versata.empty() || centesimi(plat::italian_or_zero(versata)) <= 0) avvisa_senza_cauzione();
+    // Read the Italian way, so that 0,50 is a refund of fifty cents and
+    // becomes -0,50 like any other refund.
+    const std::optional<double> rimborso = rimborso_di(Text3.text());
+    if (!rimborso) return;
+    Text3.set_text(plat::format_amount(-std::fabs(*rimborso)));
+}
+
+void RESTCAUZ::SALVA_Click() {
+    const std::optional<double> rimborso = rimborso_di(Text3.text());
+    if (!rimborso) {
+        app.msgbox("NON E' STATO INSERITO NESSUN IMPORTO", plat::Buttons::Ok, kTitolo);
+        return;
+    }
+    // A refund is money going out, also when typed without its sign and
+    // saved without leaving the box.
+    Text3.set_text(plat::format_amount(-std::fabs(*rimborso)));
+
+    // What the later writers would refuse is refused now, before the
+    // movement is written.
+    const long k = plat::leading_int(Text1.text());
+    if (!prenotazione_presente(app, k)) {
+        app.msgbox("SCEGLIERE PRIMA LA PRENOTAZIONE", plat::Buttons::Ok, kTitolo);
+        return;
+    }
+    // The note of the booking this form shows, whatever was picked since.
+    s.numero_nota = Text7.text();
+    const long nota = plat::leading_int(s.numero_nota);
+    carica_note(app);
+    const long capacita = s.note.capacita();
+    if (nota > capacita || (nota <= 0 && app.conta(kPren, "Text23") >= capacita)) {
+        registrazione_rifiutata(app, "L'ARCHIVIO DELLE NOTE E' PIENO (MASSIMO " +
+                                         std::to_string(capacita) + " NOTE).");
+        return;
+    }
+
+    s.operazione = "RESTCAUZIONE";
+    if (!registra_movimento(app)) return;   // nothing written
+    const bool nota_scritta = nota <= 0 ? aggiungi_nota(app) : registra_note(app);
+    if (!nota_scritta || !registra_prenotazioni(app)) {
+        app.msgbox("LA RESTITUZIONE E' STATA REGISTRATA NEL REGISTRO DEI MOVIMENTI, MA LA "
+                   "PRENOTAZIONE N. " +
+                       plat::trim(Text1.text()) +
+                       " NON E' STATA AGGIORNATA.\rNON RIPETERE LA RESTITUZIONE: CONTROLLARE "
+                       "LA PRENOTAZIONE.",
+                   plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
+        return;
+    }
+    // A note appended now is the booking's note from here on.
+    Text7.set_text(s.numero_nota);
+    // Refreshes the booking selected in the client's bookings, if any; this
+    // form's booking is not picked again.
+    seleziona_prenotazione(app);
+}
+
+void RESTCAUZ::ESCI_Click() {
+    if (plat::Form* menu = app.form("MENU")) menu->set_enabled(true);
+    unload();
 }
 
 }  // namespace ga

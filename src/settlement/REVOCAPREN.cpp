@@ -1,11 +1,207 @@
 #include "settlement/REVOCAPREN.h"
 
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "bookings/archivi_prenotazioni.h"
+#include "bookings/movimenti.h"
+#include "bookings/prenotazioni.h"
+#include "platform/date.h"
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/periodi.h"
+
 namespace ga {
 
+namespace {
+
+constexpr const char* kVisu = "VisuPrenotCliente";
+constexpr const char* kTitoloRimborso = "RESTITUZIONE ACCONTO ";
+
+long long centesimi(double v) { return std::llround(v * 100); }
+
+void mostra_prenotazioni_cliente(App& app) {
+    if (plat::Form* visu = app.form(kVisu)) visu->show();
+}
+
+}  // namespace
+
 REVOCAPREN::REVOCAPREN(App& app) : Forma(app, kName) {
-    design("REVOCA PRENOTAZIONE", px(800), px(600));
-    crea_famiglia<plat::TextBox>("Text", 1, 12);
-    crea<plat::CommandButton>("Command1");
+    design("REVOCA PRENOTAZIONE", px(640), px(470));
+    metti(ICONAAGENZIA, 16, 8, 90, 60).design().stretch = true;
+    metti(Label1, 122, 22, 500, 30).design().font_size = 15;
+    Label1.design().bold = true;
+    Label1.design().text = "REVOCA PRENOTAZIONE";
+
+    metti(Frame1, 16, 78, 608, 122).design().text = "PRENOTAZIONE";
+    etichetta("PRENOTAZIONE  N°", 12, 28, 120, &Frame1);
+    metti(Text3, 134, 24, 60, 25, &Frame1);
+    etichetta("SIG.", 214, 28, 40, &Frame1);
+    metti(Text4, 256, 24, 336, 25, &Frame1);
+    etichetta("APPARTAMENTO", 12, 58, 120, &Frame1);
+    metti(Text1, 134, 54, 458, 25, &Frame1).design().fixed_pitch = true;
+    etichetta("PERIODO", 12, 88, 120, &Frame1);
+    metti(Text6, 134, 84, 250, 25, &Frame1).design().fixed_pitch = true;
+    // Stores read by the writers.
+    for (plat::TextBox* t : {&Text5, &Text11, &Text12}) {
+        metti(*t, 400, 84, 40, 25, &Frame1);
+        t->design().visible = false;
+    }
+
+    metti(Frame2, 16, 210, 250, 176).design().text = "IMPORTI";
+    etichetta("ACCONTO VERSATO", 12, 32, 124, &Frame2);
+    metti(Text2, 138, 28, 98, 25, &Frame2);
+    etichetta("PULIZIA FINALE", 12, 64, 124, &Frame2);
+    metti(Text9, 138, 60, 98, 25, &Frame2);
+    etichetta("CAUZIONE", 12, 96, 124, &Frame2);
+    metti(Text10, 138, 92, 98, 25, &Frame2);
+    etichetta("DATA", 12, 136, 124, &Frame2);
+    metti(Text8, 138, 132, 98, 25, &Frame2);
+
+    metti(Frame3, 278, 210, 346, 176).design().text = "MODALITA' DI RESTITUZIONE ACCONTO";
+    metti(Option1, 14, 28, 320, 22, &Frame3).design().text = "NON VERRA' RESTITUITO";
+    metti(Option2, 14, 56, 320, 22, &Frame3).design().text = "VERRA' RESTITUITO IN PARTE";
+    metti(Option3, 14, 84, 320, 22, &Frame3).design().text = "VERRA' RESTITUITO TUTTO";
+    metti(IMPORTO, 14, 136, 70, 19, &Frame3).design().text = "IMPORTO";
+    metti(Text7, 90, 132, 110, 25, &Frame3);
+
+    metti(Command1, 404, 406, 106, 40).design().text = "CONFERMA";
+    Command1.design().tooltip = "REVOCA LA PRENOTAZIONE";
+    metti(ESCI, 518, 406, 106, 40).design().text = "USCITA";
+
+    for (plat::TextBox* t : {&Text1, &Text3, &Text4, &Text6, &Text2, &Text9, &Text10, &Text8, &Text7})
+        t->design().locked = true;
+    for (plat::TextBox* t : {&Text2, &Text9, &Text10, &Text7}) t->design().alignment = 1;
+
+    Option1.on_click = [this] { Option1_Click(); };
+    Option2.on_click = [this] { Option2_Click(); };
+    Option3.on_click = [this] { Option3_Click(); };
+    Text7.on_validate = [this] { Text7_Validate(); };
+    Command1.on_click = [this] { Command1_Click(); };
+    ESCI.on_click = [this] { ESCI_Click(); };
+}
+
+void REVOCAPREN::Form_Load() {
+    ICONAAGENZIA.set_picture(s.percorso_logo);
+    Text8.set_text(app.today().text());
+    Option1.set_value(1);
+    Text7.set_locked(true);
+    Text7.set_text(plat::format_amount(std::string_view("0")));
+    Text7.set_tooltip("");
+}
+
+void REVOCAPREN::Option1_Click() {
+    Text7.set_locked(true);
+    Text7.set_text(plat::format_amount(std::string_view("0")));
+    Text7.set_tooltip("");
+}
+
+void REVOCAPREN::Option2_Click() {
+    Text7.set_locked(false);
+    Text7.set_text("");
+    IMPORTO.set_visible(true);
+    Text7.set_tooltip("INDICA L'IMPORTO DA RESTITUIRE");
+}
+
+void REVOCAPREN::Option3_Click() {
+    Text7.set_locked(true);
+    IMPORTO.set_visible(true);
+    Text7.set_text(plat::format_amount(-plat::italian_or_zero(Text2.text())));
+    Text7.set_tooltip("");
+}
+
+// Amounts are read the Italian way: the advance 1.500,00 is fifteen
+// hundred, not 1.5, and a typed 1.000 is a thousand.
+bool REVOCAPREN::rimborso_ammesso() {
+    const std::optional<double> rimborso = plat::italian_number(Text7.text());
+    if (!rimborso) {
+        app.msgbox(" IL VALORE DIGITATO NON PUO' ESSERE VALIDO ", plat::Buttons::Ok,
+                   kTitoloRimborso);
+        Text7.set_text("");
+        return false;
+    }
+    // Compared without its sign: a refund typed negative is still money
+    // going out, and cannot exceed the advance either.
+    if (centesimi(std::fabs(*rimborso)) > centesimi(plat::italian_or_zero(Text2.text()))) {
+        app.msgbox("E' STATO INSERITO UN VALORE MAGGIORE \r DELL'ACCONTO VERSATO ",
+                   plat::Buttons::Ok, kTitoloRimborso);
+        Text7.set_text("");
+        return false;
+    }
+    Text7.set_text(plat::format_amount(-std::fabs(*rimborso)));
+    return true;
+}
+
+void REVOCAPREN::Text7_Validate() {
+    // An empty box is no amount yet: CONFERMA asks for one.
+    if (plat::trim(Text7.text()).empty()) return;
+    rimborso_ammesso();
+}
+
+bool REVOCAPREN::revoca_registrabile() {
+    const std::string numero = plat::trim(Text3.text());
+    const long k = plat::leading_int(numero);
+    if (k < 1 || k > app.conta("prenotazione", "Text21") || !s.prenotazioni.valido(static_cast<int>(k)) ||
+        s.prenotazioni[static_cast<int>(k)].campo[0].empty() ||
+        s.prenotazioni[static_cast<int>(k)].campo[0] == "CANC")
+        return registrazione_rifiutata(app, "LA PRENOTAZIONE N. " + numero +
+                                                " NON E' PRESENTE IN ARCHIVIO.");
+    // A second revocation would give the advance back twice.
+    if (stato_prenotazione(s.prenotazioni[static_cast<int>(k)]) == StatoPrenotazione::revocata)
+        return registrazione_rifiutata(app, "LA PRENOTAZIONE N. " + numero + " E' GIA' REVOCATA.");
+
+    // What the period rule reads: the dates and the apartment cut from the
+    // booking's row, and the booking's period.
+    const auto date = plat::split(Text6.text(), "-");
+    const auto codice = plat::split(Text1.text(), "-");
+    if (date.size() < 3 || !plat::Date::parse(plat::trim(date[1])) ||
+        !plat::Date::parse(plat::trim(date[2])) || codice.size() < 2)
+        return registrazione_rifiutata(app, "I DATI DELLA PRENOTAZIONE DA REVOCARE NON SONO VALIDI.");
+    const std::string periodo = plat::trim(app.testo(kVisu, "Text15"));
+    const long p = plat::leading_int(periodo);
+    if (p < 1 || p > app.conta("appartament", "Text26"))
+        return registrazione_rifiutata(app, "IL PERIODO N. " + periodo +
+                                                " DELLA PRENOTAZIONE NON E' PRESENTE IN ARCHIVIO.");
+    return true;
+}
+
+void REVOCAPREN::Command1_Click() {
+    if (plat::trim(Text7.text()).empty()) {
+        app.msgbox("INDICA L'IMPORTO DA RESTITUIRE", plat::Buttons::Ok, kTitoloRimborso);
+        return;
+    }
+    // The refund may reach here without the box having been left.
+    if (!rimborso_ammesso() || !revoca_registrabile()) return;
+
+    s.operazione = "REVOCA";
+    if (!registra_movimento(app)) return;   // nothing written
+    if (!registra_prenotazioni(app)) {
+        // The movement stands in the journal: confirming again would give
+        // the advance back twice.
+        Command1.set_visible(false);
+        app.msgbox("IL MOVIMENTO DELLA REVOCA E' STATO REGISTRATO, MA LA PRENOTAZIONE N. " +
+                       plat::trim(Text3.text()) +
+                       " NON E' STATA AGGIORNATA E IL SUO PERIODO NON E' STATO LIBERATO.\r"
+                       "NON RIPETERE LA REVOCA: CONTROLLARE LA PRENOTAZIONE.",
+                   plat::Buttons::Ok, "REVOCA PRENOTAZIONE", plat::Icon::Exclamation);
+        return;
+    }
+    if (!aggiorna_periodi(app)) {
+        // The booking is revoked and its money recorded; only the period
+        // is still taken.
+        app.msgbox("LA PRENOTAZIONE N. " + plat::trim(Text3.text()) +
+                       " E' STATA REVOCATA, MA IL SUO PERIODO NON E' STATO LIBERATO.\r"
+                       "LIBERARLO DALLA SCHEDA DELL'APPARTAMENTO.",
+                   plat::Buttons::Ok, "REVOCA PRENOTAZIONE", plat::Icon::Exclamation);
+    }
+    mostra_prenotazioni_cliente(app);
+    unload();
+}
+
+void REVOCAPREN::ESCI_Click() {
+    mostra_prenotazioni_cliente(app);
+    unload();
 }
 
 }  // namespace ga

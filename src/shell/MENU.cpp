@@ -1,5 +1,6 @@
 #include "shell/MENU.h"
 
+#include "platform/number.h"
 #include "records/percorsi.h"
 
 namespace ga {
@@ -131,6 +132,10 @@ void MENU::Form_Activate() {
     ICONAAGENZIA.set_picture(s.percorso_logo);
     imposta_percorsi_dati(app);
     Label15.set_caption(" ANNO DI GESTIONE " + s.anno_gestione);
+    // The expired-bookings and arrivals check, once after each start: it
+    // sets the flag to "1" when it has run.
+    if (plat::leading_number(s.primo_accesso_menu) == 0)
+        app.esegui_procedura("controlla_prenotazioni_scadute");
 }
 
 void MENU::nascondi_liste() {

@@ -150,6 +150,7 @@ TEST_F(Prenotazioni, RefusedChangesWriteNothing) {
     box("NotaPrenot", "Text1", "4");
     rifiutata("INSNOTAAFF", "NON E' PRESENTE");   // a booking the file does not hold
     box("saldoaff", "Text3", "1");
+    box("saldoaff", "Text15", "");
     rifiutata("SALDO", "NON E' VALIDA");          // no payment date
     nuova("4");
     box("prenotazione", "Text34", "2*3");

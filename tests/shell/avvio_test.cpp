@@ -84,13 +84,17 @@ TEST_F(AvvioTest, AvantiOpensTheMenuWithTheAgencyHeader) {
     b.scrivi(prog("AGENZIA.IND"), {agenzia("AGENZIA MARE")});
     b.scrivi(prog("cartella.txt"), {b.cartella_dati() + ",$$"});
     avvia(app);
+    // The menu's first activation runs the expired-bookings check.
+    std::string flag_al_controllo = "MAI";
+    app.registra_procedura("controlla_prenotazioni_scadute",
+                           [&](App& a) { flag_al_controllo = a.s.primo_accesso_menu; });
     app.click(z().AVANTI);
     auto& m = app.form<MENU>();
     EXPECT_TRUE(m.is_visible());
     EXPECT_EQ(app.active_form(), &m);
     EXPECT_FALSE(z().is_enabled());
     EXPECT_FALSE(z().AGEN.visible());
-    EXPECT_EQ(app.s.primo_accesso_menu, "0");
+    EXPECT_EQ(flag_al_controllo, "0");
     EXPECT_EQ(m.Label9.caption(), "AGENZIA MARE");
     EXPECT_EQ(m.Label10.caption(), "VIA DEL MARE 1 - LIGNANO");
     EXPECT_EQ(m.Label14.caption(), "0431 1234 - info@mare.it");

@@ -22,6 +22,9 @@ protected:
               "utilita"})
             sostituisci(app, nome);
         b.prepara_dati();
+        // The expired-bookings check of the first activation is not what
+        // these tests look at.
+        app.s.primo_accesso_menu = "1";
         app.run([&] { m().show(); });
     }
     MENU& m() { return app.form<MENU>(); }
@@ -142,6 +145,30 @@ TEST_F(MenuTest, EveryCommandSetsItsCodeThenHidesOrDisablesTheMenuAndShowsItsFor
     EXPECT_EQ(saldo.control("Text5")->text(), "VECCHIO") << "only those five boxes are emptied";
     EXPECT_EQ(app.testo("spese", "Text10"), "0");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+TEST_F(MenuTest, AnActivationRunsTheExpiredBookingsCheckWhileTheFlagReadsZero) {
+    int controlli = 0;
+    app.registra_procedura("controlla_prenotazioni_scadute", [&](App& a) {
+        ++controlli;
+        EXPECT_EQ(a.s.cartella_dati, b.cartella_dati()) << "after the paths are rebuilt";
+        a.s.primo_accesso_menu = "1";
+    });
+    const auto riattiva = [&] {
+        app.run([&] {
+            m().set_enabled(false);
+            m().set_enabled(true);
+        });
+    };
+    riattiva();
+    EXPECT_EQ(controlli, 0) << "flag 1";
+    for (const char* flag : {"0", "", "0,5"}) {
+        app.s.primo_accesso_menu = flag;
+        riattiva();
+    }
+    EXPECT_EQ(controlli, 3);
+    riattiva();
+    EXPECT_EQ(controlli, 3) << "the check set the flag to 1";
 }
 
 }  // namespace

@@ -1,0 +1,55 @@
+#include "accounts/archivio_spese.h"
+
+#include "accounts/spese.h"
+#include "bookings/archivi_prenotazioni.h"
+#include "platform/number.h"
+#include "records/archivio.h"
+
+namespace ga {
+
+namespace {
+constexpr std::string_view kSep = "*";
+constexpr const char* kForma = "spese";
+}  // namespace
+
+Tabella<Campi<3>>& tabella_spese(App& app) { return app.form<spese>().tabella; }
+
+void carica_spese(App& app) {
+    Stato& s = app.s;
+    Tabella<Campi<3>>& t = tabella_spese(app);
+    const int n = carica_registro(app, s.percorso_spese, kSep, t.capacita(),
+                                  [&](int i, const std::vector<std::string>& c) {
+                                      // A line without a separator keeps its number
+                                      // but holds no expense.
+                                      t[i] = c.size() >= 2 ? Campi<3>{c[0], c[1], campo_di(c, 2)}
+                                                           : Campi<3>{};
+                                  });
+    // Nothing an older, longer file left in memory is taken for an expense.
+    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Campi<3>{};
+    app.imposta_conta(kForma, "Text1", n);
+}
+
+bool spesa_registrabile(App& app) {
+    const int capacita = tabella_spese(app).capacita();
+    // The expense's number is its line number: past the table it could never
+    // be shown again, and its movement would point at nothing.
+    if (app.conta(kForma, "Text1") >= capacita)
+        return registrazione_rifiutata(app, "IL FILE DELLE SPESE E' PIENO (MASSIMO " +
+                                                std::to_string(capacita) + " SPESE).");
+    return valori_registrabili(app, {app.testo(kForma, "Text5"), app.testo(kForma, "Text9"),
+                                     app.testo(kForma, "Text2")});
+}
+
+bool registra_spesa(App& app) {
+    if (!spesa_registrabile(app)) return false;
+    Stato& s = app.s;
+    s.canale_file = canale_libero();
+    const std::string riga = app.testo(kForma, "Text5") + std::string(kSep) +
+                             app.testo(kForma, "Text9") + std::string(kSep) +
+                             app.testo(kForma, "Text2");
+    if (!aggiungi_riga(app, s.percorso_spese, riga)) return false;
+    app.campo(kForma, "Check2").set_value(1);
+    return true;
+}
+
+}  // namespace ga

@@ -1,0 +1,217 @@
+#include "accounts/estratto.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kEstratto = "EstrattoContoPropr";
+constexpr const char* kSintesi = "SINTESICONTOPROP";
+constexpr const char* kSaldo = "SaldoProprietario";
+
+using Pezzi = std::vector<std::string>;
+using Righe = std::vector<std::string>;
+
+enum class Tipo { acconto, restituzione, saldo, versamento, spesa };
+
+Righe leggi(const std::string& percorso) {
+    auto righe = leggi_righe(percorso);
+    return righe ? *righe : Righe{};
+}
+
+// The amount a journal cell stands for: its Italian reading ("1.234,56" is
+// 1234,56, "0,50" is fifty cents); a cell without one (a dot-decimal text,
+// "ND") by its leading number. Listing and sums use the same amount, so an
+// amount below one is listed and counted like any other.
+double importo(const std::string& cella) {
+    const std::string t = plat::trim(cella);
+    if (auto v = plat::italian_number(t)) return *v;
+    return plat::leading_number(t);
+}
+
+// The first line (up to the first empty one) whose field j has the value of
+// `chiave`, split into its fields. A blank key or field matches nothing:
+// an unknown code must not pick the first record whose code is also blank.
+std::optional<Pezzi> cerca(const Righe& righe, std::size_t j, const std::string& chiave) {
+    if (plat::trim(chiave).empty()) return std::nullopt;
+    const double valore = plat::leading_number(chiave);
+    for (const std::string& riga : righe) {
+        if (riga.empty()) break;
+        Pezzi c = plat::split(riga, "*");
+        if (j < c.size() && !plat::trim(c[j]).empty() && plat::leading_number(c[j]) == valore)
+            return c;
+    }
+    return std::nullopt;
+}
+
+// Arrival and departure of booking number n (its line number); both empty
+// when the file ends, or holds an empty line, before it.
+std::pair<std::string, std::string> periodo(const Righe& prenotazioni, long n) {
+    for (long i = 1; i <= static_cast<long>(prenotazioni.size()); ++i) {
+        const std::string& riga = prenotazioni[static_cast<std::size_t>(i - 1)];
+        if (riga.empty()) break;
+        if (i == n) {
+            const Pezzi c = plat::split(riga, "*");
+            return {campo_di(c, 2), campo_di(c, 3)};
+        }
+    }
+    return {};
+}
+
+// Writes a result box of a form that is part of the program.
+void esito(App& app, const char* forma, const char* box, const std::string& testo) {
+    if (app.form(forma)) app.imposta(forma, box, testo);
+}
+
+std::string cifra(double v) { return plat::pad_left(plat::format_amount(v), 10); }
+
+// The kinds the filters let through, in the order they are tried.
+std::vector<Tipo> tipi_ammessi(App& app) {
+    auto spuntato = [&](const char* box) { return app.campo(kEstratto, box).value() == 1; };
+    if (spuntato("Check3")) return {Tipo::spesa};
+    if (spuntato("Check4")) return {Tipo::versamento};
+    if (spuntato("Check1")) return {Tipo::saldo};
+    if (spuntato("Check2")) return {Tipo::acconto, Tipo::restituzione};
+    return {Tipo::acconto, Tipo::restituzione, Tipo::saldo, Tipo::versamento, Tipo::spesa};
+}
+
+}  // namespace
+
+void estratto_conto_proprietario(App& app) {
+    Stato& s = app.s;
+    plat::Control& lista = app.campo(kEstratto, "List1");
+    lista.clear();
+    double lordo = 0, versamenti = 0, spese = 0, totale = 0;
+    std::string rapporto;
+
+    const std::string nome = plat::trim(app.testo(kEstratto, "Combo1"));
+    const std::vector<Tipo> ammessi = tipi_ammessi(app);
+    auto ammesso = [&](Tipo t) { return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end(); };
+    const Righe appartamenti = leggi(s.percorso_appartamenti);
+    const Righe proprietari = leggi(s.percorso_proprietari);
+    const Righe prenotazioni = leggi(s.percorso_prenotazioni);
+    Tabella<Campi<3>>& tabella = tabella_spese(app);
+
+    const long n = std::clamp<long>(app.conta("prenotazione", "Text26"), 0, s.movimenti.capacita());
+    for (int i = 1; i <= n; ++i) {
+        const RigaMovimento m = s.movimenti[i];
+        std::string ap = plat::trim(m.campo[8]);
+        std::string codice;
+        if (ap.empty()) {
+            codice = plat::trim(m.campo[1]);
+        } else if (ap == "1000") {
+            continue;
+        } else {
+            ap = plat::pad_code(ap);
+            if (auto a = cerca(appartamenti, 12, ap)) codice = plat::trim(campo_di(*a, 0));
+        }
+        // A movement whose apartment or owner cannot be found belongs to no
+        // owner, so it is listed in nobody's statement.
+        const auto p = cerca(proprietari, 6, codice);
+        if (!p || plat::trim(campo_di(*p, 0)) != nome) continue;
+        esito(app, kSaldo, "Text8", codice);
+        app.imposta(kEstratto, "Text4", codice);
+        esito(app, kSaldo, "Text1", campo_di(*p, 0));
+        esito(app, kSaldo, "Text2", campo_di(*p, 1));
+        esito(app, kSaldo, "Text3", campo_di(*p, 2));
+        rapporto = plat::trim(campo_di(*p, 8));
+
+        const double c2 = importo(m.campo[2]), c3 = importo(m.campo[3]), c4 = importo(m.campo[4]);
+        const double c7 = plat::leading_number(m.campo[7]);
+        const long numero = plat::leading_int(m.campo[7]);   // booking or expense
+        std::optional<Tipo> tipo;
+        auto prova = [&](Tipo t, bool condizione) {
+            if (!tipo && condizione && ammesso(t)) tipo = t;
+        };
+        prova(Tipo::acconto, c2 > 0);
+        prova(Tipo::restituzione, c2 < 0);
+        prova(Tipo::saldo, c2 == 0 && c3 > 0);
+        prova(Tipo::versamento, c2 == 0 && c3 == 0 && c4 > 0 && c7 == 0);
+        prova(Tipo::spesa, c2 == 0 && c3 == 0 && c4 > 0 && c7 > 0);
+        if (!tipo) continue;
+
+        const std::string d = m.data.text();
+        std::string riga;
+        switch (*tipo) {
+            case Tipo::acconto:
+            case Tipo::restituzione:
+            case Tipo::saldo: {
+                const double somma = *tipo == Tipo::saldo ? c3 : c2;
+                const std::string etichetta =
+                    *tipo == Tipo::acconto        ? plat::pad_right(" ACCONTO AFFITTO PER IL PERIODO ", 30)
+                    : *tipo == Tipo::restituzione ? plat::pad_right(" RESTITUZ. ACC. PER REVOCA PER. ", 30)
+                                                  : plat::pad_right(" SALDO AFFITTO PER IL PERIODO ", 32);
+                const auto [arrivo, partenza] = periodo(prenotazioni, numero);
+                riga = d + " " + etichetta + " " + ap + " " + arrivo + " " + partenza + " " + cifra(somma);
+                lordo += somma;
+                totale += somma;
+                break;
+            }
+            case Tipo::versamento:
+                riga = d + " " + plat::pad_right(" SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA ", 60) +
+                       "  " + cifra(c4);
+                versamenti += c4;
+                totale -= c4;
+                break;
+            case Tipo::spesa: {
+                const std::string etichetta =
+                    numero <= tabella.capacita() ? tabella[static_cast<int>(numero)][1] : std::string();
+                riga = d + " " + plat::pad_right(etichetta, 55) + " " + ap + "  " + cifra(c4);
+                spese += c4;
+                totale -= c4;
+                break;
+            }
+        }
+        lista.add_item(riga);
+    }
+
+    esito(app, kSintesi, "Text4", plat::format_amount(lordo));
+    esito(app, "fattura", "Text15", plat::format_amount(lordo));
+    esito(app, kSintesi, "Text5", plat::format_amount(spese));
+    esito(app, kSintesi, "Text6", plat::format_amount(versamenti));
+
+    if (rapporto != "CONTR") {
+        const std::string p = plat::trim(app.testo("zeltra", "Text9"));
+        const double provvigione = importo(p) * lordo / 100;
+        totale -= provvigione;
+        lista.add_item(std::string(17, ' ') + "         IMPORTO PER L'AGENZIA PARI AL " + p + "% SU " +
+                       plat::format_amount(lordo) + " € " + " " + cifra(provvigione));
+        esito(app, kSintesi, "Text7", plat::format_amount(provvigione));
+        esito(app, "fattura", "Text2", plat::format_amount(provvigione));
+    } else {
+        // An owner under contract pays no commission: the summary must not
+        // keep the commission of the owner shown before.
+        esito(app, kSintesi, "Text7", plat::format_amount(0.0));
+    }
+
+    // To the cent, so that a residue of a few rounding errors is no residue:
+    // the payout form is refused exactly when the summary shows 0,00.
+    totale = std::round(totale * 100) / 100 + 0.0;
+    lista.add_item(std::string(73, ' ') + std::string(12, '-'));
+    if (totale > 0)
+        lista.add_item("   " +
+                       std::string("         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  ") +
+                       " " + cifra(totale));
+
+    const std::string residuo = plat::format_amount(totale);
+    esito(app, kSintesi, "Text8", residuo);
+    esito(app, kSaldo, "Text4", residuo);
+    esito(app, "spese", "Text10", residuo);
+}
+
+std::string proprietario_scelto(plat::Control& combo) {
+    const int i = combo.list_index();
+    if (i >= 0 && combo.text() != combo.item(i)) combo.set_text(combo.item(i));
+    return combo.text();
+}
+
+}  // namespace ga

@@ -1,0 +1,137 @@
+#include "bookings/TROVA_PRENOT.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "bookings/ricevuta.h"
+#include "platform/text.h"
+#include "records/fatture.h"
+#include "records/registri.h"
+
+namespace ga {
+
+namespace {
+constexpr long kRosso = 192;      // not chosen
+constexpr long kVerde = 32768;    // chosen
+constexpr const char* kPren = "prenotazione";
+
+void mostra(std::initializer_list<plat::Control*> controlli, bool visibile) {
+    for (plat::Control* c : controlli) c->set_visible(visibile);
+}
+}  // namespace
+
+TROVA_PRENOT::TROVA_PRENOT(App& app) : Forma(app, kName) {
+    design("TROVA PRENOTAZIONE", px(470), px(334));
+
+    metti(SCELTAPRENOT, 12, 12, 446, 264).design().text = "SCELTA PRENOTAZIONE";
+    SCELTAPRENOT.design().visible = false;
+
+    metti(Command4, 16, 28, 32, 27, &SCELTAPRENOT).design().back_color = kRosso;
+    Command4.design().tooltip = "CERCA PER NOME CLIENTE";
+    metti(Label6, 58, 33, 220, 19, &SCELTAPRENOT).design().text = "NOME CLIENTE";
+    Label6.design().bold = true;
+    metti(Combo1, 58, 29, 370, 25, &SCELTAPRENOT).design().visible = false;
+    Combo1.design().tooltip = "SCEGLIERE IL CLIENTE";
+
+    metti(Command5, 16, 68, 32, 27, &SCELTAPRENOT).design().back_color = kRosso;
+    Command5.design().tooltip = "CERCA PER NUMERO RICEVUTA";
+    metti(Label7, 58, 73, 220, 19, &SCELTAPRENOT).design().text = "NUMERO RICEVUTA";
+    Label7.design().bold = true;
+    metti(Text1, 58, 69, 70, 25, &SCELTAPRENOT).design().visible = false;
+    Text1.design().tooltip = "NUMERO DELLA RICEVUTA DA STAMPARE";
+    metti(List1, 58, 102, 190, 146, &SCELTAPRENOT).design().visible = false;
+    List1.design().fixed_pitch = true;
+    List1.design().tooltip = "SCEGLIERE LA PRENOTAZIONE";
+
+    metti(STAMPA, 300, 212, 128, 36, &SCELTAPRENOT).design().text = "stampa";
+    STAMPA.design().visible = false;
+    STAMPA.design().tooltip = "STAMPA RICEVUTA E CONTRATTO";
+
+    metti(USCITA, 330, 288, 128, 34).design().text = "USCITA";
+
+    Command4.on_click = [this] { Command4_Click(); };
+    Command5.on_click = [this] { Command5_Click(); };
+    Combo1.on_click = [this] { Combo1_Click(); };
+    List1.on_click = [this] { List1_Click(); };
+    STAMPA.on_click = [this] { STAMPA_Click(); };
+    USCITA.on_click = [this] { USCITA_Click(); };
+}
+
+void TROVA_PRENOT::Form_Load() {
+    SCELTAPRENOT.set_visible(true);
+    carica_prenotazioni(app);
+    carica_clienti(app);
+    Combo1.clear();
+    List1.clear();
+    const long prenotazioni = std::min<long>(app.conta(kPren, "Text21"), s.prenotazioni.capacita());
+    for (int i = 1; i <= prenotazioni; ++i) List1.add_item(plat::pad_code(std::to_string(i), 3));
+    const long clienti = std::min<long>(app.conta(kPren, "Text22"), s.clienti.capacita());
+    for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1]);
+}
+
+void TROVA_PRENOT::Command4_Click() {
+    const long colore = Command4.back_color();
+    if (colore == kRosso) {
+        Command4.set_back_color(kVerde);
+        Command5.set_back_color(kRosso);
+        mostra({&Combo1}, true);
+        mostra({&Label6, &Label7, &Text1, &List1, &STAMPA}, false);
+    } else if (colore == kVerde) {
+        Command4.set_back_color(kRosso);
+        mostra({&Label6, &Label7}, true);
+        mostra({&Combo1, &Text1, &List1, &STAMPA}, false);
+    }
+}
+
+void TROVA_PRENOT::Command5_Click() {
+    const long colore = Command5.back_color();
+    if (colore == kRosso) {
+        Command5.set_back_color(kVerde);
+        Command4.set_back_color(kRosso);
+        mostra({&Text1, &List1}, true);
+        mostra({&Label6, &Label7, &Combo1, &STAMPA}, false);
+    } else if (colore == kVerde) {
+        Command5.set_back_color(kRosso);
+        Command4.set_back_color(kRosso);
+        mostra({&Label6, &Label7}, true);
+        mostra({&Text1, &Combo1, &List1, &STAMPA}, false);
+    }
+}
+
+void TROVA_PRENOT::Combo1_Click() {
+    const std::vector<std::string> righe = prenotazioni_del_cliente(app, Combo1.text());
+    List1.clear();
+    for (const std::string& r : righe) List1.add_item(r);
+    if (righe.size() == 1) {
+        Text1.set_visible(true);
+        Text1.set_text(numero_della_riga(righe[0]));
+    } else {
+        // Several bookings are listed to choose from; with none, no number
+        // of an earlier choice may stay behind to be printed.
+        if (righe.size() > 1) List1.set_visible(true);
+        Text1.set_text("");
+    }
+    STAMPA.set_visible(true);
+    Combo1.set_visible(false);
+}
+
+void TROVA_PRENOT::List1_Click() {
+    Text1.set_text(numero_della_riga(List1.text()));
+    STAMPA.set_visible(true);
+    List1.set_visible(false);
+    Text1.set_visible(true);
+}
+
+void TROVA_PRENOT::STAMPA_Click() {
+    s.prenotazione_scelta = Text1.text();
+    scelta_prenotazione();
+}
+
+void TROVA_PRENOT::scelta_prenotazione() { stampa_prenotazione_scelta(app); }
+
+void TROVA_PRENOT::USCITA_Click() {
+    if (plat::Form* menu = app.form("MENU")) menu->set_enabled(true);
+    unload();
+}
+
+}  // namespace ga

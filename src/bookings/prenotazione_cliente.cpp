@@ -1,0 +1,262 @@
+// The client block of the booking form ("ANAGRAFICA CLIENTE"): the client is
+// found by the beginning of the name (SU and GIU step to the next and the
+// previous client with the same beginning) or registered anew; CONFERMA
+// writes a new or changed client and shows the free periods. The fiscal
+// code is checked, the town and postal code come from the towns lookup.
+#include <algorithm>
+
+#include "bookings/prenotazione.h"
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/comuni.h"
+#include "records/registri.h"
+#include "registry/controlli.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kTitolo = "ANAGRAFE CLIENTE";
+
+// Fields of a client record, as "clienti.dat" holds them.
+enum CampoCliente : std::size_t {
+    kCodice = 0,
+    kNome = 1,
+    kVia = 2,
+    kCap = 3,
+    kCitta = 4,
+    kTelefono = 5,
+    kProvincia = 6,
+    kCodiceFiscale = 7,
+    kEmail = 8
+};
+
+bool cambio_in_corso(const std::string& azione) {
+    return azione == "ANNULLA" || azione == "SU" || azione == "GIU";
+}
+
+}  // namespace
+
+// --- finding the client -------------------------------------------------------
+
+bool prenotazione::nome_comincia(int i, const std::string& prefisso) {
+    if (!s.clienti.valido(i)) return false;
+    return plat::left(plat::trim(s.clienti[i][kNome]), plat::length(prefisso)) == prefisso;
+}
+
+void prenotazione::mostra_cliente(int i, bool con_email) {
+    const Campi<9> c = s.clienti[i];
+    Text8.set_text(c[kNome]);
+    Text9.set_text(c[kCodiceFiscale]);
+    Text10.set_text(c[kVia]);
+    Text12.set_text(c[kCitta]);
+    Text11.set_text(c[kCap]);
+    Text13.set_text(c[kTelefono]);
+    Text14.set_text(c[kProvincia]);
+    Text25.set_text(c[kCodice]);
+    Text24.set_text(std::to_string(i));
+    if (con_email) Text30.set_text(c[kEmail]);
+}
+
+void prenotazione::svuota_cliente() {
+    for (int k = 8; k <= 14; ++k) control("Text" + std::to_string(k))->set_text("");
+    Text25.set_text("");
+}
+
+std::string prenotazione::codice_nuovo_cliente(long n) {
+    // After the highest code in use: a client file not in code order must
+    // not give a new client the code of an old one.
+    long massimo = 0;
+    for (int i = 1; i <= n; ++i)
+        massimo = std::max(massimo, plat::leading_int(s.clienti[i][kCodice]));
+    return plat::pad_code(std::to_string(massimo + 1), 4);
+}
+
+void prenotazione::Text8_Validate() {
+    Text8.set_text(plat::upper(Text8.text()));
+    const bool senza_appartamento = Combo1.text().empty();
+    if (Text8.text().empty() && senza_appartamento) return;
+    if (senza_appartamento) {
+        app.msgbox("NON E' STATO SCELTO NESSUN APPARTAMENTO... ", plat::Buttons::Ok, kTitolo);
+        return;
+    }
+    const std::string nome = plat::trim(plat::upper(Text8.text()));
+    if (nome.empty()) {
+        app.msgbox("L'INSERIMENTO DEL CLIENTE E' OBLIGATORIO !! ", plat::Buttons::Ok, kTitolo);
+        return;
+    }
+    if (nome == s.prefisso_cliente) return;
+
+    s.prefisso_cliente = nome;
+    const long n = std::clamp<long>(app.conta(kName, "Text22"), 0, s.clienti.capacita());
+    s.indice_lavoro = n;
+    for (int i = 1; i <= n; ++i) {
+        if (!nome_comincia(i, nome)) continue;
+        mostra_cliente(i, true);
+        SU.set_visible(true);
+        CONFERMA.set_visible(true);
+        return;
+    }
+    // A new client: the record after the last, the code after the highest.
+    CONFERMA.set_visible(true);
+    Text24.set_text(std::to_string(n + 1));
+    Text25.set_text(codice_nuovo_cliente(n));
+}
+
+void prenotazione::GIU_Click() {
+    s.azione_corrente = "GIU";
+    const long p = plat::leading_int(Text24.text());
+    if (s.prefisso_cliente.empty()) return;
+    s.indice_lavoro = app.conta(kName, "Text22");
+    long i = std::min<long>(p - 1, s.clienti.capacita());
+    for (; i >= 1; --i) {
+        if (!nome_comincia(static_cast<int>(i), s.prefisso_cliente)) continue;
+        mostra_cliente(static_cast<int>(i), false);
+        SU.set_visible(true);
+        CONFERMA.set_visible(true);
+        return;
+    }
+    GIU.set_visible(false);
+    svuota_cliente();
+    Text24.set_text(std::to_string(i));
+    SU.set_visible(false);
+    s.prefisso_cliente = "";
+    CONFERMA.set_visible(false);
+}
+
+void prenotazione::SU_Click() {
+    s.azione_corrente = "SU";
+    const long p = plat::leading_int(Text24.text());
+    if (s.prefisso_cliente.empty()) return;
+    const long n = std::clamp<long>(app.conta(kName, "Text22"), 0, s.clienti.capacita());
+    s.indice_lavoro = n;
+    long i = std::max<long>(p + 1, 1);
+    for (; i <= n; ++i) {
+        if (!nome_comincia(static_cast<int>(i), s.prefisso_cliente)) continue;
+        mostra_cliente(static_cast<int>(i), false);
+        GIU.set_visible(true);
+        CONFERMA.set_visible(true);
+        return;
+    }
+    SU.set_visible(false);
+    svuota_cliente();
+    Text24.set_text(std::to_string(i));
+    // The typed beginning comes back.
+    Text8.set_text(s.prefisso_cliente);
+    GIU.set_visible(true);
+    CONFERMA.set_visible(false);
+}
+
+// --- confirming the client ----------------------------------------------------
+
+void prenotazione::CONFERMA_Click() {
+    const long n = app.conta(kName, "Text22");
+    const long k = plat::leading_int(Text24.text());
+    if (k < 1 || k > n) {
+        // Whatever the browsing left in the record number and code, a new
+        // client goes right after the last one and gets a code of its own.
+        Text24.set_text(std::to_string(n + 1));
+        if (plat::trim(Text25.text()).empty())
+            Text25.set_text(codice_nuovo_cliente(std::clamp<long>(n, 0, s.clienti.capacita())));
+        if (app.msgbox("TRATTASI DI NUOVO CLIENTE ? - VUOI REGISTRARLO ?", plat::Buttons::YesNo,
+                       "REGISTRO CLIENTI") == plat::Answer::Yes &&
+            !registra_cliente(app))
+            return;
+    }
+    // A client the writer refused is not the client of the booking yet:
+    // the periods wait until it is corrected.
+    if (!CONTROLLACLIENTE()) return;
+    mostra_elenco_periodi(true);
+    SCEGLI.set_visible(true);
+}
+
+bool prenotazione::CONTROLLACLIENTE() {
+    const long k = plat::leading_int(Text24.text());
+    s.indice_lavoro = k;
+    const Campi<9> c = s.clienti.valido(k) ? s.clienti[static_cast<int>(k)] : Campi<9>{};
+    const bool uguale = Text8.text() == c[kNome] && Text10.text() == c[kVia] &&
+                        Text9.text() == c[kCodiceFiscale] && Text12.text() == c[kCitta] &&
+                        Text11.text() == c[kCap] && Text13.text() == c[kTelefono] &&
+                        Text14.text() == c[kProvincia];
+    if (uguale) return true;
+    return registra_cliente(app);
+}
+
+// --- fiscal code --------------------------------------------------------------
+
+void prenotazione::Text9_Change() {
+    const std::string t = Text9.text();
+    if (plat::length(t) >= 16 && !cambio_in_corso(s.azione_corrente))
+        s.cf_digitato = plat::upper(t);
+}
+
+void prenotazione::Text9_Click() { s.esito_cf = ""; }
+
+void prenotazione::Text9_Validate() {
+    // A code found valid is not checked again; a different code is.
+    if (s.esito_cf == "si" && plat::upper(Text9.text()) == cf_valido_) return;
+    Text9.set_text(plat::upper(Text9.text()));
+    if (s.cf_digitato.empty()) {
+        app.msgbox("IL CODICE FISCALE E' OBLIGATORIO !! ", plat::Buttons::Ok, kTitolo);
+        return;
+    }
+    s.cf_da_controllare = Text9.text();
+    s.esito_cf = "";
+    controlla_codice_fiscale(app);
+    if (s.esito_cf == "si") cf_valido_ = s.cf_da_controllare;
+}
+
+// --- street, postal code, town, province, telephone ---------------------------
+
+void prenotazione::Text10_Validate() { Text10.set_text(plat::upper(Text10.text())); }
+
+void prenotazione::Text11_Click() { List2.set_visible(false); }
+
+void prenotazione::Text11_Validate() {
+    Text12.set_text("");
+    const std::string cap = Text11.text();
+    if (s.chiave_comune == "OK" || cap.empty()) return;
+    s.operazione = "PRENOTAZIONE";
+    s.chiave_comune = plat::upper(cap);
+    cerca_comune(app);
+}
+
+void prenotazione::Text12_Validate() {
+    if (Text12.text().empty()) return;
+    Text12.set_text(plat::upper(Text12.text()));
+    if (s.chiave_comune == "OK") return;
+    s.operazione = "PRENOTAZIONE";
+    s.chiave_comune = Text12.text();
+    cerca_comune(app);
+}
+
+void prenotazione::List2_Click() {
+    s.indice_lavoro = List2.list_index();
+    // The line is town - postal code - province; each part into its box.
+    const RigaComune r = dividi_riga_comune(List2.text());
+    Text12.set_text(r.comune);
+    Text14.set_text(r.provincia);
+    Text11.set_text(r.cap);
+    List2.set_visible(false);
+}
+
+void prenotazione::Text13_Change() {
+    // Only the user empties the box on the page; the clients form filling
+    // the block of the form loaded hidden is not told.
+    if (!is_visible() || cambio_in_corso(s.azione_corrente) || !Text13.text().empty()) return;
+    app.msgbox("IL NUMERO TELEFONICO E' OBLIGATORIO !! ", plat::Buttons::Ok, kTitolo);
+}
+
+void prenotazione::Text14_Validate() {
+    Text14.set_text(plat::upper(Text14.text()));
+    const bool vuoti = Text8.text().empty() && Text9.text().empty() && Text13.text().empty();
+    if (vuoti) return;
+    const bool manca = Text8.text().empty() || Text9.text().empty() || Text13.text().empty();
+    if (Combo1.text().empty() && manca) return;
+    if (manca)
+        app.msgbox("DEVONO ESSERE RIEMPITI TUTTI I CAMPI OBLIGATORI", plat::Buttons::Ok, kTitolo);
+    else
+        CONFERMA.set_visible(true);
+}
+
+}  // namespace ga

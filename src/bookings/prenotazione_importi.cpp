@@ -1,0 +1,136 @@
+// The money of the booking being entered: the rent and advance of the chosen
+// period, the security deposit the settings give, the three agency items
+// (a click marks one not due, "ND"; a double-click gives its default) and
+// the extra beds and linen with their costs.
+//
+// Amounts are read the Italian way ("1.500,00" is fifteen hundred). A rent,
+// percentage or cost that cannot be read so counts as 0: the advance is
+// then 0,00 and the deposit the minimum of the settings. A text the user
+// types is never refused; one that is not an amount stays as typed.
+#include <algorithm>
+#include <optional>
+
+#include "bookings/prenotazione.h"
+#include "platform/number.h"
+#include "platform/text.h"
+
+namespace ga {
+
+namespace {
+
+// The advance is 33 per cent of the rent.
+double acconto_di(double affitto) { return affitto * 33 / 100; }
+
+// The label beside an extra: its cost, or nothing for no cost.
+std::string costo(double importo) {
+    if (!(importo > 0)) return "";
+    return "( " + plat::format_amount(importo) + " € )";
+}
+
+}  // namespace
+
+void prenotazione::formatta(plat::TextBox& box) { box.set_text(plat::format_amount(box.text())); }
+
+std::string prenotazione::cauzione_calcolata(double affitto) {
+    const double percentuale = affitto * plat::italian_or_zero(s.percentuale_cauzione) / 100;
+    // The minimum as the start form shows it, in the amount pattern: read
+    // the Italian way, so that a minimum of 1.000,00 is a thousand.
+    const std::string minimo = app.testo("zeltra", "Text11");
+    if (plat::italian_or_zero(minimo) > percentuale) return minimo;
+    return plat::short_number(percentuale);
+}
+
+void prenotazione::calcola_acconto_e_cauzione(double affitto) {
+    Text16.set_text(plat::format_amount(plat::short_number(acconto_di(affitto))));
+    Text29.set_text(plat::format_amount(cauzione_calcolata(affitto)));
+}
+
+void prenotazione::conteggi_pren() {
+    const int k = List1.list_index() + 1;
+    // Rows past the pick rows belong to no listed period.
+    if (k < 0 || k >= static_cast<int>(s.righe_dal.size())) return;
+    const auto r = static_cast<std::size_t>(k);
+    Text28.set_text(s.righe_periodo[r]);
+    Text5.set_text(s.righe_dal[r]);
+    Text6.set_text(s.righe_al[r]);
+    Text15.set_text(plat::format_amount(s.righe_prezzo[r]));
+    calcola_acconto_e_cauzione(plat::italian_or_zero(s.righe_prezzo[r]));
+    Text17.set_text(plat::format_amount(0.0));
+    Text18.set_text(plat::format_amount(0.0));
+    // The deposit is charged only when the user double-clicks it.
+    Text19.set_text(plat::format_amount(0.0));
+    cambia.set_visible(false);
+    Text16.set_locked(false);
+    Text15.set_locked(false);
+}
+
+void prenotazione::Text15_Validate() {
+    if (Text15.text().empty()) return;
+    formatta(Text15);
+    // The agency items, the deposit taken into Text19 included, stay as
+    // they are until the user sets them again.
+    calcola_acconto_e_cauzione(plat::italian_or_zero(Text15.text()));
+}
+
+void prenotazione::Text16_Validate() {
+    if (plat::leading_number(Text16.text()) > 0) formatta(Text16);
+}
+
+void prenotazione::voce_non_dovuta(plat::TextBox& voce) {
+    // The amount it held stays visible as the tooltip.
+    voce.set_tooltip(voce.text());
+    voce.set_locked(false);
+    voce.set_text("ND");
+}
+
+void prenotazione::voce_predefinita(plat::TextBox& voce, const std::string& valore) {
+    voce.set_text(plat::format_amount(valore));
+}
+
+void prenotazione::Text17_Click() { voce_non_dovuta(Text17); }
+void prenotazione::Text18_Click() { voce_non_dovuta(Text18); }
+void prenotazione::Text19_Click() { voce_non_dovuta(Text19); }
+void prenotazione::Text17_DblClick() { voce_predefinita(Text17, s.diritti_agenzia); }
+void prenotazione::Text18_DblClick() { voce_predefinita(Text18, s.pulizia_finale); }
+void prenotazione::Text19_DblClick() { voce_predefinita(Text19, Text29.text()); }
+
+void prenotazione::Text17_Validate() {
+    if (!Text17.text().empty()) formatta(Text17);
+}
+void prenotazione::Text18_Validate() {
+    if (!Text18.text().empty()) formatta(Text18);
+}
+void prenotazione::Text19_Validate() {
+    if (!Text19.text().empty()) formatta(Text19);
+}
+
+void prenotazione::Text31_Click() {
+    ++contatore_clic_;
+    if (contatore_clic_ <= 3) {
+        Text31.set_text(std::to_string(contatore_clic_));
+    } else {
+        Text31.set_text(" ");
+        contatore_clic_ = 0;
+    }
+    // A cost typed 12.50 in the settings is twelve and a half.
+    s.costo_letto = plat::replace_all(s.costo_letto, ".", ",");
+    Label30.set_caption(
+        costo(plat::leading_number(Text31.text()) * plat::italian_or_zero(s.costo_letto)));
+}
+
+void prenotazione::Text31_Validate() { contatore_clic_ = 0; }
+
+void prenotazione::Text34_Click() {
+    ++contatore_clic_;
+    if (plat::leading_number(posti_letto_) < contatore_clic_) {
+        Text34.set_text(" ");
+        contatore_clic_ = 0;
+    } else {
+        Text34.set_text(std::to_string(contatore_clic_));
+    }
+    s.costo_lenzuola = plat::replace_all(s.costo_lenzuola, ".", ",");
+    Label34.set_caption(
+        costo(plat::leading_number(Text34.text()) * plat::italian_or_zero(s.costo_lenzuola)));
+}
+
+}  // namespace ga

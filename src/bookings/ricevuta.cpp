@@ -1,0 +1,425 @@
+#include "bookings/ricevuta.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "bookings/archivi_prenotazioni.h"
+#include "platform/number.h"
+#include "platform/record_file.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kPren = "prenotazione";
+constexpr const char* kTitolo = "STAMPA PRENOTAZIONE";
+constexpr int kRighe = 53;
+// Where the template wants the logo, and how much of the picture's own size
+// it takes.
+constexpr int kRigaLogo = 2, kColonnaLogo = 1;
+constexpr double kLarghezzaLogo = 0.35, kAltezzaLogo = 0.4;
+
+// Codes are matched by the numbers they are ("0012" is 12); an empty code
+// matches nothing, so a missing code never picks the first empty record.
+bool stesso_numero(std::string_view a, std::string_view b) {
+    if (plat::trim(a).empty() || plat::trim(b).empty()) return false;
+    return plat::leading_number(a) == plat::leading_number(b);
+}
+
+// A count store, kept within its table.
+int conteggio(App& app, const char* forma, const char* box, int capacita) {
+    return static_cast<int>(std::clamp<long>(app.conta(forma, box), 0, capacita));
+}
+
+std::string data_breve(plat::Date d) { return d.is_zero() ? std::string() : d.text(); }
+
+// Amounts as the agency writes them ("1.500,00", "25"); a text that is not
+// an amount counts 0.
+double importo(std::string_view t) { return plat::italian_or_zero(t); }
+
+bool non_dovuto(std::string_view t) { return plat::trim(t) == "ND"; }
+
+// The booking number the receipt is asked for, or 0 when it names no booking
+// of the file.
+int prenotazione_richiesta(App& app) {
+    const long k = plat::leading_int(app.s.prenotazione_scelta);
+    const long n = app.conta(kPren, "Text21");
+    if (k < 1 || k > n || !app.s.prenotazioni.valido(static_cast<int>(k))) return 0;
+    return static_cast<int>(k);
+}
+
+// The date of the booking's first money movement, read from the journal
+// file itself: the first line with the booking's number and apartment. (An
+// expense line carries its own numbering in the same column; its apartment
+// tells it apart from the booking's lines.) "" when there is none.
+std::string data_prenotazione(App& app, const RigaPrenotazione& p) {
+    const std::string& percorso = app.s.percorso_saldi;
+    if (percorso.empty() || !plat::file_exists(percorso)) return "";
+    const auto righe = plat::read_lines(percorso);
+    if (!righe) return "";
+    for (const std::string& riga : *righe) {
+        const auto c = plat::split(riga, "*");
+        if (!stesso_numero(campo_di(c, 7), app.s.prenotazione_scelta)) continue;
+        if (!stesso_numero(campo_di(c, 8), p.campo[0])) continue;
+        const auto d = plat::Date::parse(plat::trim(campo_di(c, 0)));
+        return d ? d->text() : std::string();
+    }
+    return "";
+}
+
+// An extra charged per unit (extra beds, linen persons): the count as
+// printed, the amount formatted. A count not above 0 prints "0" and is
+// stored back as "0".
+struct Extra {
+    std::string quanti, importo;
+};
+Extra extra(std::string& numero, const std::string& costo_unitario) {
+    if (plat::leading_number(numero) > 0)
+        return {numero, plat::format_amount(importo(numero) * importo(costo_unitario))};
+    numero = "0";
+    return {"0", plat::format_amount(0.0)};
+}
+
+}  // namespace
+
+RigheRicevuta componi_ricevuta(App& app) {
+    Stato& s = app.s;
+    RigheRicevuta r;
+    r.colonna1.assign(kRighe + 1, "");
+    r.colonna2.assign(kRighe + 1, "");
+
+    const int k = prenotazione_richiesta(app);
+    RigaPrenotazione nessuna;
+    RigaPrenotazione& p = k ? s.prenotazioni[k] : nessuna;
+
+    const std::string data = data_prenotazione(app, p);
+
+    // The client, the apartment with its owner and street.
+    const Campi<9> nessun_cliente{};
+    const Campi<9>* cliente = &nessun_cliente;
+    const int clienti = conteggio(app, "insnomi", "Text8", s.clienti.capacita());
+    for (int i = 1; i <= clienti; ++i)
+        if (stesso_numero(s.clienti[i][0], p.campo[1])) {
+            cliente = &s.clienti[i];
+            break;
+        }
+
+    std::string codice_appartamento, civico, proprietario_codice, via_codice, tipo, letti;
+    const int appartamenti = conteggio(app, "appartament", "Text23", s.appartamenti.capacita());
+    for (int j = 1; j <= appartamenti; ++j) {
+        const Campi<13>& a = s.appartamenti[j];
+        if (!stesso_numero(a[12], p.campo[0])) continue;
+        const long codice = plat::leading_int(a[12]);
+        s.appartamento_corrente = static_cast<int>(codice);
+        codice_appartamento = std::to_string(codice);
+        civico = a[2];
+        proprietario_codice = a[0];
+        via_codice = a[1];
+        tipo = a[3];
+        letti = a[8];
+        break;
+    }
+    s.numero_nota = plat::short_number(plat::leading_number(p.campo[10]));
+
+    std::string proprietario;
+    const int proprietari = conteggio(app, "PROPRIETARI", "Text1", s.proprietari.capacita());
+    for (int i = 1; i <= proprietari; ++i)
+        if (stesso_numero(s.proprietari[i][6], proprietario_codice)) {
+            proprietario = s.proprietari[i][0];
+            break;
+        }
+
+    std::string via;
+    const int vie = conteggio(app, "appartament", "Text45", s.vie.capacita());
+    for (int i = 1; i <= vie; ++i)
+        if (stesso_numero(s.vie[i][0], via_codice)) {
+            via = s.vie[i][2];
+            break;
+        }
+
+    carica_note(app);
+    const long nota = plat::leading_int(s.numero_nota);
+    const std::string testo_nota = nota >= 1 && s.note.valido(static_cast<int>(nota))
+                                       ? s.note[static_cast<int>(nota)][0]
+                                       : std::string();
+
+    // Check-in and check-out hours by the length of the stay: a month, a
+    // fortnight (the August fortnight has hours of its own), else none.
+    const long giorni = plat::Date::days_between(p.arrivo, p.partenza);
+    std::string ingresso, uscita;
+    if (giorni > 17) {
+        ingresso = s.ora_ingresso_a;
+        uscita = s.ora_uscita_a;
+    } else if (giorni > 9 && giorni < 17) {
+        const bool agosto = !p.arrivo.is_zero() && p.arrivo.month() == 8;
+        ingresso = agosto ? s.ora_ingresso_d : s.ora_ingresso_b;
+        uscita = agosto ? s.ora_uscita_d : s.ora_uscita_b;
+    }
+
+    struct Tipo {
+        const char *sigla, *vani, *parola;
+    };
+    static constexpr Tipo kTipi[] = {{"MON", "1", "Monolocale"},
+                                     {"BIL", "2", "Bilocale"},
+                                     {"TRI", "3", "Trilocale"},
+                                     {"QUA", "4", "Quadrilocale"}};
+    std::string vani, parola_tipo;
+    for (const Tipo& t : kTipi)
+        if (tipo == t.sigla) {
+            vani = t.vani;
+            parola_tipo = t.parola;
+        }
+
+    std::string intestatario;
+    if (s.intestazione_assegno == "1" || s.intestazione_assegno.empty())
+        intestatario = "all'agenzia " + s.agenzia_nome;
+    else if (s.intestazione_assegno == "2") intestatario = " al sig. " + proprietario;
+    else if (s.intestazione_assegno == "3") intestatario = " a " + s.intestatario_assegno;
+
+    const std::string iva =
+        s.iva_affitto == "si" ? " ( + IVA " + s.percentuale_iva + " % all'arrivo)" : std::string();
+
+    // --- the money: what is paid, what is left, and the extras due on arrival ---
+    double extra_totale = 0;
+    auto aggiungi = [&](const std::string& formattato) { extra_totale += importo(formattato); };
+
+    if (k) p.campo[4] = plat::format_amount(std::string_view(p.campo[4]));
+    const std::string prezzo = p.campo[4];
+
+    std::string cauzione;
+    if (non_dovuto(p.campo[8])) {
+        cauzione = "Cauzione per appartamento non dovuto";
+    } else if (plat::leading_number(p.campo[8]) > 0) {
+        cauzione = "Cauzione   € " + plat::format_amount(std::string_view(p.campo[8])) +
+                   "  per appartamento già versata";
+    } else {
+        const std::string dovuta = plat::format_amount(std::string_view(s.cauzione_ricevuta));
+        cauzione = "Cauzione per L'appartamento  ............................€ " + dovuta;
+        aggiungi(dovuta);
+    }
+
+    s.costo_letto = plat::format_amount(std::string_view(s.costo_letto));
+    const Extra letti_aggiunti = extra(p.campo[13], s.costo_letto);
+    aggiungi(letti_aggiunti.importo);
+
+    if (k) p.campo[5] = plat::format_amount(std::string_view(p.campo[5]));
+    const std::string acconto = p.campo[5];
+
+    std::string pulizia, riga_pulizia;
+    if (non_dovuto(p.campo[7])) {
+        riga_pulizia = "Pulizia finale non richiesta ";
+    } else if (plat::leading_number(p.campo[7]) > 0) {
+        pulizia = plat::format_amount(std::string_view(p.campo[7]));
+        riga_pulizia = "Pulizia finale già versata  ...................... € " + pulizia;
+    } else {
+        s.pulizia_finale = plat::format_amount(std::string_view(s.pulizia_finale));
+        pulizia = s.pulizia_finale;
+        riga_pulizia = "Pulizia finale obbligatoria da versare ...................... € " + pulizia;
+        aggiungi(pulizia);
+    }
+
+    double da_pagare = importo(prezzo) - importo(acconto);
+
+    s.costo_lenzuola = plat::format_amount(std::string_view(s.costo_lenzuola));
+    const Extra lenzuola = extra(p.campo[16], s.costo_lenzuola);
+    aggiungi(lenzuola.importo);
+
+    std::string diritti;
+    if (!non_dovuto(p.campo[6])) {
+        const double versati = plat::leading_number(p.campo[6]);
+        if (versati == 0) {
+            diritti = "Diritti Agenzia da versare  ................€   " + s.diritti_agenzia;
+            da_pagare += importo(s.diritti_agenzia);
+        } else if (versati > 0) {
+            diritti = " Diritti Agenzia versata .....................€   " +
+                      plat::format_amount(std::string_view(p.campo[6]));
+        }
+    }
+
+    const std::string energia = plat::trim(p.campo[15]).empty() ? "_______" : p.campo[15];
+    const std::string forfait = plat::trim(p.campo[14]).empty() ? "_______" : p.campo[14];
+    const std::string arrivo = data_breve(p.arrivo), partenza = data_breve(p.partenza);
+
+    // --- the rows ---
+    auto& a = r.colonna1;
+    auto& b = r.colonna2;
+    a[1] = "RICEVUTA PRENOTAZIONE LOCAZIONE STAGIONALE ";
+    a[2] = s.agenzia_nome;
+    b[2] = s.agenzia_citta + "  " + data + "  " + " Ric. n° " + "  " + s.prenotazione_scelta + " / " +
+           codice_appartamento;
+    a[3] = " di " + s.agenzia_titolare;
+    b[3] = "Spett.le Signor " + (*cliente)[1];
+    a[4] = "Tel:  " + s.telefono_responsabile;
+    a[5] = s.agenzia_via;
+    b[5] = " Via " + (*cliente)[2];
+    a[6] = s.agenzia_citta;
+    b[6] = "Località " + (*cliente)[3] + "  " + (*cliente)[4] + "  (" + (*cliente)[6] + ")";
+    a[7] = "Part.Iva    " + s.partita_iva;
+    b[7] = " Telefono " + (*cliente)[5];
+    a[8] = "Tel   " + s.agenzia_telefono;
+    b[8] = " Cod. fiscale " + (*cliente)[7];
+    a[9] = "E-mail: " + s.agenzia_email;
+    a[10] = " Nota : " + testo_nota;
+    a[12] = " Vi confermiamo la prenotazione di un appartamento in " + s.agenzia_citta +
+            " di proprietà del sig. " + proprietario + "  in via  " + plat::trim(via) + " " + civico +
+            " con n° " + vani + " vani e n° " + letti + " letti. Appartamento tipo " + parola_tipo;
+    a[16] = " Per il periodo dal " + arrivo + " dopo le ore " + ingresso + " al " + partenza +
+            " entro le ore " + uscita + " alle condizioni di seguito riportate";
+    a[19] = "Extra da pagare all’arrivo\u00A0:";
+    b[19] = " Prezzo stabilito.............................€  " + prezzo + iva;
+    a[21] = cauzione;
+    b[21] = "Acconto versato ..............................€  " + acconto;
+    a[22] = "Letto aggiunto € (" + s.costo_letto + ") per n. " + letti_aggiunti.quanti +
+            " Letti .................... € " + letti_aggiunti.importo;
+    b[22] = diritti;
+    a[23] = riga_pulizia;
+    b[23] = " Restano da pagare alla consegna";
+    a[24] = "Consumi vedi punto 3.";
+    b[24] = " (esclusi gli extra).............................€  " + plat::format_amount(da_pagare);
+    a[25] = "Lenzuola € (" + s.costo_lenzuola + ") a pers./settim. n. " + lenzuola.quanti +
+            " persone ...... € " + lenzuola.importo;
+    b[26] = "  extra da pagare:.............................€  " + plat::format_amount(extra_totale);
+    a[27] = "L’appartamento viene consegnato alle condizione riportate nell'Art. 1-2-3-4-5-6-7-8-9 "
+            "ed espressamente accettate.";
+    b[27] = "Firma del villeggiante";
+    b[29] = std::string(59, '-');
+    a[30] = "Le chiavi dovranno essere ritirate presso l’ufficio dell'Ag. " + s.agenzia_nome + "   " +
+            s.agenzia_via + "   " + s.agenzia_citta + "   " + s.agenzia_telefono + "   " +
+            s.telefono_responsabile;
+    b[30] = "della Data            per accettazione";
+    b[32] = data + "        " + s.agenzia_nome;
+    a[33] = "1. \u00A0 Periodi\u00A0:";
+    a[34] = "  a.  Locazione MENSILE: 01-31 (1/30 nel caso di Giugno o Settembre) del mese locazione";
+    a[35] = "  b.  Locazione QUINDICINALE:  01-15 o 16-31 (16/30 nel caso di Giugno o Settembre)-(01-16 o "
+            "16-31 in agosto) ";
+    a[36] = "  c.  Locazione SETTIMANALE: da Sabato a Sabato";
+    a[37] = "2.    Pagamenti:";
+    a[38] = "  a.  La prenotazione si intende valida previo versamento di caparra pari al 30% dell’importo "
+            "complessivo del soggiorno. Il saldo dovrà essere versato il giorno dell’arrivo alla consegna "
+            "delle chiavi, contanti, con assegno circolare intestato " +
+            intestatario +
+            ", oppure Bancomat o Carta di Credito, per il saldo non si accettano assegni di conto corrente "
+            "Bancario e/o Postale.";
+    a[39] = "3.    Extra e pulizie";
+    a[40] = "  a.  Per la locazione mensile o quindicinale\u00A0: Energia elettrica € " + energia +
+            " al KW - Gas a bombola - Pulizie finali a carico del villeggiante.";
+    a[41] = "  b.  Per la locazione settimanale\u00A0: consumi a forfait € " + forfait +
+            " - Pulizie finali € " + pulizia + ", obbligatorie.";
+    a[42] = "4. Deposito cauzionale,";
+    a[43] = "  a.  Per la locazione mensile o quindicinale\u00A0: " + s.percentuale_cauzione +
+            "% del totale pattuito";
+    a[44] = "  b.  Per la locazione settimanale\u00A0: €uro " + s.deposito_minimo;
+    a[45] = "5. Disponibilità dell’appartamento";
+    a[46] = "  a.  Per la locazione mensile o quindicinale\u00A0: ingresso il primo giorno previsto dal "
+            "contratto dopo le ore " +
+            ingresso + " e l’uscita entro le ore " + uscita +
+            " dell’ultimo giorno previsto dal contratto.";
+    a[47] = "  b.  Per la locazione settimanale\u00A0: ingresso il Sabato dopo le ore " + s.ora_ingresso_c +
+            ", la partenza il Sabato entro le ore " + s.ora_uscita_c;
+    a[48] = "6. \u00A0 Posti letto: l’appartamento non può essere occupato da un numero di persone superiore "
+            "ai posti letto indicati; i letti aggiunti vanno chiesti all’Agenzia e si pagano a parte.";
+    a[49] = "7. \u00A0 Deposito cauzionale: il deposito si versa all’arrivo, alla consegna delle chiavi, e "
+            "viene restituito alla partenza dopo il controllo dell’appartamento, dedotti gli eventuali "
+            "danni o mancanze.";
+    a[50] = "8. \u00A0 Rinunce: In caso di annullamento della prenotazione, è obbligatorio darne immediata "
+            "comunicazione direttamente all’Ufficio dell’Agenzia " +
+            s.agenzia_nome + "   " + s.agenzia_citta +
+            " ai recapiti indicati nella presente, tramite fax o telegramma\u00A0; l’anticipo versato non "
+            "verrà restituito.";
+    a[51] = "9. \u00A0 Animali: gli animali domestici sono ammessi solo se dichiarati alla prenotazione e "
+            "accettati dall’Agenzia; gli eventuali danni sono a carico del villeggiante.";
+    a[52] = "10. Privacy: i dati personali del villeggiante sono trattati dall’Agenzia secondo il Regolamento "
+            "UE 2016/679 e il D.Lgs. 196/2003, al solo fine di eseguire il presente contratto.";
+    b[53] = " Firma._____________________________________";
+    return r;
+}
+
+bool stampa_ricevuta_prenotazione(App& app) {
+    Stato& s = app.s;
+    const int k = prenotazione_richiesta(app);
+    if (!k) {
+        app.msgbox("LA PRENOTAZIONE N. " + s.prenotazione_scelta + " NON ESISTE.", plat::Buttons::Ok,
+                   kTitolo, plat::Icon::Exclamation);
+        return false;
+    }
+    const RigheRicevuta righe = componi_ricevuta(app);
+
+    plat::PrintJob lavoro;
+    lavoro.template_path = s.cartella_stampe + "prenotazione.xls";
+    lavoro.sheet = "Foglio1";
+    lavoro.logo_path = s.cartella_programma + "ICONA.BMP";
+    lavoro.logo_row = kRigaLogo;
+    lavoro.logo_column = kColonnaLogo;
+    lavoro.logo_width_scale = kLarghezzaLogo;
+    lavoro.logo_height_scale = kAltezzaLogo;
+    for (int r = 1; r <= kRighe; ++r) {
+        if (!righe.colonna1[r].empty()) lavoro.cells.push_back({r, 1, righe.colonna1[r]});
+        if (!righe.colonna2[r].empty()) lavoro.cells.push_back({r, 2, righe.colonna2[r]});
+    }
+    lavoro.copies = 1;
+    lavoro.pdf_path = s.cartella_dati + "ricevuta_" + plat::pad_code(std::to_string(k), 3) + ".pdf";
+
+    plat::PrinterService* stampante = app.printer();
+    const plat::PrintResult esito =
+        stampante ? stampante->print(lavoro)
+                  : plat::PrintResult{plat::PrintOutcome::Failed, "", "NESSUNA STAMPANTE DISPONIBILE."};
+    switch (esito.outcome) {
+        case plat::PrintOutcome::Printed: break;
+        case plat::PrintOutcome::SavedAsPdf:
+            app.msgbox("NESSUNA STAMPANTE DISPONIBILE.\rLA RICEVUTA E' STATA SALVATA NEL FILE\r" +
+                           esito.where,
+                       plat::Buttons::Ok, kTitolo, plat::Icon::Information);
+            break;
+        case plat::PrintOutcome::Failed:
+            app.msgbox("LA RICEVUTA NON E' STATA STAMPATA.\r" + esito.error, plat::Buttons::Ok, kTitolo,
+                       plat::Icon::Exclamation);
+            return false;
+    }
+    app.campo(kPren, "Check5").set_value(1);
+    return true;
+}
+
+bool stampa_prenotazione_scelta(App& app) {
+    Stato& s = app.s;
+    s.prenotazione_scelta = plat::trim(s.prenotazione_scelta);
+    const int k = prenotazione_richiesta(app);
+    if (!k) {
+        app.msgbox(s.prenotazione_scelta.empty()
+                       ? std::string("SCEGLIERE LA PRENOTAZIONE DA STAMPARE.")
+                       : "LA PRENOTAZIONE N. " + s.prenotazione_scelta + " NON ESISTE.",
+                   plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
+        return false;
+    }
+    const double p = importo(s.prenotazioni[k].campo[4]) * importo(s.percentuale_cauzione) / 100;
+    s.cauzione_ricevuta = importo(s.deposito_minimo) > p ? s.deposito_minimo : plat::short_number(p);
+    return stampa_ricevuta_prenotazione(app);
+}
+
+std::vector<std::string> prenotazioni_del_cliente(App& app, std::string_view nome) {
+    Stato& s = app.s;
+    const std::string cercato = plat::trim(nome);
+    const int clienti = conteggio(app, kPren, "Text22", s.clienti.capacita());
+    std::string codice;
+    bool trovato = false;
+    for (int i = 1; i <= clienti && !trovato; ++i)
+        if (plat::trim(s.clienti[i][1]) == cercato) {
+            codice = s.clienti[i][0];
+            trovato = true;
+        }
+    std::vector<std::string> righe;
+    if (!trovato) return righe;
+    const int prenotazioni = conteggio(app, kPren, "Text21", s.prenotazioni.capacita());
+    for (int i = 1; i <= prenotazioni; ++i)
+        if (s.prenotazioni[i].campo[1] == codice)
+            righe.push_back(plat::pad_code(std::to_string(i), 3) + " " + s.prenotazioni[i].campo[0]);
+    return righe;
+}
+
+std::string numero_della_riga(std::string_view riga) {
+    const std::string t = plat::trim(riga);
+    return t.substr(0, t.find(' '));
+}
+
+}  // namespace ga

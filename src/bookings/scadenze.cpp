@@ -1,0 +1,83 @@
+#include "bookings/scadenze.h"
+
+#include <algorithm>
+
+#include "platform/date.h"
+#include "platform/number.h"
+#include "platform/record_file.h"
+#include "platform/text.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kForma = "controlloentruscit";
+constexpr const char* kAvviso = "ATTENZIONE CI SONO DELLE PRENOTAZIONI SCADUTE  ";
+constexpr int kGiorniArrivi = 5;   // today and the five days after it
+
+// Booking number * client * apartment * arrival * rent still due.
+std::string riga_scadenza(App& app, int i, long clienti) {
+    const RigaPrenotazione& p = app.s.prenotazioni[i];
+    const double dovuto = plat::italian_or_zero(p.campo[4]) - plat::italian_or_zero(p.campo[5]);
+    return plat::pad_left(std::to_string(i), 3, '0') + " * " +
+           plat::pad_right(nome_cliente(app, p.campo[1], clienti), 24) + " * " + p.campo[0] +
+           " * " + p.arrivo.text() + " * " + plat::pad_left(plat::format_amount(dovuto), 10);
+}
+
+}  // namespace
+
+std::string nome_cliente(App& app, std::string_view codice, long clienti) {
+    if (plat::trim(codice).empty()) return "";
+    const double valore = plat::leading_number(codice);
+    const long n = std::min<long>(clienti, app.s.clienti.capacita());
+    for (int k = 1; k <= n; ++k)
+        if (plat::leading_number(app.s.clienti[k][0]) == valore) return plat::trim(app.s.clienti[k][1]);
+    return "";
+}
+
+void controlla_prenotazioni_scadute(App& app) {
+    Stato& s = app.s;
+    // Reading the counts loads the booking form, whose loaders end the
+    // program when the data folder is unusable: at a first start the menu is
+    // activated before the user has had a chance to choose one.
+    if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati)) return;
+
+    plat::Control& lista = app.campo(kForma, "List1");
+    lista.clear();
+    const long n = std::clamp<long>(app.conta("prenotazione", "Text21"), 0, s.prenotazioni.capacita());
+    const long clienti = app.conta("prenotazione", "Text22");
+    const plat::Date oggi = app.today();
+    const std::string separatore(125, '-');
+
+    bool scadute = false;
+    for (int i = 1; i <= n; ++i) {
+        const RigaPrenotazione& p = s.prenotazioni[i];
+        if (p.arrivo < oggi && p.chiusura.is_zero()) {
+            lista.add_item(riga_scadenza(app, i, clienti));
+            app.imposta(kForma, "Text1", kAvviso);
+            scadute = true;
+        }
+    }
+    if (scadute) lista.add_item(separatore);
+
+    bool arrivi = false;
+    for (int g = 0; g <= kGiorniArrivi; ++g) {
+        const plat::Date giorno = oggi.add_days(g);
+        for (int i = 1; i <= n; ++i) {
+            const RigaPrenotazione& p = s.prenotazioni[i];
+            if (p.arrivo == giorno && p.chiusura.is_zero()) {
+                lista.add_item(riga_scadenza(app, i, clienti));
+                arrivi = true;
+            }
+        }
+    }
+    if (arrivi) lista.add_item(separatore);
+
+    if (scadute || arrivi) {
+        if (plat::Form* menu = app.form("MENU")) menu->set_enabled(false);
+        app.form(kForma)->show();
+    }
+    s.primo_accesso_menu = "1";
+}
+
+}  // namespace ga

@@ -1,0 +1,148 @@
+#include "registry/ricerca_clienti.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/number.h"
+#include "platform/record_file.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kVisu = "VisuPrenotCliente";
+constexpr const char* kFatt = "fattura";
+constexpr const char* kTitolo = "VEDI PRENOTAZIONI CLIENTE";
+constexpr long kGialloChiaro = 0xC0FFFF;
+
+// Client fields as the clients file holds them.
+enum Campo { kCodice = 0, kNome = 1, kVia = 2, kCap = 3, kCitta = 4, kProvincia = 6, kFiscale = 7 };
+
+std::string campo(const std::vector<std::string>& c, Campo j) {
+    return campo_di(c, static_cast<std::size_t>(j));
+}
+
+// The bookings view shows client `c`, record `numero` of the clients file.
+void mostra_cliente(App& app, const std::vector<std::string>& c, long numero) {
+    app.imposta(kVisu, "Text5", campo(c, kCodice));
+    app.imposta(kVisu, "Text1", campo(c, kNome));
+    app.imposta(kVisu, "Text2", campo(c, kFiscale));
+    app.imposta(kVisu, "Text3", campo(c, kCitta));
+    app.imposta(kVisu, "Text4", campo(c, kVia));
+    app.imposta(kVisu, "Text17", std::to_string(numero));
+}
+
+void svuota_vista(App& app) {
+    for (const char* box : {"Text5", "Text1", "Text2", "Text3", "Text4"}) app.imposta(kVisu, box, "");
+    app.campo(kVisu, "List1").clear();
+}
+
+void elenca_prenotazioni(App& app) { app.esegui_procedura("elenca_prenotazioni_cliente"); }
+
+// The invoice's client boxes from the first match. False when the client has
+// no fiscal code: the user is asked about it and the search ends there.
+bool primo_in_fattura(App& app, const std::vector<std::string>& c) {
+    const std::string codice = plat::trim(campo(c, kCodice));
+    app.imposta(kFatt, "Text14", codice);
+    app.imposta(kFatt, "Text7", codice);
+    app.imposta(kFatt, "Text8", campo(c, kNome));
+    app.imposta(kFatt, "Text9", campo(c, kVia));
+    app.imposta(kFatt, "Text10", campo(c, kCap) + " " + campo(c, kCitta) + " (" +
+                                     campo(c, kProvincia) + ")");
+    const std::string fiscale = campo(c, kFiscale);
+    app.imposta(kFatt, "Text11", fiscale);
+    if (fiscale.empty()) {
+        const plat::Answer r = app.msgbox("IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    ",
+                                          plat::Buttons::YesNo, " FATTURAZIONE AI PROPRIETARI");
+        if (r == plat::Answer::Yes) app.campo(kFatt, "Text11").set_back_color(kGialloChiaro);
+        return false;
+    }
+    const int lunghezza = plat::length(fiscale);
+    if (lunghezza == 16) app.campo(kFatt, "Check1").set_value(1);
+    if (lunghezza == 11) app.campo(kFatt, "Check2").set_value(1);
+    app.campo(kFatt, "cambia").set_visible(true);
+    return true;
+}
+
+// The next match in the clients table from the client shown, forward
+// (`passo` +1, up to the clients count) or back (-1, down to record 1).
+void passo_cliente(App& app, int passo) {
+    Stato& s = app.s;
+    const long conteggio = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
+    const long da = plat::leading_int(app.testo(kVisu, "Text17")) + passo;
+    const long primo = passo > 0 ? std::max<long>(da, 1) : std::min(da, conteggio);
+    for (long i = primo; i >= 1 && i <= conteggio; i += passo) {
+        const Campi<9>& c = s.clienti[static_cast<int>(i)];
+        if (!nome_inizia_con(c[kNome], s.testo_ricerca)) continue;
+        mostra_cliente(app, std::vector<std::string>(c.begin(), c.end()), i);
+        app.campo(kVisu, passo > 0 ? "RETRO" : "AVANTI").set_visible(true);
+        elenca_prenotazioni(app);
+        return;
+    }
+    app.campo(kVisu, "AVANTI").set_visible(false);
+    app.campo(kVisu, "RETRO").set_visible(false);
+    svuota_vista(app);
+}
+
+}  // namespace
+
+bool nome_inizia_con(std::string_view nome, std::string_view chiave) {
+    return plat::left(plat::trim(nome), plat::length(chiave)) == plat::trim(chiave);
+}
+
+void cerca_cliente(App& app) {
+    Stato& s = app.s;
+    s.canale_file = canale_libero();
+    // A missing clients file is created empty: there is then no client to
+    // find, which the user is told, and the session goes on.
+    const bool esisteva = plat::file_exists(s.percorso_clienti);
+    const auto righe = leggi_righe(s.percorso_clienti);
+    if (!righe) {
+        app.msgbox("L'ARCHIVIO DEI CLIENTI NON PUO' ESSERE LETTO:\r" + s.percorso_clienti,
+                   plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
+        return;
+    }
+    if (!esisteva) {
+        app.msgbox("NESSUN CLIENTE E' ANCORA REGISTRATO.\rL'ARCHIVIO DEI CLIENTI E' STATO CREATO VUOTO.",
+                   plat::Buttons::Ok, kTitolo);
+        return;
+    }
+
+    const bool fattura = s.modo_chiamata == "fatturaz";
+    const std::string chiave = s.testo_ricerca;
+    int trovati = 0;
+    for (std::size_t n = 0; n < righe->size(); ++n) {
+        const auto c = plat::split((*righe)[n], "*");
+        if (!nome_inizia_con(campo(c, kNome), chiave)) continue;
+        ++trovati;
+        if (!fattura) {
+            mostra_cliente(app, c, static_cast<long>(n) + 1);
+            elenca_prenotazioni(app);
+            return;
+        }
+        plat::Control& lista = app.campo(kFatt, "List1");
+        lista.add_item(campo(c, kNome));
+        if (trovati == 1) {
+            if (!primo_in_fattura(app, c)) return;
+        } else {
+            lista.set_visible(true);
+            for (const char* box : {"Text8", "Text9", "Text10", "Text11"}) app.imposta(kFatt, box, "");
+        }
+    }
+    if (trovati == 0) {
+        app.msgbox("NON E' STATO TROVATO NESSUN CLIENTE !! \r CON IL NOMINATIVO INSERITO ",
+                   plat::Buttons::Ok, kTitolo);
+        return;
+    }
+    elenca_prenotazioni(app);
+    app.esegui_procedura("controllaincasso");
+}
+
+void cliente_successivo(App& app) { passo_cliente(app, +1); }
+
+void cliente_precedente(App& app) { passo_cliente(app, -1); }
+
+}  // namespace ga

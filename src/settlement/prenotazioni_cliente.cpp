@@ -1,0 +1,297 @@
+#include "settlement/prenotazioni_cliente.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "platform/date.h"
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+#include "settlement/VisuPrenotCliente.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kVisu = "VisuPrenotCliente";
+constexpr const char* kSaldo = "saldoaff";
+constexpr const char* kCauz = "RESTCAUZ";
+constexpr std::string_view kSep = "*";
+
+using Righe = std::vector<std::string>;
+
+Righe righe_di(const std::string& percorso) { return leggi_righe(percorso).value_or(Righe{}); }
+
+std::string campo(const std::vector<std::string>& c, std::size_t j) { return campo_di(c, j); }
+
+// An amount as a journal or a box holds it: the Italian reading ("1.500,00"
+// is fifteen hundred), or the leading number of a text that has none.
+double importo(std::string_view t) {
+    if (auto v = plat::italian_number(t)) return *v;
+    return plat::leading_number(t);
+}
+
+void formatta(App& app, const char* forma, const char* box) {
+    plat::Control& c = app.campo(forma, box);
+    c.set_text(plat::format_amount(std::string_view(c.text())));
+}
+
+void metti_formattato(App& app, const char* forma, const char* box, const std::string& testo) {
+    app.imposta(forma, box, plat::format_amount(std::string_view(testo)));
+}
+
+void visibile(App& app, const char* box, bool v) { app.campo(kVisu, box).set_visible(v); }
+
+// The owner code, owner's name and street of the apartment `codice`, looked
+// up in the apartments file, the streets table and the owners file. What is
+// not found stays empty.
+void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& proprietari,
+                        const std::string& codice, PezziRigaPrenotazione& r) {
+    Stato& s = app.s;
+    const double chiave = plat::leading_number(plat::trim(codice));
+    std::optional<std::vector<std::string>> app_trovato;
+    for (const std::string& riga : appartamenti) {
+        if (riga.empty()) break;
+        auto c = plat::split(riga, kSep);
+        if (plat::leading_number(campo(c, 12)) == chiave) {
+            app_trovato = std::move(c);
+            break;
+        }
+    }
+    if (!app_trovato) return;
+    r.proprietario = campo(*app_trovato, 0);
+    const double via = plat::leading_number(campo(*app_trovato, 1));
+
+    const long vie = std::clamp<long>(app.conta("appartament", "Text45"), 0, s.vie.capacita());
+    for (int k = 1; k <= vie; ++k) {
+        if (plat::leading_number(plat::right(s.vie[k][0], 3)) != via) continue;
+        r.via = s.vie[k][2];
+        break;
+    }
+
+    const double proprietario = plat::leading_number(r.proprietario);
+    for (const std::string& riga : proprietari) {
+        if (riga.empty()) break;
+        const auto c = plat::split(riga, kSep);
+        if (plat::leading_number(campo(c, 6)) != proprietario) continue;
+        r.nome_proprietario = campo(c, 0);
+        break;
+    }
+}
+
+// The deposit the balance form proposes: the larger of the minimum deposit
+// and the agency's percentage of the rent.
+std::string cauzione_da_chiedere(const Stato& s, const std::string& affitto) {
+    const double p = plat::italian_or_zero(affitto) * plat::italian_or_zero(s.percentuale_cauzione) / 100;
+    const std::string percentuale = plat::short_number(p);
+    if (plat::leading_number(s.deposito_minimo) > plat::leading_number(percentuale))
+        return s.deposito_minimo;
+    return percentuale;
+}
+
+// One agency item: booked value into this form and the balance form; the
+// amount to collect now (`da_riscuotere`) gets the default only when nothing
+// was booked, and is emptied otherwise so that an earlier pick leaves nothing
+// behind in the balance form.
+void voce_agenzia(App& app, const char* box_visu, const char* box_saldo, const char* box_default,
+                  const std::string& prenotato, const std::string& predefinito) {
+    metti_formattato(app, kVisu, box_visu, prenotato);
+    metti_formattato(app, kSaldo, box_saldo, prenotato);
+    const bool niente = plat::leading_number(app.testo(kSaldo, box_saldo)) == 0;
+    app.imposta(kSaldo, box_default, niente ? predefinito : std::string());
+    formatta(app, kSaldo, box_default);
+}
+
+}  // namespace
+
+std::string riga_prenotazione_cliente(const PezziRigaPrenotazione& p) {
+    return " " + plat::pad_left(std::to_string(p.numero), 4) + " - " + plat::pad_code(p.appartamento, 4) +
+           " - " + p.proprietario + " - " + plat::pad_right(p.nome_proprietario, 24) + " - " +
+           plat::pad_right(p.via, 24) + " - " + p.arrivo + " - " + p.partenza;
+}
+
+std::vector<std::string>& righe_prenotazioni_cliente(App& app) {
+    return app.form<VisuPrenotCliente>().righe_prenotazioni_cliente;
+}
+
+void elenca_prenotazioni_cliente(App& app) {
+    Stato& s = app.s;
+    plat::Control& lista = app.campo(kVisu, "List1");
+    lista.clear();
+    std::vector<std::string>& righe = righe_prenotazioni_cliente(app);
+    righe.assign(1, std::string());
+
+    const std::string cliente = plat::trim(s.modo_chiamata == "fatturaz" ? app.testo("fattura", "Text14")
+                                                                         : app.testo(kVisu, "Text5"));
+    const double codice = plat::leading_number(cliente);
+
+    s.canale_file = canale_libero();
+    const Righe prenotazioni = righe_di(s.percorso_prenotazioni);
+    // Read once for the whole listing; each booking searches them from the start.
+    std::optional<Righe> appartamenti, proprietari;
+    long numero = 1;
+    for (const std::string& testo : prenotazioni) {
+        // The bookings, and their numbering, end at the first empty line.
+        if (testo.empty()) break;
+        const auto c = plat::split(testo, kSep);
+        if (plat::leading_number(plat::trim(campo(c, 1))) != codice) {
+            ++numero;
+            continue;
+        }
+        if (!appartamenti) {
+            appartamenti = righe_di(s.percorso_appartamenti);
+            proprietari = righe_di(s.percorso_proprietari);
+        }
+        PezziRigaPrenotazione r;
+        r.numero = numero;
+        r.appartamento = campo(c, 0);
+        r.arrivo = campo(c, 2);
+        r.partenza = campo(c, 3);
+        cerca_appartamento(app, *appartamenti, *proprietari, r.appartamento, r);
+        const std::string riga = riga_prenotazione_cliente(r);
+        lista.add_item(riga);
+        righe.push_back(riga);
+        ++numero;
+    }
+    app.imposta("fattura", "Text16", std::to_string(righe.size() - 1));
+}
+
+void seleziona_prenotazione(App& app) {
+    Stato& s = app.s;
+    app.imposta(kVisu, "Text14", "");
+    app.imposta(kVisu, "Text16", "");
+    visibile(app, "Text16", false);
+
+    const std::string scelta = s.operazione == "cauzion" ? app.testo(kCauz, "Label7")
+                                                         : app.campo(kVisu, "List1").text();
+    if (scelta.empty()) return;
+    app.imposta(kVisu, "Text6", plat::split(scelta, "-")[0]);
+
+    visibile(app, "SALDO", s.operazione != "REVOCA");
+    visibile(app, "REVOCA", s.operazione != "SALDO");
+
+    vedi_dati_prenotazione(app);
+
+    app.imposta(kVisu, "Text10", "");
+    for (const char* box : {"Text7", "Text8", "Text9"}) {
+        if (!app.testo(kVisu, box).empty()) continue;
+        app.imposta(kVisu, box, "0");
+        formatta(app, kVisu, box);
+    }
+    double residuo = plat::italian_or_zero(app.testo(kVisu, "Text7")) -
+                     plat::italian_or_zero(app.testo(kVisu, "Text8")) -
+                     plat::italian_or_zero(app.testo(kVisu, "Text9"));
+    // Judged by the leading number of its number text: an overpayment of
+    // less than one unit ("-0,5") reads as 0 and is shown as it is.
+    if (plat::leading_number(plat::short_number(residuo)) < 0) residuo = 0;
+    app.imposta(kSaldo, "Text10", plat::short_number(residuo));
+    app.imposta(kVisu, "Text10", plat::short_number(residuo));
+    formatta(app, kVisu, "Text10");
+    formatta(app, kSaldo, "Text10");
+    if (plat::leading_number(app.testo(kSaldo, "Text10")) <= 0) {
+        for (const char* b : {"SALDO", "REVOCA", "MODIFICA"}) visibile(app, b, false);
+    }
+}
+
+void vedi_dati_prenotazione(App& app) {
+    Stato& s = app.s;
+    const long chiave = plat::leading_int(app.testo(kVisu, "Text6"));
+
+    s.canale_file = canale_libero();
+    const Righe prenotazioni = righe_di(s.percorso_prenotazioni);
+    std::optional<std::vector<std::string>> trovata;
+    for (std::size_t n = 0; n < prenotazioni.size(); ++n) {
+        if (prenotazioni[n].empty()) break;
+        if (static_cast<long>(n) + 1 == chiave) trovata = plat::split(prenotazioni[n], kSep);
+    }
+    if (!trovata) {
+        // A booking the file no longer holds shows nothing rather than the
+        // figures (and the period number) of the booking picked before.
+        for (const char* box : {"Text7", "Text8", "Text9", "Text11", "Text12", "Text13", "Text15"})
+            app.imposta(kVisu, box, "");
+        return;
+    }
+    const std::vector<std::string>& c = *trovata;
+
+    s.numero_nota = campo(c, 10);
+    app.imposta(kVisu, "Text15", campo(c, 12));
+    metti_formattato(app, kVisu, "Text7", campo(c, 4));
+    metti_formattato(app, kSaldo, "Text7", campo(c, 4));
+    metti_formattato(app, kVisu, "Text8", campo(c, 5));
+    metti_formattato(app, kSaldo, "Text8", campo(c, 5));
+    voce_agenzia(app, "Text11", "Text11", "Text18", campo(c, 6), s.diritti_agenzia);
+    voce_agenzia(app, "Text12", "Text12", "Text19", campo(c, 7), s.pulizia_finale);
+    voce_agenzia(app, "Text13", "Text13", "Text20", campo(c, 8), cauzione_da_chiedere(s, campo(c, 4)));
+    app.imposta(kVisu, "Text9", "");
+    app.imposta(kSaldo, "Text9", "");
+
+    std::string chiusura_testo = campo(c, 9);
+    if (chiusura_testo.empty()) chiusura_testo = std::string(plat::kNoDate);
+    const plat::Date chiusura = plat::Date::parse_or_zero(chiusura_testo);
+    std::string legame = campo(c, 11);
+    const long codice_app = plat::leading_int(campo(c, 0));
+    s.appartamento_corrente = static_cast<int>(std::clamp<long>(codice_app, INT16_MIN, INT16_MAX));
+
+    std::string suffisso;
+    if (!chiusura.is_zero()) {
+        // Paid or revoked: the movements from the one the booking points to
+        // on give the balance, the cleaning, the deposit and any refund.
+        if (plat::leading_number(legame) > 0) {
+            visibile(app, "NOTA", true);
+            visibile(app, "Text14", true);
+        }
+        const bool revocata = plat::left(legame, 5) == "REVOC";
+        if (revocata) {
+            suffisso = " - REVOCATO  " + chiusura.text();
+            legame = plat::right(campo(c, 11), 3);
+            visibile(app, "NOTA", true);
+            visibile(app, "Text14", true);
+            app.imposta(kVisu, "Text14", suffisso);
+        }
+        const double dal_movimento = plat::leading_number(legame);
+        const Righe movimenti = righe_di(s.percorso_saldi);
+        for (std::size_t n = 0; n < movimenti.size(); ++n) {
+            // An empty line keeps its movement number, as the journal's loader counts.
+            if (movimenti[n].empty()) continue;
+            const auto m = plat::split(movimenti[n], kSep);
+            if (plat::leading_number(campo(m, 7)) != static_cast<double>(chiave)) continue;
+            if (static_cast<double>(n + 1) < dal_movimento) continue;
+            // A later movement without a balance (a deposit refund) does not
+            // wipe the balance paid: the residual would show the rent as due
+            // again and offer a second balance on a paid booking.
+            if (importo(campo(m, 3)) != 0 || app.testo(kVisu, "Text9").empty()) {
+                metti_formattato(app, kVisu, "Text9", campo(m, 3));
+                metti_formattato(app, kSaldo, "Text9", campo(m, 3));
+            }
+            if (revocata) {
+                visibile(app, "NOTA", true);
+                visibile(app, "Text16", true);
+                app.imposta(kVisu, "Text16", " RESTITUITO  €  " + plat::format_amount(importo(campo(m, 2))));
+            }
+            metti_formattato(app, kVisu, "Text12", campo(m, 5));
+            metti_formattato(app, kVisu, "Text13", campo(m, 6));
+            const double versata = importo(app.testo(kCauz, "Label9")) + importo(campo(m, 6));
+            app.imposta(kCauz, "Label9", plat::short_number(versata));
+            formatta(app, kCauz, "Label9");
+        }
+    }
+
+    if (!s.numero_nota.empty()) {
+        const long nota = plat::leading_int(s.numero_nota);
+        const Righe note = righe_di(s.percorso_note);
+        // An empty line keeps its note number (the notes writer leaves one
+        // for a note that holds nothing), so the count goes past it.
+        if (nota >= 1 && nota <= static_cast<long>(note.size()) &&
+            !note[static_cast<std::size_t>(nota - 1)].empty()) {
+            const std::string testo = campo(plat::split(note[static_cast<std::size_t>(nota - 1)], kSep), 0) + suffisso;
+            app.imposta(kCauz, "Text6", testo);
+            app.imposta(kCauz, "Text7", s.numero_nota);
+            app.imposta(kVisu, "Text14", testo);
+            visibile(app, "Text14", true);
+            visibile(app, "NOTA", true);
+        }
+    }
+}
+
+}  // namespace ga

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "accounts/estratto.h"
+#include "conti_banco.h"
+
+namespace ga {
+namespace {
+
+using Righe = std::vector<std::string>;
+std::string blank(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+const Righe kGiornale = {
+    "01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",   // advance, booking 4
+    "15/07/2026*0001*0*2000,00*0*0*0*4*0012",                // rent balance
+    "20/07/2026*0001*-300,00*0*0***5*0012",                  // refund at a revocation
+    "21/07/2026*0002*500,00*0*0*0*0*6*0020",                 // another owner's apartment
+    "22/07/2026*0001*700,00*0*0*0*0*7*9999",                 // apartment nobody has
+    "23/07/2026*0001*700,00*0*0*0*0*7*1000",                 // never listed
+    "01/08/2026*0001*0*0*1.000,00*0*0**",                    // payout
+    "02/08/2026*0001*0*0*150,00*0*0*1*0012",                 // expense 1
+    "03/08/2026*0001*0*50,00*0*0*0*6*0012",                  // new booking: fee only, no booking 6
+    "04/08/2026*0001*0*0*0,50*0*0*2*0012",                   // expense 2, below one euro
+    "05/08/2026*0099*0*0*80,00*0*0**",                       // payout to an unknown owner
+    "",
+    "06/08/2026*0002*0*0*650,00*0*0**",                      // payout to the contract owner
+};
+
+const std::string kAcconto =
+    "01/07/2026  ACCONTO AFFITTO PER IL PERIODO  0012 01/08/2026 15/08/2026     300,00";
+const std::string kSaldo =
+    "15/07/2026  SALDO AFFITTO PER IL PERIODO    0012 01/08/2026 15/08/2026   2.000,00";
+const std::string kRestituzione =
+    "20/07/2026  RESTITUZ. ACC. PER REVOCA PER.  0012 16/08/2026 31/08/2026    -300,00";
+const std::string kVersamento =
+    "01/08/2026  SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA " + blank(15) + "    1.000,00";
+const std::string kSpesa1 = "02/08/2026 RIPARAZIONE CALDAIA" + blank(36) + " 0012      150,00";
+const std::string kDiritti = "03/08/2026  SALDO AFFITTO PER IL PERIODO    0012        50,00";
+const std::string kSpesa2 = "04/08/2026 LAMPADINA" + blank(46) + " 0012        0,50";
+const std::string kSeparatore = blank(73) + "------------";
+
+class Estratto : public test::Conti, public ::testing::Test {
+protected:
+    void SetUp() override {
+        b.scrivi(journal(), kGiornale);
+        b.scrivi(expenses(), {"0012*RIPARAZIONE CALDAIA*8", "0012*LAMPADINA*10"});
+    }
+    void disegna(const std::string& nome) {
+        app().run([&] {
+            app().imposta("EstrattoContoPropr", "Combo1", nome);
+            estratto_conto_proprietario(app());
+        });
+    }
+    Righe lista() { return righe("EstrattoContoPropr", "List1"); }
+    Righe primi(std::size_t n) {
+        Righe l = lista();
+        l.resize(std::min(n, l.size()));
+        return l;
+    }
+};
+
+TEST_F(Estratto, CommissionOwnerStatementListsTheOwnersMovementsAndItsSums) {
+    disegna("ROSSI MARIO");
+    const std::string provvigione = blank(17) +
+                                    "         IMPORTO PER L'AGENZIA PARI AL 10% SU 2.050,00 €      205,00";
+    const std::string totale = blank(12) + "T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O" +
+                               blank(7) + "694,50";
+    EXPECT_EQ(lista(), (Righe{kAcconto, kSaldo, kRestituzione, kVersamento, kSpesa1, kDiritti, kSpesa2,
+                              provvigione, kSeparatore, totale}));
+
+    // gross 300 + 2000 - 300 + 50; commission 10%; residue 2050 - 1000 - 150,50 - 205.
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text4"), "2.050,00");
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text5"), "150,50");
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text6"), "1.000,00");
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text7"), "205,00");
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "694,50");
+    EXPECT_EQ(box("SaldoProprietario", "Text4"), "694,50");
+    EXPECT_EQ(box("spese", "Text10"), "694,50");
+    EXPECT_EQ(box("fattura", "Text15"), "2.050,00");
+    EXPECT_EQ(box("fattura", "Text2"), "205,00");
+    EXPECT_EQ(box("EstrattoContoPropr", "Text4"), "0001");
+    EXPECT_EQ(box("SaldoProprietario", "Text8"), "0001");
+    EXPECT_EQ(box("SaldoProprietario", "Text1"), "ROSSI MARIO");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+TEST_F(Estratto, ContractOwnerPaysNoCommissionAndNoTotalLineWhenNothingIsDue) {
+    disegna("ROSSI MARIO");
+    disegna("BIANCHI ANNA");
+    EXPECT_EQ(lista(),
+              (Righe{"21/07/2026  ACCONTO AFFITTO PER IL PERIODO  0020   " + blank(4) + "500,00",
+                     "06/08/2026  SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA " + blank(15) + "      650,00",
+                     kSeparatore}));
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text4"), "500,00");
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "-150,00");
+    // The summary does not keep the commission of the owner drawn before;
+    // the owner invoice's taxable amount is left to the invoice.
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text7"), "0,00");
+    EXPECT_EQ(box("fattura", "Text2"), "205,00");
+
+    // An owner without movements: only the commission line on a gross of nothing.
+    disegna("GIALLI EVA");
+    EXPECT_EQ(lista(), (Righe{blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €        0,00",
+                              kSeparatore}));
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "0,00");
+}
+
+TEST_F(Estratto, ResidueOfRoundingErrorsIsNoResidue) {
+    // 0,10 + 0,20 - 0,30 is not 0 in binary; the owner is paid in full.
+    b.scrivi(journal(), {"01/07/2026*0002*0,10*0*0*0*0*1*0020", "02/07/2026*0002*0,20*0*0*0*0*2*0020",
+                         "03/07/2026*0002*0*0*0,30*0*0**"});
+    disegna("BIANCHI ANNA");
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "0,00");
+    EXPECT_EQ(lista().back(), kSeparatore);
+}
+
+TEST_F(Estratto, FiltersOfTheStatementFormListOneKindAtATime) {
+    App& a = app();
+    a.run([&] { a.form("EstrattoContoPropr")->show(); });
+    plat::Control& sintesi = c("EstrattoContoPropr", "SINTESI");
+    a.pick(c("EstrattoContoPropr", "Combo1"), 0);
+    // Payouts only: no gross, a commission of 0,00, minus the payouts due.
+    a.click(c("EstrattoContoPropr", "Check4"));
+    EXPECT_EQ(lista(), (Righe{kVersamento,
+                              blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €        0,00",
+                              kSeparatore}));
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "-1.000,00");
+    EXPECT_FALSE(sintesi.visible());
+    // Ticking the advances unticks the payouts.
+    a.click(c("EstrattoContoPropr", "Check2"));
+    EXPECT_EQ(c("EstrattoContoPropr", "Check4").value(), 0);
+    EXPECT_FALSE(sintesi.visible());
+    EXPECT_EQ(primi(2), (Righe{kAcconto, kRestituzione}));
+    EXPECT_EQ(lista().size(), 4u);
+    a.click(c("EstrattoContoPropr", "Check3"));
+    EXPECT_EQ(primi(2), (Righe{kSpesa1, kSpesa2}));
+    // Unticking the only filter gives the whole statement and the summary back.
+    a.click(c("EstrattoContoPropr", "Check3"));
+    EXPECT_TRUE(sintesi.visible());
+    EXPECT_EQ(lista().size(), 10u);
+}
+
+// --- the expenses file --------------------------------------------------------------
+
+TEST_F(Estratto, ExpensesLoadEveryLineAndAppendOneByteExact) {
+    b.scrivi(expenses(), {"0012*RIPARAZIONE*1", "0020*PULIZIA", "", "0012*VETRO*4"});
+    app().run([&] { carica_spese(app()); });
+    Tabella<Campi<3>>& t = tabella_spese(app());
+    EXPECT_EQ(box("spese", "Text1"), "4");
+    EXPECT_EQ(t[2], (Campi<3>{"0020", "PULIZIA", ""}));
+    EXPECT_EQ(t[3], (Campi<3>{}));
+    EXPECT_EQ(t[4], (Campi<3>{"0012", "VETRO", "4"}));
+
+    auto registra = [&](const std::string& nota) {
+        bool ok = false;
+        app().run([&] {
+            app().imposta("spese", "Text5", "0031");
+            app().imposta("spese", "Text9", nota);
+            app().imposta("spese", "Text2", "14");
+            ok = registra_spesa(app());
+        });
+        return ok;
+    };
+    EXPECT_TRUE(registra("TINTEGGIATURA"));
+    const std::string scritto =
+        crlf({"0012*RIPARAZIONE*1", "0020*PULIZIA", "", "0012*VETRO*4", "0031*TINTEGGIATURA*14"});
+    EXPECT_EQ(b.byte(expenses()), scritto);
+    EXPECT_EQ(c("spese", "Check2").value(), 1);
+    // A separator in the description would split the line: nothing is written.
+    EXPECT_FALSE(registra("VETRO * 2"));
+    EXPECT_EQ(b.byte(expenses()), scritto);
+
+    // A missing file is created empty and the program goes on.
+    std::filesystem::remove(expenses());
+    app().run([&] { carica_spese(app()); });
+    EXPECT_FALSE(app().ended());
+    EXPECT_TRUE(std::filesystem::exists(expenses()));
+
+    // A hundred expenses fill the table: the next one is refused unwritten.
+    b.scrivi(expenses(), Righe(100, "0012*SPESA*1"));
+    app().run([&] { carica_spese(app()); });
+    EXPECT_FALSE(registra("ALTRA"));
+    EXPECT_EQ(b.leggi(expenses()).size(), 100u);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
+}
+
+}  // namespace
+}  // namespace ga

@@ -1,0 +1,481 @@
+// The invoice form driven as a user drives it, from the menus.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "accounts/fattura.h"
+#include "support/banco.h"
+
+namespace ga::test {
+namespace {
+
+using Righe = std::vector<std::string>;
+using plat::Answer;
+
+const std::string kCf = "RSSMRA80A01H501U";   // 16 characters: a person
+const std::string kPiva = "01234567890";       // 11 characters: a VAT number
+
+// A booking of the year: apartment, client, dates, rent; open unless closed.
+std::string prenotazione(const std::string& cliente, const std::string& affitto,
+                         const std::string& chiusura = "0.00.00", const std::string& link = "") {
+    return "0012*" + cliente + "*01/07/2026*15/07/2026*" + affitto + "*300,00*100,00*50,00*200,00*" +
+           chiusura + "**" + link + "*3*0*0*0*0";
+}
+
+class Fattura : public ::testing::Test {
+protected:
+    void SetUp() override {
+        b.prepara_dati();
+        s.primo_accesso_menu = "1";
+        s.percentuale_iva = "22";
+        s.agenzia_nome = "AGENZIA MARE";
+        b.scrivi(dati("clienti.dat"),
+                 {"0001*ROSSI MARIO*VIA ROMA 1*33054*LIGNANO*0431*UD*" + kCf + "*",
+                  "0002*BIANCHI ANNA*VIA MARE 2*30020*BIBIONE*0431*VE*" + kPiva + "*",
+                  "0003*ROSSI MARIO LUIGI*VIA PO 3*00100*ROMA*06*RM*RSSMRL70A01H501Z*",
+                  "0004*NERI PIA*VIA LAGO 4*22100*COMO*031*CO**"});
+        b.scrivi(dati("proprietari.IND"),
+                 {"VERDI LUCA*VIA SOLE 3*LECCE*LE*73100*0832*0001*" + kPiva + "*PROVV*",
+                  "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080*0002**CONTR*",
+                  "GIALLI EVA*VIA LAGO 5*COMO*CO*22100*031*0003**PROVV*"});
+        b.scrivi(dati("appartamenti.ind"), {"0001*001*5*BIL*SI*1*NO*1*4*ESTIVO***0012"});
+        b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE"});
+        b.scrivi(dati("prenotazioni2026.dat"),
+                 {prenotazione("0001", "1.200,50"), prenotazione("0002", "700,00"),
+                  prenotazione("0001", "800,99"),
+                  prenotazione("0001", "0,00", "10/06/2026", "REVOC001")});
+        // The advance, then the balance, of booking 1 of the owner's apartment.
+        b.scrivi(dati("saldi2026.dat"), {"01/06/2026*0001*300,00*100,00*0*50,00*200,00*1*0012",
+                                         "15/07/2026*0001*0*900,50*0*0*0*1*0012"});
+        app.run([&] { app.imposta("zeltra", "Text9", "10"); });
+    }
+
+    std::string dati(const std::string& nome) const { return b.cartella_dati() + nome; }
+    std::string registro() const { return dati("fatture2026.dat"); }
+    static std::string crlf(const Righe& righe) {
+        std::string out;
+        for (const auto& r : righe) out += r + "\r\n";
+        return out;
+    }
+
+    // Opens the invoice form as the main menu does.
+    fattura& dal_menu(const char* chi) {
+        const bool clienti = std::string(chi) == "CLIENTI";
+        app.run([&] { app.form("MENU")->show(); });
+        app.click(app.campo("MENU", clienti ? "client" : "proprietar"));
+        app.pick(app.campo("MENU", clienti ? "List4" : "List3"), clienti ? 2 : 5);
+        return f();
+    }
+    fattura& f() { return app.form<fattura>(); }
+    void scrivi(plat::Control& box, const std::string& testo) {
+        app.type(box, testo);
+        app.leave(box);
+    }
+    std::vector<std::string> voci(plat::Control& lista) {
+        std::vector<std::string> out;
+        for (int i = 0; i < lista.list_count(); ++i) out.push_back(lista.item(i));
+        return out;
+    }
+
+    Banco b;
+    App& app = b.app();
+    Stato& s = app.s;
+};
+
+TEST_F(Fattura, AClientInvoiceFromSearchToRegisterAndBackToTheMenu) {
+    fattura& x = dal_menu("CLIENTI");
+    EXPECT_TRUE(x.is_visible());
+    EXPECT_FALSE(app.form("MENU")->is_visible());
+    EXPECT_EQ(x.caption(), "FATTURA AL CLIENTE");
+    EXPECT_EQ(x.Label16.caption(), "CLIENTI");
+    EXPECT_EQ(x.Text5.text(), "09/12/2026");
+    EXPECT_EQ(x.Text6.text(), "0") << "the register is created empty";
+    EXPECT_EQ(x.Text4.text(), "1");
+
+    scrivi(x.Text8, "rossi m");
+    // Two names begin so: the list is shown and the header stays empty.
+    EXPECT_TRUE(x.List1.visible());
+    EXPECT_EQ(voci(x.List1), (Righe{"ROSSI MARIO", "ROSSI MARIO LUIGI"}));
+    EXPECT_EQ(x.Text8.text(), "");
+    // Picking the shorter name is that client, not the one whose name it begins.
+    app.pick(x.List1, 0);
+    EXPECT_EQ(x.Text14.text(), "0001");
+    EXPECT_EQ(x.Text8.text(), "ROSSI MARIO");
+    EXPECT_EQ(x.Text10.text(), "LIGNANO 33054  (UD)");
+    EXPECT_EQ(x.Check1.value(), 1);
+    // Rents 1.200,50 + 800,99 + a revoked booking's 0,00, to the cent.
+    EXPECT_EQ(x.Text16.text(), "3");
+    EXPECT_EQ(x.Text2.text(), "2.001,49");
+    EXPECT_EQ(x.Text3.text(), "440,33");
+    EXPECT_EQ(x.Text13.text(), "2.441,82");
+
+    // Passing through the name box again does not search again.
+    app.leave(x.Text8);
+    EXPECT_FALSE(x.List1.visible());
+    EXPECT_EQ(x.Text2.text(), "2.001,49");
+
+    scrivi(x.Text1, "AFFITTO LUGLIO");
+    app.click(x.SALVA);
+    EXPECT_EQ(b.byte(registro()),
+              crlf({"09/12/2026*1*0001**AFFITTO LUGLIO*2.001,49*440,33*1**2.441,82"}));
+    EXPECT_EQ(x.Check5.value(), 1);
+    EXPECT_EQ(x.Text6.text(), "1");
+    // Saving again writes nothing and says nothing.
+    app.click(x.SALVA);
+    EXPECT_EQ(b.leggi(registro()).size(), 1u);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+
+    b.messaggi().answer(Answer::No);   // not printed: leave all the same
+    app.click(x.ESCI);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"ATTENZIONE LA FATTURA NON E' STATA STAMPATA \r   VUOI STAMPARLA ORA ?  "}));
+    EXPECT_FALSE(x.is_loaded());
+    EXPECT_TRUE(app.form("MENU")->is_visible());
+
+    // Opened again, the same name is a new search, and the next number is proposed.
+    dal_menu("CLIENTI");
+    scrivi(x.Text8, "ROSSI MARIO");
+    EXPECT_EQ(x.Text14.text(), "0001");
+    EXPECT_EQ(x.Text4.text(), "2");
+}
+
+TEST_F(Fattura, AnOwnerInvoiceFromTheUtilitiesCarriesTheCommissionAndGivesTheMenuBack) {
+    b.scrivi(registro(), {"01/02/2026*1*0002**VECCHIA*100,00*22,00*1**122,00"});
+    app.run([&] { app.form("MENU")->show(); });
+    app.click(app.campo("MENU", "utilit"));
+    app.click(app.campo("utilita", "Command5"));
+    app.pick(app.campo("utilita", "List2"), 0);
+    fattura& x = f();
+    EXPECT_EQ(x.caption(), "FATTURA AL PROPRIETARIO");
+    EXPECT_EQ(s.operazione, "PROPRIETARI");
+    EXPECT_EQ(x.Text4.text(), "2");
+
+    scrivi(x.Text8, "verdi");
+    EXPECT_EQ(x.Text14.text(), "1");
+    EXPECT_EQ(x.Text8.text(), "VERDI LUCA");
+    EXPECT_TRUE(x.SALDOPROP.visible());
+
+    // Gross 300,00 + 900,50; commission 10% of it.
+    EXPECT_EQ(x.Check2.value(), 1) << "an 11-character code is a VAT number";
+    EXPECT_EQ(x.Text15.text(), "1.200,50");
+    EXPECT_EQ(x.Text2.text(), "120,05");
+    EXPECT_EQ(x.Text3.text(), "26,41");
+    EXPECT_EQ(x.Text13.text(), "146,46");
+
+    scrivi(x.Text1, "PROVVIGIONI 2026");
+    b.messaggi().answer(Answer::Yes);   // save it now
+    b.messaggi().answer(Answer::Yes);   // and print it
+    app.click(x.ESCI);
+    EXPECT_EQ(b.byte(registro()),
+              crlf({"01/02/2026*1*0002**VECCHIA*100,00*22,00*1**122,00",
+                    "09/12/2026*2**1*PROVVIGIONI 2026*120,05*26,41*2**146,46"}));
+    ASSERT_EQ(b.stampante().jobs.size(), 1u);
+    const plat::PrintJob& job = b.stampante().jobs[0];
+    auto cella = [&](int r, int c) {
+        for (const plat::Cell& x : job.cells)
+            if (x.row == r && x.column == c) return x.text;
+        return std::string("-");
+    };
+    EXPECT_EQ(cella(12, 1), "FATTURA N° 2 DEL 09/12/2026");
+    EXPECT_EQ(cella(7, 3), "VERDI LUCA");
+    EXPECT_EQ(cella(21, 4), "146,46");
+    EXPECT_EQ(cella(20, 4), "-") << "an empty withholding is not sent";
+    EXPECT_FALSE(x.is_loaded());
+    EXPECT_TRUE(app.form("MENU")->is_visible());
+    EXPECT_TRUE(app.form("MENU")->is_enabled()) << "the utilities left the menu disabled";
+}
+
+TEST_F(Fattura, TotalsByRegimeToTheCent) {
+    fattura& x = dal_menu("CLIENTI");
+    scrivi(x.Text2, "1000");
+    EXPECT_EQ(x.Text2.text(), "1.000,00");
+    EXPECT_EQ(x.Text3.text(), "220,00");
+    EXPECT_EQ(x.Text13.text(), "1.220,00");
+
+    app.click(x.Check4);
+    EXPECT_EQ(x.Text3.text(), "");
+    EXPECT_EQ(x.Text13.text(), "1.000,00");
+
+    app.click(x.Check3);   // unticks the exemption
+    EXPECT_EQ(x.Check4.value(), 0);
+    EXPECT_TRUE(x.ritenuta.visible());
+    EXPECT_EQ(x.Text3.text(), "");
+    EXPECT_EQ(x.Text12.text(), "115,00");
+    EXPECT_EQ(x.Text13.text(), "885,00") << "the withholding is held back from the total";
+
+    // Back to VAT: the withholding must not stay on the invoice.
+    app.click(x.Check3);
+    EXPECT_FALSE(x.ritenuta.visible());
+    EXPECT_EQ(x.Text12.text(), "");
+    EXPECT_EQ(x.Text3.text(), "220,00");
+    EXPECT_EQ(x.Text13.text(), "1.220,00");
+
+    // Half a cent rounds away from zero, and the total is the sum of what shows.
+    app.click(x.Check3);
+    scrivi(x.Text2, "1");
+    EXPECT_EQ(x.Text12.text(), "0,12");
+    EXPECT_EQ(x.Text13.text(), "0,88");
+    app.click(x.Check3);
+    scrivi(x.Text2, "0,25");
+    EXPECT_EQ(x.Text3.text(), "0,06");
+    EXPECT_EQ(x.Text13.text(), "0,31");
+
+    // A rate with decimals is the rate it says, however it was typed.
+    x.Label5.set_caption("22,5");
+    scrivi(x.Text2, "1.000");
+    EXPECT_EQ(x.Text3.text(), "225,00");
+
+    // While typing the amount is left as typed; leaving the box formats it.
+    app.type(x.Text2, "15");
+    EXPECT_EQ(x.Text2.text(), "15");
+    EXPECT_EQ(x.Text13.text(), "18,38");
+    app.type(x.Text2, "");
+    EXPECT_EQ(x.Text3.text(), "");
+    EXPECT_EQ(x.Text13.text(), "") << "no taxable amount, nothing to invoice";
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+TEST_F(Fattura, TheRegimeMustSuitTheKindOfTaxCode) {
+    fattura& x = dal_menu("CLIENTI");
+    x.Text11.set_text(kCf);
+    app.click(x.Check2);
+    EXPECT_EQ(x.Check2.value(), 0);
+    app.click(x.Check3);
+    EXPECT_EQ(x.Check3.value(), 0);
+    EXPECT_FALSE(x.ritenuta.visible());
+    app.click(x.Check1);
+    EXPECT_EQ(x.Check1.value(), 1);
+    const auto& box = b.messaggi().shown();
+    ASSERT_EQ(box.size(), 2u);
+    EXPECT_EQ(box[0].text, "AL CLIENTE E' STATO INSERITO IL CODICE FISCALE");
+    EXPECT_EQ(box[0].title, "CONTROLLO I.V.A.");
+
+    x.Text11.set_text(kPiva);
+    app.click(x.Check4);   // a VAT number suits the exemption; it unticks the fiscal code
+    EXPECT_EQ(x.Check4.value(), 1);
+    EXPECT_EQ(x.Check1.value(), 0);
+    app.click(x.Check1);
+    EXPECT_EQ(x.Check1.value(), 0);
+    EXPECT_EQ(x.Check4.value(), 1) << "a refused tick changes nothing else";
+    EXPECT_EQ(b.messaggi().shown().back().text, "AL CLIENTE E' STATO INSERITA LA PARTITA IVA");
+    EXPECT_EQ(b.messaggi().shown().back().title, "CONTROLLO C.F.");
+
+    x.Text11.set_text("");   // no code: any box passes
+    app.click(x.Check3);
+    EXPECT_EQ(x.Check3.value(), 1);
+    EXPECT_EQ(b.messaggi().shown().size(), 3u);
+}
+
+TEST_F(Fattura, PickingANamesakeFromTheListTicksTheRegimeOfItsCode) {
+    b.scrivi(dati("clienti.dat"), {"0001*ROSSI MARIO*VIA A*1*A*0*AA*" + kCf + "*",
+                                   "0002*ROSSI MARIO*VIA B*2*B*0*BB*" + kPiva + "*",
+                                   "0003*ROSSI MARIO*VIA C*3*C*0*CC*123456789012*"});
+    fattura& x = dal_menu("CLIENTI");
+    scrivi(x.Text8, "ROSSI");
+    EXPECT_EQ(x.List1.list_count(), 3);
+    app.pick(x.List1, 1);
+    EXPECT_EQ(x.Text14.text(), "0002");
+    EXPECT_EQ(x.Text9.text(), "VIA B");
+    EXPECT_EQ(x.Check2.value(), 1);
+    EXPECT_EQ(x.Check1.value(), 0) << "the first match's regime goes with it";
+    EXPECT_EQ(x.Text2.text(), "700,00");
+    app.click(x.ritorno);
+    EXPECT_TRUE(x.List1.visible());
+    EXPECT_EQ(x.Text8.text(), "");
+    EXPECT_EQ(x.Text2.text(), "");
+    app.pick(x.List1, 2);
+    EXPECT_EQ(x.Text9.text(), "VIA C");
+    for (plat::CheckBox* c : {&x.Check1, &x.Check2, &x.Check3, &x.Check4}) EXPECT_EQ(c->value(), 0);
+}
+
+TEST_F(Fattura, AMissingTaxCodeAsksAndLeavesNoAmountOfAnotherParty) {
+    fattura& x = dal_menu("CLIENTI");
+    scrivi(x.Text8, "ROSSI MARIO L");
+    EXPECT_EQ(x.Text2.text(), "0,00") << "a client without bookings this year";
+    scrivi(x.Text8, "BIANCHI");
+    EXPECT_EQ(x.Text2.text(), "700,00");
+    // A client without a fiscal code: the question ends the search there.
+    b.messaggi().answer(Answer::Yes);
+    scrivi(x.Text8, "NERI");
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    "}));
+    EXPECT_EQ(b.messaggi().shown().back().title, " FATTURAZIONE AI PROPRIETARI");
+    EXPECT_EQ(x.Text8.text(), "NERI PIA");
+    EXPECT_EQ(x.Text14.text(), "0004");
+    EXPECT_EQ(x.Text11.back_color(), 0xC0FFFF);
+    EXPECT_EQ(x.Text2.text(), "") << "not the amount of the client before";
+    EXPECT_EQ(x.Check2.value(), 0);
+    EXPECT_FALSE(x.cambia.visible());
+
+    // A name nothing matches leaves no party behind to save the invoice to.
+    scrivi(x.Text8, "ZORRO");
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"NON E' STATO TROVATO NESSUN CLIENTE !! \r CON IL NOMINATIVO INSERITO "}));
+    EXPECT_EQ(x.Text11.back_color(), plat::kDefaultColor);
+    scrivi(x.Text1, "X");
+    scrivi(x.Text2, "100");
+    app.click(x.SALVA);
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"ATTENZIONE!!! NESSUN NOMINATIVO INSERITO "}));
+    EXPECT_TRUE(b.leggi(registro()).empty());
+}
+
+TEST_F(Fattura, OwnerSearchesAndPicks) {
+    fattura& x = dal_menu("PROPRIETARI");
+    // A single match without a tax code, answered Yes: yellow box, no
+    // regime, no "cambia", and the commission is worked out all the same.
+    b.messaggi().answer(Answer::Yes);
+    scrivi(x.Text8, "GIALLI");
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    "}));
+    EXPECT_EQ(x.Text14.text(), "3");
+    EXPECT_EQ(x.Text11.back_color(), 0xC0FFFF);
+    EXPECT_FALSE(x.cambia.visible());
+    for (plat::CheckBox* c : {&x.Check1, &x.Check2, &x.Check3, &x.Check4}) EXPECT_EQ(c->value(), 0);
+    EXPECT_EQ(x.Text2.text(), "0,00");
+    EXPECT_EQ(x.Text13.text(), "0,00");
+
+    // "B" and "V" both begin names: the list; a contract owner picked does nothing.
+    b.scrivi(dati("proprietari.IND"),
+             {"VERDI LUCA*VIA SOLE 3*LECCE*LE*73100*0832*0001*" + kPiva + "*PROVV*",
+              "VERDI LUCA*VIA MONTE 9*BARI*BA*70100*080*0002*" + kCf + "*CONTR*",
+              "VERDI ANNA*VIA LAGO 5*COMO*CO*22100*031*0003*" + kCf + "*PROVV*"});
+    app.run([&] { app.form("PROPRIETARI")->unload(); });   // the owners table read again
+    scrivi(x.Text8, "VERDI");
+    EXPECT_TRUE(x.List1.visible());
+    EXPECT_EQ(voci(x.List1), (Righe{"VERDI LUCA", "VERDI LUCA", "VERDI ANNA"}));
+    EXPECT_EQ(x.Text8.text(), "");
+    EXPECT_EQ(x.Text15.text(), "1.200,50") << "the first match's statement";
+    app.pick(x.List1, 1);
+    EXPECT_EQ(x.Text8.text(), "");
+    EXPECT_TRUE(x.List1.visible());
+    EXPECT_EQ(x.Text2.text(), "") << "no amount stays for a party not shown";
+    app.pick(x.List1, 2);
+    EXPECT_EQ(x.Text14.text(), "3");
+    EXPECT_EQ(x.Text10.text(), "22100 COMO CO");
+    EXPECT_EQ(x.Check1.value(), 1);
+    EXPECT_EQ(x.Text2.text(), "0,00") << "no rents for this owner";
+    app.click(x.ritorno);
+    app.pick(x.List1, 0);
+    EXPECT_EQ(x.Text14.text(), "1");
+    EXPECT_EQ(x.Text2.text(), "120,05");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+TEST_F(Fattura, AReopenedInvoiceShowsWhatWasStoredAndIsNotSavedAgain) {
+    const Righe registro_ = {
+        "02/01/2026*1*0001**A*10,00*2,20*1**12,20",
+        "03/01/2026*2*0002**B*20,00*4,40*2**24,40",
+        "04/01/2026*3*0002**AFFITTO AGOSTO*1.000,00*999,99*2**1.999,99",
+        "05/01/2026*4**1*PROVVIGIONI*500,00**3*57,50*442,50",
+        "06/01/2026*5*0001**E*50,00***50,00",
+    };
+    b.scrivi(registro(), registro_);
+    fattura& x = dal_menu("CLIENTI");
+    EXPECT_EQ(x.Text4.text(), "6");
+    app.click(x.cerca);
+    EXPECT_FALSE(x.Text4.visible());
+    EXPECT_TRUE(x.Combo1.visible());
+    EXPECT_EQ(voci(x.Combo1), (Righe{"1", "2", "3", "4", "5"}));
+
+    app.pick(x.Combo1, 2);
+    EXPECT_EQ(x.Text4.text(), "3");
+    EXPECT_EQ(x.Text5.text(), "04/01/2026");
+    EXPECT_EQ(x.Text14.text(), "0002");
+    EXPECT_EQ(x.Text8.text(), "BIANCHI ANNA");
+    EXPECT_EQ(x.Text10.text(), "BIBIONE 30020  (VE)");
+    EXPECT_EQ(x.Check2.value(), 1);
+    EXPECT_EQ(x.Check5.value(), 1);
+    EXPECT_EQ(x.Text1.text(), "AFFITTO AGOSTO");
+    EXPECT_EQ(x.Text2.text(), "1.000,00");
+    EXPECT_EQ(x.Text3.text(), "999,99") << "stored, not recomputed";
+    EXPECT_EQ(x.Text13.text(), "1.999,99");
+
+    // An owner invoice with withholding, reopened from the same list.
+    app.click(x.cerca);
+    app.pick(x.Combo1, 3);
+    EXPECT_EQ(x.Text14.text(), "1");
+    EXPECT_EQ(x.Check3.value(), 1);
+    EXPECT_EQ(x.Check2.value(), 0);
+    EXPECT_EQ(x.Text12.text(), "57,50");
+    EXPECT_EQ(x.Text13.text(), "442,50");
+
+    app.click(x.SALVA);
+    EXPECT_EQ(b.byte(registro()), crlf(registro_));
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+TEST_F(Fattura, SavingNeedsNameDescriptionAndTotal) {
+    fattura& x = dal_menu("CLIENTI");
+    app.click(x.SALVA);
+    scrivi(x.Text8, "BIANCHI");
+    app.click(x.SALVA);
+    scrivi(x.Text1, "AFFITTO");
+    scrivi(x.Text2, "");
+    app.click(x.SALVA);
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"ATTENZIONE!!! NESSUN NOMINATIVO INSERITO ",
+                                         "ATTENZIONE!!! MANCA LA DESCRIZIONE DELLE PRESTAZIONE ",
+                                         "ATTENZIONE!!! MANCA L'IMPORTO FATTURATO "}));
+    const auto& box = b.messaggi().shown();
+    EXPECT_EQ(box[0].title, " SALVA LA  FATTURA");
+    EXPECT_EQ(box[1].title, " EMISSIONE FATTURA");
+    EXPECT_EQ(box[2].title, " EMISSIONE FATTURA");
+    EXPECT_TRUE(b.leggi(registro()).empty());
+    EXPECT_EQ(x.Check5.value(), 0);
+}
+
+TEST_F(Fattura, LeavingAnUnsavedInvoiceAsksAndKeepsItWhenTheSaveCannotBeDone) {
+    fattura& x = dal_menu("CLIENTI");
+    scrivi(x.Text8, "BIANCHI");
+    b.messaggi().answer(Answer::Cancel);
+    app.click(x.ESCI);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"ATTENZIONE LA FATTURA NON E' STATA SALVATA \r   VUOI SALVARLA ORA ?  "}));
+    EXPECT_TRUE(x.is_visible());
+    EXPECT_EQ(x.Text8.text(), "BIANCHI ANNA");
+    EXPECT_EQ(x.Text2.text(), "700,00");
+
+    // Yes, but the description is missing: the form stays with the invoice.
+    b.messaggi().answer(Answer::Yes);
+    app.click(x.ESCI);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
+    EXPECT_TRUE(x.is_visible());
+    EXPECT_FALSE(app.form("MENU")->is_visible());
+
+    // Not saved, printing fails: the form stays; not printed either: it goes.
+    b.stampante().result = {plat::PrintOutcome::Failed, "", "CARTA ESAURITA."};
+    b.messaggi().answer(Answer::No);
+    b.messaggi().answer(Answer::Yes);
+    app.click(x.ESCI);
+    EXPECT_EQ(b.nuovi_messaggi().back(), "LA FATTURA NON E' STATA STAMPATA.\rCARTA ESAURITA.");
+    EXPECT_EQ(x.Check6.value(), 0);
+    EXPECT_TRUE(x.is_visible());
+    b.messaggi().answer(Answer::No);
+    b.messaggi().answer(Answer::No);
+    app.click(x.ESCI);
+    EXPECT_FALSE(x.is_loaded());
+    EXPECT_TRUE(b.leggi(registro()).empty());
+}
+
+TEST_F(Fattura, TheInvoiceDateCheck) {
+    fattura& x = dal_menu("CLIENTI");
+    for (const char* data : {"09/12/2026", "10/12/2026", "1/1/2027"}) scrivi(x.Text5, data);
+    EXPECT_TRUE(b.nuovi_messaggi().empty()) << "today or later passes silently";
+    EXPECT_EQ(x.Text5.text(), "1/1/2027");
+
+    b.messaggi().answer(Answer::No);
+    scrivi(x.Text5, "08/12/2026");
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"ATTENZIONE !!!! La data digitata è inferiore alla data "
+                                         "odierna \r                      Continuare Comunque ? "}));
+    EXPECT_EQ(b.messaggi().shown().back().title, app.title) << "no title of its own";
+    EXPECT_EQ(x.Text5.text(), "09/12/2026");
+    b.messaggi().answer(Answer::Yes);
+    scrivi(x.Text5, "01/12/2026");
+    EXPECT_EQ(x.Text5.text(), "01/12/2026");
+
+    // The register keeps a date for every invoice.
+    scrivi(x.Text5, "31/02/2026");
+    EXPECT_EQ(b.nuovi_messaggi().back(), "ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ");
+    EXPECT_EQ(x.Text5.text(), "09/12/2026");
+}
+
+}  // namespace
+}  // namespace ga::test

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "accounts/SaldoProprietario.h"
+#include "conti_banco.h"
+#include "records/agenzia.h"
+
+namespace ga {
+namespace {
+
+using Righe = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+// Rossi: advance 300,00 and balance 2.000,00; 10% commission; 2.070,00 due.
+const Righe kGiornale = {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",
+                         "15/07/2026*0001*0*2000,00*0*0*0*4*0012"};
+constexpr const char* kF = "SaldoProprietario";
+
+class Saldo : public test::Conti, public ::testing::Test {
+protected:
+    void SetUp() override {
+        b.scrivi(journal(), kGiornale);
+        b.scrivi(b.cartella_programma() + "BANCHE.IND", {"BANCA DI BARI,AGENZIA SOLE,000123456,AB,BARI,IT60,"});
+        // As the main menu opens the form.
+        app().run([&] {
+            carica_banche(app());
+            app().imposta(kF, "Combo1", "");
+            app().form(kF)->show();
+        });
+    }
+    plat::Control& f(const char* nome) { return c(kF, nome); }
+    void importo(const std::string& t) {
+        app().type(f("Text5"), t);
+        app().leave(f("Text5"));
+    }
+    Righe registri_conto() {
+        Righe out;
+        for (const auto& e : fs::directory_iterator(b.cartella_dati()))
+            if (e.path().filename().string().starts_with("ContoCorr")) out.push_back(e.path().filename());
+        return out;
+    }
+};
+
+TEST_F(Saldo, ChequePayoutGoesToTheJournalAndToTheAccountRegister) {
+    const std::string registro = dati("ContoCorr0001234562026.dat");
+    b.scrivi(registro, {"0002*BIANCHI ANNA*5,00**VECCHIO"});
+    app().pick(f("Combo1"), 0);
+    EXPECT_EQ(box(kF, "Text4"), "2.070,00");
+    EXPECT_EQ(box(kF, "Text8"), "0001");
+    importo("1000");
+    app().click(f("Option2"));
+    app().type(f("Text6"), "ASSEGNO N. 55");
+    app().click(f("SALVA"));
+
+    EXPECT_EQ(b.byte(journal()), crlf({kGiornale[0], kGiornale[1], "09/12/2026*0001*0*0*1.000,00*0*0**"}));
+    // The register named after the agency's account, although the paths
+    // were built before the account was known.
+    EXPECT_EQ(b.byte(registro),
+              crlf({"0002*BIANCHI ANNA*5,00**VECCHIO", "0001*ROSSI MARIO*1.000,00*09/12/2026*ASSEGNO N. 55"}));
+    EXPECT_EQ(registri_conto(), (Righe{"ContoCorr0001234562026.dat"}));
+    EXPECT_EQ(box("COORDBANCA", "Text5"), "2");
+    EXPECT_EQ(app().form<SaldoProprietario>().registro[1][3], "0.00.00");
+    // The statement is drawn again; the entry is cleared for the next payout.
+    EXPECT_EQ(box(kF, "Text4"), "1.070,00");
+    EXPECT_EQ(box(kF, "Text5"), "");
+    EXPECT_EQ(f("Check1").value(), 0);
+
+    // A separator typed in the cheque box: neither line is written.
+    importo("10");
+    app().type(f("Text6"), "N.*12");
+    app().click(f("SALVA"));
+    EXPECT_EQ(b.leggi(journal()).size(), 3u);
+    EXPECT_EQ(b.leggi(registro).size(), 2u);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+}
+
+TEST_F(Saldo, CashPayoutNeedsAnAmountOwnerAndFreshStart) {
+    app().pick(f("Combo1"), 0);
+    app().click(f("SALVA"));
+    importo("abc");   // not an amount
+    app().click(f("SALVA"));
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO ", "INSERIRE L'IMPORTO "}));
+
+    // A double click repeats the amount due.
+    app().double_click(f("Text5"));
+    EXPECT_EQ(box(kF, "Text5"), "2.070,00");
+    app().leave(f("Text5"));
+    app().click(f("SALVA"));
+    EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0001*0*0*2.070,00*0*0**");
+    EXPECT_TRUE(registri_conto().empty());
+    EXPECT_EQ(box(kF, "Text4"), "0,00");
+    app().click(f("SALVA"));   // the amount must be entered again
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "}));
+
+    // A movement recorded by another form blocks SALVA until CAMBIA; after
+    // CAMBIA an owner must be chosen.
+    f("Check2").set_value(1);
+    importo("5");
+    app().click(f("SALVA"));
+    app().click(f("cambioprop"));
+    importo("5");
+    app().click(f("SALVA"));
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"SCEGLIERE IL PROPRIETARIO"}));
+    EXPECT_EQ(b.leggi(journal()).size(), 3u);
+    app().pick(f("Combo1"), 0);
+    importo("5");
+    app().click(f("SALVA"));
+    EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0001*0*0*5,00*0*0**");
+}
+
+TEST_F(Saldo, AnOwnerPaidInFullIsNotOfferedThePayoutForm) {
+    b.scrivi(journal(), {kGiornale[0], "20/07/2026*0001*0*0*270,00*0*0**",
+                         "21/07/2026*0002*500,00*0*0*0*0*6*0020", "22/07/2026*0002*0*0*650,00*0*0**"});
+    app().click(f("ESCI"));
+    const char* e = "EstrattoContoPropr";
+    app().run([&] { app().form(e)->show(); });
+    app().pick(c(e, "Combo1"), 0);
+    app().click(c(e, "SALDIPROP"));
+    app().click(c(e, "SINTESI"));
+    app().click(c("SINTESICONTOPROP", "SALDO"));
+    const auto& shown = b.messaggi().shown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].text, "IL PROPRIETARIO E' GIA' STATO LIGUIDATO !! ");
+    EXPECT_EQ(shown[0].title, "DETTAGLI ESTRATTO CONTO");
+    EXPECT_EQ(shown[1].title, "SINTESI ESTRATTO CONTO");
+    EXPECT_FALSE(app().form(kF)->is_visible());
+
+    // A negative residue is not "0,00": the payout form opens on the owner.
+    app().click(c("SINTESICONTOPROP", "RITORNA"));
+    app().click(c(e, "cambia"));
+    app().pick(c(e, "Combo1"), 1);
+    app().click(c(e, "SALDIPROP"));
+    EXPECT_TRUE(app().form(kF)->is_visible());
+    EXPECT_FALSE(app().form(e)->is_visible());
+    EXPECT_TRUE(f("Text1").visible());
+    EXPECT_EQ(box(kF, "Text1"), "BIANCHI ANNA");
+    EXPECT_EQ(box(kF, "Text4"), "-150,00");
+}
+
+}  // namespace
+}  // namespace ga

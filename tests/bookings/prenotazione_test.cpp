@@ -1,0 +1,211 @@
+// The booking page: one new booking from the menu to the files, the checks
+// of SALVA, the page's exits, the flags of a new page, periods and dates.
+#include "prenotazione_banco.h"
+
+#include "platform/text.h"
+
+namespace ga::test {
+namespace {
+
+using PrenotazionePagina = PaginaPrenotazione;
+
+TEST_F(PrenotazionePagina, ANewBookingFromTheMenuToEveryFile) {
+    EXPECT_FALSE(app.form("MENU")->is_visible());
+    ASSERT_TRUE(p().is_visible());
+    EXPECT_EQ(p().Label1.caption() + "|" + p().Text1.text() + "|" + p().Text2.text(),
+              "PRENOTAZIONE  ANNO - 2026|3|09/12/2026");
+    EXPECT_EQ(p().Combo1.item(0) + "|" + p().Combo1.item(1), "0012-VIA MARE|0007-CORSO ITALIA");
+
+    scegli_appartamento();
+    EXPECT_EQ(p().Text7.text() + "|" + p().Text3.text() + "|" + p().Text27.text() + "|" +
+                  p().Text4.text() + "|" + p().Label35.caption(),
+              "0012|ROSSI MARIO|0001|VIA MARE|POSTI LETTO 6");
+    // Free periods only, "LIB" with blanks around it included.
+    ASSERT_EQ(p().List1.list_count(), 3);
+    EXPECT_EQ(p().List1.item(1), "01/08/2026 - 15/08/2026");
+    EXPECT_EQ(app.s.righe_periodo[2], "4");
+
+    nuovo_cliente();
+    EXPECT_TRUE(p().List1.visible());
+    EXPECT_EQ(b.byte(file("clienti.dat")),
+              crlf({kClienti[0], kClienti[1],
+                    "0041*NERI PIA*VIA LAGO 3*00118*ROMA*0832 123456*RM*RSSMRA85T10A562S*n@x.it"}));
+
+    app.pick(p().List1, 1);
+    app.double_click(p().Text19);  // the computed deposit: 10% of 2.000,00
+    app.double_click(p().Text17);  // the agency fee of the settings
+    app.click(p().Text18);         // no final cleaning
+    app.click(p().Text31);
+    app.click(p().Text31);
+    scrivi(p().Text20, "ARRIVO TARDI");
+    b.nuovi_messaggi();
+    b.messaggi().answer(plat::Answer::Yes);  // the extra beds into the note
+    app.click(p().SALVA);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Righe{"Sono richiesti letti aggiuntivi !! \r vuoi aggiungere la nota ? "});
+
+    EXPECT_EQ(b.byte(app.s.percorso_note),
+              crlf({kNote[0], kNote[1], kNote[2], "ARRIVO TARDI Aggiungere 2 letti - *3*0012"}));
+    EXPECT_EQ(b.byte(app.s.percorso_prenotazioni),
+              crlf({kPrenotazioni[0], kPrenotazioni[1],
+                    "0012*0041*01/08/2026*15/08/"
+                    "2026*2.000,00*660,00*100,00*ND*200,00*0.00.00*4**4*2***"}));
+    EXPECT_EQ(b.byte(app.s.percorso_saldi),
+              crlf({kSaldi[0], kSaldi[1], "09/12/2026*0001*660,00*100,00*0*ND*200,00*3*0012"}));
+    Righe periodi = kPeriodi;
+    periodi[3] = "0012*01/08/2026*15/08/2026*2.000,00*AFF";
+    EXPECT_EQ(b.byte(app.s.percorso_periodi), crlf(periodi));
+
+    // Saved and not printed: the page cannot be left or cleared.
+    app.click(p().ESCI);
+    app.click(p().ANNULLA);
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"LA PRENOTAZIONE NON E' STATA STAMPATA...",
+                                         "LA PRENOTAZIONE NON E' STATA STAMPATA..."}));
+    EXPECT_EQ(p().Text7.text(), "0012");
+    // STAMPA prints the saved booking's receipt, which ticks the printed flag.
+    app.click(p().STAMPA);
+    ASSERT_EQ(b.stampante().jobs.size(), 1u);
+    EXPECT_EQ(app.s.prenotazione_scelta + "|" + app.s.cauzione_ricevuta, "003|200");
+    app.click(p().ESCI);
+    EXPECT_FALSE(p().is_loaded());
+    EXPECT_TRUE(app.form("MENU")->is_visible());
+}
+
+TEST_F(PrenotazionePagina, SaveChecksComeBeforeAnyWrite) {
+    const std::string note = b.byte(app.s.percorso_note);
+    const std::string prenotazioni = b.byte(app.s.percorso_prenotazioni);
+    app.click(p().SALVA);
+    scegli_appartamento();
+    app.click(p().SALVA);
+    scrivi(p().Text8, "neri");
+    app.click(p().SALVA);
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"NON E' STATO SCELTO NESSUN APPARTAMENTO !! ",
+                                         "NON E' STATO INSERITO NESSUN CLIENTE !! ",
+                                         "NON E' STATO SCELTO NESSUN PERIODO !! "}));
+
+    // A value a later writer would refuse, or a departure before the
+    // arrival, is refused before the note is appended.
+    app.run([&] { p().cambia_Click(); });
+    prepara_prenotazione();
+    scrivi(p().Text20, "CULLA");
+    scrivi(p().Text32, "30*40");
+    app.click(p().SALVA);
+    scrivi(p().Text32, "30");
+    p().Text6.set_text("01/07/2026");
+    app.click(p().SALVA);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
+    EXPECT_EQ(b.byte(app.s.percorso_note), note);
+    EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), prenotazioni);
+
+    // Mended, it is saved once; SALVA again writes and says nothing.
+    p().Text6.set_text("15/08/2026");
+    app.click(p().SALVA);
+    ASSERT_EQ(p().Check3.value(), 1);
+    const std::string salvate = b.byte(app.s.percorso_prenotazioni);
+    app.click(p().SALVA);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), salvate);
+    app.type(p().Text20, "CULLA E SEGGIOLONE");
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);  // the booking is already saved
+}
+
+// A cleared page, and a form loaded hidden meanwhile, start with the flags
+// at 0: an earlier note must not give the next booking a note number, and
+// an earlier save must not keep the next booking from being written.
+TEST_F(PrenotazionePagina, ANewPageStartsWithTheFlagsAtZero) {
+    prepara_prenotazione();
+    scrivi(p().Text20, "CULLA");
+    app.click(p().SALVA);
+    p().Check5.set_value(1);  // the receipt was printed
+    app.click(p().ANNULLA);
+    EXPECT_EQ(p().Check2.value() + p().Check3.value() + p().Check5.value(), 0);
+    EXPECT_EQ(p().Text1.text() + "|" + p().Text8.text() + p().Text20.text() + p().Text7.text(),
+              "4|");
+    EXPECT_FALSE(p().List1.visible());
+
+    scegli_appartamento();
+    scrivi(p().Text8, "ROSSI");
+    app.click(p().CONFERMA);
+    app.pick(p().List1, 1);
+    app.click(p().SALVA);
+    const auto campi = plat::split(b.leggi(app.s.percorso_prenotazioni).at(3), "*");
+    EXPECT_EQ(campi.at(1) + "|" + campi.at(10) + "|" + campi.at(12), "0039||5");
+
+    p().Check5.set_value(1);
+    app.click(p().ESCI);
+    EXPECT_EQ(app.testo("prenotazione", "Text21"), "4");  // loads it hidden
+    p().Check3.set_value(1);  // as a balance payment elsewhere leaves it
+    b.scrivi(file("appartamenti.ind"), {"0001*0001*12*BIL*1*2*SI*1*4+2*ESTIVO***12",
+                                        "0002*0002*3*MON*1*1*NO*1*4*ESTIVO***0007",
+                                        "0002*0001*5*MON*1*1*NO*1*2*ESTIVO***0020"});
+    app.run([&] { carica_appartamenti(app); });
+    apri_dal_menu();
+    EXPECT_EQ(p().Check3.value(), 0);
+    EXPECT_EQ(p().Combo1.list_count(), 3);
+}
+
+TEST_F(PrenotazionePagina, LeavingAnUnsavedPage) {
+    app.click(p().ESCI);  // untouched: straight back to the menu
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_TRUE(app.form("MENU")->is_visible());
+    apri_dal_menu();
+
+    // Cancel clears the page after ANNULLA's own question and stays.
+    scegli_appartamento();
+    b.messaggi().answer(plat::Answer::Cancel);
+    b.messaggi().answer(plat::Answer::No);
+    app.click(p().ESCI);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
+    EXPECT_EQ(b.messaggi().shown().back().title, "USCITA DALLA PRENOTAZIONE ");
+    EXPECT_TRUE(p().is_visible());
+    EXPECT_EQ(p().Text7.text(), "");
+
+    // Yes with a save that cannot be made keeps the page to be completed.
+    scegli_appartamento();
+    b.messaggi().answer(plat::Answer::Yes);
+    app.click(p().ESCI);
+    EXPECT_EQ(b.nuovi_messaggi().back(), "NON E' STATO INSERITO NESSUN CLIENTE !! ");
+    EXPECT_EQ(p().Text7.text(), "0012");
+
+    b.messaggi().answer(plat::Answer::No);
+    app.click(p().ESCI);
+    EXPECT_FALSE(p().is_loaded());
+    EXPECT_EQ(b.leggi(app.s.percorso_prenotazioni).size(), 2u);
+}
+
+TEST_F(PrenotazionePagina, FreePeriodsAndTheirDates) {
+    // No free period: message, and the choice undone.
+    p().Combo1.add_item("0099-NESSUNA");
+    scegli_appartamento(2);
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{"NON E' STATO TROVATO NESSUN PERIODO LIBERO !! "});
+    EXPECT_TRUE(p().Combo1.visible());
+    EXPECT_FALSE(p().cambia.visible());
+    // After CAMBIA the second apartment lists its own periods from row 1.
+    scegli_appartamento(0);
+    app.click(p().cambia);
+    scegli_appartamento(1);
+    ASSERT_EQ(p().List1.list_count(), 1);
+    EXPECT_EQ(app.s.righe_periodo[1], "3");
+    app.click(p().cambia);
+
+    prepara_prenotazione(0);  // 01/07 - 15/07
+    auto data = [&](plat::TextBox& box, plat::DatePicker& cal, int g, int m) {
+        app.double_click(box);
+        app.pick_date(cal, plat::Date::from_dmy(g, m, 2026).value());
+        return box.text() + (cal.visible() ? " calendario" : "") + "|" +
+               plat::join(b.nuovi_messaggi(), "|");
+    };
+    EXPECT_EQ(data(p().Text5, p().DTPicker2, 15, 7), "15/07/2026|");
+    EXPECT_EQ(data(p().Text5, p().DTPicker2, 20, 7),
+              "15/07/2026|LA DATA SCELTA NON E' COMPRESA NEI PERIODI LIBERI");
+    EXPECT_EQ(data(p().Text6, p().DTPicker1, 10, 8), "10/08/2026|");
+    EXPECT_EQ(data(p().Text6, p().DTPicker1, 25, 7),
+              "10/08/2026|LA DATA SCELTA  E' MAGGIORE DEL PERIODO SCELTO ");
+    // After the chosen period's end in its month but inside a free period: taken.
+    app.pick(p().List1, 1);  // 01/08 - 15/08
+    EXPECT_EQ(data(p().Text6, p().DTPicker1, 20, 8),
+              "20/08/2026|LA DATA SCELTA  E' MAGGIORE DEL PERIODO SCELTO ");
+}
+
+}  // namespace
+}  // namespace ga::test

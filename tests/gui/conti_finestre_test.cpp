@@ -1,0 +1,61 @@
+// The owner account windows (statement, summary, payout, expenses) on a
+// small year of movements, for a person to look at.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include "accounts/conti_banco.h"
+#include "finestre.h"
+
+namespace {
+
+class FinestreConti : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ga::test::Banco& b = f.banco();
+        app().s.percorso_logo = b.cartella_programma() + "ICONA.BMP";
+        ga::test::prepara_conti(b);
+        const std::string d = b.cartella_dati();
+        b.scrivi(d + "saldi2026.dat", {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",
+                                       "15/07/2026*0001*0*2000,00*0*0*0*4*0012",
+                                       "01/08/2026*0001*0*0*1.000,00*0*0**",
+                                       "02/08/2026*0001*0*0*150,00*0*0*1*0012"});
+        b.scrivi(d + "spese2026.dat", {"0012*RIPARAZIONE CALDAIA*4"});
+        app().run([&] {
+            app().imposta("zeltra", "Text1", "AGENZIA SOLE");
+            app().imposta("zeltra", "Text3", "70100  BARI");
+        });
+    }
+    ga::App& app() { return f.app(); }
+    plat::Control& c(const char* form, const char* box) { return *app().form(form)->control(box); }
+    bool fotografa(const char* form) { return f.fotografa(form) && f.finestra(form)->isVisible(); }
+
+    gui_test::Finestre f;
+};
+
+// The statement, its summary and the payout by cheque, as a user walks them.
+TEST_F(FinestreConti, StatementSummaryAndPayout) {
+    app().run([&] { app().form("EstrattoContoPropr")->show(); });
+    app().pick(c("EstrattoContoPropr", "Combo1"), 0);
+    EXPECT_TRUE(fotografa("EstrattoContoPropr"));
+    app().click(c("EstrattoContoPropr", "SINTESI"));
+    EXPECT_TRUE(fotografa("SINTESICONTOPROP"));
+    app().click(c("SINTESICONTOPROP", "SALDO"));
+    app().double_click(c("SaldoProprietario", "Text5"));
+    app().click(c("SaldoProprietario", "Option2"));
+    app().type(c("SaldoProprietario", "Text6"), "N. 0012345");
+    EXPECT_TRUE(fotografa("SaldoProprietario"));
+}
+
+TEST_F(FinestreConti, ExpenseForAnOwnerWithSeveralApartments) {
+    app().run([&] {
+        app().imposta("spese", "Text10", "0");
+        app().form("spese")->show();
+    });
+    app().pick(c("spese", "Combo1"), 2);
+    app().type(c("spese", "Text8"), "150");
+    app().leave(c("spese", "Text8"));
+    EXPECT_TRUE(fotografa("spese"));
+}
+
+}  // namespace

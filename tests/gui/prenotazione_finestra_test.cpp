@@ -1,0 +1,48 @@
+// The booking page in its window, opened from the menu, with an apartment,
+// a client and a period chosen, for a person to look at.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include "finestre.h"
+
+namespace {
+
+TEST(FinestraPrenotazione, ShowsABookingBeingEntered) {
+    gui_test::Finestre f;
+    ga::App& app = f.app();
+    ga::test::Banco& b = f.banco();
+    b.prepara_dati();
+    app.s.percorso_logo = b.cartella_programma() + "ICONA.BMP";
+    app.s.primo_accesso_menu = "1";
+    app.s.percentuale_cauzione = "10";
+    app.s.costo_letto = "25";
+    const std::string d = b.cartella_dati();
+    b.scrivi(d + "Vie.dat", {"0001**VIA DEL MARE* $$"});
+    b.scrivi(d + "proprietari.IND",
+             {"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*X*PROVV*"});
+    b.scrivi(d + "appartamenti.ind", {"0001*0001*12*BIL*1*2*SI*1*4+2*ESTIVO***0012"});
+    b.scrivi(
+        d + "clienti.dat",
+        {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080222*BA*RSSMRA85T10A562S*anna@esempio.it"});
+    b.scrivi(app.s.percorso_periodi,
+             {"0012*01/07/2026*15/07/2026*1.500,00*LIB", "0012*16/07/2026*31/07/2026*1.800,00*LIB",
+              "0012*01/08/2026*31/08/2026*3.200,00*LIB"});
+    app.run([&] {
+        app.imposta("zeltra", "Text11", "150,00");
+        app.form("MENU")->show();
+        app.campo("MENU", "List1").set_list_index(0);
+    });
+    plat::Form& p = *app.form("prenotazione");
+    app.pick(*p.control("Combo1"), 0);
+    app.type(*p.control("Text8"), "bianchi");
+    app.leave(*p.control("Text8"));
+    app.click(*p.control("CONFERMA"));
+    app.pick(*p.control("List1"), 1);
+    app.click(*p.control("Text31"));
+    app.type(*p.control("Text20"), "ARRIVO IN SERATA");
+    EXPECT_TRUE(f.fotografa("prenotazione"));
+    EXPECT_TRUE(f.finestra("prenotazione")->isVisible());
+}
+
+}  // namespace
