@@ -457,10 +457,10 @@ void fattura::controllaincasso() {
                                   static_cast<long>(righe.size()) - 1);
     for (long k = 1; k <= n; ++k) {
         const std::string& riga = righe[static_cast<std::size_t>(k)];
+        // Choosing the row picks its booking (the list's click does it).
         app.imposta(kVisu, "List1", riga);
         // A row the list does not hold would leave another booking picked.
         if (app.testo(kVisu, "List1") != riga) continue;
-        seleziona_prenotazione(app);
         totale += centesimi(plat::italian_or_zero(plat::trim(app.testo(kVisu, "Text7"))));
     }
     Text2.set_text(importo(totale));

@@ -1,6 +1,7 @@
 #include "bookings/movimenti.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -21,13 +22,15 @@ using Colonne = std::array<std::string, 9>;   // column 0 unused: the date
 std::string senza_punti(const std::string& t) { return plat::replace_all(t, ".", ""); }
 
 // A payment on a booking. P is the amount paid and R the residual rent, both
-// without their thousands points; R above P is only a further advance.
+// written without their thousands points; R above P is only a further advance.
 // Returns the operation it turns out to be.
 std::string pagamento(App& app, Colonne& c, std::string& acconto) {
     const std::string p = senza_punti(app.testo(kSaldo, "Text14"));
     const std::string r = senza_punti(app.testo(kSaldo, "Text10"));
-    const double versato = plat::leading_number(p);
-    const double residuo = plat::leading_number(r);
+    // Compared to the cent: a payment short of the residual by cents is a
+    // further advance, not the balance that would close the booking short.
+    const long long versato = std::llround(plat::italian_or_zero(p) * 100);
+    const long long residuo = std::llround(plat::italian_or_zero(r) * 100);
     c[1] = app.testo(kSaldo, "Text16");
     c[7] = app.testo(kSaldo, "Text3");
     c[8] = app.testo(kSaldo, "Text17");
@@ -42,7 +45,7 @@ std::string pagamento(App& app, Colonne& c, std::string& acconto) {
     auto voce = [&](const char* box, const char* spunta) -> std::string {
         const std::string t = app.testo(kSaldo, box);
         if (!(residuo < versato) || app.campo(kSaldo, spunta).value() != 0) return "0";
-        return plat::leading_number(t) == 0 ? "0" : t;
+        return plat::italian_or_zero(t) == 0 ? "0" : t;
     };
     c[2] = "0";
     c[3] = r;

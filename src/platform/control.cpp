@@ -179,6 +179,16 @@ void Control::set_text(std::string_view t) {
     }
     if (state_.text == t) return;
     state_.text = std::string(t);
+    if (kind_ == Kind::ComboBox) {
+        // A combo box's chosen line is the line that reads as its text, or
+        // none: choosing that line again is then a new choice.
+        state_.list_index = -1;
+        for (int i = 0; i < static_cast<int>(state_.items.size()); ++i)
+            if (state_.items[i] == t) {
+                state_.list_index = i;
+                break;
+            }
+    }
     changed();
     if (kind_ == Kind::TextBox || kind_ == Kind::ComboBox) fire(on_change);
 }

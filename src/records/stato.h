@@ -121,6 +121,8 @@ struct Stato {
     std::array<std::string, 17> righe_dal, righe_al, righe_prezzo, righe_stato;
     std::array<std::string, 1001> righe_periodo;
     int appartamento_corrente = 0;
+    // The month chosen in the availability view and in the printing menu.
+    std::string mese_scelto;
 };
 
 }  // namespace ga

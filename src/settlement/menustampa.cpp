@@ -139,7 +139,7 @@ void menustampa::Command1_Click() {
 }
 
 void menustampa::Command6_Click() {
-    mese_scelto = "0";
+    s.mese_scelto = "0";
     sezione(Command6, STAMPDISPON);
 }
 
@@ -236,7 +236,7 @@ void menustampa::XMESE_Click() {
 
 void menustampa::Combo2_Click() {
     if (Combo2.list_index() < 0) return;
-    mese_scelto = std::to_string(Combo2.list_index());
+    s.mese_scelto = std::to_string(Combo2.list_index());
     stampaDIS.set_visible(true);
 }
 

@@ -58,9 +58,6 @@ public:
     plat::CommandButton Command8{*this, "Command8"}, Command9{*this, "Command9"},
         Command10{*this, "Command10"};
 
-    // The availability month handed to the availability print: "0" every
-    // month, "1" to "12" January to December (the index in Combo2).
-    std::string mese_scelto;
 
 private:
     // Opens a closed section (true) or closes an open one.

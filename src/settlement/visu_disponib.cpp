@@ -226,7 +226,7 @@ void visu_disponib::IMPOSTAFORM() {
         VEDI.set_visible(false);
     } else {
         tuttimes.set_value(1);
-        mese_scelto = "0";
+        s.mese_scelto = "0";
     }
 }
 
@@ -363,8 +363,8 @@ void visu_disponib::CAMBIAVIA_Click() {
 void visu_disponib::Combo3_Click() {
     const int i = Combo3.list_index();
     if (i < 0) return;
-    mese_scelto = std::to_string(i);
-    Text5.set_text(mese_scelto);
+    s.mese_scelto = std::to_string(i);
+    Text5.set_text(s.mese_scelto);
 }
 
 void visu_disponib::Command2_Click() { vedi_periodi(); }
@@ -387,7 +387,7 @@ void visu_disponib::vedi_periodi() {
     const Tipologie per_periodo{&tutiper, &monoper, &biloper, &triloper, &quadriper};
     const Tipologie per_via{&Option1, &Option2, &Option3, &Option4, &Option5};
     const Tipologie per_mese{&tuttimes, &monomes, &bilomes, &trilomes, &quadrimes};
-    const long mese = plat::leading_int(mese_scelto);
+    const long mese = plat::leading_int(s.mese_scelto);
 
     for (int i = 1; i <= n; ++i) {
         const RigaPeriodo& p = s.periodi[i];

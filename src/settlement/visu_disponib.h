@@ -85,9 +85,6 @@ public:
     plat::ListBox List1{*this, "List1"};
     plat::CommandButton ESCI{*this, "ESCI"};
 
-    // The month chosen for the list by month: "0" every month, "1" to "12".
-    std::string mese_scelto;
-
 private:
     // The type options of one frame: the all-types option first, then
     // the ones for "MON", "BIL", "TRI" and "QUA".

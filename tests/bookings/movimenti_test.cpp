@@ -83,6 +83,15 @@ TEST_F(Movimenti, APaymentIsABalanceOrAFurtherAdvance) {
     EXPECT_EQ(app().testo("prenotazione", "Text26"), "4");
 }
 
+TEST_F(Movimenti, APaymentShortOfTheResidualByCentsIsAFurtherAdvance) {
+    boxes("saldoaff", {{"Text14", "700,40"}, {"Text10", "700,50"}, {"Text15", "09/12/2026"},
+                       {"Text16", " 0001"}, {"Text3", "2"}, {"Text17", "0011"},
+                       {"Text18", "ND"}, {"Text19", "ND"}, {"Text20", "ND"}});
+    ASSERT_TRUE(registra("SALDO"));
+    EXPECT_EQ(app().s.operazione, "ACCON") << "the booking must not close 0,10 short";
+    EXPECT_EQ(app().s.importo_acconto, "700,40");
+}
+
 TEST_F(Movimenti, NewBookingAndRevocationLines) {
     boxes("prenotazione", {{"Text2", "9/12/2026"}, {"Text27", "0001"}, {"Text16", ""},
                            {"Text17", "100,00"}, {"Text18", "50,00"}, {"Text19", "ND"},

@@ -75,6 +75,21 @@ TEST(ModelloStampa, TheShippedReceiptTemplateHoldsTheSheetTheReceiptWrites) {
     EXPECT_FALSE(t->texts.at({1, 2}).empty());
 }
 
+TEST(ModelloStampa, TheShippedInvoiceTemplateHoldsTheCellsTheInvoiceWrites) {
+    std::string errore;
+    const auto t =
+        gui::read_template(leggi(std::string(SOURCE_DATA_FOLDER) + "stampe/fattura.xls"), &errore);
+    ASSERT_TRUE(t) << errore;
+    EXPECT_EQ(t->sheet, "Foglio1");
+    EXPECT_EQ(t->column_mm.size(), 4u);
+    EXPECT_EQ(t->rows, 23);
+    plat::PrintJob job;
+    job.sheet = "Foglio1";
+    for (auto [riga, colonna] : {std::pair{1, 2}, {6, 3}, {12, 1}, {14, 1}, {18, 4}, {21, 4}, {23, 1}})
+        job.cells.push_back({riga, colonna, "TESTO"});
+    EXPECT_EQ(gui::check_job(*t, job), "");
+}
+
 TEST(ModelloStampa, AFaultyTemplateIsRefusedNamingItsLine) {
     const std::string base = "FOGLIO Foglio1\nCOLONNA A 100\nRIGHE 5 5\n";
     const std::pair<std::string, std::string> casi[] = {

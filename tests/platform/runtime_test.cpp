@@ -63,6 +63,7 @@ public:
     plat::OptionButton Option1{*this, "Option1"}, Option2{*this, "Option2"},
         Option3{*this, "Option3"};
     plat::ListBox List1{*this, "List1"};
+    plat::ComboBox Combo1{*this, "Combo1"};
     plat::HScrollBar HScroll1{*this, "HScroll1"};
     plat::DatePicker DT1{*this, "DT1"};
     plat::CommandButton Command1{*this, "Command1"};
@@ -158,6 +159,16 @@ TEST_F(RuntimeTest, ListsScrollBarsAndDatesFollowTheirRules) {
     EXPECT_EQ(reg.eventi, (std::vector<std::string>{"List1_Click 1", "HScroll1_Change 10", "DT1_Change"}));
     a.List1.clear();
     EXPECT_EQ(a.List1.list_index(), -1);
+
+    // A combo box's text names its chosen line, or none.
+    plat::ComboBox& combo = *static_cast<plat::ComboBox*>(a.control("Combo1"));
+    combo.add_item("ROMA");
+    combo.add_item("MILANO");
+    combo.set_list_index(1);
+    combo.set_text("");
+    EXPECT_EQ(combo.list_index(), -1);
+    combo.set_text("ROMA");
+    EXPECT_EQ(combo.list_index(), 0);
     EXPECT_EQ(a.List1.list_count(), 0);
 }
 

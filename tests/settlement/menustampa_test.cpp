@@ -157,7 +157,7 @@ TEST_F(MenuStampa, TheAvailabilityIsCompleteOrForTheMonthChosen) {
         return mostrati({&m().Label13, &m().Label14, &m().Combo2, &m().stampaDIS});
     };
     app.click(m().Command6);
-    EXPECT_EQ(m().mese_scelto, "0");
+    EXPECT_EQ(b.app().s.mese_scelto, "0");
     EXPECT_EQ(disponibilita(), "Label13 Label14");
     EXPECT_EQ(m().Combo2.list_count(), 13);
 
@@ -166,16 +166,16 @@ TEST_F(MenuStampa, TheAvailabilityIsCompleteOrForTheMonthChosen) {
     EXPECT_EQ(disponibilita(), "Combo2");
     app.pick(m().Combo2, 3);
     EXPECT_EQ(m().Combo2.text(), "MARZO");
-    EXPECT_EQ(m().mese_scelto, "3");
+    EXPECT_EQ(b.app().s.mese_scelto, "3");
     EXPECT_EQ(disponibilita(), "Combo2 stampaDIS");
     app.pick(m().Combo2, 12);
-    EXPECT_EQ(m().mese_scelto, "12");
+    EXPECT_EQ(b.app().s.mese_scelto, "12");
 
     // "COMPLETA" after a month keeps the month; reopening the section resets it.
     app.click(m().TOTALE);
     EXPECT_EQ(std::make_pair(m().TOTALE.back_color(), m().XMESE.back_color()), std::make_pair(kVerde, kRosso));
     EXPECT_EQ(disponibilita(), "Label14 stampaDIS");
-    EXPECT_EQ(m().mese_scelto, "12");
+    EXPECT_EQ(b.app().s.mese_scelto, "12");
     app.click(m().TOTALE);
     EXPECT_EQ(disponibilita(), "Label13 Label14");
     app.click(m().XMESE);
@@ -183,7 +183,7 @@ TEST_F(MenuStampa, TheAvailabilityIsCompleteOrForTheMonthChosen) {
     EXPECT_EQ(disponibilita(), "Label13 Label14");
     app.click(m().Command6);
     app.click(m().Command6);
-    EXPECT_EQ(m().mese_scelto, "0");
+    EXPECT_EQ(b.app().s.mese_scelto, "0");
 }
 
 TEST_F(MenuStampa, PrintingTheChosenBookingAndLeaving) {

@@ -128,7 +128,7 @@ TEST_F(VisuDisponibTest, ByStreetAChosenStreetDropsTheTypeAndTheGardenLeavesOutO
 
 TEST_F(VisuDisponibTest, ByMonthTheStartDecidesAndALineOpensThePickerWhichGivesTheViewBack) {
     apri("mese");
-    EXPECT_EQ(v().mese_scelto, "0");
+    EXPECT_EQ(b.app().s.mese_scelto, "0");
     app.click(v().Command2);
     EXPECT_EQ(numeri(), tutti);
     app.pick(v().Combo3, 8);
