@@ -7,25 +7,13 @@
 #include "bookings/prenotazioni.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/archivio.h"
 
 namespace ga {
 
 namespace {
 
 constexpr const char* kPren = "prenotazione";
-
-bool solo_cifre(const std::string& t) {
-    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Codes are compared as the numbers they are ("10" is "0010"); a code that
-// is not a number only equals itself.
-bool stesso_codice(const std::string& a, const std::string& b) {
-    const std::string x = plat::trim(a), y = plat::trim(b);
-    if (x.empty() || y.empty()) return false;
-    if (solo_cifre(x) && solo_cifre(y)) return plat::leading_int(x) == plat::leading_int(y);
-    return x == y;
-}
 
 const char* descrizione(StatoPrenotazione st) {
     switch (st) {

@@ -186,4 +186,6 @@ std::string format_amount(std::string_view text) {
     return format_amount(*v);
 }
 
+long long cents(double v) { return std::llround(v * 100); }
+
 }  // namespace plat

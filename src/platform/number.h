@@ -26,6 +26,9 @@ double italian_or_zero(std::string_view s);
 // ("1.320,50" gives 1320).
 double whole_units(std::string_view s);
 
+// An amount as whole cents, rounded half away from zero.
+long long cents(double v);
+
 // Short number text, the Italian way: 151.5 gives "151,5", 495 gives "495".
 std::string short_number(double v);
 

@@ -1,5 +1,8 @@
 #include "records/archivio.h"
 
+#include <algorithm>
+
+#include "platform/number.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 
@@ -66,6 +69,16 @@ bool senza_separatore(App& app, const std::vector<std::string>& valori, std::str
         return false;
     }
     return true;
+}
+
+bool stesso_codice(const std::string& a, const std::string& b) {
+    auto solo_cifre = [](const std::string& t) {
+        return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::string x = plat::trim(a), y = plat::trim(b);
+    if (x.empty() || y.empty()) return false;
+    if (solo_cifre(x) && solo_cifre(y)) return plat::leading_int(x) == plat::leading_int(y);
+    return x == y;
 }
 
 int canale_libero() { return 1; }

@@ -47,6 +47,11 @@ bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga)
 // file is read back, so nothing must be written.
 bool senza_separatore(App& app, const std::vector<std::string>& valori, std::string_view separatore);
 
+// Two codes are the same when they are the same number ("10" is "0010");
+// a code that is not a number equals only itself; a blank code matches
+// nothing.
+bool stesso_codice(const std::string& a, const std::string& b);
+
 // The lowest free file channel; kept for the state's `canale_file`.
 int canale_libero();
 

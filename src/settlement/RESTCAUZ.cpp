@@ -11,6 +11,7 @@
 #include "bookings/prenotazioni.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/archivio.h"
 #include "settlement/prenotazioni_cliente.h"
 
 namespace ga {
@@ -19,21 +20,6 @@ namespace {
 
 constexpr const char* kPren = "prenotazione";
 constexpr const char* kTitolo = "RESTITUZIONE CAUZIONE";
-
-long long centesimi(double v) { return std::llround(v * 100); }
-
-bool solo_cifre(const std::string& t) {
-    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// Codes are compared as the numbers they are ("10" is "0010"); a code that
-// is not a number only equals itself.
-bool stesso_codice(const std::string& a, const std::string& b) {
-    const std::string x = plat::trim(a), y = plat::trim(b);
-    if (x.empty() || y.empty()) return false;
-    if (solo_cifre(x) && solo_cifre(y)) return plat::leading_int(x) == plat::leading_int(y);
-    return x == y;
-}
 
 // A booking the file holds: within the count and not a deleted record.
 bool prenotazione_presente(App& app, long k) {
@@ -48,7 +34,7 @@ bool prenotazione_presente(App& app, long k) {
 // and is not zero.
 std::optional<double> rimborso_di(const std::string& testo) {
     const std::optional<double> v = plat::italian_number(testo);
-    if (!v || centesimi(*v) == 0) return std::nullopt;
+    if (!v || plat::cents(*v) == 0) return std::nullopt;
     return v;
 }
 
@@ -247,14 +233,14 @@ void RESTCAUZ::avvisa_senza_cauzione() {
 void RESTCAUZ::Text3_DblClick() {
     const std::string versata = Label9.caption();
     const double importo = plat::italian_or_zero(versata);
-    if (versata.empty() || centesimi(importo) <= 0) avvisa_senza_cauzione();
+    if (versata.empty() || plat::cents(importo) <= 0) avvisa_senza_cauzione();
     if (versata.empty()) return;
-    Text3.set_text(plat::format_amount(centesimi(importo) > 0 ? -importo : 0.0));
+    Text3.set_text(plat::format_amount(plat::cents(importo) > 0 ? -importo : 0.0));
 }
 
 void RESTCAUZ::Text3_Validate() {
     const std::string versata = Label9.caption();
-    if (versata.empty() || centesimi(plat::italian_or_zero(versata)) <= 0) avvisa_senza_cauzione();
+    if (versata.empty() || plat::cents(plat::italian_or_zero(versata)) <= 0) avvisa_senza_cauzione();
     // Read the Italian way, so that 0,50 is a refund of fifty cents and
     // becomes -0,50 like any other refund.
     const std::optional<double> rimborso = rimborso_di(Text3.text());

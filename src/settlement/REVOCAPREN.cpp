@@ -19,8 +19,6 @@ namespace {
 constexpr const char* kVisu = "VisuPrenotCliente";
 constexpr const char* kTitoloRimborso = "RESTITUZIONE ACCONTO ";
 
-long long centesimi(double v) { return std::llround(v * 100); }
-
 void mostra_prenotazioni_cliente(App& app) {
     if (plat::Form* visu = app.form(kVisu)) visu->show();
 }
@@ -123,7 +121,7 @@ bool REVOCAPREN::rimborso_ammesso() {
     }
     // Compared without its sign: a refund typed negative is still money
     // going out, and cannot exceed the advance either.
-    if (centesimi(std::fabs(*rimborso)) > centesimi(plat::italian_or_zero(Text2.text()))) {
+    if (plat::cents(std::fabs(*rimborso)) > plat::cents(plat::italian_or_zero(Text2.text()))) {
         app.msgbox("E' STATO INSERITO UN VALORE MAGGIORE \r DELL'ACCONTO VERSATO ",
                    plat::Buttons::Ok, kTitoloRimborso);
         Text7.set_text("");

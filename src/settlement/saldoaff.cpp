@@ -21,7 +21,6 @@ constexpr const char* kVisu = "VisuPrenotCliente";
 constexpr const char* kTitolo = "CONFERMA SALDO";
 
 // Amounts are compared in cents, so that 700,50 + 230,00 equals 930,50.
-long long centesimi(double v) { return std::llround(v * 100); }
 
 // The Italian reading of an amount box; a box without one counts 0.
 double importo(plat::Control& box) { return plat::italian_or_zero(box.text()); }
@@ -179,10 +178,10 @@ void saldoaff::Text14_DblClick() {
 
 bool saldoaff::importo_ammesso() {
     const std::optional<double> versato = plat::italian_number(Text14.text());
-    if (!versato || centesimi(*versato) <= 0) return false;
-    const long long p = centesimi(*versato);
-    const long long residuo = centesimi(importo(Text10));
-    return p <= residuo || p == residuo + centesimi(importo(Text2));
+    if (!versato || plat::cents(*versato) <= 0) return false;
+    const long long p = plat::cents(*versato);
+    const long long residuo = plat::cents(importo(Text10));
+    return p <= residuo || p == residuo + plat::cents(importo(Text2));
 }
 
 void saldoaff::rifiuta_importo() {
@@ -226,7 +225,7 @@ void saldoaff::Command1_Click() {
         return;
     }
     const long nota = plat::leading_int(s.numero_nota);
-    const bool acconto = centesimi(*plat::italian_number(Text14.text())) < centesimi(importo(Text10));
+    const bool acconto = plat::cents(*plat::italian_number(Text14.text())) < plat::cents(importo(Text10));
     carica_note(app);
     const long capacita = s.note.capacita();
     if (nota > capacita || ((nota <= 0 || acconto) && app.conta("prenotazione", "Text23") >= capacita)) {
