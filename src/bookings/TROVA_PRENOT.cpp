@@ -11,13 +11,7 @@
 namespace ga {
 
 namespace {
-constexpr long kRosso = 192;      // not chosen
-constexpr long kVerde = 32768;    // chosen
 constexpr const char* kPren = "prenotazione";
-
-void mostra(std::initializer_list<plat::Control*> controlli, bool visibile) {
-    for (plat::Control* c : controlli) c->set_visible(visibile);
-}
 }  // namespace
 
 TROVA_PRENOT::TROVA_PRENOT(App& app) : Forma(app, kName) {

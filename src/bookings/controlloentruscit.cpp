@@ -4,10 +4,6 @@
 
 namespace ga {
 
-namespace {
-constexpr long kRosso = 0x0000C0;   // RGB 192, 0, 0
-}
-
 controlloentruscit::controlloentruscit(App& app) : Forma(app, kName) {
     design("CONTROLLO INGRESSI", px(600), px(340));
     metti(Text1, 12, 10, 576, 26).design().locked = true;

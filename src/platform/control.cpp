@@ -16,39 +16,6 @@ namespace {
 bool is_list(Kind k) { return k == Kind::ListBox || k == Kind::ComboBox; }
 bool is_folder_list(Kind k) { return k == Kind::DirList || k == Kind::FileList; }
 
-// "*" and "?" wildcards, compared without regard to case.
-bool wildcard_match(std::string_view pattern, std::string_view name) {
-    const std::string p = upper(pattern);
-    const std::string n = upper(name);
-    std::size_t pi = 0, ni = 0, star = std::string::npos, mark = 0;
-    while (ni < n.size()) {
-        if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
-            ++pi;
-            ++ni;
-        } else if (pi < p.size() && p[pi] == '*') {
-            star = pi++;
-            mark = ni;
-        } else if (star != std::string::npos) {
-            pi = star + 1;
-            ni = ++mark;
-        } else {
-            return false;
-        }
-    }
-    while (pi < p.size() && p[pi] == '*') ++pi;
-    return pi == p.size();
-}
-
-bool matches_any(const std::string& patterns, const std::string& name) {
-    for (const auto& p : split(patterns, ";")) {
-        std::string t = trim(p);
-        if (t.empty()) continue;
-        // "*.*" means every file, also those without an extension.
-        if (t == "*.*" || wildcard_match(t, name)) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 Control::Control(Form& form, Kind kind, std::string name, int index)
@@ -362,7 +329,7 @@ void Control::fill_folder_items() {
         const bool dir = it->is_directory(type_ec);
         const std::string name = it->path().filename().string();
         if (kind_ == Kind::DirList && dir && !name.starts_with(".")) names.push_back(name);
-        if (kind_ == Kind::FileList && !dir && matches_any(state_.pattern, name)) names.push_back(name);
+        if (kind_ == Kind::FileList && !dir && matches_pattern(state_.pattern, name)) names.push_back(name);
     }
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return upper(a) < upper(b); });

@@ -221,4 +221,39 @@ bool contains(std::string_view s, std::string_view part) {
 
 bool starts_with(std::string_view s, std::string_view prefix) { return s.starts_with(prefix); }
 
+namespace {
+
+bool wildcard_match(std::string_view pattern, std::string_view name) {
+    const std::string p = upper(pattern);
+    const std::string n = upper(name);
+    std::size_t pi = 0, ni = 0, star = std::string::npos, mark = 0;
+    while (ni < n.size()) {
+        if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
+            ++pi;
+            ++ni;
+        } else if (pi < p.size() && p[pi] == '*') {
+            star = pi++;
+            mark = ni;
+        } else if (star != std::string::npos) {
+            pi = star + 1;
+            ni = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (pi < p.size() && p[pi] == '*') ++pi;
+    return pi == p.size();
+}
+
+}  // namespace
+
+bool matches_pattern(std::string_view patterns, std::string_view name) {
+    for (const auto& p : split(patterns, ";")) {
+        const std::string t = trim(p);
+        if (t.empty()) continue;
+        if (t == "*.*" || wildcard_match(t, name)) return true;
+    }
+    return false;
+}
+
 }  // namespace plat

@@ -43,4 +43,8 @@ std::string replace_all(std::string_view s, std::string_view from, std::string_v
 bool contains(std::string_view s, std::string_view part);
 bool starts_with(std::string_view s, std::string_view prefix);
 
+// A file name against patterns with "*" and "?", several joined by ";",
+// compared without regard to case; "*.*" takes every name.
+bool matches_pattern(std::string_view patterns, std::string_view name);
+
 }  // namespace plat

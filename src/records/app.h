@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <set>
@@ -59,6 +60,11 @@ private:
     std::map<std::string, Procedura> procedure_;
 };
 
+// Two-state choice buttons show their state by their colour (0x00BBGGRR):
+// red not chosen, green chosen.
+inline constexpr long kRosso = 192;
+inline constexpr long kVerde = 32768;
+
 // Design sizes are in twips; forms are laid out in pixels, 15 twips each.
 constexpr int px(int pixels) { return pixels * 15; }
 
@@ -74,6 +80,9 @@ protected:
     // Places a control at pixel position and size, inside `frame` if given.
     static plat::Control& metti(plat::Control& c, int x, int y, int w, int h,
                                 plat::Control* frame = nullptr);
+    static void mostra(std::initializer_list<plat::Control*> controlli, bool visibile) {
+        for (plat::Control* c : controlli) c->set_visible(visibile);
+    }
     // A control made at construction, for families reached by composed
     // names ("DTPICKER" & n) and for boxes kept only as stores.
     template <class C>

@@ -38,7 +38,7 @@ saldoaff::saldoaff(App& app) : Forma(app, kName) {
     metti(Text3, 130, 24, 60, 25, &Frame1);
     etichetta("CLIENTE", 206, 28, 60, &Frame1);
     metti(Text4, 268, 24, 270, 25, &Frame1);
-    etichetta("C.A.P.", 552, 28, 44, &Frame1);
+    etichetta("CITTA'", 552, 28, 44, &Frame1);
     metti(Text5, 600, 24, 86, 25, &Frame1);
     etichetta("APPARTAMENTO", 12, 58, 116, &Frame1);
     metti(Text1, 130, 54, 556, 25, &Frame1).design().fixed_pitch = true;

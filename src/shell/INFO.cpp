@@ -11,7 +11,7 @@ constexpr long sistema(long indice) { return 0x80000000L + indice; }
 constexpr long kTestoMenu = sistema(7);
 constexpr long kTestoEvidenziato = sistema(14);
 constexpr long kFacciaPulsante = sistema(15);
-constexpr long kRosso = 255;
+constexpr long kRossoVivo = 255;   // the version line under the mouse
 constexpr long kBianco = 0xFFFFFF;
 constexpr int kImmagini = 5;
 
@@ -90,7 +90,7 @@ void INFO::Label4_MouseMove() {
 }
 
 void INFO::Label6_MouseMove() {
-    Label6.set_fore_color(kRosso);
+    Label6.set_fore_color(kRossoVivo);
     Label6.set_underline(true);
 }
 

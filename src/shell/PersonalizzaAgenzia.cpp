@@ -9,11 +9,6 @@
 
 namespace ga {
 
-namespace {
-constexpr long kRosso = 192;
-constexpr long kVerde = 32768;
-}  // namespace
-
 PersonalizzaAgenzia::PersonalizzaAgenzia(App& app) : Forma(app, kName) {
     design("PERSONALIZZA", px(1104), px(680));
     metti(ICONAAGENZIA, 16, 8, 120, 80).design().stretch = true;

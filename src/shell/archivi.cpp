@@ -17,27 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// "*" and "?" wildcards over the upper-cased texts.
-bool corrisponde_jolly(const std::string& p, const std::string& n) {
-    std::size_t pi = 0, ni = 0, stella = std::string::npos, segno = 0;
-    while (ni < n.size()) {
-        if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
-            ++pi;
-            ++ni;
-        } else if (pi < p.size() && p[pi] == '*') {
-            stella = pi++;
-            segno = ni;
-        } else if (stella != std::string::npos) {
-            pi = stella + 1;
-            ni = ++segno;
-        } else {
-            return false;
-        }
-    }
-    while (pi < p.size() && p[pi] == '*') ++pi;
-    return pi == p.size();
-}
-
 // Red, green and blue as the program writes a colour (0x00BBGGRR).
 long colore(int rosso, int verde, int blu) {
     return static_cast<long>(rosso) + static_cast<long>(verde) * 256L +
@@ -53,8 +32,7 @@ std::string modello_archivi(std::string_view anno, bool solo_anno, std::string_v
 }
 
 bool nome_corrisponde(std::string_view modello, std::string_view nome) {
-    if (modello == "*.*") return true;
-    return corrisponde_jolly(plat::upper(modello), plat::upper(nome));
+    return plat::matches_pattern(modello, nome);
 }
 
 std::vector<std::string> file_corrispondenti(const std::string& cartella,
