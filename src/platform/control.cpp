@@ -237,9 +237,10 @@ void Control::set_max(int v) {
 
 // --- lists --------------------------------------------------------------------
 
-void Control::add_item(std::string_view item) {
+void Control::add_item(std::string_view item, long long data) {
     touch();
     state_.items.emplace_back(item);
+    state_.item_data.push_back(data);
     changed();
 }
 
@@ -247,6 +248,7 @@ void Control::remove_item(int i) {
     touch();
     if (i < 0 || i >= static_cast<int>(state_.items.size())) return;
     state_.items.erase(state_.items.begin() + i);
+    state_.item_data.erase(state_.item_data.begin() + i);
     if (state_.list_index == i) state_.list_index = -1;
     else if (state_.list_index > i) --state_.list_index;
     changed();
@@ -255,6 +257,7 @@ void Control::remove_item(int i) {
 void Control::clear() {
     touch();
     state_.items.clear();
+    state_.item_data.clear();
     state_.list_index = -1;
     if (kind_ == Kind::ComboBox) state_.text.clear();
     changed();
@@ -264,6 +267,18 @@ std::string Control::item(int i) {
     touch();
     if (i < 0 || i >= static_cast<int>(state_.items.size())) return "";
     return state_.items[i];
+}
+
+long long Control::item_data(int i) {
+    touch();
+    if (i < 0 || i >= static_cast<int>(state_.item_data.size())) return 0;
+    return state_.item_data[i];
+}
+
+void Control::set_item_data(int i, long long data) {
+    touch();
+    if (i < 0 || i >= static_cast<int>(state_.item_data.size())) return;
+    state_.item_data[i] = data;
 }
 
 int Control::list_count() {
@@ -316,9 +331,11 @@ void Control::set_date(Date d) {
 
 void Control::fill_folder_items() {
     state_.items.clear();
+    state_.item_data.clear();
     state_.list_index = -1;
     if (kind_ == Kind::DriveList) {
         state_.items.push_back("/");
+        state_.item_data.assign(1, 0);
         return;
     }
     std::error_code ec;
@@ -334,6 +351,7 @@ void Control::fill_folder_items() {
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return upper(a) < upper(b); });
     state_.items = std::move(names);
+    state_.item_data.assign(state_.items.size(), 0);
 }
 
 void Control::refresh() {

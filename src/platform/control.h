@@ -45,6 +45,10 @@ struct ControlState {
     std::string text;            // text, caption, or a combo box's edit text
     int value = 0;               // check box 0/1, option 0/1, scroll bar position
     std::vector<std::string> items;
+    // Each list line's record (a booking number, a client code, a record
+    // index), kept beside its text: the text is for the eye and is never
+    // read back to find the record. Always as long as `items`.
+    std::vector<long long> item_data;
     int list_index = -1;
     bool locked = false;
     std::string password_char;
@@ -131,10 +135,12 @@ public:
     void set_max(int v);
 
     // --- lists and combo boxes ---
-    void add_item(std::string_view item);
+    void add_item(std::string_view item, long long data = 0);
     void remove_item(int i);
     void clear();
     std::string item(int i);     // "" outside 0..count-1
+    long long item_data(int i);  // 0 outside 0..count-1
+    void set_item_data(int i, long long data);
     int list_count();
     int list_index();
     void set_list_index(int i);  // -1 for none; runs Click

@@ -120,6 +120,51 @@ std::optional<double> italian_number(std::string_view s) {
 
 double italian_or_zero(std::string_view s) { return italian_number(s).value_or(0.0); }
 
+std::optional<double> typed_amount(std::string_view s, bool allow_negative) {
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && is_blank(s[b])) ++b;
+    while (e > b && is_blank(s[e - 1])) --e;
+    bool negative = false;
+    if (b < e && s[b] == '-') {
+        if (!allow_negative) return std::nullopt;
+        negative = true;
+        ++b;
+    }
+    const std::string_view t = s.substr(b, e - b);
+    const std::size_t comma = t.find(',');
+    const std::string_view whole = t.substr(0, comma);
+    const std::string_view decimals =
+        comma == std::string_view::npos ? std::string_view() : t.substr(comma + 1);
+    if (whole.empty() && decimals.empty()) return std::nullopt;
+    if (comma != std::string_view::npos && (decimals.empty() || decimals.size() > 2)) return std::nullopt;
+    for (char c : decimals)
+        if (!is_digit(c)) return std::nullopt;
+    // Groups of the whole part: the first of one to three digits, every
+    // later one of exactly three.
+    std::string digits;
+    std::size_t group = 0;
+    bool first_group = true;
+    for (char c : whole) {
+        if (is_digit(c)) {
+            digits += c;
+            ++group;
+        } else if (c == '.') {
+            if (group == 0 || group > 3 || (!first_group && group != 3)) return std::nullopt;
+            first_group = false;
+            group = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!first_group && group != 3) return std::nullopt;
+    std::string plain = digits.empty() ? "0" : digits;
+    if (!decimals.empty()) plain += '.' + std::string(decimals);
+    const std::optional<double> v = read_plain(plain);
+    if (!v || *v > kMaxAmount) return std::nullopt;
+    return negative && *v != 0 ? -*v : *v;
+}
+
 double whole_units(std::string_view s) {
     std::string without_points;
     without_points.reserve(s.size());

@@ -22,6 +22,14 @@ std::optional<double> italian_number(std::string_view s);
 // The Italian reading, or 0 when the text has none.
 double italian_or_zero(std::string_view s);
 
+// An amount the user typed: digits, at most one "," with one or two
+// decimals, "." only as a thousands mark between groups of three digits
+// ("1.500,50"), and a leading "-" only when `allow_negative`. Anything else,
+// an empty text, or a value above 9.999.999,99 has no reading, so a box can
+// refuse it before anything is computed or written from it.
+inline constexpr double kMaxAmount = 9999999.99;
+std::optional<double> typed_amount(std::string_view s, bool allow_negative = false);
+
 // Whole-unit reading: every "." removed, then the leading-number reading
 // ("1.320,50" gives 1320).
 double whole_units(std::string_view s);

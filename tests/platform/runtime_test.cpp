@@ -157,6 +157,12 @@ TEST_F(RuntimeTest, ListsScrollBarsAndDatesFollowTheirRules) {
     a.HScroll1.set_value(10);    // unchanged
     rt->pick_date(a.DT1, *plat::Date::from_dmy(2, 7, 2026));
     EXPECT_EQ(reg.eventi, (std::vector<std::string>{"List1_Click 1", "HScroll1_Change 10", "DT1_Change"}));
+    // Each line keeps its record beside its text, also when lines go.
+    a.List1.add_item("due", 1000);
+    a.List1.remove_item(0);
+    EXPECT_EQ(a.List1.item_data(0), 0);
+    EXPECT_EQ(a.List1.item_data(1), 1000);
+    EXPECT_EQ(a.List1.item_data(7), 0);
     a.List1.clear();
     EXPECT_EQ(a.List1.list_index(), -1);
 

@@ -127,6 +127,21 @@ TEST(ItalianNumber, TextsWithoutAReading) {
     EXPECT_EQ(italian_or_zero("2,5"), 2.5);
 }
 
+TEST(TypedAmount, OnlyTheItalianShapeOfAnAmountWithinBounds) {
+    EXPECT_EQ(typed_amount("1.500,50"), 1500.5);
+    EXPECT_EQ(typed_amount(" 1500 "), 1500);
+    EXPECT_EQ(typed_amount("0,5"), 0.5);
+    EXPECT_EQ(typed_amount(",5"), 0.5);
+    EXPECT_EQ(typed_amount("9.999.999,99"), 9999999.99);
+    EXPECT_EQ(typed_amount("-100", true), -100);
+    for (const char* text : {"", "abc", "1e999", "NaN", "inf", "0x10", "--5", "-1", "+3", "12.50",
+                             "1.50.000", ".500", "1.", "1,555", "1,", "1,2,3", "10.000.000",
+                             "99999999999999999999", "1 000", "-"}) {
+        EXPECT_EQ(typed_amount(text), std::nullopt) << '"' << text << '"';
+    }
+    EXPECT_EQ(typed_amount("--5", true), std::nullopt);
+}
+
 TEST(WholeUnits, DropsEveryPointThenReadsTheLeadingNumber) {
     EXPECT_EQ(whole_units("1.320,50"), 1320);
     EXPECT_EQ(whole_units("1.000.000"), 1000000);
