@@ -171,6 +171,8 @@ void prenotazione::disponi() {
 
     etichetta("NOTE", 16, 536, 50);
     metti(Text20, 70, 532, 774, 25);
+    // The extras questions add to the note: typing adds to it too.
+    Text20.design().caret_at_end = true;
 
     metti(SALVA, 16, 592, 110, 36).design().text = "SALVA";
     SALVA.design().tooltip = "REGISTRA LA PRENOTAZIONE";
