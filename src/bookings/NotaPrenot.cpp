@@ -57,6 +57,9 @@ NotaPrenot::NotaPrenot(App& app) : Forma(app, kName) {
 
     etichetta("NOTA", 12, 190, 120, &Frame1);
     metti(Text6, 136, 186, 460, 25, &Frame1);
+    // The note grows with the program's own remarks: what is typed is added
+    // to it, never put in its place.
+    Text6.design().caret_at_end = true;
 
     metti(SALVA, 16, 340, 110, 36).design().text = "SALVA";
     SALVA.design().tooltip = "REGISTRA LA NOTA";
@@ -73,10 +76,11 @@ void NotaPrenot::Form_Load() {
     Label2.set_caption("ANNO DI GESTIONE : " + s.anno_gestione);
     Label8.set_caption(" AGENZIA " + s.agenzia_nome);
 
-    const long clienti = std::min<long>(app.conta("insnomi", "Text8"), s.clienti.capacita());
+    const long clienti = std::min<long>(app.conta(kPren, "Text22"), s.clienti.capacita());
     NOCLI.clear();
     for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1]);
 
+    prenotazione_mostrata_.reset();
     const long prenotazioni = std::min<long>(app.conta(kPren, "Text21"), s.prenotazioni.capacita());
     NRICH.clear();
     for (int i = 1; i <= prenotazioni; ++i) NRICH.add_item(plat::pad_code(std::to_string(i), 3));
@@ -94,6 +98,10 @@ void NotaPrenot::Form_Load() {
 void NotaPrenot::NRICH_Validate() {
     const std::string scelta = NRICH.text();
     const long k = plat::leading_int(scelta);
+    // Leaving the box again on the booking shown keeps what the user has
+    // typed into its note.
+    if (prenotazione_mostrata_ == k) return;
+    prenotazione_mostrata_ = k;
     Text1.set_text(scelta);
     Text3.set_text("");
     Text4.set_text("");
@@ -111,7 +119,7 @@ void NotaPrenot::NRICH_Validate() {
         Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
         break;
     }
-    const long clienti = std::min<long>(app.conta("insnomi", "Text8"), s.clienti.capacita());
+    const long clienti = std::min<long>(app.conta(kPren, "Text22"), s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i) {
         if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
         Text2.set_text(s.clienti[i][1]);

@@ -3,6 +3,8 @@
 // from the menu, which stays disabled until the form's exit.
 #pragma once
 
+#include <optional>
+
 #include "records/app.h"
 
 namespace ga {
@@ -29,6 +31,10 @@ public:
         Text7{*this, "Text7"};
     plat::Label Label6{*this, "Label6"}, Label7{*this, "Label7"};
     plat::CommandButton SALVA{*this, "SALVA"}, ESCI{*this, "ESCI"};
+
+private:
+    // The booking number whose booking the form shows.
+    std::optional<long> prenotazione_mostrata_;
 };
 
 }  // namespace ga

@@ -58,9 +58,10 @@ void TROVA_PRENOT::Form_Load() {
     Combo1.clear();
     List1.clear();
     const long prenotazioni = std::min<long>(app.conta(kPren, "Text21"), s.prenotazioni.capacita());
-    for (int i = 1; i <= prenotazioni; ++i) List1.add_item(plat::pad_code(std::to_string(i), 3));
+    // Each line keeps its record: the booking number, the client's record.
+    for (int i = 1; i <= prenotazioni; ++i) List1.add_item(numero_ricevuta(i), i);
     const long clienti = std::min<long>(app.conta(kPren, "Text22"), s.clienti.capacita());
-    for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1]);
+    for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1], i);
 }
 
 void TROVA_PRENOT::Command4_Click() {
@@ -93,12 +94,13 @@ void TROVA_PRENOT::Command5_Click() {
 }
 
 void TROVA_PRENOT::Combo1_Click() {
-    const std::vector<std::string> righe = prenotazioni_del_cliente(app, Combo1.text());
+    if (Combo1.list_index() < 0) return;
+    const auto righe = prenotazioni_del_cliente(app, Combo1.item_data(Combo1.list_index()));
     List1.clear();
-    for (const std::string& r : righe) List1.add_item(r);
+    for (const RigaPrenotazioneCliente& r : righe) List1.add_item(r.testo, r.numero);
     if (righe.size() == 1) {
         Text1.set_visible(true);
-        Text1.set_text(numero_della_riga(righe[0]));
+        Text1.set_text(numero_ricevuta(righe[0].numero));
     } else {
         // Several bookings are listed to choose from; with none, no number
         // of an earlier choice may stay behind to be printed.
@@ -110,7 +112,8 @@ void TROVA_PRENOT::Combo1_Click() {
 }
 
 void TROVA_PRENOT::List1_Click() {
-    Text1.set_text(numero_della_riga(List1.text()));
+    if (List1.list_index() < 0) return;
+    Text1.set_text(numero_ricevuta(List1.item_data(List1.list_index())));
     STAMPA.set_visible(true);
     List1.set_visible(false);
     Text1.set_visible(true);

@@ -171,6 +171,8 @@ void prenotazione::disponi() {
 
     etichetta("NOTE", 16, 536, 50);
     metti(Text20, 70, 532, 774, 25);
+    // The extras questions add to the note: typing adds to it too.
+    Text20.design().caret_at_end = true;
 
     metti(SALVA, 16, 592, 110, 36).design().text = "SALVA";
     SALVA.design().tooltip = "REGISTRA LA PRENOTAZIONE";
@@ -267,6 +269,7 @@ void prenotazione::Form_Activate() {
 
 void prenotazione::nuova_pagina() {
     for (plat::CheckBox* c : {&Check1, &Check2, &Check3, &Check4, &Check5}) c->set_value(0);
+    dimentica_ricerca_cliente();
 }
 
 void prenotazione::PULISCI_PAGINA() {
@@ -552,6 +555,7 @@ void prenotazione::SALVA_Click() {
         app.msgbox(manca, plat::Buttons::Ok, kTitoloSalva);
         return;
     }
+    if (!cliente_registrato()) return;
 
     // Whatever a writer would refuse is refused here, before the note is
     // appended: a refusal half-way would leave a note, a booking or a
@@ -609,7 +613,8 @@ void prenotazione::ANNULLA_Click() {
     PULISCI_PAGINA();
     cambia.set_visible(false);
     for (int i = 8; i <= 20; ++i) control("Text" + std::to_string(i))->set_text("");
-    for (plat::TextBox* t : {&Text24, &Text25, &Text27, &Text31, &Text32, &Text33, &Text34})
+    for (plat::TextBox* t :
+         {&Text24, &Text25, &Text27, &Text30, &Text31, &Text32, &Text33, &Text34})
         t->set_text("");
     // The costs shown beside the extras go with them.
     Label30.set_caption("");

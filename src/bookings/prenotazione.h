@@ -160,11 +160,19 @@ private:
     static void formatta(plat::TextBox& box);
 
     // Client block.
-    // Client i of the table into the boxes; the e-mail only when asked.
-    void mostra_cliente(int i, bool con_email);
+    // Client i of the table into the boxes.
+    void mostra_cliente(int i);
     bool nome_comincia(int i, const std::string& prefisso);
     void svuota_cliente();
     std::string codice_nuovo_cliente(long n);
+    // The record of the client of the file the block shows (its record
+    // number names a record holding the block's code), or 0.
+    int record_cliente_mostrato();
+    // SALVA's check that the booking's client is in the file; false after
+    // telling the user.
+    bool cliente_registrato();
+    // A new page searches the client afresh.
+    void dimentica_ricerca_cliente();
 
     // Rows the period list put into List1 and into the pick rows.
     int numero_periodi_liberi_ = 0;
@@ -176,6 +184,8 @@ private:
     bool pagina_da_aprire_ = true;
     // The last fiscal code the check passed: an "si" holds for that code only.
     std::string cf_valido_;
+    // The block is being emptied by the program, not by the user.
+    bool svuotando_ = false;
 };
 
 }  // namespace ga

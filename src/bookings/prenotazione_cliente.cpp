@@ -44,7 +44,9 @@ bool prenotazione::nome_comincia(int i, const std::string& prefisso) {
     return plat::left(plat::trim(s.clienti[i][kNome]), plat::length(prefisso)) == prefisso;
 }
 
-void prenotazione::mostra_cliente(int i, bool con_email) {
+void prenotazione::mostra_cliente(int i) {
+    // Every box, the e-mail included: a box left from the client shown
+    // before would be written into this one's record.
     const Campi<9> c = s.clienti[i];
     Text8.set_text(c[kNome]);
     Text9.set_text(c[kCodiceFiscale]);
@@ -55,12 +57,37 @@ void prenotazione::mostra_cliente(int i, bool con_email) {
     Text14.set_text(c[kProvincia]);
     Text25.set_text(c[kCodice]);
     Text24.set_text(std::to_string(i));
-    if (con_email) Text30.set_text(c[kEmail]);
+    Text30.set_text(c[kEmail]);
 }
 
 void prenotazione::svuota_cliente() {
     for (int k = 8; k <= 14; ++k) control("Text" + std::to_string(k))->set_text("");
     Text25.set_text("");
+    Text30.set_text("");
+}
+
+int prenotazione::record_cliente_mostrato() {
+    const long k = plat::leading_int(Text24.text());
+    const long n = std::clamp<long>(app.conta(kName, "Text22"), 0, s.clienti.capacita());
+    if (k < 1 || k > n || plat::trim(Text25.text()).empty()) return 0;
+    return s.clienti[static_cast<int>(k)][kCodice] == Text25.text() ? static_cast<int>(k) : 0;
+}
+
+void prenotazione::dimentica_ricerca_cliente() {
+    s.prefisso_cliente.clear();
+    SU.set_visible(false);
+    GIU.set_visible(false);
+}
+
+bool prenotazione::cliente_registrato() {
+    // The booking stores the client's code: the client on the block, as
+    // the file holds him, or the booking would name nobody.
+    const int k = record_cliente_mostrato();
+    if (k && plat::trim(s.clienti[k][kNome]) == plat::trim(Text8.text())) return true;
+    app.msgbox("IL CLIENTE NON E' REGISTRATO !! \rCONFERMARE IL CLIENTE PRIMA DI SALVARE LA "
+               "PRENOTAZIONE.",
+               plat::Buttons::Ok, "SALVA PRENOTAZIONE");
+    return false;
 }
 
 std::string prenotazione::codice_nuovo_cliente(long n) {
@@ -85,19 +112,34 @@ void prenotazione::Text8_Validate() {
         app.msgbox("L'INSERIMENTO DEL CLIENTE E' OBLIGATORIO !! ", plat::Buttons::Ok, kTitolo);
         return;
     }
-    if (nome == s.prefisso_cliente) return;
+    // The same beginning is not searched again while the block still shows
+    // what its search found; once the page has been cleared, it is.
+    if (nome == s.prefisso_cliente && CONFERMA.visible()) return;
+
+    // A stored client on the block whose name is typed over: a new client
+    // takes none of that client's data.
+    const bool era_registrato = record_cliente_mostrato() != 0;
 
     s.prefisso_cliente = nome;
     const long n = std::clamp<long>(app.conta(kName, "Text22"), 0, s.clienti.capacita());
     s.indice_lavoro = n;
     for (int i = 1; i <= n; ++i) {
         if (!nome_comincia(i, nome)) continue;
-        mostra_cliente(i, true);
+        mostra_cliente(i);
         SU.set_visible(true);
         CONFERMA.set_visible(true);
         return;
     }
     // A new client: the record after the last, the code after the highest.
+    // No other client begins alike: there is nobody to step to.
+    if (era_registrato) {
+        svuotando_ = true;
+        for (plat::TextBox* t : {&Text9, &Text10, &Text11, &Text12, &Text13, &Text14, &Text30})
+            t->set_text("");
+        svuotando_ = false;
+    }
+    SU.set_visible(false);
+    GIU.set_visible(false);
     CONFERMA.set_visible(true);
     Text24.set_text(std::to_string(n + 1));
     Text25.set_text(codice_nuovo_cliente(n));
@@ -111,7 +153,7 @@ void prenotazione::GIU_Click() {
     long i = std::min<long>(p - 1, s.clienti.capacita());
     for (; i >= 1; --i) {
         if (!nome_comincia(static_cast<int>(i), s.prefisso_cliente)) continue;
-        mostra_cliente(static_cast<int>(i), false);
+        mostra_cliente(static_cast<int>(i));
         SU.set_visible(true);
         CONFERMA.set_visible(true);
         return;
@@ -133,7 +175,7 @@ void prenotazione::SU_Click() {
     long i = std::max<long>(p + 1, 1);
     for (; i <= n; ++i) {
         if (!nome_comincia(static_cast<int>(i), s.prefisso_cliente)) continue;
-        mostra_cliente(static_cast<int>(i), false);
+        mostra_cliente(static_cast<int>(i));
         GIU.set_visible(true);
         CONFERMA.set_visible(true);
         return;
@@ -158,8 +200,10 @@ void prenotazione::CONFERMA_Click() {
         Text24.set_text(std::to_string(n + 1));
         if (plat::trim(Text25.text()).empty())
             Text25.set_text(codice_nuovo_cliente(std::clamp<long>(n, 0, s.clienti.capacita())));
+        // No keeps the client out of the file, and so off the booking: the
+        // periods wait for a client that is registered.
         if (app.msgbox("TRATTASI DI NUOVO CLIENTE ? - VUOI REGISTRARLO ?", plat::Buttons::YesNo,
-                       "REGISTRO CLIENTI") == plat::Answer::Yes &&
+                       "REGISTRO CLIENTI") != plat::Answer::Yes ||
             !registra_cliente(app))
             return;
     }
@@ -177,7 +221,7 @@ bool prenotazione::CONTROLLACLIENTE() {
     const bool uguale = Text8.text() == c[kNome] && Text10.text() == c[kVia] &&
                         Text9.text() == c[kCodiceFiscale] && Text12.text() == c[kCitta] &&
                         Text11.text() == c[kCap] && Text13.text() == c[kTelefono] &&
-                        Text14.text() == c[kProvincia];
+                        Text14.text() == c[kProvincia] && Text30.text() == c[kEmail];
     if (uguale) return true;
     return registra_cliente(app);
 }
@@ -243,7 +287,8 @@ void prenotazione::List2_Click() {
 void prenotazione::Text13_Change() {
     // Only the user empties the box on the page; the clients form filling
     // the block of the form loaded hidden is not told.
-    if (!is_visible() || cambio_in_corso(s.azione_corrente) || !Text13.text().empty()) return;
+    if (!is_visible() || svuotando_ || cambio_in_corso(s.azione_corrente) || !Text13.text().empty())
+        return;
     app.msgbox("IL NUMERO TELEFONICO E' OBLIGATORIO !! ", plat::Buttons::Ok, kTitolo);
 }
 

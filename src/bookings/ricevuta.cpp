@@ -51,9 +51,10 @@ int prenotazione_richiesta(App& app) {
 }
 
 // The date of the booking's first money movement, read from the journal
-// file itself: the first line with the booking's number and apartment. (An
-// expense line carries its own numbering in the same column; its apartment
-// tells it apart from the booking's lines.) "" when there is none.
+// file itself: the first line with the booking's number and apartment that
+// moves an advance or a fee. (An expense line carries its own numbering in
+// the same column, and may be of the same apartment: it moves neither.)
+// "" when there is none.
 std::string data_prenotazione(App& app, const RigaPrenotazione& p) {
     const std::string& percorso = app.s.percorso_saldi;
     if (percorso.empty() || !plat::file_exists(percorso)) return "";
@@ -63,6 +64,8 @@ std::string data_prenotazione(App& app, const RigaPrenotazione& p) {
         const auto c = plat::split(riga, "*");
         if (!stesso_numero(campo_di(c, 7), app.s.prenotazione_scelta)) continue;
         if (!stesso_numero(campo_di(c, 8), p.campo[0])) continue;
+        if (plat::leading_number(campo_di(c, 2)) == 0 && plat::leading_number(campo_di(c, 3)) == 0)
+            continue;
         const auto d = plat::Date::parse(plat::trim(campo_di(c, 0)));
         return d ? d->text() : std::string();
     }
@@ -99,7 +102,7 @@ RigheRicevuta componi_ricevuta(App& app) {
     // The client, the apartment with its owner and street.
     const Campi<9> nessun_cliente{};
     const Campi<9>* cliente = &nessun_cliente;
-    const int clienti = conteggio(app, "insnomi", "Text8", s.clienti.capacita());
+    const int clienti = conteggio(app, kPren, "Text22", s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i)
         if (stesso_numero(s.clienti[i][0], p.campo[1])) {
             cliente = &s.clienti[i];
@@ -210,6 +213,9 @@ RigheRicevuta componi_ricevuta(App& app) {
     std::string pulizia, riga_pulizia;
     if (non_dovuto(p.campo[7])) {
         riga_pulizia = "Pulizia finale non richiesta ";
+        // Not paid with the booking: the weekly clause still states what
+        // the cleaning costs.
+        pulizia = plat::format_amount(std::string_view(s.pulizia_finale));
     } else if (plat::leading_number(p.campo[7]) > 0) {
         pulizia = plat::format_amount(std::string_view(p.campo[7]));
         riga_pulizia = "Pulizia finale già versata  ...................... € " + pulizia;
@@ -255,7 +261,7 @@ RigheRicevuta componi_ricevuta(App& app) {
     a[5] = s.agenzia_via;
     b[5] = " Via " + (*cliente)[2];
     a[6] = s.agenzia_citta;
-    b[6] = "Località " + (*cliente)[3] + "  " + (*cliente)[4] + "  (" + (*cliente)[6] + ")";
+    b[6] = "Località " + (*cliente)[4] + "  " + (*cliente)[3] + "  (" + (*cliente)[6] + ")";
     a[7] = "Part.Iva    " + s.partita_iva;
     b[7] = " Telefono " + (*cliente)[5];
     a[8] = "Tel   " + s.agenzia_telefono;
@@ -397,29 +403,20 @@ bool stampa_prenotazione_scelta(App& app) {
     return stampa_ricevuta_prenotazione(app);
 }
 
-std::vector<std::string> prenotazioni_del_cliente(App& app, std::string_view nome) {
+std::vector<RigaPrenotazioneCliente> prenotazioni_del_cliente(App& app, long cliente) {
     Stato& s = app.s;
-    const std::string cercato = plat::trim(nome);
-    const int clienti = conteggio(app, kPren, "Text22", s.clienti.capacita());
-    std::string codice;
-    bool trovato = false;
-    for (int i = 1; i <= clienti && !trovato; ++i)
-        if (plat::trim(s.clienti[i][1]) == cercato) {
-            codice = s.clienti[i][0];
-            trovato = true;
-        }
-    std::vector<std::string> righe;
-    if (!trovato) return righe;
+    std::vector<RigaPrenotazioneCliente> righe;
+    if (cliente < 1 || cliente > conteggio(app, kPren, "Text22", s.clienti.capacita())) return righe;
+    const std::string codice = s.clienti[static_cast<int>(cliente)][0];
     const int prenotazioni = conteggio(app, kPren, "Text21", s.prenotazioni.capacita());
     for (int i = 1; i <= prenotazioni; ++i)
         if (s.prenotazioni[i].campo[1] == codice)
-            righe.push_back(plat::pad_code(std::to_string(i), 3) + " " + s.prenotazioni[i].campo[0]);
+            righe.push_back({numero_ricevuta(i) + " " + s.prenotazioni[i].campo[0], i});
     return righe;
 }
 
-std::string numero_della_riga(std::string_view riga) {
-    const std::string t = plat::trim(riga);
-    return t.substr(0, t.find(' '));
+std::string numero_ricevuta(long long numero) {
+    return plat::pad_code(std::to_string(numero), 3);
 }
 
 }  // namespace ga

@@ -38,12 +38,18 @@ bool stampa_ricevuta_prenotazione(App& app);
 // receipt is printed.
 bool stampa_prenotazione_scelta(App& app);
 
-// Choosing a booking to print through its client: the lines of the bookings
-// of the first client (in record order) whose name, without outer blanks, is
-// `nome`, each the booking number padded with "0" to 3 digits, a blank and
-// the apartment code ("007 0104"). No lines when no client has that name.
-std::vector<std::string> prenotazioni_del_cliente(App& app, std::string_view nome);
-// The booking number of such a line: what stands before its first blank.
-std::string numero_della_riga(std::string_view riga);
+// Choosing a booking to print through its client: a line for each booking
+// of client record `cliente` (the record the picked name stands for; names
+// repeat), its text the booking number padded with "0" to 3 digits, a blank
+// and the apartment code ("007 0104"), beside it the booking number. No
+// lines for a record outside the clients table.
+struct RigaPrenotazioneCliente {
+    std::string testo;
+    long long numero;
+};
+std::vector<RigaPrenotazioneCliente> prenotazioni_del_cliente(App& app, long cliente);
+// A booking number as the lists and the receipt show it: padded with "0"
+// to 3 digits ("007", "1000").
+std::string numero_ricevuta(long long numero);
 
 }  // namespace ga

@@ -314,7 +314,8 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
                         [this, v, e] { typed(*v, program_lines(e->toPlainText())); });
                 w = e;
             } else {
-                auto* e = new QLineEdit(parent);
+                auto* e = new LineEdit(parent);
+                e->caret_at_end = [v] { return v->control->state().caret_at_end; };
                 connect(e, &QLineEdit::textEdited, this,
                         [this, v](const QString& t) { typed(*v, std_text(t)); });
                 w = e;

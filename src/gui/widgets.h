@@ -7,8 +7,10 @@
 
 #include <QCheckBox>
 #include <QColor>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPoint>
 #include <QRadioButton>
@@ -55,6 +57,24 @@ private:
 
 using ClickLabel = Clickable<QLabel>;
 using ClickFrame = Clickable<QGroupBox>;
+
+// A one-line text box. Qt selects the whole text of a box reached with the
+// keyboard, so the first key typed replaces it; a box whose text the user
+// adds to (`caret_at_end` answering true) gets the caret after its text
+// instead, with nothing selected. A click still puts the caret where it is.
+class LineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<bool()> caret_at_end;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override {
+        QLineEdit::focusInEvent(e);
+        if (e->reason() == Qt::MouseFocusReason || !caret_at_end || !caret_at_end()) return;
+        deselect();
+        end(false);
+    }
+};
 
 // A straight line between two points of its own area.
 class LineWidget : public QWidget {

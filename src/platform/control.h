@@ -53,6 +53,9 @@ struct ControlState {
     bool locked = false;
     std::string password_char;
     bool multiline = false;
+    // A box the user adds to (a note): taking the focus puts the caret
+    // after its text and selects nothing, so typing never replaces it.
+    bool caret_at_end = false;
     int max_length = 0;
     bool bold = false;
     bool underline = false;

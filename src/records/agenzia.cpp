@@ -1,5 +1,6 @@
 #include "records/agenzia.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/number.h"
@@ -101,19 +102,33 @@ void carica_banche(App& app) {
 bool registra_banche(App& app) {
     Stato& s = app.s;
     RigaBanca riga;
+    long indice = s.indice_banca;
+    std::string numero = std::to_string(indice);
     if (s.operazione == "personalizza") {
         auto box = [&](const char* nome) { return app.testo(kForm, nome); };
         riga = {box("Text14"), box("Text13"), box("Text16"), box("Text18"),
                 box("Text15"), box("Text17"), "0000"};
     } else if (s.operazione == "coordbanca") {
-        s.indice_banca = static_cast<int>(plat::leading_int(app.testo("COORDBANCA", "Text3")));
+        numero = plat::trim(app.testo("COORDBANCA", "Text3"));
+        indice = plat::leading_int(numero);
         auto box = [&](const char* nome) { return app.testo("COORDBANCA", nome); };
         riga = {box("Text14"), box("Text13"), box("Text16"), box("Text4"),
                 box("Text15"), box("Text17"), box("Text2")};
     } else {
         return false;
     }
-    if (s.indice_banca < 0 || s.indice_banca > s.banche.capacita()) {
+    // A record is a stored one or the one after the last: record 0 is never
+    // written, and a number further on would leave empty records before it.
+    const long ultimo = std::max<long>(app.conta("COORDBANCA", "Text19"), 0) + 1;
+    if (indice < 1 || indice > ultimo) {
+        app.msgbox("IL NUMERO DI REGISTRAZIONE " + numero +
+                       " NON E' VALIDO: DEVE ESSERE DA 1 A " + std::to_string(ultimo) +
+                       ".\rLA REGISTRAZIONE NON E' STATA FATTA.",
+                   plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
+        return false;
+    }
+    s.indice_banca = static_cast<int>(indice);
+    if (s.indice_banca > s.banche.capacita()) {
         app.msgbox("L'ARCHIVIO DELLE COORDINATE BANCARIE E' PIENO (MASSIMO " +
                        std::to_string(s.banche.capacita()) +
                        " REGISTRAZIONI).\rLA REGISTRAZIONE NON E' STATA FATTA.",

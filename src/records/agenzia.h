@@ -16,7 +16,8 @@ bool registra_agenzia(App& app);
 void carica_banche(App& app);
 // One bank record from the agency settings form ("personalizza", record
 // `indice_banca`) or from the bank coordinates form ("coordbanca", record
-// `COORDBANCA` `Text3`), then the whole file. False when nothing was written.
+// `COORDBANCA` `Text3`), then the whole file. False when nothing was written:
+// a record number outside 1 to the bank count + 1 is refused with a message.
 bool registra_banche(App& app);
 
 }  // namespace ga

@@ -87,7 +87,9 @@ void COORDBANCA::vedi_coord() {
 
 void COORDBANCA::SalvaForn_Click() {
     s.operazione = "coordbanca";
-    registra_banche(app);
+    // The count follows the record just added, so that the next one can
+    // follow it in turn.
+    if (registra_banche(app)) carica_banche(app);
 }
 
 void COORDBANCA::USCITA_Click() {

@@ -105,7 +105,20 @@ insnomi::insnomi(App& app) : Forma(app, kName) {
 // --- helpers -------------------------------------------------------------------
 
 int insnomi::conta() {
-    return static_cast<int>(std::clamp<long>(plat::leading_int(Text8.text()), 0, s.clienti.capacita()));
+    // The count of the clients table now, not the copy this form shows:
+    // clients are also written from the booking page.
+    return static_cast<int>(std::clamp<long>(app.conta(kPren, "Text22"), 0, s.clienti.capacita()));
+}
+
+void insnomi::nessun_cliente_mostrato() {
+    Text9.set_text("0");
+}
+
+bool insnomi::cliente_mostrato(long k) {
+    // The record number names the client on screen only while that record
+    // still holds the client's code: after a deletion or a save it may name
+    // the client who moved into the line.
+    return k >= 1 && k <= conta() && s.clienti[static_cast<int>(k)][0] == Text10.text();
 }
 
 void insnomi::aggiorna_conta() { Text8.set_text(app.testo(kPren, "Text22")); }
@@ -168,7 +181,8 @@ void insnomi::Form_Load() {
     // The names are listed once per load: clients added or deleted later
     // appear in the list when the form is opened again.
     Combo1.clear();
-    for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.clienti[i][1]);
+    // Each name keeps its record: names repeat.
+    for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.clienti[i][1], i);
     blocca(true, kColoreNormale);
     HScroll1.set_visible(false);
     Text9.set_visible(false);
@@ -225,9 +239,15 @@ void insnomi::HScroll1_Change() {
 void insnomi::Combo1_Click() {
     const std::string scelto = plat::trim(Combo1.text());
     if (scelto.empty()) return;
-    // The list is that of the load: a client deleted since is found nowhere,
-    // and then nothing is shown.
-    for (int i = 1; i <= conta(); ++i) {
+    // The record the picked line was listed for. The list is that of the
+    // load: when a deletion has moved that record, the first client of that
+    // name is taken; a client deleted since is found nowhere, and then
+    // nothing is shown.
+    const int riga = Combo1.list_index();
+    const long listato = riga >= 0 ? Combo1.item_data(riga) : 0;
+    const bool al_suo_posto = listato >= 1 && listato <= conta() &&
+                              plat::trim(s.clienti[static_cast<int>(listato)][1]) == scelto;
+    for (int i = al_suo_posto ? static_cast<int>(listato) : 1; i <= conta(); ++i) {
         if (plat::trim(s.clienti[i][1]) != scelto) continue;
         fine_inserimento();
         Text9.set_text(std::to_string(i));
@@ -241,6 +261,14 @@ void insnomi::Combo1_Click() {
 void insnomi::SALVACLI_Click() {
     if (plat::trim(Text1.text()).empty()) return;
     const std::string record_prima = Text9.text();
+    // A change rewrites the record on screen; with none shown it would
+    // write over whichever client the number now names.
+    if (!in_inserimento() && !cliente_mostrato(plat::leading_int(Text9.text()))) {
+        app.msgbox("NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rSCEGLIERE IL CLIENTE DA MODIFICARE "
+                   "O PREMERE NUOVO.",
+                   plat::Buttons::Ok, "SALVA CLIENTE", plat::Icon::Exclamation);
+        return;
+    }
     if (in_inserimento()) {
         Text8.set_text(std::to_string(conta() + 1));
         Text9.set_text(Text8.text());
@@ -266,6 +294,7 @@ void insnomi::SALVACLI_Click() {
     }
     fine_inserimento();
     svuota();
+    nessun_cliente_mostrato();
     blocca(true, kColoreNormale);
     HScroll1.set_visible(false);
     Text9.set_visible(false);
@@ -277,7 +306,7 @@ void insnomi::CESTO_Click() {
     const long k = plat::leading_int(Text9.text());
     // Only a stored client on screen is deleted: after NUOVO the record
     // number still names the client shown before, not the one typed.
-    if (in_inserimento() || k < 1 || k > conta()) {
+    if (in_inserimento() || !cliente_mostrato(k)) {
         app.msgbox("NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rLA CANCELLAZIONE NON E' STATA FATTA.",
                    plat::Buttons::Ok, "CANCELLAZIONE CLIENTE", plat::Icon::Exclamation);
         return;
@@ -290,6 +319,12 @@ void insnomi::CESTO_Click() {
     Text10.set_text("");
     carica_clienti(app);
     aggiorna_conta();
+    // The deleted client's line now holds the next client: the form leaves
+    // the change, and shows the empty record if browsing.
+    nessun_cliente_mostrato();
+    HScroll1.set_max(conta());
+    HScroll1.set_value(0);
+    blocca(true, kColoreNormale);
 }
 
 bool insnomi::cancella_cliente() {

@@ -68,6 +68,10 @@ private:
     // of appending a copy under the same code.
     void fine_inserimento();
     bool in_inserimento() const;
+    // No stored client is on screen any more: the record number names none.
+    void nessun_cliente_mostrato();
+    // True when record k is the stored client the boxes show.
+    bool cliente_mostrato(long k);
     int conta();
     std::string nuovo_codice();
 };

@@ -127,9 +127,10 @@ void menustampa::Command1_Click() {
     Combo1.clear();
     List1.clear();
     const long prenotazioni = std::min<long>(app.conta(kPren, "Text21"), s.prenotazioni.capacita());
-    for (int i = 1; i <= prenotazioni; ++i) List1.add_item(plat::pad_code(std::to_string(i), 3));
+    // Each line keeps its record: the booking number, the client's record.
+    for (int i = 1; i <= prenotazioni; ++i) List1.add_item(numero_ricevuta(i), i);
     const long clienti = std::min<long>(app.conta(kPren, "Text22"), s.clienti.capacita());
-    for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1]);
+    for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1], i);
 }
 
 void menustampa::Command6_Click() {
@@ -171,13 +172,14 @@ void menustampa::Command5_Click() {
 }
 
 void menustampa::Combo1_Click() {
-    const std::vector<std::string> righe = prenotazioni_del_cliente(app, Combo1.text());
+    if (Combo1.list_index() < 0) return;
+    const auto righe = prenotazioni_del_cliente(app, Combo1.item_data(Combo1.list_index()));
     List1.clear();
     for (std::size_t n = 0; n < righe.size(); ++n) {
-        List1.add_item(righe[n]);
+        List1.add_item(righe[n].testo, righe[n].numero);
         if (n == 0) {
             Text1.set_visible(true);
-            Text1.set_text(numero_della_riga(righe[n]));
+            Text1.set_text(numero_ricevuta(righe[n].numero));
         } else {
             List1.set_visible(true);
             Text1.set_text("");
@@ -191,7 +193,8 @@ void menustampa::Combo1_Click() {
 }
 
 void menustampa::List1_Click() {
-    Text1.set_text(numero_della_riga(List1.text()));
+    if (List1.list_index() < 0) return;
+    Text1.set_text(numero_ricevuta(List1.item_data(List1.list_index())));
     List1.set_visible(false);
     Text1.set_visible(true);
 }

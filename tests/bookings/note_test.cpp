@@ -203,6 +203,9 @@ TEST_F(Note, NoteFormRewritesTheBookingsOwnNoteOnly) {
     EXPECT_EQ(app().testo("NotaPrenot", "Text7"), "4");
     EXPECT_EQ(app().testo("NotaPrenot", "Text6"), "CON CANE");
     app().type(box("NotaPrenot", "Text6"), "CON DUE CANI");
+    // Tabbing round the form leaves the booking box again: the typing stays.
+    app().leave(box("NotaPrenot", "NRICH"));
+    EXPECT_EQ(app().testo("NotaPrenot", "Text6"), "CON DUE CANI");
     app().click(box("NotaPrenot", "SALVA"));
     EXPECT_EQ(b.byte(note()), crlf(note_con(4, "CON DUE CANI*001*0010")));
     EXPECT_EQ(b.byte(prenotazioni()), crlf({kP1, kP2, kP3}));

@@ -47,14 +47,19 @@ TEST_F(PrenotazioneCliente, BrowsingTheClientsThatBeginAlike) {
     scrivi(p().Text8, "verdi lu");
     EXPECT_EQ(p().Text10.text(), "VIA CAMBIATA");
 
+    // Every box, the e-mail too, is the browsed client's own.
     app.click(p().SU);
     EXPECT_EQ(blocco(), "VERDI LUIGI|VIA STRETTA 9|50100|FIRENZE|055999|0080|9|GSC");
-    EXPECT_EQ(p().Text30.text(), "l@x.it");  // browsing leaves the e-mail
-    app.click(p().SU);                       // nothing after: the typed beginning comes back
+    EXPECT_EQ(p().Text30.text(), "u@x.it");
+    app.click(p().SU);  // nothing after: the typed beginning comes back
     EXPECT_EQ(blocco(), "VERDI LU||||||11|G--");
+    EXPECT_EQ(p().Text30.text(), "");
     app.click(p().GIU);
     app.click(p().GIU);
     EXPECT_EQ(p().Text24.text(), "4");
+    EXPECT_EQ(p().Text30.text(), "l@x.it");
+    app.click(p().CONFERMA);
+    EXPECT_EQ(b.byte(file("clienti.dat")), crlf(kDieci));
     app.click(p().GIU);  // nothing before: emptied, the beginning forgotten
     EXPECT_EQ(blocco(), "||||||0|---");
     EXPECT_EQ(app.s.prefisso_cliente, "");
@@ -67,10 +72,14 @@ TEST_F(PrenotazioneCliente, ANewClientIsWrittenWhenThePeriodsAreShown) {
     EXPECT_EQ(blocco(), "  ZANETTI |||||0091|11|--C");
     scrivi(p().Text9, "RSSMRA85T10A562S");
     scrivi(p().Text13, "0999");
-    // No to the question: the empty record differs from the block all the same.
+    // No: nothing is written and the periods wait for a registered client.
     b.messaggi().answer(plat::Answer::No);
     app.click(p().CONFERMA);
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"TRATTASI DI NUOVO CLIENTE ? - VUOI REGISTRARLO ?"});
+    EXPECT_EQ(b.byte(file("clienti.dat")), crlf(kDieci));
+    EXPECT_FALSE(p().List1.visible());
+    b.messaggi().answer(plat::Answer::Yes);
+    app.click(p().CONFERMA);
     Righe atteso = kDieci;
     atteso.push_back("0091*  ZANETTI ****0999**RSSMRA85T10A562S*");
     EXPECT_EQ(b.byte(file("clienti.dat")), crlf(atteso));
@@ -95,6 +104,62 @@ TEST_F(PrenotazioneCliente, AFoundClientIsRewrittenOnlyWhenChanged) {
     Righe atteso = kDieci;
     atteso[4] = "0050*NERI PIA*VIA NUOVA 5*73040*CASTRO*0836 000*LE*NREPIA80A41C336X*";
     EXPECT_EQ(b.byte(file("clienti.dat")), crlf(atteso));
+}
+
+TEST_F(PrenotazioneCliente, ANewNameOrANewPageTakesNothingOfTheClientShownBefore) {
+    scrivi(p().Text8, "verdi lu");
+    scrivi(p().Text8, "zanetti");
+    EXPECT_EQ(blocco(), "ZANETTI|||||0091|11|--C");
+    EXPECT_EQ(p().Text30.text() + p().Text9.text() + p().Text14.text(), "");
+
+    // The page cleared, or left and opened again, finds the same client again.
+    auto annulla = [&] {
+        b.messaggi().answer(plat::Answer::No);
+        app.click(p().ANNULLA);
+        scegli_appartamento();
+    };
+    scrivi(p().Text8, "verdi lu");
+    annulla();
+    scrivi(p().Text8, "verdi lu");
+    EXPECT_EQ(blocco(), "VERDI LUCA|VIA LAGO 4|73028|OTRANTO|0836444|0040|4|-SC");
+    b.messaggi().answer(plat::Answer::No);
+    app.click(p().ESCI);
+    ASSERT_FALSE(p().is_loaded());
+    apri_dal_menu();
+    scegli_appartamento();
+    scrivi(p().Text8, "verdi lu");
+    EXPECT_EQ(blocco(), "VERDI LUCA|VIA LAGO 4|73028|OTRANTO|0836444|0040|4|-SC");
+
+    // A new client after a cleared page gets no e-mail of the client before.
+    annulla();
+    scrivi(p().Text8, "zanetti");
+    scrivi(p().Text9, "RSSMRA85T10A562S");
+    scrivi(p().Text13, "0999");
+    b.messaggi().answer(plat::Answer::Yes);
+    app.click(p().CONFERMA);
+    EXPECT_EQ(b.leggi(file("clienti.dat")).back(), "0091*ZANETTI****0999**RSSMRA85T10A562S*");
+}
+
+TEST_F(PrenotazioneCliente, ABookingIsSavedOnlyForAClientOfTheFile) {
+    scrivi(p().Text8, "neri");
+    app.click(p().CONFERMA);
+    app.pick(p().List1, 0);
+    // The name changed after CONFERMA names a client the file does not hold.
+    scrivi(p().Text8, "neri piera");
+    b.nuovi_messaggi();
+    app.click(p().SALVA);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Righe{"IL CLIENTE NON E' REGISTRATO !! \rCONFERMARE IL CLIENTE PRIMA DI SALVARE LA PRENOTAZIONE."});
+    EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), crlf(kPrenotazioni));
+    EXPECT_EQ(p().Check3.value(), 0);
+
+    scrivi(p().Text9, "RSSMRA85T10A562S");
+    scrivi(p().Text13, "0999");
+    b.messaggi().answer(plat::Answer::Yes);
+    app.click(p().CONFERMA);
+    app.click(p().SALVA);
+    EXPECT_EQ(p().Check3.value(), 1);
+    EXPECT_EQ(app.s.prenotazioni[3].campo[1], "0091");
 }
 
 TEST_F(PrenotazioneCliente, MandatoryBoxes) {

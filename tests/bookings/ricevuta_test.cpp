@@ -11,6 +11,7 @@
 #include "bookings/TROVA_PRENOT.h"
 #include "bookings/ricevuta.h"
 #include "records/fatture.h"
+#include "records/registri.h"
 #include "support/banco.h"
 
 namespace ga {
@@ -57,14 +58,16 @@ protected:
                                            "ROSSI MARIO*****0832*0001**PROVV*"});
         b.scrivi(dati("appartamenti.ind"), {"0002*0002*3*MON*SI*1*NO*1*2*ESTIVO***0020",
                                             "0001*0001*12*BIL*SI*1*NO*1*4*ESTIVO***0010"});
+        // Field 3 the postal code, field 4 the town.
         b.scrivi(dati("clienti.dat"),
-                 {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080 123*BA*BNCNNA80A41A662X*",
-                  "0002*VERDI LUCA*VIA LAGO 3*OTRANTO*73028*0836*LE*Y*",
-                  "0003*BIANCHI ANNA *VIA ALTRA 1*LECCE*73100*0832*LE*Z*"});
+                 {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080 123*BA*BNCNNA80A41A662X*",
+                  "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
+                  "0003*BIANCHI ANNA *VIA ALTRA 1*73100*LECCE*0832*LE*Z*"});
         b.scrivi(dati("noteaff2026.dat"), {"ARRIVO IN TARDA SERATA*1*0010"});
-        // An expense numbered 1 on another apartment comes first: it is no
-        // movement of booking 1.
+        // Expenses numbered 1, of another apartment and of booking 1's own,
+        // come first: they are no movement of booking 1.
         b.scrivi(dati("saldi2026.dat"), {"05/01/2026*0002*0*0*80,00*0*0*1*0020",
+                                         "06/01/2026*0001*0*0*40,00*0*0*1*0010",
                                          "02/03/2026*0001*500,00*ND*0*ND*ND*1*0010",
                                          "20/03/2026*0001*100,00*0*0*0*0*1*0010"});
         prenotazioni({kPrenotazione1});
@@ -144,8 +147,9 @@ TEST_F(Ricevuta, APageFilledFromTheBookingItsClientApartmentOwnerStreetAndAgency
     EXPECT_EQ(c.at({33, 1}), "1. \u00A0 Periodi\u00A0:");
     EXPECT_EQ(c.at({40, 1}), "  a.  Per la locazione mensile o quindicinale\u00A0: Energia elettrica € _______ al "
                              "KW - Gas a bombola - Pulizie finali a carico del villeggiante.");
+    // The cleaning is not paid with the booking ("ND"): the clause says what it costs.
     EXPECT_EQ(c.at({41, 1}), "  b.  Per la locazione settimanale\u00A0: consumi a forfait € 30,00 - Pulizie finali "
-                             "€ , obbligatorie.");
+                             "€ 50,00, obbligatorie.");
     EXPECT_EQ(c.at({44, 1}), "  b.  Per la locazione settimanale\u00A0: €uro 150");
     EXPECT_TRUE(c.at({50, 1}).starts_with("8. \u00A0 Rinunce: "));
     EXPECT_NE(c.at({50, 1}).find("dell’Agenzia MARE BLU   RIMINI ai recapiti"), std::string::npos);
@@ -160,6 +164,21 @@ TEST_F(Ricevuta, APageFilledFromTheBookingItsClientApartmentOwnerStreetAndAgency
     EXPECT_EQ(app.s.prenotazioni[1].campo[13], "0");
     EXPECT_EQ(app.s.appartamento_corrente, 10);
     EXPECT_EQ(app.s.numero_nota, "1");
+}
+
+TEST_F(Ricevuta, AClientRegisteredAfterAnEarlierReceiptIsPrinted) {
+    stampa("001");
+    app.run([&] {
+        for (auto [box, testo] : {std::pair{"Text24", "4"}, {"Text25", "0004"}, {"Text8", "NERI ADA"},
+                                  {"Text10", "VIA PO 1"}, {"Text11", "47921"}, {"Text12", "RIMINI"},
+                                  {"Text13", "0541"}, {"Text14", "RN"}, {"Text9", "W"}, {"Text30", ""}})
+            app.imposta("prenotazione", box, testo);
+        ASSERT_TRUE(registra_cliente(app));
+    });
+    prenotazioni({kPrenotazione1, "0010*0004*01/08/2026*15/08/2026*1500*500,00*ND*ND*ND*0.00.00*******"});
+    const Celle c = stampa("002");
+    EXPECT_EQ(c.at({3, 2}), "Spett.le Signor NERI ADA");
+    EXPECT_EQ(c.at({6, 2}), "Località RIMINI  47921  (RN)");
 }
 
 TEST_F(Ricevuta, DepositFeeCleaningAndExtrasDecideWhatIsPaidAndWhatIsDue) {
@@ -272,15 +291,15 @@ class TrovaPrenot : public Ricevuta {
 protected:
     void SetUp() override {
         Ricevuta::SetUp();
-        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*",
-                                       "0002*VERDI LUCA*VIA LAGO 3*OTRANTO*73028*0836*LE*Y*",
-                                       "0003*BIANCHI ANNA *VIA ALTRA 1*LECCE*73100*0832*LE*Z*",
-                                       "0004*NERI ADA*VIA PO 1*LECCE*73100*0832*LE*W*"});
+        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
+                                       "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
+                                       "0003*BIANCHI ANNA *VIA ALTRA 1*73100*LECCE*0832*LE*Z*",
+                                       "0004*NERI ADA*VIA PO 1*73100*LECCE*0832*LE*W*"});
         prenotazioni({
             "0010*0001*01/06/2026*01/07/2026*500*100,00*ND*ND*0,00*0.00.00*******",
             "0020*0002*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
             "0010*0001*01/08/2026*15/08/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
-            "0020*0001*04/07/2026*11/07/2026*900,00*300,00*ND*ND*ND*0.00.00*******",
+            "0020*0003*04/07/2026*11/07/2026*900,00*300,00*ND*ND*ND*0.00.00*******",
         });
         app.run([&] {
             app.form("MENU")->show();
@@ -337,12 +356,17 @@ TEST_F(TrovaPrenot, AClientsOnlyBookingIsChosenAtOnceSeveralAreListedNoneLeavesN
     EXPECT_EQ(f().Text1.text(), "002");
     EXPECT_EQ(visibili(), "Text1 STAMPA");
 
+    // Two clients named BIANCHI ANNA: each line is its own client's.
     app.click(f().Command4);
     app.click(f().Command4);
-    // The second BIANCHI ANNA (a blank after the name) is taken for the
-    // first one, the first in the file with that name.
     app.pick(f().Combo1, 2);
-    EXPECT_EQ(voci(f().List1), (Righe{"001 0010", "003 0010", "004 0020"}));
+    EXPECT_EQ(f().Text1.text(), "004");
+    app.click(f().STAMPA);
+    EXPECT_EQ(celle().at({5, 2}), " Via VIA ALTRA 1");
+    app.click(f().Command4);
+    app.click(f().Command4);
+    app.pick(f().Combo1, 0);
+    EXPECT_EQ(voci(f().List1), (Righe{"001 0010", "003 0010"}));
     EXPECT_EQ(f().Text1.text(), "");
     EXPECT_EQ(visibili(), "List1 STAMPA");
     app.pick(f().List1, 1);
@@ -357,7 +381,7 @@ TEST_F(TrovaPrenot, AClientsOnlyBookingIsChosenAtOnceSeveralAreListedNoneLeavesN
     EXPECT_EQ(f().Text1.text(), "");
     EXPECT_EQ(f().List1.list_count(), 0);
     app.click(f().STAMPA);
-    EXPECT_TRUE(b.stampante().jobs.empty());
+    EXPECT_EQ(b.stampante().jobs.size(), 1u);
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"SCEGLIERE LA PRENOTAZIONE DA STAMPARE."});
 }
 

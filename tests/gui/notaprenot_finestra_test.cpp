@@ -1,7 +1,9 @@
 // The booking-note form in its window, with a booking picked, for a person
-// to look at.
+// to look at; reached with the keyboard, its note box adds what is typed.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+#include <QTest>
 #include <QWidget>
 
 #include "finestre.h"
@@ -27,6 +29,18 @@ TEST(FinestraNotaPrenot, ShowsAPickedBookingWithItsNote) {
     app.leave(nrich);
     EXPECT_TRUE(f.fotografa("NotaPrenot"));
     EXPECT_TRUE(f.finestra("NotaPrenot")->isVisible());
+
+    // Tabbing into the note selects nothing: the keys typed go after it.
+    QWidget* finestra = f.finestra("NotaPrenot");
+    finestra->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(finestra));
+    auto* nota = qobject_cast<QLineEdit*>(f.desktop().widget(*app.form("NotaPrenot")->control("Text6")));
+    ASSERT_NE(nota, nullptr);
+    nota->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(nota->hasFocus());
+    EXPECT_FALSE(nota->hasSelectedText());
+    QTest::keyClicks(nota, " - CULLA");
+    EXPECT_EQ(app.testo("NotaPrenot", "Text6"), "ARRIVO IN TARDA SERATA, CON CANE - CULLA");
 }
 
 }  // namespace

@@ -95,6 +95,44 @@ TEST_F(Clienti, DeletingAndNewCodes) {
     EXPECT_EQ(f().Text10.text(), "0004");
 }
 
+TEST_F(Clienti, AfterADeletionOrASaveNoClientIsWrittenOver) {
+    const std::vector<std::string> rifiuto = {
+        "NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rSCEGLIERE IL CLIENTE DA MODIFICARE O PREMERE NUOVO."};
+    apri({kRossi, kBianchi, kVerdi});
+    app.click(f().MODICLI);
+    scegli("BIANCHI ANNA");
+    app.click(f().CESTO);
+    EXPECT_TRUE(f().Text1.locked());
+    // VERDI LUCA has moved up into the deleted line: a name typed now is
+    // no change of his.
+    app.click(f().MODICLI);
+    scrivi(f().Text1, "NUOVO");
+    app.click(f().SALVACLI);
+    EXPECT_EQ(b.nuovi_messaggi(), rifiuto);
+    EXPECT_EQ(file(), kRossi + "\r\n" + kVerdi + "\r\n");
+
+    // Nor is the client just saved, once the boxes are cleared.
+    app.click(f().VEDI);
+    app.scroll(f().HScroll1, 1);
+    app.click(f().MODICLI);
+    scrivi(f().Text5, "0611");
+    app.click(f().SALVACLI);
+    const std::string salvato = file();
+    EXPECT_NE(salvato.find("*0611*"), std::string::npos);
+    app.click(f().MODICLI);
+    scrivi(f().Text1, "ALTRO");
+    app.click(f().SALVACLI);
+    EXPECT_EQ(b.nuovi_messaggi(), rifiuto);
+    EXPECT_EQ(file(), salvato);
+}
+
+TEST_F(Clienti, OfTwoClientsWithOneNameThePickedOneIsShown) {
+    apri({kRossi, kBianchi, "0003*BIANCHI ANNA*VIA TEVERE*00118*ROMA*063333*RM**"});
+    app.click(f().MODICLI);
+    app.pick(f().Combo1, 2);
+    EXPECT_EQ(f().Text10.text() + "|" + f().Text2.text() + "|" + f().Text9.text(), "0003|VIA TEVERE|3");
+}
+
 TEST_F(Clienti, AStoredNameShowsTheStoredClientWhichASaveChanges) {
     apri({kRossi, kBianchi});
     app.click(f().NUOVOINS);
@@ -145,6 +183,8 @@ TEST_F(Clienti, TheCountFollowsClientsSavedWhileTheFormWasHidden) {
         app.imposta("prenotazione", "Text8", "NUOVO CLIENTE");
         app.imposta("prenotazione", "Text25", "0002");
         ASSERT_TRUE(registra_cliente(app));
+        // Forms reading the count here get the count of the table.
+        EXPECT_EQ(f().Text8.text(), "2");
         f().show();
     });
     EXPECT_EQ(f().Text8.text(), "2");

@@ -141,6 +141,38 @@ TEST_F(Proprietari, DeletingAsksAndActsOnlyOnAStoredOwner) {
     EXPECT_TRUE(file_uguale({kTre[0], kTre[2]}));
 }
 
+TEST_F(Proprietari, BankCoordinatesAreSavedAsAStoredRecordOrTheNextOneOnly) {
+    const std::string banche = b.cartella_programma() + "BANCHE.IND";
+    b.scrivi(banche, {"BANCA UNO,MARE BLU,CC 1,ABCD,RIMINI,IT60X,0000"});
+    apri(kTre);
+    sfoglia(2);
+    app.click(p().iconbanc);
+    auto& banca = app.form<COORDBANCA>();
+    EXPECT_EQ(banca.Text3.text(), "2");
+    app.type(banca.Text14, "BANCA DUE");
+    app.type(banca.Text13, "BIANCHI ANNA");
+    for (const char* numero : {"0", "3", "-1", "X"}) {
+        app.type(banca.Text3, numero);
+        app.click(banca.SalvaForn);
+    }
+    const std::string dopo = ": DEVE ESSERE DA 1 A 2.\rLA REGISTRAZIONE NON E' STATA FATTA.";
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"IL NUMERO DI REGISTRAZIONE 0 NON E' VALIDO" + dopo,
+                                         "IL NUMERO DI REGISTRAZIONE 3 NON E' VALIDO" + dopo,
+                                         "IL NUMERO DI REGISTRAZIONE -1 NON E' VALIDO" + dopo,
+                                         "IL NUMERO DI REGISTRAZIONE X NON E' VALIDO" + dopo}));
+    EXPECT_EQ(b.leggi(banche), Righe{"BANCA UNO,MARE BLU,CC 1,ABCD,RIMINI,IT60X,0000"});
+
+    // The record after the last, then the one after that.
+    app.type(banca.Text3, "2");
+    app.click(banca.SalvaForn);
+    app.type(banca.Text3, "3");
+    app.type(banca.Text14, "BANCA TRE");
+    app.click(banca.SalvaForn);
+    EXPECT_EQ(b.leggi(banche), (Righe{"BANCA UNO,MARE BLU,CC 1,ABCD,RIMINI,IT60X,0000",
+                                      "BANCA DUE,BIANCHI ANNA,,,,,0005", "BANCA TRE,BIANCHI ANNA,,,,,0005"}));
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
 TEST_F(Proprietari, LeavingWhileBrowsingAsksBecauseNothingWasSaved) {
     apri(kTre);
     sfoglia(2);

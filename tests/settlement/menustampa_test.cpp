@@ -24,9 +24,9 @@ protected:
         app.s.deposito_minimo = "150";
         b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*BIL*SI*1*NO*1*4*ESTIVO***0010",
                                             "0001*0001*14*MON*SI*1*NO*1*2*ESTIVO***0020"});
-        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*",
-                                       "0002*VERDI LUCA*VIA LAGO 3*OTRANTO*73028*0836*LE*Y*",
-                                       "0003* BIANCHI ANNA*VIA ALTRA 1*LECCE*73100*0832*LE*Z*"});
+        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
+                                       "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
+                                       "0003* BIANCHI ANNA*VIA ALTRA 1*73100*LECCE*0832*LE*Z*"});
         b.scrivi(dati("prenotazioni2026.dat"),
                  {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
                   "0020*0002*01/07/2026*15/07/2026*1.000,00*300,00*ND*ND*0,00*0.00.00*******",
@@ -99,8 +99,7 @@ TEST_F(MenuStampa, TheReprintSectionChoosesABookingByClientOrByNumber) {
     app.click(m().Command5);
     EXPECT_EQ(scelta_prenotazione(), "Label6 Label7");
 
-    // By client: one booking is chosen at once; two are listed; the first of
-    // two clients with the same trimmed name is taken.
+    // By client: one booking is chosen at once; two are listed.
     app.click(m().Command4);
     EXPECT_EQ(std::make_pair(m().Command4.back_color(), m().Command5.back_color()), std::make_pair(kVerde, kRosso));
     EXPECT_EQ(scelta_prenotazione(), "Combo1");
@@ -109,7 +108,7 @@ TEST_F(MenuStampa, TheReprintSectionChoosesABookingByClientOrByNumber) {
     EXPECT_EQ(scelta_prenotazione(), "Text1 stampapre");
     app.click(m().Command4);
     app.click(m().Command4);
-    app.pick(m().Combo1, 2);
+    app.pick(m().Combo1, 0);
     EXPECT_EQ(voci(m().List1), (Righe{"001 0010", "003 0020"}));
     EXPECT_EQ(m().Text1.text(), "");
     EXPECT_EQ(scelta_prenotazione(), "Text1 List1 stampapre");
@@ -124,9 +123,9 @@ TEST_F(MenuStampa, TheReprintSectionChoosesABookingByClientOrByNumber) {
 }
 
 TEST_F(MenuStampa, AClientWithoutBookingsLeavesNoEarlierChoiceToPrint) {
-    b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*",
-                                   "0002*VERDI LUCA*VIA LAGO 3*OTRANTO*73028*0836*LE*Y*",
-                                   "0004*NERI ADA*VIA PO 1*LECCE*73100*0832*LE*Z*"});
+    b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
+                                   "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
+                                   "0004*NERI ADA*VIA PO 1*73100*LECCE*0832*LE*Z*"});
     app.click(m().Command1);
     app.click(m().Command4);
     app.pick(m().Combo1, 1);
@@ -198,6 +197,21 @@ TEST_F(MenuStampa, PrintingTheChosenBookingAndLeaving) {
     EXPECT_TRUE(numero);
     EXPECT_EQ(app.s.cauzione_ricevuta, "200");
     EXPECT_EQ(app.campo("prenotazione", "Check5").value(), 1);
+
+    // The second of two clients with the same name prints his own booking.
+    b.scrivi(dati("prenotazioni2026.dat"),
+             {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
+              "0010*0003*01/09/2026*15/09/2026*900,00*300,00*ND*ND*0,00*0.00.00*******"});
+    app.click(m().Command1);
+    app.click(m().Command1);
+    app.click(m().Command4);
+    app.pick(m().Combo1, 2);
+    EXPECT_EQ(m().Text1.text(), "002");
+    app.click(m().stampapre);
+    bool cliente = false;
+    for (const plat::Cell& c : b.stampante().jobs.back().cells)
+        cliente = cliente || (c.row == 5 && c.column == 2 && c.text == " Via VIA ALTRA 1");
+    EXPECT_TRUE(cliente);
 
     app.click(m().Command3);
     EXPECT_FALSE(m().is_loaded());
