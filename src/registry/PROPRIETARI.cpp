@@ -192,7 +192,7 @@ void PROPRIETARI::Form_Load() {
     // The names are listed once per load: owners added or deleted later
     // appear in the list when the form is opened again.
     Combo1.clear();
-    for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.proprietari[i][0]);
+    for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.proprietari[i][0], i);
     for (int n = 2; n <= 10; ++n) caselle(n)->set_locked(true);
     HScroll1.set_visible(false);
     Text8.set_visible(false);
@@ -266,7 +266,14 @@ void PROPRIETARI::HScroll1_Change() {
 void PROPRIETARI::Combo1_LostFocus() {
     const std::string scelto = plat::trim(Combo1.text());
     if (scelto.empty()) return;
-    for (int i = 1; i <= conta(); ++i) {
+    // The record the picked line was listed for; a typed name, or a line
+    // whose record has moved since the list was filled, takes the first
+    // owner of that name.
+    const int riga = Combo1.list_index();
+    const long listato = riga >= 0 ? Combo1.item_data(riga) : 0;
+    const bool al_suo_posto = listato >= 1 && listato <= conta() &&
+                              plat::trim(s.proprietari[static_cast<int>(listato)][0]) == scelto;
+    for (int i = al_suo_posto ? static_cast<int>(listato) : 1; i <= conta(); ++i) {
         if (plat::trim(s.proprietari[i][0]) != scelto) continue;
         Text8.set_text(std::to_string(i));
         vedi_proprietario(app);

@@ -120,6 +120,14 @@ TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) 
         {kTre[0], "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*099*0005*BNCNNA*PROVV*", kTre[2]}));
 }
 
+TEST_F(Proprietari, OfTwoOwnersWithOneNameThePickedOneIsShown) {
+    apri({kTre[0], "ROSSI MARIO*VIA LAGO 9*LECCE*LE*73100*0833*0007**PROVV*"});
+    app.click(p().MODIFICA);
+    app.pick(p().Combo1, 1);
+    app.leave(p().Combo1);
+    EXPECT_EQ(p().Text8.text() + "|" + p().Text3.text(), "2|VIA LAGO 9");
+}
+
 TEST_F(Proprietari, DeletingAsksAndActsOnlyOnAStoredOwner) {
     apri(kTre);
     sfoglia(2);
