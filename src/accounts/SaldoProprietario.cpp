@@ -197,7 +197,12 @@ void SaldoProprietario::Text5_Validate() {
 }
 
 void SaldoProprietario::SALVA_Click() {
-    if (Check2.value() == 1) return;
+    // Set only by this form's own recording, and only left set when a
+    // cheque's register line could not follow its journal line.
+    if (Check2.value() == 1) {
+        app.msgbox("IL VERSAMENTO E' GIA' STATO REGISTRATO.\rPREMERE CAMBIA PER UN NUOVO VERSAMENTO.");
+        return;
+    }
     if (Check1.value() == 0) {
         app.msgbox("INSERIRE L'IMPORTO ");
         return;
@@ -213,13 +218,16 @@ void SaldoProprietario::SALVA_Click() {
     if (assegno && !valori_registrabili(app, riga_conto(app))) return;
     s.operazione = "SALDOPROP";
     if (!registra_movimento(app)) return;
+    Check2.set_value(1);
     if (assegno) {
         s.conto_corrente = s.banche[1].banca_conto;
         // The register's name carries the account number: the paths are
         // rebuilt now, or the cheque would go to the register named after
         // the account known when they were last built (or after none).
         imposta_percorsi_dati(app);
-        registra_conto_corrente(app);
+        // The payout stands in the journal: the guard stays set, so that
+        // SALVA cannot record it twice.
+        if (!registra_conto_corrente(app)) return;
     }
     estratto_conto_proprietario(app);
     for (plat::TextBox* t : {&Text5, &Text6, &Text7}) t->set_text("");

@@ -191,7 +191,12 @@ void spese::Text9_Validate() {
 }
 
 void spese::Command1_Click() {
-    if (Check2.value() == 1) return;
+    // One expense per opening of the form: the guard is set by this form's
+    // own recording and cleared when the form is unloaded.
+    if (Check2.value() == 1) {
+        app.msgbox("LA SPESA E' GIA' STATA REGISTRATA.\rPER UNA NUOVA SPESA USCIRE E RIAPRIRE LA FINESTRA.");
+        return;
+    }
     if (Check1.value() == 0) {
         app.msgbox("inserire la nota spese");
         return;

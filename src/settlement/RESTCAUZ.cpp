@@ -99,8 +99,7 @@ RESTCAUZ::RESTCAUZ(App& app) : Forma(app, kName) {
     ESCI.on_click = [this] { ESCI_Click(); };
 }
 
-// Nothing happens at load: the journal writer disables SALVA after every
-// movement, which loads this form hidden; the activation does the rest.
+// Nothing happens at load; the activation does it all.
 void RESTCAUZ::Form_Activate() {
     set_width(11880);
     ICONAAGENZIA.set_picture(s.percorso_logo);
@@ -278,6 +277,8 @@ void RESTCAUZ::SALVA_Click() {
 
     s.operazione = "RESTCAUZIONE";
     if (!registra_movimento(app)) return;   // nothing written
+    // One refund per pick: SALVA comes back with the next activation.
+    SALVA.set_enabled(false);
     const bool nota_scritta = nota <= 0 ? aggiungi_nota(app) : registra_note(app);
     if (!nota_scritta || !registra_prenotazioni(app)) {
         app.msgbox("LA RESTITUZIONE E' STATA REGISTRATA NEL REGISTRO DEI MOVIMENTI, MA LA "

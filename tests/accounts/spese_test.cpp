@@ -90,8 +90,9 @@ TEST_F(Spese, ConfirmRecordsTheMovementAndTheExpenseOnce) {
     EXPECT_EQ(box(kF, "Text10"), "1.920,00");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 
-    // A second CONFERMA on the same opening does nothing.
+    // A second CONFERMA on the same opening records nothing.
     app().click(f("Command1"));
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
     EXPECT_EQ(b.leggi(journal()).size(), 5u);
     EXPECT_EQ(b.leggi(expenses()).size(), 5u);
 
