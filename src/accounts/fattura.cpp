@@ -311,7 +311,17 @@ void fattura::calcola_estratto(const std::string& nome) {
     // nothing to compute from.
     if (!app.form(kEstratto)) return;
     app.imposta(kEstratto, "Combo1", nome);
-    estratto_conto_proprietario(app);
+    importi_da_estratto();
+}
+
+// The owner's gross rents and, for an owner on commission, the agency's
+// commission as taxable amount, from the owner's whole statement. Only this
+// form's own searches put them here: a statement drawn elsewhere leaves a
+// new invoice's figures alone.
+void fattura::importi_da_estratto() {
+    const SommeEstratto somme = estratto_conto_proprietario(app);
+    Text15.set_text(plat::format_amount(somme.lordo));
+    if (somme.provvigione_dovuta) Text2.set_text(plat::format_amount(somme.provvigione));
 }
 
 void fattura::Text8_Validate() {
@@ -333,7 +343,7 @@ void fattura::Text8_Validate() {
         if (app.form(kEstratto)) app.imposta(kEstratto, "Combo1", chiave);
         SALDOPROP.set_visible(true);
         cerca_proprietario_fattura(app);
-        if (app.form(kEstratto)) estratto_conto_proprietario(app);
+        if (app.form(kEstratto)) importi_da_estratto();
     }
     nome_mostrato_ = Text8.text();
 }

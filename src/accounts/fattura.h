@@ -89,6 +89,7 @@ private:
     // Names a chosen owner to the statement and lets it compute the owner's
     // gross rents and commission.
     void calcola_estratto(const std::string& nome);
+    void importi_da_estratto();
     // The tax-type box "check" & n (1 to 4).
     plat::CheckBox& casella(int n);
 

@@ -186,6 +186,26 @@ TEST_F(Fattura, AnOwnerInvoiceFromTheUtilitiesCarriesTheCommissionAndGivesTheMen
     EXPECT_TRUE(app.form("MENU")->is_enabled()) << "the utilities left the menu disabled";
 }
 
+// A statement drawn on the statement form, filtered, leaves a new invoice
+// empty; the owner's search then takes the whole statement's figures.
+TEST_F(Fattura, ANewOwnerInvoiceStartsCleanAndTakesTheUnfilteredCommission) {
+    const char* e = "EstrattoContoPropr";
+    app.run([&] { app.form(e)->show(); });
+    app.pick(app.campo(e, "Combo1"), 0);
+    app.click(app.campo(e, "Check4"));   // payouts only
+    app.click(app.campo(e, "ESCI"));
+    fattura& x = dal_menu("PROPRIETARI");
+    for (plat::TextBox* t : {&x.Text2, &x.Text3, &x.Text13, &x.Text15}) EXPECT_EQ(t->text(), "") << t->name();
+
+    app.run([&] { app.form(e)->show(); });   // left behind, still filtered
+    app.pick(app.campo(e, "Combo1"), 0);
+    app.click(app.campo(e, "Check4"));
+    app.run([&] { app.form(e)->hide(); });
+    scrivi(x.Text8, "verdi");
+    EXPECT_EQ(x.Text15.text(), "1.200,50");
+    EXPECT_EQ(x.Text2.text(), "120,05");
+}
+
 TEST_F(Fattura, TotalsByRegimeToTheCent) {
     fattura& x = dal_menu("CLIENTI");
     scrivi(x.Text2, "1000");
