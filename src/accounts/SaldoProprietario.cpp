@@ -1,6 +1,7 @@
 #include "accounts/SaldoProprietario.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "accounts/estratto.h"
 #include "bookings/archivi_prenotazioni.h"
@@ -189,11 +190,20 @@ void SaldoProprietario::Text5_DblClick() {
     Text5.set_text(plat::format_amount(std::string_view(Text4.text())));
 }
 
+namespace {
+// A payout is an amount above nothing, typed as an amount: an empty box, a
+// word, 0 or a negative figure would be a payout no statement could show.
+std::optional<double> versamento(const std::string& testo) {
+    const std::optional<double> v = plat::typed_amount(testo);
+    if (!v || plat::cents(*v) <= 0) return std::nullopt;
+    return v;
+}
+}  // namespace
+
 void SaldoProprietario::Text5_Validate() {
-    Text5.set_text(plat::format_amount(std::string_view(Text5.text())));
-    // Only an amount counts as entered: an empty box or a word would be a
-    // payout of nothing in the journal, which no statement could show.
-    Check1.set_value(plat::italian_number(plat::trim(Text5.text())) ? 1 : 0);
+    const std::optional<double> v = versamento(Text5.text());
+    if (v) Text5.set_text(plat::format_amount(*v));
+    Check1.set_value(v ? 1 : 0);
 }
 
 void SaldoProprietario::SALVA_Click() {
@@ -203,7 +213,9 @@ void SaldoProprietario::SALVA_Click() {
         app.msgbox("IL VERSAMENTO E' GIA' STATO REGISTRATO.\rPREMERE CAMBIA PER UN NUOVO VERSAMENTO.");
         return;
     }
-    if (Check1.value() == 0) {
+    // The amount may have changed since it was entered, without the box
+    // being left: it is checked again.
+    if (Check1.value() == 0 || !versamento(Text5.text())) {
         app.msgbox("INSERIRE L'IMPORTO ");
         return;
     }

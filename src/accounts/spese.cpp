@@ -1,6 +1,7 @@
 #include "accounts/spese.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "accounts/estratto.h"
 #include "bookings/archivi_prenotazioni.h"
@@ -181,7 +182,8 @@ void spese::SCEGLI_Click() {
 void spese::Text8_Click() { Text8.set_text(""); }
 
 void spese::Text8_Validate() {
-    Text8.set_text(plat::format_amount(std::string_view(Text8.text())));
+    // A text that is no amount stays as typed, for the user to see it refused.
+    if (const std::optional<double> v = plat::typed_amount(Text8.text())) Text8.set_text(plat::format_amount(*v));
     Text9.set_locked(false);
 }
 
@@ -195,6 +197,13 @@ void spese::Command1_Click() {
     // own recording and cleared when the form is unloaded.
     if (Check2.value() == 1) {
         app.msgbox("LA SPESA E' GIA' STATA REGISTRATA.\rPER UNA NUOVA SPESA USCIRE E RIAPRIRE LA FINESTRA.");
+        return;
+    }
+    // The amount first: without it the note cannot even be typed. An empty
+    // box, a word, 0 or a negative figure is no expense.
+    const std::optional<double> importo = plat::typed_amount(Text8.text());
+    if (!importo || plat::cents(*importo) <= 0) {
+        app.msgbox("INSERIRE L'IMPORTO ");
         return;
     }
     if (Check1.value() == 0) {

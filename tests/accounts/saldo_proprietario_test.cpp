@@ -80,9 +80,18 @@ TEST_F(Saldo, ChequePayoutGoesToTheJournalAndToTheAccountRegister) {
 TEST_F(Saldo, CashPayoutNeedsAnAmountAndAnOwner) {
     app().pick(f("Combo1"), 0);
     app().click(f("SALVA"));
-    importo("abc");   // not an amount
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "}));
+    for (const char* niente : {"abc", "0", "-100"}) {   // no payout
+        importo(niente);
+        app().click(f("SALVA"));
+        EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "})) << niente;
+    }
+    // Changed after it was entered, without leaving the box.
+    importo("10");
+    app().type(f("Text5"), "0");
     app().click(f("SALVA"));
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO ", "INSERIRE L'IMPORTO "}));
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "}));
+    EXPECT_EQ(b.byte(journal()), crlf(kGiornale));
 
     // A double click repeats the amount due.
     app().double_click(f("Text5"));
