@@ -179,17 +179,19 @@ void seleziona_prenotazione(App& app) {
         app.imposta(kVisu, box, "0");
         formatta(app, kVisu, box);
     }
-    double residuo = plat::italian_or_zero(app.testo(kVisu, "Text7")) -
-                     plat::italian_or_zero(app.testo(kVisu, "Text8")) -
-                     plat::italian_or_zero(app.testo(kVisu, "Text9"));
-    // Judged by the leading number of its number text: an overpayment of
-    // less than one unit ("-0,5") reads as 0 and is shown as it is.
-    if (plat::leading_number(plat::short_number(residuo)) < 0) residuo = 0;
-    app.imposta(kSaldo, "Text10", plat::short_number(residuo));
-    app.imposta(kVisu, "Text10", plat::short_number(residuo));
+    // To the cent: an overpayment, however small, leaves nothing due, and
+    // anything due, however small, can still be paid (or the booking would
+    // stay open, and expired, for ever).
+    const long long residuo = std::max<long long>(
+        0, plat::cents(plat::italian_or_zero(app.testo(kVisu, "Text7"))) -
+               plat::cents(plat::italian_or_zero(app.testo(kVisu, "Text8"))) -
+               plat::cents(plat::italian_or_zero(app.testo(kVisu, "Text9"))));
+    const std::string testo = plat::short_number(static_cast<double>(residuo) / 100);
+    app.imposta(kSaldo, "Text10", testo);
+    app.imposta(kVisu, "Text10", testo);
     formatta(app, kVisu, "Text10");
     formatta(app, kSaldo, "Text10");
-    if (plat::leading_number(app.testo(kSaldo, "Text10")) <= 0) {
+    if (residuo == 0) {
         for (const char* b : {"SALDO", "REVOCA", "MODIFICA"}) visibile(app, b, false);
     }
 }

@@ -120,17 +120,19 @@ TEST_F(VisuPrenot, AnOpenBookingAndTheButtonsOfferedByMode) {
               (Righe{"1.500,00", "500,00", "1.000,00", "30,00", "", "300,00"}));
     EXPECT_EQ(caselle("RESTCAUZ", {"Text6", "Text7"}), (Righe{"CON CANE", "1"}));
 
-    // An overpayment of 0,50 is shown as it is; nothing is offered, and the
+    // An overpayment of 0,50 leaves nothing due and nothing is offered; the
     // agency fee booked here leaves no default behind from the pick before.
     app.pick(f().List1, 0);
-    EXPECT_EQ(f().Text10.text(), "-0,50");
+    EXPECT_EQ(f().Text10.text(), "0,00");
+    EXPECT_EQ(box("saldoaff", "Text10"), "0,00");
     EXPECT_TRUE(offerti(false, false));
     EXPECT_EQ(box("saldoaff", "Text18"), "");
     EXPECT_EQ(box("saldoaff", "Text20"), "");
     EXPECT_EQ(f().Text14.text(), "");
+    // Half a euro still due can be paid.
     app.pick(f().List1, 1);
     EXPECT_EQ(f().Text10.text(), "0,50");
-    EXPECT_TRUE(offerti(false, false));
+    EXPECT_TRUE(offerti(true, true));
 
     app.s.operazione = "SALDO";
     app.pick(f().List1, 2);
