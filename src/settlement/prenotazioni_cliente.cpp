@@ -246,7 +246,9 @@ void vedi_dati_prenotazione(App& app) {
         const bool revocata = plat::left(legame, 5) == "REVOC";
         if (revocata) {
             suffisso = " - REVOCATO  " + chiusura.text();
-            legame = plat::right(campo(c, 11), 3);
+            // The whole number after "REVOC": movement 1000 is not movement 100
+            // (nor 000), which would apply the booking's earlier movements.
+            legame = plat::mid(campo(c, 11), 6);
             visibile(app, "NOTA", true);
             visibile(app, "Text14", true);
             app.imposta(kVisu, "Text14", suffisso);

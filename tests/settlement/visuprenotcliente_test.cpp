@@ -170,6 +170,24 @@ TEST_F(VisuPrenot, PaidAndRevokedBookingsComeFromTheirMovements) {
     EXPECT_TRUE(offerti(false, false));
 }
 
+// Revoked by movement 1000: the link is read whole, so the booking's own
+// first movement (its agency fee in the balance column) is not applied.
+TEST_F(VisuPrenot, ARevocationLinkIsReadWhole) {
+    const std::string d = b.cartella_dati();
+    Righe file = b.leggi(d + "prenotazioni2026.dat");
+    file[4] = prenotazione("0012*0002*01/08/2026*15/08/2026*0,00*500,00*50,00*50,00*200,00*10/08/2026*3*REVOC1000*8");
+    b.scrivi(d + "prenotazioni2026.dat", file);
+    Righe giornale(1000, "01/06/2026*0004*0*0*1,00*0*0**");
+    giornale[0] = "01/06/2026*0003*500,00*50,00*0*50,00*200,00*5*0012";
+    // The booking number as the revocation writes it, with the row's blanks.
+    giornale[999] = "10/08/2026*0003*-300,00*0*0*-50*-200*    5 *0012";
+    b.scrivi(d + "saldi2026.dat", giornale);
+    cerca("BIANCHI");
+    app.pick(f().List1, 2);
+    EXPECT_EQ(caselle(kVisu, {"Text9", "Text12", "Text13", "Text16"}),
+              (Righe{"0,00", "-50,00", "-200,00", " RESTITUITO  €  -300,00"}));
+}
+
 TEST_F(VisuPrenot, SaldoAndRevocaHandTheRowOn) {
     app.s.operazione = "";
     cerca("ROSSI");
