@@ -255,11 +255,18 @@ void vedi_dati_prenotazione(App& app) {
         }
         const double dal_movimento = plat::leading_number(legame);
         const Righe movimenti = righe_di(s.percorso_saldi);
+        // The deposit held: the deposit column of every movement of the
+        // booking, the one made with the booking included (a deposit taken
+        // then is money the agency holds), less the refunds made so far.
+        bool di_questa = false;
+        long long cauzione = 0;
         for (std::size_t n = 0; n < movimenti.size(); ++n) {
             // An empty line keeps its movement number, as the journal's loader counts.
             if (movimenti[n].empty()) continue;
             const auto m = plat::split(movimenti[n], kSep);
             if (plat::leading_number(campo(m, 7)) != static_cast<double>(chiave)) continue;
+            di_questa = true;
+            cauzione += plat::cents(importo(campo(m, 6)));
             if (static_cast<double>(n + 1) < dal_movimento) continue;
             // A later movement without a balance (a deposit refund) does not
             // wipe the balance paid: the residual would show the rent as due
@@ -275,7 +282,10 @@ void vedi_dati_prenotazione(App& app) {
             }
             metti_formattato(app, kVisu, "Text12", campo(m, 5));
             metti_formattato(app, kVisu, "Text13", campo(m, 6));
-            const double versata = importo(app.testo(kCauz, "Label9")) + importo(campo(m, 6));
+        }
+        if (di_questa) {
+            const double versata =
+                importo(app.testo(kCauz, "Label9")) + static_cast<double>(cauzione) / 100;
             app.imposta(kCauz, "Label9", plat::short_number(versata));
             formatta(app, kCauz, "Label9");
         }

@@ -24,17 +24,19 @@ std::string crlf(Righe righe, const std::string& aggiunta = "") {
 
 // Ten bookings of client 1, but 3 and 9 of client 2. Booking 7 (note 2) is
 // paid by movement 3, which took a deposit of 300,00; booking 9 (no note) by
-// movement 4, with 200,00.
+// movement 4, its deposit of 200,00 taken with the booking (movement 2), as
+// was open booking 3's (movement 5).
 Righe dieci_prenotazioni() {
     Righe p(10, "0010*0001*01/07/2026*08/07/2026*700,00*200,00*ND*ND*200,00*0.00.00***1****");
     p[2] = "0010*0002*10/07/2026*17/07/2026*700,00*200,00*ND*ND*200,00*0.00.00***1****";
     p[6] = "0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*2*3*1****";
-    p[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*0,00*20/09/2026**4*1****";
+    p[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*200,00*20/09/2026**4*1****";
     return p;
 }
 const Righe kSaldi = {"01/06/2026*0001*300,00*ND*0*30,00*0,00*7*0010", "02/06/2026*0001*200,00*ND*0*ND*200,00*9*0010",
                       "20/08/2026*0001*0*700,00*50,00*0*300,00*    7 *0010",
-                      "20/09/2026*0001*0*500,00*0*0*200,00*    9 *0010"};
+                      "20/09/2026*0001*0*500,00*0*0*0*    9 *0010",
+                      "03/06/2026*0001*200,00*ND*0*ND*200,00*3*0010"};
 const Righe kNote = {"PRIMA NOTA*1*0010", "ARRIVO TARDI*7*0010"};
 
 class Cauzione : public ::testing::Test {
@@ -141,8 +143,21 @@ TEST_F(Cauzione, PickingByClientTakesTheLastBookingAndStartsItsNote) {
     EXPECT_EQ(byte("saldi2026.dat"), crlf(kSaldi, "09/12/2026*0001*0*0*0*0*-150,00*9*0010"));
     EXPECT_EQ(byte("noteaff2026.dat"), crlf(kNote, " - RESTITUITA CAUZIONE IL 09/12/2026*9*0010"));
     Righe dopo = dieci_prenotazioni();
-    dopo[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*0,00*20/09/2026*3*4*1****";
+    dopo[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*200,00*20/09/2026*3*4*1****";
     EXPECT_EQ(byte("prenotazioni2026.dat"), crlf(dopo));
+}
+
+// A deposit taken with the booking is held once the balance is paid, and
+// can be given back; before the balance nothing counts.
+TEST_F(Cauzione, ADepositTakenWithTheBookingCountsOnceTheBalanceIsPaid) {
+    apri();
+    lascia("NRICH", "003");
+    EXPECT_EQ(testo("Label9"), "0,00");
+    lascia("NRICH", "009");
+    EXPECT_EQ(testo("Label9"), "200,00");
+    app.double_click(cauz("Text3"));
+    EXPECT_EQ(testo("Text3"), "-200,00");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
 TEST_F(Cauzione, RefusalsWriteNothing) {

@@ -147,11 +147,12 @@ TEST_F(VisuPrenot, PaidAndRevokedBookingsComeFromTheirMovements) {
     cerca("BIANCHI");
     ASSERT_EQ(f().List1.list_count(), 4);
     // Paid: the movements from 4 on; the refund (7, after an empty journal
-    // line) keeps the balance paid and adds its deposit column.
+    // line) keeps the balance paid. The deposit held counts every movement
+    // of the booking: 200,00 + 1.200,00 - 200,00.
     app.pick(f().List1, 1);
     EXPECT_EQ(caselle(kVisu, {"Text7", "Text8", "Text9", "Text10", "Text12", "Text13"}),
               (Righe{"1.500,00", "500,00", "1.000,00", "0,00", "0,00", "-200,00"}));
-    EXPECT_EQ(box("RESTCAUZ", "Label9"), "1.000,00");
+    EXPECT_EQ(box("RESTCAUZ", "Label9"), "1.200,00");
     EXPECT_TRUE(offerti(false, false));
     EXPECT_TRUE(f().NOTA.visible());
     EXPECT_FALSE(f().Text16.visible());
