@@ -129,7 +129,7 @@ void SaldoProprietario::Form_Load() {
     carica_spese(app);
     Combo1.clear();
     const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0]);
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
     Label3.set_caption(app.testo("zeltra", "Text1") + "   -   " + app.testo("zeltra", "Text3") +
                        "   -   " + s.anno_gestione);
     Option1.set_value(1);
@@ -139,7 +139,9 @@ void SaldoProprietario::Form_Load() {
 void SaldoProprietario::Combo1_Click() {
     const std::string nome = proprietario_scelto(Combo1);
     Text1.set_text(nome);
-    app.imposta("EstrattoContoPropr", "Combo1", nome);
+    // The owner picked, also among namesakes: the payout is recorded under
+    // the code the statement finds for it.
+    scegli_proprietario(app, nome, record_scelto(Combo1));
     Text1.set_visible(true);
     Combo1.set_visible(false);
     estratto_conto_proprietario(app);

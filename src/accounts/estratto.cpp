@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "accounts/EstrattoContoPropr.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
@@ -109,6 +110,12 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     std::string rapporto;
 
     const std::string nome = plat::trim(app.testo(kEstratto, "Combo1"));
+    // The chosen owner's code, when the owner's record is known: a namesake's
+    // movements are not this owner's.
+    std::string codice_scelto;
+    const int record = app.form<EstrattoContoPropr>().record_proprietario;
+    if (s.proprietari.valido(record) && plat::trim(s.proprietari[record][0]) == nome)
+        codice_scelto = plat::trim(s.proprietari[record][6]);
     const std::vector<Tipo> ammessi = tipi_ammessi(app);
     auto ammesso = [&](Tipo t) { return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end(); };
     const Righe appartamenti = leggi(s.percorso_appartamenti);
@@ -133,6 +140,7 @@ SommeEstratto estratto_conto_proprietario(App& app) {
         // owner, so it is listed in nobody's statement.
         const auto p = cerca(proprietari, 6, codice);
         if (!p || plat::trim(campo_di(*p, 0)) != nome) continue;
+        if (!codice_scelto.empty() && !stesso_codice(campo_di(*p, 6), codice_scelto)) continue;
         esito(app, kSaldo, "Text8", codice);
         app.imposta(kEstratto, "Text4", codice);
         esito(app, kSaldo, "Text1", campo_di(*p, 0));
@@ -228,6 +236,17 @@ std::string proprietario_scelto(plat::Control& combo) {
     const int i = combo.list_index();
     if (i >= 0 && combo.text() != combo.item(i)) combo.set_text(combo.item(i));
     return combo.text();
+}
+
+int record_scelto(plat::Control& combo) {
+    const int i = combo.list_index();
+    if (i < 0 || combo.item(i) != combo.text()) return 0;
+    return static_cast<int>(combo.item_data(i));
+}
+
+void scegli_proprietario(App& app, const std::string& nome, int record) {
+    app.imposta(kEstratto, "Combo1", nome);
+    app.form<EstrattoContoPropr>().record_proprietario = record;
 }
 
 }  // namespace ga

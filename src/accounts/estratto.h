@@ -20,7 +20,8 @@ struct SommeEstratto {
 };
 
 // Draws the statement of the owner named in `EstrattoContoPropr.Combo1`
-// into `EstrattoContoPropr.List1`. The filters `EstrattoContoPropr.Check1`
+// (the owner of the record named with it by `scegli_proprietario`, when
+// that record bears the name) into `EstrattoContoPropr.List1`. The filters `EstrattoContoPropr.Check1`
 // to `Check4` choose the lines listed, and the commission and total lines
 // that close the list sum those lines. The figures carried to other forms
 // come from the whole statement, whatever the filters, in the "##,##0.00"
@@ -43,5 +44,14 @@ SommeEstratto estratto_conto_proprietario(App& app);
 // form. Picking again the line picked before CAMBIA emptied the box's text
 // gives that line's text back to the box.
 std::string proprietario_scelto(plat::Control& combo);
+// The owner's record kept beside the line named by an owner box's text; 0
+// when the text names no line.
+int record_scelto(plat::Control& combo);
+
+// Names the owner whose statement `estratto_conto_proprietario` draws: the
+// name into `EstrattoContoPropr.Combo1` and, when the caller knows it, the
+// owner's record in the owners table, which tells namesakes apart. Without
+// a record (0) the statement takes every owner of that name.
+void scegli_proprietario(App& app, const std::string& nome, int record);
 
 }  // namespace ga

@@ -306,11 +306,11 @@ void fattura::spunta_per_codice() {
     if (n == 11) Check2.set_value(1);
 }
 
-void fattura::calcola_estratto(const std::string& nome) {
+void fattura::calcola_estratto(const std::string& nome, int record) {
     // The statement lives on the statement form; without it there is
     // nothing to compute from.
     if (!app.form(kEstratto)) return;
-    app.imposta(kEstratto, "Combo1", nome);
+    scegli_proprietario(app, nome, record);
     importi_da_estratto();
 }
 
@@ -340,7 +340,7 @@ void fattura::Text8_Validate() {
     if (s.operazione == "CLIENTI") {
         cerca_cliente(app);
     } else if (s.operazione == "PROPRIETARI") {
-        if (app.form(kEstratto)) app.imposta(kEstratto, "Combo1", chiave);
+        if (app.form(kEstratto)) scegli_proprietario(app, chiave, 0);
         SALDOPROP.set_visible(true);
         cerca_proprietario_fattura(app);
         if (app.form(kEstratto)) importi_da_estratto();
@@ -379,7 +379,7 @@ void cerca_proprietario_fattura(App& app) {
         f.Text10.set_text(campo_di(c, 4) + " " + plat::trim(campo_di(c, 2)) + " (" + campo_di(c, 3) +
                           ")");
         f.Text11.set_text(campo_di(c, 7));
-        if (app.form(kEstratto)) app.imposta(kEstratto, "Combo1", plat::trim(nome));
+        if (app.form(kEstratto)) scegli_proprietario(app, plat::trim(nome), static_cast<int>(r));
         if (!f.codice_presente()) return;
         f.spunta_per_codice();
         f.cambia.set_visible(true);
@@ -456,7 +456,7 @@ void fattura::vedi_proprietari() {
     ritorno.set_visible(true);
     if (!codice_presente()) return;
     spunta_per_codice();
-    calcola_estratto(plat::upper(Text8.text()));
+    calcola_estratto(plat::upper(Text8.text()), k);
 }
 
 void fattura::controllaincasso() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "accounts/SaldoProprietario.h"
+#include "bookings/archivi_prenotazioni.h"
 #include "conti_banco.h"
 #include "records/agenzia.h"
 
@@ -153,6 +154,30 @@ TEST_F(Saldo, AnotherFormsMovementLeavesSalvaAndConfermaAlive) {
     EXPECT_EQ(b.byte(journal()), crlf({kGiornale[0], kGiornale[1], "09/12/2026*0001*0*0*10,00*0*0*1*0012",
                                        "09/12/2026*0001*0*0*100,00*0*0**",
                                        "09/12/2026*0001*0*0*10,00*0*0*2*0012"}));
+}
+
+// Two owners named ROSSI MARIO: the one picked is that owner, for the amount
+// due, the payout's owner code, the statement and the expense's apartment.
+TEST_F(Saldo, ANamesakeOwnerPickedIsThatOwner) {
+    b.scrivi(journal(), {kGiornale[0], kGiornale[1], "16/07/2026*0006*400,00*0*0*0*0*3*0060"});
+    app().run([&] { carica_saldi(app()); });
+    app().pick(f("Combo1"), 5);
+    EXPECT_EQ(box(kF, "Text8") + " " + box(kF, "Text4"), "0006 360,00");
+    importo("360");
+    app().click(f("SALVA"));
+    EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0006*0*0*360,00*0*0**");
+    app().click(f("ESCI"));
+
+    const char* e = "EstrattoContoPropr";
+    app().run([&] { app().form(e)->show(); });
+    app().pick(c(e, "Combo1"), 0);
+    EXPECT_EQ(box(kF, "Text8") + " " + box(kF, "Text4"), "0001 2.070,00");
+    app().click(c(e, "cambia"));
+    app().pick(c(e, "Combo1"), 5);
+    EXPECT_EQ(box(kF, "Text4"), "0,00");
+    app().click(c(e, "insspese"));
+    EXPECT_EQ(box("spese", "Text4") + " " + box("spese", "Text5"), "0006 0060");
+    EXPECT_EQ(box("spese", "Text10"), "0,00");
 }
 
 TEST_F(Saldo, AnOwnerPaidInFullIsNotOfferedThePayoutForm) {
