@@ -601,7 +601,11 @@ void fattura::SALVA_Click() {
         app.msgbox("ATTENZIONE!!! MANCA L'IMPORTO FATTURATO ", plat::Buttons::Ok, kEmissione);
         return;
     }
-    if (Check5.value() == 1) return;
+    // A saved or reopened invoice stands in the register once.
+    if (Check5.value() == 1) {
+        app.msgbox("LA FATTURA E' GIA' STATA SALVATA.", plat::Buttons::Ok, " SALVA LA  FATTURA");
+        return;
+    }
     // A line break in the description would split the invoice's line.
     if (!valori_registrabili(app, {Text1.text()})) return;
     registra_fattura(app);
