@@ -4,6 +4,7 @@
 
 #include "accounts/SaldoProprietario.h"
 #include "accounts/estratto.h"
+#include "accounts/spese.h"
 #include "bookings/archivi_prenotazioni.h"
 #include "records/registri.h"
 
@@ -79,7 +80,8 @@ void EstrattoContoPropr::Form_Load() {
     carica_spese(app);
     Combo1.clear();
     const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0]);
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
+    record_proprietario = 0;
     Text2.set_text(app.testo("zeltra", "Text3"));
     Text3.set_text(s.anno_gestione);
     Text1.set_visible(false);
@@ -88,9 +90,11 @@ void EstrattoContoPropr::Form_Load() {
 }
 
 void EstrattoContoPropr::Combo1_Click() {
-    Text1.set_text(proprietario_scelto(Combo1));
+    const std::string nome = proprietario_scelto(Combo1);
+    Text1.set_text(nome);
     Text1.set_visible(true);
     Combo1.set_visible(false);
+    scegli_proprietario(app, nome, record_scelto(Combo1));
     estratto_conto_proprietario(app);
 }
 
@@ -114,17 +118,19 @@ void EstrattoContoPropr::cambia_Click() {
     List1.clear();
     Text1.set_text("");
     Combo1.set_text("");
+    record_proprietario = 0;
     Text1.set_visible(false);
     Combo1.set_visible(true);
 }
 
 void EstrattoContoPropr::insspese_Click() {
-    plat::Form* spese = app.form("spese");
-    if (!spese) return;
-    app.imposta("spese", "Text3", Combo1.text());
-    app.campo("spese", "Combo1").set_visible(false);
-    app.campo("spese", "Text3").set_visible(true);
-    spese->show();
+    if (!app.form(spese::kName)) return;
+    spese& f = app.form<spese>();
+    // The expense form looks up this very owner's apartments.
+    f.scegli_proprietario(Combo1.text(), record_proprietario);
+    f.Combo1.set_visible(false);
+    f.Text3.set_visible(true);
+    f.show();
     hide();
 }
 

@@ -1,7 +1,8 @@
 // The owner's account statement: the statement lines of the chosen owner for
 // the management year, with four exclusive filters, leading to the expense
 // form, the payout form and the summary. Its Combo1 names the owner whose
-// statement `estratto_conto_proprietario` draws, whoever calls it.
+// statement `estratto_conto_proprietario` draws, whoever calls it, and
+// `record_proprietario` that owner's record when it is known.
 #pragma once
 
 #include "records/app.h"
@@ -33,6 +34,10 @@ public:
     plat::ListBox List1{*this, "List1"};
     plat::CommandButton insspese{*this, "insspese"}, SALDIPROP{*this, "SALDIPROP"},
         SINTESI{*this, "SINTESI"}, cambia{*this, "cambia"}, ESCI{*this, "ESCI"};
+
+    // The record (owners table) of the owner named in Combo1, 0 when only
+    // the name is known; set with the name by `scegli_proprietario`.
+    int record_proprietario = 0;
 
 private:
     plat::CheckBox& filtro(int n);

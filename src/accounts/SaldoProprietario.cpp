@@ -1,6 +1,7 @@
 #include "accounts/SaldoProprietario.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "accounts/estratto.h"
 #include "bookings/archivi_prenotazioni.h"
@@ -128,7 +129,7 @@ void SaldoProprietario::Form_Load() {
     carica_spese(app);
     Combo1.clear();
     const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0]);
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
     Label3.set_caption(app.testo("zeltra", "Text1") + "   -   " + app.testo("zeltra", "Text3") +
                        "   -   " + s.anno_gestione);
     Option1.set_value(1);
@@ -138,7 +139,9 @@ void SaldoProprietario::Form_Load() {
 void SaldoProprietario::Combo1_Click() {
     const std::string nome = proprietario_scelto(Combo1);
     Text1.set_text(nome);
-    app.imposta("EstrattoContoPropr", "Combo1", nome);
+    // The owner picked, also among namesakes: the payout is recorded under
+    // the code the statement finds for it.
+    scegli_proprietario(app, nome, record_scelto(Combo1));
     Text1.set_visible(true);
     Combo1.set_visible(false);
     estratto_conto_proprietario(app);
@@ -189,16 +192,32 @@ void SaldoProprietario::Text5_DblClick() {
     Text5.set_text(plat::format_amount(std::string_view(Text4.text())));
 }
 
+namespace {
+// A payout is an amount above nothing, typed as an amount: an empty box, a
+// word, 0 or a negative figure would be a payout no statement could show.
+std::optional<double> versamento(const std::string& testo) {
+    const std::optional<double> v = plat::typed_amount(testo);
+    if (!v || plat::cents(*v) <= 0) return std::nullopt;
+    return v;
+}
+}  // namespace
+
 void SaldoProprietario::Text5_Validate() {
-    Text5.set_text(plat::format_amount(std::string_view(Text5.text())));
-    // Only an amount counts as entered: an empty box or a word would be a
-    // payout of nothing in the journal, which no statement could show.
-    Check1.set_value(plat::italian_number(plat::trim(Text5.text())) ? 1 : 0);
+    const std::optional<double> v = versamento(Text5.text());
+    if (v) Text5.set_text(plat::format_amount(*v));
+    Check1.set_value(v ? 1 : 0);
 }
 
 void SaldoProprietario::SALVA_Click() {
-    if (Check2.value() == 1) return;
-    if (Check1.value() == 0) {
+    // Set only by this form's own recording, and only left set when a
+    // cheque's register line could not follow its journal line.
+    if (Check2.value() == 1) {
+        app.msgbox("IL VERSAMENTO E' GIA' STATO REGISTRATO.\rPREMERE CAMBIA PER UN NUOVO VERSAMENTO.");
+        return;
+    }
+    // The amount may have changed since it was entered, without the box
+    // being left: it is checked again.
+    if (Check1.value() == 0 || !versamento(Text5.text())) {
         app.msgbox("INSERIRE L'IMPORTO ");
         return;
     }
@@ -213,13 +232,16 @@ void SaldoProprietario::SALVA_Click() {
     if (assegno && !valori_registrabili(app, riga_conto(app))) return;
     s.operazione = "SALDOPROP";
     if (!registra_movimento(app)) return;
+    Check2.set_value(1);
     if (assegno) {
         s.conto_corrente = s.banche[1].banca_conto;
         // The register's name carries the account number: the paths are
         // rebuilt now, or the cheque would go to the register named after
         // the account known when they were last built (or after none).
         imposta_percorsi_dati(app);
-        registra_conto_corrente(app);
+        // The payout stands in the journal: the guard stays set, so that
+        // SALVA cannot record it twice.
+        if (!registra_conto_corrente(app)) return;
     }
     estratto_conto_proprietario(app);
     for (plat::TextBox* t : {&Text5, &Text6, &Text7}) t->set_text("");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "accounts/archivio_spese.h"
+#include "accounts/estratto.h"
 #include "bookings/archivi_prenotazioni.h"
 #include "platform/number.h"
 #include "platform/text.h"
@@ -141,7 +142,7 @@ void VEDISALDI::Form_Load() {
     carica_proprietari(app);
     Combo1.clear();
     const long n = std::min<long>(app.conta("PROPRIETARI", "Text1"), s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0]);
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
 }
 
 void VEDISALDI::Command1_Click() {
@@ -151,6 +152,10 @@ void VEDISALDI::Command1_Click() {
     const bool solo_spese = modo == "spese";
     const bool tutto = !solo_pagamenti && !solo_spese;
     const std::string scelto = plat::trim(Combo1.text());
+    // The owner picked from the list is told from a namesake by its code.
+    const int record = record_scelto(Combo1);
+    const std::string codice_scelto =
+        s.proprietari.valido(record) ? plat::trim(s.proprietari[record][6]) : std::string();
     const Registri registri(s);
     Tabella<Campi<3>>& spese = tabella_spese(app);
 
@@ -169,6 +174,7 @@ void VEDISALDI::Command1_Click() {
         const std::optional<std::string> nome = codice ? registri.nome(*codice) : std::nullopt;
         // A movement whose owner cannot be told belongs to no chosen owner.
         if (!scelto.empty() && (!nome || plat::trim(*nome) != scelto)) continue;
+        if (!scelto.empty() && !codice_scelto.empty() && valore(*codice) != valore(codice_scelto)) continue;
         const std::string proprietario = plat::pad_right(nome.value_or(""), 24);
 
         const double c2 = somma(c[2]), c3 = somma(c[3]), c4 = somma(c[4]), c7 = valore(c[7]);

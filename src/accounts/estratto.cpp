@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "accounts/EstrattoContoPropr.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
@@ -84,16 +85,37 @@ std::vector<Tipo> tipi_ammessi(App& app) {
     return {Tipo::acconto, Tipo::restituzione, Tipo::saldo, Tipo::versamento, Tipo::spesa};
 }
 
+// Running sums of a statement: gross (advances, their refunds, rent
+// balances), payouts and expenses, and the total they leave to the owner.
+struct Somme {
+    double lordo = 0, versamenti = 0, spese = 0, totale = 0;
+    void aggiungi(Tipo t, double somma) {
+        switch (t) {
+            case Tipo::versamento: versamenti += somma; totale -= somma; break;
+            case Tipo::spesa: spese += somma; totale -= somma; break;
+            default: lordo += somma; totale += somma; break;
+        }
+    }
+};
+
 }  // namespace
 
-void estratto_conto_proprietario(App& app) {
+SommeEstratto estratto_conto_proprietario(App& app) {
     Stato& s = app.s;
     plat::Control& lista = app.campo(kEstratto, "List1");
     lista.clear();
-    double lordo = 0, versamenti = 0, spese = 0, totale = 0;
+    // The sums of the whole statement, which the other forms are given, and
+    // those of the lines the filter lets through, which close the list.
+    Somme tutto, elencato;
     std::string rapporto;
 
     const std::string nome = plat::trim(app.testo(kEstratto, "Combo1"));
+    // The chosen owner's code, when the owner's record is known: a namesake's
+    // movements are not this owner's.
+    std::string codice_scelto;
+    const int record = app.form<EstrattoContoPropr>().record_proprietario;
+    if (s.proprietari.valido(record) && plat::trim(s.proprietari[record][0]) == nome)
+        codice_scelto = plat::trim(s.proprietari[record][6]);
     const std::vector<Tipo> ammessi = tipi_ammessi(app);
     auto ammesso = [&](Tipo t) { return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end(); };
     const Righe appartamenti = leggi(s.percorso_appartamenti);
@@ -118,6 +140,7 @@ void estratto_conto_proprietario(App& app) {
         // owner, so it is listed in nobody's statement.
         const auto p = cerca(proprietari, 6, codice);
         if (!p || plat::trim(campo_di(*p, 0)) != nome) continue;
+        if (!codice_scelto.empty() && !stesso_codice(campo_di(*p, 6), codice_scelto)) continue;
         esito(app, kSaldo, "Text8", codice);
         app.imposta(kEstratto, "Text4", codice);
         esito(app, kSaldo, "Text1", campo_di(*p, 0));
@@ -128,16 +151,21 @@ void estratto_conto_proprietario(App& app) {
         const double c2 = importo(m.campo[2]), c3 = importo(m.campo[3]), c4 = importo(m.campo[4]);
         const double c7 = plat::leading_number(m.campo[7]);
         const long numero = plat::leading_int(m.campo[7]);   // booking or expense
+        // The kinds exclude one another: a movement is of one kind at most.
         std::optional<Tipo> tipo;
-        auto prova = [&](Tipo t, bool condizione) {
-            if (!tipo && condizione && ammesso(t)) tipo = t;
-        };
-        prova(Tipo::acconto, c2 > 0);
-        prova(Tipo::restituzione, c2 < 0);
-        prova(Tipo::saldo, c2 == 0 && c3 > 0);
-        prova(Tipo::versamento, c2 == 0 && c3 == 0 && c4 > 0 && c7 == 0);
-        prova(Tipo::spesa, c2 == 0 && c3 == 0 && c4 > 0 && c7 > 0);
+        if (c2 > 0) tipo = Tipo::acconto;
+        else if (c2 < 0) tipo = Tipo::restituzione;
+        else if (c3 > 0) tipo = Tipo::saldo;
+        else if (c3 == 0 && c4 > 0 && c7 == 0) tipo = Tipo::versamento;
+        else if (c3 == 0 && c4 > 0 && c7 > 0) tipo = Tipo::spesa;
         if (!tipo) continue;
+        const double somma = *tipo == Tipo::acconto || *tipo == Tipo::restituzione ? c2
+                             : *tipo == Tipo::saldo                                ? c3
+                                                                                   : c4;
+        tutto.aggiungi(*tipo, somma);
+        // The filter chooses only what is listed.
+        if (!ammesso(*tipo)) continue;
+        elencato.aggiungi(*tipo, somma);
 
         const std::string d = m.data.text();
         std::string riga;
@@ -145,73 +173,80 @@ void estratto_conto_proprietario(App& app) {
             case Tipo::acconto:
             case Tipo::restituzione:
             case Tipo::saldo: {
-                const double somma = *tipo == Tipo::saldo ? c3 : c2;
                 const std::string etichetta =
                     *tipo == Tipo::acconto        ? plat::pad_right(" ACCONTO AFFITTO PER IL PERIODO ", 30)
                     : *tipo == Tipo::restituzione ? plat::pad_right(" RESTITUZ. ACC. PER REVOCA PER. ", 30)
                                                   : plat::pad_right(" SALDO AFFITTO PER IL PERIODO ", 32);
                 const auto [arrivo, partenza] = periodo(prenotazioni, numero);
                 riga = d + " " + etichetta + " " + ap + " " + arrivo + " " + partenza + " " + cifra(somma);
-                lordo += somma;
-                totale += somma;
                 break;
             }
             case Tipo::versamento:
                 riga = d + " " + plat::pad_right(" SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA ", 60) +
                        "  " + cifra(c4);
-                versamenti += c4;
-                totale -= c4;
                 break;
             case Tipo::spesa: {
                 const std::string etichetta =
                     numero <= tabella.capacita() ? tabella[static_cast<int>(numero)][1] : std::string();
                 riga = d + " " + plat::pad_right(etichetta, 55) + " " + ap + "  " + cifra(c4);
-                spese += c4;
-                totale -= c4;
                 break;
             }
         }
         lista.add_item(riga);
     }
 
-    esito(app, kSintesi, "Text4", plat::format_amount(lordo));
-    esito(app, "fattura", "Text15", plat::format_amount(lordo));
-    esito(app, kSintesi, "Text5", plat::format_amount(spese));
-    esito(app, kSintesi, "Text6", plat::format_amount(versamenti));
-
-    if (rapporto != "CONTR") {
-        const std::string p = plat::trim(app.testo("zeltra", "Text9"));
-        const double provvigione = importo(p) * lordo / 100;
-        totale -= provvigione;
-        lista.add_item(std::string(17, ' ') + "         IMPORTO PER L'AGENZIA PARI AL " + p + "% SU " +
-                       plat::format_amount(lordo) + " € " + " " + cifra(provvigione));
-        esito(app, kSintesi, "Text7", plat::format_amount(provvigione));
-        esito(app, "fattura", "Text2", plat::format_amount(provvigione));
-    } else {
-        // An owner under contract pays no commission: the summary must not
-        // keep the commission of the owner shown before.
-        esito(app, kSintesi, "Text7", plat::format_amount(0.0));
-    }
-
+    SommeEstratto esiti{tutto.lordo, tutto.spese, tutto.versamenti, 0, 0, rapporto != "CONTR"};
+    const std::string p = plat::trim(app.testo("zeltra", "Text9"));
+    const double percentuale = importo(p);
+    esiti.provvigione = esiti.provvigione_dovuta ? percentuale * tutto.lordo / 100 : 0;
     // To the cent, so that a residue of a few rounding errors is no residue:
     // the payout form is refused exactly when the summary shows 0,00.
-    totale = std::round(totale * 100) / 100 + 0.0;
+    auto al_centesimo = [](double v) { return std::round(v * 100) / 100 + 0.0; };
+    esiti.totale = al_centesimo(tutto.totale - esiti.provvigione);
+
+    // The close of the list sums the lines listed.
+    double totale_elencato = elencato.totale;
+    if (esiti.provvigione_dovuta) {
+        const double provvigione = percentuale * elencato.lordo / 100;
+        totale_elencato -= provvigione;
+        lista.add_item(std::string(17, ' ') + "         IMPORTO PER L'AGENZIA PARI AL " + p + "% SU " +
+                       plat::format_amount(elencato.lordo) + " € " + " " + cifra(provvigione));
+    }
+    totale_elencato = al_centesimo(totale_elencato);
     lista.add_item(std::string(73, ' ') + std::string(12, '-'));
-    if (totale > 0)
+    if (totale_elencato > 0)
         lista.add_item("   " +
                        std::string("         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  ") +
-                       " " + cifra(totale));
+                       " " + cifra(totale_elencato));
 
-    const std::string residuo = plat::format_amount(totale);
+    esito(app, kSintesi, "Text4", plat::format_amount(esiti.lordo));
+    esito(app, kSintesi, "Text5", plat::format_amount(esiti.spese));
+    esito(app, kSintesi, "Text6", plat::format_amount(esiti.versamenti));
+    // An owner under contract pays no commission: the summary must not keep
+    // the commission of the owner shown before.
+    esito(app, kSintesi, "Text7", plat::format_amount(esiti.provvigione));
+    const std::string residuo = plat::format_amount(esiti.totale);
     esito(app, kSintesi, "Text8", residuo);
     esito(app, kSaldo, "Text4", residuo);
     esito(app, "spese", "Text10", residuo);
+    return esiti;
 }
 
 std::string proprietario_scelto(plat::Control& combo) {
     const int i = combo.list_index();
     if (i >= 0 && combo.text() != combo.item(i)) combo.set_text(combo.item(i));
     return combo.text();
+}
+
+int record_scelto(plat::Control& combo) {
+    const int i = combo.list_index();
+    if (i < 0 || combo.item(i) != combo.text()) return 0;
+    return static_cast<int>(combo.item_data(i));
+}
+
+void scegli_proprietario(App& app, const std::string& nome, int record) {
+    app.imposta(kEstratto, "Combo1", nome);
+    app.form<EstrattoContoPropr>().record_proprietario = record;
 }
 
 }  // namespace ga

@@ -306,12 +306,22 @@ void fattura::spunta_per_codice() {
     if (n == 11) Check2.set_value(1);
 }
 
-void fattura::calcola_estratto(const std::string& nome) {
+void fattura::calcola_estratto(const std::string& nome, int record) {
     // The statement lives on the statement form; without it there is
     // nothing to compute from.
     if (!app.form(kEstratto)) return;
-    app.imposta(kEstratto, "Combo1", nome);
-    estratto_conto_proprietario(app);
+    scegli_proprietario(app, nome, record);
+    importi_da_estratto();
+}
+
+// The owner's gross rents and, for an owner on commission, the agency's
+// commission as taxable amount, from the owner's whole statement. Only this
+// form's own searches put them here: a statement drawn elsewhere leaves a
+// new invoice's figures alone.
+void fattura::importi_da_estratto() {
+    const SommeEstratto somme = estratto_conto_proprietario(app);
+    Text15.set_text(plat::format_amount(somme.lordo));
+    if (somme.provvigione_dovuta) Text2.set_text(plat::format_amount(somme.provvigione));
 }
 
 void fattura::Text8_Validate() {
@@ -330,10 +340,10 @@ void fattura::Text8_Validate() {
     if (s.operazione == "CLIENTI") {
         cerca_cliente(app);
     } else if (s.operazione == "PROPRIETARI") {
-        if (app.form(kEstratto)) app.imposta(kEstratto, "Combo1", chiave);
+        if (app.form(kEstratto)) scegli_proprietario(app, chiave, 0);
         SALDOPROP.set_visible(true);
         cerca_proprietario_fattura(app);
-        if (app.form(kEstratto)) estratto_conto_proprietario(app);
+        if (app.form(kEstratto)) importi_da_estratto();
     }
     nome_mostrato_ = Text8.text();
 }
@@ -369,7 +379,7 @@ void cerca_proprietario_fattura(App& app) {
         f.Text10.set_text(campo_di(c, 4) + " " + plat::trim(campo_di(c, 2)) + " (" + campo_di(c, 3) +
                           ")");
         f.Text11.set_text(campo_di(c, 7));
-        if (app.form(kEstratto)) app.imposta(kEstratto, "Combo1", plat::trim(nome));
+        if (app.form(kEstratto)) scegli_proprietario(app, plat::trim(nome), static_cast<int>(r));
         if (!f.codice_presente()) return;
         f.spunta_per_codice();
         f.cambia.set_visible(true);
@@ -446,7 +456,7 @@ void fattura::vedi_proprietari() {
     ritorno.set_visible(true);
     if (!codice_presente()) return;
     spunta_per_codice();
-    calcola_estratto(plat::upper(Text8.text()));
+    calcola_estratto(plat::upper(Text8.text()), k);
 }
 
 void fattura::controllaincasso() {
@@ -591,7 +601,11 @@ void fattura::SALVA_Click() {
         app.msgbox("ATTENZIONE!!! MANCA L'IMPORTO FATTURATO ", plat::Buttons::Ok, kEmissione);
         return;
     }
-    if (Check5.value() == 1) return;
+    // A saved or reopened invoice stands in the register once.
+    if (Check5.value() == 1) {
+        app.msgbox("LA FATTURA E' GIA' STATA SALVATA.", plat::Buttons::Ok, " SALVA LA  FATTURA");
+        return;
+    }
     // A line break in the description would split the invoice's line.
     if (!valori_registrabili(app, {Text1.text()})) return;
     registra_fattura(app);

@@ -86,9 +86,10 @@ private:
     bool codice_presente();
     // Ticks the regime a code of that length stands for.
     void spunta_per_codice();
-    // Names a chosen owner to the statement and lets it compute the owner's
-    // gross rents and commission.
-    void calcola_estratto(const std::string& nome);
+    // Names a chosen owner (name, record) to the statement and lets it
+    // compute the owner's gross rents and commission.
+    void calcola_estratto(const std::string& nome, int record);
+    void importi_da_estratto();
     // The tax-type box "check" & n (1 to 4).
     plat::CheckBox& casella(int n);
 

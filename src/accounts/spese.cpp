@@ -1,6 +1,7 @@
 #include "accounts/spese.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "accounts/estratto.h"
 #include "bookings/archivi_prenotazioni.h"
@@ -82,13 +83,19 @@ void spese::Form_Activate() {
     carica_spese(app);
     Combo1.clear();
     const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0]);
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
     DTPicker1.set_date(app.today());
+}
+
+void spese::scegli_proprietario(const std::string& nome, int record) {
+    record_scelto_ = record;
+    Text3.set_text(nome);
 }
 
 void spese::Combo1_Click() {
     const std::string t = proprietario_scelto(Combo1);
     if (t.empty() || t == "Combo1") return;
+    record_scelto_ = record_scelto(Combo1);
     Text3.set_text(plat::trim(t));
     Text3.set_visible(true);
     Combo1.set_visible(false);
@@ -96,7 +103,7 @@ void spese::Combo1_Click() {
 }
 
 void spese::estratto() {
-    app.imposta(kEstratto, "Combo1", Text3.text());
+    ga::scegli_proprietario(app, Text3.text(), record_trovato_);
     estratto_conto_proprietario(app);
 }
 
@@ -109,14 +116,15 @@ void spese::mostra_appartamento(const Appartamento& a) {
 void spese::VEDIAPPARTAMENTO() {
     const std::string nome = plat::trim(Text3.text());
     const long proprietari = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
-    std::string codice;
-    bool trovato = false;
-    for (int i = 1; i <= proprietari && !nome.empty(); ++i) {
-        if (plat::trim(s.proprietari[i][0]) != nome) continue;
-        codice = plat::trim(s.proprietari[i][6]);
-        trovato = true;
-        break;
-    }
+    // The owner picked, also among namesakes; a name alone is its first owner.
+    record_trovato_ = 0;
+    if (record_scelto_ >= 1 && record_scelto_ <= proprietari && !nome.empty() &&
+        plat::trim(s.proprietari[record_scelto_][0]) == nome)
+        record_trovato_ = record_scelto_;
+    for (int i = 1; i <= proprietari && !nome.empty() && record_trovato_ == 0; ++i)
+        if (plat::trim(s.proprietari[i][0]) == nome) record_trovato_ = i;
+    const bool trovato = record_trovato_ > 0;
+    const std::string codice = trovato ? plat::trim(s.proprietari[record_trovato_][6]) : std::string();
     appartamenti_.clear();
     List1.clear();
     List1.set_visible(false);
@@ -181,7 +189,8 @@ void spese::SCEGLI_Click() {
 void spese::Text8_Click() { Text8.set_text(""); }
 
 void spese::Text8_Validate() {
-    Text8.set_text(plat::format_amount(std::string_view(Text8.text())));
+    // A text that is no amount stays as typed, for the user to see it refused.
+    if (const std::optional<double> v = plat::typed_amount(Text8.text())) Text8.set_text(plat::format_amount(*v));
     Text9.set_locked(false);
 }
 
@@ -191,7 +200,19 @@ void spese::Text9_Validate() {
 }
 
 void spese::Command1_Click() {
-    if (Check2.value() == 1) return;
+    // One expense per opening of the form: the guard is set by this form's
+    // own recording and cleared when the form is unloaded.
+    if (Check2.value() == 1) {
+        app.msgbox("LA SPESA E' GIA' STATA REGISTRATA.\rPER UNA NUOVA SPESA USCIRE E RIAPRIRE LA FINESTRA.");
+        return;
+    }
+    // The amount first: without it the note cannot even be typed. An empty
+    // box, a word, 0 or a negative figure is no expense.
+    const std::optional<double> importo = plat::typed_amount(Text8.text());
+    if (!importo || plat::cents(*importo) <= 0) {
+        app.msgbox("INSERIRE L'IMPORTO ");
+        return;
+    }
     if (Check1.value() == 0) {
         app.msgbox("inserire la nota spese");
         return;
@@ -213,6 +234,7 @@ void spese::Command1_Click() {
 }
 
 void spese::cambioprop_Click() {
+    record_scelto_ = 0;
     Combo1.set_visible(true);
     Text3.set_visible(false);
     Text10.set_text("0");

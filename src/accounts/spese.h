@@ -32,6 +32,10 @@ public:
     void ESCI_Click();
     void close_requested() override { ESCI_Click(); }
 
+    // Opens the form on the owner `nome`, of record `record` in the owners
+    // table when the caller knows it (0: the first owner of that name).
+    void scegli_proprietario(const std::string& nome, int record);
+
     // The expenses table: apartment code, description, movement number
     // (`carica_spese`).
     Tabella<Campi<3>> tabella{100};
@@ -55,6 +59,9 @@ private:
     };
     // The apartments of the owner in Text3, as the last lookup found them.
     std::vector<Appartamento> appartamenti_;
+    // The owner's record as picked (0: by name), and as the lookup found it.
+    int record_scelto_ = 0;
+    int record_trovato_ = 0;
     void mostra_appartamento(const Appartamento& a);
     void estratto();
 };

@@ -69,10 +69,6 @@ std::optional<plat::Date> data_scelta(App& app, const char* forma, std::string_v
     return std::nullopt;
 }
 
-// Sets a flag of a form that may not be part of the program yet.
-void spunta(App& app, const char* forma, const char* box) {
-    if (app.form(forma)) app.campo(forma, box).set_value(1);
-}
 
 }  // namespace
 
@@ -140,11 +136,12 @@ bool registra_movimento(App& app) {
     // The decision is handed on only once the movement stands in the journal.
     s.operazione = op;
     if (op == "ACCON") s.importo_acconto = acconto;
-    spunta(app, kPren, "Check4");
-    spunta(app, "spese", "Check2");
-    spunta(app, "SaldoProprietario", "Check2");
+    // Only the booking form's "a movement was written" flag is ticked here:
+    // the payout, expense and deposit-refund forms guard their own saves,
+    // each set by its own recording, so that no other form's movement
+    // leaves their buttons dead.
+    app.campo(kPren, "Check4").set_value(1);
     carica_saldi(app);
-    if (app.form("RESTCAUZ")) app.campo("RESTCAUZ", "SALVA").set_enabled(false);
     return true;
 }
 

@@ -12,8 +12,9 @@ namespace ga {
 // "REVOCA", "RESTCAUZIONE", "SPESA", "SALDOPROP"), reading the boxes of the
 // form that runs it. A "SALDO" below the residual rent is a further advance:
 // `operazione` becomes "ACCON" and `importo_acconto` the amount paid. Then
-// ticks the movement flags, reloads the journal (so the movements count is
-// the new movement's number) and disables `RESTCAUZ.SALVA`. False, with
+// ticks `prenotazione.Check4` and reloads the journal (so the movements count
+// is the new movement's number); the guards of the forms that record
+// movements are theirs to set. False, with
 // nothing written and the state untouched, when the movement is refused (a
 // date that is not a date, a "*" in a value, a full journal) or the journal
 // cannot be written.

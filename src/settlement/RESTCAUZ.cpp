@@ -99,8 +99,7 @@ RESTCAUZ::RESTCAUZ(App& app) : Forma(app, kName) {
     ESCI.on_click = [this] { ESCI_Click(); };
 }
 
-// Nothing happens at load: the journal writer disables SALVA after every
-// movement, which loads this form hidden; the activation does the rest.
+// Nothing happens at load; the activation does it all.
 void RESTCAUZ::Form_Activate() {
     set_width(11880);
     ICONAAGENZIA.set_picture(s.percorso_logo);
@@ -113,7 +112,7 @@ void RESTCAUZ::Form_Activate() {
 
     const long clienti = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
     NOCLI.clear();
-    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1]);
+    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1], i);   // the client's record
 
     if (prenotazioni != 1) {
         if (prenotazioni > 1) NRICH.set_visible(true);
@@ -192,9 +191,14 @@ void RESTCAUZ::NOCLI_Validate() {
     const std::string nome = NOCLI.text();
     if (nome.empty()) return;
     const long clienti = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
-    std::string codice;
-    for (int i = 1; i <= clienti && codice.empty(); ++i)
-        if (s.clienti[i][1] == nome) codice = s.clienti[i][0];
+    // The line picked is its own client, also among namesakes; a name typed
+    // is the first client of that name.
+    long record = 0;
+    const int scelta = NOCLI.list_index();
+    if (scelta >= 0 && NOCLI.item(scelta) == nome) record = static_cast<long>(NOCLI.item_data(scelta));
+    for (int i = 1; i <= clienti && record == 0; ++i)
+        if (s.clienti[i][1] == nome) record = i;
+    const std::string codice = record >= 1 && record <= clienti ? s.clienti[static_cast<int>(record)][0] : "";
     // The client's last booking of the year.
     long k = 0;
     if (!codice.empty()) {
@@ -278,6 +282,8 @@ void RESTCAUZ::SALVA_Click() {
 
     s.operazione = "RESTCAUZIONE";
     if (!registra_movimento(app)) return;   // nothing written
+    // One refund per pick: SALVA comes back with the next activation.
+    SALVA.set_enabled(false);
     const bool nota_scritta = nota <= 0 ? aggiungi_nota(app) : registra_note(app);
     if (!nota_scritta || !registra_prenotazioni(app)) {
         app.msgbox("LA RESTITUZIONE E' STATA REGISTRATA NEL REGISTRO DEI MOVIMENTI, MA LA "

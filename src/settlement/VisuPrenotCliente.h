@@ -33,6 +33,11 @@ public:
     void ESCI_Click();
     void close_requested() override { ESCI_Click(); }
 
+    // Shows client `record` of the clients table with the client's bookings,
+    // as a search that found that client would: for an opener that knows the
+    // client, so that no namesake is taken for it.
+    void mostra_cliente(int record);
+
     plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
     plat::Label Label21{*this, "Label21"};
     plat::Frame NOTA{*this, "NOTA"}, IMPORTI{*this, "IMPORTI"}, CONTEGGI{*this, "CONTEGGI"};

@@ -179,17 +179,19 @@ void seleziona_prenotazione(App& app) {
         app.imposta(kVisu, box, "0");
         formatta(app, kVisu, box);
     }
-    double residuo = plat::italian_or_zero(app.testo(kVisu, "Text7")) -
-                     plat::italian_or_zero(app.testo(kVisu, "Text8")) -
-                     plat::italian_or_zero(app.testo(kVisu, "Text9"));
-    // Judged by the leading number of its number text: an overpayment of
-    // less than one unit ("-0,5") reads as 0 and is shown as it is.
-    if (plat::leading_number(plat::short_number(residuo)) < 0) residuo = 0;
-    app.imposta(kSaldo, "Text10", plat::short_number(residuo));
-    app.imposta(kVisu, "Text10", plat::short_number(residuo));
+    // To the cent: an overpayment, however small, leaves nothing due, and
+    // anything due, however small, can still be paid (or the booking would
+    // stay open, and expired, for ever).
+    const long long residuo = std::max<long long>(
+        0, plat::cents(plat::italian_or_zero(app.testo(kVisu, "Text7"))) -
+               plat::cents(plat::italian_or_zero(app.testo(kVisu, "Text8"))) -
+               plat::cents(plat::italian_or_zero(app.testo(kVisu, "Text9"))));
+    const std::string testo = plat::short_number(static_cast<double>(residuo) / 100);
+    app.imposta(kSaldo, "Text10", testo);
+    app.imposta(kVisu, "Text10", testo);
     formatta(app, kVisu, "Text10");
     formatta(app, kSaldo, "Text10");
-    if (plat::leading_number(app.testo(kSaldo, "Text10")) <= 0) {
+    if (residuo == 0) {
         for (const char* b : {"SALDO", "REVOCA", "MODIFICA"}) visibile(app, b, false);
     }
 }
@@ -244,18 +246,27 @@ void vedi_dati_prenotazione(App& app) {
         const bool revocata = plat::left(legame, 5) == "REVOC";
         if (revocata) {
             suffisso = " - REVOCATO  " + chiusura.text();
-            legame = plat::right(campo(c, 11), 3);
+            // The whole number after "REVOC": movement 1000 is not movement 100
+            // (nor 000), which would apply the booking's earlier movements.
+            legame = plat::mid(campo(c, 11), 6);
             visibile(app, "NOTA", true);
             visibile(app, "Text14", true);
             app.imposta(kVisu, "Text14", suffisso);
         }
         const double dal_movimento = plat::leading_number(legame);
         const Righe movimenti = righe_di(s.percorso_saldi);
+        // The deposit held: the deposit column of every movement of the
+        // booking, the one made with the booking included (a deposit taken
+        // then is money the agency holds), less the refunds made so far.
+        bool di_questa = false;
+        long long cauzione = 0;
         for (std::size_t n = 0; n < movimenti.size(); ++n) {
             // An empty line keeps its movement number, as the journal's loader counts.
             if (movimenti[n].empty()) continue;
             const auto m = plat::split(movimenti[n], kSep);
             if (plat::leading_number(campo(m, 7)) != static_cast<double>(chiave)) continue;
+            di_questa = true;
+            cauzione += plat::cents(importo(campo(m, 6)));
             if (static_cast<double>(n + 1) < dal_movimento) continue;
             // A later movement without a balance (a deposit refund) does not
             // wipe the balance paid: the residual would show the rent as due
@@ -271,7 +282,10 @@ void vedi_dati_prenotazione(App& app) {
             }
             metti_formattato(app, kVisu, "Text12", campo(m, 5));
             metti_formattato(app, kVisu, "Text13", campo(m, 6));
-            const double versata = importo(app.testo(kCauz, "Label9")) + importo(campo(m, 6));
+        }
+        if (di_questa) {
+            const double versata =
+                importo(app.testo(kCauz, "Label9")) + static_cast<double>(cauzione) / 100;
             app.imposta(kCauz, "Label9", plat::short_number(versata));
             formatta(app, kCauz, "Label9");
         }

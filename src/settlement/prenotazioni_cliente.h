@@ -73,8 +73,9 @@ void seleziona_prenotazione(App& app);
 // The details of booking `VisuPrenotCliente.Text6`, read from the bookings
 // file, the money-movement journal and the notes, into `VisuPrenotCliente`,
 // `saldoaff` and `RESTCAUZ`; sets `numero_nota` and `appartamento_corrente`.
-// `RESTCAUZ.Label9` adds the deposit column of the movements applied and is
-// not reset here.
+// For a paid or revoked booking `RESTCAUZ.Label9` adds the deposit held: the
+// deposit column of every movement of the booking, the one made with the
+// booking included; it is not reset here. An open booking adds nothing.
 void vedi_dati_prenotazione(App& app);
 
 }  // namespace ga

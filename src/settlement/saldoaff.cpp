@@ -255,9 +255,13 @@ void saldoaff::Command1_Click() {
                    plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
         return;
     }
+    // Closed first, then the booking shown anew: the refresh fills this form
+    // again (loaded hidden), so that after a further advance the SALDO still
+    // offered opens on the booking's figures, not on a form emptied by the
+    // unload.
+    unload();
     seleziona_prenotazione(app);
     if (plat::Form* visu = app.form(kVisu)) visu->set_enabled(true);
-    unload();
 }
 
 void saldoaff::ESCI_Click() {

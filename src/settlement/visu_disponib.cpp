@@ -217,7 +217,7 @@ void visu_disponib::IMPOSTAFORM() {
         const long n = std::clamp<long>(app.conta(kScheda, "Text23"), 0, s.appartamenti.capacita());
         for (int i = 1; i <= n; ++i) {
             const Campi<13>& a = s.appartamenti[i];
-            Combo1.add_item(plat::pad_code(a[12], 4) + "-" + nome_via(a[1]));
+            Combo1.add_item(plat::pad_code(a[12], 4) + "-" + nome_via(a[1]), i);   // the apartment's record
         }
         for (plat::TextBox* t : {&Text1, &Text2, &Text3}) t->set_visible(false);
         Combo1.set_visible(true);
@@ -252,23 +252,21 @@ void visu_disponib::Command1_Click() {
 // --- by apartment ------------------------------------------------------------
 
 void visu_disponib::Combo1_Click() {
-    if (Combo1.list_index() < 0) return;
-    const std::string codice = plat::left(Combo1.text(), 4);
-    const long valore = plat::leading_int(codice);
-    const long n = std::clamp<long>(app.conta(kScheda, "Text23"), 0, s.appartamenti.capacita());
+    const int scelta = Combo1.list_index();
+    if (scelta < 0) return;
+    // The line's own apartment, whatever its street's name holds.
+    const long i = Combo1.item_data(scelta);
+    if (!s.appartamenti.valido(static_cast<int>(i))) return;
+    const Campi<13>& a = s.appartamenti[static_cast<int>(i)];
+    const std::string codice = plat::pad_code(a[12], 4);
     const long proprietari = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
-    std::string proprietario, via;
-    for (int i = 1; i <= n; ++i) {
-        const Campi<13>& a = s.appartamenti[i];
-        if (plat::leading_int(a[12]) != valore) continue;
-        for (int k = 1; k <= proprietari; ++k)
-            if (s.proprietari[k][6] == a[0]) {
-                proprietario = s.proprietari[k][0];
-                break;
-            }
-        via = nome_via(a[1]);
-        break;
-    }
+    std::string proprietario;
+    for (int k = 1; k <= proprietari; ++k)
+        if (s.proprietari[k][6] == a[0]) {
+            proprietario = s.proprietari[k][0];
+            break;
+        }
+    const std::string via = nome_via(a[1]);
     for (plat::TextBox* t : {&Text1, &Text2, &Text3}) t->set_visible(true);
     Combo1.set_visible(false);
     Text1.set_text(codice);
@@ -378,11 +376,31 @@ bool visu_disponib::passa_tipologia(const Tipologie& t, const std::string& tipo)
            (t.tri->value() == 1 && x == "TRI") || (t.qua->value() == 1 && x == "QUA");
 }
 
+visu_disponib::Appartamento visu_disponib::appartamento_del_periodo(int periodo) {
+    Appartamento out;
+    const long appartamenti = std::clamp<long>(app.conta(kScheda, "Text23"), 0, s.appartamenti.capacita());
+    const long proprietari = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+    const long codice = plat::leading_int(s.periodi[periodo].codice);
+    for (int j = 1; j <= appartamenti; ++j) {
+        const Campi<13>& a = s.appartamenti[j];
+        if (plat::leading_int(a[12]) != codice) continue;
+        const long titolare = plat::leading_int(a[0]);
+        for (int k = 1; k <= proprietari; ++k)
+            if (plat::leading_int(s.proprietari[k][6]) == titolare) {
+                out.proprietario = s.proprietari[k][0];
+                break;
+            }
+        out.via = nome_via(a[1]);
+        out.tipo = a[3];
+        out.giardino = a[6];
+        break;
+    }
+    return out;
+}
+
 void visu_disponib::vedi_periodi() {
     List1.clear();
     const long n = std::clamp<long>(app.conta(kScheda, "Text26"), 0, s.periodi.capacita());
-    const long appartamenti = std::clamp<long>(app.conta(kScheda, "Text23"), 0, s.appartamenti.capacita());
-    const long proprietari = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
     const std::string& modo = s.operazione;
     const Tipologie per_periodo{&tutiper, &monoper, &biloper, &triloper, &quadriper};
     const Tipologie per_via{&Option1, &Option2, &Option3, &Option4, &Option5};
@@ -393,22 +411,8 @@ void visu_disponib::vedi_periodi() {
         const RigaPeriodo& p = s.periodi[i];
         if (plat::trim(p.stato) != "LIB") continue;
 
-        std::string proprietario, via, tipo, giardino;
         const long codice = plat::leading_int(p.codice);
-        for (int j = 1; j <= appartamenti; ++j) {
-            const Campi<13>& a = s.appartamenti[j];
-            if (plat::leading_int(a[12]) != codice) continue;
-            const long titolare = plat::leading_int(a[0]);
-            for (int k = 1; k <= proprietari; ++k)
-                if (plat::leading_int(s.proprietari[k][6]) == titolare) {
-                    proprietario = s.proprietari[k][0];
-                    break;
-                }
-            via = nome_via(a[1]);
-            tipo = a[3];
-            giardino = a[6];
-            break;
-        }
+        const auto [proprietario, via, tipo, giardino] = appartamento_del_periodo(i);
 
         const std::optional<plat::Date> inizio = plat::Date::parse(p.dal);
         bool elenca = true;
@@ -431,21 +435,25 @@ void visu_disponib::vedi_periodi() {
         if (!elenca) continue;
 
         List1.add_item(" | " + plat::pad_left(std::to_string(i), 3, '0') + " - " + p.codice + " - " +
-                       colonna24(proprietario) + " - " + colonna24(via) + " - " + p.dal + " - " +
-                       p.al + " - " + plat::pad_left(plat::format_amount(plat::whole_units(p.prezzo)), 8) +
-                       " |");
+                           colonna24(proprietario) + " - " + colonna24(via) + " - " + p.dal + " - " +
+                           p.al + " - " + plat::pad_left(plat::format_amount(plat::whole_units(p.prezzo)), 8) +
+                           " |",
+                       i);   // the line's period
     }
     if (List1.list_count() == 0)
         app.msgbox("NON E' STATA TROVATA NESSUNA DISPONIBILITA' !! ", plat::Buttons::Ok, kTitolo);
 }
 
 void visu_disponib::List1_Click() {
-    const auto parti = plat::split(List1.text(), "-");
-    if (parti.size() < 4) return;
-    app.imposta("ModPeriodi", "Text40", plat::trim(parti[0]));
-    app.imposta("ModPeriodi", "Text1", plat::trim(parti[1]));
-    app.imposta("ModPeriodi", "Text2", plat::trim(parti[2]));
-    app.imposta("ModPeriodi", "Text3", plat::trim(parti[3]));
+    // The line's period, and what its line shows of it: a hyphen in an
+    // owner's or a street's name must not shift what the picker is given.
+    const long i = List1.item_data(List1.list_index());
+    if (!s.periodi.valido(static_cast<int>(i))) return;
+    const Appartamento a = appartamento_del_periodo(static_cast<int>(i));
+    app.imposta("ModPeriodi", "Text40", "| " + plat::pad_left(std::to_string(i), 3, '0'));
+    app.imposta("ModPeriodi", "Text1", plat::trim(s.periodi[static_cast<int>(i)].codice));
+    app.imposta("ModPeriodi", "Text2", plat::trim(colonna24(a.proprietario)));
+    app.imposta("ModPeriodi", "Text3", plat::trim(colonna24(a.via)));
     set_enabled(false);
     s.modo_chiamata = "VISUPRENOTAZIONE";
     app.form("ModPeriodi")->show();

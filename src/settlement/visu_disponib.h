@@ -96,6 +96,13 @@ private:
     bool impostata(plat::Control& picker);
     // The name of street record `codice` (read as a number); "" when none.
     std::string nome_via(const std::string& codice);
+    // What a period's line shows of its apartment: owner, street, and what
+    // the filters test (type, garden). Empty when the apartment or owner is
+    // not found.
+    struct Appartamento {
+        std::string proprietario, via, tipo, giardino;
+    };
+    Appartamento appartamento_del_periodo(int periodo);
 
     // The mode the form was set up for at its load, and whether it has been
     // shown since: a form loaded hidden under another mode is set up again

@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "records/fatture.h"
 #include "records/registri.h"
+#include "settlement/VisuPrenotCliente.h"
 
 namespace ga {
 
@@ -242,11 +243,14 @@ void visu_prenotazioni::vediprenotazioni() {
                 residuo = affitto - acconto - saldo;
             }
         }
+        // Nothing is due below nothing: an overpayment shows 0,00.
+        if (plat::cents(residuo) < 0) residuo = 0;
         List1.add_item(plat::pad_left(std::to_string(i), 3, '0') + " * " + p.campo[0] + " * " +
                        p.arrivo.text() + " * " + p.partenza.text() + " * " +
                        plat::pad_left(plat::format_amount(residuo), 10) + " * " +
                        plat::pad_right(nome_cliente(app, p.campo[1], clienti), 24) + " * " +
-                       stato_testo(stato));
+                       stato_testo(stato),
+                       i);   // the line's booking
     }
     if (List1.list_count() == 0) {
         List1.add_item("  ");
@@ -255,11 +259,20 @@ void visu_prenotazioni::vediprenotazioni() {
 }
 
 void visu_prenotazioni::List1_Click() {
-    const auto parti = plat::split(List1.text(), "*");
-    if (parti.size() != 7) return;
-    app.imposta("VisuPrenotCliente", "Text1", plat::trim(parti[5]));
-    app.campo("VisuPrenotCliente", "RITORNA").set_visible(true);
-    app.form("VisuPrenotCliente")->show();
+    // The line's booking, and through it its client: a name in the line may
+    // be shared, or begin another client's name.
+    const long k = List1.item_data(List1.list_index());
+    if (k < 1 || k > s.prenotazioni.capacita()) return;   // the empty-result lines
+    const std::string codice = s.prenotazioni[static_cast<int>(k)].campo[1];
+    const long clienti = std::clamp<long>(app.conta(kPren, "Text22"), 0, s.clienti.capacita());
+    int cliente = 0;
+    for (int j = 1; j <= clienti && cliente == 0; ++j)
+        if (!plat::trim(codice).empty() && plat::leading_number(s.clienti[j][0]) == plat::leading_number(codice))
+            cliente = j;
+    VisuPrenotCliente& vista = app.form<VisuPrenotCliente>();
+    vista.RITORNA.set_visible(true);
+    if (cliente > 0) vista.mostra_cliente(cliente);
+    vista.show();
     unload();
 }
 

@@ -1,5 +1,6 @@
-// The owners' accounts on the test bench: owners, apartments, streets and
-// bookings in the data folder, the agency's commission at 10 per cent.
+// The owners' accounts on the test bench: owners (two of them named ROSSI
+// MARIO), apartments, streets and bookings in the data folder, the agency's
+// commission at 10 per cent.
 #pragma once
 
 #include <string>
@@ -24,11 +25,13 @@ inline void prepara_conti(Banco& b) {
                                      "BIANCHI ANNA*VIA MARE 2*LECCE*LE*73100*0832*0002**CONTR*",
                                      "VERDI LUCA*VIA PO 3*ROMA*RM*00100*06*0003**PROVV*",
                                      "NERI PIA*VIA BORGO 4*BARI*BA*70100*080*0004**PROVV*",
-                                     "GIALLI EVA*VIA LAGO 5*COMO*CO*22100*031*0005**PROVV*"});
+                                     "GIALLI EVA*VIA LAGO 5*COMO*CO*22100*031*0005**PROVV*",
+                                     "ROSSI MARIO*VIA MONTE 6*BARI*BA*70100*080222*0006**PROVV*"});
     b.scrivi(d + "appartamenti.ind",
              {appartamento("0001", "001", "12", "0012"), appartamento("0002", "002", "5", "0020"),
               appartamento("0003", "001", "3", "0031"), appartamento("0003", "002", "12", "0032"),
-              appartamento("0003", "003", "101/A", "0033"), appartamento("0004", "001", "1", "7")});
+              appartamento("0003", "003", "101/A", "0033"), appartamento("0004", "001", "1", "7"),
+              appartamento("0006", "002", "8", "0060")});
     b.scrivi(d + "Vie.dat", {"0001**VIA ROMA", "0002**VIA DEL MARE", "0003**CORSO ITALIA"});
     b.scrivi(d + "prenotazioni2026.dat",
              {"1*C*01/06/2026*08/06/2026", "2*C*09/06/2026*16/06/2026", "3*C*17/06/2026*24/06/2026",

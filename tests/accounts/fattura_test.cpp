@@ -121,10 +121,10 @@ TEST_F(Fattura, AClientInvoiceFromSearchToRegisterAndBackToTheMenu) {
               crlf({"09/12/2026*1*0001**AFFITTO LUGLIO*2.001,49*440,33*1**2.441,82"}));
     EXPECT_EQ(x.Check5.value(), 1);
     EXPECT_EQ(x.Text6.text(), "1");
-    // Saving again writes nothing and says nothing.
+    // Saving again writes nothing, and says why.
     app.click(x.SALVA);
     EXPECT_EQ(b.leggi(registro()).size(), 1u);
-    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{"LA FATTURA E' GIA' STATA SALVATA."});
 
     b.messaggi().answer(Answer::No);   // not printed: leave all the same
     app.click(x.ESCI);
@@ -184,6 +184,26 @@ TEST_F(Fattura, AnOwnerInvoiceFromTheUtilitiesCarriesTheCommissionAndGivesTheMen
     EXPECT_FALSE(x.is_loaded());
     EXPECT_TRUE(app.form("MENU")->is_visible());
     EXPECT_TRUE(app.form("MENU")->is_enabled()) << "the utilities left the menu disabled";
+}
+
+// A statement drawn on the statement form, filtered, leaves a new invoice
+// empty; the owner's search then takes the whole statement's figures.
+TEST_F(Fattura, ANewOwnerInvoiceStartsCleanAndTakesTheUnfilteredCommission) {
+    const char* e = "EstrattoContoPropr";
+    app.run([&] { app.form(e)->show(); });
+    app.pick(app.campo(e, "Combo1"), 0);
+    app.click(app.campo(e, "Check4"));   // payouts only
+    app.click(app.campo(e, "ESCI"));
+    fattura& x = dal_menu("PROPRIETARI");
+    for (plat::TextBox* t : {&x.Text2, &x.Text3, &x.Text13, &x.Text15}) EXPECT_EQ(t->text(), "") << t->name();
+
+    app.run([&] { app.form(e)->show(); });   // left behind, still filtered
+    app.pick(app.campo(e, "Combo1"), 0);
+    app.click(app.campo(e, "Check4"));
+    app.run([&] { app.form(e)->hide(); });
+    scrivi(x.Text8, "verdi");
+    EXPECT_EQ(x.Text15.text(), "1.200,50");
+    EXPECT_EQ(x.Text2.text(), "120,05");
 }
 
 TEST_F(Fattura, TotalsByRegimeToTheCent) {
@@ -400,7 +420,7 @@ TEST_F(Fattura, AReopenedInvoiceShowsWhatWasStoredAndIsNotSavedAgain) {
 
     app.click(x.SALVA);
     EXPECT_EQ(b.byte(registro()), crlf(registro_));
-    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{"LA FATTURA E' GIA' STATA SALVATA."});
 }
 
 TEST_F(Fattura, SavingNeedsNameDescriptionAndTotal) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "accounts/SaldoProprietario.h"
+#include "bookings/archivi_prenotazioni.h"
 #include "conti_banco.h"
 #include "records/agenzia.h"
 
@@ -77,12 +78,21 @@ TEST_F(Saldo, ChequePayoutGoesToTheJournalAndToTheAccountRegister) {
     EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
 }
 
-TEST_F(Saldo, CashPayoutNeedsAnAmountOwnerAndFreshStart) {
+TEST_F(Saldo, CashPayoutNeedsAnAmountAndAnOwner) {
     app().pick(f("Combo1"), 0);
     app().click(f("SALVA"));
-    importo("abc");   // not an amount
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "}));
+    for (const char* niente : {"abc", "0", "-100"}) {   // no payout
+        importo(niente);
+        app().click(f("SALVA"));
+        EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "})) << niente;
+    }
+    // Changed after it was entered, without leaving the box.
+    importo("10");
+    app().type(f("Text5"), "0");
     app().click(f("SALVA"));
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO ", "INSERIRE L'IMPORTO "}));
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "}));
+    EXPECT_EQ(b.byte(journal()), crlf(kGiornale));
 
     // A double click repeats the amount due.
     app().double_click(f("Text5"));
@@ -95,11 +105,7 @@ TEST_F(Saldo, CashPayoutNeedsAnAmountOwnerAndFreshStart) {
     app().click(f("SALVA"));   // the amount must be entered again
     EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "}));
 
-    // A movement recorded by another form blocks SALVA until CAMBIA; after
-    // CAMBIA an owner must be chosen.
-    f("Check2").set_value(1);
-    importo("5");
-    app().click(f("SALVA"));
+    // After CAMBIA an owner must be chosen.
     app().click(f("cambioprop"));
     importo("5");
     app().click(f("SALVA"));
@@ -109,6 +115,69 @@ TEST_F(Saldo, CashPayoutNeedsAnAmountOwnerAndFreshStart) {
     importo("5");
     app().click(f("SALVA"));
     EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0001*0*0*5,00*0*0**");
+}
+
+// Each form's guard is its own: an expense recorded while the payout form
+// waits hidden leaves its SALVA alive, and one payout leaves the next
+// opening of the expense form free to record.
+TEST_F(Saldo, AnotherFormsMovementLeavesSalvaAndConfermaAlive) {
+    const char* e = "EstrattoContoPropr";
+    app().pick(f("Combo1"), 0);
+    app().click(f("RITORNA"));
+    app().click(c(e, "insspese"));
+    auto spesa = [&](const std::string& nota) {
+        app().type(c("spese", "Text8"), "10");
+        app().leave(c("spese", "Text8"));
+        app().type(c("spese", "Text9"), nota);
+        app().leave(c("spese", "Text9"));
+        app().click(c("spese", "Command1"));
+    };
+    spesa("VETRO");
+    spesa("ANCORA");   // one expense per opening, and the form says so
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Righe{"LA SPESA E' GIA' STATA REGISTRATA.\rPER UNA NUOVA SPESA USCIRE E RIAPRIRE LA FINESTRA."});
+    app().click(c("spese", "ESCI"));
+
+    // The menu opens the payout form again, still loaded from before.
+    app().run([&] {
+        app().imposta(kF, "Combo1", "");
+        app().form(kF)->show();
+    });
+    app().pick(f("Combo1"), 0);
+    importo("100");
+    app().click(f("SALVA"));
+    app().click(f("ESCI"));
+    app().run([&] { app().form("spese")->show(); });
+    app().pick(c("spese", "Combo1"), 0);
+    spesa("PORTA");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(b.byte(journal()), crlf({kGiornale[0], kGiornale[1], "09/12/2026*0001*0*0*10,00*0*0*1*0012",
+                                       "09/12/2026*0001*0*0*100,00*0*0**",
+                                       "09/12/2026*0001*0*0*10,00*0*0*2*0012"}));
+}
+
+// Two owners named ROSSI MARIO: the one picked is that owner, for the amount
+// due, the payout's owner code, the statement and the expense's apartment.
+TEST_F(Saldo, ANamesakeOwnerPickedIsThatOwner) {
+    b.scrivi(journal(), {kGiornale[0], kGiornale[1], "16/07/2026*0006*400,00*0*0*0*0*3*0060"});
+    app().run([&] { carica_saldi(app()); });
+    app().pick(f("Combo1"), 5);
+    EXPECT_EQ(box(kF, "Text8") + " " + box(kF, "Text4"), "0006 360,00");
+    importo("360");
+    app().click(f("SALVA"));
+    EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0006*0*0*360,00*0*0**");
+    app().click(f("ESCI"));
+
+    const char* e = "EstrattoContoPropr";
+    app().run([&] { app().form(e)->show(); });
+    app().pick(c(e, "Combo1"), 0);
+    EXPECT_EQ(box(kF, "Text8") + " " + box(kF, "Text4"), "0001 2.070,00");
+    app().click(c(e, "cambia"));
+    app().pick(c(e, "Combo1"), 5);
+    EXPECT_EQ(box(kF, "Text4"), "0,00");
+    app().click(c(e, "insspese"));
+    EXPECT_EQ(box("spese", "Text4") + " " + box("spese", "Text5"), "0006 0060");
+    EXPECT_EQ(box("spese", "Text10"), "0,00");
 }
 
 TEST_F(Saldo, AnOwnerPaidInFullIsNotOfferedThePayoutForm) {

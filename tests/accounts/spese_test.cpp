@@ -71,6 +71,8 @@ TEST_F(Spese, ConfirmRecordsTheMovementAndTheExpenseOnce) {
     // The note stays locked until an amount is entered, and is required.
     app().type(f("Text9"), "PRIMA");
     EXPECT_EQ(box(kF, "Text9"), "");
+    app().type(f("Text8"), "5");
+    app().leave(f("Text8"));
     app().click(f("Command1"));
     EXPECT_EQ(b.nuovi_messaggi(), (Righe{"inserire la nota spese"}));
 
@@ -90,8 +92,9 @@ TEST_F(Spese, ConfirmRecordsTheMovementAndTheExpenseOnce) {
     EXPECT_EQ(box(kF, "Text10"), "1.920,00");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 
-    // A second CONFERMA on the same opening does nothing.
+    // A second CONFERMA on the same opening records nothing.
     app().click(f("Command1"));
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
     EXPECT_EQ(b.leggi(journal()).size(), 5u);
     EXPECT_EQ(b.leggi(expenses()).size(), 5u);
 
@@ -104,6 +107,18 @@ TEST_F(Spese, ConfirmRecordsTheMovementAndTheExpenseOnce) {
     app().click(f("Command1"));
     EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0001*0*0*20,00*0*0*6*0012");
     EXPECT_EQ(b.leggi(expenses()).back(), "0012*VETRO*6");
+}
+
+TEST_F(Spese, NoExpenseWithoutAnAmount) {
+    apri();
+    app().pick(f("Combo1"), 0);
+    for (const char* importo : {"", "ABC", "0", "-100", "12,345"}) {
+        spesa(importo, "NOTA");
+        app().click(f("Command1"));
+        EXPECT_EQ(b.nuovi_messaggi(), Righe{"INSERIRE L'IMPORTO "}) << importo;
+    }
+    EXPECT_EQ(b.byte(journal()), crlf(kGiornale));
+    EXPECT_EQ(b.byte(expenses()), crlf(kSpese));
 }
 
 TEST_F(Spese, NoExpenseWithoutAnApartmentOrWithASeparatorInTheNote) {

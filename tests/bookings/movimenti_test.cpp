@@ -112,14 +112,15 @@ TEST_F(Movimenti, NewBookingAndRevocationLines) {
     EXPECT_EQ(app().s.operazione, "REVOCA");
 }
 
-TEST_F(Movimenti, RefundExpenseAndPayoutLinesAndTheFlagsEveryMovementSets) {
+TEST_F(Movimenti, RefundExpenseAndPayoutLinesTickOnlyTheBookingFormsFlag) {
     boxes("RESTCAUZ", {{"Label12", "09/12/2026"}, {"Text4", "0001"}, {"Text3", "-300,00"},
                        {"Text1", "7"}, {"Text5", "0010"}});
     ASSERT_TRUE(registra("RESTCAUZIONE"));
     EXPECT_EQ(app().campo("prenotazione", "Check4").value(), 1);
-    EXPECT_EQ(app().campo("spese", "Check2").value(), 1);
-    EXPECT_EQ(app().campo("SaldoProprietario", "Check2").value(), 1);
-    EXPECT_FALSE(app().campo("RESTCAUZ", "SALVA").enabled());
+    // The other forms' guards are theirs: a movement leaves them as they were.
+    EXPECT_FALSE(app().form("SaldoProprietario")->is_loaded());
+    EXPECT_EQ(app().campo("spese", "Check2").value(), 0);
+    EXPECT_TRUE(app().campo("RESTCAUZ", "SALVA").enabled());
 
     app().campo("spese", "DTPicker1").set_date(oggi());
     boxes("spese", {{"Text4", "0001"}, {"Text8", "40,00"}, {"Text1", "4"}, {"Text5", "0010"}});

@@ -22,19 +22,23 @@ std::string crlf(Righe righe, const std::string& aggiunta = "") {
     return out;
 }
 
-// Ten bookings of client 1, but 3 and 9 of client 2. Booking 7 (note 2) is
+// Ten bookings of client 1, but 3 and 9 of client 2 and 5 of client 4, a
+// namesake of client 2. Booking 7 (note 2) is
 // paid by movement 3, which took a deposit of 300,00; booking 9 (no note) by
-// movement 4, with 200,00.
+// movement 4, its deposit of 200,00 taken with the booking (movement 2), as
+// was open booking 3's (movement 5).
 Righe dieci_prenotazioni() {
     Righe p(10, "0010*0001*01/07/2026*08/07/2026*700,00*200,00*ND*ND*200,00*0.00.00***1****");
     p[2] = "0010*0002*10/07/2026*17/07/2026*700,00*200,00*ND*ND*200,00*0.00.00***1****";
+    p[4] = "0010*0004*20/07/2026*27/07/2026*700,00*200,00*ND*ND*200,00*0.00.00***1****";
     p[6] = "0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*2*3*1****";
-    p[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*0,00*20/09/2026**4*1****";
+    p[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*200,00*20/09/2026**4*1****";
     return p;
 }
 const Righe kSaldi = {"01/06/2026*0001*300,00*ND*0*30,00*0,00*7*0010", "02/06/2026*0001*200,00*ND*0*ND*200,00*9*0010",
                       "20/08/2026*0001*0*700,00*50,00*0*300,00*    7 *0010",
-                      "20/09/2026*0001*0*500,00*0*0*200,00*    9 *0010"};
+                      "20/09/2026*0001*0*500,00*0*0*0*    9 *0010",
+                      "03/06/2026*0001*200,00*ND*0*ND*200,00*3*0010"};
 const Righe kNote = {"PRIMA NOTA*1*0010", "ARRIVO TARDI*7*0010"};
 
 class Cauzione : public ::testing::Test {
@@ -44,7 +48,8 @@ protected:
         b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
         b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*",
                                        "0002*VERDI LUCA*VIA LAGO 3*OTRANTO*73028*0836*LE*Y*",
-                                       "0003*NERI PIO*VIA PO 1*OTRANTO*73028*0836*LE*Z*"});
+                                       "0003*NERI PIO*VIA PO 1*OTRANTO*73028*0836*LE*Z*",
+                                       "0004*VERDI LUCA*VIA MONTE 9*LECCE*73100*0832*LE*W*"});
         b.scrivi(dati("prenotazioni2026.dat"), dieci_prenotazioni());
         b.scrivi(dati("saldi2026.dat"), kSaldi);
         b.scrivi(dati("noteaff2026.dat"), kNote);
@@ -141,8 +146,27 @@ TEST_F(Cauzione, PickingByClientTakesTheLastBookingAndStartsItsNote) {
     EXPECT_EQ(byte("saldi2026.dat"), crlf(kSaldi, "09/12/2026*0001*0*0*0*0*-150,00*9*0010"));
     EXPECT_EQ(byte("noteaff2026.dat"), crlf(kNote, " - RESTITUITA CAUZIONE IL 09/12/2026*9*0010"));
     Righe dopo = dieci_prenotazioni();
-    dopo[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*0,00*20/09/2026*3*4*1****";
+    dopo[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*200,00*20/09/2026*3*4*1****";
     EXPECT_EQ(byte("prenotazioni2026.dat"), crlf(dopo));
+
+    // The second of two namesakes picked from the list is that client.
+    app.double_click(cauz("Text2"));
+    app.pick(cauz("NOCLI"), 3);
+    app.leave(cauz("NOCLI"));
+    EXPECT_EQ(testo("Text1"), "5");
+}
+
+// A deposit taken with the booking is held once the balance is paid, and
+// can be given back; before the balance nothing counts.
+TEST_F(Cauzione, ADepositTakenWithTheBookingCountsOnceTheBalanceIsPaid) {
+    apri();
+    lascia("NRICH", "003");
+    EXPECT_EQ(testo("Label9"), "0,00");
+    lascia("NRICH", "009");
+    EXPECT_EQ(testo("Label9"), "200,00");
+    app.double_click(cauz("Text3"));
+    EXPECT_EQ(testo("Text3"), "-200,00");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
 TEST_F(Cauzione, RefusalsWriteNothing) {

@@ -103,7 +103,7 @@ TEST_F(Saldo, BalanceWithTheAgencyItemsIsRecordedEndToEnd) {
     EXPECT_EQ(byte("prenotazioni2026.dat"),
               crlf({"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*09/12/2026*3*3*1****", kP2}));
     // Closed, and the client's bookings show the booking paid.
-    EXPECT_FALSE(app.form("saldoaff")->is_loaded());
+    EXPECT_FALSE(app.form("saldoaff")->is_visible());
     EXPECT_TRUE(app.form("VisuPrenotCliente")->is_enabled());
     EXPECT_EQ(visu("Text9").text(), "700,00");
     EXPECT_EQ(visu("Text10").text(), "0,00");
@@ -123,6 +123,28 @@ TEST_F(Saldo, PaymentBelowTheResidualIsAFurtherAdvanceWithANewNote) {
     EXPECT_EQ(byte("noteaff2026.dat"), crlf(kNote, "CON CANE - Versato ACCONTO IL 09/12/2026*    2 *0010"));
     EXPECT_EQ(byte("prenotazioni2026.dat"),
               crlf({kP1, "0010*0001*01/08/2026*15/08/2026*1.200,00*700*ND*ND*0,00*0.00.00*3**2****"}));
+}
+
+// A further advance that leaves half a euro due: SALDO is still offered, and
+// opens on the booking's figures, so that the balance closes the booking.
+TEST_F(Saldo, AfterAFurtherAdvanceTheBalanceIsOfferedAndFilledFromTheBooking) {
+    apri_saldo(0);
+    digita("699,50");
+    app.click(saldo("Command1"));
+    EXPECT_EQ(app.s.operazione, "ACCON");
+    EXPECT_EQ(visu("Text10").text(), "0,50");
+    ASSERT_TRUE(visu("SALDO").visible());
+
+    app.click(visu("SALDO"));
+    EXPECT_EQ(testo("Text7") + " " + testo("Text8") + " " + testo("Text10") + " " + testo("Text2"),
+              "1.000,00 999,50 0,50 280,00");
+    app.double_click(saldo("Text14"));
+    app.click(saldo("Command1"));
+    EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(), "09/12/2026*0001*0*0,50*50,00*30,00*200,00*    1 *0010");
+    EXPECT_EQ(b.leggi(dati("prenotazioni2026.dat"))[0],
+              "0010*0001*01/07/2026*15/07/2026*1.000,00*999,5*0,00*0,00*0,00*09/12/2026*3*4*1****");
+    EXPECT_EQ(visu("Text10").text(), "0,00");
+    EXPECT_FALSE(visu("SALDO").visible());
 }
 
 TEST_F(Saldo, AgencyResidualCountsTheItemsDueAndNotWaived) {

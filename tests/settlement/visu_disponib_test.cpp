@@ -26,7 +26,7 @@ protected:
         b.scrivi(d + "Vie.dat", {"0001**VIA DEL MARE* $$", "0002**CORSO ITALIA* $$",
                                  "0003**VIA LUNGA DELLE ROSE IN FIORE* $$"});
         b.scrivi(d + "proprietari.IND",
-                 {"BIANCHI LUCIA******0001***", "DELLA VALLE BARTOLOMEO AMBROGIO******0002***"});
+                 {"BIANCHI LUCIA******0001***", "DELLA-VALLE BARTOLOMEO AMBROGIO******0002***"});
         // Owner, street, number, type, garden (field 6), apartment code (12).
         b.scrivi(d + "appartamenti.ind", {"0001*1*12*MON***SI**2****0012", "0002*3*5*BIL***NO**4****0020",
                                           "1*2*7*TRI*****6****0030"});
@@ -72,7 +72,7 @@ TEST_F(VisuDisponibTest, ByPeriodTheStartMustMatchAndTheEndFallWithinTheSecondDa
     EXPECT_EQ(v().List1.item(0),
               " | 001 - 0012 - BIANCHI LUCIA            - VIA DEL MARE             - 01/08/2026 - 15/08/2026 -   650,00 |");
     EXPECT_EQ(v().List1.item(1),
-              " | 003 - 0020 - DELLA VALLE BARTOLOMEO A - VIA LUNGA DELLE ROSE IN  - 01/08/2026 - 08/08/2026 - 1.234,00 |");
+              " | 003 - 0020 - DELLA-VALLE BARTOLOMEO A - VIA LUNGA DELLE ROSE IN  - 01/08/2026 - 08/08/2026 - 1.234,00 |");
     app.click(v().monoper);
     app.click(v().Command1);
     EXPECT_EQ(numeri(), Righe{"001"});
@@ -95,7 +95,7 @@ TEST_F(VisuDisponibTest, ByApartmentTheChosenOneOrAll) {
               (Righe{"0012-VIA DEL MARE", "0020-VIA LUNGA DELLE ROSE IN FIORE", "0030-CORSO ITALIA"}));
     app.pick(v().Combo1, 1);
     EXPECT_EQ(v().Text1.text() + "|" + v().Text2.text() + "|" + v().Text3.text(),
-              "0020|DELLA VALLE BARTOLOMEO AMBROGIO|VIA LUNGA DELLE ROSE IN FIORE");
+              "0020|DELLA-VALLE BARTOLOMEO AMBROGIO|VIA LUNGA DELLE ROSE IN FIORE");
     EXPECT_TRUE(v().Text2.visible() && !v().Combo1.visible());
     EXPECT_EQ(numeri(), Righe{"003"});
     app.click(v().Check2);
@@ -141,9 +141,10 @@ TEST_F(VisuDisponibTest, ByMonthTheStartDecidesAndALineOpensThePickerWhichGivesT
     EXPECT_TRUE(picker.is_visible() && !v().is_enabled());
     EXPECT_EQ(app.s.modo_chiamata, "VISUPRENOTAZIONE");
     EXPECT_EQ(picker.control("Text40")->text(), "003");
+    // The hyphen in the owner's name shifts nothing.
     EXPECT_EQ(picker.control("Text1")->text() + "|" + picker.control("Text2")->text() + "|" +
                   picker.control("Text3")->text(),
-              "0020|DELLA VALLE BARTOLOMEO A|VIA LUNGA DELLE ROSE IN");
+              "0020|DELLA-VALLE BARTOLOMEO A|VIA LUNGA DELLE ROSE IN");
     app.click(*picker.control("ESCI"));
     EXPECT_TRUE(v().is_enabled() && v().XMESE.visible());
     EXPECT_EQ(numeri().size(), 3u) << "the list keeps its lines";

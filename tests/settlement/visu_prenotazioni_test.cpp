@@ -23,7 +23,9 @@ protected:
         b.prepara_dati();
         app.s.primo_accesso_menu = "1";
         const std::string d = b.cartella_dati();
-        b.scrivi(d + "clienti.dat", {"0001*ROSSI MARIO*VIA MARE*70100*BARI*080*BA*X*",
+        // A longer name beginning the same way comes first in the file.
+        b.scrivi(d + "clienti.dat", {"0003*ROSSI MARIO ANTONIO*VIA PO*70100*BARI*080*BA*Y*",
+                                     "0001*ROSSI MARIO*VIA MARE*70100*BARI*080*BA*X*",
                                      "0002*DELLA VALLE BARTOLOMEO AMBROGIO*VIA LAGO*70100*BARI*080*BA*X*"});
         // Column 3 of a movement is the balance paid.
         b.scrivi(d + "saldi2026.dat", {"01/07/2026*0003*0*100,00*0*0*0*1*0010",
@@ -34,7 +36,7 @@ protected:
                   "0012*0001*05/08/2026*12/08/2026*0,00*300,00*ND*50*200*10/07/2026**REVOC001*",
                   "0011*2*16/08/2026*31/08/2026*1.000,00*300,00*ND*50*200*20/08/2026**2*",
                   "0013*0001*31/07/2026*15/08/2026*800,00*100,00*ND*50*200*20/08/2026**99*",
-                  "0014*0077*01/09/2026*08/09/2026*****0.00.00****"});
+                  "0014*0077*01/09/2026*08/09/2026**10,00***0.00.00****"});
     }
     visu_prenotazioni& v() { return app.form<visu_prenotazioni>(); }
     void apri() { app.run([&] { v().show(); }); }
@@ -60,6 +62,7 @@ TEST_F(VisuPrenotazioniTest, EachLineShowsWhatIsStillDueTheClientAndTheState) {
     EXPECT_EQ(v().List1.state().items,
               (Righe{riga1, "002 * 0012 * 05/08/2026 * 12/08/2026 *       0,00 * ROSSI MARIO              * REVO",
                      riga3, "004 * 0013 * 31/07/2026 * 15/08/2026 *     700,00 * ROSSI MARIO              * SALD",
+                     // Paid beyond its (empty) rent: nothing is due, not -10,00.
                      "005 * 0014 * 01/09/2026 * 08/09/2026 *       0,00 *                          * ----"}));
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
@@ -129,6 +132,15 @@ TEST_F(VisuPrenotazioniTest, ComingBackListsAtOnceAndAPickedLineOpensItsClient) 
     EXPECT_EQ(cliente.control("Text1")->text(), "DELLA VALLE BARTOLOMEO AMBROGIO");
     EXPECT_TRUE(cliente.control("RITORNA")->visible());
     EXPECT_FALSE(v().is_loaded());
+
+    // A line of ROSSI MARIO opens ROSSI MARIO, not the client whose name
+    // begins the same way, with the client's bookings listed.
+    apri();
+    app.pick(v().List1, 0);
+    EXPECT_EQ(cliente.control("Text5")->text(), "0001");
+    EXPECT_EQ(cliente.control("Text1")->text(), "ROSSI MARIO");
+    EXPECT_EQ(cliente.control("List1")->list_count(), 3);
+    app.run([&] { cliente.unload(); });
 
     app.s.operazione = "";
     apri();

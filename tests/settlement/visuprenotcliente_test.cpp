@@ -120,17 +120,19 @@ TEST_F(VisuPrenot, AnOpenBookingAndTheButtonsOfferedByMode) {
               (Righe{"1.500,00", "500,00", "1.000,00", "30,00", "", "300,00"}));
     EXPECT_EQ(caselle("RESTCAUZ", {"Text6", "Text7"}), (Righe{"CON CANE", "1"}));
 
-    // An overpayment of 0,50 is shown as it is; nothing is offered, and the
+    // An overpayment of 0,50 leaves nothing due and nothing is offered; the
     // agency fee booked here leaves no default behind from the pick before.
     app.pick(f().List1, 0);
-    EXPECT_EQ(f().Text10.text(), "-0,50");
+    EXPECT_EQ(f().Text10.text(), "0,00");
+    EXPECT_EQ(box("saldoaff", "Text10"), "0,00");
     EXPECT_TRUE(offerti(false, false));
     EXPECT_EQ(box("saldoaff", "Text18"), "");
     EXPECT_EQ(box("saldoaff", "Text20"), "");
     EXPECT_EQ(f().Text14.text(), "");
+    // Half a euro still due can be paid.
     app.pick(f().List1, 1);
     EXPECT_EQ(f().Text10.text(), "0,50");
-    EXPECT_TRUE(offerti(false, false));
+    EXPECT_TRUE(offerti(true, true));
 
     app.s.operazione = "SALDO";
     app.pick(f().List1, 2);
@@ -145,11 +147,12 @@ TEST_F(VisuPrenot, PaidAndRevokedBookingsComeFromTheirMovements) {
     cerca("BIANCHI");
     ASSERT_EQ(f().List1.list_count(), 4);
     // Paid: the movements from 4 on; the refund (7, after an empty journal
-    // line) keeps the balance paid and adds its deposit column.
+    // line) keeps the balance paid. The deposit held counts every movement
+    // of the booking: 200,00 + 1.200,00 - 200,00.
     app.pick(f().List1, 1);
     EXPECT_EQ(caselle(kVisu, {"Text7", "Text8", "Text9", "Text10", "Text12", "Text13"}),
               (Righe{"1.500,00", "500,00", "1.000,00", "0,00", "0,00", "-200,00"}));
-    EXPECT_EQ(box("RESTCAUZ", "Label9"), "1.000,00");
+    EXPECT_EQ(box("RESTCAUZ", "Label9"), "1.200,00");
     EXPECT_TRUE(offerti(false, false));
     EXPECT_TRUE(f().NOTA.visible());
     EXPECT_FALSE(f().Text16.visible());
@@ -166,6 +169,24 @@ TEST_F(VisuPrenot, PaidAndRevokedBookingsComeFromTheirMovements) {
               (Righe{"0,00", "0,00", "0,00", "-50,00", "-200,00"}));
     EXPECT_EQ(box("RESTCAUZ", "Label9"), "-200,00");
     EXPECT_TRUE(offerti(false, false));
+}
+
+// Revoked by movement 1000: the link is read whole, so the booking's own
+// first movement (its agency fee in the balance column) is not applied.
+TEST_F(VisuPrenot, ARevocationLinkIsReadWhole) {
+    const std::string d = b.cartella_dati();
+    Righe file = b.leggi(d + "prenotazioni2026.dat");
+    file[4] = prenotazione("0012*0002*01/08/2026*15/08/2026*0,00*500,00*50,00*50,00*200,00*10/08/2026*3*REVOC1000*8");
+    b.scrivi(d + "prenotazioni2026.dat", file);
+    Righe giornale(1000, "01/06/2026*0004*0*0*1,00*0*0**");
+    giornale[0] = "01/06/2026*0003*500,00*50,00*0*50,00*200,00*5*0012";
+    // The booking number as the revocation writes it, with the row's blanks.
+    giornale[999] = "10/08/2026*0003*-300,00*0*0*-50*-200*    5 *0012";
+    b.scrivi(d + "saldi2026.dat", giornale);
+    cerca("BIANCHI");
+    app.pick(f().List1, 2);
+    EXPECT_EQ(caselle(kVisu, {"Text9", "Text12", "Text13", "Text16"}),
+              (Righe{"0,00", "-50,00", "-200,00", " RESTITUITO  €  -300,00"}));
 }
 
 TEST_F(VisuPrenot, SaldoAndRevocaHandTheRowOn) {
