@@ -207,5 +207,26 @@ TEST_F(PrenotazionePagina, FreePeriodsAndTheirDates) {
               "20/08/2026|LA DATA SCELTA  E' MAGGIORE DEL PERIODO SCELTO ");
 }
 
+// Stepped to another free period, the adjuster hands that period back with
+// its number: the period booked is the one shown, the one opened stays free.
+TEST_F(PrenotazionePagina, ThePeriodAdjusterBooksThePeriodItShows) {
+    prepara_prenotazione(1);  // 01/08 - 15/08, period 4
+    app.double_click_item(p().List1, 1);
+    plat::Form& mp = *app.form("ModPeriodi");
+    app.click(*mp.control("VEDI"));
+    app.scroll(*mp.control("HScroll1"), 5);
+    app.click(*mp.control("ESCI"));
+    EXPECT_EQ(p().Text28.text() + "|" + p().Text5.text() + "|" + p().Text6.text() + "|" +
+                  p().Text15.text(),
+              "5|16/08/2026|31/08/2026|1.800,00");
+
+    app.click(p().SALVA);
+    ASSERT_EQ(p().Check3.value(), 1);
+    Righe periodi = kPeriodi;
+    periodi[4] = "0012*16/08/2026*31/08/2026*1.800,00*AFF";
+    EXPECT_EQ(b.byte(app.s.percorso_periodi), crlf(periodi));
+    EXPECT_EQ(plat::split(b.leggi(app.s.percorso_prenotazioni).back(), "*")[12], "5");
+}
+
 }  // namespace
 }  // namespace ga::test
