@@ -129,6 +129,9 @@ private:
     plat::Control& casella(int n);              // "Text" & n for the card's boxes 1 to 9
     void cerca_via();
     void scelta_via();
+    // True, after telling the user and emptying the code box, when another
+    // apartment than the card's own record already has the card's code.
+    bool codice_gia_usato();
     void ricorda_prezzo(int r);
     void ridisegna();
     void azzera_contatore();
