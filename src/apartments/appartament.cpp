@@ -173,6 +173,7 @@ void appartament::Form_Activate() { prepara(); }
 void appartament::Form_Unload() {
     selezione_.clear();
     aperte_.clear();
+    date_rifiutate_.clear();
     via_digitata_ = false;
 }
 
