@@ -194,6 +194,13 @@ TEST_F(GrigliaPeriodi, APriceWritesItsRowOnlyWhenItIsAnAmountAndTheRowChanged) {
         EXPECT_FALSE(dtp(1).enabled());
     }
     EXPECT_EQ(periodi(), crlf(kPeriodi));
+    // Closed, the row no longer holds the others; opened again, it is written.
+    app.click(c("Check2"));
+    EXPECT_TRUE(dtp(1).enabled());
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    app.click(c("Check2"));
+    app.pick_date(dtp(3), d(20, 6));
+    app.leave(dtp(4));
     scrivi_e_lascia(c("prez11"), "250");
     const std::string scritto = con_riga(8, "0020*20/06/2026*21/06/2026*250,00*LIB");
     EXPECT_EQ(periodi(), scritto);
