@@ -243,16 +243,28 @@ void ModPeriodi::VEDI_Click() { HScroll1.set_visible(true); }
 void ModPeriodi::ESCI_Click() {
     if (s.modo_chiamata == "PRENOTAZIONE") {
         plat::Control& lista = app.campo("prenotazione", "List1");
-        const int indice = lista.list_index();
-        const std::size_t j = static_cast<std::size_t>(indice + 1);
+        // The period shown may be another free period than the one opened:
+        // it is handed back with its own number, through the list line that
+        // names it, or else through the line the picker was opened from.
+        const std::string periodo = std::to_string(plat::leading_int(Text40.text()));
+        int j = lista.list_index() + 1;
+        const int righe = std::min<int>(lista.list_count(), static_cast<int>(s.righe_dal.size()) - 1);
+        for (int r = 1; r <= righe; ++r) {
+            if (s.righe_periodo[static_cast<std::size_t>(r)] == periodo) {
+                j = r;
+                break;
+            }
+        }
         // Rows past the pick rows belong to no line the booking form listed.
-        if (j < s.righe_dal.size()) {
-            s.righe_dal[j] = Text5.text();
-            s.righe_al[j] = Text6.text();
-            s.righe_prezzo[j] = Text10.text();
+        if (j >= 1 && j < static_cast<int>(s.righe_dal.size())) {
+            const auto r = static_cast<std::size_t>(j);
+            s.righe_dal[r] = Text5.text();
+            s.righe_al[r] = Text6.text();
+            s.righe_prezzo[r] = Text10.text();
+            s.righe_periodo[r] = periodo;
             // The booking form's List1 Click takes row j into the booking
             // (its conteggi_pren); choosing the same line again runs it.
-            lista.set_list_index(indice);
+            lista.set_list_index(j - 1);
         }
     }
     if (plat::Form* vista = app.form("visu_disponib")) vista->set_enabled(true);

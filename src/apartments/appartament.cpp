@@ -173,6 +173,7 @@ void appartament::Form_Activate() { prepara(); }
 void appartament::Form_Unload() {
     selezione_.clear();
     aperte_.clear();
+    date_rifiutate_.clear();
     via_digitata_ = false;
 }
 
@@ -399,6 +400,9 @@ void appartament::AGGIUNGI_Click() {
         casella(n).set_text("");
     }
     Combo2.set_text("");
+    // No periodicity is chosen for the new card yet: choosing the one of the
+    // card saved before must still lay out its grid.
+    Text41.set_text("");
     pulisce_periodi();
     for (plat::OptionButton* o : {&Option1, &Option2, &Option3, &Option4}) o->set_value(0);
     Text22.set_text(std::to_string(val(Text22.text()) + 1));
@@ -414,7 +418,8 @@ void appartament::cambia_Click() {
     s.modo_chiamata = "";
     Combo2.set_text("");
     Combo3.set_visible(true);
-    for (plat::TextBox* b : {&Text22, &Text25, &Text27, &Text43, &Text44}) b->set_text("");
+    // The periodicity copy goes after the code: with no code it lays out no grid.
+    for (plat::TextBox* b : {&Text22, &Text25, &Text27, &Text43, &Text44, &Text41}) b->set_text("");
     Text24.set_visible(false);
     Combo1.set_visible(true);
 
@@ -463,20 +468,26 @@ void appartament::Text44_LostFocus() {
     }
     s.indice_riga = std::to_string(val(Text23.text()));
     Text44.set_text(plat::pad_code(Text44.text(), 4));
+    // A code is checked on a loaded card too, and whatever was typed first:
+    // two apartments with one code would share their periods and bookings.
+    codice_gia_usato();
     if (!Text2.text().empty()) return;
-
-    const double codice = plat::leading_number(Text44.text());
-    const long n = std::clamp<long>(val(Text23.text()), 0, s.appartamenti.capacita());
-    for (int i = 1; i <= n; ++i) {
-        if (plat::leading_number(s.appartamenti[i][12]) == codice) {
-            app.msgbox("CODICE APPARTAMENTO GIA' INSERITO ", plat::Buttons::Ok, kTitoloCodice);
-            Text44.set_text("");
-            Text44.set_focus();
-            break;
-        }
-    }
     Combo3.set_visible(true);
     piano_ = 0;
+}
+
+bool appartament::codice_gia_usato() {
+    const double codice = plat::leading_number(Text44.text());
+    const long proprio = val(Text27.text());
+    const long n = std::clamp<long>(val(Text23.text()), 0, s.appartamenti.capacita());
+    for (int i = 1; i <= n; ++i) {
+        if (i == proprio || plat::leading_number(s.appartamenti[i][12]) != codice) continue;
+        app.msgbox("CODICE APPARTAMENTO GIA' INSERITO ", plat::Buttons::Ok, kTitoloCodice);
+        Text44.set_text("");
+        Text44.set_focus();
+        return true;
+    }
+    return false;
 }
 
 void appartament::Text2_LostFocus() {
@@ -563,6 +574,7 @@ void appartament::Combo2_Click() {
             return;
         }
     }
+    if (codice_gia_usato()) return;
     s.risposta = app.msgbox("SEI SICURO DI SALVARE IL NUOVO APPARTAMENTO ? ",
                             plat::Buttons::YesNo, "REGISTRA L'APPARTAMENTI");
     if (s.risposta == plat::Answer::Yes) registra_appartamento(app);

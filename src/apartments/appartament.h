@@ -129,11 +129,19 @@ private:
     plat::Control& casella(int n);              // "Text" & n for the card's boxes 1 to 9
     void cerca_via();
     void scelta_via();
+    // True, after telling the user and emptying the code box, when another
+    // apartment than the card's own record already has the card's code.
+    bool codice_gia_usato();
     void ricorda_prezzo(int r);
     void ridisegna();
     void azzera_contatore();
     long periodo_della_riga(int r);
     long periodo_o_nuovo(int r);
+    // Whether row r may be written now: its dates were not refused, its start
+    // comes before its end, and it differs from its period in the file (a
+    // new row always does). Tells the user and empties the price box when
+    // the dates are at fault.
+    bool riga_da_scrivere(int r);
     bool spuntata(long r);
     plat::Date data(long n);
     plat::Date primo_gennaio();
@@ -142,6 +150,7 @@ private:
     int piano_ = 0;                 // floor click counter
     bool via_digitata_ = false;     // the street list's text was typed, not chosen
     std::set<int> aperte_;          // rows opened by the user since the counter was reset
+    std::set<int> date_rifiutate_;  // rows whose dates the overlap check refused
 };
 
 }  // namespace ga

@@ -77,6 +77,7 @@ void appartament::azzera_contatore() {
 // --- filling and clearing the grid ------------------------------------------------------
 
 void appartament::vedi_periodi() {
+    date_rifiutate_.clear();
     for (int r = 1; r <= kRighe; ++r) spunta(r).set_enabled(true);
     const long n = std::clamp<long>(val(Text26.text()), 0, s.periodi.capacita());
 
@@ -190,6 +191,8 @@ void appartament::Check_Click(int r) {
     if (modo == "AZZERA" || modo == "CAMBIA_APP" || modo == "AGGIUNGI_APP") return;
     chiudi_periodo();
     if (!prezzo(r).text().empty() || situazione(r).text() != "LIB") cancella_periodo();
+    // A row closed while it was being edited no longer holds the others.
+    if (spunta(r).value() == 0) sblocca_calendari();
 }
 
 void appartament::apri_periodo() {
@@ -235,6 +238,7 @@ void appartament::chiudi_periodo() {
             c->set_enabled(false);
     prezzo(ri).set_enabled(false);
     situazione(ri).set_enabled(false);
+    date_rifiutate_.erase(ri);
 
     const plat::Date d = primo_gennaio();
     if (Text40.text() != Text26.text() && val(Text42.text()) <= 1) {
@@ -310,26 +314,54 @@ bool appartament::registra_periodi() {
 // --- prices and states ------------------------------------------------------------------
 
 void appartament::prez_DblClick(int r) {
-    if (plat::italian_or_zero(s.valore_salvato) == 0) return;
+    // A locked box takes no price: its row is not being changed.
+    if (plat::italian_or_zero(s.valore_salvato) == 0 || prezzo(r).locked()) return;
     prezzo(r).set_text(plat::replace_all(s.valore_salvato, ".", ""));
     prezzo(r).set_text(plat::format_amount(std::string_view(prezzo(r).text())));
     s.indice_riga = std::to_string(r + 9);
     s.indice_calendario = std::to_string(2 * r - 1);
-    if (r == 13) registra_periodi();
+    if (r == 13 && riga_da_scrivere(r)) registra_periodi();
 }
 
 void appartament::prez_Validate(int r) {
-    if (prezzo(r).text().empty()) return;
-    prezzo(r).set_text(plat::format_amount(std::string_view(prezzo(r).text())));
+    plat::Control& box = prezzo(r);
+    // An empty box, or a locked one (a row shown, not being changed), writes
+    // nothing.
+    if (box.text().empty() || box.locked()) return;
     s.indice_riga = std::to_string(r + 9);
     s.indice_calendario = std::to_string(2 * r - 1);
-    // "0,00", or a text that is no amount, is not a price: nothing is
-    // written and the other rows stay blocked.
-    const auto importo = plat::italian_number(prezzo(r).text());
-    if (!importo || *importo == 0) return;
-    // A refused write leaves the row being edited: the other rows stay
-    // blocked until its price is written.
+    const auto importo = plat::typed_amount(box.text());
+    if (!importo) {
+        app.msgbox("IL PREZZO NON E' VALIDO: SCRIVERE UN IMPORTO COME 1.500,00 !! ");
+        box.set_text("");
+        return;
+    }
+    box.set_text(plat::format_amount(*importo));
+    // A zero price is not a price: nothing is written and the other rows
+    // stay blocked, as they do after any refusal, until the row is written
+    // or closed.
+    if (*importo == 0 || !riga_da_scrivere(r)) return;
     if (registra_periodi()) sblocca_calendari();
+}
+
+bool appartament::riga_da_scrivere(int r) {
+    const int p = 2 * r - 1;
+    const plat::Date dal = data(p), al = data(p + 1);
+    const char* errore = nullptr;
+    if (date_rifiutate_.contains(r))
+        errore = " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO ";
+    else if (dal.is_zero() || al.is_zero() || !(dal < al))
+        errore = "LA DATA DI FINE DEL PERIODO DEVE ESSERE SUCCESSIVA A QUELLA DI INIZIO !! ";
+    if (errore) {
+        app.msgbox(errore);
+        prezzo(r).set_text("");
+        return false;
+    }
+    const long k = periodo_della_riga(r);
+    if (k == 0) return true;
+    const RigaPeriodo& q = s.periodi[static_cast<int>(k)];
+    return q.dal != dal.text() || q.al != al.text() || q.stato != situazione(r).text() ||
+           plat::format_amount(std::string_view(q.prezzo)) != prezzo(r).text();
 }
 
 void appartament::situ_DblClick(int r) {
@@ -401,7 +433,8 @@ void appartament::adegua_data() {
 }
 
 void appartament::adegua_dataf() {
-    long k = val(s.indice_riga);
+    const long corrente = val(s.indice_riga);
+    long k = corrente;
     long p = val(s.indice_calendario);
     plat::Date riferimento;
     for (;;) {
@@ -420,10 +453,11 @@ void appartament::adegua_dataf() {
     if (riferimento.is_zero()) return;
     const plat::Date d = riferimento.add_days(1);
     for (long n = std::max<long>(primo, 1); n <= kCalendari; ++n) {
-        // Free rows follow the date; a row still ticked further down (past
-        // a closed one) keeps the dates of its period.
+        // Free rows follow the date; a ticked row other than the one being
+        // changed (the last of the block, or one further down past a closed
+        // one) keeps the dates of its period.
         const long riga = (n + 1) / 2;
-        if (riga >= k && spuntata(riga)) continue;
+        if (riga != corrente && spuntata(riga)) continue;
         calendario(static_cast<int>(n))->set_date(d);
     }
 }
@@ -443,6 +477,11 @@ void appartament::controlla_periodi() {
         if (situazione(static_cast<int>(k)).text() == "OCC") continue;
         if ((sk < sd && sd < ek) || (sk < ed && ed < ek)) {
             app.msgbox(" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO ");
+            // Nothing of the row is written until its dates pass the check.
+            if (riga_valida(r)) {
+                date_rifiutate_.insert(static_cast<int>(r));
+                prezzo(static_cast<int>(r)).set_locked(true);
+            }
             const plat::Date primo = plat::Date::parse_or_zero(
                 "01/" + plat::pad_code(std::to_string(sd.month()), 2) + "/" + s.anno_gestione);
             inizio->set_date(primo);
@@ -450,7 +489,10 @@ void appartament::controlla_periodi() {
             return;
         }
     }
-    if (riga_valida(r)) prezzo(static_cast<int>(r)).set_locked(false);
+    if (riga_valida(r)) {
+        date_rifiutate_.erase(static_cast<int>(r));
+        prezzo(static_cast<int>(r)).set_locked(false);
+    }
 }
 
 // The row's old price is kept (and shown as the box's hint) while its dates

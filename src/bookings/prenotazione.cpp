@@ -560,7 +560,7 @@ void prenotazione::SALVA_Click() {
     // Whatever a writer would refuse is refused here, before the note is
     // appended: a refusal half-way would leave a note, a booking or a
     // movement without the rest of its booking.
-    if (!salvataggio_ammesso()) return;
+    if (!salvataggio_ammesso() || !date_prenotabili()) return;
 
     s.operazione = "PRENOTAZIONE";
     // The note flag tells the bookings rewrite that this booking's note was

@@ -146,6 +146,9 @@ private:
     // Everything SALVA's writers would refuse, checked before the first of
     // them writes; false after telling the user.
     bool salvataggio_ammesso();
+    // The booked days against the periods and the other bookings of the
+    // apartment (prenotazione_date.cpp); false after telling the user.
+    bool date_prenotabili();
     // Leaves the booking page for the menu (the form is unloaded).
     void torna_al_menu();
     void mostra_elenco_periodi(bool mostra);

@@ -4,7 +4,6 @@
 
 #include "platform/date.h"
 #include "platform/number.h"
-#include "platform/record_file.h"
 #include "platform/text.h"
 
 namespace ga {
@@ -37,10 +36,11 @@ std::string nome_cliente(App& app, std::string_view codice, long clienti) {
 
 void controlla_prenotazioni_scadute(App& app) {
     Stato& s = app.s;
-    // Reading the counts loads the booking form, whose loaders end the
-    // program when the data folder is unusable: at a first start the menu is
-    // activated before the user has had a chance to choose one.
-    if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati)) return;
+    // At a first start the menu is activated before the user has had a
+    // chance to choose a data folder: the check waits for one. A folder that
+    // is chosen but unusable is told at once, by the booking form's loaders
+    // that reading the counts runs, and ends the program.
+    if (s.cartella_dati.empty()) return;
 
     plat::Control& lista = app.campo(kForma, "List1");
     lista.clear();

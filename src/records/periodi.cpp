@@ -20,8 +20,9 @@ namespace {
 constexpr const char* kScheda = "appartament";
 constexpr const char* kTitolo = "AGGIORNAMENTO PERIODI";
 constexpr std::string_view kSep = "*";
-// Field of a booking line that holds its period number.
-constexpr std::size_t kCampoPeriodo = 12;
+// Fields of a booking line: its closing date, its movement link and its
+// period number.
+constexpr std::size_t kCampoChiusura = 9, kCampoLegame = 11, kCampoPeriodo = 12;
 
 using plat::Date;
 
@@ -205,6 +206,13 @@ std::string con_numero(const std::string& testo, long numero) {
     return testo.substr(0, da) + cifre + testo.substr(a);
 }
 
+// A revoked booking: a closing date and a movement link beginning "REVOC".
+bool revocata(const std::vector<std::string>& campi) {
+    if (campi.size() <= kCampoLegame) return false;
+    const auto chiusura = Date::parse(plat::trim(campi[kCampoChiusura]));
+    return chiusura && !chiusura->is_zero() && plat::starts_with(campi[kCampoLegame], "REVOC");
+}
+
 // Bookings keep the number of their period, and that number is a line of the
 // periods file: dropping lines moves every later period up. So a line that a
 // booking points to may not be dropped, and the bookings that point past a
@@ -232,6 +240,9 @@ std::optional<std::optional<std::vector<std::string>>> prenotazioni_rinumerate(
         const long v = plat::leading_int(campi[kCampoPeriodo]);
         if (v < 1) continue;
         if (std::binary_search(tolte.begin(), tolte.end(), v)) {
+            // A revoked booking no longer holds its period; its number is
+            // left as it was written.
+            if (revocata(campi)) continue;
             rifiuta(app, "IL PERIODO N. " + std::to_string(v) +
                              " NON PUO' ESSERE CANCELLATO: E' PRENOTATO (PRENOTAZIONE N. " +
                              std::to_string(j + 1) + ").\rREVOCARE PRIMA LA PRENOTAZIONE.");

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "records/percorsi.h"
+#include "shell/cambio_percorsi.h"
 
 namespace ga {
 
@@ -43,6 +44,7 @@ void CERCA_CART::OK_Click() {
     if (Text1.text().empty()) return;
     app.imposta("MENU", "Text1", Text1.text());
     scrivi_cartella_dati(app);
+    cambia_percorsi(app);
     app.form("MENU")->set_enabled(true);
     unload();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/number.h"
 #include "records/percorsi.h"
+#include "shell/cambio_percorsi.h"
 
 namespace ga {
 
@@ -117,7 +118,7 @@ void MENU::Form_Load() {
     if (Text1.text().empty()) app.form("CERCA_CART")->show();
     nascondi_liste();
     posizioni_riposo();
-    imposta_percorsi_dati(app);
+    cambia_percorsi(app);
 }
 
 void MENU::Form_Activate() {
@@ -130,7 +131,8 @@ void MENU::Form_Activate() {
     nascondi_liste();
     posizioni_riposo();
     ICONAAGENZIA.set_picture(s.percorso_logo);
-    imposta_percorsi_dati(app);
+    // The pointer file may name another folder than the one in use.
+    cambia_percorsi(app);
     Label15.set_caption(" ANNO DI GESTIONE " + s.anno_gestione);
     // The expired-bookings and arrivals check, once after each start: it
     // sets the flag to "1" when it has run.

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "shell/cambio_percorsi.h"
+
 namespace ga {
 
 namespace {
@@ -149,8 +151,9 @@ void Rec_arch::copia(const std::vector<std::string>& nomi) {
     File1.set_visible(true);
     Command1.set_enabled(false);
     avvisa_non_copiati(app, non_copiati, kTitolo);
-    // The tables in memory follow the restored files.
-    ricarica_archivi_recuperati(app, scritti);
+    // The tables in memory and the forms that hold them follow the
+    // restored files.
+    if (!scritti.empty()) cambia_percorsi(app, true);
 }
 
 }  // namespace ga

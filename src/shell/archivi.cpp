@@ -7,9 +7,6 @@
 #include <system_error>
 
 #include "platform/text.h"
-#include "records/fatture.h"
-#include "records/periodi.h"
-#include "records/registri.h"
 
 namespace ga {
 
@@ -95,33 +92,6 @@ bool copia_archivio(const std::string& da, const std::string& a, const std::stri
     }
     if (scritto) *scritto = destinazione.string();
     return true;
-}
-
-void ricarica_archivi_recuperati(App& app, const std::vector<std::string>& percorsi) {
-    const Stato& s = app.s;
-    struct Registro {
-        const std::string& percorso;
-        const char* forma;  // the form of its count store
-        void (*carica)(App&);
-    };
-    const Registro registri[] = {
-        {s.percorso_proprietari, "PROPRIETARI", carica_proprietari},
-        {s.percorso_vie, "appartament", carica_vie},
-        {s.percorso_appartamenti, "appartament", carica_appartamenti},
-        {s.percorso_clienti, "prenotazione", carica_clienti},
-        {s.percorso_periodi, "appartament", carica_periodi},
-        {s.percorso_prenotazioni, "prenotazione", carica_prenotazioni},
-        {s.percorso_fatture, "fattura", carica_fatture},
-    };
-    for (const Registro& r : registri) {
-        const bool recuperato = std::any_of(percorsi.begin(), percorsi.end(), [&](const auto& p) {
-            std::error_code ec;
-            return !r.percorso.empty() && fs::equivalent(p, r.percorso, ec) && !ec;
-        });
-        if (!recuperato) continue;
-        plat::Form* f = app.form(r.forma);
-        if (f && f->is_loaded()) r.carica(app);
-    }
 }
 
 std::string elenco_nomi(const std::vector<std::string>& nomi) {

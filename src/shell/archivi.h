@@ -47,12 +47,6 @@ std::string nome_nella_cartella(const std::string& cartella, const std::string& 
 bool copia_archivio(const std::string& da, const std::string& a, const std::string& nome,
                     bool scrivibile, std::string* scritto = nullptr);
 
-// Reloads the registers whose files are among `percorsi` (files just
-// replaced by a restore), when their tables are in memory (their count
-// store's form is loaded): a writer rewriting from the old table would
-// otherwise undo the restore.
-void ricarica_archivi_recuperati(App& app, const std::vector<std::string>& percorsi);
-
 // The names as lines of a message ("\r" before each), at most twenty.
 std::string elenco_nomi(const std::vector<std::string>& nomi);
 // Tells the user which files were not copied.

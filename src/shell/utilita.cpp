@@ -1,6 +1,7 @@
 #include "shell/utilita.h"
 
 #include "platform/text.h"
+#include "shell/cambio_percorsi.h"
 
 namespace ga {
 
@@ -132,6 +133,9 @@ void utilita::Command8_Click() {
         return;
     }
     s.anno_gestione = anno;
+    // The year's files take over at once: forms that hold the old year's
+    // records must not write them into the new year's files.
+    cambia_percorsi(app);
     Text1.set_visible(false);
     Command8.set_visible(false);
 }

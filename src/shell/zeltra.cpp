@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "records/agenzia.h"
 #include "records/percorsi.h"
+#include "shell/cambio_percorsi.h"
 
 namespace ga {
 
@@ -94,6 +95,9 @@ void zeltra::Form_Activate() {
     s.percorso_logo = Text17.text() + "ICONA.BMP";
     ICONAAGENZIA.set_picture(s.percorso_logo);
     imposta_percorsi_programma(app);
+    // Coming back through the start form sets the year back to the clock's:
+    // the forms the menu left loaded follow it.
+    if (app.form("MENU")->is_loaded()) cambia_percorsi(app);
 
     Text18.set_text("");
     carica_agenzia(app);

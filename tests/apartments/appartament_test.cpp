@@ -27,12 +27,9 @@ TEST_F(SchedaAppartamento, AnOwnerWithOneApartmentShowsItWithItsPeriods) {
     EXPECT_FALSE(f.Text2.locked());
     EXPECT_EQ(c("Check1").value(), 1);
 
-    // A loaded card keeps its owner until CAMBIA, and takes an existing code.
+    // A loaded card keeps its owner until CAMBIA.
     scegli(BIANCHI);
     EXPECT_EQ(f.Text44.text(), "0007");
-    scrivi_e_lascia(f.Text44, "8");
-    EXPECT_EQ(f.Text44.text(), "0008");
-    EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
 TEST_F(SchedaAppartamento, SeveralApartmentsAreListedAndTheLastShown) {
@@ -130,6 +127,46 @@ TEST_F(SchedaAppartamento, ANewApartmentIsFilledInAndSavedByChoosingThePeriodici
               appartamenti + "0003*0004*2*TRI*SI*1*NO*TERRA*4*ESTIVO***0005\r\n");
     EXPECT_EQ(f.Text25.text(), "OK");
     EXPECT_TRUE(c("Check1").enabled()) << "the saved apartment's grid is open for periods";
+
+    // A second new apartment of the same periodicity gets a working grid too.
+    app.click(f.AGGIUNGI);
+    scrivi_e_lascia(f.Text44, "6");
+    for (auto [box, testo] : {std::pair{&f.Text2, "VIA ROMA"}, {&f.Text3, "4"}, {&f.Text4, "SI"},
+                              {&f.Text5, "1"}, {&f.Text6, "NO"}, {&f.Text7, "TERRA"}, {&f.Text8, "2"}})
+        app.type(*box, testo);
+    app.pick(f.Combo2, 0);
+    EXPECT_TRUE(b.byte(dati("appartamenti.ind")).ends_with("*ESTIVO***0006\r\n"));
+    EXPECT_TRUE(c("Check1").enabled());
+}
+
+// Two apartments with one code would share their periods and bookings: a
+// code in use is refused whatever box was filled first, on a loaded card,
+// and when the card is saved.
+TEST_F(SchedaAppartamento, ACodeInUseIsRefusedOnEveryPath) {
+    apri();
+    scegli(VERDI);
+    b.nuovi_messaggi();
+    scrivi_e_lascia(f.Text2, "VIA ROMA");
+    scrivi_e_lascia(f.Text44, "7");
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"CODICE APPARTAMENTO GIA' INSERITO "});
+    EXPECT_EQ(f.Text44.text(), "");
+
+    for (auto [box, testo] : {std::pair{&f.Text3, "4"}, {&f.Text4, "SI"}, {&f.Text5, "1"},
+                              {&f.Text6, "NO"}, {&f.Text7, "TERRA"}, {&f.Text8, "2"},
+                              {&f.Text44, "0009"}})
+        app.type(*box, testo);
+    const std::string appartamenti = b.byte(dati("appartamenti.ind"));
+    app.pick(f.Combo2, 0);
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"CODICE APPARTAMENTO GIA' INSERITO "});
+    EXPECT_EQ(b.byte(dati("appartamenti.ind")), appartamenti);
+
+    app.click(f.cambia);
+    scegli(ROSSI);  // its own apartment 0007, record 1
+    b.nuovi_messaggi();
+    app.leave(f.Text44);
+    EXPECT_TRUE(b.nuovi_messaggi().empty()) << "its own code";
+    scrivi_e_lascia(f.Text44, "8");
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"CODICE APPARTAMENTO GIA' INSERITO "});
 }
 
 TEST_F(SchedaAppartamento, AnUnknownOwnerIsRefusedAndTheOwnerBoxEmptied) {

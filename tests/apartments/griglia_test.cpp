@@ -171,8 +171,45 @@ TEST_F(GrigliaPeriodi, StartDatesCarryTheTickedBlockAndFreeRowsFollowIt) {
     app.pick_date(dtp(3), d(10, 6));
     EXPECT_EQ(dtp(4).date(), d(11, 6));
     EXPECT_EQ(dtp(6).date(), d(15, 7));
-    EXPECT_EQ(dtp(8).date(), d(17, 7)) << "the end of the block's last row: its start + 1";
+    EXPECT_EQ(dtp(8).date(), d(31, 7)) << "another ticked row keeps its dates";
+    // The free rows after the block: the start of its last row + 1.
     for (int n = 9; n <= 32; ++n) EXPECT_EQ(dtp(n).date(), d(17, 7)) << n;
+    app.leave(c("prez13"));
+    EXPECT_EQ(periodi(), crlf(kPeriodi)) << "tabbing past a row writes nothing";
+}
+
+// A row is written only when the user changed it, and only with a price:
+// the other rows stay blocked until it is written or closed.
+TEST_F(GrigliaPeriodi, APriceWritesItsRowOnlyWhenItIsAnAmountAndTheRowChanged) {
+    apri_con(GIALLI);
+    app.pick_date(dtp(3), d(20, 6));
+    app.leave(dtp(4));
+    EXPECT_FALSE(dtp(1).enabled());
+    for (const char* sbagliato : {"CENTO", "-100"}) {
+        scrivi_e_lascia(c("prez11"), sbagliato);
+        EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{
+                                          "IL PREZZO NON E' VALIDO: SCRIVERE UN IMPORTO COME 1.500,00 !! "})
+            << sbagliato;
+        EXPECT_EQ(c("prez11").text(), "");
+        EXPECT_FALSE(dtp(1).enabled());
+    }
+    EXPECT_EQ(periodi(), crlf(kPeriodi));
+    // Closed, the row no longer holds the others; opened again, it is written.
+    app.click(c("Check2"));
+    EXPECT_TRUE(dtp(1).enabled());
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    app.click(c("Check2"));
+    app.pick_date(dtp(3), d(20, 6));
+    app.leave(dtp(4));
+    scrivi_e_lascia(c("prez11"), "250");
+    const std::string scritto = con_riga(8, "0020*20/06/2026*21/06/2026*250,00*LIB");
+    EXPECT_EQ(periodi(), scritto);
+    EXPECT_TRUE(dtp(1).enabled());
+
+    app.leave(dtp(2));   // row 1's end, confirmed unchanged: its price box opens
+    ASSERT_FALSE(c("prez10").locked());
+    app.leave(c("prez10"));
+    EXPECT_EQ(periodi(), scritto);
 }
 
 TEST_F(GrigliaPeriodi, EndDatesConfirmBlockAndCheckOverlaps) {
@@ -195,6 +232,12 @@ TEST_F(GrigliaPeriodi, EndDatesConfirmBlockAndCheckOverlaps) {
     app.leave(dtp(10));
     EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO "});
     EXPECT_EQ(dtp(9).date(), d(1, 7));
+    // Nothing of a refused row is written, whatever is typed after.
+    EXPECT_TRUE(c("prez14").locked());
+    app.pick_date(dtp(9), d(1, 8));
+    scrivi_e_lascia(c("prez14"), "500");
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO "});
+    EXPECT_EQ(periodi(), con_riga(9, "0020*01/07/2026*14/07/2026*300,00*LIB"));
     // An "OCC" row never overlaps; a start on the end of the row above is no overlap.
     c("situ30").set_text("OCC");
     app.pick_date(dtp(9), d(5, 7));

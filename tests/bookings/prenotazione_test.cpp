@@ -207,5 +207,77 @@ TEST_F(PrenotazionePagina, FreePeriodsAndTheirDates) {
               "20/08/2026|LA DATA SCELTA  E' MAGGIORE DEL PERIODO SCELTO ");
 }
 
+// Stepped to another free period, the adjuster hands that period back with
+// its number: the period booked is the one shown, the one opened stays free.
+TEST_F(PrenotazionePagina, ThePeriodAdjusterBooksThePeriodItShows) {
+    prepara_prenotazione(1);  // 01/08 - 15/08, period 4
+    app.double_click_item(p().List1, 1);
+    plat::Form& mp = *app.form("ModPeriodi");
+    app.click(*mp.control("VEDI"));
+    app.scroll(*mp.control("HScroll1"), 5);
+    app.click(*mp.control("ESCI"));
+    EXPECT_EQ(p().Text28.text() + "|" + p().Text5.text() + "|" + p().Text6.text() + "|" +
+                  p().Text15.text(),
+              "5|16/08/2026|31/08/2026|1.800,00");
+
+    app.click(p().SALVA);
+    ASSERT_EQ(p().Check3.value(), 1);
+    Righe periodi = kPeriodi;
+    periodi[4] = "0012*16/08/2026*31/08/2026*1.800,00*AFF";
+    EXPECT_EQ(b.byte(app.s.percorso_periodi), crlf(periodi));
+    EXPECT_EQ(plat::split(b.leggi(app.s.percorso_prenotazioni).back(), "*")[12], "5");
+}
+
+// The days saved are checked against the apartment's periods and bookings:
+// within the chosen period and the free periods beside it, and no night of
+// an open booking or of a period the owner keeps.
+TEST_F(PrenotazionePagina, ASaveNeverTakesANightAlreadyTaken) {
+    Righe periodi = kPeriodi;
+    periodi.push_back("0012*10/08/2026*12/08/2026**PROP");  // period 7
+    b.scrivi(app.s.percorso_periodi, periodi);
+    const std::string prenotazioni = b.byte(app.s.percorso_prenotazioni);
+    auto data = [&](plat::TextBox& box, plat::DatePicker& cal, int g, int m) {
+        app.double_click(box);
+        app.pick_date(cal, plat::Date::from_dmy(g, m, 2026).value());
+    };
+    auto salva = [&] {
+        b.nuovi_messaggi();
+        app.click(p().SALVA);
+        return plat::join(b.nuovi_messaggi(), "|");
+    };
+
+    prepara_prenotazione(0);  // 01/07 - 15/07: the rented 16/07 - 31/07 follows
+    data(p().Text6, p().DTPicker1, 10, 8);
+    EXPECT_EQ(salva(),
+              "LE DATE SCELTE (DAL 01/07/2026 AL 10/08/2026) NON SONO COMPRESE NEL PERIODO SCELTO "
+              "E NEI PERIODI LIBERI VICINI (DAL 01/07/2026 AL 15/07/2026) !! ");
+    app.pick(p().List1, 1);  // 01/08 - 15/08
+    EXPECT_EQ(salva(), "I GIORNI SCELTI SONO RISERVATI AL PROPRIETARIO (PERIODO N. 7 DAL "
+                       "10/08/2026 AL 12/08/2026) !! ");
+    EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), prenotazioni);
+    // From the owner's last day into the free period that follows.
+    data(p().Text5, p().DTPicker2, 12, 8);
+    data(p().Text6, p().DTPicker1, 20, 8);
+    EXPECT_EQ(salva(), "");
+    ASSERT_EQ(p().Check3.value(), 1);
+    app.click(p().STAMPA);
+    app.click(p().ANNULLA);
+
+    // 16/08 - 31/08 is still listed, but its first nights are let.
+    scegli_appartamento();
+    scrivi(p().Text8, "neri");
+    app.click(p().CONFERMA);
+    app.pick(p().List1, 1);
+    ASSERT_EQ(p().Text5.text(), "16/08/2026");
+    EXPECT_EQ(salva(), "I GIORNI SCELTI SONO GIA' OCCUPATI DALLA PRENOTAZIONE N. 3 (DAL "
+                       "12/08/2026 AL 20/08/2026) !! ");
+    data(p().Text5, p().DTPicker2, 20, 8);
+    EXPECT_EQ(salva(), "");
+    const Righe righe = b.leggi(app.s.percorso_prenotazioni);
+    ASSERT_EQ(righe.size(), 4u);
+    EXPECT_TRUE(righe[2].starts_with("0012*0041*12/08/2026*20/08/2026*")) << righe[2];
+    EXPECT_TRUE(righe[3].starts_with("0012*0041*20/08/2026*31/08/2026*")) << righe[3];
+}
+
 }  // namespace
 }  // namespace ga::test

@@ -92,6 +92,29 @@ TEST_F(Revoca, FullRefundRevokesTheBookingAndFreesItsPeriods) {
     EXPECT_FALSE(visu("REVOCA").visible());
 }
 
+// Revoked bookings do not hold their periods: the period freed can be
+// deleted from the apartment card, and the later bookings follow theirs.
+TEST_F(Revoca, APeriodFreedByTheRevocationCanBeDeleted) {
+    app.click(revoca("Command1"));
+    b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$"});
+    app.run([&] {
+        app.s.modo_chiamata = "";
+        app.form("appartament")->show();
+    });
+    app.pick(app.campo("appartament", "Combo1"), 0);
+    b.nuovi_messaggi();
+    b.messaggi().answer(plat::Answer::Yes);
+    app.click(app.campo("appartament", "Check1"));
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{" VUOI VERAMENTE CANCELLARE IL PERIODO N° 1 ?"});
+    Righe periodi = kPeriodi;
+    periodi.erase(periodi.begin());
+    for (int i = 0; i < 2; ++i) periodi[static_cast<std::size_t>(i)].replace(36, 3, "LIB");
+    EXPECT_EQ(byte("periodi2026.ind"), crlf(periodi));
+    EXPECT_EQ(byte("prenotazioni2026.dat"),
+              crlf({"0010*0001*01/07/2026*15/07/2026*0,00*1.500,00*ND*50,00*200,00*09/12/2026**REVOC003*1****",
+                    "0010*0001*01/08/2026*15/08/2026*0,00*300,00*ND*ND*ND*10/07/2026**REVOC002*3****"}));
+}
+
 TEST_F(Revoca, PartialRefundIsNegativeAndNeverAboveTheAdvance) {
     app.click(revoca("Option2"));
     EXPECT_FALSE(revoca("Text7").locked());

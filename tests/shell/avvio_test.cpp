@@ -164,6 +164,19 @@ TEST_F(AvvioTest, ChoosingTheDataFolderBeforeAvantiRemembersIt) {
     EXPECT_EQ(app.form<MENU>().Text1.text(), b.cartella_dati());
 }
 
+TEST_F(AvvioTest, AvantiWithAMissingDataFolderSaysSoAndEndsWithoutCreatingIt) {
+    const std::string assente = b.cartella_dati() + "non_esiste/";
+    b.scrivi(prog("AGENZIA.IND"), {agenzia("AGENZIA MARE")});
+    b.scrivi(prog("cartella.txt"), {assente + ",$$"});
+    avvia(app);
+    app.click(z().AVANTI);
+    ASSERT_EQ(b.messaggi().shown().size(), 1u);
+    EXPECT_EQ(b.messaggi().shown()[0].title, "AVVISO ERRORE");
+    EXPECT_TRUE(b.messaggi().shown()[0].text.starts_with("ATTENZIONE IL PERCORSO DEI DATI NON VALIDO"));
+    EXPECT_TRUE(app.ended());
+    EXPECT_FALSE(std::filesystem::exists(assente));
+}
+
 TEST_F(AvvioTest, EsciEndsTheProgramAtOnce) {
     avvia(app);
     app.click(z().Command2);
