@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "accounts/estratto.h"
+#include "accounts/stampa_fattura.h"
 #include "bookings/archivi_prenotazioni.h"
 #include "platform/number.h"
 #include "platform/text.h"
@@ -23,9 +24,6 @@ constexpr const char* kVisu = "VisuPrenotCliente";
 constexpr long kGialloChiaro = 0xC0FFFF;   // red 255, green 255, blue 192
 constexpr const char* kEmissione = " EMISSIONE FATTURA";
 constexpr const char* kStampa = " STAMPA FATTURA";
-constexpr const char* kEsente =
-    "IVA ESENTE (Esente IVA Art. 10 punti 1-9 del DPR 633/72 e successive modifiche )";
-constexpr const char* kRitenuta = "RITENUTA D'ACCONTO UGUALE AL 23% SUL 50% DELL'IMPONIBILE";
 
 // --- amounts, worked out in cents ------------------------------------------
 
@@ -35,12 +33,6 @@ long long centesimi(double v) {
 }
 
 std::string importo(long long cent) { return plat::format_amount(static_cast<double>(cent) / 100); }
-
-// The VAT percentage as the agency typed it: "22", "22,5" and "22.5" are
-// all read as the rate they mean (a rate has no thousands).
-double aliquota(const std::string& testo) {
-    return plat::leading_number(plat::replace_all(plat::trim(testo), ",", "."));
-}
 
 // The n-th record (from 1) of the table, 1 to `fino`, whose trimmed name
 // (`campo`) is `nome`; 0 when there is none.
@@ -99,9 +91,9 @@ fattura::fattura(App& app) : Forma(app, kName) {
     metti(Check1, 12, 270, 220, 20).design().text = "CODICE FISCALE";
     metti(Check2, 12, 292, 220, 20).design().text = "Partita IVA";
     metti(Check3, 12, 314, 220, 20).design().text = "Partita IVA (Con rit.Acconto)";
-    metti(Check4, 12, 336, 560, 20).design().text = kEsente;
+    metti(Check4, 12, 336, 560, 20).design().text = kRegimeEsente;
     metti(ritenuta, 244, 266, 420, 46).design().visible = false;
-    metti(Label15, 10, 18, 400, 20, &ritenuta).design().text = kRitenuta;
+    metti(Label15, 10, 18, 400, 20, &ritenuta).design().text = kRegimeRitenuta;
 
     etichetta("DESCRIZIONE DELLE PRESTAZIONI", 12, 371, 300);
     metti(Text1, 12, 390, 796, 24);
@@ -181,21 +173,24 @@ void fattura::trova_totale() {
         return;
     }
     const long long imponibile = centesimi(*letto);
-    if (Check3.value() == 1) {
-        // Withholding: 23% of half the taxable amount, held back by the
-        // client, so the total to be paid is the taxable amount less it.
-        const long long trattenuta = centesimi(static_cast<double>(imponibile) / 100 / 2 * 23 / 100);
-        Text3.set_text("");
-        Text12.set_text(importo(trattenuta));
-        Text13.set_text(importo(imponibile - trattenuta));
-    } else if (Check4.value() == 1) {
+    if (Check4.value() == 1) {
         Text3.set_text("");
         Text12.set_text("");
         Text13.set_text(importo(imponibile));
+        return;
+    }
+    // A VAT-registered party that is not exempt is charged VAT, with or
+    // without withholding.
+    const long long iva =
+        centesimi(static_cast<double>(imponibile) / 100 * aliquota_iva(Label5.caption()) / 100);
+    Text3.set_text(importo(iva));
+    if (Check3.value() == 1) {
+        // Withholding: 23% of half the taxable amount, held back by the
+        // client, so it is deducted from what the client pays.
+        const long long trattenuta = centesimi(static_cast<double>(imponibile) / 100 / 2 * 23 / 100);
+        Text12.set_text(importo(trattenuta));
+        Text13.set_text(importo(imponibile + iva - trattenuta));
     } else {
-        const long long iva =
-            centesimi(static_cast<double>(imponibile) / 100 * aliquota(Label5.caption()) / 100);
-        Text3.set_text(importo(iva));
         Text12.set_text("");
         Text13.set_text(importo(imponibile + iva));
     }
@@ -611,65 +606,47 @@ void fattura::SALVA_Click() {
     registra_fattura(app);
 }
 
-void fattura::STAMPA_Click() {
-    plat::PrintJob job;
-    job.template_path = s.cartella_stampe + "fattura.xls";
-    job.sheet = "Foglio1";
-    job.logo_path = s.percorso_logo;
-    job.logo_row = 1;
-    job.logo_column = 1;
-    job.logo_width_scale = job.logo_height_scale = 0.5;
-    std::string regime;
-    if (Check3.value() == 1) regime = kRitenuta;
-    if (Check4.value() == 1) regime = kEsente;
-    const std::string codice = plat::trim(Text11.text());
-    // Sheet columns A to D: the agency beside the logo, the addressee on the
-    // right, the number and date, the description, the amounts, the regime.
-    const std::vector<plat::Cell> celle = {
-        {1, 2, s.agenzia_nome},
-        {2, 2, s.agenzia_via},
-        {3, 2, s.agenzia_citta},
-        {4, 2, s.partita_iva.empty() ? "" : "P. IVA " + s.partita_iva},
-        {6, 3, "SPETT.LE"},
-        {7, 3, Text8.text()},
-        {8, 3, Text9.text()},
-        {9, 3, Text10.text()},
-        {10, 3, codice.empty() ? "" : "C.F. / P. IVA " + codice},
-        {12, 1, "FATTURA N° " + Text4.text() + " DEL " + Text5.text()},
-        {14, 1, "DESCRIZIONE DELLE PRESTAZIONI"},
-        {15, 1, Text1.text()},
-        {18, 3, "IMPONIBILE"},
-        {18, 4, Text2.text()},
-        {19, 3, "I.V.A. " + Label5.caption() + "%"},
-        {19, 4, Text3.text()},
-        {20, 3, "RITEN. D'ACC."},
-        {20, 4, Text12.text()},
-        {21, 3, "TOTALE IMP."},
-        {21, 4, Text13.text()},
-        {23, 1, regime},
-    };
-    for (const plat::Cell& c : celle)
-        if (!c.text.empty()) job.cells.push_back(c);
-    job.copies = 1;
-    job.pdf_path = s.cartella_dati + "fattura_" + plat::pad_code(plat::trim(Text4.text()), 3) + ".pdf";
+bool fattura::come_registrata(const RigaFattura& f) {
+    auto uguale = [](const std::string& a, const std::string& b) { return plat::trim(a) == plat::trim(b); };
+    const auto data = plat::Date::parse(plat::trim(Text5.text()));
+    if (!data || *data != f.data) return false;
+    // The party by its reference, as the register names it; a reopened
+    // invoice whose party has left its register shows none.
+    const std::string& riferimento = f.campo[3].empty() ? f.campo[2] : f.campo[3];
+    const std::string parte = plat::trim(Text14.text());
+    const bool nessuna = parte.empty() && plat::trim(Text8.text()).empty();
+    if (!nessuna && (parte.empty() || plat::trim(riferimento).empty() ||
+                     plat::leading_int(parte) != plat::leading_int(riferimento)))
+        return false;
+    // The regime a save would store: the last ticked box, or the one held.
+    std::string regime = plat::trim(f.campo[7]);
+    for (int j = 1; j <= 4; ++j)
+        if (casella(j).value() == 1) regime = std::to_string(j);
+    return regime == plat::trim(f.campo[7]) && uguale(Text1.text(), f.campo[4]) &&
+           uguale(Text2.text(), f.campo[5]) && uguale(Text3.text(), f.campo[6]) &&
+           uguale(Text12.text(), f.campo[8]) && uguale(Text13.text(), f.campo[9]);
+}
 
-    plat::PrinterService* stampante = app.printer();
-    const plat::PrintResult esito =
-        stampante ? stampante->print(job)
-                  : plat::PrintResult{plat::PrintOutcome::Failed, "", "NESSUNA STAMPANTE DISPONIBILE."};
-    switch (esito.outcome) {
-        case plat::PrintOutcome::Printed: break;
-        case plat::PrintOutcome::SavedAsPdf:
-            app.msgbox("NESSUNA STAMPANTE DISPONIBILE.\rLA FATTURA E' STATA SALVATA NEL FILE\r" +
-                           esito.where,
-                       plat::Buttons::Ok, kStampa, plat::Icon::Information);
-            break;
-        case plat::PrintOutcome::Failed:
-            app.msgbox("LA FATTURA NON E' STATA STAMPATA.\r" + esito.error, plat::Buttons::Ok, kStampa,
-                       plat::Icon::Exclamation);
-            return;
+void fattura::STAMPA_Click() {
+    // What leaves on paper is the invoice the register holds, under its
+    // number: an invoice not yet saved, or boxes changed since, print nothing.
+    const long k = plat::leading_int(Text4.text());
+    const bool registrata = Check5.value() == 1 && k >= 1 && k <= plat::leading_int(Text6.text()) &&
+                            k <= s.fatture.capacita() &&
+                            plat::trim(s.fatture[static_cast<int>(k)].campo[1]) == plat::trim(Text4.text());
+    if (!registrata) {
+        app.msgbox("LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA.", plat::Buttons::Ok,
+                   kStampa, plat::Icon::Exclamation);
+        return;
     }
-    Check6.set_value(1);
+    if (!come_registrata(s.fatture[static_cast<int>(k)])) {
+        app.msgbox("I DATI A VIDEO SONO DIVERSI DA QUELLI DELLA FATTURA N. " + plat::trim(Text4.text()) +
+                       " REGISTRATA: LA FATTURA NON VIENE STAMPATA.\r"
+                       "PER EMETTERE UNA FATTURA DIVERSA USCIRE E SALVARLA COME NUOVA FATTURA.",
+                   plat::Buttons::Ok, kStampa, plat::Icon::Exclamation);
+        return;
+    }
+    if (stampa_fattura(app, static_cast<int>(k))) Check6.set_value(1);
 }
 
 void fattura::ESCI_Click() {

@@ -92,6 +92,9 @@ private:
     void importi_da_estratto();
     // The tax-type box "check" & n (1 to 4).
     plat::CheckBox& casella(int n);
+    // Whether the boxes hold invoice `f` of the register as a save would
+    // have stored it (date, party, description, amounts, regime).
+    bool come_registrata(const RigaFattura& f);
 
     int casella_iva = 0;   // the tax-type box whose click handling ran last
     // The party's name as a search, a pick or a reopening put it into Text8:

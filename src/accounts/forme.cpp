@@ -4,6 +4,7 @@
 #include "accounts/VEDISALDI.h"
 #include "accounts/fattura.h"
 #include "accounts/spese.h"
+#include "accounts/stampa_fattura.h"
 #include "program/forme.h"
 
 namespace ga {
@@ -12,6 +13,7 @@ void registra_forme_accounts(App& app) {
     registra<fattura>(app);
     registra<VEDISALDI>(app);
     app.registra_procedura("controllaincasso", [](App& a) { controllaincasso(a); });
+    app.registra_procedura("stampa_fattura_scelta", [](App& a) { stampa_fattura_scelta(a); });
     registra<spese>(app);
     registra<SaldoProprietario>(app);
     registra<EstrattoContoPropr>(app);

@@ -327,11 +327,25 @@ std::string check_job(const PrintTemplate& tpl, const plat::PrintJob& job) {
     if (!job.sheet.empty() && job.sheet != tpl.sheet)
         return "IL MODELLO NON HA IL FOGLIO \"" + job.sheet + "\".";
     const int ncols = static_cast<int>(tpl.column_mm.size());
-    for (const plat::Cell& c : job.cells)
-        if (c.row < 1 || c.column < 1 || c.row > tpl.rows || c.column > ncols)
-            return "LA CELLA " + address_text(std::max(c.row, 1), std::max(c.column, 1)) +
-                   " E' FUORI DAL FOGLIO DEL MODELLO.";
+    for (const plat::PrintJob& page : single_pages(job))
+        for (const plat::Cell& c : page.cells)
+            if (c.row < 1 || c.column < 1 || c.row > tpl.rows || c.column > ncols)
+                return "LA CELLA " + address_text(std::max(c.row, 1), std::max(c.column, 1)) +
+                       " E' FUORI DAL FOGLIO DEL MODELLO.";
     return "";
+}
+
+std::vector<plat::PrintJob> single_pages(const plat::PrintJob& job) {
+    plat::PrintJob one = job;
+    one.pages.clear();
+    if (job.pages.empty()) return {one};
+    std::vector<plat::PrintJob> out;
+    for (const std::vector<plat::Cell>& own : job.pages) {
+        plat::PrintJob page = one;
+        page.cells.insert(page.cells.end(), own.begin(), own.end());
+        out.push_back(std::move(page));
+    }
+    return out;
 }
 
 // --- the page -------------------------------------------------------------------
@@ -476,6 +490,19 @@ QPrinterInfo printer_to_use() {
     return info;
 }
 
+// Every page of the job, one after the other on the device; false when the
+// device would not take a further page.
+bool paint_pages(QPainter& painter, QPagedPaintDevice& device, const PrintTemplate& tpl,
+                 const plat::PrintJob& job) {
+    bool first = true;
+    for (const plat::PrintJob& page : single_pages(job)) {
+        if (!first && !device.newPage()) return false;
+        first = false;
+        paint_page(painter, tpl, page);
+    }
+    return true;
+}
+
 }  // namespace
 
 plat::PrintResult QtPrinter::print(const plat::PrintJob& job) {
@@ -511,11 +538,12 @@ plat::PrintResult QtPrinter::print(const plat::PrintJob& job) {
             printer.setDocName(title);
             QPainter painter;
             const bool began = painter.begin(&printer);
+            bool paged = true;
             if (began) {
-                paint_page(painter, *tpl, job);
+                paged = paint_pages(painter, printer, *tpl, job);
                 painter.end();
             }
-            if (!began || printer.printerState() == QPrinter::Error) {
+            if (!began || !paged || printer.printerState() == QPrinter::Error) {
                 result.error = "LA STAMPANTE " + std_text(info.printerName()) + " NON HA STAMPATO.";
                 return result;
             }
@@ -542,8 +570,12 @@ plat::PrintResult QtPrinter::print(const plat::PrintJob& job) {
             result.error = "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
             return result;
         }
-        paint_page(painter, *tpl, job);
+        const bool paged = paint_pages(painter, writer, *tpl, job);
         painter.end();
+        if (!paged) {
+            result.error = "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
+            return result;
+        }
     }
     if (!QFileInfo(qt_text(job.pdf_path)).isFile() || QFileInfo(qt_text(job.pdf_path)).size() == 0) {
         result.error = "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;

@@ -110,6 +110,10 @@ void paint_page(QPainter& painter, const PrintTemplate& tpl, const plat::PrintJo
 // different sheet), or "" when it can.
 std::string check_job(const PrintTemplate& tpl, const plat::PrintJob& job);
 
+// The pages of a job, each a job of one page: the shared cells with the
+// page's own written over them. A job without pages is its one page.
+std::vector<plat::PrintJob> single_pages(const plat::PrintJob& job);
+
 // The printer service of the desktop.
 class QtPrinter final : public plat::PrinterService {
 public:

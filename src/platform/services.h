@@ -63,6 +63,10 @@ struct PrintJob {
     // The logo's size as a share of the picture's own size (at 96 dots an inch).
     double logo_width_scale = 1.0, logo_height_scale = 1.0;
     std::vector<Cell> cells;
+    // A document of several pages (a list): each page is the template with
+    // `cells` (what every page carries: titles, headings) and its own cells.
+    // Without pages the job is one page of `cells`.
+    std::vector<std::vector<Cell>> pages;
     int copies = 1;                    // collated
     // Where the page is saved as a PDF when the computer has no printer.
     std::string pdf_path;

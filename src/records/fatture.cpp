@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
 
@@ -106,6 +107,37 @@ bool registra_fattura(App& app) {
     if (ok) app.campo(kFattura, "Check5").set_value(1);
     carica_fatture(app);
     return ok;
+}
+
+IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
+    Stato& s = app.s;
+    IntestatarioFattura chi;
+    if (f.campo[3].empty()) {
+        // A client, by the number its code is ("0007" and "7" are one client).
+        if (plat::trim(f.campo[2]).empty()) return chi;
+        const long codice = plat::leading_int(f.campo[2]);
+        const long n = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
+        for (int i = 1; i <= n; ++i) {
+            const Campi<9>& c = s.clienti[i];
+            if (plat::trim(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
+            chi.nome = plat::trim(c[1]);
+            chi.via = plat::trim(c[2]);
+            chi.indirizzo = c[4] + " " + plat::trim(c[3]) + "  (" + c[6] + ")";
+            chi.codice_fiscale = plat::trim(c[7]);
+            break;
+        }
+    } else if (f.campo[2].empty()) {
+        const long r = plat::leading_int(f.campo[3]);
+        const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+        if (r >= 1 && r <= n) {
+            const Campi<10>& p = s.proprietari[static_cast<int>(r)];
+            chi.nome = plat::trim(p[0]);
+            chi.via = plat::trim(p[1]);
+            chi.indirizzo = p[4] + " " + p[2] + " " + p[3];
+            chi.codice_fiscale = plat::trim(p[7]);
+        }
+    }
+    return chi;
 }
 
 void carica_prenotazioni(App& app) {

@@ -2,6 +2,8 @@
 // bookings file.
 #pragma once
 
+#include <string>
+
 #include "records/app.h"
 
 namespace ga {
@@ -11,6 +13,15 @@ void carica_fatture(App& app);
 // refused (a date that is not a date, a "*" inside a value, a number past
 // the table) or not written.
 bool registra_fattura(App& app);
+
+// The party an invoice of the register is made out to: a client invoice
+// names the client by code (field 2), an owner invoice the owner by record
+// number in the owners register (field 3). Empty texts when the party is no
+// longer in its register.
+struct IntestatarioFattura {
+    std::string nome, via, indirizzo, codice_fiscale;
+};
+IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f);
 
 void carica_prenotazioni(App& app);
 

@@ -123,6 +123,8 @@ struct Stato {
     int appartamento_corrente = 0;
     // The month chosen in the availability view and in the printing menu.
     std::string mese_scelto;
+    // The invoice of the register the printing menu reprints (its record).
+    std::string fattura_scelta;
 };
 
 }  // namespace ga

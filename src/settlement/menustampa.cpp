@@ -4,9 +4,11 @@
 #include <initializer_list>
 
 #include "bookings/ricevuta.h"
+#include "platform/number.h"
 #include "platform/text.h"
 #include "records/fatture.h"
 #include "records/registri.h"
+#include "settlement/elenchi.h"
 
 namespace ga {
 
@@ -45,7 +47,8 @@ menustampa::menustampa(App& app) : Forma(app, kName) {
     metti(SCELTAPRENOT, fx, fy, fw, fh).design().text = "RISTAMPA PRENOTAZIONI";
     metti(STAMPDISPON, fx, fy, fw, fh).design().text = "DISPONIBILITA";
     metti(SCELTA, fx, fy, fw, fh).design().text = "ELENCHI";
-    for (plat::Frame* f : {&SCELTAPRENOT, &STAMPDISPON, &SCELTA}) f->design().visible = false;
+    metti(SCELTAFATT, fx, fy, fw, fh).design().text = "RISTAMPA FATTURE";
+    for (plat::Frame* f : {&SCELTAPRENOT, &STAMPDISPON, &SCELTA, &SCELTAFATT}) f->design().visible = false;
 
     // Reprint of a booking: by client name or by receipt number.
     metti(Command4, 12, 26, 30, 27, &SCELTAPRENOT).design().back_color = kRosso;
@@ -64,6 +67,13 @@ menustampa::menustampa(App& app) : Forma(app, kName) {
     stampapre.design().visible = false;
     stampapre.design().tooltip = "STAMPA LA RICEVUTA DELLA PRENOTAZIONE";
 
+    // Reprint of an invoice: number, date and party of each.
+    metti(List2, 12, 26, 234, 144, &SCELTAFATT).design().fixed_pitch = true;
+    List2.design().tooltip = "SCEGLIERE LA FATTURA DA STAMPARE";
+    metti(stampafat, 170, 178, 76, 36, &SCELTAFATT).design().text = "STAMPA";
+    stampafat.design().visible = false;
+    stampafat.design().tooltip = "STAMPA LA FATTURA SCELTA";
+
     // Availability: complete or for one month.
     metti(TOTALE, 12, 26, 30, 27, &STAMPDISPON).design().back_color = kRosso;
     TOTALE.design().tooltip = "DISPONIBILITA' COMPLETA";
@@ -77,6 +87,7 @@ menustampa::menustampa(App& app) : Forma(app, kName) {
                              "OTTOBRE", "NOVEMBRE", "DICEMBRE"};
     metti(stampaDIS, 170, 178, 76, 36, &STAMPDISPON).design().text = "STAMPA";
     stampaDIS.design().visible = false;
+    stampaDIS.design().tooltip = "STAMPA LA DISPONIBILITA'";
 
     // Lists.
     metti(Command8, 16, 30, 226, 34, &SCELTA).design().text = "APPARTAMENTI";
@@ -96,6 +107,13 @@ menustampa::menustampa(App& app) : Forma(app, kName) {
     XMESE.on_click = [this] { XMESE_Click(); };
     Combo2.on_click = [this] { Combo2_Click(); };
     stampapre.on_click = [this] { stampapre_Click(); };
+    Command2.on_click = [this] { Command2_Click(); };
+    List2.on_click = [this] { List2_Click(); };
+    stampafat.on_click = [this] { stampafat_Click(); };
+    stampaDIS.on_click = [this] { stampaDIS_Click(); };
+    Command8.on_click = [this] { Command8_Click(); };
+    Command9.on_click = [this] { Command9_Click(); };
+    Command10.on_click = [this] { Command10_Click(); };
 }
 
 void menustampa::Form_Load() {
@@ -110,7 +128,8 @@ bool menustampa::sezione(plat::CommandButton& bottone, plat::Frame& cornice) {
         bottone.set_caption(kAperta);
         for (plat::CommandButton* b : {&Command1, &Command6, &Command7, &Command2})
             if (b != &bottone) b->set_caption("");
-        for (plat::Frame* f : {&SCELTAPRENOT, &STAMPDISPON, &SCELTA}) f->set_visible(f == &cornice);
+        for (plat::Frame* f : {&SCELTAPRENOT, &STAMPDISPON, &SCELTA, &SCELTAFATT})
+            f->set_visible(f == &cornice);
         return true;
     }
     if (stato == kAperta) {
@@ -241,6 +260,56 @@ void menustampa::stampapre_Click() {
     s.prenotazione_scelta = Text1.text();
     stampa_prenotazione_scelta(app);
 }
+
+// --- reprint of an invoice -------------------------------------------------------
+
+void menustampa::Command2_Click() {
+    if (!sezione(Command2, SCELTAFATT)) return;
+    carica_clienti(app);
+    carica_proprietari(app);
+    carica_fatture(app);
+    List2.clear();
+    stampafat.set_visible(false);
+    const long n = std::clamp<long>(app.conta("fattura", "Text6"), 0, s.fatture.capacita());
+    for (int k = 1; k <= n; ++k) {
+        const RigaFattura& f = s.fatture[k];
+        if (plat::trim(f.campo[1]).empty()) continue;
+        List2.add_item(plat::pad_code(plat::trim(f.campo[1]), 3) + " " + f.data.text() + " " +
+                           intestatario_fattura(app, f).nome,
+                       k);
+    }
+}
+
+void menustampa::List2_Click() { stampafat.set_visible(List2.list_index() >= 0); }
+
+void menustampa::stampafat_Click() {
+    if (List2.list_index() < 0) {
+        app.msgbox("SCEGLIERE LA FATTURA DA STAMPARE.", plat::Buttons::Ok, " STAMPA FATTURA",
+                   plat::Icon::Exclamation);
+        return;
+    }
+    s.fattura_scelta = std::to_string(List2.item_data(List2.list_index()));
+    app.esegui_procedura("stampa_fattura_scelta");
+}
+
+// --- availability and lists --------------------------------------------------------
+
+void menustampa::stampaDIS_Click() {
+    // "COMPLETA" prints every month whatever month was chosen before it.
+    int mese = 0;
+    if (XMESE.back_color() == kVerde) {
+        mese = static_cast<int>(plat::leading_int(s.mese_scelto));
+    } else if (TOTALE.back_color() != kVerde) {
+        app.msgbox("SCEGLIERE LA DISPONIBILITA' COMPLETA O DI UN MESE.", plat::Buttons::Ok,
+                   "STAMPA DISPONIBILITA'", plat::Icon::Exclamation);
+        return;
+    }
+    stampa_elenco(app, elenco_disponibilita(app, std::clamp(mese, 0, 12)));
+}
+
+void menustampa::Command8_Click() { stampa_elenco(app, elenco_appartamenti(app)); }
+void menustampa::Command9_Click() { stampa_elenco(app, elenco_clienti(app)); }
+void menustampa::Command10_Click() { stampa_elenco(app, elenco_proprietari(app)); }
 
 void menustampa::Command3_Click() {
     if (plat::Form* menu = app.form("MENU")) menu->set_enabled(true);

@@ -1,8 +1,8 @@
-// The printing menu: three sections opened one at a time (reprint of a
-// booking's receipt, chosen by client name or by receipt number; the
-// availability, complete or for one month; the lists), the reprint of
-// invoices and the exit. Opened from the menu, which stays disabled until
-// the exit.
+// The printing menu: sections opened one at a time (reprint of a booking's
+// receipt, chosen by client name or by receipt number; reprint of an
+// invoice of the register; the availability, complete or for one month;
+// the lists of apartments, clients and owners) and the exit. Opened from the
+// menu, which stays disabled until the exit.
 #pragma once
 
 #include "records/app.h"
@@ -27,6 +27,13 @@ public:
     void XMESE_Click();
     void Combo2_Click();
     void stampapre_Click();
+    void Command2_Click();
+    void List2_Click();
+    void stampafat_Click();
+    void stampaDIS_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
     void Command3_Click();
     void close_requested() override { Command3_Click(); }
 
@@ -46,6 +53,12 @@ public:
     plat::TextBox Text1{*this, "Text1"};
     plat::CommandButton stampapre{*this, "stampapre"};
 
+    // Reprint of an invoice: the register's invoices, each line carrying
+    // its record.
+    plat::Frame SCELTAFATT{*this, "SCELTAFATT"};
+    plat::ListBox List2{*this, "List2"};
+    plat::CommandButton stampafat{*this, "stampafat"};
+
     // Availability.
     plat::Frame STAMPDISPON{*this, "STAMPDISPON"};
     plat::CommandButton TOTALE{*this, "TOTALE"}, XMESE{*this, "XMESE"};
@@ -57,7 +70,6 @@ public:
     plat::Frame SCELTA{*this, "SCELTA"};
     plat::CommandButton Command8{*this, "Command8"}, Command9{*this, "Command9"},
         Command10{*this, "Command10"};
-
 
 private:
     // Opens a closed section (true) or closes an open one.

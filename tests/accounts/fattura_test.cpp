@@ -1,6 +1,7 @@
 // The invoice form driven as a user drives it, from the menus.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -220,9 +221,15 @@ TEST_F(Fattura, TotalsByRegimeToTheCent) {
     app.click(x.Check3);   // unticks the exemption
     EXPECT_EQ(x.Check4.value(), 0);
     EXPECT_TRUE(x.ritenuta.visible());
-    EXPECT_EQ(x.Text3.text(), "");
+    // Not exempt: VAT is charged, and the withholding deducted from the total.
+    EXPECT_EQ(x.Text3.text(), "220,00");
     EXPECT_EQ(x.Text12.text(), "115,00");
-    EXPECT_EQ(x.Text13.text(), "885,00") << "the withholding is held back from the total";
+    EXPECT_EQ(x.Text13.text(), "1.105,00");
+    scrivi(x.Text2, "1.900");
+    EXPECT_EQ(x.Text3.text(), "418,00");
+    EXPECT_EQ(x.Text12.text(), "218,50");
+    EXPECT_EQ(x.Text13.text(), "2.099,50");
+    scrivi(x.Text2, "1.000");
 
     // Back to VAT: the withholding must not stay on the invoice.
     app.click(x.Check3);
@@ -235,7 +242,7 @@ TEST_F(Fattura, TotalsByRegimeToTheCent) {
     app.click(x.Check3);
     scrivi(x.Text2, "1");
     EXPECT_EQ(x.Text12.text(), "0,12");
-    EXPECT_EQ(x.Text13.text(), "0,88");
+    EXPECT_EQ(x.Text13.text(), "1,10");
     app.click(x.Check3);
     scrivi(x.Text2, "0,25");
     EXPECT_EQ(x.Text3.text(), "0,06");
@@ -423,6 +430,102 @@ TEST_F(Fattura, AReopenedInvoiceShowsWhatWasStoredAndIsNotSavedAgain) {
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"LA FATTURA E' GIA' STATA SALVATA."});
 }
 
+TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
+    b.scrivi(registro(), {"05/01/2026*1**1*PROVVIGIONI*1.900,00*418,00*3*218,50*2.099,50",
+                          "06/01/2026*2*0002**AFFITTO*1.000,00**4**1.000,00",
+                          "07/01/2026*3*0002**AFFITTO AGOSTO*1.000,00*999,99*2**1.999,99"});
+    s.agenzia_via = "VIA DEL PORTO 1";
+    s.agenzia_citta = "LIGNANO";
+    s.partita_iva = "09876543210";
+    fattura& x = dal_menu("CLIENTI");
+    auto pagina = [&] {
+        std::map<std::pair<int, int>, std::string> celle;
+        for (const plat::Cell& c : b.stampante().jobs.back().cells) celle[{c.row, c.column}] = c.text;
+        return celle;
+    };
+    auto cella = [&](int r, int c) { return pagina()[{r, c}]; };
+    auto stampate = [&] { return b.stampante().jobs.size(); };
+
+    // Not saved yet: nothing leaves under a number the register does not hold.
+    scrivi(x.Text8, "BIANCHI");
+    scrivi(x.Text1, "AFFITTO LUGLIO");
+    app.click(x.STAMPA);
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA."}));
+    EXPECT_EQ(stampate(), 0u);
+    app.click(x.SALVA);
+    app.click(x.STAMPA);
+    ASSERT_EQ(stampate(), 1u);
+    EXPECT_EQ(x.Check6.value(), 1);
+    EXPECT_EQ(cella(12, 1), "FATTURA N° 4 DEL 09/12/2026");
+    EXPECT_EQ(cella(19, 4), "154,00");
+    EXPECT_EQ(cella(21, 4), "854,00");
+
+    // Changed after saving: the second save writes nothing, so nothing is
+    // printed until the boxes hold the stored invoice again.
+    const std::string salvato = b.byte(registro());
+    app.click(x.Check4);
+    EXPECT_EQ(x.Text13.text(), "700,00");
+    app.click(x.SALVA);
+    app.click(x.STAMPA);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"I DATI A VIDEO SONO DIVERSI DA QUELLI DELLA FATTURA N. 4 REGISTRATA: LA FATTURA NON VIENE "
+                     "STAMPATA.\rPER EMETTERE UNA FATTURA DIVERSA USCIRE E SALVARLA COME NUOVA FATTURA."}));
+    EXPECT_EQ(stampate(), 1u);
+    EXPECT_EQ(b.byte(registro()), salvato);
+    app.click(x.Check2);
+    app.click(x.STAMPA);
+    EXPECT_EQ(stampate(), 2u);
+
+    // Withholding: VAT charged and the withholding deducted, each on its line.
+    app.click(x.cerca);
+    app.pick(x.Combo1, 0);
+    app.click(x.STAMPA);
+    ASSERT_EQ(stampate(), 3u);
+    EXPECT_EQ(b.stampante().jobs.back().template_path, s.cartella_stampe + "fattura.xls");
+    EXPECT_EQ(pagina(), (std::map<std::pair<int, int>, std::string>{
+                            {{1, 2}, "AGENZIA MARE"},
+                            {{2, 2}, "VIA DEL PORTO 1"},
+                            {{3, 2}, "LIGNANO"},
+                            {{4, 2}, "P. IVA 09876543210"},
+                            {{6, 3}, "SPETT.LE"},
+                            {{7, 3}, "VERDI LUCA"},
+                            {{8, 3}, "VIA SOLE 3"},
+                            {{9, 3}, "73100 LECCE LE"},
+                            {{10, 3}, "C.F. / P. IVA " + kPiva},
+                            {{12, 1}, "FATTURA N° 1 DEL 05/01/2026"},
+                            {{14, 1}, "DESCRIZIONE DELLE PRESTAZIONI"},
+                            {{15, 1}, "PROVVIGIONI"},
+                            {{18, 3}, "IMPONIBILE"},
+                            {{18, 4}, "1.900,00"},
+                            {{19, 3}, "I.V.A. 22%"},
+                            {{19, 4}, "418,00"},
+                            {{20, 3}, "RITEN. D'ACC."},
+                            {{20, 4}, "218,50"},
+                            {{21, 3}, "TOTALE IMP."},
+                            {{21, 4}, "2.099,50"},
+                            {{23, 1}, "RITENUTA D'ACCONTO UGUALE AL 23% SUL 50% DELL'IMPONIBILE"}}));
+
+    // Exempt: no VAT line at all, the exemption instead.
+    app.click(x.cerca);
+    app.pick(x.Combo1, 1);
+    app.click(x.STAMPA);
+    EXPECT_EQ(pagina().count({19, 3}) + pagina().count({19, 4}) + pagina().count({20, 3}), 0u)
+        << "no VAT line, no withholding line";
+    EXPECT_EQ(cella(23, 1), x.Check4.caption());
+    EXPECT_EQ(cella(21, 4), "1.000,00");
+
+    // A VAT the present rate does not give is not labelled with that rate;
+    // without a printer the page is kept as a PDF and the user told where.
+    b.stampante().result = {plat::PrintOutcome::SavedAsPdf, dati("fattura_003.pdf"), ""};
+    app.click(x.cerca);
+    app.pick(x.Combo1, 2);
+    app.click(x.STAMPA);
+    EXPECT_EQ(cella(19, 3), "I.V.A.");
+    EXPECT_EQ(b.stampante().jobs.back().pdf_path, dati("fattura_003.pdf"));
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"NESSUNA STAMPANTE DISPONIBILE.\rLA FATTURA E' STATA SALVATA NEL FILE\r" +
+                                         dati("fattura_003.pdf")}));
+}
+
 TEST_F(Fattura, SavingNeedsNameDescriptionAndTotal) {
     fattura& x = dal_menu("CLIENTI");
     app.click(x.SALVA);
@@ -460,12 +563,12 @@ TEST_F(Fattura, LeavingAnUnsavedInvoiceAsksAndKeepsItWhenTheSaveCannotBeDone) {
     EXPECT_TRUE(x.is_visible());
     EXPECT_FALSE(app.form("MENU")->is_visible());
 
-    // Not saved, printing fails: the form stays; not printed either: it goes.
-    b.stampante().result = {plat::PrintOutcome::Failed, "", "CARTA ESAURITA."};
+    // Not saved, so not printed either: the form stays; answered No twice, it goes.
     b.messaggi().answer(Answer::No);
     b.messaggi().answer(Answer::Yes);
     app.click(x.ESCI);
-    EXPECT_EQ(b.nuovi_messaggi().back(), "LA FATTURA NON E' STATA STAMPATA.\rCARTA ESAURITA.");
+    EXPECT_EQ(b.nuovi_messaggi().back(), "LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA.");
+    EXPECT_TRUE(b.stampante().jobs.empty());
     EXPECT_EQ(x.Check6.value(), 0);
     EXPECT_TRUE(x.is_visible());
     b.messaggi().answer(Answer::No);

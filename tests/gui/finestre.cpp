@@ -26,14 +26,14 @@ QWidget* Finestre::finestra(const char* form) {
     return f ? desktop_->window(*f) : nullptr;
 }
 
-bool Finestre::fotografa(const char* form) {
+bool Finestre::fotografa(const char* form, const char* nome) {
     QTest::qWait(50);
     QWidget* w = finestra(form);
     if (!w || !w->isVisible()) return false;
     const QImage picture = w->grab().toImage();
     if (picture.isNull() || picture.width() < 50) return false;
     QDir().mkpath(QStringLiteral("screenshots"));
-    return picture.save(QStringLiteral("screenshots/%1.png").arg(QString::fromUtf8(form)));
+    return picture.save(QStringLiteral("screenshots/%1.png").arg(QString::fromUtf8(nome ? nome : form)));
 }
 
 }  // namespace gui_test

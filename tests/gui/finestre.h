@@ -25,9 +25,10 @@ public:
 
     // The window of a form, nullptr when it was never shown.
     QWidget* finestra(const char* form);
-    // Lets the windows settle, then saves screenshots/<form>.png; false when
-    // the form has no visible window or the picture could not be saved.
-    bool fotografa(const char* form);
+    // Lets the windows settle, then saves screenshots/<form>.png (or
+    // <nome>.png, for a second picture of one form); false when the form has
+    // no visible window or the picture could not be saved.
+    bool fotografa(const char* form, const char* nome = nullptr);
 
 private:
     std::unique_ptr<ga::test::Banco> banco_;

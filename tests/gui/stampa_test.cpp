@@ -90,6 +90,30 @@ TEST(ModelloStampa, TheShippedInvoiceTemplateHoldsTheCellsTheInvoiceWrites) {
     EXPECT_EQ(gui::check_job(*t, job), "");
 }
 
+TEST(ModelloStampa, TheShippedListTemplateHoldsAFullPageOfLinesAtFullSize) {
+    gui_test::qt_app();
+    std::string errore;
+    const auto t =
+        gui::read_template(leggi(std::string(SOURCE_DATA_FOLDER) + "stampe/elenco.xls"), &errore);
+    ASSERT_TRUE(t) << errore;
+    EXPECT_EQ(t->sheet, "Foglio1");
+    EXPECT_EQ(t->column_mm.size(), 1u);
+    EXPECT_EQ(t->rows, 44);
+    EXPECT_GT(t->page_width_mm, t->page_height_mm) << "landscape";
+    // Title, agency, headings, 40 lines of the widest list and the page
+    // number: nothing wraps and nothing shrinks.
+    plat::PrintJob job;
+    job.sheet = "Foglio1";
+    for (int r = 1; r <= 44; ++r) job.cells.push_back({r, 1, std::string(150, 'W')});
+    EXPECT_EQ(gui::check_job(*t, job), "");
+    QImage img(1169, 827, QImage::Format_RGB32);
+    img.setDotsPerMeterX(3937);
+    img.setDotsPerMeterY(3937);
+    const gui::PageLayout p = gui::lay_out(*t, job, img);
+    EXPECT_DOUBLE_EQ(p.scale, 1.0);
+    EXPECT_NEAR(p.row_height[20], 4 * 100 / 25.4, 0.5);
+}
+
 TEST(ModelloStampa, AFaultyTemplateIsRefusedNamingItsLine) {
     const std::string base = "FOGLIO Foglio1\nCOLONNA A 100\nRIGHE 5 5\n";
     const std::pair<std::string, std::string> casi[] = {
@@ -229,6 +253,26 @@ TEST_F(StampanteQt, WithoutAPrinterThePageIsSavedAsAPdfAndTheTemplateIsUntouched
     EXPECT_TRUE(leggi(job.pdf_path).starts_with("%PDF"));
     EXPECT_EQ(leggi(modello), prima);
     EXPECT_EQ(fs::directory_iterator(cartella / "stampe")->path().filename(), "prenotazione.xls");
+}
+
+TEST_F(StampanteQt, AJobOfSeveralPagesPrintsEachPageWithTheSharedCells) {
+    job.pages = {{{3, 2, "Spett.le Signor VERDI"}}, {{3, 2, "Spett.le Signor NERI"}}, {}};
+    const std::vector<plat::PrintJob> pagine = gui::single_pages(job);
+    ASSERT_EQ(pagine.size(), 3u);
+    EXPECT_EQ(pagine[1].cells.size(), 3u);
+    EXPECT_EQ(pagine[1].cells.back().text, "Spett.le Signor NERI");
+    EXPECT_EQ(pagine[2].cells.size(), 2u);
+    const plat::PrintResult r = stampante.print(job);
+    ASSERT_EQ(r.outcome, plat::PrintOutcome::SavedAsPdf) << r.error;
+    const std::string pdf = leggi(job.pdf_path);
+    std::size_t n = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        if (pdf.compare(at, 12, "/Type /Pages") != 0) ++n;
+    EXPECT_EQ(n, 3u);
+
+    // A page's own cell outside the sheet stops the whole job.
+    job.pages[2].push_back({54, 1, "OLTRE"});
+    EXPECT_EQ(stampante.print(job).error, "MODELLO DI STAMPA " + modello + ":\rLA CELLA A54 E' FUORI DAL FOGLIO DEL MODELLO.");
 }
 
 TEST_F(StampanteQt, WhatCannotBePrintedIsToldAndNoPdfIsLeft) {

@@ -18,6 +18,8 @@ void dati_di_prova(gui_test::Finestre& f) {
              {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
               "0020*0002*01/07/2026*15/07/2026*1.000,00*300,00*ND*ND*0,00*0.00.00*******",
               "0020*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*ND*0,00*0.00.00*******"});
+    b.scrivi(b.cartella_dati() + "fatture2026.dat", {"02/01/2026*1*0002**AFFITTO*700,00*154,00*2**854,00",
+                                                     "03/01/2026*2*0001**AFFITTO*100,00**4**100,00"});
 }
 
 TEST(FinestreStampe, TrovaPrenotWithAClientsBookingsListed) {
@@ -42,6 +44,22 @@ TEST(FinestreStampe, MenuStampaWithTheReprintSectionOpen) {
     app.click(*m.control("Command5"));
     EXPECT_TRUE(f.fotografa("menustampa"));
     EXPECT_TRUE(f.finestra("menustampa")->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FinestreStampe, MenuStampaWithTheInvoiceReprintOpen) {
+    gui_test::Finestre f;
+    dati_di_prova(f);
+    ga::App& app = f.app();
+    app.run([&] { app.form("menustampa")->show(); });
+    plat::Form& m = *app.form("menustampa");
+    app.click(*m.control("Command2"));
+    app.pick(*m.control("List2"), 1);
+    EXPECT_TRUE(f.fotografa("menustampa", "menustampa_fatture"));
+    EXPECT_TRUE(m.control("stampafat")->visible());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The printing menu: one section open at a time, the two ways of choosing a
-// booking to reprint, the availability month, and the exit.
+// booking to reprint, the availability month, what each print button
+// prints, and the exit.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "settlement/menustampa.h"
+#include "settlement/visu_disponib.h"
 #include "support/banco.h"
 
 namespace ga {
@@ -54,6 +56,20 @@ protected:
         return m().Command1.caption() + "|" + m().Command6.caption() + "|" + m().Command7.caption() + "|" +
                mostrati({&m().SCELTAPRENOT, &m().STAMPDISPON, &m().SCELTA});
     }
+    // The cells of a printed page, and the list lines of every page in order.
+    static std::string cella(const plat::PrintJob& job, int riga, int colonna = 1) {
+        for (const plat::Cell& c : job.cells)
+            if (c.row == riga && c.column == colonna) return c.text;
+        return "-";
+    }
+    static Righe righe_elenco(const plat::PrintJob& job) {
+        Righe r;
+        for (const auto& pagina : job.pages)
+            for (const plat::Cell& c : pagina)
+                if (c.row >= 4 && c.row <= 43) r.push_back(c.text);
+        return r;
+    }
+    const plat::PrintJob& ultima() { return b.stampante().jobs.back(); }
     std::string scelta_prenotazione() {
         return mostrati({&m().Label6, &m().Label7, &m().Combo1, &m().Text1, &m().List1, &m().stampapre});
     }
@@ -183,6 +199,144 @@ TEST_F(MenuStampa, TheAvailabilityIsCompleteOrForTheMonthChosen) {
     app.click(m().Command6);
     app.click(m().Command6);
     EXPECT_EQ(b.app().s.mese_scelto, "0");
+}
+
+TEST_F(MenuStampa, TheInvoiceReprintPrintsTheChosenInvoiceAsTheInvoiceFormDoes) {
+    b.scrivi(dati("proprietari.IND"), {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*01234567890*PROVV*"});
+    b.scrivi(dati("fatture2026.dat"), {"02/01/2026*1*0002**AFFITTO*700,00*154,00*2**854,00",
+                                       "03/01/2026*2**1*PROVVIGIONI*100,00**4**100,00"});
+    app.click(m().Command2);
+    EXPECT_EQ(m().Command2.caption(), "_");
+    EXPECT_TRUE(m().SCELTAFATT.visible());
+    EXPECT_EQ(voci(m().List2), (Righe{"001 02/01/2026 VERDI LUCA", "002 03/01/2026 ROSSI PIA"}));
+    EXPECT_FALSE(m().stampafat.visible());
+    app.pick(m().List2, 1);
+    app.click(m().stampafat);
+    ASSERT_EQ(b.stampante().jobs.size(), 1u);
+    EXPECT_EQ(ultima().template_path, app.s.cartella_stampe + "fattura.xls");
+    EXPECT_EQ(ultima().pdf_path, dati("fattura_002.pdf"));
+    EXPECT_EQ(cella(ultima(), 12), "FATTURA N° 2 DEL 03/01/2026");
+    EXPECT_EQ(cella(ultima(), 7, 3), "ROSSI PIA");
+
+    // The invoice form, reopening the same invoice, prints the same page.
+    app.run([&] { app.form("fattura")->show(); });
+    app.click(app.campo("fattura", "cerca"));
+    app.pick(app.campo("fattura", "Combo1"), 1);
+    app.click(app.campo("fattura", "STAMPA"));
+    ASSERT_EQ(b.stampante().jobs.size(), 2u);
+    auto testi = [](const plat::PrintJob& j) {
+        Righe t;
+        for (const plat::Cell& c : j.cells) t.push_back(std::to_string(c.row) + "," + std::to_string(c.column) + " " + c.text);
+        return t;
+    };
+    EXPECT_EQ(testi(b.stampante().jobs[0]), testi(b.stampante().jobs[1]));
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+
+    // Another section closes this one.
+    app.click(m().Command7);
+    EXPECT_EQ(m().Command2.caption(), "");
+    EXPECT_FALSE(m().SCELTAFATT.visible());
+}
+
+TEST_F(MenuStampa, TheAvailabilityPrintsTheLinesTheViewListsPageByPage) {
+    b.scrivi(dati("proprietari.IND"), {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*01234567890*PROVV*"});
+    b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE* $$"});
+    Righe periodi = {"0010*01/07/2026*15/07/2026*1.234,56*LIB", "0020*01/08/2026*15/08/2026*800*AFF"};
+    for (int i = 1; i <= 41; ++i)
+        periodi.push_back((i % 2 ? "0010*" : "0020*") + std::to_string(1 + i % 28) + "/08/2026*" +
+                          std::to_string(2 + i % 28) + "/08/2026*650*LIB");
+    periodi.push_back("0099*01/09/2026*30/09/2026*900*LIB");
+    b.scrivi(dati("periodi2026.ind"), periodi);
+    // What the availability view lists by month, every type.
+    auto vista = [&](int mese) {
+        app.s.operazione = "mese";
+        visu_disponib& v = app.form<visu_disponib>();
+        app.run([&] { v.show(); });
+        app.pick(v.Combo3, mese);
+        app.click(v.Command2);
+        Righe r = voci(v.List1);
+        app.click(v.ESCI);
+        return r;
+    };
+
+    app.click(m().Command6);
+    app.click(m().XMESE);
+    app.pick(m().Combo2, 8);
+    app.click(m().stampaDIS);
+    ASSERT_EQ(b.stampante().jobs.size(), 1u);
+    const plat::PrintJob agosto = ultima();
+    EXPECT_EQ(agosto.template_path, app.s.cartella_stampe + "elenco.xls");
+    EXPECT_EQ(cella(agosto, 1), "DISPONIBILITA' - 2026 - AGOSTO");
+    EXPECT_EQ(cella(agosto, 2), "MARE BLU");
+    const std::string intestazione = cella(agosto, 3);
+    EXPECT_EQ(intestazione, " | N.  - APP. - PROPRIETARIO             - VIA DELL'APPARTAMENTO    - DAL        - "
+                            "AL         -  AFFITTO |");
+    ASSERT_EQ(agosto.pages.size(), 2u);
+    EXPECT_EQ(agosto.pages[0].size(), 41u);
+    EXPECT_EQ(agosto.pages[1].back().text, "PAGINA 2 DI 2");
+    EXPECT_EQ(agosto.pages[1].back().row, 44);
+    const Righe righe = righe_elenco(agosto);
+    EXPECT_EQ(righe, vista(8));
+    ASSERT_EQ(righe.size(), 41u);
+    EXPECT_EQ(righe[0].size(), intestazione.size()) << "the headings stand over their columns";
+
+    // "COMPLETA" after a month prints every month.
+    app.click(m().TOTALE);
+    app.click(m().stampaDIS);
+    EXPECT_EQ(cella(ultima(), 1), "DISPONIBILITA' - 2026");
+    EXPECT_EQ(righe_elenco(ultima()), vista(0));
+    EXPECT_EQ(righe_elenco(ultima()).front(),
+              " | 001 - 0010 - ROSSI PIA                - VIA DEL MARE             - 01/07/2026 - 15/07/2026 - "
+              "1.234,00 |");
+    EXPECT_EQ(ultima().pdf_path, dati("disponibilita.pdf"));
+
+    // A month without free periods prints nothing and says so.
+    app.click(m().XMESE);
+    app.pick(m().Combo2, 12);
+    app.click(m().stampaDIS);
+    EXPECT_EQ(b.stampante().jobs.size(), 2u);
+    EXPECT_EQ(b.nuovi_messaggi().back(), "NON E' STATA TROVATA NESSUNA DISPONIBILITA' !! ");
+}
+
+TEST_F(MenuStampa, TheListsPrintTheApartmentsClientsAndOwnersRegisters) {
+    b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE* $$"});
+    app.click(m().Command7);
+    // No owners yet: nothing to print, and the user is told.
+    app.click(m().Command10);
+    EXPECT_TRUE(b.stampante().jobs.empty());
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{"NESSUN PROPRIETARIO DA STAMPARE."});
+    b.scrivi(dati("proprietari.IND"), {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080 123*0001*01234567890*PROVV*"});
+
+    app.click(m().Command8);
+    EXPECT_EQ(cella(ultima(), 1), "ELENCO DEGLI APPARTAMENTI");
+    EXPECT_EQ(cella(ultima(), 3), "CODICE  PROPRIETARIO              VIA                             N.C.    TIPO    "
+                                  "      LETTI  GIARDINO  PIANO  PERIODO");
+    EXPECT_EQ(righe_elenco(ultima()),
+              (Righe{"0010    ROSSI PIA                 VIA DEL MARE                    12      BILOCALE      4      NO"
+                     "        1      ESTIVO",
+                     "0020    ROSSI PIA                 VIA DEL MARE                    14      MONOLOCALE    2      NO"
+                     "        1      ESTIVO"}));
+
+    app.click(m().Command9);
+    EXPECT_EQ(cella(ultima(), 1), "ELENCO DEI CLIENTI");
+    const Righe clienti = righe_elenco(ultima());
+    ASSERT_EQ(clienti.size(), 3u);
+    EXPECT_EQ(clienti[1], "0002    VERDI LUCA                      VIA LAGO 3                      73028 OTRANTO (LE)  "
+                          "                0836            Y");
+    EXPECT_EQ(ultima().pages.size(), 1u);
+    EXPECT_EQ(ultima().pages[0].back().text, "PAGINA 1 DI 1");
+
+    // Without a printer the list is kept as a PDF in the data folder.
+    b.stampante().result = {plat::PrintOutcome::SavedAsPdf, dati("elenco_proprietari.pdf"), ""};
+    app.click(m().Command10);
+    EXPECT_EQ(cella(ultima(), 1), "ELENCO DEI PROPRIETARI");
+    EXPECT_EQ(righe_elenco(ultima()),
+              Righe{"0001    ROSSI PIA                       VIA PO 1                        70100 BARI (BA)       "
+                    "              080 123         01234567890       PROVV"});
+    EXPECT_EQ(ultima().pdf_path, dati("elenco_proprietari.pdf"));
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{"NESSUNA STAMPANTE DISPONIBILE.\rL'ELENCO E' STATO SALVATO NEL FILE\r" +
+                                        dati("elenco_proprietari.pdf")});
+    EXPECT_EQ(b.stampante().jobs.size(), 3u);
 }
 
 TEST_F(MenuStampa, PrintingTheChosenBookingAndLeaving) {

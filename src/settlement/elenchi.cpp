@@ -1,0 +1,217 @@
+#include "settlement/elenchi.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/periodi.h"
+#include "records/registri.h"
+
+namespace ga {
+
+namespace {
+
+constexpr const char* kScheda = "appartament";
+constexpr std::array<const char*, 13> kMesi = {"TUTTI I MESI", "GENNAIO", "FEBBRAIO", "MARZO",
+                                               "APRILE",       "MAGGIO",  "GIUGNO",   "LUGLIO",
+                                               "AGOSTO",       "SETTEMBRE", "OTTOBRE", "NOVEMBRE",
+                                               "DICEMBRE"};
+const DocumentoStampa kDisponibilita{"LA DISPONIBILITA' E' STATA SALVATA",
+                                     "LA DISPONIBILITA' NON E' STATA STAMPATA.", "STAMPA DISPONIBILITA'"};
+const DocumentoStampa kElenco{"L'ELENCO E' STATO SALVATO", "L'ELENCO NON E' STATO STAMPATO.",
+                              "STAMPA ELENCHI"};
+
+// A count store, kept within its table.
+long conteggio(App& app, const char* forma, const char* box, int capacita) {
+    return std::clamp<long>(app.conta(forma, box), 0, capacita);
+}
+
+// A text in a column of its own: padded with blanks and cut to the width.
+std::string colonna(const std::string& t, int larghezza) {
+    return plat::left(plat::pad_right(t, larghezza), larghezza);
+}
+
+// Columns of a register's line, two blanks apart.
+std::string in_colonne(std::initializer_list<std::pair<std::string, int>> parti) {
+    std::string riga;
+    for (const auto& [testo, larghezza] : parti) riga += (riga.empty() ? "" : "  ") + colonna(testo, larghezza);
+    const std::size_t fine = riga.find_last_not_of(' ');
+    return fine == std::string::npos ? std::string() : riga.substr(0, fine + 1);
+}
+
+// A line of the availability, as the view lists it.
+std::string riga_disponibile(const std::string& numero, const std::string& codice, const std::string& proprietario,
+                             const std::string& via, const std::string& dal, const std::string& al,
+                             const std::string& prezzo) {
+    return " | " + numero + " - " + codice + " - " + colonna(proprietario, 24) + " - " + colonna(via, 24) +
+           " - " + dal + " - " + al + " - " + plat::pad_left(prezzo, 8) + " |";
+}
+
+// The name of street record `codice` (read as a number); "" when none.
+std::string nome_via(App& app, const std::string& codice) {
+    const long k = plat::leading_int(codice);
+    return k >= 1 && k <= app.s.vie.capacita() ? app.s.vie[static_cast<int>(k)][2] : "";
+}
+
+// The name of the owner whose code is `codice`, both read as numbers.
+std::string nome_proprietario(App& app, const std::string& codice) {
+    const long n = conteggio(app, "PROPRIETARI", "Text1", app.s.proprietari.capacita());
+    const long titolare = plat::leading_int(codice);
+    for (int k = 1; k <= n; ++k)
+        if (plat::leading_int(app.s.proprietari[k][6]) == titolare) return app.s.proprietari[k][0];
+    return "";
+}
+
+}  // namespace
+
+Elenco elenco_disponibilita(App& app, int mese) {
+    Stato& s = app.s;
+    carica_periodi(app);
+    carica_appartamenti(app);
+    carica_proprietari(app);
+    carica_vie(app);
+    Elenco e;
+    e.titolo = "DISPONIBILITA' - " + s.anno_gestione;
+    if (mese >= 1 && mese <= 12) e.titolo += " - " + std::string(kMesi[static_cast<std::size_t>(mese)]);
+    e.intestazione = riga_disponibile("N. ", "APP.", "PROPRIETARIO", "VIA DELL'APPARTAMENTO",
+                                      colonna("DAL", 10), colonna("AL", 10), "AFFITTO");
+    e.file_pdf = mese >= 1 && mese <= 12 ? "disponibilita_" + plat::pad_code(std::to_string(mese), 2) + ".pdf"
+                                         : "disponibilita.pdf";
+    e.documento = kDisponibilita;
+    e.vuoto = "NON E' STATA TROVATA NESSUNA DISPONIBILITA' !! ";
+
+    const long n = conteggio(app, kScheda, "Text26", s.periodi.capacita());
+    const long appartamenti = conteggio(app, kScheda, "Text23", s.appartamenti.capacita());
+    for (int i = 1; i <= n; ++i) {
+        const RigaPeriodo& p = s.periodi[i];
+        if (plat::trim(p.stato) != "LIB") continue;
+        if (mese >= 1) {
+            const auto inizio = plat::Date::parse(p.dal);
+            if (!inizio || inizio->month() != mese) continue;
+        }
+        std::string proprietario, via;
+        const long codice = plat::leading_int(p.codice);
+        for (int j = 1; j <= appartamenti; ++j) {
+            const Campi<13>& a = s.appartamenti[j];
+            if (plat::leading_int(a[12]) != codice) continue;
+            proprietario = nome_proprietario(app, a[0]);
+            via = nome_via(app, a[1]);
+            break;
+        }
+        e.righe.push_back(riga_disponibile(plat::pad_left(std::to_string(i), 3, '0'), p.codice, proprietario, via,
+                                           p.dal, p.al, plat::format_amount(plat::whole_units(p.prezzo))));
+    }
+    return e;
+}
+
+Elenco elenco_appartamenti(App& app) {
+    Stato& s = app.s;
+    carica_appartamenti(app);
+    carica_proprietari(app);
+    carica_vie(app);
+    Elenco e;
+    e.titolo = "ELENCO DEGLI APPARTAMENTI";
+    e.intestazione = in_colonne({{"CODICE", 6}, {"PROPRIETARIO", 24}, {"VIA", 30}, {"N.C.", 6}, {"TIPO", 12},
+                                 {"LETTI", 5}, {"GIARDINO", 8}, {"PIANO", 5}, {"PERIODO", 7}});
+    e.file_pdf = "elenco_appartamenti.pdf";
+    e.documento = kElenco;
+    e.vuoto = "NESSUN APPARTAMENTO DA STAMPARE.";
+    const long n = conteggio(app, kScheda, "Text23", s.appartamenti.capacita());
+    for (int i = 1; i <= n; ++i) {
+        const Campi<13>& a = s.appartamenti[i];
+        std::string tipo = plat::trim(a[3]);
+        if (tipo == "MON") tipo = "MONOLOCALE";
+        else if (tipo == "BIL") tipo = "BILOCALE";
+        else if (tipo == "TRI") tipo = "TRILOCALE";
+        else if (tipo == "QUA") tipo = "QUADRILOCALE";
+        e.righe.push_back(in_colonne({{plat::pad_code(plat::trim(a[12]), 4), 6},
+                                      {nome_proprietario(app, a[0]), 24},
+                                      {plat::trim(nome_via(app, a[1])), 30},
+                                      {plat::trim(a[2]), 6},
+                                      {tipo, 12},
+                                      {plat::trim(a[8]), 5},
+                                      {plat::trim(a[6]), 8},
+                                      {plat::trim(a[7]), 5},
+                                      {plat::trim(a[9]), 7}}));
+    }
+    return e;
+}
+
+Elenco elenco_clienti(App& app) {
+    Stato& s = app.s;
+    carica_clienti(app);
+    Elenco e;
+    e.titolo = "ELENCO DEI CLIENTI";
+    e.intestazione = in_colonne({{"CODICE", 6}, {"NOMINATIVO", 30}, {"VIA", 30}, {"CITTA'", 34},
+                                 {"TELEFONO", 14}, {"CODICE FISCALE", 16}});
+    e.file_pdf = "elenco_clienti.pdf";
+    e.documento = kElenco;
+    e.vuoto = "NESSUN CLIENTE DA STAMPARE.";
+    const long n = conteggio(app, "prenotazione", "Text22", s.clienti.capacita());
+    for (int i = 1; i <= n; ++i) {
+        const Campi<9>& c = s.clienti[i];
+        e.righe.push_back(in_colonne({{plat::trim(c[0]), 6},
+                                      {plat::trim(c[1]), 30},
+                                      {plat::trim(c[2]), 30},
+                                      {plat::trim(c[4]) + " " + plat::trim(c[3]) + " (" + plat::trim(c[6]) + ")", 34},
+                                      {plat::trim(c[5]), 14},
+                                      {plat::trim(c[7]), 16}}));
+    }
+    return e;
+}
+
+Elenco elenco_proprietari(App& app) {
+    Stato& s = app.s;
+    carica_proprietari(app);
+    Elenco e;
+    e.titolo = "ELENCO DEI PROPRIETARI";
+    e.intestazione = in_colonne({{"CODICE", 6}, {"NOMINATIVO", 30}, {"VIA", 30}, {"CITTA'", 34},
+                                 {"TELEFONO", 14}, {"C.F. / P. IVA", 16}, {"RAPPORTO", 8}});
+    e.file_pdf = "elenco_proprietari.pdf";
+    e.documento = kElenco;
+    e.vuoto = "NESSUN PROPRIETARIO DA STAMPARE.";
+    const long n = conteggio(app, "PROPRIETARI", "Text1", s.proprietari.capacita());
+    for (int i = 1; i <= n; ++i) {
+        const Campi<10>& p = s.proprietari[i];
+        e.righe.push_back(in_colonne({{plat::trim(p[6]), 6},
+                                      {plat::trim(p[0]), 30},
+                                      {plat::trim(p[1]), 30},
+                                      {plat::trim(p[4]) + " " + plat::trim(p[2]) + " (" + plat::trim(p[3]) + ")", 34},
+                                      {plat::trim(p[5]), 14},
+                                      {plat::trim(p[7]), 16},
+                                      {plat::trim(p[8]), 8}}));
+    }
+    return e;
+}
+
+bool stampa_elenco(App& app, const Elenco& elenco) {
+    Stato& s = app.s;
+    if (elenco.righe.empty()) {
+        app.msgbox(elenco.vuoto, plat::Buttons::Ok, elenco.documento.titolo);
+        return false;
+    }
+    plat::PrintJob job;
+    job.template_path = s.cartella_stampe + "elenco.xls";
+    job.sheet = "Foglio1";
+    job.cells = {{1, 1, elenco.titolo}, {2, 1, s.agenzia_nome}, {3, 1, elenco.intestazione}};
+    job.cells.erase(std::remove_if(job.cells.begin(), job.cells.end(),
+                                   [](const plat::Cell& c) { return c.text.empty(); }),
+                    job.cells.end());
+    const std::size_t per_pagina = kRigheElencoPerPagina;
+    const std::size_t pagine = (elenco.righe.size() + per_pagina - 1) / per_pagina;
+    for (std::size_t p = 0; p < pagine; ++p) {
+        std::vector<plat::Cell> pagina;
+        for (std::size_t r = 0; r < per_pagina && p * per_pagina + r < elenco.righe.size(); ++r)
+            pagina.push_back({4 + static_cast<int>(r), 1, elenco.righe[p * per_pagina + r]});
+        pagina.push_back({4 + kRigheElencoPerPagina, 1,
+                          "PAGINA " + std::to_string(p + 1) + " DI " + std::to_string(pagine)});
+        job.pages.push_back(std::move(pagina));
+    }
+    job.copies = 1;
+    job.pdf_path = s.cartella_dati + elenco.file_pdf;
+    return stampa_documento(app, job, elenco.documento);
+}
+
+}  // namespace ga

@@ -1,0 +1,42 @@
+// The printed lists of the printing menu: the free periods (complete or of
+// one month), the apartments, the clients and the owners. Each is a title,
+// column headings and one line per record in padded columns, printed from
+// the template "elenco.xls" of the program folder's "stampe/" in a
+// fixed-pitch font, as many pages as the lines need.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "records/app.h"
+#include "records/stampa.h"
+
+namespace ga {
+
+// Lines on one page of the list template (its rows 4 to 43).
+inline constexpr int kRigheElencoPerPagina = 40;
+
+struct Elenco {
+    std::string titolo;
+    std::string intestazione;          // the column headings, over the lines
+    std::vector<std::string> righe;
+    std::string file_pdf;              // the PDF's name in the data folder
+    DocumentoStampa documento;
+    std::string vuoto;                 // what the user is told when there are no lines
+};
+
+// The free periods (state "LIB") of the year in record order, each line as
+// the availability view lists it; month 1 to 12 keeps the periods starting
+// in that month, 0 every month. Reads the periods, apartments, owners and
+// streets registers again.
+Elenco elenco_disponibilita(App& app, int mese);
+// The registers in record order, read again from their files.
+Elenco elenco_appartamenti(App& app);
+Elenco elenco_clienti(App& app);
+Elenco elenco_proprietari(App& app);
+
+// Prints the list; false, after telling the user, when there is nothing to
+// print or it could not be printed.
+bool stampa_elenco(App& app, const Elenco& elenco);
+
+}  // namespace ga
