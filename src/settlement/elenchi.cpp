@@ -155,7 +155,7 @@ Elenco elenco_clienti(App& app) {
         e.righe.push_back(in_colonne({{plat::trim(c[0]), 6},
                                       {plat::trim(c[1]), 30},
                                       {plat::trim(c[2]), 30},
-                                      {plat::trim(c[4]) + " " + plat::trim(c[3]) + " (" + plat::trim(c[6]) + ")", 34},
+                                      {plat::trim(c[3]) + " " + plat::trim(c[4]) + " (" + plat::trim(c[6]) + ")", 34},
                                       {plat::trim(c[5]), 14},
                                       {plat::trim(c[7]), 16}}));
     }

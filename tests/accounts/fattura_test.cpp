@@ -468,7 +468,8 @@ TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
     app.click(x.SALVA);
     app.click(x.STAMPA);
     EXPECT_EQ(b.nuovi_messaggi(),
-              (Righe{"I DATI A VIDEO SONO DIVERSI DA QUELLI DELLA FATTURA N. 4 REGISTRATA: LA FATTURA NON VIENE "
+              (Righe{"LA FATTURA E' GIA' STATA SALVATA.",
+                     "I DATI A VIDEO SONO DIVERSI DA QUELLI DELLA FATTURA N. 4 REGISTRATA: LA FATTURA NON VIENE "
                      "STAMPATA.\rPER EMETTERE UNA FATTURA DIVERSA USCIRE E SALVARLA COME NUOVA FATTURA."}));
     EXPECT_EQ(stampate(), 1u);
     EXPECT_EQ(b.byte(registro()), salvato);
