@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include "gui/desktop.h"
+#include "gui/program_folder.h"
 #include "gui/qt_services.h"
 #include "gui/stampa.h"
 #include "platform/services.h"
@@ -12,7 +13,10 @@
 
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("GESTIONE AFFITTI"));
+    // The name of the per-user folder (~/.local/share/gestione-affitti) and
+    // of the desktop entry; window and box titles are the program's own.
+    QApplication::setApplicationName(QStringLiteral("gestione-affitti"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("gestione-affitti"));
     // Fusion draws the colours the forms give their buttons and boxes.
     QApplication::setStyle(QStringLiteral("Fusion"));
 
@@ -21,7 +25,15 @@ int main(int argc, char** argv) {
     services.clock = plat::system_clock();
     services.user = plat::system_user();
     services.printer = std::make_unique<gui::QtPrinter>();
-    services.program_folder = (QCoreApplication::applicationDirPath() + QStringLiteral("/data/")).toStdString();
+    // The agency's program folder, per user; the shipped files lie read-only
+    // beside the executable's folder (installed or in the build tree), and an
+    // earlier build kept the agency's files in data/ beside the executable.
+    const QString bin = QCoreApplication::applicationDirPath();
+    const auto program_folder = gui::prepare_program_folder(
+        qapp.arguments(), bin + QStringLiteral("/" SHIPPED_DATA_FROM_BIN "/"),
+        bin + QStringLiteral("/data/"), *services.messages);
+    if (!program_folder) return 1;
+    services.program_folder = *program_folder;
 
     auto app = ga::crea_applicazione(std::move(services));
     gui::Desktop desktop(*app);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (the program folder is build/bin/data).
+# Configures and builds into build/ (the shipped files go to build/share/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
