@@ -1,5 +1,7 @@
 // The apartment card in its window, an owner with two apartments chosen
-// (the list of both shown) and the period grid filled (free, rented and owner's rows), for a person to look at.
+// (the list of both shown) and the period grid filled (free, rented and
+// owner's rows), for a person to look at; its yes/no boxes and its floor
+// box under the mouse.
 #include <gtest/gtest.h>
 
 #include <QWidget>
@@ -32,6 +34,13 @@ TEST(FinestraAppartament, ShowsTheCardAndTheGridOfAnApartment) {
     // Two apartments: the last is shown, the list offers both.
     EXPECT_EQ(app.testo("appartament", "Text44"), "0007");
     EXPECT_TRUE(app.campo("appartament", "List1").visible());
+    // SOGGIORNO: a click says yes, a double-click no; PIANO goes a floor up
+    // at each click, and a double-click is one click.
+    auto widget = [&](const char* box) { return f.desktop().widget(app.campo("appartament", box)); };
+    gui_test::doppio_clic(widget("Text4"));
+    EXPECT_EQ(app.testo("appartament", "Text4"), "NO");
+    gui_test::doppio_clic(widget("Text7"));
+    EXPECT_EQ(app.testo("appartament", "Text7"), "TERRA");
     EXPECT_TRUE(f.fotografa("appartament"));
     EXPECT_TRUE(f.finestra("appartament")->isVisible());
 }

@@ -5,10 +5,24 @@
 #include <QPixmap>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include "qt_app.h"
 
 namespace gui_test {
+
+void clic(QWidget* widget, const QPoint& at) {
+    QWidget* window = widget->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
+}
+
+void clic(QWidget* widget) { clic(widget, widget->rect().center()); }
+
+void doppio_clic(QWidget* widget) {
+    QWidget* window = widget->window();
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       widget->mapTo(window, widget->rect().center()));
+}
 
 Finestre::Finestre() {
     qt_app();

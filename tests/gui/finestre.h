@@ -11,8 +11,17 @@
 #include "support/banco.h"
 
 class QWidget;
+class QPoint;
 
 namespace gui_test {
+
+// The mouse as the window system delivers it, through the widget's window,
+// at a point of the widget (its centre when none is given): a click is a
+// press and a release; a double-click a press, a release, the double-click
+// and its release.
+void clic(QWidget* widget);
+void clic(QWidget* widget, const QPoint& at);
+void doppio_clic(QWidget* widget);
 
 class Finestre {
 public:
