@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include "gui/desktop.h"
+#include "gui/italiano.h"
 #include "gui/qt_services.h"
 #include "gui/stampa.h"
 #include "platform/services.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("GESTIONE AFFITTI"));
     // Fusion draws the colours the forms give their buttons and boxes.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    gui::install_italian(qapp);
 
     plat::Services services;
     services.messages = std::make_unique<gui::QtMessages>();
