@@ -12,6 +12,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -326,7 +327,6 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
         case Kind::Label: {
             auto* l = new ClickLabel(parent);
             l->setTextFormat(Qt::PlainText);
-            l->setWordWrap(true);
             l->on_click = [this, v] { clicked(*v); };
             l->on_double_click = [this, v] { double_clicked(*v); };
             w = l;
@@ -658,6 +658,14 @@ void Desktop::update_common(ControlView& cv) {
             pal.setColor(group, fore, f.value_or(standard.color(group, fore)));
         w->setPalette(pal);
         if (back == QPalette::Window) w->setAutoFillBackground(b.has_value());
+    }
+
+    if (k == Kind::Label) {
+        // A label given the height of two lines wraps its words; one of a
+        // single line keeps its text on that line, never half a second one.
+        auto* l = static_cast<QLabel*>(w);
+        const QFontMetrics fm(l->font());
+        l->setWordWrap(l->contentsRect().height() >= fm.lineSpacing() + fm.height());
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gui/desktop.h"
 #include "support/banco.h"
@@ -34,9 +35,15 @@ public:
 
     // The window of a form, nullptr when it was never shown.
     QWidget* finestra(const char* form);
-    // Lets the windows settle, then saves screenshots/<form>.png; false when
+    // Lets the windows settle, then saves <folder>/<form>.png; false when
     // the form has no visible window or the picture could not be saved.
-    bool fotografa(const char* form);
+    // A window whose controls do not fit (non_sta) fails the test.
+    bool fotografa(const char* form, const char* folder = "screenshots");
+    // What does not fit in a shown form's window, one line per control: a
+    // visible control outside its window or frame, a label whose text needs
+    // more room than its box gives (word-wrapped where the label has the
+    // height of two lines).
+    std::vector<std::string> non_sta(const char* form);
 
 private:
     std::unique_ptr<ga::test::Banco> banco_;

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QToolButton>
 #include <QPushButton>
@@ -104,6 +105,21 @@ TEST(QtMessages, EscapeAndCloseGiveCancelElseNoElseOk) {
     EXPECT_EQ(answer_shown(box("?", Buttons::YesNo), escape), Answer::No);
     EXPECT_EQ(answer_shown(box("?", Buttons::YesNo), close), Answer::No);
     EXPECT_EQ(answer_shown(box("?", Buttons::Ok), close), Answer::Ok);
+}
+
+TEST(QtMessages, ABoxIsAtLeastAsWideAsItsTitle) {
+    auto m = box("CODICE FISCALE NON VALIDO");
+    m.title = "CONTROLLO CODICE FISCALE";
+    int width = 0;
+    answer_shown(m, [&](QWidget* d) {
+        width = d->width();
+        d->close();
+    });
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    // The title in a bold font, with room for the close button and the icon.
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(QString::fromStdString(m.title)) + 80);
+    EXPECT_GE(width, gui::title_room(QString::fromStdString(m.title)));
 }
 
 // Qt's own texts in Italian, whatever the system's language: the buttons of
