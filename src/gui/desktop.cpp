@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QCursor>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -145,6 +146,8 @@ struct Desktop::ControlView {
     std::optional<std::tuple<bool, int, bool, bool>> font;
     std::optional<std::pair<long, long>> colors;
     std::optional<std::pair<std::string, bool>> picture;
+    bool hand = false;                  // the pointing hand is shown over it
+    std::optional<QCursor> own_cursor;  // the widget's own pointer, meanwhile
     std::vector<std::string> leading;   // a folder list's lines above its subfolders
     int max_length = 0;
     // A list: the mouse is pressed on it, and that press already picked a
@@ -610,6 +613,20 @@ void Desktop::update_common(ControlView& cv) {
     w->setEnabled(st.enabled);
     const QString tip = qt_text(st.tooltip);
     if (w->toolTip() != tip) w->setToolTip(tip);
+    // The program's own pointer is the pointing hand of a link; back to
+    // the ordinary one, the widget has its own again (a box its I-beam).
+    const bool hand = st.mouse_pointer == 99;
+    if (hand != cv.hand) {
+        cv.hand = hand;
+        if (hand) {
+            if (w->testAttribute(Qt::WA_SetCursor)) cv.own_cursor = w->cursor();
+            w->setCursor(Qt::PointingHandCursor);
+        } else if (cv.own_cursor) {
+            w->setCursor(*cv.own_cursor);
+        } else {
+            w->unsetCursor();
+        }
+    }
 
     const std::tuple<bool, int, bool, bool> font{st.fixed_pitch, st.font_size, st.bold, st.underline};
     if (cv.font != font) {
