@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -105,6 +106,7 @@ protected:
     }
     void focusOutEvent(QFocusEvent* e) override {
         Base::focusOutEvent(e);
+        held_ = held_ && (QGuiApplication::mouseButtons() & Qt::LeftButton);
         if (held_ && this->isEnabled()) this->setDown(true);
     }
 

@@ -4,6 +4,7 @@
 // box under the mouse.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QWidget>
 
 #include "finestre.h"
@@ -41,6 +42,15 @@ TEST(FinestraAppartament, ShowsTheCardAndTheGridOfAnApartment) {
     EXPECT_EQ(app.testo("appartament", "Text4"), "NO");
     gui_test::doppio_clic(widget("Text7"));
     EXPECT_EQ(app.testo("appartament", "Text7"), "TERRA");
+    // A day typed into the end date of row 2: the date-edit bookkeeping
+    // runs (the price put aside) when the box is left.
+    auto* fine = widget("DTPICKER4");
+    gui_test::clic(fine, QPoint(fine->fontMetrics().horizontalAdvance("0") + 3, fine->height() / 2));
+    QTest::keyClicks(fine, "28");
+    widget("Text2")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(app.campo("appartament", "DTPICKER4").date().text(), "28/06/2026");
+    EXPECT_EQ(app.testo("appartament", "prez11"), "");
+    EXPECT_EQ(app.s.valore_salvato, "900,00");
     EXPECT_TRUE(f.fotografa("appartament"));
     EXPECT_TRUE(f.finestra("appartament")->isVisible());
 }

@@ -41,6 +41,10 @@ TEST(FinestraPrenotazione, ShowsABookingBeingEntered) {
     app.type(*p.control("Text8"), "bianchi");
     app.leave(*p.control("Text8"));
     app.click(*p.control("CONFERMA"));
+    // Tabbing into the free periods picks none.
+    f.desktop().widget(*p.control("List1"))->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(p.control("List1")->list_index(), -1);
+    EXPECT_EQ(p.control("Text28")->text(), "");
     app.pick(*p.control("List1"), 1);
     app.click(*p.control("Text31"));
     app.type(*p.control("Text20"), "ARRIVO IN SERATA");
