@@ -682,7 +682,8 @@ void Desktop::update_common(ControlView& cv) {
         // single line keeps its text on that line, never half a second one.
         auto* l = static_cast<QLabel*>(w);
         const QFontMetrics fm(l->font());
-        l->setWordWrap(l->contentsRect().height() >= fm.lineSpacing() + fm.height());
+        const bool wrap = l->contentsRect().height() >= fm.lineSpacing() + fm.height();
+        if (l->wordWrap() != wrap) l->setWordWrap(wrap);
     }
 }
 
