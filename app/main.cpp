@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include "gui/desktop.h"
+#include "gui/italiano.h"
 #include "gui/program_folder.h"
 #include "gui/qt_services.h"
 #include "gui/stampa.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("gestione-affitti"));
     // Fusion draws the colours the forms give their buttons and boxes.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    gui::install_italian(qapp);
 
     plat::Services services;
     services.messages = std::make_unique<gui::QtMessages>();

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev
-          xvfb xauth fonts-dejavu-core fonts-liberation2)
+          xvfb xauth fonts-dejavu-core fonts-liberation2
+          qt6-translations-l10n)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -5,13 +5,15 @@
 #include <filesystem>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QDateEdit>
+#include <QCursor>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -144,12 +146,17 @@ struct Desktop::ControlView {
     std::optional<std::tuple<bool, int, bool, bool>> font;
     std::optional<std::pair<long, long>> colors;
     std::optional<std::pair<std::string, bool>> picture;
+    bool hand = false;                  // the pointing hand is shown over it
+    std::optional<QCursor> own_cursor;  // the widget's own pointer, meanwhile
     std::vector<std::string> leading;   // a folder list's lines above its subfolders
     int max_length = 0;
     // A list: the mouse is pressed on it, and that press already picked a
     // line (the click that follows must not pick it again).
     bool pressing = false;
     bool picked_by_press = false;
+    // A text box: the left button went down for the second click of a
+    // double-click, whose release is no click.
+    bool double_pressed = false;
 };
 
 struct Desktop::FormView {
@@ -324,7 +331,6 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
         case Kind::Label: {
             auto* l = new ClickLabel(parent);
             l->setTextFormat(Qt::PlainText);
-            l->setWordWrap(true);
             l->on_click = [this, v] { clicked(*v); };
             l->on_double_click = [this, v] { double_clicked(*v); };
             w = l;
@@ -332,7 +338,7 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             break;
         }
         case Kind::CommandButton: {
-            auto* b = new QPushButton(parent);
+            auto* b = new ProgramButton(parent);
             b->setAutoDefault(false);
             connect(b, &QPushButton::clicked, this, [this, v] { clicked(*v); });
             w = b;
@@ -347,13 +353,14 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
         case Kind::OptionButton: {
             auto* b = new ProgramRadioButton(parent);
             connect(b, &QRadioButton::clicked, this, [this, v] { clicked(*v); });
+            b->on_double_click = [this, v] { double_clicked(*v); };
             w = b;
             break;
         }
         case Kind::ListBox:
         case Kind::FileList:
         case Kind::DirList: {
-            auto* l = new QListWidget(parent);
+            auto* l = new ProgramList(parent);
             l->setSelectionMode(QAbstractItemView::SingleSelection);
             connect(l, &QListWidget::currentRowChanged, this, [this, v](int row) {
                 if (v->pressing) v->picked_by_press = true;
@@ -395,6 +402,7 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
         case Kind::Frame: {
             auto* f = new ClickFrame(parent);
             f->on_click = [this, v] { clicked(*v); };
+            f->on_double_click = [this, v] { double_clicked(*v); };
             w = f;
             watch = false;
             break;
@@ -402,6 +410,7 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
         case Kind::Image: {
             auto* l = new ClickLabel(parent);
             l->on_click = [this, v] { clicked(*v); };
+            l->on_double_click = [this, v] { double_clicked(*v); };
             w = l;
             watch = false;
             break;
@@ -417,15 +426,8 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             break;
         }
         case Kind::DatePicker: {
-            auto* d = new QDateEdit(parent);
-            d->setCalendarPopup(true);
-            d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-            d->setMinimumDate(no_date_shown());
-            d->setSpecialValueText(QStringLiteral(" "));   // the zero date shows blank
-            // A date typed is passed on when complete (Enter or leaving the
-            // box), not at every digit.
-            d->setKeyboardTracking(false);
-            connect(d, &QDateEdit::dateChanged, this, [this, v] { date_chosen(*v); });
+            auto* d = new DateBox(parent);
+            connect(d, &DateBox::dateChosen, this, [this, v] { date_chosen(*v); });
             // The calendar of a box with no date opens on this month, not on
             // the month of the blank date.
             d->calendarWidget()->installEventFilter(this);
@@ -592,9 +594,8 @@ void Desktop::update_control(ControlView& cv) {
             break;
         }
         case Kind::DatePicker: {
-            auto* d = static_cast<QDateEdit*>(w);
-            const QDate shown = qt_date(st.date);
-            if (d->date() != shown) d->setDate(shown);
+            // The zero date shows blank.
+            static_cast<DateBox*>(w)->setDate(st.date.is_zero() ? QDate() : qt_date(st.date));
             break;
         }
         case Kind::Timer:
@@ -613,6 +614,20 @@ void Desktop::update_common(ControlView& cv) {
     w->setEnabled(st.enabled);
     const QString tip = qt_text(st.tooltip);
     if (w->toolTip() != tip) w->setToolTip(tip);
+    // The program's own pointer is the pointing hand of a link; back to
+    // the ordinary one, the widget has its own again (a box its I-beam).
+    const bool hand = st.mouse_pointer == 99;
+    if (hand != cv.hand) {
+        cv.hand = hand;
+        if (hand) {
+            if (w->testAttribute(Qt::WA_SetCursor)) cv.own_cursor = w->cursor();
+            w->setCursor(Qt::PointingHandCursor);
+        } else if (cv.own_cursor) {
+            w->setCursor(*cv.own_cursor);
+        } else {
+            w->unsetCursor();
+        }
+    }
 
     const std::tuple<bool, int, bool, bool> font{st.fixed_pitch, st.font_size, st.bold, st.underline};
     if (cv.font != font) {
@@ -661,6 +676,15 @@ void Desktop::update_common(ControlView& cv) {
             pal.setColor(group, fore, f.value_or(standard.color(group, fore)));
         w->setPalette(pal);
         if (back == QPalette::Window) w->setAutoFillBackground(b.has_value());
+    }
+
+    if (k == Kind::Label) {
+        // A label given the height of two lines wraps its words; one of a
+        // single line keeps its text on that line, never half a second one.
+        auto* l = static_cast<QLabel*>(w);
+        const QFontMetrics fm(l->font());
+        const bool wrap = l->contentsRect().height() >= fm.lineSpacing() + fm.height();
+        if (l->wordWrap() != wrap) l->setWordWrap(wrap);
     }
 }
 
@@ -796,7 +820,7 @@ void Desktop::drive_chosen(ControlView& cv, int row) {
 }
 
 void Desktop::date_chosen(ControlView& cv) {
-    const plat::Date d = program_date(static_cast<QDateEdit*>(cv.widget)->date());
+    const plat::Date d = program_date(static_cast<DateBox*>(cv.widget)->date());
     deliver(&cv, [&] { rt_.pick_date(*cv.control, d); });
 }
 
@@ -886,7 +910,7 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             }
             // A date typed into a picker is its change, which comes before
             // the focus leaving it.
-            if (auto* date = qobject_cast<QDateEdit*>(cv.widget)) date->interpretText();
+            if (auto* date = qobject_cast<DateBox*>(cv.widget)) date->finish_typing();
             // Synchronously, before the click that took the focus away.
             deliver(nullptr, [&] { rt_.leave(*cv.control); });
             return false;
@@ -894,26 +918,24 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
         case QEvent::KeyPress:
             return key_event(cv, static_cast<QKeyEvent*>(event));
         case QEvent::MouseButtonDblClick: {
-            // A text box's double-click: its first click came with the release.
+            // A text box's double-click: its first click came with the first
+            // release, and the release that ends it is no click.
             plat::Control& c = *cv.control;
-            if (c.kind() == Kind::TextBox && c.on_dbl_click &&
-                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-                deliver(nullptr, [&] { rt_.double_click_only(c); });
+            if (c.kind() == Kind::TextBox && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                cv.double_pressed = true;
+                if (c.on_dbl_click) deliver(nullptr, [&] { rt_.double_click_only(c); });
+            }
             return false;
         }
         case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease: {
             plat::Control& c = *cv.control;
-            // A click on a text box is its Click.
-            if (event->type() == QEvent::MouseButtonRelease && c.kind() == Kind::TextBox &&
-                c.on_click && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-                cv.widget->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-                deliver(nullptr, [&] { rt_.click(c); });
+            const auto* mouse = static_cast<QMouseEvent*>(event);
             // Passed on only to a control that binds that event.
             std::function<void()> plat::Control::*handler = &plat::Control::on_mouse_move;
             if (event->type() != QEvent::MouseMove) {
-                if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+                if (mouse->button() != Qt::LeftButton) return false;
                 handler = event->type() == QEvent::MouseButtonPress ? &plat::Control::on_mouse_down
                                                                     : &plat::Control::on_mouse_up;
             }
@@ -923,6 +945,13 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
                         if (c.form().is_loaded() && c.form().is_enabled() && c.*handler) (c.*handler)();
                     });
                 });
+            // A click on a text box is its Click, after its MouseUp; the
+            // release of a double-click is none.
+            if (event->type() == QEvent::MouseButtonRelease && c.kind() == Kind::TextBox) {
+                const bool second = std::exchange(cv.double_pressed, false);
+                if (!second && c.on_click && cv.widget->rect().contains(mouse->position().toPoint()))
+                    deliver(nullptr, [&] { rt_.click(c); });
+            }
             return false;
         }
         default:

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 
 #include "gui/convert.h"
 
@@ -57,14 +60,32 @@ plat::Answer answer_for(QMessageBox::StandardButton pressed, plat::Buttons butto
     }
 }
 
+int title_room(const QString& title) {
+    // Window managers draw titles in a bold font, beside the window's icon
+    // and its buttons.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() + 1);
+    constexpr int kIconAndButtons = 140;
+    return QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons;
+}
+
 void prepare(QMessageBox& dialog, const plat::MessageBox& box) {
     dialog.setWindowTitle(qt_text(box.title));
+
     dialog.setTextFormat(Qt::PlainText);   // the program's "<" is a character, not markup
     dialog.setText(message_text(box));
     dialog.setIcon(message_icon(box.icon));
     dialog.setStandardButtons(standard_buttons(box.buttons));
     dialog.setDefaultButton(default_button(box.buttons));
     dialog.setEscapeButton(escape_button(box.buttons));
+    // A box is at least as wide as its title: a blank as wide as the title
+    // needs under everything (the box sizes itself from its layout, which
+    // the settings above make anew).
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addItem(new QSpacerItem(title_room(dialog.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 plat::Answer QtMessages::show(const plat::MessageBox& box) {

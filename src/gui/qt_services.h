@@ -22,7 +22,11 @@ QMessageBox::Icon message_icon(plat::Icon icon);
 // the box's (nothing pressed) counts as the escape button.
 plat::Answer answer_for(QMessageBox::StandardButton pressed, plat::Buttons buttons);
 
-// Fills a message box for the program's box, ready to exec().
+// The width a window needs to show a title whole in its title bar.
+int title_room(const QString& title);
+
+// Fills a message box for the program's box, ready to exec(); the box is
+// at least as wide as its title needs.
 void prepare(QMessageBox& dialog, const plat::MessageBox& box);
 
 // Shows each box modally over the active window.

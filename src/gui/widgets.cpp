@@ -1,7 +1,19 @@
 #include "gui/widgets.h"
 
+#include <algorithm>
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPen>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QScreen>
+#include <QSignalBlocker>
 
 namespace gui {
 
@@ -24,6 +36,274 @@ void LineWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setPen(QPen(color_, 1));
     p.drawLine(from_, to_);
+}
+
+// --- ProgramList -------------------------------------------------------------------
+
+void ProgramList::focusInEvent(QFocusEvent* e) {
+    const int before = currentRow();
+    const QSignalBlocker block(this);
+    QListWidget::focusInEvent(e);
+    if (currentRow() != before) setCurrentRow(before);
+}
+
+// --- DateBox -------------------------------------------------------------------------
+
+namespace {
+
+constexpr int kFieldStart[3] = {0, 3, 6};
+constexpr int kFieldWidth[3] = {2, 2, 4};
+
+bool is_separator(QChar c) {
+    return c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QLatin1Char(' ');
+}
+
+// The arrow of the button that opens the calendar.
+QIcon drop_down_arrow(const QColor& color) {
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPolygon(QPolygonF({QPointF(2, 4), QPointF(10, 4), QPointF(6, 9)}));
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+DateBox::DateBox(QWidget* parent) : QLineEdit(parent) {
+    // What is typed goes through the fields, never straight into the text.
+    setReadOnly(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    QAction* drop = addAction(drop_down_arrow(palette().color(QPalette::Text)), QLineEdit::TrailingPosition);
+    connect(drop, &QAction::triggered, this, &DateBox::showCalendar);
+
+    calendar_ = new QCalendarWidget(this);
+    calendar_->setWindowFlags(Qt::Popup);
+    calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    auto picked = [this](QDate d) {
+        calendar_->hide();
+        choose(d);
+    };
+    connect(calendar_, &QCalendarWidget::clicked, this, picked);
+    connect(calendar_, &QCalendarWidget::activated, this, picked);
+}
+
+void DateBox::setDate(const QDate& d) {
+    const QDate shown = d.isValid() ? d : QDate();
+    if (shown == date_) return;
+    date_ = shown;
+    // While the user types, the typing is left alone.
+    if (!typing_) show_text();
+}
+
+void DateBox::showCalendar() {
+    finish_typing();
+    if (date_.isValid()) {
+        calendar_->setSelectedDate(date_);
+        calendar_->setCurrentPage(date_.year(), date_.month());
+    }
+    calendar_->adjustSize();
+    QPoint at = mapToGlobal(QPoint(0, height()));
+    if (const QScreen* screen = this->screen()) {
+        const QRect room = screen->availableGeometry();
+        if (at.y() + calendar_->height() > room.bottom()) at.setY(mapToGlobal(QPoint(0, 0)).y() - calendar_->height());
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - calendar_->width())));
+    }
+    calendar_->move(at);
+    calendar_->show();
+    calendar_->setFocus(Qt::PopupFocusReason);
+}
+
+void DateBox::choose(const QDate& d) {
+    stop_typing();
+    const bool changed = d != date_;
+    date_ = d;
+    show_text();
+    if (changed) emit dateChosen(d);
+}
+
+void DateBox::finish_typing() {
+    if (!typing_) return;
+    const std::optional<QDate> d = typed_date();
+    if (d) {
+        choose(*d);
+    } else {
+        stop_typing();
+        show_text();
+    }
+}
+
+void DateBox::stop_typing() {
+    typing_ = false;
+    digits_.clear();
+    typed_ = {};
+    advanced_ = false;
+}
+
+std::optional<QDate> DateBox::typed_date() const {
+    std::array<std::optional<int>, 3> f = typed_;
+    if (typing_ && !digits_.isEmpty()) f[static_cast<std::size_t>(field_)] = digits_.toInt();
+    if (date_.isValid()) {
+        if (!f[0]) f[0] = date_.day();
+        if (!f[1]) f[1] = date_.month();
+        if (!f[2]) f[2] = date_.year();
+    }
+    if (!f[0] || !f[1] || !f[2]) return std::nullopt;
+    int year = *f[2];
+    if (year < 100) year += 2000;
+    if (year < 1900) return std::nullopt;
+    const QDate d(year, *f[1], *f[0]);
+    if (!d.isValid()) return std::nullopt;
+    return d;
+}
+
+void DateBox::type_char(QChar c) {
+    if (c.isDigit()) {
+        if (!typing_) typing_ = true;
+        digits_ += c;
+        advanced_ = false;
+        const bool full = digits_.size() >= kFieldWidth[field_] ||
+                          (field_ == 0 && digits_.size() == 1 && c > QLatin1Char('3')) ||
+                          (field_ == 1 && digits_.size() == 1 && c > QLatin1Char('1'));
+        if (full) {
+            const bool year = field_ == 2;
+            end_field();
+            advanced_ = !year;
+        } else {
+            show_text();
+        }
+    } else if (is_separator(c)) {
+        typing_ = true;
+        if (!digits_.isEmpty()) end_field();
+        else if (!advanced_) go_to_field(field_ + 1);
+        advanced_ = false;
+    }
+}
+
+// The field being typed is done: the next one is typed, or, after the
+// year, the date is complete.
+void DateBox::end_field() {
+    if (!digits_.isEmpty()) typed_[static_cast<std::size_t>(field_)] = digits_.toInt();
+    digits_.clear();
+    if (field_ < 2) {
+        ++field_;
+        show_text();
+        return;
+    }
+    if (const std::optional<QDate> d = typed_date()) choose(*d);
+    else show_text();
+}
+
+void DateBox::go_to_field(int field) {
+    if (typing_ && !digits_.isEmpty()) typed_[static_cast<std::size_t>(field_)] = digits_.toInt();
+    digits_.clear();
+    field_ = std::clamp(field, 0, 2);
+    advanced_ = false;
+    show_text();
+}
+
+int DateBox::field_at(int position) const {
+    if (position < kFieldStart[1]) return 0;
+    if (position < kFieldStart[2]) return 1;
+    return 2;
+}
+
+void DateBox::show_text() {
+    QString t;
+    if (typing_ || date_.isValid()) {
+        for (int i = 0; i < 3; ++i) {
+            const int width = kFieldWidth[i];
+            QString part;
+            std::optional<int> value = typed_[static_cast<std::size_t>(i)];
+            if (!value && date_.isValid()) value = i == 0 ? date_.day() : i == 1 ? date_.month() : date_.year();
+            if (typing_ && i == field_ && !digits_.isEmpty()) part = digits_.leftJustified(width, QLatin1Char(' '));
+            else if (value) part = QString::number(*value).rightJustified(width, QLatin1Char('0'));
+            else part = QString(width, QLatin1Char(' '));
+            if (i > 0) t += QLatin1Char('/');
+            t += part;
+        }
+    }
+    if (text() != t) setText(t);
+    // The field that typing goes to stands out while the box has the focus.
+    if (hasFocus() && !t.isEmpty()) setSelection(kFieldStart[field_], kFieldWidth[field_]);
+    else deselect();
+}
+
+void DateBox::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (key == Qt::Key_F4 || (key == Qt::Key_Down && (e->modifiers() & Qt::AltModifier))) {
+        showCalendar();
+        return;
+    }
+    if (e->matches(QKeySequence::Paste)) {
+        for (QChar c : QGuiApplication::clipboard()->text().trimmed()) type_char(c);
+        return;
+    }
+    if (e->matches(QKeySequence::Copy)) return QLineEdit::keyPressEvent(e);
+    switch (key) {
+        case Qt::Key_Escape:
+            if (!typing_) break;
+            stop_typing();
+            show_text();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            finish_typing();
+            break;
+        case Qt::Key_Backspace:
+            if (!digits_.isEmpty()) {
+                digits_.chop(1);
+                show_text();
+            }
+            return;
+        case Qt::Key_Left:
+            go_to_field(field_ - 1);
+            return;
+        case Qt::Key_Right:
+            go_to_field(field_ + 1);
+            return;
+        case Qt::Key_Home:
+            go_to_field(0);
+            return;
+        case Qt::Key_End:
+            go_to_field(2);
+            return;
+        default: {
+            const QString typed = e->text();
+            if (typed.isEmpty() || !(typed[0].isDigit() || is_separator(typed[0]))) break;
+            for (QChar c : typed) type_char(c);
+            return;
+        }
+    }
+    e->ignore();
+}
+
+void DateBox::mousePressEvent(QMouseEvent* e) {
+    QLineEdit::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton) go_to_field(field_at(cursorPosition()));
+}
+
+void DateBox::mouseReleaseEvent(QMouseEvent* e) {
+    QLineEdit::mouseReleaseEvent(e);
+    show_text();
+}
+
+void DateBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    // Coming back from the calendar or from another window, the typing
+    // goes on where it was; coming by the keyboard, it starts at the day.
+    const Qt::FocusReason r = e->reason();
+    if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason && r != Qt::MouseFocusReason) field_ = 0;
+    show_text();
+}
+
+void DateBox::focusOutEvent(QFocusEvent* e) {
+    const Qt::FocusReason r = e->reason();
+    if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason) finish_typing();
+    QLineEdit::focusOutEvent(e);
+    deselect();
 }
 
 }  // namespace gui

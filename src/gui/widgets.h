@@ -1,20 +1,30 @@
 // Small widgets the forms need beyond Qt's own: labels, pictures and frames
-// that report clicks, a painted line, and check/option buttons whose value
-// only the program changes.
+// that report clicks, a painted line, buttons whose click survives a focus
+// change, check/option buttons whose value only the program changes, a list
+// that the focus alone does not pick from, and a date box that takes typed
+// dates.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <optional>
 
 #include <QCheckBox>
 #include <QColor>
+#include <QDate>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPoint>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+
+class QCalendarWidget;
 
 namespace gui {
 
@@ -93,28 +103,138 @@ private:
     QColor color_ = Qt::black;
 };
 
+// A button pressed with the mouse clicks when the mouse is released over it,
+// even if the focus moved meanwhile: the box the click leaves runs its
+// handlers, the form the click activates may put the focus elsewhere, and
+// none of that may swallow the click (Qt lets a button that loses the focus
+// forget its press).
+template <class Base>
+class HoldsPress : public Base {
+public:
+    using Base::Base;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        Base::mousePressEvent(e);
+        if (e->button() == Qt::LeftButton) held_ = this->isDown();
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) held_ = false;
+        Base::mouseReleaseEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        Base::focusOutEvent(e);
+        held_ = held_ && (QGuiApplication::mouseButtons() & Qt::LeftButton);
+        if (held_ && this->isEnabled()) this->setDown(true);
+    }
+
+private:
+    bool held_ = false;
+};
+
+using ProgramButton = HoldsPress<QPushButton>;
+
 // A click does not change the value by itself: the runtime decides (a check
 // box toggles, an option button clears the others of its frame) and the
 // windows show its value afterwards.
 // A click anywhere on the control counts, not only on its mark and caption.
-class ProgramCheckBox : public QCheckBox {
+class ProgramCheckBox : public HoldsPress<QCheckBox> {
 public:
-    using QCheckBox::QCheckBox;
+    using HoldsPress<QCheckBox>::HoldsPress;
 
 protected:
     void nextCheckState() override {}
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
-class ProgramRadioButton : public QRadioButton {
+class ProgramRadioButton : public HoldsPress<QRadioButton> {
 public:
-    explicit ProgramRadioButton(QWidget* parent = nullptr) : QRadioButton(parent) {
+    explicit ProgramRadioButton(QWidget* parent = nullptr) : HoldsPress<QRadioButton>(parent) {
         setAutoExclusive(false);
     }
+    // A double-click: reported alone, its press and release are no click.
+    std::function<void()> on_double_click;
 
 protected:
     void nextCheckState() override {}
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) return HoldsPress<QRadioButton>::mouseDoubleClickEvent(e);
+        e->accept();
+        if (on_double_click) on_double_click();
+    }
+};
+
+// A list that chooses no line when it gets the focus: only the mouse or
+// the keys choose one (Qt makes the first line current when a list without
+// a current line is tabbed into).
+class ProgramList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+};
+
+// A date box: shows its date as dd/mm/yyyy (blank for no date), takes a
+// date typed in full or in part, and opens a calendar to pick one from.
+//
+// Typing works field by field, as on the desktop date picker: a click puts
+// the typing in the field under the pointer (day, month or year), the focus
+// coming by the keyboard puts it in the day. Digits fill the field; it is
+// complete with its last digit or with a digit that no other can follow
+// (a day from 4, a month from 2), or ends with a separator ("/", ".", "-",
+// blank), and the typing goes on in the next field. Leading zeros may be
+// typed or not. The date is the user's when its year has been typed in
+// full (the fields not typed keep the date shown), or when the box is left
+// (finish_typing) with every field known; a two-digit year is of this
+// century. Escape gives up the typing.
+//
+// The program's date (setDate) never emits; set while the user types, it
+// does not disturb the typing and is shown if the typing gives no date.
+class DateBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit DateBox(QWidget* parent = nullptr);
+
+    QDate date() const { return date_; }   // null: no date
+    void setDate(const QDate& d);
+    QCalendarWidget* calendarWidget() const { return calendar_; }
+    void showCalendar();
+    // The box is being left: a date typed becomes the user's, or the
+    // typing is given up.
+    void finish_typing();
+    bool typing() const { return typing_; }
+
+signals:
+    // The user's date: typed, or picked in the calendar.
+    void dateChosen(const QDate& d);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void type_char(QChar c);
+    void end_field();
+    void go_to_field(int field);
+    void stop_typing();
+    std::optional<QDate> typed_date() const;
+    void choose(const QDate& d);
+    void show_text();
+    int field_at(int position) const;
+
+    QDate date_;
+    QCalendarWidget* calendar_ = nullptr;
+    bool typing_ = false;
+    int field_ = 0;                               // 0 day, 1 month, 2 year
+    QString digits_;                              // of the field being typed
+    std::array<std::optional<int>, 3> typed_{};   // fields typed so far
+    bool advanced_ = false;                       // the last digit ended its field
 };
 
 }  // namespace gui

@@ -62,6 +62,7 @@ struct ControlState {
     bool fixed_pitch = false;    // padded columns line up in a fixed-pitch font
     int font_size = 0;           // points; 0 = the window's default
     int alignment = 0;           // 0 left, 1 right, 2 centre
+    int mouse_pointer = 0;       // over the control: 0 the ordinary pointer, 99 the form's own (a pointing hand)
     int min = 0, max = 32767;
     int small_change = 1, large_change = 1;
     std::string picture;         // image file path
@@ -116,6 +117,8 @@ public:
     void set_underline(bool u);
     bool bold();
     void set_bold(bool b);
+    int mouse_pointer();
+    void set_mouse_pointer(int p);
     void set_focus();
 
     // --- text: a text box's text, a label's, button's, frame's caption,

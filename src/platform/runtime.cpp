@@ -48,6 +48,12 @@ Form* Runtime::form(std::string_view name) {
 
 std::vector<Form*> Runtime::forms() const { return creation_order_; }
 
+std::vector<std::string> Runtime::form_names() const {
+    std::vector<std::string> names;
+    for (const auto& [name, factory] : factories_) names.push_back(name);
+    return names;
+}
+
 Control& Runtime::field(std::string_view form_name, std::string_view control_name, int index) {
     Form* f = form(form_name);
     if (!f) throw std::logic_error("form not found: " + std::string(form_name));

@@ -51,6 +51,8 @@ public:
     F& form() { return static_cast<F&>(*form(F::kName)); }
     // Forms created so far, in order of creation.
     std::vector<Form*> forms() const;
+    // The names every form is registered under (upper case), in order.
+    std::vector<std::string> form_names() const;
     Form* active_form() const { return active_; }
     // A form's control by form and control name; throws std::logic_error when
     // either does not exist (a fault of the program, reported at the event's

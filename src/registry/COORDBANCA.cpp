@@ -8,12 +8,14 @@ namespace ga {
 COORDBANCA::COORDBANCA(App& app) : Forma(app, kName) {
     design("COORDINATE BANCARIE", 9150, px(420));
     metti(ICONAAGENZIA, 16, 8, 100, 70).design().stretch = true;
-    etichetta("COORDINATE  BANCARIE", 140, 24, 300).design().font_size = 14;
+    plat::Label& titolo = etichetta("COORDINATE  BANCARIE", 140, 24, 300);
+    titolo.design().font_size = 14;
+    titolo.design().height = px(26);
 
     etichetta("SIGNOR.", 16, 96, 130);
     metti(Text1, 150, 92, 300, 25).design().locked = true;
-    etichetta("CODICE PROPR.", 466, 96, 100);
-    metti(Text2, 566, 92, 60, 25);
+    etichetta("CODICE PROPR.", 456, 96, 90);
+    metti(Text2, 548, 92, 60, 25);
 
     struct Riga {
         const char* etichetta;
@@ -26,7 +28,8 @@ COORDBANCA::COORDBANCA(App& app) : Forma(app, kName) {
                           {"CITTA' della BANCA", &Text15, 300},
                           {" CODICE IBAN", &Text17, 300}};
     for (int i = 0; i < 5; ++i) {
-        etichetta(righe[i].etichetta, 16, 134 + i * 32, 130);
+        // Two lines of height: the longer captions wrap.
+        etichetta(righe[i].etichetta, 16, 134 + i * 32, 130).design().height = px(30);
         metti(*righe[i].box, 150, 130 + i * 32, righe[i].larghezza, 25);
     }
     metti(Text4, 366, 194, 84, 25).design().tooltip = "CODICE ACCESSO";

@@ -14,6 +14,7 @@ constexpr long kFacciaPulsante = sistema(15);
 constexpr long kRossoVivo = 255;   // the version line under the mouse
 constexpr long kBianco = 0xFFFFFF;
 constexpr int kImmagini = 5;
+constexpr int kPuntatoreProprio = 99;   // the link's pointer: a pointing hand
 
 constexpr int kVersioneMaggiore = 1;
 constexpr int kVersioneMinore = 0;
@@ -53,10 +54,11 @@ INFO::INFO(App& app) : Forma(app, kName) {
 }
 
 void INFO::Form_Load() {
-    // The agency's logo is the only picture shipped with the program: the
-    // picture show and the version picture both use it.
-    for (int i = 0; i < kImmagini; ++i) control("I1", i)->set_picture(s.percorso_logo);
-    Image1.set_picture(s.percorso_logo);
+    // The picture show's five pictures lie in the program folder beside the
+    // logo, which the version picture shows.
+    for (int i = 0; i < kImmagini; ++i)
+        control("I1", i)->set_picture(s.cartella_programma + "INFO" + std::to_string(i + 1) + ".BMP");
+    Image1.set_picture(control("I1", 0)->picture());
     Image2.set_picture(s.percorso_logo);
     contatore = 0;
 }
@@ -92,6 +94,7 @@ void INFO::Label4_MouseMove() {
 void INFO::Label6_MouseMove() {
     Label6.set_fore_color(kRossoVivo);
     Label6.set_underline(true);
+    Label6.set_mouse_pointer(kPuntatoreProprio);
 }
 
 void INFO::Label6_Click() { Image2_Click(); }

@@ -1,7 +1,10 @@
 // The apartment card in its window, an owner with two apartments chosen
-// (the list of both shown) and the period grid filled (free, rented and owner's rows), for a person to look at.
+// (the list of both shown) and the period grid filled (free, rented and
+// owner's rows), for a person to look at; its yes/no boxes and its floor
+// box under the mouse.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QWidget>
 
 #include "finestre.h"
@@ -32,6 +35,22 @@ TEST(FinestraAppartament, ShowsTheCardAndTheGridOfAnApartment) {
     // Two apartments: the last is shown, the list offers both.
     EXPECT_EQ(app.testo("appartament", "Text44"), "0007");
     EXPECT_TRUE(app.campo("appartament", "List1").visible());
+    // SOGGIORNO: a click says yes, a double-click no; PIANO goes a floor up
+    // at each click, and a double-click is one click.
+    auto widget = [&](const char* box) { return f.desktop().widget(app.campo("appartament", box)); };
+    gui_test::doppio_clic(widget("Text4"));
+    EXPECT_EQ(app.testo("appartament", "Text4"), "NO");
+    gui_test::doppio_clic(widget("Text7"));
+    EXPECT_EQ(app.testo("appartament", "Text7"), "TERRA");
+    // A day typed into the end date of row 2: the date-edit bookkeeping
+    // runs (the price put aside) when the box is left.
+    auto* fine = widget("DTPICKER4");
+    gui_test::clic(fine, QPoint(fine->fontMetrics().horizontalAdvance("0") + 3, fine->height() / 2));
+    QTest::keyClicks(fine, "28");
+    widget("Text2")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(app.campo("appartament", "DTPICKER4").date().text(), "28/06/2026");
+    EXPECT_EQ(app.testo("appartament", "prez11"), "");
+    EXPECT_EQ(app.s.valore_salvato, "900,00");
     EXPECT_TRUE(f.fotografa("appartament"));
     EXPECT_TRUE(f.finestra("appartament")->isVisible());
 }

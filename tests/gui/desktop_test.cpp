@@ -14,8 +14,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCalendarWidget>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
@@ -36,12 +36,15 @@
 #include "platform/form.h"
 #include "platform/runtime.h"
 #include "platform/scripted.h"
+#include "finestre.h"
 #include "qt_app.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Log = std::vector<std::string>;
+using gui_test::clic;
+using gui_test::doppio_clic;
 
 class Prova : public plat::Form {
 public:
@@ -387,6 +390,23 @@ TEST_F(DesktopTest, ACheckBoxClickTogglesItOnce) {
 
 }
 
+TEST_F(DesktopTest, TheFocusMovingWhileAButtonIsHeldDoesNotSwallowItsClick) {
+    // The click leaves a box, or activates a form, whose handlers put the
+    // focus elsewhere before the button is released.
+    QWidget* w = show_active();
+    for (plat::Control* c : std::vector<plat::Control*>{&form().check1, &form().option1, &form().ok}) {
+        QWidget* button = desk->widget(*c);
+        const QPoint at = button->mapTo(w, button->rect().center());
+        QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, at);
+        act([&] { form().text1.set_focus(); });
+        ASSERT_FALSE(button->hasFocus());
+        QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, at);
+    }
+    EXPECT_EQ(form().log, (Log{"Check1_Click", "Text1_Validate", "Text1_LostFocus", "Option1_Click",
+                               "Text1_Validate", "Text1_LostFocus", "OK_Click"}));
+    EXPECT_EQ(form().check1.state().value, 1);
+}
+
 TEST_F(DesktopTest, OptionButtonsStayExclusive) {
     show_active();
     auto* one = widget<QRadioButton>(form().option1);
@@ -442,6 +462,28 @@ TEST_F(DesktopTest, AListClickPicksTheRowAndADoubleClickFollowsIt) {
     EXPECT_EQ(list->currentRow(), 3);
 }
 
+TEST_F(DesktopTest, AListThatGetsTheFocusPicksNothingUntilTheKeysDo) {
+    show_active();
+    auto* list = widget<QListWidget>(form().list1);
+    list->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(list->hasFocus());
+    EXPECT_EQ(form().list1.state().list_index, -1);
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(form().log, Log{});
+
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(form().list1.state().list_index, 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(form().list1.state().list_index, 1);
+    EXPECT_EQ(form().log, (Log{"List1_Click", "List1_Click"}));
+
+    // Coming back to a list with a chosen line keeps that line.
+    desk->widget(form().drive1)->setFocus(Qt::TabFocusReason);
+    list->setFocus(Qt::BacktabFocusReason);
+    EXPECT_EQ(form().list1.state().list_index, 1);
+    EXPECT_EQ(form().log.size(), 2u);
+}
+
 TEST_F(DesktopTest, ClickingTheChosenLineAgainPicksItAgain) {
     show_active();
     auto* list = widget<QListWidget>(form().list1);
@@ -452,14 +494,27 @@ TEST_F(DesktopTest, ClickingTheChosenLineAgainPicksItAgain) {
     EXPECT_EQ(form().log, (Log{"List1_Click", "List1_Click"}));
 }
 
-TEST_F(DesktopTest, ATextBoxTakesClicksAndDoubleClicks) {
+TEST_F(DesktopTest, ADoubleClickIsOneClickThenTheDoubleClick) {
+    // As on the desktop: MouseDown, MouseUp, Click, DblClick, MouseUp; the
+    // release that ends the double-click is no second click.
+    form().text1.on_mouse_down = [this] { form().log.push_back("Text1_MouseDown"); };
+    form().text1.on_mouse_up = [this] { form().log.push_back("Text1_MouseUp"); };
+    form().option1.on_dbl_click = [this] { form().log.push_back("Option1_DblClick"); };
+    form().image1.on_click = [this] { form().log.push_back("Image1_Click"); };
+    form().image1.on_dbl_click = [this] { form().log.push_back("Image1_DblClick"); };
     show_active();
-    auto* edit = widget<QLineEdit>(form().text1);
-    QTest::mouseClick(edit, Qt::LeftButton);
-    EXPECT_EQ(form().log, (Log{"Text1_GotFocus", "Text1_Click"}));
+    doppio_clic(desk->widget(form().text1));
+    EXPECT_EQ(form().log, (Log{"Text1_GotFocus", "Text1_MouseDown", "Text1_MouseUp", "Text1_Click",
+                               "Text1_DblClick", "Text1_MouseUp"}));
     form().log.clear();
-    QTest::mouseDClick(edit, Qt::LeftButton);
-    EXPECT_EQ(form().log.back(), "Text1_DblClick");
+    for (plat::Control* c : std::vector<plat::Control*>{&form().option1, &form().label1, &form().image1})
+        doppio_clic(desk->widget(*c));
+    EXPECT_EQ(form().log, (Log{"Text1_Validate", "Text1_LostFocus", "Option1_Click", "Option1_DblClick",
+                               "Label1_Click", "Label1_DblClick", "Image1_Click", "Image1_DblClick"}));
+    // A single click after it is a click again.
+    form().log.clear();
+    clic(desk->widget(form().text1));
+    EXPECT_EQ(form().log.back(), "Text1_Click");
 }
 
 TEST_F(DesktopTest, ComboTypingAndChoosing) {
@@ -518,32 +573,93 @@ TEST_F(DesktopTest, FolderListsShowSubfoldersAndADoubleClickOpensOne) {
 // --- other controls ------------------------------------------------------------------
 
 TEST_F(DesktopTest, DatePickerShowsTheDateAndPassesTheUsersChoice) {
+    form().date1.on_lost_focus = [this] { form().log.push_back("Date1_LostFocus"); };
     show_active();
-    auto* date = widget<QDateEdit>(form().date1);
+    auto* date = widget<gui::DateBox>(form().date1);
     ASSERT_NE(date, nullptr);
-    // No date: the blank minimum.
-    EXPECT_EQ(date->date(), date->minimumDate());
-    EXPECT_EQ(date->text().trimmed(), "");
+    EXPECT_EQ(date->text(), "");   // no date: blank
 
     act([&] { form().date1.set_date(*plat::Date::from_dmy(3, 2, 2025)); });
-    EXPECT_EQ(date->date(), QDate(2025, 2, 3));
     EXPECT_EQ(date->text(), "03/02/2025");
     EXPECT_EQ(form().log, Log{});   // the program's date runs nothing
 
-    date->setDate(QDate(2025, 7, 1));
-    EXPECT_EQ(form().date1.state().date, *plat::Date::from_dmy(1, 7, 2025));
+    // The calendar: opened, moved a day on and chosen with the keys.
+    date->showCalendar();
+    QCalendarWidget* calendar = date->calendarWidget();
+    ASSERT_TRUE(calendar->isVisible());
+    ASSERT_EQ(QApplication::focusWidget(), calendar->focusProxy());
+    QTest::keyClick(calendar->focusProxy(), Qt::Key_Right);
+    QTest::keyClick(calendar->focusProxy(), Qt::Key_Return);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(form().date1.state().date, *plat::Date::from_dmy(4, 2, 2025));
     EXPECT_EQ(form().log, Log{"Date1_Change"});
 
-    // A date typed is the program's when the focus leaves the picker.
-    form().log.clear();
+    // A blank box opens its calendar on the month of today.
+    act([&] { form().date1.set_date(plat::Date{}); });
+    date->showCalendar();
+    EXPECT_EQ(calendar->monthShown(), 6);
+    EXPECT_EQ(calendar->yearShown(), 2024);
+    QTest::keyClick(calendar->focusProxy(), Qt::Key_Escape);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_TRUE(form().date1.state().date.is_zero());
+}
+
+TEST_F(DesktopTest, ADateTypedReachesTheProgramWhenWholeOrWhenTheBoxIsLeft) {
     form().date1.on_lost_focus = [this] { form().log.push_back("Date1_LostFocus"); };
-    date->setFocus();
-    date->setSelectedSection(QDateTimeEdit::YearSection);
-    QTest::keyClicks(date, "2026");
-    EXPECT_EQ(form().date1.state().date, *plat::Date::from_dmy(1, 7, 2025));   // not yet
-    desk->widget(form().drive1)->setFocus();
-    EXPECT_EQ(form().date1.state().date, *plat::Date::from_dmy(1, 7, 2026));
+    show_active();
+    auto* date = widget<gui::DateBox>(form().date1);
+    const auto data = [](int d, int m, int y) { return *plat::Date::from_dmy(d, m, y); };
+    // x of the day and of the year in the box.
+    const QPoint giorno(date->fontMetrics().horizontalAdvance("0") + 3, date->height() / 2);
+    const QPoint anno(date->fontMetrics().horizontalAdvance("00/00/20") + 3, date->height() / 2);
+
+    // A whole date into a blank box, without leading zeros: it is the
+    // program's at its last digit.
+    clic(date, giorno);
+    QTest::keyClicks(date, "1/7/202");
+    EXPECT_EQ(form().log, Log{});
+    QTest::keyClicks(date, "6");
+    EXPECT_EQ(form().date1.state().date, data(1, 7, 2026));
+    EXPECT_EQ(date->text(), "01/07/2026");
+    EXPECT_EQ(form().log, Log{"Date1_Change"});
+
+    // With leading zeros and separators, or digits alone.
+    for (const char* typed : {"05/08/2027", "16092028"}) {
+        clic(date, giorno);
+        QTest::keyClicks(date, typed);
+    }
+    EXPECT_EQ(form().date1.state().date, data(16, 9, 2028));
+    EXPECT_EQ(form().log, (Log{"Date1_Change", "Date1_Change", "Date1_Change"}));
+
+    // A day alone: the date is the program's when the box is left, before
+    // its LostFocus.
+    form().log.clear();
+    clic(date, giorno);
+    QTest::keyClicks(date, "25");
+    EXPECT_EQ(form().log, Log{});
+    desk->widget(form().drive1)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(form().date1.state().date, data(25, 9, 2028));
     EXPECT_EQ(form().log, (Log{"Date1_Change", "Date1_LostFocus"}));
+
+    // The program changing the date while the user types does not upset the
+    // typing: the year typed goes with the program's day and month.
+    form().log.clear();
+    clic(date, anno);
+    QTest::keyClicks(date, "20");
+    act([&] { form().date1.set_date(data(3, 3, 2029)); });
+    QTest::keyClicks(date, "30");
+    EXPECT_EQ(form().date1.state().date, data(3, 3, 2030));
+    EXPECT_EQ(form().log, Log{"Date1_Change"});
+
+    // No such date, or Escape: the typing is given up, the date stays.
+    form().log.clear();
+    clic(date, giorno);
+    QTest::keyClicks(date, "31/02/2031");
+    QTest::keyClick(date, Qt::Key_Escape);
+    desk->widget(form().drive1)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(form().date1.state().date, data(3, 3, 2030));
+    EXPECT_EQ(date->text(), "03/03/2030");
+    EXPECT_EQ(form().log, Log{"Date1_LostFocus"});
 }
 
 TEST_F(DesktopTest, ScrollBarFollowsBothWays) {

@@ -6,13 +6,23 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gui/desktop.h"
 #include "support/banco.h"
 
 class QWidget;
+class QPoint;
 
 namespace gui_test {
+
+// The mouse as the window system delivers it, through the widget's window,
+// at a point of the widget (its centre when none is given): a click is a
+// press and a release; a double-click a press, a release, the double-click
+// and its release.
+void clic(QWidget* widget);
+void clic(QWidget* widget, const QPoint& at);
+void doppio_clic(QWidget* widget);
 
 class Finestre {
 public:
@@ -25,10 +35,17 @@ public:
 
     // The window of a form, nullptr when it was never shown.
     QWidget* finestra(const char* form);
-    // Lets the windows settle, then saves screenshots/<form>.png (or
-    // <nome>.png, for a second picture of one form); false when the form has
-    // no visible window or the picture could not be saved.
-    bool fotografa(const char* form, const char* nome = nullptr);
+    // Lets the windows settle, then saves <folder>/<form>.png (or
+    // <folder>/<nome>.png, for a second picture of one form); false when the
+    // form has no visible window or the picture could not be saved. A window
+    // whose controls do not fit (non_sta) fails the test.
+    bool fotografa(const char* form, const char* nome = nullptr,
+                   const char* folder = "screenshots");
+    // What does not fit in a shown form's window, one line per control: a
+    // visible control outside its window or frame, a label whose text needs
+    // more room than its box gives (word-wrapped where the label has the
+    // height of two lines).
+    std::vector<std::string> non_sta(const char* form);
 
 private:
     std::unique_ptr<ga::test::Banco> banco_;

@@ -1,5 +1,6 @@
 // The booking page in its window, opened from the menu, with an apartment,
-// a client and a period chosen, for a person to look at.
+// a client and a period chosen, for a person to look at; the agency items
+// take their defaults from a double-click of the mouse.
 #include <gtest/gtest.h>
 
 #include <QWidget>
@@ -17,6 +18,8 @@ TEST(FinestraPrenotazione, ShowsABookingBeingEntered) {
     app.s.primo_accesso_menu = "1";
     app.s.percentuale_cauzione = "10";
     app.s.costo_letto = "25";
+    app.s.diritti_agenzia = "120";
+    app.s.pulizia_finale = "80";
     const std::string d = b.cartella_dati();
     b.scrivi(d + "Vie.dat", {"0001**VIA DEL MARE* $$"});
     b.scrivi(d + "proprietari.IND",
@@ -38,9 +41,19 @@ TEST(FinestraPrenotazione, ShowsABookingBeingEntered) {
     app.type(*p.control("Text8"), "bianchi");
     app.leave(*p.control("Text8"));
     app.click(*p.control("CONFERMA"));
+    // Tabbing into the free periods picks none.
+    f.desktop().widget(*p.control("List1"))->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(p.control("List1")->list_index(), -1);
+    EXPECT_EQ(p.control("Text28")->text(), "");
     app.pick(*p.control("List1"), 1);
     app.click(*p.control("Text31"));
     app.type(*p.control("Text20"), "ARRIVO IN SERATA");
+    // One click: not due; a double-click: the amount foreseen.
+    gui_test::clic(f.desktop().widget(*p.control("Text17")));
+    EXPECT_EQ(p.control("Text17")->text(), "ND");
+    for (const char* voce : {"Text17", "Text18"}) gui_test::doppio_clic(f.desktop().widget(*p.control(voce)));
+    EXPECT_EQ(p.control("Text17")->text(), "120,00");
+    EXPECT_EQ(p.control("Text18")->text(), "80,00");
     EXPECT_TRUE(f.fotografa("prenotazione"));
     EXPECT_TRUE(f.finestra("prenotazione")->isVisible());
 }

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QByteArray>
 
+#include "gui/italiano.h"
+
 namespace gui_test {
 
 namespace {
@@ -35,6 +37,8 @@ QApplication& qt_app() {
         static char name[] = "test_gui";
         static char* argv[] = {name, nullptr};
         application = std::make_unique<QApplication>(argc, argv);
+        // In Italian, as the program.
+        gui::install_italian(*application);
     }
     return *application;
 }

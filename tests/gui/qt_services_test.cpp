@@ -4,6 +4,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QToolButton>
 #include <QPushButton>
 #include <QMessageBox>
 #include <QTest>
@@ -11,6 +15,7 @@
 
 #include "gui/convert.h"
 #include "gui/qt_services.h"
+#include "gui/widgets.h"
 #include "qt_app.h"
 
 namespace {
@@ -100,6 +105,48 @@ TEST(QtMessages, EscapeAndCloseGiveCancelElseNoElseOk) {
     EXPECT_EQ(answer_shown(box("?", Buttons::YesNo), escape), Answer::No);
     EXPECT_EQ(answer_shown(box("?", Buttons::YesNo), close), Answer::No);
     EXPECT_EQ(answer_shown(box("?", Buttons::Ok), close), Answer::Ok);
+}
+
+TEST(QtMessages, ABoxIsAtLeastAsWideAsItsTitle) {
+    auto m = box("CODICE FISCALE NON VALIDO");
+    m.title = "CONTROLLO CODICE FISCALE";
+    int width = 0;
+    answer_shown(m, [&](QWidget* d) {
+        width = d->width();
+        d->close();
+    });
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    // The title in a bold font, with room for the close button and the icon.
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(QString::fromStdString(m.title)) + 80);
+    EXPECT_GE(width, gui::title_room(QString::fromStdString(m.title)));
+}
+
+// Qt's own texts in Italian, whatever the system's language: the buttons of
+// the boxes, the calendar's months and days; dates stay day/month/year.
+TEST(Italiano, TheBoxesAndTheCalendarSpeakItalian) {
+    QStringList buttons;
+    auto read = [&](QWidget* d) {
+        for (QAbstractButton* b : static_cast<QMessageBox*>(d)->buttons()) buttons << b->text().remove('&');
+        d->close();
+    };
+    answer_shown(box("SALVARE?", Buttons::YesNoCancel), read);
+    answer_shown(box("CONTINUARE?", Buttons::OkCancel), read);
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Annulla", "Annulla", "No", "OK", QString::fromUtf8("Sì")}));
+
+    EXPECT_EQ(QLocale().language(), QLocale::Italian);
+    gui::DateBox date;
+    date.setDate(QDate(2026, 1, 5));
+    EXPECT_EQ(date.text(), "05/01/2026");
+    date.showCalendar();
+    QCalendarWidget* calendar = date.calendarWidget();
+    auto* month = calendar->findChild<QToolButton*>("qt_calendar_monthbutton");
+    ASSERT_NE(month, nullptr);
+    EXPECT_EQ(month->text(), "gennaio");
+    EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
+    EXPECT_EQ(calendar->locale().dayName(1, QLocale::ShortFormat), "lun");
+    calendar->hide();
 }
 
 // --- conversions --------------------------------------------------------------------
