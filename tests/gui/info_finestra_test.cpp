@@ -30,7 +30,7 @@ TEST(FinestraInfo, FivePicturesGoRoundAndTheLinkPointsWithAHand) {
     app.run([&] { info.control("Timer2")->set_interval(20); });
     const auto* show = static_cast<QLabel*>(f.desktop().widget(*info.control("Image1")));
     std::vector<QImage> seen{show->pixmap().toImage()};
-    QTest::qWaitFor([&] {
+    (void)QTest::qWaitFor([&] {
         const QImage now = show->pixmap().toImage();
         if (now != seen.back()) seen.push_back(now);
         return seen.size() == 6;
