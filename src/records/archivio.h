@@ -37,14 +37,15 @@ int carica_registro(App& app, const std::string& percorso, std::string_view sepa
 void avvisa_capacita(App& app, const std::string& percorso, int capacita);
 
 // Rewrites a register whole. On failure the old file stays and the user is
-// told; false then.
+// told; false then. A line holding a line break is refused, nothing written.
 bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe);
 // Appends one line to a journal; false (after a message) on failure.
 bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga);
 
-// True when no value contains the separator. Otherwise shows which value
-// holds it and returns false: such a value would split its record when the
-// file is read back, so nothing must be written.
+// True when no value contains the separator or a line break (CR or LF).
+// Otherwise shows which value holds it and returns false: such a value would
+// split its record, or its line, when the file is read back, so nothing must
+// be written. Every writer checks its values here.
 bool senza_separatore(App& app, const std::vector<std::string>& valori, std::string_view separatore);
 
 // Two codes are the same when they are the same number ("10" is "0010");

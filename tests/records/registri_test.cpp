@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/number.h"
+#include "records/percorsi.h"
 #include "records/registri.h"
 #include "support/banco.h"
 
@@ -395,41 +396,66 @@ TEST_F(RegistroClienti, ValueWithTheSeparatorIsRefusedAndNothingIsWritten) {
     EXPECT_NE(messaggi[0].find("NERI*PIA"), std::string::npos);
 }
 
-TEST_F(Registri, EveryWriterRefusesTheSeparatorBeforeWriting) {
+TEST_F(Registri, EveryWriterRefusesTheSeparatorAndLineBreaksBeforeWriting) {
     b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$"});
     b.scrivi(dati("proprietari.IND"), {"ROSSI*********"});
     b.scrivi(dati("appartamenti.ind"), {"0001*0001*1**********0010"});
+    b.scrivi(dati("clienti.dat"), {"0001*ROSSI*******"});
     app().run([&] {
         carica_vie(app());
         carica_proprietari(app());
         carica_appartamenti(app());
+        carica_clienti(app());
     });
     const std::string vie = b.byte(dati("Vie.dat"));
     const std::string prop = b.byte(dati("proprietari.IND"));
     const std::string app_ = b.byte(dati("appartamenti.ind"));
+    const std::string cli = b.byte(dati("clienti.dat"));
     b.nuovi_messaggi();
 
-    metti("appartament", "Text45", "2");
-    metti("appartament", "Text46", "2");
-    metti("appartament", "Text2", "VIA*ROMA");
-    EXPECT_FALSE(esegui(registra_via));
+    // Each writer, once with the separator and once with a line break,
+    // which would make a second record of what follows it.
+    for (const std::string rottura : {"*", "\r\n", "\r", "\n"}) {
+        metti("appartament", "Text45", "2");
+        metti("appartament", "Text46", "2");
+        metti("appartament", "Text2", "VIA" + rottura + "ROMA");
+        EXPECT_FALSE(esegui(registra_via));
 
-    metti("PROPRIETARI", "Text8", "1");
-    metti("PROPRIETARI", "Text2", "ROSSI");
-    metti("PROPRIETARI", "Text11", "a*b@x.it");
-    EXPECT_FALSE(esegui(registra_proprietari));
+        metti("PROPRIETARI", "Text8", "1");
+        metti("PROPRIETARI", "Text2", "ROSSI");
+        metti("PROPRIETARI", "Text11", "a" + rottura + "b@x.it");
+        EXPECT_FALSE(esegui(registra_proprietari));
 
-    metti("appartament", "Text27", "1");
-    metti("appartament", "Text2", "VIA MARE");
-    metti("appartament", "Text9", "NOTE * VARIE");
-    EXPECT_FALSE(esegui(registra_appartamento));
+        metti("appartament", "Text27", "1");
+        metti("appartament", "Text2", "VIA MARE");
+        metti("appartament", "Text9", "NOTE " + rottura + " VARIE");
+        EXPECT_FALSE(esegui(registra_appartamento));
 
+        metti("prenotazione", "Text24", "2");
+        metti("prenotazione", "Text25", "0002");
+        metti("prenotazione", "Text8", "NERI PAOLO" + rottura + "B");
+        EXPECT_FALSE(esegui(registra_cliente));
+
+        const auto messaggi = b.nuovi_messaggi();
+        ASSERT_EQ(messaggi.size(), 4u) << rottura;
+        const std::string motivo = rottura == "*" ? "NON PUO' ESSERE USATO" : "A CAPO";
+        for (const auto& m : messaggi) EXPECT_NE(m.find(motivo), std::string::npos) << m;
+    }
     EXPECT_EQ(b.byte(dati("Vie.dat")), vie);
     EXPECT_EQ(b.byte(dati("proprietari.IND")), prop);
     EXPECT_EQ(b.byte(dati("appartamenti.ind")), app_);
-    EXPECT_EQ(b.nuovi_messaggi().size(), 3u);
+    EXPECT_EQ(b.byte(dati("clienti.dat")), cli);
     EXPECT_EQ(box("appartament", "Text25"), "");
     EXPECT_EQ(app().s.proprietari[1][9], "");
+    EXPECT_EQ(app().s.clienti[2][1], "");
+
+    // A writer without values of its own (the data-folder pointer) refuses
+    // the line as a whole.
+    const std::string cartella = b.byte(b.cartella_programma() + "cartella.txt");
+    metti("MENU", "Text1", "/tmp/a\nb/");
+    app().run([&] { scrivi_cartella_dati(app()); });
+    EXPECT_EQ(b.byte(b.cartella_programma() + "cartella.txt"), cartella);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
 }
 
 TEST_F(Registri, WritersRefuseARecordPastTheTable) {
