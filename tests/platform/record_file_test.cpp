@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include "platform/record_file.h"
+#include "support/disco_pieno.h"
 
 namespace plat {
 namespace {
@@ -52,28 +51,7 @@ protected:
     fs::path dir_;
 };
 
-// A disk that takes only `room` more bytes in any file, for root as for
-// anyone: a write past it fails part-way, as on a full disk.
-class FullDisk {
-public:
-    explicit FullDisk(std::uintmax_t room) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit r = old_;
-        r.rlim_cur = static_cast<rlim_t>(room);
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_handler_);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-private:
-    rlimit old_{};
-    void (*old_handler_)(int) = nullptr;
-};
+using FullDisk = ga::test::DiscoPieno;
 
 TEST(Cp1252, ConvertsAgencyTextBothWays) {
     const std::string text = "PERCHÉ È €";
