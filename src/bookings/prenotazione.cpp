@@ -214,6 +214,8 @@ void prenotazione::collega() {
     Text17.on_validate = [this] { Text17_Validate(); };
     Text18.on_validate = [this] { Text18_Validate(); };
     Text19.on_validate = [this] { Text19_Validate(); };
+    Text32.on_validate = [this] { Text32_Validate(); };
+    Text33.on_validate = [this] { Text33_Validate(); };
     Text31.on_click = [this] { Text31_Click(); };
     Text31.on_validate = [this] { Text31_Validate(); };
     Text34.on_click = [this] { Text34_Click(); };
@@ -489,6 +491,7 @@ void prenotazione::inv_email_Click() {
 }
 
 bool prenotazione::salvataggio_ammesso() {
+    if (!importi_registrabili()) return false;
     const auto arrivo = data_registrabile(app, Text5.text(), "LA DATA DI ARRIVO");
     if (!arrivo) return false;
     const auto partenza = data_registrabile(app, Text6.text(), "LA DATA DI PARTENZA");

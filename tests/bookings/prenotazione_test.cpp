@@ -90,10 +90,9 @@ TEST_F(PrenotazionePagina, SaveChecksComeBeforeAnyWrite) {
     // arrival, is refused before the note is appended.
     app.run([&] { p().cambia_Click(); });
     prepara_prenotazione();
-    scrivi(p().Text20, "CULLA");
-    scrivi(p().Text32, "30*40");
+    scrivi(p().Text20, "CULLA*SEGGIOLONE");
     app.click(p().SALVA);
-    scrivi(p().Text32, "30");
+    scrivi(p().Text20, "CULLA");
     p().Text6.set_text("01/07/2026");
     app.click(p().SALVA);
     EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
