@@ -320,6 +320,15 @@ void appartament::prez_DblClick(int r) {
 
 void appartament::prez_Validate(int r) {
     if (prezzo(r).text().empty()) return;
+    // A price is an amount as the user types one; anything else is told
+    // and not written.
+    if (!plat::typed_amount(prezzo(r).text())) {
+        app.msgbox("IL PREZZO NON E' UN IMPORTO VALIDO: \"" + prezzo(r).text() +
+                       "\".\rSCRIVERE SOLO CIFRE, LA VIRGOLA PRIMA DEI DECIMALI E IL PUNTO "
+                       "TRA LE MIGLIAIA (AD ESEMPIO 1.500,00).",
+                   plat::Buttons::Ok, "IMPORTO NON VALIDO", plat::Icon::Exclamation);
+        return;
+    }
     prezzo(r).set_text(plat::format_amount(std::string_view(prezzo(r).text())));
     s.indice_riga = std::to_string(r + 9);
     s.indice_calendario = std::to_string(2 * r - 1);
