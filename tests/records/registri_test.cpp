@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/folder_lock.h"
 #include "platform/number.h"
 #include "records/percorsi.h"
 #include "records/registri.h"
@@ -240,7 +241,67 @@ TEST_F(Registri, MissingDataFolderShowsTheWarningAndEndsWithoutCreatingAnything)
     EXPECT_EQ(m.buttons, plat::Buttons::Ok);
     EXPECT_EQ(app().s.risposta, plat::Answer::Ok);
     EXPECT_FALSE(fs::exists(assente));
-    EXPECT_TRUE(fs::is_empty(b.cartella_dati()));
+    // Only the lock file of the folder used before.
+    std::vector<std::string> nomi;
+    for (const auto& e : fs::directory_iterator(b.cartella_dati())) nomi.push_back(e.path().filename());
+    EXPECT_EQ(nomi, std::vector<std::string>{"IN_USO.LCK"});
+}
+
+// Two programs on one data folder would each rewrite the registers from
+// their own tables and lose the other's records: the second is told who
+// holds the folder and ends before writing anything.
+TEST_F(Registri, OneProgramAtATimeOnADataFolder) {
+    b.scrivi(dati("clienti.dat"), {"0001*ROSSI*******"});
+    const std::string clienti = b.byte(dati("clienti.dat"));
+
+    test::Banco secondo;
+    App& altro = secondo.app();
+    bool dopo = false;
+    altro.run([&] {
+        altro.imposta("MENU", "Text1", b.cartella_dati());
+        carica_proprietari(altro);
+        dopo = true;
+    });
+    EXPECT_FALSE(dopo);
+    EXPECT_TRUE(altro.ended());
+    ASSERT_EQ(secondo.messaggi().shown().size(), 1u);
+    const std::string testo = secondo.messaggi().shown()[0].text;
+    for (const std::string& parte : std::vector<std::string>{b.cartella_dati(), "ALTRO PROGRAMMA", "UTENTE: mario",
+                                    "COMPUTER: " + plat::host_name(), "SARA' CHIUSO"})
+        EXPECT_NE(testo.find(parte), std::string::npos) << parte << " in " << testo;
+    EXPECT_EQ(b.byte(dati("clienti.dat")), clienti);
+    EXPECT_FALSE(fs::exists(dati("proprietari.IND")));
+
+    // The first program moves to another folder: this one is free again.
+    const std::string altra = b.cartella_dati() + "altra/";
+    fs::create_directories(altra);
+    metti("MENU", "Text1", altra);
+    app().run([&] { imposta_percorsi_dati(app()); });
+    test::Banco terzo;
+    terzo.app().run([&] {
+        terzo.app().imposta("MENU", "Text1", b.cartella_dati());
+        imposta_percorsi_dati(terzo.app());
+    });
+    EXPECT_FALSE(terzo.app().ended());
+    EXPECT_TRUE(terzo.messaggi().shown().empty());
+    // A program that ends frees its folder.
+    auto prende = [&](test::Banco& banco, const std::string& cartella) {
+        banco.app().run([&] {
+            banco.app().imposta("MENU", "Text1", cartella);
+            imposta_percorsi_dati(banco.app());
+        });
+        return !banco.app().ended();
+    };
+    const std::string breve = b.cartella_dati() + "breve/";
+    fs::create_directories(breve);
+    {
+        test::Banco quarto;
+        ASSERT_TRUE(prende(quarto, breve));
+        test::Banco quinto;
+        EXPECT_FALSE(prende(quinto, breve));
+    }
+    test::Banco sesto;
+    EXPECT_TRUE(prende(sesto, breve));
 }
 
 TEST_F(Registri, EmptyDataFolderCreatesNoOwnersFileInTheWorkingFolder) {
