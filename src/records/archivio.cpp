@@ -16,6 +16,10 @@ std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso)
     return plat::read_lines(percorso);
 }
 
+std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso, int massimo) {
+    return plat::read_lines(percorso, static_cast<std::size_t>(std::max(massimo, 0)));
+}
+
 void avvisa_capacita(App& app, const std::string& percorso, int capacita) {
     // One warning per file and run: the loaders run often and the user only
     // needs to know once that part of a file is out of reach.
@@ -30,7 +34,7 @@ int carica_registro(App& app, const std::string& percorso, std::string_view sepa
                     int capacita,
                     const std::function<void(int, const std::vector<std::string>&)>& riga) {
     app.s.canale_file = canale_libero();
-    auto righe = leggi_righe(percorso);
+    auto righe = leggi_righe(percorso, capacita + 1);
     if (!righe) return 0;
     int i = 0;
     for (const std::string& testo : *righe) {

@@ -22,8 +22,11 @@ namespace ga {
 std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
 
 // Lines of a register; a missing file is created empty. nullopt when the
-// file can neither be read nor created.
+// file can neither be read nor created. With `massimo`, reading stops after
+// that many lines: a loader asks for its capacity + 1, enough to know that
+// the file is longer than its table without holding all of it.
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso);
+std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso, int massimo);
 
 // The common loader: `riga(i, campi)` stores record i. Lines past the
 // capacity are counted out and reported once per file. Returns the number of

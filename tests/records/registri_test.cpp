@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -217,6 +223,34 @@ TEST_F(RegistroProprietari, OwnersFileLongerThanTheTableLoadsTheCapacityAndWarns
     ASSERT_EQ(messaggi.size(), 1u);
     EXPECT_NE(messaggi[0].find("200"), std::string::npos);
     EXPECT_FALSE(app().ended());
+}
+
+// A loader reads its capacity and one line more, never the rest: here the
+// rest never comes (the file is a pipe whose writer waits), so a loader that
+// read to the end of the file would still be waiting.
+TEST_F(Registri, LoadersStopReadingAtTheirCapacity) {
+    box("prenotazione", "Text22");  // the count store's form, loaded before
+    const std::string tubo = dati("clienti.dat");
+    fs::remove(tubo);
+    ASSERT_EQ(mkfifo(tubo.c_str(), 0600), 0);
+    std::atomic<bool> caricato{false};
+    std::thread scrittore([&] {
+        std::ofstream out(tubo, std::ios::binary);
+        for (int i = 1; i <= 1001; ++i) out << i << "*CLIENTE " << i << "\r\n";
+        out.flush();
+        // The writer holds the pipe open until the load is over (or 20 s).
+        for (int t = 0; t < 2000 && !caricato; ++t)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    });
+    const auto inizio = std::chrono::steady_clock::now();
+    app().run([&] { carica_clienti(app()); });
+    caricato = true;
+    const auto durata = std::chrono::steady_clock::now() - inizio;
+    scrittore.join();
+    EXPECT_LT(durata, std::chrono::seconds(10));
+    EXPECT_EQ(box("prenotazione", "Text22"), "1000");
+    EXPECT_EQ(app().s.clienti[1000][1], "CLIENTE 1000");
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
 }
 
 // --- the data-folder check -------------------------------------------------------
