@@ -289,6 +289,7 @@ TEST_F(Registri, OneProgramAtATimeOnADataFolder) {
     const std::string clienti = b.byte(dati("clienti.dat"));
 
     test::Banco secondo;
+    secondo.prepara_dati();
     App& altro = secondo.app();
     bool dopo = false;
     altro.run([&] {
@@ -312,6 +313,7 @@ TEST_F(Registri, OneProgramAtATimeOnADataFolder) {
     metti("MENU", "Text1", altra);
     app().run([&] { imposta_percorsi_dati(app()); });
     test::Banco terzo;
+    terzo.prepara_dati();
     terzo.app().run([&] {
         terzo.app().imposta("MENU", "Text1", b.cartella_dati());
         imposta_percorsi_dati(terzo.app());
@@ -320,6 +322,7 @@ TEST_F(Registri, OneProgramAtATimeOnADataFolder) {
     EXPECT_TRUE(terzo.messaggi().shown().empty());
     // A program that ends frees its folder.
     auto prende = [&](test::Banco& banco, const std::string& cartella) {
+        banco.prepara_dati();
         banco.app().run([&] {
             banco.app().imposta("MENU", "Text1", cartella);
             imposta_percorsi_dati(banco.app());
