@@ -242,6 +242,14 @@ void ModPeriodi::VEDI_Click() { HScroll1.set_visible(true); }
 
 void ModPeriodi::ESCI_Click() {
     if (s.modo_chiamata == "PRENOTAZIONE") {
+        // The booking computes its advance and deposit from this price.
+        if (!plat::trim(Text10.text()).empty() && !plat::typed_amount(Text10.text())) {
+            app.msgbox("IL PREZZO NON E' UN IMPORTO VALIDO: \"" + Text10.text() +
+                           "\".\rSCRIVERE SOLO CIFRE, LA VIRGOLA PRIMA DEI DECIMALI E IL PUNTO "
+                           "TRA LE MIGLIAIA (AD ESEMPIO 1.500,00).",
+                       plat::Buttons::Ok, "IMPORTO NON VALIDO", plat::Icon::Exclamation);
+            return;
+        }
         plat::Control& lista = app.campo("prenotazione", "List1");
         // The period shown may be another free period than the one opened:
         // it is handed back with its own number, through the list line that

@@ -69,15 +69,7 @@ std::optional<plat::Date> data_registrabile(App& app, std::string_view testo,
 }
 
 bool valori_registrabili(App& app, const std::vector<std::string>& valori) {
-    if (!senza_separatore(app, valori, kSep)) return false;
-    for (const std::string& v : valori) {
-        if (v.find_first_of("\r\n") == std::string::npos) continue;
-        app.msgbox("UN TESTO NON PUO' ANDARE A CAPO NEI DATI.\rCORREGGERE: " +
-                       plat::replace_all(plat::replace_all(v, "\r", " "), "\n", " "),
-                   plat::Buttons::Ok, "DATI NON VALIDI", plat::Icon::Exclamation);
-        return false;
-    }
-    return true;
+    return senza_separatore(app, valori, kSep);
 }
 
 }  // namespace ga

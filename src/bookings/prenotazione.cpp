@@ -216,6 +216,8 @@ void prenotazione::collega() {
     Text17.on_validate = [this] { Text17_Validate(); };
     Text18.on_validate = [this] { Text18_Validate(); };
     Text19.on_validate = [this] { Text19_Validate(); };
+    Text32.on_validate = [this] { Text32_Validate(); };
+    Text33.on_validate = [this] { Text33_Validate(); };
     Text31.on_click = [this] { Text31_Click(); };
     Text31.on_validate = [this] { Text31_Validate(); };
     Text34.on_click = [this] { Text34_Click(); };
@@ -270,6 +272,8 @@ void prenotazione::Form_Activate() {
 void prenotazione::nuova_pagina() {
     for (plat::CheckBox* c : {&Check1, &Check2, &Check3, &Check4, &Check5}) c->set_value(0);
     dimentica_ricerca_cliente();
+    scritture_fatte_ = kNonIniziato;
+    nota_aggiunta_ = false;
 }
 
 void prenotazione::PULISCI_PAGINA() {
@@ -490,6 +494,7 @@ void prenotazione::inv_email_Click() {
 }
 
 bool prenotazione::salvataggio_ammesso() {
+    if (!importi_registrabili()) return false;
     const auto arrivo = data_registrabile(app, Text5.text(), "LA DATA DI ARRIVO");
     if (!arrivo) return false;
     const auto partenza = data_registrabile(app, Text6.text(), "LA DATA DI PARTENZA");
@@ -522,11 +527,15 @@ bool prenotazione::salvataggio_ammesso() {
 }
 
 void prenotazione::SALVA_Click() {
+    constexpr int kTutte = 4;
+    // A save that stopped part-way (a full disk, a folder that cannot be
+    // written) is finished by the next SALVA, without asking again.
+    const bool da_riprendere = scritture_fatte_ > kNonIniziato && scritture_fatte_ < kTutte;
     // A saved page writes nothing and asks nothing: its extras questions
     // would only add to a note that can no longer be saved from here.
-    if (Check3.value() == 1) return;
+    if (Check3.value() == 1 && !da_riprendere) return;
     const auto letti = plat::leading_number(Text31.text());
-    if (!Text31.text().empty() &&
+    if (!da_riprendere && !Text31.text().empty() &&
         app.msgbox("Sono richiesti letti aggiuntivi !! \r vuoi aggiungere la nota ? ",
                    plat::Buttons::YesNo, "LETTI AGGIUNTO") == plat::Answer::Yes) {
         if (letti == 1) Text20.set_text(Text20.text() + " Aggiungere un letto - ");
@@ -534,7 +543,7 @@ void prenotazione::SALVA_Click() {
             Text20.set_text(Text20.text() + " Aggiungere " + Text31.text() + " letti - ");
     }
     const auto persone = plat::leading_number(Text34.text());
-    if (!Text34.text().empty() &&
+    if (!da_riprendere && !Text34.text().empty() &&
         app.msgbox("Sono state richieste delle lenzuola !! \r vuoi aggiungere la nota ? ",
                    plat::Buttons::YesNo, "LETTI AGGIUNTO") == plat::Answer::Yes) {
         if (persone == 1)
@@ -563,18 +572,33 @@ void prenotazione::SALVA_Click() {
     if (!salvataggio_ammesso() || !date_prenotabili()) return;
 
     s.operazione = "PRENOTAZIONE";
+    if (scritture_fatte_ < 0) scritture_fatte_ = 0;
+    // Each write runs once for this page; the ones done by an earlier SALVA
+    // that stopped part-way are not done again.
+    if (scritture_fatte_ < 1) {
+        if (!Text20.text().empty()) {
+            if (!aggiungi_nota(app)) return;
+            nota_aggiunta_ = true;
+        }
+        scritture_fatte_ = 1;
+    }
     // The note flag tells the bookings rewrite that this booking's note was
-    // just appended; an earlier note, of another booking, must not count.
-    Check2.set_value(0);
-    if (!Text20.text().empty() && !aggiungi_nota(app)) return;
-    if (!registra_prenotazioni(app)) return;
+    // appended; a note of another booking must not count.
+    Check2.set_value(nota_aggiunta_ ? 1 : 0);
+    if (scritture_fatte_ < 2) {
+        if (!registra_prenotazioni(app)) return;
+        scritture_fatte_ = 2;
+    }
     // The booking stands from here on. A journal or periods file that
-    // cannot be written leaves it incomplete: the user must know.
-    const bool completa = registra_movimento(app) && aggiorna_periodi(app);
-    if (!completa)
+    // cannot be written leaves it incomplete: the user must know, and SALVA
+    // finishes it once the cause is mended.
+    if (scritture_fatte_ < 3 && registra_movimento(app)) scritture_fatte_ = 3;
+    if (scritture_fatte_ == 3 && aggiorna_periodi(app)) scritture_fatte_ = kTutte;
+    if (scritture_fatte_ < kTutte)
         app.msgbox("LA PRENOTAZIONE N. " + Text1.text() +
-                       " E' STATA REGISTRATA, MA LA REGISTRAZIONE NON E' COMPLETA:\r"
-                       "CONTROLLARE IL MOVIMENTO DELL'ACCONTO E LO STATO DEL PERIODO.",
+                       " E' STATA REGISTRATA, MA LA REGISTRAZIONE NON E' COMPLETA "
+                       "(MOVIMENTO DELL'ACCONTO O STATO DEL PERIODO).\r"
+                       "ELIMINATA LA CAUSA DELL'ERRORE, PREMERE DI NUOVO SALVA.",
                    plat::Buttons::Ok, kTitoloSalva, plat::Icon::Exclamation);
 }
 

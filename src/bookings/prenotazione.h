@@ -18,6 +18,9 @@
 // block (prenotazione_cliente.cpp).
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include <string>
 
 #include "records/app.h"
@@ -64,6 +67,8 @@ public:
     void Text18_DblClick();
     void Text19_DblClick();
     void Text17_Validate();
+    void Text32_Validate();
+    void Text33_Validate();
     void Text18_Validate();
     void Text19_Validate();
     void Text31_Click();
@@ -161,6 +166,21 @@ private:
     void voce_non_dovuta(plat::TextBox& voce);
     void voce_predefinita(plat::TextBox& voce, const std::string& valore);
     static void formatta(plat::TextBox& box);
+    // How each amount box may be left: empty (the advance is then stored
+    // as 0,00; the extras as nothing) and "ND" (an agency item not due).
+    struct RegolaImporto {
+        plat::TextBox* box;
+        const char* nome;
+        bool vuoto_ammesso;
+        bool nd_ammesso;
+    };
+    std::vector<RegolaImporto> regole_importi();
+    RegolaImporto regola_di(plat::TextBox& box);
+    // The amount a box holds, read strictly (digits, one decimal comma,
+    // thousands dots, no sign, at most 9.999.999,99). nullopt when the text
+    // is empty, "ND" or no amount; `avvisa` tells the user of the last.
+    std::optional<double> importo_di(plat::TextBox& box, bool avvisa);
+    bool importi_registrabili();
 
     // Client block.
     // Client i of the table into the boxes.
@@ -189,6 +209,14 @@ private:
     std::string cf_valido_;
     // The block is being emptied by the program, not by the user.
     bool svuotando_ = false;
+    // How far SALVA got with this page's writes, in their order: the note,
+    // the bookings file, the movement, the periods file. A save that failed
+    // part-way is taken up again from the write that failed, so a retried
+    // save writes each line once. kNonIniziato: no write tried yet.
+    static constexpr int kNonIniziato = -1;
+    int scritture_fatte_ = kNonIniziato;
+    // This page's note was appended (the booking then points at it).
+    bool nota_aggiunta_ = false;
 };
 
 }  // namespace ga

@@ -82,9 +82,13 @@ bool prenotazione::date_prenotabili() {
 
     // Nights already let: the bookings of the apartment not revoked, and
     // the periods the owner keeps.
+    // This page's own booking, written by a save that stopped part-way, is
+    // the one being saved again, not another.
     const long prenotate =
         std::clamp<long>(app.conta(kName, "Text21"), 0, s.prenotazioni.capacita());
+    const long questa = plat::leading_int(Text1.text());
     for (int j = 1; j <= prenotate; ++j) {
+        if (j == questa) continue;
         const RigaPrenotazione& p = s.prenotazioni[j];
         if (p.campo[0].empty() || p.campo[0] == "CANC" || !stesso(p.campo[0])) continue;
         if (stato_prenotazione(p) == StatoPrenotazione::revocata) continue;

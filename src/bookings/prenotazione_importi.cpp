@@ -3,13 +3,16 @@
 // (a click marks one not due, "ND"; a double-click gives its default) and
 // the extra beds and linen with their costs.
 //
-// Amounts are read the Italian way ("1.500,00" is fifteen hundred). A rent,
-// percentage or cost that cannot be read so counts as 0: the advance is
-// then 0,00 and the deposit the minimum of the settings. A text the user
-// types is never refused; one that is not an amount stays as typed.
+// Amounts are read the Italian way ("1.500,00" is fifteen hundred). A
+// price, percentage or cost of the settings that cannot be read so counts as
+// 0: the advance is then 0,00 and the deposit the minimum of the settings.
+// What the user types into an amount box must be an amount ("1.500,00",
+// "1500", "12,5"): anything else is told when the box is left, nothing is
+// computed from it, and SALVA refuses it.
 #include <algorithm>
 #include <optional>
 
+#include "bookings/archivi_prenotazioni.h"
 #include "bookings/prenotazione.h"
 #include "platform/number.h"
 #include "platform/text.h"
@@ -64,16 +67,78 @@ void prenotazione::conteggi_pren() {
     Text15.set_locked(false);
 }
 
+std::vector<prenotazione::RegolaImporto> prenotazione::regole_importi() {
+    return {{&Text15, "IL PREZZO DELL'AFFITTO", false, false},
+            {&Text16, "L'IMPORTO DELL'ACCONTO", true, false},
+            {&Text17, "I DIRITTI DI AGENZIA", false, true},
+            {&Text18, "LA PULIZIA FINALE", false, true},
+            {&Text19, "LA CAUZIONE", false, true},
+            {&Text32, "I CONSUMI A FORFAIT", true, false},
+            {&Text33, "L'ENERGIA ELETTRICA", true, false}};
+}
+
+prenotazione::RegolaImporto prenotazione::regola_di(plat::TextBox& box) {
+    for (const RegolaImporto& r : regole_importi())
+        if (r.box == &box) return r;
+    return {&box, "L'IMPORTO", true, false};
+}
+
+namespace {
+
+std::string motivo_importo(const char* nome, const std::string& testo) {
+    return std::string(nome) + " NON E' UN IMPORTO VALIDO: \"" + testo +
+           "\".\rSCRIVERE SOLO CIFRE, LA VIRGOLA PRIMA DEI DECIMALI E IL PUNTO TRA LE "
+           "MIGLIAIA (AD ESEMPIO 1.500,00), FINO A 9.999.999,99.";
+}
+
+}  // namespace
+
+std::optional<double> prenotazione::importo_di(plat::TextBox& box, bool avvisa) {
+    const std::string testo = box.text();
+    if (plat::trim(testo).empty()) return std::nullopt;
+    const RegolaImporto r = regola_di(box);
+    if (r.nd_ammesso && testo == "ND") return std::nullopt;
+    if (auto v = plat::typed_amount(testo)) return v;
+    if (avvisa)
+        app.msgbox(motivo_importo(r.nome, testo), plat::Buttons::Ok, "IMPORTO NON VALIDO",
+                   plat::Icon::Exclamation);
+    return std::nullopt;
+}
+
+bool prenotazione::importi_registrabili() {
+    for (const RegolaImporto& r : regole_importi()) {
+        const std::string testo = r.box->text();
+        const bool vuoto = plat::trim(testo).empty();
+        if (vuoto && r.vuoto_ammesso) continue;
+        if (r.nd_ammesso && testo == "ND") continue;
+        if (vuoto || !plat::typed_amount(testo))
+            return registrazione_rifiutata(app, motivo_importo(r.nome, testo));
+    }
+    // The extras are counts the clicks set: a blank or a whole number.
+    for (plat::TextBox* t : {&Text31, &Text34}) {
+        const std::string n = plat::trim(t->text());
+        if (!n.empty() && n.find_first_not_of("0123456789") != std::string::npos)
+            return registrazione_rifiutata(
+                app, "IL NUMERO DI LETTI AGGIUNTI O DI PERSONE PER LE LENZUOLA NON E' VALIDO: \"" +
+                         t->text() + "\".");
+    }
+    return true;
+}
+
 void prenotazione::Text15_Validate() {
     if (Text15.text().empty()) return;
+    const auto affitto = importo_di(Text15, true);
+    if (!affitto) return;
     formatta(Text15);
     // The agency items, the deposit taken into Text19 included, stay as
     // they are until the user sets them again.
-    calcola_acconto_e_cauzione(plat::italian_or_zero(Text15.text()));
+    calcola_acconto_e_cauzione(*affitto);
 }
 
 void prenotazione::Text16_Validate() {
-    if (plat::leading_number(Text16.text()) > 0) formatta(Text16);
+    // "0" is left as typed; an empty advance is stored as 0,00.
+    const auto acconto = importo_di(Text16, true);
+    if (acconto && *acconto > 0) formatta(Text16);
 }
 
 void prenotazione::voce_non_dovuta(plat::TextBox& voce) {
@@ -95,14 +160,16 @@ void prenotazione::Text18_DblClick() { voce_predefinita(Text18, s.pulizia_finale
 void prenotazione::Text19_DblClick() { voce_predefinita(Text19, Text29.text()); }
 
 void prenotazione::Text17_Validate() {
-    if (!Text17.text().empty()) formatta(Text17);
+    if (importo_di(Text17, true)) formatta(Text17);
 }
 void prenotazione::Text18_Validate() {
-    if (!Text18.text().empty()) formatta(Text18);
+    if (importo_di(Text18, true)) formatta(Text18);
 }
 void prenotazione::Text19_Validate() {
-    if (!Text19.text().empty()) formatta(Text19);
+    if (importo_di(Text19, true)) formatta(Text19);
 }
+void prenotazione::Text32_Validate() { importo_di(Text32, true); }
+void prenotazione::Text33_Validate() { importo_di(Text33, true); }
 
 void prenotazione::Text31_Click() {
     ++contatore_clic_;

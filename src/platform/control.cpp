@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/folder_lock.h"
 #include "platform/form.h"
 #include "platform/record_file.h"
 #include "platform/runtime.h"
@@ -348,7 +349,10 @@ void Control::fill_folder_items() {
         const bool dir = it->is_directory(type_ec);
         const std::string name = it->path().filename().string();
         if (kind_ == Kind::DirList && dir && !name.starts_with(".")) names.push_back(name);
-        if (kind_ == Kind::FileList && !dir && matches_pattern(state_.pattern, name)) names.push_back(name);
+        // The program's own lock file is no file of the user's.
+        if (kind_ == Kind::FileList && !dir && !is_lock_file(name) &&
+            matches_pattern(state_.pattern, name))
+            names.push_back(name);
     }
     std::sort(names.begin(), names.end(),
               [](const std::string& a, const std::string& b) { return upper(a) < upper(b); });

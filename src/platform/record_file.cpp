@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 #include <fcntl.h>
@@ -133,41 +134,71 @@ std::string utf8_to_cp1252(std::string_view text) {
     return out;
 }
 
-std::optional<std::vector<std::string>> read_lines(const std::string& path) {
+namespace {
+
+// One line as the program holds it: without its CR LF, a CR left alone
+// inside it (which no writer of ours puts there) read as a blank, so that a
+// record never holds a line break; UTF-8.
+std::string line_of(std::string_view bytes) {
+    if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
+    std::string line = cp1252_to_utf8(bytes);
+    for (char& c : line)
+        if (c == '\r') c = ' ';
+    return line;
+}
+
+}  // namespace
+
+bool for_each_line(const std::string& path, const std::function<bool(std::string)>& take) {
     int fd = open_retry(path.c_str(), O_RDONLY);
     if (fd < 0 && errno == ENOENT) {
         // Created empty, as a register that has never held a record.
         const int created = open_retry(path.c_str(), O_WRONLY | O_CREAT, 0666);
-        if (created < 0) return std::nullopt;
-        if (!close_checked(created)) return std::nullopt;
-        return std::vector<std::string>{};
+        if (created < 0) return false;
+        return close_checked(created);
     }
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) return false;
 
-    std::string bytes;
+    // Read a block at a time and handed on line by line, so that a reader
+    // that stops early never holds more of a huge file than it asked for.
+    std::string pending;
     char buf[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);  // a directory, an I/O error: no lines to trust
-            return std::nullopt;
+            return false;
         }
         if (n == 0) break;
-        bytes.append(buf, static_cast<std::size_t>(n));
+        pending.append(buf, static_cast<std::size_t>(n));
+        std::size_t from = 0;
+        for (std::size_t lf; (lf = pending.find('\n', from)) != std::string::npos; from = lf + 1) {
+            if (!take(line_of(std::string_view(pending).substr(from, lf - from)))) {
+                ::close(fd);
+                return true;
+            }
+        }
+        pending.erase(0, from);
     }
     ::close(fd);
+    // A last line without its end counts.
+    if (!pending.empty()) take(line_of(pending));
+    return true;
+}
 
+std::optional<std::vector<std::string>> read_lines(const std::string& path,
+                                                   std::size_t max_lines) {
     std::vector<std::string> lines;
-    std::string_view rest = bytes;
-    while (!rest.empty()) {
-        const std::size_t lf = rest.find('\n');
-        std::string_view line = rest.substr(0, lf);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(cp1252_to_utf8(line));
-        if (lf == std::string_view::npos) break;
-        rest.remove_prefix(lf + 1);
+    if (max_lines == 0) {
+        if (!for_each_line(path, [](std::string) { return false; })) return std::nullopt;
+        return lines;
     }
+    const bool ok = for_each_line(path, [&](std::string line) {
+        lines.push_back(std::move(line));
+        return lines.size() < max_lines;
+    });
+    if (!ok) return std::nullopt;
     return lines;
 }
 
@@ -200,11 +231,18 @@ bool append_line(const std::string& path, std::string_view line) {
     const int fd = open_retry(path.c_str(), O_RDWR | O_APPEND | O_CREAT, 0666);
     if (fd < 0) return false;
 
+    // The size before the append: a write that fails part-way (a full disk)
+    // is cut back to it, so the file never keeps half a line that the next
+    // append would close into a record of its own.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        ::close(fd);
+        return false;
+    }
     std::string data;
     // A last line written without its end (by hand, by another program) would
     // otherwise be glued to the new one; it is closed first.
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && st.st_size > 0) {
+    if (st.st_size > 0) {
         char last = 0;
         if (::pread(fd, &last, 1, st.st_size - 1) != 1) {
             ::close(fd);
@@ -214,7 +252,15 @@ bool append_line(const std::string& path, std::string_view line) {
     }
     data += utf8_to_cp1252(line);
     data += "\r\n";
-    bool ok = write_all(fd, data);
+    // On disk before it counts as written: a failure the disk reports only
+    // at the flush is cut back like any other.
+    bool ok = write_all(fd, data) && ::fsync(fd) == 0;
+    if (!ok) {
+        int r;
+        do {
+            r = ::ftruncate(fd, st.st_size);
+        } while (r != 0 && errno == EINTR);
+    }
     ok = close_checked(fd) && ok;
     return ok;
 }

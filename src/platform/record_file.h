@@ -2,6 +2,9 @@
 // CR LF line ends, Windows-1252 on disk. In memory every line is UTF-8.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,11 +17,18 @@ std::string cp1252_to_utf8(std::string_view bytes);
 // UTF-8 to Windows-1252; a character Windows-1252 lacks becomes "?".
 std::string utf8_to_cp1252(std::string_view text);
 
-// Reads every line of the file (CR LF or LF ends; a last line without an end
-// counts; a file ending in a line end has no extra empty line). A missing file
-// is created empty first and reads as no lines. nullopt when the file can
-// neither be read nor created (its folder does not exist, no permission).
-std::optional<std::vector<std::string>> read_lines(const std::string& path);
+// Reads the lines of the file (CR LF or LF ends; a last line without an end
+// counts; a file ending in a line end has no extra empty line; a CR alone
+// inside a line reads as a blank). A missing file is created empty first and
+// reads as no lines. Reading stops after `max_lines` lines, so a loader whose
+// table holds n records reads n + 1 lines of a file however long it is.
+// nullopt when the file can neither be read nor created (its folder does not
+// exist, no permission, an I/O error).
+std::optional<std::vector<std::string>> read_lines(
+    const std::string& path, std::size_t max_lines = std::numeric_limits<std::size_t>::max());
+// The same lines handed one at a time to `take`, until it returns false or
+// the file ends. False when the file can neither be read nor created.
+bool for_each_line(const std::string& path, const std::function<bool(std::string)>& take);
 
 // Replaces the file with these lines, each ended by CR LF. The lines go to a
 // temporary file in the same folder, which is renamed over the old file only

@@ -155,7 +155,11 @@ bool can_use(Control& c) {
 void Runtime::type(Control& c, std::string_view text) {
     entry([&] {
         if (!can_use(c) || c.state().locked) return;
-        c.set_text(text);
+        // A one-line box never holds a line break, however it was pasted
+        // in: each becomes one blank, so no record is ever split by one.
+        const bool one_line = c.kind() == Kind::ComboBox ||
+                              (c.kind() == Kind::TextBox && !c.state().multiline);
+        c.set_text(one_line ? single_line(text) : std::string(text));
     });
 }
 

@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace plat {
@@ -127,7 +128,18 @@ std::string trim(std::string_view s) {
 std::string upper(std::string_view s) { return map_case(s, to_upper); }
 std::string lower(std::string_view s) { return map_case(s, to_lower); }
 
-bool iequals(std::string_view a, std::string_view b) { return upper(a) == upper(b); }
+bool iequals(std::string_view a, std::string_view b) {
+    // Names of forms and controls are plain ASCII and compared very often:
+    // compared in place; any other letter through the full upper case.
+    auto ascii_upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    const bool ascii = std::all_of(a.begin(), a.end(), [](char c) { return (c & 0x80) == 0; }) &&
+                       std::all_of(b.begin(), b.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii) return upper(a) == upper(b);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (ascii_upper(a[i]) != ascii_upper(b[i])) return false;
+    return true;
+}
 
 int length(std::string_view s) {
     int n = 0;
@@ -255,5 +267,21 @@ bool matches_pattern(std::string_view patterns, std::string_view name) {
     }
     return false;
 }
+
+std::string single_line(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\r' || s[i] == '\n') {
+            if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+            out += ' ';
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 }  // namespace plat

@@ -42,6 +42,11 @@ std::string join(const std::vector<std::string>& parts, std::string_view sep);
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to);
 bool contains(std::string_view s, std::string_view part);
 bool starts_with(std::string_view s, std::string_view prefix);
+// Every line break (CR LF, CR or LF) replaced by one blank: the text a
+// single-line box can hold.
+std::string single_line(std::string_view s);
+// True when the text holds a CR or an LF.
+bool has_line_break(std::string_view s);
 
 // A file name against patterns with "*" and "?", several joined by ";",
 // compared without regard to case; "*.*" takes every name.

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/number.h"
+#include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
 
@@ -42,14 +43,17 @@ void carica_agenzia(App& app) {
     for (auto m : kCampiAgenzia)
         if (m != &Stato::percentuale_cauzione) s.*m = "";
     s.canale_file = canale_libero();
-    auto righe = leggi_righe(s.percorso_agenzia);
-    if (!righe) return;
-    for (const std::string& riga : *righe) {
+    // The last line with settings wins; the file is read a line at a time,
+    // so a huge one costs no more memory than one line.
+    std::string ultima;
+    plat::for_each_line(s.percorso_agenzia, [&](std::string riga) {
         // A blank line holds no settings; it must not wipe those before it.
-        if (plat::trim(riga).empty()) continue;
-        const auto campi = plat::split(riga, "*");
-        for (std::size_t j = 0; j < kCampiAgenzia.size(); ++j) s.*kCampiAgenzia[j] = campo_di(campi, j);
-    }
+        if (!plat::trim(riga).empty()) ultima = std::move(riga);
+        return true;
+    });
+    if (ultima.empty()) return;
+    const auto campi = plat::split(ultima, "*");
+    for (std::size_t j = 0; j < kCampiAgenzia.size(); ++j) s.*kCampiAgenzia[j] = campo_di(campi, j);
 }
 
 bool registra_agenzia(App& app) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/folder_lock.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
 #include "records/stato.h"
@@ -42,6 +43,11 @@ public:
 
     // Files already reported as longer than their table, this run.
     std::set<std::string> avvisi_capacita;
+
+    // The lock of the data folder in use (see `imposta_percorsi_dati`), and
+    // the folder it was taken for; released when the program ends.
+    plat::FolderLock blocco_dati;
+    std::string cartella_bloccata;
 
     // Shared procedures of a higher subsystem that a lower one runs (the
     // menu runs the expired-bookings check, the client search lists the

@@ -16,6 +16,10 @@ std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso)
     return plat::read_lines(percorso);
 }
 
+std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso, int massimo) {
+    return plat::read_lines(percorso, static_cast<std::size_t>(std::max(massimo, 0)));
+}
+
 void avvisa_capacita(App& app, const std::string& percorso, int capacita) {
     // One warning per file and run: the loaders run often and the user only
     // needs to know once that part of a file is out of reach.
@@ -30,7 +34,7 @@ int carica_registro(App& app, const std::string& percorso, std::string_view sepa
                     int capacita,
                     const std::function<void(int, const std::vector<std::string>&)>& riga) {
     app.s.canale_file = canale_libero();
-    auto righe = leggi_righe(percorso);
+    auto righe = leggi_righe(percorso, capacita + 1);
     if (!righe) return 0;
     int i = 0;
     for (const std::string& testo : *righe) {
@@ -44,7 +48,30 @@ int carica_registro(App& app, const std::string& percorso, std::string_view sepa
     return i;
 }
 
+namespace {
+
+// The one message for a value that would break its record: the separator
+// splits the record, a line break splits the line.
+bool rifiuta_valore(App& app, const std::string& motivo, const std::string& valore) {
+    app.msgbox(motivo + "\rCORREGGERE: " + plat::single_line(valore), plat::Buttons::Ok,
+               "DATI NON VALIDI", plat::Icon::Exclamation);
+    return false;
+}
+
+constexpr const char* kACapo = "UN TESTO NON PUO' ANDARE A CAPO NEI DATI.";
+
+// The last guard of every writer: a line that holds a line break would be
+// read back as two records.
+bool righe_intere(App& app, const std::vector<std::string>& righe) {
+    for (const std::string& r : righe)
+        if (plat::has_line_break(r)) return rifiuta_valore(app, kACapo, r);
+    return true;
+}
+
+}  // namespace
+
 bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe) {
+    if (!righe_intere(app, righe)) return false;
     if (plat::rewrite_lines(percorso, righe)) return true;
     app.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + percorso +
                    "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
@@ -53,6 +80,7 @@ bool scrivi_registro(App& app, const std::string& percorso, const std::vector<st
 }
 
 bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga) {
+    if (!righe_intere(app, {std::string(riga)})) return false;
     if (plat::append_line(percorso, riga)) return true;
     app.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + percorso +
                    "\rLA REGISTRAZIONE NON E' STATA FATTA.",
@@ -62,11 +90,12 @@ bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga)
 
 bool senza_separatore(App& app, const std::vector<std::string>& valori, std::string_view separatore) {
     for (const std::string& v : valori) {
-        if (!plat::contains(v, separatore)) continue;
-        app.msgbox("IL CARATTERE \"" + std::string(separatore) +
-                       "\" NON PUO' ESSERE USATO NEI DATI.\rCORREGGERE: " + v,
-                   plat::Buttons::Ok, "DATI NON VALIDI", plat::Icon::Exclamation);
-        return false;
+        if (plat::contains(v, separatore))
+            return rifiuta_valore(app,
+                                  "IL CARATTERE \"" + std::string(separatore) +
+                                      "\" NON PUO' ESSERE USATO NEI DATI.",
+                                  v);
+        if (plat::has_line_break(v)) return rifiuta_valore(app, kACapo, v);
     }
     return true;
 }

@@ -22,8 +22,11 @@ namespace ga {
 std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
 
 // Lines of a register; a missing file is created empty. nullopt when the
-// file can neither be read nor created.
+// file can neither be read nor created. With `massimo`, reading stops after
+// that many lines: a loader asks for its capacity + 1, enough to know that
+// the file is longer than its table without holding all of it.
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso);
+std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso, int massimo);
 
 // The common loader: `riga(i, campi)` stores record i. Lines past the
 // capacity are counted out and reported once per file. Returns the number of
@@ -37,14 +40,15 @@ int carica_registro(App& app, const std::string& percorso, std::string_view sepa
 void avvisa_capacita(App& app, const std::string& percorso, int capacita);
 
 // Rewrites a register whole. On failure the old file stays and the user is
-// told; false then.
+// told; false then. A line holding a line break is refused, nothing written.
 bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe);
 // Appends one line to a journal; false (after a message) on failure.
 bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga);
 
-// True when no value contains the separator. Otherwise shows which value
-// holds it and returns false: such a value would split its record when the
-// file is read back, so nothing must be written.
+// True when no value contains the separator or a line break (CR or LF).
+// Otherwise shows which value holds it and returns false: such a value would
+// split its record, or its line, when the file is read back, so nothing must
+// be written. Every writer checks its values here.
 bool senza_separatore(App& app, const std::vector<std::string>& valori, std::string_view separatore);
 
 // Two codes are the same when they are the same number ("10" is "0010");

@@ -145,7 +145,7 @@ void carica_prenotazioni(App& app) {
     s.canale_file = canale_libero();
     const int capacita = s.prenotazioni.capacita();
     int n = 0;
-    if (auto righe = leggi_righe(s.percorso_prenotazioni)) {
+    if (auto righe = leggi_righe(s.percorso_prenotazioni, capacita + 1)) {
         for (const std::string& testo : *righe) {
             // The bookings end at the first empty line.
             if (testo.empty()) break;

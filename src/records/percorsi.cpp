@@ -7,8 +7,39 @@
 namespace ga {
 
 namespace {
+
 constexpr std::string_view kFinePuntatore = ",$$";
+
+// Two programs writing one data folder lose records: each rewrites a
+// register from its own table. The first to use a folder holds it until it
+// ends or moves to another folder; a second one is told and ends.
+void blocca_cartella_dati(App& app) {
+    const std::string& cartella = app.s.cartella_dati;
+    if (cartella == app.cartella_bloccata) return;
+    app.blocco_dati.release();
+    app.cartella_bloccata = cartella;
+    // A folder that is not there is told by the owners load; one that cannot
+    // hold a lock file cannot be written either.
+    if (cartella.empty() || !plat::folder_exists(cartella)) return;
+    const std::string chi = plat::host_name() + "," + app.user_name();
+    if (app.blocco_dati.take(cartella, chi) != plat::FolderLock::Result::held) return;
+
+    const auto parti = plat::split(app.blocco_dati.holder(), ",");
+    const std::string computer = plat::trim(parti[0]);
+    const std::string utente = parti.size() > 1 ? plat::trim(parti[1]) : std::string();
+    app.cartella_bloccata.clear();
+    app.s.risposta = app.msgbox(
+        "ATTENZIONE I DATI DELLA CARTELLA " + cartella +
+            " SONO GIA' APERTI DA UN ALTRO PROGRAMMA\r"
+            "         COMPUTER: " + (computer.empty() ? "?" : computer) +
+            "   UTENTE: " + (utente.empty() ? "?" : utente) + "\r"
+            "         CHIUDERE L'ALTRO PROGRAMMA E RIPROVARE  \r"
+            "              -IL PROGRAMMA SARA' CHIUSO- ",
+        plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
+    app.end_program();
 }
+
+}  // namespace
 
 void imposta_percorsi_programma(App& app) {
     Stato& s = app.s;
@@ -36,6 +67,7 @@ void imposta_percorsi_dati(App& app) {
     s.percorso_spese = d + "spese" + y + ".dat";
     s.percorso_fatture = d + "fatture" + y + ".dat";
     s.percorso_contocorr = d + "ContoCorr" + s.conto_corrente + y + ".dat";
+    blocca_cartella_dati(app);
 }
 
 void leggi_cartella_dati(App& app) {

@@ -10,7 +10,10 @@ namespace ga {
 
 // Program-folder paths, from the start form's `Text17`.
 void imposta_percorsi_programma(App& app);
-// Data-folder paths, from the menu's `Text1` and the current year.
+// Data-folder paths, from the menu's `Text1` and the current year. When the
+// data folder is not the one used so far, its lock is taken (the one held
+// before is released): a folder another program holds is told, naming that
+// program's computer and user, and this program ends without writing.
 void imposta_percorsi_dati(App& app);
 // The remembered data folder into the menu's `Text1` (left as it is when the
 // pointer file names none).

@@ -263,7 +263,7 @@ std::optional<std::optional<std::vector<std::string>>> prenotazioni_rinumerate(
 bool file_oltre_capacita(App& app, long n) {
     const Stato& s = app.s;
     if (n < s.periodi.capacita()) return false;
-    const auto righe = leggi_righe(s.percorso_periodi);
+    const auto righe = leggi_righe(s.percorso_periodi, s.periodi.capacita() + 1);
     return righe && static_cast<long>(righe->size()) > s.periodi.capacita();
 }
 

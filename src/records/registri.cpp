@@ -117,10 +117,10 @@ void carica_proprietari(App& app) {
     // must not leave an empty register wherever the path happens to lead.
     if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
         cartella_dati_non_valida(app);
-    auto righe = leggi_righe(s.percorso_proprietari);
+    const int capacita = s.proprietari.capacita();
+    auto righe = leggi_righe(s.percorso_proprietari, capacita + 1);
     if (!righe) cartella_dati_non_valida(app);
 
-    const int capacita = s.proprietari.capacita();
     int n = 0;
     for (const std::string& testo : *righe) {
         if (n == capacita) {

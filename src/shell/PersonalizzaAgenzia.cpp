@@ -245,6 +245,15 @@ void PersonalizzaAgenzia::SALVA_Click() {
             "VALORIZZATI");
         return;
     }
+    // The amounts the bookings compute with: an amount or nothing.
+    for (plat::TextBox* b : {&Text8, &Text11, &Text12, &Text31, &Text32}) {
+        if (plat::trim(b->text()).empty() || plat::typed_amount(b->text())) continue;
+        app.msgbox("L'IMPORTO \"" + b->text() +
+                       "\" NON E' VALIDO.\rSCRIVERE SOLO CIFRE, LA VIRGOLA PRIMA DEI DECIMALI E "
+                       "IL PUNTO TRA LE MIGLIAIA (AD ESEMPIO 1.500,00).",
+                   plat::Buttons::Ok, "IMPORTO NON VALIDO", plat::Icon::Exclamation);
+        return;
+    }
     // Both files are checked before either is written, so a refused bank
     // value does not leave the settings saved and the bank record not.
     if (!senza_separatore(app,

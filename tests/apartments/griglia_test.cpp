@@ -101,6 +101,12 @@ TEST_F(GrigliaPeriodi, NewPeriodsAreAppendedAndEachRowNamesItsPeriod) {
     app.leave(dtp(12));
     EXPECT_FALSE(c("prez15").locked());
     EXPECT_FALSE(dtp(1).enabled()) << "the other rows wait for the price";
+    // A price that is no amount is told and not written.
+    for (const char* errato : {"-700", "7e2", "99999999999"}) {
+        scrivi_e_lascia(c("prez15"), errato);
+        EXPECT_EQ(periodi(), crlf(kPeriodi));
+    }
+    EXPECT_EQ(b.nuovi_messaggi().size(), 3u);
     scrivi_e_lascia(c("prez15"), "700");
     EXPECT_EQ(periodi(), con_aggiunte({"0007*01/10/2026*15/10/2026*700,00*LIB"}));
     EXPECT_TRUE(dtp(1).enabled());

@@ -2,6 +2,8 @@
 // period, the agency items, the extras and the period adjuster's hand-over.
 #include "prenotazione_banco.h"
 
+#include "platform/text.h"
+
 namespace ga::test {
 namespace {
 
@@ -56,12 +58,15 @@ TEST_F(PrenotazioneImporti, EditedRentAdvanceAndAgencyItems) {
     scrivi(p().Text15, "2000");
     // The deposit taken into Text19 keeps its value.
     EXPECT_EQ(importi(), "2.000,00|660,00|0,00|0,00|150,00|200,00");
+    // A text that is no amount is told, and nothing is computed from it.
+    b.nuovi_messaggi();
     scrivi(p().Text15, "DA DEFINIRE");
-    EXPECT_EQ(p().Text15.text() + "|" + p().Text16.text(), "DA DEFINIRE|0,00");
+    EXPECT_EQ(p().Text15.text() + "|" + p().Text16.text(), "DA DEFINIRE|660,00");
     for (const char* lasciato : {"0", "", "-5"}) {
         scrivi(p().Text16, lasciato);
         EXPECT_EQ(p().Text16.text(), lasciato);
     }
+    EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
     scrivi(p().Text16, "500");
     EXPECT_EQ(p().Text16.text(), "500,00");
 
@@ -73,10 +78,46 @@ TEST_F(PrenotazioneImporti, EditedRentAdvanceAndAgencyItems) {
     scrivi(p().Text17, "80");
     app.click(p().Text19);
     app.leave(p().Text19);
-    EXPECT_EQ(importi(), "DA DEFINIRE|500,00|80,00|50,00|ND|150,00");
+    EXPECT_EQ(importi(), "DA DEFINIRE|500,00|80,00|50,00|ND|200,00");
     // Choosing the period again resets what the user set.
     app.pick(p().List1, 0);
     EXPECT_EQ(importi(), "1.500,00|495,00|0,00|0,00|0,00|150,00");
+}
+
+TEST_F(PrenotazioneImporti, SaveTakesOnlyAmountsNotDueItemsAndAnEmptyAdvance) {
+    periodo_a("1500");
+    app.double_click(p().Text17);  // unlocked, with the fee of the settings
+    const std::string prenotazioni = b.byte(app.s.percorso_prenotazioni);
+    const std::string saldi = b.byte(app.s.percorso_saldi);
+    b.nuovi_messaggi();
+    for (const char* testo :
+         {"abc", "1e999", "NaN", "inf", "0x10", "--5", "-1", "99999999999999999999", "1,234"}) {
+        for (plat::TextBox* box : {&p().Text15, &p().Text16, &p().Text17, &p().Text33}) {
+            const std::string prima = box->text();
+            app.type(*box, testo);
+            app.leave(*box);
+            app.click(p().SALVA);
+            const auto messaggi = b.nuovi_messaggi();
+            // Told when the box is left, and again by SALVA, which writes nothing.
+            ASSERT_EQ(messaggi.size(), 2u) << testo;
+            EXPECT_NE(messaggi[1].find(testo), std::string::npos) << messaggi[1];
+            app.type(*box, prima);
+        }
+    }
+    EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), prenotazioni);
+    EXPECT_EQ(b.byte(app.s.percorso_saldi), saldi);
+    EXPECT_EQ(p().Check3.value(), 0);
+
+    // What the page itself stores stays accepted.
+    app.click(p().Text17);
+    scrivi(p().Text17, "ND");
+    scrivi(p().Text16, "");
+    scrivi(p().Text32, "30,5");
+    app.click(p().SALVA);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    const auto campi = plat::split(b.leggi(app.s.percorso_prenotazioni).back(), "*");
+    EXPECT_EQ(campi.at(4) + "|" + campi.at(5) + "|" + campi.at(6) + "|" + campi.at(14),
+              "1.500,00|0,00|ND|30,5");
 }
 
 TEST_F(PrenotazioneImporti, ExtraBedsAndLinenShareOneCounter) {

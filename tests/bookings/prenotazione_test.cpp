@@ -2,7 +2,10 @@
 // of SALVA, the page's exits, the flags of a new page, periods and dates.
 #include "prenotazione_banco.h"
 
+#include <filesystem>
+
 #include "platform/text.h"
+#include "support/disco_pieno.h"
 
 namespace ga::test {
 namespace {
@@ -87,10 +90,9 @@ TEST_F(PrenotazionePagina, SaveChecksComeBeforeAnyWrite) {
     // arrival, is refused before the note is appended.
     app.run([&] { p().cambia_Click(); });
     prepara_prenotazione();
-    scrivi(p().Text20, "CULLA");
-    scrivi(p().Text32, "30*40");
+    scrivi(p().Text20, "CULLA*SEGGIOLONE");
     app.click(p().SALVA);
-    scrivi(p().Text32, "30");
+    scrivi(p().Text20, "CULLA");
     p().Text6.set_text("01/07/2026");
     app.click(p().SALVA);
     EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
@@ -107,6 +109,57 @@ TEST_F(PrenotazionePagina, SaveChecksComeBeforeAnyWrite) {
     EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), salvate);
     app.type(p().Text20, "CULLA E SEGGIOLONE");
     EXPECT_EQ(b.nuovi_messaggi().size(), 1u);  // the booking is already saved
+}
+
+// A save stopped part-way (a full disk, a journal that cannot be written)
+// is finished by the next SALVA once the cause is mended: each line is
+// written once, and the files end as one save leaves them.
+TEST_F(PrenotazionePagina, ASaveStoppedPartWayIsFinishedByTheNextSaveWithoutDuplicates) {
+    Righe periodi = kPeriodi;
+    periodi[3] = "0012*01/08/2026*15/08/2026*2.000,00*AFF";
+    const std::string note = crlf({kNote[0], kNote[1], kNote[2], "CULLA*3*0012"});
+    const std::string prenotazioni =
+        crlf({kPrenotazioni[0], kPrenotazioni[1],
+              "0012*0041*01/08/2026*15/08/2026*2.000,00*660,00*0,00*0,00*0,00*0.00.00*4**4****"});
+    const std::string saldi =
+        crlf({kSaldi[0], kSaldi[1], "09/12/2026*0001*660,00*0,00*0*0,00*0,00*3*0012"});
+
+    prepara_prenotazione();
+    scrivi(p().Text20, "CULLA");
+    {
+        // Room for the note, not for the new bookings file.
+        DiscoPieno pieno(200);
+        app.click(p().SALVA);
+    }
+    EXPECT_EQ(b.byte(app.s.percorso_note), note);
+    EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), crlf(kPrenotazioni));
+    EXPECT_EQ(p().Check3.value(), 0);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+
+    // The journal cannot be written: the booking stands, and the user is told.
+    namespace fs = std::filesystem;
+    fs::rename(app.s.percorso_saldi, app.s.percorso_saldi + ".via");
+    fs::create_directory(app.s.percorso_saldi);
+    app.click(p().SALVA);
+    EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), prenotazioni);
+    EXPECT_EQ(b.byte(app.s.percorso_periodi), crlf(kPeriodi));
+    const auto messaggi = b.nuovi_messaggi();
+    ASSERT_EQ(messaggi.size(), 2u);
+    EXPECT_NE(messaggi[1].find("PREMERE DI NUOVO SALVA"), std::string::npos);
+
+    fs::remove(app.s.percorso_saldi);
+    fs::rename(app.s.percorso_saldi + ".via", app.s.percorso_saldi);
+    app.click(p().SALVA);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(b.byte(app.s.percorso_note), note);
+    EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), prenotazioni);
+    EXPECT_EQ(b.byte(app.s.percorso_saldi), saldi);
+    EXPECT_EQ(b.byte(app.s.percorso_periodi), crlf(periodi));
+
+    // Complete: SALVA again writes nothing.
+    app.click(p().SALVA);
+    EXPECT_EQ(b.byte(app.s.percorso_saldi), saldi);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
 // A cleared page, and a form loaded hidden meanwhile, start with the flags

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/record_file.h"
+#include "support/disco_pieno.h"
 
 namespace plat {
 namespace {
@@ -47,19 +48,10 @@ protected:
         for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
         return names;
     }
-    // Root ignores permission bits; the permission cases are then skipped.
-    bool permissions_enforced() const {
-        const fs::path probe = dir_ / "probe";
-        fs::create_directory(probe);
-        fs::permissions(probe, fs::perms::owner_read | fs::perms::owner_exec);
-        const bool enforced = !std::ofstream(probe / "x").is_open();
-        fs::permissions(probe, fs::perms::owner_all);
-        fs::remove_all(probe);
-        return enforced;
-    }
-
     fs::path dir_;
 };
+
+using FullDisk = ga::test::DiscoPieno;
 
 TEST(Cp1252, ConvertsAgencyTextBothWays) {
     const std::string text = "PERCHÉ È €";
@@ -134,10 +126,27 @@ TEST_F(RecordFileTest, NoLinesWhenTheFileCanBeNeitherReadNorCreated) {
     EXPECT_FALSE(file_exists(path("sub")));
     EXPECT_EQ(read_lines(path("sub")), std::nullopt);
 
-    if (!permissions_enforced()) GTEST_SKIP() << "permission bits not enforced (root)";
-    write_bytes("locked.txt", "secret\r\n");
-    fs::permissions(path("locked.txt"), fs::perms::none);
-    EXPECT_EQ(read_lines(path("locked.txt")), std::nullopt);
+    // A "folder" that is a file: nothing can be created under it.
+    write_bytes("plain.txt", "x\r\n");
+    EXPECT_EQ(read_lines(path("plain.txt/reg.txt")), std::nullopt);
+    EXPECT_EQ(read_bytes("plain.txt"), "x\r\n");
+    // A file that opens but cannot be read (an I/O error, even for root).
+    EXPECT_EQ(read_lines("/proc/self/mem"), std::nullopt);
+}
+
+TEST_F(RecordFileTest, ReadingStopsAtTheLinesAskedForAndALoneCrIsABlank) {
+    std::string big;
+    for (int i = 0; i < 200000; ++i) big += "riga*" + std::to_string(i) + "\r\n";
+    write_bytes("big.txt", big);
+    EXPECT_EQ(read_lines(path("big.txt"), 3), (Lines{"riga*0", "riga*1", "riga*2"}));
+    EXPECT_EQ(read_lines(path("big.txt"), 0), Lines{});
+    int seen = 0;
+    EXPECT_TRUE(for_each_line(path("big.txt"), [&](std::string) { return ++seen < 5; }));
+    EXPECT_EQ(seen, 5);
+
+    // A CR alone is no line end here, and no record holds a line break.
+    write_bytes("cr.txt", "a\rb*c\r\nd\r");
+    EXPECT_EQ(read_lines(path("cr.txt")), (Lines{"a b*c", "d"}));
 }
 
 TEST_F(RecordFileTest, RewriteWritesCrLfInWindows1252AndLeavesNoTemporaryFile) {
@@ -165,7 +174,7 @@ TEST_F(RecordFileTest, FailedRewriteKeepsTheOldFile) {
     EXPECT_FALSE(folder_exists(path("missing")));
 }
 
-TEST_F(RecordFileTest, RewriteInAFolderThatCannotBeWrittenKeepsTheOldFile) {
+TEST_F(RecordFileTest, RewriteThatCannotBeCompletedKeepsTheOldFile) {
     // /proc refuses new files even to root.
     if (file_exists("/proc/version")) {
         const Lines before = read_lines("/proc/version").value_or(Lines{});
@@ -173,14 +182,40 @@ TEST_F(RecordFileTest, RewriteInAFolderThatCannotBeWrittenKeepsTheOldFile) {
         EXPECT_EQ(read_lines("/proc/version"), before);
     }
 
-    if (!permissions_enforced()) GTEST_SKIP() << "permission bits not enforced (root)";
+    // A full disk: the temporary file cannot take the new lines.
     write_bytes("reg.txt", "old\r\n");
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(rewrite_lines(path("reg.txt"), {"new"}));
-    EXPECT_FALSE(append_line(path("other.txt"), "new"));
-    fs::permissions(dir_, fs::perms::owner_all);
+    {
+        FullDisk full(8);
+        EXPECT_FALSE(rewrite_lines(path("reg.txt"), {"a much longer new line"}));
+    }
     EXPECT_EQ(read_bytes("reg.txt"), "old\r\n");
     EXPECT_EQ(entries(), std::vector<std::string>{"reg.txt"});
+
+    // A folder that is a file.
+    EXPECT_FALSE(rewrite_lines(path("reg.txt/inner.txt"), {"new"}));
+    EXPECT_FALSE(append_line(path("reg.txt/inner.txt"), "new"));
+    EXPECT_EQ(read_bytes("reg.txt"), "old\r\n");
+}
+
+TEST_F(RecordFileTest, AFailedAppendLeavesTheFileAsItWas) {
+    const std::string before = "01/12/2026*0001*100\r\n";
+    write_bytes("saldi.dat", before);
+    {
+        // Room for "09/12/" and no more.
+        FullDisk full(before.size() + 6);
+        EXPECT_FALSE(append_line(path("saldi.dat"), "09/12/2026*0002*200"));
+        EXPECT_EQ(read_bytes("saldi.dat"), before);
+    }
+    {
+        // An unended last line is closed in the same write, or not at all.
+        write_bytes("open.dat", "a");
+        FullDisk full(5);
+        EXPECT_FALSE(append_line(path("open.dat"), "09/12/2026*0002*200"));
+        EXPECT_EQ(read_bytes("open.dat"), "a");
+    }
+    // Once there is room again the next append is one whole line.
+    EXPECT_TRUE(append_line(path("saldi.dat"), "10/12/2026*0003*300"));
+    EXPECT_EQ(read_bytes("saldi.dat"), before + "10/12/2026*0003*300\r\n");
 }
 
 TEST_F(RecordFileTest, AppendAddsOneCrLfLine) {

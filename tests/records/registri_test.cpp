@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <thread>
 #include <string>
 #include <vector>
 
+#include "platform/folder_lock.h"
 #include "platform/number.h"
+#include "records/percorsi.h"
 #include "records/registri.h"
 #include "support/banco.h"
 
@@ -217,6 +225,34 @@ TEST_F(RegistroProprietari, OwnersFileLongerThanTheTableLoadsTheCapacityAndWarns
     EXPECT_FALSE(app().ended());
 }
 
+// A loader reads its capacity and one line more, never the rest: here the
+// rest never comes (the file is a pipe whose writer waits), so a loader that
+// read to the end of the file would still be waiting.
+TEST_F(Registri, LoadersStopReadingAtTheirCapacity) {
+    box("prenotazione", "Text22");  // the count store's form, loaded before
+    const std::string tubo = dati("clienti.dat");
+    fs::remove(tubo);
+    ASSERT_EQ(mkfifo(tubo.c_str(), 0600), 0);
+    std::atomic<bool> caricato{false};
+    std::thread scrittore([&] {
+        std::ofstream out(tubo, std::ios::binary);
+        for (int i = 1; i <= 1001; ++i) out << i << "*CLIENTE " << i << "\r\n";
+        out.flush();
+        // The writer holds the pipe open until the load is over (or 20 s).
+        for (int t = 0; t < 2000 && !caricato; ++t)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    });
+    const auto inizio = std::chrono::steady_clock::now();
+    app().run([&] { carica_clienti(app()); });
+    caricato = true;
+    const auto durata = std::chrono::steady_clock::now() - inizio;
+    scrittore.join();
+    EXPECT_LT(durata, std::chrono::seconds(10));
+    EXPECT_EQ(box("prenotazione", "Text22"), "1000");
+    EXPECT_EQ(app().s.clienti[1000][1], "CLIENTE 1000");
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+}
+
 // --- the data-folder check -------------------------------------------------------
 
 TEST_F(Registri, MissingDataFolderShowsTheWarningAndEndsWithoutCreatingAnything) {
@@ -239,7 +275,70 @@ TEST_F(Registri, MissingDataFolderShowsTheWarningAndEndsWithoutCreatingAnything)
     EXPECT_EQ(m.buttons, plat::Buttons::Ok);
     EXPECT_EQ(app().s.risposta, plat::Answer::Ok);
     EXPECT_FALSE(fs::exists(assente));
-    EXPECT_TRUE(fs::is_empty(b.cartella_dati()));
+    // Only the lock file of the folder used before.
+    std::vector<std::string> nomi;
+    for (const auto& e : fs::directory_iterator(b.cartella_dati())) nomi.push_back(e.path().filename());
+    EXPECT_EQ(nomi, std::vector<std::string>{"IN_USO.LCK"});
+}
+
+// Two programs on one data folder would each rewrite the registers from
+// their own tables and lose the other's records: the second is told who
+// holds the folder and ends before writing anything.
+TEST_F(Registri, OneProgramAtATimeOnADataFolder) {
+    b.scrivi(dati("clienti.dat"), {"0001*ROSSI*******"});
+    const std::string clienti = b.byte(dati("clienti.dat"));
+
+    test::Banco secondo;
+    secondo.prepara_dati();
+    App& altro = secondo.app();
+    bool dopo = false;
+    altro.run([&] {
+        altro.imposta("MENU", "Text1", b.cartella_dati());
+        carica_proprietari(altro);
+        dopo = true;
+    });
+    EXPECT_FALSE(dopo);
+    EXPECT_TRUE(altro.ended());
+    ASSERT_EQ(secondo.messaggi().shown().size(), 1u);
+    const std::string testo = secondo.messaggi().shown()[0].text;
+    for (const std::string& parte : std::vector<std::string>{b.cartella_dati(), "ALTRO PROGRAMMA", "UTENTE: mario",
+                                    "COMPUTER: " + plat::host_name(), "SARA' CHIUSO"})
+        EXPECT_NE(testo.find(parte), std::string::npos) << parte << " in " << testo;
+    EXPECT_EQ(b.byte(dati("clienti.dat")), clienti);
+    EXPECT_FALSE(fs::exists(dati("proprietari.IND")));
+
+    // The first program moves to another folder: this one is free again.
+    const std::string altra = b.cartella_dati() + "altra/";
+    fs::create_directories(altra);
+    metti("MENU", "Text1", altra);
+    app().run([&] { imposta_percorsi_dati(app()); });
+    test::Banco terzo;
+    terzo.prepara_dati();
+    terzo.app().run([&] {
+        terzo.app().imposta("MENU", "Text1", b.cartella_dati());
+        imposta_percorsi_dati(terzo.app());
+    });
+    EXPECT_FALSE(terzo.app().ended());
+    EXPECT_TRUE(terzo.messaggi().shown().empty());
+    // A program that ends frees its folder.
+    auto prende = [&](test::Banco& banco, const std::string& cartella) {
+        banco.prepara_dati();
+        banco.app().run([&] {
+            banco.app().imposta("MENU", "Text1", cartella);
+            imposta_percorsi_dati(banco.app());
+        });
+        return !banco.app().ended();
+    };
+    const std::string breve = b.cartella_dati() + "breve/";
+    fs::create_directories(breve);
+    {
+        test::Banco quarto;
+        ASSERT_TRUE(prende(quarto, breve));
+        test::Banco quinto;
+        EXPECT_FALSE(prende(quinto, breve));
+    }
+    test::Banco sesto;
+    EXPECT_TRUE(prende(sesto, breve));
 }
 
 TEST_F(Registri, EmptyDataFolderCreatesNoOwnersFileInTheWorkingFolder) {
@@ -395,41 +494,66 @@ TEST_F(RegistroClienti, ValueWithTheSeparatorIsRefusedAndNothingIsWritten) {
     EXPECT_NE(messaggi[0].find("NERI*PIA"), std::string::npos);
 }
 
-TEST_F(Registri, EveryWriterRefusesTheSeparatorBeforeWriting) {
+TEST_F(Registri, EveryWriterRefusesTheSeparatorAndLineBreaksBeforeWriting) {
     b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$"});
     b.scrivi(dati("proprietari.IND"), {"ROSSI*********"});
     b.scrivi(dati("appartamenti.ind"), {"0001*0001*1**********0010"});
+    b.scrivi(dati("clienti.dat"), {"0001*ROSSI*******"});
     app().run([&] {
         carica_vie(app());
         carica_proprietari(app());
         carica_appartamenti(app());
+        carica_clienti(app());
     });
     const std::string vie = b.byte(dati("Vie.dat"));
     const std::string prop = b.byte(dati("proprietari.IND"));
     const std::string app_ = b.byte(dati("appartamenti.ind"));
+    const std::string cli = b.byte(dati("clienti.dat"));
     b.nuovi_messaggi();
 
-    metti("appartament", "Text45", "2");
-    metti("appartament", "Text46", "2");
-    metti("appartament", "Text2", "VIA*ROMA");
-    EXPECT_FALSE(esegui(registra_via));
+    // Each writer, once with the separator and once with a line break,
+    // which would make a second record of what follows it.
+    for (const std::string rottura : {"*", "\r\n", "\r", "\n"}) {
+        metti("appartament", "Text45", "2");
+        metti("appartament", "Text46", "2");
+        metti("appartament", "Text2", "VIA" + rottura + "ROMA");
+        EXPECT_FALSE(esegui(registra_via));
 
-    metti("PROPRIETARI", "Text8", "1");
-    metti("PROPRIETARI", "Text2", "ROSSI");
-    metti("PROPRIETARI", "Text11", "a*b@x.it");
-    EXPECT_FALSE(esegui(registra_proprietari));
+        metti("PROPRIETARI", "Text8", "1");
+        metti("PROPRIETARI", "Text2", "ROSSI");
+        metti("PROPRIETARI", "Text11", "a" + rottura + "b@x.it");
+        EXPECT_FALSE(esegui(registra_proprietari));
 
-    metti("appartament", "Text27", "1");
-    metti("appartament", "Text2", "VIA MARE");
-    metti("appartament", "Text9", "NOTE * VARIE");
-    EXPECT_FALSE(esegui(registra_appartamento));
+        metti("appartament", "Text27", "1");
+        metti("appartament", "Text2", "VIA MARE");
+        metti("appartament", "Text9", "NOTE " + rottura + " VARIE");
+        EXPECT_FALSE(esegui(registra_appartamento));
 
+        metti("prenotazione", "Text24", "2");
+        metti("prenotazione", "Text25", "0002");
+        metti("prenotazione", "Text8", "NERI PAOLO" + rottura + "B");
+        EXPECT_FALSE(esegui(registra_cliente));
+
+        const auto messaggi = b.nuovi_messaggi();
+        ASSERT_EQ(messaggi.size(), 4u) << rottura;
+        const std::string motivo = rottura == "*" ? "NON PUO' ESSERE USATO" : "A CAPO";
+        for (const auto& m : messaggi) EXPECT_NE(m.find(motivo), std::string::npos) << m;
+    }
     EXPECT_EQ(b.byte(dati("Vie.dat")), vie);
     EXPECT_EQ(b.byte(dati("proprietari.IND")), prop);
     EXPECT_EQ(b.byte(dati("appartamenti.ind")), app_);
-    EXPECT_EQ(b.nuovi_messaggi().size(), 3u);
+    EXPECT_EQ(b.byte(dati("clienti.dat")), cli);
     EXPECT_EQ(box("appartament", "Text25"), "");
     EXPECT_EQ(app().s.proprietari[1][9], "");
+    EXPECT_EQ(app().s.clienti[2][1], "");
+
+    // A writer without values of its own (the data-folder pointer) refuses
+    // the line as a whole.
+    const std::string cartella = b.byte(b.cartella_programma() + "cartella.txt");
+    metti("MENU", "Text1", "/tmp/a\nb/");
+    app().run([&] { scrivi_cartella_dati(app()); });
+    EXPECT_EQ(b.byte(b.cartella_programma() + "cartella.txt"), cartella);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
 }
 
 TEST_F(Registri, WritersRefuseARecordPastTheTable) {

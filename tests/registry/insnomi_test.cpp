@@ -64,6 +64,17 @@ TEST_F(Clienti, ANewClientIsAppendedAndListedOnlyAfterReopening) {
     EXPECT_EQ(f().Combo1.item(0), "NERI PAOLO");
 }
 
+TEST_F(Clienti, APastedLineBreakBecomesABlankAndNeverSplitsTheRecord) {
+    apri({kRossi});
+    app.click(f().NUOVOINS);
+    scrivi(f().Text1, "NERI PAOLO\r\nB");
+    scrivi(f().Text2, "VIA PO\r1\n2");
+    EXPECT_EQ(f().Text1.text(), "NERI PAOLO B");
+    EXPECT_EQ(f().Text2.text(), "VIA PO 1 2");
+    app.click(f().SALVACLI);
+    EXPECT_EQ(file(), kRossi + "\r\n0002*NERI PAOLO B*VIA PO 1 2******\r\n");
+}
+
 TEST_F(Clienti, DeletingAndNewCodes) {
     apri({kRossi, kBianchi, kVerdi});
     // After NUOVO the record number still names the client shown before.

@@ -129,6 +129,9 @@ TEST_F(ArchiviTest, AllYearsAndAllFilesCopyEverythingAlsoUnderARootWithTwoSepara
               fs::status(dati("Vie.dat")).permissions())
         << "the copy keeps the source's attributes";
     EXPECT_FALSE(fs::exists(chiave("sotto2026.dat")));
+    // The lock of the data folder in use is this program's, not the agency's.
+    EXPECT_TRUE(fs::exists(dati("IN_USO.LCK")));
+    EXPECT_FALSE(fs::exists(chiave("IN_USO.LCK")));
 }
 
 TEST_F(ArchiviTest, AFailedCopyIsReportedAndNotCountedAndTheDataFolderIsNoDestination) {

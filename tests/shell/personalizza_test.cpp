@@ -109,6 +109,17 @@ TEST_F(PersonalizzaTest, SalvaNeedsFeeCommissionAndVat) {
     EXPECT_EQ(b.byte(prog("AGENZIA.IND")), "");
     EXPECT_EQ(b.byte(prog("BANCHE.IND")), "");
     EXPECT_TRUE(p().SALVA.visible());
+
+    // The amounts the bookings compute with are amounts, or nothing.
+    app.type(p().Text9, "10");
+    app.type(p().Text12, "-50");
+    app.click(p().SALVA);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(b.byte(prog("AGENZIA.IND")), "");
+    app.type(p().Text12, "");
+    app.click(p().SALVA);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_NE(b.byte(prog("AGENZIA.IND")), "");
 }
 
 TEST_F(PersonalizzaTest, SalvaWritesBothFilesKeepingTheOwnersBankRecords) {
