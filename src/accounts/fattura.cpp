@@ -541,7 +541,7 @@ void fattura::Combo1_Click() {
     if (f.campo[3].empty()) {
         // A client invoice: the client by the code's number.
         const long codice = plat::leading_int(f.campo[2]);
-        const long n = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
+        const long n = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
         for (int i = 1; i <= n; ++i) {
             const Campi<9>& c = s.clienti[i];
             if (plat::trim(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;

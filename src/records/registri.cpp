@@ -252,8 +252,8 @@ void carica_clienti(App& app) {
                                   });
     svuota_oltre(s.clienti, n);
     app.imposta_conta(kPren, "Text22", n);
-    // The clients form shows the count too, and some forms read it there:
-    // while that form is loaded its copy follows every load.
+    // The clients form keeps a copy of the count: while that form is loaded
+    // its copy follows every load.
     if (const plat::Form* f = app.form("insnomi"); f && f->is_loaded())
         app.imposta_conta("insnomi", "Text8", n);
 }

@@ -110,7 +110,7 @@ void RESTCAUZ::Form_Activate() {
     NRICH.clear();
     for (int i = 1; i <= prenotazioni; ++i) NRICH.add_item(plat::pad_code(std::to_string(i), 3));
 
-    const long clienti = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
+    const long clienti = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
     NOCLI.clear();
     for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1], i);   // the client's record
 
@@ -151,7 +151,7 @@ void RESTCAUZ::scegli_prenotazione(long k, const std::string& numero) {
         Text4.set_text(s.appartamenti[i][0]);
         Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
     }
-    const long clienti = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
+    const long clienti = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
     Text2.set_text("");
     for (int i = 1; i <= clienti; ++i) {
         if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
@@ -190,7 +190,7 @@ void RESTCAUZ::NRICH_Validate() {
 void RESTCAUZ::NOCLI_Validate() {
     const std::string nome = NOCLI.text();
     if (nome.empty()) return;
-    const long clienti = std::clamp<long>(app.conta("insnomi", "Text8"), 0, s.clienti.capacita());
+    const long clienti = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
     // The line picked is its own client, also among namesakes; a name typed
     // is the first client of that name.
     long record = 0;
