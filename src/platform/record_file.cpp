@@ -1,5 +1,6 @@
 #include "platform/record_file.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstddef>
@@ -106,13 +107,23 @@ std::string temp_name_for(const std::string& path) {
 }  // namespace
 
 std::string cp1252_to_utf8(std::string_view bytes) {
+    // Runs of ASCII, most of every record, are copied whole.
+    auto ascii_fino = [&](std::size_t i) {
+        while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+        return i;
+    };
+    std::size_t i = ascii_fino(0);
+    if (i == bytes.size()) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) out += ch;
-        else if (b < 0xA0) append_utf8(out, kHigh[b - 0x80]);
+    out.append(bytes.substr(0, i));
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0xA0) append_utf8(out, kHigh[b - 0x80]);
         else append_utf8(out, b);
+        const std::size_t fine = ascii_fino(i + 1);
+        out.append(bytes.substr(i + 1, fine - i - 1));
+        i = fine;
     }
     return out;
 }
@@ -145,6 +156,8 @@ std::optional<std::vector<std::string>> read_lines(const std::string& path) {
     if (fd < 0) return std::nullopt;
 
     std::string bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
@@ -159,6 +172,7 @@ std::optional<std::vector<std::string>> read_lines(const std::string& path) {
     ::close(fd);
 
     std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     std::string_view rest = bytes;
     while (!rest.empty()) {
         const std::size_t lf = rest.find('\n');

@@ -127,7 +127,21 @@ std::string trim(std::string_view s) {
 std::string upper(std::string_view s) { return map_case(s, to_upper); }
 std::string lower(std::string_view s) { return map_case(s, to_lower); }
 
-bool iequals(std::string_view a, std::string_view b) { return upper(a) == upper(b); }
+bool iequals(std::string_view a, std::string_view b) {
+    // Names of forms and controls are plain ASCII and are compared at every
+    // lookup: compared in place, without building their upper-case copies.
+    auto ascii = [](std::string_view s) {
+        for (char c : s)
+            if (static_cast<unsigned char>(c) >= 0x80) return false;
+        return true;
+    };
+    if (!ascii(a) || !ascii(b)) return upper(a) == upper(b);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (to_upper(static_cast<unsigned char>(a[i])) != to_upper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
 
 int length(std::string_view s) {
     int n = 0;
@@ -178,6 +192,10 @@ std::vector<std::string> split(std::string_view s, std::string_view sep) {
         parts.emplace_back(s);
         return parts;
     }
+    std::size_t count = 1;
+    for (std::size_t at = s.find(sep); at != std::string_view::npos; at = s.find(sep, at + sep.size()))
+        ++count;
+    parts.reserve(count);
     std::size_t from = 0;
     for (;;) {
         const std::size_t at = s.find(sep, from);

@@ -122,9 +122,9 @@ void carica_prenotazioni(App& app) {
                 break;
             }
             ++n;
-            const auto c = plat::split(testo, kSep);
+            auto c = plat::split(testo, kSep);
             RigaPrenotazione& p = s.prenotazioni[n];
-            for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = campo_di(c, j);
+            for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = prendi_campo(c, j);
             // "0.00.00", and any text that is no date, is the zero date.
             p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
             p.partenza = plat::Date::parse_or_zero(p.campo[3]);

@@ -26,9 +26,9 @@ void svuota_oltre(Tabella<Row>& t, int n) {
 }
 
 template <std::size_t N>
-Campi<N> riga_da(const std::vector<std::string>& campi) {
+Campi<N> riga_da(std::vector<std::string>& campi) {
     Campi<N> r;
-    for (std::size_t j = 0; j < N; ++j) r[j] = campo_di(campi, j);
+    for (std::size_t j = 0; j < N; ++j) r[j] = prendi_campo(campi, j);
     return r;
 }
 
@@ -77,7 +77,7 @@ constexpr const char* kPren = "prenotazione";
 void carica_vie(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(app, s.percorso_vie, kSep, s.vie.capacita(),
-                                  [&](int i, const std::vector<std::string>& c) {
+                                  [&](int i, std::vector<std::string>& c) {
                                       // A line without any separator is no street;
                                       // it still takes its line number.
                                       s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
@@ -128,7 +128,8 @@ void carica_proprietari(App& app) {
             break;
         }
         ++n;
-        s.proprietari[n] = riga_da<10>(plat::split(testo, kSep));
+        std::vector<std::string> campi = plat::split(testo, kSep);
+        s.proprietari[n] = riga_da<10>(campi);
     }
     svuota_oltre(s.proprietari, n);
     app.imposta_conta(kProp, "Text1", n);
@@ -190,7 +191,7 @@ bool registra_proprietari(App& app) {
 void carica_appartamenti(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(app, s.percorso_appartamenti, kSep, s.appartamenti.capacita(),
-                                  [&](int i, const std::vector<std::string>& c) {
+                                  [&](int i, std::vector<std::string>& c) {
                                       s.appartamenti[i] = riga_da<13>(c);
                                   });
     svuota_oltre(s.appartamenti, n);
@@ -247,7 +248,7 @@ bool registra_appartamento(App& app) {
 void carica_clienti(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(app, s.percorso_clienti, kSep, s.clienti.capacita(),
-                                  [&](int i, const std::vector<std::string>& c) {
+                                  [&](int i, std::vector<std::string>& c) {
                                       s.clienti[i] = riga_da<9>(c);
                                   });
     svuota_oltre(s.clienti, n);
