@@ -286,6 +286,8 @@ void prenotazione::PULISCI_PAGINA() {
         const std::string nome_via = s.vie.valido(via) ? s.vie[static_cast<int>(via)][2] : "";
         Combo1.add_item(a[12] + "-" + nome_via);
     }
+    // The codes were padded in memory: the lookup by code follows them.
+    indicizza_appartamenti(app);
 
     // The boxes the page fills itself are not typed in. The client block
     // stays open (a name left before the apartment is chosen is answered

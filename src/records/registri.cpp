@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/number.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
@@ -132,6 +133,7 @@ void carica_proprietari(App& app) {
         s.proprietari[n] = riga_da<10>(campi);
     }
     svuota_oltre(s.proprietari, n);
+    s.proprietari_per_codice.costruisci(s.proprietari, [](const Campi<10>& p) { return plat::leading_int(p[6]); });
     app.imposta_conta(kProp, "Text1", n);
 }
 
@@ -195,7 +197,13 @@ void carica_appartamenti(App& app) {
                                       s.appartamenti[i] = riga_da<13>(c);
                                   });
     svuota_oltre(s.appartamenti, n);
+    indicizza_appartamenti(app);
     app.imposta_conta(kAppart, "Text23", n);
+}
+
+void indicizza_appartamenti(App& app) {
+    app.s.appartamenti_per_codice.costruisci(app.s.appartamenti,
+                                             [](const Campi<13>& a) { return plat::leading_int(a[12]); });
 }
 
 bool registra_appartamento(App& app) {
@@ -252,11 +260,17 @@ void carica_clienti(App& app) {
                                       s.clienti[i] = riga_da<9>(c);
                                   });
     svuota_oltre(s.clienti, n);
+    s.clienti_per_codice.costruisci(s.clienti, [](const Campi<9>& c) { return plat::leading_number(c[0]); });
     app.imposta_conta(kPren, "Text22", n);
     // The clients form shows the count too, and some forms read it there:
     // while that form is loaded its copy follows every load.
     if (const plat::Form* f = app.form("insnomi"); f && f->is_loaded())
         app.imposta_conta("insnomi", "Text8", n);
+}
+
+int record_cliente(App& app, std::string_view codice, long clienti) {
+    if (plat::trim(codice).empty()) return 0;
+    return app.s.clienti_per_codice.primo(plat::leading_number(codice), clienti);
 }
 
 bool registra_cliente(App& app) {
