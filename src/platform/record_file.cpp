@@ -144,14 +144,18 @@ std::string utf8_to_cp1252(std::string_view text) {
     return out;
 }
 
-std::optional<std::vector<std::string>> read_lines(const std::string& path) {
+namespace {
+
+// The whole file as UTF-8 text. A missing file is created empty first and
+// reads as no text; nullopt when it can neither be read nor created.
+std::optional<std::string> read_text(const std::string& path) {
     int fd = open_retry(path.c_str(), O_RDONLY);
     if (fd < 0 && errno == ENOENT) {
         // Created empty, as a register that has never held a record.
         const int created = open_retry(path.c_str(), O_WRONLY | O_CREAT, 0666);
         if (created < 0) return std::nullopt;
         if (!close_checked(created)) return std::nullopt;
-        return std::vector<std::string>{};
+        return std::string();
     }
     if (fd < 0) return std::nullopt;
 
@@ -170,19 +174,42 @@ std::optional<std::vector<std::string>> read_lines(const std::string& path) {
         bytes.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);
+    // Line ends are ASCII, so the whole file decodes as its lines would.
+    return cp1252_to_utf8(bytes);
+}
 
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-    std::string_view rest = bytes;
+// Hands each line of `text` to `line` until it returns false.
+template <class Line>
+void each_line(std::string_view rest, Line&& line) {
     while (!rest.empty()) {
         const std::size_t lf = rest.find('\n');
-        std::string_view line = rest.substr(0, lf);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(cp1252_to_utf8(line));
-        if (lf == std::string_view::npos) break;
+        std::string_view l = rest.substr(0, lf);
+        if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+        if (!line(l)) return;
+        if (lf == std::string_view::npos) return;
         rest.remove_prefix(lf + 1);
     }
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> read_lines(const std::string& path) {
+    const std::optional<std::string> text = read_text(path);
+    if (!text) return std::nullopt;
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text->begin(), text->end(), '\n')) + 1);
+    each_line(*text, [&](std::string_view l) {
+        lines.emplace_back(l);
+        return true;
+    });
     return lines;
+}
+
+bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line) {
+    const std::optional<std::string> text = read_text(path);
+    if (!text) return false;
+    each_line(*text, line);
+    return true;
 }
 
 bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines) {

@@ -2,6 +2,7 @@
 // CR LF line ends, Windows-1252 on disk. In memory every line is UTF-8.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ std::string utf8_to_cp1252(std::string_view text);
 // is created empty first and reads as no lines. nullopt when the file can
 // neither be read nor created (its folder does not exist, no permission).
 std::optional<std::vector<std::string>> read_lines(const std::string& path);
+// The same lines handed to `line` one at a time, without a copy of each,
+// until it returns false (for a loader that keeps only their fields). False
+// when the file can neither be read nor created.
+bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line);
 
 // Replaces the file with these lines, each ended by CR LF. The lines go to a
 // temporary file in the same folder, which is renamed over the old file only

@@ -192,13 +192,16 @@ std::vector<std::string> split(std::string_view s, std::string_view sep) {
         parts.emplace_back(s);
         return parts;
     }
+    // The records' separators are one character: looked for as one.
+    auto find = [&](std::size_t from) {
+        return sep.size() == 1 ? s.find(sep.front(), from) : s.find(sep, from);
+    };
     std::size_t count = 1;
-    for (std::size_t at = s.find(sep); at != std::string_view::npos; at = s.find(sep, at + sep.size()))
-        ++count;
+    for (std::size_t at = find(0); at != std::string_view::npos; at = find(at + sep.size())) ++count;
     parts.reserve(count);
     std::size_t from = 0;
     for (;;) {
-        const std::size_t at = s.find(sep, from);
+        const std::size_t at = find(from);
         if (at == std::string_view::npos) {
             parts.emplace_back(s.substr(from));
             return parts;

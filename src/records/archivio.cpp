@@ -33,18 +33,17 @@ void avvisa_capacita(App& app, const std::string& percorso, int capacita) {
 int carica_registro(App& app, const std::string& percorso, std::string_view separatore,
                     int capacita, const std::function<void(int, std::vector<std::string>&)>& riga) {
     app.s.canale_file = canale_libero();
-    auto righe = leggi_righe(percorso);
-    if (!righe) return 0;
     int i = 0;
-    for (const std::string& testo : *righe) {
+    plat::read_lines_each(percorso, [&](std::string_view testo) {
         if (i == capacita) {
             avvisa_capacita(app, percorso, capacita);
-            break;
+            return false;
         }
         ++i;
         std::vector<std::string> campi = plat::split(testo, separatore);
         riga(i, campi);
-    }
+        return true;
+    });
     return i;
 }
 

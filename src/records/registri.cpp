@@ -118,20 +118,19 @@ void carica_proprietari(App& app) {
     // must not leave an empty register wherever the path happens to lead.
     if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
         cartella_dati_non_valida(app);
-    auto righe = leggi_righe(s.percorso_proprietari);
-    if (!righe) cartella_dati_non_valida(app);
-
     const int capacita = s.proprietari.capacita();
     int n = 0;
-    for (const std::string& testo : *righe) {
+    const bool letto = plat::read_lines_each(s.percorso_proprietari, [&](std::string_view testo) {
         if (n == capacita) {
             avvisa_capacita(app, s.percorso_proprietari, capacita);
-            break;
+            return false;
         }
         ++n;
         std::vector<std::string> campi = plat::split(testo, kSep);
         s.proprietari[n] = riga_da<10>(campi);
-    }
+        return true;
+    });
+    if (!letto) cartella_dati_non_valida(app);
     svuota_oltre(s.proprietari, n);
     s.proprietari_per_codice.costruisci(s.proprietari, [](const Campi<10>& p) { return plat::leading_int(p[6]); });
     app.imposta_conta(kProp, "Text1", n);
