@@ -295,13 +295,13 @@ void ArchivioPieno::ripristina(const std::string& percorso, const std::string& b
 
 // --- the program ----------------------------------------------------------------
 
-Programma::Programma(const ArchivioPieno& archivio, bool finestre) {
+Programma::Programma(const std::string& cartella_programma, bool finestre) {
     plat::Services servizi;
     servizi.messages = std::make_unique<plat::ScriptedMessages>();
     servizi.printer = std::make_unique<plat::RecordingPrinter>();
     servizi.clock = std::make_unique<plat::FixedClock>(oggi());
     servizi.user = std::make_unique<plat::FixedUser>("mario");
-    servizi.program_folder = archivio.programma();
+    servizi.program_folder = cartella_programma;
     app_ = ga::crea_applicazione(std::move(servizi));
     if (finestre) desktop_ = std::make_unique<gui::Desktop>(*app_);
 }

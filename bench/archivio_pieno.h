@@ -63,7 +63,7 @@ private:
 // the screen Qt was given (the offscreen platform in the benchmark).
 class Programma {
 public:
-    Programma(const ArchivioPieno& archivio, bool finestre);
+    Programma(const std::string& cartella_programma, bool finestre);
     ~Programma();
 
     ga::App& app() { return *app_; }
