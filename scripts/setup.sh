@@ -6,6 +6,8 @@ set -euo pipefail
 PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev
           xvfb xauth fonts-dejavu-core fonts-liberation2
           qt6-translations-l10n)
+# Google Benchmark, for the benchmark of scripts/bench.sh (built with the rest).
+PACKAGES+=(libbenchmark-dev)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

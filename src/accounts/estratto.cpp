@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "accounts/EstrattoContoPropr.h"
@@ -39,34 +40,52 @@ double importo(const std::string& cella) {
     return plat::leading_number(t);
 }
 
-// The first line (up to the first empty one) whose field j has the value of
-// `chiave`, split into its fields. A blank key or field matches nothing:
-// an unknown code must not pick the first record whose code is also blank.
-std::optional<Pezzi> cerca(const Righe& righe, std::size_t j, const std::string& chiave) {
-    if (plat::trim(chiave).empty()) return std::nullopt;
-    const double valore = plat::leading_number(chiave);
-    for (const std::string& riga : righe) {
-        if (riga.empty()) break;
-        Pezzi c = plat::split(riga, "*");
-        if (j < c.size() && !plat::trim(c[j]).empty() && plat::leading_number(c[j]) == valore)
-            return c;
+// A register read from disk for one statement, its lines (up to the first
+// empty one) split once, with the first line holding each value of field
+// `j`: every movement finds its record in one step, however long the file.
+class Registro {
+public:
+    Registro(const std::string& percorso, std::size_t j) {
+        for (const std::string& riga : leggi(percorso)) {
+            if (riga.empty()) break;
+            Pezzi c = plat::split(riga, "*");
+            // A blank field is no code: an unknown code must not pick the
+            // first record whose code is also blank.
+            if (j < c.size() && !plat::trim(c[j]).empty())
+                primo_.try_emplace(plat::leading_number(c[j]), righe_.size());
+            righe_.push_back(std::move(c));
+        }
     }
-    return std::nullopt;
-}
+    // The first line whose field j has the value of `chiave`; nullptr for
+    // none, and for a blank key.
+    const Pezzi* cerca(const std::string& chiave) const {
+        if (plat::trim(chiave).empty()) return nullptr;
+        const auto it = primo_.find(plat::leading_number(chiave));
+        return it == primo_.end() ? nullptr : &righe_[it->second];
+    }
+
+private:
+    std::vector<Pezzi> righe_;
+    std::unordered_map<double, std::size_t> primo_;
+};
 
 // Arrival and departure of booking number n (its line number); both empty
 // when the file ends, or holds an empty line, before it.
-std::pair<std::string, std::string> periodo(const Righe& prenotazioni, long n) {
-    for (long i = 1; i <= static_cast<long>(prenotazioni.size()); ++i) {
-        const std::string& riga = prenotazioni[static_cast<std::size_t>(i - 1)];
-        if (riga.empty()) break;
-        if (i == n) {
-            const Pezzi c = plat::split(riga, "*");
-            return {campo_di(c, 2), campo_di(c, 3)};
-        }
+class Periodi {
+public:
+    explicit Periodi(const std::string& percorso) : righe_(leggi(percorso)) {
+        fine_ = static_cast<long>(std::find(righe_.begin(), righe_.end(), std::string()) - righe_.begin());
     }
-    return {};
-}
+    std::pair<std::string, std::string> operator()(long n) const {
+        if (n < 1 || n > fine_) return {};
+        const Pezzi c = plat::split(righe_[static_cast<std::size_t>(n - 1)], "*");
+        return {campo_di(c, 2), campo_di(c, 3)};
+    }
+
+private:
+    Righe righe_;
+    long fine_ = 0;   // the lines before the first empty one
+};
 
 // Writes a result box of a form that is part of the program.
 void esito(App& app, const char* forma, const char* box, const std::string& testo) {
@@ -118,9 +137,9 @@ SommeEstratto estratto_conto_proprietario(App& app) {
         codice_scelto = plat::trim(s.proprietari[record][6]);
     const std::vector<Tipo> ammessi = tipi_ammessi(app);
     auto ammesso = [&](Tipo t) { return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end(); };
-    const Righe appartamenti = leggi(s.percorso_appartamenti);
-    const Righe proprietari = leggi(s.percorso_proprietari);
-    const Righe prenotazioni = leggi(s.percorso_prenotazioni);
+    const Registro appartamenti(s.percorso_appartamenti, 12);
+    const Registro proprietari(s.percorso_proprietari, 6);
+    const Periodi periodo(s.percorso_prenotazioni);
     Tabella<Campi<3>>& tabella = tabella_spese(app);
 
     const long n = std::clamp<long>(app.conta("prenotazione", "Text26"), 0, s.movimenti.capacita());
@@ -134,11 +153,11 @@ SommeEstratto estratto_conto_proprietario(App& app) {
             continue;
         } else {
             ap = plat::pad_code(ap);
-            if (auto a = cerca(appartamenti, 12, ap)) codice = plat::trim(campo_di(*a, 0));
+            if (const Pezzi* a = appartamenti.cerca(ap)) codice = plat::trim(campo_di(*a, 0));
         }
         // A movement whose apartment or owner cannot be found belongs to no
         // owner, so it is listed in nobody's statement.
-        const auto p = cerca(proprietari, 6, codice);
+        const Pezzi* p = proprietari.cerca(codice);
         if (!p || plat::trim(campo_di(*p, 0)) != nome) continue;
         if (!codice_scelto.empty() && !stesso_codice(campo_di(*p, 6), codice_scelto)) continue;
         esito(app, kSaldo, "Text8", codice);
@@ -177,7 +196,7 @@ SommeEstratto estratto_conto_proprietario(App& app) {
                     *tipo == Tipo::acconto        ? plat::pad_right(" ACCONTO AFFITTO PER IL PERIODO ", 30)
                     : *tipo == Tipo::restituzione ? plat::pad_right(" RESTITUZ. ACC. PER REVOCA PER. ", 30)
                                                   : plat::pad_right(" SALDO AFFITTO PER IL PERIODO ", 32);
-                const auto [arrivo, partenza] = periodo(prenotazioni, numero);
+                const auto [arrivo, partenza] = periodo(numero);
                 riga = d + " " + etichetta + " " + ap + " " + arrivo + " " + partenza + " " + cifra(somma);
                 break;
             }

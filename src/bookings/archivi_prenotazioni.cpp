@@ -21,14 +21,14 @@ void svuota_oltre(Tabella<Row>& t, int n) {
 void carica_note(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(app, s.percorso_note, kSep, s.note.capacita(),
-                                  [&](int i, const std::vector<std::string>& c) {
+                                  [&](int i, std::vector<std::string>& c) {
                                       // An empty line (or a single blank) keeps its
                                       // note number but holds no note.
                                       const bool vuota =
                                           c.size() == 1 && (c[0].empty() || c[0] == " ");
                                       s.note[i] = vuota ? Campi<3>{}
-                                                        : Campi<3>{campo_di(c, 0), campo_di(c, 1),
-                                                                   campo_di(c, 2)};
+                                                        : Campi<3>{prendi_campo(c, 0), prendi_campo(c, 1),
+                                                                   prendi_campo(c, 2)};
                                   });
     svuota_oltre(s.note, n);
     app.imposta_conta("prenotazione", "Text23", n);
@@ -37,7 +37,7 @@ void carica_note(App& app) {
 void carica_saldi(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(app, s.percorso_saldi, kSep, s.movimenti.capacita(),
-                                  [&](int i, const std::vector<std::string>& c) {
+                                  [&](int i, std::vector<std::string>& c) {
                                       RigaMovimento m;
                                       // An empty line keeps its movement number and
                                       // holds no movement.
@@ -46,9 +46,9 @@ void carica_saldi(App& app) {
                                           // zero date, with the movement.
                                           m.data = plat::Date::parse_or_zero(c[0]);
                                           for (std::size_t j = 1; j < m.campo.size(); ++j)
-                                              m.campo[j] = campo_di(c, j);
+                                              m.campo[j] = prendi_campo(c, j);
                                       }
-                                      s.movimenti[i] = m;
+                                      s.movimenti[i] = std::move(m);
                                   });
     svuota_oltre(s.movimenti, n);
     app.imposta_conta("prenotazione", "Text26", n);

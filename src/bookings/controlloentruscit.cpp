@@ -1,6 +1,9 @@
 #include "bookings/controlloentruscit.h"
 
-#include "platform/text.h"
+#include <algorithm>
+#include <string>
+
+#include "records/registri.h"
 
 namespace ga {
 
@@ -18,12 +21,21 @@ controlloentruscit::controlloentruscit(App& app) : Forma(app, kName) {
 }
 
 void controlloentruscit::List1_Click() {
-    // Only a booking's line has a client part; the separator lines have none.
-    const auto parti = plat::split(List1.text(), "*");
-    if (parti.size() < 2) return;
-    app.imposta("VisuPrenotCliente", "Text1", plat::trim(parti[1]));
-    app.imposta("VisuPrenotCliente", "Text18", "CONTROLLO");
-    app.form("VisuPrenotCliente")->show();
+    // The line's booking, and through it its client: the name on the line
+    // may be a namesake's. The separator lines carry no booking.
+    const long k = List1.item_data(List1.list_index());
+    if (!s.prenotazioni.valido(static_cast<int>(k))) return;
+    const long clienti = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
+    const int cliente = record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[1], clienti);
+    constexpr const char* kVista = "VisuPrenotCliente";
+    app.imposta(kVista, "Text18", "CONTROLLO");
+    if (cliente > 0) {
+        // The client's form lists that client's bookings, as a search that
+        // found that very client would.
+        app.imposta(kVista, "Text17", std::to_string(cliente));
+        app.esegui_procedura("mostra_cliente");
+    }
+    app.form(kVista)->show();
     unload();
 }
 

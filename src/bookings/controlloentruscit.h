@@ -1,6 +1,7 @@
 // The warnings form ("CONTROLLO INGRESSI") of the expired-bookings and
 // arrivals check: the listed bookings over the disabled menu. Picking a
-// booking's line opens that client's bookings; ESCI goes back to the menu.
+// booking's line opens that booking's client with the client's bookings;
+// ESCI goes back to the menu.
 #pragma once
 
 #include "records/app.h"

@@ -283,13 +283,19 @@ void prenotazione::PULISCI_PAGINA() {
     const long n =
         std::clamp<long>(app.conta("appartament", "Text23"), 0, s.appartamenti.capacita());
     Combo1.clear();
+    bool cambiati = false;
     for (int i = 1; i <= n; ++i) {
         Campi<13>& a = s.appartamenti[i];
-        a[12] = plat::pad_code(a[12], 4);
+        if (std::string codice = plat::pad_code(a[12], 4); codice != a[12]) {
+            a[12] = std::move(codice);
+            cambiati = true;
+        }
         const long via = plat::leading_int(a[1]);
         const std::string nome_via = s.vie.valido(via) ? s.vie[static_cast<int>(via)][2] : "";
         Combo1.add_item(a[12] + "-" + nome_via);
     }
+    // Codes padded in memory: the lookup by code follows them.
+    if (cambiati) indicizza_appartamenti(app);
 
     // The boxes the page fills itself are not typed in. The client block
     // stays open (a name left before the apartment is chosen is answered

@@ -5,6 +5,7 @@
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/registri.h"
 
 namespace ga {
 
@@ -26,12 +27,8 @@ std::string riga_scadenza(App& app, int i, long clienti) {
 }  // namespace
 
 std::string nome_cliente(App& app, std::string_view codice, long clienti) {
-    if (plat::trim(codice).empty()) return "";
-    const double valore = plat::leading_number(codice);
-    const long n = std::min<long>(clienti, app.s.clienti.capacita());
-    for (int k = 1; k <= n; ++k)
-        if (plat::leading_number(app.s.clienti[k][0]) == valore) return plat::trim(app.s.clienti[k][1]);
-    return "";
+    const int k = record_cliente(app, codice, clienti);
+    return k > 0 ? plat::trim(app.s.clienti[k][1]) : "";
 }
 
 void controlla_prenotazioni_scadute(App& app) {
@@ -53,7 +50,7 @@ void controlla_prenotazioni_scadute(App& app) {
     for (int i = 1; i <= n; ++i) {
         const RigaPrenotazione& p = s.prenotazioni[i];
         if (p.arrivo < oggi && p.chiusura.is_zero()) {
-            lista.add_item(riga_scadenza(app, i, clienti));
+            lista.add_item(riga_scadenza(app, i, clienti), i);   // the line's booking
             app.imposta(kForma, "Text1", kAvviso);
             scadute = true;
         }
@@ -66,7 +63,7 @@ void controlla_prenotazioni_scadute(App& app) {
         for (int i = 1; i <= n; ++i) {
             const RigaPrenotazione& p = s.prenotazioni[i];
             if (p.arrivo == giorno && p.chiusura.is_zero()) {
-                lista.add_item(riga_scadenza(app, i, clienti));
+                lista.add_item(riga_scadenza(app, i, clienti), i);
                 arrivi = true;
             }
         }

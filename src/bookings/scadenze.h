@@ -2,7 +2,8 @@
 // the program at the main menu's first activation: the open bookings whose
 // arrival has passed and those arriving today or in the next five days are
 // listed in the warnings form `controlloentruscit`, shown over the disabled
-// menu. Nothing is shown when there is nothing to report.
+// menu, each line with its booking's number beside it. Nothing is shown
+// when there is nothing to report.
 #pragma once
 
 #include <string>

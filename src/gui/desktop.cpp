@@ -362,6 +362,8 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
         case Kind::DirList: {
             auto* l = new ProgramList(parent);
             l->setSelectionMode(QAbstractItemView::SingleSelection);
+            // Every line is one line of one font: Qt need not size each one.
+            l->setUniformItemSizes(true);
             connect(l, &QListWidget::currentRowChanged, this, [this, v](int row) {
                 if (v->pressing) v->picked_by_press = true;
                 picked(*v, row);

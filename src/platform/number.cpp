@@ -57,6 +57,16 @@ double leading_number(std::string_view s) {
         negative = s[i] == '-';
         ++i;
     }
+    // Whole numbers (codes, counts, record numbers: most readings) are
+    // read in place; up to 15 digits a double holds them exactly.
+    std::size_t fine = i;
+    while (fine < s.size() && is_digit(s[fine])) ++fine;
+    if (fine > i && fine - i <= 15 && (fine == s.size() || s[fine] != '.')) {
+        long long v = 0;
+        for (std::size_t k = i; k < fine; ++k) v = v * 10 + (s[k] - '0');
+        const double d = static_cast<double>(v);
+        return negative ? -d : d;
+    }
     std::string plain;
     bool point = false;
     for (; i < s.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "platform/record_file.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstddef>
@@ -107,13 +108,23 @@ std::string temp_name_for(const std::string& path) {
 }  // namespace
 
 std::string cp1252_to_utf8(std::string_view bytes) {
+    // Runs of ASCII, most of every record, are copied whole.
+    auto ascii_fino = [&](std::size_t i) {
+        while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+        return i;
+    };
+    std::size_t i = ascii_fino(0);
+    if (i == bytes.size()) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) out += ch;
-        else if (b < 0xA0) append_utf8(out, kHigh[b - 0x80]);
+    out.append(bytes.substr(0, i));
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0xA0) append_utf8(out, kHigh[b - 0x80]);
         else append_utf8(out, b);
+        const std::size_t fine = ascii_fino(i + 1);
+        out.append(bytes.substr(i + 1, fine - i - 1));
+        i = fine;
     }
     return out;
 }
@@ -136,20 +147,19 @@ std::string utf8_to_cp1252(std::string_view text) {
 
 namespace {
 
-// One line as the program holds it: without its CR LF, a CR left alone
-// inside it (which no writer of ours puts there) read as a blank, so that a
-// record never holds a line break; UTF-8.
-std::string line_of(std::string_view bytes) {
+// One line as the program holds it, into `out`: without its CR, a CR left
+// alone inside it (which no writer of ours puts there) read as a blank, so
+// that a record never holds a line break; UTF-8.
+void line_of(std::string_view bytes, std::string& out) {
     if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
-    std::string line = cp1252_to_utf8(bytes);
-    for (char& c : line)
+    out = cp1252_to_utf8(bytes);
+    for (char& c : out)
         if (c == '\r') c = ' ';
-    return line;
 }
 
 }  // namespace
 
-bool for_each_line(const std::string& path, const std::function<bool(std::string)>& take) {
+bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line) {
     int fd = open_retry(path.c_str(), O_RDONLY);
     if (fd < 0 && errno == ENOENT) {
         // Created empty, as a register that has never held a record.
@@ -161,7 +171,7 @@ bool for_each_line(const std::string& path, const std::function<bool(std::string
 
     // Read a block at a time and handed on line by line, so that a reader
     // that stops early never holds more of a huge file than it asked for.
-    std::string pending;
+    std::string pending, text;
     char buf[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
@@ -174,7 +184,8 @@ bool for_each_line(const std::string& path, const std::function<bool(std::string
         pending.append(buf, static_cast<std::size_t>(n));
         std::size_t from = 0;
         for (std::size_t lf; (lf = pending.find('\n', from)) != std::string::npos; from = lf + 1) {
-            if (!take(line_of(std::string_view(pending).substr(from, lf - from)))) {
+            line_of(std::string_view(pending).substr(from, lf - from), text);
+            if (!line(text)) {
                 ::close(fd);
                 return true;
             }
@@ -183,19 +194,18 @@ bool for_each_line(const std::string& path, const std::function<bool(std::string
     }
     ::close(fd);
     // A last line without its end counts.
-    if (!pending.empty()) take(line_of(pending));
+    if (!pending.empty()) {
+        line_of(pending, text);
+        line(text);
+    }
     return true;
 }
 
-std::optional<std::vector<std::string>> read_lines(const std::string& path,
-                                                   std::size_t max_lines) {
+std::optional<std::vector<std::string>> read_lines(const std::string& path, std::size_t max_lines) {
     std::vector<std::string> lines;
-    if (max_lines == 0) {
-        if (!for_each_line(path, [](std::string) { return false; })) return std::nullopt;
-        return lines;
-    }
-    const bool ok = for_each_line(path, [&](std::string line) {
-        lines.push_back(std::move(line));
+    const bool ok = read_lines_each(path, [&](std::string_view l) {
+        if (lines.size() >= max_lines) return false;
+        lines.emplace_back(l);
         return lines.size() < max_lines;
     });
     if (!ok) return std::nullopt;

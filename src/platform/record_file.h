@@ -26,9 +26,11 @@ std::string utf8_to_cp1252(std::string_view text);
 // exist, no permission, an I/O error).
 std::optional<std::vector<std::string>> read_lines(
     const std::string& path, std::size_t max_lines = std::numeric_limits<std::size_t>::max());
-// The same lines handed one at a time to `take`, until it returns false or
-// the file ends. False when the file can neither be read nor created.
-bool for_each_line(const std::string& path, const std::function<bool(std::string)>& take);
+// The same lines handed to `line` one at a time (the view lasts for the call
+// only), until it returns false or the file ends. The file is read a block at
+// a time, so a loader that stops at its table's capacity never reads the rest
+// of a huge file. False when the file can neither be read nor created.
+bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line);
 
 // Replaces the file with these lines, each ended by CR LF. The lines go to a
 // temporary file in the same folder, which is renamed over the old file only

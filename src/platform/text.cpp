@@ -129,15 +129,18 @@ std::string upper(std::string_view s) { return map_case(s, to_upper); }
 std::string lower(std::string_view s) { return map_case(s, to_lower); }
 
 bool iequals(std::string_view a, std::string_view b) {
-    // Names of forms and controls are plain ASCII and compared very often:
-    // compared in place; any other letter through the full upper case.
-    auto ascii_upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-    const bool ascii = std::all_of(a.begin(), a.end(), [](char c) { return (c & 0x80) == 0; }) &&
-                       std::all_of(b.begin(), b.end(), [](char c) { return (c & 0x80) == 0; });
-    if (!ascii) return upper(a) == upper(b);
+    // Names of forms and controls are plain ASCII and are compared at every
+    // lookup: compared in place, without building their upper-case copies.
+    auto ascii = [](std::string_view s) {
+        for (char c : s)
+            if (static_cast<unsigned char>(c) >= 0x80) return false;
+        return true;
+    };
+    if (!ascii(a) || !ascii(b)) return upper(a) == upper(b);
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (ascii_upper(a[i]) != ascii_upper(b[i])) return false;
+        if (to_upper(static_cast<unsigned char>(a[i])) != to_upper(static_cast<unsigned char>(b[i])))
+            return false;
     return true;
 }
 
@@ -190,9 +193,16 @@ std::vector<std::string> split(std::string_view s, std::string_view sep) {
         parts.emplace_back(s);
         return parts;
     }
+    // The records' separators are one character: looked for as one.
+    auto find = [&](std::size_t from) {
+        return sep.size() == 1 ? s.find(sep.front(), from) : s.find(sep, from);
+    };
+    std::size_t count = 1;
+    for (std::size_t at = find(0); at != std::string_view::npos; at = find(at + sep.size())) ++count;
+    parts.reserve(count);
     std::size_t from = 0;
     for (;;) {
-        const std::size_t at = s.find(sep, from);
+        const std::size_t at = find(from);
         if (at == std::string_view::npos) {
             parts.emplace_back(s.substr(from));
             return parts;

@@ -46,9 +46,9 @@ void carica_agenzia(App& app) {
     // The last line with settings wins; the file is read a line at a time,
     // so a huge one costs no more memory than one line.
     std::string ultima;
-    plat::for_each_line(s.percorso_agenzia, [&](std::string riga) {
+    plat::read_lines_each(s.percorso_agenzia, [&](std::string_view riga) {
         // A blank line holds no settings; it must not wipe those before it.
-        if (!plat::trim(riga).empty()) ultima = std::move(riga);
+        if (!plat::trim(riga).empty()) ultima = riga;
         return true;
     });
     if (ultima.empty()) return;

@@ -12,6 +12,10 @@ std::string campo_di(const std::vector<std::string>& campi, std::size_t j) {
     return j < campi.size() ? campi[j] : std::string();
 }
 
+std::string prendi_campo(std::vector<std::string>& campi, std::size_t j) {
+    return j < campi.size() ? std::move(campi[j]) : std::string();
+}
+
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso) {
     return plat::read_lines(percorso);
 }
@@ -31,20 +35,19 @@ void avvisa_capacita(App& app, const std::string& percorso, int capacita) {
 }
 
 int carica_registro(App& app, const std::string& percorso, std::string_view separatore,
-                    int capacita,
-                    const std::function<void(int, const std::vector<std::string>&)>& riga) {
+                    int capacita, const std::function<void(int, std::vector<std::string>&)>& riga) {
     app.s.canale_file = canale_libero();
-    auto righe = leggi_righe(percorso, capacita + 1);
-    if (!righe) return 0;
     int i = 0;
-    for (const std::string& testo : *righe) {
+    plat::read_lines_each(percorso, [&](std::string_view testo) {
         if (i == capacita) {
             avvisa_capacita(app, percorso, capacita);
-            break;
+            return false;
         }
         ++i;
-        riga(i, plat::split(testo, separatore));
-    }
+        std::vector<std::string> campi = plat::split(testo, separatore);
+        riga(i, campi);
+        return true;
+    });
     return i;
 }
 

@@ -20,6 +20,8 @@ namespace ga {
 
 // Field j of a split line, or "" when the line has fewer fields.
 std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
+// The same, moved out of the line, for a loader that keeps it.
+std::string prendi_campo(std::vector<std::string>& campi, std::size_t j);
 
 // Lines of a register; a missing file is created empty. nullopt when the
 // file can neither be read nor created. With `massimo`, reading stops after
@@ -28,12 +30,12 @@ std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso);
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso, int massimo);
 
-// The common loader: `riga(i, campi)` stores record i. Lines past the
-// capacity are counted out and reported once per file. Returns the number of
-// records stored (0 when the file could not be opened).
+// The common loader: `riga(i, campi)` stores record i (its fields are the
+// loader's to keep: it may move them). Lines past the capacity are counted
+// out and reported once per file. Returns the number of records stored (0
+// when the file could not be opened).
 int carica_registro(App& app, const std::string& percorso, std::string_view separatore,
-                    int capacita,
-                    const std::function<void(int, const std::vector<std::string>&)>& riga);
+                    int capacita, const std::function<void(int, std::vector<std::string>&)>& riga);
 
 // Tells the user, once per file and run, that a file holds more records than
 // its table; the first `capacita` were loaded.

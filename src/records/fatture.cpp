@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/number.h"
+#include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
 
@@ -145,24 +146,23 @@ void carica_prenotazioni(App& app) {
     s.canale_file = canale_libero();
     const int capacita = s.prenotazioni.capacita();
     int n = 0;
-    if (auto righe = leggi_righe(s.percorso_prenotazioni, capacita + 1)) {
-        for (const std::string& testo : *righe) {
-            // The bookings end at the first empty line.
-            if (testo.empty()) break;
-            if (n == capacita) {
-                avvisa_capacita(app, s.percorso_prenotazioni, capacita);
-                break;
-            }
-            ++n;
-            const auto c = plat::split(testo, kSep);
-            RigaPrenotazione& p = s.prenotazioni[n];
-            for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = campo_di(c, j);
-            // "0.00.00", and any text that is no date, is the zero date.
-            p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
-            p.partenza = plat::Date::parse_or_zero(p.campo[3]);
-            p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
+    plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view testo) {
+        // The bookings end at the first empty line.
+        if (testo.empty()) return false;
+        if (n == capacita) {
+            avvisa_capacita(app, s.percorso_prenotazioni, capacita);
+            return false;
         }
-    }
+        ++n;
+        auto c = plat::split(testo, kSep);
+        RigaPrenotazione& p = s.prenotazioni[n];
+        for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = prendi_campo(c, j);
+        // "0.00.00", and any text that is no date, is the zero date.
+        p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
+        p.partenza = plat::Date::parse_or_zero(p.campo[3]);
+        p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
+        return true;
+    });
     svuota_oltre(s.prenotazioni, n);
     app.imposta_conta("prenotazione", "Text21", n);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/number.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
@@ -26,9 +27,9 @@ void svuota_oltre(Tabella<Row>& t, int n) {
 }
 
 template <std::size_t N>
-Campi<N> riga_da(const std::vector<std::string>& campi) {
+Campi<N> riga_da(std::vector<std::string>& campi) {
     Campi<N> r;
-    for (std::size_t j = 0; j < N; ++j) r[j] = campo_di(campi, j);
+    for (std::size_t j = 0; j < N; ++j) r[j] = prendi_campo(campi, j);
     return r;
 }
 
@@ -77,7 +78,7 @@ constexpr const char* kPren = "prenotazione";
 void carica_vie(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(app, s.percorso_vie, kSep, s.vie.capacita(),
-                                  [&](int i, const std::vector<std::string>& c) {
+                                  [&](int i, std::vector<std::string>& c) {
                                       // A line without any separator is no street;
                                       // it still takes its line number.
                                       s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
@@ -118,19 +119,20 @@ void carica_proprietari(App& app) {
     if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
         cartella_dati_non_valida(app);
     const int capacita = s.proprietari.capacita();
-    auto righe = leggi_righe(s.percorso_proprietari, capacita + 1);
-    if (!righe) cartella_dati_non_valida(app);
-
     int n = 0;
-    for (const std::string& testo : *righe) {
+    const bool letto = plat::read_lines_each(s.percorso_proprietari, [&](std::string_view testo) {
         if (n == capacita) {
             avvisa_capacita(app, s.percorso_proprietari, capacita);
-            break;
+            return false;
         }
         ++n;
-        s.proprietari[n] = riga_da<10>(plat::split(testo, kSep));
-    }
+        std::vector<std::string> campi = plat::split(testo, kSep);
+        s.proprietari[n] = riga_da<10>(campi);
+        return true;
+    });
+    if (!letto) cartella_dati_non_valida(app);
     svuota_oltre(s.proprietari, n);
+    s.proprietari_per_codice.costruisci(s.proprietari, [](const Campi<10>& p) { return plat::leading_int(p[6]); });
     app.imposta_conta(kProp, "Text1", n);
 }
 
@@ -190,11 +192,17 @@ bool registra_proprietari(App& app) {
 void carica_appartamenti(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(app, s.percorso_appartamenti, kSep, s.appartamenti.capacita(),
-                                  [&](int i, const std::vector<std::string>& c) {
+                                  [&](int i, std::vector<std::string>& c) {
                                       s.appartamenti[i] = riga_da<13>(c);
                                   });
     svuota_oltre(s.appartamenti, n);
+    indicizza_appartamenti(app);
     app.imposta_conta(kAppart, "Text23", n);
+}
+
+void indicizza_appartamenti(App& app) {
+    app.s.appartamenti_per_codice.costruisci(app.s.appartamenti,
+                                             [](const Campi<13>& a) { return plat::leading_int(a[12]); });
 }
 
 bool registra_appartamento(App& app) {
@@ -247,15 +255,21 @@ bool registra_appartamento(App& app) {
 void carica_clienti(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(app, s.percorso_clienti, kSep, s.clienti.capacita(),
-                                  [&](int i, const std::vector<std::string>& c) {
+                                  [&](int i, std::vector<std::string>& c) {
                                       s.clienti[i] = riga_da<9>(c);
                                   });
     svuota_oltre(s.clienti, n);
+    s.clienti_per_codice.costruisci(s.clienti, [](const Campi<9>& c) { return plat::leading_number(c[0]); });
     app.imposta_conta(kPren, "Text22", n);
     // The clients form keeps a copy of the count: while that form is loaded
     // its copy follows every load.
     if (const plat::Form* f = app.form("insnomi"); f && f->is_loaded())
         app.imposta_conta("insnomi", "Text8", n);
+}
+
+int record_cliente(App& app, std::string_view codice, long clienti) {
+    if (plat::trim(codice).empty()) return 0;
+    return app.s.clienti_per_codice.primo(plat::leading_number(codice), clienti);
 }
 
 bool registra_cliente(App& app) {

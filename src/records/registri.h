@@ -7,6 +7,8 @@
 // value, a record number past the table) or the file cannot be written.
 #pragma once
 
+#include <string_view>
+
 #include "records/app.h"
 
 namespace ga {
@@ -22,8 +24,15 @@ bool registra_proprietari(App& app);
 
 void carica_appartamenti(App& app);
 bool registra_appartamento(App& app);
+// Builds the lookup of apartments by code again, for a change of the codes
+// in memory (the loader builds it at every load).
+void indicizza_appartamenti(App& app);
 
 void carica_clienti(App& app);
 bool registra_cliente(App& app);
+// The record of the first client, records 1 to `clienti`, whose code has
+// the value of `codice` (both read as numbers); 0 when none has it or
+// `codice` is blank.
+int record_cliente(App& app, std::string_view codice, long clienti);
 
 }  // namespace ga

@@ -7,6 +7,7 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/date.h"
@@ -29,6 +30,29 @@ public:
 
 private:
     std::vector<Row> rows_;
+};
+
+// The first record of a table holding each code, for the lists that name a
+// record by its code on every line: one step instead of a scan of the table.
+// Built by the table's loader from the whole table (rows past the count
+// too, as a scan bounded by a larger count would meet them); `Chiave` is
+// the reading of the code that the lookups compare.
+template <class Chiave>
+class IndiceCodici {
+public:
+    template <class Row, class Lettura>
+    void costruisci(Tabella<Row>& t, Lettura chiave) {
+        primo_.clear();
+        for (int i = 1; i <= t.capacita(); ++i) primo_.try_emplace(chiave(t[i]), i);
+    }
+    // The first record, among 1 to `conta`, whose code reads `k`; 0 for none.
+    int primo(Chiave k, long conta) const {
+        const auto it = primo_.find(k);
+        return it != primo_.end() && it->second <= conta ? it->second : 0;
+    }
+
+private:
+    std::unordered_map<Chiave, int> primo_;
 };
 
 template <std::size_t N>
@@ -91,6 +115,10 @@ struct Stato {
     Tabella<Campi<10>> proprietari{200};
     Tabella<Campi<13>> appartamenti{500};
     Tabella<Campi<9>> clienti{1000};
+    // Owners by the whole number of their code (field 6), apartments by that
+    // of theirs (field 12), clients by the number their code reads (field 0).
+    IndiceCodici<long> proprietari_per_codice, appartamenti_per_codice;
+    IndiceCodici<double> clienti_per_codice;
     Tabella<RigaFattura> fatture{100};
     Tabella<RigaPeriodo> periodi{1000};
     Tabella<RigaPrenotazione> prenotazioni{1000};

@@ -3,9 +3,9 @@
 // its money state (rent, advance, balance, residual, agency items, note,
 // refund). From here the balance is paid (`saldoaff`) or the booking revoked
 // (`REVOCAPREN`), as `operazione` allows: "SALDO", "REVOCA" or "" for both.
-// Opened by the menu, by the expired-bookings check (name in `Text1`,
-// "CONTROLLO" in `Text18`) and by the bookings view (name in `Text1`,
-// `RITORNA` shown). Other forms read its boxes: `Text15` (period number of
+// Opened by the menu, by the expired-bookings check (its booking's client
+// shown, "CONTROLLO" in `Text18`) and by the bookings view (its booking's
+// client shown, `RITORNA` shown). Other forms read its boxes: `Text15` (period number of
 // the booking picked), `Text14` (its note), `Text6` to `Text10` (figures).
 #pragma once
 

@@ -380,21 +380,14 @@ visu_disponib::Appartamento visu_disponib::appartamento_del_periodo(int periodo)
     Appartamento out;
     const long appartamenti = std::clamp<long>(app.conta(kScheda, "Text23"), 0, s.appartamenti.capacita());
     const long proprietari = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
-    const long codice = plat::leading_int(s.periodi[periodo].codice);
-    for (int j = 1; j <= appartamenti; ++j) {
-        const Campi<13>& a = s.appartamenti[j];
-        if (plat::leading_int(a[12]) != codice) continue;
-        const long titolare = plat::leading_int(a[0]);
-        for (int k = 1; k <= proprietari; ++k)
-            if (plat::leading_int(s.proprietari[k][6]) == titolare) {
-                out.proprietario = s.proprietari[k][0];
-                break;
-            }
-        out.via = nome_via(a[1]);
-        out.tipo = a[3];
-        out.giardino = a[6];
-        break;
-    }
+    const int j = s.appartamenti_per_codice.primo(plat::leading_int(s.periodi[periodo].codice), appartamenti);
+    if (j == 0) return out;
+    const Campi<13>& a = s.appartamenti[j];
+    if (const int k = s.proprietari_per_codice.primo(plat::leading_int(a[0]), proprietari))
+        out.proprietario = s.proprietari[k][0];
+    out.via = nome_via(a[1]);
+    out.tipo = a[3];
+    out.giardino = a[6];
     return out;
 }
 

@@ -263,12 +263,8 @@ void visu_prenotazioni::List1_Click() {
     // be shared, or begin another client's name.
     const long k = List1.item_data(List1.list_index());
     if (k < 1 || k > s.prenotazioni.capacita()) return;   // the empty-result lines
-    const std::string codice = s.prenotazioni[static_cast<int>(k)].campo[1];
     const long clienti = std::clamp<long>(app.conta(kPren, "Text22"), 0, s.clienti.capacita());
-    int cliente = 0;
-    for (int j = 1; j <= clienti && cliente == 0; ++j)
-        if (!plat::trim(codice).empty() && plat::leading_number(s.clienti[j][0]) == plat::leading_number(codice))
-            cliente = j;
+    const int cliente = record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[1], clienti);
     VisuPrenotCliente& vista = app.form<VisuPrenotCliente>();
     vista.RITORNA.set_visible(true);
     if (cliente > 0) vista.mostra_cliente(cliente);

@@ -31,7 +31,8 @@ struct Controllo {
         b.prepara_dati();
         b.scrivi(b.cartella_dati() + "clienti.dat",
                  {"0001*ROSSI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
-                  "0002*  DELLA VALLE BARTOLOMEO AMBROGIO *VIA LAGO*70100*BARI*080*BA*X*"});
+                  "0002*  DELLA VALLE BARTOLOMEO AMBROGIO *VIA LAGO*70100*BARI*080*BA*X*",
+                  "0003*ROSSI ANNA*VIA PO 9*00100*ROMA*06*RM*Y*"});   // a namesake
         b.scrivi(b.cartella_dati() + "prenotazioni2026.dat", prenotazioni);
         app.s.primo_accesso_menu = "0";
         app.run([&] { app.form("MENU")->show(); });
@@ -77,10 +78,12 @@ TEST(Scadenze, ExpiredFirstThenArrivalsDayByDayOverTheDisabledMenu) {
     EXPECT_TRUE(c.b.nuovi_messaggi().empty());
 }
 
-TEST(Scadenze, ArrivalsAloneRunIntoTheNextYearAndAPickedLineOpensTheClient) {
+// A picked line opens its own booking's client, not the first client of
+// that name, with the client's bookings listed.
+TEST(Scadenze, ArrivalsAloneRunIntoTheNextYearAndAPickedLineOpensItsClient) {
     Controllo c({pren("0010", "0002", "04/01/2027", "100,00", "0,00"),
                  pren("0011", "0001", "05/01/2027", "100,00", "0,00"),
-                 pren("0012", "0001", "31/12/2026", "100,00", "0,00")},
+                 pren("0012", "0003", "31/12/2026", "100,00", "0,00")},
                 plat::Date::from_dmy(30, 12, 2026).value());
     EXPECT_EQ(c.righe(), (Righe{"003 * ROSSI ANNA               * 0012 * 31/12/2026 *     100,00",
                                 "001 * DELLA VALLE BARTOLOMEO AMBROGIO * 0010 * 04/01/2027 *     100,00", kSep}));
@@ -88,10 +91,14 @@ TEST(Scadenze, ArrivalsAloneRunIntoTheNextYearAndAPickedLineOpensTheClient) {
 
     c.app.pick(c.lista(), 2);
     EXPECT_TRUE(c.avvisi().is_visible()) << "a separator leads nowhere";
-    c.app.pick(c.lista(), 1);
+    c.app.pick(c.lista(), 0);
     plat::Form& cliente = *c.app.form("VisuPrenotCliente");
     EXPECT_TRUE(cliente.is_visible() && !c.avvisi().is_loaded());
-    EXPECT_EQ(cliente.control("Text1")->text(), "DELLA VALLE BARTOLOMEO AMBROGIO");
+    EXPECT_EQ(cliente.control("Text5")->text() + "|" + cliente.control("Text1")->text() + "|" +
+                  cliente.control("Text3")->text(),
+              "0003|ROSSI ANNA|ROMA");
+    ASSERT_EQ(cliente.control("List1")->list_count(), 1);
+    EXPECT_EQ(cliente.control("List1")->item(0).substr(0, 12), "    3 - 0012");
     EXPECT_EQ(cliente.control("Text18")->text(), "CONTROLLO");
     EXPECT_FALSE(c.app.form("MENU")->is_enabled()) << "the client's form gives the menu back";
 }

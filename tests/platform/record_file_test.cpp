@@ -141,7 +141,7 @@ TEST_F(RecordFileTest, ReadingStopsAtTheLinesAskedForAndALoneCrIsABlank) {
     EXPECT_EQ(read_lines(path("big.txt"), 3), (Lines{"riga*0", "riga*1", "riga*2"}));
     EXPECT_EQ(read_lines(path("big.txt"), 0), Lines{});
     int seen = 0;
-    EXPECT_TRUE(for_each_line(path("big.txt"), [&](std::string) { return ++seen < 5; }));
+    EXPECT_TRUE(read_lines_each(path("big.txt"), [&](std::string_view) { return ++seen < 5; }));
     EXPECT_EQ(seen, 5);
 
     // A CR alone is no line end here, and no record holds a line break.
