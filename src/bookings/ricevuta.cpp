@@ -8,6 +8,7 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/stampa.h"
 
 namespace ga {
 
@@ -367,22 +368,9 @@ bool stampa_ricevuta_prenotazione(App& app) {
     lavoro.copies = 1;
     lavoro.pdf_path = s.cartella_dati + "ricevuta_" + plat::pad_code(std::to_string(k), 3) + ".pdf";
 
-    plat::PrinterService* stampante = app.printer();
-    const plat::PrintResult esito =
-        stampante ? stampante->print(lavoro)
-                  : plat::PrintResult{plat::PrintOutcome::Failed, "", "NESSUNA STAMPANTE DISPONIBILE."};
-    switch (esito.outcome) {
-        case plat::PrintOutcome::Printed: break;
-        case plat::PrintOutcome::SavedAsPdf:
-            app.msgbox("NESSUNA STAMPANTE DISPONIBILE.\rLA RICEVUTA E' STATA SALVATA NEL FILE\r" +
-                           esito.where,
-                       plat::Buttons::Ok, kTitolo, plat::Icon::Information);
-            break;
-        case plat::PrintOutcome::Failed:
-            app.msgbox("LA RICEVUTA NON E' STATA STAMPATA.\r" + esito.error, plat::Buttons::Ok, kTitolo,
-                       plat::Icon::Exclamation);
-            return false;
-    }
+    if (!stampa_documento(app, lavoro,
+                          {"LA RICEVUTA E' STATA SALVATA", "LA RICEVUTA NON E' STATA STAMPATA.", kTitolo}))
+        return false;
     app.campo(kPren, "Check5").set_value(1);
     return true;
 }

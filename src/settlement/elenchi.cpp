@@ -41,14 +41,6 @@ std::string in_colonne(std::initializer_list<std::pair<std::string, int>> parti)
     return fine == std::string::npos ? std::string() : riga.substr(0, fine + 1);
 }
 
-// A line of the availability, as the view lists it.
-std::string riga_disponibile(const std::string& numero, const std::string& codice, const std::string& proprietario,
-                             const std::string& via, const std::string& dal, const std::string& al,
-                             const std::string& prezzo) {
-    return " | " + numero + " - " + codice + " - " + colonna(proprietario, 24) + " - " + colonna(via, 24) +
-           " - " + dal + " - " + al + " - " + plat::pad_left(prezzo, 8) + " |";
-}
-
 // The name of street record `codice` (read as a number); "" when none.
 std::string nome_via(App& app, const std::string& codice) {
     const long k = plat::leading_int(codice);
@@ -65,6 +57,13 @@ std::string nome_proprietario(App& app, const std::string& codice) {
 }
 
 }  // namespace
+
+std::string riga_disponibile(const std::string& numero, const std::string& codice, const std::string& proprietario,
+                             const std::string& via, const std::string& dal, const std::string& al,
+                             const std::string& prezzo) {
+    return " | " + numero + " - " + codice + " - " + colonna(proprietario, 24) + " - " + colonna(via, 24) +
+           " - " + dal + " - " + al + " - " + plat::pad_left(prezzo, 8) + " |";
+}
 
 Elenco elenco_disponibilita(App& app, int mese) {
     Stato& s = app.s;

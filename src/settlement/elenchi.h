@@ -25,6 +25,11 @@ struct Elenco {
     std::string vuoto;                 // what the user is told when there are no lines
 };
 
+// A line of the availability, as the view lists it and the list prints it.
+std::string riga_disponibile(const std::string& numero, const std::string& codice, const std::string& proprietario,
+                             const std::string& via, const std::string& dal, const std::string& al,
+                             const std::string& prezzo);
+
 // The free periods (state "LIB") of the year in record order, each line as
 // the availability view lists it; month 1 to 12 keeps the periods starting
 // in that month, 0 every month. Reads the periods, apartments, owners and

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "records/periodi.h"
 #include "records/registri.h"
+#include "settlement/elenchi.h"
 
 namespace ga {
 
@@ -427,10 +428,8 @@ void visu_disponib::vedi_periodi() {
         }
         if (!elenca) continue;
 
-        List1.add_item(" | " + plat::pad_left(std::to_string(i), 3, '0') + " - " + p.codice + " - " +
-                           colonna24(proprietario) + " - " + colonna24(via) + " - " + p.dal + " - " +
-                           p.al + " - " + plat::pad_left(plat::format_amount(plat::whole_units(p.prezzo)), 8) +
-                           " |",
+        List1.add_item(riga_disponibile(plat::pad_left(std::to_string(i), 3, '0'), p.codice, proprietario, via,
+                                        p.dal, p.al, plat::format_amount(plat::whole_units(p.prezzo))),
                        i);   // the line's period
     }
     if (List1.list_count() == 0)
