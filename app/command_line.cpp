@@ -61,6 +61,7 @@ std::string help_text() {
            "                  posto di ~/.local/share/gestione-affitti/\n"
            "  -h, --help      mostra queste righe ed esce\n"
            "  -v, --version   mostra la versione ed esce\n"
+           "\n"
            "Valgono anche le opzioni di ogni programma Qt, come -platform NOME e -style NOME.\n"
            "\n"
            "Ambiente:\n"
