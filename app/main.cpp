@@ -1,9 +1,11 @@
 // Starts the windows, builds the application and shows its start form.
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 #include <QObject>
 
+#include "command_line.h"
 #include "gui/desktop.h"
 #include "gui/italiano.h"
 #include "gui/program_folder.h"
@@ -13,7 +15,12 @@
 #include "program/programma.h"
 
 int main(int argc, char** argv) {
+    // --help, --version and a wrong option answer on the terminal, without
+    // a screen; a missing screen is told in one line.
+    if (const std::optional<int> exit_code = app::read_command_line(argc, argv)) return *exit_code;
+    app::WindowSystemStart window_system;
     QApplication qapp(argc, argv);
+    window_system.started();
     // The name of the per-user folder (~/.local/share/gestione-affitti) and
     // of the desktop entry; window and box titles are the program's own.
     QApplication::setApplicationName(QStringLiteral("gestione-affitti"));

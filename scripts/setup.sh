@@ -8,6 +8,8 @@ PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev qt6-base-d
           qt6-translations-l10n)
 # Google Benchmark, for the benchmark of scripts/bench.sh (built with the rest).
 PACKAGES+=(libbenchmark-dev)
+# appstreamcli, for the test that checks the AppStream data.
+PACKAGES+=(appstream)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "records/versione.h"
+
 namespace ga {
 
 namespace {
@@ -15,9 +17,6 @@ constexpr long kRossoVivo = 255;   // the version line under the mouse
 constexpr long kBianco = 0xFFFFFF;
 constexpr int kImmagini = 5;
 constexpr int kPuntatoreProprio = 99;   // the link's pointer: a pointing hand
-
-constexpr int kVersioneMaggiore = 1;
-constexpr int kVersioneMinore = 0;
 }  // namespace
 
 INFO::INFO(App& app) : Forma(app, kName) {

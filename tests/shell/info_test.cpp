@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "records/versione.h"
 #include "shell/INFO.h"
 #include "shell/MENU.h"
 #include "support/banco.h"
@@ -28,7 +29,11 @@ protected:
 TEST_F(InfoTest, VersionMessageAndPictureShow) {
     app.click(info().Image2);
     const auto& box = b.messaggi().shown().back();
-    EXPECT_TRUE(box.text.ends_with("\rVersione 1.00  (beta)")) << box.text;
+    // The project's version: major, then minor in two digits (1.0.0 reads 1.00).
+    const std::string versione = "\rVersione " + std::to_string(kVersioneMaggiore) + "." +
+                                 (kVersioneMinore < 10 ? "0" : "") +
+                                 std::to_string(kVersioneMinore) + "  (beta)";
+    EXPECT_TRUE(box.text.ends_with(versione)) << box.text;
     EXPECT_EQ(box.icon, plat::Icon::Exclamation);
 
     // Five pictures that can be told apart: the show goes round them.
