@@ -1,5 +1,6 @@
 // Start-up, the agency card, the folders and the pointer file, driven through
 // the start form as a user meets them.
+#include <algorithm>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -130,6 +131,30 @@ TEST_F(AvvioTest, ThePointerFileGivesTheLastFolderAndKeepsACommaInsideIt) {
     });
     EXPECT_EQ(b.byte(prog("cartella.txt")), "/dati/mare, 2026/,$$\r\n");
     EXPECT_EQ(app.testo("MENU", "Text1"), "/dati/mare, 2026/");
+}
+
+// A pointer holding the data folder without its closing "/" (a hand edit, a
+// copy from an older machine) still names the folder: the registers are read
+// there, none is made beside it, and the pointer is written back whole.
+TEST_F(AvvioTest, APointerWithoutItsClosingSlashStillNamesTheDataFolder) {
+    const std::string d = b.cartella_dati();
+    const std::filesystem::path radice = std::filesystem::path(d).parent_path().parent_path();
+    b.scrivi(prog("AGENZIA.IND"), {agenzia("AGENZIA MARE")});
+    b.scrivi(prog("cartella.txt"), {d.substr(0, d.size() - 1) + ",$$"});
+    b.scrivi(d + "clienti.dat", {"0001*ROSSI MARIO*******"});
+    avvia(app);
+    app.click(z().AVANTI);
+    EXPECT_TRUE(app.form<MENU>().is_visible());
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{});
+    EXPECT_EQ(app.s.cartella_dati, d);
+    EXPECT_EQ(app.s.percorso_clienti, d + "clienti.dat");
+    EXPECT_EQ(app.testo("prenotazione", "Text22"), "1");
+    EXPECT_EQ(b.byte(prog("cartella.txt")), d + ",$$\r\n");
+    std::vector<std::string> accanto;
+    for (const auto& e : std::filesystem::directory_iterator(radice))
+        accanto.push_back(e.path().filename());
+    std::sort(accanto.begin(), accanto.end());
+    EXPECT_EQ(accanto, (std::vector<std::string>{"dati", "programma"}));
 }
 
 TEST_F(AvvioTest, WithoutAPointerFileTheMenuOpensTheFolderChooser) {
