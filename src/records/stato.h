@@ -28,8 +28,8 @@ public:
     int capacita() const { return static_cast<int>(rows_.size()) - 1; }
     bool valido(int i) const { return i >= 1 && i <= capacita(); }
     // Whether record i may be written: a row held, or the one after the
-    // last, which `allarga` makes room for. Any other number names no
-    // record and would leave a run of empty ones before it.
+    // last, which `allarga` makes room for. A number further on names no
+    // record (and would have the table grow without bound).
     bool ammesso(long i) const { return i >= 1 && i <= capacita() + 1L; }
     // Rows up to n, the new ones empty.
     void allarga(int n) {
@@ -122,7 +122,7 @@ struct Stato {
     std::string scelta_assegno;
     int indice_banca = 0;
 
-    // --- record tables ---
+    // --- record tables (each made for the number of records given) ---
     Tabella<RigaBanca> banche{100};
     Tabella<Campi<3>> vie{500};
     Tabella<Campi<10>> proprietari{200};
