@@ -12,6 +12,7 @@
 #include "records/archivio.h"
 #include "records/percorsi.h"
 #include "records/registri.h"
+#include "records/salvataggio.h"
 
 namespace ga {
 
@@ -209,12 +210,6 @@ void SaldoProprietario::Text5_Validate() {
 }
 
 void SaldoProprietario::SALVA_Click() {
-    // Set only by this form's own recording, and only left set when a
-    // cheque's register line could not follow its journal line.
-    if (Check2.value() == 1) {
-        app.msgbox("IL VERSAMENTO E' GIA' STATO REGISTRATO.\rPREMERE CAMBIA PER UN NUOVO VERSAMENTO.");
-        return;
-    }
     // The amount may have changed since it was entered, without the box
     // being left: it is checked again.
     if (Check1.value() == 0 || !versamento(Text5.text())) {
@@ -231,22 +226,23 @@ void SaldoProprietario::SALVA_Click() {
     // that a cheque is never left half recorded.
     if (assegno && !valori_registrabili(app, riga_conto(app))) return;
     s.operazione = "SALDOPROP";
-    if (!registra_movimento(app)) return;
-    Check2.set_value(1);
-    if (assegno) {
-        s.conto_corrente = s.banche[1].banca_conto;
-        // The register's name carries the account number: the paths are
-        // rebuilt now, or the cheque would go to the register named after
-        // the account known when they were last built (or after none).
-        imposta_percorsi_dati(app);
-        // The payout stands in the journal: the guard stays set, so that
-        // SALVA cannot record it twice.
-        if (!registra_conto_corrente(app)) return;
+    // The journal line and, for a cheque, the register line are one save.
+    {
+        Salvataggio salvataggio(app);
+        bool registrato = registra_movimento(app);
+        if (registrato && assegno) {
+            s.conto_corrente = s.banche[1].banca_conto;
+            // The register's name carries the account number: the paths are
+            // rebuilt now, or the cheque would go to the register named after
+            // the account known when they were last built (or after none).
+            imposta_percorsi_dati(app);
+            registrato = registra_conto_corrente(app);
+        }
+        if (!registrato || !salvataggio.conferma()) return;
     }
     estratto_conto_proprietario(app);
     for (plat::TextBox* t : {&Text5, &Text6, &Text7}) t->set_text("");
     Check1.set_value(0);
-    Check2.set_value(0);
 }
 
 void SaldoProprietario::RITORNA_Click() {

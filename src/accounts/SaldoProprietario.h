@@ -2,9 +2,8 @@
 // (cash, cheque or bank transfer) as a "SALDOPROP" movement of the journal
 // and, for a cheque, as a line of the agency's bank-account register
 // ("ContoCorr" & account & year & ".dat"). The owner statement fills its
-// owner boxes and the amount due. Check1 says an amount was entered; Check2
-// guards SALVA against recording one payout twice and is set by this form's
-// own recording only. It also holds the register in memory.
+// owner boxes and the amount due. Check1 says an amount was entered. It
+// also holds the register in memory.
 #pragma once
 
 #include "records/app.h"

@@ -8,6 +8,7 @@
 #include "bookings/movimenti.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/salvataggio.h"
 
 namespace ga {
 
@@ -227,9 +228,16 @@ void spese::Command1_Click() {
     // that a refused expense leaves no movement without its description.
     if (!spesa_registrabile(app)) return;
     s.operazione = "SPESA";
-    if (!registra_movimento(app)) return;
+    // The journal line and the expense's description are one save.
+    {
+        Salvataggio salvataggio(app);
+        if (!registra_movimento(app) || !registra_spesa(app) || !salvataggio.conferma()) {
+            // Nothing was written: the expense may be confirmed again.
+            Check2.set_value(0);
+            return;
+        }
+    }
     Check2.set_value(1);
-    registra_spesa(app);
     estratto();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/salvataggio.h"
 
 namespace ga {
 
@@ -162,10 +163,17 @@ void NotaPrenot::SALVA_Click() {
         return;
     }
     s.operazione = "INSNOTAAFF";
-    const bool scritta = plat::leading_int(Text7.text()) <= plat::leading_int(Text3.text())
-                             ? registra_note(app)
-                             : aggiungi_nota(app);
-    if (!scritta || !registra_prenotazioni(app)) return;
+    // The note and the booking that points at it are one save.
+    {
+        Salvataggio salvataggio(app);
+        const bool scritta = plat::leading_int(Text7.text()) <= plat::leading_int(Text3.text())
+                                 ? registra_note(app)
+                                 : aggiungi_nota(app);
+        if (!scritta || !registra_prenotazioni(app) || !salvataggio.conferma()) {
+            s.numero_nota = Text7.text();
+            return;
+        }
+    }
     // The note now stands in the file under its number: saving again
     // rewrites it rather than appending a second note.
     carica_note(app);

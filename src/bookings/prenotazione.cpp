@@ -16,6 +16,7 @@
 #include "records/fatture.h"
 #include "records/periodi.h"
 #include "records/registri.h"
+#include "records/salvataggio.h"
 
 namespace ga {
 
@@ -272,8 +273,6 @@ void prenotazione::Form_Activate() {
 void prenotazione::nuova_pagina() {
     for (plat::CheckBox* c : {&Check1, &Check2, &Check3, &Check4, &Check5}) c->set_value(0);
     dimentica_ricerca_cliente();
-    scritture_fatte_ = kNonIniziato;
-    nota_aggiunta_ = false;
 }
 
 void prenotazione::PULISCI_PAGINA() {
@@ -529,15 +528,18 @@ bool prenotazione::salvataggio_ammesso() {
 }
 
 void prenotazione::SALVA_Click() {
-    constexpr int kTutte = 4;
-    // A save that stopped part-way (a full disk, a folder that cannot be
-    // written) is finished by the next SALVA, without asking again.
-    const bool da_riprendere = scritture_fatte_ > kNonIniziato && scritture_fatte_ < kTutte;
     // A saved page writes nothing and asks nothing: its extras questions
     // would only add to a note that can no longer be saved from here.
-    if (Check3.value() == 1 && !da_riprendere) return;
+    if (Check3.value() == 1) return;
+    // The note as typed: what the extras questions add to it goes again
+    // when the booking is not saved, so a second SALVA adds it once.
+    const std::string nota_digitata = Text20.text();
+    auto non_salvata = [&] {
+        for (plat::CheckBox* c : {&Check2, &Check3, &Check4}) c->set_value(0);
+        Text20.set_text(nota_digitata);
+    };
     const auto letti = plat::leading_number(Text31.text());
-    if (!da_riprendere && !Text31.text().empty() &&
+    if (!Text31.text().empty() &&
         app.msgbox("Sono richiesti letti aggiuntivi !! \r vuoi aggiungere la nota ? ",
                    plat::Buttons::YesNo, "LETTI AGGIUNTO") == plat::Answer::Yes) {
         if (letti == 1) Text20.set_text(Text20.text() + " Aggiungere un letto - ");
@@ -545,7 +547,7 @@ void prenotazione::SALVA_Click() {
             Text20.set_text(Text20.text() + " Aggiungere " + Text31.text() + " letti - ");
     }
     const auto persone = plat::leading_number(Text34.text());
-    if (!da_riprendere && !Text34.text().empty() &&
+    if (!Text34.text().empty() &&
         app.msgbox("Sono state richieste delle lenzuola !! \r vuoi aggiungere la nota ? ",
                    plat::Buttons::YesNo, "LETTI AGGIUNTO") == plat::Answer::Yes) {
         if (persone == 1)
@@ -564,44 +566,26 @@ void prenotazione::SALVA_Click() {
         manca = "NON E' STATO SCELTO NESSUN PERIODO !! ";
     if (manca) {
         app.msgbox(manca, plat::Buttons::Ok, kTitoloSalva);
+        non_salvata();
         return;
     }
-    if (!cliente_registrato()) return;
-
-    // Whatever a writer would refuse is refused here, before the note is
-    // appended: a refusal half-way would leave a note, a booking or a
-    // movement without the rest of its booking.
-    if (!salvataggio_ammesso() || !date_prenotabili()) return;
-
-    s.operazione = "PRENOTAZIONE";
-    if (scritture_fatte_ < 0) scritture_fatte_ = 0;
-    // Each write runs once for this page; the ones done by an earlier SALVA
-    // that stopped part-way are not done again.
-    if (scritture_fatte_ < 1) {
-        if (!Text20.text().empty()) {
-            if (!aggiungi_nota(app)) return;
-            nota_aggiunta_ = true;
-        }
-        scritture_fatte_ = 1;
+    if (!cliente_registrato()) {
+        non_salvata();
+        return;
     }
+
+    // The note, the booking, its advance in the journal and its period are
+    // one save: all of them are written, or none.
+    Salvataggio salvataggio(app);
+    s.operazione = "PRENOTAZIONE";
+    const bool con_nota = !Text20.text().empty();
+    bool salvata = salvataggio_ammesso() && date_prenotabili() && (!con_nota || aggiungi_nota(app));
     // The note flag tells the bookings rewrite that this booking's note was
     // appended; a note of another booking must not count.
-    Check2.set_value(nota_aggiunta_ ? 1 : 0);
-    if (scritture_fatte_ < 2) {
-        if (!registra_prenotazioni(app)) return;
-        scritture_fatte_ = 2;
-    }
-    // The booking stands from here on. A journal or periods file that
-    // cannot be written leaves it incomplete: the user must know, and SALVA
-    // finishes it once the cause is mended.
-    if (scritture_fatte_ < 3 && registra_movimento(app)) scritture_fatte_ = 3;
-    if (scritture_fatte_ == 3 && aggiorna_periodi(app)) scritture_fatte_ = kTutte;
-    if (scritture_fatte_ < kTutte)
-        app.msgbox("LA PRENOTAZIONE N. " + Text1.text() +
-                       " E' STATA REGISTRATA, MA LA REGISTRAZIONE NON E' COMPLETA "
-                       "(MOVIMENTO DELL'ACCONTO O STATO DEL PERIODO).\r"
-                       "ELIMINATA LA CAUSA DELL'ERRORE, PREMERE DI NUOVO SALVA.",
-                   plat::Buttons::Ok, kTitoloSalva, plat::Icon::Exclamation);
+    Check2.set_value(salvata && con_nota ? 1 : 0);
+    salvata = salvata && registra_prenotazioni(app) && registra_movimento(app) &&
+              aggiorna_periodi(app) && salvataggio.conferma();
+    if (!salvata) non_salvata();
 }
 
 void prenotazione::STAMPA_Click() {

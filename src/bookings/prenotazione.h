@@ -209,14 +209,6 @@ private:
     std::string cf_valido_;
     // The block is being emptied by the program, not by the user.
     bool svuotando_ = false;
-    // How far SALVA got with this page's writes, in their order: the note,
-    // the bookings file, the movement, the periods file. A save that failed
-    // part-way is taken up again from the write that failed, so a retried
-    // save writes each line once. kNonIniziato: no write tried yet.
-    static constexpr int kNonIniziato = -1;
-    int scritture_fatte_ = kNonIniziato;
-    // This page's note was appended (the booking then points at it).
-    bool nota_aggiunta_ = false;
 };
 
 }  // namespace ga

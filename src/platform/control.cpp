@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/folder_lock.h"
 #include "platform/form.h"
 #include "platform/record_file.h"
 #include "platform/runtime.h"
+#include "platform/save_unit.h"
 #include "platform/text.h"
 
 namespace plat {
@@ -349,8 +349,9 @@ void Control::fill_folder_items() {
         const bool dir = it->is_directory(type_ec);
         const std::string name = it->path().filename().string();
         if (kind_ == Kind::DirList && dir && !name.starts_with(".")) names.push_back(name);
-        // The program's own lock file is no file of the user's.
-        if (kind_ == Kind::FileList && !dir && !is_lock_file(name) &&
+        // The program's own work files (lock, save record, temporary
+        // files) are no files of the user's.
+        if (kind_ == Kind::FileList && !dir && !is_program_work_file(name) &&
             matches_pattern(state_.pattern, name))
             names.push_back(name);
     }

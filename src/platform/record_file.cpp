@@ -1,7 +1,8 @@
 #include "platform/record_file.h"
 
+#include "platform/save_unit.h"
+
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstddef>
 #include <filesystem>
@@ -75,18 +76,6 @@ Decoded decode(std::string_view s, std::size_t i) {
     return {code, size};
 }
 
-bool write_all(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 bool close_checked(int fd) {
     // After a failed close the descriptor is gone all the same: no retry.
     return ::close(fd) == 0;
@@ -98,11 +87,6 @@ int open_retry(const char* path, int flags, mode_t mode = 0) {
         fd = ::open(path, flags | O_CLOEXEC, mode);
     } while (fd < 0 && errno == EINTR);
     return fd;
-}
-
-std::string temp_name_for(const std::string& path) {
-    static std::atomic<unsigned> counter{0};
-    return path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
 }
 
 }  // namespace
@@ -157,9 +141,32 @@ void line_of(std::string_view bytes, std::string& out) {
         if (c == '\r') c = ' ';
 }
 
+// Hands on the lines of bytes held in memory; false when the reader stopped.
+bool lines_of(std::string_view bytes, const std::function<bool(std::string_view)>& line) {
+    std::string text;
+    std::size_t from = 0;
+    for (std::size_t lf; (lf = bytes.find('\n', from)) != std::string_view::npos; from = lf + 1) {
+        line_of(bytes.substr(from, lf - from), text);
+        if (!line(text)) return false;
+    }
+    // A last line without its end counts.
+    if (from < bytes.size()) {
+        line_of(bytes.substr(from), text);
+        line(text);
+    }
+    return true;
+}
+
 }  // namespace
 
 bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line) {
+    // A save under way is the files as they will be: what it wrote is read
+    // back as written.
+    if (const SaveUnit* unit = SaveUnit::open_unit())
+        if (const std::string* bytes = unit->pending(path)) {
+            lines_of(*bytes, line);
+            return true;
+        }
     int fd = open_retry(path.c_str(), O_RDONLY);
     if (fd < 0 && errno == ENOENT) {
         // Created empty, as a register that has never held a record.
@@ -210,69 +217,6 @@ std::optional<std::vector<std::string>> read_lines(const std::string& path, std:
     });
     if (!ok) return std::nullopt;
     return lines;
-}
-
-bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines) {
-    std::string data;
-    for (const std::string& line : lines) {
-        data += utf8_to_cp1252(line);
-        data += "\r\n";
-    }
-
-    const std::string temp = temp_name_for(path);
-    const int fd = open_retry(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd < 0) return false;
-    bool ok = write_all(fd, data);
-    // On disk before the rename, so that a crash leaves the old or the new
-    // register, never an empty one.
-    ok = ok && ::fsync(fd) == 0;
-    ok = close_checked(fd) && ok;
-
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp, path, ec);
-        if (!ec) return true;
-    }
-    fs::remove(temp, ec);
-    return false;
-}
-
-bool append_line(const std::string& path, std::string_view line) {
-    const int fd = open_retry(path.c_str(), O_RDWR | O_APPEND | O_CREAT, 0666);
-    if (fd < 0) return false;
-
-    // The size before the append: a write that fails part-way (a full disk)
-    // is cut back to it, so the file never keeps half a line that the next
-    // append would close into a record of its own.
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        ::close(fd);
-        return false;
-    }
-    std::string data;
-    // A last line written without its end (by hand, by another program) would
-    // otherwise be glued to the new one; it is closed first.
-    if (st.st_size > 0) {
-        char last = 0;
-        if (::pread(fd, &last, 1, st.st_size - 1) != 1) {
-            ::close(fd);
-            return false;
-        }
-        if (last != '\n') data += "\r\n";
-    }
-    data += utf8_to_cp1252(line);
-    data += "\r\n";
-    // On disk before it counts as written: a failure the disk reports only
-    // at the flush is cut back like any other.
-    bool ok = write_all(fd, data) && ::fsync(fd) == 0;
-    if (!ok) {
-        int r;
-        do {
-            r = ::ftruncate(fd, st.st_size);
-        } while (r != 0 && errno == EINTR);
-    }
-    ok = close_checked(fd) && ok;
-    return ok;
 }
 
 bool file_exists(const std::string& path) {

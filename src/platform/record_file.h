@@ -33,9 +33,12 @@ std::optional<std::vector<std::string>> read_lines(
 bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line);
 
 // Replaces the file with these lines, each ended by CR LF. The lines go to a
-// temporary file in the same folder, which is renamed over the old file only
-// once it is complete, so a failure never leaves a half-written register.
-// False when nothing could be written (the old file is then untouched).
+// synced temporary file in the same folder, which is renamed over the old
+// file only once it is complete, so a failure never leaves a half-written
+// register; the folder is synced after the rename. False when nothing could
+// be written (the old file is then untouched). Several files written as one
+// save go through a `SaveUnit` (save_unit.h), whose writes every read here
+// sees while it is open.
 bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines);
 
 // Adds one line, ended by CR LF, at the end of the file (created if missing).

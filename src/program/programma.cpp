@@ -1,6 +1,13 @@
 #include "program/programma.h"
 
+#include "accounts/SaldoProprietario.h"
+#include "accounts/archivio_spese.h"
+#include "bookings/archivi_prenotazioni.h"
 #include "program/forme.h"
+#include "records/agenzia.h"
+#include "records/fatture.h"
+#include "records/periodi.h"
+#include "records/registri.h"
 
 namespace ga {
 
@@ -12,6 +19,24 @@ std::unique_ptr<App> crea_applicazione(plat::Services services) {
     registra_forme_bookings(*app);
     registra_forme_settlement(*app);
     registra_forme_accounts(*app);
+
+    // Every register's loader: a save not written reads its tables again.
+    const std::pair<std::string Stato::*, App::Caricatore> caricatori[] = {
+        {&Stato::percorso_vie, carica_vie},
+        {&Stato::percorso_proprietari, carica_proprietari},
+        {&Stato::percorso_appartamenti, carica_appartamenti},
+        {&Stato::percorso_clienti, carica_clienti},
+        {&Stato::percorso_fatture, carica_fatture},
+        {&Stato::percorso_prenotazioni, carica_prenotazioni},
+        {&Stato::percorso_periodi, carica_periodi},
+        {&Stato::percorso_note, carica_note},
+        {&Stato::percorso_saldi, carica_saldi},
+        {&Stato::percorso_spese, carica_spese},
+        {&Stato::percorso_contocorr, carica_conto_corrente},
+        {&Stato::percorso_agenzia, carica_agenzia},
+        {&Stato::percorso_banche, carica_banche},
+    };
+    for (const auto& [percorso, carica] : caricatori) app->registra_caricatore(percorso, carica);
     return app;
 }
 

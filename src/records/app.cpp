@@ -1,11 +1,27 @@
 #include "records/app.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "platform/number.h"
 
 namespace ga {
 
 long App::conta(std::string_view form, std::string_view control) {
     return plat::leading_int(testo(form, control));
+}
+
+void App::ricarica_registri(const std::vector<std::string>& percorsi) {
+    auto stesso = [](const std::string& a, const std::string& b) {
+        namespace fs = std::filesystem;
+        return !a.empty() && fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+    };
+    for (const auto& [campo, carica] : caricatori_) {
+        const std::string& percorso = s.*campo;
+        if (std::any_of(percorsi.begin(), percorsi.end(),
+                        [&](const std::string& p) { return stesso(percorso, p); }))
+            carica(*this);
+    }
 }
 
 plat::Label& Forma::etichetta(std::string_view caption, int x, int y, int width,

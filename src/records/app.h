@@ -44,6 +44,21 @@ public:
     // the folder it was taken for; released when the program ends.
     plat::FolderLock blocco_dati;
     std::string cartella_bloccata;
+    // The program folder last checked for a save cut short.
+    std::string cartella_programma_controllata;
+
+    // The loader of each register, by the state's field holding its path:
+    // a save that was not written reads again what it had changed in memory.
+    using Caricatore = void (*)(App&);
+    void registra_caricatore(std::string Stato::*percorso, Caricatore carica) {
+        caricatori_.push_back({percorso, carica});
+    }
+    // Runs the loader of every register among `percorsi`.
+    void ricarica_registri(const std::vector<std::string>& percorsi);
+
+    // The folder of a save that counted but whose files could not all be
+    // renamed yet ("" when none): finished before any other write.
+    std::string salvataggio_da_completare;
 
     // Shared procedures of a higher subsystem that a lower one runs (the
     // menu runs the expired-bookings check, the client search lists the
@@ -60,6 +75,7 @@ public:
 
 private:
     std::map<std::string, Procedura> procedure_;
+    std::vector<std::pair<std::string Stato::*, Caricatore>> caricatori_;
 };
 
 // Two-state choice buttons show their state by their colour (0x00BBGGRR):

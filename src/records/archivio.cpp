@@ -4,7 +4,9 @@
 
 #include "platform/number.h"
 #include "platform/record_file.h"
+#include "platform/save_unit.h"
 #include "platform/text.h"
+#include "records/salvataggio.h"
 
 namespace ga {
 
@@ -57,6 +59,11 @@ bool righe_intere(App& app, const std::vector<std::string>& righe) {
 
 bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe) {
     if (!righe_intere(app, righe)) return false;
+    if (plat::SaveUnit* unita = plat::SaveUnit::open_unit()) {
+        unita->rewrite(percorso, righe);
+        return true;
+    }
+    if (!salvataggi_completati(app)) return false;
     if (plat::rewrite_lines(percorso, righe)) return true;
     app.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + percorso +
                    "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
@@ -66,7 +73,9 @@ bool scrivi_registro(App& app, const std::string& percorso, const std::vector<st
 
 bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga) {
     if (!righe_intere(app, {std::string(riga)})) return false;
-    if (plat::append_line(percorso, riga)) return true;
+    plat::SaveUnit* unita = plat::SaveUnit::open_unit();
+    if (!unita && !salvataggi_completati(app)) return false;
+    if (unita ? unita->append(percorso, riga) : plat::append_line(percorso, riga)) return true;
     app.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + percorso +
                    "\rLA REGISTRAZIONE NON E' STATA FATTA.",
                plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);

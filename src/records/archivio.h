@@ -48,8 +48,11 @@ int carica_registro(App& app, const std::string& percorso, std::string_view sepa
 
 // Rewrites a register whole. On failure the old file stays and the user is
 // told; false then. A line holding a line break is refused, nothing written.
+// Inside an open `Salvataggio` the file joins the unit (written at its
+// `conferma`).
 bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe);
-// Appends one line to a journal; false (after a message) on failure.
+// Appends one line to a journal; false (after a message) on failure. Inside
+// an open `Salvataggio`, the same as `scrivi_registro`.
 bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga);
 
 // True when no value contains the separator or a line break (CR or LF).

@@ -3,6 +3,7 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/salvataggio.h"
 
 namespace ga {
 
@@ -31,7 +32,11 @@ void blocca_cartella_dati(App& app) {
     // hold a lock file cannot be written either.
     if (cartella.empty() || !plat::folder_exists(cartella)) return;
     const std::string chi = plat::host_name() + "," + app.user_name();
-    if (app.blocco_dati.take(cartella, chi) != plat::FolderLock::Result::held) return;
+    const auto preso = app.blocco_dati.take(cartella, chi);
+    // The folder is ours alone from here: a save cut short there is
+    // finished before any of its registers is read.
+    if (preso == plat::FolderLock::Result::taken) completa_salvataggio_interrotto(app, cartella, true);
+    if (preso != plat::FolderLock::Result::held) return;
 
     const auto parti = plat::split(app.blocco_dati.holder(), ",");
     const std::string computer = plat::trim(parti[0]);
@@ -58,6 +63,12 @@ void imposta_percorsi_programma(App& app) {
     s.percorso_banche = s.cartella_programma + "BANCHE.IND";
     s.percorso_comuni = s.cartella_programma + "cittaita.ind";
     s.canale_file = canale_libero();
+    // The agency's settings may have been cut short by a crash: finished
+    // once per folder, before they are read.
+    if (s.cartella_programma != app.cartella_programma_controllata) {
+        app.cartella_programma_controllata = s.cartella_programma;
+        completa_salvataggio_interrotto(app, s.cartella_programma, false);
+    }
 }
 
 void imposta_percorsi_dati(App& app) {

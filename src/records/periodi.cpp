@@ -8,10 +8,10 @@
 
 #include "platform/date.h"
 #include "platform/number.h"
-#include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
 #include "records/fatture.h"
+#include "records/salvataggio.h"
 
 namespace ga {
 
@@ -364,29 +364,21 @@ bool aggiorna_periodi(App& app) {
     const auto prenotazioni = prenotazioni_rinumerate(app, tolte);
     if (!prenotazioni) return false;
 
+    // The periods and the bookings that follow their numbers are one save.
+    Salvataggio salvataggio(app);
     s.canale_file = canale_libero();
     if (!scrivi_registro(app, s.percorso_periodi, righe)) return false;
-
-    // The periods are written; the bookings follow them only now, so that a
-    // failed periods write never leaves bookings pointing at moved periods.
-    bool ok = true;
-    if (*prenotazioni && !plat::rewrite_lines(s.percorso_prenotazioni, **prenotazioni)) {
-        ok = false;
-        app.msgbox("IL FILE DEI PERIODI E' STATO AGGIORNATO, MA NON E' STATO POSSIBILE SCRIVERE "
-                   "IL FILE " +
-                       s.percorso_prenotazioni +
-                       ".\rLE PRENOTAZIONI DEI PERIODI SUCCESSIVI A QUELLO CANCELLATO HANNO "
-                       "ANCORA IL VECCHIO NUMERO DI PERIODO: CONTROLLARLE.",
-                   plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
-    }
+    if (*prenotazioni && !scrivi_registro(app, s.percorso_prenotazioni, **prenotazioni))
+        return false;
+    if (!salvataggio.conferma()) return false;
 
     app.imposta(kScheda, "Text43", "OK");
     app.imposta(kScheda, "Text42", "0");
     carica_periodi(app);
     azzera_righe_periodi(app);
     s.periodi_modificati = " ";
-    if (ok && *prenotazioni) carica_prenotazioni(app);
-    return ok;
+    if (*prenotazioni) carica_prenotazioni(app);
+    return true;
 }
 
 }  // namespace ga

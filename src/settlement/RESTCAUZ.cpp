@@ -12,6 +12,7 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/salvataggio.h"
 #include "settlement/prenotazioni_cliente.h"
 
 namespace ga {
@@ -280,19 +281,20 @@ void RESTCAUZ::SALVA_Click() {
     }
 
     s.operazione = "RESTCAUZIONE";
-    if (!registra_movimento(app)) return;   // nothing written
+    // The refund, the note and the booking are one save: all written, or
+    // none, and then the user may save again.
+    const std::string testo_nota = NOTE.text();
+    {
+        Salvataggio salvataggio(app);
+        if (!registra_movimento(app) || !(nota <= 0 ? aggiungi_nota(app) : registra_note(app)) ||
+            !registra_prenotazioni(app) || !salvataggio.conferma()) {
+            s.numero_nota = Text7.text();
+            NOTE.set_text(testo_nota);
+            return;
+        }
+    }
     // One refund per pick: SALVA comes back with the next activation.
     SALVA.set_enabled(false);
-    const bool nota_scritta = nota <= 0 ? aggiungi_nota(app) : registra_note(app);
-    if (!nota_scritta || !registra_prenotazioni(app)) {
-        app.msgbox("LA RESTITUZIONE E' STATA REGISTRATA NEL REGISTRO DEI MOVIMENTI, MA LA "
-                   "PRENOTAZIONE N. " +
-                       plat::trim(Text1.text()) +
-                       " NON E' STATA AGGIORNATA.\rNON RIPETERE LA RESTITUZIONE: CONTROLLARE "
-                       "LA PRENOTAZIONE.",
-                   plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
-        return;
-    }
     // A note appended now is the booking's note from here on.
     Text7.set_text(s.numero_nota);
     // Refreshes the booking selected in the client's bookings, if any; this

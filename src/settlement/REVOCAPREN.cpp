@@ -11,6 +11,7 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/periodi.h"
+#include "records/salvataggio.h"
 
 namespace ga {
 
@@ -173,26 +174,12 @@ void REVOCAPREN::Command1_Click() {
     if (!rimborso_ammesso() || !revoca_registrabile()) return;
 
     s.operazione = "REVOCA";
-    if (!registra_movimento(app)) return;   // nothing written
-    if (!registra_prenotazioni(app)) {
-        // The movement stands in the journal: confirming again would give
-        // the advance back twice.
-        Command1.set_visible(false);
-        app.msgbox("IL MOVIMENTO DELLA REVOCA E' STATO REGISTRATO, MA LA PRENOTAZIONE N. " +
-                       plat::trim(Text3.text()) +
-                       " NON E' STATA AGGIORNATA E IL SUO PERIODO NON E' STATO LIBERATO.\r"
-                       "NON RIPETERE LA REVOCA: CONTROLLARE LA PRENOTAZIONE.",
-                   plat::Buttons::Ok, "REVOCA PRENOTAZIONE", plat::Icon::Exclamation);
+    // The refund, the revoked booking and its freed period are one save: all
+    // written, or none, and then the user may confirm again.
+    Salvataggio salvataggio(app);
+    if (!registra_movimento(app) || !registra_prenotazioni(app) || !aggiorna_periodi(app) ||
+        !salvataggio.conferma())
         return;
-    }
-    if (!aggiorna_periodi(app)) {
-        // The booking is revoked and its money recorded; only the period
-        // is still taken.
-        app.msgbox("LA PRENOTAZIONE N. " + plat::trim(Text3.text()) +
-                       " E' STATA REVOCATA, MA IL SUO PERIODO NON E' STATO LIBERATO.\r"
-                       "LIBERARLO DALLA SCHEDA DELL'APPARTAMENTO.",
-                   plat::Buttons::Ok, "REVOCA PRENOTAZIONE", plat::Icon::Exclamation);
-    }
     mostra_prenotazioni_cliente(app);
     unload();
 }

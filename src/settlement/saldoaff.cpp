@@ -11,6 +11,7 @@
 #include "bookings/prenotazioni.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/salvataggio.h"
 #include "settlement/prenotazioni_cliente.h"
 
 namespace ga {
@@ -236,24 +237,23 @@ void saldoaff::Command1_Click() {
 
     Command1.set_visible(false);
     s.operazione = "SALDO";
-    if (!registra_movimento(app)) {
-        // Nothing was written: the user may correct and confirm again.
-        Command1.set_visible(true);
-        return;
-    }
-    // registra_movimento has decided between "SALDO" and "ACCON".
-    const bool nota_scritta = plat::leading_number(s.numero_nota) <= 0 ? aggiungi_nota(app)
-                                                                         : registra_note(app);
-    if (!nota_scritta || !registra_prenotazioni(app)) {
-        // The movement stands in the journal: confirming again would record
-        // the payment twice, so CONFERMA stays hidden.
-        app.msgbox("IL PAGAMENTO E' STATO REGISTRATO NEL REGISTRO DEI MOVIMENTI, MA LA "
-                   "PRENOTAZIONE N. " +
-                       plat::trim(Text3.text()) +
-                       " NON E' STATA AGGIORNATA.\rNON RIPETERE IL PAGAMENTO: CONTROLLARE LA "
-                       "PRENOTAZIONE.",
-                   plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
-        return;
+    // The movement, the note and the booking are one save: all written, or
+    // none, and then the user may correct and confirm again.
+    const std::string nota_prima = s.numero_nota;
+    const std::string testo_nota = app.testo(kVisu, "Text14");
+    {
+        Salvataggio salvataggio(app);
+        // registra_movimento decides between "SALDO" and "ACCON".
+        const bool registrato =
+            registra_movimento(app) &&
+            (plat::leading_number(s.numero_nota) <= 0 ? aggiungi_nota(app) : registra_note(app)) &&
+            registra_prenotazioni(app) && salvataggio.conferma();
+        if (!registrato) {
+            s.numero_nota = nota_prima;
+            app.imposta(kVisu, "Text14", testo_nota);
+            Command1.set_visible(true);
+            return;
+        }
     }
     // Closed first, then the booking shown anew: the refresh fills this form
     // again (loaded hidden), so that after a further advance the SALDO still

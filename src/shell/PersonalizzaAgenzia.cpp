@@ -5,6 +5,7 @@
 #include "records/agenzia.h"
 #include "records/archivio.h"
 #include "records/comuni.h"
+#include "records/salvataggio.h"
 #include "registry/controlli.h"
 
 namespace ga {
@@ -261,12 +262,15 @@ void PersonalizzaAgenzia::SALVA_Click() {
                            Text15.text(), Text17.text()},
                           ","))
         return;
-    if (!registra_agenzia(app)) return;
+    // The settings and the agency's bank record are one save.
+    {
+        Salvataggio salvataggio(app);
+        s.indice_banca = 1;
+        s.operazione = "personalizza";
+        if (!registra_agenzia(app) || !registra_banche(app) || !salvataggio.conferma()) return;
+    }
     carica_agenzia(app);
     SALVA.set_visible(false);
-    s.indice_banca = 1;
-    s.operazione = "personalizza";
-    registra_banche(app);
     carica_banche(app);
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "records/salvataggio.h"
 #include "shell/cambio_percorsi.h"
 
 namespace ga {
@@ -130,19 +131,25 @@ std::optional<std::vector<std::string>> Rec_arch::da_recuperare() {
 }
 
 void Rec_arch::copia(const std::vector<std::string>& nomi) {
+    namespace fs = std::filesystem;
     const std::string sorgente = Text1.text();
     const std::string destinazione = s.cartella_dati;
     int conta = 0;
     Label4.set_caption("0");
-    std::vector<std::string> scritti, non_copiati;
+    std::vector<std::string> non_copiati;
+    // The restored files are one save: a set taken from one archive, never
+    // mixed with the files it replaces.
+    Salvataggio salvataggio(app);
     for (const std::string& nome : nomi) {
-        std::string scritto;
-        if (!copia_archivio(sorgente, destinazione, nome, true, &scritto)) {
+        const std::string origine = (fs::path(sorgente) / nome).string();
+        const std::string percorso =
+            (fs::path(destinazione) / nome_nella_cartella(destinazione, nome)).string();
+        std::error_code ec;
+        if (!fs::is_regular_file(origine, ec) || !salvataggio.copia(percorso, origine, true)) {
             non_copiati.push_back(nome);
             continue;
         }
         List1.add_item(nome);
-        scritti.push_back(scritto);
         ++conta;
         Label4.set_caption(std::to_string(conta));
     }
@@ -150,10 +157,20 @@ void Rec_arch::copia(const std::vector<std::string>& nomi) {
     List1.set_visible(false);
     File1.set_visible(true);
     Command1.set_enabled(false);
-    avvisa_non_copiati(app, non_copiati, kTitolo);
+    if (!non_copiati.empty()) {
+        Label4.set_caption("0");
+        app.msgbox("NON E' STATO POSSIBILE LEGGERE " + std::to_string(non_copiati.size()) +
+                       " FILE:" + elenco_nomi(non_copiati) + "\rNESSUN FILE E' STATO RECUPERATO.",
+                   plat::Buttons::Ok, kTitolo, plat::Icon::Critical);
+        return;
+    }
+    if (conta == 0 || !salvataggio.conferma()) {
+        Label4.set_caption("0");
+        return;
+    }
     // The tables in memory and the forms that hold them follow the
     // restored files.
-    if (!scritti.empty()) cambia_percorsi(app, true);
+    cambia_percorsi(app, true);
 }
 
 }  // namespace ga

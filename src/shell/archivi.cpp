@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/folder_lock.h"
+#include "platform/save_unit.h"
 #include "platform/text.h"
 
 namespace ga {
@@ -41,9 +41,10 @@ std::vector<std::string> file_corrispondenti(const std::string& cartella,
         std::error_code tipo;
         if (!it->is_regular_file(tipo)) continue;
         std::string nome = it->path().filename().string();
-        // The lock file belongs to the program holding the folder: it is
-        // neither copied away nor restored over another program's lock.
-        if (plat::is_lock_file(nome)) continue;
+        // The lock file, the save record and the temporary files of a save
+        // belong to the program holding the folder: they are neither copied
+        // away nor restored over another program's.
+        if (plat::is_program_work_file(nome)) continue;
         if (nome_corrisponde(modello, nome)) nomi.push_back(std::move(nome));
     }
     std::sort(nomi.begin(), nomi.end(), [](const std::string& a, const std::string& b) {

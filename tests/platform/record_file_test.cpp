@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -7,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/record_file.h"
+#include "platform/save_unit.h"
 #include "support/disco_pieno.h"
 
 namespace plat {
@@ -235,6 +238,34 @@ TEST_F(RecordFileTest, AppendAddsOneCrLfLine) {
     EXPECT_FALSE(append_line(path("missing/log.txt"), "x"));
     fs::create_directory(dir_ / "sub");
     EXPECT_FALSE(append_line(path("sub"), "x"));
+}
+
+
+// What a start finds of saves that did not end: a record that is not whole
+// never counted, and the temporary files of processes that are gone are
+// removed; in a folder other programs share, a running one's are kept.
+TEST_F(RecordFileTest, AStartDiscardsARecordCutShortAndRemovesLeftoverTemporaryFiles) {
+    // A process that has ended.
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string left_over = "saldi.dat.tmp" + std::to_string(ended) + "-0";
+    write_bytes("saldi.dat", "old\r\n");
+    write_bytes(left_over, "new\r\n");
+    write_bytes(std::string(kSaveRecordName), "SALVATAGGIO 1\nR 9:" + path(left_over));
+    EXPECT_EQ(complete_interrupted_save(dir_.string() + "/"), Recovery::discarded);
+    EXPECT_EQ(read_bytes("saldi.dat"), "old\r\n");
+
+    const std::string running = "note.dat.tmp" + std::to_string(::getppid()) + "-3";
+    write_bytes(running, "x");
+    write_bytes("note.dat.tmp1-x", "not ours");
+    remove_leftover_temporaries(dir_.string() + "/", true);
+    std::vector<std::string> left = entries();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (Lines{"note.dat.tmp1-x", running, "saldi.dat"}));
+    remove_leftover_temporaries(dir_.string() + "/", false);
+    EXPECT_EQ(entries().size(), 2u);
+    EXPECT_EQ(complete_interrupted_save(dir_.string() + "/"), Recovery::none);
 }
 
 }  // namespace

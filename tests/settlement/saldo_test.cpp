@@ -200,7 +200,7 @@ TEST_F(Saldo, AmountPaidIsPartOfTheResidualOrAllThatIsDue) {
     }
 }
 
-TEST_F(Saldo, RefusedConfirmationsWriteNothingAndAHalfDoneOneIsTold) {
+TEST_F(Saldo, RefusedConfirmationsWriteNothingAndAnUnwritableBookingKeepsTheMovementBack) {
     apri_saldo(0);
     const std::string prima = file();
     app.click(saldo("Command1"));
@@ -229,15 +229,18 @@ TEST_F(Saldo, RefusedConfirmationsWriteNothingAndAHalfDoneOneIsTold) {
     EXPECT_EQ(file(), prima);
     app.s.numero_nota = "";
 
-    // A movement written but a booking that cannot be: told, and CONFERMA
-    // stays hidden so that the payment cannot be recorded twice.
+    // A booking that cannot be written: the movement is not written either,
+    // the user is told, and CONFERMA stays for another try.
     std::filesystem::remove(dati("prenotazioni2026.dat"));
     std::filesystem::create_directory(dati("prenotazioni2026.dat"));
+    const std::string giornale = b.byte(dati("saldi2026.dat"));
     app.click(saldo("Command1"));
-    EXPECT_NE(b.nuovi_messaggi().back().find("NON RIPETERE IL PAGAMENTO"), std::string::npos);
-    EXPECT_EQ(b.leggi(dati("saldi2026.dat")).size(), kSaldi.size() + 1);
+    EXPECT_NE(b.nuovi_messaggi().back().find("LE MODIFICHE NON SONO STATE REGISTRATE"),
+              std::string::npos);
+    EXPECT_EQ(b.byte(dati("saldi2026.dat")), giornale);
+    EXPECT_EQ(b.byte(dati("noteaff2026.dat")), crlf(kNote));
     EXPECT_TRUE(app.form("saldoaff")->visible());
-    EXPECT_FALSE(saldo("Command1").visible());
+    EXPECT_TRUE(saldo("Command1").visible());
     app.close(*app.form("saldoaff"));
     EXPECT_FALSE(app.form("saldoaff")->is_loaded());
     EXPECT_TRUE(app.form("VisuPrenotCliente")->is_enabled());

@@ -3,6 +3,7 @@
 // other folder byte for byte, and what is refused or reported.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "records/registri.h"
@@ -118,7 +119,15 @@ TEST_F(ArchiviTest, CopyOfTheYearsDatFilesReplacesOldCopiesByteForByte) {
 
 TEST_F(ArchiviTest, AllYearsAndAllFilesCopyEverythingAlsoUnderARootWithTwoSeparators) {
     fs::permissions(dati("Vie.dat"), fs::perms::owner_read | fs::perms::group_read);
+    // A save's record and temporary file are the program's, as the lock is.
+    b.scrivi(dati("SALVATAGGIO_IN_CORSO.LOG"), {"SALVATAGGIO 1"});
+    b.scrivi(dati("clienti.dat.tmp4321-0"), {"ROSSI"});
     Dest_arch& d = apri<Dest_arch>();
+    ASSERT_FALSE(d.File1.state().items.empty());
+    EXPECT_EQ(std::count_if(d.File1.state().items.begin(), d.File1.state().items.end(),
+                            [](const std::string& n) { return n.find("SALVATAGGIO") != n.npos ||
+                                                              n.find(".tmp") != n.npos; }),
+              0);
     app.navigate(d.Dir1, chiavetta.string() + "/");
     EXPECT_EQ(d.Text1.text(), chiavetta.string() + "//");
     app.click(d.Command1);
@@ -130,8 +139,10 @@ TEST_F(ArchiviTest, AllYearsAndAllFilesCopyEverythingAlsoUnderARootWithTwoSepara
         << "the copy keeps the source's attributes";
     EXPECT_FALSE(fs::exists(chiave("sotto2026.dat")));
     // The lock of the data folder in use is this program's, not the agency's.
-    EXPECT_TRUE(fs::exists(dati("IN_USO.LCK")));
-    EXPECT_FALSE(fs::exists(chiave("IN_USO.LCK")));
+    for (const char* nome : {"IN_USO.LCK", "SALVATAGGIO_IN_CORSO.LOG", "clienti.dat.tmp4321-0"}) {
+        EXPECT_TRUE(fs::exists(dati(nome)));
+        EXPECT_FALSE(fs::exists(chiave(nome))) << nome;
+    }
 }
 
 TEST_F(ArchiviTest, AFailedCopyIsReportedAndNotCountedAndTheDataFolderIsNoDestination) {

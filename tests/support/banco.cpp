@@ -14,7 +14,7 @@ namespace ga::test {
 
 namespace fs = std::filesystem;
 
-Banco::Banco(plat::Date today) {
+Banco::Banco(plat::Date today) : oggi_(today) {
     static std::atomic<int> numero{0};
     radice_ = fs::temp_directory_path() /
               ("banco_" + std::to_string(getpid()) + "_" + std::to_string(numero++));
@@ -25,7 +25,10 @@ Banco::Banco(plat::Date today) {
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     programma_ = (radice_ / "programma").string() + "/";
     dati_ = (radice_ / "dati").string() + "/";
+    crea_app();
+}
 
+void Banco::crea_app() {
     plat::Services servizi;
     auto messaggi = std::make_unique<plat::ScriptedMessages>();
     messaggi_ = messaggi.get();
@@ -33,10 +36,17 @@ Banco::Banco(plat::Date today) {
     stampante_ = stampante.get();
     servizi.messages = std::move(messaggi);
     servizi.printer = std::move(stampante);
-    servizi.clock = std::make_unique<plat::FixedClock>(today);
+    servizi.clock = std::make_unique<plat::FixedClock>(oggi_);
     servizi.user = std::make_unique<plat::FixedUser>("mario");
     servizi.program_folder = programma_;
     app_ = crea_applicazione(std::move(servizi));
+    letti_ = 0;
+}
+
+void Banco::riavvia() {
+    app_.reset();
+    crea_app();
+    prepara_dati();
 }
 
 Banco::~Banco() {

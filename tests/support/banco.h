@@ -24,6 +24,10 @@ public:
     Banco& operator=(const Banco&) = delete;
 
     App& app() { return *app_; }
+    // The program started again on the same folders, as after a crash or a
+    // power cut: a new application with fresh message boxes, which takes
+    // the folders as the start does (`prepara_dati`).
+    void riavvia();
     plat::ScriptedMessages& messaggi() { return *messaggi_; }
     plat::RecordingPrinter& stampante() { return *stampante_; }
 
@@ -46,11 +50,14 @@ public:
     std::vector<std::string> nuovi_messaggi();
 
 private:
+    void crea_app();
+
     std::filesystem::path radice_;
     std::string programma_, dati_;
     plat::ScriptedMessages* messaggi_ = nullptr;
     plat::RecordingPrinter* stampante_ = nullptr;
     std::unique_ptr<App> app_;
+    plat::Date oggi_;
     std::size_t letti_ = 0;
 };
 

@@ -1,0 +1,54 @@
+// A save of several registers as one unit, for the program's operations.
+//
+//     Salvataggio salvataggio(app);
+//     if (!registra_movimento(app) || !registra_prenotazioni(app)) return;
+//     if (!salvataggio.conferma()) return;
+//
+// While it is open, the writers (`scrivi_registro`, `aggiungi_riga`) only
+// gather their files, and every read sees them; `conferma` writes them all
+// or none (see platform/save_unit.h). An operation that stops before
+// confirming writes nothing, and the tables it changed in memory are read
+// again from the files. A writer that saves on its own opens one too: inside
+// an operation's unit it joins it, so nesting is free.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/save_unit.h"
+#include "records/app.h"
+
+namespace ga {
+
+class Salvataggio {
+public:
+    explicit Salvataggio(App& app);
+    ~Salvataggio();
+    Salvataggio(const Salvataggio&) = delete;
+    Salvataggio& operator=(const Salvataggio&) = delete;
+
+    // Writes every file of the unit. False when nothing was written (the
+    // user is told which file could not be, and the tables are read again).
+    // Inside another unit: true, the outer one writes.
+    bool conferma();
+    // The file at `percorso` becomes a copy of `origine` (see
+    // `plat::SaveUnit::copy_from`); false when the source cannot be read.
+    bool copia(const std::string& percorso, const std::string& origine, bool scrivibile);
+
+private:
+    App& app_;
+    std::unique_ptr<plat::SaveUnit> unita_;   // none when joined to an open one
+};
+
+// Finishes a save interrupted in `cartella` (a crash, a power cut) and
+// removes the temporary files left there, telling the user in one box when a
+// save was completed. `bloccata`: the folder is this program's alone (the data
+// folder's lock is held), so every temporary file there is a leftover.
+void completa_salvataggio_interrotto(App& app, const std::string& cartella, bool bloccata);
+
+// True when nothing of an earlier save is still to be finished (the user is
+// told otherwise): a write never goes ahead of one that counted already.
+bool salvataggi_completati(App& app);
+
+}  // namespace ga

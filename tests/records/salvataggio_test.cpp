@@ -1,0 +1,450 @@
+// Saves cut short at every file call: each operation that writes several
+// registers is stopped before its 1st, 2nd ... file call, by a kill (a crash,
+// a power cut) or by a failing call (a full disk), and the program is started
+// again on what is left. Then the registers are all old or all new, as a
+// set; they keep the rules that tie them together; no temporary file of the
+// save is left; and an operation that did not count, done again, records
+// its money once.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <system_error>
+#include <string>
+#include <vector>
+
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/number.h"
+#include "platform/save_unit.h"
+#include "platform/text.h"
+#include "records/periodi.h"
+#include "support/banco.h"
+
+namespace ga {
+namespace {
+
+namespace fs = std::filesystem;
+using Righe = std::vector<std::string>;
+using Insieme = std::map<std::string, std::string>;   // file name -> bytes
+
+// --- the registers' cross-file rules ------------------------------------------------
+
+struct Movimento {
+    std::vector<std::string> c;   // c[1] .. c[8] after the date
+    long riga = 0;
+};
+
+long numero(const std::string& t) { return plat::leading_int(plat::trim(t)); }
+long long centesimi(const std::string& t) { return plat::cents(plat::italian_or_zero(plat::trim(t))); }
+bool zero(const std::string& t) { return centesimi(t) == 0; }
+
+// What the data folder breaks of the rules; empty when it keeps them all.
+Righe regole_violate(test::Banco& b) {
+    auto righe = [&](const std::string& nome) { return b.leggi(b.cartella_dati() + nome); };
+    std::vector<Movimento> giornale;
+    for (const std::string& r : righe("saldi2026.dat")) {
+        Movimento m{plat::split(r, "*"), static_cast<long>(giornale.size()) + 1};
+        m.c.resize(9);
+        giornale.push_back(m);
+    }
+    const Righe periodi = righe("periodi2026.ind");
+    Righe violate;
+    const Righe prenotazioni = righe("prenotazioni2026.dat");
+    for (std::size_t i = 0; i < prenotazioni.size(); ++i) {
+        auto f = plat::split(prenotazioni[i], "*");
+        f.resize(13);
+        const long k = static_cast<long>(i) + 1;
+        const std::string chi = "prenotazione " + std::to_string(k) + ": ";
+        if (plat::trim(f[9]) == "0.00.00") {
+            long long acconti = 0;
+            for (const Movimento& m : giornale)
+                if (numero(m.c[7]) == k) acconti += centesimi(m.c[2]);
+            if (acconti != centesimi(f[5])) violate.push_back(chi + "acconto diverso dal giornale");
+        } else if (plat::starts_with(f[11], "REVOC")) {
+            const long p = numero(f[12]);
+            if (p >= 1 && p <= static_cast<long>(periodi.size()) &&
+                plat::trim(plat::split(periodi[static_cast<std::size_t>(p - 1)], "*").back()) == "AFF")
+                violate.push_back(chi + "revocata con il periodo ancora AFF");
+        } else {
+            const long l = numero(f[11]);
+            if (l < 1 || l > static_cast<long>(giornale.size()) ||
+                numero(giornale[static_cast<std::size_t>(l - 1)].c[7]) != k)
+                violate.push_back(chi + "il legame non e' il suo saldo");
+        }
+    }
+    // Expenses and payouts: money to an owner, not to a booking.
+    long spese = 0, versamenti = 0;
+    for (const Movimento& m : giornale) {
+        if (!zero(m.c[2]) || !zero(m.c[3]) || zero(m.c[4]) || !zero(m.c[5]) || !zero(m.c[6])) continue;
+        (plat::trim(m.c[7]).empty() ? versamenti : spese) += 1;
+    }
+    if (spese != static_cast<long>(righe("spese2026.dat").size()))
+        violate.push_back("una riga di spesa per movimento di spesa");
+    long conto = 0;
+    for (const auto& e : fs::directory_iterator(b.cartella_dati()))
+        if (e.path().filename().string().starts_with("ContoCorr"))
+            conto += static_cast<long>(b.leggi(e.path().string()).size());
+    if (versamenti != conto) violate.push_back("una riga di conto per versamento");
+    return violate;
+}
+
+// --- the operations -------------------------------------------------------------
+
+// Booking 1 open on period 1 with its advance; booking 2 paid, with its note
+// and a deposit of 300,00, on period 3.
+void dati_saldi(test::Banco& b) {
+    const std::string d = b.cartella_dati();
+    b.scrivi(d + "proprietari.IND", {"ROSSI MARIO*****0832*0001**PROVV*"});
+    b.scrivi(d + "appartamenti.ind", {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
+    b.scrivi(d + "clienti.dat", {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*"});
+    b.scrivi(d + "periodi2026.ind", {"0010*01/07/2026*15/07/2026*1.000,00*AFF",
+                                     "0010*16/07/2026*31/07/2026*1.000,00*LIB",
+                                     "0010*01/08/2026*15/08/2026*1.000,00*AFF"});
+    b.scrivi(d + "prenotazioni2026.dat",
+             {"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****",
+              "0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*1*3*3****"});
+    b.scrivi(d + "noteaff2026.dat", {"ARRIVO TARDI*2*0010"});
+    b.scrivi(d + "saldi2026.dat", {"01/06/2026*0001*300,00*0,00*0*0,00*0,00*1*0010",
+                                   "02/06/2026*0001*300,00*ND*0*30,00*0,00*2*0010",
+                                   "20/08/2026*0001*0*700,00*50,00*0*300,00*    2 *0010"});
+}
+
+void impostazioni(App& app) {
+    app.s.diritti_agenzia = "50,00";
+    app.s.pulizia_finale = "30,00";
+    app.s.deposito_minimo = "200,00";
+    app.s.percentuale_cauzione = "10";
+}
+
+// The client's bookings as the menu opens them for `operazione`, booking 1
+// picked and its button pressed.
+void dai_prenotazioni_cliente(App& app, const char* operazione, const char* pulsante) {
+    impostazioni(app);
+    app.run([&] {
+        app.s.operazione = operazione;
+        app.form("VisuPrenotCliente")->show();
+    });
+    app.type(app.campo("VisuPrenotCliente", "Text1"), "BIANCHI");
+    app.leave(app.campo("VisuPrenotCliente", "Text1"));
+    app.pick(app.campo("VisuPrenotCliente", "List1"), 0);
+    app.click(app.campo("VisuPrenotCliente", pulsante));
+}
+
+void pagamento(App& app, const char* importo) {
+    dai_prenotazioni_cliente(app, "SALDO", "SALDO");
+    plat::Control& versato = app.campo("saldoaff", "Text14");
+    if (*importo) {
+        app.type(versato, importo);
+        app.leave(versato);
+    } else {
+        app.double_click(versato);   // the whole residual
+    }
+}
+
+// The booking page: apartment 12, client ROSSI found, period row 1, a note.
+void dati_prenotazione(test::Banco& b) {
+    const std::string d = b.cartella_dati();
+    b.scrivi(d + "Vie.dat", {"0001**VIA MARE* $$"});
+    b.scrivi(d + "proprietari.IND",
+             {"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it"});
+    b.scrivi(d + "appartamenti.ind", {"0001*0001*12*BIL*1*2*SI*1*4+2*ESTIVO***12"});
+    b.scrivi(d + "clienti.dat",
+             {"0039*ROSSI MARIO*VIA ROMA 1*73100*LECCE*0832111*LE*RSSMRA80A01E506X*r@x.it"});
+    b.scrivi(d + "periodi2026.ind", {"0012*01/07/2026*15/07/2026*1.500,00*LIB",
+                                     "0012*01/08/2026*15/08/2026*2.000,00*LIB"});
+    b.scrivi(d + "prenotazioni2026.dat",
+             {"0012*0039*01/07/2026*10/07/2026*800,00*264,00*0,00*0,00*0,00*0.00.00*1**1****"});
+    b.scrivi(d + "noteaff2026.dat", {"CULLA*1*0012"});
+    b.scrivi(d + "saldi2026.dat", {"01/05/2026*0039*264,00*0*0*0*0*1*0012"});
+}
+
+void apri_prenotazione(App& app) {
+    app.s.percentuale_cauzione = "10";
+    app.s.diritti_agenzia = "100";
+    app.s.pulizia_finale = "50";
+    app.s.primo_accesso_menu = "1";
+    app.run([&] {
+        app.imposta("zeltra", "Text11", "150,00");
+        app.form("MENU")->show();
+        app.campo("MENU", "List1").set_list_index(0);
+    });
+    app.pick(app.campo("prenotazione", "Combo1"), 0);
+    app.type(app.campo("prenotazione", "Text8"), "ROSSI");
+    app.leave(app.campo("prenotazione", "Text8"));
+    app.click(app.campo("prenotazione", "CONFERMA"));
+    app.pick(app.campo("prenotazione", "List1"), 1);
+    app.type(app.campo("prenotazione", "Text20"), "CULLA");
+    app.leave(app.campo("prenotazione", "Text20"));
+}
+
+// An owner with an apartment and a balance to pay out; the agency's bank.
+void dati_proprietario(test::Banco& b) {
+    const std::string d = b.cartella_dati();
+    b.scrivi(d + "proprietari.IND", {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080111*0001*RSSMRA*PROVV*"});
+    b.scrivi(d + "appartamenti.ind", {"0001*001*12*MON*1*0*NO*0*4*0*0*0*0012"});
+    b.scrivi(d + "Vie.dat", {"0001**VIA ROMA"});
+    b.scrivi(d + "prenotazioni2026.dat", {"0012*0001*01/07/2026*15/07/2026*2.300,00*300,00*100,00*50,00*200,00*15/07/2026**2*1****"});
+    b.scrivi(d + "periodi2026.ind", {"0012*01/07/2026*15/07/2026*2.300,00*AFF"});
+    b.scrivi(d + "saldi2026.dat", {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*1*0012",
+                                   "15/07/2026*0001*0*2000,00*0*0*0*1*0012"});
+    b.scrivi(b.cartella_programma() + "BANCHE.IND", {"BANCA DI BARI,AGENZIA SOLE,000123456,AB,BARI,IT60,"});
+}
+
+void apri_versamento(App& app) {
+    app.run([&] {
+        app.imposta("zeltra", "Text9", " 10 ");
+        app.imposta("SaldoProprietario", "Combo1", "");
+        app.form("SaldoProprietario")->show();
+    });
+    app.pick(app.campo("SaldoProprietario", "Combo1"), 0);
+    app.type(app.campo("SaldoProprietario", "Text5"), "1000");
+    app.leave(app.campo("SaldoProprietario", "Text5"));
+    app.click(app.campo("SaldoProprietario", "Option2"));   // by cheque
+    app.type(app.campo("SaldoProprietario", "Text6"), "ASSEGNO N. 55");
+}
+
+void apri_spesa(App& app) {
+    app.run([&] {
+        app.imposta("zeltra", "Text9", " 10 ");
+        app.imposta("spese", "Text10", "0");
+        app.form("spese")->show();
+    });
+    app.pick(app.campo("spese", "Combo1"), 0);
+    plat::Control& importo = app.campo("spese", "Text8");
+    app.click(importo);
+    app.type(importo, "150");
+    app.leave(importo);
+    app.type(app.campo("spese", "Text9"), "RIPARAZIONE CALDAIA");
+    app.leave(app.campo("spese", "Text9"));
+}
+
+void apri_personalizza(App& app) {
+    app.run([&] { app.form("PersonalizzaAgenzia")->show(); });
+    const std::pair<const char*, const char*> valori[] = {
+        {"Text1", "AGENZIA SOLE"}, {"Text8", "100,00"}, {"Text9", "10"},
+        {"Text10", "22"},          {"Text13", "000123456"}, {"Text14", "BANCA DI BARI"}};
+    for (const auto& [box, testo] : valori) app.type(app.campo("PersonalizzaAgenzia", box), testo);
+}
+
+// An archive with another season's files, restored over the data folder.
+void dati_recupero(test::Banco& b) {
+    dati_saldi(b);
+    const std::string archivio = b.cartella_programma() + "archivio/";
+    fs::create_directories(archivio);
+    b.scrivi(archivio + "prenotazioni2026.dat", {});
+    b.scrivi(archivio + "saldi2026.dat", {"01/06/2026*0001*100,00*0*0*0*0*0*0010"});
+    b.scrivi(archivio + "periodi2026.ind", {"0010*01/07/2026*31/07/2026*900,00*LIB"});
+}
+
+void apri_recupero(test::Banco& b) {
+    App& app = b.app();
+    app.run([&] { app.form("Rec_arch")->show(); });
+    app.navigate(app.campo("Rec_arch", "Dir1"), b.cartella_programma() + "archivio");
+}
+
+struct Operazione {
+    const char* nome;
+    std::function<void(test::Banco&)> dati;
+    std::function<void(test::Banco&)> apri;      // the forms up to the save
+    std::function<void(test::Banco&)> salva;     // the click that saves
+};
+
+void clic(test::Banco& b, const char* forma, const char* pulsante) {
+    b.app().click(b.app().campo(forma, pulsante));
+}
+
+const Operazione kOperazioni[] = {
+    {"Prenotazione", dati_prenotazione, [](test::Banco& b) { apri_prenotazione(b.app()); },
+     [](test::Banco& b) { clic(b, "prenotazione", "SALVA"); }},
+    {"Saldo", dati_saldi, [](test::Banco& b) { pagamento(b.app(), ""); },
+     [](test::Banco& b) { clic(b, "saldoaff", "Command1"); }},
+    {"Acconto", dati_saldi, [](test::Banco& b) { pagamento(b.app(), "200"); },
+     [](test::Banco& b) { clic(b, "saldoaff", "Command1"); }},
+    {"Revoca", dati_saldi,
+     [](test::Banco& b) {
+         dai_prenotazioni_cliente(b.app(), "REVOCA", "REVOCA");
+         clic(b, "REVOCAPREN", "Option3");   // the whole advance back
+     },
+     [](test::Banco& b) { clic(b, "REVOCAPREN", "Command1"); }},
+    {"Cauzione", dati_saldi,
+     [](test::Banco& b) {
+         App& app = b.app();
+         app.run([&] { app.form("RESTCAUZ")->show(); });
+         app.pick(app.campo("RESTCAUZ", "NRICH"), 1);
+         app.leave(app.campo("RESTCAUZ", "NRICH"));
+         app.double_click(app.campo("RESTCAUZ", "Text3"));
+     },
+     [](test::Banco& b) { clic(b, "RESTCAUZ", "SALVA"); }},
+    {"Versamento", dati_proprietario, [](test::Banco& b) { apri_versamento(b.app()); },
+     [](test::Banco& b) { clic(b, "SaldoProprietario", "SALVA"); }},
+    {"Spesa", dati_proprietario, [](test::Banco& b) { apri_spesa(b.app()); },
+     [](test::Banco& b) { clic(b, "spese", "Command1"); }},
+    {"CancellazionePeriodo", dati_saldi,
+     [](test::Banco& b) { b.app().run([&] { b.app().imposta("appartament", "Text40", "2"); }); },
+     [](test::Banco& b) {
+         App& app = b.app();
+         // The card's row of period 2 deleted.
+         app.run([&] {
+             app.s.azione_corrente = "cancella";
+             app.s.operazione = "APPARTAMENTO";
+             aggiorna_periodi(app);
+         });
+     }},
+    {"Personalizzazione", [](test::Banco&) {}, [](test::Banco& b) { apri_personalizza(b.app()); },
+     [](test::Banco& b) { clic(b, "PersonalizzaAgenzia", "SALVA"); }},
+    {"Recupero", dati_recupero, apri_recupero,
+     [](test::Banco& b) {
+         b.messaggi().answer(plat::Answer::Yes);   // the files are replaced
+         clic(b, "Rec_arch", "Command1");
+     }},
+};
+
+// The files of `a` that `b` lacks or holds otherwise, for a failure's message.
+std::string differenze(const Insieme& a, const Insieme& b) {
+    std::string out;
+    for (const auto& [percorso, byte] : a)
+        if (!b.contains(percorso) || b.at(percorso) != byte) out += fs::path(percorso).filename().string() + " ";
+    for (const auto& [percorso, byte] : b)
+        if (!a.contains(percorso)) out += "-" + fs::path(percorso).filename().string() + " ";
+    return out;
+}
+
+// --- the test ---------------------------------------------------------------------
+
+enum class Guasto { uccisione, disco_pieno };
+
+// The benches of this test lie in memory where the machine has it: a kill
+// loses nothing that the page cache holds, so the disk's syncs would only
+// make the hundreds of saves slow.
+struct InMemoria {
+    InMemoria() {
+        std::error_code ec;
+        if (fs::is_directory("/dev/shm", ec)) ::setenv("TMPDIR", "/dev/shm", 1);
+    }
+};
+
+class SalvataggioInterrotto
+    : private InMemoria, public ::testing::TestWithParam<std::tuple<Operazione, Guasto>> {
+protected:
+    ~SalvataggioInterrotto() override { plat::set_file_call_hook({}); }
+
+    const Operazione& op() const { return std::get<0>(GetParam()); }
+
+    // The registers of both folders (the lock file apart), byte for byte.
+    Insieme insieme() const {
+        Insieme out;
+        for (const std::string& cartella : {b.cartella_dati(), b.cartella_programma()})
+            for (const auto& e : fs::directory_iterator(cartella)) {
+                const std::string nome = e.path().filename().string();
+                if (!e.is_regular_file() || plat::is_lock_file(nome)) continue;
+                if (cartella == b.cartella_programma() && !nome.ends_with(".IND")) continue;
+                out[cartella + nome] = b.byte(e.path().string());
+            }
+        return out;
+    }
+    void ripristina(const Insieme& vecchio) {
+        for (const auto& [percorso, byte] : insieme())
+            if (!vecchio.contains(percorso)) fs::remove(percorso);
+        for (const auto& [percorso, byte] : vecchio)
+            std::ofstream(percorso, std::ios::binary | std::ios::trunc) << byte;
+    }
+    Righe avanzi() const {
+        Righe out;
+        for (const std::string& cartella : {b.cartella_dati(), b.cartella_programma()})
+            for (const auto& e : fs::directory_iterator(cartella)) {
+                const std::string nome = e.path().filename().string();
+                if (plat::is_program_work_file(nome) && !plat::is_lock_file(nome)) out.push_back(nome);
+            }
+        return out;
+    }
+    // The program as the user left it, up to the save.
+    void da_capo(const Insieme& vecchio) {
+        ripristina(vecchio);
+        b.riavvia();
+        op().apri(b);
+        b.nuovi_messaggi();
+    }
+    // The save, stopped at its file call n. False when it had fewer calls.
+    bool salva_fermandosi_a(int n) {
+        int chiamate = 0;
+        if (std::get<1>(GetParam()) == Guasto::disco_pieno) {
+            plat::set_file_call_hook([&](std::string_view, const std::string&) {
+                return ++chiamate == n ? ENOSPC : 0;
+            });
+            op().salva(b);
+            plat::set_file_call_hook({});
+            return chiamate >= n;
+        }
+        const pid_t figlio = ::fork();
+        if (figlio == 0) {
+            plat::set_file_call_hook([&](std::string_view, const std::string&) {
+                if (++chiamate == n) ::kill(::getpid(), SIGKILL);
+                return 0;
+            });
+            op().salva(b);
+            ::_exit(0);   // every call done: no destructor of the test runs here
+        }
+        int stato = 0;
+        ::waitpid(figlio, &stato, 0);
+        return WIFSIGNALED(stato);
+    }
+
+    test::Banco b;
+};
+
+TEST_P(SalvataggioInterrotto, AtEveryFileCallTheRegistersAreAllOldOrAllNewAndARetryCountsOnce) {
+    op().dati(b);
+    b.riavvia();
+    op().apri(b);
+    const Insieme vecchio = insieme();
+    ASSERT_EQ(regole_violate(b), Righe{});
+    op().salva(b);
+    const Insieme nuovo = insieme();
+    ASSERT_NE(nuovo, vecchio) << "the operation saved nothing";
+    ASSERT_EQ(regole_violate(b), Righe{});
+
+    int punti = 0;
+    for (int n = 1;; ++n) {
+        da_capo(vecchio);
+        if (!salva_fermandosi_a(n)) break;
+        ++punti;
+        const bool da_completare = fs::exists(b.cartella_dati() + std::string(plat::kSaveRecordName)) ||
+                                   fs::exists(b.cartella_programma() + std::string(plat::kSaveRecordName));
+        b.riavvia();
+        const Insieme dopo = insieme();
+        SCOPED_TRACE("stopped before file call " + std::to_string(n));
+        EXPECT_TRUE(dopo == vecchio || dopo == nuovo) << "the registers disagree; not old: " << differenze(dopo, vecchio)
+                                                   << "; not new: " << differenze(dopo, nuovo);
+        EXPECT_EQ(avanzi(), Righe{});
+        EXPECT_EQ(regole_violate(b), Righe{});
+        // A save that counted is told once at the start; one that did not is
+        // done again by the user, and then stands once.
+        EXPECT_EQ(b.nuovi_messaggi().size(), da_completare ? 1u : 0u);
+        if (dopo == vecchio) {
+            op().apri(b);
+            op().salva(b);
+            EXPECT_TRUE(insieme() == nuovo) << "the retry did not record the operation once";
+        }
+    }
+    EXPECT_GT(punti, 3);
+}
+
+std::string nome_caso(const ::testing::TestParamInfo<std::tuple<Operazione, Guasto>>& info) {
+    return std::string(std::get<0>(info.param).nome) +
+           (std::get<1>(info.param) == Guasto::uccisione ? "Ucciso" : "DiscoPieno");
+}
+
+INSTANTIATE_TEST_SUITE_P(OgniOperazione, SalvataggioInterrotto,
+                         ::testing::Combine(::testing::ValuesIn(kOperazioni),
+                                            ::testing::Values(Guasto::uccisione, Guasto::disco_pieno)),
+                         nome_caso);
+
+}  // namespace
+}  // namespace ga
