@@ -17,7 +17,7 @@ Tabella<Campi<3>>& tabella_spese(App& app) { return app.form<spese>().tabella; }
 void carica_spese(App& app) {
     Stato& s = app.s;
     Tabella<Campi<3>>& t = tabella_spese(app);
-    const int n = carica_registro(app, s.percorso_spese, kSep, t.capacita(),
+    const int n = carica_registro(app, s.percorso_spese, kSep, t,
                                   [&](int i, const std::vector<std::string>& c) {
                                       // A line without a separator keeps its number
                                       // but holds no expense.
@@ -30,12 +30,6 @@ void carica_spese(App& app) {
 }
 
 bool spesa_registrabile(App& app) {
-    const int capacita = tabella_spese(app).capacita();
-    // The expense's number is its line number: past the table it could never
-    // be shown again, and its movement would point at nothing.
-    if (app.conta(kForma, "Text1") >= capacita)
-        return registrazione_rifiutata(app, "IL FILE DELLE SPESE E' PIENO (MASSIMO " +
-                                                std::to_string(capacita) + " SPESE).");
     return valori_registrabili(app, {app.testo(kForma, "Text5"), app.testo(kForma, "Text9"),
                                      app.testo(kForma, "Text2")});
 }

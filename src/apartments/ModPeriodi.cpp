@@ -18,10 +18,10 @@ constexpr int kLarghezza = 6300;
 constexpr const char* kSuggerimentoData = "CLICCA DUE VOLTE PER IL CALENDARIO";
 
 // The period number an opener wrote into Text40 is read from its last three
-// characters ("| 012" and "012" are period 12). A number of four digits
-// (period 1000, the last the table holds) would lose its first digit that
-// way, so a longer run of trailing digits is taken whole. Returns the
-// characters Text40 keeps.
+// characters ("| 012" and "012" are period 12). A number of four digits or
+// more (period 1000 and after) would lose its first digits that way, so a
+// longer run of trailing digits is taken whole. Returns the characters
+// Text40 keeps.
 std::string numero_aperto(const std::string& testo) {
     std::size_t cifre = 0;
     while (cifre < testo.size() &&

@@ -20,7 +20,7 @@ void svuota_oltre(Tabella<Row>& t, int n) {
 
 void carica_note(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_note, kSep, s.note.capacita(),
+    const int n = carica_registro(app, s.percorso_note, kSep, s.note,
                                   [&](int i, std::vector<std::string>& c) {
                                       // An empty line (or a single blank) keeps its
                                       // note number but holds no note.
@@ -36,7 +36,7 @@ void carica_note(App& app) {
 
 void carica_saldi(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_saldi, kSep, s.movimenti.capacita(),
+    const int n = carica_registro(app, s.percorso_saldi, kSep, s.movimenti,
                                   [&](int i, std::vector<std::string>& c) {
                                       RigaMovimento m;
                                       // An empty line keeps its movement number and

@@ -122,10 +122,6 @@ bool registra_movimento(App& app) {
             app, "OPERAZIONE NON PREVISTA PER IL REGISTRO DEI MOVIMENTI: \"" + op + "\".");
     }
 
-    const int capacita = s.movimenti.capacita();
-    if (app.conta(kPren, "Text26") >= capacita)
-        return registrazione_rifiutata(app, "IL REGISTRO DEI MOVIMENTI E' PIENO (MASSIMO " +
-                                                std::to_string(capacita) + " MOVIMENTI).");
     const std::vector<std::string> colonne(c.begin() + 1, c.end());
     if (!valori_registrabili(app, colonne)) return false;
 

@@ -28,13 +28,13 @@ std::string riga_di(const Campi<3>& n) {
     return n[0] + "*" + n[1] + "*" + n[2];
 }
 
-bool numero_ammesso(App& app, long k, int capacita) {
-    if (k > capacita)
-        return registrazione_rifiutata(app, "L'ARCHIVIO DELLE NOTE E' PIENO (MASSIMO " +
-                                                std::to_string(capacita) + " NOTE).");
-    if (k < 1)
+// A note stored, or one after the last row, which the table makes room
+// for: the notes of a year may pass the number the table was made for.
+bool numero_ammesso(App& app, long k) {
+    if (!app.s.note.ammesso(k))
         return registrazione_rifiutata(
             app, "IL NUMERO DELLA NOTA NON E' VALIDO (" + std::to_string(k) + ").");
+    app.s.note.allarga(static_cast<int>(k));
     return true;
 }
 
@@ -52,7 +52,7 @@ bool aggiungi_nota(App& app) {
     // with its number would leave a booking pointing at the wrong text.
     carica_note(app);
     const long k = app.conta(kPren, "Text23") + 1;
-    if (!numero_ammesso(app, k, s.note.capacita())) return false;
+    if (!numero_ammesso(app, k)) return false;
 
     auto box = [&](const char* forma, const char* nome) { return app.testo(forma, nome); };
     Campi<3> nota;
@@ -95,7 +95,6 @@ bool registra_note(App& app) {
     // last load is neither overwritten nor left out.
     carica_note(app);
     const long conteggio = app.conta(kPren, "Text23");
-    const int capacita = s.note.capacita();
 
     auto box = [&](const char* forma, const char* nome) { return app.testo(forma, nome); };
     std::string numero;
@@ -120,7 +119,7 @@ bool registra_note(App& app) {
             app, "OPERAZIONE NON PREVISTA PER L'ARCHIVIO DELLE NOTE: \"" + op + "\".");
     }
     const long k = plat::leading_int(numero);
-    if (!numero_ammesso(app, k, capacita)) return false;
+    if (!numero_ammesso(app, k)) return false;
     if (op == "RESTCAUZIONE") {
         nota = s.note[static_cast<int>(k)];
         nota[0] += std::string(kRestituita) + app.testo(kCauz, "Label12");
@@ -128,7 +127,7 @@ bool registra_note(App& app) {
     if (!registrabile(app, nota)) return false;
 
     s.note[static_cast<int>(k)] = nota;
-    const long n = std::min<long>(std::max(conteggio, k), capacita);
+    const long n = std::min<long>(std::max(conteggio, k), s.note.capacita());
     std::vector<std::string> righe;
     for (int i = 1; i <= n; ++i) righe.push_back(riga_di(s.note[i]));
     const bool ok = scrivi_registro(app, s.percorso_note, righe);

@@ -510,7 +510,7 @@ bool prenotazione::salvataggio_ammesso() {
     if (!data_registrabile(app, Text2.text(), "LA DATA DELLA PRENOTAZIONE")) return false;
 
     const long numero = plat::leading_int(Text1.text());
-    if (numero < 1 || numero > s.prenotazioni.capacita())
+    if (!s.prenotazioni.ammesso(numero))
         return registrazione_rifiutata(
             app, "IL NUMERO DELLA PRENOTAZIONE NON E' VALIDO (" + std::to_string(numero) + ").");
     const long periodo = plat::leading_int(Text28.text());
@@ -518,10 +518,6 @@ bool prenotazione::salvataggio_ammesso() {
     if (periodo < 1 || periodo > periodi)
         return registrazione_rifiutata(
             app, "IL PERIODO SCELTO NON E' VALIDO (" + std::to_string(periodo) + ").");
-    if (app.conta(kName, "Text26") >= s.movimenti.capacita())
-        return registrazione_rifiutata(app, "IL REGISTRO DEI MOVIMENTI E' PIENO (MASSIMO " +
-                                                std::to_string(s.movimenti.capacita()) +
-                                                " MOVIMENTI).");
 
     // Every text that reaches the booking, its note or its movement.
     std::vector<std::string> valori;

@@ -122,11 +122,9 @@ bool registra_prenotazioni(App& app) {
         return registrazione_rifiutata(
             app, "OPERAZIONE NON PREVISTA PER L'ARCHIVIO DELLE PRENOTAZIONI: \"" + op + "\".");
 
-    const int capacita = s.prenotazioni.capacita();
-    if (k > capacita)
-        return registrazione_rifiutata(app, "L'ARCHIVIO DELLE PRENOTAZIONI E' PIENO (MASSIMO " +
-                                                std::to_string(capacita) + " PRENOTAZIONI).");
-    if (k < 1)
+    // A booking stored, or one after the last row: the bookings of a year
+    // may pass the number the table was made for.
+    if (!s.prenotazioni.ammesso(k))
         return registrazione_rifiutata(
             app, "IL NUMERO DELLA PRENOTAZIONE NON E' VALIDO (" + std::to_string(k) + ").");
 
@@ -148,10 +146,11 @@ bool registra_prenotazioni(App& app) {
     if (!valori_registrabili(app, std::vector<std::string>(p.campo.begin(), p.campo.end())))
         return false;
 
+    s.prenotazioni.allarga(static_cast<int>(k));
     s.prenotazioni[static_cast<int>(k)] = p;
     s.canale_file = canale_libero();
     std::vector<std::string> righe;
-    for (int i = 1; i <= std::min<long>(n, capacita); ++i) {
+    for (int i = 1; i <= std::min<long>(n, s.prenotazioni.capacita()); ++i) {
         if (cancellata(s.prenotazioni[i])) continue;
         righe.push_back(riga_di(s.prenotazioni[i]));
     }

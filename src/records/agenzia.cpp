@@ -93,7 +93,7 @@ bool registra_agenzia(App& app) {
 
 void carica_banche(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_banche, ",", s.banche.capacita(),
+    const int n = carica_registro(app, s.percorso_banche, ",", s.banche,
                                   [&](int i, const std::vector<std::string>& c) {
                                       s.banche[i] = RigaBanca{campo_di(c, 0), campo_di(c, 1),
                                                               campo_di(c, 2), campo_di(c, 3),
@@ -132,13 +132,7 @@ bool registra_banche(App& app) {
         return false;
     }
     s.indice_banca = static_cast<int>(indice);
-    if (s.indice_banca > s.banche.capacita()) {
-        app.msgbox("L'ARCHIVIO DELLE COORDINATE BANCARIE E' PIENO (MASSIMO " +
-                       std::to_string(s.banche.capacita()) +
-                       " REGISTRAZIONI).\rLA REGISTRAZIONE NON E' STATA FATTA.",
-                   plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
-        return false;
-    }
+    s.banche.allarga(s.indice_banca);
     if (!senza_separatore(app,
                           {riga.banca_nome, riga.banca_intestatario, riga.banca_conto,
                            riga.banca_codice_accesso, riga.banca_citta, riga.banca_iban,

@@ -7,7 +7,6 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,9 +39,6 @@ public:
     void imposta_conta(std::string_view form, std::string_view control, long n) {
         imposta(form, control, std::to_string(n));
     }
-
-    // Files already reported as longer than their table, this run.
-    std::set<std::string> avvisi_capacita;
 
     // The lock of the data folder in use (see `imposta_percorsi_dati`), and
     // the folder it was taken for; released when the program ends.

@@ -22,29 +22,11 @@ std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso)
     return plat::read_lines(percorso);
 }
 
-std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso, int massimo) {
-    return plat::read_lines(percorso, static_cast<std::size_t>(std::max(massimo, 0)));
-}
-
-void avvisa_capacita(App& app, const std::string& percorso, int capacita) {
-    // One warning per file and run: the loaders run often and the user only
-    // needs to know once that part of a file is out of reach.
-    if (!app.avvisi_capacita.insert(percorso).second) return;
-    app.msgbox("IL FILE " + percorso + " CONTIENE PIU' DI " + std::to_string(capacita) +
-                   " REGISTRAZIONI.\rSONO STATE CARICATE SOLO LE PRIME " +
-                   std::to_string(capacita) + ".",
-               plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
-}
-
-int carica_registro(App& app, const std::string& percorso, std::string_view separatore,
-                    int capacita, const std::function<void(int, std::vector<std::string>&)>& riga) {
+int leggi_registro(App& app, const std::string& percorso, std::string_view separatore,
+                   const std::function<void(int, std::vector<std::string>&)>& riga) {
     app.s.canale_file = canale_libero();
     int i = 0;
     plat::read_lines_each(percorso, [&](std::string_view testo) {
-        if (i == capacita) {
-            avvisa_capacita(app, percorso, capacita);
-            return false;
-        }
         ++i;
         std::vector<std::string> campi = plat::split(testo, separatore);
         riga(i, campi);

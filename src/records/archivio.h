@@ -3,9 +3,10 @@
 // A loader opens its file for reading (a missing file is created empty and
 // reads as empty), splits each line on the separator and stores field j in
 // column j. A line shorter than its record loads what it has, the rest
-// empty; lines past the table's capacity are not loaded, and the user is told
-// once. A writer rewrites the whole file through a temporary file, so a
-// failure never leaves half a register, and says so when it fails.
+// empty. Every line is loaded: the table grows past the records it was made
+// for, so that the next rewrite writes every record back. A writer rewrites
+// the whole file through a temporary file, so a failure never leaves half a
+// register, and says so when it fails.
 #pragma once
 
 #include <functional>
@@ -24,22 +25,26 @@ std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
 std::string prendi_campo(std::vector<std::string>& campi, std::size_t j);
 
 // Lines of a register; a missing file is created empty. nullopt when the
-// file can neither be read nor created. With `massimo`, reading stops after
-// that many lines: a loader asks for its capacity + 1, enough to know that
-// the file is longer than its table without holding all of it.
+// file can neither be read nor created.
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso);
-std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso, int massimo);
 
-// The common loader: `riga(i, campi)` stores record i (its fields are the
-// loader's to keep: it may move them). Lines past the capacity are counted
-// out and reported once per file. Returns the number of records stored (0
-// when the file could not be opened).
+// Reads a register line by line: `riga(i, campi)` gets line i split on the
+// separator (its fields are the caller's to keep: it may move them).
+// Returns the number of lines read (0 when the file could not be opened).
+int leggi_registro(App& app, const std::string& percorso, std::string_view separatore,
+                   const std::function<void(int, std::vector<std::string>&)>& riga);
+
+// The common loader: every line of the file into the table, which makes
+// room for it; `riga(i, campi)` stores record i. Returns the number of
+// records stored.
+template <class Row, class Riga>
 int carica_registro(App& app, const std::string& percorso, std::string_view separatore,
-                    int capacita, const std::function<void(int, std::vector<std::string>&)>& riga);
-
-// Tells the user, once per file and run, that a file holds more records than
-// its table; the first `capacita` were loaded.
-void avvisa_capacita(App& app, const std::string& percorso, int capacita);
+                    Tabella<Row>& tabella, Riga riga) {
+    return leggi_registro(app, percorso, separatore, [&](int i, std::vector<std::string>& campi) {
+        tabella.allarga(i);
+        riga(i, campi);
+    });
+}
 
 // Rewrites a register whole. On failure the old file stays and the user is
 // told; false then. A line holding a line break is refused, nothing written.

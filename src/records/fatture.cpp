@@ -30,7 +30,7 @@ void rifiuta(App& app, const std::string& motivo) {
 
 void carica_fatture(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_fatture, kSep, s.fatture.capacita(),
+    const int n = carica_registro(app, s.percorso_fatture, kSep, s.fatture,
                                   [&](int i, const std::vector<std::string>& c) {
                                       RigaFattura r;
                                       // A line without any separator is no invoice;
@@ -59,13 +59,9 @@ bool registra_fattura(App& app) {
         rifiuta(app, "DATA DELLA FATTURA NON VALIDA: \"" + box("Text5") + "\".");
         return false;
     }
-    const int capacita = s.fatture.capacita();
-    if (k > capacita) {
-        rifiuta(app, "L'ARCHIVIO DELLE FATTURE E' PIENO (MASSIMO " + std::to_string(capacita) +
-                         " FATTURE).");
-        return false;
-    }
-    if (k < 1) {
+    // An invoice stored, or one after the last row: the register takes
+    // invoices past the number it was made for.
+    if (!s.fatture.ammesso(k)) {
         rifiuta(app, "IL NUMERO DELLA FATTURA NON E' VALIDO: \"" + box("Text4") + "\".");
         return false;
     }
@@ -75,6 +71,7 @@ bool registra_fattura(App& app) {
                           kSep))
         return false;
 
+    s.fatture.allarga(static_cast<int>(k));
     RigaFattura& r = s.fatture[static_cast<int>(k)];
     r.data = *data;
     r.campo[1] = box("Text4");
@@ -96,7 +93,8 @@ bool registra_fattura(App& app) {
 
     s.canale_file = canale_libero();
     std::vector<std::string> righe;
-    const int limite = static_cast<int>(std::clamp<long>(std::max(n, k), 0, capacita));
+    const int limite =
+        static_cast<int>(std::clamp<long>(std::max(n, k), 0, s.fatture.capacita()));
     for (int i = 1; i <= limite; ++i) {
         const RigaFattura& f = s.fatture[i];
         if (f.campo[1] == "CANC") continue;
@@ -144,16 +142,11 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
 void carica_prenotazioni(App& app) {
     Stato& s = app.s;
     s.canale_file = canale_libero();
-    const int capacita = s.prenotazioni.capacita();
     int n = 0;
     plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view testo) {
         // The bookings end at the first empty line.
         if (testo.empty()) return false;
-        if (n == capacita) {
-            avvisa_capacita(app, s.percorso_prenotazioni, capacita);
-            return false;
-        }
-        ++n;
+        s.prenotazioni.allarga(++n);
         auto c = plat::split(testo, kSep);
         RigaPrenotazione& p = s.prenotazioni[n];
         for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = prendi_campo(c, j);

@@ -11,6 +11,15 @@ namespace {
 
 constexpr std::string_view kFinePuntatore = ",$$";
 
+// A folder text ends in its separator: every path is the folder's text with
+// the file's name after it, so a folder named without its closing "/" (a
+// hand edit, a copy from an older machine) would put the registers beside
+// the folder, in files named after it.
+std::string come_cartella(std::string cartella) {
+    if (!cartella.empty() && cartella.back() != '/') cartella += '/';
+    return cartella;
+}
+
 // Two programs writing one data folder lose records: each rewrites a
 // register from its own table. The first to use a folder holds it until it
 // ends or moves to another folder; a second one is told and ends.
@@ -64,7 +73,9 @@ void imposta_percorsi_programma(App& app) {
 
 void imposta_percorsi_dati(App& app) {
     Stato& s = app.s;
-    s.cartella_dati = app.testo("MENU", "Text1");
+    s.cartella_dati = come_cartella(app.testo("MENU", "Text1"));
+    if (app.testo("MENU", "Text1") != s.cartella_dati)
+        app.imposta("MENU", "Text1", s.cartella_dati);
     const std::string& d = s.cartella_dati;
     const std::string& y = s.anno_gestione;
     s.percorso_proprietari = d + "proprietari.IND";
@@ -96,7 +107,13 @@ void leggi_cartella_dati(App& app) {
                 cartella = plat::split(riga, ",")[0];
         }
     }
-    if (!cartella.empty()) app.imposta("MENU", "Text1", cartella);
+    if (cartella.empty()) return;
+    // Read without its closing "/", the folder is written back with it.
+    if (come_cartella(cartella) != cartella) {
+        cartella = come_cartella(cartella);
+        scrivi_registro(app, s.percorso_cartella_txt, {cartella + std::string(kFinePuntatore)});
+    }
+    app.imposta("MENU", "Text1", cartella);
 }
 
 void scrivi_cartella_dati(App& app) {

@@ -258,15 +258,6 @@ std::optional<std::optional<std::vector<std::string>>> prenotazioni_rinumerate(
     return Risultato{std::move(*righe)};
 }
 
-// The periods file holds more lines than the table: a rewrite from the table
-// would lose those past it.
-bool file_oltre_capacita(App& app, long n) {
-    const Stato& s = app.s;
-    if (n < s.periodi.capacita()) return false;
-    const auto righe = leggi_righe(s.percorso_periodi, s.periodi.capacita() + 1);
-    return righe && static_cast<long>(righe->size()) > s.periodi.capacita();
-}
-
 }  // namespace
 
 void carica_periodi(App& app) {
@@ -274,7 +265,7 @@ void carica_periodi(App& app) {
     // Short lines load what they have (the missing fields empty); an empty
     // line is a period without code, which the next rewrite drops.
     const int n = carica_registro(
-        app, s.percorso_periodi, kSep, s.periodi.capacita(),
+        app, s.percorso_periodi, kSep, s.periodi,
         [&](int i, const std::vector<std::string>& c) {
             s.periodi[i] = RigaPeriodo{std::to_string(i),       campo_di(c, 0),
                                        testo_data(campo_di(c, 1)), testo_data(campo_di(c, 2)),
@@ -304,7 +295,6 @@ bool aggiorna_periodi(App& app) {
     const std::string operazione = s.operazione;
     if (operazione != "APPARTAMENTO" && operazione != "PRENOTAZIONE" && operazione != "REVOCA")
         return false;
-    const long capacita = s.periodi.capacita();
 
     // The operation's own inputs first: reaching another form may load it,
     // and its load may reload the periods and their count.
@@ -334,10 +324,7 @@ bool aggiorna_periodi(App& app) {
     } else {
         k = app.conta(kScheda, "Text40");
     }
-    const long n = std::clamp<long>(app.conta(kScheda, "Text26"), 0, capacita);
-    if (file_oltre_capacita(app, n))
-        return rifiuta(app, "IL FILE " + s.percorso_periodi + " CONTIENE PIU' DI " +
-                                std::to_string(capacita) + " PERIODI.");
+    const long n = std::clamp<long>(app.conta(kScheda, "Text26"), 0, s.periodi.capacita());
 
     // The bound of the rewrite. The card writes period k, which may be the new
     // one just past the last; rows further on hold nothing of the file.
@@ -346,9 +333,6 @@ bool aggiorna_periodi(App& app) {
         const std::string& modo = s.azione_corrente;
         const bool scrive = modo == "modifica" || modo == "zeltra" || modo.empty();
         if (scrive || modo == "cancella") {
-            if (scrive && k == n + 1 && k > capacita)
-                return rifiuta(app, "L'ARCHIVIO DEI PERIODI E' PIENO (MASSIMO " +
-                                        std::to_string(capacita) + " PERIODI).");
             if (k < 1 || k > (scrive ? n + 1 : n)) return rifiuta(app, numero_non_valido(k));
             limite = std::max(k, n);
         }

@@ -33,22 +33,18 @@ Campi<N> riga_da(std::vector<std::string>& campi) {
     return r;
 }
 
-// A writer's record index must name a row of its table: past the capacity
-// the register is full; below 1 there is no record to write.
-bool indice_ammesso(App& app, long k, int capacita, std::string_view archivio) {
-    if (k > capacita) {
-        app.msgbox("L'ARCHIVIO " + std::string(archivio) + " E' PIENO (MASSIMO " +
-                       std::to_string(capacita) +
-                       " REGISTRAZIONI).\rLA REGISTRAZIONE NON E' STATA FATTA.",
-                   plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
-        return false;
-    }
-    if (k < 1) {
+// A writer's record index names a row of its table, or the row after the
+// last for a new record, which the table makes room for: a register takes
+// records past the number it was made for, as its file may hold them.
+template <class Row>
+bool indice_ammesso(App& app, long k, Tabella<Row>& t) {
+    if (!t.ammesso(k)) {
         app.msgbox("IL NUMERO DELLA REGISTRAZIONE NON E' VALIDO (" + std::to_string(k) +
                        ").\rLA REGISTRAZIONE NON E' STATA FATTA.",
                    plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
         return false;
     }
+    t.allarga(static_cast<int>(k));
     return true;
 }
 
@@ -77,7 +73,7 @@ constexpr const char* kPren = "prenotazione";
 
 void carica_vie(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_vie, kSep, s.vie.capacita(),
+    const int n = carica_registro(app, s.percorso_vie, kSep, s.vie,
                                   [&](int i, std::vector<std::string>& c) {
                                       // A line without any separator is no street;
                                       // it still takes its line number.
@@ -92,7 +88,7 @@ bool registra_via(App& app) {
     const long n = app.conta(kAppart, "Text45");
     const long k = app.conta(kAppart, "Text46");
     const std::string nome = plat::trim(app.testo(kAppart, "Text2"));
-    if (!indice_ammesso(app, k, s.vie.capacita(), "DELLE VIE")) return false;
+    if (!indice_ammesso(app, k, s.vie)) return false;
     if (!senza_separatore(app, {nome}, kSep)) return false;
 
     s.canale_file = canale_libero();
@@ -118,14 +114,9 @@ void carica_proprietari(App& app) {
     // must not leave an empty register wherever the path happens to lead.
     if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
         cartella_dati_non_valida(app);
-    const int capacita = s.proprietari.capacita();
     int n = 0;
     const bool letto = plat::read_lines_each(s.percorso_proprietari, [&](std::string_view testo) {
-        if (n == capacita) {
-            avvisa_capacita(app, s.percorso_proprietari, capacita);
-            return false;
-        }
-        ++n;
+        s.proprietari.allarga(++n);
         std::vector<std::string> campi = plat::split(testo, kSep);
         s.proprietari[n] = riga_da<10>(campi);
         return true;
@@ -165,7 +156,7 @@ bool registra_proprietari(App& app) {
     auto box = [&](const char* nome) { return app.testo(kProp, nome); };
     Campi<10> r = {box("Text2"), box("Text3"), box("Text4"), box("Text10"), box("Text9"),
                    box("Text6"), box("Text7"), box("Text5"), "",           box("Text11")};
-    if (!indice_ammesso(app, k, s.proprietari.capacita(), "DEI PROPRIETARI")) return false;
+    if (!indice_ammesso(app, k, s.proprietari)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
 
     Campi<10>& riga = s.proprietari[static_cast<int>(k)];
@@ -191,7 +182,7 @@ bool registra_proprietari(App& app) {
 
 void carica_appartamenti(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_appartamenti, kSep, s.appartamenti.capacita(),
+    const int n = carica_registro(app, s.percorso_appartamenti, kSep, s.appartamenti,
                                   [&](int i, std::vector<std::string>& c) {
                                       s.appartamenti[i] = riga_da<13>(c);
                                   });
@@ -233,7 +224,7 @@ bool registra_appartamento(App& app) {
                          box("Text4"), box("Text5"),      box("Text6"), box("Text7"),
                          box("Text8"), app.testo(kAppart, "Combo2"), "", box("Text9"),
                          box("Text44")};
-    if (!indice_ammesso(app, k, s.appartamenti.capacita(), "DEGLI APPARTAMENTI")) return false;
+    if (!indice_ammesso(app, k, s.appartamenti)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
 
     s.appartamenti[static_cast<int>(k)] = r;
@@ -254,7 +245,7 @@ bool registra_appartamento(App& app) {
 
 void carica_clienti(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_clienti, kSep, s.clienti.capacita(),
+    const int n = carica_registro(app, s.percorso_clienti, kSep, s.clienti,
                                   [&](int i, std::vector<std::string>& c) {
                                       s.clienti[i] = riga_da<9>(c);
                                   });
@@ -279,7 +270,7 @@ bool registra_cliente(App& app) {
     auto box = [&](const char* nome) { return app.testo(kPren, nome); };
     const Campi<9> r = {box("Text25"), box("Text8"),  box("Text10"), box("Text11"), box("Text12"),
                         box("Text13"), box("Text14"), box("Text9"),  box("Text30")};
-    if (!indice_ammesso(app, k, s.clienti.capacita(), "DEI CLIENTI")) return false;
+    if (!indice_ammesso(app, k, s.clienti)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
 
     s.clienti[static_cast<int>(k)] = r;

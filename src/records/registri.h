@@ -4,7 +4,9 @@
 // each writer takes one record from its form, rewrites the file (dropping
 // records whose key is "CANC" or, for most, "") and reloads. A writer returns
 // false, having written nothing, when it refuses the record (a "*" inside a
-// value, a record number past the table) or the file cannot be written.
+// value, a record number that is neither a row of the table nor the one
+// after the last) or the file cannot be written. The tables hold every
+// record of their files, however many.
 #pragma once
 
 #include <string_view>

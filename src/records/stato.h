@@ -16,12 +16,25 @@
 namespace ga {
 
 // A record table: rows 1 to its capacity; row 0 exists but is never used.
+// A table is made with the number of records the program is sized and timed
+// for, and grows past it: a loader makes room for every line of its file and
+// a writer for the record after the last row, so that a rewrite from the
+// table never leaves out a record the file holds.
 template <class Row>
 class Tabella {
 public:
     explicit Tabella(int capacity) : rows_(static_cast<std::size_t>(capacity) + 1) {}
+    // The rows held now: the records it was made for, or more.
     int capacita() const { return static_cast<int>(rows_.size()) - 1; }
     bool valido(int i) const { return i >= 1 && i <= capacita(); }
+    // Whether record i may be written: a row held, or the one after the
+    // last, which `allarga` makes room for. A number further on names no
+    // record (and would have the table grow without bound).
+    bool ammesso(long i) const { return i >= 1 && i <= capacita() + 1L; }
+    // Rows up to n, the new ones empty.
+    void allarga(int n) {
+        if (n > capacita()) rows_.resize(static_cast<std::size_t>(n) + 1);
+    }
     Row& operator[](int i) {
         if (i < 0 || i > capacita())
             throw std::out_of_range("RIGA " + std::to_string(i) + " FUORI DALLA TABELLA");
@@ -109,7 +122,7 @@ struct Stato {
     std::string scelta_assegno;
     int indice_banca = 0;
 
-    // --- record tables ---
+    // --- record tables (each made for the number of records given) ---
     Tabella<RigaBanca> banche{100};
     Tabella<Campi<3>> vie{500};
     Tabella<Campi<10>> proprietari{200};

@@ -274,10 +274,9 @@ void RESTCAUZ::SALVA_Click() {
     s.numero_nota = Text7.text();
     const long nota = plat::leading_int(s.numero_nota);
     carica_note(app);
-    const long capacita = s.note.capacita();
-    if (nota > capacita || (nota <= 0 && app.conta(kPren, "Text23") >= capacita)) {
-        registrazione_rifiutata(app, "L'ARCHIVIO DELLE NOTE E' PIENO (MASSIMO " +
-                                         std::to_string(capacita) + " NOTE).");
+    if (nota > 0 && !s.note.ammesso(nota)) {
+        registrazione_rifiutata(
+            app, "IL NUMERO DELLA NOTA NON E' VALIDO (" + std::to_string(nota) + ").");
         return;
     }
 

@@ -225,13 +225,13 @@ void saldoaff::Command1_Click() {
                                          " NON E' PRESENTE IN ARCHIVIO.");
         return;
     }
+    // The note the booking points to is one the notes file can hold; a new
+    // note always finds its row after the last.
     const long nota = plat::leading_int(s.numero_nota);
-    const bool acconto = plat::cents(*plat::italian_number(Text14.text())) < plat::cents(importo(Text10));
     carica_note(app);
-    const long capacita = s.note.capacita();
-    if (nota > capacita || ((nota <= 0 || acconto) && app.conta("prenotazione", "Text23") >= capacita)) {
-        registrazione_rifiutata(app, "L'ARCHIVIO DELLE NOTE E' PIENO (MASSIMO " +
-                                         std::to_string(capacita) + " NOTE).");
+    if (nota > 0 && !s.note.ammesso(nota)) {
+        registrazione_rifiutata(
+            app, "IL NUMERO DELLA NOTA NON E' VALIDO (" + std::to_string(nota) + ").");
         return;
     }
 

@@ -70,7 +70,7 @@ TEST_F(ArchiviPrenotazioni, JournalCountsItsEmptyLineAndHoldsDates) {
     EXPECT_EQ(m[5].campo[8], "0011");
 }
 
-TEST_F(ArchiviPrenotazioni, MissingFilesAreCreatedEmptyAndLongJournalWarnsOnce) {
+TEST_F(ArchiviPrenotazioni, MissingFilesAreCreatedEmptyAndALongJournalLoadsWhole) {
     app().run([&] {
         carica_note(app());
         carica_saldi(app());
@@ -86,8 +86,9 @@ TEST_F(ArchiviPrenotazioni, MissingFilesAreCreatedEmptyAndLongJournalWarnsOnce) 
         carica_saldi(app());
         carica_saldi(app());
     });
-    EXPECT_EQ(box("prenotazione", "Text26"), "1000");
-    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(box("prenotazione", "Text26"), "1002");
+    EXPECT_EQ(app().s.movimenti[1002].campo[8], "0010");
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{});
 }
 
 // The booking form's load is what fills every table at start: reading one of

@@ -2,6 +2,7 @@
 // of SALVA, the page's exits, the flags of a new page, periods and dates.
 #include "prenotazione_banco.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/text.h"
@@ -72,6 +73,56 @@ TEST_F(PrenotazionePagina, ANewBookingFromTheMenuToEveryFile) {
     app.click(p().ESCI);
     EXPECT_FALSE(p().is_loaded());
     EXPECT_TRUE(app.form("MENU")->is_visible());
+}
+
+// A season past the thousand records the tables were made for: a booking
+// with its new client and its note adds one line to each file and keeps
+// every line that was there.
+TEST_F(PrenotazionePagina, PastTheTablesFirstSizeABookingAddsOneLineToEachFileAndKeepsTheRest) {
+    auto fino_a = [](Righe r, std::size_t n, auto riga) {
+        for (std::size_t i = r.size() + 1; i <= n; ++i) r.push_back(riga(i));
+        return r;
+    };
+    const Righe clienti = fino_a(kClienti, 2000, [](std::size_t i) {
+        return plat::pad_code(std::to_string(i + 38)) + "*CLIENTE " + std::to_string(i) + "*******";
+    });
+    const Righe periodi =
+        fino_a(kPeriodi, 1200, [](auto) { return "0099*01/06/2026*15/06/2026*100,00*LIB"; });
+    const Righe prenotazioni = fino_a(kPrenotazioni, 1200, [](auto) {
+        return "0099*0039*01/06/2026*15/06/2026*100,00*0,00*ND*ND*ND*10/06/2026**1*7****";
+    });
+    const Righe note = fino_a(kNote, 1200, [](auto) { return "NOTA*1*0099"; });
+    const Righe saldi =
+        fino_a(kSaldi, 1200, [](auto) { return "01/05/2026*0002*0*0*0*0*0*1*0099"; });
+    b.scrivi(file("clienti.dat"), clienti);
+    b.scrivi(app.s.percorso_periodi, periodi);
+    b.scrivi(app.s.percorso_prenotazioni, prenotazioni);
+    b.scrivi(app.s.percorso_note, note);
+    b.scrivi(app.s.percorso_saldi, saldi);
+    app.run([&] { p().unload(); });
+    apri_dal_menu();
+    EXPECT_EQ(p().Text1.text(), "1201");
+
+    prepara_prenotazione(1);   // a new client, the period of 1 to 15 August
+    scrivi(p().Text20, "ARRIVO TARDI");
+    app.click(p().SALVA);
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{});
+    auto una_in_piu = [&](const std::string& percorso, const Righe& prima,
+                          const std::string& inizio) {
+        const Righe dopo = b.leggi(percorso);
+        ASSERT_EQ(dopo.size(), prima.size() + 1) << percorso;
+        EXPECT_TRUE(std::equal(prima.begin(), prima.end(), dopo.begin())) << percorso;
+        EXPECT_TRUE(dopo.back().starts_with(inizio)) << dopo.back();
+    };
+    una_in_piu(file("clienti.dat"), clienti, "2039*NERI PIA*");
+    una_in_piu(app.s.percorso_prenotazioni, prenotazioni, "0012*2039*01/08/2026*15/08/2026*");
+    una_in_piu(app.s.percorso_note, note, "ARRIVO TARDI*1201*0012");
+    una_in_piu(app.s.percorso_saldi, saldi, "09/12/2026*0001*");
+    EXPECT_NE(b.leggi(app.s.percorso_prenotazioni).back().find("*1201**4*"), std::string::npos)
+        << "the booking points to its note";
+    Righe periodi_dopo = periodi;
+    periodi_dopo[3] = "0012*01/08/2026*15/08/2026*2.000,00*AFF";
+    EXPECT_EQ(b.leggi(app.s.percorso_periodi), periodi_dopo);
 }
 
 TEST_F(PrenotazionePagina, SaveChecksComeBeforeAnyWrite) {

@@ -155,8 +155,8 @@ TEST_F(Prenotazioni, RefusedChangesWriteNothing) {
     nuova("4");
     box("prenotazione", "Text34", "2*3");
     rifiutata("PRENOTAZIONE", "\"*\"");
-    nuova("1001");
-    rifiutata("PRENOTAZIONE", "PIENO");
+    nuova("1002");   // past the row after the last
+    rifiutata("PRENOTAZIONE", "NON E' VALIDO");
     nuova("");
     rifiutata("PRENOTAZIONE", "NON E' VALIDO");
     rifiutata("ALTRO", "NON PREVISTA");

@@ -157,7 +157,7 @@ TEST_F(RegistroFatture, RefusalsWriteNothing) {
     fattura(2, "05/03/2026", "0002");
     metti("Text1", "PULIZIA * LENZUOLA");
     EXPECT_FALSE(registra());
-    fattura(101, "05/03/2026", "0002");
+    fattura(102, "05/03/2026", "0002");   // past the row after the last
     EXPECT_FALSE(registra());
 
     EXPECT_EQ(b.byte(percorso), prima);
@@ -166,7 +166,7 @@ TEST_F(RegistroFatture, RefusalsWriteNothing) {
     const auto messaggi = b.nuovi_messaggi();
     ASSERT_EQ(messaggi.size(), 6u);
     EXPECT_NE(messaggi[0].find("DATA DELLA FATTURA NON VALIDA"), std::string::npos);
-    EXPECT_NE(messaggi[5].find("PIENO"), std::string::npos);
+    EXPECT_NE(messaggi[5].find("NUMERO DELLA FATTURA NON E' VALIDO"), std::string::npos);
     EXPECT_EQ(app().s.fatture[2].campo[1], "");
 }
 
@@ -240,7 +240,7 @@ TEST_F(CaricaPrenotazioni, BadDatesAndShortLinesDoNotStopTheLoad) {
     EXPECT_EQ(app().s.prenotazioni[2].campo[0], "0011");
 }
 
-TEST_F(CaricaPrenotazioni, MissingFileIsCreatedAndLongFileLoadsTheCapacityWithOneWarning) {
+TEST_F(CaricaPrenotazioni, MissingFileIsCreatedAndALongFileLoadsWhole) {
     carica();
     EXPECT_TRUE(fs::exists(percorso));
     EXPECT_EQ(app().testo("prenotazione", "Text21"), "0");
@@ -250,8 +250,8 @@ TEST_F(CaricaPrenotazioni, MissingFileIsCreatedAndLongFileLoadsTheCapacityWithOn
     b.nuovi_messaggi();
     carica();
     carica();
-    EXPECT_EQ(app().testo("prenotazione", "Text21"), "1000");
-    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(app().testo("prenotazione", "Text21"), "1001");
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{});
 
     // Shortened again: the rows past the new count are empty.
     b.scrivi(percorso, {"0010*0001*01/07/2026*15/07/2026"});

@@ -2,6 +2,7 @@
 // browsing, the duplicate-name check, and the town and fiscal-code boxes.
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
 #include "records/registri.h"
 #include "registry/insnomi.h"
 #include "support/banco.h"
@@ -62,6 +63,24 @@ TEST_F(Clienti, ANewClientIsAppendedAndListedOnlyAfterReopening) {
     EXPECT_FALSE(f().is_loaded());
     app.run([&] { f().show(); });
     EXPECT_EQ(f().Combo1.item(0), "NERI PAOLO");
+}
+
+// The clients of many seasons, past the thousand the table was made for: a
+// new one takes a code no client holds and is written after all of them.
+TEST_F(Clienti, ANewClientAfterTwoThousandKeepsThemAllAndTakesAFreeCode) {
+    std::vector<std::string> righe;
+    for (int i = 1; i <= 2000; ++i)
+        righe.push_back(plat::pad_code(std::to_string(i)) + "*CLIENTE " + std::to_string(i) +
+                        "*******");
+    apri(righe);
+    EXPECT_EQ(f().Text8.text(), "2000");
+    app.click(f().NUOVOINS);
+    EXPECT_EQ(f().Text10.text(), "2001");
+    scrivi(f().Text1, "neri paolo");
+    app.click(f().SALVACLI);
+    righe.push_back("2001*NERI PAOLO*******");
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti), righe);
+    EXPECT_EQ(f().Text8.text(), "2001");
 }
 
 TEST_F(Clienti, APastedLineBreakBecomesABlankAndNeverSplitsTheRecord) {

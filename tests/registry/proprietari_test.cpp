@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
 #include "registry/COORDBANCA.h"
 #include "registry/PROPRIETARI.h"
 #include "support/banco.h"
@@ -118,6 +119,26 @@ TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) 
     app.click(p().SalvaForn);
     EXPECT_TRUE(file_uguale(
         {kTre[0], "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*099*0005*BNCNNA*PROVV*", kTre[2]}));
+}
+
+// Owners past the two hundred the table was made for: one changed far down
+// the list keeps every owner on file, and a new one takes a code none holds.
+TEST_F(Proprietari, OfFourHundredOwnersOneChangedKeepsThemAllAndANewOneHasAFreeCode) {
+    Righe righe;
+    for (int i = 1; i <= 400; ++i)
+        righe.push_back("PROPR " + std::to_string(i) + "*VIA*BARI*BA*70100*080*" +
+                        plat::pad_code(std::to_string(i)) + "*CF*PROVV*");
+    apri(righe);
+    sfoglia(350);
+    EXPECT_EQ(p().Text2.text(), "PROPR 350");
+    app.click(p().MODIFICA);
+    scrivi(p().Text3, "VIA NUOVA 1");
+    app.click(p().SalvaForn);
+    righe[349] = "PROPR 350*VIA NUOVA 1*BARI*BA*70100*080*0350*CF*PROVV*";
+    EXPECT_TRUE(file_uguale(righe));
+    EXPECT_EQ(p().Text1.text(), "400");
+    app.click(p().nuovo);
+    EXPECT_EQ(p().Text7.text(), "0401");
 }
 
 TEST_F(Proprietari, OfTwoOwnersWithOneNameThePickedOneIsShown) {

@@ -220,17 +220,17 @@ TEST_F(Saldo, RefusedConfirmationsWriteNothingAndAnUnwritableBookingKeepsTheMove
     EXPECT_EQ(file(), prima);
     EXPECT_TRUE(saldo("Command1").visible());
 
-    // A full notes file leaves no room for this booking's first note.
-    b.scrivi(dati("noteaff2026.dat"), Righe(1000, "NOTA*1*0010"));
-    const std::string piene = file();
+    // A booking whose note number (a hand-edited file) names no note the
+    // notes file could hold.
+    app.s.numero_nota = "5000";
     app.type(saldo("Text15"), "09/12/2026");
     app.click(saldo("Command1"));
-    EXPECT_NE(b.nuovi_messaggi().at(0).find("NOTE E' PIENO"), std::string::npos);
-    EXPECT_EQ(file(), piene);
+    EXPECT_NE(b.nuovi_messaggi().at(0).find("NUMERO DELLA NOTA NON E' VALIDO"), std::string::npos);
+    EXPECT_EQ(file(), prima);
+    app.s.numero_nota = "";
 
     // A booking that cannot be written: the movement is not written either,
     // the user is told, and CONFERMA stays for another try.
-    b.scrivi(dati("noteaff2026.dat"), kNote);
     std::filesystem::remove(dati("prenotazioni2026.dat"));
     std::filesystem::create_directory(dati("prenotazioni2026.dat"));
     const std::string giornale = b.byte(dati("saldi2026.dat"));

@@ -1,0 +1,187 @@
+// Registers longer than the tables were made for: every record is loaded,
+// and a save, of a record of the file or of a new one after the last, writes
+// every record back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "bookings/archivi_prenotazioni.h"
+#include "bookings/note.h"
+#include "bookings/prenotazioni.h"
+#include "platform/text.h"
+#include "records/agenzia.h"
+#include "records/fatture.h"
+#include "records/periodi.h"
+#include "records/registri.h"
+#include "support/banco.h"
+
+namespace ga {
+namespace {
+
+using Righe = std::vector<std::string>;
+
+std::string n4(long i) { return plat::pad_code(std::to_string(i), 4); }
+
+struct Registro {
+    const char* nome;
+    std::string Stato::*percorso;
+    int righe;   // lines of the file, past the table's first size
+    std::string (*riga)(int i);
+    void (*carica)(App&);
+    const char *forma_conta, *box_conta;
+    // Hands record k to its writer as its form does; what the writer returned.
+    bool (*scrivi)(App&, long k);
+    bool aggiunge;   // the writer also adds a record after the last
+};
+
+void PrintTo(const Registro& r, std::ostream* os) { *os << r.nome; }
+
+using Boxes = std::initializer_list<std::pair<const char*, std::string>>;
+void metti(App& a, const char* forma, Boxes boxes) {
+    for (const auto& [box, testo] : boxes) a.imposta(forma, box, testo);
+}
+std::string t(long n) { return std::to_string(n); }
+// A new record arrives with its count store raised to it.
+std::string conta_fino_a(App& a, const char* forma, const char* box, long k) {
+    return t(std::max(k, a.conta(forma, box)));
+}
+
+const Registro kRegistri[] = {
+    {"vie", &Stato::percorso_vie, 600, [](int i) { return n4(i) + "**VIA " + t(i) + "* $$"; },
+     carica_vie, "appartament", "Text45",
+     [](App& a, long k) {
+         metti(a, "appartament", {{"Text45", conta_fino_a(a, "appartament", "Text45", k)},
+                                  {"Text46", t(k)}, {"Text2", "SEGNO"}});
+         return registra_via(a);
+     },
+     true},
+    {"proprietari", &Stato::percorso_proprietari, 400,
+     [](int i) { return "PROPR " + t(i) + "*VIA*BARI*BA*70100*080*" + n4(i) + "*CF*PROVV*"; },
+     carica_proprietari, "PROPRIETARI", "Text1",
+     [](App& a, long k) {
+         metti(a, "PROPRIETARI", {{"Text1", conta_fino_a(a, "PROPRIETARI", "Text1", k)},
+                                  {"Text8", t(k)}, {"Text2", "SEGNO " + t(k)}, {"Text7", n4(k)}});
+         return registra_proprietari(a);
+     },
+     true},
+    {"appartamenti", &Stato::percorso_appartamenti, 600,
+     [](int i) { return "0001*000*" + t(i) + "*MON*SI*1*NO*1*4*ESTIVO***" + n4(i); },
+     carica_appartamenti, "appartament", "Text23",
+     [](App& a, long k) {
+         metti(a, "appartament", {{"Text27", t(k)}, {"Text9", "SEGNO"}, {"Text44", n4(k)}});
+         return registra_appartamento(a);
+     },
+     true},
+    {"clienti", &Stato::percorso_clienti, 2000,
+     [](int i) { return n4(i) + "*CLIENTE " + t(i) + "*VIA*70100*BARI*080*BA*CF*"; },
+     carica_clienti, "prenotazione", "Text22",
+     [](App& a, long k) {
+         metti(a, "prenotazione",
+               {{"Text24", t(k)}, {"Text8", "SEGNO " + t(k)}, {"Text25", n4(k)}});
+         return registra_cliente(a);
+     },
+     true},
+    {"fatture", &Stato::percorso_fatture, 150,
+     [](int i) { return "01/03/2026*" + t(i) + "*0001**SERVIZIO*100,00*22,00*1*0,00*122,00"; },
+     carica_fatture, "fattura", "Text6",
+     [](App& a, long k) {
+         a.s.operazione = "CLIENTI";
+         metti(a, "fattura", {{"Text4", t(k)}, {"Text5", "05/03/2026"}, {"Text14", "0001"},
+                              {"Text1", "SEGNO"}});
+         return registra_fattura(a);
+     },
+     true},
+    {"note", &Stato::percorso_note, 1200, [](int i) { return "NOTA " + t(i) + "*1*0010"; },
+     carica_note, "prenotazione", "Text23",
+     [](App& a, long k) {
+         a.s.operazione = "INSNOTAAFF";
+         metti(a, "NotaPrenot",
+               {{"Text7", t(k)}, {"Text6", "SEGNO"}, {"Text1", "1"}, {"Text5", "0010"}});
+         return registra_note(a);
+     },
+     true},
+    {"prenotazioni", &Stato::percorso_prenotazioni, 1200,
+     [](int i) {
+         return n4(i) + "*0001*01/07/2026*15/07/2026*600,00*0,00*ND*ND*ND*10/07/2026**1*1****";
+     },
+     carica_prenotazioni, "prenotazione", "Text21",
+     [](App& a, long k) {
+         a.s.operazione = "PRENOTAZIONE";
+         metti(a, "prenotazione", {{"Text1", t(k)}, {"Text7", "0012"}, {"Text25", "0003"},
+                                   {"Text5", "1/10/2026"}, {"Text6", "8/10/2026"},
+                                   {"Text15", "600,00"}, {"Text34", "SEGNO"}});
+         return registra_prenotazioni(a);
+     },
+     true},
+    {"periodi", &Stato::percorso_periodi, 1200,
+     [](int i) { return n4(i) + "*01/07/2026*15/07/2026*500,00*LIB"; }, carica_periodi,
+     "appartament", "Text26",
+     [](App& a, long k) {
+         // The booking of period k marks it rented ("AFF").
+         a.s.operazione = "PRENOTAZIONE";
+         metti(a, "prenotazione", {{"Text5", "01/07/2026"}, {"Text6", "15/07/2026"},
+                                   {"Text28", t(k)}, {"Text7", n4(k)}});
+         return aggiorna_periodi(a);
+     },
+     false},
+    {"banche", &Stato::percorso_banche, 150,
+     [](int i) { return "BANCA " + t(i) + ",TITOLARE,CC " + t(i) + ",AB,BARI,IT00," + n4(i); },
+     carica_banche, "COORDBANCA", "Text19",
+     [](App& a, long k) {
+         a.s.operazione = "personalizza";
+         a.s.indice_banca = static_cast<int>(k);
+         metti(a, "PersonalizzaAgenzia", {{"Text14", "SEGNO"}});
+         const bool ok = registra_banche(a);
+         carica_banche(a);   // as the agency save does after it
+         return ok;
+     },
+     true},
+};
+
+class RegistroLungo : public ::testing::TestWithParam<Registro> {
+protected:
+    void SetUp() override { b.prepara_dati(); }
+    bool scrivi(long k) {
+        bool ok = false;
+        b.app().run([&] { ok = GetParam().scrivi(b.app(), k); });
+        return ok;
+    }
+    test::Banco b;
+};
+
+TEST_P(RegistroLungo, EveryRecordIsLoadedAndEverySaveWritesThemAllBack) {
+    const Registro& r = GetParam();
+    App& app = b.app();
+    const std::string percorso = app.s.*r.percorso;
+    Righe file;
+    for (int i = 1; i <= r.righe; ++i) file.push_back(r.riga(i));
+    b.scrivi(percorso, file);
+    app.run([&] { r.carica(app); });
+    EXPECT_EQ(app.testo(r.forma_conta, r.box_conta), std::to_string(r.righe));
+
+    // The last record changed, then one after it.
+    ASSERT_TRUE(scrivi(r.righe));
+    if (r.aggiunge) {
+        ASSERT_TRUE(scrivi(r.righe + 1));
+    }
+    const Righe dopo = b.leggi(percorso);
+    ASSERT_EQ(dopo.size(), file.size() + (r.aggiunge ? 1 : 0));
+    EXPECT_TRUE(std::equal(file.begin(), file.end() - 1, dopo.begin()));
+    EXPECT_NE(dopo[file.size() - 1], file.back());
+    if (r.aggiunge) {
+        EXPECT_NE(dopo.back().find("SEGNO"), std::string::npos) << dopo.back();
+    }
+    EXPECT_EQ(app.testo(r.forma_conta, r.box_conta), std::to_string(dopo.size()));
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{});
+}
+
+INSTANTIATE_TEST_SUITE_P(, RegistroLungo, ::testing::ValuesIn(kRegistri),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
+}  // namespace ga
