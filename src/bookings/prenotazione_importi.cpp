@@ -126,7 +126,8 @@ bool prenotazione::importi_registrabili() {
 }
 
 void prenotazione::Text15_Validate() {
-    if (Text15.text().empty()) return;
+    // A rent only passed through keeps the advance the user may have typed.
+    if (Text15.text().empty() || !Text15.changed_since_focus()) return;
     const auto affitto = importo_di(Text15, true);
     if (!affitto) return;
     formatta(Text15);

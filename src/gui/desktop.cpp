@@ -905,14 +905,26 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             // Another window (a message box, a pop-up list or calendar)
             // taking the focus for a while is not leaving the box.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+            const bool for_a_while = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
             if (event->type() == QEvent::FocusIn) {
+                // The focus given back with a window, or moved by the program:
+                // no GotFocus, but the box notes the text it now holds, so
+                // that leaving it unchanged undoes nothing.
+                if (for_a_while || quiet()) {
+                    if (!closing_ && !ended_) rt_.focus_noticed(*cv.control);
+                    return false;
+                }
                 deliver(nullptr, [&] { rt_.enter(*cv.control); });
                 return false;
             }
+            if (for_a_while) return false;
             // A date typed into a picker is its change, which comes before
             // the focus leaving it.
             if (auto* date = qobject_cast<DateBox*>(cv.widget)) date->finish_typing();
+            if (quiet()) {
+                if (!closing_ && !ended_) rt_.focus_dropped(*cv.control);
+                return false;
+            }
             // Synchronously, before the click that took the focus away.
             deliver(nullptr, [&] { rt_.leave(*cv.control); });
             return false;

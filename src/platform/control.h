@@ -185,6 +185,17 @@ public:
     // Increases at every change of state; the windows layer compares it.
     std::uint64_t revision() const { return revision_; }
 
+    // --- the user's focus (the runtime's event entries and the windows) ---
+    // The text the box held when the focus came into it, so that a check
+    // run when the box is left can tell whether the user changed anything:
+    // leaving a box as it was must not undo what the form shows.
+    void focus_arrived();          // takes the text now
+    void focus_noticed();          // takes it only when none is held
+    void focus_gone();
+    // True unless the text is the one held when the focus came in (also
+    // true when no focus was seen: a check then runs as it always did).
+    bool changed_since_focus() const;
+
     // Design values back (form unload), without events.
     void reset_to_design();
     void snapshot_design();
@@ -206,6 +217,8 @@ private:
     ControlState state_;
     ControlState design_;
     std::uint64_t revision_ = 1;
+    bool focus_text_held_ = false;
+    std::string focus_text_;
 };
 
 // Typed names for readability of the forms; behaviour lives in Control.

@@ -410,8 +410,9 @@ void PROPRIETARI::List1_Click() {
 // --- the boxes, when left -----------------------------------------------------------------
 
 void PROPRIETARI::Text2_LostFocus() {
-    // A locked box shows a stored owner and was not edited.
-    if (Text2.locked() || Text2.text().empty()) return;
+    // A locked box shows a stored owner and was not edited; a box passed
+    // through unchanged is not checked again either.
+    if (Text2.locked() || Text2.text().empty() || !Text2.changed_since_focus()) return;
     Text2.set_text(plat::upper(Text2.text()));
     // The owner being changed is no duplicate of himself.
     const long proprio = in_inserimento() ? 0 : plat::leading_int(Text8.text());
@@ -429,9 +430,9 @@ void PROPRIETARI::Text3_LostFocus() {
 }
 
 void PROPRIETARI::cerca_comune_da(plat::TextBox& box) {
-    // A stored owner's town, only browsed, is not looked up again: the
-    // lookup would put the first town of that name in its place.
-    if (box.locked() || box.text().empty()) return;
+    // A stored owner's town, only browsed or passed through, is not looked
+    // up again: the lookup would put the first town of that name in its place.
+    if (box.locked() || box.text().empty() || !box.changed_since_focus()) return;
     box.set_text(plat::upper(box.text()));
     if (s.chiave_comune == "OK") return;
     s.chiave_comune = box.text();
@@ -448,8 +449,9 @@ void PROPRIETARI::Text10_LostFocus() {
 }
 
 void PROPRIETARI::Text5_LostFocus() {
-    // A stored code only browsed is not checked (and so not emptied).
-    if (Text5.locked() || Text5.text().empty()) return;
+    // A stored code only browsed or passed through is not checked (and so
+    // not emptied).
+    if (Text5.locked() || Text5.text().empty() || !Text5.changed_since_focus()) return;
     Text5.set_text(plat::upper(Text5.text()));
     if (partita_iva(plat::trim(Text5.text()))) return;
     s.cf_da_controllare = Text5.text();

@@ -345,10 +345,12 @@ void insnomi::USCITA_Click() {
 }
 
 // --- the boxes, when left ----------------------------------------------------------
-// A locked box shows a stored client and was not edited: it is not checked.
+// A locked box shows a stored client and was not edited: it is not checked;
+// nor is a box passed through without a change, whose check would put back
+// the stored client, empty the town or clear the code shown.
 
 void insnomi::Text1_Validate() {
-    if (Text1.locked() || Text1.text().empty()) return;
+    if (Text1.locked() || Text1.text().empty() || !Text1.changed_since_focus()) return;
     Text1.set_text(plat::upper(Text1.text()));
     const std::string nome = plat::trim(Text1.text());
     // The client being changed is not a duplicate of itself.
@@ -365,7 +367,7 @@ void insnomi::Text1_Validate() {
 }
 
 void insnomi::Text3_Validate() {
-    if (Text3.locked() || Text3.text().empty()) return;
+    if (Text3.locked() || Text3.text().empty() || !Text3.changed_since_focus()) return;
     Text3.set_text(plat::upper(Text3.text()));
     s.operazione = "CLIENTI";
     s.chiave_comune = Text3.text();
@@ -373,7 +375,9 @@ void insnomi::Text3_Validate() {
 }
 
 void insnomi::Text4_Validate() {
-    if (Text4.locked() || s.chiave_comune == "OK" || Text4.text().empty()) return;
+    if (Text4.locked() || s.chiave_comune == "OK" || Text4.text().empty() ||
+        !Text4.changed_since_focus())
+        return;
     Text4.set_text(plat::upper(Text4.text()));
     s.operazione = "CLIENTI";
     s.chiave_comune = Text4.text();
@@ -381,7 +385,7 @@ void insnomi::Text4_Validate() {
 }
 
 void insnomi::Text7_Validate() {
-    if (Text7.locked() || Text7.text().empty()) return;
+    if (Text7.locked() || Text7.text().empty() || !Text7.changed_since_focus()) return;
     Text7.set_text(plat::upper(Text7.text()));
     s.cf_da_controllare = Text7.text();
     s.esito_cf = "";

@@ -202,12 +202,14 @@ void PersonalizzaAgenzia::cerca(const std::string& chiave) {
 void PersonalizzaAgenzia::Text3_LostFocus() {
     // Only a box with text in it is looked up: an empty key would match the
     // first town of the file and fill the box unasked.
-    if (Text3.text().empty()) return;
+    // Passing through the box keeps the town shown.
+    if (Text3.text().empty() || !Text3.changed_since_focus()) return;
     Text3.set_text(plat::upper(Text3.text()));
     cerca(Text3.text());
 }
 
 void PersonalizzaAgenzia::Text22_LostFocus() {
+    if (!Text22.changed_since_focus()) return;
     Text3.set_text("");
     if (Text22.text().empty()) return;
     cerca(plat::upper(Text22.text()));
@@ -224,6 +226,8 @@ void PersonalizzaAgenzia::List1_Click() {
 }
 
 void PersonalizzaAgenzia::Text17_LostFocus() {
+    // The stored IBAN only passed through is not checked (and emptied) again.
+    if (!Text17.changed_since_focus()) return;
     Text17.set_text(plat::upper(Text17.text()));
     s.iban_da_controllare = Text17.text();
     controlla_iban(app);
@@ -231,6 +235,7 @@ void PersonalizzaAgenzia::Text17_LostFocus() {
 }
 
 void PersonalizzaAgenzia::Text18_LostFocus() {
+    if (!Text18.changed_since_focus()) return;
     Text18.set_text(plat::upper(Text18.text()));
     if (plat::length(Text18.text()) != 4) {
         app.msgbox("inserire quattro caratteri");
