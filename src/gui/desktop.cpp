@@ -28,6 +28,7 @@
 #include <QTimer>
 
 #include "gui/convert.h"
+#include "gui/layout.h"
 #include "gui/widgets.h"
 #include "platform/control.h"
 #include "platform/form.h"
@@ -165,6 +166,9 @@ struct Desktop::FormView {
     std::vector<std::unique_ptr<ControlView>> controls;
     std::uint64_t seen = 0;
     bool placed = false;
+    // What the Tab order was worked out from: each control's visibility
+    // and place.
+    std::vector<std::tuple<bool, int, int, int, int>> tab_layout;
 };
 
 // --- life ------------------------------------------------------------------------
@@ -249,6 +253,7 @@ void Desktop::update_form(FormView& fv) {
 
     for (auto& cv : fv.controls)
         if (cv->widget && cv->seen != cv->control->revision()) update_control(*cv);
+    update_tab_order(fv);
 
     QWidget* w = fv.window.get();
     if (fv.seen != f.revision()) {
@@ -462,6 +467,7 @@ void Desktop::update_control(ControlView& cv) {
         case Kind::TextBox:
             if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
                 e->setReadOnly(st.locked);
+                e->setFocusPolicy(st.locked ? Qt::ClickFocus : Qt::StrongFocus);
                 const QString t = display_lines(st.text);
                 if (e->toPlainText() != t) {
                     const int pos = e->textCursor().position();
@@ -474,6 +480,9 @@ void Desktop::update_control(ControlView& cv) {
                 const QString t = qt_text(st.text);
                 const int pos = l->cursorPosition();
                 l->setReadOnly(st.locked);
+                // Tab goes to the boxes the user can type in; a box that
+                // only shows still takes the focus of a click.
+                l->setFocusPolicy(st.locked ? Qt::ClickFocus : Qt::StrongFocus);
                 l->setEchoMode(st.password_char.empty() ? QLineEdit::Normal : QLineEdit::Password);
                 // A text the program set longer than the limit is kept whole.
                 // (Qt re-sets the text on every limit change, losing the
@@ -688,6 +697,69 @@ void Desktop::update_common(ControlView& cv) {
         const bool wrap = l->contentsRect().height() >= fm.lineSpacing() + fm.height();
         if (l->wordWrap() != wrap) l->setWordWrap(wrap);
     }
+}
+
+namespace {
+
+bool takes_focus(Kind k) {
+    switch (k) {
+        case Kind::Label:
+        case Kind::Frame:
+        case Kind::Image:
+        case Kind::Line:
+        case Kind::Timer:
+            return false;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+// Tab goes through the controls as the page lays them out (see tab_order),
+// worked out again whenever a control is shown, hidden or moved.
+void Desktop::update_tab_order(FormView& fv) {
+    std::vector<std::tuple<bool, int, int, int, int>> layout;
+    layout.reserve(fv.controls.size());
+    for (auto& cv : fv.controls) {
+        const plat::ControlState& st = cv->control->state();
+        layout.emplace_back(st.visible, st.left, st.top, st.width, st.height);
+    }
+    if (layout == fv.tab_layout) return;
+    fv.tab_layout = std::move(layout);
+
+    // The pieces: every control shown, in a frame shown (or on the form).
+    std::unordered_map<const plat::Control*, int> index;
+    std::vector<Piece> pieces;
+    std::vector<QWidget*> widgets;
+    auto shown = [](const plat::Control* c) {
+        for (int depth = 0; c && depth < 16; c = c->container(), ++depth)
+            if (!c->state().visible) return false;
+        return true;
+    };
+    for (auto& cv : fv.controls) {
+        const plat::Control* c = cv->control;
+        const Kind k = c->kind();
+        if (!cv->widget || k == Kind::Line || !shown(c)) continue;
+        const plat::ControlState& st = c->state();
+        index[c] = static_cast<int>(pieces.size());
+        pieces.push_back({pixel_rect(st.left, st.top, st.width, st.height), -1, takes_focus(k),
+                          k == Kind::CommandButton});
+        widgets.push_back(cv->widget);
+    }
+    for (auto& cv : fv.controls) {
+        auto me = index.find(cv->control);
+        if (me == index.end()) continue;
+        if (auto frame = index.find(cv->control->container()); frame != index.end() && frame != me)
+            pieces[static_cast<std::size_t>(me->second)].container = frame->second;
+    }
+    std::vector<QWidget*> chain;
+    for (int i : tab_order(pieces)) chain.push_back(widgets[static_cast<std::size_t>(i)]);
+    // The controls hidden now follow, until they are shown and placed.
+    for (auto& cv : fv.controls)
+        if (cv->widget && takes_focus(cv->control->kind()) && !index.count(cv->control))
+            chain.push_back(cv->widget);
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void Desktop::update_timer(ControlView& cv) {

@@ -69,6 +69,7 @@ private:
     void update_control(ControlView& cv);
     void update_common(ControlView& cv);
     void update_timer(ControlView& cv);
+    void update_tab_order(FormView& fv);
     void follow_active_form();
     void apply_focus_request();
     void queue_finish_check();
