@@ -466,6 +466,17 @@ void appartament::Text44_LostFocus() {
         Text44.set_focus();
         return;
     }
+    // Periods and bookings find the apartment by the number of its code: a
+    // code typed anew is a number (one stored otherwise is left as it is).
+    const std::string codice = plat::trim(Text44.text());
+    if (Text44.changed_since_focus() && (!plat::all_digits(codice) || plat::leading_int(codice) == 0)) {
+        app.msgbox("IL CODICE APPARTAMENTO DEVE ESSERE UN NUMERO (ES. 0012): \"" + codice +
+                       "\" NON E' VALIDO",
+                   plat::Buttons::Ok, kTitoloCodice);
+        Text44.set_text("");
+        Text44.set_focus();
+        return;
+    }
     s.indice_riga = std::to_string(val(Text23.text()));
     Text44.set_text(plat::pad_code(Text44.text(), 4));
     // A code is checked on a loaded card too, and whatever was typed first:

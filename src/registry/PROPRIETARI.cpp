@@ -170,6 +170,19 @@ bool PROPRIETARI::codice_accettabile(long record) {
         Text7.set_focus();
         return false;
     }
+    // A number, as every code the program gives: a word typed into the box
+    // (an e-mail meant for the next one) is no code, nor is the agency's
+    // own 0000 of the bank records. A stored owner keeps the code he has.
+    const bool suo = record >= 1 && record <= conta() && plat::trim(s.proprietari[record][6]) == codice;
+    if (!suo && (!plat::all_digits(codice) || plat::leading_int(codice) == 0)) {
+        app.msgbox("IL CODICE PROPRIETARIO DEVE ESSERE UN NUMERO (ES. 0012): \"" + codice +
+                       "\" NON E' VALIDO",
+                   plat::Buttons::Ok, kTitolo);
+        Text7.set_focus();
+        return false;
+    }
+    // Stored in its padded form, as the codes the form proposes.
+    if (!suo) Text7.set_text(plat::pad_code(codice));
     for (int i = 1; i <= conta(); ++i) {
         const std::string altro = plat::trim(s.proprietari[i][6]);
         if (i == record || altro.empty() || plat::pad_code(altro) != plat::pad_code(codice))

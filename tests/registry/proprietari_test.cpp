@@ -95,6 +95,22 @@ TEST_F(Proprietari, RefusedSavesWriteNothingAndKeepTheCount) {
     EXPECT_EQ(p().Text1.text(), "3");
 }
 
+TEST_F(Proprietari, TheOwnerCodeIsANumberAndIsStoredPadded) {
+    apri({});
+    app.click(p().nuovo);
+    scrivi(p().Text2, "BIANCHI GIUSEPPE");
+    for (const char* sbagliato : {"bianchi@example.it", "0000", "12A"}) {
+        app.type(p().Text7, sbagliato);
+        app.click(p().SalvaForn);
+        EXPECT_EQ(b.nuovi_messaggi(), Righe{"IL CODICE PROPRIETARIO DEVE ESSERE UN NUMERO (ES. 0012): \"" +
+                                            std::string(sbagliato) + "\" NON E' VALIDO"});
+    }
+    EXPECT_TRUE(file_uguale({}));
+    app.type(p().Text7, "12");
+    app.click(p().SalvaForn);
+    EXPECT_TRUE(file_uguale({"BIANCHI GIUSEPPE******0012***"}));
+}
+
 TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) {
     apri(kTre);
     app.click(p().MODIFICA);
