@@ -267,6 +267,12 @@ void prenotazione::Form_Activate() {
     pagina_da_aprire_ = false;
     nuova_pagina();
     PULISCI_PAGINA();
+    // A new booking starts from no client: whatever the client block held
+    // while the form served as a store is nobody this booking is for.
+    svuotando_ = true;
+    svuota_cliente();
+    Text24.set_text("");
+    svuotando_ = false;
 }
 
 void prenotazione::nuova_pagina() {

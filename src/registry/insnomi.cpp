@@ -273,7 +273,14 @@ void insnomi::SALVACLI_Click() {
         Text8.set_text(std::to_string(conta() + 1));
         Text9.set_text(Text8.text());
     }
-    // The clients writer takes the client from the booking form's client block.
+    // The clients writer takes the client from the booking form's client
+    // block; the block is given back as it was, so that no booking page
+    // finds this client in it.
+    static constexpr const char* kBlocco[] = {"Text24", "Text8",  "Text10", "Text11", "Text12",
+                                              "Text13", "Text14", "Text9",  "Text25", "Text30"};
+    std::vector<std::string> blocco;
+    for (const char* box : kBlocco) blocco.push_back(app.testo(kPren, box));
+    const std::string cf_digitato = s.cf_digitato;
     app.imposta(kPren, "Text24", Text9.text());
     app.imposta(kPren, "Text8", Text1.text());
     app.imposta(kPren, "Text10", Text2.text());
@@ -285,6 +292,8 @@ void insnomi::SALVACLI_Click() {
     app.imposta(kPren, "Text25", Text10.text());
     app.imposta(kPren, "Text30", Text11.text());
     const bool registrato = registra_cliente(app);
+    for (std::size_t i = 0; i < blocco.size(); ++i) app.imposta(kPren, kBlocco[i], blocco[i]);
+    s.cf_digitato = cf_digitato;
     aggiorna_conta();
     if (!registrato) {
         // The writer has said why; the typed client stays on screen to be
