@@ -219,7 +219,8 @@ void prenotazione::collega() {
     Text32.on_validate = [this] { Text32_Validate(); };
     Text33.on_validate = [this] { Text33_Validate(); };
     Text31.on_click = [this] { Text31_Click(); };
-    Text31.on_validate = [this] { Text31_Validate(); };
+    Text31.on_change = [this] { Text31_Change(); };
+    Text34.on_change = [this] { Text34_Change(); };
     Text34.on_click = [this] { Text34_Click(); };
 
     Text8.on_validate = [this] { Text8_Validate(); };
@@ -252,7 +253,6 @@ void prenotazione::Form_Load() {
     carica_saldi(app);
     numero_periodi_liberi_ = 0;
     posti_letto_.clear();
-    contatore_clic_ = 0;
     cf_valido_.clear();
     PULISCI_PAGINA();
     pulisci_textbox();

@@ -156,8 +156,10 @@ struct Desktop::ControlView {
     bool pressing = false;
     bool picked_by_press = false;
     // A text box: the left button went down for the second click of a
-    // double-click, whose release is no click.
+    // double-click, whose release is no click; that double-click changed
+    // its text.
     bool double_pressed = false;
+    bool select_on_release = false;
 };
 
 struct Desktop::FormView {
@@ -1009,7 +1011,11 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             plat::Control& c = *cv.control;
             if (c.kind() == Kind::TextBox && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
                 cv.double_pressed = true;
+                const std::string before = c.state().text;
                 if (c.on_dbl_click) deliver(nullptr, [&] { rt_.double_click_only(c); });
+                // Selected at the release that ends the double-click, after
+                // Qt's own selection of the word under the pointer.
+                cv.select_on_release = c.state().text != before;
             }
             return false;
         }
@@ -1035,8 +1041,15 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             // release of a double-click is none.
             if (event->type() == QEvent::MouseButtonRelease && c.kind() == Kind::TextBox) {
                 const bool second = std::exchange(cv.double_pressed, false);
+                const std::string before = c.state().text;
                 if (!second && c.on_click && cv.widget->rect().contains(mouse->position().toPoint()))
                     deliver(nullptr, [&] { rt_.click(c); });
+                // A box that the click (or double-click) filled in shows its
+                // new text selected: a number typed next replaces it, never
+                // joins it (a count of 1 and a typed 1 are not 11 beds).
+                const bool filled = std::exchange(cv.select_on_release, false) || c.state().text != before;
+                if (auto* e = qobject_cast<QLineEdit*>(cv.widget); e && filled && !ended_ && !closing_)
+                    e->selectAll();
             }
             return false;
         }
