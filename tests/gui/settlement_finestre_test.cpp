@@ -102,4 +102,21 @@ TEST(FinestreSaldoRevocaCauzione, DepositRefundOfAPaidBooking) {
     EXPECT_TRUE(f.finestra("RESTCAUZ")->isVisible());
 }
 
+TEST(FinestreSaldoRevocaCauzione, TheDepositRefundsNoteTakesNoTyping) {
+    gui_test::Finestre f;
+    prepara(f);
+    ga::App& app = f.app();
+    app.run([&] { app.form("RESTCAUZ")->show(); });
+    app.pick(app.campo("RESTCAUZ", "NRICH"), 1);
+    app.leave(app.campo("RESTCAUZ", "NRICH"));
+    plat::Control& nota = app.campo("RESTCAUZ", "NOTE");
+    const std::string prima = nota.text();
+    QWidget* box = f.desktop().widget(nota);
+    gui_test::clic(box);
+    QTest::keyClicks(box, "PAGATO IN CONTANTI");
+    EXPECT_EQ(nota.text(), prima);
+    EXPECT_EQ(box->property("text").toString().toStdString(), prima) << "the window shows what is kept";
+    EXPECT_FALSE(box->focusPolicy() & Qt::TabFocus) << "Tab passes over it";
+}
+
 }  // namespace
