@@ -67,6 +67,8 @@ void appartament::layout() {
     metti(Text22, 288, 58, 44, 25, &Frame1).design().locked = true;
     Text22.design().alignment = 1;
     metti(List1, 112, 90, 332, 76, &Frame1).design().visible = false;
+    // An apartment taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
 
     metti(AGGIUNGI, 16, 260, 140, 30).design().text = "AGGIUNGI APPART.";
     metti(cambia, 164, 260, 100, 30).design().text = "CAMBIA";

@@ -104,6 +104,8 @@ void prenotazione::disponi() {
     CONFERMA.design().tooltip = "CONFERMA IL CLIENTE";
     for (plat::Control* c : {&GIU, &SU, &CONFERMA}) c->design().visible = false;
     metti(List2, 126, 146, 266, 96, fc).design().visible = false;
+    // A town taken closes the list: Enter or a click takes it, the keys move.
+    List2.design().command_list = true;
     List2.design().tooltip = "CLICCA SULLA CELLA CAP PER CANCELLARE L'ELENCO";
     List2.design().fixed_pitch = true;
 

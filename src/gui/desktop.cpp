@@ -371,7 +371,11 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             l->setSelectionMode(QAbstractItemView::SingleSelection);
             // Every line is one line of one font: Qt need not size each one.
             l->setUniformItemSizes(true);
-            connect(l, &QListWidget::currentRowChanged, this, [this, v](int row) {
+            // A list of commands only moves with the keys; Enter runs the line.
+            l->commands = c.state().command_list;
+            l->on_run = [this, v](int row) { picked(*v, row); };
+            connect(l, &QListWidget::currentRowChanged, this, [this, v, l](int row) {
+                if (l->moving_by_keys()) return;
                 if (v->pressing) v->picked_by_press = true;
                 picked(*v, row);
             });

@@ -50,6 +50,10 @@ struct ControlState {
     // read back to find the record. Always as long as `items`.
     std::vector<long long> item_data;
     int list_index = -1;
+    // A list whose lines are commands (its Click opens a form, or closes the
+    // list): the arrow keys only move over the lines, Enter or a click runs
+    // the line.
+    bool command_list = false;
     bool locked = false;
     std::string password_char;
     bool multiline = false;

@@ -69,6 +69,8 @@ PROPRIETARI::PROPRIETARI(App& app) : Forma(app, kName) {
     metti(Combo1, 124, 88, 330, 25).design().visible = false;
     // The candidate towns drop down under the town box.
     metti(List1, 124, 178, 330, 100).design().visible = false;
+    // A town taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
     List1.design().fixed_pitch = true;
 
     metti(Frame1, 16, 284, 438, 54).design().text = "RAPPORTO AGENZIA / PROPRIETARIO";

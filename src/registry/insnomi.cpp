@@ -45,6 +45,8 @@ insnomi::insnomi(App& app) : Forma(app, kName) {
     metti(Text4, 266, 186, 226, 25);
     // The candidate towns lie over the town box, wide enough for a padded line.
     metti(List1, 200, 186, 292, 110).design().visible = false;
+    // A town taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
     List1.design().fixed_pitch = true;
     etichetta("TELEFONO", 16, 220, 110);
     metti(Text5, 130, 216, 160, 25);

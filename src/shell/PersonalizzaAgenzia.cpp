@@ -33,6 +33,8 @@ PersonalizzaAgenzia::PersonalizzaAgenzia(App& app) : Forma(app, kName) {
         metti(*anagrafica[i].box, 124, 26 + i * 29, anagrafica[i].larghezza, 25, &Frame1);
     }
     metti(List1, 356, 84, 252, 150, &Frame1).design().visible = false;
+    // A town taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
     List1.design().fixed_pitch = true;
 
     // Fixed charges: two columns of four.

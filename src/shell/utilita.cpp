@@ -43,11 +43,14 @@ utilita::utilita(App& app) : Forma(app, kName) {
         l.design().bold = true;
     }
 
+    // The lines of both lists are commands: the keys move, Enter or a click runs.
     metti(List1, 290, 156, 250, 66).design().visible = false;
+    List1.design().command_list = true;
     List1.design().font_size = 10;
     List1.design().items = {"Trasferisci archivi", "Copia archivi", "Recupera archivi",
                             "Cancella archivi"};
     metti(List2, 290, 202, 250, 51).design().visible = false;
+    List2.design().command_list = true;
     List2.design().font_size = 10;
     List2.design().items = {"Emetti fattura al proprietario ", "Emetti fattura al cliente",
                             "Incassa fattura"};
@@ -103,6 +106,11 @@ void utilita::mostra_gruppo(plat::CommandButton& bottone, bool visibile) {
         Text1.set_visible(visibile);
         Command8.set_visible(visibile);
     }
+    // The group opened is the next thing to choose, with the keys too.
+    if (!visibile) return;
+    if (&bottone == &Command4) List1.set_focus();
+    if (&bottone == &Command5) List2.set_focus();
+    if (&bottone == &Command7) Text1.set_focus();
 }
 
 void utilita::gruppo(plat::CommandButton& bottone) {
