@@ -996,6 +996,7 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
                 return false;
             }
             if (for_a_while) return false;
+            if (cv.widget == skipped_by_tab_) return false;
             // A date typed into a picker is its change, which comes before
             // the focus leaving it.
             if (auto* date = qobject_cast<DateBox*>(cv.widget)) date->finish_typing();
@@ -1005,6 +1006,7 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             }
             // Synchronously, before the click that took the focus away.
             deliver(nullptr, [&] { rt_.leave(*cv.control); });
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) follow_tab(cv, reason);
             return false;
         }
         case QEvent::KeyPress:
@@ -1060,6 +1062,33 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
         default:
             return false;
     }
+}
+
+// Tab chose where the focus goes before the box it leaves was checked; the
+// check may have opened the next box for typing (the expense's note opens
+// once its amount is in). The focus goes on to the control Tab reaches now,
+// unless the program put it somewhere itself.
+void Desktop::follow_tab(ControlView& left, Qt::FocusReason reason) {
+    if (closing_ || ended_) return;
+    QWidget* window = left.widget->window();
+    QWidget* chosen = QApplication::focusWidget();
+    if (!chosen || chosen->window() != window || chosen == left.widget) return;
+    const bool forward = reason == Qt::TabFocusReason;
+    QWidget* next = nullptr;
+    for (QWidget* w = forward ? left.widget->nextInFocusChain() : left.widget->previousInFocusChain();
+         w && w != left.widget; w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) {
+        if (!widget_views_.count(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) ||
+            !w->isEnabledTo(window))
+            continue;
+        next = w;
+        break;
+    }
+    if (!next || next == chosen || next->isAncestorOf(chosen) || chosen->focusProxy() == next) return;
+    QWidget* skipped = chosen;
+    while (skipped && !widget_views_.count(skipped)) skipped = skipped->parentWidget();
+    skipped_by_tab_ = skipped ? skipped : chosen;
+    next->setFocus(reason);
+    skipped_by_tab_ = nullptr;
 }
 
 bool Desktop::key_event(ControlView& cv, QKeyEvent* event) {

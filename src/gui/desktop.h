@@ -82,6 +82,7 @@ private:
     bool control_event(ControlView& cv, QEvent* event);
     bool key_event(ControlView& cv, QKeyEvent* event);
     void window_activated(FormView& fv);
+    void follow_tab(ControlView& left, Qt::FocusReason reason);
 
     // User events from the widgets.
     void typed(ControlView& cv, const std::string& text);
@@ -114,6 +115,9 @@ private:
 
     bool syncing_ = false;
     bool forwarding_key_ = false;
+    // The focus is being moved on past the control Tab had chosen (see
+    // control_event): that control, never entered, is not left either.
+    QWidget* skipped_by_tab_ = nullptr;
     bool ended_ = false;
     bool closing_ = false;
     bool ever_loaded_ = false;

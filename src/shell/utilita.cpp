@@ -80,6 +80,11 @@ void utilita::Form_Load() {
 void utilita::nascondi_liste() {
     List1.set_visible(false);
     List2.set_visible(false);
+    // A group hidden is closed: its button's open marker goes with it, or
+    // the next click on the button would only close the hidden group and
+    // seem lost.
+    Command4.set_caption("");
+    Command5.set_caption("");
 }
 
 void utilita::Command1_Click() {
@@ -146,6 +151,7 @@ void utilita::Command8_Click() {
     cambia_percorsi(app);
     Text1.set_visible(false);
     Command8.set_visible(false);
+    Command7.set_caption("");
 }
 
 int utilita::comando(plat::ListBox& lista) {
