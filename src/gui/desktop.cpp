@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -164,7 +165,10 @@ struct Desktop::ControlView {
 
 struct Desktop::FormView {
     plat::Form* form = nullptr;
-    std::unique_ptr<QWidget> window;
+    // The window: a scroll area around the form's page, which scrolls when
+    // the page is larger than the screen leaves room for.
+    std::unique_ptr<QScrollArea> window;
+    QWidget* page = nullptr;   // owned by the window
     std::vector<std::unique_ptr<ControlView>> controls;
     std::uint64_t seen = 0;
     bool placed = false;
@@ -263,7 +267,11 @@ void Desktop::update_form(FormView& fv) {
         // from one that is not loaded would load it.
         if (f.is_loaded()) {
             w->setWindowTitle(qt_text(f.caption()));
-            w->setFixedSize(pixels(f.width()), pixels(f.height()));
+            const QSize page(pixels(f.width()), pixels(f.height()));
+            fv.page->setFixedSize(page);
+            // No larger than the room the screen leaves to windows: the page
+            // scrolls in it.
+            w->setFixedSize(page.boundedTo(room_for(w).size() - decorations_));
             // Changing a window's flags hides it; it is shown again below.
             const bool top = f.topmost();
             if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != top)
@@ -273,32 +281,47 @@ void Desktop::update_form(FormView& fv) {
     }
     w->setEnabled(f.is_enabled());
     if (shown && !w->isVisible()) {
-        if (!fv.placed) {
-            fv.placed = true;
-            const int left = f.left(), top = f.top();
-            if (left != 0 || top != 0) {
-                w->move(pixels(left), pixels(top));
-            } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-                QRect r = w->frameGeometry();
-                r.moveCenter(screen->availableGeometry().center());
-                w->move(r.topLeft());
-            }
-        }
+        // Where the form asks, or centred the first time; inside the room
+        // the screen leaves to windows every time it is shown.
+        std::optional<QPoint> wanted;
+        if (fv.placed) wanted = w->pos();
+        else if (f.left() != 0 || f.top() != 0) wanted = QPoint(pixels(f.left()), pixels(f.top()));
+        fv.placed = true;
+        w->move(window_position(w->size() + decorations_, room_for(w), wanted));
         w->show();
+        // The window system's frame, once known, is kept clear of the edges.
+        const QSize frame = w->frameGeometry().size() - w->geometry().size();
+        if (frame.isValid() && frame != decorations_ && !frame.isEmpty()) decorations_ = frame;
     } else if (!shown && w->isVisible()) {
         w->hide();
     }
 }
 
+QRect Desktop::room_for(const QWidget* w) const {
+    QScreen* screen = w && w->isVisible() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 100000, 100000);
+}
+
 void Desktop::build_window(FormView& fv) {
-    auto w = std::make_unique<QWidget>(nullptr, Qt::Window);
+    auto w = std::make_unique<QScrollArea>();
+    w->setWindowFlags(Qt::Window);
     w->setObjectName(qt_text(fv.form->name()));
     w->setFont(form_font());
+    w->setFrameShape(QFrame::NoFrame);
+    w->setFocusPolicy(Qt::NoFocus);
+    w->setBackgroundRole(QPalette::Window);
+    w->viewport()->setBackgroundRole(QPalette::Window);
     w->installEventFilter(this);
-    w->setMouseTracking(static_cast<bool>(fv.form->on_mouse_move));
     window_views_[w.get()] = &fv;
+    auto* page = new QWidget;
+    page->setObjectName(qt_text(fv.form->name()) + QStringLiteral("_pagina"));
+    page->setMouseTracking(static_cast<bool>(fv.form->on_mouse_move));
+    page->installEventFilter(this);
+    window_views_[page] = &fv;
+    w->setWidget(page);
+    fv.page = page;
 
-    for (auto& cv : fv.controls) make_widget(*cv, w.get());
+    for (auto& cv : fv.controls) make_widget(*cv, page);
     // A control in a frame lives inside the frame's widget, at its position
     // relative to the frame.
     for (auto& cv : fv.controls) {
@@ -1009,8 +1032,13 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) follow_tab(cv, reason);
             return false;
         }
-        case QEvent::KeyPress:
+        case QEvent::KeyPress: {
+            // The Tab key about to move the focus from this control (see
+            // follow_tab); any other key forgets it.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            tab_from_ = key == Qt::Key_Tab || key == Qt::Key_Backtab ? cv.widget : nullptr;
             return key_event(cv, static_cast<QKeyEvent*>(event));
+        }
         case QEvent::MouseButtonDblClick: {
             // A text box's double-click: its first click came with the first
             // release, and the release that ends it is no click.
@@ -1069,7 +1097,9 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
 // once its amount is in). The focus goes on to the control Tab reaches now,
 // unless the program put it somewhere itself.
 void Desktop::follow_tab(ControlView& left, Qt::FocusReason reason) {
-    if (closing_ || ended_) return;
+    // Only the Tab key's own move: a program's focus given "by Tab" is left
+    // where it was given.
+    if (std::exchange(tab_from_, nullptr) != left.widget || closing_ || ended_) return;
     QWidget* window = left.widget->window();
     QWidget* chosen = QApplication::focusWidget();
     if (!chosen || chosen->window() != window || chosen == left.widget) return;

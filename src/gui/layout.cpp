@@ -151,4 +151,18 @@ private:
 
 std::vector<int> tab_order(const std::vector<Piece>& pieces) { return Orderer(pieces).run(); }
 
+QPoint window_position(QSize frame, const QRect& room, std::optional<QPoint> wanted) {
+    QPoint p;
+    if (wanted) {
+        p = *wanted;
+    } else {
+        QRect r(QPoint(0, 0), frame);
+        r.moveCenter(room.center());
+        p = r.topLeft();
+    }
+    const int right = room.x() + std::max(0, room.width() - frame.width());
+    const int bottom = room.y() + std::max(0, room.height() - frame.height());
+    return {std::clamp(p.x(), room.x(), right), std::clamp(p.y(), room.y(), bottom)};
+}
+
 }  // namespace gui

@@ -1,5 +1,6 @@
-// Where the keyboard focus goes next: a pure function of rectangles, so the
-// tests check it without a window.
+// Where the keyboard focus goes next, and where a window goes on the
+// screen: pure functions of rectangles, so the tests check them without a
+// window.
 #pragma once
 
 #include <optional>
@@ -31,5 +32,11 @@ struct Piece {
 // with its box. Controls lying over each other are read in the order of the
 // page as well as they allow.
 std::vector<int> tab_order(const std::vector<Piece>& pieces);
+
+// Where a window's frame goes in the room the screen leaves to windows:
+// at the position the form asks for (its top-left corner, when it asks
+// for one) or centred, and always moved inside the room; a window larger
+// than the room has its top-left corner in the room's.
+QPoint window_position(QSize frame, const QRect& room, std::optional<QPoint> wanted);
 
 }  // namespace gui
