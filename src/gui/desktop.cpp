@@ -289,9 +289,15 @@ void Desktop::update_form(FormView& fv) {
         fv.placed = true;
         w->move(window_position(w->size() + decorations_, room_for(w), wanted));
         w->show();
-        // The window system's frame, once known, is kept clear of the edges.
-        const QSize frame = w->frameGeometry().size() - w->geometry().size();
-        if (frame.isValid() && frame != decorations_ && !frame.isEmpty()) decorations_ = frame;
+        // The window system's frame, once known, is kept inside the room
+        // too: this window is fitted again, and the next ones from the start.
+        const QSize frame = w->frameGeometry().size() - w->size();
+        if (frame.width() >= 0 && frame.height() >= 0 && frame != decorations_) {
+            decorations_ = frame;
+            const QRect room = room_for(w);
+            w->setFixedSize(fv.page->size().boundedTo(room.size() - decorations_));
+            w->move(window_position(w->size() + decorations_, room, w->pos()));
+        }
     } else if (!shown && w->isVisible()) {
         w->hide();
     }
