@@ -54,7 +54,10 @@ bool Finestre::fotografa(const char* form, const char* nome, const char* folder)
     std::string fuori;
     for (const std::string& riga : non_sta(form)) fuori += riga + "\n";
     if (!fuori.empty()) ADD_FAILURE() << "does not fit:\n" << fuori;
-    const QImage picture = w->grab().toImage();
+    // The whole form, also where the window scrolls it on a small screen.
+    const auto* area = qobject_cast<const QScrollArea*>(w);
+    QWidget* pagina = area && area->widget() ? area->widget() : w;
+    const QImage picture = pagina->grab().toImage();
     if (picture.isNull() || picture.width() < 50) return false;
     const QString dir = QString::fromUtf8(folder);
     QDir().mkpath(dir);
