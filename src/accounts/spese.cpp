@@ -44,6 +44,8 @@ spese::spese(App& app) : Forma(app, kName) {
     // The owner's apartments, when there are several; the padded columns
     // line up in a fixed-pitch font.
     metti(List1, 150, 160, 484, 96).design().visible = false;
+    // An apartment taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
     List1.design().fixed_pitch = true;
 
     etichetta("DATA SPESA", 16, 276, 130);

@@ -67,6 +67,8 @@ void appartament::layout() {
     metti(Text22, 288, 58, 44, 25, &Frame1).design().locked = true;
     Text22.design().alignment = 1;
     metti(List1, 112, 90, 332, 76, &Frame1).design().visible = false;
+    // An apartment taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
 
     metti(AGGIUNGI, 16, 260, 140, 30).design().text = "AGGIUNGI APPART.";
     metti(cambia, 164, 260, 100, 30).design().text = "CAMBIA";
@@ -463,6 +465,17 @@ void appartament::ESCI_Click() {
 void appartament::Text44_LostFocus() {
     if (Text44.text().empty()) {
         app.msgbox("CODICE APPARTAMENTO E' OBLIGATORIO ", plat::Buttons::Ok, kTitoloCodice);
+        Text44.set_focus();
+        return;
+    }
+    // Periods and bookings find the apartment by the number of its code: a
+    // code typed anew is a number (one stored otherwise is left as it is).
+    const std::string codice = plat::trim(Text44.text());
+    if (Text44.changed_since_focus() && (!plat::all_digits(codice) || plat::leading_int(codice) == 0)) {
+        app.msgbox("IL CODICE APPARTAMENTO DEVE ESSERE UN NUMERO (ES. 0012): \"" + codice +
+                       "\" NON E' VALIDO",
+                   plat::Buttons::Ok, kTitoloCodice);
+        Text44.set_text("");
         Text44.set_focus();
         return;
     }

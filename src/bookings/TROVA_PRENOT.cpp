@@ -34,6 +34,8 @@ TROVA_PRENOT::TROVA_PRENOT(App& app) : Forma(app, kName) {
     metti(Text1, 58, 69, 70, 25, &SCELTAPRENOT).design().visible = false;
     Text1.design().tooltip = "NUMERO DELLA RICEVUTA DA STAMPARE";
     metti(List1, 58, 102, 190, 146, &SCELTAPRENOT).design().visible = false;
+    // A line taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
     List1.design().fixed_pitch = true;
     List1.design().tooltip = "SCEGLIERE LA PRENOTAZIONE";
 

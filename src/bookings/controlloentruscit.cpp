@@ -13,6 +13,8 @@ controlloentruscit::controlloentruscit(App& app) : Forma(app, kName) {
     Text1.design().bold = true;
     Text1.design().fore_color = kRosso;
     metti(List1, 12, 46, 576, 238).design().fixed_pitch = true;
+    // A line opens another form: Enter or a click opens it, the keys move.
+    List1.design().command_list = true;
     List1.design().tooltip = "SCEGLI LA PRENOTAZIONE PER VEDERE LE PRENOTAZIONI DEL CLIENTE";
     metti(ESCI, 478, 294, 110, 34).design().text = "USCITA";
 

@@ -105,6 +105,8 @@ void prenotazione::disponi() {
     CONFERMA.design().tooltip = "CONFERMA IL CLIENTE";
     for (plat::Control* c : {&GIU, &SU, &CONFERMA}) c->design().visible = false;
     metti(List2, 126, 146, 266, 96, fc).design().visible = false;
+    // A town taken closes the list: Enter or a click takes it, the keys move.
+    List2.design().command_list = true;
     List2.design().tooltip = "CLICCA SULLA CELLA CAP PER CANCELLARE L'ELENCO";
     List2.design().fixed_pitch = true;
 
@@ -220,7 +222,8 @@ void prenotazione::collega() {
     Text32.on_validate = [this] { Text32_Validate(); };
     Text33.on_validate = [this] { Text33_Validate(); };
     Text31.on_click = [this] { Text31_Click(); };
-    Text31.on_validate = [this] { Text31_Validate(); };
+    Text31.on_change = [this] { Text31_Change(); };
+    Text34.on_change = [this] { Text34_Change(); };
     Text34.on_click = [this] { Text34_Click(); };
 
     Text8.on_validate = [this] { Text8_Validate(); };
@@ -253,7 +256,6 @@ void prenotazione::Form_Load() {
     carica_saldi(app);
     numero_periodi_liberi_ = 0;
     posti_letto_.clear();
-    contatore_clic_ = 0;
     cf_valido_.clear();
     PULISCI_PAGINA();
     pulisci_textbox();
@@ -268,6 +270,12 @@ void prenotazione::Form_Activate() {
     pagina_da_aprire_ = false;
     nuova_pagina();
     PULISCI_PAGINA();
+    // A new booking starts from no client: whatever the client block held
+    // while the form served as a store is nobody this booking is for.
+    svuotando_ = true;
+    svuota_cliente();
+    Text24.set_text("");
+    svuotando_ = false;
 }
 
 void prenotazione::nuova_pagina() {

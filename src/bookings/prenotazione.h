@@ -71,9 +71,11 @@ public:
     void Text33_Validate();
     void Text18_Validate();
     void Text19_Validate();
+    // The extras: a click counts one more, a number typed is the count.
     void Text31_Click();
-    void Text31_Validate();
+    void Text31_Change();
     void Text34_Click();
+    void Text34_Change();
 
     // --- the client block ---
     void Text8_Validate();
@@ -201,8 +203,6 @@ private:
     int numero_periodi_liberi_ = 0;
     // Bed places of the chosen apartment.
     std::string posti_letto_;
-    // One counter serves the extra beds and the linen.
-    int contatore_clic_ = 0;
     // The first activation after a load starts a new page.
     bool pagina_da_aprire_ = true;
     // The last fiscal code the check passed: an "si" holds for that code only.

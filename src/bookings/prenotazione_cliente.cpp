@@ -113,8 +113,11 @@ void prenotazione::Text8_Validate() {
         return;
     }
     // The same beginning is not searched again while the block still shows
-    // what its search found; once the page has been cleared, it is.
+    // what its search found; once the page has been cleared, it is. A name
+    // only passed through is no new search either: it would put the first
+    // namesake in place of the client stepped to.
     if (nome == s.prefisso_cliente && CONFERMA.visible()) return;
+    if (!Text8.changed_since_focus() && CONFERMA.visible()) return;
 
     // A stored client on the block whose name is typed over: a new client
     // takes none of that client's data.
@@ -257,6 +260,9 @@ void prenotazione::Text10_Validate() { Text10.set_text(plat::upper(Text10.text()
 void prenotazione::Text11_Click() { List2.set_visible(false); }
 
 void prenotazione::Text11_Validate() {
+    // Passing through the box leaves the client's town as it is: the lookup
+    // would empty it and offer every town of a shared postal code.
+    if (!Text11.changed_since_focus()) return;
     Text12.set_text("");
     const std::string cap = Text11.text();
     if (s.chiave_comune == "OK" || cap.empty()) return;
@@ -266,7 +272,7 @@ void prenotazione::Text11_Validate() {
 }
 
 void prenotazione::Text12_Validate() {
-    if (Text12.text().empty()) return;
+    if (Text12.text().empty() || !Text12.changed_since_focus()) return;
     Text12.set_text(plat::upper(Text12.text()));
     if (s.chiave_comune == "OK") return;
     s.operazione = "PRENOTAZIONE";

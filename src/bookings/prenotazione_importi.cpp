@@ -126,7 +126,8 @@ bool prenotazione::importi_registrabili() {
 }
 
 void prenotazione::Text15_Validate() {
-    if (Text15.text().empty()) return;
+    // A rent only passed through keeps the advance the user may have typed.
+    if (Text15.text().empty() || !Text15.changed_since_focus()) return;
     const auto affitto = importo_di(Text15, true);
     if (!affitto) return;
     formatta(Text15);
@@ -171,30 +172,31 @@ void prenotazione::Text19_Validate() {
 void prenotazione::Text32_Validate() { importo_di(Text32, true); }
 void prenotazione::Text33_Validate() { importo_di(Text33, true); }
 
-void prenotazione::Text31_Click() {
-    ++contatore_clic_;
-    if (contatore_clic_ <= 3) {
-        Text31.set_text(std::to_string(contatore_clic_));
-    } else {
-        Text31.set_text(" ");
-        contatore_clic_ = 0;
-    }
+namespace {
+
+// A click adds one to the number the box shows (a typed number counts on
+// from itself); past the most it gives back the blank of "none".
+std::string conta_dopo(const std::string& testo, double massimo) {
+    const long n = plat::leading_int(testo) + 1;
+    return n > massimo ? " " : std::to_string(n);
+}
+
+}  // namespace
+
+void prenotazione::Text31_Click() { Text31.set_text(conta_dopo(Text31.text(), 3)); }
+
+void prenotazione::Text31_Change() {
     // A cost typed 12.50 in the settings is twelve and a half.
     s.costo_letto = plat::replace_all(s.costo_letto, ".", ",");
     Label30.set_caption(
         costo(plat::leading_number(Text31.text()) * plat::italian_or_zero(s.costo_letto)));
 }
 
-void prenotazione::Text31_Validate() { contatore_clic_ = 0; }
-
 void prenotazione::Text34_Click() {
-    ++contatore_clic_;
-    if (plat::leading_number(posti_letto_) < contatore_clic_) {
-        Text34.set_text(" ");
-        contatore_clic_ = 0;
-    } else {
-        Text34.set_text(std::to_string(contatore_clic_));
-    }
+    Text34.set_text(conta_dopo(Text34.text(), plat::leading_number(posti_letto_)));
+}
+
+void prenotazione::Text34_Change() {
     s.costo_lenzuola = plat::replace_all(s.costo_lenzuola, ".", ",");
     Label34.set_caption(
         costo(plat::leading_number(Text34.text()) * plat::italian_or_zero(s.costo_lenzuola)));

@@ -22,12 +22,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTimer>
 
 #include "gui/convert.h"
+#include "gui/layout.h"
 #include "gui/widgets.h"
 #include "platform/control.h"
 #include "platform/form.h"
@@ -155,16 +157,24 @@ struct Desktop::ControlView {
     bool pressing = false;
     bool picked_by_press = false;
     // A text box: the left button went down for the second click of a
-    // double-click, whose release is no click.
+    // double-click, whose release is no click; that double-click changed
+    // its text.
     bool double_pressed = false;
+    bool select_on_release = false;
 };
 
 struct Desktop::FormView {
     plat::Form* form = nullptr;
-    std::unique_ptr<QWidget> window;
+    // The window: a scroll area around the form's page, which scrolls when
+    // the page is larger than the screen leaves room for.
+    std::unique_ptr<QScrollArea> window;
+    QWidget* page = nullptr;   // owned by the window
     std::vector<std::unique_ptr<ControlView>> controls;
     std::uint64_t seen = 0;
     bool placed = false;
+    // What the Tab order was worked out from: each control's visibility
+    // and place.
+    std::vector<std::tuple<bool, int, int, int, int>> tab_layout;
 };
 
 // --- life ------------------------------------------------------------------------
@@ -249,6 +259,7 @@ void Desktop::update_form(FormView& fv) {
 
     for (auto& cv : fv.controls)
         if (cv->widget && cv->seen != cv->control->revision()) update_control(*cv);
+    update_tab_order(fv);
 
     QWidget* w = fv.window.get();
     if (fv.seen != f.revision()) {
@@ -256,7 +267,11 @@ void Desktop::update_form(FormView& fv) {
         // from one that is not loaded would load it.
         if (f.is_loaded()) {
             w->setWindowTitle(qt_text(f.caption()));
-            w->setFixedSize(pixels(f.width()), pixels(f.height()));
+            const QSize page(pixels(f.width()), pixels(f.height()));
+            fv.page->setFixedSize(page);
+            // No larger than the room the screen leaves to windows: the page
+            // scrolls in it.
+            w->setFixedSize(page.boundedTo(room_for(w).size() - decorations_));
             // Changing a window's flags hides it; it is shown again below.
             const bool top = f.topmost();
             if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != top)
@@ -266,32 +281,53 @@ void Desktop::update_form(FormView& fv) {
     }
     w->setEnabled(f.is_enabled());
     if (shown && !w->isVisible()) {
-        if (!fv.placed) {
-            fv.placed = true;
-            const int left = f.left(), top = f.top();
-            if (left != 0 || top != 0) {
-                w->move(pixels(left), pixels(top));
-            } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-                QRect r = w->frameGeometry();
-                r.moveCenter(screen->availableGeometry().center());
-                w->move(r.topLeft());
-            }
-        }
+        // Where the form asks, or centred the first time; inside the room
+        // the screen leaves to windows every time it is shown.
+        std::optional<QPoint> wanted;
+        if (fv.placed) wanted = w->pos();
+        else if (f.left() != 0 || f.top() != 0) wanted = QPoint(pixels(f.left()), pixels(f.top()));
+        fv.placed = true;
+        w->move(window_position(w->size() + decorations_, room_for(w), wanted));
         w->show();
+        // The window system's frame, once known, is kept inside the room
+        // too: this window is fitted again, and the next ones from the start.
+        const QSize frame = w->frameGeometry().size() - w->size();
+        if (frame.width() >= 0 && frame.height() >= 0 && frame != decorations_) {
+            decorations_ = frame;
+            const QRect room = room_for(w);
+            w->setFixedSize(fv.page->size().boundedTo(room.size() - decorations_));
+            w->move(window_position(w->size() + decorations_, room, w->pos()));
+        }
     } else if (!shown && w->isVisible()) {
         w->hide();
     }
 }
 
+QRect Desktop::room_for(const QWidget* w) const {
+    QScreen* screen = w && w->isVisible() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 100000, 100000);
+}
+
 void Desktop::build_window(FormView& fv) {
-    auto w = std::make_unique<QWidget>(nullptr, Qt::Window);
+    auto w = std::make_unique<QScrollArea>();
+    w->setWindowFlags(Qt::Window);
     w->setObjectName(qt_text(fv.form->name()));
     w->setFont(form_font());
+    w->setFrameShape(QFrame::NoFrame);
+    w->setFocusPolicy(Qt::NoFocus);
+    w->setBackgroundRole(QPalette::Window);
+    w->viewport()->setBackgroundRole(QPalette::Window);
     w->installEventFilter(this);
-    w->setMouseTracking(static_cast<bool>(fv.form->on_mouse_move));
     window_views_[w.get()] = &fv;
+    auto* page = new QWidget;
+    page->setObjectName(qt_text(fv.form->name()) + QStringLiteral("_pagina"));
+    page->setMouseTracking(static_cast<bool>(fv.form->on_mouse_move));
+    page->installEventFilter(this);
+    window_views_[page] = &fv;
+    w->setWidget(page);
+    fv.page = page;
 
-    for (auto& cv : fv.controls) make_widget(*cv, w.get());
+    for (auto& cv : fv.controls) make_widget(*cv, page);
     // A control in a frame lives inside the frame's widget, at its position
     // relative to the frame.
     for (auto& cv : fv.controls) {
@@ -364,7 +400,11 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             l->setSelectionMode(QAbstractItemView::SingleSelection);
             // Every line is one line of one font: Qt need not size each one.
             l->setUniformItemSizes(true);
-            connect(l, &QListWidget::currentRowChanged, this, [this, v](int row) {
+            // A list of commands only moves with the keys; Enter runs the line.
+            l->commands = c.state().command_list;
+            l->on_run = [this, v](int row) { picked(*v, row); };
+            connect(l, &QListWidget::currentRowChanged, this, [this, v, l](int row) {
+                if (l->moving_by_keys()) return;
                 if (v->pressing) v->picked_by_press = true;
                 picked(*v, row);
             });
@@ -462,6 +502,7 @@ void Desktop::update_control(ControlView& cv) {
         case Kind::TextBox:
             if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
                 e->setReadOnly(st.locked);
+                e->setFocusPolicy(st.locked ? Qt::ClickFocus : Qt::StrongFocus);
                 const QString t = display_lines(st.text);
                 if (e->toPlainText() != t) {
                     const int pos = e->textCursor().position();
@@ -474,6 +515,9 @@ void Desktop::update_control(ControlView& cv) {
                 const QString t = qt_text(st.text);
                 const int pos = l->cursorPosition();
                 l->setReadOnly(st.locked);
+                // Tab goes to the boxes the user can type in; a box that
+                // only shows still takes the focus of a click.
+                l->setFocusPolicy(st.locked ? Qt::ClickFocus : Qt::StrongFocus);
                 l->setEchoMode(st.password_char.empty() ? QLineEdit::Normal : QLineEdit::Password);
                 // A text the program set longer than the limit is kept whole.
                 // (Qt re-sets the text on every limit change, losing the
@@ -688,6 +732,69 @@ void Desktop::update_common(ControlView& cv) {
         const bool wrap = l->contentsRect().height() >= fm.lineSpacing() + fm.height();
         if (l->wordWrap() != wrap) l->setWordWrap(wrap);
     }
+}
+
+namespace {
+
+bool takes_focus(Kind k) {
+    switch (k) {
+        case Kind::Label:
+        case Kind::Frame:
+        case Kind::Image:
+        case Kind::Line:
+        case Kind::Timer:
+            return false;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+// Tab goes through the controls as the page lays them out (see tab_order),
+// worked out again whenever a control is shown, hidden or moved.
+void Desktop::update_tab_order(FormView& fv) {
+    std::vector<std::tuple<bool, int, int, int, int>> layout;
+    layout.reserve(fv.controls.size());
+    for (auto& cv : fv.controls) {
+        const plat::ControlState& st = cv->control->state();
+        layout.emplace_back(st.visible, st.left, st.top, st.width, st.height);
+    }
+    if (layout == fv.tab_layout) return;
+    fv.tab_layout = std::move(layout);
+
+    // The pieces: every control shown, in a frame shown (or on the form).
+    std::unordered_map<const plat::Control*, int> index;
+    std::vector<Piece> pieces;
+    std::vector<QWidget*> widgets;
+    auto shown = [](const plat::Control* c) {
+        for (int depth = 0; c && depth < 16; c = c->container(), ++depth)
+            if (!c->state().visible) return false;
+        return true;
+    };
+    for (auto& cv : fv.controls) {
+        const plat::Control* c = cv->control;
+        const Kind k = c->kind();
+        if (!cv->widget || k == Kind::Line || !shown(c)) continue;
+        const plat::ControlState& st = c->state();
+        index[c] = static_cast<int>(pieces.size());
+        pieces.push_back({pixel_rect(st.left, st.top, st.width, st.height), -1, takes_focus(k),
+                          k == Kind::CommandButton});
+        widgets.push_back(cv->widget);
+    }
+    for (auto& cv : fv.controls) {
+        auto me = index.find(cv->control);
+        if (me == index.end()) continue;
+        if (auto frame = index.find(cv->control->container()); frame != index.end() && frame != me)
+            pieces[static_cast<std::size_t>(me->second)].container = frame->second;
+    }
+    std::vector<QWidget*> chain;
+    for (int i : tab_order(pieces)) chain.push_back(widgets[static_cast<std::size_t>(i)]);
+    // The controls hidden now follow, until they are shown and placed.
+    for (auto& cv : fv.controls)
+        if (cv->widget && takes_focus(cv->control->kind()) && !index.count(cv->control))
+            chain.push_back(cv->widget);
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 void Desktop::update_timer(ControlView& cv) {
@@ -905,27 +1012,50 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             // Another window (a message box, a pop-up list or calendar)
             // taking the focus for a while is not leaving the box.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+            const bool for_a_while = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
             if (event->type() == QEvent::FocusIn) {
+                // The focus given back with a window, or moved by the program:
+                // no GotFocus, but the box notes the text it now holds, so
+                // that leaving it unchanged undoes nothing.
+                if (for_a_while || quiet()) {
+                    if (!closing_ && !ended_) rt_.focus_noticed(*cv.control);
+                    return false;
+                }
                 deliver(nullptr, [&] { rt_.enter(*cv.control); });
                 return false;
             }
+            if (for_a_while) return false;
+            if (cv.widget == skipped_by_tab_) return false;
             // A date typed into a picker is its change, which comes before
             // the focus leaving it.
             if (auto* date = qobject_cast<DateBox*>(cv.widget)) date->finish_typing();
+            if (quiet()) {
+                if (!closing_ && !ended_) rt_.focus_dropped(*cv.control);
+                return false;
+            }
             // Synchronously, before the click that took the focus away.
             deliver(nullptr, [&] { rt_.leave(*cv.control); });
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) follow_tab(cv, reason);
             return false;
         }
-        case QEvent::KeyPress:
+        case QEvent::KeyPress: {
+            // The Tab key about to move the focus from this control (see
+            // follow_tab); any other key forgets it.
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            tab_from_ = key == Qt::Key_Tab || key == Qt::Key_Backtab ? cv.widget : nullptr;
             return key_event(cv, static_cast<QKeyEvent*>(event));
+        }
         case QEvent::MouseButtonDblClick: {
             // A text box's double-click: its first click came with the first
             // release, and the release that ends it is no click.
             plat::Control& c = *cv.control;
             if (c.kind() == Kind::TextBox && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
                 cv.double_pressed = true;
+                const std::string before = c.state().text;
                 if (c.on_dbl_click) deliver(nullptr, [&] { rt_.double_click_only(c); });
+                // Selected at the release that ends the double-click, after
+                // Qt's own selection of the word under the pointer.
+                cv.select_on_release = c.state().text != before;
             }
             return false;
         }
@@ -951,14 +1081,50 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             // release of a double-click is none.
             if (event->type() == QEvent::MouseButtonRelease && c.kind() == Kind::TextBox) {
                 const bool second = std::exchange(cv.double_pressed, false);
+                const std::string before = c.state().text;
                 if (!second && c.on_click && cv.widget->rect().contains(mouse->position().toPoint()))
                     deliver(nullptr, [&] { rt_.click(c); });
+                // A box that the click (or double-click) filled in shows its
+                // new text selected: a number typed next replaces it, never
+                // joins it (a count of 1 and a typed 1 are not 11 beds).
+                const bool filled = std::exchange(cv.select_on_release, false) || c.state().text != before;
+                if (auto* e = qobject_cast<QLineEdit*>(cv.widget); e && filled && !ended_ && !closing_)
+                    e->selectAll();
             }
             return false;
         }
         default:
             return false;
     }
+}
+
+// Tab chose where the focus goes before the box it leaves was checked; the
+// check may have opened the next box for typing (the expense's note opens
+// once its amount is in). The focus goes on to the control Tab reaches now,
+// unless the program put it somewhere itself.
+void Desktop::follow_tab(ControlView& left, Qt::FocusReason reason) {
+    // Only the Tab key's own move: a program's focus given "by Tab" is left
+    // where it was given.
+    if (std::exchange(tab_from_, nullptr) != left.widget || closing_ || ended_) return;
+    QWidget* window = left.widget->window();
+    QWidget* chosen = QApplication::focusWidget();
+    if (!chosen || chosen->window() != window || chosen == left.widget) return;
+    const bool forward = reason == Qt::TabFocusReason;
+    QWidget* next = nullptr;
+    for (QWidget* w = forward ? left.widget->nextInFocusChain() : left.widget->previousInFocusChain();
+         w && w != left.widget; w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) {
+        if (!widget_views_.count(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) ||
+            !w->isEnabledTo(window))
+            continue;
+        next = w;
+        break;
+    }
+    if (!next || next == chosen || next->isAncestorOf(chosen) || chosen->focusProxy() == next) return;
+    QWidget* skipped = chosen;
+    while (skipped && !widget_views_.count(skipped)) skipped = skipped->parentWidget();
+    skipped_by_tab_ = skipped ? skipped : chosen;
+    next->setFocus(reason);
+    skipped_by_tab_ = nullptr;
 }
 
 bool Desktop::key_event(ControlView& cv, QKeyEvent* event) {

@@ -20,6 +20,8 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QRect>
+#include <QSize>
 
 #include "platform/runtime.h"
 
@@ -69,6 +71,9 @@ private:
     void update_control(ControlView& cv);
     void update_common(ControlView& cv);
     void update_timer(ControlView& cv);
+    void update_tab_order(FormView& fv);
+    // The room the screen of a window leaves to windows.
+    QRect room_for(const QWidget* w) const;
     void follow_active_form();
     void apply_focus_request();
     void queue_finish_check();
@@ -81,6 +86,7 @@ private:
     bool control_event(ControlView& cv, QEvent* event);
     bool key_event(ControlView& cv, QKeyEvent* event);
     void window_activated(FormView& fv);
+    void follow_tab(ControlView& left, Qt::FocusReason reason);
 
     // User events from the widgets.
     void typed(ControlView& cv, const std::string& text);
@@ -112,7 +118,13 @@ private:
     QElapsedTimer pending_since_;
 
     bool syncing_ = false;
+    // What the window system's frame adds to a window, once seen.
+    QSize decorations_{0, 0};
     bool forwarding_key_ = false;
+    // The focus is being moved on past the control Tab had chosen (see
+    // control_event): that control, never entered, is not left either.
+    QWidget* skipped_by_tab_ = nullptr;
+    QWidget* tab_from_ = nullptr;   // the control the Tab key was last pressed in
     bool ended_ = false;
     bool closing_ = false;
     bool ever_loaded_ = false;

@@ -38,6 +38,26 @@ void LineWidget::paintEvent(QPaintEvent*) {
     p.drawLine(from_, to_);
 }
 
+// --- ProgramButton -----------------------------------------------------------------
+
+void ProgramButton::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        if (isEnabled() && !e->isAutoRepeat()) click();
+        return;
+    }
+    HoldsPress<QPushButton>::keyPressEvent(e);
+}
+
+void ProgramButton::paintEvent(QPaintEvent* e) {
+    HoldsPress<QPushButton>::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    QPen pen(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+    p.setPen(pen);
+    p.drawRect(rect().adjusted(4, 4, -5, -5));
+}
+
 // --- ProgramList -------------------------------------------------------------------
 
 void ProgramList::focusInEvent(QFocusEvent* e) {
@@ -45,6 +65,18 @@ void ProgramList::focusInEvent(QFocusEvent* e) {
     const QSignalBlocker block(this);
     QListWidget::focusInEvent(e);
     if (currentRow() != before) setCurrentRow(before);
+}
+
+void ProgramList::keyPressEvent(QKeyEvent* e) {
+    if (!commands) return QListWidget::keyPressEvent(e);
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+        if (currentRow() >= 0 && on_run && !e->isAutoRepeat()) on_run(currentRow());
+        return;
+    }
+    moving_ = true;
+    QListWidget::keyPressEvent(e);
+    moving_ = false;
 }
 
 // --- DateBox -------------------------------------------------------------------------

@@ -132,7 +132,17 @@ private:
     bool held_ = false;
 };
 
-using ProgramButton = HoldsPress<QPushButton>;
+// A command button: Enter (or Return) on it presses it, as Space does, and
+// it shows a mark while it has the focus, also when it has no caption (the
+// style's own mark goes round the caption, and only after a Tab).
+class ProgramButton : public HoldsPress<QPushButton> {
+public:
+    using HoldsPress<QPushButton>::HoldsPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+};
 
 // A click does not change the value by itself: the runtime decides (a check
 // box toggles, an option button clears the others of its frame) and the
@@ -168,12 +178,23 @@ protected:
 // A list that chooses no line when it gets the focus: only the mouse or
 // the keys choose one (Qt makes the first line current when a list without
 // a current line is tabbed into).
+//
+// A list of commands moves over its lines with the keys and runs the line
+// on Enter (on_run); meanwhile moving_by_keys() tells its current-row
+// changes from a pick.
 class ProgramList : public QListWidget {
 public:
     using QListWidget::QListWidget;
+    bool commands = false;
+    std::function<void(int)> on_run;
+    bool moving_by_keys() const { return moving_; }
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    bool moving_ = false;
 };
 
 // A date box: shows its date as dd/mm/yyyy (blank for no date), takes a

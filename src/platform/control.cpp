@@ -50,8 +50,27 @@ void Control::snapshot_design() { design_ = state_; }
 
 void Control::reset_to_design() {
     state_ = design_;
+    focus_gone();
     changed();
 }
+
+// --- the user's focus ------------------------------------------------------------
+
+void Control::focus_arrived() {
+    focus_text_ = state_.text;
+    focus_text_held_ = true;
+}
+
+void Control::focus_noticed() {
+    if (!focus_text_held_) focus_arrived();
+}
+
+void Control::focus_gone() {
+    focus_text_held_ = false;
+    focus_text_.clear();
+}
+
+bool Control::changed_since_focus() const { return !focus_text_held_ || focus_text_ != state_.text; }
 
 // --- common properties --------------------------------------------------------
 

@@ -50,6 +50,10 @@ struct ControlState {
     // read back to find the record. Always as long as `items`.
     std::vector<long long> item_data;
     int list_index = -1;
+    // A list whose lines are commands (its Click opens a form, or closes the
+    // list): the arrow keys only move over the lines, Enter or a click runs
+    // the line.
+    bool command_list = false;
     bool locked = false;
     std::string password_char;
     bool multiline = false;
@@ -185,6 +189,17 @@ public:
     // Increases at every change of state; the windows layer compares it.
     std::uint64_t revision() const { return revision_; }
 
+    // --- the user's focus (the runtime's event entries and the windows) ---
+    // The text the box held when the focus came into it, so that a check
+    // run when the box is left can tell whether the user changed anything:
+    // leaving a box as it was must not undo what the form shows.
+    void focus_arrived();          // takes the text now
+    void focus_noticed();          // takes it only when none is held
+    void focus_gone();
+    // True unless the text is the one held when the focus came in (also
+    // true when no focus was seen: a check then runs as it always did).
+    bool changed_since_focus() const;
+
     // Design values back (form unload), without events.
     void reset_to_design();
     void snapshot_design();
@@ -206,6 +221,8 @@ private:
     ControlState state_;
     ControlState design_;
     std::uint64_t revision_ = 1;
+    bool focus_text_held_ = false;
+    std::string focus_text_;
 };
 
 // Typed names for readability of the forms; behaviour lives in Control.

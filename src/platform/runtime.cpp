@@ -155,6 +155,9 @@ bool can_use(Control& c) {
 void Runtime::type(Control& c, std::string_view text) {
     entry([&] {
         if (!can_use(c) || c.state().locked) return;
+        // Typed into without the focus having been seen to arrive (a test, a
+        // paste): the text before the edit is the one the box was given.
+        c.focus_noticed();
         // A one-line box never holds a line break, however it was pasted
         // in: each becomes one blank, so no record is ever split by one.
         const bool one_line = c.kind() == Kind::ComboBox ||
@@ -168,6 +171,7 @@ void Runtime::leave(Control& c) {
         if (!c.form().is_loaded()) return;
         if (c.on_validate) c.on_validate();
         if (c.on_lost_focus) c.on_lost_focus();
+        c.focus_gone();
     });
 }
 
@@ -175,6 +179,7 @@ void Runtime::enter(Control& c) {
     entry([&] {
         if (!can_use(c)) return;
         if (c.on_got_focus) c.on_got_focus();
+        c.focus_arrived();
     });
 }
 

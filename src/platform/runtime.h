@@ -65,6 +65,11 @@ public:
     void type(Control& c, std::string_view text);   // the user's edit of a text or combo box
     void leave(Control& c);                          // focus leaves the box: Validate, LostFocus
     void enter(Control& c);                          // focus arrives: GotFocus
+    // The focus came into a box or went out of it without the user's doing
+    // (the program moved it, a window was given back): no handler runs, the
+    // box only notes its text, or forgets it (see changed_since_focus).
+    void focus_noticed(Control& c) { c.focus_noticed(); }
+    void focus_dropped(Control& c) { c.focus_gone(); }
     void click(Control& c);                          // button, check, option, label, image, frame
     void double_click(Control& c);                   // Click then DblClick
     // The second click of a double-click whose first click was already

@@ -187,6 +187,10 @@ std::string pad_left(std::string_view s, int n, char fill) {
 
 std::string pad_code(std::string_view code, int width) { return pad_left(code, width, '0'); }
 
+bool all_digits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::vector<std::string> split(std::string_view s, std::string_view sep) {
     std::vector<std::string> parts;
     if (sep.empty()) {

@@ -35,6 +35,8 @@ std::string pad_left(std::string_view s, int n, char fill = ' ');
 // Code padding: "0" in front while shorter than `width` characters;
 // a longer text is left as it is (7 gives "0007").
 std::string pad_code(std::string_view code, int width = 4);
+// A code of digits only, at least one ("0012"; not "", "12A" or " 12").
+bool all_digits(std::string_view s);
 
 // Splits on every occurrence of sep; "" gives one empty field.
 std::vector<std::string> split(std::string_view s, std::string_view sep);

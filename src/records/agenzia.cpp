@@ -123,10 +123,16 @@ bool registra_banche(App& app) {
     }
     // A record is a stored one or the one after the last: record 0 is never
     // written, and a number further on would leave empty records before it.
-    const long ultimo = std::max<long>(app.conta("COORDBANCA", "Text19"), 0) + 1;
-    if (indice < 1 || indice > ultimo) {
-        app.msgbox("IL NUMERO DI REGISTRAZIONE " + numero +
-                       " NON E' VALIDO: DEVE ESSERE DA 1 A " + std::to_string(ultimo) +
+    // Record 1 is the agency's own account: an owner's never takes it (the
+    // agency's settings would show it and their next save would overwrite
+    // it), and on a file without one an empty agency record goes first.
+    const bool proprietario = s.operazione == "coordbanca";
+    long conta = std::max<long>(app.conta("COORDBANCA", "Text19"), 0);
+    const long primo = proprietario ? 2 : 1;
+    if (indice < primo || indice > std::max(conta, primo - 1) + 1) {
+        app.msgbox("IL NUMERO DI REGISTRAZIONE " + numero + " NON E' VALIDO: DEVE ESSERE DA " +
+                       std::to_string(primo) + " A " + std::to_string(std::max(conta, primo - 1) + 1) +
+                       (proprietario ? " (LA 1 E' DELL'AGENZIA)" : "") +
                        ".\rLA REGISTRAZIONE NON E' STATA FATTA.",
                    plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
         return false;
@@ -141,8 +147,12 @@ bool registra_banche(App& app) {
         return false;
 
     s.canale_file = canale_libero();
+    if (proprietario && conta == 0) {
+        s.banche[1] = RigaBanca{"", "", "", "", "", "", "0000"};
+        conta = 1;
+    }
     s.banche[s.indice_banca] = riga;
-    const long n = std::max<long>(app.conta("COORDBANCA", "Text19"), s.indice_banca);
+    const long n = std::max<long>(conta, s.indice_banca);
     std::vector<std::string> righe;
     for (long i = 1; i <= std::min<long>(n, s.banche.capacita()); ++i) {
         const RigaBanca& b = s.banche[static_cast<int>(i)];

@@ -1,7 +1,11 @@
 #include "registry/COORDBANCA.h"
 
+#include <algorithm>
+
 #include "platform/number.h"
+#include "platform/text.h"
 #include "records/agenzia.h"
+#include "registry/controlli.h"
 
 namespace ga {
 
@@ -60,7 +64,29 @@ void COORDBANCA::Form_Activate() {
     set_width(9150);
     ICONAAGENZIA.set_picture(s.percorso_logo);
     carica_banche(app);
-    Text3.set_text(std::to_string(plat::leading_int(Text19.text()) + 1));
+    // Coming back from another window keeps what is being typed.
+    if (!da_aprire_) return;
+    da_aprire_ = false;
+    apri_per_proprietario();
+}
+
+void COORDBANCA::apri_per_proprietario() {
+    // The boxes kept from the owner shown before would be saved under this
+    // one's name: the owner's own record, or nothing.
+    const std::string codice = plat::trim(Text2.text());
+    const int n = static_cast<int>(std::clamp<long>(plat::leading_int(Text19.text()), 0, s.banche.capacita()));
+    HScroll1.set_visible(false);
+    for (int i = 2; i <= n && !codice.empty(); ++i) {
+        if (plat::pad_code(plat::trim(s.banche[i].banca_proprietario)) != plat::pad_code(codice)) continue;
+        indice_ = i;
+        Text3.set_text(std::to_string(i));
+        vedi_coord();
+        return;
+    }
+    indice_ = 0;
+    for (plat::TextBox* t : {&Text14, &Text13, &Text16, &Text4, &Text15, &Text17}) t->set_text("");
+    // Record 1 is the agency's: an owner's record comes after it.
+    Text3.set_text(std::to_string(std::max(n, 1) + 1));
 }
 
 void COORDBANCA::VediForn_Click() {
@@ -88,7 +114,23 @@ void COORDBANCA::vedi_coord() {
     Text2.set_text(b.banca_proprietario);
 }
 
+bool COORDBANCA::iban_accettato() {
+    // Told before it is stored, as the agency's form tells it; the clerk may
+    // keep an IBAN the check does not know (a foreign account).
+    Text17.set_text(plat::upper(plat::trim(Text17.text())));
+    if (Text17.text().empty()) return true;
+    s.iban_da_controllare = Text17.text();
+    controlla_iban(app);
+    if (s.esito_iban != "KO") return true;
+    if (app.msgbox("REGISTRARE COMUNQUE LE COORDINATE CON QUESTO CODICE IBAN ?", plat::Buttons::YesNo,
+                   "COORDINATE BANCARIE") == plat::Answer::Yes)
+        return true;
+    Text17.set_focus();
+    return false;
+}
+
 void COORDBANCA::SalvaForn_Click() {
+    if (!iban_accettato()) return;
     s.operazione = "coordbanca";
     // The count follows the record just added, so that the next one can
     // follow it in turn.
@@ -99,6 +141,7 @@ void COORDBANCA::USCITA_Click() {
     // The form can also be closed when the owners form did not open it.
     if (s.modo_chiamata == "nuovopr") app.form("PROPRIETARI")->set_enabled(true);
     hide();
+    da_aprire_ = true;
 }
 
 }  // namespace ga

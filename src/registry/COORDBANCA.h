@@ -1,6 +1,8 @@
-// The bank coordinates of an owner, kept as records of "BANCHE.IND". Never
-// unloaded, only hidden, so its boxes keep their text between openings; its
-// hidden box Text19 holds the bank records count for the other forms.
+// The bank coordinates of an owner, kept as records of "BANCHE.IND" after
+// the agency's own (record 1). Never unloaded, only hidden; each opening
+// shows the owner's stored record, or empty boxes and the next record for
+// an owner without one. Its hidden box Text19 holds the bank records count
+// for the other forms.
 #pragma once
 
 #include "records/app.h"
@@ -12,6 +14,7 @@ public:
     static constexpr const char* kName = "COORDBANCA";
     explicit COORDBANCA(App& app);
 
+    void Form_Load() override { da_aprire_ = true; }
     void Form_Activate() override;
     void VediForn_Click();
     void HScroll1_Change();
@@ -30,7 +33,14 @@ public:
         USCITA{*this, "USCITA"}, CancForn{*this, "CancForn"};
 
 private:
+    // The boxes for the owner the owners form has put in Text2.
+    void apri_per_proprietario();
+    bool iban_accettato();
+
     int indice_ = 0;   // the record vedi_coord shows
+    // The form is being opened (not only given back the focus): the owner's
+    // record is looked up.
+    bool da_aprire_ = true;
 };
 
 }  // namespace ga

@@ -69,6 +69,8 @@ PROPRIETARI::PROPRIETARI(App& app) : Forma(app, kName) {
     metti(Combo1, 124, 88, 330, 25).design().visible = false;
     // The candidate towns drop down under the town box.
     metti(List1, 124, 178, 330, 100).design().visible = false;
+    // A town taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
     List1.design().fixed_pitch = true;
 
     metti(Frame1, 16, 284, 438, 54).design().text = "RAPPORTO AGENZIA / PROPRIETARIO";
@@ -170,6 +172,19 @@ bool PROPRIETARI::codice_accettabile(long record) {
         Text7.set_focus();
         return false;
     }
+    // A number, as every code the program gives: a word typed into the box
+    // (an e-mail meant for the next one) is no code, nor is the agency's
+    // own 0000 of the bank records. A stored owner keeps the code he has.
+    const bool suo = record >= 1 && record <= conta() && plat::trim(s.proprietari[record][6]) == codice;
+    if (!suo && (!plat::all_digits(codice) || plat::leading_int(codice) == 0)) {
+        app.msgbox("IL CODICE PROPRIETARIO DEVE ESSERE UN NUMERO (ES. 0012): \"" + codice +
+                       "\" NON E' VALIDO",
+                   plat::Buttons::Ok, kTitolo);
+        Text7.set_focus();
+        return false;
+    }
+    // Stored in its padded form, as the codes the form proposes.
+    if (!suo) Text7.set_text(plat::pad_code(codice));
     for (int i = 1; i <= conta(); ++i) {
         const std::string altro = plat::trim(s.proprietari[i][6]);
         if (i == record || altro.empty() || plat::pad_code(altro) != plat::pad_code(codice))
@@ -410,8 +425,9 @@ void PROPRIETARI::List1_Click() {
 // --- the boxes, when left -----------------------------------------------------------------
 
 void PROPRIETARI::Text2_LostFocus() {
-    // A locked box shows a stored owner and was not edited.
-    if (Text2.locked() || Text2.text().empty()) return;
+    // A locked box shows a stored owner and was not edited; a box passed
+    // through unchanged is not checked again either.
+    if (Text2.locked() || Text2.text().empty() || !Text2.changed_since_focus()) return;
     Text2.set_text(plat::upper(Text2.text()));
     // The owner being changed is no duplicate of himself.
     const long proprio = in_inserimento() ? 0 : plat::leading_int(Text8.text());
@@ -429,9 +445,9 @@ void PROPRIETARI::Text3_LostFocus() {
 }
 
 void PROPRIETARI::cerca_comune_da(plat::TextBox& box) {
-    // A stored owner's town, only browsed, is not looked up again: the
-    // lookup would put the first town of that name in its place.
-    if (box.locked() || box.text().empty()) return;
+    // A stored owner's town, only browsed or passed through, is not looked
+    // up again: the lookup would put the first town of that name in its place.
+    if (box.locked() || box.text().empty() || !box.changed_since_focus()) return;
     box.set_text(plat::upper(box.text()));
     if (s.chiave_comune == "OK") return;
     s.chiave_comune = box.text();
@@ -448,8 +464,9 @@ void PROPRIETARI::Text10_LostFocus() {
 }
 
 void PROPRIETARI::Text5_LostFocus() {
-    // A stored code only browsed is not checked (and so not emptied).
-    if (Text5.locked() || Text5.text().empty()) return;
+    // A stored code only browsed or passed through is not checked (and so
+    // not emptied).
+    if (Text5.locked() || Text5.text().empty() || !Text5.changed_since_focus()) return;
     Text5.set_text(plat::upper(Text5.text()));
     if (partita_iva(plat::trim(Text5.text()))) return;
     s.cf_da_controllare = Text5.text();

@@ -45,6 +45,8 @@ insnomi::insnomi(App& app) : Forma(app, kName) {
     metti(Text4, 266, 186, 226, 25);
     // The candidate towns lie over the town box, wide enough for a padded line.
     metti(List1, 200, 186, 292, 110).design().visible = false;
+    // A town taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
     List1.design().fixed_pitch = true;
     etichetta("TELEFONO", 16, 220, 110);
     metti(Text5, 130, 216, 160, 25);
@@ -273,7 +275,14 @@ void insnomi::SALVACLI_Click() {
         Text8.set_text(std::to_string(conta() + 1));
         Text9.set_text(Text8.text());
     }
-    // The clients writer takes the client from the booking form's client block.
+    // The clients writer takes the client from the booking form's client
+    // block; the block is given back as it was, so that no booking page
+    // finds this client in it.
+    static constexpr const char* kBlocco[] = {"Text24", "Text8",  "Text10", "Text11", "Text12",
+                                              "Text13", "Text14", "Text9",  "Text25", "Text30"};
+    std::vector<std::string> blocco;
+    for (const char* box : kBlocco) blocco.push_back(app.testo(kPren, box));
+    const std::string cf_digitato = s.cf_digitato;
     app.imposta(kPren, "Text24", Text9.text());
     app.imposta(kPren, "Text8", Text1.text());
     app.imposta(kPren, "Text10", Text2.text());
@@ -285,6 +294,8 @@ void insnomi::SALVACLI_Click() {
     app.imposta(kPren, "Text25", Text10.text());
     app.imposta(kPren, "Text30", Text11.text());
     const bool registrato = registra_cliente(app);
+    for (std::size_t i = 0; i < blocco.size(); ++i) app.imposta(kPren, kBlocco[i], blocco[i]);
+    s.cf_digitato = cf_digitato;
     aggiorna_conta();
     if (!registrato) {
         // The writer has said why; the typed client stays on screen to be
@@ -345,10 +356,12 @@ void insnomi::USCITA_Click() {
 }
 
 // --- the boxes, when left ----------------------------------------------------------
-// A locked box shows a stored client and was not edited: it is not checked.
+// A locked box shows a stored client and was not edited: it is not checked;
+// nor is a box passed through without a change, whose check would put back
+// the stored client, empty the town or clear the code shown.
 
 void insnomi::Text1_Validate() {
-    if (Text1.locked() || Text1.text().empty()) return;
+    if (Text1.locked() || Text1.text().empty() || !Text1.changed_since_focus()) return;
     Text1.set_text(plat::upper(Text1.text()));
     const std::string nome = plat::trim(Text1.text());
     // The client being changed is not a duplicate of itself.
@@ -365,7 +378,7 @@ void insnomi::Text1_Validate() {
 }
 
 void insnomi::Text3_Validate() {
-    if (Text3.locked() || Text3.text().empty()) return;
+    if (Text3.locked() || Text3.text().empty() || !Text3.changed_since_focus()) return;
     Text3.set_text(plat::upper(Text3.text()));
     s.operazione = "CLIENTI";
     s.chiave_comune = Text3.text();
@@ -373,7 +386,9 @@ void insnomi::Text3_Validate() {
 }
 
 void insnomi::Text4_Validate() {
-    if (Text4.locked() || s.chiave_comune == "OK" || Text4.text().empty()) return;
+    if (Text4.locked() || s.chiave_comune == "OK" || Text4.text().empty() ||
+        !Text4.changed_since_focus())
+        return;
     Text4.set_text(plat::upper(Text4.text()));
     s.operazione = "CLIENTI";
     s.chiave_comune = Text4.text();
@@ -381,7 +396,7 @@ void insnomi::Text4_Validate() {
 }
 
 void insnomi::Text7_Validate() {
-    if (Text7.locked() || Text7.text().empty()) return;
+    if (Text7.locked() || Text7.text().empty() || !Text7.changed_since_focus()) return;
     Text7.set_text(plat::upper(Text7.text()));
     s.cf_da_controllare = Text7.text();
     s.esito_cf = "";

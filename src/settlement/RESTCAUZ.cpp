@@ -125,7 +125,7 @@ void RESTCAUZ::Form_Activate() {
     if (prenotazioni == 1) {
         // The only booking is taken at once: no pick is left to make.
         NRICH.set_list_index(0);
-        NRICH_Validate();
+        prenotazione_da_numero();
     }
 }
 
@@ -175,6 +175,11 @@ void RESTCAUZ::scegli_prenotazione(long k, const std::string& numero) {
 }
 
 void RESTCAUZ::NRICH_Validate() {
+    // Passing through the list keeps the booking shown and the refund typed.
+    if (NRICH.changed_since_focus()) prenotazione_da_numero();
+}
+
+void RESTCAUZ::prenotazione_da_numero() {
     const std::string scelta = NRICH.text();
     if (plat::trim(scelta).empty()) return;
     const double numero = plat::whole_units(scelta);
@@ -189,6 +194,7 @@ void RESTCAUZ::NRICH_Validate() {
 }
 
 void RESTCAUZ::NOCLI_Validate() {
+    if (!NOCLI.changed_since_focus()) return;
     const std::string nome = NOCLI.text();
     if (nome.empty()) return;
     const long clienti = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());

@@ -16,6 +16,7 @@ public:
 
     void Form_Activate() override;
     void NRICH_Validate();
+    void prenotazione_da_numero();
     void NOCLI_Validate();
     void Text1_DblClick();
     void Text2_DblClick();

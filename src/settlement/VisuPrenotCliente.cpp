@@ -140,6 +140,10 @@ void VisuPrenotCliente::svuota_dettagli(bool nascondi_azioni) {
 }
 
 void VisuPrenotCliente::Text1_Validate() {
+    // Passing through the name box (the focus given back to it with the
+    // window) keeps the booking shown and its buttons: a click on SALDO
+    // must not first hide SALDO.
+    if (!Text1.changed_since_focus()) return;
     svuota_dettagli(true);
     // While a client is shown the name box searches nothing.
     if (!Text5.text().empty()) return;

@@ -62,6 +62,8 @@ menustampa::menustampa(App& app) : Forma(app, kName) {
     metti(Text1, 50, 63, 60, 25, &SCELTAPRENOT).design().visible = false;
     Text1.design().tooltip = "NUMERO DELLA RICEVUTA";
     metti(List1, 50, 96, 112, 118, &SCELTAPRENOT).design().visible = false;
+    // A line taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
     List1.design().fixed_pitch = true;
     metti(stampapre, 170, 178, 76, 36, &SCELTAPRENOT).design().text = "STAMPA";
     stampapre.design().visible = false;

@@ -131,6 +131,8 @@ visu_disponib::visu_disponib(App& app) : Forma(app, kName) {
         c.etichetta->design().font_size = 7;
     }
     metti(List1, kListaX, 236, 800, 304).design().fixed_pitch = true;
+    // A line opens another form: Enter or a click opens it, the keys move.
+    List1.design().command_list = true;
     List1.design().font_size = kListaFont;
     List1.design().tooltip = "SCEGLI IL PERIODO PER VEDERLO";
 

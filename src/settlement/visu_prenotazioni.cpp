@@ -90,6 +90,8 @@ visu_prenotazioni::visu_prenotazioni(App& app) : Forma(app, kName) {
     }
 
     metti(List1, kListaX, 222, 812, 318).design().fixed_pitch = true;
+    // A line opens another form: Enter or a click opens it, the keys move.
+    List1.design().command_list = true;
     List1.design().font_size = kListaFont;
     List1.design().tooltip = "SCEGLI LA PRENOTAZIONE PER VEDERE LE PRENOTAZIONI DEL CLIENTE";
 

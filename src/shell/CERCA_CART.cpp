@@ -1,6 +1,7 @@
 #include "shell/CERCA_CART.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "records/percorsi.h"
 #include "shell/cambio_percorsi.h"
@@ -41,6 +42,13 @@ void CERCA_CART::Drive1_Change() { Dir1.set_path(Drive1.path()); }
 void CERCA_CART::Dir1_Change() { Text1.set_text(Dir1.path() + "/"); }
 
 void CERCA_CART::OK_Click() {
+    // The folder picked in the list; with none picked, the folder the list
+    // shows (a fresh home may have no subfolder to pick).
+    const int scelta = Dir1.list_index();
+    if (scelta >= 0)
+        Text1.set_text((std::filesystem::path(Dir1.path()) / Dir1.item(scelta)).string() + "/");
+    else if (Text1.text().empty())
+        Dir1_Change();
     if (Text1.text().empty()) return;
     app.imposta("MENU", "Text1", Text1.text());
     scrivi_cartella_dati(app);

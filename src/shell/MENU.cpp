@@ -72,6 +72,8 @@ MENU::MENU(App& app) : Forma(app, kName) {
     for (plat::ListBox* l : liste) {
         metti(*l, 460, 176, 287, 112).design().visible = false;
         l->design().font_size = 10;
+        // Commands: the keys move over them, Enter or a click runs one.
+        l->design().command_list = true;
     }
     List1.design().items = {"INSERISCI PRENOTAZIONE", "VISUALIZZA PRENOTAZIONI",
                             "SALDO PRENOTAZIONE",     "REVOCA PRENOTAZIONE",
@@ -156,6 +158,8 @@ void MENU::apri_lista(plat::ListBox& lista, plat::Label& etichetta) {
     for (plat::ListBox* l : {&List1, &List2, &List3, &List4, &List5}) l->set_visible(l == &lista);
     posizioni_riposo();
     etichetta.set_top(etichetta.top() - kAlzata);
+    // The commands opened are the next thing to choose, with the keys too.
+    lista.set_focus();
 }
 
 void MENU::prenotazioni_Click() { apri_lista(List1, Label4); }

@@ -34,6 +34,8 @@ PersonalizzaAgenzia::PersonalizzaAgenzia(App& app) : Forma(app, kName) {
         metti(*anagrafica[i].box, 124, 26 + i * 29, anagrafica[i].larghezza, 25, &Frame1);
     }
     metti(List1, 356, 84, 252, 150, &Frame1).design().visible = false;
+    // A town taken closes the list: Enter or a click takes it, the keys move.
+    List1.design().command_list = true;
     List1.design().fixed_pitch = true;
 
     // Fixed charges: two columns of four.
@@ -203,12 +205,14 @@ void PersonalizzaAgenzia::cerca(const std::string& chiave) {
 void PersonalizzaAgenzia::Text3_LostFocus() {
     // Only a box with text in it is looked up: an empty key would match the
     // first town of the file and fill the box unasked.
-    if (Text3.text().empty()) return;
+    // Passing through the box keeps the town shown.
+    if (Text3.text().empty() || !Text3.changed_since_focus()) return;
     Text3.set_text(plat::upper(Text3.text()));
     cerca(Text3.text());
 }
 
 void PersonalizzaAgenzia::Text22_LostFocus() {
+    if (!Text22.changed_since_focus()) return;
     Text3.set_text("");
     if (Text22.text().empty()) return;
     cerca(plat::upper(Text22.text()));
@@ -225,6 +229,8 @@ void PersonalizzaAgenzia::List1_Click() {
 }
 
 void PersonalizzaAgenzia::Text17_LostFocus() {
+    // The stored IBAN only passed through is not checked (and emptied) again.
+    if (!Text17.changed_since_focus()) return;
     Text17.set_text(plat::upper(Text17.text()));
     s.iban_da_controllare = Text17.text();
     controlla_iban(app);
@@ -232,6 +238,7 @@ void PersonalizzaAgenzia::Text17_LostFocus() {
 }
 
 void PersonalizzaAgenzia::Text18_LostFocus() {
+    if (!Text18.changed_since_focus()) return;
     Text18.set_text(plat::upper(Text18.text()));
     if (plat::length(Text18.text()) != 4) {
         app.msgbox("inserire quattro caratteri");

@@ -43,11 +43,14 @@ utilita::utilita(App& app) : Forma(app, kName) {
         l.design().bold = true;
     }
 
+    // The lines of both lists are commands: the keys move, Enter or a click runs.
     metti(List1, 290, 156, 250, 66).design().visible = false;
+    List1.design().command_list = true;
     List1.design().font_size = 10;
     List1.design().items = {"Trasferisci archivi", "Copia archivi", "Recupera archivi",
                             "Cancella archivi"};
     metti(List2, 290, 202, 250, 51).design().visible = false;
+    List2.design().command_list = true;
     List2.design().font_size = 10;
     List2.design().items = {"Emetti fattura al proprietario ", "Emetti fattura al cliente",
                             "Incassa fattura"};
@@ -77,6 +80,11 @@ void utilita::Form_Load() {
 void utilita::nascondi_liste() {
     List1.set_visible(false);
     List2.set_visible(false);
+    // A group hidden is closed: its button's open marker goes with it, or
+    // the next click on the button would only close the hidden group and
+    // seem lost.
+    Command4.set_caption("");
+    Command5.set_caption("");
 }
 
 void utilita::Command1_Click() {
@@ -103,6 +111,11 @@ void utilita::mostra_gruppo(plat::CommandButton& bottone, bool visibile) {
         Text1.set_visible(visibile);
         Command8.set_visible(visibile);
     }
+    // The group opened is the next thing to choose, with the keys too.
+    if (!visibile) return;
+    if (&bottone == &Command4) List1.set_focus();
+    if (&bottone == &Command5) List2.set_focus();
+    if (&bottone == &Command7) Text1.set_focus();
 }
 
 void utilita::gruppo(plat::CommandButton& bottone) {
@@ -138,6 +151,7 @@ void utilita::Command8_Click() {
     cambia_percorsi(app);
     Text1.set_visible(false);
     Command8.set_visible(false);
+    Command7.set_caption("");
 }
 
 int utilita::comando(plat::ListBox& lista) {

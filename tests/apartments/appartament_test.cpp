@@ -169,6 +169,18 @@ TEST_F(SchedaAppartamento, ACodeInUseIsRefusedOnEveryPath) {
     EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"CODICE APPARTAMENTO GIA' INSERITO "});
 }
 
+TEST_F(SchedaAppartamento, ACodeTypedIsANumber) {
+    apri();
+    scegli(VERDI);
+    b.nuovi_messaggi();
+    scrivi_e_lascia(f.Text44, "via roma");
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{
+                                      "IL CODICE APPARTAMENTO DEVE ESSERE UN NUMERO (ES. 0012): \"via roma\" NON E' VALIDO"});
+    EXPECT_EQ(f.Text44.text(), "");
+    EXPECT_EQ(app.focus_request(), &f.Text44);
+    EXPECT_FALSE(f.Combo3.visible()) << "no street is asked for yet";
+}
+
 TEST_F(SchedaAppartamento, AnUnknownOwnerIsRefusedAndTheOwnerBoxEmptied) {
     apri();
     scegli(VERDI);

@@ -64,6 +64,24 @@ TEST_F(ClienteComuni, ATownTypedIsFilledWithCodeAndProvince) {
     EXPECT_EQ(box("Text14").text(), "MI");
 }
 
+TEST_F(ClienteComuni, PassingThroughTheAddressOfAClientShownChangesNothing) {
+    file_comuni({"1*ALFA*11020*AO", "2*GRESSONEY-LA-TRINITÉ*11020*AO", "3*BETA*11020*AO"});
+    app.run([&] {
+        box("Text11").set_text("11020");
+        box("Text12").set_text("GRESSONEY-LA-TRINITÉ");
+        box("Text14").set_text("AO");
+    });
+    // Tab into each box and out again, as the keyboard does.
+    for (const char* nome : {"Text11", "Text12"}) {
+        app.enter(box(nome));
+        app.leave(box(nome));
+    }
+    EXPECT_FALSE(p().List2.visible());
+    EXPECT_EQ(box("Text11").text() + "|" + box("Text12").text() + "|" + box("Text14").text(),
+              "11020|GRESSONEY-LA-TRINITÉ|AO");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
 TEST_F(ClienteComuni, ASharedPostalCodeIsPickedFromTheList) {
     file_comuni({"1*ALFA*11020*AO", "2*GRESSONEY-LA-TRINITÉ*11020*AO", "3*BETA*11020*AO"});
     scrivi_e_lascia("Text11", "11020");

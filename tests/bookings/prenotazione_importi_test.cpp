@@ -120,7 +120,7 @@ TEST_F(PrenotazioneImporti, SaveTakesOnlyAmountsNotDueItemsAndAnEmptyAdvance) {
               "1.500,00|0,00|ND|30,5");
 }
 
-TEST_F(PrenotazioneImporti, ExtraBedsAndLinenShareOneCounter) {
+TEST_F(PrenotazioneImporti, ExtraBedsAndLinenEachCountOnFromTheNumberTheyShow) {
     scegli_appartamento();  // 4+2 bed places
     Righe cicli;
     for (int i = 0; i < 5; ++i) {
@@ -128,23 +128,28 @@ TEST_F(PrenotazioneImporti, ExtraBedsAndLinenShareOneCounter) {
         cicli.push_back(p().Text31.text() + p().Label30.caption());
     }
     EXPECT_EQ(cicli, (Righe{"1( 25,00 € )", "2( 50,00 € )", "3( 75,00 € )", " ", "1( 25,00 € )"}));
-    // Leaving the beds restarts the count; linen typed 12.50 is 12,50.
+    // A number typed replaces the count and is priced; a click adds one to it.
+    app.type(p().Text31, "2");
+    EXPECT_EQ(p().Label30.caption(), "( 50,00 € )");
     app.leave(p().Text31);
+    app.click(p().Text31);
+    EXPECT_EQ(p().Text31.text(), "3");
+    // Linen counts its own persons (typed 12.50, it costs 12,50), and moves
+    // the beds not at all.
     app.click(p().Text34);
     app.click(p().Text34);
     EXPECT_EQ(p().Text34.text() + p().Label34.caption(), "2( 25,00 € )");
-    app.click(p().Text31);  // continues from the linen count
-    EXPECT_EQ(p().Text31.text(), "3");
+    app.click(p().Text31);
+    EXPECT_EQ(p().Text31.text(), " ");
     // A cost under one is still shown.
     app.s.costo_letto = "0,50";
-    app.leave(p().Text31);
     app.click(p().Text31);
     EXPECT_EQ(p().Label30.caption(), "( 0,50 € )");
 
     // Linen runs up to the bed places, then blank.
     app.run([&] { p().cambia_Click(); });
     scegli_appartamento(1);  // 4 bed places
-    app.leave(p().Text31);
+    app.type(p().Text34, "");
     std::string linen;
     for (int i = 0; i < 6; ++i) {
         app.click(p().Text34);

@@ -2,6 +2,8 @@
 // small year of movements, for a person to look at.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include "accounts/conti_banco.h"
@@ -56,6 +58,32 @@ TEST_F(FinestreConti, ExpenseForAnOwnerWithSeveralApartments) {
     app().type(c("spese", "Text8"), "150");
     app().leave(c("spese", "Text8"));
     EXPECT_TRUE(fotografa("spese"));
+}
+
+// Recorded with the mouse and the keys in the real window, the expense is
+// followed by a click on USCITA that closes the form at once.
+TEST_F(FinestreConti, AfterCONFERMATheFirstClickOnUscitaClosesTheForm) {
+    app().run([&] {
+        app().form("MENU")->show();
+        app().campo("MENU", "List3").set_list_index(2);   // INSERIMENTO SPESE
+    });
+    ASSERT_TRUE(app().form("spese")->is_visible());
+    QWidget* w = f.finestra("spese");
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    app().pick(c("spese", "Combo1"), 0);
+    auto widget = [&](const char* box) { return f.desktop().widget(c("spese", box)); };
+    gui_test::clic(widget("Text8"));
+    QTest::keyClicks(widget("Text8"), "80");
+    // The note opens once the amount is in, and Tab goes on into it.
+    QTest::keyClick(widget("Text8"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), widget("Text9"));
+    QTest::keyClicks(widget("Text9"), "pulizia");
+    gui_test::clic(widget("Command1"));
+    ASSERT_EQ(c("spese", "Check2").state().value, 1) << "recorded";
+    gui_test::clic(widget("ESCI"));
+    EXPECT_FALSE(app().form("spese")->is_visible()) << "the click was lost";
+    EXPECT_TRUE(app().form("MENU")->is_visible());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,12 +26,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include "gui/desktop.h"
+#include "gui/layout.h"
 #include "gui/widgets.h"
 #include "platform/control.h"
 #include "platform/form.h"
@@ -207,6 +211,53 @@ TEST_F(DesktopTest, WindowsExistOnlyForShownFormsAtTheirTwipsSize) {
 
     act([&] { form().set_caption("NUOVO TITOLO"); });
     EXPECT_EQ(w->windowTitle(), "NUOVO TITOLO");
+}
+
+// Where a window goes in the room a screen leaves to windows (a screen of
+// 1366x768 at a scale of 1.5 leaves about 910x480).
+struct Posto {
+    QSize finestra;
+    QRect spazio;
+    std::optional<QPoint> chiesto;
+    QPoint atteso;
+};
+
+class PostoFinestra : public ::testing::TestWithParam<Posto> {};
+
+TEST_P(PostoFinestra, AWindowIsPlacedInsideTheRoomOfTheScreen) {
+    const Posto& p = GetParam();
+    EXPECT_EQ(gui::window_position(p.finestra, p.spazio, p.chiesto), p.atteso);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Finestre, PostoFinestra,
+    ::testing::Values(Posto{{400, 200}, {0, 0, 910, 480}, std::nullopt, {255, 140}},          // centred
+                      Posto{{400, 200}, {0, 30, 910, 450}, QPoint(-172, 10), {0, 30}},       // moved in
+                      Posto{{400, 200}, {0, 0, 910, 480}, QPoint(800, 400), {510, 280}},     // off the far side
+                      Posto{{1143, 600}, {0, 30, 910, 450}, std::nullopt, {0, 30}},          // larger than the room
+                      Posto{{400, 200}, {0, 0, 910, 480}, QPoint(100, 50), {100, 50}}));     // as asked
+
+// A form larger than the screen: its window fits the room and its page
+// scrolls, so that every control can be reached.
+TEST_F(DesktopTest, AFormLargerThanTheScreenScrollsInAWindowInsideIt) {
+    act([&] {
+        form().set_width(40000);
+        form().set_height(30000);
+        form().set_left(-3000);
+        form().show();
+    });
+    QWidget* w = desk->window(form());
+    const QRect spazio = w->screen()->availableGeometry();
+    EXPECT_TRUE(spazio.contains(w->frameGeometry())) << "the window lies inside the screen";
+    auto* area = qobject_cast<QScrollArea*>(w);
+    ASSERT_NE(area, nullptr);
+    EXPECT_GT(area->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
+    QWidget* lontano = desk->widget(form().list1);
+    act([&] { form().list1.set_left(38000); form().list1.set_top(28000); });
+    area->ensureWidgetVisible(lontano);
+    EXPECT_TRUE(area->viewport()->rect().intersects(
+        QRect(lontano->mapTo(area->viewport(), QPoint(0, 0)), lontano->size())));
 }
 
 TEST_F(DesktopTest, ControlsSitAtTheirTwipsGeometryAndFramesHoldTheirControls) {
@@ -799,10 +850,14 @@ TEST_F(DesktopTest, MouseEventsReachTheControlUnderThePointerOrElseTheForm) {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
 
+    // A move without a button goes through the window system's pointer:
+    // it arrives when it arrives.
     QTest::mouseMove(desk->widget(topo.label), QPoint(20, 10));
+    (void)QTest::qWaitFor([&] { return !topo.log.empty(); }, 2000);
     EXPECT_EQ(topo.log, Log{"Label_MouseMove"}) << "the label's move is not the form's too";
     topo.log.clear();
     QTest::mouseMove(w, QPoint(300, 150));
+    (void)QTest::qWaitFor([&] { return !topo.log.empty(); }, 2000);
     EXPECT_EQ(topo.log, Log{"Form_MouseMove"});
     topo.log.clear();
     QTest::mouseClick(desk->widget(topo.button), Qt::LeftButton);

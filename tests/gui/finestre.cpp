@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -53,7 +54,10 @@ bool Finestre::fotografa(const char* form, const char* nome, const char* folder)
     std::string fuori;
     for (const std::string& riga : non_sta(form)) fuori += riga + "\n";
     if (!fuori.empty()) ADD_FAILURE() << "does not fit:\n" << fuori;
-    const QImage picture = w->grab().toImage();
+    // The whole form, also where the window scrolls it on a small screen.
+    const auto* area = qobject_cast<const QScrollArea*>(w);
+    QWidget* pagina = area && area->widget() ? area->widget() : w;
+    const QImage picture = pagina->grab().toImage();
     if (picture.isNull() || picture.width() < 50) return false;
     const QString dir = QString::fromUtf8(folder);
     QDir().mkpath(dir);
@@ -66,6 +70,9 @@ std::vector<std::string> Finestre::non_sta(const char* form_name) {
     std::vector<std::string> fuori;
     const QWidget* window = desktop.window(form);
     if (!window) return {form.name() + ": no window"};
+    // The form's page, in its window that scrolls it when it is too large.
+    const auto* area = qobject_cast<const QScrollArea*>(window);
+    const QWidget* pagina = area && area->widget() ? area->widget() : window;
     for (plat::Control* c : form.controls()) {
         const QWidget* w = desktop.widget(*c);
         if (!w || !w->isVisibleTo(window) || c->kind() == plat::Kind::Line) continue;
@@ -73,7 +80,7 @@ std::vector<std::string> Finestre::non_sta(const char* form_name) {
         if (c->index() >= 0) nome += "(" + std::to_string(c->index()) + ")";
         const QWidget* parent = w->parentWidget();
         if (!QRect(QPoint(0, 0), parent->size()).contains(w->geometry()))
-            fuori.push_back(nome + ": outside its " + (parent == window ? "window" : "frame"));
+            fuori.push_back(nome + ": outside its " + (parent == pagina ? "window" : "frame"));
         const auto* label = qobject_cast<const QLabel*>(w);
         if (c->kind() != plat::Kind::Label || !label || label->text().isEmpty()) continue;
         const QFontMetrics fm(label->font());

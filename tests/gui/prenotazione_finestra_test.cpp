@@ -3,11 +3,38 @@
 // take their defaults from a double-click of the mouse.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QWidget>
 
 #include "finestre.h"
 
 namespace {
+
+// What a click or a double-click puts into a box is replaced by what is
+// typed next: the extra beds counted to 1 and a 2 typed are 2 beds, a fee
+// proposed and an amount typed are that amount.
+TEST(FinestraPrenotazione, ANumberTypedAfterAClickReplacesWhatTheClickPut) {
+    gui_test::Finestre f;
+    ga::App& app = f.app();
+    f.banco().prepara_dati();
+    app.s.primo_accesso_menu = "1";
+    app.s.diritti_agenzia = "120";
+    app.run([&] { app.form("prenotazione")->show(); });
+    plat::Form& p = *app.form("prenotazione");
+    QWidget* letti = f.desktop().widget(*p.control("Text31"));
+    gui_test::clic(letti);
+    ASSERT_EQ(p.control("Text31")->text(), "1");
+    QTest::keyClicks(letti, "2");
+    EXPECT_EQ(p.control("Text31")->text(), "2");
+    gui_test::clic(letti);
+    EXPECT_EQ(p.control("Text31")->text(), "3") << "a click adds one to the number typed";
+
+    QWidget* diritti = f.desktop().widget(*p.control("Text17"));
+    gui_test::doppio_clic(diritti);
+    ASSERT_EQ(p.control("Text17")->text(), "120,00");
+    QTest::keyClicks(diritti, "90");
+    EXPECT_EQ(p.control("Text17")->text(), "90");
+}
 
 TEST(FinestraPrenotazione, ShowsABookingBeingEntered) {
     gui_test::Finestre f;

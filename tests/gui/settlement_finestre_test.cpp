@@ -2,9 +2,11 @@
 // opened as the program opens it, for a person to look at.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QWidget>
 
 #include "finestre.h"
+#include "platform/form.h"
 
 namespace {
 
@@ -54,6 +56,26 @@ TEST(FinestreSaldoRevocaCauzione, BalanceFormWithTheAgencyItems) {
     EXPECT_TRUE(f.finestra("saldoaff")->isVisible());
 }
 
+TEST(FinestreSaldoRevocaCauzione, AfterAFurtherAdvanceTheFirstClickOnSaldoOpensTheBalance) {
+    gui_test::Finestre f;
+    prepara(f);
+    ga::App& app = f.app();
+    scegli(app, "SALDO", 0);
+    plat::Control& saldo = app.campo("VisuPrenotCliente", "SALDO");
+    gui_test::clic(f.desktop().widget(saldo));
+    ASSERT_TRUE(app.form("saldoaff")->is_visible());
+    app.type(app.campo("saldoaff", "Text14"), "100");
+    app.click(app.campo("saldoaff", "Command1"));
+    ASSERT_FALSE(app.form("saldoaff")->is_visible());
+    ASSERT_TRUE(saldo.state().visible) << "a residual is still due";
+    // The window given back puts the focus in the name box, as Qt does.
+    QTest::qWait(20);
+    f.desktop().widget(app.campo("VisuPrenotCliente", "Text1"))->setFocus(Qt::ActiveWindowFocusReason);
+    gui_test::clic(f.desktop().widget(saldo));
+    EXPECT_TRUE(app.form("saldoaff")->is_visible()) << "the click was lost";
+    EXPECT_EQ(app.testo("VisuPrenotCliente", "Text7"), "1.000,00");
+}
+
 TEST(FinestreSaldoRevocaCauzione, RevocationWithAPartialRefund) {
     gui_test::Finestre f;
     prepara(f);
@@ -78,6 +100,23 @@ TEST(FinestreSaldoRevocaCauzione, DepositRefundOfAPaidBooking) {
     app.double_click(app.campo("RESTCAUZ", "Text3"));
     EXPECT_TRUE(f.fotografa("RESTCAUZ"));
     EXPECT_TRUE(f.finestra("RESTCAUZ")->isVisible());
+}
+
+TEST(FinestreSaldoRevocaCauzione, TheDepositRefundsNoteTakesNoTyping) {
+    gui_test::Finestre f;
+    prepara(f);
+    ga::App& app = f.app();
+    app.run([&] { app.form("RESTCAUZ")->show(); });
+    app.pick(app.campo("RESTCAUZ", "NRICH"), 1);
+    app.leave(app.campo("RESTCAUZ", "NRICH"));
+    plat::Control& nota = app.campo("RESTCAUZ", "NOTE");
+    const std::string prima = nota.text();
+    QWidget* box = f.desktop().widget(nota);
+    gui_test::clic(box);
+    QTest::keyClicks(box, "PAGATO IN CONTANTI");
+    EXPECT_EQ(nota.text(), prima);
+    EXPECT_EQ(box->property("text").toString().toStdString(), prima) << "the window shows what is kept";
+    EXPECT_FALSE(box->focusPolicy() & Qt::TabFocus) << "Tab passes over it";
 }
 
 }  // namespace

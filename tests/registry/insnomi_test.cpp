@@ -39,6 +39,22 @@ protected:
     App& app = b.app();
 };
 
+TEST_F(Clienti, ANewBookingPageFromTheMenuDoesNotShowTheClientLastSaved) {
+    apri({kRossi});
+    app.click(f().NUOVOINS);
+    scrivi(f().Text1, "NERI PAOLO");
+    scrivi(f().Text7, "RSSMRA85T10A562S");
+    app.click(f().SALVACLI);
+    ASSERT_EQ(file(), kRossi + "\r\n0002*NERI PAOLO******RSSMRA85T10A562S*\r\n");
+    app.click(f().USCITA);
+    plat::Control& comandi = app.campo("MENU", "List1");
+    app.click(app.campo("MENU", "prenotazioni"));
+    app.pick(comandi, 0);   // INSERISCI PRENOTAZIONE
+    ASSERT_TRUE(app.form("prenotazione")->is_visible());
+    for (const char* box : {"Text8", "Text9", "Text25", "Text24"})
+        EXPECT_EQ(app.testo("prenotazione", box), "") << box;
+}
+
 TEST_F(Clienti, ANewClientIsAppendedAndListedOnlyAfterReopening) {
     apri({});
     app.click(f().NUOVOINS);

@@ -96,6 +96,22 @@ TEST_F(Proprietari, RefusedSavesWriteNothingAndKeepTheCount) {
     EXPECT_EQ(p().Text1.text(), "3");
 }
 
+TEST_F(Proprietari, TheOwnerCodeIsANumberAndIsStoredPadded) {
+    apri({});
+    app.click(p().nuovo);
+    scrivi(p().Text2, "BIANCHI GIUSEPPE");
+    for (const char* sbagliato : {"bianchi@example.it", "0000", "12A"}) {
+        app.type(p().Text7, sbagliato);
+        app.click(p().SalvaForn);
+        EXPECT_EQ(b.nuovi_messaggi(), Righe{"IL CODICE PROPRIETARIO DEVE ESSERE UN NUMERO (ES. 0012): \"" +
+                                            std::string(sbagliato) + "\" NON E' VALIDO"});
+    }
+    EXPECT_TRUE(file_uguale({}));
+    app.type(p().Text7, "12");
+    app.click(p().SalvaForn);
+    EXPECT_TRUE(file_uguale({"BIANCHI GIUSEPPE******0012***"}));
+}
+
 TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) {
     apri(kTre);
     app.click(p().MODIFICA);
@@ -180,12 +196,14 @@ TEST_F(Proprietari, BankCoordinatesAreSavedAsAStoredRecordOrTheNextOneOnly) {
     EXPECT_EQ(banca.Text3.text(), "2");
     app.type(banca.Text14, "BANCA DUE");
     app.type(banca.Text13, "BIANCHI ANNA");
-    for (const char* numero : {"0", "3", "-1", "X"}) {
+    for (const char* numero : {"0", "1", "3", "-1", "X"}) {
         app.type(banca.Text3, numero);
         app.click(banca.SalvaForn);
     }
-    const std::string dopo = ": DEVE ESSERE DA 1 A 2.\rLA REGISTRAZIONE NON E' STATA FATTA.";
+    const std::string dopo =
+        ": DEVE ESSERE DA 2 A 2 (LA 1 E' DELL'AGENZIA).\rLA REGISTRAZIONE NON E' STATA FATTA.";
     EXPECT_EQ(b.nuovi_messaggi(), (Righe{"IL NUMERO DI REGISTRAZIONE 0 NON E' VALIDO" + dopo,
+                                         "IL NUMERO DI REGISTRAZIONE 1 NON E' VALIDO" + dopo,
                                          "IL NUMERO DI REGISTRAZIONE 3 NON E' VALIDO" + dopo,
                                          "IL NUMERO DI REGISTRAZIONE -1 NON E' VALIDO" + dopo,
                                          "IL NUMERO DI REGISTRAZIONE X NON E' VALIDO" + dopo}));
@@ -200,6 +218,76 @@ TEST_F(Proprietari, BankCoordinatesAreSavedAsAStoredRecordOrTheNextOneOnly) {
     EXPECT_EQ(b.leggi(banche), (Righe{"BANCA UNO,MARE BLU,CC 1,ABCD,RIMINI,IT60X,0000",
                                       "BANCA DUE,BIANCHI ANNA,,,,,0005", "BANCA TRE,BIANCHI ANNA,,,,,0005"}));
     EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+// The bank form opened from the owners form for the owner on record `record`.
+class Banche : public Proprietari {
+protected:
+    std::string file_banche() const { return b.cartella_programma() + "BANCHE.IND"; }
+    COORDBANCA& apri_banca(int record) {
+        sfoglia(record);
+        app.click(p().iconbanc);
+        return app.form<COORDBANCA>();
+    }
+    void registra(COORDBANCA& banca, const std::string& nome, const std::string& iban = "") {
+        app.type(banca.Text14, nome);
+        app.type(banca.Text17, iban);
+        app.click(banca.SalvaForn);
+        app.click(banca.USCITA);
+    }
+};
+
+TEST_F(Banche, TheFormOpensOnTheChosenOwnersOwnCoordinatesOrOnEmptyBoxes) {
+    b.scrivi(file_banche(), {"BANCA AGENZIA,MARE BLU,CC 1,ABCD,RIMINI,,0000",
+                             "BANCA ROSSI,ROSSI MARIO,CC 7,,BARI,,0001"});
+    apri(kTre);
+    COORDBANCA& banca = apri_banca(2);   // BIANCHI, without coordinates
+    EXPECT_EQ(banca.Text2.text() + "|" + banca.Text14.text() + "|" + banca.Text16.text() + "|" +
+                  banca.Text3.text(),
+              "0005|||3");
+    registra(banca, "BANCA BIANCHI");
+    apri_banca(1);
+    EXPECT_EQ(banca.Text14.text() + "|" + banca.Text16.text() + "|" + banca.Text3.text(), "BANCA ROSSI|CC 7|2");
+    app.click(banca.USCITA);
+    apri_banca(2);
+    EXPECT_EQ(banca.Text14.text() + "|" + banca.Text3.text(), "BANCA BIANCHI|3");
+    EXPECT_EQ(b.leggi(file_banche()).size(), 3u);
+}
+
+// Record 1 is the agency's whatever the file held: an empty agency record
+// goes first when there is none, and the owners take the records after it.
+class BancheDaCapo : public Banche, public ::testing::WithParamInterface<Righe> {};
+
+TEST_P(BancheDaCapo, OwnersNeverTakeTheAgencysRecord) {
+    b.scrivi(file_banche(), GetParam());
+    apri(kTre);
+    registra(apri_banca(1), "BANCA ROSSI");
+    registra(apri_banca(2), "BANCA BIANCHI");
+    const Righe banche = b.leggi(file_banche());
+    ASSERT_EQ(banche.size(), 3u);
+    EXPECT_EQ(banche[0], GetParam().empty() ? ",,,,,,0000" : GetParam()[0]);
+    EXPECT_EQ(banche[1], "BANCA ROSSI,,,,,,0001");
+    EXPECT_EQ(banche[2], "BANCA BIANCHI,,,,,,0005");
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Banche, BancheDaCapo,
+                         ::testing::Values(Righe{}, Righe{"BANCA AGENZIA,MARE BLU,CC 1,ABCD,RIMINI,,0000"}));
+
+TEST_F(Banche, AnIbanTheCheckRefusesIsToldAndStoredOnlyIfTheClerkKeepsIt) {
+    apri(kTre);
+    COORDBANCA& banca = apri_banca(1);
+    app.type(banca.Text14, "BANCA ROSSI");
+    app.type(banca.Text17, "it60x0542811101000000123457");
+    b.messaggi().answer(Answer::Ok);
+    b.messaggi().answer(Answer::No);
+    app.click(banca.SalvaForn);
+    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"CODICE IBAN ERRATO",
+                                         "REGISTRARE COMUNQUE LE COORDINATE CON QUESTO CODICE IBAN ?"}));
+    EXPECT_TRUE(b.leggi(file_banche()).empty());
+    app.click(banca.SalvaForn);   // Yes
+    EXPECT_EQ(b.leggi(file_banche()),
+              (Righe{",,,,,,0000", "BANCA ROSSI,,,,,IT60X0542811101000000123457,0001"}));
 }
 
 TEST_F(Proprietari, LeavingWhileBrowsingAsksBecauseNothingWasSaved) {

@@ -1,6 +1,7 @@
 // Start-up, the agency card, the folders and the pointer file, driven through
 // the start form as a user meets them.
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -174,19 +175,38 @@ TEST_F(AvvioTest, ChoosingTheDataFolderBeforeAvantiRemembersIt) {
     EXPECT_TRUE(c.is_visible());
     EXPECT_TRUE(z().is_enabled()) << "the start form stays usable";
 
-    app.click(*c.control("OK"));   // nothing chosen yet: nothing happens
-    EXPECT_TRUE(c.is_visible());
-
+    // The folder above, then the data folder picked in its list.
     std::string cartella = b.cartella_dati();
     cartella.pop_back();
-    app.navigate(*c.control("Dir1"), cartella);
-    EXPECT_EQ(c.control("Text1")->text(), b.cartella_dati());
+    plat::Control& elenco = *c.control("Dir1");
+    app.navigate(elenco, std::filesystem::path(cartella).parent_path().string());
+    const auto& righe = elenco.state().items;
+    const auto riga = std::find(righe.begin(), righe.end(), std::filesystem::path(cartella).filename().string());
+    ASSERT_NE(riga, righe.end());
+    app.pick(elenco, static_cast<int>(riga - righe.begin()));
     app.click(*c.control("OK"));
     EXPECT_FALSE(c.is_loaded());
     EXPECT_EQ(b.byte(prog("cartella.txt")), b.cartella_dati() + ",$$\r\n");
     EXPECT_TRUE(app.form<MENU>().is_loaded());
     EXPECT_FALSE(app.form<MENU>().is_visible()) << "the menu is loaded hidden";
     EXPECT_EQ(app.form<MENU>().Text1.text(), b.cartella_dati());
+}
+
+// A fresh home may hold no folder to pick: OK takes the folder shown.
+TEST_F(AvvioTest, OkWithNoFolderPickedTakesTheFolderShown) {
+    const char* prima = std::getenv("HOME");
+    const std::string casa = prima ? prima : "";
+    std::string cartella = b.cartella_dati();
+    cartella.pop_back();
+    setenv("HOME", cartella.c_str(), 1);
+    avvia(app);
+    app.click(z().Command1);
+    plat::Form& c = *app.form("CERCA_CART");
+    app.click(*c.control("OK"));
+    if (prima) setenv("HOME", casa.c_str(), 1);
+    else unsetenv("HOME");
+    EXPECT_FALSE(c.is_loaded());
+    EXPECT_EQ(b.byte(prog("cartella.txt")), b.cartella_dati() + ",$$\r\n");
 }
 
 TEST_F(AvvioTest, AvantiWithAMissingDataFolderSaysSoAndEndsWithoutCreatingIt) {

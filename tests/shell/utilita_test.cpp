@@ -56,9 +56,7 @@ TEST_F(UtilitaTest, GroupsOpenOneAtATimeAndANewYearLastsUntilTheStartForm) {
     app.click(u().Command8);
     EXPECT_EQ(app.s.anno_gestione, "2027");
     EXPECT_FALSE(u().Text1.visible());
-    // The group still counts as open: the next click closes it, unseen.
-    app.click(u().Command7);
-    EXPECT_FALSE(u().Text1.visible());
+    // The group closed with the year confirmed: the next click opens it.
     app.click(u().Command7);
     EXPECT_TRUE(u().Text1.visible());
 
@@ -78,6 +76,17 @@ TEST_F(UtilitaTest, GroupsOpenOneAtATimeAndANewYearLastsUntilTheStartForm) {
     app.click(*app.form("PersonalizzaAgenzia")->control("ESCI"));
     EXPECT_EQ(app.active_form(), &app.form<zeltra>());
     EXPECT_EQ(app.s.anno_gestione, "2026");
+}
+
+TEST_F(UtilitaTest, AGroupHiddenByAnotherCommandOpensAtTheFirstClick) {
+    app.click(u().Command4);
+    ASSERT_TRUE(u().List1.visible());
+    app.click(u().Command1);   // the data-folder chooser hides the lists
+    app.close(*app.form("CERCA_CART"));
+    app.run([&] { u().show(); });
+    ASSERT_FALSE(u().List1.visible());
+    app.click(u().Command4);
+    EXPECT_TRUE(u().List1.visible());
 }
 
 TEST_F(UtilitaTest, ArchiveAndInvoiceCommandsAndTheFolderChooser) {

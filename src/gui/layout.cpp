@@ -1,0 +1,168 @@
+#include "gui/layout.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace gui {
+
+namespace {
+
+// A control of one container: a piece, or a frame standing for all of its own.
+struct Item {
+    QRect rect;
+    int piece;
+    bool focus;   // takes the focus, or a frame holding a control that does
+};
+
+int start(const QRect& r, bool rows) { return rows ? r.y() : r.x(); }
+int end(const QRect& r, bool rows) { return rows ? r.y() + r.height() : r.x() + r.width(); }
+
+struct Cut {
+    bool rows = true;   // across the page: the items above it, then below
+    int at = 0;         // where the second part starts
+    int gap = -1;
+};
+
+// The widest band, across or down, that no item crosses; gap -1 when none.
+Cut widest_cut(const std::vector<Item>& items) {
+    Cut best;
+    for (bool rows : {true, false}) {
+        std::vector<const Item*> sorted;
+        for (const Item& i : items) sorted.push_back(&i);
+        std::sort(sorted.begin(), sorted.end(), [rows](const Item* a, const Item* b) {
+            return start(a->rect, rows) < start(b->rect, rows);
+        });
+        int reach = end(sorted.front()->rect, rows);
+        for (std::size_t k = 1; k < sorted.size(); ++k) {
+            const int s = start(sorted[k]->rect, rows);
+            // Rows first when two bands are as wide: top to bottom, then
+            // left to right.
+            if (s >= reach && s - reach > best.gap) best = {rows, s, s - reach};
+            reach = std::max(reach, end(sorted[k]->rect, rows));
+        }
+    }
+    return best;
+}
+
+bool overlap(int a0, int a1, int b0, int b1) { return a0 < b1 && b0 < a1; }
+
+// a comes before b on the page: above it in the same column, or before it
+// on the same line.
+bool before(const QRect& a, const QRect& b) {
+    if (a.y() + a.height() <= b.y() && overlap(a.x(), a.x() + a.width(), b.x(), b.x() + b.width()))
+        return true;
+    const int shared = std::min(a.y() + a.height(), b.y() + b.height()) - std::max(a.y(), b.y());
+    return shared * 2 >= std::min(a.height(), b.height()) && a.x() + a.width() <= b.x();
+}
+
+// Items lying over each other, which no band separates: each next one is
+// the first on the page among those that nothing left to read comes before.
+std::vector<const Item*> page_order(const std::vector<Item>& items) {
+    std::vector<const Item*> left;
+    for (const Item& i : items)
+        if (i.focus) left.push_back(&i);
+    std::vector<const Item*> out;
+    auto first = [](const Item* a, const Item* b) {
+        return std::make_tuple(a->rect.y(), a->rect.x(), a->piece) <
+               std::make_tuple(b->rect.y(), b->rect.x(), b->piece);
+    };
+    while (!left.empty()) {
+        const Item* next = nullptr;
+        for (const Item* c : left) {
+            const bool free = std::none_of(left.begin(), left.end(), [c](const Item* o) {
+                return o != c && before(o->rect, c->rect);
+            });
+            if (free && (!next || first(c, next))) next = c;
+        }
+        if (!next) next = *std::min_element(left.begin(), left.end(), first);
+        out.push_back(next);
+        left.erase(std::find(left.begin(), left.end(), next));
+    }
+    return out;
+}
+
+class Orderer {
+public:
+    explicit Orderer(const std::vector<Piece>& pieces) : pieces_(pieces) {
+        children_.resize(pieces.size() + 1);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            const int c = pieces[i].container;
+            const bool valid = c >= 0 && static_cast<std::size_t>(c) < pieces.size() && c != static_cast<int>(i);
+            children_[valid ? static_cast<std::size_t>(c) : pieces.size()].push_back(static_cast<int>(i));
+        }
+    }
+
+    std::vector<int> run() {
+        container(static_cast<int>(pieces_.size()), 0);
+        return out_;
+    }
+
+private:
+    bool holds_focus(int piece, int depth) {
+        if (depth > 16) return false;   // frames inside each other, never a loop
+        if (pieces_[static_cast<std::size_t>(piece)].takes_focus) return true;
+        for (int c : children_[static_cast<std::size_t>(piece)])
+            if (holds_focus(c, depth + 1)) return true;
+        return false;
+    }
+
+    void container(int index, int depth) {
+        if (depth > 16) return;
+        // The boxes, lists, choices and frames; then the buttons. Each read
+        // among all the others, which keep the page's bands where they are.
+        for (bool buttons : {false, true}) {
+            std::vector<Item> items;
+            for (int p : children_[static_cast<std::size_t>(index)]) {
+                const Piece& piece = pieces_[static_cast<std::size_t>(p)];
+                const bool focus = piece.button ? buttons && piece.takes_focus : !buttons && holds_focus(p, depth);
+                items.push_back({piece.rect, p, focus});
+            }
+            read(items, depth);
+        }
+    }
+
+    void read(const std::vector<Item>& items, int depth) {
+        if (std::none_of(items.begin(), items.end(), [](const Item& i) { return i.focus; })) return;
+        if (items.size() > 1) {
+            const Cut cut = widest_cut(items);
+            if (cut.gap >= 0) {
+                std::vector<Item> first, second;
+                for (const Item& i : items) (start(i.rect, cut.rows) >= cut.at ? second : first).push_back(i);
+                read(first, depth);
+                read(second, depth);
+                return;
+            }
+        }
+        for (const Item* i : page_order(items)) take(*i, depth);
+    }
+
+    void take(const Item& item, int depth) {
+        if (!item.focus) return;
+        if (pieces_[static_cast<std::size_t>(item.piece)].takes_focus) out_.push_back(item.piece);
+        container(item.piece, depth + 1);
+    }
+
+    const std::vector<Piece>& pieces_;
+    std::vector<std::vector<int>> children_;   // by container; the last is the window's
+    std::vector<int> out_;
+};
+
+}  // namespace
+
+std::vector<int> tab_order(const std::vector<Piece>& pieces) { return Orderer(pieces).run(); }
+
+QPoint window_position(QSize frame, const QRect& room, std::optional<QPoint> wanted) {
+    QPoint p;
+    if (wanted) {
+        p = *wanted;
+    } else {
+        QRect r(QPoint(0, 0), frame);
+        r.moveCenter(room.center());
+        p = r.topLeft();
+    }
+    const int right = room.x() + std::max(0, room.width() - frame.width());
+    const int bottom = room.y() + std::max(0, room.height() - frame.height());
+    return {std::clamp(p.x(), room.x(), right), std::clamp(p.y(), room.y(), bottom)};
+}
+
+}  // namespace gui
