@@ -15,6 +15,10 @@ code (the form's .h/.cpp and the files defining its member functions). It
     tools/count_box_reaches.py            totals
     tools/count_box_reaches.py --list     every reach, by file and line
 
+A box named once (a `Casella` or `Famiglia` constant of a caselle.h) is no
+reach; the tool counts those constants and fails when one is missing from its
+header's list of every box (the list the test of the names goes through).
+
 Run from anywhere; it reads src/ beside this folder. src/platform and src/gui
 are left out (the runtime reaches by names; the windows do not reach boxes).
 """
@@ -181,6 +185,20 @@ def split_args(s):
 LIT = r'"([A-Za-z_][A-Za-z0-9_]*)"'
 
 
+NAMED_RE = re.compile(r"\b(Casella|Famiglia)\s+(k\w+)\s*\{[^{};]*\}")
+
+
+def named_boxes():
+    """The constants naming a box, and those left out of their header's list."""
+    names, unlisted = [], []
+    for p, (sub, text) in FILES.items():
+        for m in NAMED_RE.finditer(text):
+            names.append(m.group(2))
+            if not re.search(r"&%s\b" % m.group(2), text):
+                unlisted.append("%s: %s" % (os.path.relpath(p, ROOT), m.group(2)))
+    return names, unlisted
+
+
 def reaches_of(path, sub, text):
     consts = form_constants(path, text)
     own = own_forms(path, text)
@@ -191,8 +209,12 @@ def reaches_of(path, sub, text):
             found.append((line_of(text, pos), form, control, how))
 
     token = r'("[^"]*"|\w+::kName|\bk\w+)'
+    # The boxes named once (a Casella or Famiglia constant) are no reach.
+    named = [m.span() for m in NAMED_RE.finditer(text)]
     # Any pair form, "Control" (direct calls and helpers naming both).
     for m in re.finditer(token + r"\s*,\s*" + LIT + r"(\s*\+)?", text):
+        if any(a <= m.start() < b for a, b in named):
+            continue
         form = resolve(m.group(1), consts, own)
         if form:
             add(m.start(), form, m.group(2) + ("*" if m.group(3) else ""), "pair")
@@ -325,8 +347,15 @@ def main():
     print("files: %d" % len(files))
     print("going up the layers: %d (%s)" % (
         len(up), ", ".join("%s %d" % kv for kv in sorted(by_sub.items()))))
-    print("most reached: " + ", ".join("%s.%s (%d)" % (f, c, n) for (f, c), n in boxes.most_common(5)))
+    if boxes:
+        print("most reached: " + ", ".join("%s.%s (%d)" % (f, c, n)
+                                           for (f, c), n in boxes.most_common(5)))
+    names, unlisted = named_boxes()
+    print("boxes named once (Casella and Famiglia constants): %d" % len(names))
+    for u in unlisted:
+        print("not in its header's list of every box: " + u)
+    return 1 if unlisted else 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

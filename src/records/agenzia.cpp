@@ -7,6 +7,7 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/caselle.h"
 
 namespace ga {
 
@@ -26,15 +27,17 @@ constexpr std::array<std::string Stato::*, 28> kCampiAgenzia = {
     &Stato::costo_letto};
 
 // The settings form's boxes of fields 0 to 14, in file order.
-constexpr std::array<const char*, 15> kBoxAgenzia = {
-    "Text1", "Text2",  "Text3",  "Text4",  "Text5",  "Text6",  "Text7", "Text8",
-    "Text9", "Text10", "Text11", "Text12", "Text20", "Text21", "Text22"};
+constexpr std::array<Casella, 15> kBoxAgenzia = {
+    kAgenziaNome,           kAgenziaVia,          kAgenziaCitta,
+    kAgenziaTelefono,       kAgenziaPartitaIva,   kAgenziaTitolare,
+    kAgenziaTelefonoResponsabile, kAgenziaDiritti, kAgenziaPercentualeAffitto,
+    kAgenziaPercentualeIva, kAgenziaDepositoMinimo, kAgenziaPulizia,
+    kAgenziaEmail,          kAgenziaPercentualeCauzione, kAgenziaCap};
 
 // The boxes of the check-in and check-out hours, fields 15 to 22.
-constexpr std::array<const char*, 8> kBoxOrari = {"Text19", "Text23", "Text24", "Text25",
-                                                  "Text26", "Text27", "Text28", "Text29"};
-
-constexpr const char* kForm = "PersonalizzaAgenzia";
+constexpr std::array<Casella, 8> kBoxOrari = {kAgenziaIngressoA, kAgenziaUscitaA, kAgenziaIngressoB,
+                                              kAgenziaUscitaB,   kAgenziaIngressoC, kAgenziaUscitaC,
+                                              kAgenziaIngressoD, kAgenziaUscitaD};
 
 }  // namespace
 
@@ -58,33 +61,33 @@ void carica_agenzia(App& app) {
 
 bool registra_agenzia(App& app) {
     Stato& s = app.s;
-    auto box = [&](const char* nome) { return app.testo(kForm, nome); };
+    auto box = [&](const Casella& c) { return app.testo(c); };
 
     std::vector<std::string> valori;
-    for (const char* b : kBoxAgenzia) valori.push_back(box(b));
-    for (const char* b : kBoxOrari) valori.push_back(box(b));
-    valori.push_back(box("Text30"));
-    valori.push_back(box("Text31"));
-    valori.push_back(box("Text32"));
+    for (const Casella& b : kBoxAgenzia) valori.push_back(box(b));
+    for (const Casella& b : kBoxOrari) valori.push_back(box(b));
+    valori.push_back(box(kAgenziaIntestatarioAssegno));
+    valori.push_back(box(kAgenziaCostoLenzuola));
+    valori.push_back(box(kAgenziaCostoLetto));
     if (!senza_separatore(app, valori, "*")) return false;
 
     s.canale_file = canale_libero();
-    s.percentuale_cauzione = box("Text21");
+    s.percentuale_cauzione = box(kAgenziaPercentualeCauzione);
     for (std::size_t j = 0; j < kBoxOrari.size(); ++j) s.*kCampiAgenzia[15 + j] = box(kBoxOrari[j]);
-    if (app.campo(kForm, "Option1").value()) s.scelta_assegno = "1";
-    if (app.campo(kForm, "Option2").value()) s.scelta_assegno = "2";
-    if (app.campo(kForm, "Option3").value()) s.scelta_assegno = "3";
+    if (app.campo(kAgenziaAssegnoAgenzia).value()) s.scelta_assegno = "1";
+    if (app.campo(kAgenziaAssegnoProprietario).value()) s.scelta_assegno = "2";
+    if (app.campo(kAgenziaAssegnoAltri).value()) s.scelta_assegno = "3";
     s.intestazione_assegno = s.scelta_assegno;
-    s.intestatario_assegno = box("Text30");
-    if (app.campo(kForm, "Option4").value()) s.iva_affitto = "si";
-    if (app.campo(kForm, "Option5").value()) s.iva_affitto = "no";
-    s.costo_lenzuola = box("Text31");
-    s.costo_letto = box("Text32");
+    s.intestatario_assegno = box(kAgenziaIntestatarioAssegno);
+    if (app.campo(kAgenziaIvaSi).value()) s.iva_affitto = "si";
+    if (app.campo(kAgenziaIvaNo).value()) s.iva_affitto = "no";
+    s.costo_lenzuola = box(kAgenziaCostoLenzuola);
+    s.costo_letto = box(kAgenziaCostoLetto);
 
     std::vector<std::string> righe;
-    if (box("Text1") != "CANC") {
+    if (box(kAgenziaNome) != "CANC") {
         std::vector<std::string> campi;
-        for (const char* b : kBoxAgenzia) campi.push_back(box(b));
+        for (const Casella& b : kBoxAgenzia) campi.push_back(box(b));
         for (std::size_t j = 15; j < kCampiAgenzia.size(); ++j) campi.push_back(s.*kCampiAgenzia[j]);
         righe.push_back(plat::join(campi, "*"));
     }
@@ -100,7 +103,7 @@ void carica_banche(App& app) {
                                                               campo_di(c, 4), campo_di(c, 5),
                                                               campo_di(c, 6)};
                                   });
-    app.imposta_conta("COORDBANCA", "Text19", n);
+    app.imposta_conta(kContaBanche, n);
 }
 
 bool registra_banche(App& app) {
@@ -109,15 +112,15 @@ bool registra_banche(App& app) {
     long indice = s.indice_banca;
     std::string numero = std::to_string(indice);
     if (s.operazione == "personalizza") {
-        auto box = [&](const char* nome) { return app.testo(kForm, nome); };
-        riga = {box("Text14"), box("Text13"), box("Text16"), box("Text18"),
-                box("Text15"), box("Text17"), "0000"};
+        auto box = [&](const Casella& c) { return app.testo(c); };
+        riga = {box(kAgenziaBanca), box(kAgenziaIntestatarioConto), box(kAgenziaConto),
+                box(kAgenziaCodiceAccesso), box(kAgenziaCittaBanca), box(kAgenziaIban), "0000"};
     } else if (s.operazione == "coordbanca") {
-        numero = plat::trim(app.testo("COORDBANCA", "Text3"));
+        numero = plat::trim(app.testo(kBancaRecord));
         indice = plat::leading_int(numero);
-        auto box = [&](const char* nome) { return app.testo("COORDBANCA", nome); };
-        riga = {box("Text14"), box("Text13"), box("Text16"), box("Text4"),
-                box("Text15"), box("Text17"), box("Text2")};
+        auto box = [&](const Casella& c) { return app.testo(c); };
+        riga = {box(kBancaNome),  box(kBancaIntestatario), box(kBancaConto), box(kBancaCodiceAccesso),
+                box(kBancaCitta), box(kBancaIban),         box(kBancaCodiceProprietario)};
     } else {
         return false;
     }
@@ -127,7 +130,7 @@ bool registra_banche(App& app) {
     // agency's settings would show it and their next save would overwrite
     // it), and on a file without one an empty agency record goes first.
     const bool proprietario = s.operazione == "coordbanca";
-    long conta = std::max<long>(app.conta("COORDBANCA", "Text19"), 0);
+    long conta = std::max<long>(app.conta(kContaBanche), 0);
     const long primo = proprietario ? 2 : 1;
     if (indice < primo || indice > std::max(conta, primo - 1) + 1) {
         app.msgbox("IL NUMERO DI REGISTRAZIONE " + numero + " NON E' VALIDO: DEVE ESSERE DA " +

@@ -7,8 +7,11 @@
 
 namespace ga {
 
-long App::conta(std::string_view form, std::string_view control) {
-    return plat::leading_int(testo(form, control));
+long App::conta(const Casella& c) { return plat::leading_int(testo(c)); }
+
+plat::Control* App::trova(const Famiglia& f, long n) {
+    plat::Form* forma = form(f.forma);
+    return forma ? forma->control(f.nome(n)) : nullptr;
 }
 
 void App::ricarica_registri(const std::vector<std::string>& percorsi) {

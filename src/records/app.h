@@ -19,25 +19,78 @@
 
 namespace ga {
 
+// A box of a form, named by its form's and its own name. Every box that one
+// form's code reads or writes in another form is such a constant, named once
+// in the caselle.h of the lowest layer that uses it (records/caselle.h for
+// the count stores and the boxes that carry values from form to form), so a
+// mistyped name does not compile and the uses of a box can be found.
+struct Casella {
+    std::string_view forma, controllo;
+};
+
+// Boxes of a form reached by a composed name: `prefisso` & n, for n from
+// `primo` to `ultimo` (a row of a grid picked at run time).
+struct Famiglia {
+    std::string_view forma, prefisso;
+    int primo = 0, ultimo = 0;
+    std::string nome(long n) const { return std::string(prefisso) + std::to_string(n); }
+};
+
+// Reaching a box by the strings of its form's and its control's names is
+// left to the tests and the benchmark, which drive the forms as a user does.
+// The program's own sources are compiled with GA_SOLO_CASELLE, where
+// `AccessoPerNome` stays an incomplete type: there the calls by names below
+// do not compile, and a box of another form is reached by its `Casella`.
+struct AccessoPerNome;
+#ifndef GA_SOLO_CASELLE
+struct AccessoPerNome {};
+#endif
+template <class T>
+concept Completo = requires { sizeof(T); };
+
 class App : public plat::Runtime {
 public:
     explicit App(plat::Services services) : plat::Runtime(std::move(services)) {}
     Stato s;
 
-    // A box of a form, by names (loads the form if it is not loaded).
+    // A box of a form (loads the form if it is not loaded).
+    plat::Control& campo(const Casella& c) { return field(c.forma, c.controllo); }
+    std::string testo(const Casella& c) { return campo(c).text(); }
+    void imposta(const Casella& c, std::string_view text) { campo(c).set_text(text); }
+    // A count store read as a number (its leading-number reading).
+    long conta(const Casella& c);
+    void imposta_conta(const Casella& c, long n) { imposta(c, std::to_string(n)); }
+    // Box n of a family (loads the form); `trova` gives nullptr where the
+    // form has no such box.
+    plat::Control& campo(const Famiglia& f, long n) { return field(f.forma, f.nome(n)); }
+    plat::Control* trova(const Famiglia& f, long n);
+
+    // The same by names: for the tests and the benchmark only (see
+    // `AccessoPerNome`).
+    template <class P = AccessoPerNome>
+        requires Completo<P>
     plat::Control& campo(std::string_view form, std::string_view control, int index = -1) {
         return field(form, control, index);
     }
+    template <class P = AccessoPerNome>
+        requires Completo<P>
     std::string testo(std::string_view form, std::string_view control) {
-        return campo(form, control).text();
+        return field(form, control).text();
     }
+    template <class P = AccessoPerNome>
+        requires Completo<P>
     void imposta(std::string_view form, std::string_view control, std::string_view text) {
-        campo(form, control).set_text(text);
+        field(form, control).set_text(text);
     }
-    // A count store read as a number (its leading-number reading).
-    long conta(std::string_view form, std::string_view control);
+    template <class P = AccessoPerNome>
+        requires Completo<P>
+    long conta(std::string_view form, std::string_view control) {
+        return conta(Casella{form, control});
+    }
+    template <class P = AccessoPerNome>
+        requires Completo<P>
     void imposta_conta(std::string_view form, std::string_view control, long n) {
-        imposta(form, control, std::to_string(n));
+        imposta(Casella{form, control}, std::to_string(n));
     }
 
     // The lock of the data folder in use (see `imposta_percorsi_dati`), and
@@ -74,6 +127,9 @@ public:
     }
 
 private:
+    // The runtime's reach by names, kept to the members above.
+    using plat::Runtime::field;
+
     std::map<std::string, Procedura> procedure_;
     std::vector<std::pair<std::string Stato::*, Caricatore>> caricatori_;
 };

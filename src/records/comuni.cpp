@@ -5,6 +5,7 @@
 
 #include "platform/record_file.h"
 #include "platform/text.h"
+#include "records/caselle.h"
 
 namespace ga {
 
@@ -13,18 +14,17 @@ namespace {
 // The boxes a lookup fills, by the form that asked for it.
 struct Bersaglio {
     std::string_view operazione;
-    const char* forma;
-    const char* comune;
-    const char* cap;
-    const char* provincia;   // nullptr: the form keeps the province in the town box
-    const char* lista;
+    const Casella* comune;
+    const Casella* cap;
+    const Casella* provincia;   // nullptr: the form keeps the province in the town box
+    const Casella* lista;
 };
 
 constexpr Bersaglio kBersagli[] = {
-    {"PROPRIETARI", "PROPRIETARI", "Text4", "Text9", "Text10", "List1"},
-    {"CLIENTI", "insnomi", "Text4", "Text3", "Text6", "List1"},
-    {"PRENOTAZIONE", "prenotazione", "Text12", "Text11", "Text14", "List2"},
-    {"PERSONALIZZA", "PersonalizzaAgenzia", "Text3", "Text22", nullptr, "List1"},
+    {"PROPRIETARI", &kPropCitta, &kPropCap, &kPropProvincia, &kPropComuni},
+    {"CLIENTI", &kNomiCitta, &kNomiCap, &kNomiProvincia, &kNomiComuni},
+    {"PRENOTAZIONE", &kClienteCitta, &kClienteCap, &kClienteProvincia, &kClienteComuni},
+    {"PERSONALIZZA", &kAgenziaCitta, &kAgenziaCap, nullptr, &kAgenziaComuni},
 };
 
 constexpr int kLarghezzaComune = 24;
@@ -41,18 +41,18 @@ const Bersaglio* bersaglio_di(const std::string& operazione) {
 // register, so only loaded forms (and the form that asked) are touched.
 void svuota_liste(App& app, const Bersaglio* bersaglio) {
     for (const Bersaglio& b : kBersagli) {
-        plat::Form* f = app.form(b.forma);
+        plat::Form* f = app.form(b.lista->forma);
         if (f == nullptr) continue;
         if (&b != bersaglio && !f->is_loaded()) continue;
-        app.campo(b.forma, b.lista).clear();
+        app.campo(*b.lista).clear();
     }
 }
 
 void riempi(App& app, const Bersaglio& b, const std::string& comune, const std::string& cap,
             const std::string& provincia) {
-    app.imposta(b.forma, b.comune, comune);
-    app.imposta(b.forma, b.cap, cap);
-    if (b.provincia != nullptr) app.imposta(b.forma, b.provincia, provincia);
+    app.imposta(*b.comune, comune);
+    app.imposta(*b.cap, cap);
+    if (b.provincia != nullptr) app.imposta(*b.provincia, provincia);
 }
 
 }  // namespace
@@ -95,7 +95,7 @@ void cerca_comune(App& app) {
             const std::string comune = plat::pad_right(s.comune_letto, kLarghezzaComune);
             ++trovati_per_cap;
             if (b == nullptr) continue;
-            plat::Control& lista = app.campo(b->forma, b->lista);
+            plat::Control& lista = app.campo(*b->lista);
             lista.add_item(comune + std::string(kSeparatoreLista) + s.cap_letto +
                            std::string(kSeparatoreLista) + provincia);
             if (trovati_per_cap == 1) {

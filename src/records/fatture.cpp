@@ -6,13 +6,13 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/caselle.h"
 
 namespace ga {
 
 namespace {
 
 constexpr std::string_view kSep = "*";
-constexpr const char* kFattura = "fattura";
 
 // Rows past the count are emptied at every load, so that a rewrite reaching
 // past the count finds nothing an older, longer file once held there.
@@ -45,51 +45,52 @@ void carica_fatture(App& app) {
                                       s.fatture[i] = r;
                                   });
     svuota_oltre(s.fatture, n);
-    app.imposta_conta(kFattura, "Text6", n);
+    app.imposta_conta(kContaFatture, n);
 }
 
 bool registra_fattura(App& app) {
     Stato& s = app.s;
-    auto box = [&](const char* nome) { return app.testo(kFattura, nome); };
-    const long k = app.conta(kFattura, "Text4");
-    const long n = app.conta(kFattura, "Text6");
+    auto box = [&](const Casella& c) { return app.testo(c); };
+    const long k = app.conta(kFatturaNumero);
+    const long n = app.conta(kContaFatture);
 
-    const auto data = plat::Date::parse(box("Text5"));
+    const auto data = plat::Date::parse(box(kFatturaData));
     if (!data) {
-        rifiuta(app, "DATA DELLA FATTURA NON VALIDA: \"" + box("Text5") + "\".");
+        rifiuta(app, "DATA DELLA FATTURA NON VALIDA: \"" + box(kFatturaData) + "\".");
         return false;
     }
     // An invoice stored, or one after the last row: the register takes
     // invoices past the number it was made for.
     if (!s.fatture.ammesso(k)) {
-        rifiuta(app, "IL NUMERO DELLA FATTURA NON E' VALIDO: \"" + box("Text4") + "\".");
+        rifiuta(app, "IL NUMERO DELLA FATTURA NON E' VALIDO: \"" + box(kFatturaNumero) + "\".");
         return false;
     }
     if (!senza_separatore(app,
-                          {box("Text4"), box("Text14"), box("Text1"), box("Text2"), box("Text3"),
-                           box("Text12"), box("Text13")},
+                          {box(kFatturaNumero), box(kFatturaIntestatario), box(kFatturaDescrizione),
+                           box(kFatturaImponibile), box(kFatturaIva), box(kFatturaRitenuta),
+                           box(kFatturaTotale)},
                           kSep))
         return false;
 
     s.fatture.allarga(static_cast<int>(k));
     RigaFattura& r = s.fatture[static_cast<int>(k)];
     r.data = *data;
-    r.campo[1] = box("Text4");
+    r.campo[1] = box(kFatturaNumero);
     if (s.operazione == "CLIENTI") {
-        r.campo[2] = box("Text14");
+        r.campo[2] = box(kFatturaIntestatario);
         r.campo[3] = "";
     } else if (s.operazione == "PROPRIETARI") {
         r.campo[2] = "";
-        r.campo[3] = box("Text14");
+        r.campo[3] = box(kFatturaIntestatario);
     }
-    r.campo[4] = box("Text1");
-    r.campo[5] = box("Text2");
-    r.campo[6] = box("Text3");
+    r.campo[4] = box(kFatturaDescrizione);
+    r.campo[5] = box(kFatturaImponibile);
+    r.campo[6] = box(kFatturaIva);
     // Tax regime: the last ticked box of the four wins; none leaves it.
-    for (int j = 1; j <= 4; ++j)
-        if (app.campo(kFattura, "Check" + std::to_string(j)).value()) r.campo[7] = std::to_string(j);
-    r.campo[8] = box("Text12");
-    r.campo[9] = box("Text13");
+    for (int j = kFatturaRegimi.primo; j <= kFatturaRegimi.ultimo; ++j)
+        if (app.campo(kFatturaRegimi, j).value()) r.campo[7] = std::to_string(j);
+    r.campo[8] = box(kFatturaRitenuta);
+    r.campo[9] = box(kFatturaTotale);
 
     s.canale_file = canale_libero();
     std::vector<std::string> righe;
@@ -103,7 +104,7 @@ bool registra_fattura(App& app) {
         righe.push_back(std::move(riga));
     }
     const bool ok = scrivi_registro(app, s.percorso_fatture, righe);
-    if (ok) app.campo(kFattura, "Check5").set_value(1);
+    if (ok) app.campo(kFatturaScritta).set_value(1);
     carica_fatture(app);
     return ok;
 }
@@ -115,7 +116,7 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
         // A client, by the number its code is ("0007" and "7" are one client).
         if (plat::trim(f.campo[2]).empty()) return chi;
         const long codice = plat::leading_int(f.campo[2]);
-        const long n = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
+        const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
         for (int i = 1; i <= n; ++i) {
             const Campi<9>& c = s.clienti[i];
             if (plat::trim(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
@@ -127,7 +128,7 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
         }
     } else if (f.campo[2].empty()) {
         const long r = plat::leading_int(f.campo[3]);
-        const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+        const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
         if (r >= 1 && r <= n) {
             const Campi<10>& p = s.proprietari[static_cast<int>(r)];
             chi.nome = plat::trim(p[0]);
@@ -157,7 +158,7 @@ void carica_prenotazioni(App& app) {
         return true;
     });
     svuota_oltre(s.prenotazioni, n);
-    app.imposta_conta("prenotazione", "Text21", n);
+    app.imposta_conta(kContaPrenotazioni, n);
 }
 
 }  // namespace ga

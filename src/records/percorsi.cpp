@@ -3,6 +3,7 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/caselle.h"
 #include "records/salvataggio.h"
 
 namespace ga {
@@ -57,7 +58,7 @@ void blocca_cartella_dati(App& app) {
 
 void imposta_percorsi_programma(App& app) {
     Stato& s = app.s;
-    s.cartella_programma = app.testo("zeltra", "Text17");
+    s.cartella_programma = app.testo(kCartellaProgramma);
     s.cartella_stampe = s.cartella_programma + "stampe/";
     s.percorso_agenzia = s.cartella_programma + "AGENZIA.IND";
     s.percorso_banche = s.cartella_programma + "BANCHE.IND";
@@ -73,9 +74,8 @@ void imposta_percorsi_programma(App& app) {
 
 void imposta_percorsi_dati(App& app) {
     Stato& s = app.s;
-    s.cartella_dati = come_cartella(app.testo("MENU", "Text1"));
-    if (app.testo("MENU", "Text1") != s.cartella_dati)
-        app.imposta("MENU", "Text1", s.cartella_dati);
+    s.cartella_dati = come_cartella(app.testo(kCartellaDati));
+    if (app.testo(kCartellaDati) != s.cartella_dati) app.imposta(kCartellaDati, s.cartella_dati);
     const std::string& d = s.cartella_dati;
     const std::string& y = s.anno_gestione;
     s.percorso_proprietari = d + "proprietari.IND";
@@ -113,7 +113,7 @@ void leggi_cartella_dati(App& app) {
         cartella = come_cartella(cartella);
         scrivi_registro(app, s.percorso_cartella_txt, {cartella + std::string(kFinePuntatore)});
     }
-    app.imposta("MENU", "Text1", cartella);
+    app.imposta(kCartellaDati, cartella);
 }
 
 void scrivi_cartella_dati(App& app) {
@@ -121,7 +121,7 @@ void scrivi_cartella_dati(App& app) {
     s.percorso_cartella_txt = s.cartella_programma + "cartella.txt";
     s.canale_file = canale_libero();
     scrivi_registro(app, s.percorso_cartella_txt,
-                    {app.testo("MENU", "Text1") + std::string(kFinePuntatore)});
+                    {app.testo(kCartellaDati) + std::string(kFinePuntatore)});
 }
 
 }  // namespace ga

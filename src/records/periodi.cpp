@@ -10,6 +10,7 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/caselle.h"
 #include "records/fatture.h"
 #include "records/salvataggio.h"
 
@@ -17,7 +18,6 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kScheda = "appartament";
 constexpr const char* kTitolo = "AGGIORNAMENTO PERIODI";
 constexpr std::string_view kSep = "*";
 // Fields of a booking line: its closing date, its movement link and its
@@ -69,19 +69,18 @@ bool cambia_da_scheda(App& app, Copia& p, long k) {
     }
     if (modo != "modifica" && modo != "zeltra" && !modo.empty()) return true;
 
-    plat::Form& scheda = *app.form(kScheda);
     const long n = plat::leading_int(s.indice_calendario);
     const long m = plat::leading_int(s.indice_riga);
-    plat::Control* inizio = scheda.control("DTPICKER" + std::to_string(n));
-    plat::Control* fine = scheda.control("DTPICKER" + std::to_string(n + 1));
-    plat::Control* prezzo = scheda.control("prez" + std::to_string(m));
-    plat::Control* stato = scheda.control("situ" + std::to_string(m + 18));
+    plat::Control* inizio = app.trova(kSchedaDate, n);
+    plat::Control* fine = app.trova(kSchedaDate, n + 1);
+    plat::Control* prezzo = app.trova(kSchedaPrezzi, m);
+    plat::Control* stato = app.trova(kSchedaStati, m + 18);
     if (!inizio || !fine || !prezzo || !stato)
         return rifiuta(app, "LA RIGA DEL PERIODO DA REGISTRARE NON E' VALIDA.");
     if (inizio->date().is_zero() || fine->date().is_zero())
         return rifiuta(app, "LE DATE DEL PERIODO NON SONO VALIDE.");
 
-    RigaPeriodo riga{std::to_string(k), plat::pad_code(app.testo(kScheda, "Text44")),
+    RigaPeriodo riga{std::to_string(k), plat::pad_code(app.testo(kSchedaCodice)),
                      inizio->date().text(), fine->date().text(), prezzo->text(), stato->text()};
     if (!senza_separatore(app, {riga.codice, riga.prezzo, riga.stato}, kSep)) return false;
     p[static_cast<std::size_t>(k)] = std::move(riga);
@@ -271,9 +270,9 @@ void carica_periodi(App& app) {
                                        testo_data(campo_di(c, 1)), testo_data(campo_di(c, 2)),
                                        campo_di(c, 3),          campo_di(c, 4)};
         });
-    app.imposta_conta(kScheda, "Text26", n);
-    app.imposta_conta(kScheda, "Text40", n);
-    app.imposta_conta("ModPeriodi", "Text26", n);
+    app.imposta_conta(kContaPeriodi, n);
+    app.imposta_conta(kSchedaPeriodo, n);
+    app.imposta_conta(kModPeriodiConta, n);
 }
 
 void azzera_righe_periodi(App& app) {
@@ -302,18 +301,18 @@ bool aggiorna_periodi(App& app) {
     Date a, b;
     double c = 0;
     if (operazione == "PRENOTAZIONE") {
-        const auto arrivo = Date::parse(app.testo("prenotazione", "Text5"));
-        const auto partenza = Date::parse(app.testo("prenotazione", "Text6"));
-        k = plat::leading_int(app.testo("prenotazione", "Text28"));
-        c = plat::leading_number(app.testo("prenotazione", "Text7"));
+        const auto arrivo = Date::parse(app.testo(kPrenArrivo));
+        const auto partenza = Date::parse(app.testo(kPrenPartenza));
+        k = plat::leading_int(app.testo(kPrenPeriodo));
+        c = plat::leading_number(app.testo(kPrenAppartamento));
         if (!arrivo || !partenza)
             return rifiuta(app, "LE DATE DELLA PRENOTAZIONE NON SONO VALIDE.");
         a = *arrivo;
         b = *partenza;
     } else if (operazione == "REVOCA") {
-        const auto date = plat::split(app.testo("REVOCAPREN", "Text6"), "-");
-        const auto codice = plat::split(app.testo("REVOCAPREN", "Text1"), "-");
-        k = plat::leading_int(app.testo("VisuPrenotCliente", "Text15"));
+        const auto date = plat::split(app.testo(kRevocaPeriodo), "-");
+        const auto codice = plat::split(app.testo(kRevocaAppartamento), "-");
+        k = plat::leading_int(app.testo(kVisuPeriodo));
         const auto arrivo = date.size() >= 3 ? Date::parse(date[1]) : std::nullopt;
         const auto partenza = date.size() >= 3 ? Date::parse(date[2]) : std::nullopt;
         if (!arrivo || !partenza || codice.size() < 2)
@@ -322,9 +321,9 @@ bool aggiorna_periodi(App& app) {
         b = *partenza;
         c = plat::leading_number(plat::trim(codice[1]));
     } else {
-        k = app.conta(kScheda, "Text40");
+        k = app.conta(kSchedaPeriodo);
     }
-    const long n = std::clamp<long>(app.conta(kScheda, "Text26"), 0, s.periodi.capacita());
+    const long n = std::clamp<long>(app.conta(kContaPeriodi), 0, s.periodi.capacita());
 
     // The bound of the rewrite. The card writes period k, which may be the new
     // one just past the last; rows further on hold nothing of the file.
@@ -372,8 +371,8 @@ bool aggiorna_periodi(App& app) {
         return false;
     if (!salvataggio.conferma()) return false;
 
-    app.imposta(kScheda, "Text43", "OK");
-    app.imposta(kScheda, "Text42", "0");
+    app.imposta(kSchedaPeriodiScritti, "OK");
+    app.imposta(kSchedaRigheAperte, "0");
     carica_periodi(app);
     azzera_righe_periodi(app);
     s.periodi_modificati = " ";

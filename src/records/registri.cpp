@@ -6,6 +6,7 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/caselle.h"
 #include "records/percorsi.h"
 
 namespace ga {
@@ -63,10 +64,6 @@ int limite(long n, long k, int capacita) {
     app.end_program();
 }
 
-constexpr const char* kProp = "PROPRIETARI";
-constexpr const char* kAppart = "appartament";
-constexpr const char* kPren = "prenotazione";
-
 }  // namespace
 
 // --- streets ---------------------------------------------------------------
@@ -80,14 +77,14 @@ void carica_vie(App& app) {
                                       s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
                                   });
     svuota_oltre(s.vie, n);
-    app.imposta_conta(kAppart, "Text45", n);
+    app.imposta_conta(kContaVie, n);
 }
 
 bool registra_via(App& app) {
     Stato& s = app.s;
-    const long n = app.conta(kAppart, "Text45");
-    const long k = app.conta(kAppart, "Text46");
-    const std::string nome = plat::trim(app.testo(kAppart, "Text2"));
+    const long n = app.conta(kContaVie);
+    const long k = app.conta(kSchedaRecordVia);
+    const std::string nome = plat::trim(app.testo(kSchedaVia));
     if (!indice_ammesso(app, k, s.vie)) return false;
     if (!senza_separatore(app, {nome}, kSep)) return false;
 
@@ -124,46 +121,48 @@ void carica_proprietari(App& app) {
     if (!letto) cartella_dati_non_valida(app);
     svuota_oltre(s.proprietari, n);
     s.proprietari_per_codice.costruisci(s.proprietari, [](const Campi<10>& p) { return plat::leading_int(p[6]); });
-    app.imposta_conta(kProp, "Text1", n);
+    app.imposta_conta(kContaProprietari, n);
 }
 
 void vedi_proprietario(App& app) {
     Stato& s = app.s;
-    const long k = app.conta(kProp, "Text8");
+    const long k = app.conta(kPropRecord);
     // Position 0 of the browse bar is the empty record.
     const Campi<10> vuoto{};
     const Campi<10>& p =
         k >= 1 && k <= s.proprietari.capacita() ? s.proprietari[static_cast<int>(k)] : vuoto;
-    app.campo(kProp, "Option1").set_value(0);
-    app.campo(kProp, "Option2").set_value(0);
-    app.imposta(kProp, "Text2", p[0]);
-    app.imposta(kProp, "Text3", p[1]);
-    app.imposta(kProp, "Text4", p[2]);
-    app.imposta(kProp, "Text10", p[3]);
-    app.imposta(kProp, "Text9", p[4]);
-    app.imposta(kProp, "Text6", p[5]);
-    app.imposta(kProp, "Text5", p[7]);
-    app.imposta(kProp, "Text7", p[6]);
-    app.imposta(kProp, "Text11", p[9]);
-    if (p[8] == "PROVV") app.campo(kProp, "Option1").set_value(1);
-    if (p[8] == "CONTR") app.campo(kProp, "Option2").set_value(1);
+    app.campo(kPropProvvigione).set_value(0);
+    app.campo(kPropContratto).set_value(0);
+    app.imposta(kPropNome, p[0]);
+    app.imposta(kPropVia, p[1]);
+    app.imposta(kPropCitta, p[2]);
+    app.imposta(kPropProvincia, p[3]);
+    app.imposta(kPropCap, p[4]);
+    app.imposta(kPropTelefono, p[5]);
+    app.imposta(kPropCodiceFiscale, p[7]);
+    app.imposta(kPropCodice, p[6]);
+    app.imposta(kPropEmail, p[9]);
+    if (p[8] == "PROVV") app.campo(kPropProvvigione).set_value(1);
+    if (p[8] == "CONTR") app.campo(kPropContratto).set_value(1);
 }
 
 bool registra_proprietari(App& app) {
     Stato& s = app.s;
-    const long n = app.conta(kProp, "Text1");
-    const long k = app.conta(kProp, "Text8");
-    auto box = [&](const char* nome) { return app.testo(kProp, nome); };
-    Campi<10> r = {box("Text2"), box("Text3"), box("Text4"), box("Text10"), box("Text9"),
-                   box("Text6"), box("Text7"), box("Text5"), "",           box("Text11")};
+    const long n = app.conta(kContaProprietari);
+    const long k = app.conta(kPropRecord);
+    auto box = [&](const Casella& c) { return app.testo(c); };
+    Campi<10> r = {box(kPropNome),     box(kPropVia),    box(kPropCitta),
+                   box(kPropProvincia), box(kPropCap),   box(kPropTelefono),
+                   box(kPropCodice),   box(kPropCodiceFiscale), "",
+                   box(kPropEmail)};
     if (!indice_ammesso(app, k, s.proprietari)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
 
     Campi<10>& riga = s.proprietari[static_cast<int>(k)];
     // With neither option ticked the stored relation stays as it was.
     r[8] = riga[8];
-    if (app.campo(kProp, "Option1").value()) r[8] = "PROVV";
-    if (app.campo(kProp, "Option2").value()) r[8] = "CONTR";
+    if (app.campo(kPropProvvigione).value()) r[8] = "PROVV";
+    if (app.campo(kPropContratto).value()) r[8] = "CONTR";
     riga = r;
 
     s.canale_file = canale_libero();
@@ -188,7 +187,7 @@ void carica_appartamenti(App& app) {
                                   });
     svuota_oltre(s.appartamenti, n);
     indicizza_appartamenti(app);
-    app.imposta_conta(kAppart, "Text23", n);
+    app.imposta_conta(kContaAppartamenti, n);
 }
 
 void indicizza_appartamenti(App& app) {
@@ -198,14 +197,14 @@ void indicizza_appartamenti(App& app) {
 
 bool registra_appartamento(App& app) {
     Stato& s = app.s;
-    const long n = app.conta(kAppart, "Text23");
-    const long k = app.conta(kAppart, "Text27");
-    auto box = [&](const char* nome) { return app.testo(kAppart, nome); };
+    const long n = app.conta(kContaAppartamenti);
+    const long k = app.conta(kSchedaRecord);
+    auto box = [&](const Casella& c) { return app.testo(c); };
 
     // The street code of the first street with that name; "000" for none.
-    const std::string via = plat::trim(box("Text2"));
+    const std::string via = plat::trim(box(kSchedaVia));
     std::string codice_via;
-    const long vie = std::min<long>(app.conta(kAppart, "Text45"), s.vie.capacita());
+    const long vie = std::min<long>(app.conta(kContaVie), s.vie.capacita());
     for (int i = 1; i <= vie; ++i) {
         if (plat::trim(s.vie[i][2]) == via) {
             codice_via = s.vie[i][0];
@@ -215,15 +214,18 @@ bool registra_appartamento(App& app) {
     codice_via = plat::pad_code(codice_via, 3);
 
     std::string tipo;
-    if (app.campo(kAppart, "Option1").value()) tipo = "MON";
-    if (app.campo(kAppart, "Option2").value()) tipo = "BIL";
-    if (app.campo(kAppart, "Option3").value()) tipo = "TRI";
-    if (app.campo(kAppart, "Option4").value()) tipo = "QUA";
+    if (app.campo(kSchedaMonolocale).value()) tipo = "MON";
+    if (app.campo(kSchedaBilocale).value()) tipo = "BIL";
+    if (app.campo(kSchedaTrilocale).value()) tipo = "TRI";
+    if (app.campo(kSchedaQuadrilocale).value()) tipo = "QUA";
 
-    const Campi<13> r = {box("Text1"), codice_via,        box("Text3"), tipo,
-                         box("Text4"), box("Text5"),      box("Text6"), box("Text7"),
-                         box("Text8"), app.testo(kAppart, "Combo2"), "", box("Text9"),
-                         box("Text44")};
+    const Campi<13> r = {box(kSchedaCodiceProprietario), codice_via,
+                         box(kSchedaCivico),             tipo,
+                         box(kSchedaSoggiorno),          box(kSchedaBagni),
+                         box(kSchedaGiardino),           box(kSchedaPiano),
+                         box(kSchedaPostiLetto),         box(kSchedaPeriodicita),
+                         "",                             box(kSchedaNote),
+                         box(kSchedaCodice)};
     if (!indice_ammesso(app, k, s.appartamenti)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
 
@@ -236,7 +238,7 @@ bool registra_appartamento(App& app) {
         righe.push_back(plat::join(std::vector<std::string>(a.begin(), a.end()), kSep));
     }
     const bool ok = scrivi_registro(app, s.percorso_appartamenti, righe);
-    if (ok) app.imposta(kAppart, "Text25", "OK");
+    if (ok) app.imposta(kSchedaScritta, "OK");
     carica_appartamenti(app);
     return ok;
 }
@@ -251,11 +253,11 @@ void carica_clienti(App& app) {
                                   });
     svuota_oltre(s.clienti, n);
     s.clienti_per_codice.costruisci(s.clienti, [](const Campi<9>& c) { return plat::leading_number(c[0]); });
-    app.imposta_conta(kPren, "Text22", n);
+    app.imposta_conta(kContaClienti, n);
     // The clients form keeps a copy of the count: while that form is loaded
     // its copy follows every load.
-    if (const plat::Form* f = app.form("insnomi"); f && f->is_loaded())
-        app.imposta_conta("insnomi", "Text8", n);
+    if (const plat::Form* f = app.form(kNomiConta.forma); f && f->is_loaded())
+        app.imposta_conta(kNomiConta, n);
 }
 
 int record_cliente(App& app, std::string_view codice, long clienti) {
@@ -265,11 +267,12 @@ int record_cliente(App& app, std::string_view codice, long clienti) {
 
 bool registra_cliente(App& app) {
     Stato& s = app.s;
-    const long k = app.conta(kPren, "Text24");
-    const long n = app.conta(kPren, "Text22");
-    auto box = [&](const char* nome) { return app.testo(kPren, nome); };
-    const Campi<9> r = {box("Text25"), box("Text8"),  box("Text10"), box("Text11"), box("Text12"),
-                        box("Text13"), box("Text14"), box("Text9"),  box("Text30")};
+    const long k = app.conta(kClienteRecord);
+    const long n = app.conta(kContaClienti);
+    auto box = [&](const Casella& c) { return app.testo(c); };
+    const Campi<9> r = {box(kClienteCodice),   box(kClienteNome),     box(kClienteVia),
+                        box(kClienteCap),      box(kClienteCitta),    box(kClienteTelefono),
+                        box(kClienteProvincia), box(kClienteCodiceFiscale), box(kClienteEmail)};
     if (!indice_ammesso(app, k, s.clienti)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
 
@@ -283,7 +286,7 @@ bool registra_cliente(App& app) {
     }
     const bool ok = scrivi_registro(app, s.percorso_clienti, righe);
     carica_clienti(app);
-    if (ok) app.campo(kPren, "Check1").set_value(1);
+    if (ok) app.campo(kClienteScritto).set_value(1);
     return ok;
 }
 
