@@ -168,9 +168,15 @@ inline constexpr Casella kFatturaImponibile{"fattura", "Text2"};
 inline constexpr Casella kFatturaIva{"fattura", "Text3"};
 inline constexpr Casella kFatturaRitenuta{"fattura", "Text12"};
 inline constexpr Casella kFatturaTotale{"fattura", "Text13"};
-// The tax regime's four ticks (tax code, VAT number, with withholding,
-// exempt) and the "invoice written" flag.
-inline constexpr Famiglia kFatturaRegimi{"fattura", "Check", 1, 4};
+// The tax regime's four ticks, in the order of the regime's number in the
+// register (tax code, VAT number, VAT number with withholding, exempt), and
+// the "invoice written" flag.
+inline constexpr Casella kFatturaRegimeCodiceFiscale{"fattura", "Check1"};
+inline constexpr Casella kFatturaRegimePartitaIva{"fattura", "Check2"};
+inline constexpr Casella kFatturaRegimeRitenuta{"fattura", "Check3"};
+inline constexpr Casella kFatturaRegimeEsente{"fattura", "Check4"};
+inline constexpr Casella kFatturaRegimi[] = {kFatturaRegimeCodiceFiscale, kFatturaRegimePartitaIva,
+                                             kFatturaRegimeRitenuta, kFatturaRegimeEsente};
 inline constexpr Casella kFatturaScritta{"fattura", "Check5"};
 
 // --- the owner payout (SaldoProprietario) and the expense (spese) ----------------------
@@ -212,10 +218,12 @@ inline constexpr const Casella* kCaselleArchivi[] = {
     &kAgenziaIntestatarioConto, &kAgenziaConto, &kAgenziaCittaBanca, &kAgenziaIban,
     &kAgenziaCodiceAccesso, &kVisuPeriodo, &kRevocaAppartamento, &kRevocaPeriodo,
     &kFatturaNumero, &kFatturaData, &kFatturaIntestatario, &kFatturaDescrizione,
-    &kFatturaImponibile, &kFatturaIva, &kFatturaRitenuta, &kFatturaTotale, &kFatturaScritta,
+    &kFatturaImponibile, &kFatturaIva, &kFatturaRitenuta, &kFatturaTotale,
+    &kFatturaRegimeCodiceFiscale, &kFatturaRegimePartitaIva, &kFatturaRegimeRitenuta, &kFatturaRegimeEsente,
+    &kFatturaScritta,
     &kVersamentoNome, &kVersamentoVia, &kVersamentoCitta, &kVersamentoDovuto,
     &kVersamentoCodiceProprietario, &kSpesaDisponibile};
-inline constexpr const Famiglia* kFamiglieArchivi[] = {&kSchedaDate, &kSchedaPrezzi, &kSchedaStati,
-                                                       &kFatturaRegimi};
+inline constexpr const Famiglia* kFamiglieArchivi[] = {&kSchedaDate, &kSchedaPrezzi,
+                                                       &kSchedaStati};
 
 }  // namespace ga

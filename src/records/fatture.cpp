@@ -87,8 +87,8 @@ bool registra_fattura(App& app) {
     r.campo[5] = box(kFatturaImponibile);
     r.campo[6] = box(kFatturaIva);
     // Tax regime: the last ticked box of the four wins; none leaves it.
-    for (int j = kFatturaRegimi.primo; j <= kFatturaRegimi.ultimo; ++j)
-        if (app.campo(kFatturaRegimi, j).value()) r.campo[7] = std::to_string(j);
+    for (int j = 1; j <= 4; ++j)
+        if (app.campo(kFatturaRegimi[j - 1]).value()) r.campo[7] = std::to_string(j);
     r.campo[8] = box(kFatturaRitenuta);
     r.campo[9] = box(kFatturaTotale);
 

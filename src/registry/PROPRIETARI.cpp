@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "records/comuni.h"
 #include "records/registri.h"
+#include "registry/caselle.h"
 #include "registry/controlli.h"
 
 namespace ga {
@@ -20,7 +21,6 @@ constexpr long kGialloNuovo = 0xC0FFFF;
 constexpr long kColoreNormale = 0x80000014;
 constexpr long kTestoModifica = 0x80FF;
 constexpr const char* kTitolo = " INSERIMENTO PROPRIETARI ";
-constexpr const char* kCarta = "appartament";
 
 void nessun_nominativo(App& app) {
     app.msgbox("NESSUN NOMINATIVO SCELTO", plat::Buttons::Ok, "PROPRIETARI");
@@ -324,8 +324,8 @@ void PROPRIETARI::SalvaForn_Click() {
     }
     Check2.set_value(1);
 
-    app.imposta(kCarta, "Text24", Text2.text());
-    app.imposta(kCarta, "Text1", Text7.text());
+    app.imposta(kSchedaProprietario, Text2.text());
+    app.imposta(kSchedaCodiceProprietario, Text7.text());
 
     imposta_caselle(false, kColoreNormale, true);
     HScroll1.set_visible(false);
@@ -367,8 +367,8 @@ void PROPRIETARI::iconbanc_Click() {
     modo_prima_della_banca_ = s.modo_chiamata;
     set_enabled(false);
     s.modo_chiamata = "nuovopr";
-    app.imposta("COORDBANCA", "Text1", Text2.text());
-    app.imposta("COORDBANCA", "Text2", Text7.text());
+    app.imposta(kBancaProprietario, Text2.text());
+    app.imposta(kBancaCodiceProprietario, Text7.text());
     banca->show();
 }
 
@@ -377,16 +377,14 @@ void PROPRIETARI::insappa_Click() {
         nessun_nominativo(app);
         return;
     }
-    plat::Form* carta = app.form(kCarta);
+    plat::Form* carta = app.form(kSchedaProprietario.forma);
     if (carta == nullptr) return;
-    if (plat::Control* nome = carta->control("Text24")) {
-        nome->set_text(Text2.text());
-        nome->set_visible(true);
-    }
-    if (plat::Control* elenco = carta->control("Combo1")) {
-        elenco->set_text(Text2.text());
-        elenco->set_visible(false);
-    }
+    plat::Control& nome = app.campo(kSchedaProprietario);
+    nome.set_text(Text2.text());
+    nome.set_visible(true);
+    plat::Control& elenco = app.campo(kSchedaProprietari);
+    elenco.set_text(Text2.text());
+    elenco.set_visible(false);
     hide();
     carta->show();
 }

@@ -6,6 +6,7 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/caselle.h"
 #include "records/comuni.h"
 #include "records/registri.h"
 #include "registry/controlli.h"
@@ -19,7 +20,6 @@ constexpr int kLarghezza = 7620;
 // entered, the window's own colour otherwise (a system colour).
 constexpr long kGialloNuovo = 0xC0FFFF;
 constexpr long kColoreNormale = 0x80000014;
-constexpr const char* kPren = "prenotazione";
 
 }  // namespace
 
@@ -109,7 +109,7 @@ insnomi::insnomi(App& app) : Forma(app, kName) {
 int insnomi::conta() {
     // The count of the clients table now, not the copy this form shows:
     // clients are also written from the booking page.
-    return static_cast<int>(std::clamp<long>(app.conta(kPren, "Text22"), 0, s.clienti.capacita()));
+    return static_cast<int>(std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita()));
 }
 
 void insnomi::nessun_cliente_mostrato() {
@@ -123,7 +123,7 @@ bool insnomi::cliente_mostrato(long k) {
     return k >= 1 && k <= conta() && s.clienti[static_cast<int>(k)][0] == Text10.text();
 }
 
-void insnomi::aggiorna_conta() { Text8.set_text(app.testo(kPren, "Text22")); }
+void insnomi::aggiorna_conta() { Text8.set_text(app.testo(kContaClienti)); }
 
 bool insnomi::in_inserimento() const { return s.modo_chiamata == "nuovo"; }
 
@@ -278,23 +278,25 @@ void insnomi::SALVACLI_Click() {
     // The clients writer takes the client from the booking form's client
     // block; the block is given back as it was, so that no booking page
     // finds this client in it.
-    static constexpr const char* kBlocco[] = {"Text24", "Text8",  "Text10", "Text11", "Text12",
-                                              "Text13", "Text14", "Text9",  "Text25", "Text30"};
+    static constexpr Casella kBlocco[] = {kClienteRecord,    kClienteNome,      kClienteVia,
+                                          kClienteCap,       kClienteCitta,     kClienteTelefono,
+                                          kClienteProvincia, kClienteCodiceFiscale, kClienteCodice,
+                                          kClienteEmail};
     std::vector<std::string> blocco;
-    for (const char* box : kBlocco) blocco.push_back(app.testo(kPren, box));
+    for (const Casella& box : kBlocco) blocco.push_back(app.testo(box));
     const std::string cf_digitato = s.cf_digitato;
-    app.imposta(kPren, "Text24", Text9.text());
-    app.imposta(kPren, "Text8", Text1.text());
-    app.imposta(kPren, "Text10", Text2.text());
-    app.imposta(kPren, "Text11", Text3.text());
-    app.imposta(kPren, "Text12", Text4.text());
-    app.imposta(kPren, "Text13", Text5.text());
-    app.imposta(kPren, "Text14", Text6.text());
-    app.imposta(kPren, "Text9", Text7.text());
-    app.imposta(kPren, "Text25", Text10.text());
-    app.imposta(kPren, "Text30", Text11.text());
+    app.imposta(kClienteRecord, Text9.text());
+    app.imposta(kClienteNome, Text1.text());
+    app.imposta(kClienteVia, Text2.text());
+    app.imposta(kClienteCap, Text3.text());
+    app.imposta(kClienteCitta, Text4.text());
+    app.imposta(kClienteTelefono, Text5.text());
+    app.imposta(kClienteProvincia, Text6.text());
+    app.imposta(kClienteCodiceFiscale, Text7.text());
+    app.imposta(kClienteCodice, Text10.text());
+    app.imposta(kClienteEmail, Text11.text());
     const bool registrato = registra_cliente(app);
-    for (std::size_t i = 0; i < blocco.size(); ++i) app.imposta(kPren, kBlocco[i], blocco[i]);
+    for (std::size_t i = 0; i < blocco.size(); ++i) app.imposta(kBlocco[i], blocco[i]);
     s.cf_digitato = cf_digitato;
     aggiorna_conta();
     if (!registrato) {

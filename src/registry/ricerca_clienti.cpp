@@ -8,13 +8,12 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "registry/caselle.h"
 
 namespace ga {
 
 namespace {
 
-constexpr const char* kVisu = "VisuPrenotCliente";
-constexpr const char* kFatt = "fattura";
 constexpr const char* kTitolo = "VEDI PRENOTAZIONI CLIENTE";
 constexpr long kGialloChiaro = 0xC0FFFF;
 
@@ -27,17 +26,18 @@ std::string campo(const std::vector<std::string>& c, Campo j) {
 
 // The bookings view shows client `c`, record `numero` of the clients file.
 void mostra_cliente(App& app, const std::vector<std::string>& c, long numero) {
-    app.imposta(kVisu, "Text5", campo(c, kCodice));
-    app.imposta(kVisu, "Text1", campo(c, kNome));
-    app.imposta(kVisu, "Text2", campo(c, kFiscale));
-    app.imposta(kVisu, "Text3", campo(c, kCitta));
-    app.imposta(kVisu, "Text4", campo(c, kVia));
-    app.imposta(kVisu, "Text17", std::to_string(numero));
+    app.imposta(kVisuCodiceCliente, campo(c, kCodice));
+    app.imposta(kVisuNome, campo(c, kNome));
+    app.imposta(kVisuCodiceFiscale, campo(c, kFiscale));
+    app.imposta(kVisuCitta, campo(c, kCitta));
+    app.imposta(kVisuVia, campo(c, kVia));
+    app.imposta(kVisuRecordCliente, std::to_string(numero));
 }
 
 void svuota_vista(App& app) {
-    for (const char* box : {"Text5", "Text1", "Text2", "Text3", "Text4"}) app.imposta(kVisu, box, "");
-    app.campo(kVisu, "List1").clear();
+    for (const Casella& box : {kVisuCodiceCliente, kVisuNome, kVisuCodiceFiscale, kVisuCitta, kVisuVia})
+        app.imposta(box, "");
+    app.campo(kVisuPrenotazioni).clear();
 }
 
 void elenca_prenotazioni(App& app) { app.esegui_procedura("elenca_prenotazioni_cliente"); }
@@ -46,24 +46,24 @@ void elenca_prenotazioni(App& app) { app.esegui_procedura("elenca_prenotazioni_c
 // no fiscal code: the user is asked about it and the search ends there.
 bool primo_in_fattura(App& app, const std::vector<std::string>& c) {
     const std::string codice = plat::trim(campo(c, kCodice));
-    app.imposta(kFatt, "Text14", codice);
-    app.imposta(kFatt, "Text7", codice);
-    app.imposta(kFatt, "Text8", campo(c, kNome));
-    app.imposta(kFatt, "Text9", campo(c, kVia));
-    app.imposta(kFatt, "Text10", campo(c, kCap) + " " + campo(c, kCitta) + " (" +
-                                     campo(c, kProvincia) + ")");
+    app.imposta(kFatturaIntestatario, codice);
+    app.imposta(kFatturaCodiceTrovato, codice);
+    app.imposta(kFatturaNome, campo(c, kNome));
+    app.imposta(kFatturaVia, campo(c, kVia));
+    app.imposta(kFatturaIndirizzo, campo(c, kCap) + " " + campo(c, kCitta) + " (" +
+                                       campo(c, kProvincia) + ")");
     const std::string fiscale = campo(c, kFiscale);
-    app.imposta(kFatt, "Text11", fiscale);
+    app.imposta(kFatturaCodiceFiscale, fiscale);
     if (fiscale.empty()) {
         const plat::Answer r = app.msgbox("IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    ",
                                           plat::Buttons::YesNo, " FATTURAZIONE AI PROPRIETARI");
-        if (r == plat::Answer::Yes) app.campo(kFatt, "Text11").set_back_color(kGialloChiaro);
+        if (r == plat::Answer::Yes) app.campo(kFatturaCodiceFiscale).set_back_color(kGialloChiaro);
         return false;
     }
     const int lunghezza = plat::length(fiscale);
-    if (lunghezza == 16) app.campo(kFatt, "Check1").set_value(1);
-    if (lunghezza == 11) app.campo(kFatt, "Check2").set_value(1);
-    app.campo(kFatt, "cambia").set_visible(true);
+    if (lunghezza == 16) app.campo(kFatturaRegimeCodiceFiscale).set_value(1);
+    if (lunghezza == 11) app.campo(kFatturaRegimePartitaIva).set_value(1);
+    app.campo(kFatturaCambia).set_visible(true);
     return true;
 }
 
@@ -71,19 +71,19 @@ bool primo_in_fattura(App& app, const std::vector<std::string>& c) {
 // (`passo` +1, up to the clients count) or back (-1, down to record 1).
 void passo_cliente(App& app, int passo) {
     Stato& s = app.s;
-    const long conteggio = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
-    const long da = plat::leading_int(app.testo(kVisu, "Text17")) + passo;
+    const long conteggio = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
+    const long da = plat::leading_int(app.testo(kVisuRecordCliente)) + passo;
     const long primo = passo > 0 ? std::max<long>(da, 1) : std::min(da, conteggio);
     for (long i = primo; i >= 1 && i <= conteggio; i += passo) {
         const Campi<9>& c = s.clienti[static_cast<int>(i)];
         if (!nome_inizia_con(c[kNome], s.testo_ricerca)) continue;
         mostra_cliente(app, std::vector<std::string>(c.begin(), c.end()), i);
-        app.campo(kVisu, passo > 0 ? "RETRO" : "AVANTI").set_visible(true);
+        app.campo(passo > 0 ? kVisuPrecedente : kVisuSuccessivo).set_visible(true);
         elenca_prenotazioni(app);
         return;
     }
-    app.campo(kVisu, "AVANTI").set_visible(false);
-    app.campo(kVisu, "RETRO").set_visible(false);
+    app.campo(kVisuSuccessivo).set_visible(false);
+    app.campo(kVisuPrecedente).set_visible(false);
     svuota_vista(app);
 }
 
@@ -123,13 +123,14 @@ void cerca_cliente(App& app) {
             elenca_prenotazioni(app);
             return;
         }
-        plat::Control& lista = app.campo(kFatt, "List1");
+        plat::Control& lista = app.campo(kFatturaNomiTrovati);
         lista.add_item(campo(c, kNome));
         if (trovati == 1) {
             if (!primo_in_fattura(app, c)) return;
         } else {
             lista.set_visible(true);
-            for (const char* box : {"Text8", "Text9", "Text10", "Text11"}) app.imposta(kFatt, box, "");
+            for (const Casella& box : {kFatturaNome, kFatturaVia, kFatturaIndirizzo, kFatturaCodiceFiscale})
+                app.imposta(box, "");
         }
     }
     if (trovati == 0) {

@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "records/caselle.h"
+#include "registry/caselle.h"
 #include "support/banco.h"
 
 namespace ga {
 namespace {
 
 // The lists of the caselle.h headers, each of every box it names.
-const std::span<const Casella* const> kCaselle[] = {kCaselleArchivi};
+const std::span<const Casella* const> kCaselle[] = {kCaselleArchivi, kCaselleAnagrafiche};
 const std::span<const Famiglia* const> kFamiglie[] = {kFamiglieArchivi};
 
 TEST(Caselle, EveryNamedBoxIsAControlOfItsForm) {
