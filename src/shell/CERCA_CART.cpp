@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "records/caselle.h"
 #include "records/percorsi.h"
 #include "shell/cambio_percorsi.h"
 
@@ -50,7 +51,7 @@ void CERCA_CART::OK_Click() {
     else if (Text1.text().empty())
         Dir1_Change();
     if (Text1.text().empty()) return;
-    app.imposta("MENU", "Text1", Text1.text());
+    app.imposta(kCartellaDati, Text1.text());
     scrivi_cartella_dati(app);
     cambia_percorsi(app);
     app.form("MENU")->set_enabled(true);

@@ -3,6 +3,7 @@
 #include "platform/number.h"
 #include "records/percorsi.h"
 #include "shell/cambio_percorsi.h"
+#include "shell/caselle.h"
 
 namespace ga {
 
@@ -207,7 +208,7 @@ void MENU::apri(std::string_view nome, Menu menu, const std::function<void()>& i
 void MENU::apri_fattura(const char* destinatario, const char* titolo) {
     apri("fattura", Menu::Nascondi, [&] {
         s.operazione = destinatario;
-        app.imposta("fattura", "Label16", destinatario);
+        app.imposta(kFatturaDestinatario, destinatario);
         app.form("fattura")->set_caption(titolo);
     });
 }
@@ -238,12 +239,13 @@ void MENU::List3_Click() {
         case 1: apri("PROPRIETARI", Menu::Nascondi); break;
         case 2:
             apri("SaldoProprietario", Menu::Nascondi, [this] {
-                app.imposta("SaldoProprietario", "Combo1", "");
-                for (const char* box : {"Text1", "Text2", "Text3", "Text4", "Text8"})
-                    app.imposta("SaldoProprietario", box, "");
+                app.imposta(kVersamentoProprietari, "");
+                for (const Casella& box : {kVersamentoNome, kVersamentoVia, kVersamentoCitta,
+                                           kVersamentoDovuto, kVersamentoCodiceProprietario})
+                    app.imposta(box, "");
             });
             break;
-        case 3: apri("spese", Menu::Nascondi, [this] { app.imposta("spese", "Text10", "0"); }); break;
+        case 3: apri("spese", Menu::Nascondi, [this] { app.imposta(kSpesaDisponibile, "0"); }); break;
         case 4: apri("VEDISALDI", Menu::Nascondi, [this] { s.operazione = "saldiP"; }); break;
         case 5: apri("EstrattoContoPropr", Menu::Nascondi); break;
         case 6: apri_fattura("PROPRIETARI", "FATTURA AL PROPRIETARIO"); break;

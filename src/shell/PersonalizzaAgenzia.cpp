@@ -7,6 +7,7 @@
 #include "records/comuni.h"
 #include "records/salvataggio.h"
 #include "registry/controlli.h"
+#include "shell/caselle.h"
 
 namespace ga {
 
@@ -150,7 +151,7 @@ void PersonalizzaAgenzia::Form_Load() {
     Text29.set_text(s.ora_uscita_d);
 
     // Bank record 1 is the agency's; with no record stored the boxes stay empty.
-    if (app.conta("COORDBANCA", "Text19") >= 1) {
+    if (app.conta(kContaBanche) >= 1) {
         const RigaBanca& b = s.banche[1];
         Text14.set_text(b.banca_nome);
         Text13.set_text(b.banca_intestatario);
@@ -283,7 +284,7 @@ void PersonalizzaAgenzia::SALVA_Click() {
 
 void PersonalizzaAgenzia::ESCI_Click() {
     unload();
-    app.campo("zeltra", "AGEN").set_visible(true);
+    app.campo(kAvvioCartellaDati).set_visible(true);
     app.form("zeltra")->set_enabled(true);
     app.form("MENU")->set_enabled(true);
 }

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "records/percorsi.h"
 #include "records/periodi.h"
+#include "shell/caselle.h"
 
 namespace ga {
 
@@ -53,9 +54,9 @@ void cambia_percorsi(App& app, bool file_sostituiti) {
 
     // The start form and the menu stay on screen behind the other windows.
     if (plat::Form* z = app.form("zeltra"); z && z->is_loaded())
-        app.campo("zeltra", "Label28").set_caption("ANNO DI GESTIONE " + s.anno_gestione);
+        app.campo(kAvvioAnno).set_caption("ANNO DI GESTIONE " + s.anno_gestione);
     if (plat::Form* m = app.form("MENU"); m && m->is_loaded())
-        app.campo("MENU", "Label15").set_caption(" ANNO DI GESTIONE " + s.anno_gestione);
+        app.campo(kMenuAnno).set_caption(" ANNO DI GESTIONE " + s.anno_gestione);
 }
 
 }  // namespace ga

@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 #include "shell/cambio_percorsi.h"
+#include "shell/caselle.h"
 
 namespace ga {
 
@@ -173,7 +174,7 @@ void utilita::apri_fattura(const char* destinatario, const char* titolo) {
     if (!fattura) return;
     hide();
     s.operazione = destinatario;
-    app.imposta("fattura", "Label16", destinatario);
+    app.imposta(kFatturaDestinatario, destinatario);
     fattura->set_caption(titolo);
     fattura->show();
 }

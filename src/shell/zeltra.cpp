@@ -5,6 +5,7 @@
 #include "records/agenzia.h"
 #include "records/percorsi.h"
 #include "shell/cambio_percorsi.h"
+#include "shell/caselle.h"
 
 namespace ga {
 
@@ -120,7 +121,7 @@ void zeltra::Form_Activate() {
     carica_banche(app);
     // With no bank record stored, row 1 may still hold an older load's
     // values; the card shows only what the file holds.
-    const bool c_e = app.conta("COORDBANCA", "Text19") >= 1;
+    const bool c_e = app.conta(kContaBanche) >= 1;
     const RigaBanca vuota;
     const RigaBanca& b = c_e ? s.banche[1] : vuota;
     Text13.set_text(b.banca_conto);
@@ -138,9 +139,9 @@ void zeltra::AVANTI_Click() {
         MODIFICA_Click();
         return;
     }
-    app.imposta("MENU", "Label9", s.agenzia_nome);
-    app.imposta("MENU", "Label10", s.agenzia_via + " - " + s.agenzia_citta);
-    app.imposta("MENU", "Label14", s.agenzia_telefono + " - " + s.agenzia_email);
+    app.imposta(kMenuAgenzia, s.agenzia_nome);
+    app.imposta(kMenuIndirizzo, s.agenzia_via + " - " + s.agenzia_citta);
+    app.imposta(kMenuRecapiti, s.agenzia_telefono + " - " + s.agenzia_email);
     AGEN.set_visible(false);
     set_enabled(false);
     s.primo_accesso_menu = "0";

@@ -11,13 +11,15 @@
 
 #include "records/caselle.h"
 #include "registry/caselle.h"
+#include "shell/caselle.h"
 #include "support/banco.h"
 
 namespace ga {
 namespace {
 
 // The lists of the caselle.h headers, each of every box it names.
-const std::span<const Casella* const> kCaselle[] = {kCaselleArchivi, kCaselleAnagrafiche};
+const std::span<const Casella* const> kCaselle[] = {kCaselleArchivi, kCaselleAnagrafiche,
+                                                    kCaselleShell};
 const std::span<const Famiglia* const> kFamiglie[] = {kFamiglieArchivi};
 
 TEST(Caselle, EveryNamedBoxIsAControlOfItsForm) {
