@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "apartments/caselle.h"
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
@@ -250,7 +251,7 @@ void ModPeriodi::ESCI_Click() {
                        plat::Buttons::Ok, "IMPORTO NON VALIDO", plat::Icon::Exclamation);
             return;
         }
-        plat::Control& lista = app.campo("prenotazione", "List1");
+        plat::Control& lista = app.campo(kPrenPeriodiLiberi);
         // The period shown may be another free period than the one opened:
         // it is handed back with its own number, through the list line that
         // names it, or else through the line the picker was opened from.

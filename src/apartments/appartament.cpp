@@ -5,6 +5,7 @@
 
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/caselle.h"
 #include "records/periodi.h"
 #include "records/registri.h"
 
@@ -214,7 +215,7 @@ void appartament::prepara() {
 
 void appartament::riempi_proprietari() {
     Combo1.clear();
-    const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+    const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0]);
 }
 
@@ -266,7 +267,7 @@ void appartament::scegli_proprietario() {
     // is not in the register.
     Text1.set_text("");
     const long proprietari =
-        std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+        std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     bool trovato = false;
     for (int i = 1; i <= proprietari && !trovato; ++i) {
         if (plat::trim(s.proprietari[i][0]) == nome) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "bookings/archivi_prenotazioni.h"
+#include "bookings/caselle.h"
 #include "bookings/note.h"
 #include "bookings/prenotazioni.h"
 #include "platform/number.h"
@@ -14,7 +15,6 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kPren = "prenotazione";
 
 const char* descrizione(StatoPrenotazione st) {
     switch (st) {
@@ -77,12 +77,12 @@ void NotaPrenot::Form_Load() {
     Label2.set_caption("ANNO DI GESTIONE : " + s.anno_gestione);
     Label8.set_caption(" AGENZIA " + s.agenzia_nome);
 
-    const long clienti = std::min<long>(app.conta(kPren, "Text22"), s.clienti.capacita());
+    const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
     NOCLI.clear();
     for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1]);
 
     prenotazione_mostrata_.reset();
-    const long prenotazioni = std::min<long>(app.conta(kPren, "Text21"), s.prenotazioni.capacita());
+    const long prenotazioni = std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
     NRICH.clear();
     for (int i = 1; i <= prenotazioni; ++i) NRICH.add_item(plat::pad_code(std::to_string(i), 3));
     if (prenotazioni == 1) {
@@ -109,18 +109,18 @@ void NotaPrenot::NRICH_Validate() {
     Text5.set_text("");
 
     const RigaPrenotazione nessuna;
-    const bool esiste = k >= 1 && k <= app.conta(kPren, "Text21") && s.prenotazioni.valido(k);
+    const bool esiste = k >= 1 && k <= app.conta(kContaPrenotazioni) && s.prenotazioni.valido(k);
     const RigaPrenotazione& p = esiste ? s.prenotazioni[static_cast<int>(k)] : nessuna;
 
     const long appartamenti =
-        std::min<long>(app.conta("appartament", "Text23"), s.appartamenti.capacita());
+        std::min<long>(app.conta(kContaAppartamenti), s.appartamenti.capacita());
     for (int i = 1; i <= appartamenti; ++i) {
         if (!stesso_codice(s.appartamenti[i][12], p.campo[0])) continue;
         Text4.set_text(s.appartamenti[i][0]);
         Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
         break;
     }
-    const long clienti = std::min<long>(app.conta(kPren, "Text22"), s.clienti.capacita());
+    const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i) {
         if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
         Text2.set_text(s.clienti[i][1]);
@@ -132,7 +132,7 @@ void NotaPrenot::NRICH_Validate() {
     // The booking's note, when the note it points to is really its own.
     // A pointer to another booking's note (or to no note) gives a new note,
     // so that saving never overwrites the note of a different booking.
-    const long conteggio = app.conta(kPren, "Text23");
+    const long conteggio = app.conta(kContaNote);
     const long numero = plat::leading_int(p.campo[10]);
     const bool sua = numero >= 1 && s.note.valido(numero) &&
                      stesso_codice(s.note[static_cast<int>(numero)][1], std::to_string(k)) &&
@@ -156,7 +156,7 @@ void NotaPrenot::NRICH_Validate() {
 void NotaPrenot::SALVA_Click() {
     // Without a booking of the file there is nothing the note could belong to.
     const long k = plat::leading_int(Text1.text());
-    if (k < 1 || k > app.conta(kPren, "Text21") || !s.prenotazioni.valido(k) ||
+    if (k < 1 || k > app.conta(kContaPrenotazioni) || !s.prenotazioni.valido(k) ||
         s.prenotazioni[static_cast<int>(k)].campo[0].empty() || Text7.text().empty()) {
         app.msgbox("SCEGLIERE PRIMA LA PRENOTAZIONE", plat::Buttons::Ok,
                    "INSERISCI NOTA PRENOTAZIONE");
@@ -177,7 +177,7 @@ void NotaPrenot::SALVA_Click() {
     // The note now stands in the file under its number: saving again
     // rewrites it rather than appending a second note.
     carica_note(app);
-    Text3.set_text(app.testo(kPren, "Text23"));
+    Text3.set_text(app.testo(kContaNote));
     Text7.set_text(s.numero_nota);
 }
 

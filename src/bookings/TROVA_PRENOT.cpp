@@ -5,13 +5,13 @@
 
 #include "bookings/ricevuta.h"
 #include "platform/text.h"
+#include "records/caselle.h"
 #include "records/fatture.h"
 #include "records/registri.h"
 
 namespace ga {
 
 namespace {
-constexpr const char* kPren = "prenotazione";
 }  // namespace
 
 TROVA_PRENOT::TROVA_PRENOT(App& app) : Forma(app, kName) {
@@ -59,10 +59,10 @@ void TROVA_PRENOT::Form_Load() {
     carica_clienti(app);
     Combo1.clear();
     List1.clear();
-    const long prenotazioni = std::min<long>(app.conta(kPren, "Text21"), s.prenotazioni.capacita());
+    const long prenotazioni = std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
     // Each line keeps its record: the booking number, the client's record.
     for (int i = 1; i <= prenotazioni; ++i) List1.add_item(numero_ricevuta(i), i);
-    const long clienti = std::min<long>(app.conta(kPren, "Text22"), s.clienti.capacita());
+    const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1], i);
 }
 

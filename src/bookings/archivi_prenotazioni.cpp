@@ -1,5 +1,6 @@
 #include "bookings/archivi_prenotazioni.h"
 
+#include "bookings/caselle.h"
 #include "platform/text.h"
 #include "records/archivio.h"
 
@@ -31,7 +32,7 @@ void carica_note(App& app) {
                                                                    prendi_campo(c, 2)};
                                   });
     svuota_oltre(s.note, n);
-    app.imposta_conta("prenotazione", "Text23", n);
+    app.imposta_conta(kContaNote, n);
 }
 
 void carica_saldi(App& app) {
@@ -51,8 +52,8 @@ void carica_saldi(App& app) {
                                       s.movimenti[i] = std::move(m);
                                   });
     svuota_oltre(s.movimenti, n);
-    app.imposta_conta("prenotazione", "Text26", n);
-    app.imposta_conta("spese", "Text2", n);
+    app.imposta_conta(kContaMovimenti, n);
+    app.imposta_conta(kSpesaContaMovimenti, n);
 }
 
 bool registrazione_rifiutata(App& app, const std::string& motivo) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "bookings/caselle.h"
 #include "records/registri.h"
+#include "registry/caselle.h"
 
 namespace ga {
 
@@ -27,17 +29,16 @@ void controlloentruscit::List1_Click() {
     // may be a namesake's. The separator lines carry no booking.
     const long k = List1.item_data(List1.list_index());
     if (!s.prenotazioni.valido(static_cast<int>(k))) return;
-    const long clienti = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
+    const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     const int cliente = record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[1], clienti);
-    constexpr const char* kVista = "VisuPrenotCliente";
-    app.imposta(kVista, "Text18", "CONTROLLO");
+    app.imposta(kVisuChiamata, "CONTROLLO");
     if (cliente > 0) {
         // The client's form lists that client's bookings, as a search that
         // found that very client would.
-        app.imposta(kVista, "Text17", std::to_string(cliente));
+        app.imposta(kVisuRecordCliente, std::to_string(cliente));
         app.esegui_procedura("mostra_cliente");
     }
-    app.form(kVista)->show();
+    app.form(kVisuChiamata.forma)->show();
     unload();
 }
 

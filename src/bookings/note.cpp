@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "bookings/archivi_prenotazioni.h"
+#include "bookings/caselle.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
@@ -11,12 +12,6 @@
 namespace ga {
 
 namespace {
-
-constexpr const char* kPren = "prenotazione";
-constexpr const char* kVisu = "VisuPrenotCliente";
-constexpr const char* kSaldo = "saldoaff";
-constexpr const char* kCauz = "RESTCAUZ";
-constexpr const char* kNota = "NotaPrenot";
 
 constexpr std::string_view kAcconto = " - Versato ACCONTO IL ";
 constexpr std::string_view kRestituita = " - RESTITUITA CAUZIONE IL ";
@@ -51,23 +46,23 @@ bool aggiungi_nota(App& app) {
     // load already took the line after the loaded ones, and a second note
     // with its number would leave a booking pointing at the wrong text.
     carica_note(app);
-    const long k = app.conta(kPren, "Text23") + 1;
+    const long k = app.conta(kContaNote) + 1;
     if (!numero_ammesso(app, k)) return false;
 
-    auto box = [&](const char* forma, const char* nome) { return app.testo(forma, nome); };
+    auto box = [&](const Casella& c) { return app.testo(c); };
     Campi<3> nota;
     if (op == "ACCON" || op == "SALDO") {
         const std::string_view rimarca = op == "ACCON" ? kAcconto : " - SALDATO IL  ";
-        nota = {box(kVisu, "Text14") + std::string(rimarca) + box(kSaldo, "Text15"),
-                box(kSaldo, "Text3"), box(kSaldo, "Text17")};
+        nota = {box(kVisuNota) + std::string(rimarca) + box(kSaldoData), box(kSaldoPrenotazione),
+                box(kSaldoCodiceAppartamento)};
     } else if (op == "INSNOTAAFF") {
-        nota = {box(kNota, "Text6"), box(kNota, "Text1"), box(kNota, "Text5")};
+        nota = {box(kNotaTesto), box(kNotaPrenotazione), box(kNotaAppartamento)};
     } else if (op == "RESTCAUZIONE") {
         // The booking had no note: the new one holds the remark alone.
-        nota = {std::string(kRestituita) + box(kCauz, "Label12"), box(kCauz, "Text1"),
-                box(kCauz, "Text5")};
+        nota = {std::string(kRestituita) + box(kCauzioneData), box(kCauzionePrenotazione),
+                box(kCauzioneAppartamento)};
     } else {
-        nota = {box(kPren, "Text20"), box(kPren, "Text1"), box(kPren, "Text7")};
+        nota = {box(kPrenNota), box(kPrenNumero), box(kPrenAppartamento)};
     }
     if (!registrabile(app, nota)) return false;
 
@@ -76,15 +71,15 @@ bool aggiungi_nota(App& app) {
     s.note[static_cast<int>(k)] = nota;
     const std::string numero = std::to_string(k);
     if (op == "ACCON" || op == "SALDO") {
-        app.imposta(kVisu, "Text14", nota[0]);
+        app.imposta(kVisuNota, nota[0]);
         s.numero_nota = numero;
     } else if (op == "INSNOTAAFF") {
         s.numero_nota = numero;
     } else if (op == "RESTCAUZIONE") {
-        app.imposta(kCauz, "NOTE", nota[0]);
+        app.imposta(kCauzioneNota, nota[0]);
         s.numero_nota = numero;
     }
-    app.campo(kPren, "Check2").set_value(1);
+    app.campo(kNotaScritta).set_value(1);
     return true;
 }
 
@@ -94,26 +89,25 @@ bool registra_note(App& app) {
     // Worked on the file as it is now, so that a note appended since the
     // last load is neither overwritten nor left out.
     carica_note(app);
-    const long conteggio = app.conta(kPren, "Text23");
+    const long conteggio = app.conta(kContaNote);
 
-    auto box = [&](const char* forma, const char* nome) { return app.testo(forma, nome); };
+    auto box = [&](const Casella& c) { return app.testo(c); };
     std::string numero;
     Campi<3> nota;
     if (op == "SALDO") {
         numero = s.numero_nota;
-        nota = {box(kVisu, "Text14") + " - SALDATO IL " + box(kSaldo, "Text15"),
-                box(kSaldo, "Text3"),
+        nota = {box(kVisuNota) + " - SALDATO IL " + box(kSaldoData), box(kSaldoPrenotazione),
                 plat::pad_code(plat::trim(std::to_string(s.appartamento_corrente)), 4)};
     } else if (op == "ACCON") {
         // A new note after the last one; the old note stays as it was.
         numero = std::to_string(conteggio + 1);
-        nota = {box(kVisu, "Text14") + std::string(kAcconto) + box(kSaldo, "Text15"),
-                box(kSaldo, "Text3"), box(kSaldo, "Text17")};
+        nota = {box(kVisuNota) + std::string(kAcconto) + box(kSaldoData), box(kSaldoPrenotazione),
+                box(kSaldoCodiceAppartamento)};
     } else if (op == "RESTCAUZIONE") {
-        numero = box(kCauz, "Text7");
+        numero = box(kCauzioneNumeroNota);
     } else if (op == "INSNOTAAFF") {
-        numero = box(kNota, "Text7");
-        nota = {box(kNota, "Text6"), box(kNota, "Text1"), box(kNota, "Text5")};
+        numero = box(kNotaNumero);
+        nota = {box(kNotaTesto), box(kNotaPrenotazione), box(kNotaAppartamento)};
     } else {
         return registrazione_rifiutata(
             app, "OPERAZIONE NON PREVISTA PER L'ARCHIVIO DELLE NOTE: \"" + op + "\".");
@@ -122,7 +116,7 @@ bool registra_note(App& app) {
     if (!numero_ammesso(app, k)) return false;
     if (op == "RESTCAUZIONE") {
         nota = s.note[static_cast<int>(k)];
-        nota[0] += std::string(kRestituita) + app.testo(kCauz, "Label12");
+        nota[0] += std::string(kRestituita) + app.testo(kCauzioneData);
     }
     if (!registrabile(app, nota)) return false;
 
@@ -136,8 +130,8 @@ bool registra_note(App& app) {
     if (!ok) return false;
 
     s.numero_nota = numero;
-    if (op == "ACCON") app.imposta(kVisu, "Text14", nota[0]);
-    if (op == "RESTCAUZIONE") app.imposta(kCauz, "NOTE", nota[0]);
+    if (op == "ACCON") app.imposta(kVisuNota, nota[0]);
+    if (op == "RESTCAUZIONE") app.imposta(kCauzioneNota, nota[0]);
     return true;
 }
 

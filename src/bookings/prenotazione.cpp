@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bookings/archivi_prenotazioni.h"
+#include "bookings/caselle.h"
 #include "bookings/movimenti.h"
 #include "bookings/note.h"
 #include "bookings/prenotazioni.h"
@@ -288,7 +289,7 @@ void prenotazione::PULISCI_PAGINA() {
     Text7.set_visible(false);
 
     const long n =
-        std::clamp<long>(app.conta("appartament", "Text23"), 0, s.appartamenti.capacita());
+        std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     Combo1.clear();
     bool cambiati = false;
     for (int i = 1; i <= n; ++i) {
@@ -313,7 +314,7 @@ void prenotazione::PULISCI_PAGINA() {
         control("Text" + std::to_string(i))->set_locked(true);
     }
 
-    Text1.set_text(std::to_string(app.conta(kName, "Text21") + 1));
+    Text1.set_text(std::to_string(app.conta(kContaPrenotazioni) + 1));
     Text2.set_text(app.today().text());
 
     for (plat::Control* c : Controlli{&Line5, &Line6, &Line7, &Line8, &SCEGLI, &CONFERMA, &cambia})
@@ -339,7 +340,7 @@ void prenotazione::Combo1_Click() {
     const std::string codice = plat::left(Combo1.text(), 4);
 
     const long n =
-        std::clamp<long>(app.conta("appartament", "Text23"), 0, s.appartamenti.capacita());
+        std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     long i = n + 1;
     for (int j = 1; j <= n; ++j) {
         if (s.appartamenti[j][12] == codice) {
@@ -363,7 +364,7 @@ void prenotazione::Combo1_Click() {
     Text7.set_text(plat::pad_code(codice, 4));
 
     const long proprietari =
-        std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+        std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     for (int j = 1; j <= proprietari; ++j) {
         if (s.proprietari[j][6] != a[0]) continue;
         Text3.set_text(s.proprietari[j][0]);
@@ -381,7 +382,7 @@ void prenotazione::CARICA_LIST_PERIODI() {
     numero_periodi_liberi_ = 0;
     List1.clear();
     carica_periodi(app);
-    const long n = std::clamp<long>(app.conta("appartament", "Text26"), 0, s.periodi.capacita());
+    const long n = std::clamp<long>(app.conta(kContaPeriodi), 0, s.periodi.capacita());
     const double codice = plat::leading_number(Text7.text());
     // The pick rows hold sixteen periods; later ones of the same apartment
     // are not listed.
@@ -415,10 +416,10 @@ void prenotazione::cambia_Click() {
 void prenotazione::List1_Click() { conteggi_pren(); }
 
 void prenotazione::List1_DblClick() {
-    app.imposta("ModPeriodi", "Text40", plat::trim(Text28.text()));
-    app.imposta("ModPeriodi", "Text1", plat::trim(Text27.text()));
-    app.imposta("ModPeriodi", "Text2", plat::trim(Text3.text()));
-    app.imposta("ModPeriodi", "Text3", plat::trim(Text4.text()));
+    app.imposta(kModPeriodiPeriodo, plat::trim(Text28.text()));
+    app.imposta(kModPeriodiCodice, plat::trim(Text27.text()));
+    app.imposta(kModPeriodiProprietario, plat::trim(Text3.text()));
+    app.imposta(kModPeriodiVia, plat::trim(Text4.text()));
     // The picker's exit enables the availability view again.
     if (plat::Form* vista = app.form("visu_disponib")) vista->set_enabled(false);
     s.modo_chiamata = "PRENOTAZIONE";
@@ -522,7 +523,7 @@ bool prenotazione::salvataggio_ammesso() {
         return registrazione_rifiutata(
             app, "IL NUMERO DELLA PRENOTAZIONE NON E' VALIDO (" + std::to_string(numero) + ").");
     const long periodo = plat::leading_int(Text28.text());
-    const long periodi = std::min<long>(app.conta("appartament", "Text26"), s.periodi.capacita());
+    const long periodi = std::min<long>(app.conta(kContaPeriodi), s.periodi.capacita());
     if (periodo < 1 || periodo > periodi)
         return registrazione_rifiutata(
             app, "IL PERIODO SCELTO NON E' VALIDO (" + std::to_string(periodo) + ").");

@@ -8,6 +8,7 @@
 #include "bookings/prenotazione.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/caselle.h"
 #include "records/comuni.h"
 #include "records/registri.h"
 #include "registry/controlli.h"
@@ -68,7 +69,7 @@ void prenotazione::svuota_cliente() {
 
 int prenotazione::record_cliente_mostrato() {
     const long k = plat::leading_int(Text24.text());
-    const long n = std::clamp<long>(app.conta(kName, "Text22"), 0, s.clienti.capacita());
+    const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     if (k < 1 || k > n || plat::trim(Text25.text()).empty()) return 0;
     return s.clienti[static_cast<int>(k)][kCodice] == Text25.text() ? static_cast<int>(k) : 0;
 }
@@ -124,7 +125,7 @@ void prenotazione::Text8_Validate() {
     const bool era_registrato = record_cliente_mostrato() != 0;
 
     s.prefisso_cliente = nome;
-    const long n = std::clamp<long>(app.conta(kName, "Text22"), 0, s.clienti.capacita());
+    const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     s.indice_lavoro = n;
     for (int i = 1; i <= n; ++i) {
         if (!nome_comincia(i, nome)) continue;
@@ -152,7 +153,7 @@ void prenotazione::GIU_Click() {
     s.azione_corrente = "GIU";
     const long p = plat::leading_int(Text24.text());
     if (s.prefisso_cliente.empty()) return;
-    s.indice_lavoro = app.conta(kName, "Text22");
+    s.indice_lavoro = app.conta(kContaClienti);
     long i = std::min<long>(p - 1, s.clienti.capacita());
     for (; i >= 1; --i) {
         if (!nome_comincia(static_cast<int>(i), s.prefisso_cliente)) continue;
@@ -173,7 +174,7 @@ void prenotazione::SU_Click() {
     s.azione_corrente = "SU";
     const long p = plat::leading_int(Text24.text());
     if (s.prefisso_cliente.empty()) return;
-    const long n = std::clamp<long>(app.conta(kName, "Text22"), 0, s.clienti.capacita());
+    const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     s.indice_lavoro = n;
     long i = std::max<long>(p + 1, 1);
     for (; i <= n; ++i) {
@@ -195,7 +196,7 @@ void prenotazione::SU_Click() {
 // --- confirming the client ----------------------------------------------------
 
 void prenotazione::CONFERMA_Click() {
-    const long n = app.conta(kName, "Text22");
+    const long n = app.conta(kContaClienti);
     const long k = plat::leading_int(Text24.text());
     if (k < 1 || k > n) {
         // Whatever the browsing left in the record number and code, a new

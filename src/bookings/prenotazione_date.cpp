@@ -10,6 +10,7 @@
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/caselle.h"
 
 namespace ga {
 
@@ -46,7 +47,7 @@ bool prenotazione::date_prenotabili() {
     const Date a = Date::parse_or_zero(plat::trim(Text5.text()));
     const Date b = Date::parse_or_zero(plat::trim(Text6.text()));
     const double codice = plat::leading_number(Text7.text());
-    const long n = std::clamp<long>(app.conta("appartament", "Text26"), 0, s.periodi.capacita());
+    const long n = std::clamp<long>(app.conta(kContaPeriodi), 0, s.periodi.capacita());
     const long k = plat::leading_int(Text28.text());
     const auto stesso = [&](const std::string& c) { return plat::leading_number(c) == codice; };
     const auto libero = [](const RigaPeriodo& p) { return plat::trim(p.stato) == "LIB"; };
@@ -85,7 +86,7 @@ bool prenotazione::date_prenotabili() {
     // This page's own booking, written by a save that stopped part-way, is
     // the one being saved again, not another.
     const long prenotate =
-        std::clamp<long>(app.conta(kName, "Text21"), 0, s.prenotazioni.capacita());
+        std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
     const long questa = plat::leading_int(Text1.text());
     for (int j = 1; j <= prenotate; ++j) {
         if (j == questa) continue;

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "bookings/archivi_prenotazioni.h"
+#include "bookings/caselle.h"
 #include "bookings/prenotazione.h"
 #include "platform/number.h"
 #include "platform/text.h"
@@ -38,7 +39,7 @@ std::string prenotazione::cauzione_calcolata(double affitto) {
     const double percentuale = affitto * plat::italian_or_zero(s.percentuale_cauzione) / 100;
     // The minimum as the start form shows it, in the amount pattern: read
     // the Italian way, so that a minimum of 1.000,00 is a thousand.
-    const std::string minimo = app.testo("zeltra", "Text11");
+    const std::string minimo = app.testo(kAvvioDepositoMinimo);
     if (plat::italian_or_zero(minimo) > percentuale) return minimo;
     return plat::short_number(percentuale);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "bookings/archivi_prenotazioni.h"
+#include "bookings/caselle.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
@@ -12,8 +13,6 @@
 namespace ga {
 
 namespace {
-
-constexpr const char* kPren = "prenotazione";
 
 // A record the rewrite leaves out: it is not written back, and every later
 // booking moves up one line.
@@ -46,22 +45,22 @@ std::string riga_di(const RigaPrenotazione& p) {
 
 // The whole record of a new booking, from the booking form.
 bool nuova_prenotazione(App& app, RigaPrenotazione& p) {
-    auto box = [&](const char* nome) { return app.testo(kPren, nome); };
-    const auto arrivo = data_registrabile(app, box("Text5"), "LA DATA DI ARRIVO");
+    auto box = [&](const Casella& c) { return app.testo(c); };
+    const auto arrivo = data_registrabile(app, box(kPrenArrivo), "LA DATA DI ARRIVO");
     if (!arrivo) return false;
-    const auto partenza = data_registrabile(app, box("Text6"), "LA DATA DI PARTENZA");
+    const auto partenza = data_registrabile(app, box(kPrenPartenza), "LA DATA DI PARTENZA");
     if (!partenza) return false;
-    const std::string acconto = box("Text16");
+    const std::string acconto = box(kPrenAcconto);
     // The note appended just before took the number after the notes count.
-    const std::string nota = app.campo(kPren, "Check2").value() == 1
-                                 ? std::to_string(app.conta(kPren, "Text23") + 1)
+    const std::string nota = app.campo(kNotaScritta).value() == 1
+                                 ? std::to_string(app.conta(kContaNote) + 1)
                                  : std::string();
     p = RigaPrenotazione{};
-    p.campo = {box("Text7"),  box("Text25"), "",            "",
-               box("Text15"), acconto.empty() ? std::string("0,00") : acconto,
-               box("Text17"), box("Text18"), box("Text19"), "",
-               nota,          "",            box("Text28"), box("Text31"),
-               box("Text32"), box("Text33"), box("Text34")};
+    p.campo = {box(kPrenAppartamento), box(kClienteCodice), "",                  "",
+               box(kPrenAffitto),      acconto.empty() ? std::string("0,00") : acconto,
+               box(kPrenDiritti),      box(kPrenPulizia),   box(kPrenCauzione),  "",
+               nota,                   "",                  box(kPrenPeriodo),   box(kPrenLetti),
+               box(kPrenConsumi),      box(kPrenEnergia),   box(kPrenLenzuola)};
     metti_data(p, 2, *arrivo);
     metti_data(p, 3, *partenza);
     metti_data(p, 9, plat::Date{});
@@ -72,11 +71,11 @@ bool nuova_prenotazione(App& app, RigaPrenotazione& p) {
 bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p) {
     Stato& s = app.s;
     if (op == "SALDO") {
-        const auto data = data_registrabile(app, app.testo("saldoaff", "Text15"),
+        const auto data = data_registrabile(app, app.testo(kSaldoData),
                                             "LA DATA DEL PAGAMENTO");
         if (!data) return false;
         metti_data(p, 9, *data);
-        p.campo[11] = app.testo(kPren, "Text26");
+        p.campo[11] = app.testo(kContaMovimenti);
         p.campo[10] = s.numero_nota;
     } else if (op == "ACCON") {
         // Read the Italian way, so that the cents of the advance and of the
@@ -88,12 +87,12 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
         p.campo[11] = "";
         p.campo[10] = s.numero_nota;
     } else if (op == "REVOCA") {
-        const auto data = data_registrabile(app, app.testo("REVOCAPREN", "Text8"),
+        const auto data = data_registrabile(app, app.testo(kRevocaData),
                                             "LA DATA DELLA REVOCA");
         if (!data) return false;
         p.campo[4] = "0,00";
         metti_data(p, 9, *data);
-        p.campo[11] = "REVOC" + plat::pad_left(app.testo(kPren, "Text26"), 3, '0');
+        p.campo[11] = "REVOC" + plat::pad_left(app.testo(kContaMovimenti), 3, '0');
     } else {
         // "INSNOTAAFF" and "RESTCAUZIONE": the booking's note number only.
         p.campo[10] = s.numero_nota;
@@ -113,11 +112,11 @@ bool registra_prenotazioni(App& app) {
     Stato& s = app.s;
     const std::string op = s.operazione;
     long k = 0;
-    if (op == "PRENOTAZIONE") k = app.conta(kPren, "Text1");
-    else if (op == "SALDO" || op == "ACCON") k = app.conta("saldoaff", "Text3");
-    else if (op == "REVOCA") k = app.conta("REVOCAPREN", "Text3");
-    else if (op == "INSNOTAAFF") k = app.conta("NotaPrenot", "Text1");
-    else if (op == "RESTCAUZIONE") k = app.conta("RESTCAUZ", "Text1");
+    if (op == "PRENOTAZIONE") k = app.conta(kPrenNumero);
+    else if (op == "SALDO" || op == "ACCON") k = app.conta(kSaldoPrenotazione);
+    else if (op == "REVOCA") k = app.conta(kRevocaPrenotazione);
+    else if (op == "INSNOTAAFF") k = app.conta(kNotaPrenotazione);
+    else if (op == "RESTCAUZIONE") k = app.conta(kCauzionePrenotazione);
     else
         return registrazione_rifiutata(
             app, "OPERAZIONE NON PREVISTA PER L'ARCHIVIO DELLE PRENOTAZIONI: \"" + op + "\".");
@@ -128,7 +127,7 @@ bool registra_prenotazioni(App& app) {
         return registrazione_rifiutata(
             app, "IL NUMERO DELLA PRENOTAZIONE NON E' VALIDO (" + std::to_string(k) + ").");
 
-    const long conteggio = app.conta(kPren, "Text21");
+    const long conteggio = app.conta(kContaPrenotazioni);
     long n = conteggio;
     RigaPrenotazione p;
     if (op == "PRENOTAZIONE") {
@@ -158,7 +157,7 @@ bool registra_prenotazioni(App& app) {
     // Reloaded either way: after a failure the table is again what the file holds.
     carica_prenotazioni(app);
     if (!ok) return false;
-    app.campo(kPren, "Check3").set_value(1);
+    app.campo(kPrenotazioniScritte).set_value(1);
     return true;
 }
 

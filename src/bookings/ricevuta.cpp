@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "bookings/archivi_prenotazioni.h"
+#include "bookings/caselle.h"
 #include "platform/number.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
@@ -14,7 +15,6 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kPren = "prenotazione";
 constexpr const char* kTitolo = "STAMPA PRENOTAZIONE";
 constexpr int kRighe = 53;
 // Where the template wants the logo, and how much of the picture's own size
@@ -30,8 +30,8 @@ bool stesso_numero(std::string_view a, std::string_view b) {
 }
 
 // A count store, kept within its table.
-int conteggio(App& app, const char* forma, const char* box, int capacita) {
-    return static_cast<int>(std::clamp<long>(app.conta(forma, box), 0, capacita));
+int conteggio(App& app, const Casella& conta, int capacita) {
+    return static_cast<int>(std::clamp<long>(app.conta(conta), 0, capacita));
 }
 
 std::string data_breve(plat::Date d) { return d.is_zero() ? std::string() : d.text(); }
@@ -46,7 +46,7 @@ bool non_dovuto(std::string_view t) { return plat::trim(t) == "ND"; }
 // of the file.
 int prenotazione_richiesta(App& app) {
     const long k = plat::leading_int(app.s.prenotazione_scelta);
-    const long n = app.conta(kPren, "Text21");
+    const long n = app.conta(kContaPrenotazioni);
     if (k < 1 || k > n || !app.s.prenotazioni.valido(static_cast<int>(k))) return 0;
     return static_cast<int>(k);
 }
@@ -103,7 +103,7 @@ RigheRicevuta componi_ricevuta(App& app) {
     // The client, the apartment with its owner and street.
     const Campi<9> nessun_cliente{};
     const Campi<9>* cliente = &nessun_cliente;
-    const int clienti = conteggio(app, kPren, "Text22", s.clienti.capacita());
+    const int clienti = conteggio(app, kContaClienti, s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i)
         if (stesso_numero(s.clienti[i][0], p.campo[1])) {
             cliente = &s.clienti[i];
@@ -111,7 +111,7 @@ RigheRicevuta componi_ricevuta(App& app) {
         }
 
     std::string codice_appartamento, civico, proprietario_codice, via_codice, tipo, letti;
-    const int appartamenti = conteggio(app, "appartament", "Text23", s.appartamenti.capacita());
+    const int appartamenti = conteggio(app, kContaAppartamenti, s.appartamenti.capacita());
     for (int j = 1; j <= appartamenti; ++j) {
         const Campi<13>& a = s.appartamenti[j];
         if (!stesso_numero(a[12], p.campo[0])) continue;
@@ -128,7 +128,7 @@ RigheRicevuta componi_ricevuta(App& app) {
     s.numero_nota = plat::short_number(plat::leading_number(p.campo[10]));
 
     std::string proprietario;
-    const int proprietari = conteggio(app, "PROPRIETARI", "Text1", s.proprietari.capacita());
+    const int proprietari = conteggio(app, kContaProprietari, s.proprietari.capacita());
     for (int i = 1; i <= proprietari; ++i)
         if (stesso_numero(s.proprietari[i][6], proprietario_codice)) {
             proprietario = s.proprietari[i][0];
@@ -136,7 +136,7 @@ RigheRicevuta componi_ricevuta(App& app) {
         }
 
     std::string via;
-    const int vie = conteggio(app, "appartament", "Text45", s.vie.capacita());
+    const int vie = conteggio(app, kContaVie, s.vie.capacita());
     for (int i = 1; i <= vie; ++i)
         if (stesso_numero(s.vie[i][0], via_codice)) {
             via = s.vie[i][2];
@@ -371,7 +371,7 @@ bool stampa_ricevuta_prenotazione(App& app) {
     if (!stampa_documento(app, lavoro,
                           {"LA RICEVUTA E' STATA SALVATA", "LA RICEVUTA NON E' STATA STAMPATA.", kTitolo}))
         return false;
-    app.campo(kPren, "Check5").set_value(1);
+    app.campo(kRicevutaStampata).set_value(1);
     return true;
 }
 
@@ -394,9 +394,9 @@ bool stampa_prenotazione_scelta(App& app) {
 std::vector<RigaPrenotazioneCliente> prenotazioni_del_cliente(App& app, long cliente) {
     Stato& s = app.s;
     std::vector<RigaPrenotazioneCliente> righe;
-    if (cliente < 1 || cliente > conteggio(app, kPren, "Text22", s.clienti.capacita())) return righe;
+    if (cliente < 1 || cliente > conteggio(app, kContaClienti, s.clienti.capacita())) return righe;
     const std::string codice = s.clienti[static_cast<int>(cliente)][0];
-    const int prenotazioni = conteggio(app, kPren, "Text21", s.prenotazioni.capacita());
+    const int prenotazioni = conteggio(app, kContaPrenotazioni, s.prenotazioni.capacita());
     for (int i = 1; i <= prenotazioni; ++i)
         if (s.prenotazioni[i].campo[1] == codice)
             righe.push_back({numero_ricevuta(i) + " " + s.prenotazioni[i].campo[0], i});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "bookings/caselle.h"
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
@@ -39,10 +40,10 @@ void controlla_prenotazioni_scadute(App& app) {
     // that reading the counts runs, and ends the program.
     if (s.cartella_dati.empty()) return;
 
-    plat::Control& lista = app.campo(kForma, "List1");
+    plat::Control& lista = app.campo(kControlloElenco);
     lista.clear();
-    const long n = std::clamp<long>(app.conta("prenotazione", "Text21"), 0, s.prenotazioni.capacita());
-    const long clienti = app.conta("prenotazione", "Text22");
+    const long n = std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
+    const long clienti = app.conta(kContaClienti);
     const plat::Date oggi = app.today();
     const std::string separatore(125, '-');
 
@@ -51,7 +52,7 @@ void controlla_prenotazioni_scadute(App& app) {
         const RigaPrenotazione& p = s.prenotazioni[i];
         if (p.arrivo < oggi && p.chiusura.is_zero()) {
             lista.add_item(riga_scadenza(app, i, clienti), i);   // the line's booking
-            app.imposta(kForma, "Text1", kAvviso);
+            app.imposta(kControlloAvviso, kAvviso);
             scadute = true;
         }
     }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "apartments/caselle.h"
+#include "bookings/caselle.h"
 #include "records/caselle.h"
 #include "registry/caselle.h"
 #include "shell/caselle.h"
@@ -19,7 +21,8 @@ namespace {
 
 // The lists of the caselle.h headers, each of every box it names.
 const std::span<const Casella* const> kCaselle[] = {kCaselleArchivi, kCaselleAnagrafiche,
-                                                    kCaselleShell};
+                                                    kCaselleShell, kCaselleAppartamenti,
+                                                    kCasellePrenotazioni};
 const std::span<const Famiglia* const> kFamiglie[] = {kFamiglieArchivi};
 
 TEST(Caselle, EveryNamedBoxIsAControlOfItsForm) {
