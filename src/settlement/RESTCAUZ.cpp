@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bookings/archivi_prenotazioni.h"
+#include "bookings/caselle.h"
 #include "bookings/movimenti.h"
 #include "bookings/note.h"
 #include "bookings/prenotazioni.h"
@@ -19,13 +20,12 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kPren = "prenotazione";
 constexpr const char* kTitolo = "RESTITUZIONE CAUZIONE";
 
 // A booking the file holds: within the count and not a deleted record.
 bool prenotazione_presente(App& app, long k) {
     Stato& s = app.s;
-    if (k < 1 || k > app.conta(kPren, "Text21") || !s.prenotazioni.valido(static_cast<int>(k)))
+    if (k < 1 || k > app.conta(kContaPrenotazioni) || !s.prenotazioni.valido(static_cast<int>(k)))
         return false;
     const std::string& codice = s.prenotazioni[static_cast<int>(k)].campo[0];
     return !codice.empty() && codice != "CANC";
@@ -107,11 +107,11 @@ void RESTCAUZ::Form_Activate() {
     Label2.set_caption("ANNO DI GESTIONE : " + s.anno_gestione);
     Label8.set_caption(" AGENZIA " + s.agenzia_nome);
 
-    const long prenotazioni = std::clamp<long>(app.conta(kPren, "Text21"), 0, s.prenotazioni.capacita());
+    const long prenotazioni = std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
     NRICH.clear();
     for (int i = 1; i <= prenotazioni; ++i) NRICH.add_item(plat::pad_code(std::to_string(i), 3));
 
-    const long clienti = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
+    const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     NOCLI.clear();
     for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1], i);   // the client's record
 
@@ -146,13 +146,13 @@ void RESTCAUZ::scegli_prenotazione(long k, const std::string& numero) {
     for (plat::TextBox* t : {&Text3, &Text4, &Text5, &Text6, &NOTE}) t->set_text("");
 
     const long appartamenti =
-        std::clamp<long>(app.conta("appartament", "Text23"), 0, s.appartamenti.capacita());
+        std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     for (int i = 1; i <= appartamenti; ++i) {
         if (!stesso_codice(s.appartamenti[i][12], p.campo[0])) continue;
         Text4.set_text(s.appartamenti[i][0]);
         Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
     }
-    const long clienti = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
+    const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     Text2.set_text("");
     for (int i = 1; i <= clienti; ++i) {
         if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
@@ -171,7 +171,7 @@ void RESTCAUZ::scegli_prenotazione(long k, const std::string& numero) {
     s.operazione = "cauzion";
     seleziona_prenotazione(app);
     Text7.set_text(s.numero_nota);
-    Text8.set_text(app.testo(kPren, "Text23"));
+    Text8.set_text(app.testo(kContaNote));
 }
 
 void RESTCAUZ::NRICH_Validate() {
@@ -197,7 +197,7 @@ void RESTCAUZ::NOCLI_Validate() {
     if (!NOCLI.changed_since_focus()) return;
     const std::string nome = NOCLI.text();
     if (nome.empty()) return;
-    const long clienti = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
+    const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     // The line picked is its own client, also among namesakes; a name typed
     // is the first client of that name.
     long record = 0;
@@ -210,7 +210,7 @@ void RESTCAUZ::NOCLI_Validate() {
     long k = 0;
     if (!codice.empty()) {
         const long prenotazioni =
-            std::clamp<long>(app.conta(kPren, "Text21"), 0, s.prenotazioni.capacita());
+            std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
         for (long i = 1; i <= prenotazioni; ++i)
             if (prenotazione_presente(app, i) &&
                 stesso_codice(s.prenotazioni[static_cast<int>(i)].campo[1], codice))

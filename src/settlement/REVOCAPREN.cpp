@@ -10,6 +10,7 @@
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/caselle.h"
 #include "records/periodi.h"
 #include "records/salvataggio.h"
 
@@ -141,7 +142,7 @@ void REVOCAPREN::Text7_Validate() {
 bool REVOCAPREN::revoca_registrabile() {
     const std::string numero = plat::trim(Text3.text());
     const long k = plat::leading_int(numero);
-    if (k < 1 || k > app.conta("prenotazione", "Text21") || !s.prenotazioni.valido(static_cast<int>(k)) ||
+    if (k < 1 || k > app.conta(kContaPrenotazioni) || !s.prenotazioni.valido(static_cast<int>(k)) ||
         s.prenotazioni[static_cast<int>(k)].campo[0].empty() ||
         s.prenotazioni[static_cast<int>(k)].campo[0] == "CANC")
         return registrazione_rifiutata(app, "LA PRENOTAZIONE N. " + numero +
@@ -157,9 +158,9 @@ bool REVOCAPREN::revoca_registrabile() {
     if (date.size() < 3 || !plat::Date::parse(plat::trim(date[1])) ||
         !plat::Date::parse(plat::trim(date[2])) || codice.size() < 2)
         return registrazione_rifiutata(app, "I DATI DELLA PRENOTAZIONE DA REVOCARE NON SONO VALIDI.");
-    const std::string periodo = plat::trim(app.testo(kVisu, "Text15"));
+    const std::string periodo = plat::trim(app.testo(kVisuPeriodo));
     const long p = plat::leading_int(periodo);
-    if (p < 1 || p > app.conta("appartament", "Text26"))
+    if (p < 1 || p > app.conta(kContaPeriodi))
         return registrazione_rifiutata(app, "IL PERIODO N. " + periodo +
                                                 " DELLA PRENOTAZIONE NON E' PRESENTE IN ARCHIVIO.");
     return true;

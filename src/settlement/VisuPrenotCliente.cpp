@@ -5,6 +5,7 @@
 #include "records/archivio.h"
 #include "records/fatture.h"
 #include "registry/ricerca_clienti.h"
+#include "settlement/caselle.h"
 #include "settlement/prenotazioni_cliente.h"
 
 namespace ga {
@@ -197,12 +198,12 @@ void VisuPrenotCliente::SALDO_Click() {
     REVOCA.set_visible(false);
     MODIFICA.set_visible(false);
     constexpr const char* kSaldo = "saldoaff";
-    app.imposta(kSaldo, "Text1", plat::left(riga, 60));
-    app.imposta(kSaldo, "Text6", plat::right(riga, 30));
-    app.imposta(kSaldo, "Text3", Text6.text());
-    app.imposta(kSaldo, "Text4", Text1.text());
-    app.imposta(kSaldo, "Text5", Text3.text());
-    app.imposta(kSaldo, "Text17", plat::mid(riga, 9, 4));
+    app.imposta(kSaldoAppartamento, plat::left(riga, 60));
+    app.imposta(kSaldoPeriodo, plat::right(riga, 30));
+    app.imposta(kSaldoPrenotazione, Text6.text());
+    app.imposta(kSaldoCliente, Text1.text());
+    app.imposta(kSaldoCitta, Text3.text());
+    app.imposta(kSaldoCodiceAppartamento, plat::mid(riga, 9, 4));
     // This form stays on screen, disabled, until the balance form closes.
     set_enabled(false);
     app.form(kSaldo)->show();
@@ -213,16 +214,16 @@ void VisuPrenotCliente::REVOCA_Click() {
     if (riga.empty()) return;
     constexpr const char* kRevoca = "REVOCAPREN";
     const auto pezzi = plat::split(riga, "-");
-    app.imposta(kRevoca, "Text11", plat::trim(campo_di(pezzi, 2)));
-    app.imposta(kRevoca, "Text12", plat::trim(campo_di(pezzi, 1)));
-    app.imposta(kRevoca, "Text1", plat::left(riga, 60));
-    app.imposta(kRevoca, "Text6", plat::right(riga, 30));
-    app.imposta(kRevoca, "Text3", Text6.text());
-    app.imposta(kRevoca, "Text4", Text1.text());
-    app.imposta(kRevoca, "Text5", Text3.text());
-    app.imposta(kRevoca, "Text2", plat::format_amount(std::string_view(Text8.text())));
-    app.imposta(kRevoca, "Text9", rimborsabile(Text12.text()));
-    app.imposta(kRevoca, "Text10", rimborsabile(Text13.text()));
+    app.imposta(kRevocaCodiceProprietario, plat::trim(campo_di(pezzi, 2)));
+    app.imposta(kRevocaCodiceAppartamento, plat::trim(campo_di(pezzi, 1)));
+    app.imposta(kRevocaAppartamento, plat::left(riga, 60));
+    app.imposta(kRevocaPeriodo, plat::right(riga, 30));
+    app.imposta(kRevocaPrenotazione, Text6.text());
+    app.imposta(kRevocaCliente, Text1.text());
+    app.imposta(kRevocaCitta, Text3.text());
+    app.imposta(kRevocaAcconto, plat::format_amount(std::string_view(Text8.text())));
+    app.imposta(kRevocaPulizia, rimborsabile(Text12.text()));
+    app.imposta(kRevocaCauzione, rimborsabile(Text13.text()));
     s.operazione = "REVOCA";
     app.form(kRevoca)->show();
     hide();

@@ -6,6 +6,7 @@
 
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/caselle.h"
 #include "records/periodi.h"
 #include "records/registri.h"
 
@@ -13,7 +14,6 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kScheda = "appartament";
 constexpr std::array<const char*, 13> kMesi = {"TUTTI I MESI", "GENNAIO", "FEBBRAIO", "MARZO",
                                                "APRILE",       "MAGGIO",  "GIUGNO",   "LUGLIO",
                                                "AGOSTO",       "SETTEMBRE", "OTTOBRE", "NOVEMBRE",
@@ -24,8 +24,8 @@ const DocumentoStampa kElenco{"L'ELENCO E' STATO SALVATO", "L'ELENCO NON E' STAT
                               "STAMPA ELENCHI"};
 
 // A count store, kept within its table.
-long conteggio(App& app, const char* forma, const char* box, int capacita) {
-    return std::clamp<long>(app.conta(forma, box), 0, capacita);
+long conteggio(App& app, const Casella& conta, int capacita) {
+    return std::clamp<long>(app.conta(conta), 0, capacita);
 }
 
 // A text in a column of its own: padded with blanks and cut to the width.
@@ -49,7 +49,7 @@ std::string nome_via(App& app, const std::string& codice) {
 
 // The name of the owner whose code is `codice`, both read as numbers.
 std::string nome_proprietario(App& app, const std::string& codice) {
-    const long n = conteggio(app, "PROPRIETARI", "Text1", app.s.proprietari.capacita());
+    const long n = conteggio(app, kContaProprietari, app.s.proprietari.capacita());
     const long titolare = plat::leading_int(codice);
     for (int k = 1; k <= n; ++k)
         if (plat::leading_int(app.s.proprietari[k][6]) == titolare) return app.s.proprietari[k][0];
@@ -81,8 +81,8 @@ Elenco elenco_disponibilita(App& app, int mese) {
     e.documento = kDisponibilita;
     e.vuoto = "NON E' STATA TROVATA NESSUNA DISPONIBILITA' !! ";
 
-    const long n = conteggio(app, kScheda, "Text26", s.periodi.capacita());
-    const long appartamenti = conteggio(app, kScheda, "Text23", s.appartamenti.capacita());
+    const long n = conteggio(app, kContaPeriodi, s.periodi.capacita());
+    const long appartamenti = conteggio(app, kContaAppartamenti, s.appartamenti.capacita());
     for (int i = 1; i <= n; ++i) {
         const RigaPeriodo& p = s.periodi[i];
         if (plat::trim(p.stato) != "LIB") continue;
@@ -117,7 +117,7 @@ Elenco elenco_appartamenti(App& app) {
     e.file_pdf = "elenco_appartamenti.pdf";
     e.documento = kElenco;
     e.vuoto = "NESSUN APPARTAMENTO DA STAMPARE.";
-    const long n = conteggio(app, kScheda, "Text23", s.appartamenti.capacita());
+    const long n = conteggio(app, kContaAppartamenti, s.appartamenti.capacita());
     for (int i = 1; i <= n; ++i) {
         const Campi<13>& a = s.appartamenti[i];
         std::string tipo = plat::trim(a[3]);
@@ -148,7 +148,7 @@ Elenco elenco_clienti(App& app) {
     e.file_pdf = "elenco_clienti.pdf";
     e.documento = kElenco;
     e.vuoto = "NESSUN CLIENTE DA STAMPARE.";
-    const long n = conteggio(app, "prenotazione", "Text22", s.clienti.capacita());
+    const long n = conteggio(app, kContaClienti, s.clienti.capacita());
     for (int i = 1; i <= n; ++i) {
         const Campi<9>& c = s.clienti[i];
         e.righe.push_back(in_colonne({{plat::trim(c[0]), 6},
@@ -171,7 +171,7 @@ Elenco elenco_proprietari(App& app) {
     e.file_pdf = "elenco_proprietari.pdf";
     e.documento = kElenco;
     e.vuoto = "NESSUN PROPRIETARIO DA STAMPARE.";
-    const long n = conteggio(app, "PROPRIETARI", "Text1", s.proprietari.capacita());
+    const long n = conteggio(app, kContaProprietari, s.proprietari.capacita());
     for (int i = 1; i <= n; ++i) {
         const Campi<10>& p = s.proprietari[i];
         e.righe.push_back(in_colonne({{plat::trim(p[6]), 6},

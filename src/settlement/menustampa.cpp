@@ -6,6 +6,7 @@
 #include "bookings/ricevuta.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/caselle.h"
 #include "records/fatture.h"
 #include "records/registri.h"
 #include "settlement/elenchi.h"
@@ -14,7 +15,6 @@ namespace ga {
 
 namespace {
 constexpr const char* kAperta = "_";
-constexpr const char* kPren = "prenotazione";
 }  // namespace
 
 menustampa::menustampa(App& app) : Forma(app, kName) {
@@ -147,10 +147,10 @@ void menustampa::Command1_Click() {
     carica_clienti(app);
     Combo1.clear();
     List1.clear();
-    const long prenotazioni = std::min<long>(app.conta(kPren, "Text21"), s.prenotazioni.capacita());
+    const long prenotazioni = std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
     // Each line keeps its record: the booking number, the client's record.
     for (int i = 1; i <= prenotazioni; ++i) List1.add_item(numero_ricevuta(i), i);
-    const long clienti = std::min<long>(app.conta(kPren, "Text22"), s.clienti.capacita());
+    const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1], i);
 }
 
@@ -272,7 +272,7 @@ void menustampa::Command2_Click() {
     carica_fatture(app);
     List2.clear();
     stampafat.set_visible(false);
-    const long n = std::clamp<long>(app.conta("fattura", "Text6"), 0, s.fatture.capacita());
+    const long n = std::clamp<long>(app.conta(kContaFatture), 0, s.fatture.capacita());
     for (int k = 1; k <= n; ++k) {
         const RigaFattura& f = s.fatture[k];
         if (plat::trim(f.campo[1]).empty()) continue;

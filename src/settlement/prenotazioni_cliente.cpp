@@ -9,14 +9,12 @@
 #include "platform/text.h"
 #include "records/archivio.h"
 #include "settlement/VisuPrenotCliente.h"
+#include "settlement/caselle.h"
 
 namespace ga {
 
 namespace {
 
-constexpr const char* kVisu = "VisuPrenotCliente";
-constexpr const char* kSaldo = "saldoaff";
-constexpr const char* kCauz = "RESTCAUZ";
 constexpr std::string_view kSep = "*";
 
 using Righe = std::vector<std::string>;
@@ -32,16 +30,16 @@ double importo(std::string_view t) {
     return plat::leading_number(t);
 }
 
-void formatta(App& app, const char* forma, const char* box) {
-    plat::Control& c = app.campo(forma, box);
+void formatta(App& app, const Casella& box) {
+    plat::Control& c = app.campo(box);
     c.set_text(plat::format_amount(std::string_view(c.text())));
 }
 
-void metti_formattato(App& app, const char* forma, const char* box, const std::string& testo) {
-    app.imposta(forma, box, plat::format_amount(std::string_view(testo)));
+void metti_formattato(App& app, const Casella& box, const std::string& testo) {
+    app.imposta(box, plat::format_amount(std::string_view(testo)));
 }
 
-void visibile(App& app, const char* box, bool v) { app.campo(kVisu, box).set_visible(v); }
+void visibile(App& app, const Casella& box, bool v) { app.campo(box).set_visible(v); }
 
 // The owner code, owner's name and street of the apartment `codice`, looked
 // up in the apartments file, the streets table and the owners file. What is
@@ -63,7 +61,7 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
     r.proprietario = campo(*app_trovato, 0);
     const double via = plat::leading_number(campo(*app_trovato, 1));
 
-    const long vie = std::clamp<long>(app.conta("appartament", "Text45"), 0, s.vie.capacita());
+    const long vie = std::clamp<long>(app.conta(kContaVie), 0, s.vie.capacita());
     for (int k = 1; k <= vie; ++k) {
         if (plat::leading_number(plat::right(s.vie[k][0], 3)) != via) continue;
         r.via = s.vie[k][2];
@@ -94,13 +92,14 @@ std::string cauzione_da_chiedere(const Stato& s, const std::string& affitto) {
 // amount to collect now (`da_riscuotere`) gets the default only when nothing
 // was booked, and is emptied otherwise so that an earlier pick leaves nothing
 // behind in the balance form.
-void voce_agenzia(App& app, const char* box_visu, const char* box_saldo, const char* box_default,
-                  const std::string& prenotato, const std::string& predefinito) {
-    metti_formattato(app, kVisu, box_visu, prenotato);
-    metti_formattato(app, kSaldo, box_saldo, prenotato);
-    const bool niente = plat::leading_number(app.testo(kSaldo, box_saldo)) == 0;
-    app.imposta(kSaldo, box_default, niente ? predefinito : std::string());
-    formatta(app, kSaldo, box_default);
+void voce_agenzia(App& app, const Casella& box_visu, const Casella& box_saldo,
+                  const Casella& box_default, const std::string& prenotato,
+                  const std::string& predefinito) {
+    metti_formattato(app, box_visu, prenotato);
+    metti_formattato(app, box_saldo, prenotato);
+    const bool niente = plat::leading_number(app.testo(box_saldo)) == 0;
+    app.imposta(box_default, niente ? predefinito : std::string());
+    formatta(app, box_default);
 }
 
 }  // namespace
@@ -117,13 +116,13 @@ std::vector<std::string>& righe_prenotazioni_cliente(App& app) {
 
 void elenca_prenotazioni_cliente(App& app) {
     Stato& s = app.s;
-    plat::Control& lista = app.campo(kVisu, "List1");
+    plat::Control& lista = app.campo(kVisuPrenotazioni);
     lista.clear();
     std::vector<std::string>& righe = righe_prenotazioni_cliente(app);
     righe.assign(1, std::string());
 
-    const std::string cliente = plat::trim(s.modo_chiamata == "fatturaz" ? app.testo("fattura", "Text14")
-                                                                         : app.testo(kVisu, "Text5"));
+    const std::string cliente = plat::trim(s.modo_chiamata == "fatturaz" ? app.testo(kFatturaIntestatario)
+                                                                         : app.testo(kVisuCodiceCliente));
     const double codice = plat::leading_number(cliente);
 
     s.canale_file = canale_libero();
@@ -154,51 +153,51 @@ void elenca_prenotazioni_cliente(App& app) {
         righe.push_back(riga);
         ++numero;
     }
-    app.imposta("fattura", "Text16", std::to_string(righe.size() - 1));
+    app.imposta(kFatturaRighePrenotazioni, std::to_string(righe.size() - 1));
 }
 
 void seleziona_prenotazione(App& app) {
     Stato& s = app.s;
-    app.imposta(kVisu, "Text14", "");
-    app.imposta(kVisu, "Text16", "");
-    visibile(app, "Text16", false);
+    app.imposta(kVisuNota, "");
+    app.imposta(kVisuRestituito, "");
+    visibile(app, kVisuRestituito, false);
 
-    const std::string scelta = s.operazione == "cauzion" ? app.testo(kCauz, "Label7")
-                                                         : app.campo(kVisu, "List1").text();
+    const std::string scelta = s.operazione == "cauzion" ? app.testo(kCauzioneRiga)
+                                                         : app.campo(kVisuPrenotazioni).text();
     if (scelta.empty()) return;
-    app.imposta(kVisu, "Text6", plat::split(scelta, "-")[0]);
+    app.imposta(kVisuPrenotazione, plat::split(scelta, "-")[0]);
 
-    visibile(app, "SALDO", s.operazione != "REVOCA");
-    visibile(app, "REVOCA", s.operazione != "SALDO");
+    visibile(app, kVisuSalda, s.operazione != "REVOCA");
+    visibile(app, kVisuRevoca, s.operazione != "SALDO");
 
     vedi_dati_prenotazione(app);
 
-    app.imposta(kVisu, "Text10", "");
-    for (const char* box : {"Text7", "Text8", "Text9"}) {
-        if (!app.testo(kVisu, box).empty()) continue;
-        app.imposta(kVisu, box, "0");
-        formatta(app, kVisu, box);
+    app.imposta(kVisuResiduo, "");
+    for (const Casella& box : {kVisuAffitto, kVisuAcconto, kVisuSaldato}) {
+        if (!app.testo(box).empty()) continue;
+        app.imposta(box, "0");
+        formatta(app, box);
     }
     // To the cent: an overpayment, however small, leaves nothing due, and
     // anything due, however small, can still be paid (or the booking would
     // stay open, and expired, for ever).
     const long long residuo = std::max<long long>(
-        0, plat::cents(plat::italian_or_zero(app.testo(kVisu, "Text7"))) -
-               plat::cents(plat::italian_or_zero(app.testo(kVisu, "Text8"))) -
-               plat::cents(plat::italian_or_zero(app.testo(kVisu, "Text9"))));
+        0, plat::cents(plat::italian_or_zero(app.testo(kVisuAffitto))) -
+               plat::cents(plat::italian_or_zero(app.testo(kVisuAcconto))) -
+               plat::cents(plat::italian_or_zero(app.testo(kVisuSaldato))));
     const std::string testo = plat::short_number(static_cast<double>(residuo) / 100);
-    app.imposta(kSaldo, "Text10", testo);
-    app.imposta(kVisu, "Text10", testo);
-    formatta(app, kVisu, "Text10");
-    formatta(app, kSaldo, "Text10");
+    app.imposta(kSaldoResiduo, testo);
+    app.imposta(kVisuResiduo, testo);
+    formatta(app, kVisuResiduo);
+    formatta(app, kSaldoResiduo);
     if (residuo == 0) {
-        for (const char* b : {"SALDO", "REVOCA", "MODIFICA"}) visibile(app, b, false);
+        for (const Casella& b : {kVisuSalda, kVisuRevoca, kVisuModifica}) visibile(app, b, false);
     }
 }
 
 void vedi_dati_prenotazione(App& app) {
     Stato& s = app.s;
-    const long chiave = plat::leading_int(app.testo(kVisu, "Text6"));
+    const long chiave = plat::leading_int(app.testo(kVisuPrenotazione));
 
     s.canale_file = canale_libero();
     const Righe prenotazioni = righe_di(s.percorso_prenotazioni);
@@ -210,23 +209,27 @@ void vedi_dati_prenotazione(App& app) {
     if (!trovata) {
         // A booking the file no longer holds shows nothing rather than the
         // figures (and the period number) of the booking picked before.
-        for (const char* box : {"Text7", "Text8", "Text9", "Text11", "Text12", "Text13", "Text15"})
-            app.imposta(kVisu, box, "");
+        for (const Casella& box : {kVisuAffitto, kVisuAcconto, kVisuSaldato, kVisuDiritti,
+                                   kVisuPulizia, kVisuCauzione, kVisuPeriodo})
+            app.imposta(box, "");
         return;
     }
     const std::vector<std::string>& c = *trovata;
 
     s.numero_nota = campo(c, 10);
-    app.imposta(kVisu, "Text15", campo(c, 12));
-    metti_formattato(app, kVisu, "Text7", campo(c, 4));
-    metti_formattato(app, kSaldo, "Text7", campo(c, 4));
-    metti_formattato(app, kVisu, "Text8", campo(c, 5));
-    metti_formattato(app, kSaldo, "Text8", campo(c, 5));
-    voce_agenzia(app, "Text11", "Text11", "Text18", campo(c, 6), s.diritti_agenzia);
-    voce_agenzia(app, "Text12", "Text12", "Text19", campo(c, 7), s.pulizia_finale);
-    voce_agenzia(app, "Text13", "Text13", "Text20", campo(c, 8), cauzione_da_chiedere(s, campo(c, 4)));
-    app.imposta(kVisu, "Text9", "");
-    app.imposta(kSaldo, "Text9", "");
+    app.imposta(kVisuPeriodo, campo(c, 12));
+    metti_formattato(app, kVisuAffitto, campo(c, 4));
+    metti_formattato(app, kSaldoAffitto, campo(c, 4));
+    metti_formattato(app, kVisuAcconto, campo(c, 5));
+    metti_formattato(app, kSaldoAcconto, campo(c, 5));
+    voce_agenzia(app, kVisuDiritti, kSaldoDirittiPrenotati, kSaldoDirittiDaIncassare, campo(c, 6),
+                 s.diritti_agenzia);
+    voce_agenzia(app, kVisuPulizia, kSaldoPuliziaPrenotata, kSaldoPuliziaDaIncassare, campo(c, 7),
+                 s.pulizia_finale);
+    voce_agenzia(app, kVisuCauzione, kSaldoCauzionePrenotata, kSaldoCauzioneDaIncassare,
+                 campo(c, 8), cauzione_da_chiedere(s, campo(c, 4)));
+    app.imposta(kVisuSaldato, "");
+    app.imposta(kSaldoSaldato, "");
 
     std::string chiusura_testo = campo(c, 9);
     if (chiusura_testo.empty()) chiusura_testo = std::string(plat::kNoDate);
@@ -240,8 +243,8 @@ void vedi_dati_prenotazione(App& app) {
         // Paid or revoked: the movements from the one the booking points to
         // on give the balance, the cleaning, the deposit and any refund.
         if (plat::leading_number(legame) > 0) {
-            visibile(app, "NOTA", true);
-            visibile(app, "Text14", true);
+            visibile(app, kVisuRiquadroNota, true);
+            visibile(app, kVisuNota, true);
         }
         const bool revocata = plat::left(legame, 5) == "REVOC";
         if (revocata) {
@@ -249,9 +252,9 @@ void vedi_dati_prenotazione(App& app) {
             // The whole number after "REVOC": movement 1000 is not movement 100
             // (nor 000), which would apply the booking's earlier movements.
             legame = plat::mid(campo(c, 11), 6);
-            visibile(app, "NOTA", true);
-            visibile(app, "Text14", true);
-            app.imposta(kVisu, "Text14", suffisso);
+            visibile(app, kVisuRiquadroNota, true);
+            visibile(app, kVisuNota, true);
+            app.imposta(kVisuNota, suffisso);
         }
         const double dal_movimento = plat::leading_number(legame);
         const Righe movimenti = righe_di(s.percorso_saldi);
@@ -271,23 +274,23 @@ void vedi_dati_prenotazione(App& app) {
             // A later movement without a balance (a deposit refund) does not
             // wipe the balance paid: the residual would show the rent as due
             // again and offer a second balance on a paid booking.
-            if (importo(campo(m, 3)) != 0 || app.testo(kVisu, "Text9").empty()) {
-                metti_formattato(app, kVisu, "Text9", campo(m, 3));
-                metti_formattato(app, kSaldo, "Text9", campo(m, 3));
+            if (importo(campo(m, 3)) != 0 || app.testo(kVisuSaldato).empty()) {
+                metti_formattato(app, kVisuSaldato, campo(m, 3));
+                metti_formattato(app, kSaldoSaldato, campo(m, 3));
             }
             if (revocata) {
-                visibile(app, "NOTA", true);
-                visibile(app, "Text16", true);
-                app.imposta(kVisu, "Text16", " RESTITUITO  €  " + plat::format_amount(importo(campo(m, 2))));
+                visibile(app, kVisuRiquadroNota, true);
+                visibile(app, kVisuRestituito, true);
+                app.imposta(kVisuRestituito, " RESTITUITO  €  " + plat::format_amount(importo(campo(m, 2))));
             }
-            metti_formattato(app, kVisu, "Text12", campo(m, 5));
-            metti_formattato(app, kVisu, "Text13", campo(m, 6));
+            metti_formattato(app, kVisuPulizia, campo(m, 5));
+            metti_formattato(app, kVisuCauzione, campo(m, 6));
         }
         if (di_questa) {
             const double versata =
-                importo(app.testo(kCauz, "Label9")) + static_cast<double>(cauzione) / 100;
-            app.imposta(kCauz, "Label9", plat::short_number(versata));
-            formatta(app, kCauz, "Label9");
+                importo(app.testo(kCauzioneVersata)) + static_cast<double>(cauzione) / 100;
+            app.imposta(kCauzioneVersata, plat::short_number(versata));
+            formatta(app, kCauzioneVersata);
         }
     }
 
@@ -299,11 +302,11 @@ void vedi_dati_prenotazione(App& app) {
         if (nota >= 1 && nota <= static_cast<long>(note.size()) &&
             !note[static_cast<std::size_t>(nota - 1)].empty()) {
             const std::string testo = campo(plat::split(note[static_cast<std::size_t>(nota - 1)], kSep), 0) + suffisso;
-            app.imposta(kCauz, "Text6", testo);
-            app.imposta(kCauz, "Text7", s.numero_nota);
-            app.imposta(kVisu, "Text14", testo);
-            visibile(app, "Text14", true);
-            visibile(app, "NOTA", true);
+            app.imposta(kCauzioneTestoNota, testo);
+            app.imposta(kCauzioneNumeroNota, s.numero_nota);
+            app.imposta(kVisuNota, testo);
+            visibile(app, kVisuNota, true);
+            visibile(app, kVisuRiquadroNota, true);
         }
     }
 }

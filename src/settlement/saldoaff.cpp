@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bookings/archivi_prenotazioni.h"
+#include "bookings/caselle.h"
 #include "bookings/movimenti.h"
 #include "bookings/note.h"
 #include "bookings/prenotazioni.h"
@@ -216,7 +217,7 @@ void saldoaff::Command1_Click() {
     // movement is written: a movement without its booking change would stand
     // in the journal alone.
     const long k = plat::leading_int(Text3.text());
-    const bool esiste = k >= 1 && k <= app.conta("prenotazione", "Text21") &&
+    const bool esiste = k >= 1 && k <= app.conta(kContaPrenotazioni) &&
                         s.prenotazioni.valido(static_cast<int>(k)) &&
                         !s.prenotazioni[static_cast<int>(k)].campo[0].empty() &&
                         s.prenotazioni[static_cast<int>(k)].campo[0] != "CANC";
@@ -240,7 +241,7 @@ void saldoaff::Command1_Click() {
     // The movement, the note and the booking are one save: all written, or
     // none, and then the user may correct and confirm again.
     const std::string nota_prima = s.numero_nota;
-    const std::string testo_nota = app.testo(kVisu, "Text14");
+    const std::string testo_nota = app.testo(kVisuNota);
     {
         Salvataggio salvataggio(app);
         // registra_movimento decides between "SALDO" and "ACCON".
@@ -250,7 +251,7 @@ void saldoaff::Command1_Click() {
             registra_prenotazioni(app) && salvataggio.conferma();
         if (!registrato) {
             s.numero_nota = nota_prima;
-            app.imposta(kVisu, "Text14", testo_nota);
+            app.imposta(kVisuNota, testo_nota);
             Command1.set_visible(true);
             return;
         }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "bookings/caselle.h"
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
@@ -16,7 +17,6 @@ namespace ga {
 namespace {
 
 constexpr const char* kTitolo = "VEDI DISPONIBILITA'";
-constexpr const char* kScheda = "appartament";
 
 // The result list and its headings: the headings stand over the columns of
 // the padded lines, whose characters all have one width in the list's font.
@@ -180,7 +180,7 @@ void visu_disponib::Form_Load() {
     IMPOSTAFORM();
     carica_vie(app);
     Combo2.clear();
-    const long vie = std::clamp<long>(app.conta(kScheda, "Text45"), 0, s.vie.capacita());
+    const long vie = std::clamp<long>(app.conta(kContaVie), 0, s.vie.capacita());
     for (int i = 1; i <= vie; ++i) Combo2.add_item(s.vie[i][2]);
 }
 
@@ -217,7 +217,7 @@ void visu_disponib::IMPOSTAFORM() {
         tutiper.set_value(1);
     } else if (m == "appartamenti") {
         Combo1.clear();
-        const long n = std::clamp<long>(app.conta(kScheda, "Text23"), 0, s.appartamenti.capacita());
+        const long n = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
         for (int i = 1; i <= n; ++i) {
             const Campi<13>& a = s.appartamenti[i];
             Combo1.add_item(plat::pad_code(a[12], 4) + "-" + nome_via(a[1]), i);   // the apartment's record
@@ -262,7 +262,7 @@ void visu_disponib::Combo1_Click() {
     if (!s.appartamenti.valido(static_cast<int>(i))) return;
     const Campi<13>& a = s.appartamenti[static_cast<int>(i)];
     const std::string codice = plat::pad_code(a[12], 4);
-    const long proprietari = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+    const long proprietari = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     std::string proprietario;
     for (int k = 1; k <= proprietari; ++k)
         if (s.proprietari[k][6] == a[0]) {
@@ -381,8 +381,8 @@ bool visu_disponib::passa_tipologia(const Tipologie& t, const std::string& tipo)
 
 visu_disponib::Appartamento visu_disponib::appartamento_del_periodo(int periodo) {
     Appartamento out;
-    const long appartamenti = std::clamp<long>(app.conta(kScheda, "Text23"), 0, s.appartamenti.capacita());
-    const long proprietari = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+    const long appartamenti = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
+    const long proprietari = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     const int j = s.appartamenti_per_codice.primo(plat::leading_int(s.periodi[periodo].codice), appartamenti);
     if (j == 0) return out;
     const Campi<13>& a = s.appartamenti[j];
@@ -396,7 +396,7 @@ visu_disponib::Appartamento visu_disponib::appartamento_del_periodo(int periodo)
 
 void visu_disponib::vedi_periodi() {
     List1.clear();
-    const long n = std::clamp<long>(app.conta(kScheda, "Text26"), 0, s.periodi.capacita());
+    const long n = std::clamp<long>(app.conta(kContaPeriodi), 0, s.periodi.capacita());
     const std::string& modo = s.operazione;
     const Tipologie per_periodo{&tutiper, &monoper, &biloper, &triloper, &quadriper};
     const Tipologie per_via{&Option1, &Option2, &Option3, &Option4, &Option5};
@@ -444,10 +444,10 @@ void visu_disponib::List1_Click() {
     const long i = List1.item_data(List1.list_index());
     if (!s.periodi.valido(static_cast<int>(i))) return;
     const Appartamento a = appartamento_del_periodo(static_cast<int>(i));
-    app.imposta("ModPeriodi", "Text40", "| " + plat::pad_left(std::to_string(i), 3, '0'));
-    app.imposta("ModPeriodi", "Text1", plat::trim(s.periodi[static_cast<int>(i)].codice));
-    app.imposta("ModPeriodi", "Text2", plat::trim(colonna24(a.proprietario)));
-    app.imposta("ModPeriodi", "Text3", plat::trim(colonna24(a.via)));
+    app.imposta(kModPeriodiPeriodo, "| " + plat::pad_left(std::to_string(i), 3, '0'));
+    app.imposta(kModPeriodiCodice, plat::trim(s.periodi[static_cast<int>(i)].codice));
+    app.imposta(kModPeriodiProprietario, plat::trim(colonna24(a.proprietario)));
+    app.imposta(kModPeriodiVia, plat::trim(colonna24(a.via)));
     set_enabled(false);
     s.modo_chiamata = "VISUPRENOTAZIONE";
     app.form("ModPeriodi")->show();

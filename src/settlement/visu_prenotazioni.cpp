@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "bookings/caselle.h"
 #include "bookings/prenotazioni.h"
 #include "bookings/archivi_prenotazioni.h"
 #include "bookings/scadenze.h"
@@ -17,7 +18,6 @@ namespace ga {
 namespace {
 
 constexpr const char* kTitolo = "VEDI PRENOTAZIONI";
-constexpr const char* kPren = "prenotazione";
 
 // The result list and its headings: the headings stand over the columns of
 // the padded lines, whose characters all have one width in the list's font.
@@ -210,9 +210,9 @@ void visu_prenotazioni::VEDI_Click() {
 
 void visu_prenotazioni::vediprenotazioni() {
     List1.clear();
-    const long n = std::clamp<long>(app.conta(kPren, "Text21"), 0, s.prenotazioni.capacita());
-    const long clienti = app.conta(kPren, "Text22");
-    const long movimenti = std::clamp<long>(app.conta(kPren, "Text26"), 0, s.movimenti.capacita());
+    const long n = std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
+    const long clienti = app.conta(kContaClienti);
+    const long movimenti = std::clamp<long>(app.conta(kContaMovimenti), 0, s.movimenti.capacita());
     const bool periodo = Check1.value() == 1, ingresso = Check2.value() == 1,
                uscita = Check3.value() == 1, mese = Check4.value() == 1;
     const plat::Date dal = DTPicker1.date(), al = DTPicker2.date(), data_ingresso = DTPicker3.date(),
@@ -265,7 +265,7 @@ void visu_prenotazioni::List1_Click() {
     // be shared, or begin another client's name.
     const long k = List1.item_data(List1.list_index());
     if (k < 1 || k > s.prenotazioni.capacita()) return;   // the empty-result lines
-    const long clienti = std::clamp<long>(app.conta(kPren, "Text22"), 0, s.clienti.capacita());
+    const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     const int cliente = record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[1], clienti);
     VisuPrenotCliente& vista = app.form<VisuPrenotCliente>();
     vista.RITORNA.set_visible(true);

@@ -13,6 +13,7 @@
 #include "bookings/caselle.h"
 #include "records/caselle.h"
 #include "registry/caselle.h"
+#include "settlement/caselle.h"
 #include "shell/caselle.h"
 #include "support/banco.h"
 
@@ -22,7 +23,7 @@ namespace {
 // The lists of the caselle.h headers, each of every box it names.
 const std::span<const Casella* const> kCaselle[] = {kCaselleArchivi, kCaselleAnagrafiche,
                                                     kCaselleShell, kCaselleAppartamenti,
-                                                    kCasellePrenotazioni};
+                                                    kCasellePrenotazioni, kCaselleSaldi};
 const std::span<const Famiglia* const> kFamiglie[] = {kFamiglieArchivi};
 
 TEST(Caselle, EveryNamedBoxIsAControlOfItsForm) {
