@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "accounts/SaldoProprietario.h"
+#include "accounts/caselle.h"
 #include "accounts/estratto.h"
 #include "accounts/spese.h"
 #include "bookings/archivi_prenotazioni.h"
@@ -79,10 +80,10 @@ void EstrattoContoPropr::Form_Load() {
     carica_saldi(app);
     carica_spese(app);
     Combo1.clear();
-    const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+    const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
     record_proprietario = 0;
-    Text2.set_text(app.testo("zeltra", "Text3"));
+    Text2.set_text(app.testo(kAvvioCitta));
     Text3.set_text(s.anno_gestione);
     Text1.set_visible(false);
     Combo1.set_visible(true);
@@ -135,16 +136,16 @@ void EstrattoContoPropr::insspese_Click() {
 }
 
 void EstrattoContoPropr::SALDIPROP_Click() {
-    apri_saldo_proprietario(app, *this, app.testo("SINTESICONTOPROP", "Text8"),
+    apri_saldo_proprietario(app, *this, app.testo(kSintesiResiduo),
                             "DETTAGLI ESTRATTO CONTO");
 }
 
 void EstrattoContoPropr::SINTESI_Click() {
     plat::Form* sintesi = app.form("SINTESICONTOPROP");
     if (!sintesi) return;
-    app.imposta("SINTESICONTOPROP", "Text1", Text1.text());
-    app.imposta("SINTESICONTOPROP", "Text2", Text2.text());
-    app.imposta("SINTESICONTOPROP", "Text3", Text3.text());
+    app.imposta(kSintesiNome, Text1.text());
+    app.imposta(kSintesiCitta, Text2.text());
+    app.imposta(kSintesiAnno, Text3.text());
     sintesi->show();
     hide();
 }

@@ -1,6 +1,7 @@
 #include "accounts/SINTESICONTOPROP.h"
 
 #include "accounts/SaldoProprietario.h"
+#include "accounts/caselle.h"
 
 namespace ga {
 
@@ -51,7 +52,7 @@ SINTESICONTOPROP::SINTESICONTOPROP(App& app) : Forma(app, kName) {
 void SINTESICONTOPROP::Form_Load() {
     set_width(kLarghezza);
     ICONAAGENZIA.set_picture(s.percorso_logo);
-    Text2.set_text(app.testo("zeltra", "Text3"));
+    Text2.set_text(app.testo(kAvvioCitta));
     Text3.set_text(s.anno_gestione);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "accounts/caselle.h"
 #include "accounts/estratto.h"
 #include "bookings/archivi_prenotazioni.h"
 #include "bookings/movimenti.h"
@@ -33,14 +34,14 @@ void carica_conto_corrente(App& app) {
                                               campo_di(c, 4)};
                                   });
     for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Campi<5>{};
-    app.imposta_conta("COORDBANCA", "Text5", n);
+    app.imposta_conta(kContaContoCorrente, n);
 }
 
 namespace {
 std::vector<std::string> riga_conto(App& app) {
-    auto box = [&](const char* nome) { return app.testo(SaldoProprietario::kName, nome); };
-    return {box("Text8"), box("Text1"), box("Text5"),
-            app.campo(SaldoProprietario::kName, "DTPicker1").date().text(), box("Text6")};
+    SaldoProprietario& f = app.form<SaldoProprietario>();
+    return {f.Text8.text(), f.Text1.text(), f.Text5.text(), f.DTPicker1.date().text(),
+            f.Text6.text()};
 }
 }  // namespace
 
@@ -129,9 +130,9 @@ void SaldoProprietario::Form_Load() {
     carica_saldi(app);
     carica_spese(app);
     Combo1.clear();
-    const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+    const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
-    Label3.set_caption(app.testo("zeltra", "Text1") + "   -   " + app.testo("zeltra", "Text3") +
+    Label3.set_caption(app.testo(kAvvioAgenzia) + "   -   " + app.testo(kAvvioCitta) +
                        "   -   " + s.anno_gestione);
     Option1.set_value(1);
     DTPicker1.set_date(app.today());
@@ -185,7 +186,7 @@ void SaldoProprietario::Option3_Click() {
 }
 
 // Reads the bank records count; nothing is checked against it yet.
-void SaldoProprietario::controlla_contobanca() { app.conta("COORDBANCA", "Text19"); }
+void SaldoProprietario::controlla_contobanca() { app.conta(kContaBanche); }
 
 void SaldoProprietario::Text5_Click() { Text5.set_text(""); }
 

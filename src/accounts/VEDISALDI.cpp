@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "accounts/archivio_spese.h"
+#include "accounts/caselle.h"
 #include "accounts/estratto.h"
 #include "bookings/archivi_prenotazioni.h"
 #include "platform/number.h"
@@ -141,7 +142,7 @@ void VEDISALDI::Form_Load() {
     carica_spese(app);
     carica_proprietari(app);
     Combo1.clear();
-    const long n = std::min<long>(app.conta("PROPRIETARI", "Text1"), s.proprietari.capacita());
+    const long n = std::min<long>(app.conta(kContaProprietari), s.proprietari.capacita());
     for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
 }
 
@@ -159,7 +160,7 @@ void VEDISALDI::Command1_Click() {
     const Registri registri(s);
     Tabella<Campi<3>>& spese = tabella_spese(app);
 
-    const long n = std::min<long>(app.conta("prenotazione", "Text26"), s.movimenti.capacita());
+    const long n = std::min<long>(app.conta(kContaMovimenti), s.movimenti.capacita());
     for (int i = 1; i <= n; ++i) {
         const RigaMovimento& m = s.movimenti[i];
         const auto& c = m.campo;

@@ -1,5 +1,6 @@
 #include "accounts/archivio_spese.h"
 
+#include "accounts/caselle.h"
 #include "accounts/spese.h"
 #include "bookings/archivi_prenotazioni.h"
 #include "platform/number.h"
@@ -9,7 +10,6 @@ namespace ga {
 
 namespace {
 constexpr std::string_view kSep = "*";
-constexpr const char* kForma = "spese";
 }  // namespace
 
 Tabella<Campi<3>>& tabella_spese(App& app) { return app.form<spese>().tabella; }
@@ -26,23 +26,23 @@ void carica_spese(App& app) {
                                   });
     // Nothing an older, longer file left in memory is taken for an expense.
     for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Campi<3>{};
-    app.imposta_conta(kForma, "Text1", n);
+    app.imposta_conta(kContaSpese, n);
 }
 
 bool spesa_registrabile(App& app) {
-    return valori_registrabili(app, {app.testo(kForma, "Text5"), app.testo(kForma, "Text9"),
-                                     app.testo(kForma, "Text2")});
+    return valori_registrabili(app, {app.testo(kSpesaAppartamento), app.testo(kSpesaNota),
+                                     app.testo(kSpesaContaMovimenti)});
 }
 
 bool registra_spesa(App& app) {
     if (!spesa_registrabile(app)) return false;
     Stato& s = app.s;
     s.canale_file = canale_libero();
-    const std::string riga = app.testo(kForma, "Text5") + std::string(kSep) +
-                             app.testo(kForma, "Text9") + std::string(kSep) +
-                             app.testo(kForma, "Text2");
+    const std::string riga = app.testo(kSpesaAppartamento) + std::string(kSep) +
+                             app.testo(kSpesaNota) + std::string(kSep) +
+                             app.testo(kSpesaContaMovimenti);
     if (!aggiungi_riga(app, s.percorso_spese, riga)) return false;
-    app.campo(kForma, "Check2").set_value(1);
+    app.campo(kSpesaScritta).set_value(1);
     return true;
 }
 

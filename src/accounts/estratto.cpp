@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "accounts/EstrattoContoPropr.h"
+#include "accounts/caselle.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
@@ -16,9 +17,6 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kEstratto = "EstrattoContoPropr";
-constexpr const char* kSintesi = "SINTESICONTOPROP";
-constexpr const char* kSaldo = "SaldoProprietario";
 
 using Pezzi = std::vector<std::string>;
 using Righe = std::vector<std::string>;
@@ -88,19 +86,19 @@ private:
 };
 
 // Writes a result box of a form that is part of the program.
-void esito(App& app, const char* forma, const char* box, const std::string& testo) {
-    if (app.form(forma)) app.imposta(forma, box, testo);
+void esito(App& app, const Casella& box, const std::string& testo) {
+    if (app.form(box.forma)) app.imposta(box, testo);
 }
 
 std::string cifra(double v) { return plat::pad_left(plat::format_amount(v), 10); }
 
 // The kinds the filters let through, in the order they are tried.
 std::vector<Tipo> tipi_ammessi(App& app) {
-    auto spuntato = [&](const char* box) { return app.campo(kEstratto, box).value() == 1; };
-    if (spuntato("Check3")) return {Tipo::spesa};
-    if (spuntato("Check4")) return {Tipo::versamento};
-    if (spuntato("Check1")) return {Tipo::saldo};
-    if (spuntato("Check2")) return {Tipo::acconto, Tipo::restituzione};
+    auto spuntato = [&](const Casella& box) { return app.campo(box).value() == 1; };
+    if (spuntato(kEstrattoSoloSpese)) return {Tipo::spesa};
+    if (spuntato(kEstrattoSoloVersamenti)) return {Tipo::versamento};
+    if (spuntato(kEstrattoSoloSaldi)) return {Tipo::saldo};
+    if (spuntato(kEstrattoSoloAcconti)) return {Tipo::acconto, Tipo::restituzione};
     return {Tipo::acconto, Tipo::restituzione, Tipo::saldo, Tipo::versamento, Tipo::spesa};
 }
 
@@ -121,14 +119,14 @@ struct Somme {
 
 SommeEstratto estratto_conto_proprietario(App& app) {
     Stato& s = app.s;
-    plat::Control& lista = app.campo(kEstratto, "List1");
+    plat::Control& lista = app.campo(kEstrattoRighe);
     lista.clear();
     // The sums of the whole statement, which the other forms are given, and
     // those of the lines the filter lets through, which close the list.
     Somme tutto, elencato;
     std::string rapporto;
 
-    const std::string nome = plat::trim(app.testo(kEstratto, "Combo1"));
+    const std::string nome = plat::trim(app.testo(kEstrattoProprietario));
     // The chosen owner's code, when the owner's record is known: a namesake's
     // movements are not this owner's.
     std::string codice_scelto;
@@ -142,7 +140,7 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     const Periodi periodo(s.percorso_prenotazioni);
     Tabella<Campi<3>>& tabella = tabella_spese(app);
 
-    const long n = std::clamp<long>(app.conta("prenotazione", "Text26"), 0, s.movimenti.capacita());
+    const long n = std::clamp<long>(app.conta(kContaMovimenti), 0, s.movimenti.capacita());
     for (int i = 1; i <= n; ++i) {
         const RigaMovimento m = s.movimenti[i];
         std::string ap = plat::trim(m.campo[8]);
@@ -160,11 +158,11 @@ SommeEstratto estratto_conto_proprietario(App& app) {
         const Pezzi* p = proprietari.cerca(codice);
         if (!p || plat::trim(campo_di(*p, 0)) != nome) continue;
         if (!codice_scelto.empty() && !stesso_codice(campo_di(*p, 6), codice_scelto)) continue;
-        esito(app, kSaldo, "Text8", codice);
-        app.imposta(kEstratto, "Text4", codice);
-        esito(app, kSaldo, "Text1", campo_di(*p, 0));
-        esito(app, kSaldo, "Text2", campo_di(*p, 1));
-        esito(app, kSaldo, "Text3", campo_di(*p, 2));
+        esito(app, kVersamentoCodiceProprietario, codice);
+        app.imposta(kEstrattoCodiceProprietario, codice);
+        esito(app, kVersamentoNome, campo_di(*p, 0));
+        esito(app, kVersamentoVia, campo_di(*p, 1));
+        esito(app, kVersamentoCitta, campo_di(*p, 2));
         rapporto = plat::trim(campo_di(*p, 8));
 
         const double c2 = importo(m.campo[2]), c3 = importo(m.campo[3]), c4 = importo(m.campo[4]);
@@ -215,7 +213,7 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     }
 
     SommeEstratto esiti{tutto.lordo, tutto.spese, tutto.versamenti, 0, 0, rapporto != "CONTR"};
-    const std::string p = plat::trim(app.testo("zeltra", "Text9"));
+    const std::string p = plat::trim(app.testo(kAvvioPercentualeAffitto));
     const double percentuale = importo(p);
     esiti.provvigione = esiti.provvigione_dovuta ? percentuale * tutto.lordo / 100 : 0;
     // To the cent, so that a residue of a few rounding errors is no residue:
@@ -238,16 +236,16 @@ SommeEstratto estratto_conto_proprietario(App& app) {
                        std::string("         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  ") +
                        " " + cifra(totale_elencato));
 
-    esito(app, kSintesi, "Text4", plat::format_amount(esiti.lordo));
-    esito(app, kSintesi, "Text5", plat::format_amount(esiti.spese));
-    esito(app, kSintesi, "Text6", plat::format_amount(esiti.versamenti));
+    esito(app, kSintesiLordo, plat::format_amount(esiti.lordo));
+    esito(app, kSintesiSpese, plat::format_amount(esiti.spese));
+    esito(app, kSintesiVersamenti, plat::format_amount(esiti.versamenti));
     // An owner under contract pays no commission: the summary must not keep
     // the commission of the owner shown before.
-    esito(app, kSintesi, "Text7", plat::format_amount(esiti.provvigione));
+    esito(app, kSintesiProvvigione, plat::format_amount(esiti.provvigione));
     const std::string residuo = plat::format_amount(esiti.totale);
-    esito(app, kSintesi, "Text8", residuo);
-    esito(app, kSaldo, "Text4", residuo);
-    esito(app, "spese", "Text10", residuo);
+    esito(app, kSintesiResiduo, residuo);
+    esito(app, kVersamentoDovuto, residuo);
+    esito(app, kSpesaDisponibile, residuo);
     return esiti;
 }
 
@@ -264,7 +262,7 @@ int record_scelto(plat::Control& combo) {
 }
 
 void scegli_proprietario(App& app, const std::string& nome, int record) {
-    app.imposta(kEstratto, "Combo1", nome);
+    app.imposta(kEstrattoProprietario, nome);
     app.form<EstrattoContoPropr>().record_proprietario = record;
 }
 

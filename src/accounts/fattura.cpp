@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "accounts/caselle.h"
 #include "accounts/estratto.h"
 #include "accounts/stampa_fattura.h"
 #include "bookings/archivi_prenotazioni.h"
@@ -20,7 +21,6 @@ namespace ga {
 namespace {
 
 constexpr const char* kEstratto = "EstrattoContoPropr";
-constexpr const char* kVisu = "VisuPrenotCliente";
 constexpr long kGialloChiaro = 0xC0FFFF;   // red 255, green 255, blue 192
 constexpr const char* kEmissione = " EMISSIONE FATTURA";
 constexpr const char* kStampa = " STAMPA FATTURA";
@@ -409,7 +409,7 @@ void fattura::vedi_clienti() {
     // The list holds the matches in the order of the register: the picked
     // line is found by its whole name and, among namesakes, by its place (a
     // name that only begins the same way is another client).
-    const int k = record_col_nome(s.clienti, app.conta("prenotazione", "Text22"), 1, s.testo_ricerca,
+    const int k = record_col_nome(s.clienti, app.conta(kContaClienti), 1, s.testo_ricerca,
                                   occorrenza_scelta(List1));
     if (k == 0) return;
     nuova_parte();
@@ -433,7 +433,7 @@ void fattura::vedi_proprietari() {
     s.testo_ricerca = plat::trim(s.testo_ricerca);
     s.indice_lavoro = plat::length(s.testo_ricerca);
     if (s.testo_ricerca.empty()) return;
-    const int k = record_col_nome(s.proprietari, app.conta("PROPRIETARI", "Text1"), 0,
+    const int k = record_col_nome(s.proprietari, app.conta(kContaProprietari), 0,
                                   s.testo_ricerca, occorrenza_scelta(List1));
     if (k == 0) return;
     nuova_parte();
@@ -463,10 +463,10 @@ void fattura::controllaincasso() {
     for (long k = 1; k <= n; ++k) {
         const std::string& riga = righe[static_cast<std::size_t>(k)];
         // Choosing the row picks its booking (the list's click does it).
-        app.imposta(kVisu, "List1", riga);
+        app.imposta(kVisuPrenotazioni, riga);
         // A row the list does not hold would leave another booking picked.
-        if (app.testo(kVisu, "List1") != riga) continue;
-        totale += centesimi(plat::italian_or_zero(plat::trim(app.testo(kVisu, "Text7"))));
+        if (app.testo(kVisuPrenotazioni) != riga) continue;
+        totale += centesimi(plat::italian_or_zero(plat::trim(app.testo(kVisuAffitto))));
     }
     Text2.set_text(importo(totale));
 }
@@ -541,7 +541,7 @@ void fattura::Combo1_Click() {
     if (f.campo[3].empty()) {
         // A client invoice: the client by the code's number.
         const long codice = plat::leading_int(f.campo[2]);
-        const long n = std::clamp<long>(app.conta("prenotazione", "Text22"), 0, s.clienti.capacita());
+        const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
         for (int i = 1; i <= n; ++i) {
             const Campi<9>& c = s.clienti[i];
             if (plat::trim(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
@@ -555,7 +555,7 @@ void fattura::Combo1_Click() {
     } else if (f.campo[2].empty()) {
         // An owner invoice: the owner by record number.
         const long r = plat::leading_int(f.campo[3]);
-        const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+        const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
         if (r >= 1 && r <= n) {
             const Campi<10>& p = s.proprietari[static_cast<int>(r)];
             Text14.set_text(std::to_string(r));

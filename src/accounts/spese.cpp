@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "accounts/caselle.h"
 #include "accounts/estratto.h"
 #include "bookings/archivi_prenotazioni.h"
 #include "bookings/movimenti.h"
@@ -85,7 +86,7 @@ void spese::Form_Activate() {
     carica_saldi(app);
     carica_spese(app);
     Combo1.clear();
-    const long n = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+    const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
     DTPicker1.set_date(app.today());
 }
@@ -118,7 +119,7 @@ void spese::mostra_appartamento(const Appartamento& a) {
 
 void spese::VEDIAPPARTAMENTO() {
     const std::string nome = plat::trim(Text3.text());
-    const long proprietari = std::clamp<long>(app.conta("PROPRIETARI", "Text1"), 0, s.proprietari.capacita());
+    const long proprietari = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     // The owner picked, also among namesakes; a name alone is its first owner.
     record_trovato_ = 0;
     if (record_scelto_ >= 1 && record_scelto_ <= proprietari && !nome.empty() &&
@@ -142,7 +143,7 @@ void spese::VEDIAPPARTAMENTO() {
         return;
     }
 
-    const long n = std::clamp<long>(app.conta("appartament", "Text23"), 0, s.appartamenti.capacita());
+    const long n = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     for (int i = 1; i <= n; ++i) {
         const Campi<13>& a = s.appartamenti[i];
         if (plat::trim(a[0]) != codice) continue;

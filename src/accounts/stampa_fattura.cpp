@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "accounts/caselle.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/fatture.h"
@@ -80,7 +81,7 @@ plat::PrintJob pagina_fattura(App& app, const RigaFattura& f) {
 
 bool stampa_fattura(App& app, int k) {
     Stato& s = app.s;
-    const long n = app.conta("fattura", "Text6");
+    const long n = app.conta(kContaFatture);
     if (k < 1 || k > n || k > s.fatture.capacita() || plat::trim(s.fatture[k].campo[1]).empty()) {
         app.msgbox("LA FATTURA N. " + std::to_string(k) + " NON E' NELL'ARCHIVIO DELLE FATTURE.",
                    plat::Buttons::Ok, kFattura.titolo, plat::Icon::Exclamation);

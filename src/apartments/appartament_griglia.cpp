@@ -24,7 +24,7 @@ bool riga_valida(long r) { return r >= 1 && r <= kRighe; }
 // --- the row's controls ---------------------------------------------------------------
 
 plat::Control& appartament::spunta(int r) {
-    return app.campo(kName, "Check" + std::to_string(r));
+    return controllo("Check" + std::to_string(r));
 }
 
 plat::Control* appartament::calendario(int n) {
@@ -32,10 +32,10 @@ plat::Control* appartament::calendario(int n) {
     return control("DTPICKER" + std::to_string(n));
 }
 
-plat::Control& appartament::prezzo(int r) { return app.campo(kName, "prez" + std::to_string(r + 9)); }
+plat::Control& appartament::prezzo(int r) { return controllo("prez" + std::to_string(r + 9)); }
 
 plat::Control& appartament::situazione(int r) {
-    return app.campo(kName, "situ" + std::to_string(r + 27));
+    return controllo("situ" + std::to_string(r + 27));
 }
 
 bool appartament::spuntata(long r) { return riga_valida(r) && spunta(static_cast<int>(r)).value() != 0; }

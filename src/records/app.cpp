@@ -36,6 +36,10 @@ plat::Label& Forma::etichetta(std::string_view caption, int x, int y, int width,
     return *etichette_.back();
 }
 
+plat::Control& Forma::controllo(std::string_view nome, int indice) {
+    return static_cast<plat::Runtime&>(app).field(name(), nome, indice);
+}
+
 plat::Control& Forma::metti(plat::Control& c, int x, int y, int w, int h, plat::Control* frame) {
     c.place(px(x), px(y), px(w), px(h));
     if (frame) c.set_container(frame);

@@ -46,7 +46,7 @@ struct AccessoPerNome;
 struct AccessoPerNome {};
 #endif
 template <class T>
-concept Completo = requires { sizeof(T); };
+concept AccessoConsentito = requires { sizeof(T); };
 
 class App : public plat::Runtime {
 public:
@@ -68,27 +68,27 @@ public:
     // The same by names: for the tests and the benchmark only (see
     // `AccessoPerNome`).
     template <class P = AccessoPerNome>
-        requires Completo<P>
+        requires AccessoConsentito<P>
     plat::Control& campo(std::string_view form, std::string_view control, int index = -1) {
         return field(form, control, index);
     }
     template <class P = AccessoPerNome>
-        requires Completo<P>
+        requires AccessoConsentito<P>
     std::string testo(std::string_view form, std::string_view control) {
         return field(form, control).text();
     }
     template <class P = AccessoPerNome>
-        requires Completo<P>
+        requires AccessoConsentito<P>
     void imposta(std::string_view form, std::string_view control, std::string_view text) {
         field(form, control).set_text(text);
     }
     template <class P = AccessoPerNome>
-        requires Completo<P>
+        requires AccessoConsentito<P>
     long conta(std::string_view form, std::string_view control) {
         return conta(Casella{form, control});
     }
     template <class P = AccessoPerNome>
-        requires Completo<P>
+        requires AccessoConsentito<P>
     void imposta_conta(std::string_view form, std::string_view control, long n) {
         imposta(Casella{form, control}, std::to_string(n));
     }
@@ -154,6 +154,9 @@ protected:
     // Places a control at pixel position and size, inside `frame` if given.
     static plat::Control& metti(plat::Control& c, int x, int y, int w, int h,
                                 plat::Control* frame = nullptr);
+    // One of this form's own controls by its name (families reached by
+    // composed names); throws, like the runtime, when there is none.
+    plat::Control& controllo(std::string_view nome, int indice = -1);
     static void mostra(std::initializer_list<plat::Control*> controlli, bool visibile) {
         for (plat::Control* c : controlli) c->set_visible(visibile);
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "accounts/caselle.h"
 #include "apartments/caselle.h"
 #include "bookings/caselle.h"
 #include "records/caselle.h"
@@ -23,7 +24,7 @@ namespace {
 // The lists of the caselle.h headers, each of every box it names.
 const std::span<const Casella* const> kCaselle[] = {kCaselleArchivi, kCaselleAnagrafiche,
                                                     kCaselleShell, kCaselleAppartamenti,
-                                                    kCasellePrenotazioni, kCaselleSaldi};
+                                                    kCasellePrenotazioni, kCaselleSaldi, kCaselleConti};
 const std::span<const Famiglia* const> kFamiglie[] = {kFamiglieArchivi};
 
 TEST(Caselle, EveryNamedBoxIsAControlOfItsForm) {
