@@ -12,8 +12,8 @@ namespace ga {
 void registra_forme_accounts(App& app) {
     registra<fattura>(app);
     registra<VEDISALDI>(app);
-    app.registra_procedura("controllaincasso", [](App& a) { controllaincasso(a); });
-    app.registra_procedura("stampa_fattura_scelta", [](App& a) { stampa_fattura_scelta(a); });
+    app.procedure.controllaincasso = [](App& a) { controllaincasso(a); };
+    app.procedure.stampa_fattura_scelta = [](App& a) { stampa_fattura_scelta(a); };
     registra<spese>(app);
     registra<SaldoProprietario>(app);
     registra<EstrattoContoPropr>(app);

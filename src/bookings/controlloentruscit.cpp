@@ -36,7 +36,7 @@ void controlloentruscit::List1_Click() {
         // The client's form lists that client's bookings, as a search that
         // found that very client would.
         app.imposta(kVisuRecordCliente, std::to_string(cliente));
-        app.esegui_procedura("mostra_cliente");
+        app.procedure.mostra_cliente(app);
     }
     app.form(kVisuChiamata.forma)->show();
     unload();

@@ -12,8 +12,7 @@ void registra_forme_bookings(App& app) {
     registra<NotaPrenot>(app);
     registra<TROVA_PRENOT>(app);
     registra<controlloentruscit>(app);
-    app.registra_procedura("controlla_prenotazioni_scadute",
-                           [](App& a) { controlla_prenotazioni_scadute(a); });
+    app.procedure.controlla_prenotazioni_scadute = [](App& a) { controlla_prenotazioni_scadute(a); };
 }
 
 }  // namespace ga

@@ -3,10 +3,11 @@
 // no other globals, so a test builds a fresh one with its own folders.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,56 @@ struct Famiglia {
 // The program's own sources are compiled with GA_SOLO_CASELLE, where
 // `AccessoPerNome` stays an incomplete type: there the calls by names below
 // do not compile, and a box of another form is reached by its `Casella`.
+class App;
+
+// A procedure of a higher subsystem that a lower one runs: set by the higher
+// subsystem with its forms (its forme.cpp), so a lower subsystem never
+// includes a higher one's headers. Running one that nobody set is a fault of
+// the program: it throws (reported where the event entered), never does
+// nothing.
+class Aggancio {
+public:
+    using Procedura = std::function<void(App&)>;
+    explicit Aggancio(const char* nome) : nome_(nome) {}
+    Aggancio& operator=(Procedura p) {
+        procedura_ = std::move(p);
+        return *this;
+    }
+    void operator()(App& app) const {
+        if (!procedura_) throw std::logic_error(std::string("procedure not set: ") + nome_);
+        procedura_(app);
+    }
+    bool impostato() const { return static_cast<bool>(procedura_); }
+    const char* nome() const { return nome_; }
+
+private:
+    const char* nome_;
+    Procedura procedura_;
+};
+
+// The procedures lower subsystems run, each by its own name.
+struct Procedure {
+    // The expired-bookings check, run by the menu (bookings).
+    Aggancio controlla_prenotazioni_scadute{"controlla_prenotazioni_scadute"};
+    // The bookings of the client a search found, in the client's bookings
+    // form or for the invoice (settlement).
+    Aggancio elenca_prenotazioni_cliente{"elenca_prenotazioni_cliente"};
+    // The client whose record is in the client's bookings form's record box,
+    // with the client's bookings: for the expired-bookings check (settlement).
+    Aggancio mostra_cliente{"mostra_cliente"};
+    // The invoice's takings from the client's bookings, for the client search
+    // (accounts).
+    Aggancio controllaincasso{"controllaincasso"};
+    // The invoice of the register the printing menu reprints (accounts).
+    Aggancio stampa_fattura_scelta{"stampa_fattura_scelta"};
+
+    // Every procedure above, for the test that the program sets them all.
+    std::array<const Aggancio*, 5> tutti() const {
+        return {&controlla_prenotazioni_scadute, &elenca_prenotazioni_cliente, &mostra_cliente,
+                &controllaincasso, &stampa_fattura_scelta};
+    }
+};
+
 struct AccessoPerNome;
 #ifndef GA_SOLO_CASELLE
 struct AccessoPerNome {};
@@ -115,22 +166,13 @@ public:
 
     // Shared procedures of a higher subsystem that a lower one runs (the
     // menu runs the expired-bookings check, the client search lists the
-    // client's bookings): the higher subsystem registers them by name with
-    // its forms. Running a name nobody registered does nothing.
-    using Procedura = std::function<void(App&)>;
-    void registra_procedura(const std::string& nome, Procedura p) { procedure_[nome] = std::move(p); }
-    bool esegui_procedura(const std::string& nome) {
-        auto it = procedure_.find(nome);
-        if (it == procedure_.end()) return false;
-        it->second(*this);
-        return true;
-    }
+    // client's bookings), set by the higher subsystem with its forms.
+    Procedure procedure;
 
 private:
     // The runtime's reach by names, kept to the members above.
     using plat::Runtime::field;
 
-    std::map<std::string, Procedura> procedure_;
     std::vector<std::pair<std::string Stato::*, Caricatore>> caricatori_;
 };
 

@@ -40,7 +40,7 @@ void svuota_vista(App& app) {
     app.campo(kVisuPrenotazioni).clear();
 }
 
-void elenca_prenotazioni(App& app) { app.esegui_procedura("elenca_prenotazioni_cliente"); }
+void elenca_prenotazioni(App& app) { app.procedure.elenca_prenotazioni_cliente(app); }
 
 // The invoice's client boxes from the first match. False when the client has
 // no fiscal code: the user is asked about it and the search ends there.
@@ -139,7 +139,7 @@ void cerca_cliente(App& app) {
         return;
     }
     elenca_prenotazioni(app);
-    app.esegui_procedura("controllaincasso");
+    app.procedure.controllaincasso(app);
 }
 
 void cliente_successivo(App& app) { passo_cliente(app, +1); }

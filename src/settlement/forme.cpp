@@ -14,13 +14,13 @@ namespace ga {
 void registra_forme_settlement(App& app) {
     registra<REVOCAPREN>(app);
     registra<VisuPrenotCliente>(app);
-    app.registra_procedura("elenca_prenotazioni_cliente", [](App& a) { elenca_prenotazioni_cliente(a); });
+    app.procedure.elenca_prenotazioni_cliente = [](App& a) { elenca_prenotazioni_cliente(a); };
     // The client whose record is in the form's record box, with the
     // client's bookings: for an opener of a lower subsystem that knows it.
-    app.registra_procedura("mostra_cliente", [](App& a) {
+    app.procedure.mostra_cliente = [](App& a) {
         VisuPrenotCliente& v = a.form<VisuPrenotCliente>();
         v.mostra_cliente(static_cast<int>(plat::leading_int(v.Text17.text())));
-    });
+    };
     registra<visu_disponib>(app);
     registra<visu_prenotazioni>(app);
     registra<saldoaff>(app);

@@ -291,7 +291,7 @@ void menustampa::stampafat_Click() {
         return;
     }
     s.fattura_scelta = std::to_string(List2.item_data(List2.list_index()));
-    app.esegui_procedura("stampa_fattura_scelta");
+    app.procedure.stampa_fattura_scelta(app);
 }
 
 // --- availability and lists --------------------------------------------------------

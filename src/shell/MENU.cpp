@@ -140,7 +140,7 @@ void MENU::Form_Activate() {
     // The expired-bookings and arrivals check, once after each start: it
     // sets the flag to "1" when it has run.
     if (plat::leading_number(s.primo_accesso_menu) == 0)
-        app.esegui_procedura("controlla_prenotazioni_scadute");
+        app.procedure.controlla_prenotazioni_scadute(app);
 }
 
 void MENU::nascondi_liste() {

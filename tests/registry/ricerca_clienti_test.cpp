@@ -30,9 +30,8 @@ protected:
         b.scrivi(app.s.percorso_clienti, kClienti);
         // The two procedures of the higher subsystems that a search runs are
         // replaced by recorders: here only when, and in which order, they run.
-        app.registra_procedura("elenca_prenotazioni_cliente",
-                               [this](App&) { eseguite.push_back("elenca"); });
-        app.registra_procedura("controllaincasso", [this](App&) { eseguite.push_back("incasso"); });
+        app.procedure.elenca_prenotazioni_cliente = [this](App&) { eseguite.push_back("elenca"); };
+        app.procedure.controllaincasso = [this](App&) { eseguite.push_back("incasso"); };
     }
     std::string visu(const char* box) { return app.testo("VisuPrenotCliente", box); }
     std::string fatt(const char* box) { return app.testo("fattura", box); }

@@ -88,8 +88,9 @@ TEST_F(AvvioTest, AvantiOpensTheMenuWithTheAgencyHeader) {
     avvia(app);
     // The menu's first activation runs the expired-bookings check.
     std::string flag_al_controllo = "MAI";
-    app.registra_procedura("controlla_prenotazioni_scadute",
-                           [&](App& a) { flag_al_controllo = a.s.primo_accesso_menu; });
+    app.procedure.controlla_prenotazioni_scadute = [&](App& a) {
+        flag_al_controllo = a.s.primo_accesso_menu;
+    };
     app.click(z().AVANTI);
     auto& m = app.form<MENU>();
     EXPECT_TRUE(m.is_visible());

@@ -149,11 +149,11 @@ TEST_F(MenuTest, EveryCommandSetsItsCodeThenHidesOrDisablesTheMenuAndShowsItsFor
 
 TEST_F(MenuTest, AnActivationRunsTheExpiredBookingsCheckWhileTheFlagReadsZero) {
     int controlli = 0;
-    app.registra_procedura("controlla_prenotazioni_scadute", [&](App& a) {
+    app.procedure.controlla_prenotazioni_scadute = [&](App& a) {
         ++controlli;
         EXPECT_EQ(a.s.cartella_dati, b.cartella_dati()) << "after the paths are rebuilt";
         a.s.primo_accesso_menu = "1";
-    });
+    };
     const auto riattiva = [&] {
         app.run([&] {
             m().set_enabled(false);
