@@ -6,7 +6,7 @@
 #include "accounts/caselle.h"
 #include "accounts/estratto.h"
 #include "accounts/spese.h"
-#include "bookings/archivi_prenotazioni.h"
+#include "records/movimenti.h"
 #include "records/registri.h"
 
 namespace ga {

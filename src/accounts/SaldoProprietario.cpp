@@ -5,12 +5,11 @@
 
 #include "accounts/caselle.h"
 #include "accounts/estratto.h"
-#include "bookings/archivi_prenotazioni.h"
-#include "bookings/movimenti.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/agenzia.h"
 #include "records/archivio.h"
+#include "records/movimenti.h"
 #include "records/percorsi.h"
 #include "records/registri.h"
 #include "records/salvataggio.h"

@@ -7,10 +7,10 @@
 #include "accounts/archivio_spese.h"
 #include "accounts/caselle.h"
 #include "accounts/estratto.h"
-#include "bookings/archivi_prenotazioni.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/movimenti.h"
 #include "records/registri.h"
 
 namespace ga {

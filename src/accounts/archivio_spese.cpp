@@ -2,7 +2,6 @@
 
 #include "accounts/caselle.h"
 #include "accounts/spese.h"
-#include "bookings/archivi_prenotazioni.h"
 #include "platform/number.h"
 #include "records/archivio.h"
 

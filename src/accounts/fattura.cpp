@@ -8,7 +8,6 @@
 #include "accounts/caselle.h"
 #include "accounts/estratto.h"
 #include "accounts/stampa_fattura.h"
-#include "bookings/archivi_prenotazioni.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"

@@ -5,10 +5,9 @@
 
 #include "accounts/caselle.h"
 #include "accounts/estratto.h"
-#include "bookings/archivi_prenotazioni.h"
-#include "bookings/movimenti.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/movimenti.h"
 #include "records/salvataggio.h"
 
 namespace ga {

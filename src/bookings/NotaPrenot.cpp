@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
-#include "bookings/archivi_prenotazioni.h"
 #include "bookings/caselle.h"
-#include "bookings/note.h"
-#include "bookings/prenotazioni.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/note.h"
+#include "records/prenotazioni.h"
 #include "records/salvataggio.h"
 
 namespace ga {

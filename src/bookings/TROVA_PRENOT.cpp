@@ -6,7 +6,7 @@
 #include "bookings/ricevuta.h"
 #include "platform/text.h"
 #include "records/caselle.h"
-#include "records/fatture.h"
+#include "records/prenotazioni.h"
 #include "records/registri.h"
 
 namespace ga {

@@ -5,17 +5,16 @@
 #include <optional>
 #include <vector>
 
-#include "bookings/archivi_prenotazioni.h"
 #include "bookings/caselle.h"
-#include "bookings/movimenti.h"
-#include "bookings/note.h"
-#include "bookings/prenotazioni.h"
 #include "bookings/ricevuta.h"
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
-#include "records/fatture.h"
+#include "records/archivio.h"
+#include "records/movimenti.h"
+#include "records/note.h"
 #include "records/periodi.h"
+#include "records/prenotazioni.h"
 #include "records/registri.h"
 #include "records/salvataggio.h"
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "bookings/prenotazione.h"
-#include "bookings/prenotazioni.h"
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/caselle.h"
+#include "records/prenotazioni.h"
 
 namespace ga {
 

@@ -12,11 +12,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "bookings/archivi_prenotazioni.h"
 #include "bookings/caselle.h"
 #include "bookings/prenotazione.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/archivio.h"
 
 namespace ga {
 

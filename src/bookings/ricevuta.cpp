@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string_view>
 
-#include "bookings/archivi_prenotazioni.h"
 #include "bookings/caselle.h"
 #include "platform/number.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/note.h"
 #include "records/stampa.h"
 
 namespace ga {

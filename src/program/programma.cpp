@@ -2,11 +2,13 @@
 
 #include "accounts/SaldoProprietario.h"
 #include "accounts/archivio_spese.h"
-#include "bookings/archivi_prenotazioni.h"
 #include "program/forme.h"
 #include "records/agenzia.h"
 #include "records/fatture.h"
+#include "records/movimenti.h"
+#include "records/note.h"
 #include "records/periodi.h"
+#include "records/prenotazioni.h"
 #include "records/registri.h"
 
 namespace ga {

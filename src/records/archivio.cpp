@@ -106,4 +106,21 @@ bool stesso_codice(const std::string& a, const std::string& b) {
 
 int canale_libero() { return 1; }
 
+bool registrazione_rifiutata(App& app, const std::string& motivo) {
+    app.msgbox(motivo + "\rLA REGISTRAZIONE NON E' STATA FATTA.", plat::Buttons::Ok,
+               "AVVISO ERRORE", plat::Icon::Exclamation);
+    return false;
+}
+
+std::optional<plat::Date> data_registrabile(App& app, std::string_view testo,
+                                            std::string_view cosa) {
+    if (auto d = plat::Date::parse(plat::trim(testo))) return d;
+    registrazione_rifiutata(app, std::string(cosa) + " NON E' VALIDA: \"" + std::string(testo) + "\".");
+    return std::nullopt;
+}
+
+bool valori_registrabili(App& app, const std::vector<std::string>& valori) {
+    return senza_separatore(app, valori, "*");
+}
+
 }  // namespace ga

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/date.h"
 #include "records/app.h"
 
 namespace ga {
@@ -55,11 +56,32 @@ bool scrivi_registro(App& app, const std::string& percorso, const std::vector<st
 // an open `Salvataggio`, the same as `scrivi_registro`.
 bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga);
 
+// Rows past the count are emptied at every load: a writer that reaches past
+// the count (a new record, a gap before it) must find nothing there, never
+// what an older, longer file once held.
+template <class Row>
+void svuota_oltre(Tabella<Row>& t, int n) {
+    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Row{};
+}
+
 // True when no value contains the separator or a line break (CR or LF).
 // Otherwise shows which value holds it and returns false: such a value would
 // split its record, or its line, when the file is read back, so nothing must
 // be written. Every writer checks its values here.
 bool senza_separatore(App& app, const std::vector<std::string>& valori, std::string_view separatore);
+
+// The checks the writers share before they write.
+// Tells the user why nothing was written ("motivo" and a closing line);
+// always false, so a writer can `return registrazione_rifiutata(...)`.
+bool registrazione_rifiutata(App& app, const std::string& motivo);
+// The date a box holds, or nullopt after telling the user: a register never
+// gets "no date" in place of a date the user meant to give.
+std::optional<plat::Date> data_registrabile(App& app, std::string_view testo,
+                                            std::string_view cosa);
+// True when no value holds the "*" separator or a line break, either of
+// which would split its record when the file is read back; otherwise tells
+// the user which value and returns false.
+bool valori_registrabili(App& app, const std::vector<std::string>& valori);
 
 // Two codes are the same when they are the same number ("10" is "0010");
 // a code that is not a number equals only itself; a blank code matches

@@ -19,19 +19,43 @@ inline constexpr Casella kContaVie{"appartament", "Text45"};
 inline constexpr Casella kContaProprietari{"PROPRIETARI", "Text1"};
 inline constexpr Casella kContaBanche{"COORDBANCA", "Text19"};
 inline constexpr Casella kContaFatture{"fattura", "Text6"};
+inline constexpr Casella kContaNote{"prenotazione", "Text23"};
+inline constexpr Casella kContaMovimenti{"prenotazione", "Text26"};
+inline constexpr Casella kContaSpese{"spese", "Text1"};
 // Copies of a count kept by the form that shows it.
 inline constexpr Casella kNomiConta{"insnomi", "Text8"};             // clients
 inline constexpr Casella kModPeriodiConta{"ModPeriodi", "Text26"};   // periods
+// The expense form's copy of the movements count: the number of the
+// movement an expense is written with.
+inline constexpr Casella kSpesaContaMovimenti{"spese", "Text2"};
 
 // --- folders --------------------------------------------------------------------
 inline constexpr Casella kCartellaProgramma{"zeltra", "Text17"};
 inline constexpr Casella kCartellaDati{"MENU", "Text1"};
 
 // --- the booking page (prenotazione) --------------------------------------------
+inline constexpr Casella kPrenNumero{"prenotazione", "Text1"};
+inline constexpr Casella kPrenData{"prenotazione", "Text2"};
 inline constexpr Casella kPrenAppartamento{"prenotazione", "Text7"};   // its code
+inline constexpr Casella kPrenCodiceProprietario{"prenotazione", "Text27"};
 inline constexpr Casella kPrenPeriodo{"prenotazione", "Text28"};       // its number
 inline constexpr Casella kPrenArrivo{"prenotazione", "Text5"};
 inline constexpr Casella kPrenPartenza{"prenotazione", "Text6"};
+inline constexpr Casella kPrenAffitto{"prenotazione", "Text15"};
+inline constexpr Casella kPrenAcconto{"prenotazione", "Text16"};
+inline constexpr Casella kPrenDiritti{"prenotazione", "Text17"};
+inline constexpr Casella kPrenPulizia{"prenotazione", "Text18"};
+inline constexpr Casella kPrenCauzione{"prenotazione", "Text19"};
+inline constexpr Casella kPrenNota{"prenotazione", "Text20"};
+inline constexpr Casella kPrenLetti{"prenotazione", "Text31"};
+inline constexpr Casella kPrenConsumi{"prenotazione", "Text32"};
+inline constexpr Casella kPrenEnergia{"prenotazione", "Text33"};
+inline constexpr Casella kPrenLenzuola{"prenotazione", "Text34"};
+// The flags the shared writers set: a note appended, the bookings written,
+// a movement appended.
+inline constexpr Casella kNotaScritta{"prenotazione", "Check2"};
+inline constexpr Casella kPrenotazioniScritte{"prenotazione", "Check3"};
+inline constexpr Casella kMovimentoScritto{"prenotazione", "Check4"};
 // Its client block, which the clients writer takes the client from; the
 // client's record number and the "client written" flag.
 inline constexpr Casella kClienteCodice{"prenotazione", "Text25"};
@@ -151,12 +175,54 @@ inline constexpr Casella kAgenziaCittaBanca{"PersonalizzaAgenzia", "Text15"};
 inline constexpr Casella kAgenziaIban{"PersonalizzaAgenzia", "Text17"};
 inline constexpr Casella kAgenziaCodiceAccesso{"PersonalizzaAgenzia", "Text18"};
 
-// --- a client's bookings (VisuPrenotCliente) and the revocation (REVOCAPREN) ---------
-// The period number of the booking picked; the revocation's booking line
-// (from its apartment on) and its period ("n - arrival - departure").
+// --- the note of a booking (NotaPrenot) -----------------------------------------------
+inline constexpr Casella kNotaPrenotazione{"NotaPrenot", "Text1"};
+inline constexpr Casella kNotaAppartamento{"NotaPrenot", "Text5"};
+inline constexpr Casella kNotaTesto{"NotaPrenot", "Text6"};
+inline constexpr Casella kNotaNumero{"NotaPrenot", "Text7"};
+
+// --- a client's bookings (VisuPrenotCliente): the booking picked ----------------------
+// Its period number and its note.
 inline constexpr Casella kVisuPeriodo{"VisuPrenotCliente", "Text15"};
+inline constexpr Casella kVisuNota{"VisuPrenotCliente", "Text14"};
+
+// --- the balance (saldoaff) -----------------------------------------------------------
+inline constexpr Casella kSaldoPrenotazione{"saldoaff", "Text3"};
+inline constexpr Casella kSaldoCodiceAppartamento{"saldoaff", "Text17"};
+inline constexpr Casella kSaldoCodiceProprietario{"saldoaff", "Text16"};
+inline constexpr Casella kSaldoResiduo{"saldoaff", "Text10"};
+inline constexpr Casella kSaldoVersato{"saldoaff", "Text14"};
+inline constexpr Casella kSaldoData{"saldoaff", "Text15"};
+// The agency items still to collect, and the ticks that waive them.
+inline constexpr Casella kSaldoDirittiDaIncassare{"saldoaff", "Text18"};
+inline constexpr Casella kSaldoPuliziaDaIncassare{"saldoaff", "Text19"};
+inline constexpr Casella kSaldoCauzioneDaIncassare{"saldoaff", "Text20"};
+inline constexpr Casella kSaldoSenzaDiritti{"saldoaff", "Check1"};
+inline constexpr Casella kSaldoSenzaPulizia{"saldoaff", "Check2"};
+inline constexpr Casella kSaldoSenzaCauzione{"saldoaff", "Check3"};
+
+// --- the revocation (REVOCAPREN) ------------------------------------------------------
+inline constexpr Casella kRevocaPrenotazione{"REVOCAPREN", "Text3"};
+inline constexpr Casella kRevocaCodiceProprietario{"REVOCAPREN", "Text11"};
+inline constexpr Casella kRevocaCodiceAppartamento{"REVOCAPREN", "Text12"};
+// Its booking line (from the apartment on) and its period
+// ("n - arrival - departure"); the revocation's date.
 inline constexpr Casella kRevocaAppartamento{"REVOCAPREN", "Text1"};
 inline constexpr Casella kRevocaPeriodo{"REVOCAPREN", "Text6"};
+inline constexpr Casella kRevocaData{"REVOCAPREN", "Text8"};
+// The advance given back, and the cleaning and the deposit refunded.
+inline constexpr Casella kRevocaRestituito{"REVOCAPREN", "Text7"};
+inline constexpr Casella kRevocaPulizia{"REVOCAPREN", "Text9"};
+inline constexpr Casella kRevocaCauzione{"REVOCAPREN", "Text10"};
+
+// --- the deposit refund (RESTCAUZ) ----------------------------------------------------
+inline constexpr Casella kCauzionePrenotazione{"RESTCAUZ", "Text1"};
+inline constexpr Casella kCauzioneCodiceProprietario{"RESTCAUZ", "Text4"};
+inline constexpr Casella kCauzioneAppartamento{"RESTCAUZ", "Text5"};
+inline constexpr Casella kCauzioneRimborso{"RESTCAUZ", "Text3"};
+inline constexpr Casella kCauzioneData{"RESTCAUZ", "Label12"};
+inline constexpr Casella kCauzioneNota{"RESTCAUZ", "NOTE"};
+inline constexpr Casella kCauzioneNumeroNota{"RESTCAUZ", "Text7"};
 
 // --- the invoice (fattura) -------------------------------------------------------------
 inline constexpr Casella kFatturaNumero{"fattura", "Text4"};
@@ -181,48 +247,65 @@ inline constexpr Casella kFatturaScritta{"fattura", "Check5"};
 
 // --- the owner payout (SaldoProprietario) and the expense (spese) ----------------------
 // The owner and the amount due, which the owner statement fills and the
-// menu clears.
+// menu clears; the payout's date and amount.
 inline constexpr Casella kVersamentoNome{"SaldoProprietario", "Text1"};
 inline constexpr Casella kVersamentoVia{"SaldoProprietario", "Text2"};
 inline constexpr Casella kVersamentoCitta{"SaldoProprietario", "Text3"};
 inline constexpr Casella kVersamentoDovuto{"SaldoProprietario", "Text4"};
 inline constexpr Casella kVersamentoCodiceProprietario{"SaldoProprietario", "Text8"};
-// What is still due to the owner, for the expense.
+inline constexpr Casella kVersamentoData{"SaldoProprietario", "DTPicker1"};
+inline constexpr Casella kVersamentoImporto{"SaldoProprietario", "Text5"};
+// The expense's owner, apartment, date and amount, and what is still due
+// to the owner.
+inline constexpr Casella kSpesaCodiceProprietario{"spese", "Text4"};
+inline constexpr Casella kSpesaAppartamento{"spese", "Text5"};
+inline constexpr Casella kSpesaData{"spese", "DTPicker1"};
+inline constexpr Casella kSpesaImporto{"spese", "Text8"};
 inline constexpr Casella kSpesaDisponibile{"spese", "Text10"};
 
 // Every box above, for the test that each names a control of its form.
 inline constexpr const Casella* kCaselleArchivi[] = {
     &kContaPrenotazioni, &kContaClienti, &kContaAppartamenti, &kContaPeriodi, &kContaVie,
-    &kContaProprietari, &kContaBanche, &kContaFatture, &kNomiConta, &kModPeriodiConta,
-    &kCartellaProgramma, &kCartellaDati, &kPrenAppartamento, &kPrenPeriodo, &kPrenArrivo,
-    &kPrenPartenza, &kClienteCodice, &kClienteNome, &kClienteVia, &kClienteCap, &kClienteCitta,
-    &kClienteTelefono, &kClienteProvincia, &kClienteCodiceFiscale, &kClienteEmail,
-    &kClienteComuni, &kClienteRecord, &kClienteScritto, &kSchedaCodiceProprietario,
-    &kSchedaCodice, &kSchedaVia, &kSchedaCivico, &kSchedaMonolocale, &kSchedaBilocale,
-    &kSchedaTrilocale, &kSchedaQuadrilocale, &kSchedaSoggiorno, &kSchedaBagni, &kSchedaGiardino,
-    &kSchedaPiano, &kSchedaPostiLetto, &kSchedaPeriodicita, &kSchedaNote, &kSchedaRecord,
-    &kSchedaRecordVia, &kSchedaPeriodo, &kSchedaScritta, &kSchedaPeriodiScritti,
+    &kContaProprietari, &kContaBanche, &kContaFatture, &kContaNote, &kContaMovimenti, &kContaSpese,
+    &kNomiConta, &kModPeriodiConta, &kSpesaContaMovimenti, &kCartellaProgramma, &kCartellaDati,
+    &kPrenNumero, &kPrenData, &kPrenAppartamento, &kPrenCodiceProprietario, &kPrenPeriodo,
+    &kPrenArrivo, &kPrenPartenza, &kPrenAffitto, &kPrenAcconto, &kPrenDiritti, &kPrenPulizia,
+    &kPrenCauzione, &kPrenNota, &kPrenLetti, &kPrenConsumi, &kPrenEnergia, &kPrenLenzuola,
+    &kNotaScritta, &kPrenotazioniScritte, &kMovimentoScritto, &kClienteCodice, &kClienteNome,
+    &kClienteVia, &kClienteCap, &kClienteCitta, &kClienteTelefono, &kClienteProvincia,
+    &kClienteCodiceFiscale, &kClienteEmail, &kClienteComuni, &kClienteRecord, &kClienteScritto,
+    &kSchedaCodiceProprietario, &kSchedaCodice, &kSchedaVia, &kSchedaCivico, &kSchedaMonolocale,
+    &kSchedaBilocale, &kSchedaTrilocale, &kSchedaQuadrilocale, &kSchedaSoggiorno, &kSchedaBagni,
+    &kSchedaGiardino, &kSchedaPiano, &kSchedaPostiLetto, &kSchedaPeriodicita, &kSchedaNote,
+    &kSchedaRecord, &kSchedaRecordVia, &kSchedaPeriodo, &kSchedaScritta, &kSchedaPeriodiScritti,
     &kSchedaRigheAperte, &kPropRecord, &kPropNome, &kPropVia, &kPropCitta, &kPropProvincia,
-    &kPropCap, &kPropTelefono, &kPropCodice, &kPropCodiceFiscale, &kPropEmail,
-    &kPropProvvigione, &kPropContratto, &kPropComuni, &kNomiCitta, &kNomiCap, &kNomiProvincia,
-    &kNomiComuni, &kBancaRecord, &kBancaCodiceProprietario, &kBancaNome, &kBancaIntestatario,
-    &kBancaConto, &kBancaCitta, &kBancaIban, &kBancaCodiceAccesso, &kAgenziaNome, &kAgenziaVia,
-    &kAgenziaCitta, &kAgenziaTelefono, &kAgenziaPartitaIva, &kAgenziaTitolare,
-    &kAgenziaTelefonoResponsabile, &kAgenziaDiritti, &kAgenziaPercentualeAffitto,
-    &kAgenziaPercentualeIva, &kAgenziaDepositoMinimo, &kAgenziaPulizia, &kAgenziaEmail,
-    &kAgenziaPercentualeCauzione, &kAgenziaCap, &kAgenziaComuni, &kAgenziaIngressoA,
-    &kAgenziaUscitaA, &kAgenziaIngressoB, &kAgenziaUscitaB, &kAgenziaIngressoC,
-    &kAgenziaUscitaC, &kAgenziaIngressoD, &kAgenziaUscitaD, &kAgenziaAssegnoAgenzia,
-    &kAgenziaAssegnoProprietario, &kAgenziaAssegnoAltri, &kAgenziaIntestatarioAssegno,
-    &kAgenziaIvaSi, &kAgenziaIvaNo, &kAgenziaCostoLenzuola, &kAgenziaCostoLetto, &kAgenziaBanca,
-    &kAgenziaIntestatarioConto, &kAgenziaConto, &kAgenziaCittaBanca, &kAgenziaIban,
-    &kAgenziaCodiceAccesso, &kVisuPeriodo, &kRevocaAppartamento, &kRevocaPeriodo,
-    &kFatturaNumero, &kFatturaData, &kFatturaIntestatario, &kFatturaDescrizione,
-    &kFatturaImponibile, &kFatturaIva, &kFatturaRitenuta, &kFatturaTotale,
-    &kFatturaRegimeCodiceFiscale, &kFatturaRegimePartitaIva, &kFatturaRegimeRitenuta, &kFatturaRegimeEsente,
-    &kFatturaScritta,
-    &kVersamentoNome, &kVersamentoVia, &kVersamentoCitta, &kVersamentoDovuto,
-    &kVersamentoCodiceProprietario, &kSpesaDisponibile};
+    &kPropCap, &kPropTelefono, &kPropCodice, &kPropCodiceFiscale, &kPropEmail, &kPropProvvigione,
+    &kPropContratto, &kPropComuni, &kNomiCitta, &kNomiCap, &kNomiProvincia, &kNomiComuni,
+    &kBancaRecord, &kBancaCodiceProprietario, &kBancaNome, &kBancaIntestatario, &kBancaConto,
+    &kBancaCitta, &kBancaIban, &kBancaCodiceAccesso, &kAgenziaNome, &kAgenziaVia, &kAgenziaCitta,
+    &kAgenziaTelefono, &kAgenziaPartitaIva, &kAgenziaTitolare, &kAgenziaTelefonoResponsabile,
+    &kAgenziaDiritti, &kAgenziaPercentualeAffitto, &kAgenziaPercentualeIva,
+    &kAgenziaDepositoMinimo, &kAgenziaPulizia, &kAgenziaEmail, &kAgenziaPercentualeCauzione,
+    &kAgenziaCap, &kAgenziaComuni, &kAgenziaIngressoA, &kAgenziaUscitaA, &kAgenziaIngressoB,
+    &kAgenziaUscitaB, &kAgenziaIngressoC, &kAgenziaUscitaC, &kAgenziaIngressoD, &kAgenziaUscitaD,
+    &kAgenziaAssegnoAgenzia, &kAgenziaAssegnoProprietario, &kAgenziaAssegnoAltri,
+    &kAgenziaIntestatarioAssegno, &kAgenziaIvaSi, &kAgenziaIvaNo, &kAgenziaCostoLenzuola,
+    &kAgenziaCostoLetto, &kAgenziaBanca, &kAgenziaIntestatarioConto, &kAgenziaConto,
+    &kAgenziaCittaBanca, &kAgenziaIban, &kAgenziaCodiceAccesso, &kNotaPrenotazione,
+    &kNotaAppartamento, &kNotaTesto, &kNotaNumero, &kVisuPeriodo, &kVisuNota, &kSaldoPrenotazione,
+    &kSaldoCodiceAppartamento, &kSaldoCodiceProprietario, &kSaldoResiduo, &kSaldoVersato,
+    &kSaldoData, &kSaldoDirittiDaIncassare, &kSaldoPuliziaDaIncassare, &kSaldoCauzioneDaIncassare,
+    &kSaldoSenzaDiritti, &kSaldoSenzaPulizia, &kSaldoSenzaCauzione, &kRevocaPrenotazione,
+    &kRevocaCodiceProprietario, &kRevocaCodiceAppartamento, &kRevocaAppartamento, &kRevocaPeriodo,
+    &kRevocaData, &kRevocaRestituito, &kRevocaPulizia, &kRevocaCauzione, &kCauzionePrenotazione,
+    &kCauzioneCodiceProprietario, &kCauzioneAppartamento, &kCauzioneRimborso, &kCauzioneData,
+    &kCauzioneNota, &kCauzioneNumeroNota, &kFatturaNumero, &kFatturaData, &kFatturaIntestatario,
+    &kFatturaDescrizione, &kFatturaImponibile, &kFatturaIva, &kFatturaRitenuta, &kFatturaTotale,
+    &kFatturaRegimeCodiceFiscale, &kFatturaRegimePartitaIva, &kFatturaRegimeRitenuta,
+    &kFatturaRegimeEsente, &kFatturaScritta, &kVersamentoNome, &kVersamentoVia, &kVersamentoCitta,
+    &kVersamentoDovuto, &kVersamentoCodiceProprietario, &kVersamentoData, &kVersamentoImporto,
+    &kSpesaCodiceProprietario, &kSpesaAppartamento, &kSpesaData, &kSpesaImporto,
+    &kSpesaDisponibile};
 inline constexpr const Famiglia* kFamiglieArchivi[] = {&kSchedaDate, &kSchedaPrezzi,
                                                        &kSchedaStati};
 

@@ -14,13 +14,6 @@ namespace {
 
 constexpr std::string_view kSep = "*";
 
-// Rows past the count are emptied at every load, so that a rewrite reaching
-// past the count finds nothing an older, longer file once held there.
-template <class Row>
-void svuota_oltre(Tabella<Row>& t, int n) {
-    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Row{};
-}
-
 void rifiuta(App& app, const std::string& motivo) {
     app.msgbox(motivo + "\rLA FATTURA NON E' STATA REGISTRATA.", plat::Buttons::Ok,
                "AVVISO ERRORE", plat::Icon::Exclamation);
@@ -138,27 +131,6 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
         }
     }
     return chi;
-}
-
-void carica_prenotazioni(App& app) {
-    Stato& s = app.s;
-    s.canale_file = canale_libero();
-    int n = 0;
-    plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view testo) {
-        // The bookings end at the first empty line.
-        if (testo.empty()) return false;
-        s.prenotazioni.allarga(++n);
-        auto c = plat::split(testo, kSep);
-        RigaPrenotazione& p = s.prenotazioni[n];
-        for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = prendi_campo(c, j);
-        // "0.00.00", and any text that is no date, is the zero date.
-        p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
-        p.partenza = plat::Date::parse_or_zero(p.campo[3]);
-        p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
-        return true;
-    });
-    svuota_oltre(s.prenotazioni, n);
-    app.imposta_conta(kContaPrenotazioni, n);
 }
 
 }  // namespace ga

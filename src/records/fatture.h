@@ -1,5 +1,4 @@
-// The invoice register of the management year, and the loader of the year's
-// bookings file.
+// The invoice register of the management year ("fatture" & year & ".dat").
 #pragma once
 
 #include <string>
@@ -22,7 +21,5 @@ struct IntestatarioFattura {
     std::string nome, via, indirizzo, codice_fiscale;
 };
 IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f);
-
-void carica_prenotazioni(App& app);
 
 }  // namespace ga

@@ -11,7 +11,7 @@
 #include "platform/text.h"
 #include "records/archivio.h"
 #include "records/caselle.h"
-#include "records/fatture.h"
+#include "records/prenotazioni.h"
 #include "records/salvataggio.h"
 
 namespace ga {

@@ -19,14 +19,6 @@ constexpr std::string_view kFineVia = "* $$";
 // The owners file is read on a channel of its own.
 constexpr int kCanaleProprietari = 4;
 
-// Rows past the count are emptied at every load: a writer that reaches past
-// the count (a new record, a gap before it) must find nothing there, never
-// what an older, longer file once held.
-template <class Row>
-void svuota_oltre(Tabella<Row>& t, int n) {
-    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Row{};
-}
-
 template <std::size_t N>
 Campi<N> riga_da(std::vector<std::string>& campi) {
     Campi<N> r;

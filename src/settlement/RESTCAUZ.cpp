@@ -5,14 +5,13 @@
 #include <optional>
 #include <string>
 
-#include "bookings/archivi_prenotazioni.h"
 #include "bookings/caselle.h"
-#include "bookings/movimenti.h"
-#include "bookings/note.h"
-#include "bookings/prenotazioni.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/movimenti.h"
+#include "records/note.h"
+#include "records/prenotazioni.h"
 #include "records/salvataggio.h"
 #include "settlement/prenotazioni_cliente.h"
 

@@ -4,14 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "bookings/archivi_prenotazioni.h"
-#include "bookings/movimenti.h"
-#include "bookings/prenotazioni.h"
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/archivio.h"
 #include "records/caselle.h"
+#include "records/movimenti.h"
 #include "records/periodi.h"
+#include "records/prenotazioni.h"
 #include "records/salvataggio.h"
 
 namespace ga {

@@ -3,7 +3,7 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
-#include "records/fatture.h"
+#include "records/prenotazioni.h"
 #include "registry/ricerca_clienti.h"
 #include "settlement/caselle.h"
 #include "settlement/prenotazioni_cliente.h"

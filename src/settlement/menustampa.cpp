@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "records/caselle.h"
 #include "records/fatture.h"
+#include "records/prenotazioni.h"
 #include "records/registri.h"
 #include "settlement/elenchi.h"
 

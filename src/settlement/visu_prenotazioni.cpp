@@ -4,12 +4,11 @@
 #include <string>
 
 #include "bookings/caselle.h"
-#include "bookings/prenotazioni.h"
-#include "bookings/archivi_prenotazioni.h"
 #include "bookings/scadenze.h"
 #include "platform/number.h"
 #include "platform/text.h"
-#include "records/fatture.h"
+#include "records/movimenti.h"
+#include "records/prenotazioni.h"
 #include "records/registri.h"
 #include "settlement/VisuPrenotCliente.h"
 

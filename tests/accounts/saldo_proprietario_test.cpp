@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "accounts/SaldoProprietario.h"
-#include "bookings/archivi_prenotazioni.h"
 #include "conti_banco.h"
 #include "records/agenzia.h"
+#include "records/movimenti.h"
 
 namespace ga {
 namespace {

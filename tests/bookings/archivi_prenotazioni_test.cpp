@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "bookings/archivi_prenotazioni.h"
+#include "records/movimenti.h"
+#include "records/note.h"
 #include "support/banco.h"
 
 namespace ga {

@@ -4,8 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "bookings/archivi_prenotazioni.h"
-#include "bookings/movimenti.h"
+#include "records/movimenti.h"
 #include "support/banco.h"
 
 namespace ga {

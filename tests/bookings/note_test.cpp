@@ -4,12 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "bookings/archivi_prenotazioni.h"
-#include "bookings/movimenti.h"
-#include "bookings/note.h"
-#include "bookings/prenotazioni.h"
 #include "platform/number.h"
-#include "records/fatture.h"
+#include "records/movimenti.h"
+#include "records/note.h"
+#include "records/prenotazioni.h"
 #include "support/banco.h"
 
 namespace ga {

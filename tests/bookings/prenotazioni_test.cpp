@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "bookings/prenotazioni.h"
-#include "records/fatture.h"
+#include "records/prenotazioni.h"
 #include "support/banco.h"
 
 namespace ga {

@@ -10,7 +10,7 @@
 
 #include "bookings/TROVA_PRENOT.h"
 #include "bookings/ricevuta.h"
-#include "records/fatture.h"
+#include "records/prenotazioni.h"
 #include "records/registri.h"
 #include "support/banco.h"
 

@@ -9,14 +9,16 @@
 
 #include "accounts/SaldoProprietario.h"
 #include "accounts/archivio_spese.h"
-#include "bookings/archivi_prenotazioni.h"
 #include "platform/scripted.h"
 #include "platform/text.h"
 #include "program/programma.h"
 #include "records/agenzia.h"
 #include "records/fatture.h"
+#include "records/movimenti.h"
+#include "records/note.h"
 #include "records/percorsi.h"
 #include "records/periodi.h"
+#include "records/prenotazioni.h"
 #include "records/registri.h"
 
 namespace ga::fuzz {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "records/fatture.h"
+#include "records/prenotazioni.h"
 #include "support/banco.h"
 
 namespace ga {

@@ -10,13 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "bookings/archivi_prenotazioni.h"
-#include "bookings/note.h"
-#include "bookings/prenotazioni.h"
 #include "platform/text.h"
 #include "records/agenzia.h"
 #include "records/fatture.h"
+#include "records/note.h"
 #include "records/periodi.h"
+#include "records/prenotazioni.h"
 #include "records/registri.h"
 #include "support/banco.h"
 

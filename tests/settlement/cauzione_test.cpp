@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "records/fatture.h"
+#include "records/prenotazioni.h"
 #include "support/banco.h"
 
 namespace ga {

@@ -8,6 +8,10 @@
 
 namespace ga {
 
+// The journal into the movements table; the count into
+// `prenotazione.Text26` and the expense form's copy, `spese.Text2`.
+void carica_saldi(App& app);
+
 // Appends the movement of `operazione` ("PRENOTAZIONE", "SALDO",
 // "REVOCA", "RESTCAUZIONE", "SPESA", "SALDOPROP"), reading the boxes of the
 // form that runs it. A "SALDO" below the residual rent is a further advance:

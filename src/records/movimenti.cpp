@@ -1,19 +1,20 @@
-#include "bookings/movimenti.h"
+#include "records/movimenti.h"
 
 #include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
 
-#include "bookings/archivi_prenotazioni.h"
-#include "bookings/caselle.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/caselle.h"
 
 namespace ga {
 
 namespace {
+
+constexpr std::string_view kSep = "*";
 
 using Colonne = std::array<std::string, 9>;   // column 0 unused: the date
 
@@ -69,6 +70,27 @@ std::optional<plat::Date> data_scelta(App& app, const Casella& data, std::string
 
 
 }  // namespace
+
+void carica_saldi(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_saldi, kSep, s.movimenti,
+                                  [&](int i, std::vector<std::string>& c) {
+                                      RigaMovimento m;
+                                      // An empty line keeps its movement number and
+                                      // holds no movement.
+                                      if (!(c.size() == 1 && c[0].empty())) {
+                                          // A date that cannot be read is kept as the
+                                          // zero date, with the movement.
+                                          m.data = plat::Date::parse_or_zero(c[0]);
+                                          for (std::size_t j = 1; j < m.campo.size(); ++j)
+                                              m.campo[j] = prendi_campo(c, j);
+                                      }
+                                      s.movimenti[i] = std::move(m);
+                                  });
+    svuota_oltre(s.movimenti, n);
+    app.imposta_conta(kContaMovimenti, n);
+    app.imposta_conta(kSpesaContaMovimenti, n);
+}
 
 bool registra_movimento(App& app) {
     Stato& s = app.s;

@@ -1,18 +1,19 @@
-#include "bookings/prenotazioni.h"
+#include "records/prenotazioni.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "bookings/archivi_prenotazioni.h"
-#include "bookings/caselle.h"
 #include "platform/number.h"
+#include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
-#include "records/fatture.h"
+#include "records/caselle.h"
 
 namespace ga {
 
 namespace {
+
+constexpr std::string_view kSep = "*";
 
 // A record the rewrite leaves out: it is not written back, and every later
 // booking moves up one line.
@@ -101,6 +102,27 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
 }
 
 }  // namespace
+
+void carica_prenotazioni(App& app) {
+    Stato& s = app.s;
+    s.canale_file = canale_libero();
+    int n = 0;
+    plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view testo) {
+        // The bookings end at the first empty line.
+        if (testo.empty()) return false;
+        s.prenotazioni.allarga(++n);
+        auto c = plat::split(testo, kSep);
+        RigaPrenotazione& p = s.prenotazioni[n];
+        for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = prendi_campo(c, j);
+        // "0.00.00", and any text that is no date, is the zero date.
+        p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
+        p.partenza = plat::Date::parse_or_zero(p.campo[3]);
+        p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
+        return true;
+    });
+    svuota_oltre(s.prenotazioni, n);
+    app.imposta_conta(kContaPrenotazioni, n);
+}
 
 StatoPrenotazione stato_prenotazione(const RigaPrenotazione& p) {
     if (p.chiusura.is_zero()) return StatoPrenotazione::aperta;

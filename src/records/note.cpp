@@ -1,17 +1,18 @@
-#include "bookings/note.h"
+#include "records/note.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "bookings/archivi_prenotazioni.h"
-#include "bookings/caselle.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/caselle.h"
 
 namespace ga {
 
 namespace {
+
+constexpr std::string_view kSep = "*";
 
 constexpr std::string_view kAcconto = " - Versato ACCONTO IL ";
 constexpr std::string_view kRestituita = " - RESTITUITA CAUZIONE IL ";
@@ -38,6 +39,22 @@ bool registrabile(App& app, const Campi<3>& n) {
 }
 
 }  // namespace
+
+void carica_note(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_note, kSep, s.note,
+                                  [&](int i, std::vector<std::string>& c) {
+                                      // An empty line (or a single blank) keeps its
+                                      // note number but holds no note.
+                                      const bool vuota =
+                                          c.size() == 1 && (c[0].empty() || c[0] == " ");
+                                      s.note[i] = vuota ? Campi<3>{}
+                                                        : Campi<3>{prendi_campo(c, 0), prendi_campo(c, 1),
+                                                                   prendi_campo(c, 2)};
+                                  });
+    svuota_oltre(s.note, n);
+    app.imposta_conta(kContaNote, n);
+}
 
 bool aggiungi_nota(App& app) {
     Stato& s = app.s;

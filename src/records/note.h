@@ -8,6 +8,9 @@
 
 namespace ga {
 
+// The notes file into the notes table; the count into `prenotazione.Text23`.
+void carica_note(App& app);
+
 // Appends one new note for `operazione`: "ACCON" and "SALDO" (a payment on a
 // booking without a note), "INSNOTAAFF" (the note form), "RESTCAUZIONE" (a
 // deposit refund on a booking without a note), anything else the booking

@@ -8,6 +8,10 @@
 
 namespace ga {
 
+// The bookings file into the bookings table, up to its first empty line;
+// the count into `prenotazione.Text21`.
+void carica_prenotazioni(App& app);
+
 // Never stored: read from the closing date (field 9) and the movement link
 // (field 11) each time it is needed.
 enum class StatoPrenotazione { aperta, saldata, revocata };
