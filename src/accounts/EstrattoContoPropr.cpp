@@ -7,7 +7,7 @@
 #include "accounts/estratto.h"
 #include "accounts/spese.h"
 #include "records/movimenti.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
 
 namespace ga {
 

@@ -4,56 +4,22 @@
 #include <optional>
 
 #include "accounts/caselle.h"
+#include "accounts/conto_corrente.h"
 #include "accounts/estratto.h"
 #include "platform/number.h"
 #include "platform/text.h"
-#include "records/agenzia.h"
 #include "records/archivio.h"
+#include "records/banche.h"
 #include "records/movimenti.h"
 #include "records/percorsi.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
 #include "records/salvataggio.h"
 
 namespace ga {
 
 namespace {
 constexpr int kLarghezza = 9000;
-constexpr std::string_view kSep = "*";
 }  // namespace
-
-// --- the bank-account register ------------------------------------------------------
-
-void carica_conto_corrente(App& app) {
-    Stato& s = app.s;
-    Tabella<Campi<5>>& t = app.form<SaldoProprietario>().registro;
-    const int n = carica_registro(app, s.percorso_contocorr, kSep, t,
-                                  [&](int i, const std::vector<std::string>& c) {
-                                      t[i] = {campo_di(c, 0), campo_di(c, 1), campo_di(c, 2),
-                                              plat::Date::parse_or_zero(campo_di(c, 3)).text(),
-                                              campo_di(c, 4)};
-                                  });
-    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Campi<5>{};
-    app.imposta_conta(kContaContoCorrente, n);
-}
-
-namespace {
-std::vector<std::string> riga_conto(App& app) {
-    SaldoProprietario& f = app.form<SaldoProprietario>();
-    return {f.Text8.text(), f.Text1.text(), f.Text5.text(), f.DTPicker1.date().text(),
-            f.Text6.text()};
-}
-}  // namespace
-
-bool registra_conto_corrente(App& app) {
-    const std::vector<std::string> campi = riga_conto(app);
-    if (!valori_registrabili(app, campi)) return false;
-    app.s.canale_file = canale_libero();
-    if (!aggiungi_riga(app, app.s.percorso_contocorr, plat::join(campi, kSep))) return false;
-    carica_conto_corrente(app);
-    return true;
-}
-
-// --- the form ---------------------------------------------------------------------------
 
 SaldoProprietario::SaldoProprietario(App& app) : Forma(app, kName) {
     design("SALDO PROPRIETARIO", kLarghezza, px(450));

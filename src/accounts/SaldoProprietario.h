@@ -10,15 +10,6 @@
 
 namespace ga {
 
-// The bank-account register into the form's table; the line count into
-// `COORDBANCA.Text5`. A missing register is created empty.
-void carica_conto_corrente(App& app);
-// Appends the cheque on the payout form to the register (owner code, owner
-// name, amount, payout date, cheque text), then reloads it. False, with
-// nothing written, when a value holds the separator or a line break, or when
-// the register cannot be written.
-bool registra_conto_corrente(App& app);
-
 class SaldoProprietario : public Forma {
 public:
     static constexpr const char* kName = "SaldoProprietario";

@@ -11,7 +11,7 @@
 #include "platform/text.h"
 #include "records/archivio.h"
 #include "records/movimenti.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
 
 namespace ga {
 

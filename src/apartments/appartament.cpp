@@ -5,9 +5,11 @@
 
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/appartamenti.h"
 #include "records/caselle.h"
 #include "records/periodi.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
+#include "records/vie.h"
 
 namespace ga {
 

@@ -6,8 +6,8 @@
 #include "bookings/ricevuta.h"
 #include "platform/text.h"
 #include "records/caselle.h"
+#include "records/clienti.h"
 #include "records/prenotazioni.h"
-#include "records/registri.h"
 
 namespace ga {
 

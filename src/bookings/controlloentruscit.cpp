@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bookings/caselle.h"
-#include "records/registri.h"
+#include "records/clienti.h"
 #include "registry/caselle.h"
 
 namespace ga {

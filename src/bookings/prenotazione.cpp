@@ -10,12 +10,14 @@
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/appartamenti.h"
 #include "records/archivio.h"
+#include "records/clienti.h"
 #include "records/movimenti.h"
 #include "records/note.h"
 #include "records/periodi.h"
 #include "records/prenotazioni.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
 #include "records/salvataggio.h"
 
 namespace ga {

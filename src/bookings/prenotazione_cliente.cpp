@@ -9,8 +9,8 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/caselle.h"
+#include "records/clienti.h"
 #include "records/comuni.h"
-#include "records/registri.h"
 #include "registry/controlli.h"
 
 namespace ga {

@@ -6,7 +6,7 @@
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
-#include "records/registri.h"
+#include "records/clienti.h"
 
 namespace ga {
 

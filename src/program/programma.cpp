@@ -1,15 +1,19 @@
 #include "program/programma.h"
 
-#include "accounts/SaldoProprietario.h"
 #include "accounts/archivio_spese.h"
+#include "accounts/conto_corrente.h"
 #include "program/forme.h"
 #include "records/agenzia.h"
+#include "records/appartamenti.h"
+#include "records/banche.h"
+#include "records/clienti.h"
 #include "records/fatture.h"
 #include "records/movimenti.h"
 #include "records/note.h"
 #include "records/periodi.h"
 #include "records/prenotazioni.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
+#include "records/vie.h"
 
 namespace ga {
 

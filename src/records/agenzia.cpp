@@ -1,9 +1,7 @@
 #include "records/agenzia.h"
 
-#include <algorithm>
 #include <array>
 
-#include "platform/number.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
@@ -92,80 +90,6 @@ bool registra_agenzia(App& app) {
         righe.push_back(plat::join(campi, "*"));
     }
     return scrivi_registro(app, s.percorso_agenzia, righe);
-}
-
-void carica_banche(App& app) {
-    Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_banche, ",", s.banche,
-                                  [&](int i, const std::vector<std::string>& c) {
-                                      s.banche[i] = RigaBanca{campo_di(c, 0), campo_di(c, 1),
-                                                              campo_di(c, 2), campo_di(c, 3),
-                                                              campo_di(c, 4), campo_di(c, 5),
-                                                              campo_di(c, 6)};
-                                  });
-    app.imposta_conta(kContaBanche, n);
-}
-
-bool registra_banche(App& app) {
-    Stato& s = app.s;
-    RigaBanca riga;
-    long indice = s.indice_banca;
-    std::string numero = std::to_string(indice);
-    if (s.operazione == "personalizza") {
-        auto box = [&](const Casella& c) { return app.testo(c); };
-        riga = {box(kAgenziaBanca), box(kAgenziaIntestatarioConto), box(kAgenziaConto),
-                box(kAgenziaCodiceAccesso), box(kAgenziaCittaBanca), box(kAgenziaIban), "0000"};
-    } else if (s.operazione == "coordbanca") {
-        numero = plat::trim(app.testo(kBancaRecord));
-        indice = plat::leading_int(numero);
-        auto box = [&](const Casella& c) { return app.testo(c); };
-        riga = {box(kBancaNome),  box(kBancaIntestatario), box(kBancaConto), box(kBancaCodiceAccesso),
-                box(kBancaCitta), box(kBancaIban),         box(kBancaCodiceProprietario)};
-    } else {
-        return false;
-    }
-    // A record is a stored one or the one after the last: record 0 is never
-    // written, and a number further on would leave empty records before it.
-    // Record 1 is the agency's own account: an owner's never takes it (the
-    // agency's settings would show it and their next save would overwrite
-    // it), and on a file without one an empty agency record goes first.
-    const bool proprietario = s.operazione == "coordbanca";
-    long conta = std::max<long>(app.conta(kContaBanche), 0);
-    const long primo = proprietario ? 2 : 1;
-    if (indice < primo || indice > std::max(conta, primo - 1) + 1) {
-        app.msgbox("IL NUMERO DI REGISTRAZIONE " + numero + " NON E' VALIDO: DEVE ESSERE DA " +
-                       std::to_string(primo) + " A " + std::to_string(std::max(conta, primo - 1) + 1) +
-                       (proprietario ? " (LA 1 E' DELL'AGENZIA)" : "") +
-                       ".\rLA REGISTRAZIONE NON E' STATA FATTA.",
-                   plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
-        return false;
-    }
-    s.indice_banca = static_cast<int>(indice);
-    s.banche.allarga(s.indice_banca);
-    if (!senza_separatore(app,
-                          {riga.banca_nome, riga.banca_intestatario, riga.banca_conto,
-                           riga.banca_codice_accesso, riga.banca_citta, riga.banca_iban,
-                           riga.banca_proprietario},
-                          ","))
-        return false;
-
-    s.canale_file = canale_libero();
-    if (proprietario && conta == 0) {
-        s.banche[1] = RigaBanca{"", "", "", "", "", "", "0000"};
-        conta = 1;
-    }
-    s.banche[s.indice_banca] = riga;
-    const long n = std::max<long>(conta, s.indice_banca);
-    std::vector<std::string> righe;
-    for (long i = 1; i <= std::min<long>(n, s.banche.capacita()); ++i) {
-        const RigaBanca& b = s.banche[static_cast<int>(i)];
-        if (b.banca_nome == "CANC") continue;
-        righe.push_back(plat::join({b.banca_nome, b.banca_intestatario, b.banca_conto,
-                                    b.banca_codice_accesso, b.banca_citta, b.banca_iban,
-                                    b.banca_proprietario},
-                                   ","));
-    }
-    return scrivi_registro(app, s.percorso_banche, righe);
 }
 
 }  // namespace ga

@@ -9,6 +9,7 @@
 // register, and says so when it fails.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -62,6 +63,35 @@ bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga)
 template <class Row>
 void svuota_oltre(Tabella<Row>& t, int n) {
     for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Row{};
+}
+
+// Fields 0 to N-1 of a split line, moved out of it ("" past its end).
+template <std::size_t N>
+Campi<N> riga_da(std::vector<std::string>& campi) {
+    Campi<N> r;
+    for (std::size_t j = 0; j < N; ++j) r[j] = prendi_campo(campi, j);
+    return r;
+}
+
+// A writer's record index names a row of its table, or the row after the
+// last for a new record, which the table makes room for: a register takes
+// records past the number it was made for, as its file may hold them.
+template <class Row>
+bool indice_ammesso(App& app, long k, Tabella<Row>& t) {
+    if (!t.ammesso(k)) {
+        app.msgbox("IL NUMERO DELLA REGISTRAZIONE NON E' VALIDO (" + std::to_string(k) +
+                       ").\rLA REGISTRAZIONE NON E' STATA FATTA.",
+                   plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
+        return false;
+    }
+    t.allarga(static_cast<int>(k));
+    return true;
+}
+
+// Last row a rewrite writes: the larger of the count and the record saved,
+// never past the table.
+inline int limite(long n, long k, int capacita) {
+    return static_cast<int>(std::clamp<long>(std::max(n, k), 0, capacita));
 }
 
 // True when no value contains the separator or a line break (CR or LF).

@@ -4,7 +4,7 @@
 
 #include "platform/number.h"
 #include "platform/text.h"
-#include "records/agenzia.h"
+#include "records/banche.h"
 #include "registry/controlli.h"
 
 namespace ga {

@@ -5,7 +5,7 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/comuni.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
 #include "registry/caselle.h"
 #include "registry/controlli.h"
 

@@ -7,8 +7,8 @@
 #include "platform/text.h"
 #include "records/archivio.h"
 #include "records/caselle.h"
+#include "records/clienti.h"
 #include "records/comuni.h"
-#include "records/registri.h"
 #include "registry/controlli.h"
 
 namespace ga {

@@ -7,9 +7,10 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/caselle.h"
+#include "records/clienti.h"
 #include "records/fatture.h"
 #include "records/prenotazioni.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
 #include "settlement/elenchi.h"
 
 namespace ga {

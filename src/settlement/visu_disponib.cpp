@@ -8,8 +8,10 @@
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/appartamenti.h"
 #include "records/periodi.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
+#include "records/vie.h"
 #include "settlement/elenchi.h"
 
 namespace ga {

@@ -7,9 +7,9 @@
 #include "bookings/scadenze.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/clienti.h"
 #include "records/movimenti.h"
 #include "records/prenotazioni.h"
-#include "records/registri.h"
 #include "settlement/VisuPrenotCliente.h"
 
 namespace ga {

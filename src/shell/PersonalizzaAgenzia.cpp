@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "records/agenzia.h"
 #include "records/archivio.h"
+#include "records/banche.h"
 #include "records/comuni.h"
 #include "records/salvataggio.h"
 #include "registry/controlli.h"

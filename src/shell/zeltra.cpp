@@ -3,6 +3,7 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/agenzia.h"
+#include "records/banche.h"
 #include "records/percorsi.h"
 #include "shell/cambio_percorsi.h"
 #include "shell/caselle.h"

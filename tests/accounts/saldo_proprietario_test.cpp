@@ -6,7 +6,7 @@
 
 #include "accounts/SaldoProprietario.h"
 #include "conti_banco.h"
-#include "records/agenzia.h"
+#include "records/banche.h"
 #include "records/movimenti.h"
 
 namespace ga {

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "bookings/prenotazione.h"
-#include "records/registri.h"
+#include "records/appartamenti.h"
+#include "records/clienti.h"
 #include "support/banco.h"
 
 namespace ga::test {

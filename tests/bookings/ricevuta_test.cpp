@@ -10,8 +10,8 @@
 
 #include "bookings/TROVA_PRENOT.h"
 #include "bookings/ricevuta.h"
+#include "records/clienti.h"
 #include "records/prenotazioni.h"
-#include "records/registri.h"
 #include "support/banco.h"
 
 namespace ga {

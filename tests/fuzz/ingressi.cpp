@@ -1,4 +1,21 @@
+#include "accounts/archivio_spese.h"
+#include "accounts/conto_corrente.h"
 #include "fuzz/ingressi.h"
+#include "platform/scripted.h"
+#include "platform/text.h"
+#include "program/programma.h"
+#include "records/agenzia.h"
+#include "records/appartamenti.h"
+#include "records/banche.h"
+#include "records/clienti.h"
+#include "records/fatture.h"
+#include "records/movimenti.h"
+#include "records/note.h"
+#include "records/percorsi.h"
+#include "records/periodi.h"
+#include "records/prenotazioni.h"
+#include "records/proprietari.h"
+#include "records/vie.h"
 
 #include <filesystem>
 #include <fstream>
@@ -7,19 +24,6 @@
 
 #include <unistd.h>
 
-#include "accounts/SaldoProprietario.h"
-#include "accounts/archivio_spese.h"
-#include "platform/scripted.h"
-#include "platform/text.h"
-#include "program/programma.h"
-#include "records/agenzia.h"
-#include "records/fatture.h"
-#include "records/movimenti.h"
-#include "records/note.h"
-#include "records/percorsi.h"
-#include "records/periodi.h"
-#include "records/prenotazioni.h"
-#include "records/registri.h"
 
 namespace ga::fuzz {
 

@@ -11,12 +11,15 @@
 #include <vector>
 
 #include "platform/text.h"
-#include "records/agenzia.h"
+#include "records/appartamenti.h"
+#include "records/banche.h"
+#include "records/clienti.h"
 #include "records/fatture.h"
 #include "records/note.h"
 #include "records/periodi.h"
 #include "records/prenotazioni.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
+#include "records/vie.h"
 #include "support/banco.h"
 
 namespace ga {

@@ -10,8 +10,11 @@
 
 #include "platform/folder_lock.h"
 #include "platform/number.h"
+#include "records/appartamenti.h"
+#include "records/clienti.h"
 #include "records/percorsi.h"
-#include "records/registri.h"
+#include "records/proprietari.h"
+#include "records/vie.h"
 #include "support/banco.h"
 
 namespace ga {

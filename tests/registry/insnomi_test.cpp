@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/text.h"
-#include "records/registri.h"
+#include "records/clienti.h"
 #include "registry/insnomi.h"
 #include "support/banco.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "records/registri.h"
+#include "records/clienti.h"
 #include "shell/Dest_arch.h"
 #include "shell/Rec_arch.h"
 #include "support/banco.h"

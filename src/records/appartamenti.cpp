@@ -1,0 +1,82 @@
+#include "records/appartamenti.h"
+
+#include <algorithm>
+
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+#include "records/caselle.h"
+
+namespace ga {
+
+namespace {
+
+constexpr std::string_view kSep = "*";
+
+}  // namespace
+
+void carica_appartamenti(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_appartamenti, kSep, s.appartamenti,
+                                  [&](int i, std::vector<std::string>& c) {
+                                      s.appartamenti[i] = riga_da<13>(c);
+                                  });
+    svuota_oltre(s.appartamenti, n);
+    indicizza_appartamenti(app);
+    app.imposta_conta(kContaAppartamenti, n);
+}
+
+void indicizza_appartamenti(App& app) {
+    app.s.appartamenti_per_codice.costruisci(app.s.appartamenti,
+                                             [](const Campi<13>& a) { return plat::leading_int(a[12]); });
+}
+
+bool registra_appartamento(App& app) {
+    Stato& s = app.s;
+    const long n = app.conta(kContaAppartamenti);
+    const long k = app.conta(kSchedaRecord);
+    auto box = [&](const Casella& c) { return app.testo(c); };
+
+    // The street code of the first street with that name; "000" for none.
+    const std::string via = plat::trim(box(kSchedaVia));
+    std::string codice_via;
+    const long vie = std::min<long>(app.conta(kContaVie), s.vie.capacita());
+    for (int i = 1; i <= vie; ++i) {
+        if (plat::trim(s.vie[i][2]) == via) {
+            codice_via = s.vie[i][0];
+            break;
+        }
+    }
+    codice_via = plat::pad_code(codice_via, 3);
+
+    std::string tipo;
+    if (app.campo(kSchedaMonolocale).value()) tipo = "MON";
+    if (app.campo(kSchedaBilocale).value()) tipo = "BIL";
+    if (app.campo(kSchedaTrilocale).value()) tipo = "TRI";
+    if (app.campo(kSchedaQuadrilocale).value()) tipo = "QUA";
+
+    const Campi<13> r = {box(kSchedaCodiceProprietario), codice_via,
+                         box(kSchedaCivico),             tipo,
+                         box(kSchedaSoggiorno),          box(kSchedaBagni),
+                         box(kSchedaGiardino),           box(kSchedaPiano),
+                         box(kSchedaPostiLetto),         box(kSchedaPeriodicita),
+                         "",                             box(kSchedaNote),
+                         box(kSchedaCodice)};
+    if (!indice_ammesso(app, k, s.appartamenti)) return false;
+    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
+
+    s.appartamenti[static_cast<int>(k)] = r;
+    s.canale_file = canale_libero();
+    std::vector<std::string> righe;
+    for (int i = 1; i <= limite(n, k, s.appartamenti.capacita()); ++i) {
+        const Campi<13>& a = s.appartamenti[i];
+        if (a[1] == "CANC" || a[1].empty()) continue;
+        righe.push_back(plat::join(std::vector<std::string>(a.begin(), a.end()), kSep));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_appartamenti, righe);
+    if (ok) app.imposta(kSchedaScritta, "OK");
+    carica_appartamenti(app);
+    return ok;
+}
+
+}  // namespace ga

@@ -1,0 +1,61 @@
+#include "records/clienti.h"
+
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+#include "records/caselle.h"
+
+namespace ga {
+
+namespace {
+
+constexpr std::string_view kSep = "*";
+
+}  // namespace
+
+void carica_clienti(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_clienti, kSep, s.clienti,
+                                  [&](int i, std::vector<std::string>& c) {
+                                      s.clienti[i] = riga_da<9>(c);
+                                  });
+    svuota_oltre(s.clienti, n);
+    s.clienti_per_codice.costruisci(s.clienti, [](const Campi<9>& c) { return plat::leading_number(c[0]); });
+    app.imposta_conta(kContaClienti, n);
+    // The clients form keeps a copy of the count: while that form is loaded
+    // its copy follows every load.
+    if (const plat::Form* f = app.form(kNomiConta.forma); f && f->is_loaded())
+        app.imposta_conta(kNomiConta, n);
+}
+
+int record_cliente(App& app, std::string_view codice, long clienti) {
+    if (plat::trim(codice).empty()) return 0;
+    return app.s.clienti_per_codice.primo(plat::leading_number(codice), clienti);
+}
+
+bool registra_cliente(App& app) {
+    Stato& s = app.s;
+    const long k = app.conta(kClienteRecord);
+    const long n = app.conta(kContaClienti);
+    auto box = [&](const Casella& c) { return app.testo(c); };
+    const Campi<9> r = {box(kClienteCodice),   box(kClienteNome),     box(kClienteVia),
+                        box(kClienteCap),      box(kClienteCitta),    box(kClienteTelefono),
+                        box(kClienteProvincia), box(kClienteCodiceFiscale), box(kClienteEmail)};
+    if (!indice_ammesso(app, k, s.clienti)) return false;
+    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
+
+    s.clienti[static_cast<int>(k)] = r;
+    s.canale_file = canale_libero();
+    std::vector<std::string> righe;
+    for (int i = 1; i <= limite(n, k, s.clienti.capacita()); ++i) {
+        const Campi<9>& c = s.clienti[i];
+        if (c[1] == "CANC" || c[1].empty()) continue;
+        righe.push_back(plat::join(std::vector<std::string>(c.begin(), c.end()), kSep));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_clienti, righe);
+    carica_clienti(app);
+    if (ok) app.campo(kClienteScritto).set_value(1);
+    return ok;
+}
+
+}  // namespace ga

@@ -1,0 +1,24 @@
+// The clients register ("clienti.dat"), one of the registers of the data
+// folder that do not depend on the year. Its loader fills the table (every
+// record of the file, however many) and the count store; its writer takes
+// one record from the form, rewrites the file (dropping records whose key is
+// "CANC" or "") and reloads. The writer returns false, having written nothing, when
+// it refuses the record (a "*" inside a value, a record number that is
+// neither a row of the table nor the one after the last) or the file cannot
+// be written.
+#pragma once
+
+#include <string_view>
+
+#include "records/app.h"
+
+namespace ga {
+
+void carica_clienti(App& app);
+bool registra_cliente(App& app);
+// The record of the first client, records 1 to `clienti`, whose code has
+// the value of `codice` (both read as numbers); 0 when none has it or
+// `codice` is blank.
+int record_cliente(App& app, std::string_view codice, long clienti);
+
+}  // namespace ga

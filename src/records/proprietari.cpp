@@ -1,0 +1,103 @@
+#include "records/proprietari.h"
+
+#include "platform/number.h"
+#include "platform/record_file.h"
+#include "platform/text.h"
+#include "records/archivio.h"
+#include "records/caselle.h"
+#include "records/percorsi.h"
+
+namespace ga {
+
+namespace {
+
+constexpr std::string_view kSep = "*";
+// The owners file is read on a channel of its own.
+constexpr int kCanaleProprietari = 4;
+
+[[noreturn]] void cartella_dati_non_valida(App& app) {
+    app.s.risposta = app.msgbox(
+        "ATTENZIONE IL PERCORSO DEI DATI NON VALIDO\r"
+        "         IDENTIFICA IL PERCORSO DEI DATI  \r"
+        "              -IL PROGRAMMA SARA' CHIUSO- ",
+        plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
+    app.end_program();
+}
+
+}  // namespace
+
+void carica_proprietari(App& app) {
+    Stato& s = app.s;
+    imposta_percorsi_dati(app);
+    s.canale_file = kCanaleProprietari;
+    // Checked before anything is opened: an empty or missing data folder
+    // must not leave an empty register wherever the path happens to lead.
+    if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
+        cartella_dati_non_valida(app);
+    int n = 0;
+    const bool letto = plat::read_lines_each(s.percorso_proprietari, [&](std::string_view testo) {
+        s.proprietari.allarga(++n);
+        std::vector<std::string> campi = plat::split(testo, kSep);
+        s.proprietari[n] = riga_da<10>(campi);
+        return true;
+    });
+    if (!letto) cartella_dati_non_valida(app);
+    svuota_oltre(s.proprietari, n);
+    s.proprietari_per_codice.costruisci(s.proprietari, [](const Campi<10>& p) { return plat::leading_int(p[6]); });
+    app.imposta_conta(kContaProprietari, n);
+}
+
+void vedi_proprietario(App& app) {
+    Stato& s = app.s;
+    const long k = app.conta(kPropRecord);
+    // Position 0 of the browse bar is the empty record.
+    const Campi<10> vuoto{};
+    const Campi<10>& p =
+        k >= 1 && k <= s.proprietari.capacita() ? s.proprietari[static_cast<int>(k)] : vuoto;
+    app.campo(kPropProvvigione).set_value(0);
+    app.campo(kPropContratto).set_value(0);
+    app.imposta(kPropNome, p[0]);
+    app.imposta(kPropVia, p[1]);
+    app.imposta(kPropCitta, p[2]);
+    app.imposta(kPropProvincia, p[3]);
+    app.imposta(kPropCap, p[4]);
+    app.imposta(kPropTelefono, p[5]);
+    app.imposta(kPropCodiceFiscale, p[7]);
+    app.imposta(kPropCodice, p[6]);
+    app.imposta(kPropEmail, p[9]);
+    if (p[8] == "PROVV") app.campo(kPropProvvigione).set_value(1);
+    if (p[8] == "CONTR") app.campo(kPropContratto).set_value(1);
+}
+
+bool registra_proprietari(App& app) {
+    Stato& s = app.s;
+    const long n = app.conta(kContaProprietari);
+    const long k = app.conta(kPropRecord);
+    auto box = [&](const Casella& c) { return app.testo(c); };
+    Campi<10> r = {box(kPropNome),     box(kPropVia),    box(kPropCitta),
+                   box(kPropProvincia), box(kPropCap),   box(kPropTelefono),
+                   box(kPropCodice),   box(kPropCodiceFiscale), "",
+                   box(kPropEmail)};
+    if (!indice_ammesso(app, k, s.proprietari)) return false;
+    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
+
+    Campi<10>& riga = s.proprietari[static_cast<int>(k)];
+    // With neither option ticked the stored relation stays as it was.
+    r[8] = riga[8];
+    if (app.campo(kPropProvvigione).value()) r[8] = "PROVV";
+    if (app.campo(kPropContratto).value()) r[8] = "CONTR";
+    riga = r;
+
+    s.canale_file = canale_libero();
+    std::vector<std::string> righe;
+    for (int i = 1; i <= limite(n, k, s.proprietari.capacita()); ++i) {
+        const Campi<10>& p = s.proprietari[i];
+        if (p[0] == "CANC" || p[0].empty()) continue;
+        righe.push_back(plat::join(std::vector<std::string>(p.begin(), p.end()), kSep));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_proprietari, righe);
+    carica_proprietari(app);
+    return ok;
+}
+
+}  // namespace ga

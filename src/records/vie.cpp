@@ -1,0 +1,50 @@
+#include "records/vie.h"
+
+#include "platform/text.h"
+#include "records/archivio.h"
+#include "records/caselle.h"
+
+namespace ga {
+
+namespace {
+
+constexpr std::string_view kSep = "*";
+// The streets file closes every line with this literal last field.
+constexpr std::string_view kFineVia = "* $$";
+
+}  // namespace
+
+void carica_vie(App& app) {
+    Stato& s = app.s;
+    const int n = carica_registro(app, s.percorso_vie, kSep, s.vie,
+                                  [&](int i, std::vector<std::string>& c) {
+                                      // A line without any separator is no street;
+                                      // it still takes its line number.
+                                      s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
+                                  });
+    svuota_oltre(s.vie, n);
+    app.imposta_conta(kContaVie, n);
+}
+
+bool registra_via(App& app) {
+    Stato& s = app.s;
+    const long n = app.conta(kContaVie);
+    const long k = app.conta(kSchedaRecordVia);
+    const std::string nome = plat::trim(app.testo(kSchedaVia));
+    if (!indice_ammesso(app, k, s.vie)) return false;
+    if (!senza_separatore(app, {nome}, kSep)) return false;
+
+    s.canale_file = canale_libero();
+    s.vie[static_cast<int>(k)] = {plat::pad_code(std::to_string(k), 4), "", nome};
+    std::vector<std::string> righe;
+    for (int i = 1; i <= limite(n, k, s.vie.capacita()); ++i) {
+        const Campi<3>& v = s.vie[i];
+        if (v[2] == "CANC") continue;
+        righe.push_back(v[0] + "*" + v[1] + "*" + v[2] + std::string(kFineVia));
+    }
+    const bool ok = scrivi_registro(app, s.percorso_vie, righe);
+    carica_vie(app);
+    return ok;
+}
+
+}  // namespace ga
