@@ -537,33 +537,13 @@ void fattura::Combo1_Click() {
 
     nuova_parte();
     for (plat::TextBox* t : {&Text14, &Text8, &Text9, &Text10, &Text11}) t->set_text("");
-    if (f.campo[3].empty()) {
-        // A client invoice: the client by the code's number.
-        const long codice = plat::leading_int(f.campo[2]);
-        const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
-        for (int i = 1; i <= n; ++i) {
-            const Campi<9>& c = s.clienti[i];
-            if (plat::trim(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
-            Text14.set_text(plat::trim(c[0]));
-            Text8.set_text(plat::trim(c[1]));
-            Text9.set_text(plat::trim(c[2]));
-            Text10.set_text(c[4] + " " + plat::trim(c[3]) + "  (" + c[6] + ")");
-            Text11.set_text(c[7]);
-            break;
-        }
-    } else if (f.campo[2].empty()) {
-        // An owner invoice: the owner by record number.
-        const long r = plat::leading_int(f.campo[3]);
-        const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
-        if (r >= 1 && r <= n) {
-            const Campi<10>& p = s.proprietari[static_cast<int>(r)];
-            Text14.set_text(std::to_string(r));
-            Text8.set_text(p[0]);
-            Text9.set_text(p[1]);
-            Text10.set_text(p[4] + " " + p[2] + " " + p[3]);
-            Text11.set_text(p[7]);
-        }
-    }
+    // The party as the printed invoice names it.
+    const IntestatarioFattura chi = intestatario_fattura(app, f);
+    Text14.set_text(chi.codice);
+    Text8.set_text(chi.nome);
+    Text9.set_text(chi.via);
+    Text10.set_text(chi.indirizzo);
+    Text11.set_text(chi.codice_fiscale);
 
     nome_mostrato_ = Text8.text();
     const long regime = plat::leading_int(f.campo[7]);

@@ -113,10 +113,11 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
         for (int i = 1; i <= n; ++i) {
             const Campi<9>& c = s.clienti[i];
             if (plat::trim(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
+            chi.codice = plat::trim(c[0]);
             chi.nome = plat::trim(c[1]);
             chi.via = plat::trim(c[2]);
             chi.indirizzo = c[4] + " " + plat::trim(c[3]) + "  (" + c[6] + ")";
-            chi.codice_fiscale = plat::trim(c[7]);
+            chi.codice_fiscale = c[7];
             break;
         }
     } else if (f.campo[2].empty()) {
@@ -124,10 +125,11 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
         const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
         if (r >= 1 && r <= n) {
             const Campi<10>& p = s.proprietari[static_cast<int>(r)];
-            chi.nome = plat::trim(p[0]);
-            chi.via = plat::trim(p[1]);
+            chi.codice = std::to_string(r);
+            chi.nome = p[0];
+            chi.via = p[1];
             chi.indirizzo = p[4] + " " + p[2] + " " + p[3];
-            chi.codice_fiscale = plat::trim(p[7]);
+            chi.codice_fiscale = p[7];
         }
     }
     return chi;

@@ -13,12 +13,14 @@ void carica_fatture(App& app);
 // the table) or not written.
 bool registra_fattura(App& app);
 
-// The party an invoice of the register is made out to: a client invoice
-// names the client by code (field 2), an owner invoice the owner by record
-// number in the owners register (field 3). Empty texts when the party is no
-// longer in its register.
+// The party an invoice of the register is made out to, as the invoice form
+// shows it and the printed invoice names it: a client invoice names the
+// client by code (field 2; a blank code names nobody), an owner invoice the
+// owner by record number in the owners register (field 3). `codice` is the
+// client's code or the owner's record number. Empty texts when the party is
+// no longer in its register.
 struct IntestatarioFattura {
-    std::string nome, via, indirizzo, codice_fiscale;
+    std::string codice, nome, via, indirizzo, codice_fiscale;
 };
 IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f);
 

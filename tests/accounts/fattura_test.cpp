@@ -430,6 +430,29 @@ TEST_F(Fattura, AReopenedInvoiceShowsWhatWasStoredAndIsNotSavedAgain) {
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"LA FATTURA E' GIA' STATA SALVATA."});
 }
 
+TEST_F(Fattura, AReopenedClientOrOwnerInvoicePrintsThePartyTheFormShows) {
+    // Registers edited by hand, with blanks around the party's fields.
+    b.scrivi(dati("clienti.dat"), {"0001* ROSSI MARIO *VIA ROMA 1 *33054*LIGNANO*0431*UD*" + kCf + " *"});
+    b.scrivi(dati("proprietari.IND"),
+             {"VERDI LUCA *VIA SOLE 3 *LECCE*LE*73100*0832*0001* " + kPiva + "*PROVV*"});
+    b.scrivi(registro(), {"05/01/2026*1*0001**AFFITTO*100,00*22,00*1**122,00",
+                          "06/01/2026*2**1*PROVVIGIONI*100,00*22,00*2**122,00"});
+    fattura& x = dal_menu("CLIENTI");
+    for (int riga : {0, 1}) {
+        app.click(x.cerca);
+        app.pick(x.Combo1, riga);
+        app.click(x.STAMPA);
+        ASSERT_EQ(b.stampante().jobs.size(), static_cast<std::size_t>(riga + 1));
+        std::map<std::pair<int, int>, std::string> celle;
+        for (const plat::Cell& c : b.stampante().jobs.back().cells) celle[{c.row, c.column}] = c.text;
+        const std::vector<std::string> stampata = {celle[{7, 3}], celle[{8, 3}], celle[{9, 3}],
+                                                   celle[{10, 3}]};
+        EXPECT_EQ(stampata, (Righe{x.Text8.text(), x.Text9.text(), x.Text10.text(),
+                                   "C.F. / P. IVA " + x.Text11.text()}))
+            << "invoice " << x.Text4.text();
+    }
+}
+
 TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
     b.scrivi(registro(), {"05/01/2026*1**1*PROVVIGIONI*1.900,00*418,00*3*218,50*2.099,50",
                           "06/01/2026*2*0002**AFFITTO*1.000,00**4**1.000,00",
