@@ -66,34 +66,13 @@ void TROVA_PRENOT::Form_Load() {
     for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1], i);
 }
 
-void TROVA_PRENOT::Command4_Click() {
-    const long colore = Command4.back_color();
-    if (colore == kRosso) {
-        Command4.set_back_color(kVerde);
-        Command5.set_back_color(kRosso);
-        mostra({&Combo1}, true);
-        mostra({&Label6, &Label7, &Text1, &List1, &STAMPA}, false);
-    } else if (colore == kVerde) {
-        Command4.set_back_color(kRosso);
-        mostra({&Label6, &Label7}, true);
-        mostra({&Combo1, &Text1, &List1, &STAMPA}, false);
-    }
+SceltaPrenotazione TROVA_PRENOT::scelta() {
+    return {Command4, Command5, Label6, Label7, Combo1, Text1, List1, STAMPA};
 }
 
-void TROVA_PRENOT::Command5_Click() {
-    const long colore = Command5.back_color();
-    if (colore == kRosso) {
-        Command5.set_back_color(kVerde);
-        Command4.set_back_color(kRosso);
-        mostra({&Text1, &List1}, true);
-        mostra({&Label6, &Label7, &Combo1, &STAMPA}, false);
-    } else if (colore == kVerde) {
-        Command5.set_back_color(kRosso);
-        Command4.set_back_color(kRosso);
-        mostra({&Label6, &Label7}, true);
-        mostra({&Text1, &Combo1, &List1, &STAMPA}, false);
-    }
-}
+void TROVA_PRENOT::Command4_Click() { scelta().per_nome_Click(); }
+
+void TROVA_PRENOT::Command5_Click() { scelta().per_numero_Click(); }
 
 void TROVA_PRENOT::Combo1_Click() {
     if (Combo1.list_index() < 0) return;

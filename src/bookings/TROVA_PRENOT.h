@@ -4,6 +4,7 @@
 // a print the dialog stays open for another one.
 #pragma once
 
+#include "bookings/scelta_prenotazione.h"
 #include "records/app.h"
 
 namespace ga {
@@ -31,6 +32,10 @@ public:
     plat::ListBox List1{*this, "List1"};      // booking numbers
     plat::TextBox Text1{*this, "Text1"};      // the chosen number
     plat::CommandButton STAMPA{*this, "STAMPA"}, USCITA{*this, "USCITA"};
+
+private:
+    // Command4 and Command5, the two ways of choosing the booking.
+    SceltaPrenotazione scelta();
 };
 
 }  // namespace ga

@@ -163,36 +163,13 @@ void menustampa::Command6_Click() {
 
 void menustampa::Command7_Click() { sezione(Command7, SCELTA); }
 
-void menustampa::Command4_Click() {
-    const long colore = Command4.back_color();
-    if (colore == kRosso) {
-        Command4.set_back_color(kVerde);
-        Command5.set_back_color(kRosso);
-        mostra({&Label6, &Label7}, false);
-        mostra({&Combo1}, true);
-        mostra({&Text1, &List1, &stampapre}, false);
-    } else if (colore == kVerde) {
-        Command4.set_back_color(kRosso);
-        mostra({&Label6, &Label7}, true);
-        mostra({&Combo1, &Text1, &List1, &stampapre}, false);
-    }
+SceltaPrenotazione menustampa::scelta() {
+    return {Command4, Command5, Label6, Label7, Combo1, Text1, List1, stampapre};
 }
 
-void menustampa::Command5_Click() {
-    const long colore = Command5.back_color();
-    if (colore == kRosso) {
-        Command5.set_back_color(kVerde);
-        Command4.set_back_color(kRosso);
-        mostra({&Label6, &Label7}, false);
-        mostra({&Text1, &List1}, true);
-        mostra({&Combo1, &stampapre}, false);
-    } else if (colore == kVerde) {
-        Command5.set_back_color(kRosso);
-        Command4.set_back_color(kRosso);
-        mostra({&Label6, &Label7}, true);
-        mostra({&Text1, &Combo1, &List1, &stampapre}, false);
-    }
-}
+void menustampa::Command4_Click() { scelta().per_nome_Click(); }
+
+void menustampa::Command5_Click() { scelta().per_numero_Click(); }
 
 void menustampa::Combo1_Click() {
     if (Combo1.list_index() < 0) return;

@@ -5,6 +5,7 @@
 // menu, which stays disabled until the exit.
 #pragma once
 
+#include "bookings/scelta_prenotazione.h"
 #include "records/app.h"
 
 namespace ga {
@@ -72,6 +73,8 @@ public:
         Command10{*this, "Command10"};
 
 private:
+    // Command4 and Command5, the two ways of choosing the booking to reprint.
+    SceltaPrenotazione scelta();
     // Opens a closed section (true) or closes an open one.
     bool sezione(plat::CommandButton& bottone, plat::Frame& cornice);
 };
