@@ -1,6 +1,7 @@
 #include "platform/record_file.h"
 
 #include "platform/save_unit.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,52 +29,12 @@ constexpr char16_t kHigh[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // The Windows-1252 byte of a character, or '?' when the code page lacks it.
 char to_cp1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (int k = 0; k < 32; ++k)
         if (kHigh[k] == c) return static_cast<char>(0x80 + k);
     return '?';
-}
-
-// Decodes one well-formed UTF-8 character at i; size 0 when the bytes there
-// are not one (stray continuation byte, overlong form, surrogate, truncated).
-struct Decoded {
-    char32_t code;
-    std::size_t size;
-};
-
-Decoded decode(std::string_view s, std::size_t i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) return {b0, 1};
-    std::size_t size = 0;
-    char32_t code = 0;
-    char32_t min = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) { size = 2; code = b0 & 0x1F; min = 0x80; }
-    else if (b0 >= 0xE0 && b0 <= 0xEF) { size = 3; code = b0 & 0x0F; min = 0x800; }
-    else if (b0 >= 0xF0 && b0 <= 0xF4) { size = 4; code = b0 & 0x07; min = 0x10000; }
-    else return {0, 0};
-    if (i + size > s.size()) return {0, 0};
-    for (std::size_t k = 1; k < size; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) return {0, 0};
-        code = (code << 6) | (b & 0x3F);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {0, 0};
-    return {code, size};
 }
 
 bool close_checked(int fd) {
@@ -117,8 +78,8 @@ std::string utf8_to_cp1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const Decoded d = decode(text, i);
-        if (d.size == 0) {
+        const Utf8Char d = next_char(text, i);
+        if (!d.valid) {
             out += '?';
             ++i;
         } else {

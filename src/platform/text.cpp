@@ -7,54 +7,6 @@ namespace plat {
 
 namespace {
 
-struct Char {
-    char32_t code;  // meaningful only when valid
-    std::size_t size;
-    bool valid;
-};
-
-// One character of a UTF-8 text. A byte that does not start a well-formed
-// sequence counts as one character on its own, so that no text, however
-// damaged, makes the helpers loop or lose bytes.
-Char next_char(std::string_view s, std::size_t i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) return {b0, 1, true};
-    std::size_t size = 0;
-    char32_t code = 0;
-    char32_t min = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) { size = 2; code = b0 & 0x1F; min = 0x80; }
-    else if (b0 >= 0xE0 && b0 <= 0xEF) { size = 3; code = b0 & 0x0F; min = 0x800; }
-    else if (b0 >= 0xF0 && b0 <= 0xF4) { size = 4; code = b0 & 0x07; min = 0x10000; }
-    else return {0, 1, false};
-    if (i + size > s.size()) return {0, 1, false};
-    for (std::size_t k = 1; k < size; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) return {0, 1, false};
-        code = (code << 6) | (b & 0x3F);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return {0, 1, false};
-    return {code, size, true};
-}
-
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // Case mapping for the letters the agency's texts can hold: ASCII, Latin-1
 // and the few extra letters of Windows-1252 (Š, Œ, Ž, Ÿ).
 char32_t to_upper(char32_t c) {
@@ -86,7 +38,7 @@ std::string map_case(std::string_view s, Map map) {
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size();) {
-        const Char ch = next_char(s, i);
+        const Utf8Char ch = next_char(s, i);
         if (ch.valid) append_utf8(out, map(ch.code));
         else out += s[i];
         i += ch.size;
