@@ -67,12 +67,8 @@ bool registra_appartamento(App& app) {
 
     s.appartamenti[static_cast<int>(k)] = r;
     s.canale_file = canale_libero();
-    std::vector<std::string> righe;
-    for (int i = 1; i <= limite(n, k, s.appartamenti.capacita()); ++i) {
-        const Campi<13>& a = s.appartamenti[i];
-        if (a[1] == "CANC" || a[1].empty()) continue;
-        righe.push_back(plat::join(std::vector<std::string>(a.begin(), a.end()), kSep));
-    }
+    const std::vector<std::string> righe =
+        righe_tenute(s.appartamenti, limite(n, k, s.appartamenti.capacita()), 1, kSep);
     const bool ok = scrivi_registro(app, s.percorso_appartamenti, righe);
     if (ok) app.imposta(kSchedaScritta, "OK");
     carica_appartamenti(app);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/date.h"
+#include "platform/text.h"
 #include "records/app.h"
 
 namespace ga {
@@ -92,6 +93,21 @@ bool indice_ammesso(App& app, long k, Tabella<Row>& t) {
 // never past the table.
 inline int limite(long n, long k, int capacita) {
     return static_cast<int>(std::clamp<long>(std::max(n, k), 0, capacita));
+}
+
+// The lines a rewrite writes of records 1 to `fine`: each record's fields
+// joined by the separator, leaving out the records whose key (field
+// `chiave`) is "CANC" or empty.
+template <std::size_t N>
+std::vector<std::string> righe_tenute(Tabella<Campi<N>>& t, int fine, std::size_t chiave,
+                                      std::string_view separatore) {
+    std::vector<std::string> righe;
+    for (int i = 1; i <= fine; ++i) {
+        const Campi<N>& r = t[i];
+        if (r[chiave] == "CANC" || r[chiave].empty()) continue;
+        righe.push_back(plat::join(std::vector<std::string>(r.begin(), r.end()), separatore));
+    }
+    return righe;
 }
 
 // True when no value contains the separator or a line break (CR or LF).

@@ -46,12 +46,8 @@ bool registra_cliente(App& app) {
 
     s.clienti[static_cast<int>(k)] = r;
     s.canale_file = canale_libero();
-    std::vector<std::string> righe;
-    for (int i = 1; i <= limite(n, k, s.clienti.capacita()); ++i) {
-        const Campi<9>& c = s.clienti[i];
-        if (c[1] == "CANC" || c[1].empty()) continue;
-        righe.push_back(plat::join(std::vector<std::string>(c.begin(), c.end()), kSep));
-    }
+    const std::vector<std::string> righe =
+        righe_tenute(s.clienti, limite(n, k, s.clienti.capacita()), 1, kSep);
     const bool ok = scrivi_registro(app, s.percorso_clienti, righe);
     carica_clienti(app);
     if (ok) app.campo(kClienteScritto).set_value(1);

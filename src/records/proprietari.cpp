@@ -89,12 +89,8 @@ bool registra_proprietari(App& app) {
     riga = r;
 
     s.canale_file = canale_libero();
-    std::vector<std::string> righe;
-    for (int i = 1; i <= limite(n, k, s.proprietari.capacita()); ++i) {
-        const Campi<10>& p = s.proprietari[i];
-        if (p[0] == "CANC" || p[0].empty()) continue;
-        righe.push_back(plat::join(std::vector<std::string>(p.begin(), p.end()), kSep));
-    }
+    const std::vector<std::string> righe =
+        righe_tenute(s.proprietari, limite(n, k, s.proprietari.capacita()), 0, kSep);
     const bool ok = scrivi_registro(app, s.percorso_proprietari, righe);
     carica_proprietari(app);
     return ok;
