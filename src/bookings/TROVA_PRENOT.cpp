@@ -1,13 +1,9 @@
 #include "bookings/TROVA_PRENOT.h"
 
-#include <algorithm>
 #include <initializer_list>
 
 #include "bookings/ricevuta.h"
 #include "platform/text.h"
-#include "records/caselle.h"
-#include "records/clienti.h"
-#include "records/prenotazioni.h"
 
 namespace ga {
 
@@ -55,15 +51,7 @@ TROVA_PRENOT::TROVA_PRENOT(App& app) : Forma(app, kName) {
 
 void TROVA_PRENOT::Form_Load() {
     SCELTAPRENOT.set_visible(true);
-    carica_prenotazioni(app);
-    carica_clienti(app);
-    Combo1.clear();
-    List1.clear();
-    const long prenotazioni = std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
-    // Each line keeps its record: the booking number, the client's record.
-    for (int i = 1; i <= prenotazioni; ++i) List1.add_item(numero_ricevuta(i), i);
-    const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
-    for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1], i);
+    scelta().riempi(app);
 }
 
 SceltaPrenotazione TROVA_PRENOT::scelta() {

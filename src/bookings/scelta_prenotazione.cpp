@@ -1,8 +1,12 @@
 #include "bookings/scelta_prenotazione.h"
 
+#include <algorithm>
 #include <initializer_list>
 
-#include "records/app.h"
+#include "bookings/ricevuta.h"
+#include "records/caselle.h"
+#include "records/clienti.h"
+#include "records/prenotazioni.h"
 
 namespace ga {
 
@@ -13,6 +17,19 @@ void mostra(std::initializer_list<plat::Control*> controlli, bool visibile) {
 }
 
 }  // namespace
+
+void SceltaPrenotazione::riempi(App& app) const {
+    Stato& s = app.s;
+    carica_prenotazioni(app);
+    carica_clienti(app);
+    clienti.clear();
+    prenotazioni.clear();
+    const long n_prenotazioni = std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
+    // Each line keeps its record: the booking number, the client's record.
+    for (int i = 1; i <= n_prenotazioni; ++i) prenotazioni.add_item(numero_ricevuta(i), i);
+    const long n_clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
+    for (int i = 1; i <= n_clienti; ++i) clienti.add_item(s.clienti[i][1], i);
+}
 
 void SceltaPrenotazione::per_nome_Click() const {
     const long colore = per_nome.back_color();

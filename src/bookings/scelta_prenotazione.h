@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "records/app.h"
 
 namespace ga {
 
@@ -20,6 +21,9 @@ struct SceltaPrenotazione {
     plat::Control& prenotazioni;
     plat::Control& stampa;
 
+    // The lists read afresh from the files: every booking by its receipt
+    // number, every client by name (each line keeps its record).
+    void riempi(App& app) const;
     void per_nome_Click() const;
     void per_numero_Click() const;
 };

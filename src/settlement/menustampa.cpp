@@ -9,7 +9,6 @@
 #include "records/caselle.h"
 #include "records/clienti.h"
 #include "records/fatture.h"
-#include "records/prenotazioni.h"
 #include "records/proprietari.h"
 #include "settlement/elenchi.h"
 
@@ -145,15 +144,7 @@ bool menustampa::sezione(plat::CommandButton& bottone, plat::Frame& cornice) {
 
 void menustampa::Command1_Click() {
     if (!sezione(Command1, SCELTAPRENOT)) return;
-    carica_prenotazioni(app);
-    carica_clienti(app);
-    Combo1.clear();
-    List1.clear();
-    const long prenotazioni = std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
-    // Each line keeps its record: the booking number, the client's record.
-    for (int i = 1; i <= prenotazioni; ++i) List1.add_item(numero_ricevuta(i), i);
-    const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
-    for (int i = 1; i <= clienti; ++i) Combo1.add_item(s.clienti[i][1], i);
+    scelta().riempi(app);
 }
 
 void menustampa::Command6_Click() {
