@@ -16,7 +16,7 @@ Tabella<Campi<3>>& tabella_spese(App& app) { return app.form<spese>().tabella; }
 void carica_spese(App& app) {
     Stato& s = app.s;
     Tabella<Campi<3>>& t = tabella_spese(app);
-    const int n = carica_registro(app, s.percorso_spese, kSep, t,
+    const int n = carica_registro(s.percorso_spese, kSep, t,
                                   [&](int i, const std::vector<std::string>& c) {
                                       // A line without a separator keeps its number
                                       // but holds no expense.
@@ -36,7 +36,6 @@ bool spesa_registrabile(App& app) {
 bool registra_spesa(App& app) {
     if (!spesa_registrabile(app)) return false;
     Stato& s = app.s;
-    s.canale_file = canale_libero();
     const std::string riga = app.testo(kSpesaAppartamento) + std::string(kSep) +
                              app.testo(kSpesaNota) + std::string(kSep) +
                              app.testo(kSpesaContaMovimenti);

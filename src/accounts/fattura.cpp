@@ -345,7 +345,6 @@ void fattura::Text8_Validate() {
 void cerca_proprietario_fattura(App& app) {
     Stato& s = app.s;
     fattura& f = app.form<fattura>();
-    s.canale_file = canale_libero();
     // A missing register is created empty: no owner is found, the user is
     // told so and the invoice being written stays.
     const auto righe = leggi_righe(s.percorso_proprietari);
@@ -403,7 +402,6 @@ int occorrenza_scelta(plat::ListBox& lista) {
 
 void fattura::vedi_clienti() {
     s.testo_ricerca = plat::trim(s.testo_ricerca);
-    s.indice_lavoro = plat::length(s.testo_ricerca);
     if (s.testo_ricerca.empty()) return;
     // The list holds the matches in the order of the register: the picked
     // line is found by its whole name and, among namesakes, by its place (a
@@ -430,7 +428,6 @@ void fattura::vedi_clienti() {
 
 void fattura::vedi_proprietari() {
     s.testo_ricerca = plat::trim(s.testo_ricerca);
-    s.indice_lavoro = plat::length(s.testo_ricerca);
     if (s.testo_ricerca.empty()) return;
     const int k = record_col_nome(s.proprietari, app.conta(kContaProprietari), 0,
                                   s.testo_ricerca, occorrenza_scelta(List1));

@@ -126,7 +126,6 @@ void prenotazione::Text8_Validate() {
 
     s.prefisso_cliente = nome;
     const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
-    s.indice_lavoro = n;
     for (int i = 1; i <= n; ++i) {
         if (!nome_comincia(i, nome)) continue;
         mostra_cliente(i);
@@ -153,7 +152,6 @@ void prenotazione::GIU_Click() {
     s.azione_corrente = "GIU";
     const long p = plat::leading_int(Text24.text());
     if (s.prefisso_cliente.empty()) return;
-    s.indice_lavoro = app.conta(kContaClienti);
     long i = std::min<long>(p - 1, s.clienti.capacita());
     for (; i >= 1; --i) {
         if (!nome_comincia(static_cast<int>(i), s.prefisso_cliente)) continue;
@@ -175,7 +173,6 @@ void prenotazione::SU_Click() {
     const long p = plat::leading_int(Text24.text());
     if (s.prefisso_cliente.empty()) return;
     const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
-    s.indice_lavoro = n;
     long i = std::max<long>(p + 1, 1);
     for (; i <= n; ++i) {
         if (!nome_comincia(static_cast<int>(i), s.prefisso_cliente)) continue;
@@ -220,7 +217,6 @@ void prenotazione::CONFERMA_Click() {
 
 bool prenotazione::CONTROLLACLIENTE() {
     const long k = plat::leading_int(Text24.text());
-    s.indice_lavoro = k;
     const Campi<9> c = s.clienti.valido(k) ? s.clienti[static_cast<int>(k)] : Campi<9>{};
     const bool uguale = Text8.text() == c[kNome] && Text10.text() == c[kVia] &&
                         Text9.text() == c[kCodiceFiscale] && Text12.text() == c[kCitta] &&
@@ -282,7 +278,6 @@ void prenotazione::Text12_Validate() {
 }
 
 void prenotazione::List2_Click() {
-    s.indice_lavoro = List2.list_index();
     // The line is town - postal code - province; each part into its box.
     const RigaComune r = dividi_riga_comune(List2.text());
     Text12.set_text(r.comune);

@@ -43,7 +43,6 @@ void carica_agenzia(App& app) {
     Stato& s = app.s;
     for (auto m : kCampiAgenzia)
         if (m != &Stato::percentuale_cauzione) s.*m = "";
-    s.canale_file = canale_libero();
     // The last line with settings wins; the file is read a line at a time,
     // so a huge one costs no more memory than one line.
     std::string ultima;
@@ -69,7 +68,6 @@ bool registra_agenzia(App& app) {
     valori.push_back(box(kAgenziaCostoLetto));
     if (!senza_separatore(app, valori, "*")) return false;
 
-    s.canale_file = canale_libero();
     s.percentuale_cauzione = box(kAgenziaPercentualeCauzione);
     for (std::size_t j = 0; j < kBoxOrari.size(); ++j) s.*kCampiAgenzia[15 + j] = box(kBoxOrari[j]);
     if (app.campo(kAgenziaAssegnoAgenzia).value()) s.scelta_assegno = "1";

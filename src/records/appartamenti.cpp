@@ -17,7 +17,7 @@ constexpr std::string_view kSep = "*";
 
 void carica_appartamenti(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_appartamenti, kSep, s.appartamenti,
+    const int n = carica_registro(s.percorso_appartamenti, kSep, s.appartamenti,
                                   [&](int i, std::vector<std::string>& c) {
                                       s.appartamenti[i] = riga_da<13>(c);
                                   });
@@ -66,7 +66,6 @@ bool registra_appartamento(App& app) {
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
 
     s.appartamenti[static_cast<int>(k)] = r;
-    s.canale_file = canale_libero();
     const std::vector<std::string> righe =
         righe_tenute(s.appartamenti, limite(n, k, s.appartamenti.capacita()), 1, kSep);
     const bool ok = scrivi_registro(app, s.percorso_appartamenti, righe);

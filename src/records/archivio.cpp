@@ -22,9 +22,8 @@ std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso)
     return plat::read_lines(percorso);
 }
 
-int leggi_registro(App& app, const std::string& percorso, std::string_view separatore,
+int leggi_registro(const std::string& percorso, std::string_view separatore,
                    const std::function<void(int, std::vector<std::string>&)>& riga) {
-    app.s.canale_file = canale_libero();
     int i = 0;
     plat::read_lines_each(percorso, [&](std::string_view testo) {
         ++i;
@@ -103,8 +102,6 @@ bool stesso_codice(const std::string& a, const std::string& b) {
     if (solo_cifre(x) && solo_cifre(y)) return plat::leading_int(x) == plat::leading_int(y);
     return x == y;
 }
-
-int canale_libero() { return 1; }
 
 bool registrazione_rifiutata(App& app, const std::string& motivo) {
     app.msgbox(motivo + "\rLA REGISTRAZIONE NON E' STATA FATTA.", plat::Buttons::Ok,

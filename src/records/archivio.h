@@ -34,16 +34,16 @@ std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso)
 // Reads a register line by line: `riga(i, campi)` gets line i split on the
 // separator (its fields are the caller's to keep: it may move them).
 // Returns the number of lines read (0 when the file could not be opened).
-int leggi_registro(App& app, const std::string& percorso, std::string_view separatore,
+int leggi_registro(const std::string& percorso, std::string_view separatore,
                    const std::function<void(int, std::vector<std::string>&)>& riga);
 
 // The common loader: every line of the file into the table, which makes
 // room for it; `riga(i, campi)` stores record i. Returns the number of
 // records stored.
 template <class Row, class Riga>
-int carica_registro(App& app, const std::string& percorso, std::string_view separatore,
-                    Tabella<Row>& tabella, Riga riga) {
-    return leggi_registro(app, percorso, separatore, [&](int i, std::vector<std::string>& campi) {
+int carica_registro(const std::string& percorso, std::string_view separatore, Tabella<Row>& tabella,
+                    Riga riga) {
+    return leggi_registro(percorso, separatore, [&](int i, std::vector<std::string>& campi) {
         tabella.allarga(i);
         riga(i, campi);
     });
@@ -133,8 +133,5 @@ bool valori_registrabili(App& app, const std::vector<std::string>& valori);
 // a code that is not a number equals only itself; a blank code matches
 // nothing.
 bool stesso_codice(const std::string& a, const std::string& b);
-
-// The lowest free file channel; kept for the state's `canale_file`.
-int canale_libero();
 
 }  // namespace ga

@@ -11,7 +11,7 @@ namespace ga {
 
 void carica_banche(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_banche, ",", s.banche,
+    const int n = carica_registro(s.percorso_banche, ",", s.banche,
                                   [&](int i, const std::vector<std::string>& c) {
                                       s.banche[i] = RigaBanca{campo_di(c, 0), campo_di(c, 1),
                                                               campo_di(c, 2), campo_di(c, 3),
@@ -64,7 +64,6 @@ bool registra_banche(App& app) {
                           ","))
         return false;
 
-    s.canale_file = canale_libero();
     if (proprietario && conta == 0) {
         s.banche[1] = RigaBanca{"", "", "", "", "", "", "0000"};
         conta = 1;

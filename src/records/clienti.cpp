@@ -15,7 +15,7 @@ constexpr std::string_view kSep = "*";
 
 void carica_clienti(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_clienti, kSep, s.clienti,
+    const int n = carica_registro(s.percorso_clienti, kSep, s.clienti,
                                   [&](int i, std::vector<std::string>& c) {
                                       s.clienti[i] = riga_da<9>(c);
                                   });
@@ -45,7 +45,6 @@ bool registra_cliente(App& app) {
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
 
     s.clienti[static_cast<int>(k)] = r;
-    s.canale_file = canale_libero();
     const std::vector<std::string> righe =
         righe_tenute(s.clienti, limite(n, k, s.clienti.capacita()), 1, kSep);
     const bool ok = scrivi_registro(app, s.percorso_clienti, righe);

@@ -23,7 +23,7 @@ void rifiuta(App& app, const std::string& motivo) {
 
 void carica_fatture(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_fatture, kSep, s.fatture,
+    const int n = carica_registro(s.percorso_fatture, kSep, s.fatture,
                                   [&](int i, const std::vector<std::string>& c) {
                                       RigaFattura r;
                                       // A line without any separator is no invoice;
@@ -85,7 +85,6 @@ bool registra_fattura(App& app) {
     r.campo[8] = box(kFatturaRitenuta);
     r.campo[9] = box(kFatturaTotale);
 
-    s.canale_file = canale_libero();
     std::vector<std::string> righe;
     const int limite =
         static_cast<int>(std::clamp<long>(std::max(n, k), 0, s.fatture.capacita()));

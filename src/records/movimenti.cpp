@@ -73,7 +73,7 @@ std::optional<plat::Date> data_scelta(App& app, const Casella& data, std::string
 
 void carica_saldi(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_saldi, kSep, s.movimenti,
+    const int n = carica_registro(s.percorso_saldi, kSep, s.movimenti,
                                   [&](int i, std::vector<std::string>& c) {
                                       RigaMovimento m;
                                       // An empty line keeps its movement number and
@@ -151,7 +151,6 @@ bool registra_movimento(App& app) {
     const std::vector<std::string> colonne(c.begin() + 1, c.end());
     if (!valori_registrabili(app, colonne)) return false;
 
-    s.canale_file = canale_libero();
     if (!aggiungi_riga(app, s.percorso_saldi, data->text() + "*" + plat::join(colonne, "*")))
         return false;
 

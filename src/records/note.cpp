@@ -42,7 +42,7 @@ bool registrabile(App& app, const Campi<3>& n) {
 
 void carica_note(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_note, kSep, s.note,
+    const int n = carica_registro(s.percorso_note, kSep, s.note,
                                   [&](int i, std::vector<std::string>& c) {
                                       // An empty line (or a single blank) keeps its
                                       // note number but holds no note.
@@ -83,7 +83,6 @@ bool aggiungi_nota(App& app) {
     }
     if (!registrabile(app, nota)) return false;
 
-    s.canale_file = canale_libero();
     if (!aggiungi_riga(app, s.percorso_note, riga_di(nota))) return false;
     s.note[static_cast<int>(k)] = nota;
     const std::string numero = std::to_string(k);

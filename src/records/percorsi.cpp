@@ -63,7 +63,6 @@ void imposta_percorsi_programma(App& app) {
     s.percorso_agenzia = s.cartella_programma + "AGENZIA.IND";
     s.percorso_banche = s.cartella_programma + "BANCHE.IND";
     s.percorso_comuni = s.cartella_programma + "cittaita.ind";
-    s.canale_file = canale_libero();
     // The agency's settings may have been cut short by a crash: finished
     // once per folder, before they are read.
     if (s.cartella_programma != app.cartella_programma_controllata) {
@@ -95,7 +94,6 @@ void imposta_percorsi_dati(App& app) {
 void leggi_cartella_dati(App& app) {
     Stato& s = app.s;
     s.percorso_cartella_txt = s.cartella_programma + "cartella.txt";
-    s.canale_file = canale_libero();
     std::string cartella;
     if (auto righe = leggi_righe(s.percorso_cartella_txt)) {
         for (const std::string& riga : *righe) {
@@ -119,7 +117,6 @@ void leggi_cartella_dati(App& app) {
 void scrivi_cartella_dati(App& app) {
     Stato& s = app.s;
     s.percorso_cartella_txt = s.cartella_programma + "cartella.txt";
-    s.canale_file = canale_libero();
     scrivi_registro(app, s.percorso_cartella_txt,
                     {app.testo(kCartellaDati) + std::string(kFinePuntatore)});
 }

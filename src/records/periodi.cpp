@@ -264,7 +264,7 @@ void carica_periodi(App& app) {
     // Short lines load what they have (the missing fields empty); an empty
     // line is a period without code, which the next rewrite drops.
     const int n = carica_registro(
-        app, s.percorso_periodi, kSep, s.periodi,
+        s.percorso_periodi, kSep, s.periodi,
         [&](int i, const std::vector<std::string>& c) {
             s.periodi[i] = RigaPeriodo{std::to_string(i),       campo_di(c, 0),
                                        testo_data(campo_di(c, 1)), testo_data(campo_di(c, 2)),
@@ -365,7 +365,6 @@ bool aggiorna_periodi(App& app) {
 
     // The periods and the bookings that follow their numbers are one save.
     Salvataggio salvataggio(app);
-    s.canale_file = canale_libero();
     if (!scrivi_registro(app, s.percorso_periodi, righe)) return false;
     if (*prenotazioni && !scrivi_registro(app, s.percorso_prenotazioni, **prenotazioni))
         return false;

@@ -105,7 +105,6 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
 
 void carica_prenotazioni(App& app) {
     Stato& s = app.s;
-    s.canale_file = canale_libero();
     int n = 0;
     plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view testo) {
         // The bookings end at the first empty line.
@@ -169,7 +168,6 @@ bool registra_prenotazioni(App& app) {
 
     s.prenotazioni.allarga(static_cast<int>(k));
     s.prenotazioni[static_cast<int>(k)] = p;
-    s.canale_file = canale_libero();
     std::vector<std::string> righe;
     for (int i = 1; i <= std::min<long>(n, s.prenotazioni.capacita()); ++i) {
         if (cancellata(s.prenotazioni[i])) continue;

@@ -12,8 +12,6 @@ namespace ga {
 namespace {
 
 constexpr std::string_view kSep = "*";
-// The owners file is read on a channel of its own.
-constexpr int kCanaleProprietari = 4;
 
 [[noreturn]] void cartella_dati_non_valida(App& app) {
     app.s.risposta = app.msgbox(
@@ -29,7 +27,6 @@ constexpr int kCanaleProprietari = 4;
 void carica_proprietari(App& app) {
     Stato& s = app.s;
     imposta_percorsi_dati(app);
-    s.canale_file = kCanaleProprietari;
     // Checked before anything is opened: an empty or missing data folder
     // must not leave an empty register wherever the path happens to lead.
     if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
@@ -88,7 +85,6 @@ bool registra_proprietari(App& app) {
     if (app.campo(kPropContratto).value()) r[8] = "CONTR";
     riga = r;
 
-    s.canale_file = canale_libero();
     const std::vector<std::string> righe =
         righe_tenute(s.proprietari, limite(n, k, s.proprietari.capacita()), 0, kSep);
     const bool ok = scrivi_registro(app, s.percorso_proprietari, righe);

@@ -107,8 +107,6 @@ struct Stato {
         percorso_vie, percorso_proprietari, percorso_appartamenti, percorso_clienti,
         percorso_periodi, percorso_prenotazioni, percorso_note, percorso_saldi, percorso_spese,
         percorso_contocorr, percorso_fatture;
-    // --- the shared file channel ---
-    int canale_file = 0;
     // --- modes ---
     std::string operazione, modo_chiamata, azione_corrente;
 
@@ -141,10 +139,7 @@ struct Stato {
 
     // --- check results and keys ---
     std::string cf_da_controllare, esito_cf;
-    std::string carattere_corrente;
-    long valore_carattere = 0, somma_dispari = 0, somma_pari = 0, resto_cf = 0;
     std::string carattere_controllo;
-    long indice_lavoro = 0;
     std::string iban_da_controllare, esito_iban;
     std::string chiave_comune, comune_letto, cap_letto;
     std::string testo_ricerca;

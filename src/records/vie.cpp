@@ -16,7 +16,7 @@ constexpr std::string_view kFineVia = "* $$";
 
 void carica_vie(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(app, s.percorso_vie, kSep, s.vie,
+    const int n = carica_registro(s.percorso_vie, kSep, s.vie,
                                   [&](int i, std::vector<std::string>& c) {
                                       // A line without any separator is no street;
                                       // it still takes its line number.
@@ -34,7 +34,6 @@ bool registra_via(App& app) {
     if (!indice_ammesso(app, k, s.vie)) return false;
     if (!senza_separatore(app, {nome}, kSep)) return false;
 
-    s.canale_file = canale_libero();
     s.vie[static_cast<int>(k)] = {plat::pad_code(std::to_string(k), 4), "", nome};
     std::vector<std::string> righe;
     for (int i = 1; i <= limite(n, k, s.vie.capacita()); ++i) {

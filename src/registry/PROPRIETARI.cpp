@@ -412,7 +412,6 @@ void PROPRIETARI::Option2_Click() {
 
 void PROPRIETARI::List1_Click() {
     if (List1.list_index() < 0) return;
-    s.indice_lavoro = List1.list_index() + 1;
     const RigaComune r = dividi_riga_comune(List1.text());
     Text4.set_text(r.comune);
     Text9.set_text(r.cap);

@@ -28,42 +28,31 @@ constexpr int kLunghezzaIban = 27;
 
 }  // namespace
 
-void valore_dispari_cf(App& app) {
-    Stato& s = app.s;
-    const int p = posizione(s.carattere_corrente);
-    if (p < 0) s.valore_carattere = 0;
-    else if (p < 10) s.valore_carattere = kDispari[static_cast<std::size_t>(p)];
-    else s.valore_carattere = kDispari[static_cast<std::size_t>(p - 10)];
+long valore_dispari_cf(const std::string& carattere) {
+    const int p = posizione(carattere);
+    if (p < 0) return 0;
+    if (p < 10) return kDispari[static_cast<std::size_t>(p)];
+    return kDispari[static_cast<std::size_t>(p - 10)];
 }
 
-void valore_pari_cf(App& app) {
-    Stato& s = app.s;
-    const int p = posizione(s.carattere_corrente);
-    if (p < 0) s.valore_carattere = 0;
-    else if (p < 10) s.valore_carattere = p;
-    else s.valore_carattere = p - 10;
+long valore_pari_cf(const std::string& carattere) {
+    const int p = posizione(carattere);
+    if (p < 0) return 0;
+    if (p < 10) return p;
+    return p - 10;
 }
 
 void controlla_codice_fiscale(App& app) {
     Stato& s = app.s;
     const std::string& cf = s.cf_da_controllare;
 
-    s.somma_dispari = 0;
-    for (int i = 1; i <= 15; i += 2) {
-        s.carattere_corrente = plat::mid(cf, i, 1);
-        valore_dispari_cf(app);
-        s.somma_dispari += s.valore_carattere;
-    }
-    s.somma_pari = 0;
-    for (int i = 2; i <= 14; i += 2) {
-        s.carattere_corrente = plat::mid(cf, i, 1);
-        valore_pari_cf(app);
-        s.somma_pari += s.valore_carattere;
-    }
-    const long somma = s.somma_dispari + s.somma_pari;
-    s.indice_lavoro = somma / 26;
-    s.resto_cf = somma - s.indice_lavoro * 26;
-    s.carattere_controllo = std::string(1, static_cast<char>('A' + s.resto_cf));
+    long somma_dispari = 0;
+    for (int i = 1; i <= 15; i += 2) somma_dispari += valore_dispari_cf(plat::mid(cf, i, 1));
+    long somma_pari = 0;
+    for (int i = 2; i <= 14; i += 2) somma_pari += valore_pari_cf(plat::mid(cf, i, 1));
+    const long somma = somma_dispari + somma_pari;
+    const long resto_cf = somma - (somma / 26) * 26;
+    s.carattere_controllo = std::string(1, static_cast<char>('A' + resto_cf));
 
     s.esito_cf = "si";
     // A code shorter than 16 characters has no check letter and fails.
@@ -73,11 +62,7 @@ void controlla_codice_fiscale(App& app) {
     }
 }
 
-void valore_carattere_iban(App& app) {
-    Stato& s = app.s;
-    // -1 marks a character an IBAN cannot hold.
-    s.valore_carattere = posizione(s.carattere_corrente);
-}
+long valore_carattere_iban(const std::string& carattere) { return posizione(carattere); }
 
 void controlla_iban(App& app) {
     Stato& s = app.s;
@@ -92,13 +77,12 @@ void controlla_iban(App& app) {
         const std::string riordinato = plat::right(iban, kLunghezzaIban - 4) + plat::left(iban, 4);
         int resto = 0;
         for (int i = 1; i <= kLunghezzaIban && valido; ++i) {
-            s.carattere_corrente = plat::mid(riordinato, i, 1);
-            valore_carattere_iban(app);
-            if (s.valore_carattere < 0) {
+            const long valore_carattere = valore_carattere_iban(plat::mid(riordinato, i, 1));
+            if (valore_carattere < 0) {
                 valido = false;
                 break;
             }
-            for (const char cifra : std::to_string(s.valore_carattere))
+            for (const char cifra : std::to_string(valore_carattere))
                 resto = (resto * 10 + (cifra - '0')) % 97;
         }
         valido = valido && resto == 1;

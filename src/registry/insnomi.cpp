@@ -161,7 +161,6 @@ std::string insnomi::nuovo_codice() {
     // that code may already belong to a client: then the highest code + 1,
     // because two clients under one code would share bookings and invoices.
     const int n = conta();
-    s.indice_lavoro = n;
     const long candidato = plat::leading_int(s.clienti[n][0]) + 1;
     long massimo = 0;
     bool occupato = false;
@@ -408,7 +407,6 @@ void insnomi::Text7_Validate() {
 
 void insnomi::List1_Click() {
     if (List1.list_index() < 0) return;
-    s.indice_lavoro = List1.list_index() + 1;
     const RigaComune r = dividi_riga_comune(List1.text());
     Text4.set_text(r.comune);
     Text3.set_text(r.cap);

@@ -95,7 +95,6 @@ bool nome_inizia_con(std::string_view nome, std::string_view chiave) {
 
 void cerca_cliente(App& app) {
     Stato& s = app.s;
-    s.canale_file = canale_libero();
     // A missing clients file is created empty: there is then no client to
     // find, which the user is told, and the session goes on.
     const bool esisteva = plat::file_exists(s.percorso_clienti);

@@ -125,7 +125,6 @@ void elenca_prenotazioni_cliente(App& app) {
                                                                          : app.testo(kVisuCodiceCliente));
     const double codice = plat::leading_number(cliente);
 
-    s.canale_file = canale_libero();
     const Righe prenotazioni = righe_di(s.percorso_prenotazioni);
     // Read once for the whole listing; each booking searches them from the start.
     std::optional<Righe> appartamenti, proprietari;
@@ -199,7 +198,6 @@ void vedi_dati_prenotazione(App& app) {
     Stato& s = app.s;
     const long chiave = plat::leading_int(app.testo(kVisuPrenotazione));
 
-    s.canale_file = canale_libero();
     const Righe prenotazioni = righe_di(s.percorso_prenotazioni);
     std::optional<std::vector<std::string>> trovata;
     for (std::size_t n = 0; n < prenotazioni.size(); ++n) {

@@ -221,7 +221,6 @@ void PersonalizzaAgenzia::Text22_LostFocus() {
 }
 
 void PersonalizzaAgenzia::List1_Click() {
-    s.indice_lavoro = List1.list_index() + 1;
     // The list line is town - postal code - province; the town box holds the
     // town with its province, as a town found directly does.
     const RigaComune r = dividi_riga_comune(List1.text());
