@@ -118,28 +118,23 @@ public:
 
     // The same by names: for the tests and the benchmark only (see
     // `AccessoPerNome`).
-    template <class P = AccessoPerNome>
-        requires AccessoConsentito<P>
+    template <AccessoConsentito P = AccessoPerNome>
     plat::Control& campo(std::string_view form, std::string_view control, int index = -1) {
         return field(form, control, index);
     }
-    template <class P = AccessoPerNome>
-        requires AccessoConsentito<P>
+    template <AccessoConsentito P = AccessoPerNome>
     std::string testo(std::string_view form, std::string_view control) {
         return field(form, control).text();
     }
-    template <class P = AccessoPerNome>
-        requires AccessoConsentito<P>
+    template <AccessoConsentito P = AccessoPerNome>
     void imposta(std::string_view form, std::string_view control, std::string_view text) {
         field(form, control).set_text(text);
     }
-    template <class P = AccessoPerNome>
-        requires AccessoConsentito<P>
+    template <AccessoConsentito P = AccessoPerNome>
     long conta(std::string_view form, std::string_view control) {
         return conta(Casella{form, control});
     }
-    template <class P = AccessoPerNome>
-        requires AccessoConsentito<P>
+    template <AccessoConsentito P = AccessoPerNome>
     void imposta_conta(std::string_view form, std::string_view control, long n) {
         imposta(Casella{form, control}, std::to_string(n));
     }
