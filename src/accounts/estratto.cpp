@@ -17,7 +17,6 @@ namespace ga {
 
 namespace {
 
-
 using Pezzi = std::vector<std::string>;
 using Righe = std::vector<std::string>;
 

@@ -14,7 +14,6 @@ namespace ga {
 
 namespace {
 
-
 const char* descrizione(StatoPrenotazione st) {
     switch (st) {
         case StatoPrenotazione::saldata: return "SALDATA";

@@ -68,7 +68,6 @@ std::optional<plat::Date> data_scelta(App& app, const Casella& data, std::string
     return std::nullopt;
 }
 
-
 }  // namespace
 
 void carica_saldi(App& app) {

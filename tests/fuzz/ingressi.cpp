@@ -1,6 +1,14 @@
+#include "fuzz/ingressi.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
 #include "accounts/archivio_spese.h"
 #include "accounts/conto_corrente.h"
-#include "fuzz/ingressi.h"
 #include "platform/scripted.h"
 #include "platform/text.h"
 #include "program/programma.h"
@@ -16,14 +24,6 @@
 #include "records/prenotazioni.h"
 #include "records/proprietari.h"
 #include "records/vie.h"
-
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <string>
-
-#include <unistd.h>
-
 
 namespace ga::fuzz {
 
