@@ -37,11 +37,6 @@ struct Famiglia {
     std::string nome(long n) const { return std::string(prefisso) + std::to_string(n); }
 };
 
-// Reaching a box by the strings of its form's and its control's names is
-// left to the tests and the benchmark, which drive the forms as a user does.
-// The program's own sources are compiled with GA_SOLO_CASELLE, where
-// `AccessoPerNome` stays an incomplete type: there the calls by names below
-// do not compile, and a box of another form is reached by its `Casella`.
 class App;
 
 // A procedure of a higher subsystem that a lower one runs: set by the higher
@@ -92,6 +87,12 @@ struct Procedure {
     }
 };
 
+// Reaching a box by the strings of its form's and its control's names is
+// left to the tests and the benchmark, which drive the forms as a user does.
+// The program's own sources are compiled with GA_SOLO_CASELLE, where
+// `AccessoPerNome` stays an incomplete type: there the calls by names of
+// `App` do not compile, and a box of another form is reached by its
+// `Casella`.
 struct AccessoPerNome;
 #ifndef GA_SOLO_CASELLE
 struct AccessoPerNome {};
