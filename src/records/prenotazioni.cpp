@@ -173,6 +173,12 @@ bool registra_prenotazioni(App& app) {
         if (cancellata(s.prenotazioni[i])) continue;
         righe.push_back(riga_di(s.prenotazioni[i]));
     }
+    // The bookings end at the first empty line; what a hand put after it is
+    // no booking, but it is the agency's, and stays after the bookings.
+    if (const auto file = leggi_righe(s.percorso_prenotazioni)) {
+        const auto vuota = std::find(file->begin(), file->end(), std::string());
+        if (vuota - file->begin() >= conteggio) righe.insert(righe.end(), vuota, file->end());
+    }
     const bool ok = scrivi_registro(app, s.percorso_prenotazioni, righe);
     // Reloaded either way: after a failure the table is again what the file holds.
     carica_prenotazioni(app);

@@ -91,6 +91,23 @@ TEST_F(Prenotazioni, FurtherAdvanceAddsThePaymentAndReopensTheBooking) {
     EXPECT_EQ(app().s.prenotazioni[2].campo[5], "1820,75");
 }
 
+// The bookings end at the first empty line; lines a hand put after it are
+// no bookings, but a rewrite keeps them where they were.
+TEST_F(Prenotazioni, LinesAfterTheFirstEmptyLineOutliveARewrite) {
+    const Righe coda = {"", "APPUNTO A MANO", kP3};
+    Righe file_prima = {kP1, kP2};
+    file_prima.insert(file_prima.end(), coda.begin(), coda.end());
+    b.scrivi(file(), file_prima);
+    app().run([&] { carica_prenotazioni(app()); });
+    nuova("3");
+    ASSERT_TRUE(registra("PRENOTAZIONE"));
+    const Righe dopo = b.leggi(file());
+    ASSERT_EQ(dopo.size(), 6u);
+    EXPECT_EQ(dopo[0] + dopo[1], kP1 + kP2);
+    EXPECT_EQ(dopo[2].substr(0, 9), "0012*0003") << "the new booking is number 3";
+    EXPECT_EQ(Righe(dopo.begin() + 3, dopo.end()), coda);
+}
+
 TEST_F(Prenotazioni, BalanceAndRevocationCloseTheBookingWithTheirMovement) {
     box("saldoaff", "Text3", "1");
     box("saldoaff", "Text15", "09/12/2026");
