@@ -42,8 +42,6 @@ namespace bench {
 namespace {
 
 using Orologio = std::chrono::steady_clock;
-// The first argument of the benchmark started again as the program alone.
-constexpr const char* kAvvioAFreddo = "--avvio-a-freddo";
 const std::string kAnnoTesto = std::to_string(kAnno);
 
 // The program under measure, made anew when an action needs a fresh start.
@@ -167,25 +165,6 @@ std::vector<Azione> azioni() {
                        b.programma->avvia();
                    },
                    [](Banco& b) { return b.forma("zeltra").is_visible() ? "" : "no start form"; }});
-
-    // The program started in a process of its own, up to its start window
-    // drawn: loading, Qt, the program and its first window.
-    {
-        Azione a{"avvio_a_freddo", {"programma/AGENZIA.IND", "programma/BANCHE.IND"}, 0, nullptr, nullptr,
-                 [](Banco& b) {
-                     const std::string cartella = b.archivio.programma();
-                     char* argomenti[] = {const_cast<char*>("bench_azioni"), const_cast<char*>(kAvvioAFreddo),
-                                          const_cast<char*>(cartella.c_str()), nullptr};
-                     pid_t figlio = 0;
-                     if (posix_spawn(&figlio, "/proc/self/exe", nullptr, nullptr, argomenti, environ) != 0) return;
-                     int stato = 0;
-                     waitpid(figlio, &stato, 0);
-                     b.esito = WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
-                 },
-                 [](Banco& b) -> std::string { return b.esito == 0 ? "" : "the program did not start"; }};
-        a.solo_finestre = true;
-        out.push_back(a);
-    }
 
     // The first activation of the menu: the expired-bookings check, which
     // loads every table (through the booking form's counts) and lists the
@@ -341,15 +320,6 @@ int main(int argc, char** argv) {
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
         if (tipo == QtCriticalMsg || tipo == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(testo));
     });
-    // Started again by the cold-start measure: the program on that program
-    // folder, up to its start window drawn, and out at once.
-    if (argc == 3 && std::string_view(argv[1]) == bench::kAvvioAFreddo) {
-        QApplication qapp(argc, argv);
-        bench::Programma programma(argv[2], true);
-        programma.avvia();
-        std::fflush(nullptr);
-        std::_Exit(programma.app().form("zeltra")->is_visible() ? 0 : 1);
-    }
     // A default the caller's own arguments override (the last one counts).
     std::vector<char*> argomenti{argv[0]};
     static char tempo_minimo[] = "--benchmark_min_time=0.3";

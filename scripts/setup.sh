@@ -8,6 +8,9 @@ PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev qt6-base-d
           qt6-translations-l10n)
 # Google Benchmark, for the benchmark of scripts/bench.sh (built with the rest).
 PACKAGES+=(libbenchmark-dev)
+# The X client of the cold-start measure (xcb), and xdpyinfo, which tells when
+# the benchmark's Xvfb answers.
+PACKAGES+=(libxcb1-dev x11-utils)
 # appstreamcli, for the test that checks the AppStream data.
 PACKAGES+=(appstream)
 

@@ -1,0 +1,282 @@
+// The cold start as a user sees it: from the moment a process is started to
+// the moment its first window is mapped on the X display, for the real
+// program (its start window, on a program folder whose archive is full) and
+// for an empty Qt window (bench/finestra_vuota.cpp), the floor any Qt
+// program pays. Run on the display DISPLAY names, with no window manager
+// (scripts/bench.sh starts an Xvfb): the top-level windows are the root
+// window's children, so the root's SubstructureNotify events tell each one
+// being mapped.
+//
+// A window counts when it is mapped, is not override-redirect (menus,
+// tooltips), carries the started process's id in _NET_WM_PID (Qt sets it on
+// every top-level it makes) and the expected title in _NET_WM_NAME: Qt's
+// helper windows, another client's windows and any box shown before the
+// start window do not stop the clock. The two are started in turn, the order
+// swapped each round, so that both meet the same state of the machine; one
+// round before the measure, not counted, fills the disk cache.
+//
+//   avvio_a_freddo [--volte N]
+//
+// Prints, for each, the median, fastest and slowest time in milliseconds,
+// and the ratio of the medians. Exit status 1 when a start failed.
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <xcb/xcb.h>
+
+#include "archivio_pieno.h"
+
+extern char** environ;
+
+namespace {
+
+using Orologio = std::chrono::steady_clock;
+constexpr auto kAttesaMassima = std::chrono::seconds(20);
+
+struct Avvio {
+    std::string nome;
+    std::vector<std::string> comando;
+    std::string titolo;   // the title of the window that stops the clock
+    std::vector<double> ms;
+};
+
+template <class T>
+using Risposta = std::unique_ptr<T, decltype(&std::free)>;
+
+class Schermo {
+public:
+    Schermo() : c_(xcb_connect(nullptr, nullptr)) {
+        if (xcb_connection_has_error(c_)) return;
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
+        const uint32_t maschera = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        if (Risposta<xcb_generic_error_t> e{xcb_request_check(c_, xcb_change_window_attributes_checked(
+                                                                      c_, root_, XCB_CW_EVENT_MASK, &maschera)),
+                                            &std::free}) {
+            std::fprintf(stderr, "avvio_a_freddo: the root window's events cannot be followed (error %d)\n",
+                         e->error_code);
+            ok_ = false;
+            return;
+        }
+        pid_ = atomo("_NET_WM_PID");
+        nome_ = atomo("_NET_WM_NAME");
+        utf8_ = atomo("UTF8_STRING");
+        ok_ = pid_ && nome_ && utf8_;
+    }
+    ~Schermo() { xcb_disconnect(c_); }
+    Schermo(const Schermo&) = delete;
+    Schermo& operator=(const Schermo&) = delete;
+
+    bool ok() const { return ok_ && !xcb_connection_has_error(c_); }
+
+    // The events already come, thrown away: those of an earlier run.
+    void svuota() {
+        while (xcb_generic_event_t* e = xcb_poll_for_event(c_)) std::free(e);
+    }
+
+    // The next event, waiting at most until `fine`; nullptr at the deadline.
+    Risposta<xcb_generic_event_t> evento(Orologio::time_point fine) {
+        for (;;) {
+            if (xcb_generic_event_t* e = xcb_poll_for_event(c_)) return {e, &std::free};
+            if (xcb_connection_has_error(c_)) return {nullptr, &std::free};
+            const auto resta = std::chrono::duration_cast<std::chrono::milliseconds>(fine - Orologio::now());
+            if (resta.count() <= 0) return {nullptr, &std::free};
+            pollfd p{xcb_get_file_descriptor(c_), POLLIN, 0};
+            // Short slices: the caller also watches its child.
+            poll(&p, 1, static_cast<int>(std::min<long>(resta.count(), 50)));
+            if (!(p.revents & POLLIN)) return {nullptr, &std::free};
+        }
+    }
+
+    std::optional<uint32_t> pid(xcb_window_t w) {
+        const std::string v = proprieta(w, pid_, XCB_ATOM_CARDINAL);
+        if (v.size() != 4) return std::nullopt;
+        uint32_t n = 0;
+        std::memcpy(&n, v.data(), 4);
+        return n;
+    }
+    std::string titolo(xcb_window_t w) { return proprieta(w, nome_, utf8_); }
+
+private:
+    xcb_atom_t atomo(const char* nome) {
+        Risposta<xcb_intern_atom_reply_t> r{
+            xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, static_cast<uint16_t>(std::strlen(nome)), nome), nullptr),
+            &std::free};
+        return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+    std::string proprieta(xcb_window_t w, xcb_atom_t nome, xcb_atom_t tipo) {
+        Risposta<xcb_get_property_reply_t> r{
+            xcb_get_property_reply(c_, xcb_get_property(c_, 0, w, nome, tipo, 0, 1024), nullptr), &std::free};
+        if (!r || r->type != tipo) return {};
+        return std::string(static_cast<const char*>(xcb_get_property_value(r.get())),
+                           static_cast<std::size_t>(xcb_get_property_value_length(r.get())));
+    }
+
+    xcb_connection_t* c_;
+    xcb_window_t root_ = 0;
+    xcb_atom_t pid_ = 0, nome_ = 0, utf8_ = 0;
+    bool ok_ = false;
+};
+
+// The environment the children start with: this one, on the X platform
+// whatever QT_QPA_PLATFORM says (the measure is of an X window).
+std::vector<std::string> ambiente_figli() {
+    std::vector<std::string> out;
+    for (char** e = environ; *e; ++e)
+        if (!std::string_view(*e).starts_with("QT_QPA_PLATFORM=")) out.emplace_back(*e);
+    out.emplace_back("QT_QPA_PLATFORM=xcb");
+    return out;
+}
+
+std::vector<char*> puntatori(std::vector<std::string>& testi) {
+    std::vector<char*> out;
+    for (std::string& t : testi) out.push_back(t.data());
+    out.push_back(nullptr);
+    return out;
+}
+
+// One start: milliseconds from the spawn to the MapNotify of the child's
+// window titled `a.titolo`; nothing, told on the standard error, when the
+// child ends or no such window comes in time. The child is killed after.
+std::optional<double> una_volta(Schermo& x, Avvio& a, std::vector<std::string>& ambiente) {
+    x.svuota();
+    std::vector<std::string> argomenti = a.comando;
+    std::vector<char*> argv = puntatori(argomenti);
+    std::vector<char*> envp = puntatori(ambiente);
+    posix_spawn_file_actions_t azioni;
+    posix_spawn_file_actions_init(&azioni);
+    posix_spawn_file_actions_addopen(&azioni, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    // What the child tells on its standard error is shown only when it fails
+    // (Qt's notices of the session, such as a missing XDG_RUNTIME_DIR, would
+    // bury the figures otherwise).
+    char errori[] = "/tmp/avvio_a_freddo_XXXXXX";
+    const int fd_errori = mkstemp(errori);
+    if (fd_errori >= 0) {
+        unlink(errori);
+        posix_spawn_file_actions_adddup2(&azioni, fd_errori, STDERR_FILENO);
+    }
+
+    pid_t figlio = 0;
+    const auto t0 = Orologio::now();
+    const int errore = posix_spawn(&figlio, argv[0], &azioni, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&azioni);
+    if (errore != 0) {
+        std::fprintf(stderr, "avvio_a_freddo: %s cannot be started: %s\n", argv[0], std::strerror(errore));
+        return std::nullopt;
+    }
+
+    std::optional<double> ms;
+    bool finito = false;
+    const auto fine = t0 + kAttesaMassima;
+    while (!ms && Orologio::now() < fine) {
+        if (auto e = x.evento(fine)) {
+            if ((e->response_type & 0x7f) != XCB_MAP_NOTIFY) continue;
+            const auto t1 = Orologio::now();
+            const auto* m = reinterpret_cast<const xcb_map_notify_event_t*>(e.get());
+            if (m->override_redirect) continue;
+            if (x.pid(m->window) != static_cast<uint32_t>(figlio)) continue;
+            if (x.titolo(m->window) != a.titolo) continue;
+            ms = std::chrono::duration<double, std::milli>(t1 - t0).count();
+        } else if (int stato = 0; waitpid(figlio, &stato, WNOHANG) == figlio) {
+            finito = true;
+            std::fprintf(stderr, "avvio_a_freddo: %s ended (status %d) before its window \"%s\"\n",
+                         a.nome.c_str(), WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, a.titolo.c_str());
+            break;
+        } else if (!x.ok()) {
+            std::fprintf(stderr, "avvio_a_freddo: the X connection was lost\n");
+            break;
+        }
+    }
+    if (!ms && !finito && x.ok())
+        std::fprintf(stderr, "avvio_a_freddo: no window \"%s\" of %s within %lld s\n", a.titolo.c_str(),
+                     a.nome.c_str(), static_cast<long long>(kAttesaMassima.count()));
+    if (!finito) {
+        kill(figlio, SIGKILL);
+        while (waitpid(figlio, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    if (fd_errori >= 0) {
+        if (!ms) {
+            std::fprintf(stderr, "avvio_a_freddo: what %s told on its standard error:\n", a.nome.c_str());
+            char buffer[4096];
+            off_t letti = 0;
+            for (ssize_t n; (n = pread(fd_errori, buffer, sizeof buffer, letti)) > 0; letti += n)
+                std::fwrite(buffer, 1, static_cast<std::size_t>(n), stderr);
+        }
+        close(fd_errori);
+    }
+    return ms;
+}
+
+double mediana(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int volte = 21;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--volte" && i + 1 < argc) {
+            volte = std::atoi(argv[++i]);
+        } else {
+            std::fprintf(stderr, "uso: %s [--volte N]\n", argv[0]);
+            return 2;
+        }
+    }
+    if (volte < 1) {
+        std::fprintf(stderr, "avvio_a_freddo: --volte wants a number above 0\n");
+        return 2;
+    }
+
+    Schermo x;
+    if (!x.ok()) {
+        std::fprintf(stderr, "avvio_a_freddo: no X display to measure on (DISPLAY=%s)\n",
+                     std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+        return 1;
+    }
+    const bench::ArchivioPieno archivio;
+    Avvio programma{"the program", {PROGRAM_EXECUTABLE, "--cartella-programma", archivio.programma()},
+                    "VERIFICA DATI AGENZIA", {}};
+    Avvio pavimento{"the empty window", {EMPTY_WINDOW_EXECUTABLE}, "FINESTRA VUOTA", {}};
+    std::vector<std::string> ambiente = ambiente_figli();
+
+    // The round not counted, then the rounds measured, the order swapped
+    // each time.
+    for (int giro = -1; giro < volte; ++giro) {
+        Avvio* ordine[2] = {&programma, &pavimento};
+        if (giro % 2 != 0) std::swap(ordine[0], ordine[1]);
+        for (Avvio* a : ordine) {
+            const std::optional<double> ms = una_volta(x, *a, ambiente);
+            if (!ms) return 1;
+            if (giro >= 0) a->ms.push_back(*ms);
+        }
+    }
+
+    std::printf("Cold start: process started until its window is mapped (X), %d runs each, ms\n", volte);
+    for (const Avvio* a : {&programma, &pavimento}) {
+        const auto [lo, hi] = std::minmax_element(a->ms.begin(), a->ms.end());
+        std::printf("  %-38s median %6.1f   min %6.1f   max %6.1f\n",
+                    (a->nome + " (\"" + a->titolo + "\")").c_str(), mediana(a->ms), *lo, *hi);
+    }
+    std::printf("  program median / empty window median: %.2f\n", mediana(programma.ms) / mediana(pavimento.ms));
+    return 0;
+}
