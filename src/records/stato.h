@@ -20,12 +20,17 @@ namespace ga {
 // for, and grows past it: a loader makes room for every line of its file and
 // a writer for the record after the last row, so that a rewrite from the
 // table never leaves out a record the file holds.
+//
+// The rows are made when a row is first reached, not with the table: the
+// tables at capacity hold some fifty thousand empty texts (megabytes that
+// the start, which reads only the banks, would fill before its first window
+// shows).
 template <class Row>
 class Tabella {
 public:
-    explicit Tabella(int capacity) : rows_(static_cast<std::size_t>(capacity) + 1) {}
+    explicit Tabella(int capacity) : capacita_(capacity) {}
     // The rows held now: the records it was made for, or more.
-    int capacita() const { return static_cast<int>(rows_.size()) - 1; }
+    int capacita() const { return capacita_; }
     bool valido(int i) const { return i >= 1 && i <= capacita(); }
     // Whether record i may be written: a row held, or the one after the
     // last, which `allarga` makes room for. A number further on names no
@@ -33,16 +38,20 @@ public:
     bool ammesso(long i) const { return i >= 1 && i <= capacita() + 1L; }
     // Rows up to n, the new ones empty.
     void allarga(int n) {
-        if (n > capacita()) rows_.resize(static_cast<std::size_t>(n) + 1);
+        if (n <= capacita_) return;
+        capacita_ = n;
+        if (!rows_.empty()) rows_.resize(static_cast<std::size_t>(n) + 1);
     }
     Row& operator[](int i) {
         if (i < 0 || i > capacita())
             throw std::out_of_range("RIGA " + std::to_string(i) + " FUORI DALLA TABELLA");
+        if (rows_.empty()) rows_.resize(static_cast<std::size_t>(capacita_) + 1);
         return rows_[static_cast<std::size_t>(i)];
     }
 
 private:
-    std::vector<Row> rows_;
+    int capacita_;
+    std::vector<Row> rows_;   // empty until a row is reached, then rows 0 to capacita_
 };
 
 // The first record of a table holding each code, for the lists that name a

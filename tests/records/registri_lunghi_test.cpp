@@ -185,5 +185,22 @@ TEST_P(RegistroLungo, EveryRecordIsLoadedAndEverySaveWritesThemAllBack) {
 INSTANTIATE_TEST_SUITE_P(, RegistroLungo, ::testing::ValuesIn(kRegistri),
                          [](const auto& info) { return std::string(info.param.nome); });
 
+// A table makes its rows when one is first reached: grown before that or
+// after it, it holds every row up to its new size, the rows reached keep
+// their values and the new ones are empty.
+TEST(Tabella, CresceCheSiaToccataONo) {
+    for (const bool toccata : {false, true}) {
+        Tabella<Campi<2>> t(3);
+        if (toccata) t[2][1] = "DUE";
+        t.allarga(6);
+        EXPECT_EQ(t.capacita(), 6);
+        EXPECT_EQ(t[2][1], toccata ? "DUE" : "");
+        EXPECT_EQ(t[6][0], "");
+        t[6][0] = "SEI";
+        EXPECT_EQ(t[6][0], "SEI");
+        EXPECT_THROW(t[7], std::out_of_range);
+    }
+}
+
 }  // namespace
 }  // namespace ga
