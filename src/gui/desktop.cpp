@@ -13,7 +13,10 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QFocusEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QImage>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -125,6 +128,21 @@ int qt_key_for(int code) {
         case 27: return Qt::Key_Escape;
         default: return Qt::Key_unknown;
     }
+}
+
+// A picture file read as QPixmap::load reads it. The format its name gives
+// is tried first and alone: Qt reads BMP, PNG and the like itself, and
+// asking for the format by name spares loading every image plugin to ask
+// each whether it knows the file (milliseconds before the start window, for
+// the agency's logo). A file whose contents are of another format than its
+// name says is then read as Qt would guess it.
+QPixmap load_picture(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    if (QImage image = reader.read(); !image.isNull()) return QPixmap::fromImage(std::move(image));
+    QPixmap guessed;
+    guessed.load(path);
+    return guessed;
 }
 
 struct Flag {
@@ -608,9 +626,9 @@ void Desktop::update_control(ControlView& cv) {
             const std::pair<std::string, bool> pic{st.picture, st.stretch};
             if (cv.picture != pic) {
                 cv.picture = pic;
-                QPixmap pixmap;
                 // A missing or unreadable picture shows nothing.
-                if (!st.picture.empty() && pixmap.load(qt_text(st.picture))) l->setPixmap(pixmap);
+                const QPixmap pixmap = st.picture.empty() ? QPixmap() : load_picture(qt_text(st.picture));
+                if (!pixmap.isNull()) l->setPixmap(pixmap);
                 else l->clear();
                 l->setScaledContents(st.stretch);
             }

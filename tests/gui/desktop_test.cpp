@@ -748,6 +748,30 @@ TEST_F(DesktopTest, ImageShowsItsPictureNaturalOrStretched) {
     fs::remove(bmp);
 }
 
+// The picture is read by the format its name gives, else as Qt guesses it
+// from its contents: a PNG named .BMP still shows; a file that is no
+// picture shows nothing.
+TEST_F(DesktopTest, ImageReadWhateverItsNameSays) {
+    const std::string base = (fs::temp_directory_path() / ("gui_image_" + std::to_string(::getpid()))).string();
+    const std::string png_as_bmp = base + "_png.BMP", not_a_picture = base + "_testo.bmp";
+    QImage picture(12, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(QString::fromStdString(png_as_bmp), "PNG"));
+    std::ofstream(not_a_picture) << "NON E' UNA FIGURA";
+    act([&] { form().show(); });
+    auto* image = widget<QLabel>(form().image1);
+
+    act([&] { form().image1.set_picture(png_as_bmp); });
+    ASSERT_FALSE(image->pixmap().isNull());
+    EXPECT_EQ(image->pixmap().size(), QSize(12, 8));
+    EXPECT_EQ(image->pixmap().toImage().pixelColor(3, 3), QColor(Qt::blue));
+
+    act([&] { form().image1.set_picture(not_a_picture); });
+    EXPECT_TRUE(image->pixmap().isNull());
+    fs::remove(png_as_bmp);
+    fs::remove(not_a_picture);
+}
+
 TEST_F(DesktopTest, ColoursAndFonts) {
     act([&] {
         form().show();
