@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include "command_line.h"
+#include "font_config.h"
 #include "gui/desktop.h"
 #include "gui/italiano.h"
 #include "gui/program_folder.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     // --help, --version and a wrong option answer on the terminal, without
     // a screen; a missing screen is told in one line.
     if (const std::optional<int> exit_code = app::read_command_line(argc, argv)) return *exit_code;
+    app::FontConfigLoad font_config;
     app::WindowSystemStart window_system;
     QApplication qapp(argc, argv);
     window_system.started();
@@ -45,6 +47,7 @@ int main(int argc, char** argv) {
     services.program_folder = *program_folder;
 
     auto app = ga::crea_applicazione(std::move(services));
+    font_config.ready();
     gui::Desktop desktop(*app);
     // Queued: the program may end before the event loop has started.
     QObject::connect(&desktop, &gui::Desktop::finished, &qapp, &QCoreApplication::quit,

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(build-essential cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev
           xvfb xauth fonts-dejavu-core fonts-liberation2
-          qt6-translations-l10n)
+          qt6-translations-l10n libfontconfig-dev)
 # Google Benchmark, for the benchmark of scripts/bench.sh (built with the rest).
 PACKAGES+=(libbenchmark-dev)
 # The X client of the cold-start measure (xcb), and xdpyinfo, which tells when
