@@ -52,7 +52,7 @@ constexpr auto kAttesaMassima = std::chrono::seconds(20);
 struct Avvio {
     std::string nome;
     std::vector<std::string> comando;
-    std::string titolo;   // the title of the window that stops the clock
+    std::string titolo;  // the title of the window that stops the clock
     std::vector<double> ms;
 };
 
@@ -65,10 +65,12 @@ public:
         if (xcb_connection_has_error(c_)) return;
         root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
         const uint32_t maschera = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-        if (Risposta<xcb_generic_error_t> e{xcb_request_check(c_, xcb_change_window_attributes_checked(
-                                                                      c_, root_, XCB_CW_EVENT_MASK, &maschera)),
-                                            &std::free}) {
-            std::fprintf(stderr, "avvio_a_freddo: the root window's events cannot be followed (error %d)\n",
+        if (Risposta<xcb_generic_error_t> e{
+                xcb_request_check(c_, xcb_change_window_attributes_checked(
+                                          c_, root_, XCB_CW_EVENT_MASK, &maschera)),
+                &std::free}) {
+            std::fprintf(stderr,
+                         "avvio_a_freddo: the root window's events cannot be followed (error %d)\n",
                          e->error_code);
             ok_ = false;
             return;
@@ -94,7 +96,8 @@ public:
         for (;;) {
             if (xcb_generic_event_t* e = xcb_poll_for_event(c_)) return {e, &std::free};
             if (xcb_connection_has_error(c_)) return {nullptr, &std::free};
-            const auto resta = std::chrono::duration_cast<std::chrono::milliseconds>(fine - Orologio::now());
+            const auto resta =
+                std::chrono::duration_cast<std::chrono::milliseconds>(fine - Orologio::now());
             if (resta.count() <= 0) return {nullptr, &std::free};
             pollfd p{xcb_get_file_descriptor(c_), POLLIN, 0};
             // Short slices: the caller also watches its child.
@@ -115,13 +118,16 @@ public:
 private:
     xcb_atom_t atomo(const char* nome) {
         Risposta<xcb_intern_atom_reply_t> r{
-            xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, static_cast<uint16_t>(std::strlen(nome)), nome), nullptr),
+            xcb_intern_atom_reply(
+                c_, xcb_intern_atom(c_, 0, static_cast<uint16_t>(std::strlen(nome)), nome),
+                nullptr),
             &std::free};
         return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
     std::string proprieta(xcb_window_t w, xcb_atom_t nome, xcb_atom_t tipo) {
         Risposta<xcb_get_property_reply_t> r{
-            xcb_get_property_reply(c_, xcb_get_property(c_, 0, w, nome, tipo, 0, 1024), nullptr), &std::free};
+            xcb_get_property_reply(c_, xcb_get_property(c_, 0, w, nome, tipo, 0, 1024), nullptr),
+            &std::free};
         if (!r || r->type != tipo) return {};
         return std::string(static_cast<const char*>(xcb_get_property_value(r.get())),
                            static_cast<std::size_t>(xcb_get_property_value_length(r.get())));
@@ -176,7 +182,8 @@ std::optional<double> una_volta(Schermo& x, Avvio& a, std::vector<std::string>& 
     const int errore = posix_spawn(&figlio, argv[0], &azioni, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&azioni);
     if (errore != 0) {
-        std::fprintf(stderr, "avvio_a_freddo: %s cannot be started: %s\n", argv[0], std::strerror(errore));
+        std::fprintf(stderr, "avvio_a_freddo: %s cannot be started: %s\n", argv[0],
+                     std::strerror(errore));
         return std::nullopt;
     }
 
@@ -195,7 +202,8 @@ std::optional<double> una_volta(Schermo& x, Avvio& a, std::vector<std::string>& 
         } else if (int stato = 0; waitpid(figlio, &stato, WNOHANG) == figlio) {
             finito = true;
             std::fprintf(stderr, "avvio_a_freddo: %s ended (status %d) before its window \"%s\"\n",
-                         a.nome.c_str(), WIFEXITED(stato) ? WEXITSTATUS(stato) : -1, a.titolo.c_str());
+                         a.nome.c_str(), WIFEXITED(stato) ? WEXITSTATUS(stato) : -1,
+                         a.titolo.c_str());
             break;
         } else if (!x.ok()) {
             std::fprintf(stderr, "avvio_a_freddo: the X connection was lost\n");
@@ -203,16 +211,17 @@ std::optional<double> una_volta(Schermo& x, Avvio& a, std::vector<std::string>& 
         }
     }
     if (!ms && !finito && x.ok())
-        std::fprintf(stderr, "avvio_a_freddo: no window \"%s\" of %s within %lld s\n", a.titolo.c_str(),
-                     a.nome.c_str(), static_cast<long long>(kAttesaMassima.count()));
+        std::fprintf(stderr, "avvio_a_freddo: no window \"%s\" of %s within %lld s\n",
+                     a.titolo.c_str(), a.nome.c_str(),
+                     static_cast<long long>(kAttesaMassima.count()));
     if (!finito) {
         kill(figlio, SIGKILL);
-        while (waitpid(figlio, nullptr, 0) < 0 && errno == EINTR) {
-        }
+        while (waitpid(figlio, nullptr, 0) < 0 && errno == EINTR) {}
     }
     if (fd_errori >= 0) {
         if (!ms) {
-            std::fprintf(stderr, "avvio_a_freddo: what %s told on its standard error:\n", a.nome.c_str());
+            std::fprintf(stderr, "avvio_a_freddo: what %s told on its standard error:\n",
+                         a.nome.c_str());
             char buffer[4096];
             off_t letti = 0;
             for (ssize_t n; (n = pread(fd_errori, buffer, sizeof buffer, letti)) > 0; letti += n)
@@ -254,8 +263,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const bench::ArchivioPieno archivio;
-    Avvio programma{"the program", {PROGRAM_EXECUTABLE, "--cartella-programma", archivio.programma()},
-                    "VERIFICA DATI AGENZIA", {}};
+    Avvio programma{"the program",
+                    {PROGRAM_EXECUTABLE, "--cartella-programma", archivio.programma()},
+                    "VERIFICA DATI AGENZIA",
+                    {}};
     Avvio pavimento{"the empty window", {EMPTY_WINDOW_EXECUTABLE}, "FINESTRA VUOTA", {}};
     std::vector<std::string> ambiente = ambiente_figli();
 
@@ -271,12 +282,14 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("Cold start: process started until its window is mapped (X), %d runs each, ms\n", volte);
+    std::printf("Cold start: process started until its window is mapped (X), %d runs each, ms\n",
+                volte);
     for (const Avvio* a : {&programma, &pavimento}) {
         const auto [lo, hi] = std::minmax_element(a->ms.begin(), a->ms.end());
         std::printf("  %-38s median %6.1f   min %6.1f   max %6.1f\n",
                     (a->nome + " (\"" + a->titolo + "\")").c_str(), mediana(a->ms), *lo, *hi);
     }
-    std::printf("  program median / empty window median: %.2f\n", mediana(programma.ms) / mediana(pavimento.ms));
+    std::printf("  program median / empty window median: %.2f\n",
+                mediana(programma.ms) / mediana(pavimento.ms));
     return 0;
 }
