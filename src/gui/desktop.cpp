@@ -472,8 +472,10 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             connect(d, &DateBox::dateChosen, this, [this, v] { date_chosen(*v); });
             // The calendar of a box with no date opens on this month, not on
             // the month of the blank date.
-            d->calendarWidget()->installEventFilter(this);
-            calendar_views_[d->calendarWidget()] = &cv;
+            d->on_calendar_made = [this, v](QCalendarWidget* calendar) {
+                calendar->installEventFilter(this);
+                calendar_views_[calendar] = v;
+            };
             w = d;
             break;
         }
