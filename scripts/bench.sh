@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds the benchmark and runs it: each user action
-# on an archive at full capacity, headless and with its windows, in
-# milliseconds. Arguments go on to the benchmark binary, for example
-#   ./scripts/bench.sh --benchmark_filter=vista --benchmark_repetitions=9
+# and every form's opening, on an archive at full capacity and on one ten
+# times as large, headless and with its windows, in milliseconds (median,
+# fastest and slowest run, then a summary table). Arguments go on to the
+# benchmark binary, for example
+#   ./scripts/bench.sh --benchmark_filter=visu_ --volte=31
 #   ./scripts/bench.sh --benchmark_format=json
 set -euo pipefail
 cd "$(dirname "$0")/.."
