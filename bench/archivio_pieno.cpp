@@ -57,9 +57,10 @@ const char* const kSpese[] = {"RIPARAZIONE CALDAIA", "SOSTITUZIONE SERRATURA", "
 const char* const kTipi[] = {"MON", "BIL", "TRI", "QUA"};
 const char* const kLetti[] = {"2", "4", "4+2", "6"};
 
-constexpr int kClienti = 1000, kProprietari = 200, kAppartamenti = 500, kVie = 500,
-              kPeriodi = 1000, kPrenotazioni = 1000, kNoteN = 1000, kMovimenti = 1000,
-              kBanche = 100, kSpeseN = 100, kFatture = 100;
+constexpr int kProprietari = 200, kAppartamenti = 500, kVie = 500, kPeriodi = 1000, kBanche = 100,
+              kSpeseN = 100, kFatture = 100;
+// The tables' capacity for the clients, bookings, notes and journal.
+constexpr int kCapacita = 1000;
 
 std::string codice(int n, int larghezza = 4) { return plat::pad_code(std::to_string(n), larghezza); }
 std::string importo(double v) { return plat::format_amount(v); }
@@ -96,7 +97,9 @@ struct Prenotazione {
 
 plat::Date oggi() { return giorno(20, 7); }
 
-ArchivioPieno::ArchivioPieno(int liberi) {
+ArchivioPieno::ArchivioPieno(int liberi, int scala) {
+    const int kClienti = kCapacita * scala, kPrenotazioni = kCapacita * scala, kNoteN = kCapacita * scala,
+              kMovimenti = kCapacita * scala;
     static std::atomic<int> numero{0};
     radice_ = fs::temp_directory_path() /
               ("archivio_pieno_" + std::to_string(getpid()) + "_" + std::to_string(numero++));
@@ -155,7 +158,12 @@ ArchivioPieno::ArchivioPieno(int liberi) {
 
     righe.clear();
     for (int i = 0; i < kClienti; ++i) {
-        const std::string cognome = kCognomi[i % kNCognomi], nome = kNomi[(i / kNCognomi) % kNNomi];
+        const std::string cognome = kCognomi[i % kNCognomi];
+        // Past the pairs of a surname and a name, a second name keeps each
+        // client's name his own.
+        const int giro = i / (kNCognomi * kNNomi);
+        const std::string nome =
+            std::string(kNomi[(i / kNCognomi) % kNNomi]) + (giro > 0 ? std::string(" ") + kNomi[giro - 1] : "");
         const Citta& c = kCitta[(i / 3) % kNCitta];
         clienti_.push_back(cognome + " " + nome);
         righe.push_back(codice(i + 1) + "*" + cognome + " " + nome + "*VIA " + kCognomi[(i * 7) % kNCognomi] +
@@ -183,6 +191,7 @@ ArchivioPieno::ArchivioPieno(int liberi) {
     // --- bookings over the season: most of those already begun are settled,
     // some revoked, some still open; those to come are open ---
     const int n_prenotazioni = kPrenotazioni - liberi;
+    prenotazioni_ = n_prenotazioni;
     std::vector<Prenotazione> prenotazioni;
     for (int b = 1; b <= n_prenotazioni; ++b) {
         Prenotazione p;
@@ -196,6 +205,8 @@ ArchivioPieno::ArchivioPieno(int liberi) {
         const int r = b % 10;
         p.stato = r == 6 ? Stato::revocata : p.arrivo < oggi() && r < 6 ? Stato::saldata : Stato::aperta;
         prenotazioni.push_back(p);
+        if (cliente_aperta_.empty() && p.stato == Stato::aperta && !(p.arrivo < oggi()))
+            cliente_aperta_ = clienti_[static_cast<std::size_t>(p.cliente - 1)];
     }
 
     // --- the journal: the advances of the bookings, then balances, refunds
@@ -203,13 +214,13 @@ ArchivioPieno::ArchivioPieno(int liberi) {
     const int n_movimenti = kMovimenti - liberi;
     std::vector<std::string> movimenti;
     auto proprietario_di = [](int a) { return codice((a - 1) % kProprietari + 1); };
-    for (int b = 1; b <= n_prenotazioni && movimenti.size() < 600; ++b) {
+    for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(600 * scala); ++b) {
         const Prenotazione& p = prenotazioni[b - 1];
         movimenti.push_back(p.arrivo.add_days(-40).text() + "*" + proprietario_di(p.appartamento) + "*" +
                             importo(p.acconto) + "*100,00*0*50,00*200,00*" + std::to_string(b) + "*" +
                             codice(p.appartamento));
     }
-    for (int b = 1; b <= n_prenotazioni && movimenti.size() < 850; ++b) {
+    for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(850 * scala); ++b) {
         Prenotazione& p = prenotazioni[b - 1];
         if (p.stato != Stato::saldata) continue;
         movimenti.push_back(p.arrivo.text() + "*" + proprietario_di(p.appartamento) + "*0*" +
@@ -217,14 +228,14 @@ ArchivioPieno::ArchivioPieno(int liberi) {
                             codice(p.appartamento));
         p.collegamento = std::to_string(movimenti.size());
     }
-    for (int b = 1; b <= n_prenotazioni && movimenti.size() < 900; ++b) {
+    for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(900 * scala); ++b) {
         Prenotazione& p = prenotazioni[b - 1];
         if (p.stato != Stato::revocata) continue;
         movimenti.push_back(p.arrivo.add_days(-10).text() + "*" + proprietario_di(p.appartamento) + "*" +
                             importo(-p.acconto) + "*0*0*0*0*" + std::to_string(b) + "*" + codice(p.appartamento));
         p.collegamento = "REVOC" + plat::pad_left(std::to_string(movimenti.size()), 3, '0');
     }
-    for (int j = 0; movimenti.size() < 950; ++j)
+    for (int j = 0; movimenti.size() < static_cast<std::size_t>(950 * scala); ++j)
         movimenti.push_back(giorno(1, 7).add_days(j % 19).text() + "*" + codice(j % kProprietari + 1) +
                             "*0*0*" + importo(500 + (j % 4) * 250) + "*0*0**");
     for (int e = 1; movimenti.size() < static_cast<std::size_t>(kMovimenti); ++e)

@@ -1,9 +1,10 @@
 // The agency at full capacity, for the benchmark: temporary program and data
 // folders whose every register holds as many records as its table takes
 // (1000 clients, bookings, periods, notes and movements; 200 owners; 500
-// apartments and streets; 100 banks, expenses and invoices), with records
-// such as an agency keeps, and the program started on them as a user starts
-// it, with or without its windows.
+// apartments and streets; 100 banks, expenses and invoices), or ten times as
+// many clients, bookings, notes and movements, with records such as an
+// agency keeps, and the program started on them as a user starts it, with or
+// without its windows.
 #pragma once
 
 #include <filesystem>
@@ -28,8 +29,10 @@ inline constexpr int kAnno = 2026;
 class ArchivioPieno {
 public:
     // `liberi`: records left free in the bookings, notes and journal, so that
-    // a new booking can be saved (0: every table full).
-    explicit ArchivioPieno(int liberi = 0);
+    // a new booking can be saved (0: every table full). `scala`: the clients,
+    // bookings, notes and journal hold that many times the tables' capacity
+    // (the registers grow past their tables).
+    explicit ArchivioPieno(int liberi = 0, int scala = 1);
     ~ArchivioPieno();
     ArchivioPieno(const ArchivioPieno&) = delete;
     ArchivioPieno& operator=(const ArchivioPieno&) = delete;
@@ -49,6 +52,10 @@ public:
     // Names of the clients and of the owners, in file order.
     const std::vector<std::string>& clienti() const { return clienti_; }
     const std::vector<std::string>& proprietari() const { return proprietari_; }
+    // Records in the bookings register.
+    int prenotazioni() const { return prenotazioni_; }
+    // A client with a booking still open, its arrival to come.
+    const std::string& cliente_con_prenotazione_aperta() const { return cliente_aperta_; }
 
 private:
     void scrivi(const std::string& percorso, const std::vector<std::string>& righe) const;
@@ -56,6 +63,8 @@ private:
     std::filesystem::path radice_;
     std::string programma_, dati_;
     std::vector<std::string> clienti_, proprietari_;
+    int prenotazioni_ = 0;
+    std::string cliente_aperta_;
 };
 
 // The program on an archive: scripted message boxes (answered with their

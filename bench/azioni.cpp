@@ -1,17 +1,26 @@
 // What a user waits for at full capacity: each action driven through the
 // program's own entry points (the menu's commands, clicks, a typed name), as
-// a user does it, on an archive whose every table is full. Each action runs
-// headless and with its windows on the offscreen platform ("/finestre"),
-// where the time includes the windows' layout and painting.
+// a user does it, on an archive whose every table is full ("/x10": ten times
+// as many clients, bookings, notes and movements). Each action runs headless
+// and with its windows on the offscreen platform ("/finestre"), where the
+// time runs from the user's pick or click to the windows laid out and
+// painted.
 //
-// Reported per action, in milliseconds: the mean time (the benchmark's Time
-// column; its CPU column also counts the untimed resetting between runs),
-// `min_ms` the fastest run, `lettura_ms` a bare line read of the files the
-// action's records come from (open, read each line, nothing decoded or
-// split), and `x_lettura` the fastest run over that read.
+// Every form is opened as the user opens it (the menu's command, or the
+// button of the form it is opened from), twice over: "prima", its first
+// open in a program just started to the menu, and "riapertura", opened again
+// in the same program after it was closed (unloaded). The views are timed
+// from the menu's pick to their list filled (the pick and the search, as one
+// action).
+//
+// Reported per action, in milliseconds, over its runs (--volte=N, 15 by
+// default): `median_ms`, `min_ms`, `max_ms`; the benchmark's Time column is
+// the mean. Some actions also give `lettura_ms`, a bare line read of the
+// files the action's records come from (open, read each line, nothing
+// decoded or split), and `x_lettura`, the median over that read.
 //
 // Run by scripts/bench.sh, which passes its arguments on
-// (--benchmark_filter=..., --benchmark_format=json ...).
+// (--benchmark_filter=..., --benchmark_format=json, --volte=N ...).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,14 +28,13 @@
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <benchmark/benchmark.h>
@@ -43,15 +51,18 @@ namespace {
 
 using Orologio = std::chrono::steady_clock;
 const std::string kAnnoTesto = std::to_string(kAnno);
+// Runs of each action; --volte=N changes it.
+int volte_per_azione = 15;
 
 // The program under measure, made anew when an action needs a fresh start.
 struct Banco {
     const ArchivioPieno& archivio;
     bool finestre;
     std::unique_ptr<Programma> programma;
-    int esito = 0;   // exit status of a program started apart
     // Files an action changes, with their bytes before it.
     std::vector<std::pair<std::string, std::string>> originali;
+    // The forms loaded when the program stood at its menu.
+    std::vector<std::string> al_menu;
 
     ga::App& app() { return programma->app(); }
     plat::Form& forma(const char* nome) { return *app().form(nome); }
@@ -60,13 +71,36 @@ struct Banco {
         programma.reset();
         programma = std::make_unique<Programma>(archivio.programma(), finestre);
     }
+    // A new program, started as a user starts it, up to its menu.
+    void fino_al_menu() {
+        nuovo();
+        programma->avvia();
+        programma->fino_al_menu();
+        al_menu.clear();
+        for (plat::Form* f : app().forms())
+            if (f->is_loaded()) al_menu.push_back(f->name());
+    }
+    // Back to the menu after a form was opened: the form closed (unloaded)
+    // with every form loaded since the menu stood, the menu shown and enabled.
+    void torna_al_menu(const char* forma_aperta) {
+        app().run([&] {
+            for (plat::Form* f : app().forms()) {
+                const bool c_era = std::find(al_menu.begin(), al_menu.end(), f->name()) != al_menu.end();
+                if (f->is_loaded() && (!c_era || f->name() == forma_aperta)) f->unload();
+            }
+            plat::Form& menu = forma("MENU");
+            menu.set_enabled(true);
+            menu.show();
+        });
+    }
     // A command of the menu: its category button, then the command's line.
     void comando(const char* categoria, const char* lista, int riga) {
         app().click(campo("MENU", categoria));
         app().pick(campo("MENU", lista), riga);
     }
-    // What the user types into a box, then leaving it.
+    // What the user types into a box, from entering it to leaving it.
     void scrivi(plat::Control& box, const std::string& testo) {
+        app().enter(box);
         app().type(box, testo);
         app().leave(box);
     }
@@ -81,9 +115,8 @@ struct Azione {
     std::function<void(Banco&)> prepara;   // once, not timed
     std::function<void(Banco&)> azzera;    // before each run, not timed
     std::function<void(Banco&)> esegui;    // the action, timed
-    // After the first run: what is wrong with the result, "" when right.
+    // After each run: what is wrong with the result, "" when right.
     std::function<std::string(Banco&)> verifica;
-    bool solo_finestre = false;   // measured only as the program runs: in its windows
 };
 
 std::string percorso(const ArchivioPieno& a, std::string nome) {
@@ -111,17 +144,22 @@ double lettura_nuda_ms(const std::vector<std::string>& percorsi) {
     return migliore;
 }
 
-void misura(benchmark::State& state, const Azione& azione, bool finestre) {
-    ArchivioPieno archivio(azione.liberi);
-    Banco b{archivio, finestre, nullptr, 0, {}};
+// The figures of each action as measured, for the summary after the run.
+struct Cifre {
+    double mediana, minimo, massimo;
+};
+std::map<std::string, Cifre>& cifre() {
+    static std::map<std::string, Cifre> tutte;
+    return tutte;
+}
+void misura(benchmark::State& state, const Azione& azione, bool finestre, int scala, const std::string& nome) {
+    ArchivioPieno archivio(azione.liberi, scala);
+    Banco b{archivio, finestre, nullptr, {}, {}};
     b.nuovo();
     if (azione.prepara) azione.prepara(b);
-    std::vector<std::string> percorsi;
-    for (const std::string& f : azione.file) percorsi.push_back(percorso(archivio, f));
-    const double lettura = lettura_nuda_ms(percorsi);
 
-    double minimo = std::numeric_limits<double>::max();
-    long volte = 0;
+    std::vector<double> tempi;
+    bool errore_trovato = false;
     for (auto _ : state) {
         if (azione.azzera) azione.azzera(b);
         if (finestre) Programma::assesta();
@@ -130,23 +168,187 @@ void misura(benchmark::State& state, const Azione& azione, bool finestre) {
         if (finestre) Programma::assesta();
         const double secondi = std::chrono::duration<double>(Orologio::now() - t0).count();
         state.SetIterationTime(secondi);
-        minimo = std::min(minimo, secondi);
-        if (volte++ == 0 && azione.verifica) {
+        tempi.push_back(secondi * 1000);
+        // Every run is checked: a run that did not do its work is no figure.
+        if (azione.verifica) {
             if (const std::string errore = azione.verifica(b); !errore.empty()) {
                 state.SkipWithError(errore.c_str());
+                errore_trovato = true;
                 break;
             }
         }
     }
-    if (volte == 0) return;
-    state.counters["min_ms"] = minimo * 1000;
-    state.counters["lettura_ms"] = lettura;
-    state.counters["x_lettura"] = minimo * 1000 / lettura;
+    if (tempi.empty() || errore_trovato) return;
+    std::sort(tempi.begin(), tempi.end());
+    const std::size_t n = tempi.size();
+    const double mediana = n % 2 ? tempi[n / 2] : (tempi[n / 2 - 1] + tempi[n / 2]) / 2;
+    state.counters["median_ms"] = mediana;
+    state.counters["min_ms"] = tempi.front();
+    state.counters["max_ms"] = tempi.back();
+    cifre()[nome] = {mediana, tempi.front(), tempi.back()};
+    if (!azione.file.empty()) {
+        std::vector<std::string> percorsi;
+        for (const std::string& f : azione.file) percorsi.push_back(percorso(archivio, f));
+        const double lettura = lettura_nuda_ms(percorsi);
+        state.counters["lettura_ms"] = lettura;
+        state.counters["x_lettura"] = mediana / lettura;
+    }
 }
 
 std::string righe_attese(plat::Control& lista, int attese) {
     const int n = lista.list_count();
     return n == attese ? "" : "the list holds " + std::to_string(n) + " lines, not " + std::to_string(attese);
+}
+
+// How a form is opened by the user, from the program standing at its menu.
+struct Apertura {
+    const char* forma;
+    // Not timed: what comes before the pick or click that opens it (the
+    // menu's category opened, the form it is opened from filled in).
+    std::function<void(Banco&)> prima;
+    // Timed: the pick or click that opens it, and for a view its search.
+    std::function<void(Banco&)> apri;
+    // Besides the form being shown: what is wrong with it, "" when right.
+    std::function<std::string(Banco&)> verifica = nullptr;
+    // How the user closes it, where it is not unloaded (a form the program
+    // keeps loaded for its records is closed by its own exit).
+    std::function<void(Banco&)> chiudi = nullptr;
+};
+
+// A command of the menu: the category opened beforehand, the line picked.
+Apertura dal_menu(const char* forma, const char* categoria, const char* lista, int riga) {
+    return {forma, [=](Banco& b) { b.app().click(b.campo("MENU", categoria)); },
+            [=](Banco& b) { b.app().pick(b.campo("MENU", lista), riga); }};
+}
+// A button of the menu that opens a form at once.
+Apertura bottone_del_menu(const char* forma, const char* bottone) {
+    return {forma, nullptr, [=](Banco& b) { b.app().click(b.campo("MENU", bottone)); }};
+}
+
+// A client's bookings listed (the client typed in the form's box), and the
+// first line that the form offers the given button for picked.
+void scegli_prenotazione(Banco& b, const char* bottone) {
+    b.scrivi(b.campo("VisuPrenotCliente", "Text1"), b.archivio.cliente_con_prenotazione_aperta());
+    plat::Control& lista = b.campo("VisuPrenotCliente", "List1");
+    for (int riga = 0; riga < lista.list_count(); ++riga) {
+        b.app().pick(lista, riga);
+        if (b.campo("VisuPrenotCliente", bottone).visible()) return;
+    }
+}
+
+std::vector<Apertura> aperture() {
+    std::vector<Apertura> out;
+    // The menu's commands.
+    out.push_back(dal_menu("prenotazione", "prenotazioni", "List1", 0));
+    out.push_back({"visu_prenotazioni", [](Banco& b) { b.app().click(b.campo("MENU", "prenotazioni")); },
+                   [](Banco& b) {
+                       b.app().pick(b.campo("MENU", "List1"), 1);
+                       b.app().click(b.campo("visu_prenotazioni", "VEDI"));
+                   },
+                   [](Banco& b) {
+                       return righe_attese(b.campo("visu_prenotazioni", "List1"), b.archivio.prenotazioni());
+                   }});
+    out.push_back(dal_menu("VisuPrenotCliente", "prenotazioni", "List1", 2));
+    out.push_back(dal_menu("TROVA_PRENOT", "prenotazioni", "List1", 4));
+    out.push_back(dal_menu("NotaPrenot", "prenotazioni", "List1", 5));
+    out.push_back(dal_menu("appartament", "appartamenti", "List2", 0));
+    out.push_back({"visu_disponib", [](Banco& b) { b.app().click(b.campo("MENU", "disponibilita")); },
+                   [](Banco& b) {
+                       b.app().pick(b.campo("MENU", "List5"), 0);
+                       b.app().click(b.campo("visu_disponib", "Check1"));
+                       b.app().click(b.campo("visu_disponib", "Command1"));
+                   },
+                   [](Banco& b) { return righe_attese(b.campo("visu_disponib", "List1"), 500); }});
+    out.push_back(dal_menu("PROPRIETARI", "proprietar", "List3", 0));
+    out.push_back(dal_menu("SaldoProprietario", "proprietar", "List3", 1));
+    out.push_back(dal_menu("spese", "proprietar", "List3", 2));
+    out.push_back(dal_menu("VEDISALDI", "proprietar", "List3", 3));
+    out.push_back(dal_menu("EstrattoContoPropr", "proprietar", "List3", 4));
+    out.push_back(dal_menu("fattura", "proprietar", "List3", 5));
+    out.push_back(dal_menu("insnomi", "client", "List4", 0));
+    out.push_back(dal_menu("RESTCAUZ", "client", "List4", 3));
+    out.push_back(bottone_del_menu("menustampa", "stampe"));
+    out.push_back(bottone_del_menu("utilita", "utilit"));
+    out.push_back(bottone_del_menu("INFO", "Command1"));
+
+    // Forms opened by another form's button.
+    auto utilita = [](Banco& b) { b.app().click(b.campo("MENU", "utilit")); };
+    out.push_back({"PersonalizzaAgenzia", utilita,
+                   [](Banco& b) { b.app().click(b.campo("utilita", "Command2")); }});
+    out.push_back({"CERCA_CART", utilita, [](Banco& b) { b.app().click(b.campo("utilita", "Command1")); }});
+    const char* archivi[] = {"Trasferisciper", "Dest_arch", "Rec_arch"};
+    for (int riga = 0; riga < 3; ++riga)
+        out.push_back({archivi[riga],
+                       [](Banco& b) {
+                           b.app().click(b.campo("MENU", "utilit"));
+                           b.app().click(b.campo("utilita", "Command4"));
+                       },
+                       [riga](Banco& b) { b.app().pick(b.campo("utilita", "List1"), riga); }});
+    out.push_back({"COORDBANCA",
+                   [](Banco& b) {
+                       b.comando("proprietar", "List3", 0);
+                       b.app().click(b.campo("PROPRIETARI", "MODIFICA"));
+                       b.scrivi(b.campo("PROPRIETARI", "Combo1"), b.archivio.proprietari()[4]);
+                   },
+                   [](Banco& b) { b.app().click(b.campo("PROPRIETARI", "iconbanc")); }, nullptr,
+                   [](Banco& b) { b.app().click(b.campo("COORDBANCA", "USCITA")); }});
+    out.push_back({"ModPeriodi",
+                   [](Banco& b) {
+                       b.comando("disponibilita", "List5", 0);
+                       b.app().click(b.campo("visu_disponib", "Check1"));
+                       b.app().click(b.campo("visu_disponib", "Command1"));
+                   },
+                   [](Banco& b) { b.app().pick(b.campo("visu_disponib", "List1"), 0); }});
+    out.push_back({"saldoaff",
+                   [](Banco& b) {
+                       b.comando("prenotazioni", "List1", 2);
+                       scegli_prenotazione(b, "SALDO");
+                   },
+                   [](Banco& b) { b.app().click(b.campo("VisuPrenotCliente", "SALDO")); }});
+    out.push_back({"REVOCAPREN",
+                   [](Banco& b) {
+                       b.comando("prenotazioni", "List1", 3);
+                       scegli_prenotazione(b, "REVOCA");
+                   },
+                   [](Banco& b) { b.app().click(b.campo("VisuPrenotCliente", "REVOCA")); }});
+    out.push_back({"SINTESICONTOPROP",
+                   [](Banco& b) {
+                       b.comando("proprietar", "List3", 4);
+                       b.app().click(b.campo("EstrattoContoPropr", "cambia"));
+                       b.app().pick(b.campo("EstrattoContoPropr", "Combo1"), 0);
+                   },
+                   [](Banco& b) { b.app().click(b.campo("EstrattoContoPropr", "SINTESI")); }});
+    return out;
+}
+
+// A form's open as an action: first open in a program just started to the
+// menu, or open again in the same program after the form was closed.
+Azione apertura(const Apertura& a, bool riapertura) {
+    Azione out;
+    out.nome = std::string("apri_") + a.forma + (riapertura ? "/riapertura" : "/prima");
+    if (riapertura) {
+        out.prepara = [a](Banco& b) {
+            b.fino_al_menu();
+            if (a.prima) a.prima(b);
+            a.apri(b);
+        };
+        out.azzera = [a](Banco& b) {
+            if (a.chiudi) a.chiudi(b);
+            b.torna_al_menu(a.chiudi ? "" : a.forma);
+            if (a.prima) a.prima(b);
+        };
+    } else {
+        out.azzera = [a](Banco& b) {
+            b.fino_al_menu();
+            if (a.prima) a.prima(b);
+        };
+    }
+    out.esegui = a.apri;
+    out.verifica = [a](Banco& b) -> std::string {
+        if (!b.forma(a.forma).is_visible()) return std::string(a.forma) + " is not shown";
+        return a.verifica ? a.verifica(b) : "";
+    };
+    return out;
 }
 
 std::vector<Azione> azioni() {
@@ -165,7 +367,17 @@ std::vector<Azione> azioni() {
                        b.programma->avvia();
                    },
                    [](Banco& b) { return b.forma("zeltra").is_visible() ? "" : "no start form"; }});
+    // The start form shown again in the same program, after it was closed.
+    out.push_back({"apri_zeltra/riapertura", {}, 0, [](Banco& b) { b.programma->avvia(); },
+                   [](Banco& b) { b.app().run([&] { b.forma("zeltra").unload(); }); },
+                   [](Banco& b) { b.programma->avvia(); },
+                   [](Banco& b) { return b.forma("zeltra").is_visible() ? "" : "no start form"; }});
 
+    const auto verifica_scadenze = [](Banco& b) -> std::string {
+        if (!b.forma("MENU").is_visible()) return "no menu";
+        if (!b.forma("controlloentruscit").is_visible()) return "no warnings window";
+        return b.campo("controlloentruscit", "List1").list_count() > 100 ? "" : "too few bookings listed";
+    };
     // The first activation of the menu: the expired-bookings check, which
     // loads every table (through the booking form's counts) and lists the
     // open bookings already begun and those arriving in the next days.
@@ -175,61 +387,30 @@ std::vector<Azione> azioni() {
                        b.programma->avvia();
                    },
                    [](Banco& b) { b.app().click(b.campo("zeltra", "AVANTI")); },
-                   [](Banco& b) -> std::string {
-                       if (!b.forma("controlloentruscit").is_visible()) return "no warnings window";
-                       return b.campo("controlloentruscit", "List1").list_count() > 100
-                                  ? ""
-                                  : "too few bookings listed";
-                   }});
-
-    // The booking page opened from the menu: its load reads every register.
-    out.push_back({"pagina_prenotazione", registri, 0,
+                   verifica_scadenze});
+    // The same in the same program, after the menu and the warnings were
+    // closed: the start form's AVANTI again.
+    out.push_back({"controllo_scadenze/riapertura", registri, 0,
                    [](Banco& b) {
                        b.programma->avvia();
-                       b.programma->fino_al_menu();
+                       b.app().click(b.campo("zeltra", "AVANTI"));
                    },
                    [](Banco& b) {
-                       plat::Form& p = b.forma("prenotazione");
-                       if (p.is_loaded()) b.app().run([&] { p.unload(); });
-                       b.app().run([&] { b.forma("MENU").show(); });
-                       b.app().click(b.campo("MENU", "prenotazioni"));
+                       b.app().run([&] {
+                           b.forma("controlloentruscit").unload();
+                           b.forma("MENU").unload();
+                           b.forma("zeltra").set_enabled(true);
+                           b.forma("zeltra").show();
+                       });
                    },
-                   [](Banco& b) { b.app().pick(b.campo("MENU", "List1"), 0); },
-                   [](Banco& b) {
-                       return b.forma("prenotazione").is_visible() ? "" : "no booking page";
-                   }});
-
-    // The bookings view: every booking of the year, one line each.
-    out.push_back({"vista_prenotazioni", {"prenotazioni{anno}.dat", "clienti.dat", "saldi{anno}.dat"}, 0,
-                   [](Banco& b) {
-                       b.programma->avvia();
-                       b.programma->fino_al_menu();
-                       b.comando("prenotazioni", "List1", 1);
-                   },
-                   [](Banco& b) { b.app().run([&] { b.campo("visu_prenotazioni", "List1").clear(); }); },
-                   [](Banco& b) { b.app().click(b.campo("visu_prenotazioni", "VEDI")); },
-                   [](Banco& b) { return righe_attese(b.campo("visu_prenotazioni", "List1"), 1000); }});
-
-    // The availability view: every free period, with its owner and street.
-    out.push_back({"vista_disponibilita", {"periodi{anno}.ind", "appartamenti.ind", "proprietari.IND", "Vie.dat"},
-                   0,
-                   [](Banco& b) {
-                       b.programma->avvia();
-                       b.programma->fino_al_menu();
-                       b.comando("disponibilita", "List5", 0);
-                       b.app().click(b.campo("visu_disponib", "Check1"));
-                   },
-                   [](Banco& b) { b.app().run([&] { b.campo("visu_disponib", "List1").clear(); }); },
-                   [](Banco& b) { b.app().click(b.campo("visu_disponib", "Command1")); },
-                   [](Banco& b) { return righe_attese(b.campo("visu_disponib", "List1"), 500); }});
+                   [](Banco& b) { b.app().click(b.campo("zeltra", "AVANTI")); }, verifica_scadenze});
 
     // The owner statement: an owner chosen, the whole journal walked.
     out.push_back({"estratto_conto",
                    {"saldi{anno}.dat", "appartamenti.ind", "proprietari.IND", "prenotazioni{anno}.dat"},
                    0,
                    [](Banco& b) {
-                       b.programma->avvia();
-                       b.programma->fino_al_menu();
+                       b.fino_al_menu();
                        b.comando("proprietar", "List3", 4);
                    },
                    [](Banco& b) { b.app().click(b.campo("EstrattoContoPropr", "cambia")); },
@@ -245,8 +426,7 @@ std::vector<Azione> azioni() {
                    {"clienti.dat", "prenotazioni{anno}.dat", "appartamenti.ind", "proprietari.IND"},
                    0,
                    [](Banco& b) {
-                       b.programma->avvia();
-                       b.programma->fino_al_menu();
+                       b.fino_al_menu();
                        b.comando("prenotazioni", "List1", 2);
                    },
                    [](Banco& b) {
@@ -259,7 +439,8 @@ std::vector<Azione> azioni() {
                        b.scrivi(b.campo("VisuPrenotCliente", "Text1"), b.archivio.clienti().back());
                    },
                    [](Banco& b) -> std::string {
-                       if (b.campo("VisuPrenotCliente", "Text5").text() != "1000") return "the client was not found";
+                       const std::string codice = std::to_string(b.archivio.clienti().size());
+                       if (b.campo("VisuPrenotCliente", "Text5").text() != codice) return "the client was not found";
                        return b.campo("VisuPrenotCliente", "List1").list_count() > 0 ? "" : "no bookings listed";
                    }});
 
@@ -269,8 +450,7 @@ std::vector<Azione> azioni() {
                    {"noteaff{anno}.dat", "prenotazioni{anno}.dat", "saldi{anno}.dat", "periodi{anno}.ind"},
                    1,
                    [](Banco& b) {
-                       b.programma->avvia();
-                       b.programma->fino_al_menu();
+                       b.fino_al_menu();
                        for (const char* f : {"noteaff{anno}.dat", "prenotazioni{anno}.dat", "saldi{anno}.dat",
                                              "periodi{anno}.ind", "clienti.dat"}) {
                            const std::string p = percorso(b.archivio, f);
@@ -294,19 +474,69 @@ std::vector<Azione> azioni() {
                    [](Banco& b) -> std::string {
                        return b.campo("prenotazione", "Check3").value() == 1 ? "" : "the booking was not saved";
                    }});
+
+    // Back to the menu from a form (the bookings view's USCITA): the menu
+    // shown again and activated.
+    out.push_back({"ritorno_al_menu", {}, 0, [](Banco& b) { b.fino_al_menu(); },
+                   [](Banco& b) {
+                       b.torna_al_menu("visu_prenotazioni");
+                       b.comando("prenotazioni", "List1", 1);
+                   },
+                   [](Banco& b) { b.app().click(b.campo("visu_prenotazioni", "ESCI")); },
+                   [](Banco& b) -> std::string {
+                       if (b.forma("visu_prenotazioni").is_visible()) return "the view is still shown";
+                       return b.forma("MENU").is_visible() ? "" : "no menu";
+                   }});
+
+    // Every form, first open and open again.
+    for (const Apertura& a : aperture())
+        for (const bool riapertura : {false, true}) out.push_back(apertura(a, riapertura));
     return out;
 }
 
-void registra_tutte() {
+const std::vector<Azione>& tutte_le_azioni() {
     static const std::vector<Azione> tutte = azioni();
-    for (const Azione& a : tutte)
-        for (const bool finestre : {false, true}) {
-            if (a.solo_finestre && !finestre) continue;
-            benchmark::RegisterBenchmark((a.nome + (finestre ? "/finestre" : "")).c_str(),
-                                         [&a, finestre](benchmark::State& s) { misura(s, a, finestre); })
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond);
-        }
+    return tutte;
+}
+
+// One line per action: median (min-max) in milliseconds, headless and in
+// windows, on the full archive and on the one ten times as large.
+void stampa_riepilogo(std::FILE* out) {
+    if (cifre().empty()) return;
+    auto cella = [](const std::string& nome) -> std::string {
+        const auto it = cifre().find(nome);
+        if (it == cifre().end()) return "";
+        char testo[64];
+        std::snprintf(testo, sizeof testo, "%.2f (%.2f-%.2f)", it->second.mediana, it->second.minimo,
+                      it->second.massimo);
+        return testo;
+    };
+    std::fprintf(out, "\n%-44s %-22s %-22s %-22s %-22s\n", "median (min-max), ms", "headless", "finestre",
+                 "headless x10", "finestre x10");
+    for (const Azione& a : tutte_le_azioni()) {
+        const std::string righe[] = {cella(a.nome), cella(a.nome + "/finestre"), cella(a.nome + "/x10"),
+                                     cella(a.nome + "/x10/finestre")};
+        if (std::all_of(std::begin(righe), std::end(righe), [](const std::string& r) { return r.empty(); }))
+            continue;
+        std::fprintf(out, "%-44s %-22s %-22s %-22s %-22s\n", a.nome.c_str(), righe[0].c_str(), righe[1].c_str(),
+                     righe[2].c_str(), righe[3].c_str());
+    }
+}
+
+void registra_tutte() {
+    const std::vector<Azione>& tutte = tutte_le_azioni();
+    for (const int scala : {1, 10})
+        for (const Azione& a : tutte)
+            for (const bool finestre : {false, true}) {
+                const std::string nome = a.nome + (scala != 1 ? "/x" + std::to_string(scala) : "") +
+                                         (finestre ? "/finestre" : "");
+                benchmark::RegisterBenchmark(nome.c_str(), [&a, finestre, scala, nome](benchmark::State& s) {
+                    misura(s, a, finestre, scala, nome);
+                })
+                    ->UseManualTime()
+                    ->Iterations(volte_per_azione)
+                    ->Unit(benchmark::kMillisecond);
+            }
 }
 
 }  // namespace
@@ -320,11 +550,25 @@ int main(int argc, char** argv) {
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
         if (tipo == QtCriticalMsg || tipo == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(testo));
     });
-    // A default the caller's own arguments override (the last one counts).
+    // Our own option, the runs of each action; the others go to the benchmark.
     std::vector<char*> argomenti{argv[0]};
-    static char tempo_minimo[] = "--benchmark_min_time=0.3";
-    argomenti.push_back(tempo_minimo);
-    for (int i = 1; i < argc; ++i) argomenti.push_back(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (!a.starts_with("--volte=")) {
+            argomenti.push_back(argv[i]);
+            continue;
+        }
+        const int volte = std::atoi(argv[i] + 8);
+        if (volte < 1) {
+            std::fprintf(stderr, "--volte: a number of runs, at least 1\n");
+            return 1;
+        }
+        bench::volte_per_azione = volte;
+    }
+    bool solo_console = true;
+    for (const char* a : argomenti)
+        if (std::string_view(a).starts_with("--benchmark_format=") && std::string_view(a) != "--benchmark_format=console")
+            solo_console = false;
     int n = static_cast<int>(argomenti.size());
     argomenti.push_back(nullptr);
     benchmark::Initialize(&n, argomenti.data());
@@ -333,6 +577,10 @@ int main(int argc, char** argv) {
     QApplication qapp(n, argomenti.data());
     bench::registra_tutte();
     benchmark::RunSpecifiedBenchmarks();
+    // After the benchmark's own lines, the summary; on the error stream when
+    // the standard output carries the benchmark's JSON or CSV.
+    std::fflush(stdout);
+    bench::stampa_riepilogo(solo_console ? stdout : stderr);
     benchmark::Shutdown();
     return 0;
 }

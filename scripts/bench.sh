@@ -2,10 +2,11 @@
 # Sets up what is missing, builds the benchmarks and runs them:
 # - the cold start, on an X display of its own (Xvfb): the program started
 #   until its start window is mapped, beside an empty Qt window (the floor);
-# - each user action on an archive at full capacity, headless and with its
-#   windows, in milliseconds.
+# - each user action and every form's opening, on an archive at full
+#   capacity and on one ten times as large, headless and with its windows,
+#   in milliseconds (median, fastest and slowest run, then a summary table).
 # Arguments go on to the actions' benchmark binary, for example
-#   ./scripts/bench.sh --benchmark_filter=vista --benchmark_repetitions=9
+#   ./scripts/bench.sh --benchmark_filter=visu_ --volte=31
 #   ./scripts/bench.sh --benchmark_format=json
 # (with another format than the console's, the cold start's block goes to
 # the standard error, leaving the standard output to the benchmark).

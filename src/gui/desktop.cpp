@@ -28,6 +28,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -104,12 +105,17 @@ void set_list_items(QListWidget* list, const QStringList& items) {
     list->addItems(items);
 }
 
+// A combo's lines live in a plain list of strings (see make_widget), given
+// in one go: a combo of every client (thousands of lines) filled line by
+// line takes as long as a frame many times over.
 void set_combo_items(QComboBox* box, const std::vector<std::string>& items) {
     bool same = box->count() == static_cast<int>(items.size());
     for (int i = 0; same && i < box->count(); ++i) same = box->itemText(i) == qt_text(items[i]);
     if (same) return;
-    box->clear();
-    for (const auto& item : items) box->addItem(qt_text(item));
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(items.size()));
+    for (const auto& item : items) lines.append(qt_text(item));
+    static_cast<QStringListModel*>(box->model())->setStringList(lines);
 }
 
 Qt::Alignment horizontal(int alignment) {
@@ -169,6 +175,9 @@ struct Desktop::ControlView {
     bool hand = false;                  // the pointing hand is shown over it
     std::optional<QCursor> own_cursor;  // the widget's own pointer, meanwhile
     std::vector<std::string> leading;   // a folder list's lines above its subfolders
+    // The lines a list or combo shows, as the program gave them: a sync that
+    // finds them unchanged leaves thousands of lines alone.
+    std::optional<std::vector<std::string>> items;
     int max_length = 0;
     // A list: the mouse is pressed on it, and that press already picked a
     // line (the click that follows must not pick it again).
@@ -442,6 +451,7 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
         }
         case Kind::ComboBox: {
             auto* b = new QComboBox(parent);
+            b->setModel(new QStringListModel(b));
             b->setEditable(true);
             // The list and the text are the program's: Qt neither adds what
             // is typed to the list nor completes it.
@@ -455,6 +465,7 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
         }
         case Kind::DriveList: {
             auto* b = new QComboBox(parent);
+            b->setModel(new QStringListModel(b));
             connect(b, &QComboBox::activated, this, [this, v](int row) { drive_chosen(*v, row); });
             w = b;
             break;
@@ -490,8 +501,10 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             connect(d, &DateBox::dateChosen, this, [this, v] { date_chosen(*v); });
             // The calendar of a box with no date opens on this month, not on
             // the month of the blank date.
-            d->calendarWidget()->installEventFilter(this);
-            calendar_views_[d->calendarWidget()] = &cv;
+            d->on_calendar_made = [this, v](QCalendarWidget* calendar) {
+                calendar->installEventFilter(this);
+                calendar_views_[calendar] = v;
+            };
             w = d;
             break;
         }
@@ -516,6 +529,9 @@ void Desktop::update_control(ControlView& cv) {
     cv.seen = c.revision();
     QWidget* w = cv.widget;
     const QSignalBlocker block(w);
+    // The font before the content: a list or combo of thousands of lines
+    // given a new font lays every line out again.
+    update_font(cv);
     switch (c.kind()) {
         case Kind::TextBox:
             if (auto* e = qobject_cast<QPlainTextEdit*>(w)) {
@@ -581,9 +597,13 @@ void Desktop::update_control(ControlView& cv) {
         case Kind::ListBox:
         case Kind::FileList: {
             auto* l = static_cast<QListWidget*>(w);
-            QStringList items;
-            for (const auto& item : st.items) items << qt_text(item);
-            set_list_items(l, items);
+            if (cv.items != st.items || l->count() != static_cast<int>(st.items.size())) {
+                QStringList items;
+                items.reserve(static_cast<qsizetype>(st.items.size()));
+                for (const auto& item : st.items) items << qt_text(item);
+                set_list_items(l, items);
+                cv.items = st.items;
+            }
             if (l->currentRow() != st.list_index) l->setCurrentRow(st.list_index);
             break;
         }
@@ -606,7 +626,10 @@ void Desktop::update_control(ControlView& cv) {
         case Kind::ComboBox: {
             auto* b = static_cast<QComboBox*>(w);
             const QSignalBlocker block_edit(b->lineEdit());
-            set_combo_items(b, st.items);
+            if (cv.items != st.items || b->count() != static_cast<int>(st.items.size())) {
+                set_combo_items(b, st.items);
+                cv.items = st.items;
+            }
             if (b->currentIndex() != st.list_index) b->setCurrentIndex(st.list_index);
             b->lineEdit()->setReadOnly(st.locked);
             set_line_text(b->lineEdit(), qt_text(st.text));
@@ -668,6 +691,22 @@ void Desktop::update_control(ControlView& cv) {
     update_common(cv);
 }
 
+void Desktop::update_font(ControlView& cv) {
+    const plat::ControlState& st = cv.control->state();
+    const std::tuple<bool, int, bool, bool> font{st.fixed_pitch, st.font_size, st.bold, st.underline};
+    if (cv.font == font) return;
+    cv.font = font;
+    QFont f = form_font();
+    if (st.fixed_pitch) {
+        f.setFamily(QStringLiteral("Courier New"));
+        f.setStyleHint(QFont::TypeWriter);
+    }
+    if (st.font_size > 0) f.setPointSize(st.font_size);
+    f.setBold(st.bold);
+    f.setUnderline(st.underline);
+    cv.widget->setFont(f);
+}
+
 void Desktop::update_common(ControlView& cv) {
     const plat::ControlState& st = cv.control->state();
     QWidget* w = cv.widget;
@@ -691,20 +730,6 @@ void Desktop::update_common(ControlView& cv) {
         } else {
             w->unsetCursor();
         }
-    }
-
-    const std::tuple<bool, int, bool, bool> font{st.fixed_pitch, st.font_size, st.bold, st.underline};
-    if (cv.font != font) {
-        cv.font = font;
-        QFont f = form_font();
-        if (st.fixed_pitch) {
-            f.setFamily(QStringLiteral("Courier New"));
-            f.setStyleHint(QFont::TypeWriter);
-        }
-        if (st.font_size > 0) f.setPointSize(st.font_size);
-        f.setBold(st.bold);
-        f.setUnderline(st.underline);
-        w->setFont(f);
     }
 
     const std::pair<long, long> colors{st.back_color, st.fore_color};

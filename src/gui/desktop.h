@@ -69,6 +69,7 @@ private:
     void build_window(FormView& fv);
     void make_widget(ControlView& cv, QWidget* parent);
     void update_control(ControlView& cv);
+    void update_font(ControlView& cv);
     void update_common(ControlView& cv);
     void update_timer(ControlView& cv);
     void update_tab_order(FormView& fv);

@@ -110,7 +110,10 @@ DateBox::DateBox(QWidget* parent) : QLineEdit(parent) {
     setContextMenuPolicy(Qt::NoContextMenu);
     QAction* drop = addAction(drop_down_arrow(palette().color(QPalette::Text)), QLineEdit::TrailingPosition);
     connect(drop, &QAction::triggered, this, &DateBox::showCalendar);
+}
 
+QCalendarWidget* DateBox::calendarWidget() {
+    if (calendar_) return calendar_;
     calendar_ = new QCalendarWidget(this);
     calendar_->setWindowFlags(Qt::Popup);
     calendar_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -120,6 +123,8 @@ DateBox::DateBox(QWidget* parent) : QLineEdit(parent) {
     };
     connect(calendar_, &QCalendarWidget::clicked, this, picked);
     connect(calendar_, &QCalendarWidget::activated, this, picked);
+    if (on_calendar_made) on_calendar_made(calendar_);
+    return calendar_;
 }
 
 void DateBox::setDate(const QDate& d) {
@@ -132,6 +137,7 @@ void DateBox::setDate(const QDate& d) {
 
 void DateBox::showCalendar() {
     finish_typing();
+    calendarWidget();
     if (date_.isValid()) {
         calendar_->setSelectedDate(date_);
         calendar_->setCurrentPage(date_.year(), date_.month());

@@ -221,8 +221,12 @@ public:
 
     QDate date() const { return date_; }   // null: no date
     void setDate(const QDate& d);
-    QCalendarWidget* calendarWidget() const { return calendar_; }
+    // The calendar is made the first time it is asked for or shown: a form
+    // with many date boxes opens without building a calendar for each.
+    QCalendarWidget* calendarWidget();
     void showCalendar();
+    // Called with the calendar once it is made (before it is first shown).
+    std::function<void(QCalendarWidget*)> on_calendar_made;
     // The box is being left: a date typed becomes the user's, or the
     // typing is given up.
     void finish_typing();

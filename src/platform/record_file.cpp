@@ -120,6 +120,33 @@ bool lines_of(std::string_view bytes, const std::function<bool(std::string_view)
 
 }  // namespace
 
+std::size_t count_lines(const std::string& path) {
+    auto count = [](std::string_view bytes) {
+        const std::size_t n = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+        return n + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
+    };
+    if (const SaveUnit* unit = SaveUnit::open_unit())
+        if (const std::string* bytes = unit->pending(path)) return count(*bytes);
+    // Only a plain file is read twice: a pipe would give its lines to the
+    // count and none to the reader.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    const int fd = open_retry(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) return 0;
+    std::size_t n = 0;
+    char buf[65536];
+    char last = '\n';
+    for (;;) {
+        const ssize_t got = ::read(fd, buf, sizeof buf);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        n += static_cast<std::size_t>(std::count(buf, buf + got, '\n'));
+        last = buf[got - 1];
+    }
+    ::close(fd);
+    return n + (last != '\n' ? 1 : 0);
+}
+
 bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line) {
     // A save under way is the files as they will be: what it wrote is read
     // back as written.

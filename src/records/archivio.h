@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/date.h"
+#include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/app.h"
 
@@ -43,6 +44,7 @@ int leggi_registro(const std::string& percorso, std::string_view separatore,
 template <class Row, class Riga>
 int carica_registro(const std::string& percorso, std::string_view separatore, Tabella<Row>& tabella,
                     Riga riga) {
+    tabella.riserva(plat::count_lines(percorso));
     return leggi_registro(percorso, separatore, [&](int i, std::vector<std::string>& campi) {
         tabella.allarga(i);
         riga(i, campi);

@@ -106,6 +106,7 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
 void carica_prenotazioni(App& app) {
     Stato& s = app.s;
     int n = 0;
+    s.prenotazioni.riserva(plat::count_lines(s.percorso_prenotazioni));
     plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view testo) {
         // The bookings end at the first empty line.
         if (testo.empty()) return false;

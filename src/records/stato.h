@@ -36,6 +36,10 @@ public:
     // last, which `allarga` makes room for. A number further on names no
     // record (and would have the table grow without bound).
     bool ammesso(long i) const { return i >= 1 && i <= capacita() + 1L; }
+    // Room for rows up to n, made at once, the rows held unchanged: a load
+    // of a long register then grows the table without moving it again and
+    // again.
+    void riserva(std::size_t n) { rows_.reserve(n + 1); }
     // Rows up to n, the new ones empty.
     void allarga(int n) {
         if (n <= capacita_) return;

@@ -655,6 +655,23 @@ TEST_F(DesktopTest, DatePickerShowsTheDateAndPassesTheUsersChoice) {
     EXPECT_TRUE(form().date1.state().date.is_zero());
 }
 
+// The calendar is made when first opened: made then, on a blank box, it
+// still opens on the month of today and its pick reaches the program.
+TEST_F(DesktopTest, ACalendarFirstOpenedOnABlankBoxOpensOnTodayAndPicks) {
+    show_active();
+    auto* date = widget<gui::DateBox>(form().date1);
+    ASSERT_NE(date, nullptr);
+    date->showCalendar();
+    QCalendarWidget* calendar = date->calendarWidget();
+    ASSERT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->monthShown(), 6);
+    EXPECT_EQ(calendar->yearShown(), 2024);
+    QTest::keyClick(calendar->focusProxy(), Qt::Key_Return);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_FALSE(form().date1.state().date.is_zero());
+    EXPECT_EQ(form().log, Log{"Date1_Change"});
+}
+
 TEST_F(DesktopTest, ADateTypedReachesTheProgramWhenWholeOrWhenTheBoxIsLeft) {
     form().date1.on_lost_focus = [this] { form().log.push_back("Date1_LostFocus"); };
     show_active();
