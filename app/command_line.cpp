@@ -33,29 +33,46 @@ struct QtOption {
     bool takes_value;
 };
 constexpr QtOption kQtOptions[] = {
-    {"platform", true},   {"platformpluginpath", true}, {"platformtheme", true},
-    {"plugin", true},     {"qwindowgeometry", true},    {"qwindowicon", true},
-    {"qwindowtitle", true}, {"geometry", true},         {"title", true},
-    {"icon", true},       {"session", true},            {"display", true},
-    {"name", true},       {"visual", true},             {"style", true},
-    {"stylesheet", true}, {"qmljsdebugger", true},      {"reverse", false},
-    {"nograb", false},    {"dograb", false},            {"widgetcount", false},
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"geometry", true},
+    {"title", true},
+    {"icon", true},
+    {"session", true},
+    {"display", true},
+    {"name", true},
+    {"visual", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"qmljsdebugger", true},
+    {"reverse", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"widgetcount", false},
     {"testability", false},
 };
 
 QString program_folder_option() {
-    return QString::fromLatin1(gui::kProgramFolderOption).mid(2);   // without its "--"
+    return QString::fromLatin1(gui::kProgramFolderOption).mid(2);  // without its "--"
 }
 
 std::string help_text() {
     const std::string option = gui::kProgramFolderOption;
     const std::string variable = gui::kProgramFolderVariable;
-    return std::string("Uso: ") + kProgram + " [OPZIONE...]\n"
+    return std::string("Uso: ") + kProgram +
+           " [OPZIONE...]\n"
            "Gestione degli affitti turistici per le agenzie immobiliari: clienti, proprietari,\n"
            "appartamenti e periodi, prenotazioni, conti dei proprietari, spese e fatture.\n"
            "\n"
            "Opzioni:\n"
-           "  " + option + " CARTELLA\n"
+           "  " +
+           option +
+           " CARTELLA\n"
            "                  usa CARTELLA come cartella del programma (impostazioni\n"
            "                  dell'agenzia, coordinate bancarie, modelli di stampa) al\n"
            "                  posto di ~/.local/share/gestione-affitti/\n"
@@ -65,13 +82,16 @@ std::string help_text() {
            "Valgono anche le opzioni di ogni programma Qt, come -platform NOME e -style NOME.\n"
            "\n"
            "Ambiente:\n"
-           "  " + variable + "\n"
-           "                  la cartella del programma, quando manca " + option + "\n";
+           "  " +
+           variable +
+           "\n"
+           "                  la cartella del programma, quando manca " +
+           option + "\n";
 }
 
 int usage_error(const std::string& what) {
-    std::fprintf(stderr, "%s: %s\nPer l'elenco delle opzioni: %s --help\n", kProgram,
-                 what.c_str(), kProgram);
+    std::fprintf(stderr, "%s: %s\nPer l'elenco delle opzioni: %s --help\n", kProgram, what.c_str(),
+                 kProgram);
     return 2;
 }
 
@@ -108,7 +128,8 @@ bool wayland_socket_exists() {
 // needs DISPLAY (or -display), Wayland its socket. Any other platform
 // (offscreen, vnc...) is left for Qt to try; WindowSystemStart covers it.
 bool screen_available(const QCommandLineParser& parser) {
-    const bool x = !qEnvironmentVariableIsEmpty("DISPLAY") || parser.isSet(QStringLiteral("display"));
+    const bool x =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || parser.isSet(QStringLiteral("display"));
     const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || wayland_socket_exists();
     const QString platform = parser.isSet(QStringLiteral("platform"))
                                  ? parser.value(QStringLiteral("platform"))
@@ -184,7 +205,8 @@ std::optional<int> read_command_line(int argc, char** argv) {
     }
     if (!parsed) return usage_error(parse_error(parser, arguments));
     if (!parser.positionalArguments().isEmpty())
-        return usage_error("argomento inatteso: " + parser.positionalArguments().first().toStdString());
+        return usage_error("argomento inatteso: " +
+                           parser.positionalArguments().first().toStdString());
     if (!screen_available(parser)) {
         std::fputs(kNoScreen, stderr);
         return 1;

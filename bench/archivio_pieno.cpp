@@ -1,10 +1,10 @@
 #include "archivio_pieno.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <cmath>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include <QApplication>
 
@@ -22,38 +22,40 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kCognomi[] = {
-    "ROSSI",    "RUSSO",    "FERRARI",   "ESPOSITO", "BIANCHI",   "ROMANO",   "COLOMBO", "RICCI",
-    "MARINO",   "GRECO",    "BRUNO",     "GALLO",    "CONTI",     "DE LUCA",  "MANCINI", "COSTA",
-    "GIORDANO", "RIZZO",    "LOMBARDI",  "MORETTI",  "BARBIERI",  "FONTANA",  "SANTORO", "MARIANI",
-    "RINALDI",  "CARUSO",   "FERRARA",   "GALLI",    "MARTINI",   "LEONE",    "LONGO",   "GENTILE",
-    "MARTINELLI", "VITALE", "LOMBARDO",  "SERRA",    "COPPOLA",   "DE SANTIS", "D'ANGELO", "MARCHETTI",
-    "PARISI",   "VILLA",    "CONTE",     "FERRO",    "FABBRI",    "BIANCO",   "MARINI",  "GRASSO",
-    "VALENTINI", "MESSINA"};
+    "ROSSI",   "RUSSO",   "FERRARI",   "ESPOSITO", "BIANCHI",    "ROMANO",  "COLOMBO",
+    "RICCI",   "MARINO",  "GRECO",     "BRUNO",    "GALLO",      "CONTI",   "DE LUCA",
+    "MANCINI", "COSTA",   "GIORDANO",  "RIZZO",    "LOMBARDI",   "MORETTI", "BARBIERI",
+    "FONTANA", "SANTORO", "MARIANI",   "RINALDI",  "CARUSO",     "FERRARA", "GALLI",
+    "MARTINI", "LEONE",   "LONGO",     "GENTILE",  "MARTINELLI", "VITALE",  "LOMBARDO",
+    "SERRA",   "COPPOLA", "DE SANTIS", "D'ANGELO", "MARCHETTI",  "PARISI",  "VILLA",
+    "CONTE",   "FERRO",   "FABBRI",    "BIANCO",   "MARINI",     "GRASSO",  "VALENTINI",
+    "MESSINA"};
 const char* const kNomi[] = {
-    "MARIO",  "GIUSEPPE", "ANTONIO",  "LUCA",     "MARCO",     "FRANCESCO", "ANDREA", "GIOVANNI",
-    "ROBERTO", "STEFANO", "PAOLO",    "ALESSANDRO", "MASSIMO", "DAVIDE",    "MATTEO", "LORENZO",
-    "SIMONE", "FABIO",    "CARLO",    "RICCARDO", "ANNA",      "MARIA",     "GIULIA", "FRANCESCA",
-    "LAURA",  "SARA",     "CHIARA",   "ELENA",    "VALENTINA", "SILVIA",    "PAOLA",  "MARTINA",
-    "ALESSIA", "FEDERICA", "ROBERTA", "CRISTINA", "MONICA",    "BARBARA",   "ELISA",  "GIORGIA"};
+    "MARIO",   "GIUSEPPE", "ANTONIO", "LUCA",       "MARCO",     "FRANCESCO", "ANDREA", "GIOVANNI",
+    "ROBERTO", "STEFANO",  "PAOLO",   "ALESSANDRO", "MASSIMO",   "DAVIDE",    "MATTEO", "LORENZO",
+    "SIMONE",  "FABIO",    "CARLO",   "RICCARDO",   "ANNA",      "MARIA",     "GIULIA", "FRANCESCA",
+    "LAURA",   "SARA",     "CHIARA",  "ELENA",      "VALENTINA", "SILVIA",    "PAOLA",  "MARTINA",
+    "ALESSIA", "FEDERICA", "ROBERTA", "CRISTINA",   "MONICA",    "BARBARA",   "ELISA",  "GIORGIA"};
 constexpr int kNCognomi = sizeof kCognomi / sizeof *kCognomi;
 constexpr int kNNomi = sizeof kNomi / sizeof *kNomi;
 
 struct Citta {
     const char *cap, *nome, *provincia, *prefisso;
 };
-const Citta kCitta[] = {{"70100", "BARI", "BA", "080"},     {"00100", "ROMA", "RM", "06"},
-                        {"20100", "MILANO", "MI", "02"},    {"80100", "NAPOLI", "NA", "081"},
-                        {"10100", "TORINO", "TO", "011"},   {"73100", "LECCE", "LE", "0832"},
-                        {"50100", "FIRENZE", "FI", "055"},  {"40100", "BOLOGNA", "BO", "051"}};
+const Citta kCitta[] = {{"70100", "BARI", "BA", "080"},    {"00100", "ROMA", "RM", "06"},
+                        {"20100", "MILANO", "MI", "02"},   {"80100", "NAPOLI", "NA", "081"},
+                        {"10100", "TORINO", "TO", "011"},  {"73100", "LECCE", "LE", "0832"},
+                        {"50100", "FIRENZE", "FI", "055"}, {"40100", "BOLOGNA", "BO", "051"}};
 constexpr int kNCitta = sizeof kCitta / sizeof *kCitta;
 
 const char* const kStrade[] = {"VIA", "VIALE", "CORSO", "PIAZZA", "LUNGOMARE"};
-const char* const kNote[] = {"ARRIVO IN TARDA SERATA",        "CON CANE DI PICCOLA TAGLIA",
-                             "CULLA PER IL BAMBINO",          "CHIAVI DA RITIRARE IN AGENZIA",
-                             "SALDO ALL'ARRIVO IN CONTANTI",  "RICHIESTO POSTO AUTO",
-                             "CLIENTE DELL'ANNO SCORSO",      "LENZUOLA PER QUATTRO PERSONE"};
-const char* const kSpese[] = {"RIPARAZIONE CALDAIA", "SOSTITUZIONE SERRATURA", "PULIZIA STRAORDINARIA",
-                              "IMBIANCATURA CAMERA", "RIPARAZIONE CONDIZIONATORE"};
+const char* const kNote[] = {"ARRIVO IN TARDA SERATA",       "CON CANE DI PICCOLA TAGLIA",
+                             "CULLA PER IL BAMBINO",         "CHIAVI DA RITIRARE IN AGENZIA",
+                             "SALDO ALL'ARRIVO IN CONTANTI", "RICHIESTO POSTO AUTO",
+                             "CLIENTE DELL'ANNO SCORSO",     "LENZUOLA PER QUATTRO PERSONE"};
+const char* const kSpese[] = {"RIPARAZIONE CALDAIA", "SOSTITUZIONE SERRATURA",
+                              "PULIZIA STRAORDINARIA", "IMBIANCATURA CAMERA",
+                              "RIPARAZIONE CONDIZIONATORE"};
 const char* const kTipi[] = {"MON", "BIL", "TRI", "QUA"};
 const char* const kLetti[] = {"2", "4", "4+2", "6"};
 
@@ -62,7 +64,9 @@ constexpr int kProprietari = 200, kAppartamenti = 500, kVie = 500, kPeriodi = 10
 // The tables' capacity for the clients, bookings, notes and journal.
 constexpr int kCapacita = 1000;
 
-std::string codice(int n, int larghezza = 4) { return plat::pad_code(std::to_string(n), larghezza); }
+std::string codice(int n, int larghezza = 4) {
+    return plat::pad_code(std::to_string(n), larghezza);
+}
 std::string importo(double v) { return plat::format_amount(v); }
 plat::Date giorno(int g, int m) { return plat::Date::from_dmy(g, m, kAnno).value(); }
 
@@ -90,7 +94,7 @@ struct Prenotazione {
     plat::Date arrivo, partenza;
     double affitto, acconto;
     Stato stato;
-    std::string collegamento;   // the movement that closed it
+    std::string collegamento;  // the movement that closed it
 };
 
 }  // namespace
@@ -98,8 +102,8 @@ struct Prenotazione {
 plat::Date oggi() { return giorno(20, 7); }
 
 ArchivioPieno::ArchivioPieno(int liberi, int scala) {
-    const int kClienti = kCapacita * scala, kPrenotazioni = kCapacita * scala, kNoteN = kCapacita * scala,
-              kMovimenti = kCapacita * scala;
+    const int kClienti = kCapacita * scala, kPrenotazioni = kCapacita * scala,
+              kNoteN = kCapacita * scala, kMovimenti = kCapacita * scala;
     static std::atomic<int> numero{0};
     radice_ = fs::temp_directory_path() /
               ("archivio_pieno_" + std::to_string(getpid()) + "_" + std::to_string(numero++));
@@ -137,23 +141,26 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
 
     righe.clear();
     for (int j = 0; j < kProprietari; ++j) {
-        const std::string cognome = kCognomi[(j * 3 + 7) % kNCognomi], nome = kNomi[(j * 7 + 3) % kNNomi];
+        const std::string cognome = kCognomi[(j * 3 + 7) % kNCognomi],
+                          nome = kNomi[(j * 7 + 3) % kNNomi];
         const Citta& c = kCitta[j % kNCitta];
         proprietari_.push_back(cognome + " " + nome);
-        righe.push_back(cognome + " " + nome + "*VIA " + kNomi[j % kNNomi] + " " + std::to_string(j % 80 + 1) +
-                        "*" + c.nome + "*" + c.provincia + "*" + c.cap + "*" + c.prefisso + " " +
-                        std::to_string(400000 + j * 13) + "*" + codice(j + 1) + "*" +
-                        codice_fiscale(cognome, nome, j) + "*" + (j % 5 == 4 ? "CONTR" : "PROVV") + "*proprietario" +
-                        std::to_string(j + 1) + "@posta.it");
+        righe.push_back(cognome + " " + nome + "*VIA " + kNomi[j % kNNomi] + " " +
+                        std::to_string(j % 80 + 1) + "*" + c.nome + "*" + c.provincia + "*" +
+                        c.cap + "*" + c.prefisso + " " + std::to_string(400000 + j * 13) + "*" +
+                        codice(j + 1) + "*" + codice_fiscale(cognome, nome, j) + "*" +
+                        (j % 5 == 4 ? "CONTR" : "PROVV") + "*proprietario" + std::to_string(j + 1) +
+                        "@posta.it");
     }
     scrivi(dati_ + "proprietari.IND", righe);
 
     righe.clear();
     for (int a = 1; a <= kAppartamenti; ++a)
         righe.push_back(codice((a - 1) % kProprietari + 1) + "*" + codice(a, 3) + "*" +
-                        std::to_string(a % 90 + 1) + "*" + kTipi[a % 4] + "*1*" + (a % 5 == 0 ? "2" : "1") +
-                        "*" + (a % 3 == 0 ? "NO" : "SI") + "*" + std::to_string(a % 4) + "*" + kLetti[a % 4] +
-                        "*ESTIVO**" + (a % 7 == 0 ? "VISTA MARE" : "") + "*" + codice(a));
+                        std::to_string(a % 90 + 1) + "*" + kTipi[a % 4] + "*1*" +
+                        (a % 5 == 0 ? "2" : "1") + "*" + (a % 3 == 0 ? "NO" : "SI") + "*" +
+                        std::to_string(a % 4) + "*" + kLetti[a % 4] + "*ESTIVO**" +
+                        (a % 7 == 0 ? "VISTA MARE" : "") + "*" + codice(a));
     scrivi(dati_ + "appartamenti.ind", righe);
 
     righe.clear();
@@ -162,14 +169,15 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
         // Past the pairs of a surname and a name, a second name keeps each
         // client's name his own.
         const int giro = i / (kNCognomi * kNNomi);
-        const std::string nome =
-            std::string(kNomi[(i / kNCognomi) % kNNomi]) + (giro > 0 ? std::string(" ") + kNomi[giro - 1] : "");
+        const std::string nome = std::string(kNomi[(i / kNCognomi) % kNNomi]) +
+                                 (giro > 0 ? std::string(" ") + kNomi[giro - 1] : "");
         const Citta& c = kCitta[(i / 3) % kNCitta];
         clienti_.push_back(cognome + " " + nome);
-        righe.push_back(codice(i + 1) + "*" + cognome + " " + nome + "*VIA " + kCognomi[(i * 7) % kNCognomi] +
-                        " " + std::to_string(i % 120 + 1) + "*" + c.cap + "*" + c.nome + "*" + c.prefisso + " " +
-                        std::to_string(500000 + i * 17) + "*" + c.provincia + "*" +
-                        codice_fiscale(cognome, nome, i) + "*cliente" + std::to_string(i + 1) + "@posta.it");
+        righe.push_back(
+            codice(i + 1) + "*" + cognome + " " + nome + "*VIA " + kCognomi[(i * 7) % kNCognomi] +
+            " " + std::to_string(i % 120 + 1) + "*" + c.cap + "*" + c.nome + "*" + c.prefisso +
+            " " + std::to_string(500000 + i * 17) + "*" + c.provincia + "*" +
+            codice_fiscale(cognome, nome, i) + "*cliente" + std::to_string(i + 1) + "@posta.it");
     }
     scrivi(dati_ + "clienti.dat", righe);
 
@@ -203,7 +211,9 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
         p.affitto = 400 + (b % 12) * 75;
         p.acconto = std::round(p.affitto * 0.3);
         const int r = b % 10;
-        p.stato = r == 6 ? Stato::revocata : p.arrivo < oggi() && r < 6 ? Stato::saldata : Stato::aperta;
+        p.stato = r == 6                       ? Stato::revocata
+                  : p.arrivo < oggi() && r < 6 ? Stato::saldata
+                                               : Stato::aperta;
         prenotazioni.push_back(p);
         if (cliente_aperta_.empty() && p.stato == Stato::aperta && !(p.arrivo < oggi()))
             cliente_aperta_ = clienti_[static_cast<std::size_t>(p.cliente - 1)];
@@ -214,33 +224,39 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
     const int n_movimenti = kMovimenti - liberi;
     std::vector<std::string> movimenti;
     auto proprietario_di = [](int a) { return codice((a - 1) % kProprietari + 1); };
-    for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(600 * scala); ++b) {
+    for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(600 * scala);
+         ++b) {
         const Prenotazione& p = prenotazioni[b - 1];
-        movimenti.push_back(p.arrivo.add_days(-40).text() + "*" + proprietario_di(p.appartamento) + "*" +
-                            importo(p.acconto) + "*100,00*0*50,00*200,00*" + std::to_string(b) + "*" +
-                            codice(p.appartamento));
+        movimenti.push_back(p.arrivo.add_days(-40).text() + "*" + proprietario_di(p.appartamento) +
+                            "*" + importo(p.acconto) + "*100,00*0*50,00*200,00*" +
+                            std::to_string(b) + "*" + codice(p.appartamento));
     }
-    for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(850 * scala); ++b) {
+    for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(850 * scala);
+         ++b) {
         Prenotazione& p = prenotazioni[b - 1];
         if (p.stato != Stato::saldata) continue;
         movimenti.push_back(p.arrivo.text() + "*" + proprietario_di(p.appartamento) + "*0*" +
-                            importo(p.affitto - p.acconto) + "*100,00*50,00*200,00*" + std::to_string(b) + "*" +
-                            codice(p.appartamento));
+                            importo(p.affitto - p.acconto) + "*100,00*50,00*200,00*" +
+                            std::to_string(b) + "*" + codice(p.appartamento));
         p.collegamento = std::to_string(movimenti.size());
     }
-    for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(900 * scala); ++b) {
+    for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(900 * scala);
+         ++b) {
         Prenotazione& p = prenotazioni[b - 1];
         if (p.stato != Stato::revocata) continue;
-        movimenti.push_back(p.arrivo.add_days(-10).text() + "*" + proprietario_di(p.appartamento) + "*" +
-                            importo(-p.acconto) + "*0*0*0*0*" + std::to_string(b) + "*" + codice(p.appartamento));
+        movimenti.push_back(p.arrivo.add_days(-10).text() + "*" + proprietario_di(p.appartamento) +
+                            "*" + importo(-p.acconto) + "*0*0*0*0*" + std::to_string(b) + "*" +
+                            codice(p.appartamento));
         p.collegamento = "REVOC" + plat::pad_left(std::to_string(movimenti.size()), 3, '0');
     }
     for (int j = 0; movimenti.size() < static_cast<std::size_t>(950 * scala); ++j)
-        movimenti.push_back(giorno(1, 7).add_days(j % 19).text() + "*" + codice(j % kProprietari + 1) +
-                            "*0*0*" + importo(500 + (j % 4) * 250) + "*0*0**");
+        movimenti.push_back(giorno(1, 7).add_days(j % 19).text() + "*" +
+                            codice(j % kProprietari + 1) + "*0*0*" + importo(500 + (j % 4) * 250) +
+                            "*0*0**");
     for (int e = 1; movimenti.size() < static_cast<std::size_t>(kMovimenti); ++e)
-        movimenti.push_back(giorno(1, 6).add_days(e).text() + "*" + proprietario_di(e * 9 % kAppartamenti + 1) +
-                            "*0*0*" + importo(80 + e * 5) + "*0*0*" + std::to_string(e) + "*" +
+        movimenti.push_back(giorno(1, 6).add_days(e).text() + "*" +
+                            proprietario_di(e * 9 % kAppartamenti + 1) + "*0*0*" +
+                            importo(80 + e * 5) + "*0*0*" + std::to_string(e) + "*" +
                             codice(e * 9 % kAppartamenti + 1));
     movimenti.resize(static_cast<std::size_t>(n_movimenti));
     scrivi(dati_ + "saldi" + anno + ".dat", movimenti);
@@ -251,11 +267,12 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
         const std::string chiusura = p.stato == Stato::aperta     ? std::string(plat::kNoDate)
                                      : p.stato == Stato::revocata ? p.arrivo.add_days(-10).text()
                                                                   : p.arrivo.text();
-        righe.push_back(codice(p.appartamento) + "*" + codice(p.cliente) + "*" + p.arrivo.text() + "*" +
-                        p.partenza.text() + "*" + (p.stato == Stato::revocata ? "0,00" : importo(p.affitto)) +
-                        "*" + importo(p.acconto) + "*" + (b % 4 == 0 ? "ND" : "100,00") + "*50,00*200,00*" +
-                        chiusura + "*" + (b % 2 == 0 ? std::to_string(b) : "") + "*" + p.collegamento + "*" +
-                        std::to_string(p.periodo) + "*" + (b % 5 == 0 ? "1" : "") + "***");
+        righe.push_back(
+            codice(p.appartamento) + "*" + codice(p.cliente) + "*" + p.arrivo.text() + "*" +
+            p.partenza.text() + "*" + (p.stato == Stato::revocata ? "0,00" : importo(p.affitto)) +
+            "*" + importo(p.acconto) + "*" + (b % 4 == 0 ? "ND" : "100,00") + "*50,00*200,00*" +
+            chiusura + "*" + (b % 2 == 0 ? std::to_string(b) : "") + "*" + p.collegamento + "*" +
+            std::to_string(p.periodo) + "*" + (b % 5 == 0 ? "1" : "") + "***");
     }
     scrivi(dati_ + "prenotazioni" + anno + ".dat", righe);
 
@@ -267,7 +284,8 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
 
     righe.clear();
     for (int e = 1; e <= kSpeseN; ++e)
-        righe.push_back(codice(e * 9 % kAppartamenti + 1) + "*" + kSpese[e % 5] + "*" + std::to_string(950 + e));
+        righe.push_back(codice(e * 9 % kAppartamenti + 1) + "*" + kSpese[e % 5] + "*" +
+                        std::to_string(950 + e));
     scrivi(dati_ + "spese" + anno + ".dat", righe);
 
     righe.clear();
@@ -276,8 +294,9 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
         const double imponibile = 100 + f * 10;
         righe.push_back(giorno(1, 6).add_days(f).text() + "*" + std::to_string(f) + "*" +
                         (cliente ? codice(f * 7 % kClienti + 1) : "") + "*" +
-                        (cliente ? "" : codice(f % kProprietari + 1)) + "*INTERMEDIAZIONE*" + importo(imponibile) +
-                        "*" + importo(imponibile * 0.22) + "*1*0,00*" + importo(imponibile * 1.22));
+                        (cliente ? "" : codice(f % kProprietari + 1)) + "*INTERMEDIAZIONE*" +
+                        importo(imponibile) + "*" + importo(imponibile * 0.22) + "*1*0,00*" +
+                        importo(imponibile * 1.22));
     }
     scrivi(dati_ + "fatture" + anno + ".dat", righe);
 }
@@ -287,7 +306,8 @@ ArchivioPieno::~ArchivioPieno() {
     fs::remove_all(radice_, ec);
 }
 
-void ArchivioPieno::scrivi(const std::string& percorso, const std::vector<std::string>& righe) const {
+void ArchivioPieno::scrivi(const std::string& percorso,
+                           const std::vector<std::string>& righe) const {
     std::ofstream out(percorso, std::ios::binary | std::ios::trunc);
     for (const auto& r : righe) out << plat::utf8_to_cp1252(r) << "\r\n";
 }

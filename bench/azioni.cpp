@@ -66,7 +66,9 @@ struct Banco {
 
     ga::App& app() { return programma->app(); }
     plat::Form& forma(const char* nome) { return *app().form(nome); }
-    plat::Control& campo(const char* forma, const char* controllo) { return app().campo(forma, controllo); }
+    plat::Control& campo(const char* forma, const char* controllo) {
+        return app().campo(forma, controllo);
+    }
     void nuovo() {
         programma.reset();
         programma = std::make_unique<Programma>(archivio.programma(), finestre);
@@ -85,7 +87,8 @@ struct Banco {
     void torna_al_menu(const char* forma_aperta) {
         app().run([&] {
             for (plat::Form* f : app().forms()) {
-                const bool c_era = std::find(al_menu.begin(), al_menu.end(), f->name()) != al_menu.end();
+                const bool c_era =
+                    std::find(al_menu.begin(), al_menu.end(), f->name()) != al_menu.end();
                 if (f->is_loaded() && (!c_era || f->name() == forma_aperta)) f->unload();
             }
             plat::Form& menu = forma("MENU");
@@ -111,10 +114,10 @@ struct Azione {
     // Data-folder files whose records the action goes through ("{anno}"
     // stands for the year); program-folder files begin with "programma/".
     std::vector<std::string> file;
-    int liberi = 0;   // records left free in bookings, notes and journal
-    std::function<void(Banco&)> prepara;   // once, not timed
-    std::function<void(Banco&)> azzera;    // before each run, not timed
-    std::function<void(Banco&)> esegui;    // the action, timed
+    int liberi = 0;                       // records left free in bookings, notes and journal
+    std::function<void(Banco&)> prepara;  // once, not timed
+    std::function<void(Banco&)> azzera;   // before each run, not timed
+    std::function<void(Banco&)> esegui;   // the action, timed
     // After each run: what is wrong with the result, "" when right.
     std::function<std::string(Banco&)> verifica;
 };
@@ -139,7 +142,8 @@ double lettura_nuda_ms(const std::vector<std::string>& percorsi) {
             righe += lette.size();
         }
         benchmark::DoNotOptimize(righe);
-        migliore = std::min(migliore, std::chrono::duration<double, std::milli>(Orologio::now() - t0).count());
+        migliore = std::min(
+            migliore, std::chrono::duration<double, std::milli>(Orologio::now() - t0).count());
     }
     return migliore;
 }
@@ -152,7 +156,8 @@ std::map<std::string, Cifre>& cifre() {
     static std::map<std::string, Cifre> tutte;
     return tutte;
 }
-void misura(benchmark::State& state, const Azione& azione, bool finestre, int scala, const std::string& nome) {
+void misura(benchmark::State& state, const Azione& azione, bool finestre, int scala,
+            const std::string& nome) {
     ArchivioPieno archivio(azione.liberi, scala);
     Banco b{archivio, finestre, nullptr, {}, {}};
     b.nuovo();
@@ -197,7 +202,9 @@ void misura(benchmark::State& state, const Azione& azione, bool finestre, int sc
 
 std::string righe_attese(plat::Control& lista, int attese) {
     const int n = lista.list_count();
-    return n == attese ? "" : "the list holds " + std::to_string(n) + " lines, not " + std::to_string(attese);
+    return n == attese
+               ? ""
+               : "the list holds " + std::to_string(n) + " lines, not " + std::to_string(attese);
 }
 
 // How a form is opened by the user, from the program standing at its menu.
@@ -240,19 +247,21 @@ std::vector<Apertura> aperture() {
     std::vector<Apertura> out;
     // The menu's commands.
     out.push_back(dal_menu("prenotazione", "prenotazioni", "List1", 0));
-    out.push_back({"visu_prenotazioni", [](Banco& b) { b.app().click(b.campo("MENU", "prenotazioni")); },
-                   [](Banco& b) {
-                       b.app().pick(b.campo("MENU", "List1"), 1);
-                       b.app().click(b.campo("visu_prenotazioni", "VEDI"));
-                   },
-                   [](Banco& b) {
-                       return righe_attese(b.campo("visu_prenotazioni", "List1"), b.archivio.prenotazioni());
-                   }});
+    out.push_back(
+        {"visu_prenotazioni", [](Banco& b) { b.app().click(b.campo("MENU", "prenotazioni")); },
+         [](Banco& b) {
+             b.app().pick(b.campo("MENU", "List1"), 1);
+             b.app().click(b.campo("visu_prenotazioni", "VEDI"));
+         },
+         [](Banco& b) {
+             return righe_attese(b.campo("visu_prenotazioni", "List1"), b.archivio.prenotazioni());
+         }});
     out.push_back(dal_menu("VisuPrenotCliente", "prenotazioni", "List1", 2));
     out.push_back(dal_menu("TROVA_PRENOT", "prenotazioni", "List1", 4));
     out.push_back(dal_menu("NotaPrenot", "prenotazioni", "List1", 5));
     out.push_back(dal_menu("appartament", "appartamenti", "List2", 0));
-    out.push_back({"visu_disponib", [](Banco& b) { b.app().click(b.campo("MENU", "disponibilita")); },
+    out.push_back({"visu_disponib",
+                   [](Banco& b) { b.app().click(b.campo("MENU", "disponibilita")); },
                    [](Banco& b) {
                        b.app().pick(b.campo("MENU", "List5"), 0);
                        b.app().click(b.campo("visu_disponib", "Check1"));
@@ -275,7 +284,8 @@ std::vector<Apertura> aperture() {
     auto utilita = [](Banco& b) { b.app().click(b.campo("MENU", "utilit")); };
     out.push_back({"PersonalizzaAgenzia", utilita,
                    [](Banco& b) { b.app().click(b.campo("utilita", "Command2")); }});
-    out.push_back({"CERCA_CART", utilita, [](Banco& b) { b.app().click(b.campo("utilita", "Command1")); }});
+    out.push_back(
+        {"CERCA_CART", utilita, [](Banco& b) { b.app().click(b.campo("utilita", "Command1")); }});
     const char* archivi[] = {"Trasferisciper", "Dest_arch", "Rec_arch"};
     for (int riga = 0; riga < 3; ++riga)
         out.push_back({archivi[riga],
@@ -353,8 +363,9 @@ Azione apertura(const Apertura& a, bool riapertura) {
 
 std::vector<Azione> azioni() {
     std::vector<Azione> out;
-    const std::vector<std::string> registri = {"proprietari.IND", "appartamenti.ind", "prenotazioni{anno}.dat",
-                                               "clienti.dat", "noteaff{anno}.dat", "saldi{anno}.dat"};
+    const std::vector<std::string> registri = {"proprietari.IND",        "appartamenti.ind",
+                                               "prenotazioni{anno}.dat", "clienti.dat",
+                                               "noteaff{anno}.dat",      "saldi{anno}.dat"};
 
     // The start: the program made and its start form shown.
     out.push_back({"avvio",
@@ -368,7 +379,10 @@ std::vector<Azione> azioni() {
                    },
                    [](Banco& b) { return b.forma("zeltra").is_visible() ? "" : "no start form"; }});
     // The start form shown again in the same program, after it was closed.
-    out.push_back({"apri_zeltra/riapertura", {}, 0, [](Banco& b) { b.programma->avvia(); },
+    out.push_back({"apri_zeltra/riapertura",
+                   {},
+                   0,
+                   [](Banco& b) { b.programma->avvia(); },
                    [](Banco& b) { b.app().run([&] { b.forma("zeltra").unload(); }); },
                    [](Banco& b) { b.programma->avvia(); },
                    [](Banco& b) { return b.forma("zeltra").is_visible() ? "" : "no start form"; }});
@@ -376,7 +390,9 @@ std::vector<Azione> azioni() {
     const auto verifica_scadenze = [](Banco& b) -> std::string {
         if (!b.forma("MENU").is_visible()) return "no menu";
         if (!b.forma("controlloentruscit").is_visible()) return "no warnings window";
-        return b.campo("controlloentruscit", "List1").list_count() > 100 ? "" : "too few bookings listed";
+        return b.campo("controlloentruscit", "List1").list_count() > 100
+                   ? ""
+                   : "too few bookings listed";
     };
     // The first activation of the menu: the expired-bookings check, which
     // loads every table (through the booking form's counts) and lists the
@@ -403,22 +419,24 @@ std::vector<Azione> azioni() {
                            b.forma("zeltra").show();
                        });
                    },
-                   [](Banco& b) { b.app().click(b.campo("zeltra", "AVANTI")); }, verifica_scadenze});
+                   [](Banco& b) { b.app().click(b.campo("zeltra", "AVANTI")); },
+                   verifica_scadenze});
 
     // The owner statement: an owner chosen, the whole journal walked.
-    out.push_back({"estratto_conto",
-                   {"saldi{anno}.dat", "appartamenti.ind", "proprietari.IND", "prenotazioni{anno}.dat"},
-                   0,
-                   [](Banco& b) {
-                       b.fino_al_menu();
-                       b.comando("proprietar", "List3", 4);
-                   },
-                   [](Banco& b) { b.app().click(b.campo("EstrattoContoPropr", "cambia")); },
-                   [](Banco& b) { b.app().pick(b.campo("EstrattoContoPropr", "Combo1"), 0); },
-                   [](Banco& b) -> std::string {
-                       return b.campo("EstrattoContoPropr", "List1").list_count() > 3 ? ""
-                                                                                       : "no statement lines";
-                   }});
+    out.push_back(
+        {"estratto_conto",
+         {"saldi{anno}.dat", "appartamenti.ind", "proprietari.IND", "prenotazioni{anno}.dat"},
+         0,
+         [](Banco& b) {
+             b.fino_al_menu();
+             b.comando("proprietar", "List3", 4);
+         },
+         [](Banco& b) { b.app().click(b.campo("EstrattoContoPropr", "cambia")); },
+         [](Banco& b) { b.app().pick(b.campo("EstrattoContoPropr", "Combo1"), 0); },
+         [](Banco& b) -> std::string {
+             return b.campo("EstrattoContoPropr", "List1").list_count() > 3 ? ""
+                                                                            : "no statement lines";
+         }});
 
     // The client search of a client's bookings: the last client of the file,
     // found by name, and the client's bookings listed.
@@ -431,7 +449,8 @@ std::vector<Azione> azioni() {
                    },
                    [](Banco& b) {
                        b.app().run([&] {
-                           for (const char* box : {"Text1", "Text5"}) b.campo("VisuPrenotCliente", box).set_text("");
+                           for (const char* box : {"Text1", "Text5"})
+                               b.campo("VisuPrenotCliente", box).set_text("");
                            b.campo("VisuPrenotCliente", "List1").clear();
                        });
                    },
@@ -440,51 +459,60 @@ std::vector<Azione> azioni() {
                    },
                    [](Banco& b) -> std::string {
                        const std::string codice = std::to_string(b.archivio.clienti().size());
-                       if (b.campo("VisuPrenotCliente", "Text5").text() != codice) return "the client was not found";
-                       return b.campo("VisuPrenotCliente", "List1").list_count() > 0 ? "" : "no bookings listed";
+                       if (b.campo("VisuPrenotCliente", "Text5").text() != codice)
+                           return "the client was not found";
+                       return b.campo("VisuPrenotCliente", "List1").list_count() > 0
+                                  ? ""
+                                  : "no bookings listed";
                    }});
 
     // A new booking saved: the note appended, the bookings rewritten, the
     // movement appended, the periods rewritten.
-    out.push_back({"salva_prenotazione",
-                   {"noteaff{anno}.dat", "prenotazioni{anno}.dat", "saldi{anno}.dat", "periodi{anno}.ind"},
-                   1,
-                   [](Banco& b) {
-                       b.fino_al_menu();
-                       for (const char* f : {"noteaff{anno}.dat", "prenotazioni{anno}.dat", "saldi{anno}.dat",
-                                             "periodi{anno}.ind", "clienti.dat"}) {
-                           const std::string p = percorso(b.archivio, f);
-                           b.originali.emplace_back(p, b.archivio.byte(p));
-                       }
-                   },
-                   [](Banco& b) {
-                       // The files as they were, and a new page on them.
-                       for (const auto& [p, byte] : b.originali) b.archivio.ripristina(p, byte);
-                       plat::Form& pagina = b.forma("prenotazione");
-                       if (pagina.is_loaded()) b.app().run([&] { pagina.unload(); });
-                       b.app().run([&] { b.forma("MENU").show(); });
-                       b.comando("prenotazioni", "List1", 0);
-                       b.app().pick(b.campo("prenotazione", "Combo1"), 0);
-                       b.scrivi(b.campo("prenotazione", "Text8"), b.archivio.clienti()[499]);
-                       b.app().click(b.campo("prenotazione", "CONFERMA"));
-                       b.app().pick(b.campo("prenotazione", "List1"), 0);
-                       b.scrivi(b.campo("prenotazione", "Text20"), "ARRIVO IN MATTINATA");
-                   },
-                   [](Banco& b) { b.app().click(b.campo("prenotazione", "SALVA")); },
-                   [](Banco& b) -> std::string {
-                       return b.campo("prenotazione", "Check3").value() == 1 ? "" : "the booking was not saved";
-                   }});
+    out.push_back(
+        {"salva_prenotazione",
+         {"noteaff{anno}.dat", "prenotazioni{anno}.dat", "saldi{anno}.dat", "periodi{anno}.ind"},
+         1,
+         [](Banco& b) {
+             b.fino_al_menu();
+             for (const char* f : {"noteaff{anno}.dat", "prenotazioni{anno}.dat", "saldi{anno}.dat",
+                                   "periodi{anno}.ind", "clienti.dat"}) {
+                 const std::string p = percorso(b.archivio, f);
+                 b.originali.emplace_back(p, b.archivio.byte(p));
+             }
+         },
+         [](Banco& b) {
+             // The files as they were, and a new page on them.
+             for (const auto& [p, byte] : b.originali) b.archivio.ripristina(p, byte);
+             plat::Form& pagina = b.forma("prenotazione");
+             if (pagina.is_loaded()) b.app().run([&] { pagina.unload(); });
+             b.app().run([&] { b.forma("MENU").show(); });
+             b.comando("prenotazioni", "List1", 0);
+             b.app().pick(b.campo("prenotazione", "Combo1"), 0);
+             b.scrivi(b.campo("prenotazione", "Text8"), b.archivio.clienti()[499]);
+             b.app().click(b.campo("prenotazione", "CONFERMA"));
+             b.app().pick(b.campo("prenotazione", "List1"), 0);
+             b.scrivi(b.campo("prenotazione", "Text20"), "ARRIVO IN MATTINATA");
+         },
+         [](Banco& b) { b.app().click(b.campo("prenotazione", "SALVA")); },
+         [](Banco& b) -> std::string {
+             return b.campo("prenotazione", "Check3").value() == 1 ? ""
+                                                                   : "the booking was not saved";
+         }});
 
     // Back to the menu from a form (the bookings view's USCITA): the menu
     // shown again and activated.
-    out.push_back({"ritorno_al_menu", {}, 0, [](Banco& b) { b.fino_al_menu(); },
+    out.push_back({"ritorno_al_menu",
+                   {},
+                   0,
+                   [](Banco& b) { b.fino_al_menu(); },
                    [](Banco& b) {
                        b.torna_al_menu("visu_prenotazioni");
                        b.comando("prenotazioni", "List1", 1);
                    },
                    [](Banco& b) { b.app().click(b.campo("visu_prenotazioni", "ESCI")); },
                    [](Banco& b) -> std::string {
-                       if (b.forma("visu_prenotazioni").is_visible()) return "the view is still shown";
+                       if (b.forma("visu_prenotazioni").is_visible())
+                           return "the view is still shown";
                        return b.forma("MENU").is_visible() ? "" : "no menu";
                    }});
 
@@ -507,19 +535,20 @@ void stampa_riepilogo(std::FILE* out) {
         const auto it = cifre().find(nome);
         if (it == cifre().end()) return "";
         char testo[64];
-        std::snprintf(testo, sizeof testo, "%.2f (%.2f-%.2f)", it->second.mediana, it->second.minimo,
-                      it->second.massimo);
+        std::snprintf(testo, sizeof testo, "%.2f (%.2f-%.2f)", it->second.mediana,
+                      it->second.minimo, it->second.massimo);
         return testo;
     };
-    std::fprintf(out, "\n%-44s %-22s %-22s %-22s %-22s\n", "median (min-max), ms", "headless", "finestre",
-                 "headless x10", "finestre x10");
+    std::fprintf(out, "\n%-44s %-22s %-22s %-22s %-22s\n", "median (min-max), ms", "headless",
+                 "finestre", "headless x10", "finestre x10");
     for (const Azione& a : tutte_le_azioni()) {
-        const std::string righe[] = {cella(a.nome), cella(a.nome + "/finestre"), cella(a.nome + "/x10"),
-                                     cella(a.nome + "/x10/finestre")};
-        if (std::all_of(std::begin(righe), std::end(righe), [](const std::string& r) { return r.empty(); }))
+        const std::string righe[] = {cella(a.nome), cella(a.nome + "/finestre"),
+                                     cella(a.nome + "/x10"), cella(a.nome + "/x10/finestre")};
+        if (std::all_of(std::begin(righe), std::end(righe),
+                        [](const std::string& r) { return r.empty(); }))
             continue;
-        std::fprintf(out, "%-44s %-22s %-22s %-22s %-22s\n", a.nome.c_str(), righe[0].c_str(), righe[1].c_str(),
-                     righe[2].c_str(), righe[3].c_str());
+        std::fprintf(out, "%-44s %-22s %-22s %-22s %-22s\n", a.nome.c_str(), righe[0].c_str(),
+                     righe[1].c_str(), righe[2].c_str(), righe[3].c_str());
     }
 }
 
@@ -530,9 +559,10 @@ void registra_tutte() {
             for (const bool finestre : {false, true}) {
                 const std::string nome = a.nome + (scala != 1 ? "/x" + std::to_string(scala) : "") +
                                          (finestre ? "/finestre" : "");
-                benchmark::RegisterBenchmark(nome.c_str(), [&a, finestre, scala, nome](benchmark::State& s) {
-                    misura(s, a, finestre, scala, nome);
-                })
+                benchmark::RegisterBenchmark(nome.c_str(),
+                                             [&a, finestre, scala, nome](benchmark::State& s) {
+                                                 misura(s, a, finestre, scala, nome);
+                                             })
                     ->UseManualTime()
                     ->Iterations(volte_per_azione)
                     ->Unit(benchmark::kMillisecond);
@@ -548,7 +578,8 @@ int main(int argc, char** argv) {
     // what is worse than a warning is worth a line between the figures.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
-        if (tipo == QtCriticalMsg || tipo == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(testo));
+        if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(testo));
     });
     // Our own option, the runs of each action; the others go to the benchmark.
     std::vector<char*> argomenti{argv[0]};
@@ -567,7 +598,8 @@ int main(int argc, char** argv) {
     }
     bool solo_console = true;
     for (const char* a : argomenti)
-        if (std::string_view(a).starts_with("--benchmark_format=") && std::string_view(a) != "--benchmark_format=console")
+        if (std::string_view(a).starts_with("--benchmark_format=") &&
+            std::string_view(a) != "--benchmark_format=console")
             solo_console = false;
     int n = static_cast<int>(argomenti.size());
     argomenti.push_back(nullptr);

@@ -50,8 +50,11 @@ EstrattoContoPropr::EstrattoContoPropr(App& app) : Forma(app, kName) {
         plat::CommandButton* b;
         const char* parola;
     };
-    const Bottone bottoni[] = {{&insspese, "SPESE"}, {&SALDIPROP, "SALDO"}, {&SINTESI, "SINTESI"},
-                               {&cambia, "CAMBIA"},  {&ESCI, "USCITA"}};
+    const Bottone bottoni[] = {{&insspese, "SPESE"},
+                               {&SALDIPROP, "SALDO"},
+                               {&SINTESI, "SINTESI"},
+                               {&cambia, "CAMBIA"},
+                               {&ESCI, "USCITA"}};
     for (int i = 0; i < 5; ++i)
         metti(*bottoni[i].b, 16 + i * 128, 440, 116, 36).design().text = bottoni[i].parola;
 
@@ -81,7 +84,7 @@ void EstrattoContoPropr::Form_Load() {
     carica_spese(app);
     Combo1.clear();
     const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);  // the owner's record
     record_proprietario = 0;
     Text2.set_text(app.testo(kAvvioCitta));
     Text3.set_text(s.anno_gestione);
@@ -136,8 +139,7 @@ void EstrattoContoPropr::insspese_Click() {
 }
 
 void EstrattoContoPropr::SALDIPROP_Click() {
-    apri_saldo_proprietario(app, *this, app.testo(kSintesiResiduo),
-                            "DETTAGLI ESTRATTO CONTO");
+    apri_saldo_proprietario(app, *this, app.testo(kSintesiResiduo), "DETTAGLI ESTRATTO CONTO");
 }
 
 void EstrattoContoPropr::SINTESI_Click() {

@@ -21,8 +21,8 @@ public:
     plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
     plat::Label Label1{*this, "Label1"}, Label2{*this, "Label2"};
     plat::TextBox Text1{*this, "Text1"}, Text2{*this, "Text2"}, Text3{*this, "Text3"},
-        Text4{*this, "Text4"}, Text5{*this, "Text5"}, Text6{*this, "Text6"},
-        Text7{*this, "Text7"}, Text8{*this, "Text8"};
+        Text4{*this, "Text4"}, Text5{*this, "Text5"}, Text6{*this, "Text6"}, Text7{*this, "Text7"},
+        Text8{*this, "Text8"};
     plat::CommandButton SALDO{*this, "SALDO"}, RITORNA{*this, "RITORNA"}, ESCI{*this, "ESCI"};
 };
 

@@ -143,7 +143,7 @@ void VEDISALDI::Form_Load() {
     carica_proprietari(app);
     Combo1.clear();
     const long n = std::min<long>(app.conta(kContaProprietari), s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);  // the owner's record
 }
 
 void VEDISALDI::Command1_Click() {
@@ -169,13 +169,14 @@ void VEDISALDI::Command1_Click() {
         const std::string appartamento = plat::pad_left(colonna8, 4, '0');
 
         // A payout names its owner; any other movement names an apartment.
-        const std::optional<std::string> codice =
-            colonna8.empty() ? std::optional<std::string>(c[1])
-                             : registri.proprietario_di(appartamento);
+        const std::optional<std::string> codice = colonna8.empty()
+                                                      ? std::optional<std::string>(c[1])
+                                                      : registri.proprietario_di(appartamento);
         const std::optional<std::string> nome = codice ? registri.nome(*codice) : std::nullopt;
         // A movement whose owner cannot be told belongs to no chosen owner.
         if (!scelto.empty() && (!nome || plat::trim(*nome) != scelto)) continue;
-        if (!scelto.empty() && !codice_scelto.empty() && valore(*codice) != valore(codice_scelto)) continue;
+        if (!scelto.empty() && !codice_scelto.empty() && valore(*codice) != valore(codice_scelto))
+            continue;
         const std::string proprietario = plat::pad_right(nome.value_or(""), 24);
 
         const double c2 = somma(c[2]), c3 = somma(c[3]), c4 = somma(c[4]), c7 = valore(c[7]);

@@ -19,7 +19,7 @@ public:
     void Form_Load() override;
     void Combo1_Click() { Command1_Click(); }
     void Command1_Click();
-    void List1_Click() {}   // a row is only looked at
+    void List1_Click() {}  // a row is only looked at
     void ESCI_Click();
     void close_requested() override { ESCI_Click(); }
 

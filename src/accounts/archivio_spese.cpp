@@ -16,13 +16,12 @@ Tabella<Campi<3>>& tabella_spese(App& app) { return app.form<spese>().tabella; }
 void carica_spese(App& app) {
     Stato& s = app.s;
     Tabella<Campi<3>>& t = tabella_spese(app);
-    const int n = carica_registro(s.percorso_spese, kSep, t,
-                                  [&](int i, const std::vector<std::string>& c) {
-                                      // A line without a separator keeps its number
-                                      // but holds no expense.
-                                      t[i] = c.size() >= 2 ? Campi<3>{c[0], c[1], campo_di(c, 2)}
-                                                           : Campi<3>{};
-                                  });
+    const int n =
+        carica_registro(s.percorso_spese, kSep, t, [&](int i, const std::vector<std::string>& c) {
+            // A line without a separator keeps its number
+            // but holds no expense.
+            t[i] = c.size() >= 2 ? Campi<3>{c[0], c[1], campo_di(c, 2)} : Campi<3>{};
+        });
     // Nothing an older, longer file left in memory is taken for an expense.
     for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Campi<3>{};
     app.imposta_conta(kContaSpese, n);

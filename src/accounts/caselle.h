@@ -42,11 +42,26 @@ inline constexpr Casella kSpesaNota{"spese", "Text9"};
 inline constexpr Casella kSpesaScritta{"spese", "Check2"};
 
 // Every box above, for the test that each names a control of its form.
-inline constexpr const Casella* kCaselleConti[] = {
-    &kContaContoCorrente, &kAvvioAgenzia, &kAvvioCitta, &kAvvioPercentualeAffitto,
-    &kEstrattoProprietario, &kEstrattoCodiceProprietario, &kEstrattoRighe, &kEstrattoSoloSaldi,
-    &kEstrattoSoloAcconti, &kEstrattoSoloSpese, &kEstrattoSoloVersamenti, &kSintesiNome,
-    &kSintesiCitta, &kSintesiAnno, &kSintesiLordo, &kSintesiSpese, &kSintesiVersamenti,
-    &kSintesiProvvigione, &kSintesiResiduo, &kSpesaNota, &kSpesaScritta};
+inline constexpr const Casella* kCaselleConti[] = {&kContaContoCorrente,
+                                                   &kAvvioAgenzia,
+                                                   &kAvvioCitta,
+                                                   &kAvvioPercentualeAffitto,
+                                                   &kEstrattoProprietario,
+                                                   &kEstrattoCodiceProprietario,
+                                                   &kEstrattoRighe,
+                                                   &kEstrattoSoloSaldi,
+                                                   &kEstrattoSoloAcconti,
+                                                   &kEstrattoSoloSpese,
+                                                   &kEstrattoSoloVersamenti,
+                                                   &kSintesiNome,
+                                                   &kSintesiCitta,
+                                                   &kSintesiAnno,
+                                                   &kSintesiLordo,
+                                                   &kSintesiSpese,
+                                                   &kSintesiVersamenti,
+                                                   &kSintesiProvvigione,
+                                                   &kSintesiResiduo,
+                                                   &kSpesaNota,
+                                                   &kSpesaScritta};
 
 }  // namespace ga

@@ -14,12 +14,11 @@ constexpr std::string_view kSep = "*";
 void carica_conto_corrente(App& app) {
     Stato& s = app.s;
     Tabella<Campi<5>>& t = app.form<SaldoProprietario>().registro;
-    const int n = carica_registro(s.percorso_contocorr, kSep, t,
-                                  [&](int i, const std::vector<std::string>& c) {
-                                      t[i] = {campo_di(c, 0), campo_di(c, 1), campo_di(c, 2),
-                                              plat::Date::parse_or_zero(campo_di(c, 3)).text(),
-                                              campo_di(c, 4)};
-                                  });
+    const int n = carica_registro(
+        s.percorso_contocorr, kSep, t, [&](int i, const std::vector<std::string>& c) {
+            t[i] = {campo_di(c, 0), campo_di(c, 1), campo_di(c, 2),
+                    plat::Date::parse_or_zero(campo_di(c, 3)).text(), campo_di(c, 4)};
+        });
     for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Campi<5>{};
     app.imposta_conta(kContaContoCorrente, n);
 }

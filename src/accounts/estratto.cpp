@@ -71,7 +71,8 @@ private:
 class Periodi {
 public:
     explicit Periodi(const std::string& percorso) : righe_(leggi(percorso)) {
-        fine_ = static_cast<long>(std::find(righe_.begin(), righe_.end(), std::string()) - righe_.begin());
+        fine_ = static_cast<long>(std::find(righe_.begin(), righe_.end(), std::string()) -
+                                  righe_.begin());
     }
     std::pair<std::string, std::string> operator()(long n) const {
         if (n < 1 || n > fine_) return {};
@@ -81,7 +82,7 @@ public:
 
 private:
     Righe righe_;
-    long fine_ = 0;   // the lines before the first empty one
+    long fine_ = 0;  // the lines before the first empty one
 };
 
 // Writes a result box of a form that is part of the program.
@@ -107,9 +108,18 @@ struct Somme {
     double lordo = 0, versamenti = 0, spese = 0, totale = 0;
     void aggiungi(Tipo t, double somma) {
         switch (t) {
-            case Tipo::versamento: versamenti += somma; totale -= somma; break;
-            case Tipo::spesa: spese += somma; totale -= somma; break;
-            default: lordo += somma; totale += somma; break;
+            case Tipo::versamento:
+                versamenti += somma;
+                totale -= somma;
+                break;
+            case Tipo::spesa:
+                spese += somma;
+                totale -= somma;
+                break;
+            default:
+                lordo += somma;
+                totale += somma;
+                break;
         }
     }
 };
@@ -133,7 +143,9 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     if (s.proprietari.valido(record) && plat::trim(s.proprietari[record][0]) == nome)
         codice_scelto = plat::trim(s.proprietari[record][6]);
     const std::vector<Tipo> ammessi = tipi_ammessi(app);
-    auto ammesso = [&](Tipo t) { return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end(); };
+    auto ammesso = [&](Tipo t) {
+        return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end();
+    };
     const Registro appartamenti(s.percorso_appartamenti, 12);
     const Registro proprietari(s.percorso_proprietari, 6);
     const Periodi periodo(s.percorso_prenotazioni);
@@ -166,14 +178,18 @@ SommeEstratto estratto_conto_proprietario(App& app) {
 
         const double c2 = importo(m.campo[2]), c3 = importo(m.campo[3]), c4 = importo(m.campo[4]);
         const double c7 = plat::leading_number(m.campo[7]);
-        const long numero = plat::leading_int(m.campo[7]);   // booking or expense
+        const long numero = plat::leading_int(m.campo[7]);  // booking or expense
         // The kinds exclude one another: a movement is of one kind at most.
         std::optional<Tipo> tipo;
         if (c2 > 0) tipo = Tipo::acconto;
-        else if (c2 < 0) tipo = Tipo::restituzione;
-        else if (c3 > 0) tipo = Tipo::saldo;
-        else if (c3 == 0 && c4 > 0 && c7 == 0) tipo = Tipo::versamento;
-        else if (c3 == 0 && c4 > 0 && c7 > 0) tipo = Tipo::spesa;
+        else if (c2 < 0)
+            tipo = Tipo::restituzione;
+        else if (c3 > 0)
+            tipo = Tipo::saldo;
+        else if (c3 == 0 && c4 > 0 && c7 == 0)
+            tipo = Tipo::versamento;
+        else if (c3 == 0 && c4 > 0 && c7 > 0)
+            tipo = Tipo::spesa;
         if (!tipo) continue;
         const double somma = *tipo == Tipo::acconto || *tipo == Tipo::restituzione ? c2
                              : *tipo == Tipo::saldo                                ? c3
@@ -190,20 +206,24 @@ SommeEstratto estratto_conto_proprietario(App& app) {
             case Tipo::restituzione:
             case Tipo::saldo: {
                 const std::string etichetta =
-                    *tipo == Tipo::acconto        ? plat::pad_right(" ACCONTO AFFITTO PER IL PERIODO ", 30)
-                    : *tipo == Tipo::restituzione ? plat::pad_right(" RESTITUZ. ACC. PER REVOCA PER. ", 30)
-                                                  : plat::pad_right(" SALDO AFFITTO PER IL PERIODO ", 32);
+                    *tipo == Tipo::acconto ? plat::pad_right(" ACCONTO AFFITTO PER IL PERIODO ", 30)
+                    : *tipo == Tipo::restituzione
+                        ? plat::pad_right(" RESTITUZ. ACC. PER REVOCA PER. ", 30)
+                        : plat::pad_right(" SALDO AFFITTO PER IL PERIODO ", 32);
                 const auto [arrivo, partenza] = periodo(numero);
-                riga = d + " " + etichetta + " " + ap + " " + arrivo + " " + partenza + " " + cifra(somma);
+                riga = d + " " + etichetta + " " + ap + " " + arrivo + " " + partenza + " " +
+                       cifra(somma);
                 break;
             }
             case Tipo::versamento:
-                riga = d + " " + plat::pad_right(" SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA ", 60) +
-                       "  " + cifra(c4);
+                riga = d + " " +
+                       plat::pad_right(" SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA ", 60) + "  " +
+                       cifra(c4);
                 break;
             case Tipo::spesa: {
-                const std::string etichetta =
-                    numero <= tabella.capacita() ? tabella[static_cast<int>(numero)][1] : std::string();
+                const std::string etichetta = numero <= tabella.capacita()
+                                                  ? tabella[static_cast<int>(numero)][1]
+                                                  : std::string();
                 riga = d + " " + plat::pad_right(etichetta, 55) + " " + ap + "  " + cifra(c4);
                 break;
             }
@@ -225,15 +245,17 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     if (esiti.provvigione_dovuta) {
         const double provvigione = percentuale * elencato.lordo / 100;
         totale_elencato -= provvigione;
-        lista.add_item(std::string(17, ' ') + "         IMPORTO PER L'AGENZIA PARI AL " + p + "% SU " +
-                       plat::format_amount(elencato.lordo) + " € " + " " + cifra(provvigione));
+        lista.add_item(std::string(17, ' ') + "         IMPORTO PER L'AGENZIA PARI AL " + p +
+                       "% SU " + plat::format_amount(elencato.lordo) + " € " + " " +
+                       cifra(provvigione));
     }
     totale_elencato = al_centesimo(totale_elencato);
     lista.add_item(std::string(73, ' ') + std::string(12, '-'));
     if (totale_elencato > 0)
-        lista.add_item("   " +
-                       std::string("         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  ") +
-                       " " + cifra(totale_elencato));
+        lista.add_item(
+            "   " +
+            std::string("         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  ") +
+            " " + cifra(totale_elencato));
 
     esito(app, kSintesiLordo, plat::format_amount(esiti.lordo));
     esito(app, kSintesiSpese, plat::format_amount(esiti.spese));

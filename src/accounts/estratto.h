@@ -11,21 +11,20 @@ namespace ga {
 
 // The sums of an owner's whole statement, whatever its filters list.
 struct SommeEstratto {
-    double lordo = 0;         // advances, their refunds, rent balances
-    double spese = 0;         // expenses charged to the owner's apartments
-    double versamenti = 0;    // payouts to the owner
-    double provvigione = 0;   // the agency's commission on the gross
-    double totale = 0;        // residue due to the owner, to the cent
-    bool provvigione_dovuta = true;   // false for an owner under contract
+    double lordo = 0;                // advances, their refunds, rent balances
+    double spese = 0;                // expenses charged to the owner's apartments
+    double versamenti = 0;           // payouts to the owner
+    double provvigione = 0;          // the agency's commission on the gross
+    double totale = 0;               // residue due to the owner, to the cent
+    bool provvigione_dovuta = true;  // false for an owner under contract
 };
 
 // Draws the statement of the owner named in `EstrattoContoPropr.Combo1`
 // (the owner of the record named with it by `scegli_proprietario`, when
-// that record bears the name) into `EstrattoContoPropr.List1`. The filters `EstrattoContoPropr.Check1`
-// to `Check4` choose the lines listed, and the commission and total lines
-// that close the list sum those lines. The figures carried to other forms
-// come from the whole statement, whatever the filters, in the "##,##0.00"
-// pattern:
+// that record bears the name) into `EstrattoContoPropr.List1`. The filters
+// `EstrattoContoPropr.Check1` to `Check4` choose the lines listed, and the commission and total
+// lines that close the list sum those lines. The figures carried to other forms come from the whole
+// statement, whatever the filters, in the "##,##0.00" pattern:
 //   gross `SINTESICONTOPROP.Text4`; expenses `Text5`; payouts `Text6`;
 //   commission `Text7` (0,00 for an owner under contract, "CONTR");
 //   residue due to the owner (gross - payouts - expenses - commission, to

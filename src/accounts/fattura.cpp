@@ -20,7 +20,7 @@ namespace ga {
 namespace {
 
 constexpr const char* kEstratto = "EstrattoContoPropr";
-constexpr long kGialloChiaro = 0xC0FFFF;   // red 255, green 255, blue 192
+constexpr long kGialloChiaro = 0xC0FFFF;  // red 255, green 255, blue 192
 constexpr const char* kEmissione = " EMISSIONE FATTURA";
 constexpr const char* kStampa = " STAMPA FATTURA";
 
@@ -186,7 +186,8 @@ void fattura::trova_totale() {
     if (Check3.value() == 1) {
         // Withholding: 23% of half the taxable amount, held back by the
         // client, so it is deducted from what the client pays.
-        const long long trattenuta = centesimi(static_cast<double>(imponibile) / 100 / 2 * 23 / 100);
+        const long long trattenuta =
+            centesimi(static_cast<double>(imponibile) / 100 / 2 * 23 / 100);
         Text12.set_text(importo(trattenuta));
         Text13.set_text(importo(imponibile + iva - trattenuta));
     } else {
@@ -203,7 +204,8 @@ void fattura::Text2_Validate() {
 // --- tax regime ---------------------------------------------------------------
 
 void fattura::notaerror() {
-    app.msgbox("AL CLIENTE E' STATO INSERITO IL CODICE FISCALE", plat::Buttons::Ok, "CONTROLLO I.V.A.");
+    app.msgbox("AL CLIENTE E' STATO INSERITO IL CODICE FISCALE", plat::Buttons::Ok,
+               "CONTROLLO I.V.A.");
     if (casella_iva >= 1 && casella_iva <= 4) casella(casella_iva).set_value(0);
 }
 
@@ -369,8 +371,8 @@ void cerca_proprietario_fattura(App& app) {
         f.Text7.set_text(std::to_string(r));
         f.Text8.set_text(plat::trim(nome));
         f.Text9.set_text(plat::trim(campo_di(c, 1)));
-        f.Text10.set_text(campo_di(c, 4) + " " + plat::trim(campo_di(c, 2)) + " (" + campo_di(c, 3) +
-                          ")");
+        f.Text10.set_text(campo_di(c, 4) + " " + plat::trim(campo_di(c, 2)) + " (" +
+                          campo_di(c, 3) + ")");
         f.Text11.set_text(campo_di(c, 7));
         if (app.form(kEstratto)) scegli_proprietario(app, plat::trim(nome), static_cast<int>(r));
         if (!f.codice_presente()) return;
@@ -429,8 +431,8 @@ void fattura::vedi_clienti() {
 void fattura::vedi_proprietari() {
     s.testo_ricerca = plat::trim(s.testo_ricerca);
     if (s.testo_ricerca.empty()) return;
-    const int k = record_col_nome(s.proprietari, app.conta(kContaProprietari), 0,
-                                  s.testo_ricerca, occorrenza_scelta(List1));
+    const int k = record_col_nome(s.proprietari, app.conta(kContaProprietari), 0, s.testo_ricerca,
+                                  occorrenza_scelta(List1));
     if (k == 0) return;
     nuova_parte();
     const Campi<10>& p = s.proprietari[k];
@@ -454,8 +456,8 @@ void fattura::controllaincasso() {
     // The rents of the client's bookings, each read to the cent.
     long long totale = 0;
     const std::vector<std::string>& righe = righe_prenotazioni_cliente(app);
-    const long n = std::min<long>(plat::leading_int(Text16.text()),
-                                  static_cast<long>(righe.size()) - 1);
+    const long n =
+        std::min<long>(plat::leading_int(Text16.text()), static_cast<long>(righe.size()) - 1);
     for (long k = 1; k <= n; ++k) {
         const std::string& riga = righe[static_cast<std::size_t>(k)];
         // Choosing the row picks its booking (the list's click does it).
@@ -561,11 +563,13 @@ void fattura::SALVA_Click() {
     // A name with no party behind it (typed, not found) would store an
     // invoice to nobody: the register keeps only the party's reference.
     if (plat::trim(Text8.text()).empty() || plat::trim(Text14.text()).empty()) {
-        app.msgbox("ATTENZIONE!!! NESSUN NOMINATIVO INSERITO ", plat::Buttons::Ok, " SALVA LA  FATTURA");
+        app.msgbox("ATTENZIONE!!! NESSUN NOMINATIVO INSERITO ", plat::Buttons::Ok,
+                   " SALVA LA  FATTURA");
         return;
     }
     if (plat::trim(Text1.text()).empty()) {
-        app.msgbox("ATTENZIONE!!! MANCA LA DESCRIZIONE DELLE PRESTAZIONE ", plat::Buttons::Ok, kEmissione);
+        app.msgbox("ATTENZIONE!!! MANCA LA DESCRIZIONE DELLE PRESTAZIONE ", plat::Buttons::Ok,
+                   kEmissione);
         return;
     }
     if (plat::trim(Text13.text()).empty()) {
@@ -583,7 +587,9 @@ void fattura::SALVA_Click() {
 }
 
 bool fattura::come_registrata(const RigaFattura& f) {
-    auto uguale = [](const std::string& a, const std::string& b) { return plat::trim(a) == plat::trim(b); };
+    auto uguale = [](const std::string& a, const std::string& b) {
+        return plat::trim(a) == plat::trim(b);
+    };
     const auto data = plat::Date::parse(plat::trim(Text5.text()));
     if (!data || *data != f.data) return false;
     // The party by its reference, as the register names it; a reopened
@@ -607,16 +613,18 @@ void fattura::STAMPA_Click() {
     // What leaves on paper is the invoice the register holds, under its
     // number: an invoice not yet saved, or boxes changed since, print nothing.
     const long k = plat::leading_int(Text4.text());
-    const bool registrata = Check5.value() == 1 && k >= 1 && k <= plat::leading_int(Text6.text()) &&
-                            k <= s.fatture.capacita() &&
-                            plat::trim(s.fatture[static_cast<int>(k)].campo[1]) == plat::trim(Text4.text());
+    const bool registrata =
+        Check5.value() == 1 && k >= 1 && k <= plat::leading_int(Text6.text()) &&
+        k <= s.fatture.capacita() &&
+        plat::trim(s.fatture[static_cast<int>(k)].campo[1]) == plat::trim(Text4.text());
     if (!registrata) {
-        app.msgbox("LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA.", plat::Buttons::Ok,
-                   kStampa, plat::Icon::Exclamation);
+        app.msgbox("LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA.",
+                   plat::Buttons::Ok, kStampa, plat::Icon::Exclamation);
         return;
     }
     if (!come_registrata(s.fatture[static_cast<int>(k)])) {
-        app.msgbox("I DATI A VIDEO SONO DIVERSI DA QUELLI DELLA FATTURA N. " + plat::trim(Text4.text()) +
+        app.msgbox("I DATI A VIDEO SONO DIVERSI DA QUELLI DELLA FATTURA N. " +
+                       plat::trim(Text4.text()) +
                        " REGISTRATA: LA FATTURA NON VIENE STAMPATA.\r"
                        "PER EMETTERE UNA FATTURA DIVERSA USCIRE E SALVARLA COME NUOVA FATTURA.",
                    plat::Buttons::Ok, kStampa, plat::Icon::Exclamation);
@@ -628,9 +636,9 @@ void fattura::STAMPA_Click() {
 void fattura::ESCI_Click() {
     if (!plat::trim(Text8.text()).empty()) {
         if (Check5.value() == 0) {
-            const plat::Answer r = app.msgbox(
-                "ATTENZIONE LA FATTURA NON E' STATA SALVATA \r   VUOI SALVARLA ORA ?  ",
-                plat::Buttons::YesNoCancel, kEmissione);
+            const plat::Answer r =
+                app.msgbox("ATTENZIONE LA FATTURA NON E' STATA SALVATA \r   VUOI SALVARLA ORA ?  ",
+                           plat::Buttons::YesNoCancel, kEmissione);
             if (r == plat::Answer::Cancel) return;
             if (r == plat::Answer::Yes) {
                 SALVA_Click();

@@ -96,7 +96,7 @@ private:
     // have stored it (date, party, description, amounts, regime).
     bool come_registrata(const RigaFattura& f);
 
-    int casella_iva = 0;   // the tax-type box whose click handling ran last
+    int casella_iva = 0;  // the tax-type box whose click handling ran last
     // The party's name as a search, a pick or a reopening put it into Text8:
     // leaving the box with that name unchanged searches nothing again.
     std::string nome_mostrato_;

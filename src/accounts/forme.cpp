@@ -1,3 +1,4 @@
+#include "program/forme.h"
 #include "accounts/EstrattoContoPropr.h"
 #include "accounts/SINTESICONTOPROP.h"
 #include "accounts/SaldoProprietario.h"
@@ -5,7 +6,6 @@
 #include "accounts/fattura.h"
 #include "accounts/spese.h"
 #include "accounts/stampa_fattura.h"
-#include "program/forme.h"
 
 namespace ga {
 

@@ -86,7 +86,7 @@ void spese::Form_Activate() {
     carica_spese(app);
     Combo1.clear();
     const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);   // the owner's record
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);  // the owner's record
     DTPicker1.set_date(app.today());
 }
 
@@ -118,7 +118,8 @@ void spese::mostra_appartamento(const Appartamento& a) {
 
 void spese::VEDIAPPARTAMENTO() {
     const std::string nome = plat::trim(Text3.text());
-    const long proprietari = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
+    const long proprietari =
+        std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     // The owner picked, also among namesakes; a name alone is its first owner.
     record_trovato_ = 0;
     if (record_scelto_ >= 1 && record_scelto_ <= proprietari && !nome.empty() &&
@@ -127,7 +128,8 @@ void spese::VEDIAPPARTAMENTO() {
     for (int i = 1; i <= proprietari && !nome.empty() && record_trovato_ == 0; ++i)
         if (plat::trim(s.proprietari[i][0]) == nome) record_trovato_ = i;
     const bool trovato = record_trovato_ > 0;
-    const std::string codice = trovato ? plat::trim(s.proprietari[record_trovato_][6]) : std::string();
+    const std::string codice =
+        trovato ? plat::trim(s.proprietari[record_trovato_][6]) : std::string();
     appartamenti_.clear();
     List1.clear();
     List1.set_visible(false);
@@ -147,8 +149,9 @@ void spese::VEDIAPPARTAMENTO() {
         const Campi<13>& a = s.appartamenti[i];
         if (plat::trim(a[0]) != codice) continue;
         const long via = plat::leading_int(a[1]);
-        appartamenti_.push_back({a[12], s.vie.valido(static_cast<int>(via)) ? s.vie[static_cast<int>(via)][2] : "",
-                                 a[2]});
+        appartamenti_.push_back(
+            {a[12], s.vie.valido(static_cast<int>(via)) ? s.vie[static_cast<int>(via)][2] : "",
+             a[2]});
     }
 
     if (appartamenti_.size() <= 1) {
@@ -193,7 +196,8 @@ void spese::Text8_Click() { Text8.set_text(""); }
 
 void spese::Text8_Validate() {
     // A text that is no amount stays as typed, for the user to see it refused.
-    if (const std::optional<double> v = plat::typed_amount(Text8.text())) Text8.set_text(plat::format_amount(*v));
+    if (const std::optional<double> v = plat::typed_amount(Text8.text()))
+        Text8.set_text(plat::format_amount(*v));
     Text9.set_locked(false);
 }
 
@@ -206,7 +210,9 @@ void spese::Command1_Click() {
     // One expense per opening of the form: the guard is set by this form's
     // own recording and cleared when the form is unloaded.
     if (Check2.value() == 1) {
-        app.msgbox("LA SPESA E' GIA' STATA REGISTRATA.\rPER UNA NUOVA SPESA USCIRE E RIAPRIRE LA FINESTRA.");
+        app.msgbox(
+            "LA SPESA E' GIA' STATA REGISTRATA.\rPER UNA NUOVA SPESA USCIRE E RIAPRIRE LA "
+            "FINESTRA.");
         return;
     }
     // The amount first: without it the note cannot even be typed. An empty

@@ -44,9 +44,8 @@ public:
     plat::Label Label1{*this, "Label1"}, Label2{*this, "Label2"};
     plat::ComboBox Combo1{*this, "Combo1"};
     plat::TextBox Text1{*this, "Text1"}, Text2{*this, "Text2"}, Text3{*this, "Text3"},
-        Text4{*this, "Text4"}, Text5{*this, "Text5"}, Text6{*this, "Text6"},
-        Text7{*this, "Text7"}, Text8{*this, "Text8"}, Text9{*this, "Text9"},
-        Text10{*this, "Text10"};
+        Text4{*this, "Text4"}, Text5{*this, "Text5"}, Text6{*this, "Text6"}, Text7{*this, "Text7"},
+        Text8{*this, "Text8"}, Text9{*this, "Text9"}, Text10{*this, "Text10"};
     plat::ListBox List1{*this, "List1"};
     plat::DatePicker DTPicker1{*this, "DTPicker1"};
     plat::CheckBox Check1{*this, "Check1"}, Check2{*this, "Check2"};

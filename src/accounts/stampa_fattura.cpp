@@ -39,7 +39,8 @@ plat::PrintJob pagina_fattura(App& app, const RigaFattura& f) {
     const auto base = plat::italian_number(imponibile), tassa = plat::italian_number(iva);
     const std::string percentuale = plat::trim(s.percentuale_iva);
     if (base && tassa && !percentuale.empty() &&
-        plat::cents(plat::cents(*base) / 100.0 * aliquota_iva(percentuale) / 100) == plat::cents(*tassa))
+        plat::cents(plat::cents(*base) / 100.0 * aliquota_iva(percentuale) / 100) ==
+            plat::cents(*tassa))
         voce_iva += " " + percentuale + "%";
     const bool con_iva = regime != "4" && !iva.empty();
 
@@ -75,7 +76,8 @@ plat::PrintJob pagina_fattura(App& app, const RigaFattura& f) {
     for (const plat::Cell& c : celle)
         if (!c.text.empty()) job.cells.push_back(c);
     job.copies = 1;
-    job.pdf_path = s.cartella_dati + "fattura_" + plat::pad_code(plat::trim(f.campo[1]), 3) + ".pdf";
+    job.pdf_path =
+        s.cartella_dati + "fattura_" + plat::pad_code(plat::trim(f.campo[1]), 3) + ".pdf";
     return job;
 }
 

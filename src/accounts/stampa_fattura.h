@@ -13,7 +13,8 @@ namespace ga {
 
 inline constexpr const char* kRegimeEsente =
     "IVA ESENTE (Esente IVA Art. 10 punti 1-9 del DPR 633/72 e successive modifiche )";
-inline constexpr const char* kRegimeRitenuta = "RITENUTA D'ACCONTO UGUALE AL 23% SUL 50% DELL'IMPONIBILE";
+inline constexpr const char* kRegimeRitenuta =
+    "RITENUTA D'ACCONTO UGUALE AL 23% SUL 50% DELL'IMPONIBILE";
 
 // The VAT percentage as the agency typed it: "22", "22,5" and "22.5" are
 // all read as the rate they mean (a rate has no thousands).

@@ -257,7 +257,8 @@ void ModPeriodi::ESCI_Click() {
         // names it, or else through the line the picker was opened from.
         const std::string periodo = std::to_string(plat::leading_int(Text40.text()));
         int j = lista.list_index() + 1;
-        const int righe = std::min<int>(lista.list_count(), static_cast<int>(s.righe_dal.size()) - 1);
+        const int righe =
+            std::min<int>(lista.list_count(), static_cast<int>(s.righe_dal.size()) - 1);
         for (int r = 1; r <= righe; ++r) {
             if (s.righe_periodo[static_cast<std::size_t>(r)] == periodo) {
                 j = r;

@@ -99,13 +99,11 @@ void appartament::layout() {
         plat::Control* box;
         int x, y, larghezza;
     };
-    const Casella caselle[] = {{"SOGGIORNO", &Text4, 12, 150, 60},
-                               {"N° BAGNI", &Text5, 240, 150, 60},
-                               {"GIARDINO", &Text6, 12, 180, 60},
-                               {"PIANO", &Text7, 240, 180, 108},
-                               {"POSTI LETTO", &Text8, 12, 210, 60},
-                               {"PERIODICITA'", &Combo2, 240, 210, 108},
-                               {"NOTE", &Text9, 12, 240, 322}};
+    const Casella caselle[] = {
+        {"SOGGIORNO", &Text4, 12, 150, 60},   {"N° BAGNI", &Text5, 240, 150, 60},
+        {"GIARDINO", &Text6, 12, 180, 60},    {"PIANO", &Text7, 240, 180, 108},
+        {"POSTI LETTO", &Text8, 12, 210, 60}, {"PERIODICITA'", &Combo2, 240, 210, 108},
+        {"NOTE", &Text9, 12, 240, 322}};
     for (const Casella& c : caselle) {
         etichetta(c.etichetta, c.x, c.y + 5, 100, &Frame2);
         metti(*c.box, c.x + 100 + (c.x == 12 ? 14 : 0), c.y, c.larghezza, 25, &Frame2);
@@ -119,8 +117,8 @@ void appartament::layout() {
     ESCI.design().tooltip = "USCITA";
 
     // Stores: counts, record numbers and flags the program keeps here.
-    for (plat::TextBox* b : {&Text23, &Text25, &Text26, &Text27, &Text40, &Text41, &Text42,
-                             &Text43, &Text45, &Text46})
+    for (plat::TextBox* b :
+         {&Text23, &Text25, &Text26, &Text27, &Text40, &Text41, &Text42, &Text43, &Text45, &Text46})
         metti(*b, 0, 0, 60, 20).design().visible = false;
     // Boxes of the card's numbering that hold nothing; other forms may name them.
     for (int n = 10; n <= 39; ++n) {
@@ -246,8 +244,7 @@ void appartament::Text24_LostFocus() {
 // the card) must not choose the same owner again: that would repeat its
 // messages and fill the card afresh over what the user has begun to type.
 bool appartament::proprietario_gia_scelto() {
-    return !Text1.text().empty() && Text24.visible() &&
-           Text24.text() == plat::trim(Combo1.text());
+    return !Text1.text().empty() && Text24.visible() && Text24.text() == plat::trim(Combo1.text());
 }
 
 void appartament::dopo_uscita_proprietario() {
@@ -284,22 +281,23 @@ void appartament::scegli_proprietario() {
 
     selezione_.assign(1, Voce{});
     const std::string codice = plat::trim(Text1.text());
-    const long appartamenti =
-        std::clamp<long>(val(Text23.text()), 0, s.appartamenti.capacita());
+    const long appartamenti = std::clamp<long>(val(Text23.text()), 0, s.appartamenti.capacita());
     for (int i = 1; i <= appartamenti; ++i) {
         const Campi<13>& a = s.appartamenti[i];
         if (plat::trim(a[0]) != codice) continue;
         const long v = val(a[1]);
-        const std::string via = v >= 1 && v <= s.vie.capacita() ? s.vie[static_cast<int>(v)][2] : "";
-        selezione_.push_back(
-            Voce{via, a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[11], a[9], std::to_string(i), a[12]});
+        const std::string via =
+            v >= 1 && v <= s.vie.capacita() ? s.vie[static_cast<int>(v)][2] : "";
+        selezione_.push_back(Voce{via, a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[11], a[9],
+                                  std::to_string(i), a[12]});
     }
     const int j = static_cast<int>(selezione_.size()) - 1;
     if (j > 1) {
         List1.clear();
         for (int n = 1; n <= j; ++n)
-            List1.add_item(std::to_string(n) + " - " + selezione_[static_cast<std::size_t>(n)].codice +
-                           " - " + selezione_[static_cast<std::size_t>(n)].via);
+            List1.add_item(std::to_string(n) + " - " +
+                           selezione_[static_cast<std::size_t>(n)].codice + " - " +
+                           selezione_[static_cast<std::size_t>(n)].via);
         List1.set_visible(true);
         SCEGLI.set_visible(true);
     }
@@ -474,7 +472,8 @@ void appartament::Text44_LostFocus() {
     // Periods and bookings find the apartment by the number of its code: a
     // code typed anew is a number (one stored otherwise is left as it is).
     const std::string codice = plat::trim(Text44.text());
-    if (Text44.changed_since_focus() && (!plat::all_digits(codice) || plat::leading_int(codice) == 0)) {
+    if (Text44.changed_since_focus() &&
+        (!plat::all_digits(codice) || plat::leading_int(codice) == 0)) {
         app.msgbox("IL CODICE APPARTAMENTO DEVE ESSERE UN NUMERO (ES. 0012): \"" + codice +
                        "\" NON E' VALIDO",
                    plat::Buttons::Ok, kTitoloCodice);
@@ -591,8 +590,8 @@ void appartament::Combo2_Click() {
         }
     }
     if (codice_gia_usato()) return;
-    s.risposta = app.msgbox("SEI SICURO DI SALVARE IL NUOVO APPARTAMENTO ? ",
-                            plat::Buttons::YesNo, "REGISTRA L'APPARTAMENTI");
+    s.risposta = app.msgbox("SEI SICURO DI SALVARE IL NUOVO APPARTAMENTO ? ", plat::Buttons::YesNo,
+                            "REGISTRA L'APPARTAMENTI");
     if (s.risposta == plat::Answer::Yes) registra_appartamento(app);
 }
 

@@ -76,10 +76,10 @@ public:
     void controlla_periodi();
 
     // Row r's controls, reached by their composed names.
-    plat::Control& spunta(int r);               // "Check" & r
-    plat::Control* calendario(int n);           // "DTPICKER" & n; nullptr outside 1..32
-    plat::Control& prezzo(int r);               // "prez" & (r + 9)
-    plat::Control& situazione(int r);           // "situ" & (r + 27)
+    plat::Control& spunta(int r);      // "Check" & r
+    plat::Control* calendario(int n);  // "DTPICKER" & n; nullptr outside 1..32
+    plat::Control& prezzo(int r);      // "prez" & (r + 9)
+    plat::Control& situazione(int r);  // "situ" & (r + 27)
 
     plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
     plat::Label Label1{*this, "Label1"};
@@ -114,8 +114,8 @@ public:
 private:
     // One apartment of the chosen owner.
     struct Voce {
-        std::string via, civico, tipo, soggiorno, bagni, giardino, piano, letti, note,
-            periodicita, record, codice;
+        std::string via, civico, tipo, soggiorno, bagni, giardino, piano, letti, note, periodicita,
+            record, codice;
     };
 
     void layout();
@@ -126,7 +126,7 @@ private:
     bool proprietario_gia_scelto();
     void mostra_voce(int k, bool con_periodicita);
     void riempi_proprietari();
-    plat::Control& casella(int n);              // "Text" & n for the card's boxes 1 to 9
+    plat::Control& casella(int n);  // "Text" & n for the card's boxes 1 to 9
     void cerca_via();
     void scelta_via();
     // True, after telling the user and emptying the code box, when another

@@ -23,9 +23,7 @@ bool riga_valida(long r) { return r >= 1 && r <= kRighe; }
 
 // --- the row's controls ---------------------------------------------------------------
 
-plat::Control& appartament::spunta(int r) {
-    return controllo("Check" + std::to_string(r));
-}
+plat::Control& appartament::spunta(int r) { return controllo("Check" + std::to_string(r)); }
 
 plat::Control* appartament::calendario(int n) {
     if (n < 1 || n > kCalendari) return nullptr;
@@ -34,11 +32,11 @@ plat::Control* appartament::calendario(int n) {
 
 plat::Control& appartament::prezzo(int r) { return controllo("prez" + std::to_string(r + 9)); }
 
-plat::Control& appartament::situazione(int r) {
-    return controllo("situ" + std::to_string(r + 27));
-}
+plat::Control& appartament::situazione(int r) { return controllo("situ" + std::to_string(r + 27)); }
 
-bool appartament::spuntata(long r) { return riga_valida(r) && spunta(static_cast<int>(r)).value() != 0; }
+bool appartament::spuntata(long r) {
+    return riga_valida(r) && spunta(static_cast<int>(r)).value() != 0;
+}
 
 plat::Date appartament::data(long n) {
     plat::Control* c = n >= 1 && n <= kCalendari ? calendario(static_cast<int>(n)) : nullptr;
@@ -117,8 +115,8 @@ void appartament::vedi_periodi() {
         const std::string stato_riga = s.righe_stato[ri];
         // Prices are amounts ("1.500,00"): read the Italian way, so that a
         // price under one euro still counts.
-        const bool mostra = plat::italian_or_zero(prezzo_riga) > 0 ||
-                            (stato_riga == "PROP" && prezzo_riga.empty());
+        const bool mostra =
+            plat::italian_or_zero(prezzo_riga) > 0 || (stato_riga == "PROP" && prezzo_riga.empty());
         if (!mostra) continue;
         const int p = 2 * i - 1;
         spunta(i).set_value(1);
@@ -203,7 +201,8 @@ void appartament::apri_periodo() {
     const long k = val(s.righe_periodo[static_cast<std::size_t>(r)]);
 
     for (long n : {sp, sp + 1})
-        if (plat::Control* c = n >= 1 && n <= kCalendari ? calendario(static_cast<int>(n)) : nullptr)
+        if (plat::Control* c =
+                n >= 1 && n <= kCalendari ? calendario(static_cast<int>(n)) : nullptr)
             c->set_enabled(true);
     prezzo(ri).set_enabled(true);
     prezzo(ri).set_locked(true);
@@ -234,7 +233,8 @@ void appartament::chiudi_periodo() {
     const int ri = static_cast<int>(r);
     const long k = val(s.righe_periodo[static_cast<std::size_t>(r)]);
     for (long n : {sp, sp + 1})
-        if (plat::Control* c = n >= 1 && n <= kCalendari ? calendario(static_cast<int>(n)) : nullptr)
+        if (plat::Control* c =
+                n >= 1 && n <= kCalendari ? calendario(static_cast<int>(n)) : nullptr)
             c->set_enabled(false);
     prezzo(ri).set_enabled(false);
     situazione(ri).set_enabled(false);
@@ -244,8 +244,7 @@ void appartament::chiudi_periodo() {
     if (Text40.text() != Text26.text() && val(Text42.text()) <= 1) {
         const bool al_primo = data(sp) == d;
         const long periodi = val(Text26.text());
-        if (al_primo || k == 0)
-            Text40.set_text(std::to_string(periodi));
+        if (al_primo || k == 0) Text40.set_text(std::to_string(periodi));
         else
             Text40.set_text(std::to_string(k));
     }
@@ -294,7 +293,7 @@ bool appartament::registra_periodi() {
         Text40.set_text(std::to_string(k));
     } else if (modo == "cancella") {
         k = periodo_della_riga(r);
-        if (k == 0) return false;   // a row without a period: nothing in the file to delete
+        if (k == 0) return false;  // a row without a period: nothing in the file to delete
         Text40.set_text(std::to_string(k));
     }
     s.operazione = "APPARTAMENTO";
@@ -348,8 +347,7 @@ bool appartament::riga_da_scrivere(int r) {
     const int p = 2 * r - 1;
     const plat::Date dal = data(p), al = data(p + 1);
     const char* errore = nullptr;
-    if (date_rifiutate_.contains(r))
-        errore = " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO ";
+    if (date_rifiutate_.contains(r)) errore = " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO ";
     else if (dal.is_zero() || al.is_zero() || !(dal < al))
         errore = "LA DATA DI FINE DEL PERIODO DEVE ESSERE SUCCESSIVA A QUELLA DI INIZIO !! ";
     if (errore) {
@@ -426,7 +424,8 @@ void appartament::sblocca_calendari() {
 
 void appartament::adegua_data() {
     const long n = val(s.indice_calendario);
-    plat::Control* fine = n + 1 >= 1 && n + 1 <= kCalendari ? calendario(static_cast<int>(n + 1)) : nullptr;
+    plat::Control* fine =
+        n + 1 >= 1 && n + 1 <= kCalendari ? calendario(static_cast<int>(n + 1)) : nullptr;
     const plat::Date inizio = data(n);
     if (!fine || inizio.is_zero()) return;
     fine->set_date(inizio.add_days(1));
@@ -466,7 +465,8 @@ void appartament::controlla_periodi() {
     const long r = val(s.indice_riga);
     const long c = val(s.indice_calendario);
     plat::Control* inizio = c >= 1 && c <= kCalendari ? calendario(static_cast<int>(c)) : nullptr;
-    plat::Control* fine = c + 1 >= 1 && c + 1 <= kCalendari ? calendario(static_cast<int>(c + 1)) : nullptr;
+    plat::Control* fine =
+        c + 1 >= 1 && c + 1 <= kCalendari ? calendario(static_cast<int>(c + 1)) : nullptr;
     // A pair past the last row has nothing to check.
     if (!inizio || !fine) return;
     const plat::Date sd = inizio->date();

@@ -1,6 +1,6 @@
+#include "program/forme.h"
 #include "apartments/ModPeriodi.h"
 #include "apartments/appartament.h"
-#include "program/forme.h"
 
 namespace ga {
 

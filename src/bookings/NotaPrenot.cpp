@@ -80,7 +80,8 @@ void NotaPrenot::Form_Load() {
     for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1]);
 
     prenotazione_mostrata_.reset();
-    const long prenotazioni = std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
+    const long prenotazioni =
+        std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
     NRICH.clear();
     for (int i = 1; i <= prenotazioni; ++i) NRICH.add_item(plat::pad_code(std::to_string(i), 3));
     if (prenotazioni == 1) {

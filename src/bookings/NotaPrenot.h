@@ -27,8 +27,7 @@ public:
     // Text1 booking number, Text2 client, Text3 notes count, Text4 owner
     // code, Text5 apartment code, Text6 note text, Text7 note number.
     plat::TextBox Text1{*this, "Text1"}, Text2{*this, "Text2"}, Text3{*this, "Text3"},
-        Text4{*this, "Text4"}, Text5{*this, "Text5"}, Text6{*this, "Text6"},
-        Text7{*this, "Text7"};
+        Text4{*this, "Text4"}, Text5{*this, "Text5"}, Text6{*this, "Text6"}, Text7{*this, "Text7"};
     plat::Label Label6{*this, "Label6"}, Label7{*this, "Label7"};
     plat::CommandButton SALVA{*this, "SALVA"}, ESCI{*this, "ESCI"};
 

@@ -7,8 +7,7 @@
 
 namespace ga {
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 TROVA_PRENOT::TROVA_PRENOT(App& app) : Forma(app, kName) {
     design("TROVA PRENOTAZIONE", px(470), px(334));

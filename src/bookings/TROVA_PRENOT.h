@@ -28,9 +28,9 @@ public:
     // The two ways of choosing, each a coloured button: red off, green on.
     plat::CommandButton Command4{*this, "Command4"}, Command5{*this, "Command5"};
     plat::Label Label6{*this, "Label6"}, Label7{*this, "Label7"};
-    plat::ComboBox Combo1{*this, "Combo1"};   // client names
-    plat::ListBox List1{*this, "List1"};      // booking numbers
-    plat::TextBox Text1{*this, "Text1"};      // the chosen number
+    plat::ComboBox Combo1{*this, "Combo1"};  // client names
+    plat::ListBox List1{*this, "List1"};     // booking numbers
+    plat::TextBox Text1{*this, "Text1"};     // the chosen number
     plat::CommandButton STAMPA{*this, "STAMPA"}, USCITA{*this, "USCITA"};
 
 private:

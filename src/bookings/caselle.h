@@ -30,8 +30,8 @@ inline constexpr Casella kVisuChiamata{"VisuPrenotCliente", "Text18"};
 
 // Every box above, for the test that each names a control of its form.
 inline constexpr const Casella* kCasellePrenotazioni[] = {
-    &kRicevutaStampata, &kAvvioDepositoMinimo, &kModPeriodiPeriodo, &kModPeriodiCodice,
-    &kModPeriodiProprietario, &kModPeriodiVia, &kControlloAvviso, &kControlloElenco,
-    &kVisuChiamata};
+    &kRicevutaStampata, &kAvvioDepositoMinimo,    &kModPeriodiPeriodo,
+    &kModPeriodiCodice, &kModPeriodiProprietario, &kModPeriodiVia,
+    &kControlloAvviso,  &kControlloElenco,        &kVisuChiamata};
 
 }  // namespace ga

@@ -1,9 +1,9 @@
+#include "program/forme.h"
 #include "bookings/NotaPrenot.h"
 #include "bookings/TROVA_PRENOT.h"
 #include "bookings/controlloentruscit.h"
-#include "bookings/scadenze.h"
 #include "bookings/prenotazione.h"
-#include "program/forme.h"
+#include "bookings/scadenze.h"
 
 namespace ga {
 
@@ -12,7 +12,9 @@ void registra_forme_bookings(App& app) {
     registra<NotaPrenot>(app);
     registra<TROVA_PRENOT>(app);
     registra<controlloentruscit>(app);
-    app.procedure.controlla_prenotazioni_scadute = [](App& a) { controlla_prenotazioni_scadute(a); };
+    app.procedure.controlla_prenotazioni_scadute = [](App& a) {
+        controlla_prenotazioni_scadute(a);
+    };
 }
 
 }  // namespace ga

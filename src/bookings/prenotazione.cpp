@@ -289,8 +289,7 @@ void prenotazione::PULISCI_PAGINA() {
     Combo1.set_visible(true);
     Text7.set_visible(false);
 
-    const long n =
-        std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
+    const long n = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     Combo1.clear();
     bool cambiati = false;
     for (int i = 1; i <= n; ++i) {
@@ -340,8 +339,7 @@ void prenotazione::Combo1_Click() {
     Text7.set_visible(true);
     const std::string codice = plat::left(Combo1.text(), 4);
 
-    const long n =
-        std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
+    const long n = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     long i = n + 1;
     for (int j = 1; j <= n; ++j) {
         if (s.appartamenti[j][12] == codice) {
@@ -486,8 +484,7 @@ void prenotazione::controlla_dataperiodo() {
             dentro = e->month() != d.month() || *e >= d;
     }
     if (in_periodi_liberi(s, numero_periodi_liberi_, d)) s.esito_data = "OK";
-    if (!dentro)
-        app.msgbox(kOltrePeriodo);
+    if (!dentro) app.msgbox(kOltrePeriodo);
     else if (s.esito_data == "KO")
         app.msgbox(kFuoriPeriodi);
 }
@@ -568,8 +565,7 @@ void prenotazione::SALVA_Click() {
     }
 
     const char* manca = nullptr;
-    if (Text7.text().empty())
-        manca = "NON E' STATO SCELTO NESSUN APPARTAMENTO !! ";
+    if (Text7.text().empty()) manca = "NON E' STATO SCELTO NESSUN APPARTAMENTO !! ";
     else if (Text8.text().empty())
         manca = "NON E' STATO INSERITO NESSUN CLIENTE !! ";
     else if (Text5.text().empty())

@@ -85,9 +85,10 @@ bool prenotazione::cliente_registrato() {
     // the file holds him, or the booking would name nobody.
     const int k = record_cliente_mostrato();
     if (k && plat::trim(s.clienti[k][kNome]) == plat::trim(Text8.text())) return true;
-    app.msgbox("IL CLIENTE NON E' REGISTRATO !! \rCONFERMARE IL CLIENTE PRIMA DI SALVARE LA "
-               "PRENOTAZIONE.",
-               plat::Buttons::Ok, "SALVA PRENOTAZIONE");
+    app.msgbox(
+        "IL CLIENTE NON E' REGISTRATO !! \rCONFERMARE IL CLIENTE PRIMA DI SALVARE LA "
+        "PRENOTAZIONE.",
+        plat::Buttons::Ok, "SALVA PRENOTAZIONE");
     return false;
 }
 

@@ -179,8 +179,10 @@ RigheRicevuta componi_ricevuta(App& app) {
     std::string intestatario;
     if (s.intestazione_assegno == "1" || s.intestazione_assegno.empty())
         intestatario = "all'agenzia " + s.agenzia_nome;
-    else if (s.intestazione_assegno == "2") intestatario = " al sig. " + proprietario;
-    else if (s.intestazione_assegno == "3") intestatario = " a " + s.intestatario_assegno;
+    else if (s.intestazione_assegno == "2")
+        intestatario = " al sig. " + proprietario;
+    else if (s.intestazione_assegno == "3")
+        intestatario = " a " + s.intestatario_assegno;
 
     const std::string iva =
         s.iva_affitto == "si" ? " ( + IVA " + s.percentuale_iva + " % all'arrivo)" : std::string();
@@ -254,8 +256,8 @@ RigheRicevuta componi_ricevuta(App& app) {
     auto& b = r.colonna2;
     a[1] = "RICEVUTA PRENOTAZIONE LOCAZIONE STAGIONALE ";
     a[2] = s.agenzia_nome;
-    b[2] = s.agenzia_citta + "  " + data + "  " + " Ric. n° " + "  " + s.prenotazione_scelta + " / " +
-           codice_appartamento;
+    b[2] = s.agenzia_citta + "  " + data + "  " + " Ric. n° " + "  " + s.prenotazione_scelta +
+           " / " + codice_appartamento;
     a[3] = " di " + s.agenzia_titolare;
     b[3] = "Spett.le Signor " + (*cliente)[1];
     a[4] = "Tel:  " + s.telefono_responsabile;
@@ -270,8 +272,9 @@ RigheRicevuta componi_ricevuta(App& app) {
     a[9] = "E-mail: " + s.agenzia_email;
     a[10] = " Nota : " + testo_nota;
     a[12] = " Vi confermiamo la prenotazione di un appartamento in " + s.agenzia_citta +
-            " di proprietà del sig. " + proprietario + "  in via  " + plat::trim(via) + " " + civico +
-            " con n° " + vani + " vani e n° " + letti + " letti. Appartamento tipo " + parola_tipo;
+            " di proprietà del sig. " + proprietario + "  in via  " + plat::trim(via) + " " +
+            civico + " con n° " + vani + " vani e n° " + letti + " letti. Appartamento tipo " +
+            parola_tipo;
     a[16] = " Per il periodo dal " + arrivo + " dopo le ore " + ingresso + " al " + partenza +
             " entro le ore " + uscita + " alle condizioni di seguito riportate";
     a[19] = "Extra da pagare all’arrivo\u00A0:";
@@ -287,28 +290,37 @@ RigheRicevuta componi_ricevuta(App& app) {
     b[24] = " (esclusi gli extra).............................€  " + plat::format_amount(da_pagare);
     a[25] = "Lenzuola € (" + s.costo_lenzuola + ") a pers./settim. n. " + lenzuola.quanti +
             " persone ...... € " + lenzuola.importo;
-    b[26] = "  extra da pagare:.............................€  " + plat::format_amount(extra_totale);
-    a[27] = "L’appartamento viene consegnato alle condizione riportate nell'Art. 1-2-3-4-5-6-7-8-9 "
-            "ed espressamente accettate.";
+    b[26] =
+        "  extra da pagare:.............................€  " + plat::format_amount(extra_totale);
+    a[27] =
+        "L’appartamento viene consegnato alle condizione riportate nell'Art. 1-2-3-4-5-6-7-8-9 "
+        "ed espressamente accettate.";
     b[27] = "Firma del villeggiante";
     b[29] = std::string(59, '-');
-    a[30] = "Le chiavi dovranno essere ritirate presso l’ufficio dell'Ag. " + s.agenzia_nome + "   " +
-            s.agenzia_via + "   " + s.agenzia_citta + "   " + s.agenzia_telefono + "   " +
+    a[30] = "Le chiavi dovranno essere ritirate presso l’ufficio dell'Ag. " + s.agenzia_nome +
+            "   " + s.agenzia_via + "   " + s.agenzia_citta + "   " + s.agenzia_telefono + "   " +
             s.telefono_responsabile;
     b[30] = "della Data            per accettazione";
     b[32] = data + "        " + s.agenzia_nome;
     a[33] = "1. \u00A0 Periodi\u00A0:";
-    a[34] = "  a.  Locazione MENSILE: 01-31 (1/30 nel caso di Giugno o Settembre) del mese locazione";
-    a[35] = "  b.  Locazione QUINDICINALE:  01-15 o 16-31 (16/30 nel caso di Giugno o Settembre)-(01-16 o "
-            "16-31 in agosto) ";
+    a[34] =
+        "  a.  Locazione MENSILE: 01-31 (1/30 nel caso di Giugno o Settembre) del mese locazione";
+    a[35] =
+        "  b.  Locazione QUINDICINALE:  01-15 o 16-31 (16/30 nel caso di Giugno o "
+        "Settembre)-(01-16 o "
+        "16-31 in agosto) ";
     a[36] = "  c.  Locazione SETTIMANALE: da Sabato a Sabato";
     a[37] = "2.    Pagamenti:";
-    a[38] = "  a.  La prenotazione si intende valida previo versamento di caparra pari al 30% dell’importo "
-            "complessivo del soggiorno. Il saldo dovrà essere versato il giorno dell’arrivo alla consegna "
-            "delle chiavi, contanti, con assegno circolare intestato " +
-            intestatario +
-            ", oppure Bancomat o Carta di Credito, per il saldo non si accettano assegni di conto corrente "
-            "Bancario e/o Postale.";
+    a[38] =
+        "  a.  La prenotazione si intende valida previo versamento di caparra pari al 30% "
+        "dell’importo "
+        "complessivo del soggiorno. Il saldo dovrà essere versato il giorno dell’arrivo alla "
+        "consegna "
+        "delle chiavi, contanti, con assegno circolare intestato " +
+        intestatario +
+        ", oppure Bancomat o Carta di Credito, per il saldo non si accettano assegni di conto "
+        "corrente "
+        "Bancario e/o Postale.";
     a[39] = "3.    Extra e pulizie";
     a[40] = "  a.  Per la locazione mensile o quindicinale\u00A0: Energia elettrica € " + energia +
             " al KW - Gas a bombola - Pulizie finali a carico del villeggiante.";
@@ -319,26 +331,39 @@ RigheRicevuta componi_ricevuta(App& app) {
             "% del totale pattuito";
     a[44] = "  b.  Per la locazione settimanale\u00A0: €uro " + s.deposito_minimo;
     a[45] = "5. Disponibilità dell’appartamento";
-    a[46] = "  a.  Per la locazione mensile o quindicinale\u00A0: ingresso il primo giorno previsto dal "
-            "contratto dopo le ore " +
-            ingresso + " e l’uscita entro le ore " + uscita +
-            " dell’ultimo giorno previsto dal contratto.";
-    a[47] = "  b.  Per la locazione settimanale\u00A0: ingresso il Sabato dopo le ore " + s.ora_ingresso_c +
-            ", la partenza il Sabato entro le ore " + s.ora_uscita_c;
-    a[48] = "6. \u00A0 Posti letto: l’appartamento non può essere occupato da un numero di persone superiore "
-            "ai posti letto indicati; i letti aggiunti vanno chiesti all’Agenzia e si pagano a parte.";
-    a[49] = "7. \u00A0 Deposito cauzionale: il deposito si versa all’arrivo, alla consegna delle chiavi, e "
-            "viene restituito alla partenza dopo il controllo dell’appartamento, dedotti gli eventuali "
-            "danni o mancanze.";
-    a[50] = "8. \u00A0 Rinunce: In caso di annullamento della prenotazione, è obbligatorio darne immediata "
-            "comunicazione direttamente all’Ufficio dell’Agenzia " +
-            s.agenzia_nome + "   " + s.agenzia_citta +
-            " ai recapiti indicati nella presente, tramite fax o telegramma\u00A0; l’anticipo versato non "
-            "verrà restituito.";
-    a[51] = "9. \u00A0 Animali: gli animali domestici sono ammessi solo se dichiarati alla prenotazione e "
-            "accettati dall’Agenzia; gli eventuali danni sono a carico del villeggiante.";
-    a[52] = "10. Privacy: i dati personali del villeggiante sono trattati dall’Agenzia secondo il Regolamento "
-            "UE 2016/679 e il D.Lgs. 196/2003, al solo fine di eseguire il presente contratto.";
+    a[46] =
+        "  a.  Per la locazione mensile o quindicinale\u00A0: ingresso il primo giorno previsto "
+        "dal "
+        "contratto dopo le ore " +
+        ingresso + " e l’uscita entro le ore " + uscita +
+        " dell’ultimo giorno previsto dal contratto.";
+    a[47] = "  b.  Per la locazione settimanale\u00A0: ingresso il Sabato dopo le ore " +
+            s.ora_ingresso_c + ", la partenza il Sabato entro le ore " + s.ora_uscita_c;
+    a[48] =
+        "6. \u00A0 Posti letto: l’appartamento non può essere occupato da un numero di persone "
+        "superiore "
+        "ai posti letto indicati; i letti aggiunti vanno chiesti all’Agenzia e si pagano a parte.";
+    a[49] =
+        "7. \u00A0 Deposito cauzionale: il deposito si versa all’arrivo, alla consegna delle "
+        "chiavi, e "
+        "viene restituito alla partenza dopo il controllo dell’appartamento, dedotti gli eventuali "
+        "danni o mancanze.";
+    a[50] =
+        "8. \u00A0 Rinunce: In caso di annullamento della prenotazione, è obbligatorio darne "
+        "immediata "
+        "comunicazione direttamente all’Ufficio dell’Agenzia " +
+        s.agenzia_nome + "   " + s.agenzia_citta +
+        " ai recapiti indicati nella presente, tramite fax o telegramma\u00A0; l’anticipo versato "
+        "non "
+        "verrà restituito.";
+    a[51] =
+        "9. \u00A0 Animali: gli animali domestici sono ammessi solo se dichiarati alla "
+        "prenotazione e "
+        "accettati dall’Agenzia; gli eventuali danni sono a carico del villeggiante.";
+    a[52] =
+        "10. Privacy: i dati personali del villeggiante sono trattati dall’Agenzia secondo il "
+        "Regolamento "
+        "UE 2016/679 e il D.Lgs. 196/2003, al solo fine di eseguire il presente contratto.";
     b[53] = " Firma._____________________________________";
     return r;
 }
@@ -347,8 +372,8 @@ bool stampa_ricevuta_prenotazione(App& app) {
     Stato& s = app.s;
     const int k = prenotazione_richiesta(app);
     if (!k) {
-        app.msgbox("LA PRENOTAZIONE N. " + s.prenotazione_scelta + " NON ESISTE.", plat::Buttons::Ok,
-                   kTitolo, plat::Icon::Exclamation);
+        app.msgbox("LA PRENOTAZIONE N. " + s.prenotazione_scelta + " NON ESISTE.",
+                   plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
         return false;
     }
     const RigheRicevuta righe = componi_ricevuta(app);
@@ -368,8 +393,9 @@ bool stampa_ricevuta_prenotazione(App& app) {
     lavoro.copies = 1;
     lavoro.pdf_path = s.cartella_dati + "ricevuta_" + plat::pad_code(std::to_string(k), 3) + ".pdf";
 
-    if (!stampa_documento(app, lavoro,
-                          {"LA RICEVUTA E' STATA SALVATA", "LA RICEVUTA NON E' STATA STAMPATA.", kTitolo}))
+    if (!stampa_documento(
+            app, lavoro,
+            {"LA RICEVUTA E' STATA SALVATA", "LA RICEVUTA NON E' STATA STAMPATA.", kTitolo}))
         return false;
     app.campo(kRicevutaStampata).set_value(1);
     return true;
@@ -387,7 +413,8 @@ bool stampa_prenotazione_scelta(App& app) {
         return false;
     }
     const double p = importo(s.prenotazioni[k].campo[4]) * importo(s.percentuale_cauzione) / 100;
-    s.cauzione_ricevuta = importo(s.deposito_minimo) > p ? s.deposito_minimo : plat::short_number(p);
+    s.cauzione_ricevuta =
+        importo(s.deposito_minimo) > p ? s.deposito_minimo : plat::short_number(p);
     return stampa_ricevuta_prenotazione(app);
 }
 
@@ -403,8 +430,6 @@ std::vector<RigaPrenotazioneCliente> prenotazioni_del_cliente(App& app, long cli
     return righe;
 }
 
-std::string numero_ricevuta(long long numero) {
-    return plat::pad_code(std::to_string(numero), 3);
-}
+std::string numero_ricevuta(long long numero) { return plat::pad_code(std::to_string(numero), 3); }
 
 }  // namespace ga

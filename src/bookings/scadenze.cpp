@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kForma = "controlloentruscit";
 constexpr const char* kAvviso = "ATTENZIONE CI SONO DELLE PRENOTAZIONI SCADUTE  ";
-constexpr int kGiorniArrivi = 5;   // today and the five days after it
+constexpr int kGiorniArrivi = 5;  // today and the five days after it
 
 // Booking number * client * apartment * arrival * rent still due.
 std::string riga_scadenza(App& app, int i, long clienti) {
@@ -51,7 +51,7 @@ void controlla_prenotazioni_scadute(App& app) {
     for (int i = 1; i <= n; ++i) {
         const RigaPrenotazione& p = s.prenotazioni[i];
         if (p.arrivo < oggi && p.chiusura.is_zero()) {
-            lista.add_item(riga_scadenza(app, i, clienti), i);   // the line's booking
+            lista.add_item(riga_scadenza(app, i, clienti), i);  // the line's booking
             app.imposta(kControlloAvviso, kAvviso);
             scadute = true;
         }

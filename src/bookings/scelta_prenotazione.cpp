@@ -24,7 +24,8 @@ void SceltaPrenotazione::riempi(App& app) const {
     carica_clienti(app);
     clienti.clear();
     prenotazioni.clear();
-    const long n_prenotazioni = std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
+    const long n_prenotazioni =
+        std::min<long>(app.conta(kContaPrenotazioni), s.prenotazioni.capacita());
     // Each line keeps its record: the booking number, the client's record.
     for (int i = 1; i <= n_prenotazioni; ++i) prenotazioni.add_item(numero_ricevuta(i), i);
     const long n_clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());

@@ -12,8 +12,8 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QCursor>
-#include <QFocusEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QImage>
 #include <QImageReader>
@@ -165,9 +165,9 @@ struct Flag {
 struct Desktop::ControlView {
     plat::Control* control = nullptr;
     FormView* form = nullptr;
-    QWidget* widget = nullptr;    // owned by its window
-    QTimer* timer = nullptr;      // timer controls; owned by the desktop
-    std::uint64_t seen = 0;       // revision shown; 0 = show again
+    QWidget* widget = nullptr;  // owned by its window
+    QTimer* timer = nullptr;    // timer controls; owned by the desktop
+    std::uint64_t seen = 0;     // revision shown; 0 = show again
     // What was applied last, so that an unchanged property is left alone.
     std::optional<std::tuple<bool, int, bool, bool>> font;
     std::optional<std::pair<long, long>> colors;
@@ -195,7 +195,7 @@ struct Desktop::FormView {
     // The window: a scroll area around the form's page, which scrolls when
     // the page is larger than the screen leaves room for.
     std::unique_ptr<QScrollArea> window;
-    QWidget* page = nullptr;   // owned by the window
+    QWidget* page = nullptr;  // owned by the window
     std::vector<std::unique_ptr<ControlView>> controls;
     std::uint64_t seen = 0;
     bool placed = false;
@@ -312,7 +312,8 @@ void Desktop::update_form(FormView& fv) {
         // the screen leaves to windows every time it is shown.
         std::optional<QPoint> wanted;
         if (fv.placed) wanted = w->pos();
-        else if (f.left() != 0 || f.top() != 0) wanted = QPoint(pixels(f.left()), pixels(f.top()));
+        else if (f.left() != 0 || f.top() != 0)
+            wanted = QPoint(pixels(f.left()), pixels(f.top()));
         fv.placed = true;
         w->move(window_position(w->size() + decorations_, room_for(w), wanted));
         w->show();
@@ -374,7 +375,7 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
     plat::Control& c = *cv.control;
     ControlView* v = &cv;
     QWidget* w = nullptr;
-    bool watch = true;   // focus and keys reach the runtime
+    bool watch = true;  // focus and keys reach the runtime
     switch (c.kind()) {
         case Kind::TextBox:
             if (c.state().multiline) {
@@ -492,7 +493,8 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             break;
         case Kind::HScrollBar: {
             auto* s = new QScrollBar(Qt::Horizontal, parent);
-            connect(s, &QScrollBar::valueChanged, this, [this, v](int value) { scrolled(*v, value); });
+            connect(s, &QScrollBar::valueChanged, this,
+                    [this, v](int value) { scrolled(*v, value); });
             w = s;
             break;
         }
@@ -508,8 +510,7 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             w = d;
             break;
         }
-        case Kind::Timer:
-            return;
+        case Kind::Timer: return;
     }
     w->setObjectName(object_name(c));
     widget_views_[w] = &cv;
@@ -558,12 +559,14 @@ void Desktop::update_control(ControlView& cv) {
                 // cursor, so the limit is touched only when it must change.)
                 int limit = st.max_length > 0 ? st.max_length : 32767;
                 limit = std::max(limit, static_cast<int>(t.size()));
-                if (l->maxLength() != limit && (limit > l->maxLength() || cv.max_length != st.max_length))
+                if (l->maxLength() != limit &&
+                    (limit > l->maxLength() || cv.max_length != st.max_length))
                     l->setMaxLength(limit);
                 cv.max_length = st.max_length;
                 l->setAlignment(horizontal(st.alignment) | Qt::AlignVCenter);
                 if (l->text() != t) l->setText(t);
-                if (l->cursorPosition() != pos) l->setCursorPosition(std::min(pos, static_cast<int>(t.size())));
+                if (l->cursorPosition() != pos)
+                    l->setCursorPosition(std::min(pos, static_cast<int>(t.size())));
             }
             break;
         case Kind::Label: {
@@ -650,9 +653,11 @@ void Desktop::update_control(ControlView& cv) {
             if (cv.picture != pic) {
                 cv.picture = pic;
                 // A missing or unreadable picture shows nothing.
-                const QPixmap pixmap = st.picture.empty() ? QPixmap() : load_picture(qt_text(st.picture));
+                const QPixmap pixmap =
+                    st.picture.empty() ? QPixmap() : load_picture(qt_text(st.picture));
                 if (!pixmap.isNull()) l->setPixmap(pixmap);
-                else l->clear();
+                else
+                    l->clear();
                 l->setScaledContents(st.stretch);
             }
             const QPixmap pm = l->pixmap();
@@ -665,10 +670,11 @@ void Desktop::update_control(ControlView& cv) {
         case Kind::Line: {
             auto* l = static_cast<LineWidget*>(w);
             const QPoint a(pixels(st.x1), pixels(st.y1)), b(pixels(st.x2), pixels(st.y2));
-            const QRect box(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(a.x() - b.x()) + 1,
-                            std::abs(a.y() - b.y()) + 1);
+            const QRect box(std::min(a.x(), b.x()), std::min(a.y(), b.y()),
+                            std::abs(a.x() - b.x()) + 1, std::abs(a.y() - b.y()) + 1);
             l->setGeometry(box);
-            l->set_line(a - box.topLeft(), b - box.topLeft(), qt_color(st.fore_color).value_or(Qt::black));
+            l->set_line(a - box.topLeft(), b - box.topLeft(),
+                        qt_color(st.fore_color).value_or(Qt::black));
             break;
         }
         case Kind::HScrollBar: {
@@ -685,15 +691,15 @@ void Desktop::update_control(ControlView& cv) {
             static_cast<DateBox*>(w)->setDate(st.date.is_zero() ? QDate() : qt_date(st.date));
             break;
         }
-        case Kind::Timer:
-            break;
+        case Kind::Timer: break;
     }
     update_common(cv);
 }
 
 void Desktop::update_font(ControlView& cv) {
     const plat::ControlState& st = cv.control->state();
-    const std::tuple<bool, int, bool, bool> font{st.fixed_pitch, st.font_size, st.bold, st.underline};
+    const std::tuple<bool, int, bool, bool> font{st.fixed_pitch, st.font_size, st.bold,
+                                                 st.underline};
     if (cv.font == font) return;
     cv.font = font;
     QFont f = form_font();
@@ -733,7 +739,8 @@ void Desktop::update_common(ControlView& cv) {
     }
 
     const std::pair<long, long> colors{st.back_color, st.fore_color};
-    if (k != Kind::Line && (cv.colors ? *cv.colors != colors : colors != std::pair<long, long>{-1, -1})) {
+    if (k != Kind::Line &&
+        (cv.colors ? *cv.colors != colors : colors != std::pair<long, long>{-1, -1})) {
         cv.colors = colors;
         QPalette::ColorRole back = QPalette::Window, fore = QPalette::WindowText;
         switch (k) {
@@ -750,8 +757,7 @@ void Desktop::update_common(ControlView& cv) {
                 back = QPalette::Button;
                 fore = QPalette::ButtonText;
                 break;
-            default:
-                break;
+            default: break;
         }
         const QPalette standard = QApplication::palette(w);
         QPalette pal = w->palette();
@@ -785,10 +791,8 @@ bool takes_focus(Kind k) {
         case Kind::Frame:
         case Kind::Image:
         case Kind::Line:
-        case Kind::Timer:
-            return false;
-        default:
-            return true;
+        case Kind::Timer: return false;
+        default: return true;
     }
 }
 
@@ -906,7 +910,8 @@ void Desktop::program_ended() {
 // --- windows -> runtime -------------------------------------------------------
 
 bool Desktop::quiet() const {
-    return closing_ || ended_ || syncing_ || busy_ > 0 || QApplication::activeModalWidget() != nullptr;
+    return closing_ || ended_ || syncing_ || busy_ > 0 ||
+           QApplication::activeModalWidget() != nullptr;
 }
 
 template <class Action>
@@ -1020,19 +1025,17 @@ bool Desktop::window_event(FormView& fv, QEvent* event) {
             event->ignore();
             deliver(nullptr, [&] { rt_.close(*fv.form); });
             return true;
-        case QEvent::WindowActivate:
-            window_activated(fv);
-            return false;
+        case QEvent::WindowActivate: window_activated(fv); return false;
         case QEvent::MouseMove:
             if (fv.form->on_mouse_move)
                 deliver(nullptr, [&] {
                     rt_.run([&] {
-                        if (fv.form->is_loaded() && fv.form->on_mouse_move) fv.form->on_mouse_move();
+                        if (fv.form->is_loaded() && fv.form->on_mouse_move)
+                            fv.form->on_mouse_move();
                     });
                 });
             return false;
-        default:
-            return false;
+        default: return false;
     }
 }
 
@@ -1055,7 +1058,8 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             // Another window (a message box, a pop-up list or calendar)
             // taking the focus for a while is not leaving the box.
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            const bool for_a_while = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+            const bool for_a_while =
+                reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
             if (event->type() == QEvent::FocusIn) {
                 // The focus given back with a window, or moved by the program:
                 // no GotFocus, but the box notes the text it now holds, so
@@ -1078,7 +1082,8 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             }
             // Synchronously, before the click that took the focus away.
             deliver(nullptr, [&] { rt_.leave(*cv.control); });
-            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) follow_tab(cv, reason);
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                follow_tab(cv, reason);
             return false;
         }
         case QEvent::KeyPress: {
@@ -1092,7 +1097,8 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             // A text box's double-click: its first click came with the first
             // release, and the release that ends it is no click.
             plat::Control& c = *cv.control;
-            if (c.kind() == Kind::TextBox && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            if (c.kind() == Kind::TextBox &&
+                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
                 cv.double_pressed = true;
                 const std::string before = c.state().text;
                 if (c.on_dbl_click) deliver(nullptr, [&] { rt_.double_click_only(c); });
@@ -1117,7 +1123,8 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             if (c.*handler)
                 deliver(nullptr, [&] {
                     rt_.run([&] {
-                        if (c.form().is_loaded() && c.form().is_enabled() && c.*handler) (c.*handler)();
+                        if (c.form().is_loaded() && c.form().is_enabled() && c.*handler)
+                            (c.*handler)();
                     });
                 });
             // A click on a text box is its Click, after its MouseUp; the
@@ -1125,19 +1132,21 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             if (event->type() == QEvent::MouseButtonRelease && c.kind() == Kind::TextBox) {
                 const bool second = std::exchange(cv.double_pressed, false);
                 const std::string before = c.state().text;
-                if (!second && c.on_click && cv.widget->rect().contains(mouse->position().toPoint()))
+                if (!second && c.on_click &&
+                    cv.widget->rect().contains(mouse->position().toPoint()))
                     deliver(nullptr, [&] { rt_.click(c); });
                 // A box that the click (or double-click) filled in shows its
                 // new text selected: a number typed next replaces it, never
                 // joins it (a count of 1 and a typed 1 are not 11 beds).
-                const bool filled = std::exchange(cv.select_on_release, false) || c.state().text != before;
-                if (auto* e = qobject_cast<QLineEdit*>(cv.widget); e && filled && !ended_ && !closing_)
+                const bool filled =
+                    std::exchange(cv.select_on_release, false) || c.state().text != before;
+                if (auto* e = qobject_cast<QLineEdit*>(cv.widget);
+                    e && filled && !ended_ && !closing_)
                     e->selectAll();
             }
             return false;
         }
-        default:
-            return false;
+        default: return false;
     }
 }
 
@@ -1154,15 +1163,17 @@ void Desktop::follow_tab(ControlView& left, Qt::FocusReason reason) {
     if (!chosen || chosen->window() != window || chosen == left.widget) return;
     const bool forward = reason == Qt::TabFocusReason;
     QWidget* next = nullptr;
-    for (QWidget* w = forward ? left.widget->nextInFocusChain() : left.widget->previousInFocusChain();
+    for (QWidget* w = forward ? left.widget->nextInFocusChain()
+                              : left.widget->previousInFocusChain();
          w && w != left.widget; w = forward ? w->nextInFocusChain() : w->previousInFocusChain()) {
-        if (!widget_views_.count(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(window) ||
-            !w->isEnabledTo(window))
+        if (!widget_views_.count(w) || !(w->focusPolicy() & Qt::TabFocus) ||
+            !w->isVisibleTo(window) || !w->isEnabledTo(window))
             continue;
         next = w;
         break;
     }
-    if (!next || next == chosen || next->isAncestorOf(chosen) || chosen->focusProxy() == next) return;
+    if (!next || next == chosen || next->isAncestorOf(chosen) || chosen->focusProxy() == next)
+        return;
     QWidget* skipped = chosen;
     while (skipped && !widget_views_.count(skipped)) skipped = skipped->parentWidget();
     skipped_by_tab_ = skipped ? skipped : chosen;
@@ -1180,12 +1191,13 @@ bool Desktop::key_event(ControlView& cv, QKeyEvent* event) {
     int key = code;
     deliver(&cv, [&] { rt_.key_press(*cv.control, key); });
     if (closing_ || ended_) return true;
-    if (key == code) return false;   // the box types the key as it came
-    if (key == 0) return true;       // dropped
+    if (key == code) return false;  // the box types the key as it came
+    if (key == 0) return true;      // dropped
     const QString text = key_text(key);
     if (text.isEmpty()) return true;
     // The changed key is typed instead of the one pressed.
-    QKeyEvent changed(QEvent::KeyPress, qt_key_for(key), Qt::NoModifier, text, event->isAutoRepeat());
+    QKeyEvent changed(QEvent::KeyPress, qt_key_for(key), Qt::NoModifier, text,
+                      event->isAutoRepeat());
     Flag guard(forwarding_key_);
     QCoreApplication::sendEvent(cv.widget, &changed);
     return true;

@@ -125,7 +125,7 @@ private:
     // The focus is being moved on past the control Tab had chosen (see
     // control_event): that control, never entered, is not left either.
     QWidget* skipped_by_tab_ = nullptr;
-    QWidget* tab_from_ = nullptr;   // the control the Tab key was last pressed in
+    QWidget* tab_from_ = nullptr;  // the control the Tab key was last pressed in
     bool ended_ = false;
     bool closing_ = false;
     bool ever_loaded_ = false;

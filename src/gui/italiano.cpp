@@ -10,7 +10,8 @@ namespace gui {
 bool install_italian(QCoreApplication& app) {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     auto* qt = new QTranslator(&app);
-    if (!qt->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!qt->load(QStringLiteral("qtbase_it"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete qt;
         return false;
     }

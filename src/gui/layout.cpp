@@ -11,15 +11,15 @@ namespace {
 struct Item {
     QRect rect;
     int piece;
-    bool focus;   // takes the focus, or a frame holding a control that does
+    bool focus;  // takes the focus, or a frame holding a control that does
 };
 
 int start(const QRect& r, bool rows) { return rows ? r.y() : r.x(); }
 int end(const QRect& r, bool rows) { return rows ? r.y() + r.height() : r.x() + r.width(); }
 
 struct Cut {
-    bool rows = true;   // across the page: the items above it, then below
-    int at = 0;         // where the second part starts
+    bool rows = true;  // across the page: the items above it, then below
+    int at = 0;        // where the second part starts
     int gap = -1;
 };
 
@@ -87,8 +87,10 @@ public:
         children_.resize(pieces.size() + 1);
         for (std::size_t i = 0; i < pieces.size(); ++i) {
             const int c = pieces[i].container;
-            const bool valid = c >= 0 && static_cast<std::size_t>(c) < pieces.size() && c != static_cast<int>(i);
-            children_[valid ? static_cast<std::size_t>(c) : pieces.size()].push_back(static_cast<int>(i));
+            const bool valid =
+                c >= 0 && static_cast<std::size_t>(c) < pieces.size() && c != static_cast<int>(i);
+            children_[valid ? static_cast<std::size_t>(c) : pieces.size()].push_back(
+                static_cast<int>(i));
         }
     }
 
@@ -99,7 +101,7 @@ public:
 
 private:
     bool holds_focus(int piece, int depth) {
-        if (depth > 16) return false;   // frames inside each other, never a loop
+        if (depth > 16) return false;  // frames inside each other, never a loop
         if (pieces_[static_cast<std::size_t>(piece)].takes_focus) return true;
         for (int c : children_[static_cast<std::size_t>(piece)])
             if (holds_focus(c, depth + 1)) return true;
@@ -114,7 +116,8 @@ private:
             std::vector<Item> items;
             for (int p : children_[static_cast<std::size_t>(index)]) {
                 const Piece& piece = pieces_[static_cast<std::size_t>(p)];
-                const bool focus = piece.button ? buttons && piece.takes_focus : !buttons && holds_focus(p, depth);
+                const bool focus =
+                    piece.button ? buttons && piece.takes_focus : !buttons && holds_focus(p, depth);
                 items.push_back({piece.rect, p, focus});
             }
             read(items, depth);
@@ -127,7 +130,8 @@ private:
             const Cut cut = widest_cut(items);
             if (cut.gap >= 0) {
                 std::vector<Item> first, second;
-                for (const Item& i : items) (start(i.rect, cut.rows) >= cut.at ? second : first).push_back(i);
+                for (const Item& i : items)
+                    (start(i.rect, cut.rows) >= cut.at ? second : first).push_back(i);
                 read(first, depth);
                 read(second, depth);
                 return;
@@ -143,7 +147,7 @@ private:
     }
 
     const std::vector<Piece>& pieces_;
-    std::vector<std::vector<int>> children_;   // by container; the last is the window's
+    std::vector<std::vector<int>> children_;  // by container; the last is the window's
     std::vector<int> out_;
 };
 

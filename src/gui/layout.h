@@ -14,10 +14,10 @@ namespace gui {
 
 // One control of a form, as the Tab order sees it.
 struct Piece {
-    QRect rect;               // pixels, in the container it lies in
-    int container = -1;       // index of the frame it lies in; -1 the window
-    bool takes_focus = false; // a box, list, button... (not a label, picture, frame)
-    bool button = false;      // a command button
+    QRect rect;                // pixels, in the container it lies in
+    int container = -1;        // index of the frame it lies in; -1 the window
+    bool takes_focus = false;  // a box, list, button... (not a label, picture, frame)
+    bool button = false;       // a command button
 };
 
 // The pieces that take the focus, in the order Tab goes through them: the

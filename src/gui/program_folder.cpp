@@ -32,8 +32,7 @@ std::optional<QString> program_folder_location(const QStringList& arguments) {
     const QString option = QString::fromLatin1(kProgramFolderOption);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
-        if (a.startsWith(option + QLatin1Char('=')))
-            return as_folder(a.mid(option.size() + 1));
+        if (a.startsWith(option + QLatin1Char('='))) return as_folder(a.mid(option.size() + 1));
         if (a == option) {
             if (i + 1 < arguments.size() && !arguments[i + 1].isEmpty())
                 return as_folder(arguments[i + 1]);

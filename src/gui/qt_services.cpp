@@ -73,7 +73,7 @@ int title_room(const QString& title) {
 void prepare(QMessageBox& dialog, const plat::MessageBox& box) {
     dialog.setWindowTitle(qt_text(box.title));
 
-    dialog.setTextFormat(Qt::PlainText);   // the program's "<" is a character, not markup
+    dialog.setTextFormat(Qt::PlainText);  // the program's "<" is a character, not markup
     dialog.setText(message_text(box));
     dialog.setIcon(message_icon(box.icon));
     dialog.setStandardButtons(standard_buttons(box.buttons));

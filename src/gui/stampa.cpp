@@ -162,7 +162,9 @@ std::optional<CellRange> cell_range(std::string_view text) {
     return r;
 }
 
-std::string address_text(int row, int column) { return column_letters(column) + std::to_string(row); }
+std::string address_text(int row, int column) {
+    return column_letters(column) + std::to_string(row);
+}
 
 std::optional<PrintTemplate> read_template(std::string_view text, std::string* error) {
     PrintTemplate t;
@@ -172,7 +174,7 @@ std::optional<PrintTemplate> read_template(std::string_view text, std::string* e
         int line;
         CellRange range;
     };
-    std::vector<Placed> placed;   // everything that must lie on the grid
+    std::vector<Placed> placed;  // everything that must lie on the grid
     int line = 0;
 
     auto fail = [&](int at, const std::string& why) -> std::optional<PrintTemplate> {
@@ -238,30 +240,39 @@ std::optional<PrintTemplate> read_template(std::string_view text, std::string* e
             const auto n = args.empty() ? std::nullopt : number(args[0]);
             if (!n || *n < 1 || *n > kMaxRows || *n != static_cast<int>(*n) || args.size() != 2 ||
                 !numbers(1, 1, v) || v[0] <= 0)
-                return fail(line, "RIGHE VUOLE IL NUMERO DELLE RIGHE E LA LORO ALTEZZA IN MILLIMETRI.");
+                return fail(line,
+                            "RIGHE VUOLE IL NUMERO DELLE RIGHE E LA LORO ALTEZZA IN MILLIMETRI.");
             t.rows = static_cast<int>(*n);
             t.row_mm = v[0];
         } else if (key == "RIGA") {
             const auto r = args.empty() ? std::nullopt : number(args[0]);
-            if (!r || *r < 1 || *r != static_cast<int>(*r) || args.size() != 2 || !numbers(1, 1, v) ||
-                v[0] <= 0)
-                return fail(line, "RIGA VUOLE IL NUMERO DELLA RIGA E LA SUA ALTEZZA IN MILLIMETRI.");
+            if (!r || *r < 1 || *r != static_cast<int>(*r) || args.size() != 2 ||
+                !numbers(1, 1, v) || v[0] <= 0)
+                return fail(line,
+                            "RIGA VUOLE IL NUMERO DELLA RIGA E LA SUA ALTEZZA IN MILLIMETRI.");
             t.row_height_mm[static_cast<int>(*r)] = v[0];
             placed.push_back({line, CellRange{static_cast<int>(*r), 1, static_cast<int>(*r), 1}});
         } else if (key == "STILE") {
             const auto range = args.empty() ? std::nullopt : cell_range(args[0]);
-            if (!range || args.size() < 2) return fail(line, "STILE VUOLE LE CELLE E IL LORO STILE.");
+            if (!range || args.size() < 2)
+                return fail(line, "STILE VUOLE LE CELLE E IL LORO STILE.");
             PrintTemplate::StyleRule rule;
             rule.range = *range;
             for (std::size_t i = 1; i < args.size(); ++i) {
                 const std::string w = upper_ascii(args[i]);
                 if (w == "GRASSETTO") rule.bold = true;
-                else if (w == "NORMALE") rule.bold = rule.italic = rule.underline = false;
-                else if (w == "CORSIVO") rule.italic = true;
-                else if (w == "SOTTOLINEATO") rule.underline = true;
-                else if (w == "SINISTRA") rule.align = 0;
-                else if (w == "DESTRA") rule.align = 1;
-                else if (w == "CENTRATO") rule.align = 2;
+                else if (w == "NORMALE")
+                    rule.bold = rule.italic = rule.underline = false;
+                else if (w == "CORSIVO")
+                    rule.italic = true;
+                else if (w == "SOTTOLINEATO")
+                    rule.underline = true;
+                else if (w == "SINISTRA")
+                    rule.align = 0;
+                else if (w == "DESTRA")
+                    rule.align = 1;
+                else if (w == "CENTRATO")
+                    rule.align = 2;
                 else if (w == "RIENTRO") {
                     const auto mm = i + 1 < args.size() ? number(args[i + 1]) : std::nullopt;
                     if (!mm || *mm < 0) return fail(line, "RIENTRO VUOLE I MILLIMETRI.");
@@ -280,9 +291,10 @@ std::optional<PrintTemplate> read_template(std::string_view text, std::string* e
             if (!range) return fail(line, key + " VUOLE UN INTERVALLO DI CELLE, COME A1:B3.");
             if (key == "UNISCI") {
                 for (const CellRange& m : t.merges)
-                    if (m.row1 <= range->row2 && range->row1 <= m.row2 && m.column1 <= range->column2 &&
-                        range->column1 <= m.column2)
-                        return fail(line, "LE CELLE " + std::string(args[0]) + " SONO GIA' UNITE AD ALTRE.");
+                    if (m.row1 <= range->row2 && range->row1 <= m.row2 &&
+                        m.column1 <= range->column2 && range->column1 <= m.column2)
+                        return fail(line, "LE CELLE " + std::string(args[0]) +
+                                              " SONO GIA' UNITE AD ALTRE.");
                 t.merges.push_back(*range);
             } else {
                 t.frames.push_back(*range);
@@ -291,10 +303,12 @@ std::optional<PrintTemplate> read_template(std::string_view text, std::string* e
         } else if (key == "CELLA") {
             const auto [where, content] = first_word(rest);
             const auto a = cell_address(where);
-            if (!a) return fail(line, "CELLA VUOLE L'INDIRIZZO DELLA CELLA, COME B12, E IL SUO TESTO.");
+            if (!a)
+                return fail(line, "CELLA VUOLE L'INDIRIZZO DELLA CELLA, COME B12, E IL SUO TESTO.");
             // The text is the rest of the line as written, blanks within and
             // at its end included (only the line end is dropped).
-            std::string_view body = raw.substr(static_cast<std::size_t>(content.data() - raw.data()));
+            std::string_view body =
+                raw.substr(static_cast<std::size_t>(content.data() - raw.data()));
             if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
             t.texts[*a] = std::string(body);
             placed.push_back({line, CellRange{a->first, a->second, a->first, a->second}});
@@ -307,8 +321,7 @@ std::optional<PrintTemplate> read_template(std::string_view text, std::string* e
     if (columns.empty()) return fail(0, "MANCANO LE COLONNE (COLONNA A <MILLIMETRI>).");
     for (int c = 1; c <= static_cast<int>(columns.size()); ++c) {
         const auto it = columns.find(c);
-        if (it == columns.end())
-            return fail(0, "MANCA LA COLONNA " + column_letters(c) + ".");
+        if (it == columns.end()) return fail(0, "MANCA LA COLONNA " + column_letters(c) + ".");
         t.column_mm.push_back(it->second);
     }
     if (t.rows == 0) return fail(0, "MANCANO LE RIGHE (RIGHE <NUMERO> <MILLIMETRI>).");
@@ -377,7 +390,7 @@ PageLayout lay_out(const PrintTemplate& tpl, const plat::PrintJob& job, QPaintDe
         CellRange span;
         QString text;
         CellStyle style;
-        double need;   // height the wrapped text takes, padding included
+        double need;  // height the wrapped text takes, padding included
     };
     std::vector<Cell> cells;
     for (const auto& [at, text] : texts) {
@@ -385,12 +398,12 @@ PageLayout lay_out(const PrintTemplate& tpl, const plat::PrintJob& job, QPaintDe
         const auto [row, column] = at;
         CellRange span{row, column, row, column};
         if (const CellRange* m = tpl.merge_of(row, column)) {
-            if (m->row1 != row || m->column1 != column) continue;   // covered by the merge
+            if (m->row1 != row || m->column1 != column) continue;  // covered by the merge
             span = *m;
         }
         const CellStyle st = tpl.style(row, column);
-        const double width = col_left[span.column2 + 1] - col_left[span.column1] - 2 * pad_x -
-                             st.indent_mm * kx;
+        const double width =
+            col_left[span.column2 + 1] - col_left[span.column1] - 2 * pad_x - st.indent_mm * kx;
         const QFontMetricsF fm(font_for(tpl, st), &device);
         const QString q = qt_text(text);
         const double h =
@@ -400,7 +413,8 @@ PageLayout lay_out(const PrintTemplate& tpl, const plat::PrintJob& job, QPaintDe
     // Rows grow to their texts: single rows first, then a merge over several
     // rows lengthens its last row if the rows together are still too short.
     for (const Cell& c : cells)
-        if (c.span.row1 == c.span.row2) page.row_height[c.row] = std::max(page.row_height[c.row], c.need);
+        if (c.span.row1 == c.span.row2)
+            page.row_height[c.row] = std::max(page.row_height[c.row], c.need);
     for (const Cell& c : cells) {
         if (c.span.row1 == c.span.row2) continue;
         double sum = 0;
@@ -411,14 +425,15 @@ PageLayout lay_out(const PrintTemplate& tpl, const plat::PrintJob& job, QPaintDe
     for (int r = 1; r <= tpl.rows; ++r) page.row_top[r + 1] = page.row_top[r] + page.row_height[r];
 
     auto rect_of = [&](const CellRange& s) {
-        return QRectF(col_left[s.column1], page.row_top[s.row1], col_left[s.column2 + 1] - col_left[s.column1],
+        return QRectF(col_left[s.column1], page.row_top[s.row1],
+                      col_left[s.column2 + 1] - col_left[s.column1],
                       page.row_top[s.row2 + 1] - page.row_top[s.row1]);
     };
     for (const Cell& c : cells) {
         const QRectF box = rect_of(c.span);
         const double indent = c.style.indent_mm * kx;
-        page.texts.push_back({box.adjusted(pad_x + indent, pad_y, -pad_x, -pad_y), c.text, c.style, c.row,
-                              c.column});
+        page.texts.push_back({box.adjusted(pad_x + indent, pad_y, -pad_x, -pad_y), c.text, c.style,
+                              c.row, c.column});
     }
     for (const CellRange& f : tpl.frames) page.frames.push_back(rect_of(f));
 
@@ -427,10 +442,11 @@ PageLayout lay_out(const PrintTemplate& tpl, const plat::PrintJob& job, QPaintDe
     const double room_h = (tpl.page_height_mm - tpl.margin_top_mm - tpl.margin_bottom_mm) * ky;
     page.scale = 1.0;
     if (page.sheet.width() > room_w) page.scale = std::min(page.scale, room_w / page.sheet.width());
-    if (page.sheet.height() > room_h) page.scale = std::min(page.scale, room_h / page.sheet.height());
+    if (page.sheet.height() > room_h)
+        page.scale = std::min(page.scale, room_h / page.sheet.height());
 
-    if (!job.logo_path.empty() && job.logo_row >= 1 && job.logo_row <= tpl.rows && job.logo_column >= 1 &&
-        job.logo_column <= ncols) {
+    if (!job.logo_path.empty() && job.logo_row >= 1 && job.logo_row <= tpl.rows &&
+        job.logo_column >= 1 && job.logo_column <= ncols) {
         QImage logo(qt_text(job.logo_path));
         if (!logo.isNull()) {
             const double w = logo.width() / kPictureDpi * 25.4 * kx * job.logo_width_scale;
@@ -567,18 +583,22 @@ plat::PrintResult QtPrinter::print(const plat::PrintJob& job) {
         writer.setCreator(QStringLiteral("GESTIONE AFFITTI"));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            result.error = "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
+            result.error =
+                "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
             return result;
         }
         const bool paged = paint_pages(painter, writer, *tpl, job);
         painter.end();
         if (!paged) {
-            result.error = "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
+            result.error =
+                "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
             return result;
         }
     }
-    if (!QFileInfo(qt_text(job.pdf_path)).isFile() || QFileInfo(qt_text(job.pdf_path)).size() == 0) {
-        result.error = "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
+    if (!QFileInfo(qt_text(job.pdf_path)).isFile() ||
+        QFileInfo(qt_text(job.pdf_path)).size() == 0) {
+        result.error =
+            "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
         return result;
     }
     result.outcome = plat::PrintOutcome::SavedAsPdf;

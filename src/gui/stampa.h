@@ -27,10 +27,10 @@ namespace gui {
 // --- the template ---------------------------------------------------------------
 
 struct CellStyle {
-    double points = 0;      // 0: the sheet's size
+    double points = 0;  // 0: the sheet's size
     bool bold = false, italic = false, underline = false;
-    int align = 0;          // 0 left, 1 right, 2 centre
-    double indent_mm = 0;   // room left free before the text
+    int align = 0;         // 0 left, 1 right, 2 centre
+    double indent_mm = 0;  // room left free before the text
 };
 
 // Rows and columns from 1, both ends included.
@@ -47,11 +47,11 @@ struct PrintTemplate {
     double margin_left_mm = 10, margin_top_mm = 10, margin_right_mm = 10, margin_bottom_mm = 10;
     std::string font = "Arial";
     double points = 8;
-    std::vector<double> column_mm;             // column 1 first
+    std::vector<double> column_mm;  // column 1 first
     int rows = 0;
-    double row_mm = 5;                         // every row's least height
-    std::map<int, double> row_height_mm;       // rows with a least height of their own
-    std::map<std::pair<int, int>, std::string> texts;   // (row, column): fixed text
+    double row_mm = 5;                                 // every row's least height
+    std::map<int, double> row_height_mm;               // rows with a least height of their own
+    std::map<std::pair<int, int>, std::string> texts;  // (row, column): fixed text
     // Styles in the order given; a later one for the same cell adds to it.
     struct StyleRule {
         CellRange range;
@@ -90,12 +90,12 @@ struct PlacedText {
 };
 struct PageLayout {
     QPointF origin;
-    double scale = 1;        // below 1 when the rows had to shrink to fit the page
-    QSizeF sheet;            // the whole grid, before shrinking
-    std::vector<double> row_top, row_height;   // by row, index 0 unused
+    double scale = 1;                         // below 1 when the rows had to shrink to fit the page
+    QSizeF sheet;                             // the whole grid, before shrinking
+    std::vector<double> row_top, row_height;  // by row, index 0 unused
     std::vector<PlacedText> texts;
     std::vector<QRectF> frames;
-    QImage logo;             // null when there is none
+    QImage logo;  // null when there is none
     QRectF logo_rect;
 };
 

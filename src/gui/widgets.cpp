@@ -41,7 +41,8 @@ void LineWidget::paintEvent(QPaintEvent*) {
 // --- ProgramButton -----------------------------------------------------------------
 
 void ProgramButton::keyPressEvent(QKeyEvent* e) {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        e->modifiers() == Qt::NoModifier) {
         e->accept();
         if (isEnabled() && !e->isAutoRepeat()) click();
         return;
@@ -87,7 +88,8 @@ constexpr int kFieldStart[3] = {0, 3, 6};
 constexpr int kFieldWidth[3] = {2, 2, 4};
 
 bool is_separator(QChar c) {
-    return c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QLatin1Char(' ');
+    return c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('-') ||
+           c == QLatin1Char(' ');
 }
 
 // The arrow of the button that opens the calendar.
@@ -108,7 +110,8 @@ DateBox::DateBox(QWidget* parent) : QLineEdit(parent) {
     // What is typed goes through the fields, never straight into the text.
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);
-    QAction* drop = addAction(drop_down_arrow(palette().color(QPalette::Text)), QLineEdit::TrailingPosition);
+    QAction* drop =
+        addAction(drop_down_arrow(palette().color(QPalette::Text)), QLineEdit::TrailingPosition);
     connect(drop, &QAction::triggered, this, &DateBox::showCalendar);
 }
 
@@ -146,8 +149,10 @@ void DateBox::showCalendar() {
     QPoint at = mapToGlobal(QPoint(0, height()));
     if (const QScreen* screen = this->screen()) {
         const QRect room = screen->availableGeometry();
-        if (at.y() + calendar_->height() > room.bottom()) at.setY(mapToGlobal(QPoint(0, 0)).y() - calendar_->height());
-        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - calendar_->width())));
+        if (at.y() + calendar_->height() > room.bottom())
+            at.setY(mapToGlobal(QPoint(0, 0)).y() - calendar_->height());
+        at.setX(std::clamp(at.x(), room.left(),
+                           std::max(room.left(), room.right() - calendar_->width())));
     }
     calendar_->move(at);
     calendar_->show();
@@ -215,7 +220,8 @@ void DateBox::type_char(QChar c) {
     } else if (is_separator(c)) {
         typing_ = true;
         if (!digits_.isEmpty()) end_field();
-        else if (!advanced_) go_to_field(field_ + 1);
+        else if (!advanced_)
+            go_to_field(field_ + 1);
         advanced_ = false;
     }
 }
@@ -231,7 +237,8 @@ void DateBox::end_field() {
         return;
     }
     if (const std::optional<QDate> d = typed_date()) choose(*d);
-    else show_text();
+    else
+        show_text();
 }
 
 void DateBox::go_to_field(int field) {
@@ -255,10 +262,14 @@ void DateBox::show_text() {
             const int width = kFieldWidth[i];
             QString part;
             std::optional<int> value = typed_[static_cast<std::size_t>(i)];
-            if (!value && date_.isValid()) value = i == 0 ? date_.day() : i == 1 ? date_.month() : date_.year();
-            if (typing_ && i == field_ && !digits_.isEmpty()) part = digits_.leftJustified(width, QLatin1Char(' '));
-            else if (value) part = QString::number(*value).rightJustified(width, QLatin1Char('0'));
-            else part = QString(width, QLatin1Char(' '));
+            if (!value && date_.isValid())
+                value = i == 0 ? date_.day() : i == 1 ? date_.month() : date_.year();
+            if (typing_ && i == field_ && !digits_.isEmpty())
+                part = digits_.leftJustified(width, QLatin1Char(' '));
+            else if (value)
+                part = QString::number(*value).rightJustified(width, QLatin1Char('0'));
+            else
+                part = QString(width, QLatin1Char(' '));
             if (i > 0) t += QLatin1Char('/');
             t += part;
         }
@@ -266,7 +277,8 @@ void DateBox::show_text() {
     if (text() != t) setText(t);
     // The field that typing goes to stands out while the box has the focus.
     if (hasFocus() && !t.isEmpty()) setSelection(kFieldStart[field_], kFieldWidth[field_]);
-    else deselect();
+    else
+        deselect();
 }
 
 void DateBox::keyPressEvent(QKeyEvent* e) {
@@ -287,27 +299,17 @@ void DateBox::keyPressEvent(QKeyEvent* e) {
             show_text();
             return;
         case Qt::Key_Return:
-        case Qt::Key_Enter:
-            finish_typing();
-            break;
+        case Qt::Key_Enter: finish_typing(); break;
         case Qt::Key_Backspace:
             if (!digits_.isEmpty()) {
                 digits_.chop(1);
                 show_text();
             }
             return;
-        case Qt::Key_Left:
-            go_to_field(field_ - 1);
-            return;
-        case Qt::Key_Right:
-            go_to_field(field_ + 1);
-            return;
-        case Qt::Key_Home:
-            go_to_field(0);
-            return;
-        case Qt::Key_End:
-            go_to_field(2);
-            return;
+        case Qt::Key_Left: go_to_field(field_ - 1); return;
+        case Qt::Key_Right: go_to_field(field_ + 1); return;
+        case Qt::Key_Home: go_to_field(0); return;
+        case Qt::Key_End: go_to_field(2); return;
         default: {
             const QString typed = e->text();
             if (typed.isEmpty() || !(typed[0].isDigit() || is_separator(typed[0]))) break;
@@ -333,7 +335,8 @@ void DateBox::focusInEvent(QFocusEvent* e) {
     // Coming back from the calendar or from another window, the typing
     // goes on where it was; coming by the keyboard, it starts at the day.
     const Qt::FocusReason r = e->reason();
-    if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason && r != Qt::MouseFocusReason) field_ = 0;
+    if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason && r != Qt::MouseFocusReason)
+        field_ = 0;
     show_text();
 }
 

@@ -46,7 +46,8 @@ protected:
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() != Qt::LeftButton) return Base::mouseReleaseEvent(e);
-        const bool click = pressed_ && !after_double_ && this->rect().contains(e->position().toPoint());
+        const bool click =
+            pressed_ && !after_double_ && this->rect().contains(e->position().toPoint());
         pressed_ = false;
         after_double_ = false;
         e->accept();
@@ -169,7 +170,8 @@ protected:
     void nextCheckState() override {}
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
-        if (e->button() != Qt::LeftButton) return HoldsPress<QRadioButton>::mouseDoubleClickEvent(e);
+        if (e->button() != Qt::LeftButton)
+            return HoldsPress<QRadioButton>::mouseDoubleClickEvent(e);
         e->accept();
         if (on_double_click) on_double_click();
     }
@@ -219,7 +221,7 @@ class DateBox : public QLineEdit {
 public:
     explicit DateBox(QWidget* parent = nullptr);
 
-    QDate date() const { return date_; }   // null: no date
+    QDate date() const { return date_; }  // null: no date
     void setDate(const QDate& d);
     // The calendar is made the first time it is asked for or shown: a form
     // with many date boxes opens without building a calendar for each.
@@ -256,10 +258,10 @@ private:
     QDate date_;
     QCalendarWidget* calendar_ = nullptr;
     bool typing_ = false;
-    int field_ = 0;                               // 0 day, 1 month, 2 year
-    QString digits_;                              // of the field being typed
-    std::array<std::optional<int>, 3> typed_{};   // fields typed so far
-    bool advanced_ = false;                       // the last digit ended its field
+    int field_ = 0;                              // 0 day, 1 month, 2 year
+    QString digits_;                             // of the field being typed
+    std::array<std::optional<int>, 3> typed_{};  // fields typed so far
+    bool advanced_ = false;                      // the last digit ended its field
 };
 
 }  // namespace gui

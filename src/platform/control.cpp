@@ -70,7 +70,9 @@ void Control::focus_gone() {
     focus_text_.clear();
 }
 
-bool Control::changed_since_focus() const { return !focus_text_held_ || focus_text_ != state_.text; }
+bool Control::changed_since_focus() const {
+    return !focus_text_held_ || focus_text_ != state_.text;
+}
 
 // --- common properties --------------------------------------------------------
 
@@ -79,12 +81,12 @@ bool Control::changed_since_focus() const { return !focus_text_held_ || focus_te
         touch();                      \
         return state_.member;         \
     }
-#define PLAT_SETTER(type, fn, member)      \
-    void Control::fn(type v) {             \
-        touch();                           \
-        if (state_.member == v) return;    \
-        state_.member = v;                 \
-        changed();                         \
+#define PLAT_SETTER(type, fn, member)   \
+    void Control::fn(type v) {          \
+        touch();                        \
+        if (state_.member == v) return; \
+        state_.member = v;              \
+        changed();                      \
     }
 
 PLAT_GETTER(bool, visible, visible)
@@ -246,7 +248,7 @@ void Control::set_min(int v) {
     if (state_.min == v) return;
     state_.min = v;
     changed();
-    if (kind_ == Kind::HScrollBar) set_value(state_.value);   // re-clamp
+    if (kind_ == Kind::HScrollBar) set_value(state_.value);  // re-clamp
 }
 
 void Control::set_max(int v) {
@@ -272,7 +274,8 @@ void Control::remove_item(int i) {
     state_.items.erase(state_.items.begin() + i);
     state_.item_data.erase(state_.item_data.begin() + i);
     if (state_.list_index == i) state_.list_index = -1;
-    else if (state_.list_index > i) --state_.list_index;
+    else if (state_.list_index > i)
+        --state_.list_index;
     changed();
 }
 
@@ -334,7 +337,7 @@ void Control::set_list_index(int i) {
 void Control::set_picture(std::string_view path) {
     touch();
     std::string p(path);
-    if (!p.empty() && !file_exists(p)) p.clear();   // a missing picture shows nothing
+    if (!p.empty() && !file_exists(p)) p.clear();  // a missing picture shows nothing
     if (state_.picture == p) return;
     state_.picture = p;
     changed();

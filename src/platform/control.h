@@ -27,8 +27,22 @@ namespace plat {
 class Form;
 
 enum class Kind {
-    TextBox, Label, CommandButton, CheckBox, OptionButton, ListBox, ComboBox,
-    Frame, Image, Line, HScrollBar, Timer, DatePicker, DriveList, DirList, FileList
+    TextBox,
+    Label,
+    CommandButton,
+    CheckBox,
+    OptionButton,
+    ListBox,
+    ComboBox,
+    Frame,
+    Image,
+    Line,
+    HScrollBar,
+    Timer,
+    DatePicker,
+    DriveList,
+    DirList,
+    FileList
 };
 
 // Colours are 0x00BBGGRR values, as the program writes them (192 is dark red,
@@ -36,14 +50,14 @@ enum class Kind {
 inline constexpr long kDefaultColor = -1;
 
 struct ControlState {
-    int left = 0, top = 0, width = 0, height = 0;   // twips
+    int left = 0, top = 0, width = 0, height = 0;  // twips
     bool visible = true;
     bool enabled = true;
     long back_color = kDefaultColor;
     long fore_color = kDefaultColor;
     std::string tooltip;
-    std::string text;            // text, caption, or a combo box's edit text
-    int value = 0;               // check box 0/1, option 0/1, scroll bar position
+    std::string text;  // text, caption, or a combo box's edit text
+    int value = 0;     // check box 0/1, option 0/1, scroll bar position
     std::vector<std::string> items;
     // Each list line's record (a booking number, a client code, a record
     // index), kept beside its text: the text is for the eye and is never
@@ -63,19 +77,20 @@ struct ControlState {
     int max_length = 0;
     bool bold = false;
     bool underline = false;
-    bool fixed_pitch = false;    // padded columns line up in a fixed-pitch font
-    int font_size = 0;           // points; 0 = the window's default
-    int alignment = 0;           // 0 left, 1 right, 2 centre
-    int mouse_pointer = 0;       // over the control: 0 the ordinary pointer, 99 the form's own (a pointing hand)
+    bool fixed_pitch = false;  // padded columns line up in a fixed-pitch font
+    int font_size = 0;         // points; 0 = the window's default
+    int alignment = 0;         // 0 left, 1 right, 2 centre
+    int mouse_pointer =
+        0;  // over the control: 0 the ordinary pointer, 99 the form's own (a pointing hand)
     int min = 0, max = 32767;
     int small_change = 1, large_change = 1;
-    std::string picture;         // image file path
+    std::string picture;  // image file path
     bool stretch = false;
-    int interval = 0;            // timer, milliseconds
-    Date date;                   // date picker
-    std::string path;            // folder of a folder or file list; drive of a drive list
-    std::string pattern = "*.*"; // file list pattern(s), ";" between several
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;   // line ends, twips
+    int interval = 0;                    // timer, milliseconds
+    Date date;                           // date picker
+    std::string path;                    // folder of a folder or file list; drive of a drive list
+    std::string pattern = "*.*";         // file list pattern(s), ";" between several
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // line ends, twips
 };
 
 class Control {
@@ -95,7 +110,10 @@ public:
 
     // --- design: used by the form's constructor (no load, no events) ---
     Control& place(int left, int top, int width, int height);
-    Control& in(Control& frame) { container_ = &frame; return *this; }
+    Control& in(Control& frame) {
+        container_ = &frame;
+        return *this;
+    }
     ControlState& design() { return state_; }
 
     // --- common properties ---
@@ -157,7 +175,7 @@ public:
 
     // --- image ---
     std::string picture();
-    void set_picture(std::string_view path);   // a missing file shows nothing
+    void set_picture(std::string_view path);  // a missing file shows nothing
 
     // --- timer ---
     int interval();
@@ -165,11 +183,11 @@ public:
 
     // --- date picker ---
     Date date();
-    void set_date(Date d);                    // runs nothing
+    void set_date(Date d);  // runs nothing
 
     // --- drive, folder and file lists ---
     std::string path();
-    void set_path(std::string_view p);        // folder and file lists: Change
+    void set_path(std::string_view p);  // folder and file lists: Change
     std::string pattern();
     void set_pattern(std::string_view p);
     // Re-reads the folder (folder list: its subfolders; file list: the
@@ -177,8 +195,8 @@ public:
     void refresh();
 
     // --- events: the form binds its handlers here ---
-    std::function<void()> on_click, on_dbl_click, on_change, on_got_focus,
-        on_lost_focus, on_validate, on_close_up, on_timer, on_scroll;
+    std::function<void()> on_click, on_dbl_click, on_change, on_got_focus, on_lost_focus,
+        on_validate, on_close_up, on_timer, on_scroll;
     // The mouse over the control: moved, left button pressed, released. The
     // windows pass them on only to controls that bind them.
     std::function<void()> on_mouse_move, on_mouse_down, on_mouse_up;
@@ -193,8 +211,8 @@ public:
     // The text the box held when the focus came into it, so that a check
     // run when the box is left can tell whether the user changed anything:
     // leaving a box as it was must not undo what the form shows.
-    void focus_arrived();          // takes the text now
-    void focus_noticed();          // takes it only when none is held
+    void focus_arrived();  // takes the text now
+    void focus_noticed();  // takes it only when none is held
     void focus_gone();
     // True unless the text is the one held when the focus came in (also
     // true when no focus was seen: a check then runs as it always did).
@@ -226,11 +244,11 @@ private:
 };
 
 // Typed names for readability of the forms; behaviour lives in Control.
-#define PLAT_CONTROL(Type, K)                                                    \
-    class Type : public Control {                                                \
-    public:                                                                      \
-        Type(Form& form, std::string name, int index = -1)                       \
-            : Control(form, Kind::K, std::move(name), index) {}                  \
+#define PLAT_CONTROL(Type, K)                                   \
+    class Type : public Control {                               \
+    public:                                                     \
+        Type(Form& form, std::string name, int index = -1)      \
+            : Control(form, Kind::K, std::move(name), index) {} \
     };
 PLAT_CONTROL(TextBox, TextBox)
 PLAT_CONTROL(Label, Label)

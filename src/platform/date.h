@@ -20,7 +20,11 @@ public:
     // needs it: day 0 of a month is the last day of the month before,
     // month 13 is January of the next year.
     static Date from_dmy_lenient(int day, int month, int year);
-    static constexpr Date from_serial(long serial) { Date d; d.serial_ = serial; return d; }
+    static constexpr Date from_serial(long serial) {
+        Date d;
+        d.serial_ = serial;
+        return d;
+    }
 
     // Reads "d/m/yyyy", "dd/mm/yyyy" (also "-" or "." between the parts);
     // a two-digit year is taken in 1930-2029. "0.00.00", "" and anything

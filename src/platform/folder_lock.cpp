@@ -25,7 +25,8 @@ std::string read_holder(int fd) {
     std::string text;
     char buf[256];
     ssize_t n;
-    while (text.size() < 1024 && (n = ::pread(fd, buf, sizeof buf, static_cast<off_t>(text.size()))) > 0)
+    while (text.size() < 1024 &&
+           (n = ::pread(fd, buf, sizeof buf, static_cast<off_t>(text.size()))) > 0)
         text.append(buf, static_cast<std::size_t>(n));
     return trim(single_line(text));
 }

@@ -21,9 +21,9 @@ std::string host_name();
 class FolderLock {
 public:
     enum class Result {
-        taken,      // this program holds the folder
-        held,       // another program holds it; holder() says who
-        unusable,   // no lock file can be made there (missing or read-only folder)
+        taken,     // this program holds the folder
+        held,      // another program holds it; holder() says who
+        unusable,  // no lock file can be made there (missing or read-only folder)
     };
 
     FolderLock() = default;

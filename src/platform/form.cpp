@@ -32,7 +32,7 @@ void Form::touch() {
 
 void Form::load() {
     if (designing_ || loaded_) return;
-    loaded_ = true;      // before the handler: loads that touch each other end
+    loaded_ = true;  // before the handler: loads that touch each other end
     visible_ = false;
     changed();
     runtime_.changed();
@@ -61,7 +61,7 @@ void Form::hide() {
 void Form::unload() {
     if (!loaded_) return;
     Form_Unload();
-    if (!loaded_) return;   // the handler unloaded it already
+    if (!loaded_) return;  // the handler unloaded it already
     loaded_ = false;
     visible_ = false;
     enabled_ = true;
@@ -92,7 +92,8 @@ void Form::set_enabled(bool e) {
     changed();
     runtime_.changed();
     if (e) runtime_.form_enabled(*this);
-    else runtime_.form_gone(*this);
+    else
+        runtime_.form_gone(*this);
 }
 
 std::string Form::caption() {

@@ -31,11 +31,11 @@ public:
     Runtime& runtime() const { return runtime_; }
 
     // --- life cycle ---
-    bool is_loaded() const { return loaded_; }    // never loads
-    bool is_visible() const { return loaded_ && visible_; }   // never loads
-    bool is_enabled() const { return enabled_; }  // never loads
-    void load();            // loads hidden if not loaded
-    void show();            // loads, shows, and makes it the active window
+    bool is_loaded() const { return loaded_; }               // never loads
+    bool is_visible() const { return loaded_ && visible_; }  // never loads
+    bool is_enabled() const { return enabled_; }             // never loads
+    void load();                                             // loads hidden if not loaded
+    void show();  // loads, shows, and makes it the active window
     void hide();
     void unload();
 

@@ -147,7 +147,8 @@ std::optional<double> typed_amount(std::string_view s, bool allow_negative) {
     const std::string_view decimals =
         comma == std::string_view::npos ? std::string_view() : t.substr(comma + 1);
     if (whole.empty() && decimals.empty()) return std::nullopt;
-    if (comma != std::string_view::npos && (decimals.empty() || decimals.size() > 2)) return std::nullopt;
+    if (comma != std::string_view::npos && (decimals.empty() || decimals.size() > 2))
+        return std::nullopt;
     for (char c : decimals)
         if (!is_digit(c)) return std::nullopt;
     // Groups of the whole part: the first of one to three digits, every
@@ -188,7 +189,8 @@ std::string short_number(double v) {
     // Up to 15 significant digits and never more than 10 decimals: enough for
     // any amount or rate, few enough that 0.1 + 0.2 reads "0,3".
     const double magnitude = std::fabs(v);
-    const int int_digits = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+    const int int_digits =
+        magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     int decimals = 15 - int_digits;
     if (decimals > 10) decimals = 10;
     if (decimals < 0) decimals = 0;

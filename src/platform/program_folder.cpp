@@ -22,8 +22,9 @@ bool copy_missing(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     const fs::path part = to.string() + ".part";
     fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write,
-                             fs::perm_options::add, ec);
+    if (!ec)
+        fs::permissions(part, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                        ec);
     if (!ec) fs::rename(part, to, ec);
     if (!ec) return true;
     fs::remove(part, ec);

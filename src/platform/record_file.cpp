@@ -23,10 +23,9 @@ namespace {
 // Windows-1252 0x80..0x9F; the five bytes the code page leaves undefined
 // keep their Latin-1 value (U+0081 ...), so every byte survives a round trip.
 constexpr char16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 // The Windows-1252 byte of a character, or '?' when the code page lacks it.
@@ -66,7 +65,8 @@ std::string cp1252_to_utf8(std::string_view bytes) {
     while (i < bytes.size()) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0xA0) append_utf8(out, kHigh[b - 0x80]);
-        else append_utf8(out, b);
+        else
+            append_utf8(out, b);
         const std::size_t fine = ascii_fino(i + 1);
         out.append(bytes.substr(i + 1, fine - i - 1));
         i = fine;
@@ -122,7 +122,8 @@ bool lines_of(std::string_view bytes, const std::function<bool(std::string_view)
 
 std::size_t count_lines(const std::string& path) {
     auto count = [](std::string_view bytes) {
-        const std::size_t n = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+        const std::size_t n =
+            static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
         return n + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
     };
     if (const SaveUnit* unit = SaveUnit::open_unit())

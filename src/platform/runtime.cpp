@@ -1,10 +1,10 @@
 #include "platform/runtime.h"
 
+#include <pwd.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
-#include <pwd.h>
-#include <unistd.h>
 
 #include "platform/text.h"
 
@@ -130,8 +130,7 @@ void Runtime::entry(const std::function<void()>& action) {
         try {
             msgbox(std::string("SI E' VERIFICATO UN ERRORE IMPREVISTO:\r") + e.what(), Buttons::Ok,
                    "", Icon::Critical);
-        } catch (...) {
-        }
+        } catch (...) {}
     }
     --depth_;
     if (ended_) {
@@ -160,8 +159,8 @@ void Runtime::type(Control& c, std::string_view text) {
         c.focus_noticed();
         // A one-line box never holds a line break, however it was pasted
         // in: each becomes one blank, so no record is ever split by one.
-        const bool one_line = c.kind() == Kind::ComboBox ||
-                              (c.kind() == Kind::TextBox && !c.state().multiline);
+        const bool one_line =
+            c.kind() == Kind::ComboBox || (c.kind() == Kind::TextBox && !c.state().multiline);
         c.set_text(one_line ? single_line(text) : std::string(text));
     });
 }
@@ -187,12 +186,8 @@ void Runtime::click(Control& c) {
     entry([&] {
         if (!can_use(c)) return;
         switch (c.kind()) {
-            case Kind::CheckBox:
-                c.set_value(c.state().value == 1 ? 0 : 1);
-                break;
-            case Kind::OptionButton:
-                c.set_value(1);
-                break;
+            case Kind::CheckBox: c.set_value(c.state().value == 1 ? 0 : 1); break;
+            case Kind::OptionButton: c.set_value(1); break;
             default:
                 if (c.on_click) c.on_click();
         }
@@ -292,9 +287,9 @@ Answer Runtime::msgbox(std::string_view text, Buttons buttons, std::string_view 
     box.buttons = buttons;
     box.icon = icon;
     box.title = title.empty() ? this->title : std::string(title);
-    if (!services_.messages) return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel
-                                        ? Answer::Yes
-                                        : Answer::Ok;
+    if (!services_.messages)
+        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes
+                                                                            : Answer::Ok;
     return services_.messages->show(box);
 }
 

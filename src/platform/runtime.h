@@ -48,7 +48,9 @@ public:
     // when no form has that name. Creating does not load.
     Form* form(std::string_view name);
     template <class F>
-    F& form() { return static_cast<F&>(*form(F::kName)); }
+    F& form() {
+        return static_cast<F&>(*form(F::kName));
+    }
     // Forms created so far, in order of creation.
     std::vector<Form*> forms() const;
     // The names every form is registered under (upper case), in order.
@@ -62,34 +64,34 @@ public:
     // --- user events (windows layer and tests) ---
     // Each runs inside an event entry: a ProgramEnded or an exception that
     // a handler lets out stops there.
-    void type(Control& c, std::string_view text);   // the user's edit of a text or combo box
-    void leave(Control& c);                          // focus leaves the box: Validate, LostFocus
-    void enter(Control& c);                          // focus arrives: GotFocus
+    void type(Control& c, std::string_view text);  // the user's edit of a text or combo box
+    void leave(Control& c);                        // focus leaves the box: Validate, LostFocus
+    void enter(Control& c);                        // focus arrives: GotFocus
     // The focus came into a box or went out of it without the user's doing
     // (the program moved it, a window was given back): no handler runs, the
     // box only notes its text, or forgets it (see changed_since_focus).
     void focus_noticed(Control& c) { c.focus_noticed(); }
     void focus_dropped(Control& c) { c.focus_gone(); }
-    void click(Control& c);                          // button, check, option, label, image, frame
-    void double_click(Control& c);                   // Click then DblClick
+    void click(Control& c);         // button, check, option, label, image, frame
+    void double_click(Control& c);  // Click then DblClick
     // The second click of a double-click whose first click was already
     // delivered as a click: DblClick alone (the windows layer).
     void double_click_only(Control& c);
-    void pick(Control& c, int index);                // a list or combo line chosen: Click
-    void double_click_item(Control& c, int index);   // pick then DblClick
-    void pick_date(Control& c, Date d);              // a date chosen: Change, CloseUp
-    void scroll(Control& c, int value);              // scroll bar moved: Change
-    void key_press(Control& c, int& key);            // KeyPress, key may be changed (0 drops it)
-    void tick(Control& timer);                       // a timer's interval has passed
-    void navigate(Control& folder_list, std::string_view path);   // folder or drive chosen
-    void activate(Form& f);                          // the user brought the window to the front
-    void close(Form& f);                             // the window's close button
+    void pick(Control& c, int index);               // a list or combo line chosen: Click
+    void double_click_item(Control& c, int index);  // pick then DblClick
+    void pick_date(Control& c, Date d);             // a date chosen: Change, CloseUp
+    void scroll(Control& c, int value);             // scroll bar moved: Change
+    void key_press(Control& c, int& key);           // KeyPress, key may be changed (0 drops it)
+    void tick(Control& timer);                      // a timer's interval has passed
+    void navigate(Control& folder_list, std::string_view path);  // folder or drive chosen
+    void activate(Form& f);  // the user brought the window to the front
+    void close(Form& f);     // the window's close button
     // Runs any program action as an event entry (start-up, tests).
     void run(const std::function<void()>& action);
 
     // --- services, for the program ---
-    Answer msgbox(std::string_view text, Buttons buttons = Buttons::Ok,
-                  std::string_view title = {}, Icon icon = Icon::None);
+    Answer msgbox(std::string_view text, Buttons buttons = Buttons::Ok, std::string_view title = {},
+                  Icon icon = Icon::None);
     Date today();
     std::string time_text();
     std::string user_name();
@@ -102,7 +104,10 @@ public:
 
     // The control asked to take the focus, for the windows layer.
     Control* focus_request() const { return focus_request_; }
-    void request_focus(Control* c) { focus_request_ = c; ++revision_; }
+    void request_focus(Control* c) {
+        focus_request_ = c;
+        ++revision_;
+    }
     void clear_focus_request() { focus_request_ = nullptr; }
 
     void set_observer(RuntimeObserver* o) { observer_ = o; }
@@ -111,7 +116,7 @@ public:
 
     // --- called by Form ---
     void form_shown(Form& f);
-    void form_gone(Form& f);        // hidden, unloaded or disabled
+    void form_gone(Form& f);  // hidden, unloaded or disabled
     void form_enabled(Form& f);
     void form_unloaded(Form& f);
 
@@ -124,10 +129,10 @@ private:
     Form* find_form(std::string_view name) const;
 
     Services services_;
-    std::map<std::string, Factory> factories_;                  // upper-cased names
-    std::map<std::string, std::unique_ptr<Form>> forms_;        // upper-cased names
+    std::map<std::string, Factory> factories_;            // upper-cased names
+    std::map<std::string, std::unique_ptr<Form>> forms_;  // upper-cased names
     std::vector<Form*> creation_order_;
-    std::vector<Form*> recent_;     // most recently active last
+    std::vector<Form*> recent_;  // most recently active last
     Form* active_ = nullptr;
     Control* focus_request_ = nullptr;
     RuntimeObserver* observer_ = nullptr;

@@ -244,7 +244,9 @@ bool do_renames(const std::vector<Rename>& renames) {
 
 namespace detail {
 
-int file_call(std::string_view call, const std::string& path) { return g_hook ? g_hook(call, path) : 0; }
+int file_call(std::string_view call, const std::string& path) {
+    return g_hook ? g_hook(call, path) : 0;
+}
 
 bool sync_folder(const std::string& folder) {
     const int fd = open_file(folder, O_RDONLY | O_DIRECTORY);
@@ -357,8 +359,7 @@ void SaveUnit::rewrite(const std::string& path, const std::vector<std::string>& 
 
 bool SaveUnit::append(const std::string& path, std::string_view line) {
     std::string now;
-    if (const std::string* p = pending(path))
-        now = *p;
+    if (const std::string* p = pending(path)) now = *p;
     else if (!read_all(path, now))
         return false;
     File& f = file(path);

@@ -65,10 +65,10 @@ public:
     bool empty() const { return order_.empty(); }
 
     enum class Result {
-        done,          // every file holds its new content
-        not_written,   // nothing changed: every file holds its old content
-        to_complete,   // the save counts, but some renames failed: the record
-                       // stays and `complete_interrupted_save` finishes it
+        done,         // every file holds its new content
+        not_written,  // nothing changed: every file holds its old content
+        to_complete,  // the save counts, but some renames failed: the record
+                      // stays and `complete_interrupted_save` finishes it
     };
     // Writes the unit. `record_folder` (ending in "/") takes the redo record
     // when more than one file is written. `failed` names the file that could
@@ -78,9 +78,9 @@ public:
 private:
     struct File {
         std::string bytes;
-        std::string copy_source;   // a copy keeps the source's permissions and time
+        std::string copy_source;  // a copy keeps the source's permissions and time
         bool writable = false;
-        std::string temp;          // made at commit
+        std::string temp;  // made at commit
     };
     std::map<std::string, File> files_;
     std::vector<std::string> order_;
@@ -92,10 +92,10 @@ private:
 
 // What was found of an interrupted save in a folder.
 enum class Recovery {
-    none,        // no redo record
-    completed,   // a save that counted was finished
-    discarded,   // a record that was never whole: the save did not count
-    failed,      // a rename could not be done: the record stays
+    none,       // no redo record
+    completed,  // a save that counted was finished
+    discarded,  // a record that was never whole: the save did not count
+    failed,     // a rename could not be done: the record stays
 };
 // Finishes the save whose redo record lies in `folder` (ending in "/"): each
 // rename still to do is done, the folders synced, the record removed.

@@ -10,7 +10,7 @@ Answer ScriptedMessages::show(const MessageBox& box) {
         return a;
     }
     return box.buttons == Buttons::YesNo || box.buttons == Buttons::YesNoCancel ? Answer::Yes
-                                                                                 : Answer::Ok;
+                                                                                : Answer::Ok;
 }
 
 std::vector<std::string> ScriptedMessages::texts() const {

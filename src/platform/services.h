@@ -16,10 +16,10 @@ enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct MessageBox {
-    std::string text;    // lines separated by "\r" (CR), as the program writes them
+    std::string text;  // lines separated by "\r" (CR), as the program writes them
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
-    std::string title;   // never empty here: the runtime puts the application title in
+    std::string title;  // never empty here: the runtime puts the application title in
 };
 
 class MessageService {
@@ -57,9 +57,9 @@ struct Cell {
 // saved or changed.
 struct PrintJob {
     std::string template_path;
-    std::string sheet;                 // the sheet the template must hold
-    std::string logo_path;             // "" for none; a missing picture is left out
-    int logo_row = 0, logo_column = 0; // the cell at whose top-left corner the logo goes
+    std::string sheet;                  // the sheet the template must hold
+    std::string logo_path;              // "" for none; a missing picture is left out
+    int logo_row = 0, logo_column = 0;  // the cell at whose top-left corner the logo goes
     // The logo's size as a share of the picture's own size (at 96 dots an inch).
     double logo_width_scale = 1.0, logo_height_scale = 1.0;
     std::vector<Cell> cells;
@@ -67,7 +67,7 @@ struct PrintJob {
     // `cells` (what every page carries: titles, headings) and its own cells.
     // Without pages the job is one page of `cells`.
     std::vector<std::vector<Cell>> pages;
-    int copies = 1;                    // collated
+    int copies = 1;  // collated
     // Where the page is saved as a PDF when the computer has no printer.
     std::string pdf_path;
 };
@@ -76,8 +76,8 @@ enum class PrintOutcome { Printed, SavedAsPdf, Failed };
 
 struct PrintResult {
     PrintOutcome outcome = PrintOutcome::Failed;
-    std::string where;   // the printer's name, or the PDF's path
-    std::string error;   // why nothing was printed, for the user (upper case)
+    std::string where;  // the printer's name, or the PDF's path
+    std::string error;  // why nothing was printed, for the user (upper case)
 };
 
 class PrinterService {

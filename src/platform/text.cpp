@@ -40,7 +40,8 @@ std::string map_case(std::string_view s, Map map) {
     for (std::size_t i = 0; i < s.size();) {
         const Utf8Char ch = next_char(s, i);
         if (ch.valid) append_utf8(out, map(ch.code));
-        else out += s[i];
+        else
+            out += s[i];
         i += ch.size;
     }
     return out;
@@ -91,7 +92,8 @@ bool iequals(std::string_view a, std::string_view b) {
     if (!ascii(a) || !ascii(b)) return upper(a) == upper(b);
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (to_upper(static_cast<unsigned char>(a[i])) != to_upper(static_cast<unsigned char>(b[i])))
+        if (to_upper(static_cast<unsigned char>(a[i])) !=
+            to_upper(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
@@ -140,7 +142,8 @@ std::string pad_left(std::string_view s, int n, char fill) {
 std::string pad_code(std::string_view code, int width) { return pad_left(code, width, '0'); }
 
 bool all_digits(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::vector<std::string> split(std::string_view s, std::string_view sep) {
@@ -154,7 +157,8 @@ std::vector<std::string> split(std::string_view s, std::string_view sep) {
         return sep.size() == 1 ? s.find(sep.front(), from) : s.find(sep, from);
     };
     std::size_t count = 1;
-    for (std::size_t at = find(0); at != std::string_view::npos; at = find(at + sep.size())) ++count;
+    for (std::size_t at = find(0); at != std::string_view::npos; at = find(at + sep.size()))
+        ++count;
     parts.reserve(count);
     std::size_t from = 0;
     for (;;) {
@@ -248,6 +252,8 @@ std::string single_line(std::string_view s) {
     return out;
 }
 
-bool has_line_break(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
+bool has_line_break(std::string_view s) {
+    return s.find_first_of("\r\n") != std::string_view::npos;
+}
 
 }  // namespace plat

@@ -26,18 +26,27 @@ inline Utf8Char next_char(std::string_view s, std::size_t i) {
     std::size_t size = 0;
     char32_t code = 0;
     char32_t min = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) { size = 2; code = b0 & 0x1F; min = 0x80; }
-    else if (b0 >= 0xE0 && b0 <= 0xEF) { size = 3; code = b0 & 0x0F; min = 0x800; }
-    else if (b0 >= 0xF0 && b0 <= 0xF4) { size = 4; code = b0 & 0x07; min = 0x10000; }
-    else return {0, 1, false};
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        size = 2;
+        code = b0 & 0x1F;
+        min = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        size = 3;
+        code = b0 & 0x0F;
+        min = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        size = 4;
+        code = b0 & 0x07;
+        min = 0x10000;
+    } else
+        return {0, 1, false};
     if (i + size > s.size()) return {0, 1, false};
     for (std::size_t k = 1; k < size; ++k) {
         const auto b = static_cast<unsigned char>(s[i + k]);
         if ((b & 0xC0) != 0x80) return {0, 1, false};
         code = (code << 6) | (b & 0x3F);
     }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return {0, 1, false};
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {0, 1, false};
     return {code, size, true};
 }
 

@@ -13,29 +13,42 @@ namespace {
 
 // The members of the settings in file order.
 constexpr std::array<std::string Stato::*, 28> kCampiAgenzia = {
-    &Stato::agenzia_nome,         &Stato::agenzia_via,          &Stato::agenzia_citta,
-    &Stato::agenzia_telefono,     &Stato::partita_iva,          &Stato::agenzia_titolare,
-    &Stato::telefono_responsabile, &Stato::diritti_agenzia,     &Stato::percentuale_affitto,
-    &Stato::percentuale_iva,      &Stato::deposito_minimo,      &Stato::pulizia_finale,
-    &Stato::agenzia_email,        &Stato::percentuale_cauzione, &Stato::agenzia_cap,
-    &Stato::ora_ingresso_a,       &Stato::ora_uscita_a,         &Stato::ora_ingresso_b,
-    &Stato::ora_uscita_b,         &Stato::ora_ingresso_c,       &Stato::ora_uscita_c,
-    &Stato::ora_ingresso_d,       &Stato::ora_uscita_d,         &Stato::intestazione_assegno,
-    &Stato::intestatario_assegno, &Stato::iva_affitto,          &Stato::costo_lenzuola,
-    &Stato::costo_letto};
+    &Stato::agenzia_nome,          &Stato::agenzia_via,
+    &Stato::agenzia_citta,         &Stato::agenzia_telefono,
+    &Stato::partita_iva,           &Stato::agenzia_titolare,
+    &Stato::telefono_responsabile, &Stato::diritti_agenzia,
+    &Stato::percentuale_affitto,   &Stato::percentuale_iva,
+    &Stato::deposito_minimo,       &Stato::pulizia_finale,
+    &Stato::agenzia_email,         &Stato::percentuale_cauzione,
+    &Stato::agenzia_cap,           &Stato::ora_ingresso_a,
+    &Stato::ora_uscita_a,          &Stato::ora_ingresso_b,
+    &Stato::ora_uscita_b,          &Stato::ora_ingresso_c,
+    &Stato::ora_uscita_c,          &Stato::ora_ingresso_d,
+    &Stato::ora_uscita_d,          &Stato::intestazione_assegno,
+    &Stato::intestatario_assegno,  &Stato::iva_affitto,
+    &Stato::costo_lenzuola,        &Stato::costo_letto};
 
 // The settings form's boxes of fields 0 to 14, in file order.
-constexpr std::array<Casella, 15> kBoxAgenzia = {
-    kAgenziaNome,           kAgenziaVia,          kAgenziaCitta,
-    kAgenziaTelefono,       kAgenziaPartitaIva,   kAgenziaTitolare,
-    kAgenziaTelefonoResponsabile, kAgenziaDiritti, kAgenziaPercentualeAffitto,
-    kAgenziaPercentualeIva, kAgenziaDepositoMinimo, kAgenziaPulizia,
-    kAgenziaEmail,          kAgenziaPercentualeCauzione, kAgenziaCap};
+constexpr std::array<Casella, 15> kBoxAgenzia = {kAgenziaNome,
+                                                 kAgenziaVia,
+                                                 kAgenziaCitta,
+                                                 kAgenziaTelefono,
+                                                 kAgenziaPartitaIva,
+                                                 kAgenziaTitolare,
+                                                 kAgenziaTelefonoResponsabile,
+                                                 kAgenziaDiritti,
+                                                 kAgenziaPercentualeAffitto,
+                                                 kAgenziaPercentualeIva,
+                                                 kAgenziaDepositoMinimo,
+                                                 kAgenziaPulizia,
+                                                 kAgenziaEmail,
+                                                 kAgenziaPercentualeCauzione,
+                                                 kAgenziaCap};
 
 // The boxes of the check-in and check-out hours, fields 15 to 22.
-constexpr std::array<Casella, 8> kBoxOrari = {kAgenziaIngressoA, kAgenziaUscitaA, kAgenziaIngressoB,
-                                              kAgenziaUscitaB,   kAgenziaIngressoC, kAgenziaUscitaC,
-                                              kAgenziaIngressoD, kAgenziaUscitaD};
+constexpr std::array<Casella, 8> kBoxOrari = {
+    kAgenziaIngressoA, kAgenziaUscitaA, kAgenziaIngressoB, kAgenziaUscitaB,
+    kAgenziaIngressoC, kAgenziaUscitaC, kAgenziaIngressoD, kAgenziaUscitaD};
 
 }  // namespace
 
@@ -84,7 +97,8 @@ bool registra_agenzia(App& app) {
     if (box(kAgenziaNome) != "CANC") {
         std::vector<std::string> campi;
         for (const Casella& b : kBoxAgenzia) campi.push_back(box(b));
-        for (std::size_t j = 15; j < kCampiAgenzia.size(); ++j) campi.push_back(s.*kCampiAgenzia[j]);
+        for (std::size_t j = 15; j < kCampiAgenzia.size(); ++j)
+            campi.push_back(s.*kCampiAgenzia[j]);
         righe.push_back(plat::join(campi, "*"));
     }
     return scrivi_registro(app, s.percorso_agenzia, righe);

@@ -29,7 +29,8 @@ void App::ricarica_registri(const std::vector<std::string>& percorsi) {
 
 plat::Label& Forma::etichetta(std::string_view caption, int x, int y, int width,
                               plat::Control* frame) {
-    auto l = std::make_unique<plat::Label>(*this, "Etichetta" + std::to_string(etichette_.size() + 1));
+    auto l =
+        std::make_unique<plat::Label>(*this, "Etichetta" + std::to_string(etichette_.size() + 1));
     metti(*l, x, y, width, 19, frame);
     l->design().text = std::string(caption);
     etichette_.push_back(std::move(l));

@@ -98,7 +98,9 @@ struct AccessoPerNome;
 struct AccessoPerNome {};
 #endif
 template <class T>
-concept AccessoConsentito = requires { sizeof(T); };
+concept AccessoConsentito = requires {
+    sizeof(T);
+};
 
 class App : public plat::Runtime {
 public:

@@ -17,18 +17,17 @@ constexpr std::string_view kSep = "*";
 
 void carica_appartamenti(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(s.percorso_appartamenti, kSep, s.appartamenti,
-                                  [&](int i, std::vector<std::string>& c) {
-                                      s.appartamenti[i] = riga_da<13>(c);
-                                  });
+    const int n = carica_registro(
+        s.percorso_appartamenti, kSep, s.appartamenti,
+        [&](int i, std::vector<std::string>& c) { s.appartamenti[i] = riga_da<13>(c); });
     svuota_oltre(s.appartamenti, n);
     indicizza_appartamenti(app);
     app.imposta_conta(kContaAppartamenti, n);
 }
 
 void indicizza_appartamenti(App& app) {
-    app.s.appartamenti_per_codice.costruisci(app.s.appartamenti,
-                                             [](const Campi<13>& a) { return plat::leading_int(a[12]); });
+    app.s.appartamenti_per_codice.costruisci(
+        app.s.appartamenti, [](const Campi<13>& a) { return plat::leading_int(a[12]); });
 }
 
 bool registra_appartamento(App& app) {
@@ -55,12 +54,18 @@ bool registra_appartamento(App& app) {
     if (app.campo(kSchedaTrilocale).value()) tipo = "TRI";
     if (app.campo(kSchedaQuadrilocale).value()) tipo = "QUA";
 
-    const Campi<13> r = {box(kSchedaCodiceProprietario), codice_via,
-                         box(kSchedaCivico),             tipo,
-                         box(kSchedaSoggiorno),          box(kSchedaBagni),
-                         box(kSchedaGiardino),           box(kSchedaPiano),
-                         box(kSchedaPostiLetto),         box(kSchedaPeriodicita),
-                         "",                             box(kSchedaNote),
+    const Campi<13> r = {box(kSchedaCodiceProprietario),
+                         codice_via,
+                         box(kSchedaCivico),
+                         tipo,
+                         box(kSchedaSoggiorno),
+                         box(kSchedaBagni),
+                         box(kSchedaGiardino),
+                         box(kSchedaPiano),
+                         box(kSchedaPostiLetto),
+                         box(kSchedaPeriodicita),
+                         "",
+                         box(kSchedaNote),
                          box(kSchedaCodice)};
     if (!indice_ammesso(app, k, s.appartamenti)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;

@@ -64,9 +64,9 @@ bool scrivi_registro(App& app, const std::string& percorso, const std::vector<st
     }
     if (!salvataggi_completati(app)) return false;
     if (plat::rewrite_lines(percorso, righe)) return true;
-    app.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + percorso +
-                   "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
-               plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
+    app.msgbox(
+        "IMPOSSIBILE SCRIVERE IL FILE " + percorso + "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
+        plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
     return false;
 }
 
@@ -75,19 +75,20 @@ bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga)
     plat::SaveUnit* unita = plat::SaveUnit::open_unit();
     if (!unita && !salvataggi_completati(app)) return false;
     if (unita ? unita->append(percorso, riga) : plat::append_line(percorso, riga)) return true;
-    app.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + percorso +
-                   "\rLA REGISTRAZIONE NON E' STATA FATTA.",
-               plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
+    app.msgbox(
+        "IMPOSSIBILE SCRIVERE IL FILE " + percorso + "\rLA REGISTRAZIONE NON E' STATA FATTA.",
+        plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
     return false;
 }
 
-bool senza_separatore(App& app, const std::vector<std::string>& valori, std::string_view separatore) {
+bool senza_separatore(App& app, const std::vector<std::string>& valori,
+                      std::string_view separatore) {
     for (const std::string& v : valori) {
         if (plat::contains(v, separatore))
-            return rifiuta_valore(app,
-                                  "IL CARATTERE \"" + std::string(separatore) +
-                                      "\" NON PUO' ESSERE USATO NEI DATI.",
-                                  v);
+            return rifiuta_valore(
+                app,
+                "IL CARATTERE \"" + std::string(separatore) + "\" NON PUO' ESSERE USATO NEI DATI.",
+                v);
         if (plat::has_line_break(v)) return rifiuta_valore(app, kACapo, v);
     }
     return true;
@@ -95,7 +96,8 @@ bool senza_separatore(App& app, const std::vector<std::string>& valori, std::str
 
 bool stesso_codice(const std::string& a, const std::string& b) {
     auto solo_cifre = [](const std::string& t) {
-        return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+        return !t.empty() &&
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
     const std::string x = plat::trim(a), y = plat::trim(b);
     if (x.empty() || y.empty()) return false;
@@ -112,7 +114,8 @@ bool registrazione_rifiutata(App& app, const std::string& motivo) {
 std::optional<plat::Date> data_registrabile(App& app, std::string_view testo,
                                             std::string_view cosa) {
     if (auto d = plat::Date::parse(plat::trim(testo))) return d;
-    registrazione_rifiutata(app, std::string(cosa) + " NON E' VALIDA: \"" + std::string(testo) + "\".");
+    registrazione_rifiutata(app,
+                            std::string(cosa) + " NON E' VALIDA: \"" + std::string(testo) + "\".");
     return std::nullopt;
 }
 

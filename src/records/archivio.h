@@ -116,7 +116,8 @@ std::vector<std::string> righe_tenute(Tabella<Campi<N>>& t, int fine, std::size_
 // Otherwise shows which value holds it and returns false: such a value would
 // split its record, or its line, when the file is read back, so nothing must
 // be written. Every writer checks its values here.
-bool senza_separatore(App& app, const std::vector<std::string>& valori, std::string_view separatore);
+bool senza_separatore(App& app, const std::vector<std::string>& valori,
+                      std::string_view separatore);
 
 // The checks the writers share before they write.
 // Tells the user why nothing was written ("motivo" and a closing line);

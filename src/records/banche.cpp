@@ -11,13 +11,11 @@ namespace ga {
 
 void carica_banche(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(s.percorso_banche, ",", s.banche,
-                                  [&](int i, const std::vector<std::string>& c) {
-                                      s.banche[i] = RigaBanca{campo_di(c, 0), campo_di(c, 1),
-                                                              campo_di(c, 2), campo_di(c, 3),
-                                                              campo_di(c, 4), campo_di(c, 5),
-                                                              campo_di(c, 6)};
-                                  });
+    const int n = carica_registro(
+        s.percorso_banche, ",", s.banche, [&](int i, const std::vector<std::string>& c) {
+            s.banche[i] = RigaBanca{campo_di(c, 0), campo_di(c, 1), campo_di(c, 2), campo_di(c, 3),
+                                    campo_di(c, 4), campo_di(c, 5), campo_di(c, 6)};
+        });
     app.imposta_conta(kContaBanche, n);
 }
 
@@ -28,14 +26,24 @@ bool registra_banche(App& app) {
     std::string numero = std::to_string(indice);
     if (s.operazione == "personalizza") {
         auto box = [&](const Casella& c) { return app.testo(c); };
-        riga = {box(kAgenziaBanca), box(kAgenziaIntestatarioConto), box(kAgenziaConto),
-                box(kAgenziaCodiceAccesso), box(kAgenziaCittaBanca), box(kAgenziaIban), "0000"};
+        riga = {box(kAgenziaBanca),
+                box(kAgenziaIntestatarioConto),
+                box(kAgenziaConto),
+                box(kAgenziaCodiceAccesso),
+                box(kAgenziaCittaBanca),
+                box(kAgenziaIban),
+                "0000"};
     } else if (s.operazione == "coordbanca") {
         numero = plat::trim(app.testo(kBancaRecord));
         indice = plat::leading_int(numero);
         auto box = [&](const Casella& c) { return app.testo(c); };
-        riga = {box(kBancaNome),  box(kBancaIntestatario), box(kBancaConto), box(kBancaCodiceAccesso),
-                box(kBancaCitta), box(kBancaIban),         box(kBancaCodiceProprietario)};
+        riga = {box(kBancaNome),
+                box(kBancaIntestatario),
+                box(kBancaConto),
+                box(kBancaCodiceAccesso),
+                box(kBancaCitta),
+                box(kBancaIban),
+                box(kBancaCodiceProprietario)};
     } else {
         return false;
     }
@@ -49,7 +57,8 @@ bool registra_banche(App& app) {
     const long primo = proprietario ? 2 : 1;
     if (indice < primo || indice > std::max(conta, primo - 1) + 1) {
         app.msgbox("IL NUMERO DI REGISTRAZIONE " + numero + " NON E' VALIDO: DEVE ESSERE DA " +
-                       std::to_string(primo) + " A " + std::to_string(std::max(conta, primo - 1) + 1) +
+                       std::to_string(primo) + " A " +
+                       std::to_string(std::max(conta, primo - 1) + 1) +
                        (proprietario ? " (LA 1 E' DELL'AGENZIA)" : "") +
                        ".\rLA REGISTRAZIONE NON E' STATA FATTA.",
                    plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
@@ -57,11 +66,11 @@ bool registra_banche(App& app) {
     }
     s.indice_banca = static_cast<int>(indice);
     s.banche.allarga(s.indice_banca);
-    if (!senza_separatore(app,
-                          {riga.banca_nome, riga.banca_intestatario, riga.banca_conto,
-                           riga.banca_codice_accesso, riga.banca_citta, riga.banca_iban,
-                           riga.banca_proprietario},
-                          ","))
+    if (!senza_separatore(
+            app,
+            {riga.banca_nome, riga.banca_intestatario, riga.banca_conto, riga.banca_codice_accesso,
+             riga.banca_citta, riga.banca_iban, riga.banca_proprietario},
+            ","))
         return false;
 
     if (proprietario && conta == 0) {
@@ -74,10 +83,10 @@ bool registra_banche(App& app) {
     for (long i = 1; i <= std::min<long>(n, s.banche.capacita()); ++i) {
         const RigaBanca& b = s.banche[static_cast<int>(i)];
         if (b.banca_nome == "CANC") continue;
-        righe.push_back(plat::join({b.banca_nome, b.banca_intestatario, b.banca_conto,
-                                    b.banca_codice_accesso, b.banca_citta, b.banca_iban,
-                                    b.banca_proprietario},
-                                   ","));
+        righe.push_back(
+            plat::join({b.banca_nome, b.banca_intestatario, b.banca_conto, b.banca_codice_accesso,
+                        b.banca_citta, b.banca_iban, b.banca_proprietario},
+                       ","));
     }
     return scrivi_registro(app, s.percorso_banche, righe);
 }

@@ -15,12 +15,12 @@ constexpr std::string_view kSep = "*";
 
 void carica_clienti(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(s.percorso_clienti, kSep, s.clienti,
-                                  [&](int i, std::vector<std::string>& c) {
-                                      s.clienti[i] = riga_da<9>(c);
-                                  });
+    const int n =
+        carica_registro(s.percorso_clienti, kSep, s.clienti,
+                        [&](int i, std::vector<std::string>& c) { s.clienti[i] = riga_da<9>(c); });
     svuota_oltre(s.clienti, n);
-    s.clienti_per_codice.costruisci(s.clienti, [](const Campi<9>& c) { return plat::leading_number(c[0]); });
+    s.clienti_per_codice.costruisci(s.clienti,
+                                    [](const Campi<9>& c) { return plat::leading_number(c[0]); });
     app.imposta_conta(kContaClienti, n);
     // The clients form keeps a copy of the count: while that form is loaded
     // its copy follows every load.
@@ -38,8 +38,8 @@ bool registra_cliente(App& app) {
     const long k = app.conta(kClienteRecord);
     const long n = app.conta(kContaClienti);
     auto box = [&](const Casella& c) { return app.testo(c); };
-    const Campi<9> r = {box(kClienteCodice),   box(kClienteNome),     box(kClienteVia),
-                        box(kClienteCap),      box(kClienteCitta),    box(kClienteTelefono),
+    const Campi<9> r = {box(kClienteCodice),    box(kClienteNome),          box(kClienteVia),
+                        box(kClienteCap),       box(kClienteCitta),         box(kClienteTelefono),
                         box(kClienteProvincia), box(kClienteCodiceFiscale), box(kClienteEmail)};
     if (!indice_ammesso(app, k, s.clienti)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;

@@ -16,7 +16,7 @@ struct Bersaglio {
     std::string_view operazione;
     const Casella* comune;
     const Casella* cap;
-    const Casella* provincia;   // nullptr: the form keeps the province in the town box
+    const Casella* provincia;  // nullptr: the form keeps the province in the town box
     const Casella* lista;
 };
 
@@ -84,7 +84,8 @@ void cerca_comune(App& app) {
                 if (b->provincia != nullptr)
                     riempi(app, *b, s.comune_letto, s.cap_letto, provincia);
                 else
-                    riempi(app, *b, plat::trim(s.comune_letto) + std::string(kSeparatoreLista) + provincia,
+                    riempi(app, *b,
+                           plat::trim(s.comune_letto) + std::string(kSeparatoreLista) + provincia,
                            s.cap_letto, provincia);
             }
             s.chiave_comune = "Ok";
@@ -101,8 +102,7 @@ void cerca_comune(App& app) {
             if (trovati_per_cap == 1) {
                 // The agency form keeps the province in its town box, as a
                 // town found by name or picked from the list gives it.
-                if (b->provincia != nullptr)
-                    riempi(app, *b, comune, s.cap_letto, provincia);
+                if (b->provincia != nullptr) riempi(app, *b, comune, s.cap_letto, provincia);
                 else
                     riempi(app, *b,
                            plat::trim(s.comune_letto) + std::string(kSeparatoreLista) + provincia,

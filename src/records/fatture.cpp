@@ -15,8 +15,8 @@ namespace {
 constexpr std::string_view kSep = "*";
 
 void rifiuta(App& app, const std::string& motivo) {
-    app.msgbox(motivo + "\rLA FATTURA NON E' STATA REGISTRATA.", plat::Buttons::Ok,
-               "AVVISO ERRORE", plat::Icon::Exclamation);
+    app.msgbox(motivo + "\rLA FATTURA NON E' STATA REGISTRATA.", plat::Buttons::Ok, "AVVISO ERRORE",
+               plat::Icon::Exclamation);
 }
 
 }  // namespace
@@ -58,11 +58,11 @@ bool registra_fattura(App& app) {
         rifiuta(app, "IL NUMERO DELLA FATTURA NON E' VALIDO: \"" + box(kFatturaNumero) + "\".");
         return false;
     }
-    if (!senza_separatore(app,
-                          {box(kFatturaNumero), box(kFatturaIntestatario), box(kFatturaDescrizione),
-                           box(kFatturaImponibile), box(kFatturaIva), box(kFatturaRitenuta),
-                           box(kFatturaTotale)},
-                          kSep))
+    if (!senza_separatore(
+            app,
+            {box(kFatturaNumero), box(kFatturaIntestatario), box(kFatturaDescrizione),
+             box(kFatturaImponibile), box(kFatturaIva), box(kFatturaRitenuta), box(kFatturaTotale)},
+            kSep))
         return false;
 
     s.fatture.allarga(static_cast<int>(k));
@@ -86,8 +86,7 @@ bool registra_fattura(App& app) {
     r.campo[9] = box(kFatturaTotale);
 
     std::vector<std::string> righe;
-    const int limite =
-        static_cast<int>(std::clamp<long>(std::max(n, k), 0, s.fatture.capacita()));
+    const int limite = static_cast<int>(std::clamp<long>(std::max(n, k), 0, s.fatture.capacita()));
     for (int i = 1; i <= limite; ++i) {
         const RigaFattura& f = s.fatture[i];
         if (f.campo[1] == "CANC") continue;

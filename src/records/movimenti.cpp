@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::string_view kSep = "*";
 
-using Colonne = std::array<std::string, 9>;   // column 0 unused: the date
+using Colonne = std::array<std::string, 9>;  // column 0 unused: the date
 
 std::string senza_punti(const std::string& t) { return plat::replace_all(t, ".", ""); }
 
@@ -130,18 +130,33 @@ bool registra_movimento(App& app) {
     } else if (op == "RESTCAUZIONE") {
         data = data_registrabile(app, box(kCauzioneData), "LA DATA DELLA RESTITUZIONE");
         if (!data) return false;
-        c = {"", box(kCauzioneCodiceProprietario), "0", "0", "0", "0", box(kCauzioneRimborso),
-             box(kCauzionePrenotazione), box(kCauzioneAppartamento)};
+        c = {"",
+             box(kCauzioneCodiceProprietario),
+             "0",
+             "0",
+             "0",
+             "0",
+             box(kCauzioneRimborso),
+             box(kCauzionePrenotazione),
+             box(kCauzioneAppartamento)};
     } else if (op == "SPESA") {
         data = data_scelta(app, kSpesaData, "LA DATA DELLA SPESA");
         if (!data) return false;
-        c = {"", box(kSpesaCodiceProprietario), "0", "0", box(kSpesaImporto), "0", "0",
-             std::to_string(app.conta(kContaSpese) + 1), box(kSpesaAppartamento)};
+        c = {"",
+             box(kSpesaCodiceProprietario),
+             "0",
+             "0",
+             box(kSpesaImporto),
+             "0",
+             "0",
+             std::to_string(app.conta(kContaSpese) + 1),
+             box(kSpesaAppartamento)};
     } else if (op == "SALDOPROP") {
         data = data_scelta(app, kVersamentoData, "LA DATA DEL VERSAMENTO");
         if (!data) return false;
-        c = {"", box(kVersamentoCodiceProprietario), "0", "0", box(kVersamentoImporto),
-             "0", "0", "", ""};
+        c = {
+            "", box(kVersamentoCodiceProprietario), "0", "0", box(kVersamentoImporto), "0", "0", "",
+            ""};
     } else {
         return registrazione_rifiutata(
             app, "OPERAZIONE NON PREVISTA PER IL REGISTRO DEI MOVIMENTI: \"" + op + "\".");

@@ -42,16 +42,15 @@ bool registrabile(App& app, const Campi<3>& n) {
 
 void carica_note(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(s.percorso_note, kSep, s.note,
-                                  [&](int i, std::vector<std::string>& c) {
-                                      // An empty line (or a single blank) keeps its
-                                      // note number but holds no note.
-                                      const bool vuota =
-                                          c.size() == 1 && (c[0].empty() || c[0] == " ");
-                                      s.note[i] = vuota ? Campi<3>{}
-                                                        : Campi<3>{prendi_campo(c, 0), prendi_campo(c, 1),
-                                                                   prendi_campo(c, 2)};
-                                  });
+    const int n =
+        carica_registro(s.percorso_note, kSep, s.note, [&](int i, std::vector<std::string>& c) {
+            // An empty line (or a single blank) keeps its
+            // note number but holds no note.
+            const bool vuota = c.size() == 1 && (c[0].empty() || c[0] == " ");
+            s.note[i] = vuota
+                            ? Campi<3>{}
+                            : Campi<3>{prendi_campo(c, 0), prendi_campo(c, 1), prendi_campo(c, 2)};
+        });
     svuota_oltre(s.note, n);
     app.imposta_conta(kContaNote, n);
 }

@@ -36,21 +36,23 @@ void blocca_cartella_dati(App& app) {
     const auto preso = app.blocco_dati.take(cartella, chi);
     // The folder is ours alone from here: a save cut short there is
     // finished before any of its registers is read.
-    if (preso == plat::FolderLock::Result::taken) completa_salvataggio_interrotto(app, cartella, true);
+    if (preso == plat::FolderLock::Result::taken)
+        completa_salvataggio_interrotto(app, cartella, true);
     if (preso != plat::FolderLock::Result::held) return;
 
     const auto parti = plat::split(app.blocco_dati.holder(), ",");
     const std::string computer = plat::trim(parti[0]);
     const std::string utente = parti.size() > 1 ? plat::trim(parti[1]) : std::string();
     app.cartella_bloccata.clear();
-    app.s.risposta = app.msgbox(
-        "ATTENZIONE I DATI DELLA CARTELLA " + cartella +
-            " SONO GIA' APERTI DA UN ALTRO PROGRAMMA\r"
-            "         COMPUTER: " + (computer.empty() ? "?" : computer) +
-            "   UTENTE: " + (utente.empty() ? "?" : utente) + "\r"
-            "         CHIUDERE L'ALTRO PROGRAMMA E RIPROVARE  \r"
-            "              -IL PROGRAMMA SARA' CHIUSO- ",
-        plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
+    app.s.risposta = app.msgbox("ATTENZIONE I DATI DELLA CARTELLA " + cartella +
+                                    " SONO GIA' APERTI DA UN ALTRO PROGRAMMA\r"
+                                    "         COMPUTER: " +
+                                    (computer.empty() ? "?" : computer) +
+                                    "   UTENTE: " + (utente.empty() ? "?" : utente) +
+                                    "\r"
+                                    "         CHIUDERE L'ALTRO PROGRAMMA E RIPROVARE  \r"
+                                    "              -IL PROGRAMMA SARA' CHIUSO- ",
+                                plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
     app.end_program();
 }
 

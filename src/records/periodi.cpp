@@ -80,8 +80,9 @@ bool cambia_da_scheda(App& app, Copia& p, long k) {
     if (inizio->date().is_zero() || fine->date().is_zero())
         return rifiuta(app, "LE DATE DEL PERIODO NON SONO VALIDE.");
 
-    RigaPeriodo riga{std::to_string(k), plat::pad_code(app.testo(kSchedaCodice)),
-                     inizio->date().text(), fine->date().text(), prezzo->text(), stato->text()};
+    RigaPeriodo riga{std::to_string(k),     plat::pad_code(app.testo(kSchedaCodice)),
+                     inizio->date().text(), fine->date().text(),
+                     prezzo->text(),        stato->text()};
     if (!senza_separatore(app, {riga.codice, riga.prezzo, riga.stato}, kSep)) return false;
     p[static_cast<std::size_t>(k)] = std::move(riga);
     return true;
@@ -125,8 +126,7 @@ void prenota(Copia& p, long n, long k, Date a, Date b, double c, const std::stri
             }
         }
         if (a.month() < b.month()) {
-            if (a.day() > 15 && ei == fine_mese_a)
-                q.stato = "AFF";
+            if (a.day() > 15 && ei == fine_mese_a) q.stato = "AFF";
             else if (inizio_mese_b &&
                      ((si == *inizio_mese_b && ei > b) || (si > *inizio_mese_b && ei == b)))
                 q.stato = "OCC";
@@ -264,11 +264,10 @@ void carica_periodi(App& app) {
     // Short lines load what they have (the missing fields empty); an empty
     // line is a period without code, which the next rewrite drops.
     const int n = carica_registro(
-        s.percorso_periodi, kSep, s.periodi,
-        [&](int i, const std::vector<std::string>& c) {
-            s.periodi[i] = RigaPeriodo{std::to_string(i),       campo_di(c, 0),
-                                       testo_data(campo_di(c, 1)), testo_data(campo_di(c, 2)),
-                                       campo_di(c, 3),          campo_di(c, 4)};
+        s.percorso_periodi, kSep, s.periodi, [&](int i, const std::vector<std::string>& c) {
+            s.periodi[i] =
+                RigaPeriodo{std::to_string(i),          campo_di(c, 0), testo_data(campo_di(c, 1)),
+                            testo_data(campo_di(c, 2)), campo_di(c, 3), campo_di(c, 4)};
         });
     app.imposta_conta(kContaPeriodi, n);
     app.imposta_conta(kSchedaPeriodo, n);
@@ -351,7 +350,7 @@ bool aggiorna_periodi(App& app) {
     }
 
     std::vector<std::string> righe;
-    std::vector<long> tolte;   // lines of the file that the rewrite drops
+    std::vector<long> tolte;  // lines of the file that the rewrite drops
     for (long i = 1; i <= limite; ++i) {
         const RigaPeriodo& q = p[static_cast<std::size_t>(i)];
         if (da_togliere(q.codice)) {

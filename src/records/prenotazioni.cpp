@@ -57,11 +57,23 @@ bool nuova_prenotazione(App& app, RigaPrenotazione& p) {
                                  ? std::to_string(app.conta(kContaNote) + 1)
                                  : std::string();
     p = RigaPrenotazione{};
-    p.campo = {box(kPrenAppartamento), box(kClienteCodice), "",                  "",
-               box(kPrenAffitto),      acconto.empty() ? std::string("0,00") : acconto,
-               box(kPrenDiritti),      box(kPrenPulizia),   box(kPrenCauzione),  "",
-               nota,                   "",                  box(kPrenPeriodo),   box(kPrenLetti),
-               box(kPrenConsumi),      box(kPrenEnergia),   box(kPrenLenzuola)};
+    p.campo = {box(kPrenAppartamento),
+               box(kClienteCodice),
+               "",
+               "",
+               box(kPrenAffitto),
+               acconto.empty() ? std::string("0,00") : acconto,
+               box(kPrenDiritti),
+               box(kPrenPulizia),
+               box(kPrenCauzione),
+               "",
+               nota,
+               "",
+               box(kPrenPeriodo),
+               box(kPrenLetti),
+               box(kPrenConsumi),
+               box(kPrenEnergia),
+               box(kPrenLenzuola)};
     metti_data(p, 2, *arrivo);
     metti_data(p, 3, *partenza);
     metti_data(p, 9, plat::Date{});
@@ -72,8 +84,7 @@ bool nuova_prenotazione(App& app, RigaPrenotazione& p) {
 bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p) {
     Stato& s = app.s;
     if (op == "SALDO") {
-        const auto data = data_registrabile(app, app.testo(kSaldoData),
-                                            "LA DATA DEL PAGAMENTO");
+        const auto data = data_registrabile(app, app.testo(kSaldoData), "LA DATA DEL PAGAMENTO");
         if (!data) return false;
         metti_data(p, 9, *data);
         p.campo[11] = app.testo(kContaMovimenti);
@@ -88,8 +99,7 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
         p.campo[11] = "";
         p.campo[10] = s.numero_nota;
     } else if (op == "REVOCA") {
-        const auto data = data_registrabile(app, app.testo(kRevocaData),
-                                            "LA DATA DELLA REVOCA");
+        const auto data = data_registrabile(app, app.testo(kRevocaData), "LA DATA DELLA REVOCA");
         if (!data) return false;
         p.campo[4] = "0,00";
         metti_data(p, 9, *data);
@@ -135,10 +145,14 @@ bool registra_prenotazioni(App& app) {
     const std::string op = s.operazione;
     long k = 0;
     if (op == "PRENOTAZIONE") k = app.conta(kPrenNumero);
-    else if (op == "SALDO" || op == "ACCON") k = app.conta(kSaldoPrenotazione);
-    else if (op == "REVOCA") k = app.conta(kRevocaPrenotazione);
-    else if (op == "INSNOTAAFF") k = app.conta(kNotaPrenotazione);
-    else if (op == "RESTCAUZIONE") k = app.conta(kCauzionePrenotazione);
+    else if (op == "SALDO" || op == "ACCON")
+        k = app.conta(kSaldoPrenotazione);
+    else if (op == "REVOCA")
+        k = app.conta(kRevocaPrenotazione);
+    else if (op == "INSNOTAAFF")
+        k = app.conta(kNotaPrenotazione);
+    else if (op == "RESTCAUZIONE")
+        k = app.conta(kCauzionePrenotazione);
     else
         return registrazione_rifiutata(
             app, "OPERAZIONE NON PREVISTA PER L'ARCHIVIO DELLE PRENOTAZIONI: \"" + op + "\".");
@@ -159,8 +173,8 @@ bool registra_prenotazioni(App& app) {
         // A change to a booking the file does not hold would be written
         // nowhere and lost without a word.
         if (k > conteggio || cancellata(s.prenotazioni[static_cast<int>(k)]))
-            return registrazione_rifiutata(app, "LA PRENOTAZIONE N. " + std::to_string(k) +
-                                                    " NON E' PRESENTE IN ARCHIVIO.");
+            return registrazione_rifiutata(
+                app, "LA PRENOTAZIONE N. " + std::to_string(k) + " NON E' PRESENTE IN ARCHIVIO.");
         p = s.prenotazioni[static_cast<int>(k)];
         if (!modifica_prenotazione(app, op, p)) return false;
     }

@@ -40,7 +40,8 @@ void carica_proprietari(App& app) {
     });
     if (!letto) cartella_dati_non_valida(app);
     svuota_oltre(s.proprietari, n);
-    s.proprietari_per_codice.costruisci(s.proprietari, [](const Campi<10>& p) { return plat::leading_int(p[6]); });
+    s.proprietari_per_codice.costruisci(s.proprietari,
+                                        [](const Campi<10>& p) { return plat::leading_int(p[6]); });
     app.imposta_conta(kContaProprietari, n);
 }
 
@@ -71,9 +72,9 @@ bool registra_proprietari(App& app) {
     const long n = app.conta(kContaProprietari);
     const long k = app.conta(kPropRecord);
     auto box = [&](const Casella& c) { return app.testo(c); };
-    Campi<10> r = {box(kPropNome),     box(kPropVia),    box(kPropCitta),
-                   box(kPropProvincia), box(kPropCap),   box(kPropTelefono),
-                   box(kPropCodice),   box(kPropCodiceFiscale), "",
+    Campi<10> r = {box(kPropNome),      box(kPropVia),           box(kPropCitta),
+                   box(kPropProvincia), box(kPropCap),           box(kPropTelefono),
+                   box(kPropCodice),    box(kPropCodiceFiscale), "",
                    box(kPropEmail)};
     if (!indice_ammesso(app, k, s.proprietari)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;

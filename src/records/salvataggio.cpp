@@ -35,7 +35,8 @@ void ricarica(App& app, const std::vector<std::string>& percorsi) {
     for (const fs::path& c : cartelle)
         file_di(c, [&](const fs::path& p) {
             std::error_code ec;
-            if (!prima.contains(p) && fs::is_regular_file(p, ec) && fs::file_size(p, ec) == 0 && !ec)
+            if (!prima.contains(p) && fs::is_regular_file(p, ec) && fs::file_size(p, ec) == 0 &&
+                !ec)
                 nuovi.push_back(p);
         });
     for (const fs::path& p : nuovi) {
@@ -59,8 +60,7 @@ Salvataggio::~Salvataggio() {
     if (app_.ended()) return;
     try {
         ricarica(app_, percorsi);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 bool Salvataggio::conferma() {
@@ -80,15 +80,13 @@ bool Salvataggio::conferma() {
     bool nei_dati = !cartella.empty();
     for (const std::string& p : percorsi) nei_dati = nei_dati && p.starts_with(cartella);
     switch (unita_->commit(nei_dati ? cartella : std::string(), &mancato)) {
-        case plat::SaveUnit::Result::done:
-            return true;
+        case plat::SaveUnit::Result::done: return true;
         case plat::SaveUnit::Result::not_written:
             app_.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + mancato +
                             "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
                         plat::Buttons::Ok, kTitoloErrore, plat::Icon::Critical);
             return non_scritto();
-        case plat::SaveUnit::Result::to_complete:
-            break;
+        case plat::SaveUnit::Result::to_complete: break;
     }
     app_.salvataggio_da_completare =
         nei_dati ? cartella : std::filesystem::path(percorsi.front()).parent_path().string() + "/";
@@ -112,13 +110,14 @@ void completa_salvataggio_interrotto(App& app, const std::string& cartella, bool
         app.salvataggio_da_completare = cartella;
         non_completabile(app, cartella);
     } else if (esito == plat::Recovery::completed) {
-        app.msgbox("UN SALVATAGGIO INTERROTTO (PROGRAMMA O COMPUTER SPENTO DURANTE LA "
-                   "REGISTRAZIONE) E' STATO COMPLETATO ORA.\r"
-                   "I FILE DELLA CARTELLA " +
-                       cartella +
-                       " SONO DI NUOVO COERENTI: L'ULTIMA OPERAZIONE E' REGISTRATA, NON VA "
-                       "RIPETUTA.",
-                   plat::Buttons::Ok, "SALVATAGGIO COMPLETATO", plat::Icon::Information);
+        app.msgbox(
+            "UN SALVATAGGIO INTERROTTO (PROGRAMMA O COMPUTER SPENTO DURANTE LA "
+            "REGISTRAZIONE) E' STATO COMPLETATO ORA.\r"
+            "I FILE DELLA CARTELLA " +
+                cartella +
+                " SONO DI NUOVO COERENTI: L'ULTIMA OPERAZIONE E' REGISTRATA, NON VA "
+                "RIPETUTA.",
+            plat::Buttons::Ok, "SALVATAGGIO COMPLETATO", plat::Icon::Information);
     }
 }
 

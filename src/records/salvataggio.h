@@ -38,7 +38,7 @@ public:
 
 private:
     App& app_;
-    std::unique_ptr<plat::SaveUnit> unita_;   // none when joined to an open one
+    std::unique_ptr<plat::SaveUnit> unita_;  // none when joined to an open one
 };
 
 // Finishes a save interrupted in `cartella` (a crash, a power cut) and

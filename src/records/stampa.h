@@ -13,9 +13,9 @@ namespace ga {
 
 // The words that name the document in what the user is told.
 struct DocumentoStampa {
-    std::string salvato;        // "LA FATTURA E' STATA SALVATA": a PDF was written
-    std::string non_stampato;   // "LA FATTURA NON E' STATA STAMPATA."
-    std::string titolo;         // the boxes' title
+    std::string salvato;       // "LA FATTURA E' STATA SALVATA": a PDF was written
+    std::string non_stampato;  // "LA FATTURA NON E' STATA STAMPATA."
+    std::string titolo;        // the boxes' title
 };
 
 // True when the page was printed or saved as a PDF.

@@ -55,7 +55,7 @@ public:
 
 private:
     int capacita_;
-    std::vector<Row> rows_;   // empty until a row is reached, then rows 0 to capacita_
+    std::vector<Row> rows_;  // empty until a row is reached, then rows 0 to capacita_
 };
 
 // The first record of a table holding each code, for the lists that name a
@@ -92,7 +92,7 @@ struct RigaBanca {
 // Invoice: field 0 is the date, held as a date; fields 1 to 9 as text.
 struct RigaFattura {
     plat::Date data;
-    Campi<10> campo;   // campo[0] unused
+    Campi<10> campo;  // campo[0] unused
 };
 
 // Period: the dates are held as the text of the date read from the file.
@@ -109,7 +109,7 @@ struct RigaPrenotazione {
 // Money movement: column 0 is the date, held as a date; columns 1 to 8 as text.
 struct RigaMovimento {
     plat::Date data;
-    Campi<9> campo;   // campo[0] unused
+    Campi<9> campo;  // campo[0] unused
 };
 
 struct Stato {

@@ -16,12 +16,12 @@ constexpr std::string_view kFineVia = "* $$";
 
 void carica_vie(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(s.percorso_vie, kSep, s.vie,
-                                  [&](int i, std::vector<std::string>& c) {
-                                      // A line without any separator is no street;
-                                      // it still takes its line number.
-                                      s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
-                                  });
+    const int n =
+        carica_registro(s.percorso_vie, kSep, s.vie, [&](int i, std::vector<std::string>& c) {
+            // A line without any separator is no street;
+            // it still takes its line number.
+            s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
+        });
     svuota_oltre(s.vie, n);
     app.imposta_conta(kContaVie, n);
 }

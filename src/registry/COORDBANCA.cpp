@@ -74,10 +74,12 @@ void COORDBANCA::apri_per_proprietario() {
     // The boxes kept from the owner shown before would be saved under this
     // one's name: the owner's own record, or nothing.
     const std::string codice = plat::trim(Text2.text());
-    const int n = static_cast<int>(std::clamp<long>(plat::leading_int(Text19.text()), 0, s.banche.capacita()));
+    const int n = static_cast<int>(
+        std::clamp<long>(plat::leading_int(Text19.text()), 0, s.banche.capacita()));
     HScroll1.set_visible(false);
     for (int i = 2; i <= n && !codice.empty(); ++i) {
-        if (plat::pad_code(plat::trim(s.banche[i].banca_proprietario)) != plat::pad_code(codice)) continue;
+        if (plat::pad_code(plat::trim(s.banche[i].banca_proprietario)) != plat::pad_code(codice))
+            continue;
         indice_ = i;
         Text3.set_text(std::to_string(i));
         vedi_coord();
@@ -122,8 +124,8 @@ bool COORDBANCA::iban_accettato() {
     s.iban_da_controllare = Text17.text();
     controlla_iban(app);
     if (s.esito_iban != "KO") return true;
-    if (app.msgbox("REGISTRARE COMUNQUE LE COORDINATE CON QUESTO CODICE IBAN ?", plat::Buttons::YesNo,
-                   "COORDINATE BANCARIE") == plat::Answer::Yes)
+    if (app.msgbox("REGISTRARE COMUNQUE LE COORDINATE CON QUESTO CODICE IBAN ?",
+                   plat::Buttons::YesNo, "COORDINATE BANCARIE") == plat::Answer::Yes)
         return true;
     Text17.set_focus();
     return false;

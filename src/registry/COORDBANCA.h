@@ -37,7 +37,7 @@ private:
     void apri_per_proprietario();
     bool iban_accettato();
 
-    int indice_ = 0;   // the record vedi_coord shows
+    int indice_ = 0;  // the record vedi_coord shows
     // The form is being opened (not only given back the focus): the owner's
     // record is looked up.
     bool da_aprire_ = true;

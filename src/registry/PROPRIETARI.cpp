@@ -51,8 +51,8 @@ PROPRIETARI::PROPRIETARI(App& app) : Forma(app, kName) {
         int larghezza;
     };
     // One row each; the short boxes share their row with a second one.
-    const Riga righe[] = {{"NOMINATIVO", &Text2, 330},  {"VIA", &Text3, 330},
-                          {"CITTA'", &Text4, 220},      {"PROVINCIA", &Text10, 44},
+    const Riga righe[] = {{"NOMINATIVO", &Text2, 330},   {"VIA", &Text3, 330},
+                          {"CITTA'", &Text4, 220},       {"PROVINCIA", &Text10, 44},
                           {"CODICE FISC.", &Text5, 180}, {"E-MAIL", &Text11, 330}};
     for (int i = 0; i < 6; ++i) {
         etichetta(righe[i].etichetta, 16, 94 + i * 32, 104);
@@ -128,7 +128,7 @@ PROPRIETARI::PROPRIETARI(App& app) : Forma(app, kName) {
 // --- helpers -----------------------------------------------------------------------
 
 plat::TextBox* PROPRIETARI::caselle(int n) {
-    plat::TextBox* tutte[] = {&Text2, &Text3, &Text4, &Text5, &Text6,
+    plat::TextBox* tutte[] = {&Text2, &Text3, &Text4, &Text5,  &Text6,
                               &Text7, &Text8, &Text9, &Text10, &Text11};
     return tutte[n - 2];
 }
@@ -175,7 +175,8 @@ bool PROPRIETARI::codice_accettabile(long record) {
     // A number, as every code the program gives: a word typed into the box
     // (an e-mail meant for the next one) is no code, nor is the agency's
     // own 0000 of the bank records. A stored owner keeps the code he has.
-    const bool suo = record >= 1 && record <= conta() && plat::trim(s.proprietari[record][6]) == codice;
+    const bool suo =
+        record >= 1 && record <= conta() && plat::trim(s.proprietari[record][6]) == codice;
     if (!suo && (!plat::all_digits(codice) || plat::leading_int(codice) == 0)) {
         app.msgbox("IL CODICE PROPRIETARIO DEVE ESSERE UN NUMERO (ES. 0012): \"" + codice +
                        "\" NON E' VALIDO",
@@ -189,9 +190,9 @@ bool PROPRIETARI::codice_accettabile(long record) {
         const std::string altro = plat::trim(s.proprietari[i][6]);
         if (i == record || altro.empty() || plat::pad_code(altro) != plat::pad_code(codice))
             continue;
-        app.msgbox("IL CODICE PROPRIETARIO " + codice + " E' GIA' ASSEGNATO A " +
-                       s.proprietari[i][0],
-                   plat::Buttons::Ok, kTitolo);
+        app.msgbox(
+            "IL CODICE PROPRIETARIO " + codice + " E' GIA' ASSEGNATO A " + s.proprietari[i][0],
+            plat::Buttons::Ok, kTitolo);
         Text7.set_focus();
         return false;
     }

@@ -39,11 +39,24 @@ inline constexpr Casella kFatturaNomiTrovati{"fattura", "List1"};
 inline constexpr Casella kFatturaCambia{"fattura", "cambia"};
 
 // Every box above, for the test that each names a control of its form.
-inline constexpr const Casella* kCaselleAnagrafiche[] = {
-    &kBancaProprietario,    &kSchedaProprietari,   &kSchedaProprietario, &kVisuCodiceCliente,
-    &kVisuNome,             &kVisuCodiceFiscale,   &kVisuCitta,          &kVisuVia,
-    &kVisuRecordCliente,    &kVisuPrenotazioni,    &kVisuSuccessivo,     &kVisuPrecedente,
-    &kFatturaCodiceTrovato, &kFatturaNome,         &kFatturaVia,         &kFatturaIndirizzo,
-    &kFatturaCodiceFiscale, &kFatturaNomiTrovati, &kFatturaCambia};
+inline constexpr const Casella* kCaselleAnagrafiche[] = {&kBancaProprietario,
+                                                         &kSchedaProprietari,
+                                                         &kSchedaProprietario,
+                                                         &kVisuCodiceCliente,
+                                                         &kVisuNome,
+                                                         &kVisuCodiceFiscale,
+                                                         &kVisuCitta,
+                                                         &kVisuVia,
+                                                         &kVisuRecordCliente,
+                                                         &kVisuPrenotazioni,
+                                                         &kVisuSuccessivo,
+                                                         &kVisuPrecedente,
+                                                         &kFatturaCodiceTrovato,
+                                                         &kFatturaNome,
+                                                         &kFatturaVia,
+                                                         &kFatturaIndirizzo,
+                                                         &kFatturaCodiceFiscale,
+                                                         &kFatturaNomiTrovati,
+                                                         &kFatturaCambia};
 
 }  // namespace ga

@@ -11,8 +11,8 @@ namespace {
 
 // Values of the letters A to Z in the odd positions of a fiscal code; a
 // digit is worth what the letter at its place is worth (0 as A, 9 as J).
-constexpr std::array<long, 26> kDispari = {1,  0,  5,  7,  9,  13, 15, 17, 19, 21, 2,  4,  18,
-                                           20, 11, 3,  6,  8,  12, 14, 16, 10, 22, 25, 24, 23};
+constexpr std::array<long, 26> kDispari = {1,  0,  5, 7, 9, 13, 15, 17, 19, 21, 2,  4,  18,
+                                           20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23};
 
 // The position in 0-9 or A-Z of a one-character text: 0-9 for a digit,
 // 10-35 for a letter, -1 for anything else.

@@ -69,9 +69,9 @@ insnomi::insnomi(App& app) : Forma(app, kName) {
         const char* simbolo;
         const char* parola;
     };
-    const Bottone bottoni[] = {{&NUOVOINS, "+", "NUOVO"},     {&VEDI, "↔", "VEDI CLI."},
-                               {&MODICLI, "✎", "MODIFICA"},   {&CESTO, "✖", "CANCELLA"},
-                               {&SALVACLI, "✔", "SALVA"},     {&USCITA, "←", "ESCI"}};
+    const Bottone bottoni[] = {{&NUOVOINS, "+", "NUOVO"},   {&VEDI, "↔", "VEDI CLI."},
+                               {&MODICLI, "✎", "MODIFICA"}, {&CESTO, "✖", "CANCELLA"},
+                               {&SALVACLI, "✔", "SALVA"},   {&USCITA, "←", "ESCI"}};
     for (int i = 0; i < 6; ++i) {
         const int x = 16 + i * 80;
         metti(*bottoni[i].b, x + 8, 352, 56, 40).design().text = bottoni[i].simbolo;
@@ -112,9 +112,7 @@ int insnomi::conta() {
     return static_cast<int>(std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita()));
 }
 
-void insnomi::nessun_cliente_mostrato() {
-    Text9.set_text("0");
-}
+void insnomi::nessun_cliente_mostrato() { Text9.set_text("0"); }
 
 bool insnomi::cliente_mostrato(long k) {
     // The record number names the client on screen only while that record
@@ -265,9 +263,10 @@ void insnomi::SALVACLI_Click() {
     // A change rewrites the record on screen; with none shown it would
     // write over whichever client the number now names.
     if (!in_inserimento() && !cliente_mostrato(plat::leading_int(Text9.text()))) {
-        app.msgbox("NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rSCEGLIERE IL CLIENTE DA MODIFICARE "
-                   "O PREMERE NUOVO.",
-                   plat::Buttons::Ok, "SALVA CLIENTE", plat::Icon::Exclamation);
+        app.msgbox(
+            "NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rSCEGLIERE IL CLIENTE DA MODIFICARE "
+            "O PREMERE NUOVO.",
+            plat::Buttons::Ok, "SALVA CLIENTE", plat::Icon::Exclamation);
         return;
     }
     if (in_inserimento()) {
@@ -277,10 +276,9 @@ void insnomi::SALVACLI_Click() {
     // The clients writer takes the client from the booking form's client
     // block; the block is given back as it was, so that no booking page
     // finds this client in it.
-    static constexpr Casella kBlocco[] = {kClienteRecord,    kClienteNome,      kClienteVia,
-                                          kClienteCap,       kClienteCitta,     kClienteTelefono,
-                                          kClienteProvincia, kClienteCodiceFiscale, kClienteCodice,
-                                          kClienteEmail};
+    static constexpr Casella kBlocco[] = {
+        kClienteRecord,   kClienteNome,      kClienteVia,           kClienteCap,    kClienteCitta,
+        kClienteTelefono, kClienteProvincia, kClienteCodiceFiscale, kClienteCodice, kClienteEmail};
     std::vector<std::string> blocco;
     for (const Casella& box : kBlocco) blocco.push_back(app.testo(box));
     const std::string cf_digitato = s.cf_digitato;
@@ -319,8 +317,9 @@ void insnomi::CESTO_Click() {
     // Only a stored client on screen is deleted: after NUOVO the record
     // number still names the client shown before, not the one typed.
     if (in_inserimento() || !cliente_mostrato(k)) {
-        app.msgbox("NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rLA CANCELLAZIONE NON E' STATA FATTA.",
-                   plat::Buttons::Ok, "CANCELLAZIONE CLIENTE", plat::Icon::Exclamation);
+        app.msgbox(
+            "NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rLA CANCELLAZIONE NON E' STATA FATTA.",
+            plat::Buttons::Ok, "CANCELLAZIONE CLIENTE", plat::Icon::Exclamation);
         return;
     }
     s.clienti[static_cast<int>(k)][1] = "CANC";

@@ -40,13 +40,12 @@ public:
     plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
     plat::Label Label1{*this, "Label1"};
     plat::TextBox Text10{*this, "Text10"}, Text1{*this, "Text1"}, Text2{*this, "Text2"},
-        Text3{*this, "Text3"}, Text4{*this, "Text4"}, Text5{*this, "Text5"},
-        Text6{*this, "Text6"}, Text7{*this, "Text7"}, Text11{*this, "Text11"};
+        Text3{*this, "Text3"}, Text4{*this, "Text4"}, Text5{*this, "Text5"}, Text6{*this, "Text6"},
+        Text7{*this, "Text7"}, Text11{*this, "Text11"};
     plat::TextBox Text8{*this, "Text8"}, Text9{*this, "Text9"};
     plat::HScrollBar HScroll1{*this, "HScroll1"};
-    plat::CommandButton NUOVOINS{*this, "NUOVOINS"}, VEDI{*this, "VEDI"},
-        MODICLI{*this, "MODICLI"}, CESTO{*this, "CESTO"}, SALVACLI{*this, "SALVACLI"},
-        USCITA{*this, "USCITA"};
+    plat::CommandButton NUOVOINS{*this, "NUOVOINS"}, VEDI{*this, "VEDI"}, MODICLI{*this, "MODICLI"},
+        CESTO{*this, "CESTO"}, SALVACLI{*this, "SALVACLI"}, USCITA{*this, "USCITA"};
     // Made last so that they lie over the name and town boxes.
     plat::ComboBox Combo1{*this, "Combo1"};
     plat::ListBox List1{*this, "List1"};

@@ -35,7 +35,8 @@ void mostra_cliente(App& app, const std::vector<std::string>& c, long numero) {
 }
 
 void svuota_vista(App& app) {
-    for (const Casella& box : {kVisuCodiceCliente, kVisuNome, kVisuCodiceFiscale, kVisuCitta, kVisuVia})
+    for (const Casella& box :
+         {kVisuCodiceCliente, kVisuNome, kVisuCodiceFiscale, kVisuCitta, kVisuVia})
         app.imposta(box, "");
     app.campo(kVisuPrenotazioni).clear();
 }
@@ -50,13 +51,14 @@ bool primo_in_fattura(App& app, const std::vector<std::string>& c) {
     app.imposta(kFatturaCodiceTrovato, codice);
     app.imposta(kFatturaNome, campo(c, kNome));
     app.imposta(kFatturaVia, campo(c, kVia));
-    app.imposta(kFatturaIndirizzo, campo(c, kCap) + " " + campo(c, kCitta) + " (" +
-                                       campo(c, kProvincia) + ")");
+    app.imposta(kFatturaIndirizzo,
+                campo(c, kCap) + " " + campo(c, kCitta) + " (" + campo(c, kProvincia) + ")");
     const std::string fiscale = campo(c, kFiscale);
     app.imposta(kFatturaCodiceFiscale, fiscale);
     if (fiscale.empty()) {
-        const plat::Answer r = app.msgbox("IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    ",
-                                          plat::Buttons::YesNo, " FATTURAZIONE AI PROPRIETARI");
+        const plat::Answer r =
+            app.msgbox("IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    ",
+                       plat::Buttons::YesNo, " FATTURAZIONE AI PROPRIETARI");
         if (r == plat::Answer::Yes) app.campo(kFatturaCodiceFiscale).set_back_color(kGialloChiaro);
         return false;
     }
@@ -105,8 +107,9 @@ void cerca_cliente(App& app) {
         return;
     }
     if (!esisteva) {
-        app.msgbox("NESSUN CLIENTE E' ANCORA REGISTRATO.\rL'ARCHIVIO DEI CLIENTI E' STATO CREATO VUOTO.",
-                   plat::Buttons::Ok, kTitolo);
+        app.msgbox(
+            "NESSUN CLIENTE E' ANCORA REGISTRATO.\rL'ARCHIVIO DEI CLIENTI E' STATO CREATO VUOTO.",
+            plat::Buttons::Ok, kTitolo);
         return;
     }
 
@@ -128,7 +131,8 @@ void cerca_cliente(App& app) {
             if (!primo_in_fattura(app, c)) return;
         } else {
             lista.set_visible(true);
-            for (const Casella& box : {kFatturaNome, kFatturaVia, kFatturaIndirizzo, kFatturaCodiceFiscale})
+            for (const Casella& box :
+                 {kFatturaNome, kFatturaVia, kFatturaIndirizzo, kFatturaCodiceFiscale})
                 app.imposta(box, "");
         }
     }

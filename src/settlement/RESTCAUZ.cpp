@@ -106,13 +106,14 @@ void RESTCAUZ::Form_Activate() {
     Label2.set_caption("ANNO DI GESTIONE : " + s.anno_gestione);
     Label8.set_caption(" AGENZIA " + s.agenzia_nome);
 
-    const long prenotazioni = std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
+    const long prenotazioni =
+        std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
     NRICH.clear();
     for (int i = 1; i <= prenotazioni; ++i) NRICH.add_item(plat::pad_code(std::to_string(i), 3));
 
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     NOCLI.clear();
-    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1], i);   // the client's record
+    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1], i);  // the client's record
 
     if (prenotazioni != 1) {
         if (prenotazioni > 1) NRICH.set_visible(true);
@@ -182,7 +183,8 @@ void RESTCAUZ::prenotazione_da_numero() {
     const std::string scelta = NRICH.text();
     if (plat::trim(scelta).empty()) return;
     const double numero = plat::whole_units(scelta);
-    const long k = numero >= 1 && numero <= s.prenotazioni.capacita() ? static_cast<long>(numero) : 0;
+    const long k =
+        numero >= 1 && numero <= s.prenotazioni.capacita() ? static_cast<long>(numero) : 0;
     if (!prenotazione_presente(app, k)) {
         app.msgbox("LA PRENOTAZIONE N. " + plat::trim(scelta) + " NON E' PRESENTE IN ARCHIVIO.",
                    plat::Buttons::Ok, kTitolo);
@@ -201,10 +203,12 @@ void RESTCAUZ::NOCLI_Validate() {
     // is the first client of that name.
     long record = 0;
     const int scelta = NOCLI.list_index();
-    if (scelta >= 0 && NOCLI.item(scelta) == nome) record = static_cast<long>(NOCLI.item_data(scelta));
+    if (scelta >= 0 && NOCLI.item(scelta) == nome)
+        record = static_cast<long>(NOCLI.item_data(scelta));
     for (int i = 1; i <= clienti && record == 0; ++i)
         if (s.clienti[i][1] == nome) record = i;
-    const std::string codice = record >= 1 && record <= clienti ? s.clienti[static_cast<int>(record)][0] : "";
+    const std::string codice =
+        record >= 1 && record <= clienti ? s.clienti[static_cast<int>(record)][0] : "";
     // The client's last booking of the year.
     long k = 0;
     if (!codice.empty()) {
@@ -250,7 +254,8 @@ void RESTCAUZ::Text3_DblClick() {
 
 void RESTCAUZ::Text3_Validate() {
     const std::string versata = Label9.caption();
-    if (versata.empty() || plat::cents(plat::italian_or_zero(versata)) <= 0) avvisa_senza_cauzione();
+    if (versata.empty() || plat::cents(plat::italian_or_zero(versata)) <= 0)
+        avvisa_senza_cauzione();
     // Read the Italian way, so that 0,50 is a refund of fifty cents and
     // becomes -0,50 like any other refund.
     const std::optional<double> rimborso = rimborso_di(Text3.text());

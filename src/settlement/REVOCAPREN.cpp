@@ -70,7 +70,8 @@ REVOCAPREN::REVOCAPREN(App& app) : Forma(app, kName) {
     Command1.design().tooltip = "REVOCA LA PRENOTAZIONE";
     metti(ESCI, 518, 406, 106, 40).design().text = "USCITA";
 
-    for (plat::TextBox* t : {&Text1, &Text3, &Text4, &Text6, &Text2, &Text9, &Text10, &Text8, &Text7})
+    for (plat::TextBox* t :
+         {&Text1, &Text3, &Text4, &Text6, &Text2, &Text9, &Text10, &Text8, &Text7})
         t->design().locked = true;
     for (plat::TextBox* t : {&Text2, &Text9, &Text10, &Text7}) t->design().alignment = 1;
 
@@ -145,8 +146,8 @@ bool REVOCAPREN::revoca_registrabile() {
     if (k < 1 || k > app.conta(kContaPrenotazioni) || !s.prenotazioni.valido(static_cast<int>(k)) ||
         s.prenotazioni[static_cast<int>(k)].campo[0].empty() ||
         s.prenotazioni[static_cast<int>(k)].campo[0] == "CANC")
-        return registrazione_rifiutata(app, "LA PRENOTAZIONE N. " + numero +
-                                                " NON E' PRESENTE IN ARCHIVIO.");
+        return registrazione_rifiutata(
+            app, "LA PRENOTAZIONE N. " + numero + " NON E' PRESENTE IN ARCHIVIO.");
     // A second revocation would give the advance back twice.
     if (stato_prenotazione(s.prenotazioni[static_cast<int>(k)]) == StatoPrenotazione::revocata)
         return registrazione_rifiutata(app, "LA PRENOTAZIONE N. " + numero + " E' GIA' REVOCATA.");
@@ -157,12 +158,13 @@ bool REVOCAPREN::revoca_registrabile() {
     const auto codice = plat::split(Text1.text(), "-");
     if (date.size() < 3 || !plat::Date::parse(plat::trim(date[1])) ||
         !plat::Date::parse(plat::trim(date[2])) || codice.size() < 2)
-        return registrazione_rifiutata(app, "I DATI DELLA PRENOTAZIONE DA REVOCARE NON SONO VALIDI.");
+        return registrazione_rifiutata(app,
+                                       "I DATI DELLA PRENOTAZIONE DA REVOCARE NON SONO VALIDI.");
     const std::string periodo = plat::trim(app.testo(kVisuPeriodo));
     const long p = plat::leading_int(periodo);
     if (p < 1 || p > app.conta(kContaPeriodi))
-        return registrazione_rifiutata(app, "IL PERIODO N. " + periodo +
-                                                " DELLA PRENOTAZIONE NON E' PRESENTE IN ARCHIVIO.");
+        return registrazione_rifiutata(
+            app, "IL PERIODO N. " + periodo + " DELLA PRENOTAZIONE NON E' PRESENTE IN ARCHIVIO.");
     return true;
 }
 

@@ -66,10 +66,10 @@ VisuPrenotCliente::VisuPrenotCliente(App& app) : Forma(app, kName) {
     // The booking picked.
     metti(CONTEGGI, 16, 378, 276, 168).design().text = "CONTEGGI";
     const std::pair<const char*, plat::TextBox*> conteggi[] = {{"PRENOTAZIONE N.", &Text6},
-                                                              {"IMPORTO AFFITTO", &Text7},
-                                                              {"ACCONTO VERSATO", &Text8},
-                                                              {"SALDO", &Text9},
-                                                              {"RESIDUO", &Text10}};
+                                                               {"IMPORTO AFFITTO", &Text7},
+                                                               {"ACCONTO VERSATO", &Text8},
+                                                               {"SALDO", &Text9},
+                                                               {"RESIDUO", &Text10}};
     for (int i = 0; i < 5; ++i) {
         etichetta(conteggi[i].first, 10, 26 + i * 28, 126, &CONTEGGI);
         metti(*conteggi[i].second, 140, 22 + i * 28, 124, 25, &CONTEGGI).design().alignment = 1;

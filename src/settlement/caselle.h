@@ -53,13 +53,35 @@ inline constexpr Casella kCauzioneTestoNota{"RESTCAUZ", "Text6"};
 inline constexpr Casella kFatturaRighePrenotazioni{"fattura", "Text16"};
 
 // Every box above, for the test that each names a control of its form.
-inline constexpr const Casella* kCaselleSaldi[] = {
-    &kVisuPrenotazione, &kVisuAffitto, &kVisuAcconto, &kVisuSaldato, &kVisuResiduo,
-    &kVisuDiritti, &kVisuPulizia, &kVisuCauzione, &kVisuRestituito, &kVisuRiquadroNota,
-    &kVisuSalda, &kVisuRevoca, &kVisuModifica, &kSaldoAppartamento, &kSaldoCliente,
-    &kSaldoCitta, &kSaldoPeriodo, &kSaldoAffitto, &kSaldoAcconto, &kSaldoSaldato,
-    &kSaldoDirittiPrenotati, &kSaldoPuliziaPrenotata, &kSaldoCauzionePrenotata, &kRevocaCliente,
-    &kRevocaCitta, &kRevocaAcconto, &kCauzioneRiga, &kCauzioneVersata, &kCauzioneTestoNota,
-    &kFatturaRighePrenotazioni};
+inline constexpr const Casella* kCaselleSaldi[] = {&kVisuPrenotazione,
+                                                   &kVisuAffitto,
+                                                   &kVisuAcconto,
+                                                   &kVisuSaldato,
+                                                   &kVisuResiduo,
+                                                   &kVisuDiritti,
+                                                   &kVisuPulizia,
+                                                   &kVisuCauzione,
+                                                   &kVisuRestituito,
+                                                   &kVisuRiquadroNota,
+                                                   &kVisuSalda,
+                                                   &kVisuRevoca,
+                                                   &kVisuModifica,
+                                                   &kSaldoAppartamento,
+                                                   &kSaldoCliente,
+                                                   &kSaldoCitta,
+                                                   &kSaldoPeriodo,
+                                                   &kSaldoAffitto,
+                                                   &kSaldoAcconto,
+                                                   &kSaldoSaldato,
+                                                   &kSaldoDirittiPrenotati,
+                                                   &kSaldoPuliziaPrenotata,
+                                                   &kSaldoCauzionePrenotata,
+                                                   &kRevocaCliente,
+                                                   &kRevocaCitta,
+                                                   &kRevocaAcconto,
+                                                   &kCauzioneRiga,
+                                                   &kCauzioneVersata,
+                                                   &kCauzioneTestoNota,
+                                                   &kFatturaRighePrenotazioni};
 
 }  // namespace ga

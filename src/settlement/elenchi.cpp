@@ -17,12 +17,12 @@ namespace ga {
 
 namespace {
 
-constexpr std::array<const char*, 13> kMesi = {"TUTTI I MESI", "GENNAIO", "FEBBRAIO", "MARZO",
-                                               "APRILE",       "MAGGIO",  "GIUGNO",   "LUGLIO",
-                                               "AGOSTO",       "SETTEMBRE", "OTTOBRE", "NOVEMBRE",
-                                               "DICEMBRE"};
+constexpr std::array<const char*, 13> kMesi = {
+    "TUTTI I MESI", "GENNAIO", "FEBBRAIO",  "MARZO",   "APRILE",   "MAGGIO",  "GIUGNO",
+    "LUGLIO",       "AGOSTO",  "SETTEMBRE", "OTTOBRE", "NOVEMBRE", "DICEMBRE"};
 const DocumentoStampa kDisponibilita{"LA DISPONIBILITA' E' STATA SALVATA",
-                                     "LA DISPONIBILITA' NON E' STATA STAMPATA.", "STAMPA DISPONIBILITA'"};
+                                     "LA DISPONIBILITA' NON E' STATA STAMPATA.",
+                                     "STAMPA DISPONIBILITA'"};
 const DocumentoStampa kElenco{"L'ELENCO E' STATO SALVATO", "L'ELENCO NON E' STATO STAMPATO.",
                               "STAMPA ELENCHI"};
 
@@ -39,7 +39,8 @@ std::string colonna(const std::string& t, int larghezza) {
 // Columns of a register's line, two blanks apart.
 std::string in_colonne(std::initializer_list<std::pair<std::string, int>> parti) {
     std::string riga;
-    for (const auto& [testo, larghezza] : parti) riga += (riga.empty() ? "" : "  ") + colonna(testo, larghezza);
+    for (const auto& [testo, larghezza] : parti)
+        riga += (riga.empty() ? "" : "  ") + colonna(testo, larghezza);
     const std::size_t fine = riga.find_last_not_of(' ');
     return fine == std::string::npos ? std::string() : riga.substr(0, fine + 1);
 }
@@ -61,11 +62,12 @@ std::string nome_proprietario(App& app, const std::string& codice) {
 
 }  // namespace
 
-std::string riga_disponibile(const std::string& numero, const std::string& codice, const std::string& proprietario,
-                             const std::string& via, const std::string& dal, const std::string& al,
+std::string riga_disponibile(const std::string& numero, const std::string& codice,
+                             const std::string& proprietario, const std::string& via,
+                             const std::string& dal, const std::string& al,
                              const std::string& prezzo) {
-    return " | " + numero + " - " + codice + " - " + colonna(proprietario, 24) + " - " + colonna(via, 24) +
-           " - " + dal + " - " + al + " - " + plat::pad_left(prezzo, 8) + " |";
+    return " | " + numero + " - " + codice + " - " + colonna(proprietario, 24) + " - " +
+           colonna(via, 24) + " - " + dal + " - " + al + " - " + plat::pad_left(prezzo, 8) + " |";
 }
 
 Elenco elenco_disponibilita(App& app, int mese) {
@@ -76,11 +78,13 @@ Elenco elenco_disponibilita(App& app, int mese) {
     carica_vie(app);
     Elenco e;
     e.titolo = "DISPONIBILITA' - " + s.anno_gestione;
-    if (mese >= 1 && mese <= 12) e.titolo += " - " + std::string(kMesi[static_cast<std::size_t>(mese)]);
+    if (mese >= 1 && mese <= 12)
+        e.titolo += " - " + std::string(kMesi[static_cast<std::size_t>(mese)]);
     e.intestazione = riga_disponibile("N. ", "APP.", "PROPRIETARIO", "VIA DELL'APPARTAMENTO",
                                       colonna("DAL", 10), colonna("AL", 10), "AFFITTO");
-    e.file_pdf = mese >= 1 && mese <= 12 ? "disponibilita_" + plat::pad_code(std::to_string(mese), 2) + ".pdf"
-                                         : "disponibilita.pdf";
+    e.file_pdf = mese >= 1 && mese <= 12
+                     ? "disponibilita_" + plat::pad_code(std::to_string(mese), 2) + ".pdf"
+                     : "disponibilita.pdf";
     e.documento = kDisponibilita;
     e.vuoto = "NON E' STATA TROVATA NESSUNA DISPONIBILITA' !! ";
 
@@ -102,8 +106,9 @@ Elenco elenco_disponibilita(App& app, int mese) {
             via = nome_via(app, a[1]);
             break;
         }
-        e.righe.push_back(riga_disponibile(plat::pad_left(std::to_string(i), 3, '0'), p.codice, proprietario, via,
-                                           p.dal, p.al, plat::format_amount(plat::whole_units(p.prezzo))));
+        e.righe.push_back(riga_disponibile(plat::pad_left(std::to_string(i), 3, '0'), p.codice,
+                                           proprietario, via, p.dal, p.al,
+                                           plat::format_amount(plat::whole_units(p.prezzo))));
     }
     return e;
 }
@@ -115,8 +120,15 @@ Elenco elenco_appartamenti(App& app) {
     carica_vie(app);
     Elenco e;
     e.titolo = "ELENCO DEGLI APPARTAMENTI";
-    e.intestazione = in_colonne({{"CODICE", 6}, {"PROPRIETARIO", 24}, {"VIA", 30}, {"N.C.", 6}, {"TIPO", 12},
-                                 {"LETTI", 5}, {"GIARDINO", 8}, {"PIANO", 5}, {"PERIODO", 7}});
+    e.intestazione = in_colonne({{"CODICE", 6},
+                                 {"PROPRIETARIO", 24},
+                                 {"VIA", 30},
+                                 {"N.C.", 6},
+                                 {"TIPO", 12},
+                                 {"LETTI", 5},
+                                 {"GIARDINO", 8},
+                                 {"PIANO", 5},
+                                 {"PERIODO", 7}});
     e.file_pdf = "elenco_appartamenti.pdf";
     e.documento = kElenco;
     e.vuoto = "NESSUN APPARTAMENTO DA STAMPARE.";
@@ -125,9 +137,12 @@ Elenco elenco_appartamenti(App& app) {
         const Campi<13>& a = s.appartamenti[i];
         std::string tipo = plat::trim(a[3]);
         if (tipo == "MON") tipo = "MONOLOCALE";
-        else if (tipo == "BIL") tipo = "BILOCALE";
-        else if (tipo == "TRI") tipo = "TRILOCALE";
-        else if (tipo == "QUA") tipo = "QUADRILOCALE";
+        else if (tipo == "BIL")
+            tipo = "BILOCALE";
+        else if (tipo == "TRI")
+            tipo = "TRILOCALE";
+        else if (tipo == "QUA")
+            tipo = "QUADRILOCALE";
         e.righe.push_back(in_colonne({{plat::pad_code(plat::trim(a[12]), 4), 6},
                                       {nome_proprietario(app, a[0]), 24},
                                       {plat::trim(nome_via(app, a[1])), 30},
@@ -146,20 +161,25 @@ Elenco elenco_clienti(App& app) {
     carica_clienti(app);
     Elenco e;
     e.titolo = "ELENCO DEI CLIENTI";
-    e.intestazione = in_colonne({{"CODICE", 6}, {"NOMINATIVO", 30}, {"VIA", 30}, {"CITTA'", 34},
-                                 {"TELEFONO", 14}, {"CODICE FISCALE", 16}});
+    e.intestazione = in_colonne({{"CODICE", 6},
+                                 {"NOMINATIVO", 30},
+                                 {"VIA", 30},
+                                 {"CITTA'", 34},
+                                 {"TELEFONO", 14},
+                                 {"CODICE FISCALE", 16}});
     e.file_pdf = "elenco_clienti.pdf";
     e.documento = kElenco;
     e.vuoto = "NESSUN CLIENTE DA STAMPARE.";
     const long n = conteggio(app, kContaClienti, s.clienti.capacita());
     for (int i = 1; i <= n; ++i) {
         const Campi<9>& c = s.clienti[i];
-        e.righe.push_back(in_colonne({{plat::trim(c[0]), 6},
-                                      {plat::trim(c[1]), 30},
-                                      {plat::trim(c[2]), 30},
-                                      {plat::trim(c[3]) + " " + plat::trim(c[4]) + " (" + plat::trim(c[6]) + ")", 34},
-                                      {plat::trim(c[5]), 14},
-                                      {plat::trim(c[7]), 16}}));
+        e.righe.push_back(in_colonne(
+            {{plat::trim(c[0]), 6},
+             {plat::trim(c[1]), 30},
+             {plat::trim(c[2]), 30},
+             {plat::trim(c[3]) + " " + plat::trim(c[4]) + " (" + plat::trim(c[6]) + ")", 34},
+             {plat::trim(c[5]), 14},
+             {plat::trim(c[7]), 16}}));
     }
     return e;
 }
@@ -169,21 +189,27 @@ Elenco elenco_proprietari(App& app) {
     carica_proprietari(app);
     Elenco e;
     e.titolo = "ELENCO DEI PROPRIETARI";
-    e.intestazione = in_colonne({{"CODICE", 6}, {"NOMINATIVO", 30}, {"VIA", 30}, {"CITTA'", 34},
-                                 {"TELEFONO", 14}, {"C.F. / P. IVA", 16}, {"RAPPORTO", 8}});
+    e.intestazione = in_colonne({{"CODICE", 6},
+                                 {"NOMINATIVO", 30},
+                                 {"VIA", 30},
+                                 {"CITTA'", 34},
+                                 {"TELEFONO", 14},
+                                 {"C.F. / P. IVA", 16},
+                                 {"RAPPORTO", 8}});
     e.file_pdf = "elenco_proprietari.pdf";
     e.documento = kElenco;
     e.vuoto = "NESSUN PROPRIETARIO DA STAMPARE.";
     const long n = conteggio(app, kContaProprietari, s.proprietari.capacita());
     for (int i = 1; i <= n; ++i) {
         const Campi<10>& p = s.proprietari[i];
-        e.righe.push_back(in_colonne({{plat::trim(p[6]), 6},
-                                      {plat::trim(p[0]), 30},
-                                      {plat::trim(p[1]), 30},
-                                      {plat::trim(p[4]) + " " + plat::trim(p[2]) + " (" + plat::trim(p[3]) + ")", 34},
-                                      {plat::trim(p[5]), 14},
-                                      {plat::trim(p[7]), 16},
-                                      {plat::trim(p[8]), 8}}));
+        e.righe.push_back(in_colonne(
+            {{plat::trim(p[6]), 6},
+             {plat::trim(p[0]), 30},
+             {plat::trim(p[1]), 30},
+             {plat::trim(p[4]) + " " + plat::trim(p[2]) + " (" + plat::trim(p[3]) + ")", 34},
+             {plat::trim(p[5]), 14},
+             {plat::trim(p[7]), 16},
+             {plat::trim(p[8]), 8}}));
     }
     return e;
 }

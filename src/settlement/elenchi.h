@@ -18,16 +18,17 @@ inline constexpr int kRigheElencoPerPagina = 40;
 
 struct Elenco {
     std::string titolo;
-    std::string intestazione;          // the column headings, over the lines
+    std::string intestazione;  // the column headings, over the lines
     std::vector<std::string> righe;
-    std::string file_pdf;              // the PDF's name in the data folder
+    std::string file_pdf;  // the PDF's name in the data folder
     DocumentoStampa documento;
-    std::string vuoto;                 // what the user is told when there are no lines
+    std::string vuoto;  // what the user is told when there are no lines
 };
 
 // A line of the availability, as the view lists it and the list prints it.
-std::string riga_disponibile(const std::string& numero, const std::string& codice, const std::string& proprietario,
-                             const std::string& via, const std::string& dal, const std::string& al,
+std::string riga_disponibile(const std::string& numero, const std::string& codice,
+                             const std::string& proprietario, const std::string& via,
+                             const std::string& dal, const std::string& al,
                              const std::string& prezzo);
 
 // The free periods (state "LIB") of the year in record order, each line as

@@ -49,7 +49,8 @@ menustampa::menustampa(App& app) : Forma(app, kName) {
     metti(STAMPDISPON, fx, fy, fw, fh).design().text = "DISPONIBILITA";
     metti(SCELTA, fx, fy, fw, fh).design().text = "ELENCHI";
     metti(SCELTAFATT, fx, fy, fw, fh).design().text = "RISTAMPA FATTURE";
-    for (plat::Frame* f : {&SCELTAPRENOT, &STAMPDISPON, &SCELTA, &SCELTAFATT}) f->design().visible = false;
+    for (plat::Frame* f : {&SCELTAPRENOT, &STAMPDISPON, &SCELTA, &SCELTAFATT})
+        f->design().visible = false;
 
     // Reprint of a booking: by client name or by receipt number.
     metti(Command4, 12, 26, 30, 27, &SCELTAPRENOT).design().back_color = kRosso;
@@ -85,9 +86,9 @@ menustampa::menustampa(App& app) : Forma(app, kName) {
     XMESE.design().tooltip = "DISPONIBILITA' DI UN MESE";
     metti(Label13, 50, 67, 196, 19, &STAMPDISPON).design().text = "PER MESE";
     metti(Combo2, 50, 63, 196, 25, &STAMPDISPON).design().visible = false;
-    Combo2.design().items = {"TUTTI I MESI", "GENNAIO", "FEBBRAIO", "MARZO", "APRILE",
-                             "MAGGIO", "GIUGNO", "LUGLIO", "AGOSTO", "SETTEMBRE",
-                             "OTTOBRE", "NOVEMBRE", "DICEMBRE"};
+    Combo2.design().items = {"TUTTI I MESI", "GENNAIO",  "FEBBRAIO", "MARZO",  "APRILE",
+                             "MAGGIO",       "GIUGNO",   "LUGLIO",   "AGOSTO", "SETTEMBRE",
+                             "OTTOBRE",      "NOVEMBRE", "DICEMBRE"};
     metti(stampaDIS, 170, 178, 76, 36, &STAMPDISPON).design().text = "STAMPA";
     stampaDIS.design().visible = false;
     stampaDIS.design().tooltip = "STAMPA LA DISPONIBILITA'";

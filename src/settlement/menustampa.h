@@ -39,7 +39,7 @@ public:
     void close_requested() override { Command3_Click(); }
 
     plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
-    plat::Label Label2{*this, "Label2"};   // the management year
+    plat::Label Label2{*this, "Label2"};  // the management year
     // Section buttons: caption "_" while their section is open, "" closed.
     plat::CommandButton Command1{*this, "Command1"}, Command6{*this, "Command6"},
         Command7{*this, "Command7"};

@@ -81,7 +81,8 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
 // The deposit the balance form proposes: the larger of the minimum deposit
 // and the agency's percentage of the rent.
 std::string cauzione_da_chiedere(const Stato& s, const std::string& affitto) {
-    const double p = plat::italian_or_zero(affitto) * plat::italian_or_zero(s.percentuale_cauzione) / 100;
+    const double p =
+        plat::italian_or_zero(affitto) * plat::italian_or_zero(s.percentuale_cauzione) / 100;
     const std::string percentuale = plat::short_number(p);
     if (plat::leading_number(s.deposito_minimo) > plat::leading_number(percentuale))
         return s.deposito_minimo;
@@ -105,9 +106,10 @@ void voce_agenzia(App& app, const Casella& box_visu, const Casella& box_saldo,
 }  // namespace
 
 std::string riga_prenotazione_cliente(const PezziRigaPrenotazione& p) {
-    return " " + plat::pad_left(std::to_string(p.numero), 4) + " - " + plat::pad_code(p.appartamento, 4) +
-           " - " + p.proprietario + " - " + plat::pad_right(p.nome_proprietario, 24) + " - " +
-           plat::pad_right(p.via, 24) + " - " + p.arrivo + " - " + p.partenza;
+    return " " + plat::pad_left(std::to_string(p.numero), 4) + " - " +
+           plat::pad_code(p.appartamento, 4) + " - " + p.proprietario + " - " +
+           plat::pad_right(p.nome_proprietario, 24) + " - " + plat::pad_right(p.via, 24) + " - " +
+           p.arrivo + " - " + p.partenza;
 }
 
 std::vector<std::string>& righe_prenotazioni_cliente(App& app) {
@@ -121,8 +123,9 @@ void elenca_prenotazioni_cliente(App& app) {
     std::vector<std::string>& righe = righe_prenotazioni_cliente(app);
     righe.assign(1, std::string());
 
-    const std::string cliente = plat::trim(s.modo_chiamata == "fatturaz" ? app.testo(kFatturaIntestatario)
-                                                                         : app.testo(kVisuCodiceCliente));
+    const std::string cliente =
+        plat::trim(s.modo_chiamata == "fatturaz" ? app.testo(kFatturaIntestatario)
+                                                 : app.testo(kVisuCodiceCliente));
     const double codice = plat::leading_number(cliente);
 
     const Righe prenotazioni = righe_di(s.percorso_prenotazioni);
@@ -161,8 +164,8 @@ void seleziona_prenotazione(App& app) {
     app.imposta(kVisuRestituito, "");
     visibile(app, kVisuRestituito, false);
 
-    const std::string scelta = s.operazione == "cauzion" ? app.testo(kCauzioneRiga)
-                                                         : app.campo(kVisuPrenotazioni).text();
+    const std::string scelta =
+        s.operazione == "cauzion" ? app.testo(kCauzioneRiga) : app.campo(kVisuPrenotazioni).text();
     if (scelta.empty()) return;
     app.imposta(kVisuPrenotazione, plat::split(scelta, "-")[0]);
 
@@ -180,10 +183,10 @@ void seleziona_prenotazione(App& app) {
     // To the cent: an overpayment, however small, leaves nothing due, and
     // anything due, however small, can still be paid (or the booking would
     // stay open, and expired, for ever).
-    const long long residuo = std::max<long long>(
-        0, plat::cents(plat::italian_or_zero(app.testo(kVisuAffitto))) -
-               plat::cents(plat::italian_or_zero(app.testo(kVisuAcconto))) -
-               plat::cents(plat::italian_or_zero(app.testo(kVisuSaldato))));
+    const long long residuo =
+        std::max<long long>(0, plat::cents(plat::italian_or_zero(app.testo(kVisuAffitto))) -
+                                   plat::cents(plat::italian_or_zero(app.testo(kVisuAcconto))) -
+                                   plat::cents(plat::italian_or_zero(app.testo(kVisuSaldato))));
     const std::string testo = plat::short_number(static_cast<double>(residuo) / 100);
     app.imposta(kSaldoResiduo, testo);
     app.imposta(kVisuResiduo, testo);
@@ -279,7 +282,8 @@ void vedi_dati_prenotazione(App& app) {
             if (revocata) {
                 visibile(app, kVisuRiquadroNota, true);
                 visibile(app, kVisuRestituito, true);
-                app.imposta(kVisuRestituito, " RESTITUITO  €  " + plat::format_amount(importo(campo(m, 2))));
+                app.imposta(kVisuRestituito,
+                            " RESTITUITO  €  " + plat::format_amount(importo(campo(m, 2))));
             }
             metti_formattato(app, kVisuPulizia, campo(m, 5));
             metti_formattato(app, kVisuCauzione, campo(m, 6));
@@ -299,7 +303,8 @@ void vedi_dati_prenotazione(App& app) {
         // for a note that holds nothing), so the count goes past it.
         if (nota >= 1 && nota <= static_cast<long>(note.size()) &&
             !note[static_cast<std::size_t>(nota - 1)].empty()) {
-            const std::string testo = campo(plat::split(note[static_cast<std::size_t>(nota - 1)], kSep), 0) + suffisso;
+            const std::string testo =
+                campo(plat::split(note[static_cast<std::size_t>(nota - 1)], kSep), 0) + suffisso;
             app.imposta(kCauzioneTestoNota, testo);
             app.imposta(kCauzioneNumeroNota, s.numero_nota);
             app.imposta(kVisuNota, testo);

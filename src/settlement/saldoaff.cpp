@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "bookings/caselle.h"
 #include "platform/number.h"
@@ -62,7 +62,8 @@ saldoaff::saldoaff(App& app) : Forma(app, kName) {
     metti(Text10, 166, 128, 110, 25, &CONTEGGI).design().bold = true;
 
     metti(IMPORTI, 318, 210, 398, 172).design().text = "IMPORTI DI AGENZIA";
-    for (auto [testo, x] : {std::pair{"PRENOTATO", 150}, {"NON DOVUTO", 234}, {"DA INCASSARE", 310}})
+    for (auto [testo, x] :
+         {std::pair{"PRENOTATO", 150}, {"NON DOVUTO", 234}, {"DA INCASSARE", 310}})
         etichetta(testo, x, 20, 86, &IMPORTI).design().font_size = 8;
     plat::TextBox* prenotati[] = {&Text11, &Text12, &Text13};
     plat::CheckBox* spunte[] = {&Check1, &Check2, &Check3};
@@ -91,9 +92,9 @@ saldoaff::saldoaff(App& app) : Forma(app, kName) {
     metti(ESCI, 616, 410, 100, 40).design().text = "USCITA";
 
     // Only the amount paid, its date and the ticks are the user's to change.
-    for (plat::TextBox* t : {&Text1, &Text3, &Text4, &Text5, &Text6, &Text16, &Text17, &Text7,
-                             &Text8, &Text9, &Text10, &Text11, &Text12, &Text13, &Text18, &Text19,
-                             &Text20, &Text2})
+    for (plat::TextBox* t :
+         {&Text1, &Text3, &Text4, &Text5, &Text6, &Text16, &Text17, &Text7, &Text8, &Text9, &Text10,
+          &Text11, &Text12, &Text13, &Text18, &Text19, &Text20, &Text2})
         t->design().locked = true;
     for (plat::TextBox* t : {&Text7, &Text8, &Text9, &Text10, &Text11, &Text12, &Text13, &Text18,
                              &Text19, &Text20, &Text2, &Text14})

@@ -30,8 +30,8 @@ public:
 
     plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
     plat::Label Label1{*this, "Label1"};
-    plat::Frame Frame1{*this, "Frame1"}, CONTEGGI{*this, "CONTEGGI"},
-        IMPORTI{*this, "IMPORTI"}, Frame4{*this, "Frame4"};
+    plat::Frame Frame1{*this, "Frame1"}, CONTEGGI{*this, "CONTEGGI"}, IMPORTI{*this, "IMPORTI"},
+        Frame4{*this, "Frame4"};
     // Text1 and Text6: first 60 and last 30 characters of the booking's row
     // in the client's bookings; Text3 booking number; Text4 client; Text5
     // postal code; Text16 owner code; Text17 apartment code.

@@ -24,7 +24,7 @@ constexpr const char* kTitolo = "VEDI DISPONIBILITA'";
 // the padded lines, whose characters all have one width in the list's font.
 constexpr int kListaX = 12;
 constexpr int kListaFont = 9;
-constexpr double kCarattere = 7.2;   // pixels a character, Courier New 9 pt
+constexpr double kCarattere = 7.2;  // pixels a character, Courier New 9 pt
 
 bool modo_noto(const std::string& m) {
     return m == "periodi" || m == "appartamenti" || m == "VIE" || m == "mese";
@@ -48,7 +48,8 @@ visu_disponib::visu_disponib(App& app) : Forma(app, kName) {
     }
 
     // The four search frames lie in one place; the mode shows its own.
-    for (plat::Frame* f : {&periodi, &codappart, &XVIA, &XMESE}) metti(*f, 12, 90, 800, 104).design().visible = false;
+    for (plat::Frame* f : {&periodi, &codappart, &XVIA, &XMESE})
+        metti(*f, 12, 90, 800, 104).design().visible = false;
     periodi.design().text = "PER  PERIODI";
     codappart.design().text = "SULL' APPARTAMENTO";
     XVIA.design().text = "PER VIA ";
@@ -64,8 +65,10 @@ visu_disponib::visu_disponib(App& app) : Forma(app, kName) {
     metti(DTPicker2, 388, 24, 120, 25, &periodi);
     {
         plat::OptionButton* o[] = {&tutiper, &monoper, &biloper, &triloper, &quadriper};
-        const char* t[] = {"TUTTE LE TIPOLOGIE", "MONOLOCALE", "BILICALE", "TRILOCALE", "QUADRILOCALE"};
-        for (int i = 0; i < 5; ++i) metti(*o[i], tipo_x[i], 66, tipo_w[i], 20, &periodi).design().text = t[i];
+        const char* t[] = {"TUTTE LE TIPOLOGIE", "MONOLOCALE", "BILICALE", "TRILOCALE",
+                           "QUADRILOCALE"};
+        for (int i = 0; i < 5; ++i)
+            metti(*o[i], tipo_x[i], 66, tipo_w[i], 20, &periodi).design().text = t[i];
     }
     metti(Command1, 680, 40, 104, 36, &periodi).design().text = "VEDI";
 
@@ -100,13 +103,14 @@ visu_disponib::visu_disponib(App& app) : Forma(app, kName) {
     metti(CAMBIAVIA, 680, 40, 104, 36, &XVIA).design().text = "CAMBIA";
 
     metti(Combo3, 12, 26, 200, 25, &XMESE).design().tooltip = "SCEGLI IL MESE";
-    Combo3.design().items = {"TUTTI I MESI", "GENNAIO", "FEBBRAIO", "MARZO",     "APRILE",
-                             "MAGGIO",       "GIUGNO",  "LUGLIO",   "AGOSTO",    "SETTEMBRE",
+    Combo3.design().items = {"TUTTI I MESI", "GENNAIO",  "FEBBRAIO", "MARZO",  "APRILE",
+                             "MAGGIO",       "GIUGNO",   "LUGLIO",   "AGOSTO", "SETTEMBRE",
                              "OTTOBRE",      "NOVEMBRE", "DICEMBRE"};
     metti(Text5, 220, 26, 40, 25, &XMESE).design().visible = false;
     {
         plat::OptionButton* o[] = {&tuttimes, &monomes, &bilomes, &trilomes, &quadrimes};
-        const char* t[] = {"TUTTE LE TIPOLOGIE", "MONOLOCALE", "BILOCALE", "TRILOCALE", "QUADRILOCALE"};
+        const char* t[] = {"TUTTE LE TIPOLOGIE", "MONOLOCALE", "BILOCALE", "TRILOCALE",
+                           "QUADRILOCALE"};
         for (int i = 0; i < 5; ++i) {
             metti(*o[i], tipo_x[i], 66, 20, 20, &XMESE);
             etichetta(t[i], tipo_x[i] + 22, 68, tipo_w[i] - 22, &XMESE);
@@ -119,12 +123,13 @@ visu_disponib::visu_disponib(App& app) : Forma(app, kName) {
     struct Colonna {
         plat::Label* etichetta;
         const char* testo;
-        int da, a;   // first and last character of the column, separators included
+        int da, a;  // first and last character of the column, separators included
     };
-    const Colonna colonne[] = {{&Label7, "NUMERO PROGR.", 1, 8},   {&Label8, "NUMERO APPART.", 9, 15},
-                               {&Label12, "PROPRIETARIO", 16, 42}, {&Label2, "VIA DELL'APPARTAMENTO", 43, 69},
-                               {&Label9, "DATA ZELTRA", 70, 82},   {&Label10, "DATA FINE", 83, 95},
-                               {&Label11, "IMPORTO AFFITTO", 96, 105}};
+    const Colonna colonne[] = {
+        {&Label7, "NUMERO PROGR.", 1, 8},      {&Label8, "NUMERO APPART.", 9, 15},
+        {&Label12, "PROPRIETARIO", 16, 42},    {&Label2, "VIA DELL'APPARTAMENTO", 43, 69},
+        {&Label9, "DATA ZELTRA", 70, 82},      {&Label10, "DATA FINE", 83, 95},
+        {&Label11, "IMPORTO AFFITTO", 96, 105}};
     for (const Colonna& c : colonne) {
         const int x = kListaX + 3 + static_cast<int>(c.da * kCarattere);
         const int w = static_cast<int>((c.a - c.da + 1) * kCarattere) - 2;
@@ -215,14 +220,17 @@ void visu_disponib::IMPOSTAFORM() {
         x.figura->set_visible(m == x.modo);
     }
     if (m == "periodi") {
-        for (int k = 1; k <= 2; ++k) control("DTPICKER" + std::to_string(k))->set_date(non_impostata());
+        for (int k = 1; k <= 2; ++k)
+            control("DTPICKER" + std::to_string(k))->set_date(non_impostata());
         tutiper.set_value(1);
     } else if (m == "appartamenti") {
         Combo1.clear();
-        const long n = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
+        const long n =
+            std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
         for (int i = 1; i <= n; ++i) {
             const Campi<13>& a = s.appartamenti[i];
-            Combo1.add_item(plat::pad_code(a[12], 4) + "-" + nome_via(a[1]), i);   // the apartment's record
+            Combo1.add_item(plat::pad_code(a[12], 4) + "-" + nome_via(a[1]),
+                            i);  // the apartment's record
         }
         for (plat::TextBox* t : {&Text1, &Text2, &Text3}) t->set_visible(false);
         Combo1.set_visible(true);
@@ -264,7 +272,8 @@ void visu_disponib::Combo1_Click() {
     if (!s.appartamenti.valido(static_cast<int>(i))) return;
     const Campi<13>& a = s.appartamenti[static_cast<int>(i)];
     const std::string codice = plat::pad_code(a[12], 4);
-    const long proprietari = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
+    const long proprietari =
+        std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     std::string proprietario;
     for (int k = 1; k <= proprietari; ++k)
         if (s.proprietari[k][6] == a[0]) {
@@ -383,9 +392,12 @@ bool visu_disponib::passa_tipologia(const Tipologie& t, const std::string& tipo)
 
 visu_disponib::Appartamento visu_disponib::appartamento_del_periodo(int periodo) {
     Appartamento out;
-    const long appartamenti = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
-    const long proprietari = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
-    const int j = s.appartamenti_per_codice.primo(plat::leading_int(s.periodi[periodo].codice), appartamenti);
+    const long appartamenti =
+        std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
+    const long proprietari =
+        std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
+    const int j =
+        s.appartamenti_per_codice.primo(plat::leading_int(s.periodi[periodo].codice), appartamenti);
     if (j == 0) return out;
     const Campi<13>& a = s.appartamenti[j];
     if (const int k = s.proprietari_per_codice.primo(plat::leading_int(a[0]), proprietari))
@@ -432,9 +444,10 @@ void visu_disponib::vedi_periodi() {
         }
         if (!elenca) continue;
 
-        List1.add_item(riga_disponibile(plat::pad_left(std::to_string(i), 3, '0'), p.codice, proprietario, via,
-                                        p.dal, p.al, plat::format_amount(plat::whole_units(p.prezzo))),
-                       i);   // the line's period
+        List1.add_item(
+            riga_disponibile(plat::pad_left(std::to_string(i), 3, '0'), p.codice, proprietario, via,
+                             p.dal, p.al, plat::format_amount(plat::whole_units(p.prezzo))),
+            i);  // the line's period
     }
     if (List1.list_count() == 0)
         app.msgbox("NON E' STATA TROVATA NESSUNA DISPONIBILITA' !! ", plat::Buttons::Ok, kTitolo);

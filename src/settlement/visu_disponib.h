@@ -36,7 +36,7 @@ public:
     void Combo2_Click();
     void Check4_Click();
     void Check3_Click();
-    void Opzione_Click();   // Option1 to Option5
+    void Opzione_Click();  // Option1 to Option5
     void VEDI_Click();
     void CAMBIAVIA_Click();
     void Combo3_Click();

@@ -22,7 +22,7 @@ constexpr const char* kTitolo = "VEDI PRENOTAZIONI";
 // the padded lines, whose characters all have one width in the list's font.
 constexpr int kListaX = 12;
 constexpr int kListaFont = 11;
-constexpr double kCarattere = 9.0;   // pixels a character, Courier New 11 pt
+constexpr double kCarattere = 9.0;  // pixels a character, Courier New 11 pt
 
 const char* stato_testo(StatoPrenotazione st) {
     switch (st) {
@@ -65,8 +65,8 @@ visu_prenotazioni::visu_prenotazioni(App& app) : Forma(app, kName) {
     metti(Check4, 12, 22, 20, 20, &Mese).design().tooltip = "RICERCA PER MESE D'INGRESSO";
     etichetta("SCEGLI IL MESE", 40, 24, 108, &Mese);
     metti(Combo1, 12, 52, 144, 25, &Mese);
-    Combo1.design().items = {"GENNAIO", "FEBBRAIO", "MARZO",     "APRILE",  "MAGGIO",   "GIUGNO",
-                             "LUGLIO",  "AGOSTO",   "SETTEMBRE", "OTTORE",  "NOVEMBRE", "DICEMBRE"};
+    Combo1.design().items = {"GENNAIO", "FEBBRAIO", "MARZO",     "APRILE", "MAGGIO",   "GIUGNO",
+                             "LUGLIO",  "AGOSTO",   "SETTEMBRE", "OTTORE", "NOVEMBRE", "DICEMBRE"};
     // The month number of the month filter: a store, never shown.
     metti(Text1, 700, 50, 40, 22).design().visible = false;
 
@@ -75,11 +75,12 @@ visu_prenotazioni::visu_prenotazioni(App& app) : Forma(app, kName) {
     struct Colonna {
         plat::Label* etichetta;
         const char* testo;
-        int da, a;   // first and last character of the column, separator included
+        int da, a;  // first and last character of the column, separator included
     };
-    const Colonna colonne[] = {{&Label7, "NUMERO PRENOTAZ.", 0, 5},   {&Label8, "NUMERO APPART.", 6, 12},
-                               {&Label9, "DATA ZELTRA", 13, 25},      {&Label10, "DATA FINE", 26, 38},
-                               {&Label11, "IMPORTO RESIDUO", 39, 51}, {&Label12, "CLIENTE", 52, 78}};
+    const Colonna colonne[] = {
+        {&Label7, "NUMERO PRENOTAZ.", 0, 5},   {&Label8, "NUMERO APPART.", 6, 12},
+        {&Label9, "DATA ZELTRA", 13, 25},      {&Label10, "DATA FINE", 26, 38},
+        {&Label11, "IMPORTO RESIDUO", 39, 51}, {&Label12, "CLIENTE", 52, 78}};
     for (const Colonna& c : colonne) {
         const int x = kListaX + 3 + static_cast<int>(c.da * kCarattere);
         const int w = static_cast<int>((c.a - c.da + 1) * kCarattere) - 2;
@@ -214,8 +215,8 @@ void visu_prenotazioni::vediprenotazioni() {
     const long movimenti = std::clamp<long>(app.conta(kContaMovimenti), 0, s.movimenti.capacita());
     const bool periodo = Check1.value() == 1, ingresso = Check2.value() == 1,
                uscita = Check3.value() == 1, mese = Check4.value() == 1;
-    const plat::Date dal = DTPicker1.date(), al = DTPicker2.date(), data_ingresso = DTPicker3.date(),
-                     data_uscita = DTPicker4.date();
+    const plat::Date dal = DTPicker1.date(), al = DTPicker2.date(),
+                     data_ingresso = DTPicker3.date(), data_uscita = DTPicker4.date();
     const long numero_mese = plat::leading_int(Text1.text());
 
     for (int i = 1; i <= n; ++i) {
@@ -238,20 +239,21 @@ void visu_prenotazioni::vediprenotazioni() {
                 residuo = 0;
             } else if (movimento != 0) {
                 // A link to no movement of the journal counts as no balance.
-                const double saldo = movimento >= 1 && movimento <= movimenti
-                                         ? plat::italian_or_zero(s.movimenti[static_cast<int>(movimento)].campo[3])
-                                         : 0;
+                const double saldo =
+                    movimento >= 1 && movimento <= movimenti
+                        ? plat::italian_or_zero(s.movimenti[static_cast<int>(movimento)].campo[3])
+                        : 0;
                 residuo = affitto - acconto - saldo;
             }
         }
         // Nothing is due below nothing: an overpayment shows 0,00.
         if (plat::cents(residuo) < 0) residuo = 0;
         List1.add_item(plat::pad_left(std::to_string(i), 3, '0') + " * " + p.campo[0] + " * " +
-                       p.arrivo.text() + " * " + p.partenza.text() + " * " +
-                       plat::pad_left(plat::format_amount(residuo), 10) + " * " +
-                       plat::pad_right(nome_cliente(app, p.campo[1], clienti), 24) + " * " +
-                       stato_testo(stato),
-                       i);   // the line's booking
+                           p.arrivo.text() + " * " + p.partenza.text() + " * " +
+                           plat::pad_left(plat::format_amount(residuo), 10) + " * " +
+                           plat::pad_right(nome_cliente(app, p.campo[1], clienti), 24) + " * " +
+                           stato_testo(stato),
+                       i);  // the line's booking
     }
     if (List1.list_count() == 0) {
         List1.add_item("  ");
@@ -263,7 +265,7 @@ void visu_prenotazioni::List1_Click() {
     // The line's booking, and through it its client: a name in the line may
     // be shared, or begin another client's name.
     const long k = List1.item_data(List1.list_index());
-    if (k < 1 || k > s.prenotazioni.capacita()) return;   // the empty-result lines
+    if (k < 1 || k > s.prenotazioni.capacita()) return;  // the empty-result lines
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     const int cliente = record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[1], clienti);
     VisuPrenotCliente& vista = app.form<VisuPrenotCliente>();

@@ -13,10 +13,10 @@ constexpr long sistema(long indice) { return 0x80000000L + indice; }
 constexpr long kTestoMenu = sistema(7);
 constexpr long kTestoEvidenziato = sistema(14);
 constexpr long kFacciaPulsante = sistema(15);
-constexpr long kRossoVivo = 255;   // the version line under the mouse
+constexpr long kRossoVivo = 255;  // the version line under the mouse
 constexpr long kBianco = 0xFFFFFF;
 constexpr int kImmagini = 5;
-constexpr int kPuntatoreProprio = 99;   // the link's pointer: a pointing hand
+constexpr int kPuntatoreProprio = 99;  // the link's pointer: a pointing hand
 }  // namespace
 
 INFO::INFO(App& app) : Forma(app, kName) {
@@ -56,7 +56,8 @@ void INFO::Form_Load() {
     // The picture show's five pictures lie in the program folder beside the
     // logo, which the version picture shows.
     for (int i = 0; i < kImmagini; ++i)
-        control("I1", i)->set_picture(s.cartella_programma + "INFO" + std::to_string(i + 1) + ".BMP");
+        control("I1", i)->set_picture(s.cartella_programma + "INFO" + std::to_string(i + 1) +
+                                      ".BMP");
     Image1.set_picture(control("I1", 0)->picture());
     Image2.set_picture(s.percorso_logo);
     contatore = 0;

@@ -29,7 +29,7 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
 
-    plat::Image Image1{*this, "Image1"};   // shows the pictures of I1 in turn
+    plat::Image Image1{*this, "Image1"};  // shows the pictures of I1 in turn
     plat::Image Image2{*this, "Image2"};
     plat::Label Label2{*this, "Label2"}, Label4{*this, "Label4"}, Label6{*this, "Label6"};
     plat::CommandButton Command1{*this, "Command1"};

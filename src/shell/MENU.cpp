@@ -87,8 +87,8 @@ MENU::MENU(App& app) : Forma(app, kName) {
                             "SPESE EFFETTUATE"};
     List4.design().items = {"GESTIONE CLIENTI", "SALDO  PRENOTAZIONE", "FATTURAZIONE",
                             "RESTITUZIONE CAUZIONE", "VISUALIZZA CONTEGGI"};
-    List5.design().items = {"RICERCA PER PERIODI", "RICERCA PER APPARTAMENTI",
-                            "RICERCA PER VIE", "RICERCA PER MESE"};
+    List5.design().items = {"RICERCA PER PERIODI", "RICERCA PER APPARTAMENTI", "RICERCA PER VIE",
+                            "RICERCA PER MESE"};
 
     metti(Command1, 460, 366, 48, 40).design().text = "?";
     Command1.design().tooltip = "INFORMAZIONI";
@@ -200,7 +200,8 @@ void MENU::apri(std::string_view nome, Menu menu, const std::function<void()>& i
     plat::Form* forma = app.form(nome);
     if (!forma) return;
     if (menu == Menu::Nascondi) hide();
-    else set_enabled(false);
+    else
+        set_enabled(false);
     if (imposta) imposta();
     forma->show();
 }
@@ -217,8 +218,12 @@ void MENU::List1_Click() {
     switch (comando(List1)) {
         case 1: apri("prenotazione", Menu::Nascondi); break;
         case 2: apri("visu_prenotazioni", Menu::Nascondi); break;
-        case 3: apri("VisuPrenotCliente", Menu::Nascondi, [this] { s.operazione = "SALDO"; }); break;
-        case 4: apri("VisuPrenotCliente", Menu::Nascondi, [this] { s.operazione = "REVOCA"; }); break;
+        case 3:
+            apri("VisuPrenotCliente", Menu::Nascondi, [this] { s.operazione = "SALDO"; });
+            break;
+        case 4:
+            apri("VisuPrenotCliente", Menu::Nascondi, [this] { s.operazione = "REVOCA"; });
+            break;
         case 5: apri("TROVA_PRENOT", Menu::Disabilita); break;
         case 6: apri("NotaPrenot", Menu::Disabilita); break;
     }
@@ -230,7 +235,7 @@ void MENU::List2_Click() {
         case 2:
             apri("visu_disponib", Menu::Nascondi, [this] { s.operazione = "appartamenti"; });
             break;
-        // 3, "VISUALIZZA PRENOTAZIONE": nothing.
+            // 3, "VISUALIZZA PRENOTAZIONE": nothing.
     }
 }
 
@@ -245,7 +250,9 @@ void MENU::List3_Click() {
                     app.imposta(box, "");
             });
             break;
-        case 3: apri("spese", Menu::Nascondi, [this] { app.imposta(kSpesaDisponibile, "0"); }); break;
+        case 3:
+            apri("spese", Menu::Nascondi, [this] { app.imposta(kSpesaDisponibile, "0"); });
+            break;
         case 4: apri("VEDISALDI", Menu::Nascondi, [this] { s.operazione = "saldiP"; }); break;
         case 5: apri("EstrattoContoPropr", Menu::Nascondi); break;
         case 6: apri_fattura("PROPRIETARI", "FATTURA AL PROPRIETARIO"); break;
@@ -258,8 +265,10 @@ void MENU::List4_Click() {
         case 1: apri("insnomi", Menu::Nascondi); break;
         case 2: apri("VisuPrenotCliente", Menu::Nascondi, [this] { s.operazione = ""; }); break;
         case 3: apri_fattura("CLIENTI", "FATTURA AL CLIENTE"); break;
-        case 4: apri("RESTCAUZ", Menu::Disabilita); break;
-        // 5, "VISUALIZZA CONTEGGI": nothing.
+        case 4:
+            apri("RESTCAUZ", Menu::Disabilita);
+            break;
+            // 5, "VISUALIZZA CONTEGGI": nothing.
     }
 }
 
@@ -267,7 +276,8 @@ void MENU::List5_Click() {
     const char* codici[] = {"periodi", "appartamenti", "VIE", "mese"};
     const int k = comando(List5);
     if (k < 1 || k > 4) return;
-    apri("visu_disponib", Menu::Nascondi, [this, codice = codici[k - 1]] { s.operazione = codice; });
+    apri("visu_disponib", Menu::Nascondi,
+         [this, codice = codici[k - 1]] { s.operazione = codice; });
 }
 
 }  // namespace ga

@@ -26,11 +26,10 @@ PersonalizzaAgenzia::PersonalizzaAgenzia(App& app) : Forma(app, kName) {
         plat::TextBox* box;
         int larghezza;
     };
-    const Riga anagrafica[] = {{"AGENZIA", &Text1, 480},      {"VIA", &Text2, 480},
-                               {"CITTA'", &Text3, 220},       {"CAP", &Text22, 90},
-                               {"TELEFONO", &Text4, 220},     {"PARTITA IVA", &Text5, 220},
-                               {"DI", &Text6, 220},           {"TEL. RESPONS.", &Text7, 220},
-                               {"EMAIL", &Text20, 480}};
+    const Riga anagrafica[] = {
+        {"AGENZIA", &Text1, 480}, {"VIA", &Text2, 480},           {"CITTA'", &Text3, 220},
+        {"CAP", &Text22, 90},     {"TELEFONO", &Text4, 220},      {"PARTITA IVA", &Text5, 220},
+        {"DI", &Text6, 220},      {"TEL. RESPONS.", &Text7, 220}, {"EMAIL", &Text20, 480}};
     for (int i = 0; i < 9; ++i) {
         etichetta(anagrafica[i].etichetta, 12, 30 + i * 29, 108, &Frame1);
         metti(*anagrafica[i].box, 124, 26 + i * 29, anagrafica[i].larghezza, 25, &Frame1);
@@ -42,11 +41,11 @@ PersonalizzaAgenzia::PersonalizzaAgenzia(App& app) : Forma(app, kName) {
 
     // Fixed charges: two columns of four.
     metti(Frame2, 652, 100, 436, 152).design().text = "ADDEBITI FISSI";
-    const Riga addebiti[] = {{"DIRITTI AGENZIA", &Text8, 0},      {"PERCENT. BRENOSA", &Text9, 0},
-                             {"PERCENT. IVA", &Text10, 0},        {"DEP. MINIMO CAUZIO.", &Text11, 0},
-                             {"IMP. PULIZIA FINAL.", &Text12, 0}, {"PERCENT. DEP. CAUZ. ", &Text21, 0},
-                             {"Costo Lenzuolo Persona", &Text31, 0},
-                             {"Costo Letto Aggiunto", &Text32, 0}};
+    const Riga addebiti[] = {
+        {"DIRITTI AGENZIA", &Text8, 0},         {"PERCENT. BRENOSA", &Text9, 0},
+        {"PERCENT. IVA", &Text10, 0},           {"DEP. MINIMO CAUZIO.", &Text11, 0},
+        {"IMP. PULIZIA FINAL.", &Text12, 0},    {"PERCENT. DEP. CAUZ. ", &Text21, 0},
+        {"Costo Lenzuolo Persona", &Text31, 0}, {"Costo Letto Aggiunto", &Text32, 0}};
     for (int i = 0; i < 8; ++i) {
         const int colonna = i / 4, riga = i % 4;
         etichetta(addebiti[i].etichetta, 12 + colonna * 216, 30 + riga * 29, 132, &Frame2);
@@ -86,9 +85,12 @@ PersonalizzaAgenzia::PersonalizzaAgenzia(App& app) : Forma(app, kName) {
 
     // The agency's bank account.
     metti(Frame4, 652, 440, 436, 210).design().text = "COORDINATE BANCARIE";
-    const Riga banca[] = {{"DENOMINAZIONE BANCA", &Text14, 260}, {"INTESTATARIO ", &Text13, 260},
-                          {"NUMERO CONT. CORR,", &Text16, 260},  {"CITTA'", &Text15, 260},
-                          {"IBAN", &Text17, 260},                {"CODICE ACCESSO", &Text18, 70}};
+    const Riga banca[] = {{"DENOMINAZIONE BANCA", &Text14, 260},
+                          {"INTESTATARIO ", &Text13, 260},
+                          {"NUMERO CONT. CORR,", &Text16, 260},
+                          {"CITTA'", &Text15, 260},
+                          {"IBAN", &Text17, 260},
+                          {"CODICE ACCESSO", &Text18, 70}};
     for (int i = 0; i < 6; ++i) {
         etichetta(banca[i].etichetta, 12, 30 + i * 29, 148, &Frame4);
         metti(*banca[i].box, 164, 26 + i * 29, banca[i].larghezza, 25, &Frame4);
@@ -113,8 +115,8 @@ PersonalizzaAgenzia::PersonalizzaAgenzia(App& app) : Forma(app, kName) {
     Text22.on_lost_focus = [this] { Text22_LostFocus(); };
     Text17.on_lost_focus = [this] { Text17_LostFocus(); };
     Text18.on_lost_focus = [this] { Text18_LostFocus(); };
-    for (plat::TextBox* b : {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7, &Text14, &Text13,
-                             &Text16, &Text15})
+    for (plat::TextBox* b :
+         {&Text1, &Text2, &Text4, &Text5, &Text6, &Text7, &Text14, &Text13, &Text16, &Text15})
         b->on_lost_focus = [b] { b->set_text(plat::upper(b->text())); };
     for (plat::TextBox* b : {&Text8, &Text11, &Text12, &Text31, &Text32})
         b->on_lost_focus = [b] { b->set_text(plat::format_amount(b->text())); };
@@ -166,12 +168,15 @@ void PersonalizzaAgenzia::Form_Load() {
 
     s.scelta_assegno = s.intestazione_assegno;
     if (s.scelta_assegno == "" || s.scelta_assegno == "1") Option1.set_value(1);
-    else if (s.scelta_assegno == "2") Option2.set_value(1);
-    else if (s.scelta_assegno == "3") Option3.set_value(1);
+    else if (s.scelta_assegno == "2")
+        Option2.set_value(1);
+    else if (s.scelta_assegno == "3")
+        Option3.set_value(1);
     Text30.set_text(s.intestatario_assegno);
 
     if (s.iva_affitto == "si" || s.iva_affitto == "") Option4.set_value(1);
-    else if (s.iva_affitto == "no") Option5.set_value(1);
+    else if (s.iva_affitto == "no")
+        Option5.set_value(1);
 }
 
 void PersonalizzaAgenzia::Option1_Click() {

@@ -94,8 +94,7 @@ void Rec_arch::Command1_Click() {
 std::optional<std::vector<std::string>> Rec_arch::da_recuperare() {
     const std::string sorgente = Text1.text();
     std::string motivo;
-    if (!cartella_esiste(sorgente))
-        motivo = "LA CARTELLA " + sorgente + " NON ESISTE.";
+    if (!cartella_esiste(sorgente)) motivo = "LA CARTELLA " + sorgente + " NON ESISTE.";
     else if (!cartella_esiste(s.cartella_dati))
         motivo = "LA CARTELLA DATI " + s.cartella_dati + " NON ESISTE.";
     else if (stessa_cartella(sorgente, s.cartella_dati))
@@ -107,8 +106,7 @@ std::optional<std::vector<std::string>> Rec_arch::da_recuperare() {
     }
 
     std::vector<std::string> nomi;
-    if (Option1.value() == 1)
-        nomi = file_corrispondenti(sorgente, Label9.caption());
+    if (Option1.value() == 1) nomi = file_corrispondenti(sorgente, Label9.caption());
     else
         nomi.push_back(Label9.caption());
 

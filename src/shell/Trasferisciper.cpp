@@ -34,9 +34,7 @@ std::string data_nell_anno(plat::Date d, int anno) {
     return plat::Date::from_dmy(giorno, d.month(), anno)->text();
 }
 
-bool vuota(const std::string& riga) {
-    return plat::trim(riga).empty();
-}
+bool vuota(const std::string& riga) { return plat::trim(riga).empty(); }
 
 // A file that holds at least one line with something in it.
 bool ha_contenuto(const std::string& percorso) {
@@ -125,8 +123,7 @@ void Trasferisciper::Command1_Click() {
     for (std::size_t i = 0; i < righe->size(); ++i) {
         const std::string& riga = (*righe)[i];
         if (vuota(riga)) continue;
-        if (auto nuova = periodo_nel_nuovo_anno(riga, anno))
-            nuove.push_back(std::move(*nuova));
+        if (auto nuova = periodo_nel_nuovo_anno(riga, anno)) nuove.push_back(std::move(*nuova));
         else
             sbagliate.push_back(std::to_string(i + 1));
     }

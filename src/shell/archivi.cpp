@@ -163,14 +163,10 @@ FormaArchivi::FormaArchivi(App& app, std::string name) : Forma(app, std::move(na
 
 plat::CheckBox& FormaArchivi::estensione(int k) {
     switch (k) {
-        case 1:
-            return Check1;
-        case 2:
-            return Check2;
-        case 3:
-            return Check3;
-        default:
-            return Check4;
+        case 1: return Check1;
+        case 2: return Check2;
+        case 3: return Check3;
+        default: return Check4;
     }
 }
 

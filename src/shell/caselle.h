@@ -25,7 +25,7 @@ inline constexpr Casella kFatturaDestinatario{"fattura", "Label16"};
 
 // Every box above, for the test that each names a control of its form.
 inline constexpr const Casella* kCaselleShell[] = {
-    &kMenuAgenzia, &kMenuIndirizzo,         &kMenuRecapiti,       &kMenuAnno,
-    &kAvvioAnno,   &kAvvioCartellaDati,     &kVersamentoProprietari, &kFatturaDestinatario};
+    &kMenuAgenzia, &kMenuIndirizzo,     &kMenuRecapiti,          &kMenuAnno,
+    &kAvvioAnno,   &kAvvioCartellaDati, &kVersamentoProprietari, &kFatturaDestinatario};
 
 }  // namespace ga

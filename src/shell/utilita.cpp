@@ -33,9 +33,12 @@ utilita::utilita(App& app) : Forma(app, kName) {
         int y;
     };
     const Riga righe[] = {
-        {&Command1, "SCEGLI CARTELLA DATI", 64},     {&Command2, "PERSONALIZZA AGENZIA", 110},
-        {&Command4, "GESTIONE ARCHIVI", 156},        {&Command5, "GESTIONE FATTURE", 202},
-        {&Command6, "CONTO CORRENTE", 248},          {&Command7, "CAMBIA ANNO DI GESTIONE ", 294},
+        {&Command1, "SCEGLI CARTELLA DATI", 64},
+        {&Command2, "PERSONALIZZA AGENZIA", 110},
+        {&Command4, "GESTIONE ARCHIVI", 156},
+        {&Command5, "GESTIONE FATTURE", 202},
+        {&Command6, "CONTO CORRENTE", 248},
+        {&Command7, "CAMBIA ANNO DI GESTIONE ", 294},
         {&Command3, "USCITA", 370},
     };
     for (const Riga& r : righe) {
@@ -74,7 +77,8 @@ utilita::utilita(App& app) : Forma(app, kName) {
 
 void utilita::Form_Load() {
     Text1.set_text(s.anno_gestione);
-    for (plat::Control* c : std::initializer_list<plat::Control*>{&Text1, &Command8, &List2, &List1})
+    for (plat::Control* c :
+         std::initializer_list<plat::Control*>{&Text1, &Command8, &List2, &List1})
         c->set_visible(false);
 }
 
@@ -183,16 +187,20 @@ void utilita::List1_Click() {
     switch (comando(List1)) {
         case 1: apri_archivio("Trasferisciper"); break;
         case 2: apri_archivio("Dest_arch"); break;
-        case 3: apri_archivio("Rec_arch"); break;
-        // 4, "Cancella archivi": nothing.
+        case 3:
+            apri_archivio("Rec_arch");
+            break;
+            // 4, "Cancella archivi": nothing.
     }
 }
 
 void utilita::List2_Click() {
     switch (comando(List2)) {
         case 1: apri_fattura("PROPRIETARI", "FATTURA AL PROPRIETARIO"); break;
-        case 2: apri_fattura("CLIENTI", "FATTURA AL CLIENTE"); break;
-        // 3, "Incassa fattura": nothing.
+        case 2:
+            apri_fattura("CLIENTI", "FATTURA AL CLIENTE");
+            break;
+            // 3, "Incassa fattura": nothing.
     }
 }
 

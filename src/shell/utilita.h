@@ -20,7 +20,7 @@ public:
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
-    void Command6_Click() {}   // the bank account: nothing yet
+    void Command6_Click() {}  // the bank account: nothing yet
     void Command7_Click();
     void Command8_Click();
     void List1_Click();

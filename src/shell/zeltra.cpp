@@ -27,8 +27,8 @@ zeltra::zeltra(App& app) : Forma(app, kName) {
 
     // The agency's particulars.
     metti(Frame1, 16, 120, 540, 312).design().text = "ANAGRAFICA";
-    const char* etichette1[] = {"AGENZIA", "VIA", "CITTA'", "TELEFONO", "PARTITA IVA",
-                               "RESPONSABILE", "TEL. RESPONS.", "EMAIL"};
+    const char* etichette1[] = {"AGENZIA",     "VIA",          "CITTA'",        "TELEFONO",
+                                "PARTITA IVA", "RESPONSABILE", "TEL. RESPONS.", "EMAIL"};
     plat::TextBox* boxes1[] = {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text19};
     for (int i = 0; i < 8; ++i) {
         etichetta(etichette1[i], 12, 30 + i * 34, 124, &Frame1);
@@ -37,8 +37,8 @@ zeltra::zeltra(App& app) : Forma(app, kName) {
 
     // Accounting defaults.
     metti(Frame2, 572, 120, 276, 244).design().text = "CONTABILITA'";
-    const char* etichette2[] = {"DIRITTI AGENZIA",  "PERCENT. BRENOSA", "PERCENT. IVA",
-                               "DEPOSITO CAUZIO.", "DEPOS. PUL. FINAL", "PERCENT.  CAUZIONE "};
+    const char* etichette2[] = {"DIRITTI AGENZIA",  "PERCENT. BRENOSA",  "PERCENT. IVA",
+                                "DEPOSITO CAUZIO.", "DEPOS. PUL. FINAL", "PERCENT.  CAUZIONE "};
     plat::TextBox* boxes2[] = {&Text8, &Text9, &Text10, &Text11, &Text12, &Text20};
     for (int i = 0; i < 6; ++i) {
         etichetta(etichette2[i], 12, 30 + i * 34, 150, &Frame2);
@@ -48,7 +48,7 @@ zeltra::zeltra(App& app) : Forma(app, kName) {
     // The agency's bank account.
     metti(Frame3, 864, 120, 264, 312).design().text = "CONTO CORRENTE";
     const char* etichette3[] = {"NUMERO CONT. CORR,", "DENOMINAZIONE BANCA", "INTESTATARIO ",
-                               "IBAN", "CITTA'"};
+                                "IBAN", "CITTA'"};
     plat::TextBox* boxes3[] = {&Text13, &Text14, &Text15, &Text16, &Text18};
     for (int i = 0; i < 5; ++i) {
         etichetta(etichette3[i], 12, 24 + i * 56, 240, &Frame3);
@@ -57,9 +57,9 @@ zeltra::zeltra(App& app) : Forma(app, kName) {
 
     // The card is for checking, not for editing: changes go through the
     // agency settings.
-    for (plat::TextBox* b : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text19,
-                             &Text8, &Text9, &Text10, &Text11, &Text12, &Text20, &Text13, &Text14,
-                             &Text15, &Text16, &Text18})
+    for (plat::TextBox* b :
+         {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text19, &Text8, &Text9, &Text10,
+          &Text11, &Text12, &Text20, &Text13, &Text14, &Text15, &Text16, &Text18})
         b->design().locked = true;
 
     metti(AGEN, 572, 372, 276, 60).design().text = "CARTELLA DATI";

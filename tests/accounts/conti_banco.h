@@ -21,12 +21,13 @@ inline std::string appartamento(const std::string& proprietario, const std::stri
 inline void prepara_conti(Banco& b) {
     b.prepara_dati();
     const std::string d = b.cartella_dati();
-    b.scrivi(d + "proprietari.IND", {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080111*0001*RSSMRA*PROVV*",
-                                     "BIANCHI ANNA*VIA MARE 2*LECCE*LE*73100*0832*0002**CONTR*",
-                                     "VERDI LUCA*VIA PO 3*ROMA*RM*00100*06*0003**PROVV*",
-                                     "NERI PIA*VIA BORGO 4*BARI*BA*70100*080*0004**PROVV*",
-                                     "GIALLI EVA*VIA LAGO 5*COMO*CO*22100*031*0005**PROVV*",
-                                     "ROSSI MARIO*VIA MONTE 6*BARI*BA*70100*080222*0006**PROVV*"});
+    b.scrivi(d + "proprietari.IND",
+             {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080111*0001*RSSMRA*PROVV*",
+              "BIANCHI ANNA*VIA MARE 2*LECCE*LE*73100*0832*0002**CONTR*",
+              "VERDI LUCA*VIA PO 3*ROMA*RM*00100*06*0003**PROVV*",
+              "NERI PIA*VIA BORGO 4*BARI*BA*70100*080*0004**PROVV*",
+              "GIALLI EVA*VIA LAGO 5*COMO*CO*22100*031*0005**PROVV*",
+              "ROSSI MARIO*VIA MONTE 6*BARI*BA*70100*080222*0006**PROVV*"});
     b.scrivi(d + "appartamenti.ind",
              {appartamento("0001", "001", "12", "0012"), appartamento("0002", "002", "5", "0020"),
               appartamento("0003", "001", "3", "0031"), appartamento("0003", "002", "12", "0032"),

@@ -17,19 +17,19 @@ using Righe = std::vector<std::string>;
 std::string blank(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 const Righe kGiornale = {
-    "01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",   // advance, booking 4
-    "15/07/2026*0001*0*2000,00*0*0*0*4*0012",                // rent balance
-    "20/07/2026*0001*-300,00*0*0***5*0012",                  // refund at a revocation
-    "21/07/2026*0002*500,00*0*0*0*0*6*0020",                 // another owner's apartment
-    "22/07/2026*0001*700,00*0*0*0*0*7*9999",                 // apartment nobody has
-    "23/07/2026*0001*700,00*0*0*0*0*7*1000",                 // never listed
-    "01/08/2026*0001*0*0*1.000,00*0*0**",                    // payout
-    "02/08/2026*0001*0*0*150,00*0*0*1*0012",                 // expense 1
-    "03/08/2026*0001*0*50,00*0*0*0*6*0012",                  // new booking: fee only, no booking 6
-    "04/08/2026*0001*0*0*0,50*0*0*2*0012",                   // expense 2, below one euro
-    "05/08/2026*0099*0*0*80,00*0*0**",                       // payout to an unknown owner
+    "01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",  // advance, booking 4
+    "15/07/2026*0001*0*2000,00*0*0*0*4*0012",               // rent balance
+    "20/07/2026*0001*-300,00*0*0***5*0012",                 // refund at a revocation
+    "21/07/2026*0002*500,00*0*0*0*0*6*0020",                // another owner's apartment
+    "22/07/2026*0001*700,00*0*0*0*0*7*9999",                // apartment nobody has
+    "23/07/2026*0001*700,00*0*0*0*0*7*1000",                // never listed
+    "01/08/2026*0001*0*0*1.000,00*0*0**",                   // payout
+    "02/08/2026*0001*0*0*150,00*0*0*1*0012",                // expense 1
+    "03/08/2026*0001*0*50,00*0*0*0*6*0012",                 // new booking: fee only, no booking 6
+    "04/08/2026*0001*0*0*0,50*0*0*2*0012",                  // expense 2, below one euro
+    "05/08/2026*0099*0*0*80,00*0*0**",                      // payout to an unknown owner
     "",
-    "06/08/2026*0002*0*0*650,00*0*0**",                      // payout to the contract owner
+    "06/08/2026*0002*0*0*650,00*0*0**",  // payout to the contract owner
 };
 
 const std::string kAcconto =
@@ -67,12 +67,13 @@ protected:
 
 TEST_F(Estratto, CommissionOwnerStatementListsTheOwnersMovementsAndItsSums) {
     disegna("ROSSI MARIO");
-    const std::string provvigione = blank(17) +
-                                    "         IMPORTO PER L'AGENZIA PARI AL 10% SU 2.050,00 €      205,00";
-    const std::string totale = blank(12) + "T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O" +
+    const std::string provvigione =
+        blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 2.050,00 €      205,00";
+    const std::string totale = blank(12) +
+                               "T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O" +
                                blank(7) + "694,50";
-    EXPECT_EQ(lista(), (Righe{kAcconto, kSaldo, kRestituzione, kVersamento, kSpesa1, kDiritti, kSpesa2,
-                              provvigione, kSeparatore, totale}));
+    EXPECT_EQ(lista(), (Righe{kAcconto, kSaldo, kRestituzione, kVersamento, kSpesa1, kDiritti,
+                              kSpesa2, provvigione, kSeparatore, totale}));
 
     // gross 300 + 2000 - 300 + 50; commission 10%; residue 2050 - 1000 - 150,50 - 205.
     EXPECT_EQ(box("SINTESICONTOPROP", "Text4"), "2.050,00");
@@ -93,7 +94,8 @@ TEST_F(Estratto, ContractOwnerPaysNoCommissionAndNoTotalLineWhenNothingIsDue) {
     disegna("BIANCHI ANNA");
     EXPECT_EQ(lista(),
               (Righe{"21/07/2026  ACCONTO AFFITTO PER IL PERIODO  0020   " + blank(4) + "500,00",
-                     "06/08/2026  SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA " + blank(15) + "      650,00",
+                     "06/08/2026  SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA " + blank(15) +
+                         "      650,00",
                      kSeparatore}));
     EXPECT_EQ(box("SINTESICONTOPROP", "Text4"), "500,00");
     EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "-150,00");
@@ -102,15 +104,16 @@ TEST_F(Estratto, ContractOwnerPaysNoCommissionAndNoTotalLineWhenNothingIsDue) {
 
     // An owner without movements: only the commission line on a gross of nothing.
     disegna("GIALLI EVA");
-    EXPECT_EQ(lista(), (Righe{blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €        0,00",
-                              kSeparatore}));
+    EXPECT_EQ(lista(),
+              (Righe{blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €        0,00",
+                     kSeparatore}));
     EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "0,00");
 }
 
 TEST_F(Estratto, ResidueOfRoundingErrorsIsNoResidue) {
     // 0,10 + 0,20 - 0,30 is not 0 in binary; the owner is paid in full.
-    b.scrivi(journal(), {"01/07/2026*0002*0,10*0*0*0*0*1*0020", "02/07/2026*0002*0,20*0*0*0*0*2*0020",
-                         "03/07/2026*0002*0*0*0,30*0*0**"});
+    b.scrivi(journal(), {"01/07/2026*0002*0,10*0*0*0*0*1*0020",
+                         "02/07/2026*0002*0,20*0*0*0*0*2*0020", "03/07/2026*0002*0*0*0,30*0*0**"});
     disegna("BIANCHI ANNA");
     EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "0,00");
     EXPECT_EQ(lista().back(), kSeparatore);
@@ -124,15 +127,18 @@ TEST_F(Estratto, FiltersOfTheStatementFormListOneKindAtATime) {
     // Payouts only: the list closes on what it lists (no gross, a
     // commission of 0,00, nothing due)...
     a.click(c("EstrattoContoPropr", "Check4"));
-    EXPECT_EQ(lista(), (Righe{kVersamento,
-                              blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €        0,00",
-                              kSeparatore}));
+    EXPECT_EQ(lista(),
+              (Righe{kVersamento,
+                     blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €        0,00",
+                     kSeparatore}));
     EXPECT_FALSE(sintesi.visible());
     // ...but the figures the other forms take stay those of the whole statement.
-    for (auto [forma, nome] : {std::pair{"SINTESICONTOPROP", "Text8"}, {"SaldoProprietario", "Text4"},
+    for (auto [forma, nome] : {std::pair{"SINTESICONTOPROP", "Text8"},
+                               {"SaldoProprietario", "Text4"},
                                {"spese", "Text10"}})
         EXPECT_EQ(box(forma, nome), "694,50") << forma;
-    EXPECT_EQ(box("SINTESICONTOPROP", "Text4") + " " + box("SINTESICONTOPROP", "Text7"), "2.050,00 205,00");
+    EXPECT_EQ(box("SINTESICONTOPROP", "Text4") + " " + box("SINTESICONTOPROP", "Text7"),
+              "2.050,00 205,00");
     // Ticking the advances unticks the payouts.
     a.click(c("EstrattoContoPropr", "Check2"));
     EXPECT_EQ(c("EstrattoContoPropr", "Check4").value(), 0);

@@ -14,14 +14,14 @@ namespace {
 using Righe = std::vector<std::string>;
 using plat::Answer;
 
-const std::string kCf = "RSSMRA80A01H501U";   // 16 characters: a person
-const std::string kPiva = "01234567890";       // 11 characters: a VAT number
+const std::string kCf = "RSSMRA80A01H501U";  // 16 characters: a person
+const std::string kPiva = "01234567890";     // 11 characters: a VAT number
 
 // A booking of the year: apartment, client, dates, rent; open unless closed.
 std::string prenotazione(const std::string& cliente, const std::string& affitto,
                          const std::string& chiusura = "0.00.00", const std::string& link = "") {
-    return "0012*" + cliente + "*01/07/2026*15/07/2026*" + affitto + "*300,00*100,00*50,00*200,00*" +
-           chiusura + "**" + link + "*3*0*0*0*0";
+    return "0012*" + cliente + "*01/07/2026*15/07/2026*" + affitto +
+           "*300,00*100,00*50,00*200,00*" + chiusura + "**" + link + "*3*0*0*0*0";
 }
 
 class Fattura : public ::testing::Test {
@@ -127,7 +127,7 @@ TEST_F(Fattura, AClientInvoiceFromSearchToRegisterAndBackToTheMenu) {
     EXPECT_EQ(b.leggi(registro()).size(), 1u);
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"LA FATTURA E' GIA' STATA SALVATA."});
 
-    b.messaggi().answer(Answer::No);   // not printed: leave all the same
+    b.messaggi().answer(Answer::No);  // not printed: leave all the same
     app.click(x.ESCI);
     EXPECT_EQ(b.nuovi_messaggi(),
               (Righe{"ATTENZIONE LA FATTURA NON E' STATA STAMPATA \r   VUOI STAMPARLA ORA ?  "}));
@@ -165,8 +165,8 @@ TEST_F(Fattura, AnOwnerInvoiceFromTheUtilitiesCarriesTheCommissionAndGivesTheMen
     EXPECT_EQ(x.Text13.text(), "146,46");
 
     scrivi(x.Text1, "PROVVIGIONI 2026");
-    b.messaggi().answer(Answer::Yes);   // save it now
-    b.messaggi().answer(Answer::Yes);   // and print it
+    b.messaggi().answer(Answer::Yes);  // save it now
+    b.messaggi().answer(Answer::Yes);  // and print it
     app.click(x.ESCI);
     EXPECT_EQ(b.byte(registro()),
               crlf({"01/02/2026*1*0002**VECCHIA*100,00*22,00*1**122,00",
@@ -193,12 +193,13 @@ TEST_F(Fattura, ANewOwnerInvoiceStartsCleanAndTakesTheUnfilteredCommission) {
     const char* e = "EstrattoContoPropr";
     app.run([&] { app.form(e)->show(); });
     app.pick(app.campo(e, "Combo1"), 0);
-    app.click(app.campo(e, "Check4"));   // payouts only
+    app.click(app.campo(e, "Check4"));  // payouts only
     app.click(app.campo(e, "ESCI"));
     fattura& x = dal_menu("PROPRIETARI");
-    for (plat::TextBox* t : {&x.Text2, &x.Text3, &x.Text13, &x.Text15}) EXPECT_EQ(t->text(), "") << t->name();
+    for (plat::TextBox* t : {&x.Text2, &x.Text3, &x.Text13, &x.Text15})
+        EXPECT_EQ(t->text(), "") << t->name();
 
-    app.run([&] { app.form(e)->show(); });   // left behind, still filtered
+    app.run([&] { app.form(e)->show(); });  // left behind, still filtered
     app.pick(app.campo(e, "Combo1"), 0);
     app.click(app.campo(e, "Check4"));
     app.run([&] { app.form(e)->hide(); });
@@ -218,7 +219,7 @@ TEST_F(Fattura, TotalsByRegimeToTheCent) {
     EXPECT_EQ(x.Text3.text(), "");
     EXPECT_EQ(x.Text13.text(), "1.000,00");
 
-    app.click(x.Check3);   // unticks the exemption
+    app.click(x.Check3);  // unticks the exemption
     EXPECT_EQ(x.Check4.value(), 0);
     EXPECT_TRUE(x.ritenuta.visible());
     // Not exempt: VAT is charged, and the withholding deducted from the total.
@@ -279,7 +280,7 @@ TEST_F(Fattura, TheRegimeMustSuitTheKindOfTaxCode) {
     EXPECT_EQ(box[0].title, "CONTROLLO I.V.A.");
 
     x.Text11.set_text(kPiva);
-    app.click(x.Check4);   // a VAT number suits the exemption; it unticks the fiscal code
+    app.click(x.Check4);  // a VAT number suits the exemption; it unticks the fiscal code
     EXPECT_EQ(x.Check4.value(), 1);
     EXPECT_EQ(x.Check1.value(), 0);
     app.click(x.Check1);
@@ -288,7 +289,7 @@ TEST_F(Fattura, TheRegimeMustSuitTheKindOfTaxCode) {
     EXPECT_EQ(b.messaggi().shown().back().text, "AL CLIENTE E' STATO INSERITA LA PARTITA IVA");
     EXPECT_EQ(b.messaggi().shown().back().title, "CONTROLLO C.F.");
 
-    x.Text11.set_text("");   // no code: any box passes
+    x.Text11.set_text("");  // no code: any box passes
     app.click(x.Check3);
     EXPECT_EQ(x.Check3.value(), 1);
     EXPECT_EQ(b.messaggi().shown().size(), 3u);
@@ -325,7 +326,8 @@ TEST_F(Fattura, AMissingTaxCodeAsksAndLeavesNoAmountOfAnotherParty) {
     // A client without a fiscal code: the question ends the search there.
     b.messaggi().answer(Answer::Yes);
     scrivi(x.Text8, "NERI");
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    "}));
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    "}));
     EXPECT_EQ(b.messaggi().shown().back().title, " FATTURAZIONE AI PROPRIETARI");
     EXPECT_EQ(x.Text8.text(), "NERI PIA");
     EXPECT_EQ(x.Text14.text(), "0004");
@@ -352,7 +354,8 @@ TEST_F(Fattura, OwnerSearchesAndPicks) {
     // regime, no "cambia", and the commission is worked out all the same.
     b.messaggi().answer(Answer::Yes);
     scrivi(x.Text8, "GIALLI");
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    "}));
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"IL CODICE FISCALE E' ASSENTE\r   VUOI INSERIRLO ADESSO    "}));
     EXPECT_EQ(x.Text14.text(), "3");
     EXPECT_EQ(x.Text11.back_color(), 0xC0FFFF);
     EXPECT_FALSE(x.cambia.visible());
@@ -365,7 +368,7 @@ TEST_F(Fattura, OwnerSearchesAndPicks) {
              {"VERDI LUCA*VIA SOLE 3*LECCE*LE*73100*0832*0001*" + kPiva + "*PROVV*",
               "VERDI LUCA*VIA MONTE 9*BARI*BA*70100*080*0002*" + kCf + "*CONTR*",
               "VERDI ANNA*VIA LAGO 5*COMO*CO*22100*031*0003*" + kCf + "*PROVV*"});
-    app.run([&] { app.form("PROPRIETARI")->unload(); });   // the owners table read again
+    app.run([&] { app.form("PROPRIETARI")->unload(); });  // the owners table read again
     scrivi(x.Text8, "VERDI");
     EXPECT_TRUE(x.List1.visible());
     EXPECT_EQ(voci(x.List1), (Righe{"VERDI LUCA", "VERDI LUCA", "VERDI ANNA"}));
@@ -432,7 +435,8 @@ TEST_F(Fattura, AReopenedInvoiceShowsWhatWasStoredAndIsNotSavedAgain) {
 
 TEST_F(Fattura, AReopenedClientOrOwnerInvoicePrintsThePartyTheFormShows) {
     // Registers edited by hand, with blanks around the party's fields.
-    b.scrivi(dati("clienti.dat"), {"0001* ROSSI MARIO *VIA ROMA 1 *33054*LIGNANO*0431*UD*" + kCf + " *"});
+    b.scrivi(dati("clienti.dat"),
+             {"0001* ROSSI MARIO *VIA ROMA 1 *33054*LIGNANO*0431*UD*" + kCf + " *"});
     b.scrivi(dati("proprietari.IND"),
              {"VERDI LUCA *VIA SOLE 3 *LECCE*LE*73100*0832*0001* " + kPiva + "*PROVV*"});
     b.scrivi(registro(), {"05/01/2026*1*0001**AFFITTO*100,00*22,00*1**122,00",
@@ -444,7 +448,8 @@ TEST_F(Fattura, AReopenedClientOrOwnerInvoicePrintsThePartyTheFormShows) {
         app.click(x.STAMPA);
         ASSERT_EQ(b.stampante().jobs.size(), static_cast<std::size_t>(riga + 1));
         std::map<std::pair<int, int>, std::string> celle;
-        for (const plat::Cell& c : b.stampante().jobs.back().cells) celle[{c.row, c.column}] = c.text;
+        for (const plat::Cell& c : b.stampante().jobs.back().cells)
+            celle[{c.row, c.column}] = c.text;
         const std::vector<std::string> stampata = {celle[{7, 3}], celle[{8, 3}], celle[{9, 3}],
                                                    celle[{10, 3}]};
         EXPECT_EQ(stampata, (Righe{x.Text8.text(), x.Text9.text(), x.Text10.text(),
@@ -463,7 +468,8 @@ TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
     fattura& x = dal_menu("CLIENTI");
     auto pagina = [&] {
         std::map<std::pair<int, int>, std::string> celle;
-        for (const plat::Cell& c : b.stampante().jobs.back().cells) celle[{c.row, c.column}] = c.text;
+        for (const plat::Cell& c : b.stampante().jobs.back().cells)
+            celle[{c.row, c.column}] = c.text;
         return celle;
     };
     auto cella = [&](int r, int c) { return pagina()[{r, c}]; };
@@ -473,7 +479,8 @@ TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
     scrivi(x.Text8, "BIANCHI");
     scrivi(x.Text1, "AFFITTO LUGLIO");
     app.click(x.STAMPA);
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA."}));
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA."}));
     EXPECT_EQ(stampate(), 0u);
     app.click(x.SALVA);
     app.click(x.STAMPA);
@@ -490,10 +497,13 @@ TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
     EXPECT_EQ(x.Text13.text(), "700,00");
     app.click(x.SALVA);
     app.click(x.STAMPA);
-    EXPECT_EQ(b.nuovi_messaggi(),
-              (Righe{"LA FATTURA E' GIA' STATA SALVATA.",
-                     "I DATI A VIDEO SONO DIVERSI DA QUELLI DELLA FATTURA N. 4 REGISTRATA: LA FATTURA NON VIENE "
-                     "STAMPATA.\rPER EMETTERE UNA FATTURA DIVERSA USCIRE E SALVARLA COME NUOVA FATTURA."}));
+    EXPECT_EQ(
+        b.nuovi_messaggi(),
+        (Righe{
+            "LA FATTURA E' GIA' STATA SALVATA.",
+            "I DATI A VIDEO SONO DIVERSI DA QUELLI DELLA FATTURA N. 4 REGISTRATA: LA FATTURA NON "
+            "VIENE "
+            "STAMPATA.\rPER EMETTERE UNA FATTURA DIVERSA USCIRE E SALVARLA COME NUOVA FATTURA."}));
     EXPECT_EQ(stampate(), 1u);
     EXPECT_EQ(b.byte(registro()), salvato);
     app.click(x.Check2);
@@ -506,28 +516,29 @@ TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
     app.click(x.STAMPA);
     ASSERT_EQ(stampate(), 3u);
     EXPECT_EQ(b.stampante().jobs.back().template_path, s.cartella_stampe + "fattura.xls");
-    EXPECT_EQ(pagina(), (std::map<std::pair<int, int>, std::string>{
-                            {{1, 2}, "AGENZIA MARE"},
-                            {{2, 2}, "VIA DEL PORTO 1"},
-                            {{3, 2}, "LIGNANO"},
-                            {{4, 2}, "P. IVA 09876543210"},
-                            {{6, 3}, "SPETT.LE"},
-                            {{7, 3}, "VERDI LUCA"},
-                            {{8, 3}, "VIA SOLE 3"},
-                            {{9, 3}, "73100 LECCE LE"},
-                            {{10, 3}, "C.F. / P. IVA " + kPiva},
-                            {{12, 1}, "FATTURA N° 1 DEL 05/01/2026"},
-                            {{14, 1}, "DESCRIZIONE DELLE PRESTAZIONI"},
-                            {{15, 1}, "PROVVIGIONI"},
-                            {{18, 3}, "IMPONIBILE"},
-                            {{18, 4}, "1.900,00"},
-                            {{19, 3}, "I.V.A. 22%"},
-                            {{19, 4}, "418,00"},
-                            {{20, 3}, "RITEN. D'ACC."},
-                            {{20, 4}, "218,50"},
-                            {{21, 3}, "TOTALE IMP."},
-                            {{21, 4}, "2.099,50"},
-                            {{23, 1}, "RITENUTA D'ACCONTO UGUALE AL 23% SUL 50% DELL'IMPONIBILE"}}));
+    EXPECT_EQ(pagina(),
+              (std::map<std::pair<int, int>, std::string>{
+                  {{1, 2}, "AGENZIA MARE"},
+                  {{2, 2}, "VIA DEL PORTO 1"},
+                  {{3, 2}, "LIGNANO"},
+                  {{4, 2}, "P. IVA 09876543210"},
+                  {{6, 3}, "SPETT.LE"},
+                  {{7, 3}, "VERDI LUCA"},
+                  {{8, 3}, "VIA SOLE 3"},
+                  {{9, 3}, "73100 LECCE LE"},
+                  {{10, 3}, "C.F. / P. IVA " + kPiva},
+                  {{12, 1}, "FATTURA N° 1 DEL 05/01/2026"},
+                  {{14, 1}, "DESCRIZIONE DELLE PRESTAZIONI"},
+                  {{15, 1}, "PROVVIGIONI"},
+                  {{18, 3}, "IMPONIBILE"},
+                  {{18, 4}, "1.900,00"},
+                  {{19, 3}, "I.V.A. 22%"},
+                  {{19, 4}, "418,00"},
+                  {{20, 3}, "RITEN. D'ACC."},
+                  {{20, 4}, "218,50"},
+                  {{21, 3}, "TOTALE IMP."},
+                  {{21, 4}, "2.099,50"},
+                  {{23, 1}, "RITENUTA D'ACCONTO UGUALE AL 23% SUL 50% DELL'IMPONIBILE"}}));
 
     // Exempt: no VAT line at all, the exemption instead.
     app.click(x.cerca);
@@ -546,8 +557,9 @@ TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
     app.click(x.STAMPA);
     EXPECT_EQ(cella(19, 3), "I.V.A.");
     EXPECT_EQ(b.stampante().jobs.back().pdf_path, dati("fattura_003.pdf"));
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"NESSUNA STAMPANTE DISPONIBILE.\rLA FATTURA E' STATA SALVATA NEL FILE\r" +
-                                         dati("fattura_003.pdf")}));
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"NESSUNA STAMPANTE DISPONIBILE.\rLA FATTURA E' STATA SALVATA NEL FILE\r" +
+                     dati("fattura_003.pdf")}));
 }
 
 TEST_F(Fattura, SavingNeedsNameDescriptionAndTotal) {
@@ -591,7 +603,8 @@ TEST_F(Fattura, LeavingAnUnsavedInvoiceAsksAndKeepsItWhenTheSaveCannotBeDone) {
     b.messaggi().answer(Answer::No);
     b.messaggi().answer(Answer::Yes);
     app.click(x.ESCI);
-    EXPECT_EQ(b.nuovi_messaggi().back(), "LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA.");
+    EXPECT_EQ(b.nuovi_messaggi().back(),
+              "LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA.");
     EXPECT_TRUE(b.stampante().jobs.empty());
     EXPECT_EQ(x.Check6.value(), 0);
     EXPECT_TRUE(x.is_visible());
@@ -610,8 +623,9 @@ TEST_F(Fattura, TheInvoiceDateCheck) {
 
     b.messaggi().answer(Answer::No);
     scrivi(x.Text5, "08/12/2026");
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"ATTENZIONE !!!! La data digitata è inferiore alla data "
-                                         "odierna \r                      Continuare Comunque ? "}));
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"ATTENZIONE !!!! La data digitata è inferiore alla data "
+                     "odierna \r                      Continuare Comunque ? "}));
     EXPECT_EQ(b.messaggi().shown().back().title, app.title) << "no title of its own";
     EXPECT_EQ(x.Text5.text(), "09/12/2026");
     b.messaggi().answer(Answer::Yes);
@@ -620,7 +634,8 @@ TEST_F(Fattura, TheInvoiceDateCheck) {
 
     // The register keeps a date for every invoice.
     scrivi(x.Text5, "31/02/2026");
-    EXPECT_EQ(b.nuovi_messaggi().back(), "ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ");
+    EXPECT_EQ(b.nuovi_messaggi().back(),
+              "ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ");
     EXPECT_EQ(x.Text5.text(), "09/12/2026");
 }
 

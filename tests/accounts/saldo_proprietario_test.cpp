@@ -24,7 +24,8 @@ class Saldo : public test::Conti, public ::testing::Test {
 protected:
     void SetUp() override {
         b.scrivi(journal(), kGiornale);
-        b.scrivi(b.cartella_programma() + "BANCHE.IND", {"BANCA DI BARI,AGENZIA SOLE,000123456,AB,BARI,IT60,"});
+        b.scrivi(b.cartella_programma() + "BANCHE.IND",
+                 {"BANCA DI BARI,AGENZIA SOLE,000123456,AB,BARI,IT60,"});
         // As the main menu opens the form.
         app().run([&] {
             carica_banche(app());
@@ -40,7 +41,8 @@ protected:
     Righe registri_conto() {
         Righe out;
         for (const auto& e : fs::directory_iterator(b.cartella_dati()))
-            if (e.path().filename().string().starts_with("ContoCorr")) out.push_back(e.path().filename());
+            if (e.path().filename().string().starts_with("ContoCorr"))
+                out.push_back(e.path().filename());
         return out;
     }
 };
@@ -56,11 +58,12 @@ TEST_F(Saldo, ChequePayoutGoesToTheJournalAndToTheAccountRegister) {
     app().type(f("Text6"), "ASSEGNO N. 55");
     app().click(f("SALVA"));
 
-    EXPECT_EQ(b.byte(journal()), crlf({kGiornale[0], kGiornale[1], "09/12/2026*0001*0*0*1.000,00*0*0**"}));
+    EXPECT_EQ(b.byte(journal()),
+              crlf({kGiornale[0], kGiornale[1], "09/12/2026*0001*0*0*1.000,00*0*0**"}));
     // The register named after the agency's account, although the paths
     // were built before the account was known.
-    EXPECT_EQ(b.byte(registro),
-              crlf({"0002*BIANCHI ANNA*5,00**VECCHIO", "0001*ROSSI MARIO*1.000,00*09/12/2026*ASSEGNO N. 55"}));
+    EXPECT_EQ(b.byte(registro), crlf({"0002*BIANCHI ANNA*5,00**VECCHIO",
+                                      "0001*ROSSI MARIO*1.000,00*09/12/2026*ASSEGNO N. 55"}));
     EXPECT_EQ(registri_conto(), (Righe{"ContoCorr0001234562026.dat"}));
     EXPECT_EQ(box("COORDBANCA", "Text5"), "2");
     EXPECT_EQ(app().form<SaldoProprietario>().registro[1][3], "0.00.00");
@@ -82,7 +85,7 @@ TEST_F(Saldo, CashPayoutNeedsAnAmountAndAnOwner) {
     app().pick(f("Combo1"), 0);
     app().click(f("SALVA"));
     EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "}));
-    for (const char* niente : {"abc", "0", "-100"}) {   // no payout
+    for (const char* niente : {"abc", "0", "-100"}) {  // no payout
         importo(niente);
         app().click(f("SALVA"));
         EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "})) << niente;
@@ -102,7 +105,7 @@ TEST_F(Saldo, CashPayoutNeedsAnAmountAndAnOwner) {
     EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0001*0*0*2.070,00*0*0**");
     EXPECT_TRUE(registri_conto().empty());
     EXPECT_EQ(box(kF, "Text4"), "0,00");
-    app().click(f("SALVA"));   // the amount must be entered again
+    app().click(f("SALVA"));  // the amount must be entered again
     EXPECT_EQ(b.nuovi_messaggi(), (Righe{"INSERIRE L'IMPORTO "}));
 
     // After CAMBIA an owner must be chosen.
@@ -133,9 +136,9 @@ TEST_F(Saldo, AnotherFormsMovementLeavesSalvaAndConfermaAlive) {
         app().click(c("spese", "Command1"));
     };
     spesa("VETRO");
-    spesa("ANCORA");   // one expense per opening, and the form says so
-    EXPECT_EQ(b.nuovi_messaggi(),
-              Righe{"LA SPESA E' GIA' STATA REGISTRATA.\rPER UNA NUOVA SPESA USCIRE E RIAPRIRE LA FINESTRA."});
+    spesa("ANCORA");  // one expense per opening, and the form says so
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{"LA SPESA E' GIA' STATA REGISTRATA.\rPER UNA NUOVA SPESA "
+                                        "USCIRE E RIAPRIRE LA FINESTRA."});
     app().click(c("spese", "ESCI"));
 
     // The menu opens the payout form again, still loaded from before.
@@ -151,9 +154,9 @@ TEST_F(Saldo, AnotherFormsMovementLeavesSalvaAndConfermaAlive) {
     app().pick(c("spese", "Combo1"), 0);
     spesa("PORTA");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
-    EXPECT_EQ(b.byte(journal()), crlf({kGiornale[0], kGiornale[1], "09/12/2026*0001*0*0*10,00*0*0*1*0012",
-                                       "09/12/2026*0001*0*0*100,00*0*0**",
-                                       "09/12/2026*0001*0*0*10,00*0*0*2*0012"}));
+    EXPECT_EQ(b.byte(journal()),
+              crlf({kGiornale[0], kGiornale[1], "09/12/2026*0001*0*0*10,00*0*0*1*0012",
+                    "09/12/2026*0001*0*0*100,00*0*0**", "09/12/2026*0001*0*0*10,00*0*0*2*0012"}));
 }
 
 // Two owners named ROSSI MARIO: the one picked is that owner, for the amount
@@ -181,8 +184,9 @@ TEST_F(Saldo, ANamesakeOwnerPickedIsThatOwner) {
 }
 
 TEST_F(Saldo, AnOwnerPaidInFullIsNotOfferedThePayoutForm) {
-    b.scrivi(journal(), {kGiornale[0], "20/07/2026*0001*0*0*270,00*0*0**",
-                         "21/07/2026*0002*500,00*0*0*0*0*6*0020", "22/07/2026*0002*0*0*650,00*0*0**"});
+    b.scrivi(journal(),
+             {kGiornale[0], "20/07/2026*0001*0*0*270,00*0*0**",
+              "21/07/2026*0002*500,00*0*0*0*0*6*0020", "22/07/2026*0002*0*0*650,00*0*0**"});
     app().click(f("ESCI"));
     const char* e = "EstrattoContoPropr";
     app().run([&] { app().form(e)->show(); });

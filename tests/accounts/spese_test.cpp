@@ -10,10 +10,9 @@ namespace {
 
 using Righe = std::vector<std::string>;
 
-const Righe kGiornale = {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",
-                         "15/07/2026*0001*0*2000,00*0*0*0*4*0012",
-                         "16/07/2026*0004*100,00*0*0*0*0*1*0007",
-                         "17/07/2026*0003*200,00*0*0*0*0*2*0033"};
+const Righe kGiornale = {
+    "01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012", "15/07/2026*0001*0*2000,00*0*0*0*4*0012",
+    "16/07/2026*0004*100,00*0*0*0*0*1*0007", "17/07/2026*0003*200,00*0*0*0*0*2*0033"};
 const Righe kSpese = {"0012*A*1", "0012*B*1", "0020*C*1", "0031*D*1"};
 
 class Spese : public test::Conti, public ::testing::Test {
@@ -42,15 +41,15 @@ protected:
 
 TEST_F(Spese, TheOwnersApartmentIsTakenOrChosenFromAList) {
     apri();
-    app().pick(f("Combo1"), 3);   // one apartment, code 7
+    app().pick(f("Combo1"), 3);  // one apartment, code 7
     EXPECT_FALSE(f("Combo1").visible());
     EXPECT_EQ(box(kF, "Text4"), "0004");
     EXPECT_EQ(box(kF, "Text5"), "0007");
     EXPECT_EQ(box(kF, "Text6"), "VIA ROMA");
-    EXPECT_EQ(box(kF, "Text10"), "90,00");   // 100,00 less the 10% commission
+    EXPECT_EQ(box(kF, "Text10"), "90,00");  // 100,00 less the 10% commission
 
     app().click(f("cambioprop"));
-    app().pick(f("Combo1"), 2);   // three apartments
+    app().pick(f("Combo1"), 2);  // three apartments
     EXPECT_EQ(righe(kF, "List1"), (Righe{"1 - 0031 - VIA ROMA                 -  3",
                                          "2 - 0032 - VIA DEL MARE             -  12",
                                          "3 - 0033 - CORSO ITALIA             - 101/A"}));
@@ -123,12 +122,13 @@ TEST_F(Spese, NoExpenseWithoutAnAmount) {
 
 TEST_F(Spese, NoExpenseWithoutAnApartmentOrWithASeparatorInTheNote) {
     apri();
-    app().pick(f("Combo1"), 4);   // an owner without apartments
+    app().pick(f("Combo1"), 4);  // an owner without apartments
     EXPECT_EQ(box(kF, "Text4"), "0005");
     EXPECT_EQ(box(kF, "Text5"), "");
     spesa("10", "X");
     app().click(f("Command1"));
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"SCEGLIERE IL PROPRIETARIO E L'APPARTAMENTO DELLA SPESA"}));
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"SCEGLIERE IL PROPRIETARIO E L'APPARTAMENTO DELLA SPESA"}));
 
     // CAMBIA leaves nothing of the owner shown before.
     app().click(f("cambioprop"));

@@ -18,31 +18,33 @@ using Righe = std::vector<std::string>;
 std::string prenotazione(const std::string& app, const std::string& dal, const std::string& al,
                          const std::string& affitto, const std::string& chiusura,
                          const std::string& link) {
-    return app + "*0009*" + dal + "*" + al + "*" + affitto + "*300,00*100,00*50,00*200,00*" + chiusura +
-           "**" + link + "*1*0*0*0*0";
+    return app + "*0009*" + dal + "*" + al + "*" + affitto + "*300,00*100,00*50,00*200,00*" +
+           chiusura + "**" + link + "*1*0*0*0*0";
 }
 
-const std::string kLungo = "DE LA CRUZ Y FERNANDEZ ANTONIO";   // 30 characters
+const std::string kLungo = "DE LA CRUZ Y FERNANDEZ ANTONIO";  // 30 characters
 const std::string kSpesaLunga =
-    "SOSTITUZIONE COMPLETA DELLA CALDAIA A CONDENSAZIONE E DEI RADIATORI";   // 67
+    "SOSTITUZIONE COMPLETA DELLA CALDAIA A CONDENSAZIONE E DEI RADIATORI";  // 67
 
 const Righe kGiornale = {
-    "01/06/2026*0001*300,00*100,00*0*50,00*200,00*1*0012",   // 1 advance, booking 1
-    "02/06/2026*0002*200,00*100,00*0*0*0*2*0020",            // 2 advance of a booking later revoked
-    "15/07/2026*X*0*900,00*0*0*0*1*0012",                    // 3 balance of booking 1
-    "10/06/2026*0002*-200,00*0*0***2*0020",                  // 4 refund at the revocation
-    "03/06/2026*0001*0*100,00*0*0*0*3*0012",                 // 5 new booking 3: no advance, its fee
-    "20/07/2026*0001*0*0*150,00*0*0*1*0012",                 // 6 expense 1
-    "31/07/2026*0001*0*0*500,00*0*0**",                      // 7 payout
-    "31/08/2026*X*0*800,00*0*0*0*3*0012",                    // 8 balance of booking 3
-    "01/08/2026*0003*0*0*1.000,00*0*0**",                    // 9 payout, long name
-    "05/08/2026*0001*50,00*0*0*0*0*1*1000",                  // 10 no apartment: never listed
-    "06/08/2026*0001*0*0*0,50*0*0**",                        // 11 payout below one euro
-    "07/08/2026*0003*0*0*80,00*0*0*2*31",                    // 12 expense 2, long text
-    "08/08/2026*0001*0*0*70,00*0*0*1*9999",                  // 13 apartment nobody has
+    "01/06/2026*0001*300,00*100,00*0*50,00*200,00*1*0012",  // 1 advance, booking 1
+    "02/06/2026*0002*200,00*100,00*0*0*0*2*0020",           // 2 advance of a booking later revoked
+    "15/07/2026*X*0*900,00*0*0*0*1*0012",                   // 3 balance of booking 1
+    "10/06/2026*0002*-200,00*0*0***2*0020",                 // 4 refund at the revocation
+    "03/06/2026*0001*0*100,00*0*0*0*3*0012",                // 5 new booking 3: no advance, its fee
+    "20/07/2026*0001*0*0*150,00*0*0*1*0012",                // 6 expense 1
+    "31/07/2026*0001*0*0*500,00*0*0**",                     // 7 payout
+    "31/08/2026*X*0*800,00*0*0*0*3*0012",                   // 8 balance of booking 3
+    "01/08/2026*0003*0*0*1.000,00*0*0**",                   // 9 payout, long name
+    "05/08/2026*0001*50,00*0*0*0*0*1*1000",                 // 10 no apartment: never listed
+    "06/08/2026*0001*0*0*0,50*0*0**",                       // 11 payout below one euro
+    "07/08/2026*0003*0*0*80,00*0*0*2*31",                   // 12 expense 2, long text
+    "08/08/2026*0001*0*0*70,00*0*0*1*9999",                 // 13 apartment nobody has
 };
 
-std::string riga(const std::vector<std::string>& colonne) { return " | " + plat::join(colonne, " - "); }
+std::string riga(const std::vector<std::string>& colonne) {
+    return " | " + plat::join(colonne, " - ");
+}
 std::string nome(const std::string& n) { return plat::pad_right(n, 24); }
 std::string euro(const std::string& a) { return plat::pad_left(a, 10); }
 std::string etichetta(const std::string& e) { return plat::pad_right(e, 60); }
@@ -50,14 +52,15 @@ const std::string kAcconto = " ACCONTO AFFITTO PER IL PERIODO ";
 const std::string kSaldo = " SALDO AFFITTO PER IL PERIODO   ";
 const std::string kPagamento = etichetta(" SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA ");
 
-const std::string kVersamento = riga({"31/07/2026", nome("ROSSI MARIO"), kPagamento, euro("500,00")});
+const std::string kVersamento =
+    riga({"31/07/2026", nome("ROSSI MARIO"), kPagamento, euro("500,00")});
 const std::string kVersamentoLungo = riga({"01/08/2026", kLungo, kPagamento, euro("1.000,00")});
 const std::string kCentesimi = riga({"06/08/2026", nome("ROSSI MARIO"), kPagamento, euro("0,50")});
 const std::string kSpesa =
     riga({"20/07/2026", nome("ROSSI MARIO"), etichetta("RIPARAZIONE CALDAIA"), euro("150,00")});
 const std::string kSpesaLungoTesto = riga({"07/08/2026", kLungo, kSpesaLunga, euro("80,00")});
-const std::string kSpesaIgnota = riga({"08/08/2026", nome(""), etichetta("RIPARAZIONE CALDAIA"),
-                                       euro("70,00")});
+const std::string kSpesaIgnota =
+    riga({"08/08/2026", nome(""), etichetta("RIPARAZIONE CALDAIA"), euro("70,00")});
 
 class Vedisaldi : public ::testing::Test {
 protected:
@@ -70,11 +73,13 @@ protected:
         b.scrivi(dati("appartamenti.ind"), {"0001*001*5*BIL*SI*1*NO*1*4*ESTIVO***0012",
                                             "0002*001*6*BIL*SI*1*NO*1*4*ESTIVO***0020",
                                             "0003*001*7*BIL*SI*1*NO*1*4*ESTIVO***0031"});
-        b.scrivi(dati("prenotazioni2026.dat"),
-                 {prenotazione("0012", "01/07/2026", "15/07/2026", "1.200,00", "15/07/2026", "3"),
-                  prenotazione("0020", "01/08/2026", "15/08/2026", "0,00", "10/06/2026", "REVOC004"),
-                  prenotazione("0012", "16/08/2026", "31/08/2026", "900,00", "31/08/2026", "8")});
-        b.scrivi(dati("spese2026.dat"), {"0012*RIPARAZIONE CALDAIA*6", "0031*" + kSpesaLunga + "*12"});
+        b.scrivi(
+            dati("prenotazioni2026.dat"),
+            {prenotazione("0012", "01/07/2026", "15/07/2026", "1.200,00", "15/07/2026", "3"),
+             prenotazione("0020", "01/08/2026", "15/08/2026", "0,00", "10/06/2026", "REVOC004"),
+             prenotazione("0012", "16/08/2026", "31/08/2026", "900,00", "31/08/2026", "8")});
+        b.scrivi(dati("spese2026.dat"),
+                 {"0012*RIPARAZIONE CALDAIA*6", "0031*" + kSpesaLunga + "*12"});
         b.scrivi(dati("saldi2026.dat"), kGiornale);
     }
     std::string dati(const std::string& n) const { return b.cartella_dati() + n; }
@@ -101,7 +106,7 @@ protected:
 };
 
 TEST_F(Vedisaldi, PayoutsOfEveryOwnerOrOfTheOneChosen) {
-    VEDISALDI& v = apri(4);   // "VEDI ACCONTI / SALDI"
+    VEDISALDI& v = apri(4);  // "VEDI ACCONTI / SALDI"
     EXPECT_TRUE(v.is_visible());
     EXPECT_EQ(app.s.operazione, "saldiP");
     EXPECT_EQ(v.Label1.caption(), "SALDI / ACCONTI");
@@ -117,7 +122,7 @@ TEST_F(Vedisaldi, PayoutsOfEveryOwnerOrOfTheOneChosen) {
 }
 
 TEST_F(Vedisaldi, ExpensesUnderTheOwnerOfTheirApartment) {
-    VEDISALDI& v = apri(7);   // "SPESE EFFETTUATE"
+    VEDISALDI& v = apri(7);  // "SPESE EFFETTUATE"
     EXPECT_EQ(v.Label1.caption(), "--- SPESE ---");
     app.click(v.Command1);
     EXPECT_EQ(lista(v), (Righe{kSpesa, kSpesaLungoTesto, kSpesaIgnota}));
@@ -130,15 +135,14 @@ TEST_F(Vedisaldi, TheAccountsViewListsAdvancesBalancesPayoutsAndExpensesInJourna
     VEDISALDI& v = apri(0);
     EXPECT_EQ(app.s.operazione, "");
     app.pick(v.Combo1, 0);
-    EXPECT_EQ(lista(v),
-              (Righe{riga({"01/06/2026", nome("ROSSI MARIO"), kAcconto, "01/07/2026", "15/07/2026",
-                           euro("300,00")}),
-                     riga({"15/07/2026", nome("ROSSI MARIO"), kSaldo, "01/07/2026", "15/07/2026",
-                           euro("900,00")}),
-                     kSpesa, kVersamento,
-                     riga({"31/08/2026", nome("ROSSI MARIO"), kSaldo, "16/08/2026", "31/08/2026",
-                           euro("800,00")}),
-                     kCentesimi}));
+    EXPECT_EQ(lista(v), (Righe{riga({"01/06/2026", nome("ROSSI MARIO"), kAcconto, "01/07/2026",
+                                     "15/07/2026", euro("300,00")}),
+                               riga({"15/07/2026", nome("ROSSI MARIO"), kSaldo, "01/07/2026",
+                                     "15/07/2026", euro("900,00")}),
+                               kSpesa, kVersamento,
+                               riga({"31/08/2026", nome("ROSSI MARIO"), kSaldo, "16/08/2026",
+                                     "31/08/2026", euro("800,00")}),
+                               kCentesimi}));
     // The revoked booking's advance and its refund give no row.
     app.pick(v.Combo1, 1);
     EXPECT_TRUE(lista(v).empty());

@@ -87,7 +87,7 @@ TEST_F(SchedaAppartamento, ANewApartmentIsFilledInAndSavedByChoosingThePeriodici
     scrivi_e_lascia(f.Text2, "via nuova");
     EXPECT_EQ(f.Text45.text(), "4");
     EXPECT_EQ(b.byte(dati("Vie.dat")), crlf({"0001**VIA ROMANA* $$", "0002**VIA ROMA* $$",
-                                              "0003**PIAZZA GARIBALDI* $$", "0004**VIA NUOVA* $$"}));
+                                             "0003**PIAZZA GARIBALDI* $$", "0004**VIA NUOVA* $$"}));
     app.pick(f.Combo3, 2);
     EXPECT_EQ(f.Text2.text(), "PIAZZA GARIBALDI");
     EXPECT_FALSE(f.Combo3.visible());
@@ -131,8 +131,13 @@ TEST_F(SchedaAppartamento, ANewApartmentIsFilledInAndSavedByChoosingThePeriodici
     // A second new apartment of the same periodicity gets a working grid too.
     app.click(f.AGGIUNGI);
     scrivi_e_lascia(f.Text44, "6");
-    for (auto [box, testo] : {std::pair{&f.Text2, "VIA ROMA"}, {&f.Text3, "4"}, {&f.Text4, "SI"},
-                              {&f.Text5, "1"}, {&f.Text6, "NO"}, {&f.Text7, "TERRA"}, {&f.Text8, "2"}})
+    for (auto [box, testo] : {std::pair{&f.Text2, "VIA ROMA"},
+                              {&f.Text3, "4"},
+                              {&f.Text4, "SI"},
+                              {&f.Text5, "1"},
+                              {&f.Text6, "NO"},
+                              {&f.Text7, "TERRA"},
+                              {&f.Text8, "2"}})
         app.type(*box, testo);
     app.pick(f.Combo2, 0);
     EXPECT_TRUE(b.byte(dati("appartamenti.ind")).ends_with("*ESTIVO***0006\r\n"));
@@ -151,8 +156,12 @@ TEST_F(SchedaAppartamento, ACodeInUseIsRefusedOnEveryPath) {
     EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"CODICE APPARTAMENTO GIA' INSERITO "});
     EXPECT_EQ(f.Text44.text(), "");
 
-    for (auto [box, testo] : {std::pair{&f.Text3, "4"}, {&f.Text4, "SI"}, {&f.Text5, "1"},
-                              {&f.Text6, "NO"}, {&f.Text7, "TERRA"}, {&f.Text8, "2"},
+    for (auto [box, testo] : {std::pair{&f.Text3, "4"},
+                              {&f.Text4, "SI"},
+                              {&f.Text5, "1"},
+                              {&f.Text6, "NO"},
+                              {&f.Text7, "TERRA"},
+                              {&f.Text8, "2"},
                               {&f.Text44, "0009"}})
         app.type(*box, testo);
     const std::string appartamenti = b.byte(dati("appartamenti.ind"));
@@ -174,8 +183,10 @@ TEST_F(SchedaAppartamento, ACodeTypedIsANumber) {
     scegli(VERDI);
     b.nuovi_messaggi();
     scrivi_e_lascia(f.Text44, "via roma");
-    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{
-                                      "IL CODICE APPARTAMENTO DEVE ESSERE UN NUMERO (ES. 0012): \"via roma\" NON E' VALIDO"});
+    EXPECT_EQ(
+        b.nuovi_messaggi(),
+        std::vector<std::string>{
+            "IL CODICE APPARTAMENTO DEVE ESSERE UN NUMERO (ES. 0012): \"via roma\" NON E' VALIDO"});
     EXPECT_EQ(f.Text44.text(), "");
     EXPECT_EQ(app.focus_request(), &f.Text44);
     EXPECT_FALSE(f.Combo3.visible()) << "no street is asked for yet";
@@ -188,7 +199,8 @@ TEST_F(SchedaAppartamento, AnUnknownOwnerIsRefusedAndTheOwnerBoxEmptied) {
     b.nuovi_messaggi();
     app.type(f.Combo1, "nessuno");
     app.leave(f.Combo1);
-    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{" QUESTO PROPRIETARIO NON E' STATO INSERITO "});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{" QUESTO PROPRIETARIO NON E' STATO INSERITO "});
     EXPECT_EQ(f.Text1.text(), "") << "no code beside a name that is not in the register";
     EXPECT_EQ(f.Combo1.text(), "");
     EXPECT_FALSE(f.Text24.visible());
@@ -204,7 +216,7 @@ TEST_F(SchedaAppartamento, AddChangeOwnerAndExit) {
     EXPECT_EQ(f.Text2.text(), "");
     EXPECT_EQ(c("Check1").value(), 0);
     EXPECT_TRUE(f.Combo3.visible());
-    app.click(f.AGGIUNGI);   // a new apartment already started and not saved
+    app.click(f.AGGIUNGI);  // a new apartment already started and not saved
     EXPECT_EQ(f.Text22.text(), "2");
 
     app.click(f.cambia);

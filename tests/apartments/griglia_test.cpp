@@ -50,7 +50,8 @@ TEST_F(GrigliaPeriodi, RowsShowTheirPeriodsByStateAndFreeRowsFollow) {
     EXPECT_EQ(dtp(5).date(), d(1, 8));
     EXPECT_EQ(c("situ31").text(), "PROP");
     for (int n = 11; n <= 32; ++n) EXPECT_EQ(dtp(n).date(), d(1, 10)) << n;
-    const std::vector<std::string> righe(app.s.righe_periodo.begin() + 1, app.s.righe_periodo.begin() + 7);
+    const std::vector<std::string> righe(app.s.righe_periodo.begin() + 1,
+                                         app.s.righe_periodo.begin() + 7);
     EXPECT_EQ(righe, (std::vector<std::string>{"1", "3", "4", "5", "6", "0"}));
     // Leaving a shown row's price box writes that row's own period, as it is.
     app.leave(c("prez10"));
@@ -77,7 +78,8 @@ TEST_F(GrigliaPeriodi, OneRowOpensAtATimeAndDeletionIsAsked) {
     app.click(c("Check6"));
     b.messaggi().answer(Answer::No);
     app.click(c("Check1"));
-    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{" VUOI VERAMENTE CANCELLARE IL PERIODO N° 1 ?"});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{" VUOI VERAMENTE CANCELLARE IL PERIODO N° 1 ?"});
     EXPECT_EQ(c("Check1").value(), 1);
     EXPECT_EQ(periodi(), crlf(kPeriodi));
 
@@ -157,7 +159,8 @@ TEST_F(GrigliaPeriodi, StateSwitchesBetweenFreeAndKeptByTheOwner) {
     EXPECT_EQ(c("prez10").tooltip(), "1.500,00");
     EXPECT_EQ(c("Check1").value(), 0);
     EXPECT_EQ(dtp(9).date(), d(1, 9)) << "ticked rows below a closed one keep their dates";
-    EXPECT_TRUE(b.nuovi_messaggi().empty()) << "a row kept by the owner is not offered for deletion";
+    EXPECT_TRUE(b.nuovi_messaggi().empty())
+        << "a row kept by the owner is not offered for deletion";
 
     app.double_click(c("situ31"));
     EXPECT_EQ(c("situ31").text(), "LIB");
@@ -193,8 +196,9 @@ TEST_F(GrigliaPeriodi, APriceWritesItsRowOnlyWhenItIsAnAmountAndTheRowChanged) {
     EXPECT_FALSE(dtp(1).enabled());
     for (const char* sbagliato : {"CENTO", "-100"}) {
         scrivi_e_lascia(c("prez11"), sbagliato);
-        EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{
-                                          "IL PREZZO NON E' VALIDO: SCRIVERE UN IMPORTO COME 1.500,00 !! "})
+        EXPECT_EQ(b.nuovi_messaggi(),
+                  std::vector<std::string>{
+                      "IL PREZZO NON E' VALIDO: SCRIVERE UN IMPORTO COME 1.500,00 !! "})
             << sbagliato;
         EXPECT_EQ(c("prez11").text(), "");
         EXPECT_FALSE(dtp(1).enabled());
@@ -212,7 +216,7 @@ TEST_F(GrigliaPeriodi, APriceWritesItsRowOnlyWhenItIsAnAmountAndTheRowChanged) {
     EXPECT_EQ(periodi(), scritto);
     EXPECT_TRUE(dtp(1).enabled());
 
-    app.leave(dtp(2));   // row 1's end, confirmed unchanged: its price box opens
+    app.leave(dtp(2));  // row 1's end, confirmed unchanged: its price box opens
     ASSERT_FALSE(c("prez10").locked());
     app.leave(c("prez10"));
     EXPECT_EQ(periodi(), scritto);
@@ -220,7 +224,7 @@ TEST_F(GrigliaPeriodi, APriceWritesItsRowOnlyWhenItIsAnAmountAndTheRowChanged) {
 
 TEST_F(GrigliaPeriodi, EndDatesConfirmBlockAndCheckOverlaps) {
     apri_con(GIALLI);
-    app.leave(dtp(8));   // a row with its price: nothing happens
+    app.leave(dtp(8));  // a row with its price: nothing happens
     EXPECT_TRUE(dtp(1).enabled());
     dtp(8).set_date(d(25, 7));
     app.pick_date(dtp(6), d(14, 7));
@@ -236,13 +240,15 @@ TEST_F(GrigliaPeriodi, EndDatesConfirmBlockAndCheckOverlaps) {
     app.click(c("Check5"));
     app.pick_date(dtp(9), d(5, 7));
     app.leave(dtp(10));
-    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO "});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO "});
     EXPECT_EQ(dtp(9).date(), d(1, 7));
     // Nothing of a refused row is written, whatever is typed after.
     EXPECT_TRUE(c("prez14").locked());
     app.pick_date(dtp(9), d(1, 8));
     scrivi_e_lascia(c("prez14"), "500");
-    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO "});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO "});
     EXPECT_EQ(periodi(), con_riga(9, "0020*01/07/2026*14/07/2026*300,00*LIB"));
     // An "OCC" row never overlaps; a start on the end of the row above is no overlap.
     c("situ30").set_text("OCC");
@@ -270,8 +276,9 @@ TEST_F(GrigliaPeriodi, SixteenRowsAtMostAndAFullBlockMovesNothing) {
     b.scrivi(app.s.percorso_periodi, righe);
     apri();
     scegli(NERI);
-    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{
-                                      "L'APPARTAMENTO HA 17 PERIODI NELL'ANNO: SONO MOSTRATI SOLO I PRIMI 16."});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{
+                  "L'APPARTAMENTO HA 17 PERIODI NELL'ANNO: SONO MOSTRATI SOLO I PRIMI 16."});
     for (int r = 1; r <= 16; ++r) EXPECT_EQ(c("Check" + std::to_string(r)).value(), 1) << r;
     EXPECT_EQ(dtp(32).date(), d(31, 8));
     EXPECT_EQ(app.s.righe_periodo[16], "26");

@@ -19,12 +19,11 @@ class ModPeriodiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         b.prepara_dati();
-        b.scrivi(app.s.percorso_periodi, {"0012*01/07/2026*15/07/2026*500,00*LIB",
-                                          "0012*16/07/2026*31/07/2026*600,00*AFF",
-                                          "0012*01/08/2026*15/08/2026*700,00*PROP",
-                                          "0012*16/08/2026*31/08/2026*800,00*LIB",
-                                          "0007*01/09/2026*15/09/2026*300,00*LIB",
-                                          "0012*16/09/2026*30/09/2026*900,00*LIB"});
+        b.scrivi(
+            app.s.percorso_periodi,
+            {"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*600,00*AFF",
+             "0012*01/08/2026*15/08/2026*700,00*PROP", "0012*16/08/2026*31/08/2026*800,00*LIB",
+             "0007*01/09/2026*15/09/2026*300,00*LIB", "0012*16/09/2026*30/09/2026*900,00*LIB"});
     }
     // As an opener does: period number, availability view disabled, mode, show.
     void apri(const std::string& numero, const std::string& modo) {
@@ -50,13 +49,13 @@ TEST_F(ModPeriodiTest, SteppingSkipsBusyPeriodsAndStopsAtAnotherApartment) {
     EXPECT_EQ(p.Text40.text(), "001");
     EXPECT_EQ(p.Text4.text(), "0012");
     app.click(p.VEDI);
-    app.scroll(p.HScroll1, 2);   // over "AFF" and "PROP" to the next free one
+    app.scroll(p.HScroll1, 2);  // over "AFF" and "PROP" to the next free one
     EXPECT_EQ(p.HScroll1.value(), 4);
     EXPECT_EQ(p.Text5.text() + p.Text10.text() + p.Text40.text(), "16/08/2026800,00004");
-    app.scroll(p.HScroll1, 5);   // another apartment: period 6 cannot be reached
+    app.scroll(p.HScroll1, 5);  // another apartment: period 6 cannot be reached
     EXPECT_EQ(p.HScroll1.value(), 4);
     EXPECT_EQ(p.Text5.text(), "16/08/2026");
-    app.scroll(p.HScroll1, 3);   // backwards to the first free one
+    app.scroll(p.HScroll1, 3);  // backwards to the first free one
     EXPECT_EQ(p.HScroll1.value(), 1);
 
     // Coming back to the window shows the stored period again, and stepping
@@ -70,9 +69,9 @@ TEST_F(ModPeriodiTest, SteppingSkipsBusyPeriodsAndStopsAtAnotherApartment) {
 
 TEST_F(ModPeriodiTest, ADateStrictlyInsideAnotherPeriodOfTheApartmentIsRefused) {
     apri("001", "VISUPRENOTAZIONE");
-    scegli(p.Text5, p.DTPicker1, data(16, 7));   // another period's first day, after the end
-    scegli(p.Text5, p.DTPicker1, data(5, 7));    // inside the shown period
-    scegli(p.Text6, p.DTPicker2, data(2, 9));    // inside another apartment's period
+    scegli(p.Text5, p.DTPicker1, data(16, 7));  // another period's first day, after the end
+    scegli(p.Text5, p.DTPicker1, data(5, 7));   // inside the shown period
+    scegli(p.Text6, p.DTPicker2, data(2, 9));   // inside another apartment's period
     EXPECT_EQ(p.Text5.text() + " " + p.Text6.text(), "05/07/2026 02/09/2026");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 

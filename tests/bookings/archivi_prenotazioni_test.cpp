@@ -50,8 +50,8 @@ TEST_F(ArchiviPrenotazioni, NotesReloadedShorterLeaveNoStaleNotes) {
 TEST_F(ArchiviPrenotazioni, JournalCountsItsEmptyLineAndHoldsDates) {
     b.scrivi(dati("saldi2026.dat"),
              {"01/07/2026*0001*500,00*50,00*0*30,00*200,00*1*0010",
-              "2/7/2026*0002*0*1200,00*0*0*0*1*0010", "",
-              "03/07/2026*0001*0*0*300,00*0*0**", "non e' una data*0003*0*0*40,00*0*0*5*0011*X*Y"});
+              "2/7/2026*0002*0*1200,00*0*0*0*1*0010", "", "03/07/2026*0001*0*0*300,00*0*0**",
+              "non e' una data*0003*0*0*40,00*0*0*5*0011*X*Y"});
     app().run([&] { carica_saldi(app()); });
     EXPECT_EQ(box("prenotazione", "Text26"), "5");
     EXPECT_EQ(box("spese", "Text2"), "5");
@@ -101,8 +101,9 @@ TEST_F(ArchiviPrenotazioni, ReadingTheBookingsCountLoadsEveryTable) {
     b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
                                    "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
                                    "0003*NERI PIA*VIA NUOVA 9*73040*CASTRO*0836*LE*Z*"});
-    b.scrivi(dati("prenotazioni2026.dat"),
-             {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*1**3*1* * * "});
+    b.scrivi(
+        dati("prenotazioni2026.dat"),
+        {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*1**3*1* * * "});
     b.scrivi(dati("noteaff2026.dat"), {"CON CANE*1*0010", "ALTRA*1*0010"});
     b.scrivi(dati("saldi2026.dat"), {"01/07/2026*0001*500,00*0*0*50,00*200,00*1*0010"});
 

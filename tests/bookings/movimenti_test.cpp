@@ -45,9 +45,15 @@ protected:
     // The balance form as the client's bookings leave it: residual rent
     // 1.200,00, fee 100,00, cleaning 50,00, deposit "ND".
     void saldo(const std::string& versato) {
-        boxes("saldoaff", {{"Text14", versato}, {"Text10", "1.200,00"}, {"Text15", "09/12/2026"},
-                           {"Text16", " 0001"}, {"Text3", "2"}, {"Text17", "0011"},
-                           {"Text18", "100,00"}, {"Text19", "50,00"}, {"Text20", "ND"}});
+        boxes("saldoaff", {{"Text14", versato},
+                           {"Text10", "1.200,00"},
+                           {"Text15", "09/12/2026"},
+                           {"Text16", " 0001"},
+                           {"Text3", "2"},
+                           {"Text17", "0011"},
+                           {"Text18", "100,00"},
+                           {"Text19", "50,00"},
+                           {"Text20", "ND"}});
     }
 
     test::Banco b;
@@ -83,24 +89,40 @@ TEST_F(Movimenti, APaymentIsABalanceOrAFurtherAdvance) {
 }
 
 TEST_F(Movimenti, APaymentShortOfTheResidualByCentsIsAFurtherAdvance) {
-    boxes("saldoaff", {{"Text14", "700,40"}, {"Text10", "700,50"}, {"Text15", "09/12/2026"},
-                       {"Text16", " 0001"}, {"Text3", "2"}, {"Text17", "0011"},
-                       {"Text18", "ND"}, {"Text19", "ND"}, {"Text20", "ND"}});
+    boxes("saldoaff", {{"Text14", "700,40"},
+                       {"Text10", "700,50"},
+                       {"Text15", "09/12/2026"},
+                       {"Text16", " 0001"},
+                       {"Text3", "2"},
+                       {"Text17", "0011"},
+                       {"Text18", "ND"},
+                       {"Text19", "ND"},
+                       {"Text20", "ND"}});
     ASSERT_TRUE(registra("SALDO"));
     EXPECT_EQ(app().s.operazione, "ACCON") << "the booking must not close 0,10 short";
     EXPECT_EQ(app().s.importo_acconto, "700,40");
 }
 
 TEST_F(Movimenti, NewBookingAndRevocationLines) {
-    boxes("prenotazione", {{"Text2", "9/12/2026"}, {"Text27", "0001"}, {"Text16", ""},
-                           {"Text17", "100,00"}, {"Text18", "50,00"}, {"Text19", "ND"},
-                           {"Text1", "3"}, {"Text7", "0012"}});
+    boxes("prenotazione", {{"Text2", "9/12/2026"},
+                           {"Text27", "0001"},
+                           {"Text16", ""},
+                           {"Text17", "100,00"},
+                           {"Text18", "50,00"},
+                           {"Text19", "ND"},
+                           {"Text1", "3"},
+                           {"Text7", "0012"}});
     ASSERT_TRUE(registra("PRENOTAZIONE"));
     const std::string m2 = "09/12/2026*0001**100,00*0*50,00*ND*3*0012";
 
     // Nothing to refund of cleaning and deposit: empty columns.
-    boxes("REVOCAPREN", {{"Text8", "10/12/2026"}, {"Text11", "0001"}, {"Text7", "-500,00"},
-                         {"Text9", "0,00"}, {"Text10", "ND"}, {"Text3", " 3"}, {"Text12", "0012"}});
+    boxes("REVOCAPREN", {{"Text8", "10/12/2026"},
+                         {"Text11", "0001"},
+                         {"Text7", "-500,00"},
+                         {"Text9", "0,00"},
+                         {"Text10", "ND"},
+                         {"Text3", " 3"},
+                         {"Text12", "0012"}});
     ASSERT_TRUE(registra("REVOCA"));
     const std::string m3 = "10/12/2026*0001*-500,00*0*0*** 3*0012";
     // Refunds are written as negative short numbers.
@@ -112,8 +134,11 @@ TEST_F(Movimenti, NewBookingAndRevocationLines) {
 }
 
 TEST_F(Movimenti, RefundExpenseAndPayoutLinesTickOnlyTheBookingFormsFlag) {
-    boxes("RESTCAUZ", {{"Label12", "09/12/2026"}, {"Text4", "0001"}, {"Text3", "-300,00"},
-                       {"Text1", "7"}, {"Text5", "0010"}});
+    boxes("RESTCAUZ", {{"Label12", "09/12/2026"},
+                       {"Text4", "0001"},
+                       {"Text3", "-300,00"},
+                       {"Text1", "7"},
+                       {"Text5", "0010"}});
     ASSERT_TRUE(registra("RESTCAUZIONE"));
     EXPECT_EQ(app().campo("prenotazione", "Check4").value(), 1);
     // The other forms' guards are theirs: a movement leaves them as they were.
@@ -127,9 +152,9 @@ TEST_F(Movimenti, RefundExpenseAndPayoutLinesTickOnlyTheBookingFormsFlag) {
     app().campo("SaldoProprietario", "DTPicker1").set_date(oggi().add_days(1));
     boxes("SaldoProprietario", {{"Text8", "0001"}, {"Text5", "1.000,00"}});
     ASSERT_TRUE(registra("SALDOPROP"));
-    EXPECT_EQ(b.byte(file()), crlf({kM1, "09/12/2026*0001*0*0*0*0*-300,00*7*0010",
-                                    "09/12/2026*0001*0*0*40,00*0*0*5*0010",
-                                    "10/12/2026*0001*0*0*1.000,00*0*0**"}));
+    EXPECT_EQ(b.byte(file()),
+              crlf({kM1, "09/12/2026*0001*0*0*0*0*-300,00*7*0010",
+                    "09/12/2026*0001*0*0*40,00*0*0*5*0010", "10/12/2026*0001*0*0*1.000,00*0*0**"}));
     EXPECT_EQ(app().testo("prenotazione", "Text26"), "4");
     EXPECT_EQ(app().testo("spese", "Text2"), "4");
 }

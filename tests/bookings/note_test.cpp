@@ -32,9 +32,11 @@ Righe dieci_note() {
     return n;
 }
 
-const std::string kP1 = "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*0,00*200,00*0.00.00*4**3****";
+const std::string kP1 =
+    "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*0,00*200,00*0.00.00*4**3****";
 const std::string kP2 = "0011*0002*01/08/2026*15/08/2026*1.200,00*300,00*ND*ND*ND*0.00.00***5****";
-const std::string kP3 = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*20/09/2026*9*1*9****";
+const std::string kP3 =
+    "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*20/09/2026*9*1*9****";
 
 class Note : public ::testing::Test {
 protected:
@@ -75,16 +77,24 @@ protected:
     }
     void pagamento(const std::string& k, const std::string& versato, const std::string& nota,
                    const std::string& testo_nota) {
-        for (auto [nome, testo] : {std::pair{"Text3", k}, {"Text14", versato}, {"Text10", "700,00"},
-                                   {"Text15", "09/12/2026"}, {"Text16", "0001"}, {"Text17", "0011"}})
+        for (auto [nome, testo] : {std::pair{"Text3", k},
+                                   {"Text14", versato},
+                                   {"Text10", "700,00"},
+                                   {"Text15", "09/12/2026"},
+                                   {"Text16", "0001"},
+                                   {"Text17", "0011"}})
             app().imposta("saldoaff", nome, testo);
         app().imposta("VisuPrenotCliente", "Text14", testo_nota);
         app().s.appartamento_corrente = 11;
         registra("SALDO", nota);
     }
     void restituzione(const std::string& k, const std::string& nota) {
-        for (auto [nome, testo] : {std::pair{"Text1", k}, {"Text3", "-200,00"}, {"Text4", "0001"},
-                                   {"Text5", "0010"}, {"Text7", nota}, {"Text8", "10"},
+        for (auto [nome, testo] : {std::pair{"Text1", k},
+                                   {"Text3", "-200,00"},
+                                   {"Text4", "0001"},
+                                   {"Text5", "0010"},
+                                   {"Text7", nota},
+                                   {"Text8", "10"},
                                    {"Label12", "09/12/2026"}})
             app().imposta("RESTCAUZ", nome, testo);
         registra("RESTCAUZIONE", nota);
@@ -103,9 +113,10 @@ protected:
 TEST_F(Note, BalanceRewritesTheBookingsNoteAndClosesTheBooking) {
     pagamento("1", "700,00", "4", "CON CANE");
     EXPECT_EQ(b.byte(note()), crlf(note_con(4, "CON CANE - SALDATO IL 09/12/2026*1*0011")));
-    EXPECT_EQ(b.byte(prenotazioni()),
-              crlf({"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*0,00*200,00*09/12/2026*4*2*3****",
-                    kP2, kP3}));
+    EXPECT_EQ(
+        b.byte(prenotazioni()),
+        crlf({"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*0,00*200,00*09/12/2026*4*2*3****",
+              kP2, kP3}));
     // Whatever form recorded it, the booking form's flags say so.
     EXPECT_EQ(box("prenotazione", "Check3").value(), 1);
     EXPECT_EQ(box("prenotazione", "Check4").value(), 1);
@@ -119,7 +130,8 @@ TEST_F(Note, FurtherAdvanceWritesANewNoteAndLeavesTheOldOne) {
     EXPECT_EQ(b.byte(prenotazioni()),
               crlf({"0010*0001*01/07/2026*15/07/2026*1.500,00*700*ND*0,00*200,00*0.00.00*11**3****",
                     kP2, kP3}));
-    EXPECT_EQ(app().testo("VisuPrenotCliente", "Text14"), "CON CANE - Versato ACCONTO IL 09/12/2026");
+    EXPECT_EQ(app().testo("VisuPrenotCliente", "Text14"),
+              "CON CANE - Versato ACCONTO IL 09/12/2026");
     EXPECT_EQ(app().testo("prenotazione", "Text23"), "11");
 }
 

@@ -148,8 +148,8 @@ TEST_F(PrenotazioneCliente, ABookingIsSavedOnlyForAClientOfTheFile) {
     scrivi(p().Text8, "neri piera");
     b.nuovi_messaggi();
     app.click(p().SALVA);
-    EXPECT_EQ(b.nuovi_messaggi(),
-              Righe{"IL CLIENTE NON E' REGISTRATO !! \rCONFERMARE IL CLIENTE PRIMA DI SALVARE LA PRENOTAZIONE."});
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{"IL CLIENTE NON E' REGISTRATO !! \rCONFERMARE IL CLIENTE "
+                                        "PRIMA DI SALVARE LA PRENOTAZIONE."});
     EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), crlf(kPrenotazioni));
     EXPECT_EQ(p().Check3.value(), 0);
 

@@ -103,7 +103,7 @@ TEST_F(PrenotazionePagina, PastTheTablesFirstSizeABookingAddsOneLineToEachFileAn
     apri_dal_menu();
     EXPECT_EQ(p().Text1.text(), "1201");
 
-    prepara_prenotazione(1);   // a new client, the period of 1 to 15 August
+    prepara_prenotazione(1);  // a new client, the period of 1 to 15 August
     scrivi(p().Text20, "ARRIVO TARDI");
     app.click(p().SALVA);
     EXPECT_EQ(b.nuovi_messaggi(), Righe{});
@@ -356,8 +356,9 @@ TEST_F(PrenotazionePagina, ASaveNeverTakesANightAlreadyTaken) {
               "LE DATE SCELTE (DAL 01/07/2026 AL 10/08/2026) NON SONO COMPRESE NEL PERIODO SCELTO "
               "E NEI PERIODI LIBERI VICINI (DAL 01/07/2026 AL 15/07/2026) !! ");
     app.pick(p().List1, 1);  // 01/08 - 15/08
-    EXPECT_EQ(salva(), "I GIORNI SCELTI SONO RISERVATI AL PROPRIETARIO (PERIODO N. 7 DAL "
-                       "10/08/2026 AL 12/08/2026) !! ");
+    EXPECT_EQ(salva(),
+              "I GIORNI SCELTI SONO RISERVATI AL PROPRIETARIO (PERIODO N. 7 DAL "
+              "10/08/2026 AL 12/08/2026) !! ");
     EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), prenotazioni);
     // From the owner's last day into the free period that follows.
     data(p().Text5, p().DTPicker2, 12, 8);
@@ -373,8 +374,9 @@ TEST_F(PrenotazionePagina, ASaveNeverTakesANightAlreadyTaken) {
     app.click(p().CONFERMA);
     app.pick(p().List1, 1);
     ASSERT_EQ(p().Text5.text(), "16/08/2026");
-    EXPECT_EQ(salva(), "I GIORNI SCELTI SONO GIA' OCCUPATI DALLA PRENOTAZIONE N. 3 (DAL "
-                       "12/08/2026 AL 20/08/2026) !! ");
+    EXPECT_EQ(salva(),
+              "I GIORNI SCELTI SONO GIA' OCCUPATI DALLA PRENOTAZIONE N. 3 (DAL "
+              "12/08/2026 AL 20/08/2026) !! ");
     data(p().Text5, p().DTPicker2, 20, 8);
     EXPECT_EQ(salva(), "");
     const Righe righe = b.leggi(app.s.percorso_prenotazioni);

@@ -17,7 +17,8 @@ std::string crlf(const Righe& righe) {
     return out;
 }
 
-const std::string kP1 = "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*1**3*1* * * ";
+const std::string kP1 =
+    "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*1**3*1* * * ";
 const std::string kP2 =
     "0011*0002*01/08/2026*15/08/2026*1.200,00*1.320,00*100,00*50,00*200,00*20/08/2026*4*12*5****";
 const std::string kP3 = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*0.00.00***9****";
@@ -31,7 +32,9 @@ protected:
     }
     App& app() { return b.app(); }
     std::string file() const { return b.cartella_dati() + "prenotazioni2026.dat"; }
-    void box(const char* form, const char* nome, const std::string& t) { app().imposta(form, nome, t); }
+    void box(const char* form, const char* nome, const std::string& t) {
+        app().imposta(form, nome, t);
+    }
     bool registra(const std::string& op) {
         bool ok = false;
         app().run([&] {
@@ -45,9 +48,9 @@ protected:
         const char* nomi[] = {"Text1",  "Text7",  "Text25", "Text5",  "Text6",
                               "Text15", "Text16", "Text17", "Text18", "Text19",
                               "Text28", "Text31", "Text32", "Text33", "Text34"};
-        const std::string testi[] = {numero,   "0012",  "0003",   "1/10/2026", "08/10/2026",
-                                     "600,00", "",      "100,00", "50,00",     "ND",
-                                     "11",     "1",     "",       "30,00",     "2"};
+        const std::string testi[] = {numero,   "0012", "0003",   "1/10/2026", "08/10/2026",
+                                     "600,00", "",     "100,00", "50,00",     "ND",
+                                     "11",     "1",    "",       "30,00",     "2"};
         for (int i = 0; i < 15; ++i) box("prenotazione", nomi[i], testi[i]);
     }
 
@@ -70,9 +73,10 @@ TEST_F(Prenotazioni, NewBookingIsWrittenWholeAfterTheLastOrInPlaceOfItsNumber) {
     nuova("2");
     box("prenotazione", "Text16", "150,00");
     ASSERT_TRUE(registra("PRENOTAZIONE"));
-    EXPECT_EQ(b.byte(file()),
-              crlf({kP1, "0012*0003*01/10/2026*08/10/2026*600,00*150,00*100,00*50,00*ND*0.00.00*11**11*1**30,00*2",
-                    kP3, p4}));
+    EXPECT_EQ(b.byte(file()), crlf({kP1,
+                                    "0012*0003*01/10/2026*08/10/"
+                                    "2026*600,00*150,00*100,00*50,00*ND*0.00.00*11**11*1**30,00*2",
+                                    kP3, p4}));
 }
 
 TEST_F(Prenotazioni, FurtherAdvanceAddsThePaymentAndReopensTheBooking) {
@@ -81,9 +85,11 @@ TEST_F(Prenotazioni, FurtherAdvanceAddsThePaymentAndReopensTheBooking) {
     app().s.importo_acconto = "500,00";
     app().s.numero_nota = "11";
     ASSERT_TRUE(registra("ACCON"));
-    EXPECT_EQ(b.byte(file()),
-              crlf({kP1, "0011*0002*01/08/2026*15/08/2026*1.200,00*1820*100,00*50,00*200,00*0.00.00*11**5****",
-                    kP3}));
+    EXPECT_EQ(
+        b.byte(file()),
+        crlf({kP1,
+              "0011*0002*01/08/2026*15/08/2026*1.200,00*1820*100,00*50,00*200,00*0.00.00*11**5****",
+              kP3}));
     EXPECT_EQ(stato_prenotazione(app().s.prenotazioni[2]), StatoPrenotazione::aperta);
     // The cents of both amounts count.
     app().s.importo_acconto = "0,75";
@@ -123,8 +129,10 @@ TEST_F(Prenotazioni, BalanceAndRevocationCloseTheBookingWithTheirMovement) {
     box("REVOCAPREN", "Text8", "10/12/2026");
     box("prenotazione", "Text26", "7");
     ASSERT_TRUE(registra("REVOCA"));
-    EXPECT_EQ(b.byte(file()),
-              crlf({p1, kP2, "0010*0002*01/09/2026*08/09/2026*0,00*200,00*ND*ND*ND*10/12/2026**REVOC007*9****"}));
+    EXPECT_EQ(
+        b.byte(file()),
+        crlf({p1, kP2,
+              "0010*0002*01/09/2026*08/09/2026*0,00*200,00*ND*ND*ND*10/12/2026**REVOC007*9****"}));
     EXPECT_EQ(stato_prenotazione(app().s.prenotazioni[3]), StatoPrenotazione::revocata);
     box("prenotazione", "Text26", "1000");
     ASSERT_TRUE(registra("REVOCA"));
@@ -136,7 +144,8 @@ TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndDeletedRecordsVanish
     app().s.numero_nota = "15";
     ASSERT_TRUE(registra("RESTCAUZIONE"));
     EXPECT_EQ(b.byte(file()),
-              crlf({kP1, kP2, "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*0.00.00*15**9****"}));
+              crlf({kP1, kP2,
+                    "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*0.00.00*15**9****"}));
 
     // "CANC" or an empty field 0 is left out; a date the table could not
     // read keeps its text.
@@ -147,9 +156,9 @@ TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndDeletedRecordsVanish
     box("NotaPrenot", "Text1", "001");
     app().s.numero_nota = "14";
     ASSERT_TRUE(registra("INSNOTAAFF"));
-    EXPECT_EQ(b.byte(file()),
-              crlf({"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*14**3*1* * * ",
-                    "0013*0004*31/02/2026*01/09/2026*0*0*0*0*0*0.00.00*******"}));
+    EXPECT_EQ(b.byte(file()), crlf({"0010*0001*01/07/2026*15/07/"
+                                    "2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*14**3*1* * * ",
+                                    "0013*0004*31/02/2026*01/09/2026*0*0*0*0*0*0.00.00*******"}));
     EXPECT_EQ(app().testo("prenotazione", "Text21"), "2");
 }
 
@@ -164,14 +173,14 @@ TEST_F(Prenotazioni, RefusedChangesWriteNothing) {
         EXPECT_EQ(b.byte(file()), crlf({kP1, kP2, kP3}));
     };
     box("NotaPrenot", "Text1", "4");
-    rifiutata("INSNOTAAFF", "NON E' PRESENTE");   // a booking the file does not hold
+    rifiutata("INSNOTAAFF", "NON E' PRESENTE");  // a booking the file does not hold
     box("saldoaff", "Text3", "1");
     box("saldoaff", "Text15", "");
-    rifiutata("SALDO", "NON E' VALIDA");          // no payment date
+    rifiutata("SALDO", "NON E' VALIDA");  // no payment date
     nuova("4");
     box("prenotazione", "Text34", "2*3");
     rifiutata("PRENOTAZIONE", "\"*\"");
-    nuova("1002");   // past the row after the last
+    nuova("1002");  // past the row after the last
     rifiutata("PRENOTAZIONE", "NON E' VALIDO");
     nuova("");
     rifiutata("PRENOTAZIONE", "NON E' VALIDO");

@@ -54,8 +54,8 @@ protected:
         s.costo_lenzuola = "12,5";
 
         b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE * $$", "0002**VIA ROMA* $$"});
-        b.scrivi(dati("proprietari.IND"), {"VERDI PAOLO*****0832*0002**PROVV*",
-                                           "ROSSI MARIO*****0832*0001**PROVV*"});
+        b.scrivi(dati("proprietari.IND"),
+                 {"VERDI PAOLO*****0832*0002**PROVV*", "ROSSI MARIO*****0832*0001**PROVV*"});
         b.scrivi(dati("appartamenti.ind"), {"0002*0002*3*MON*SI*1*NO*1*2*ESTIVO***0020",
                                             "0001*0001*12*BIL*SI*1*NO*1*4*ESTIVO***0010"});
         // Field 3 the postal code, field 4 the town.
@@ -66,10 +66,10 @@ protected:
         b.scrivi(dati("noteaff2026.dat"), {"ARRIVO IN TARDA SERATA*1*0010"});
         // Expenses numbered 1, of another apartment and of booking 1's own,
         // come first: they are no movement of booking 1.
-        b.scrivi(dati("saldi2026.dat"), {"05/01/2026*0002*0*0*80,00*0*0*1*0020",
-                                         "06/01/2026*0001*0*0*40,00*0*0*1*0010",
-                                         "02/03/2026*0001*500,00*ND*0*ND*ND*1*0010",
-                                         "20/03/2026*0001*100,00*0*0*0*0*1*0010"});
+        b.scrivi(
+            dati("saldi2026.dat"),
+            {"05/01/2026*0002*0*0*80,00*0*0*1*0020", "06/01/2026*0001*0*0*40,00*0*0*1*0010",
+             "02/03/2026*0001*500,00*ND*0*ND*ND*1*0010", "20/03/2026*0001*100,00*0*0*0*0*1*0010"});
         prenotazioni({kPrenotazione1});
     }
 
@@ -133,11 +133,13 @@ TEST_F(Ricevuta, APageFilledFromTheBookingItsClientApartmentOwnerStreetAndAgency
     EXPECT_EQ(c.at({6, 2}), "Località BARI  70100  (BA)");
     EXPECT_EQ(c.at({8, 2}), " Cod. fiscale BNCNNA80A41A662X");
     EXPECT_EQ(c.at({10, 1}), " Nota : ARRIVO IN TARDA SERATA");
-    EXPECT_EQ(c.at({12, 1}), " Vi confermiamo la prenotazione di un appartamento in RIMINI di proprietà del "
-                             "sig. ROSSI MARIO  in via  VIA DEL MARE 12 con n° 2 vani e n° 4 letti. "
-                             "Appartamento tipo Bilocale");
-    EXPECT_EQ(c.at({16, 1}), " Per il periodo dal 01/07/2026 dopo le ore 17 al 15/07/2026 entro le ore 9 "
-                             "alle condizioni di seguito riportate");
+    EXPECT_EQ(c.at({12, 1}),
+              " Vi confermiamo la prenotazione di un appartamento in RIMINI di proprietà del "
+              "sig. ROSSI MARIO  in via  VIA DEL MARE 12 con n° 2 vani e n° 4 letti. "
+              "Appartamento tipo Bilocale");
+    EXPECT_EQ(c.at({16, 1}),
+              " Per il periodo dal 01/07/2026 dopo le ore 17 al 15/07/2026 entro le ore 9 "
+              "alle condizioni di seguito riportate");
     EXPECT_EQ(c.at({19, 1}), "Extra da pagare all’arrivo\u00A0:");
     EXPECT_EQ(c.at({19, 2}),
               " Prezzo stabilito.............................€  1.500,00 ( + IVA 10 % all'arrivo)");
@@ -145,11 +147,14 @@ TEST_F(Ricevuta, APageFilledFromTheBookingItsClientApartmentOwnerStreetAndAgency
     EXPECT_EQ(c.at({24, 2}), " (esclusi gli extra).............................€  1.000,00");
     EXPECT_EQ(c.at({32, 2}), "02/03/2026        MARE BLU");
     EXPECT_EQ(c.at({33, 1}), "1. \u00A0 Periodi\u00A0:");
-    EXPECT_EQ(c.at({40, 1}), "  a.  Per la locazione mensile o quindicinale\u00A0: Energia elettrica € _______ al "
-                             "KW - Gas a bombola - Pulizie finali a carico del villeggiante.");
+    EXPECT_EQ(c.at({40, 1}),
+              "  a.  Per la locazione mensile o quindicinale\u00A0: Energia elettrica € _______ al "
+              "KW - Gas a bombola - Pulizie finali a carico del villeggiante.");
     // The cleaning is not paid with the booking ("ND"): the clause says what it costs.
-    EXPECT_EQ(c.at({41, 1}), "  b.  Per la locazione settimanale\u00A0: consumi a forfait € 30,00 - Pulizie finali "
-                             "€ 50,00, obbligatorie.");
+    EXPECT_EQ(
+        c.at({41, 1}),
+        "  b.  Per la locazione settimanale\u00A0: consumi a forfait € 30,00 - Pulizie finali "
+        "€ 50,00, obbligatorie.");
     EXPECT_EQ(c.at({44, 1}), "  b.  Per la locazione settimanale\u00A0: €uro 150");
     EXPECT_TRUE(c.at({50, 1}).starts_with("8. \u00A0 Rinunce: "));
     EXPECT_NE(c.at({50, 1}).find("dell’Agenzia MARE BLU   RIMINI ai recapiti"), std::string::npos);
@@ -169,13 +174,21 @@ TEST_F(Ricevuta, APageFilledFromTheBookingItsClientApartmentOwnerStreetAndAgency
 TEST_F(Ricevuta, AClientRegisteredAfterAnEarlierReceiptIsPrinted) {
     stampa("001");
     app.run([&] {
-        for (auto [box, testo] : {std::pair{"Text24", "4"}, {"Text25", "0004"}, {"Text8", "NERI ADA"},
-                                  {"Text10", "VIA PO 1"}, {"Text11", "47921"}, {"Text12", "RIMINI"},
-                                  {"Text13", "0541"}, {"Text14", "RN"}, {"Text9", "W"}, {"Text30", ""}})
+        for (auto [box, testo] : {std::pair{"Text24", "4"},
+                                  {"Text25", "0004"},
+                                  {"Text8", "NERI ADA"},
+                                  {"Text10", "VIA PO 1"},
+                                  {"Text11", "47921"},
+                                  {"Text12", "RIMINI"},
+                                  {"Text13", "0541"},
+                                  {"Text14", "RN"},
+                                  {"Text9", "W"},
+                                  {"Text30", ""}})
             app.imposta("prenotazione", box, testo);
         ASSERT_TRUE(registra_cliente(app));
     });
-    prenotazioni({kPrenotazione1, "0010*0004*01/08/2026*15/08/2026*1500*500,00*ND*ND*ND*0.00.00*******"});
+    prenotazioni(
+        {kPrenotazione1, "0010*0004*01/08/2026*15/08/2026*1500*500,00*ND*ND*ND*0.00.00*******"});
     const Celle c = stampa("002");
     EXPECT_EQ(c.at({3, 2}), "Spett.le Signor NERI ADA");
     EXPECT_EQ(c.at({6, 2}), "Località RIMINI  47921  (RN)");
@@ -204,9 +217,11 @@ TEST_F(Ricevuta, DepositFeeCleaningAndExtrasDecideWhatIsPaidAndWhatIsDue) {
     // of the linen stay.
     c = stampa("2", "1.200");
     EXPECT_EQ(c.at({21, 1}), "Cauzione per L'appartamento  ............................€ 1.200,00");
-    EXPECT_EQ(c.at({22, 1}), "Letto aggiunto € (25,00) per n. 2 Letti .................... € 50,00");
+    EXPECT_EQ(c.at({22, 1}),
+              "Letto aggiunto € (25,00) per n. 2 Letti .................... € 50,00");
     EXPECT_EQ(c.at({22, 2}), "Diritti Agenzia da versare  ................€   30");
-    EXPECT_EQ(c.at({23, 1}), "Pulizia finale obbligatoria da versare ...................... € 50,00");
+    EXPECT_EQ(c.at({23, 1}),
+              "Pulizia finale obbligatoria da versare ...................... € 50,00");
     EXPECT_EQ(c.at({25, 1}), "Lenzuola € (12,50) a pers./settim. n. 3 persone ...... € 37,50");
     EXPECT_EQ(c.at({26, 2}), "  extra da pagare:.............................€  1.337,50");
     EXPECT_EQ(c.at({24, 2}), " (esclusi gli extra).............................€  1.030,00");
@@ -223,20 +238,25 @@ TEST_F(Ricevuta, DepositFeeCleaningAndExtrasDecideWhatIsPaidAndWhatIsDue) {
 
 TEST_F(Ricevuta, CheckInHoursFollowTheLengthOfTheStay) {
     prenotazioni({
-        "0010*0001*01/06/2026*01/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",   // 30 days
-        "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",   // 14 days
-        "0010*0001*01/08/2026*15/08/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",   // 14, August
-        "0010*0001*04/07/2026*11/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",   // 7 days
-        "0010*0001*01/07/2026*18/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",   // 17 days
+        "0010*0001*01/06/2026*01/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 30 days
+        "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 14 days
+        "0010*0001*01/08/2026*15/08/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 14, August
+        "0010*0001*04/07/2026*11/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 7 days
+        "0010*0001*01/07/2026*18/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 17 days
     });
-    const std::pair<const char*, const char*> ore[] = {{"16", "10"}, {"17", "9"}, {"18", "8"}, {"", ""}, {"", ""}};
+    const std::pair<const char*, const char*> ore[] = {
+        {"16", "10"}, {"17", "9"}, {"18", "8"}, {"", ""}, {"", ""}};
     for (int k = 1; k <= 5; ++k) {
         const Celle c = stampa(std::to_string(k));
         const auto [dentro, fuori] = ore[k - 1];
-        EXPECT_NE(c.at({16, 1}).find(std::string(" dopo le ore ") + dentro + " al "), std::string::npos) << k;
-        EXPECT_NE(c.at({16, 1}).find(std::string(" entro le ore ") + fuori + " alle "), std::string::npos) << k;
-        EXPECT_NE(c.at({46, 1}).find(std::string("dopo le ore ") + dentro + " e l’uscita entro le ore " +
-                                     fuori + " dell’ultimo"),
+        EXPECT_NE(c.at({16, 1}).find(std::string(" dopo le ore ") + dentro + " al "),
+                  std::string::npos)
+            << k;
+        EXPECT_NE(c.at({16, 1}).find(std::string(" entro le ore ") + fuori + " alle "),
+                  std::string::npos)
+            << k;
+        EXPECT_NE(c.at({46, 1}).find(std::string("dopo le ore ") + dentro +
+                                     " e l’uscita entro le ore " + fuori + " dell’ultimo"),
                   std::string::npos)
             << k;
     }
@@ -259,7 +279,8 @@ TEST_F(Ricevuta, TheChequePayeeFollowsTheSetting) {
 }
 
 TEST_F(Ricevuta, APageNotPrintedIsToldAndLeavesTheFlagDown) {
-    b.stampante().result = {plat::PrintOutcome::Failed, "", "LA STAMPANTE UFFICIO NON HA STAMPATO."};
+    b.stampante().result = {plat::PrintOutcome::Failed, "",
+                            "LA STAMPANTE UFFICIO NON HA STAMPATO."};
     app.s.prenotazione_scelta = "1";
     app.run([&] { EXPECT_FALSE(stampa_ricevuta_prenotazione(app)); });
     EXPECT_EQ(b.nuovi_messaggi(),
@@ -269,8 +290,10 @@ TEST_F(Ricevuta, APageNotPrintedIsToldAndLeavesTheFlagDown) {
     // Without a printer the page is kept as a PDF beside the data.
     b.stampante().result = {plat::PrintOutcome::SavedAsPdf, dati("ricevuta_001.pdf"), ""};
     app.run([&] { EXPECT_TRUE(stampa_ricevuta_prenotazione(app)); });
-    EXPECT_EQ(b.nuovi_messaggi(), Righe{"NESSUNA STAMPANTE DISPONIBILE.\rLA RICEVUTA E' STATA SALVATA NEL "
-                                        "FILE\r" + dati("ricevuta_001.pdf")});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Righe{"NESSUNA STAMPANTE DISPONIBILE.\rLA RICEVUTA E' STATA SALVATA NEL "
+                    "FILE\r" +
+                    dati("ricevuta_001.pdf")});
     EXPECT_EQ(stampato(), 1);
 
     // A number that is no booking of the file prints nothing.
@@ -280,9 +303,10 @@ TEST_F(Ricevuta, APageNotPrintedIsToldAndLeavesTheFlagDown) {
         app.run([&] { EXPECT_FALSE(stampa_prenotazione_scelta(app)); });
     }
     EXPECT_EQ(b.stampante().jobs.size(), lavori);
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"LA PRENOTAZIONE N. 2 NON ESISTE.", "LA PRENOTAZIONE N. 0 NON ESISTE.",
-                                         "SCEGLIERE LA PRENOTAZIONE DA STAMPARE.",
-                                         "LA PRENOTAZIONE N. abc NON ESISTE."}));
+    EXPECT_EQ(
+        b.nuovi_messaggi(),
+        (Righe{"LA PRENOTAZIONE N. 2 NON ESISTE.", "LA PRENOTAZIONE N. 0 NON ESISTE.",
+               "SCEGLIERE LA PRENOTAZIONE DA STAMPARE.", "LA PRENOTAZIONE N. abc NON ESISTE."}));
 }
 
 // --- the find-booking dialog ---------------------------------------------------------
@@ -316,8 +340,8 @@ protected:
     // Which of the dialog's controls are shown.
     std::string visibili() {
         std::string v;
-        for (plat::Control* c : std::initializer_list<plat::Control*>{&f().Label6, &f().Label7, &f().Combo1,
-                                                                       &f().Text1, &f().List1, &f().STAMPA})
+        for (plat::Control* c : std::initializer_list<plat::Control*>{
+                 &f().Label6, &f().Label7, &f().Combo1, &f().Text1, &f().List1, &f().STAMPA})
             if (c->visible()) v += (v.empty() ? "" : " ") + c->name();
         return v;
     }
@@ -332,13 +356,16 @@ TEST_F(TrovaPrenot, ListsEveryBookingAndClientAndTheTwoWaysOfChoosingExcludeEach
     EXPECT_EQ(visibili(), "Label6 Label7");
 
     app.click(f().Command4);
-    EXPECT_EQ(std::make_pair(f().Command4.back_color(), f().Command5.back_color()), std::make_pair(kVerde, kRosso));
+    EXPECT_EQ(std::make_pair(f().Command4.back_color(), f().Command5.back_color()),
+              std::make_pair(kVerde, kRosso));
     EXPECT_EQ(visibili(), "Combo1");
     app.click(f().Command5);
-    EXPECT_EQ(std::make_pair(f().Command4.back_color(), f().Command5.back_color()), std::make_pair(kRosso, kVerde));
+    EXPECT_EQ(std::make_pair(f().Command4.back_color(), f().Command5.back_color()),
+              std::make_pair(kRosso, kVerde));
     EXPECT_EQ(visibili(), "Text1 List1");
     app.click(f().Command5);
-    EXPECT_EQ(std::make_pair(f().Command4.back_color(), f().Command5.back_color()), std::make_pair(kRosso, kRosso));
+    EXPECT_EQ(std::make_pair(f().Command4.back_color(), f().Command5.back_color()),
+              std::make_pair(kRosso, kRosso));
     EXPECT_EQ(visibili(), "Label6 Label7");
     app.click(f().Command4);
     app.click(f().Command4);
@@ -352,7 +379,7 @@ TEST_F(TrovaPrenot, ListsEveryBookingAndClientAndTheTwoWaysOfChoosingExcludeEach
 
 TEST_F(TrovaPrenot, AClientsOnlyBookingIsChosenAtOnceSeveralAreListedNoneLeavesNothingChosen) {
     app.click(f().Command4);
-    app.pick(f().Combo1, 1);   // VERDI LUCA: booking 2 only
+    app.pick(f().Combo1, 1);  // VERDI LUCA: booking 2 only
     EXPECT_EQ(f().Text1.text(), "002");
     EXPECT_EQ(visibili(), "Text1 STAMPA");
 
@@ -387,17 +414,18 @@ TEST_F(TrovaPrenot, AClientsOnlyBookingIsChosenAtOnceSeveralAreListedNoneLeavesN
 
 TEST_F(TrovaPrenot, PrintAsksTheLargerOfTheRentShareAndTheMinimumDepositAndStaysOpen) {
     app.click(f().Command5);
-    app.pick(f().List1, 1);   // booking 2: 20% of 1.500,00 is 300, above the minimum 150
+    app.pick(f().List1, 1);  // booking 2: 20% of 1.500,00 is 300, above the minimum 150
     app.click(f().STAMPA);
     EXPECT_EQ(app.s.cauzione_ricevuta, "300");
-    EXPECT_EQ(celle().at({21, 1}), "Cauzione per L'appartamento  ............................€ 300,00");
+    EXPECT_EQ(celle().at({21, 1}),
+              "Cauzione per L'appartamento  ............................€ 300,00");
     EXPECT_NE(celle().at({2, 2}).find(" Ric. n°   002 / 20"), std::string::npos);
     EXPECT_TRUE(f().visible());
     EXPECT_EQ(stampato(), 1);
 
     app.click(f().Command5);
     app.click(f().Command5);
-    app.pick(f().List1, 0);   // booking 1: 20% of 500 is 100, below the minimum
+    app.pick(f().List1, 0);  // booking 1: 20% of 500 is 100, below the minimum
     app.click(f().STAMPA);
     EXPECT_EQ(app.s.cauzione_ricevuta, "150");
 

@@ -20,19 +20,20 @@ const std::string kSep(125, '-');
 std::string pren(const std::string& app, const std::string& cli, const std::string& arrivo,
                  const std::string& affitto, const std::string& acconto,
                  const std::string& chiusura = "0.00.00", const std::string& link = "") {
-    return app + "*" + cli + "*" + arrivo + "*31/12/2026*" + affitto + "*" + acconto + "*ND*50,00*200,00*" +
-           chiusura + "**" + link + "*1****";
+    return app + "*" + cli + "*" + arrivo + "*31/12/2026*" + affitto + "*" + acconto +
+           "*ND*50,00*200,00*" + chiusura + "**" + link + "*1****";
 }
 
 // The menu's first activation on a bench whose clock reads `oggi`.
 struct Controllo {
-    explicit Controllo(const Righe& prenotazioni, plat::Date oggi = plat::Date::from_dmy(9, 12, 2026).value())
+    explicit Controllo(const Righe& prenotazioni,
+                       plat::Date oggi = plat::Date::from_dmy(9, 12, 2026).value())
         : b(oggi) {
         b.prepara_dati();
         b.scrivi(b.cartella_dati() + "clienti.dat",
                  {"0001*ROSSI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
                   "0002*  DELLA VALLE BARTOLOMEO AMBROGIO *VIA LAGO*70100*BARI*080*BA*X*",
-                  "0003*ROSSI ANNA*VIA PO 9*00100*ROMA*06*RM*Y*"});   // a namesake
+                  "0003*ROSSI ANNA*VIA PO 9*00100*ROMA*06*RM*Y*"});  // a namesake
         b.scrivi(b.cartella_dati() + "prenotazioni2026.dat", prenotazioni);
         app.s.primo_accesso_menu = "0";
         app.run([&] { app.form("MENU")->show(); });
@@ -50,24 +51,25 @@ struct Controllo {
 
 TEST(Scadenze, ExpiredFirstThenArrivalsDayByDayOverTheDisabledMenu) {
     Controllo c({
-        pren("0010", "0001", "08/12/2026", "1.200,00", "400,00"),                     // 1 expired
-        pren("0011", "0001", "11/12/2026", "900,00", "0,00"),                         // 2 in two days
-        pren("0012", "0002", "09/12/2026", "500", "100"),                             // 3 today
-        pren("0013", "0001", "01/12/2026", "700,00", "700,00", "01/12/2026", "4"),    // paid
-        pren("0014", "0001", "14/12/2026", "300,00", ""),                             // 5 last day
-        pren("0015", "0001", "15/12/2026", "300,00", "0,00"),                         // too far
+        pren("0010", "0001", "08/12/2026", "1.200,00", "400,00"),                   // 1 expired
+        pren("0011", "0001", "11/12/2026", "900,00", "0,00"),                       // 2 in two days
+        pren("0012", "0002", "09/12/2026", "500", "100"),                           // 3 today
+        pren("0013", "0001", "01/12/2026", "700,00", "700,00", "01/12/2026", "4"),  // paid
+        pren("0014", "0001", "14/12/2026", "300,00", ""),                           // 5 last day
+        pren("0015", "0001", "15/12/2026", "300,00", "0,00"),                       // too far
         pren("0016", "0001", "10/12/2026", "0,00", "300,00", "05/12/2026", "REVOC003"),
-        pren("0017", "0099", "11/12/2026", "", ""),                                   // 8 no client
-        pren("0018", "2", "01/01/2026", "2.000,00", "500,00"),                        // 9 expired
+        pren("0017", "0099", "11/12/2026", "", ""),             // 8 no client
+        pren("0018", "2", "01/01/2026", "2.000,00", "500,00"),  // 9 expired
     });
-    EXPECT_EQ(c.righe(), (Righe{"001 * ROSSI ANNA               * 0010 * 08/12/2026 *     800,00",
-                                "009 * DELLA VALLE BARTOLOMEO AMBROGIO * 0018 * 01/01/2026 *   1.500,00",
-                                kSep,
-                                "003 * DELLA VALLE BARTOLOMEO AMBROGIO * 0012 * 09/12/2026 *     400,00",
-                                "002 * ROSSI ANNA               * 0011 * 11/12/2026 *     900,00",
-                                "008 *                          * 0017 * 11/12/2026 *       0,00",
-                                "005 * ROSSI ANNA               * 0014 * 14/12/2026 *     300,00", kSep}));
-    EXPECT_EQ(c.app.testo("controlloentruscit", "Text1"), "ATTENZIONE CI SONO DELLE PRENOTAZIONI SCADUTE  ");
+    EXPECT_EQ(c.righe(),
+              (Righe{"001 * ROSSI ANNA               * 0010 * 08/12/2026 *     800,00",
+                     "009 * DELLA VALLE BARTOLOMEO AMBROGIO * 0018 * 01/01/2026 *   1.500,00", kSep,
+                     "003 * DELLA VALLE BARTOLOMEO AMBROGIO * 0012 * 09/12/2026 *     400,00",
+                     "002 * ROSSI ANNA               * 0011 * 11/12/2026 *     900,00",
+                     "008 *                          * 0017 * 11/12/2026 *       0,00",
+                     "005 * ROSSI ANNA               * 0014 * 14/12/2026 *     300,00", kSep}));
+    EXPECT_EQ(c.app.testo("controlloentruscit", "Text1"),
+              "ATTENZIONE CI SONO DELLE PRENOTAZIONI SCADUTE  ");
     EXPECT_TRUE(c.app.active_form() == &c.avvisi() && !c.app.form("MENU")->is_enabled());
     EXPECT_EQ(c.app.s.primo_accesso_menu, "1");
 
@@ -85,9 +87,12 @@ TEST(Scadenze, ArrivalsAloneRunIntoTheNextYearAndAPickedLineOpensItsClient) {
                  pren("0011", "0001", "05/01/2027", "100,00", "0,00"),
                  pren("0012", "0003", "31/12/2026", "100,00", "0,00")},
                 plat::Date::from_dmy(30, 12, 2026).value());
-    EXPECT_EQ(c.righe(), (Righe{"003 * ROSSI ANNA               * 0012 * 31/12/2026 *     100,00",
-                                "001 * DELLA VALLE BARTOLOMEO AMBROGIO * 0010 * 04/01/2027 *     100,00", kSep}));
-    EXPECT_EQ(c.app.testo("controlloentruscit", "Text1"), "") << "no warning without expired bookings";
+    EXPECT_EQ(
+        c.righe(),
+        (Righe{"003 * ROSSI ANNA               * 0012 * 31/12/2026 *     100,00",
+               "001 * DELLA VALLE BARTOLOMEO AMBROGIO * 0010 * 04/01/2027 *     100,00", kSep}));
+    EXPECT_EQ(c.app.testo("controlloentruscit", "Text1"), "")
+        << "no warning without expired bookings";
 
     c.app.pick(c.lista(), 2);
     EXPECT_TRUE(c.avvisi().is_visible()) << "a separator leads nowhere";

@@ -35,7 +35,8 @@ TEST_P(Corpus, EverySeedRunsThroughItsEntryPoint) {
     for (const fs::path& f : file) {
         SCOPED_TRACE(f.filename().string());
         std::ifstream in(f, std::ios::binary);
-        const std::string byte{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::string byte{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
         GetParam().esegui(reinterpret_cast<const std::uint8_t*>(byte.data()), byte.size());
     }
 }

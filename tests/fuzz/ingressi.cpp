@@ -124,7 +124,8 @@ void conto_corrente(const std::uint8_t* dati, std::size_t quanti) {
     auto app = programma();
     app->s.conto_corrente = "123";
     prepara(*app);
-    scrivi(app->s.percorso_contocorr, std::string_view(reinterpret_cast<const char*>(dati), quanti));
+    scrivi(app->s.percorso_contocorr,
+           std::string_view(reinterpret_cast<const char*>(dati), quanti));
     app->run([&] { carica_conto_corrente(*app); });
 }
 
@@ -150,9 +151,9 @@ void prenotazione(const std::uint8_t* dati, std::size_t quanti) {
     const Cartelle& c = cartelle();
     c.svuota_dati();
     const auto p = parti(dati, quanti, 8);
-    const char* nomi[] = {"Vie.dat",          "proprietari.IND",      "appartamenti.ind",
-                          "clienti.dat",      "periodi2026.ind",      "prenotazioni2026.dat",
-                          "noteaff2026.dat",  "saldi2026.dat"};
+    const char* nomi[] = {"Vie.dat",         "proprietari.IND", "appartamenti.ind",
+                          "clienti.dat",     "periodi2026.ind", "prenotazioni2026.dat",
+                          "noteaff2026.dat", "saldi2026.dat"};
     for (std::size_t i = 0; i < 8; ++i) scrivi(c.dati + nomi[i], p[i]);
 
     auto app = programma();

@@ -46,7 +46,8 @@ TEST(ArchiviFinestra, AfterARestoreTheFirstClickOnGestioneArchiviOpensItsList) {
     ga::test::Banco& b = f.banco();
     b.scrivi(b.cartella_programma() + "AGENZIA.IND", {"AGENZIA MARE*VIA DEL MARE 1*LIGNANO"});
     b.scrivi(b.cartella_programma() + "cartella.txt", {b.cartella_dati() + ",$$"});
-    const std::string copia = (std::filesystem::path(b.cartella_dati()).parent_path().parent_path() / "copia").string();
+    const std::string copia =
+        (std::filesystem::path(b.cartella_dati()).parent_path().parent_path() / "copia").string();
     std::filesystem::create_directories(copia);
     b.scrivi(copia + "/periodi2026.ind", {"0003*15/06/2026*30/06/2026*850,00*LIB"});
     ga::avvia(app);
@@ -59,8 +60,9 @@ TEST(ArchiviFinestra, AfterARestoreTheFirstClickOnGestioneArchiviOpensItsList) {
     gui_test::clic(archivi);
     QWidget* elenco = widget("utilita", "List1");
     ASSERT_TRUE(elenco->isVisible());
-    gui_test::clic(elenco, static_cast<QListWidget*>(elenco)->visualItemRect(
-                               static_cast<QListWidget*>(elenco)->item(2)).center());   // Recupera archivi
+    gui_test::clic(elenco, static_cast<QListWidget*>(elenco)
+                               ->visualItemRect(static_cast<QListWidget*>(elenco)->item(2))
+                               .center());  // Recupera archivi
     ASSERT_TRUE(app.form("Rec_arch")->is_visible());
     app.navigate(*app.form("Rec_arch")->control("Dir1"), copia);
     b.messaggi().answer(plat::Answer::Yes);
@@ -69,7 +71,7 @@ TEST(ArchiviFinestra, AfterARestoreTheFirstClickOnGestioneArchiviOpensItsList) {
     gui_test::clic(widget("Rec_arch", "USCITA"));
     ASSERT_FALSE(app.form("Rec_arch")->is_loaded());
     QTest::qWait(50);
-    if (elenco->isVisible()) gui_test::clic(archivi);   // closed, to be opened again
+    if (elenco->isVisible()) gui_test::clic(archivi);  // closed, to be opened again
     ASSERT_FALSE(elenco->isVisible());
     gui_test::clic(archivi);
     EXPECT_TRUE(elenco->isVisible()) << "the click was lost";

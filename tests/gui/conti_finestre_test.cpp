@@ -18,10 +18,10 @@ protected:
         app().s.percorso_logo = b.cartella_programma() + "ICONA.BMP";
         ga::test::prepara_conti(b);
         const std::string d = b.cartella_dati();
-        b.scrivi(d + "saldi2026.dat", {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",
-                                       "15/07/2026*0001*0*2000,00*0*0*0*4*0012",
-                                       "01/08/2026*0001*0*0*1.000,00*0*0**",
-                                       "02/08/2026*0001*0*0*150,00*0*0*1*0012"});
+        b.scrivi(d + "saldi2026.dat",
+                 {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",
+                  "15/07/2026*0001*0*2000,00*0*0*0*4*0012", "01/08/2026*0001*0*0*1.000,00*0*0**",
+                  "02/08/2026*0001*0*0*150,00*0*0*1*0012"});
         b.scrivi(d + "spese2026.dat", {"0012*RIPARAZIONE CALDAIA*4"});
         app().run([&] {
             app().imposta("zeltra", "Text1", "AGENZIA SOLE");
@@ -65,7 +65,7 @@ TEST_F(FinestreConti, ExpenseForAnOwnerWithSeveralApartments) {
 TEST_F(FinestreConti, AfterCONFERMATheFirstClickOnUscitaClosesTheForm) {
     app().run([&] {
         app().form("MENU")->show();
-        app().campo("MENU", "List3").set_list_index(2);   // INSERIMENTO SPESE
+        app().campo("MENU", "List3").set_list_index(2);  // INSERIMENTO SPESE
     });
     ASSERT_TRUE(app().form("spese")->is_visible());
     QWidget* w = f.finestra("spese");

@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -33,6 +33,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "finestre.h"
 #include "gui/desktop.h"
 #include "gui/layout.h"
 #include "gui/widgets.h"
@@ -40,7 +41,6 @@
 #include "platform/form.h"
 #include "platform/runtime.h"
 #include "platform/scripted.h"
-#include "finestre.h"
 #include "qt_app.h"
 
 namespace {
@@ -52,7 +52,8 @@ using gui_test::doppio_clic;
 
 class Prova : public plat::Form {
 public:
-    explicit Prova(plat::Runtime& rt, std::string name = "PROVA") : plat::Form(rt, std::move(name)) {
+    explicit Prova(plat::Runtime& rt, std::string name = "PROVA")
+        : plat::Form(rt, std::move(name)) {
         design("PROVA FINESTRA", 9000, 6000);
         text1.place(150, 150, 1500, 300);
         text1.on_change = [this] { log.push_back("Text1_Change"); };
@@ -63,9 +64,11 @@ public:
         text1.on_dbl_click = [this] { log.push_back("Text1_DblClick"); };
         text1.on_key_press = [this](int& key) {
             log.push_back("Text1_KeyPress");
-            if (key >= '0' && key <= '9') key = 0;              // no digits
-            else if (key >= 'a' && key <= 'z') key -= 32;        // upper case
-            else if (key >= 0xE0 && key <= 0xFE && key != 0xF7) key -= 32;   // accented too
+            if (key >= '0' && key <= '9') key = 0;  // no digits
+            else if (key >= 'a' && key <= 'z')
+                key -= 32;  // upper case
+            else if (key >= 0xE0 && key <= 0xFE && key != 0xF7)
+                key -= 32;  // accented too
         };
         memo.place(150, 600, 1500, 900);
         memo.design().multiline = true;
@@ -156,7 +159,8 @@ protected:
         s.user = std::make_unique<plat::FixedUser>("prova");
         rt = std::make_unique<plat::Runtime>(std::move(s));
         rt->register_form("PROVA", [](plat::Runtime& r) { return std::make_unique<Prova>(r); });
-        rt->register_form("ALTRA", [](plat::Runtime& r) { return std::make_unique<Prova>(r, "ALTRA"); });
+        rt->register_form("ALTRA",
+                          [](plat::Runtime& r) { return std::make_unique<Prova>(r, "ALTRA"); });
         desk = std::make_unique<gui::Desktop>(*rt);
     }
     void TearDown() override {
@@ -198,7 +202,7 @@ protected:
 
 TEST_F(DesktopTest, WindowsExistOnlyForShownFormsAtTheirTwipsSize) {
     act([&] { form().load(); });
-    EXPECT_EQ(desk->window(form()), nullptr);   // loaded hidden: no window yet
+    EXPECT_EQ(desk->window(form()), nullptr);  // loaded hidden: no window yet
     EXPECT_EQ(desk->widget(form().text1), nullptr);
 
     act([&] { form().show(); });
@@ -231,11 +235,12 @@ TEST_P(PostoFinestra, AWindowIsPlacedInsideTheRoomOfTheScreen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Finestre, PostoFinestra,
-    ::testing::Values(Posto{{400, 200}, {0, 0, 910, 480}, std::nullopt, {255, 140}},          // centred
-                      Posto{{400, 200}, {0, 30, 910, 450}, QPoint(-172, 10), {0, 30}},       // moved in
-                      Posto{{400, 200}, {0, 0, 910, 480}, QPoint(800, 400), {510, 280}},     // off the far side
-                      Posto{{1143, 600}, {0, 30, 910, 450}, std::nullopt, {0, 30}},          // larger than the room
-                      Posto{{400, 200}, {0, 0, 910, 480}, QPoint(100, 50), {100, 50}}));     // as asked
+    ::testing::Values(
+        Posto{{400, 200}, {0, 0, 910, 480}, std::nullopt, {255, 140}},      // centred
+        Posto{{400, 200}, {0, 30, 910, 450}, QPoint(-172, 10), {0, 30}},    // moved in
+        Posto{{400, 200}, {0, 0, 910, 480}, QPoint(800, 400), {510, 280}},  // off the far side
+        Posto{{1143, 600}, {0, 30, 910, 450}, std::nullopt, {0, 30}},       // larger than the room
+        Posto{{400, 200}, {0, 0, 910, 480}, QPoint(100, 50), {100, 50}}));  // as asked
 
 // A form larger than the screen: its window fits the room and its page
 // scrolls, so that every control can be reached.
@@ -254,7 +259,10 @@ TEST_F(DesktopTest, AFormLargerThanTheScreenScrollsInAWindowInsideIt) {
     EXPECT_GT(area->horizontalScrollBar()->maximum(), 0);
     EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
     QWidget* lontano = desk->widget(form().list1);
-    act([&] { form().list1.set_left(38000); form().list1.set_top(28000); });
+    act([&] {
+        form().list1.set_left(38000);
+        form().list1.set_top(28000);
+    });
     area->ensureWidgetVisible(lontano);
     EXPECT_TRUE(area->viewport()->rect().intersects(
         QRect(lontano->mapTo(area->viewport(), QPoint(0, 0)), lontano->size())));
@@ -438,14 +446,14 @@ TEST_F(DesktopTest, ACheckBoxClickTogglesItOnce) {
     QTest::mouseClick(check, Qt::LeftButton);
     EXPECT_EQ(form().check1.state().value, 0);
     EXPECT_FALSE(check->isChecked());
-
 }
 
 TEST_F(DesktopTest, TheFocusMovingWhileAButtonIsHeldDoesNotSwallowItsClick) {
     // The click leaves a box, or activates a form, whose handlers put the
     // focus elsewhere before the button is released.
     QWidget* w = show_active();
-    for (plat::Control* c : std::vector<plat::Control*>{&form().check1, &form().option1, &form().ok}) {
+    for (plat::Control* c :
+         std::vector<plat::Control*>{&form().check1, &form().option1, &form().ok}) {
         QWidget* button = desk->widget(*c);
         const QPoint at = button->mapTo(w, button->rect().center());
         QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, at);
@@ -468,7 +476,7 @@ TEST_F(DesktopTest, OptionButtonsStayExclusive) {
     EXPECT_TRUE(two->isChecked());
     EXPECT_EQ(form().option1.state().value, 0);
     EXPECT_EQ(form().option2.state().value, 1);
-    QTest::mouseClick(two, Qt::LeftButton);   // already chosen: nothing runs
+    QTest::mouseClick(two, Qt::LeftButton);  // already chosen: nothing runs
     EXPECT_EQ(form().log, (Log{"Option1_Click", "Option2_Click"}));
 }
 
@@ -558,10 +566,12 @@ TEST_F(DesktopTest, ADoubleClickIsOneClickThenTheDoubleClick) {
     EXPECT_EQ(form().log, (Log{"Text1_GotFocus", "Text1_MouseDown", "Text1_MouseUp", "Text1_Click",
                                "Text1_DblClick", "Text1_MouseUp"}));
     form().log.clear();
-    for (plat::Control* c : std::vector<plat::Control*>{&form().option1, &form().label1, &form().image1})
+    for (plat::Control* c :
+         std::vector<plat::Control*>{&form().option1, &form().label1, &form().image1})
         doppio_clic(desk->widget(*c));
-    EXPECT_EQ(form().log, (Log{"Text1_Validate", "Text1_LostFocus", "Option1_Click", "Option1_DblClick",
-                               "Label1_Click", "Label1_DblClick", "Image1_Click", "Image1_DblClick"}));
+    EXPECT_EQ(form().log,
+              (Log{"Text1_Validate", "Text1_LostFocus", "Option1_Click", "Option1_DblClick",
+                   "Label1_Click", "Label1_DblClick", "Image1_Click", "Image1_DblClick"}));
     // A single click after it is a click again.
     form().log.clear();
     clic(desk->widget(form().text1));
@@ -575,7 +585,7 @@ TEST_F(DesktopTest, ComboTypingAndChoosing) {
     combo->setFocus();
     QTest::keyClicks(combo, "NA");
     EXPECT_EQ(form().combo1.state().text, "NA");
-    EXPECT_EQ(combo->count(), 2);   // what is typed is not added to the list
+    EXPECT_EQ(combo->count(), 2);  // what is typed is not added to the list
 
     form().log.clear();
     combo->setCurrentIndex(1);
@@ -587,7 +597,8 @@ TEST_F(DesktopTest, ComboTypingAndChoosing) {
 }
 
 TEST_F(DesktopTest, FolderListsShowSubfoldersAndADoubleClickOpensOne) {
-    const fs::path root = fs::temp_directory_path() / ("gui_dir_test_" + std::to_string(::getpid()));
+    const fs::path root =
+        fs::temp_directory_path() / ("gui_dir_test_" + std::to_string(::getpid()));
     fs::remove_all(root);
     fs::create_directories(root / "alfa" / "interna");
     fs::create_directories(root / "beta");
@@ -602,7 +613,8 @@ TEST_F(DesktopTest, FolderListsShowSubfoldersAndADoubleClickOpensOne) {
     const int depth = static_cast<int>(std::distance(root.begin(), root.end()));
     ASSERT_EQ(dirs->count(), depth + 2);
     EXPECT_EQ(dirs->item(0)->text(), "[/]");
-    EXPECT_EQ(dirs->item(depth - 1)->text().trimmed(), QString::fromStdString("[" + root.filename().string() + "]"));
+    EXPECT_EQ(dirs->item(depth - 1)->text().trimmed(),
+              QString::fromStdString("[" + root.filename().string() + "]"));
     EXPECT_EQ(dirs->item(depth)->text().trimmed(), "alfa");
     auto* files = widget<QListWidget>(form().file1);
     ASSERT_EQ(files->count(), 1);
@@ -612,10 +624,11 @@ TEST_F(DesktopTest, FolderListsShowSubfoldersAndADoubleClickOpensOne) {
     EXPECT_EQ(fs::path(form().dir1.state().path), root / "alfa");
     ASSERT_EQ(dirs->count(), depth + 2);
     EXPECT_EQ(dirs->item(depth + 1)->text().trimmed(), "interna");
-    emit dirs->itemDoubleClicked(dirs->item(depth - 1));   // back up to the root folder
+    emit dirs->itemDoubleClicked(dirs->item(depth - 1));  // back up to the root folder
     EXPECT_EQ(fs::path(form().dir1.state().path), root);
 
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                      files->visualItemRect(files->item(0)).center());
     EXPECT_EQ(form().file1.state().list_index, 0);
     EXPECT_EQ(form().log, Log{"File1_Click"});
     fs::remove_all(root);
@@ -628,11 +641,11 @@ TEST_F(DesktopTest, DatePickerShowsTheDateAndPassesTheUsersChoice) {
     show_active();
     auto* date = widget<gui::DateBox>(form().date1);
     ASSERT_NE(date, nullptr);
-    EXPECT_EQ(date->text(), "");   // no date: blank
+    EXPECT_EQ(date->text(), "");  // no date: blank
 
     act([&] { form().date1.set_date(*plat::Date::from_dmy(3, 2, 2025)); });
     EXPECT_EQ(date->text(), "03/02/2025");
-    EXPECT_EQ(form().log, Log{});   // the program's date runs nothing
+    EXPECT_EQ(form().log, Log{});  // the program's date runs nothing
 
     // The calendar: opened, moved a day on and chosen with the keys.
     date->showCalendar();
@@ -743,7 +756,8 @@ TEST_F(DesktopTest, ScrollBarFollowsBothWays) {
 }
 
 TEST_F(DesktopTest, ImageShowsItsPictureNaturalOrStretched) {
-    const fs::path bmp = fs::temp_directory_path() / ("gui_image_" + std::to_string(::getpid()) + ".bmp");
+    const fs::path bmp =
+        fs::temp_directory_path() / ("gui_image_" + std::to_string(::getpid()) + ".bmp");
     QImage picture(30, 20, QImage::Format_RGB32);
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(QString::fromStdString(bmp.string()), "BMP"));
@@ -753,9 +767,9 @@ TEST_F(DesktopTest, ImageShowsItsPictureNaturalOrStretched) {
 
     act([&] { form().image1.set_picture(bmp.string()); });
     EXPECT_FALSE(image->pixmap().isNull());
-    EXPECT_EQ(image->geometry(), QRect(420, 10, 30, 20));   // natural size
+    EXPECT_EQ(image->geometry(), QRect(420, 10, 30, 20));  // natural size
 
-    form().image1.design().stretch = true;   // stretch is a design property
+    form().image1.design().stretch = true;  // stretch is a design property
     act([&] { form().image1.set_left(6315); });
     EXPECT_EQ(image->geometry(), QRect(421, 10, 40, 40));
     EXPECT_TRUE(image->hasScaledContents());
@@ -769,7 +783,8 @@ TEST_F(DesktopTest, ImageShowsItsPictureNaturalOrStretched) {
 // from its contents: a PNG named .BMP still shows; a file that is no
 // picture shows nothing.
 TEST_F(DesktopTest, ImageReadWhateverItsNameSays) {
-    const std::string base = (fs::temp_directory_path() / ("gui_image_" + std::to_string(::getpid()))).string();
+    const std::string base =
+        (fs::temp_directory_path() / ("gui_image_" + std::to_string(::getpid()))).string();
     const std::string png_as_bmp = base + "_png.BMP", not_a_picture = base + "_testo.bmp";
     QImage picture(12, 8, QImage::Format_RGB32);
     picture.fill(Qt::blue);
@@ -797,7 +812,8 @@ TEST_F(DesktopTest, ColoursAndFonts) {
         form().ok.set_bold(true);
     });
     EXPECT_EQ(desk->widget(form().text1)->palette().color(QPalette::Base), QColor(192, 0, 0));
-    EXPECT_EQ(desk->widget(form().label1)->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(desk->widget(form().label1)->palette().color(QPalette::WindowText),
+              QColor(0, 128, 0));
     EXPECT_TRUE(desk->widget(form().ok)->font().bold());
 
     act([&] { form().text1.set_back_color(plat::kDefaultColor); });
@@ -812,7 +828,7 @@ TEST_F(DesktopTest, ColoursAndFonts) {
 }
 
 TEST_F(DesktopTest, TimerTicksOnlyWhileLoadedAndEnabled) {
-    act([&] { form().load(); });   // a hidden form's timer runs too
+    act([&] { form().load(); });  // a hidden form's timer runs too
     QTimer* timer = desk->timer(form().timer1);
     ASSERT_NE(timer, nullptr);
     EXPECT_FALSE(timer->isActive());

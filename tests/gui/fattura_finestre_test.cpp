@@ -21,9 +21,11 @@ protected:
         b.scrivi(b.cartella_dati() + "proprietari.IND",
                  {"VERDI LUCA*VIA SOLE 3*LECCE*LE*73100*0832*0001*01234567890*PROVV*",
                   "DE LA CRUZ Y FERNANDEZ ANTONIO*VIA PO 3*ROMA*RM*00100*06*0002**PROVV*"});
-        b.scrivi(b.cartella_dati() + "appartamenti.ind", {"0001*001*5*BIL*SI*1*NO*1*4*ESTIVO***0012"});
+        b.scrivi(b.cartella_dati() + "appartamenti.ind",
+                 {"0001*001*5*BIL*SI*1*NO*1*4*ESTIVO***0012"});
         b.scrivi(b.cartella_dati() + "prenotazioni2026.dat",
-                 {"0012*0001*01/07/2026*15/07/2026*1.200,50*300,00*100,00*50,00*200,00*15/07/2026**2*3*0*0*0*0"});
+                 {"0012*0001*01/07/2026*15/07/2026*1.200,50*300,00*100,00*50,00*200,00*15/07/"
+                  "2026**2*3*0*0*0*0"});
         b.scrivi(b.cartella_dati() + "saldi2026.dat",
                  {"01/06/2026*0001*300,00*100,00*0*50,00*200,00*1*0012",
                   "15/07/2026*0001*0*900,50*0*0*0*1*0012", "31/07/2026*0001*0*0*500,00*0*0**",
@@ -35,7 +37,9 @@ protected:
         });
         app.click(box("MENU", "proprietar"));
     }
-    plat::Control& box(const char* form, const char* control) { return *app.form(form)->control(control); }
+    plat::Control& box(const char* form, const char* control) {
+        return *app.form(form)->control(control);
+    }
     void scrivi(plat::Control& c, const char* testo) {
         app.type(c, testo);
         app.leave(c);

@@ -61,7 +61,8 @@ bool Finestre::fotografa(const char* form, const char* nome, const char* folder)
     if (picture.isNull() || picture.width() < 50) return false;
     const QString dir = QString::fromUtf8(folder);
     QDir().mkpath(dir);
-    return picture.save(QStringLiteral("%1/%2.png").arg(dir, QString::fromUtf8(nome ? nome : form)));
+    return picture.save(
+        QStringLiteral("%1/%2.png").arg(dir, QString::fromUtf8(nome ? nome : form)));
 }
 
 std::vector<std::string> Finestre::non_sta(const char* form_name) {
@@ -87,13 +88,15 @@ std::vector<std::string> Finestre::non_sta(const char* form_name) {
         const QRect room = label->contentsRect();
         QRect needed;
         if (label->wordWrap())
-            needed = fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text());
+            needed =
+                fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text());
         else
             needed = QRect(0, 0, fm.horizontalAdvance(label->text()), fm.height());
         if (needed.width() > room.width() || needed.height() > room.height())
             fuori.push_back(nome + ": \"" + label->text().toStdString() + "\" needs " +
                             std::to_string(needed.width()) + "x" + std::to_string(needed.height()) +
-                            ", has " + std::to_string(room.width()) + "x" + std::to_string(room.height()));
+                            ", has " + std::to_string(room.width()) + "x" +
+                            std::to_string(room.height()));
     }
     return fuori;
 }

@@ -30,11 +30,13 @@ TEST(FinestraInfo, FivePicturesGoRoundAndTheLinkPointsWithAHand) {
     app.run([&] { info.control("Timer2")->set_interval(20); });
     const auto* show = static_cast<QLabel*>(f.desktop().widget(*info.control("Image1")));
     std::vector<QImage> seen{show->pixmap().toImage()};
-    (void)QTest::qWaitFor([&] {
-        const QImage now = show->pixmap().toImage();
-        if (now != seen.back()) seen.push_back(now);
-        return seen.size() == 6;
-    }, 3000);
+    (void)QTest::qWaitFor(
+        [&] {
+            const QImage now = show->pixmap().toImage();
+            if (now != seen.back()) seen.push_back(now);
+            return seen.size() == 6;
+        },
+        3000);
     ASSERT_EQ(seen.size(), 6u);
     EXPECT_EQ(seen[5], seen[0]);
     const QImage logo(QString::fromStdString(app.s.percorso_logo));
@@ -46,7 +48,8 @@ TEST(FinestraInfo, FivePicturesGoRoundAndTheLinkPointsWithAHand) {
 
     QWidget* link = f.desktop().widget(*info.control("Label6"));
     EXPECT_NE(link->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseMove(link->window()->windowHandle(), link->mapTo(link->window(), link->rect().center()));
+    QTest::mouseMove(link->window()->windowHandle(),
+                     link->mapTo(link->window(), link->rect().center()));
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_TRUE(f.fotografa("INFO"));
 }

@@ -17,8 +17,10 @@ TEST(FinestraNotaPrenot, ShowsAPickedBookingWithItsNote) {
     b.prepara_dati();
     app.s.percorso_logo = b.cartella_programma() + "ICONA.BMP";
     app.s.agenzia_nome = "MARE BLU";
-    b.scrivi(b.cartella_dati() + "appartamenti.ind", {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
-    b.scrivi(b.cartella_dati() + "clienti.dat", {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*"});
+    b.scrivi(b.cartella_dati() + "appartamenti.ind",
+             {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
+    b.scrivi(b.cartella_dati() + "clienti.dat",
+             {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*"});
     b.scrivi(b.cartella_dati() + "noteaff2026.dat", {"ARRIVO IN TARDA SERATA, CON CANE*1*0010"});
     b.scrivi(b.cartella_dati() + "prenotazioni2026.dat",
              {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*1**3****",
@@ -34,7 +36,8 @@ TEST(FinestraNotaPrenot, ShowsAPickedBookingWithItsNote) {
     QWidget* finestra = f.finestra("NotaPrenot");
     finestra->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(finestra));
-    auto* nota = qobject_cast<QLineEdit*>(f.desktop().widget(*app.form("NotaPrenot")->control("Text6")));
+    auto* nota =
+        qobject_cast<QLineEdit*>(f.desktop().widget(*app.form("NotaPrenot")->control("Text6")));
     ASSERT_NE(nota, nullptr);
     nota->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(nota->hasFocus());

@@ -55,7 +55,8 @@ std::vector<plat::Control*> giro_del_tab(gui_test::Finestre& f, plat::Form& form
         if (it == di.end() || w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window) ||
             !w->isEnabledTo(window))
             continue;
-        if (std::find(giro.begin(), giro.end(), it->second) == giro.end()) giro.push_back(it->second);
+        if (std::find(giro.begin(), giro.end(), it->second) == giro.end())
+            giro.push_back(it->second);
     }
     return giro;
 }
@@ -109,13 +110,16 @@ TEST(OgniForma, TabGoesThroughThePageTopToBottomLeftToRightAndAFramesControlsTog
         // What lies before on the page comes before in the round, the boxes
         // (lists, choices) among themselves and the buttons among
         // themselves; the buttons after the boxes they stand with.
-        auto bottone = [](const plat::Control* c) { return c->kind() == plat::Kind::CommandButton; };
+        auto bottone = [](const plat::Control* c) {
+            return c->kind() == plat::Kind::CommandButton;
+        };
         for (std::size_t i = 0; i < giro.size(); ++i)
             for (std::size_t j = i + 1; j < giro.size(); ++j) {
                 QWidget* a = f.desktop().widget(*giro[i]);
                 QWidget* b = f.desktop().widget(*giro[j]);
                 const bool stessa_specie = bottone(giro[i]) == bottone(giro[j]);
-                if (stessa_specie && a->parentWidget() == b->parentWidget() && prima(b->geometry(), a->geometry()))
+                if (stessa_specie && a->parentWidget() == b->parentWidget() &&
+                    prima(b->geometry(), a->geometry()))
                     fuori.push_back(nome + ": " + nome_di(*giro[j]) + " lies before " +
                                     nome_di(*giro[i]) + " but Tab reaches it after");
                 if (bottone(giro[i]) && !bottone(giro[j]) && a->parentWidget()->isAncestorOf(b))
@@ -130,7 +134,8 @@ TEST(OgniForma, TabGoesThroughThePageTopToBottomLeftToRightAndAFramesControlsTog
                 for (plat::Control* c = giro[i]->container(); c; c = c->container())
                     if (c == frame) posti.push_back(i);
             if (!posti.empty() && posti.back() - posti.front() + 1 != posti.size())
-                fuori.push_back(nome + "." + nome_di(*frame) + ": its controls are not reached together");
+                fuori.push_back(nome + "." + nome_di(*frame) +
+                                ": its controls are not reached together");
         }
     });
     std::string testo;

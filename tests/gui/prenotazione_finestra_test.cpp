@@ -78,7 +78,8 @@ TEST(FinestraPrenotazione, ShowsABookingBeingEntered) {
     // One click: not due; a double-click: the amount foreseen.
     gui_test::clic(f.desktop().widget(*p.control("Text17")));
     EXPECT_EQ(p.control("Text17")->text(), "ND");
-    for (const char* voce : {"Text17", "Text18"}) gui_test::doppio_clic(f.desktop().widget(*p.control(voce)));
+    for (const char* voce : {"Text17", "Text18"})
+        gui_test::doppio_clic(f.desktop().widget(*p.control(voce)));
     EXPECT_EQ(p.control("Text17")->text(), "120,00");
     EXPECT_EQ(p.control("Text18")->text(), "80,00");
     EXPECT_TRUE(f.fotografa("prenotazione"));

@@ -7,11 +7,11 @@
 #include <QCalendarWidget>
 #include <QFontMetrics>
 #include <QLocale>
-#include <QToolButton>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "gui/convert.h"
 #include "gui/qt_services.h"
@@ -23,7 +23,8 @@ namespace {
 using plat::Answer;
 using plat::Buttons;
 
-plat::MessageBox box(std::string text, Buttons b = Buttons::Ok, plat::Icon icon = plat::Icon::None) {
+plat::MessageBox box(std::string text, Buttons b = Buttons::Ok,
+                     plat::Icon icon = plat::Icon::None) {
     plat::MessageBox m;
     m.text = std::move(text);
     m.buttons = b;
@@ -127,7 +128,8 @@ TEST(QtMessages, ABoxIsAtLeastAsWideAsItsTitle) {
 TEST(Italiano, TheBoxesAndTheCalendarSpeakItalian) {
     QStringList buttons;
     auto read = [&](QWidget* d) {
-        for (QAbstractButton* b : static_cast<QMessageBox*>(d)->buttons()) buttons << b->text().remove('&');
+        for (QAbstractButton* b : static_cast<QMessageBox*>(d)->buttons())
+            buttons << b->text().remove('&');
         d->close();
     };
     answer_shown(box("SALVARE?", Buttons::YesNoCancel), read);
@@ -156,7 +158,7 @@ TEST(Conversions, ColoursAreBlueGreenRed) {
     EXPECT_EQ(gui::qt_color(32768), QColor(0, 128, 0));
     EXPECT_EQ(gui::qt_color(0xFF0000), QColor(0, 0, 255));
     EXPECT_FALSE(gui::qt_color(-1).has_value());
-    EXPECT_FALSE(gui::qt_color(static_cast<long>(0x8000000F)).has_value());   // a system colour
+    EXPECT_FALSE(gui::qt_color(static_cast<long>(0x8000000F)).has_value());  // a system colour
 }
 
 TEST(Conversions, KeyCodesAreTheCodePages) {
@@ -167,7 +169,7 @@ TEST(Conversions, KeyCodesAreTheCodePages) {
     EXPECT_EQ(gui::key_code(QString::fromUtf8("€")), 0x80);
     EXPECT_EQ(gui::key_code(""), 0);
     EXPECT_EQ(gui::key_code(QString(QChar(0x7F))), 0);
-    EXPECT_EQ(gui::key_code(QString::fromUtf8("ő")), 0);   // not in the code page
+    EXPECT_EQ(gui::key_code(QString::fromUtf8("ő")), 0);  // not in the code page
     for (int code : {int{'A'}, 13, 0xC8, 0x80, 0x92})
         EXPECT_EQ(gui::key_code(gui::key_text(code)), code) << code;
     EXPECT_TRUE(gui::key_text(0).isEmpty());

@@ -25,9 +25,10 @@ void prepara(gui_test::Finestre& f) {
     b.scrivi(d + "Vie.dat", {"0001**VIA DEL FARO* $$"});
     b.scrivi(d + "clienti.dat", {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*"});
     b.scrivi(d + "noteaff2026.dat", {"ARRIVO IN TARDA SERATA*1*0010"});
-    b.scrivi(d + "prenotazioni2026.dat",
-             {"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00*1**1****",
-              "0010*0001*01/08/2026*15/08/2026*1.200,00*400,00*ND*50,00*200,00*20/08/2026**2*2****"});
+    b.scrivi(
+        d + "prenotazioni2026.dat",
+        {"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00*1**1****",
+         "0010*0001*01/08/2026*15/08/2026*1.200,00*400,00*ND*50,00*200,00*20/08/2026**2*2****"});
     b.scrivi(d + "saldi2026.dat", {"01/06/2026*0001*300,00*0,00*0*0,00*0,00*1*0010",
                                    "20/08/2026*0001*0*800,00*0*0*300,00*    2 *0010"});
 }
@@ -70,7 +71,9 @@ TEST(FinestreSaldoRevocaCauzione, AfterAFurtherAdvanceTheFirstClickOnSaldoOpensT
     ASSERT_TRUE(saldo.state().visible) << "a residual is still due";
     // The window given back puts the focus in the name box, as Qt does.
     QTest::qWait(20);
-    f.desktop().widget(app.campo("VisuPrenotCliente", "Text1"))->setFocus(Qt::ActiveWindowFocusReason);
+    f.desktop()
+        .widget(app.campo("VisuPrenotCliente", "Text1"))
+        ->setFocus(Qt::ActiveWindowFocusReason);
     gui_test::clic(f.desktop().widget(saldo));
     EXPECT_TRUE(app.form("saldoaff")->is_visible()) << "the click was lost";
     EXPECT_EQ(app.testo("VisuPrenotCliente", "Text7"), "1.000,00");
@@ -115,7 +118,8 @@ TEST(FinestreSaldoRevocaCauzione, TheDepositRefundsNoteTakesNoTyping) {
     gui_test::clic(box);
     QTest::keyClicks(box, "PAGATO IN CONTANTI");
     EXPECT_EQ(nota.text(), prima);
-    EXPECT_EQ(box->property("text").toString().toStdString(), prima) << "the window shows what is kept";
+    EXPECT_EQ(box->property("text").toString().toStdString(), prima)
+        << "the window shows what is kept";
     EXPECT_FALSE(box->focusPolicy() & Qt::TabFocus) << "Tab passes over it";
 }
 

@@ -33,8 +33,8 @@ TEST(Smoke, TheFirstStartGoesFromTheStartFormToTheMenuInRealWindows) {
     EXPECT_TRUE(f.fotografa("PersonalizzaAgenzia"));
     EXPECT_FALSE(f.finestra("zeltra")->isEnabled());
 
-    for (auto [control, text] : {std::pair{"Text1", "AGENZIA MARE"}, {"Text8", "100"},
-                                 {"Text9", "10"}, {"Text10", "22"}})
+    for (auto [control, text] :
+         {std::pair{"Text1", "AGENZIA MARE"}, {"Text8", "100"}, {"Text9", "10"}, {"Text10", "22"}})
         app.type(box("PersonalizzaAgenzia", control), text);
     app.click(box("PersonalizzaAgenzia", "SALVA"));
     app.click(box("PersonalizzaAgenzia", "ESCI"));

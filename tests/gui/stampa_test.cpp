@@ -3,12 +3,12 @@
 // printer, with the template left as it was.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <tuple>
-#include <unistd.h>
 
 #include <QColor>
 #include <QImage>
@@ -53,7 +53,8 @@ TEST(ModelloStampa, CellAddressesAndRanges) {
     EXPECT_EQ(gui::cell_address("A1"), (std::pair{1, 1}));
     EXPECT_EQ(gui::cell_address("b12"), (std::pair{12, 2}));
     EXPECT_EQ(gui::cell_address("AA3"), (std::pair{3, 27}));
-    for (const char* no : {"", "A", "12", "1A", "A0", "A-1", "A1 ", "Ä1"}) EXPECT_FALSE(gui::cell_address(no)) << no;
+    for (const char* no : {"", "A", "12", "1A", "A0", "A-1", "A1 ", "Ä1"})
+        EXPECT_FALSE(gui::cell_address(no)) << no;
     const auto r = gui::cell_range("B53:A1");
     ASSERT_TRUE(r);
     EXPECT_EQ(std::tie(r->row1, r->column1, r->row2, r->column2), std::make_tuple(1, 1, 53, 2));
@@ -85,7 +86,8 @@ TEST(ModelloStampa, TheShippedInvoiceTemplateHoldsTheCellsTheInvoiceWrites) {
     EXPECT_EQ(t->rows, 23);
     plat::PrintJob job;
     job.sheet = "Foglio1";
-    for (auto [riga, colonna] : {std::pair{1, 2}, {6, 3}, {12, 1}, {14, 1}, {18, 4}, {21, 4}, {23, 1}})
+    for (auto [riga, colonna] :
+         {std::pair{1, 2}, {6, 3}, {12, 1}, {14, 1}, {18, 4}, {21, 4}, {23, 1}})
         job.cells.push_back({riga, colonna, "TESTO"});
     EXPECT_EQ(gui::check_job(*t, job), "");
 }
@@ -119,10 +121,12 @@ TEST(ModelloStampa, AFaultyTemplateIsRefusedNamingItsLine) {
     const std::pair<std::string, std::string> casi[] = {
         {base + "CARTA 3\n", "LINEA 4: PAROLA SCONOSCIUTA \"CARTA\"."},
         {base + "# commento\n\nCELLA B1 FUORI\n", "LINEA 6: LA CELLA B1 E' FUORI DAL FOGLIO."},
-        {base + "UNISCI A1:A2\nUNISCI A2:A3\n", "LINEA 5: LE CELLE A2:A3 SONO GIA' UNITE AD ALTRE."},
+        {base + "UNISCI A1:A2\nUNISCI A2:A3\n",
+         "LINEA 5: LE CELLE A2:A3 SONO GIA' UNITE AD ALTRE."},
         {base + "COLONNA C 20\n", "MANCA LA COLONNA B."},
         {"COLONNA A 100\nRIGHE 5 5\n", "MANCA IL FOGLIO (FOGLIO <NOME>)."},
-        {base + "RIGHE 2,5 5\n", "LINEA 4: RIGHE VUOLE IL NUMERO DELLE RIGHE E LA LORO ALTEZZA IN MILLIMETRI."},
+        {base + "RIGHE 2,5 5\n",
+         "LINEA 4: RIGHE VUOLE IL NUMERO DELLE RIGHE E LA LORO ALTEZZA IN MILLIMETRI."},
     };
     for (const auto& [testo, atteso] : casi) {
         std::string errore;
@@ -137,15 +141,17 @@ TEST(ModelloStampa, AFaultyTemplateIsRefusedNamingItsLine) {
 
 TEST(PaginaStampa, JobCellsReplaceTheTemplateRowsGrowForTheirTextAndTheSheetFitsThePage) {
     gui_test::qt_app();
-    const auto t = gui::read_template("FOGLIO Foglio1\nPAGINA 210 297\nMARGINI 10 10 10 10\nCARATTERE 10 Arial\n"
-                                      "COLONNA A 30\nCOLONNA B 60\nRIGHE 4 6\nCELLA A1 MODELLO\nCELLA B1 RESTA\n"
-                                      "UNISCI A3:B3\nCORNICE A1:B4\n",
-                                      nullptr);
+    const auto t = gui::read_template(
+        "FOGLIO Foglio1\nPAGINA 210 297\nMARGINI 10 10 10 10\nCARATTERE 10 Arial\n"
+        "COLONNA A 30\nCOLONNA B 60\nRIGHE 4 6\nCELLA A1 MODELLO\nCELLA B1 RESTA\n"
+        "UNISCI A3:B3\nCORNICE A1:B4\n",
+        nullptr);
     ASSERT_TRUE(t);
     plat::PrintJob job;
-    job.cells = {{1, 1, "LAVORO"},
-                 {2, 1, "UN TESTO LUNGO CHE IN TRENTA MILLIMETRI VA A CAPO PIU' VOLTE PRIMA DI FINIRE"},
-                 {3, 1, "UNITA SU DUE COLONNE"}};
+    job.cells = {
+        {1, 1, "LAVORO"},
+        {2, 1, "UN TESTO LUNGO CHE IN TRENTA MILLIMETRI VA A CAPO PIU' VOLTE PRIMA DI FINIRE"},
+        {3, 1, "UNITA SU DUE COLONNE"}};
     QImage img = pagina();
     gui::PageLayout p = gui::lay_out(*t, job, img);
 
@@ -155,11 +161,11 @@ TEST(PaginaStampa, JobCellsReplaceTheTemplateRowsGrowForTheirTextAndTheSheetFits
     EXPECT_EQ(testi.at({1, 2}), "RESTA");
     const double mm = 100 / 25.4;
     EXPECT_NEAR(p.row_height[1], 6 * mm, 0.01);
-    EXPECT_GT(p.row_height[2], 12 * mm);   // three lines or more of 10 points
+    EXPECT_GT(p.row_height[2], 12 * mm);  // three lines or more of 10 points
     EXPECT_NEAR(p.row_height[3], 6 * mm, 0.01);
     for (const gui::PlacedText& x : p.texts) {
         if (x.row == 3) {
-            EXPECT_GT(x.rect.width(), 80 * mm);   // across both columns
+            EXPECT_GT(x.rect.width(), 80 * mm);  // across both columns
         }
     }
     ASSERT_EQ(p.frames.size(), 1u);
@@ -186,7 +192,8 @@ TEST(PaginaStampa, TheShippedTemplatePaintsTheTextsAndTheLogoOnOnePage) {
     job.logo_column = 1;
     job.logo_width_scale = 0.35;
     job.logo_height_scale = 0.4;
-    for (int r = 1; r <= 53; ++r) job.cells.push_back({r, 1, "RIGA " + std::to_string(r) + " DEL CONTRATTO"});
+    for (int r = 1; r <= 53; ++r)
+        job.cells.push_back({r, 1, "RIGA " + std::to_string(r) + " DEL CONTRATTO"});
     job.cells.push_back({3, 2, "Spett.le Signor BIANCHI ANNA"});
     QImage img = pagina();
     {
@@ -234,7 +241,8 @@ protected:
         job.logo_path = std::string(SOURCE_DATA_FOLDER) + "ICONA.BMP";
         job.logo_row = 2;
         job.logo_column = 1;
-        job.cells = {{1, 1, "RICEVUTA PRENOTAZIONE LOCAZIONE STAGIONALE "}, {3, 2, "Spett.le Signor BIANCHI"}};
+        job.cells = {{1, 1, "RICEVUTA PRENOTAZIONE LOCAZIONE STAGIONALE "},
+                     {3, 2, "Spett.le Signor BIANCHI"}};
         job.pdf_path = (cartella / "ricevuta_007.pdf").string();
     }
     void TearDown() override { fs::remove_all(cartella); }
@@ -266,13 +274,15 @@ TEST_F(StampanteQt, AJobOfSeveralPagesPrintsEachPageWithTheSharedCells) {
     ASSERT_EQ(r.outcome, plat::PrintOutcome::SavedAsPdf) << r.error;
     const std::string pdf = leggi(job.pdf_path);
     std::size_t n = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+         at = pdf.find("/Type /Page", at + 1))
         if (pdf.compare(at, 12, "/Type /Pages") != 0) ++n;
     EXPECT_EQ(n, 3u);
 
     // A page's own cell outside the sheet stops the whole job.
     job.pages[2].push_back({54, 1, "OLTRE"});
-    EXPECT_EQ(stampante.print(job).error, "MODELLO DI STAMPA " + modello + ":\rLA CELLA A54 E' FUORI DAL FOGLIO DEL MODELLO.");
+    EXPECT_EQ(stampante.print(job).error,
+              "MODELLO DI STAMPA " + modello + ":\rLA CELLA A54 E' FUORI DAL FOGLIO DEL MODELLO.");
 }
 
 TEST_F(StampanteQt, WhatCannotBePrintedIsToldAndNoPdfIsLeft) {
@@ -286,12 +296,14 @@ TEST_F(StampanteQt, WhatCannotBePrintedIsToldAndNoPdfIsLeft) {
     senza_cartella.pdf_path = (cartella / "manca" / "ricevuta.pdf").string();
 
     const std::pair<const plat::PrintJob*, std::string> casi[] = {
-        {&fuori, "MODELLO DI STAMPA " + modello + ":\rLA CELLA A54 E' FUORI DAL FOGLIO DEL MODELLO."},
-        {&altro_foglio, "MODELLO DI STAMPA " + modello + ":\rIL MODELLO NON HA IL FOGLIO \"Foglio2\"."},
+        {&fuori,
+         "MODELLO DI STAMPA " + modello + ":\rLA CELLA A54 E' FUORI DAL FOGLIO DEL MODELLO."},
+        {&altro_foglio,
+         "MODELLO DI STAMPA " + modello + ":\rIL MODELLO NON HA IL FOGLIO \"Foglio2\"."},
         {&senza_modello, "MODELLO DI STAMPA " + senza_modello.template_path +
                              ":\rIL FILE NON SI TROVA O NON SI PUO' LEGGERE."},
-        {&senza_cartella,
-         "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + senza_cartella.pdf_path},
+        {&senza_cartella, "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" +
+                              senza_cartella.pdf_path},
     };
     for (const auto& [lavoro, errore] : casi) {
         const plat::PrintResult r = stampante.print(*lavoro);
@@ -300,9 +312,11 @@ TEST_F(StampanteQt, WhatCannotBePrintedIsToldAndNoPdfIsLeft) {
     }
     EXPECT_FALSE(fs::exists(job.pdf_path));
 
-    std::ofstream(modello, std::ios::trunc) << "FOGLIO Foglio1\nCOLONNA A 100\nRIGHE 60 5\nCELLA Z1 X\n";
+    std::ofstream(modello, std::ios::trunc)
+        << "FOGLIO Foglio1\nCOLONNA A 100\nRIGHE 60 5\nCELLA Z1 X\n";
     const plat::PrintResult r = stampante.print(job);
-    EXPECT_EQ(r.error, "MODELLO DI STAMPA " + modello + ":\rLINEA 4: LA CELLA Z1 E' FUORI DAL FOGLIO.");
+    EXPECT_EQ(r.error,
+              "MODELLO DI STAMPA " + modello + ":\rLINEA 4: LA CELLA Z1 E' FUORI DAL FOGLIO.");
 }
 
 }  // namespace

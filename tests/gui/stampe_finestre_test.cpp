@@ -12,14 +12,16 @@ void dati_di_prova(gui_test::Finestre& f) {
     ga::test::Banco& b = f.banco();
     b.prepara_dati();
     f.app().s.percorso_logo = b.cartella_programma() + "ICONA.BMP";
-    b.scrivi(b.cartella_dati() + "clienti.dat", {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*",
-                                                 "0002*VERDI LUCA*VIA LAGO 3*OTRANTO*73028*0836*LE*Y*"});
+    b.scrivi(b.cartella_dati() + "clienti.dat",
+             {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*",
+              "0002*VERDI LUCA*VIA LAGO 3*OTRANTO*73028*0836*LE*Y*"});
     b.scrivi(b.cartella_dati() + "prenotazioni2026.dat",
              {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
               "0020*0002*01/07/2026*15/07/2026*1.000,00*300,00*ND*ND*0,00*0.00.00*******",
               "0020*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*ND*0,00*0.00.00*******"});
-    b.scrivi(b.cartella_dati() + "fatture2026.dat", {"02/01/2026*1*0002**AFFITTO*700,00*154,00*2**854,00",
-                                                     "03/01/2026*2*0001**AFFITTO*100,00**4**100,00"});
+    b.scrivi(b.cartella_dati() + "fatture2026.dat",
+             {"02/01/2026*1*0002**AFFITTO*700,00*154,00*2**854,00",
+              "03/01/2026*2*0001**AFFITTO*100,00**4**100,00"});
 }
 
 TEST(FinestreStampe, TrovaPrenotWithAClientsBookingsListed) {

@@ -70,8 +70,9 @@ TEST_F(ProgramFolderTest, CopiesInWhatIsMissingAndOverwritesNothing) {
     EXPECT_EQ(read("agency/stampe/prenotazione.xls"), "OUR RECEIPT");
     EXPECT_EQ(read("agency/ICONA.BMP"), "OUR LOGO");
     EXPECT_EQ(read("agency/AGENZIA.IND"), "AGENZIA MARE*");
-    EXPECT_NE(fs::status(root_ / "agency/stampe/fattura.xls").permissions() & fs::perms::owner_write,
-              fs::perms::none);
+    EXPECT_NE(
+        fs::status(root_ / "agency/stampe/fattura.xls").permissions() & fs::perms::owner_write,
+        fs::perms::none);
     EXPECT_FALSE(has("agency/stampe/fattura.xls.part"));
 
     // A later start finds everything there; a file the agency deleted comes back.
@@ -84,7 +85,7 @@ TEST_F(ProgramFolderTest, CopiesInWhatIsMissingAndOverwritesNothing) {
 TEST_F(ProgramFolderTest, CarriesTheAgencyFilesOverOnceAndLeavesTheOriginals) {
     write("older/AGENZIA.IND", "AGENZIA MARE*");
     write("older/BANCHE.IND", "BANCA,MARIO");
-    write("older/ICONA.BMP", "OLD LOGO");   // a shipped file: not the agency's to carry
+    write("older/ICONA.BMP", "OLD LOGO");  // a shipped file: not the agency's to carry
 
     ProgramFolderReport r = prepare("older");
     EXPECT_EQ(r.error, "");

@@ -240,7 +240,6 @@ TEST_F(RecordFileTest, AppendAddsOneCrLfLine) {
     EXPECT_FALSE(append_line(path("sub"), "x"));
 }
 
-
 // What a start finds of saves that did not end: a record that is not whole
 // never counted, and the temporary files of processes that are gone are
 // removed; in a folder other programs share, a running one's are kept.

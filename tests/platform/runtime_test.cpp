@@ -27,7 +27,7 @@ public:
         Text1.design().text = "iniziale";
         Check1.on_click = [this] {
             reg("Check1_Click");
-            if (Check1.value() == 1) Check2.set_value(1);   // a nested click
+            if (Check1.value() == 1) Check2.set_value(1);  // a nested click
         };
         Check2.on_click = [this] { reg("Check2_Click"); };
         Text1.on_change = [this] { reg("Text1_Change"); };
@@ -81,9 +81,8 @@ protected:
         s.user = std::make_unique<plat::FixedUser>("mario");
         rt = std::make_unique<plat::Runtime>(std::move(s));
         for (const char* n : {"A", "B", "C"})
-            rt->register_form(n, [this, n](plat::Runtime& r) {
-                return std::make_unique<Prova>(r, n, reg);
-            });
+            rt->register_form(
+                n, [this, n](plat::Runtime& r) { return std::make_unique<Prova>(r, n, reg); });
     }
     Prova& f(const char* n) { return static_cast<Prova&>(*rt->form(n)); }
 
@@ -107,7 +106,8 @@ TEST_F(RuntimeTest, LoadsThatTouchEachOtherEnd) {
     f("A").al_caricamento = [&] { f("B").Text1.set_text("da A"); };
     f("B").al_caricamento = [&] { f("A").Text1.set_text("da B"); };
     f("A").load();
-    EXPECT_EQ(reg.eventi, (std::vector<std::string>{"A_Load", "B_Load", "Text1_Change", "Text1_Change"}));
+    EXPECT_EQ(reg.eventi,
+              (std::vector<std::string>{"A_Load", "B_Load", "Text1_Change", "Text1_Change"}));
     EXPECT_EQ(f("A").Text1.text(), "da B");
     EXPECT_EQ(f("B").Text1.text(), "da A");
 }
@@ -116,20 +116,21 @@ TEST_F(RuntimeTest, ProgramChangesRunTheirEventsOnlyWhenTheValueChanges) {
     Prova& a = f("A");
     a.load();
     reg.eventi.clear();
-    a.Text1.set_text("iniziale");   // same text: nothing
+    a.Text1.set_text("iniziale");  // same text: nothing
     a.Text1.set_text("nuovo");
-    a.Check1.set_value(1);          // runs its click, which ticks Check2 (nested)
-    a.Check1.set_value(1);          // unchanged: nothing
-    a.Check2.set_value(1);          // already ticked by the nested click: nothing
-    a.DT1.set_date(*plat::Date::from_dmy(1, 7, 2026));   // a date runs nothing
-    EXPECT_EQ(reg.eventi, (std::vector<std::string>{"Text1_Change", "Check1_Click", "Check2_Click"}));
+    a.Check1.set_value(1);  // runs its click, which ticks Check2 (nested)
+    a.Check1.set_value(1);  // unchanged: nothing
+    a.Check2.set_value(1);  // already ticked by the nested click: nothing
+    a.DT1.set_date(*plat::Date::from_dmy(1, 7, 2026));  // a date runs nothing
+    EXPECT_EQ(reg.eventi,
+              (std::vector<std::string>{"Text1_Change", "Check1_Click", "Check2_Click"}));
 }
 
 TEST_F(RuntimeTest, OptionButtonsAreExclusiveWithinTheirContainer) {
     Prova& a = f("A");
     a.load();
-    a.Option3.set_value(1);   // in the frame
-    a.Option1.set_value(1);   // on the form
+    a.Option3.set_value(1);  // in the frame
+    a.Option1.set_value(1);  // on the form
     a.Option2.set_value(1);
     EXPECT_EQ(a.Option1.value(), 0);
     EXPECT_EQ(a.Option2.value(), 1);
@@ -149,14 +150,15 @@ TEST_F(RuntimeTest, ListsScrollBarsAndDatesFollowTheirRules) {
     a.List1.add_item("due");
     reg.eventi.clear();
     a.List1.set_list_index(1);
-    a.List1.set_list_index(5);   // no such line: refused
+    a.List1.set_list_index(5);  // no such line: refused
     EXPECT_EQ(a.List1.list_index(), 1);
     EXPECT_EQ(a.List1.text(), "due");
-    a.HScroll1.set_value(99);    // clamped to the maximum
+    a.HScroll1.set_value(99);  // clamped to the maximum
     EXPECT_EQ(a.HScroll1.value(), 10);
-    a.HScroll1.set_value(10);    // unchanged
+    a.HScroll1.set_value(10);  // unchanged
     rt->pick_date(a.DT1, *plat::Date::from_dmy(2, 7, 2026));
-    EXPECT_EQ(reg.eventi, (std::vector<std::string>{"List1_Click 1", "HScroll1_Change 10", "DT1_Change"}));
+    EXPECT_EQ(reg.eventi,
+              (std::vector<std::string>{"List1_Click 1", "HScroll1_Change 10", "DT1_Change"}));
     // Each line keeps its record beside its text, also when lines go.
     a.List1.add_item("due", 1000);
     a.List1.remove_item(0);
@@ -186,10 +188,9 @@ TEST_F(RuntimeTest, UserEventsArriveInTheOrderAPersonCausesThem) {
     rt->leave(a.Text1);
     rt->double_click(a.Text1);
     rt->click(a.Check1);
-    EXPECT_EQ(reg.eventi,
-              (std::vector<std::string>{"Text1_Change", "Text1_Validate", "Text1_LostFocus",
-                                        "Text1_Click", "Text1_DblClick", "Check1_Click",
-                                        "Check2_Click"}));
+    EXPECT_EQ(reg.eventi, (std::vector<std::string>{
+                              "Text1_Change", "Text1_Validate", "Text1_LostFocus", "Text1_Click",
+                              "Text1_DblClick", "Check1_Click", "Check2_Click"}));
     a.Text1.set_enabled(false);
     reg.eventi.clear();
     rt->type(a.Text1, "xyz");
@@ -202,16 +203,16 @@ TEST_F(RuntimeTest, ActivationFollowsShowHideDisableAndEnable) {
     Prova& b = f("B");
     a.show();
     b.show();
-    a.show();   // already visible, not active: becomes active again
-    a.show();   // already active: nothing
+    a.show();  // already visible, not active: becomes active again
+    a.show();  // already active: nothing
     EXPECT_EQ(reg.eventi, (std::vector<std::string>{"A_Load", "A_Activate", "B_Load", "B_Activate",
                                                     "A_Activate"}));
     reg.eventi.clear();
-    a.set_enabled(false);   // the active form disabled: the previous one takes over
+    a.set_enabled(false);  // the active form disabled: the previous one takes over
     EXPECT_EQ(rt->active_form(), &b);
-    b.hide();               // nothing left that can be active
+    b.hide();  // nothing left that can be active
     EXPECT_EQ(rt->active_form(), nullptr);
-    a.set_enabled(true);    // a visible form enabled with none active becomes active
+    a.set_enabled(true);  // a visible form enabled with none active becomes active
     EXPECT_EQ(reg.eventi, (std::vector<std::string>{"B_Activate", "A_Activate"}));
     reg.eventi.clear();
     messaggi->answer(Answer::Ok);
@@ -227,7 +228,7 @@ TEST_F(RuntimeTest, UnloadRunsItsHandlerAndPutsTheDesignBack) {
     a.Text1.set_text("cambiato");
     a.set_caption("altro");
     reg.eventi.clear();
-    a.unload();   // the active form goes: the one before it takes over
+    a.unload();  // the active form goes: the one before it takes over
     EXPECT_FALSE(a.is_loaded());
     EXPECT_EQ(rt->active_form(), &b);
     EXPECT_EQ(a.Text1.text(), "iniziale") << "the touch reloads the form with its design values";
@@ -299,7 +300,8 @@ TEST_F(RuntimeTest, FileListsMatchTheirPatternWithoutRegardToCase) {
     a.File1.set_path(dir.string());
     EXPECT_EQ(a.File1.state().items, (std::vector<std::string>{"clienti.dat", "saldi2026.DAT"}));
     a.File1.set_pattern("*2026.???");
-    EXPECT_EQ(a.File1.state().items, (std::vector<std::string>{"periodi2026.ind", "saldi2026.DAT"}));
+    EXPECT_EQ(a.File1.state().items,
+              (std::vector<std::string>{"periodi2026.ind", "saldi2026.DAT"}));
     std::filesystem::remove_all(dir);
 }
 

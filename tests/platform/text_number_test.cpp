@@ -119,8 +119,8 @@ TEST(ItalianNumber, ReadsThousandsAndDecimalComma) {
 }
 
 TEST(ItalianNumber, TextsWithoutAReading) {
-    for (const char* text : {"", "   ", "ND", "abc", "1,2,3", "-", "+", ".", ",", "12a",
-                             "1 2", "--1", "1-", "1e5"}) {
+    for (const char* text :
+         {"", "   ", "ND", "abc", "1,2,3", "-", "+", ".", ",", "12a", "1 2", "--1", "1-", "1e5"}) {
         EXPECT_EQ(italian_number(text), std::nullopt) << '"' << text << '"';
     }
     EXPECT_EQ(italian_or_zero("ND"), 0);
@@ -134,9 +134,11 @@ TEST(TypedAmount, OnlyTheItalianShapeOfAnAmountWithinBounds) {
     EXPECT_EQ(typed_amount(",5"), 0.5);
     EXPECT_EQ(typed_amount("9.999.999,99"), 9999999.99);
     EXPECT_EQ(typed_amount("-100", true), -100);
-    for (const char* text : {"", "abc", "1e999", "NaN", "inf", "0x10", "--5", "-1", "+3", "12.50",
-                             "1.50.000", ".500", "1.", "1,555", "1,", "1,2,3", "10.000.000",
-                             "99999999999999999999", "1 000", "-"}) {
+    for (const char* text :
+         {"",      "abc",   "1e999", "NaN",   "inf",        "0x10",
+          "--5",   "-1",    "+3",    "12.50", "1.50.000",   ".500",
+          "1.",    "1,555", "1,",    "1,2,3", "10.000.000", "99999999999999999999",
+          "1 000", "-"}) {
         EXPECT_EQ(typed_amount(text), std::nullopt) << '"' << text << '"';
     }
     EXPECT_EQ(typed_amount("--5", true), std::nullopt);

@@ -22,9 +22,9 @@ namespace ga {
 namespace {
 
 // The lists of the caselle.h headers, each of every box it names.
-const std::span<const Casella* const> kCaselle[] = {kCaselleArchivi, kCaselleAnagrafiche,
-                                                    kCaselleShell, kCaselleAppartamenti,
-                                                    kCasellePrenotazioni, kCaselleSaldi, kCaselleConti};
+const std::span<const Casella* const> kCaselle[] = {
+    kCaselleArchivi,      kCaselleAnagrafiche, kCaselleShell, kCaselleAppartamenti,
+    kCasellePrenotazioni, kCaselleSaldi,       kCaselleConti};
 const std::span<const Famiglia* const> kFamiglie[] = {kFamiglieArchivi};
 
 TEST(Caselle, EveryNamedBoxIsAControlOfItsForm) {

@@ -73,8 +73,8 @@ TEST_F(CercaComune, OnePostalCodeHitFillsTheBoxesWithThePaddedTown) {
 }
 
 TEST_F(CercaComune, APostalCodeSharedByThreeTownsIsOfferedInTheList) {
-    file_comuni({"1*ALFA*98020*ME", "2*BETA*98020*ME", "3*CASTEL DI LUCIO*98020*ME",
-                 "4*DELTA*98021*ME"});
+    file_comuni(
+        {"1*ALFA*98020*ME", "2*BETA*98020*ME", "3*CASTEL DI LUCIO*98020*ME", "4*DELTA*98021*ME"});
     plat::Control& lista = app().campo("insnomi", "List1");
     lista.set_visible(false);
     app().imposta("insnomi", "Text6", "XX");
@@ -101,8 +101,8 @@ TEST_F(CercaComune, APostalCodeSharedByThreeTownsIsOfferedInTheList) {
 }
 
 TEST_F(CercaComune, ATownHitAfterPostalCodeHitsFillsTheBoxesAndKeepsTheList) {
-    file_comuni({"1*ALFA*98020*ME", "2*BETA*98020*ME", "3*98020 NUOVA*11111*ZZ",
-                 "4*GAMMA*98020*ME"});
+    file_comuni(
+        {"1*ALFA*98020*ME", "2*BETA*98020*ME", "3*98020 NUOVA*11111*ZZ", "4*GAMMA*98020*ME"});
     cerca("CLIENTI", "98020");
     EXPECT_EQ(box("insnomi", "Text4"), "98020 NUOVA");
     EXPECT_EQ(box("insnomi", "Text3"), "11111");
@@ -183,8 +183,7 @@ TEST(DividiRigaComune, SplitsOnTheListSeparatorOnly) {
     EXPECT_EQ(trattino.cap, "11020");
     EXPECT_EQ(trattino.provincia, "AO");
 
-    const RigaComune lungo =
-        dividi_riga_comune("CALDARO SULLA STRADA DEL VINO - 39052 - BZ");
+    const RigaComune lungo = dividi_riga_comune("CALDARO SULLA STRADA DEL VINO - 39052 - BZ");
     EXPECT_EQ(lungo.comune, "CALDARO SULLA STRADA DEL VINO");
     EXPECT_EQ(lungo.cap, "39052");
     EXPECT_EQ(lungo.provincia, "BZ");

@@ -29,7 +29,9 @@ protected:
         percorso = b.cartella_dati() + "fatture2026.dat";
     }
     App& app() { return b.app(); }
-    void metti(const char* nome, const std::string& testo) { app().imposta("fattura", nome, testo); }
+    void metti(const char* nome, const std::string& testo) {
+        app().imposta("fattura", nome, testo);
+    }
     std::string box(const char* nome) { return app().testo("fattura", nome); }
     void carica() {
         app().run([&] { carica_fatture(app()); });
@@ -67,7 +69,8 @@ TEST_F(RegistroFatture, FirstInvoiceOfTheYear) {
     app().campo("fattura", "Check2").set_value(1);
     fattura(1, "3/1/2026", "0007");
     EXPECT_TRUE(registra());
-    EXPECT_EQ(b.byte(percorso), crlf({"03/01/2026*1*0007**INTERMEDIAZIONE*100,00*22,00*2*0,00*122,00"}));
+    EXPECT_EQ(b.byte(percorso),
+              crlf({"03/01/2026*1*0007**INTERMEDIAZIONE*100,00*22,00*2*0,00*122,00"}));
     EXPECT_EQ(box("Text6"), "1");
     EXPECT_EQ(app().campo("fattura", "Check5").value(), 1);
     EXPECT_EQ(app().s.fatture[1].data, data(3, 1, 2026));
@@ -97,9 +100,8 @@ TEST_F(RegistroFatture, ClientAndOwnerInvoicesFillTheirOwnAddresseeField) {
 TEST_F(RegistroFatture, SavingAStoredNumberReplacesThatInvoiceAndKeepsTheRest) {
     Righe cinque;
     for (int i = 1; i <= 5; ++i)
-        cinque.push_back("0" + std::to_string(i) + "/03/2026*" + std::to_string(i) +
-                         "*000" + std::to_string(i) + "**F" + std::to_string(i) +
-                         "*1,00*0,22*1*0,00*1,22");
+        cinque.push_back("0" + std::to_string(i) + "/03/2026*" + std::to_string(i) + "*000" +
+                         std::to_string(i) + "**F" + std::to_string(i) + "*1,00*0,22*1*0,00*1,22");
     b.scrivi(percorso, cinque);
     carica();
     ASSERT_EQ(box("Text6"), "5");
@@ -158,7 +160,7 @@ TEST_F(RegistroFatture, RefusalsWriteNothing) {
     fattura(2, "05/03/2026", "0002");
     metti("Text1", "PULIZIA * LENZUOLA");
     EXPECT_FALSE(registra());
-    fattura(102, "05/03/2026", "0002");   // past the row after the last
+    fattura(102, "05/03/2026", "0002");  // past the row after the last
     EXPECT_FALSE(registra());
 
     EXPECT_EQ(b.byte(percorso), prima);

@@ -146,10 +146,10 @@ TEST_F(Periodi, FirstHalfBookingRentsItsPeriodAndTheWholeMonth) {
     app().imposta("appartament", "Text42", "1");
 
     ASSERT_TRUE(prenota("01/07/2026", "15/07/2026", "1", "0012"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/07/2026*15/07/2026*500,00*AFF", "0012*16/07/2026*31/07/2026*500,00*LIB",
-                    "0012*01/07/2026*31/07/2026*900,00*AFF",
-                    "0013*01/07/2026*31/07/2026*800,00*LIB"}));
+    EXPECT_EQ(
+        b.byte(file_periodi()),
+        crlf({"0012*01/07/2026*15/07/2026*500,00*AFF", "0012*16/07/2026*31/07/2026*500,00*LIB",
+              "0012*01/07/2026*31/07/2026*900,00*AFF", "0013*01/07/2026*31/07/2026*800,00*LIB"}));
     // The writer's closing steps.
     EXPECT_EQ(box("appartament", "Text43"), "OK");
     EXPECT_EQ(box("appartament", "Text42"), "0");
@@ -164,35 +164,35 @@ TEST_F(Periodi, FirstHalfBookingRentsItsPeriodAndTheWholeMonth) {
 
     // Revoking it frees all three again: the whole month through its two free halves.
     ASSERT_TRUE(revoca("1 - 01/07/2026 - 15/07/2026 - ROSSI", "ROSSI - 0012 - VIA ROMA 1", "1"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
-                    "0012*01/07/2026*31/07/2026*900,00*LIB",
-                    "0013*01/07/2026*31/07/2026*800,00*LIB"}));
+    EXPECT_EQ(
+        b.byte(file_periodi()),
+        crlf({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
+              "0012*01/07/2026*31/07/2026*900,00*LIB", "0013*01/07/2026*31/07/2026*800,00*LIB"}));
 }
 
 TEST_F(Periodi, RevocationFreesTheWholeMonthOnlyWhenBothHalvesComeFirst) {
     con_periodi({"0012*01/07/2026*31/07/2026*900,00*AFF", "0012*01/07/2026*15/07/2026*500,00*AFF",
                  "0012*16/07/2026*31/07/2026*500,00*LIB"});
     ASSERT_TRUE(revoca("4-01/07/2026-15/07/2026", "X-12", "2"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/07/2026*31/07/2026*900,00*AFF", "0012*01/07/2026*15/07/2026*500,00*LIB",
-                    "0012*16/07/2026*31/07/2026*500,00*LIB"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*31/07/2026*900,00*AFF",
+                                            "0012*01/07/2026*15/07/2026*500,00*LIB",
+                                            "0012*16/07/2026*31/07/2026*500,00*LIB"}));
 
     // A second-half booking: the month ending on its departure is freed with it.
     con_periodi({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*AFF",
                  "0012*01/07/2026*31/07/2026*900,00*AFF", "0012*01/08/2026*31/08/2026*900,00*OCC"});
     ASSERT_TRUE(revoca("4-16/07/2026-31/07/2026", "X- 0012 ", "2"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
-                    "0012*01/07/2026*31/07/2026*900,00*LIB",
-                    "0012*01/08/2026*31/08/2026*900,00*OCC"}));
+    EXPECT_EQ(
+        b.byte(file_periodi()),
+        crlf({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
+              "0012*01/07/2026*31/07/2026*900,00*LIB", "0012*01/08/2026*31/08/2026*900,00*OCC"}));
 }
 
 TEST_F(Periodi, MidMonthBookingTakesItsDatesAndLeavesTheMonthTaken) {
     con_periodi({"0012*01/07/2026*31/07/2026*900,00*LIB", "0012*01/07/2026*15/07/2026*500,00*LIB"});
     ASSERT_TRUE(prenota("05/07/2026", "20/07/2026", "2", "12"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/07/2026*31/07/2026*900,00*OCC", "0012*05/07/2026*20/07/2026*500,00*AFF"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*31/07/2026*900,00*OCC",
+                                            "0012*05/07/2026*20/07/2026*500,00*AFF"}));
 }
 
 TEST_F(Periodi, BookingAcrossTwoMonths) {
@@ -201,10 +201,10 @@ TEST_F(Periodi, BookingAcrossTwoMonths) {
     ASSERT_TRUE(prenota("16/07/2026", "15/08/2026", "2", "0012"));
     // The booked period starts on the arrival and ends before the departure:
     // it keeps its own dates.
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/07/2026*31/07/2026*900,00*AFF", "0012*16/07/2026*31/07/2026*500,00*AFF",
-                    "0012*01/08/2026*15/08/2026*500,00*AFF",
-                    "0012*01/08/2026*31/08/2026*900,00*OCC"}));
+    EXPECT_EQ(
+        b.byte(file_periodi()),
+        crlf({"0012*01/07/2026*31/07/2026*900,00*AFF", "0012*16/07/2026*31/07/2026*500,00*AFF",
+              "0012*01/08/2026*15/08/2026*500,00*AFF", "0012*01/08/2026*31/08/2026*900,00*OCC"}));
 }
 
 TEST_F(Periodi, OwnerKeptPeriodInsideTheBookingBecomesRented) {
@@ -245,15 +245,15 @@ TEST_F(Periodi, BadBookingInputsAreRefused) {
 TEST_F(Periodi, CardWritesItsRowIntoAPeriodOrAppendsANewOne) {
     con_periodi({"0012*01/07/2026*15/07/2026*500,00*LIB", "0013*01/07/2026*31/07/2026*800,00*LIB"});
     // Row 2 of the grid: pickers 3 and 4, price box 11, state box 29.
-    ASSERT_TRUE(dalla_scheda("modifica", "12", "1", 3, 11, "02/07/2026", "16/07/2026", "550,00",
-                             "LIB"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*02/07/2026*16/07/2026*550,00*LIB", "0013*01/07/2026*31/07/2026*800,00*LIB"}));
+    ASSERT_TRUE(
+        dalla_scheda("modifica", "12", "1", 3, 11, "02/07/2026", "16/07/2026", "550,00", "LIB"));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*02/07/2026*16/07/2026*550,00*LIB",
+                                            "0013*01/07/2026*31/07/2026*800,00*LIB"}));
 
     ASSERT_TRUE(dalla_scheda("", "0013", "3", 31, 25, "01/08/2026", "31/08/2026", "", "PROP"));
     EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*02/07/2026*16/07/2026*550,00*LIB", "0013*01/07/2026*31/07/2026*800,00*LIB",
-                    "0013*01/08/2026*31/08/2026**PROP"}));
+              crlf({"0012*02/07/2026*16/07/2026*550,00*LIB",
+                    "0013*01/07/2026*31/07/2026*800,00*LIB", "0013*01/08/2026*31/08/2026**PROP"}));
     EXPECT_EQ(box("appartament", "Text26"), "3");
     EXPECT_EQ(box("appartament", "Text40"), "3");
     EXPECT_EQ(box("ModPeriodi", "Text26"), "3");
@@ -275,17 +275,20 @@ TEST_F(Periodi, BadCardRowsAreRefused) {
     EXPECT_FALSE(dalla_scheda("modifica", "12", "3", 1, 10, "01/08/2026", "15/08/2026", "1", "LIB"))
         << "only the next new period may be appended";
     rifiutato(prima, "NUMERO DI PERIODO NON VALIDO");
-    EXPECT_FALSE(dalla_scheda("modifica", "12", "0", 1, 10, "01/08/2026", "15/08/2026", "1", "LIB"));
+    EXPECT_FALSE(
+        dalla_scheda("modifica", "12", "0", 1, 10, "01/08/2026", "15/08/2026", "1", "LIB"));
     rifiutato(prima, "NUMERO DI PERIODO NON VALIDO");
     EXPECT_FALSE(dalla_scheda("modifica", "12", "1", 1, 10, "", "15/08/2026", "1", "LIB"));
     rifiutato(prima, "DATE DEL PERIODO");
-    EXPECT_FALSE(dalla_scheda("modifica", "12", "1", 32, 10, "01/08/2026", "15/08/2026", "1", "LIB"))
+    EXPECT_FALSE(
+        dalla_scheda("modifica", "12", "1", 32, 10, "01/08/2026", "15/08/2026", "1", "LIB"))
         << "no picker 33";
     rifiutato(prima, "RIGA DEL PERIODO");
     EXPECT_FALSE(cancella("2"));
     rifiutato(prima, "NUMERO DI PERIODO NON VALIDO");
 
-    EXPECT_FALSE(dalla_scheda("modifica", "12", "1", 1, 10, "01/08/2026", "15/08/2026", "5*0", "LIB"));
+    EXPECT_FALSE(
+        dalla_scheda("modifica", "12", "1", 1, 10, "01/08/2026", "15/08/2026", "5*0", "LIB"));
     EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
     EXPECT_EQ(b.byte(file_periodi()), prima);
 }
@@ -312,7 +315,8 @@ TEST_F(Periodi, DeletingABookedPeriodIsRefused) {
     EXPECT_EQ(b.byte(file_prenotazioni()), plat::utf8_to_cp1252(crlf(pren)));
 
     // Typing "CANC" as the code of a period is a deletion too.
-    EXPECT_FALSE(dalla_scheda("modifica", "CANC", "3", 1, 10, "01/08/2026", "31/08/2026", "", "LIB"));
+    EXPECT_FALSE(
+        dalla_scheda("modifica", "CANC", "3", 1, 10, "01/08/2026", "31/08/2026", "", "LIB"));
     rifiutato(crlf(righe), "PRENOTAZIONE N. 1");
     EXPECT_EQ(b.byte(file_prenotazioni()), plat::utf8_to_cp1252(crlf(pren)));
 }
@@ -327,16 +331,16 @@ TEST_F(Periodi, DeletingAPeriodRenumbersTheLaterBookings) {
     b.nuovi_messaggi();
 
     ASSERT_TRUE(cancella("2"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/07/2026*15/07/2026*500,00*AFF", "0012*01/08/2026*31/08/2026*900,00*AFF",
-                    "0013*01/07/2026*31/07/2026*800,00*AFF"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*15/07/2026*500,00*AFF",
+                                            "0012*01/08/2026*31/08/2026*900,00*AFF",
+                                            "0013*01/07/2026*31/07/2026*800,00*AFF"}));
     // Only field 12 changes, in the style it was written; the lines after the
     // first empty one are not bookings and stay as they were.
     EXPECT_EQ(b.byte(file_prenotazioni()),
-              plat::utf8_to_cp1252(crlf({prenotazione("0001", "1"), prenotazione("0002", "2"),
-                                         prenotazione("0003", "003"), prenotazione("0004", "9"),
-                                         "0012*0005*corta", prenotazione("0006", " 3 "), "",
-                                         prenotazione("0007", "4")})));
+              plat::utf8_to_cp1252(
+                  crlf({prenotazione("0001", "1"), prenotazione("0002", "2"),
+                        prenotazione("0003", "003"), prenotazione("0004", "9"), "0012*0005*corta",
+                        prenotazione("0006", " 3 "), "", prenotazione("0007", "4")})));
     EXPECT_TRUE(b.nuovi_messaggi().empty());
     // Both tables are reloaded.
     EXPECT_EQ(box("appartament", "Text26"), "3");
@@ -344,13 +348,15 @@ TEST_F(Periodi, DeletingAPeriodRenumbersTheLaterBookings) {
     EXPECT_EQ(app().s.prenotazioni[3].campo[12], "003");
 
     // A "CANC" code typed for the first period drops it just the same.
-    EXPECT_FALSE(dalla_scheda("modifica", "CANC", "1", 1, 10, "01/07/2026", "15/07/2026", "", "LIB"))
+    EXPECT_FALSE(
+        dalla_scheda("modifica", "CANC", "1", 1, 10, "01/07/2026", "15/07/2026", "", "LIB"))
         << "booking 1 still points at period 1";
     b.nuovi_messaggi();
     b.scrivi(file_prenotazioni(), {prenotazione("0002", "2"), prenotazione("0003", "003")});
-    ASSERT_TRUE(dalla_scheda("modifica", "CANC", "1", 1, 10, "01/07/2026", "15/07/2026", "", "LIB"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/08/2026*31/08/2026*900,00*AFF", "0013*01/07/2026*31/07/2026*800,00*AFF"}));
+    ASSERT_TRUE(
+        dalla_scheda("modifica", "CANC", "1", 1, 10, "01/07/2026", "15/07/2026", "", "LIB"));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/08/2026*31/08/2026*900,00*AFF",
+                                            "0013*01/07/2026*31/07/2026*800,00*AFF"}));
     EXPECT_EQ(b.byte(file_prenotazioni()),
               plat::utf8_to_cp1252(crlf({prenotazione("0002", "1"), prenotazione("0003", "002")})));
 }

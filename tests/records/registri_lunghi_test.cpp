@@ -32,13 +32,13 @@ std::string n4(long i) { return plat::pad_code(std::to_string(i), 4); }
 struct Registro {
     const char* nome;
     std::string Stato::*percorso;
-    int righe;   // lines of the file, past the table's first size
+    int righe;  // lines of the file, past the table's first size
     std::string (*riga)(int i);
     void (*carica)(App&);
     const char *forma_conta, *box_conta;
     // Hands record k to its writer as its form does; what the writer returned.
     bool (*scrivi)(App&, long k);
-    bool aggiunge;   // the writer also adds a record after the last
+    bool aggiunge;  // the writer also adds a record after the last
 };
 
 void PrintTo(const Registro& r, std::ostream* os) { *os << r.nome; }
@@ -57,8 +57,10 @@ const Registro kRegistri[] = {
     {"vie", &Stato::percorso_vie, 600, [](int i) { return n4(i) + "**VIA " + t(i) + "* $$"; },
      carica_vie, "appartament", "Text45",
      [](App& a, long k) {
-         metti(a, "appartament", {{"Text45", conta_fino_a(a, "appartament", "Text45", k)},
-                                  {"Text46", t(k)}, {"Text2", "SEGNO"}});
+         metti(a, "appartament",
+               {{"Text45", conta_fino_a(a, "appartament", "Text45", k)},
+                {"Text46", t(k)},
+                {"Text2", "SEGNO"}});
          return registra_via(a);
      },
      true},
@@ -66,8 +68,11 @@ const Registro kRegistri[] = {
      [](int i) { return "PROPR " + t(i) + "*VIA*BARI*BA*70100*080*" + n4(i) + "*CF*PROVV*"; },
      carica_proprietari, "PROPRIETARI", "Text1",
      [](App& a, long k) {
-         metti(a, "PROPRIETARI", {{"Text1", conta_fino_a(a, "PROPRIETARI", "Text1", k)},
-                                  {"Text8", t(k)}, {"Text2", "SEGNO " + t(k)}, {"Text7", n4(k)}});
+         metti(a, "PROPRIETARI",
+               {{"Text1", conta_fino_a(a, "PROPRIETARI", "Text1", k)},
+                {"Text8", t(k)},
+                {"Text2", "SEGNO " + t(k)},
+                {"Text7", n4(k)}});
          return registra_proprietari(a);
      },
      true},
@@ -93,8 +98,8 @@ const Registro kRegistri[] = {
      carica_fatture, "fattura", "Text6",
      [](App& a, long k) {
          a.s.operazione = "CLIENTI";
-         metti(a, "fattura", {{"Text4", t(k)}, {"Text5", "05/03/2026"}, {"Text14", "0001"},
-                              {"Text1", "SEGNO"}});
+         metti(a, "fattura",
+               {{"Text4", t(k)}, {"Text5", "05/03/2026"}, {"Text14", "0001"}, {"Text1", "SEGNO"}});
          return registra_fattura(a);
      },
      true},
@@ -114,9 +119,14 @@ const Registro kRegistri[] = {
      carica_prenotazioni, "prenotazione", "Text21",
      [](App& a, long k) {
          a.s.operazione = "PRENOTAZIONE";
-         metti(a, "prenotazione", {{"Text1", t(k)}, {"Text7", "0012"}, {"Text25", "0003"},
-                                   {"Text5", "1/10/2026"}, {"Text6", "8/10/2026"},
-                                   {"Text15", "600,00"}, {"Text34", "SEGNO"}});
+         metti(a, "prenotazione",
+               {{"Text1", t(k)},
+                {"Text7", "0012"},
+                {"Text25", "0003"},
+                {"Text5", "1/10/2026"},
+                {"Text6", "8/10/2026"},
+                {"Text15", "600,00"},
+                {"Text34", "SEGNO"}});
          return registra_prenotazioni(a);
      },
      true},
@@ -126,8 +136,11 @@ const Registro kRegistri[] = {
      [](App& a, long k) {
          // The booking of period k marks it rented ("AFF").
          a.s.operazione = "PRENOTAZIONE";
-         metti(a, "prenotazione", {{"Text5", "01/07/2026"}, {"Text6", "15/07/2026"},
-                                   {"Text28", t(k)}, {"Text7", n4(k)}});
+         metti(a, "prenotazione",
+               {{"Text5", "01/07/2026"},
+                {"Text6", "15/07/2026"},
+                {"Text28", t(k)},
+                {"Text7", n4(k)}});
          return aggiorna_periodi(a);
      },
      false},
@@ -139,7 +152,7 @@ const Registro kRegistri[] = {
          a.s.indice_banca = static_cast<int>(k);
          metti(a, "PersonalizzaAgenzia", {{"Text14", "SEGNO"}});
          const bool ok = registra_banche(a);
-         carica_banche(a);   // as the agency save does after it
+         carica_banche(a);  // as the agency save does after it
          return ok;
      },
      true},

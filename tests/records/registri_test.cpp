@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/folder_lock.h"
@@ -92,8 +92,8 @@ TEST_F(Registri, NewStreetIsRecordCountPlusOneWithPaddedCode) {
 }
 
 TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsCanc) {
-    b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$", "RIGA SENZA SEPARATORE", "0003**VIA LAGO* $$",
-                               "0004**"});
+    b.scrivi(dati("Vie.dat"),
+             {"0001**VIA MARE* $$", "RIGA SENZA SEPARATORE", "0003**VIA LAGO* $$", "0004**"});
     app().run([&] { carica_vie(app()); });
     // The line without "*" holds no street but keeps its line number.
     EXPECT_EQ(box("appartament", "Text45"), "4");
@@ -105,8 +105,7 @@ TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsCanc) {
     metti("appartament", "Text46", "3");
     metti("appartament", "Text2", "CANC");
     EXPECT_TRUE(esegui(registra_via));
-    EXPECT_EQ(b.byte(dati("Vie.dat")),
-              crlf({"0001**VIA MARE* $$", "*** $$", "0004*** $$"}));
+    EXPECT_EQ(b.byte(dati("Vie.dat")), crlf({"0001**VIA MARE* $$", "*** $$", "0004*** $$"}));
     EXPECT_EQ(box("appartament", "Text45"), "3");
 }
 
@@ -266,7 +265,8 @@ TEST_F(Registri, MissingDataFolderShowsTheWarningAndEndsWithoutCreatingAnything)
     EXPECT_FALSE(fs::exists(assente));
     // Only the lock file of the folder used before.
     std::vector<std::string> nomi;
-    for (const auto& e : fs::directory_iterator(b.cartella_dati())) nomi.push_back(e.path().filename());
+    for (const auto& e : fs::directory_iterator(b.cartella_dati()))
+        nomi.push_back(e.path().filename());
     EXPECT_EQ(nomi, std::vector<std::string>{"IN_USO.LCK"});
 }
 
@@ -290,8 +290,9 @@ TEST_F(Registri, OneProgramAtATimeOnADataFolder) {
     EXPECT_TRUE(altro.ended());
     ASSERT_EQ(secondo.messaggi().shown().size(), 1u);
     const std::string testo = secondo.messaggi().shown()[0].text;
-    for (const std::string& parte : std::vector<std::string>{b.cartella_dati(), "ALTRO PROGRAMMA", "UTENTE: mario",
-                                    "COMPUTER: " + plat::host_name(), "SARA' CHIUSO"})
+    for (const std::string& parte :
+         std::vector<std::string>{b.cartella_dati(), "ALTRO PROGRAMMA", "UTENTE: mario",
+                                  "COMPUTER: " + plat::host_name(), "SARA' CHIUSO"})
         EXPECT_NE(testo.find(parte), std::string::npos) << parte << " in " << testo;
     EXPECT_EQ(b.byte(dati("clienti.dat")), clienti);
     EXPECT_FALSE(fs::exists(dati("proprietari.IND")));
@@ -447,7 +448,8 @@ TEST_F(RegistroClienti, NewClientGoesAfterTheLastWithPostalCodeBeforeTownAndTick
     EXPECT_TRUE(esegui(registra_cliente));
     const Righe righe = b.leggi(dati("clienti.dat"));
     ASSERT_EQ(righe.size(), 4u);
-    EXPECT_EQ(righe[3], "0004*NERI PIA*VIA NUOVA 9*73040*CASTRO*0836444*LE*NRENPA80A41C336X*n@x.it");
+    EXPECT_EQ(righe[3],
+              "0004*NERI PIA*VIA NUOVA 9*73040*CASTRO*0836444*LE*NRENPA80A41C336X*n@x.it");
     EXPECT_EQ(box("prenotazione", "Text22"), "4");
     EXPECT_EQ(app().campo("prenotazione", "Check1").value(), 1);
     EXPECT_EQ(app().s.clienti[4][3], "73040");

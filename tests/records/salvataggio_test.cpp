@@ -13,8 +13,8 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <system_error>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <stdlib.h>
@@ -32,17 +32,19 @@ namespace {
 
 namespace fs = std::filesystem;
 using Righe = std::vector<std::string>;
-using Insieme = std::map<std::string, std::string>;   // file name -> bytes
+using Insieme = std::map<std::string, std::string>;  // file name -> bytes
 
 // --- the registers' cross-file rules ------------------------------------------------
 
 struct Movimento {
-    std::vector<std::string> c;   // c[1] .. c[8] after the date
+    std::vector<std::string> c;  // c[1] .. c[8] after the date
     long riga = 0;
 };
 
 long numero(const std::string& t) { return plat::leading_int(plat::trim(t)); }
-long long centesimi(const std::string& t) { return plat::cents(plat::italian_or_zero(plat::trim(t))); }
+long long centesimi(const std::string& t) {
+    return plat::cents(plat::italian_or_zero(plat::trim(t)));
+}
 bool zero(const std::string& t) { return centesimi(t) == 0; }
 
 // What the data folder breaks of the rules; empty when it keeps them all.
@@ -70,7 +72,8 @@ Righe regole_violate(test::Banco& b) {
         } else if (plat::starts_with(f[11], "REVOC")) {
             const long p = numero(f[12]);
             if (p >= 1 && p <= static_cast<long>(periodi.size()) &&
-                plat::trim(plat::split(periodi[static_cast<std::size_t>(p - 1)], "*").back()) == "AFF")
+                plat::trim(plat::split(periodi[static_cast<std::size_t>(p - 1)], "*").back()) ==
+                    "AFF")
                 violate.push_back(chi + "revocata con il periodo ancora AFF");
         } else {
             const long l = numero(f[11]);
@@ -82,7 +85,8 @@ Righe regole_violate(test::Banco& b) {
     // Expenses and payouts: money to an owner, not to a booking.
     long spese = 0, versamenti = 0;
     for (const Movimento& m : giornale) {
-        if (!zero(m.c[2]) || !zero(m.c[3]) || zero(m.c[4]) || !zero(m.c[5]) || !zero(m.c[6])) continue;
+        if (!zero(m.c[2]) || !zero(m.c[3]) || zero(m.c[4]) || !zero(m.c[5]) || !zero(m.c[6]))
+            continue;
         (plat::trim(m.c[7]).empty() ? versamenti : spese) += 1;
     }
     if (spese != static_cast<long>(righe("spese2026.dat").size()))
@@ -104,12 +108,13 @@ void dati_saldi(test::Banco& b) {
     b.scrivi(d + "proprietari.IND", {"ROSSI MARIO*****0832*0001**PROVV*"});
     b.scrivi(d + "appartamenti.ind", {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
     b.scrivi(d + "clienti.dat", {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*"});
-    b.scrivi(d + "periodi2026.ind", {"0010*01/07/2026*15/07/2026*1.000,00*AFF",
-                                     "0010*16/07/2026*31/07/2026*1.000,00*LIB",
-                                     "0010*01/08/2026*15/08/2026*1.000,00*AFF"});
-    b.scrivi(d + "prenotazioni2026.dat",
-             {"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****",
-              "0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*1*3*3****"});
+    b.scrivi(d + "periodi2026.ind",
+             {"0010*01/07/2026*15/07/2026*1.000,00*AFF", "0010*16/07/2026*31/07/2026*1.000,00*LIB",
+              "0010*01/08/2026*15/08/2026*1.000,00*AFF"});
+    b.scrivi(
+        d + "prenotazioni2026.dat",
+        {"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****",
+         "0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*1*3*3****"});
     b.scrivi(d + "noteaff2026.dat", {"ARRIVO TARDI*2*0010"});
     b.scrivi(d + "saldi2026.dat", {"01/06/2026*0001*300,00*0,00*0*0,00*0,00*1*0010",
                                    "02/06/2026*0001*300,00*ND*0*30,00*0,00*2*0010",
@@ -144,7 +149,7 @@ void pagamento(App& app, const char* importo) {
         app.type(versato, importo);
         app.leave(versato);
     } else {
-        app.double_click(versato);   // the whole residual
+        app.double_click(versato);  // the whole residual
     }
 }
 
@@ -187,14 +192,18 @@ void apri_prenotazione(App& app) {
 // An owner with an apartment and a balance to pay out; the agency's bank.
 void dati_proprietario(test::Banco& b) {
     const std::string d = b.cartella_dati();
-    b.scrivi(d + "proprietari.IND", {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080111*0001*RSSMRA*PROVV*"});
+    b.scrivi(d + "proprietari.IND",
+             {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080111*0001*RSSMRA*PROVV*"});
     b.scrivi(d + "appartamenti.ind", {"0001*001*12*MON*1*0*NO*0*4*0*0*0*0012"});
     b.scrivi(d + "Vie.dat", {"0001**VIA ROMA"});
-    b.scrivi(d + "prenotazioni2026.dat", {"0012*0001*01/07/2026*15/07/2026*2.300,00*300,00*100,00*50,00*200,00*15/07/2026**2*1****"});
+    b.scrivi(d + "prenotazioni2026.dat",
+             {"0012*0001*01/07/2026*15/07/2026*2.300,00*300,00*100,00*50,00*200,00*15/07/"
+              "2026**2*1****"});
     b.scrivi(d + "periodi2026.ind", {"0012*01/07/2026*15/07/2026*2.300,00*AFF"});
     b.scrivi(d + "saldi2026.dat", {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*1*0012",
                                    "15/07/2026*0001*0*2000,00*0*0*0*1*0012"});
-    b.scrivi(b.cartella_programma() + "BANCHE.IND", {"BANCA DI BARI,AGENZIA SOLE,000123456,AB,BARI,IT60,"});
+    b.scrivi(b.cartella_programma() + "BANCHE.IND",
+             {"BANCA DI BARI,AGENZIA SOLE,000123456,AB,BARI,IT60,"});
 }
 
 void apri_versamento(App& app) {
@@ -206,7 +215,7 @@ void apri_versamento(App& app) {
     app.pick(app.campo("SaldoProprietario", "Combo1"), 0);
     app.type(app.campo("SaldoProprietario", "Text5"), "1000");
     app.leave(app.campo("SaldoProprietario", "Text5"));
-    app.click(app.campo("SaldoProprietario", "Option2"));   // by cheque
+    app.click(app.campo("SaldoProprietario", "Option2"));  // by cheque
     app.type(app.campo("SaldoProprietario", "Text6"), "ASSEGNO N. 55");
 }
 
@@ -228,7 +237,7 @@ void apri_spesa(App& app) {
 void apri_personalizza(App& app) {
     app.run([&] { app.form("PersonalizzaAgenzia")->show(); });
     const std::pair<const char*, const char*> valori[] = {
-        {"Text1", "AGENZIA SOLE"}, {"Text8", "100,00"}, {"Text9", "10"},
+        {"Text1", "AGENZIA SOLE"}, {"Text8", "100,00"},     {"Text9", "10"},
         {"Text10", "22"},          {"Text13", "000123456"}, {"Text14", "BANCA DI BARI"}};
     for (const auto& [box, testo] : valori) app.type(app.campo("PersonalizzaAgenzia", box), testo);
 }
@@ -252,8 +261,8 @@ void apri_recupero(test::Banco& b) {
 struct Operazione {
     const char* nome;
     std::function<void(test::Banco&)> dati;
-    std::function<void(test::Banco&)> apri;      // the forms up to the save
-    std::function<void(test::Banco&)> salva;     // the click that saves
+    std::function<void(test::Banco&)> apri;   // the forms up to the save
+    std::function<void(test::Banco&)> salva;  // the click that saves
 };
 
 void clic(test::Banco& b, const char* forma, const char* pulsante) {
@@ -270,7 +279,7 @@ const Operazione kOperazioni[] = {
     {"Revoca", dati_saldi,
      [](test::Banco& b) {
          dai_prenotazioni_cliente(b.app(), "REVOCA", "REVOCA");
-         clic(b, "REVOCAPREN", "Option3");   // the whole advance back
+         clic(b, "REVOCAPREN", "Option3");  // the whole advance back
      },
      [](test::Banco& b) { clic(b, "REVOCAPREN", "Command1"); }},
     {"Cauzione", dati_saldi,
@@ -301,7 +310,7 @@ const Operazione kOperazioni[] = {
      [](test::Banco& b) { clic(b, "PersonalizzaAgenzia", "SALVA"); }},
     {"Recupero", dati_recupero, apri_recupero,
      [](test::Banco& b) {
-         b.messaggi().answer(plat::Answer::Yes);   // the files are replaced
+         b.messaggi().answer(plat::Answer::Yes);  // the files are replaced
          clic(b, "Rec_arch", "Command1");
      }},
 };
@@ -310,7 +319,8 @@ const Operazione kOperazioni[] = {
 std::string differenze(const Insieme& a, const Insieme& b) {
     std::string out;
     for (const auto& [percorso, byte] : a)
-        if (!b.contains(percorso) || b.at(percorso) != byte) out += fs::path(percorso).filename().string() + " ";
+        if (!b.contains(percorso) || b.at(percorso) != byte)
+            out += fs::path(percorso).filename().string() + " ";
     for (const auto& [percorso, byte] : b)
         if (!a.contains(percorso)) out += "-" + fs::path(percorso).filename().string() + " ";
     return out;
@@ -330,8 +340,8 @@ struct InMemoria {
     }
 };
 
-class SalvataggioInterrotto
-    : private InMemoria, public ::testing::TestWithParam<std::tuple<Operazione, Guasto>> {
+class SalvataggioInterrotto : private InMemoria,
+                              public ::testing::TestWithParam<std::tuple<Operazione, Guasto>> {
 protected:
     ~SalvataggioInterrotto() override { plat::set_file_call_hook({}); }
 
@@ -360,7 +370,8 @@ protected:
         for (const std::string& cartella : {b.cartella_dati(), b.cartella_programma()})
             for (const auto& e : fs::directory_iterator(cartella)) {
                 const std::string nome = e.path().filename().string();
-                if (plat::is_program_work_file(nome) && !plat::is_lock_file(nome)) out.push_back(nome);
+                if (plat::is_program_work_file(nome) && !plat::is_lock_file(nome))
+                    out.push_back(nome);
             }
         return out;
     }
@@ -375,9 +386,8 @@ protected:
     bool salva_fermandosi_a(int n) {
         int chiamate = 0;
         if (std::get<1>(GetParam()) == Guasto::disco_pieno) {
-            plat::set_file_call_hook([&](std::string_view, const std::string&) {
-                return ++chiamate == n ? ENOSPC : 0;
-            });
+            plat::set_file_call_hook(
+                [&](std::string_view, const std::string&) { return ++chiamate == n ? ENOSPC : 0; });
             op().salva(b);
             plat::set_file_call_hook({});
             return chiamate >= n;
@@ -389,7 +399,7 @@ protected:
                 return 0;
             });
             op().salva(b);
-            ::_exit(0);   // every call done: no destructor of the test runs here
+            ::_exit(0);  // every call done: no destructor of the test runs here
         }
         int stato = 0;
         ::waitpid(figlio, &stato, 0);
@@ -415,13 +425,15 @@ TEST_P(SalvataggioInterrotto, AtEveryFileCallTheRegistersAreAllOldOrAllNewAndARe
         da_capo(vecchio);
         if (!salva_fermandosi_a(n)) break;
         ++punti;
-        const bool da_completare = fs::exists(b.cartella_dati() + std::string(plat::kSaveRecordName)) ||
-                                   fs::exists(b.cartella_programma() + std::string(plat::kSaveRecordName));
+        const bool da_completare =
+            fs::exists(b.cartella_dati() + std::string(plat::kSaveRecordName)) ||
+            fs::exists(b.cartella_programma() + std::string(plat::kSaveRecordName));
         b.riavvia();
         const Insieme dopo = insieme();
         SCOPED_TRACE("stopped before file call " + std::to_string(n));
-        EXPECT_TRUE(dopo == vecchio || dopo == nuovo) << "the registers disagree; not old: " << differenze(dopo, vecchio)
-                                                   << "; not new: " << differenze(dopo, nuovo);
+        EXPECT_TRUE(dopo == vecchio || dopo == nuovo)
+            << "the registers disagree; not old: " << differenze(dopo, vecchio)
+            << "; not new: " << differenze(dopo, nuovo);
         EXPECT_EQ(avanzi(), Righe{});
         EXPECT_EQ(regole_violate(b), Righe{});
         // A save that counted is told once at the start; one that did not is
@@ -443,7 +455,8 @@ std::string nome_caso(const ::testing::TestParamInfo<std::tuple<Operazione, Guas
 
 INSTANTIATE_TEST_SUITE_P(OgniOperazione, SalvataggioInterrotto,
                          ::testing::Combine(::testing::ValuesIn(kOperazioni),
-                                            ::testing::Values(Guasto::uccisione, Guasto::disco_pieno)),
+                                            ::testing::Values(Guasto::uccisione,
+                                                              Guasto::disco_pieno)),
                          nome_caso);
 
 }  // namespace

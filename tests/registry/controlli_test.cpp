@@ -40,9 +40,9 @@ TEST_F(CodiceFiscale, AChangedCharacterFailsWithTheMessage) {
     EXPECT_EQ(b.messaggi().shown()[0].buttons, plat::Buttons::Ok);
 
     // Odd and even positions are valued differently: a change in either fails.
-    EXPECT_EQ(controlla("RSSMRA85T10B562S"), "no");   // position 12, even
-    EXPECT_EQ(controlla("TSSMRA85T10A562S"), "no");   // position 1, odd
-    EXPECT_EQ(controlla("RSSMRA85T10A562T"), "no");   // the check letter itself
+    EXPECT_EQ(controlla("RSSMRA85T10B562S"), "no");  // position 12, even
+    EXPECT_EQ(controlla("TSSMRA85T10A562S"), "no");  // position 1, odd
+    EXPECT_EQ(controlla("RSSMRA85T10A562T"), "no");  // the check letter itself
 }
 
 TEST_F(CodiceFiscale, ShortCodesAndVatNumbersFail) {
@@ -100,8 +100,8 @@ TEST_F(Iban, WrongCheckDigitsFail) {
 }
 
 TEST_F(Iban, LengthCountryAndCharactersAreChecked) {
-    EXPECT_EQ(controlla("IT60X054281110100000012345"), "KO");     // 26
-    EXPECT_EQ(controlla("IT60X05428111010000001234567"), "KO");   // 28
+    EXPECT_EQ(controlla("IT60X054281110100000012345"), "KO");    // 26
+    EXPECT_EQ(controlla("IT60X05428111010000001234567"), "KO");  // 28
     // A valid German IBAN is not an Italian one.
     EXPECT_EQ(controlla("DE89370400440532013000"), "KO");
     EXPECT_EQ(controlla("DE89370400440532013000XXXXX"), "KO");

@@ -10,7 +10,8 @@
 namespace ga::test {
 namespace {
 
-const std::string kRossi = "0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM*RSSMRA85T10A562S*R@X.IT";
+const std::string kRossi =
+    "0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM*RSSMRA85T10A562S*R@X.IT";
 const std::string kBianchi = "0002*BIANCHI ANNA*VIA PO 2*20121*MILANO*02555*MI*XXX*";
 const std::string kVerdi = "0003*VERDI LUCA*VIA TEVERE*00118*ROMA*063333*RM**";
 
@@ -49,7 +50,7 @@ TEST_F(Clienti, ANewBookingPageFromTheMenuDoesNotShowTheClientLastSaved) {
     app.click(f().USCITA);
     plat::Control& comandi = app.campo("MENU", "List1");
     app.click(app.campo("MENU", "prenotazioni"));
-    app.pick(comandi, 0);   // INSERISCI PRENOTAZIONE
+    app.pick(comandi, 0);  // INSERISCI PRENOTAZIONE
     ASSERT_TRUE(app.form("prenotazione")->is_visible());
     for (const char* box : {"Text8", "Text9", "Text25", "Text24"})
         EXPECT_EQ(app.testo("prenotazione", box), "") << box;
@@ -143,7 +144,8 @@ TEST_F(Clienti, DeletingAndNewCodes) {
 
 TEST_F(Clienti, AfterADeletionOrASaveNoClientIsWrittenOver) {
     const std::vector<std::string> rifiuto = {
-        "NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rSCEGLIERE IL CLIENTE DA MODIFICARE O PREMERE NUOVO."};
+        "NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rSCEGLIERE IL CLIENTE DA MODIFICARE O PREMERE "
+        "NUOVO."};
     apri({kRossi, kBianchi, kVerdi});
     app.click(f().MODICLI);
     scegli("BIANCHI ANNA");
@@ -176,7 +178,8 @@ TEST_F(Clienti, OfTwoClientsWithOneNameThePickedOneIsShown) {
     apri({kRossi, kBianchi, "0003*BIANCHI ANNA*VIA TEVERE*00118*ROMA*063333*RM**"});
     app.click(f().MODICLI);
     app.pick(f().Combo1, 2);
-    EXPECT_EQ(f().Text10.text() + "|" + f().Text2.text() + "|" + f().Text9.text(), "0003|VIA TEVERE|3");
+    EXPECT_EQ(f().Text10.text() + "|" + f().Text2.text() + "|" + f().Text9.text(),
+              "0003|VIA TEVERE|3");
 }
 
 TEST_F(Clienti, AStoredNameShowsTheStoredClientWhichASaveChanges) {
@@ -187,9 +190,10 @@ TEST_F(Clienti, AStoredNameShowsTheStoredClientWhichASaveChanges) {
     EXPECT_EQ(f().Text2.text(), "VIA ROMA 1");
     scrivi(f().Text5, "999");
     app.click(f().SALVACLI);
-    EXPECT_EQ(b.leggi(app.s.percorso_clienti),
-              (std::vector<std::string>{
-                  "0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*999*RM*RSSMRA85T10A562S*R@X.IT", kBianchi}));
+    EXPECT_EQ(
+        b.leggi(app.s.percorso_clienti),
+        (std::vector<std::string>{
+            "0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*999*RM*RSSMRA85T10A562S*R@X.IT", kBianchi}));
 
     // A client picked while NUOVO's mode lasts is changed, not copied; its own
     // unchanged name is no duplicate.
@@ -223,7 +227,7 @@ TEST_F(Clienti, TownsAndFiscalCode) {
 
 TEST_F(Clienti, TheCountFollowsClientsSavedWhileTheFormWasHidden) {
     b.scrivi(app.s.percorso_clienti, {kRossi});
-    EXPECT_EQ(app.testo("insnomi", "Text8"), "1");   // loads the form hidden
+    EXPECT_EQ(app.testo("insnomi", "Text8"), "1");  // loads the form hidden
     app.run([&] {
         app.imposta("prenotazione", "Text24", "2");
         app.imposta("prenotazione", "Text8", "NUOVO CLIENTE");

@@ -52,7 +52,7 @@ TEST_F(Proprietari, ANewOwnerIsSavedByChoosingTheRelationAndHandedToTheCard) {
     app.click(p().nuovo);
     EXPECT_EQ(p().Text7.text(), "0001");
     scrivi(p().Text2, "neri piero");
-    scrivi(p().Text5, "01234567890");   // a VAT number is no fiscal code, and is kept
+    scrivi(p().Text5, "01234567890");  // a VAT number is no fiscal code, and is kept
     app.click(p().Option2);
     EXPECT_TRUE(file_uguale({"NERI PIERO******0001*01234567890*CONTR*"}));
     EXPECT_EQ(p().Text1.text(), "1");
@@ -80,7 +80,7 @@ TEST_F(Proprietari, RefusedSavesWriteNothingAndKeepTheCount) {
     scrivi(p().Text2, "ROSSI MARIO");
     EXPECT_EQ(p().Text2.text(), "") << "a duplicate name is cleared";
     scrivi(p().Text2, "GIALLI");
-    app.type(p().Text7, "5");   // BIANCHI's code
+    app.type(p().Text7, "5");  // BIANCHI's code
     app.click(p().Option1);
     app.type(p().Text7, "0006");
     app.type(p().Text3, "VIA*ERRATA");
@@ -103,8 +103,9 @@ TEST_F(Proprietari, TheOwnerCodeIsANumberAndIsStoredPadded) {
     for (const char* sbagliato : {"bianchi@example.it", "0000", "12A"}) {
         app.type(p().Text7, sbagliato);
         app.click(p().SalvaForn);
-        EXPECT_EQ(b.nuovi_messaggi(), Righe{"IL CODICE PROPRIETARIO DEVE ESSERE UN NUMERO (ES. 0012): \"" +
-                                            std::string(sbagliato) + "\" NON E' VALIDO"});
+        EXPECT_EQ(b.nuovi_messaggi(),
+                  Righe{"IL CODICE PROPRIETARIO DEVE ESSERE UN NUMERO (ES. 0012): \"" +
+                        std::string(sbagliato) + "\" NON E' VALIDO"});
     }
     EXPECT_TRUE(file_uguale({}));
     app.type(p().Text7, "12");
@@ -119,7 +120,7 @@ TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) 
     EXPECT_TRUE(p().Combo1.visible()) << "a name not in the list changes nothing";
     EXPECT_EQ(p().Text2.text(), "");
     scrivi(p().Combo1, " BIANCHI ANNA ");
-    scrivi(p().Text2, "BIANCHI ANNA");   // her own name is no duplicate
+    scrivi(p().Text2, "BIANCHI ANNA");  // her own name is no duplicate
     EXPECT_EQ(p().Text2.text(), "BIANCHI ANNA");
 
     app.click(p().iconbanc);
@@ -130,7 +131,7 @@ TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) 
     EXPECT_TRUE(p().is_enabled());
 
     app.type(p().Text6, "099");
-    app.click(p().Option1);   // only changes the box while changing
+    app.click(p().Option1);  // only changes the box while changing
     EXPECT_TRUE(file_uguale(kTre));
     app.click(p().SalvaForn);
     EXPECT_TRUE(file_uguale(
@@ -172,7 +173,7 @@ TEST_F(Proprietari, DeletingAsksAndActsOnlyOnAStoredOwner) {
     app.click(p().cancella);
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"Sei sicuro di cancellare \rBIANCHI ANNA"});
     EXPECT_TRUE(file_uguale(kTre));
-    app.click(p().cancella);   // Yes
+    app.click(p().cancella);  // Yes
     EXPECT_TRUE(file_uguale({kTre[0], kTre[2]}));
     EXPECT_EQ(p().Text1.text(), "2");
 
@@ -215,8 +216,9 @@ TEST_F(Proprietari, BankCoordinatesAreSavedAsAStoredRecordOrTheNextOneOnly) {
     app.type(banca.Text3, "3");
     app.type(banca.Text14, "BANCA TRE");
     app.click(banca.SalvaForn);
-    EXPECT_EQ(b.leggi(banche), (Righe{"BANCA UNO,MARE BLU,CC 1,ABCD,RIMINI,IT60X,0000",
-                                      "BANCA DUE,BIANCHI ANNA,,,,,0005", "BANCA TRE,BIANCHI ANNA,,,,,0005"}));
+    EXPECT_EQ(b.leggi(banche),
+              (Righe{"BANCA UNO,MARE BLU,CC 1,ABCD,RIMINI,IT60X,0000",
+                     "BANCA DUE,BIANCHI ANNA,,,,,0005", "BANCA TRE,BIANCHI ANNA,,,,,0005"}));
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
@@ -241,13 +243,14 @@ TEST_F(Banche, TheFormOpensOnTheChosenOwnersOwnCoordinatesOrOnEmptyBoxes) {
     b.scrivi(file_banche(), {"BANCA AGENZIA,MARE BLU,CC 1,ABCD,RIMINI,,0000",
                              "BANCA ROSSI,ROSSI MARIO,CC 7,,BARI,,0001"});
     apri(kTre);
-    COORDBANCA& banca = apri_banca(2);   // BIANCHI, without coordinates
+    COORDBANCA& banca = apri_banca(2);  // BIANCHI, without coordinates
     EXPECT_EQ(banca.Text2.text() + "|" + banca.Text14.text() + "|" + banca.Text16.text() + "|" +
                   banca.Text3.text(),
               "0005|||3");
     registra(banca, "BANCA BIANCHI");
     apri_banca(1);
-    EXPECT_EQ(banca.Text14.text() + "|" + banca.Text16.text() + "|" + banca.Text3.text(), "BANCA ROSSI|CC 7|2");
+    EXPECT_EQ(banca.Text14.text() + "|" + banca.Text16.text() + "|" + banca.Text3.text(),
+              "BANCA ROSSI|CC 7|2");
     app.click(banca.USCITA);
     apri_banca(2);
     EXPECT_EQ(banca.Text14.text() + "|" + banca.Text3.text(), "BANCA BIANCHI|3");
@@ -272,7 +275,8 @@ TEST_P(BancheDaCapo, OwnersNeverTakeTheAgencysRecord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Banche, BancheDaCapo,
-                         ::testing::Values(Righe{}, Righe{"BANCA AGENZIA,MARE BLU,CC 1,ABCD,RIMINI,,0000"}));
+                         ::testing::Values(Righe{},
+                                           Righe{"BANCA AGENZIA,MARE BLU,CC 1,ABCD,RIMINI,,0000"}));
 
 TEST_F(Banche, AnIbanTheCheckRefusesIsToldAndStoredOnlyIfTheClerkKeepsIt) {
     apri(kTre);
@@ -282,10 +286,11 @@ TEST_F(Banche, AnIbanTheCheckRefusesIsToldAndStoredOnlyIfTheClerkKeepsIt) {
     b.messaggi().answer(Answer::Ok);
     b.messaggi().answer(Answer::No);
     app.click(banca.SalvaForn);
-    EXPECT_EQ(b.nuovi_messaggi(), (Righe{"CODICE IBAN ERRATO",
-                                         "REGISTRARE COMUNQUE LE COORDINATE CON QUESTO CODICE IBAN ?"}));
+    EXPECT_EQ(b.nuovi_messaggi(),
+              (Righe{"CODICE IBAN ERRATO",
+                     "REGISTRARE COMUNQUE LE COORDINATE CON QUESTO CODICE IBAN ?"}));
     EXPECT_TRUE(b.leggi(file_banche()).empty());
-    app.click(banca.SalvaForn);   // Yes
+    app.click(banca.SalvaForn);  // Yes
     EXPECT_EQ(b.leggi(file_banche()),
               (Righe{",,,,,,0000", "BANCA ROSSI,,,,,IT60X0542811101000000123457,0001"}));
 }

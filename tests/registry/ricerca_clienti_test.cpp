@@ -42,7 +42,8 @@ protected:
         app.run([&] { cerca_cliente(app); });
     }
     std::vector<std::string> cliente_mostrato() {
-        return {visu("Text5"), visu("Text1"), visu("Text2"), visu("Text3"), visu("Text4"), visu("Text17")};
+        return {visu("Text5"), visu("Text1"), visu("Text2"),
+                visu("Text3"), visu("Text4"), visu("Text17")};
     }
 
     Banco b;
@@ -65,13 +66,14 @@ TEST_F(RicercaClienti, FirstMatchThenForwardAndBackThroughTheNamesakes) {
     cerca("BIANCHI", "PRENOTCLIENTE");
     // Line 3 has blanks before its name: the name is trimmed before the test.
     EXPECT_EQ(cliente_mostrato(),
-              (std::vector<std::string>{" 0003", "  BIANCHI ANNA", "BNCNNA80A41A662X", "BARI", "VIA MARE 2", "3"}));
+              (std::vector<std::string>{" 0003", "  BIANCHI ANNA", "BNCNNA80A41A662X", "BARI",
+                                        "VIA MARE 2", "3"}));
     EXPECT_EQ(eseguite, std::vector<std::string>{"elenca"});
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 
     app.run([&] { cliente_successivo(app); });
-    EXPECT_EQ(cliente_mostrato(),
-              (std::vector<std::string>{"0007", "BIANCHI ALDO", "12345678901", "FIRENZE", "CORSO ITALIA 5", "7"}));
+    EXPECT_EQ(cliente_mostrato(), (std::vector<std::string>{"0007", "BIANCHI ALDO", "12345678901",
+                                                            "FIRENZE", "CORSO ITALIA 5", "7"}));
     EXPECT_TRUE(visibile("VisuPrenotCliente", "RETRO"));
     EXPECT_EQ(eseguite.size(), 2u);
 
@@ -85,9 +87,11 @@ TEST_F(RicercaClienti, FirstMatchThenForwardAndBackThroughTheNamesakes) {
     for (const char* da : {"3", "7"}) {
         app.imposta("VisuPrenotCliente", "Text17", da);
         app.campo("VisuPrenotCliente", "List1").add_item("UNA RIGA");
-        app.run([&] { std::string(da) == "3" ? cliente_precedente(app) : cliente_successivo(app); });
+        app.run(
+            [&] { std::string(da) == "3" ? cliente_precedente(app) : cliente_successivo(app); });
         EXPECT_EQ(cliente_mostrato(), (std::vector<std::string>{"", "", "", "", "", da}));
-        EXPECT_FALSE(visibile("VisuPrenotCliente", "AVANTI") || visibile("VisuPrenotCliente", "RETRO"));
+        EXPECT_FALSE(visibile("VisuPrenotCliente", "AVANTI") ||
+                     visibile("VisuPrenotCliente", "RETRO"));
         EXPECT_EQ(app.campo("VisuPrenotCliente", "List1").list_count(), 0);
     }
     EXPECT_EQ(eseguite.size(), 3u);
@@ -110,8 +114,9 @@ TEST_F(RicercaClienti, NoMatchAndAMissingClientsFile) {
     EXPECT_FALSE(app.ended());
     EXPECT_TRUE(plat::file_exists(app.s.percorso_clienti));
     EXPECT_EQ(b.byte(app.s.percorso_clienti), "");
-    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"NESSUN CLIENTE E' ANCORA REGISTRATO.\r"
-                                                           "L'ARCHIVIO DEI CLIENTI E' STATO CREATO VUOTO."});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{"NESSUN CLIENTE E' ANCORA REGISTRATO.\r"
+                                       "L'ARCHIVIO DEI CLIENTI E' STATO CREATO VUOTO."});
     EXPECT_TRUE(eseguite.empty());
 }
 
@@ -157,7 +162,8 @@ TEST_F(RicercaClienti, InvoiceSearchStopsAtAFirstMatchWithoutFiscalCode) {
 
     // A No leaves the colour as it was, and the lines after the first match
     // are not read even when they would match.
-    b.scrivi(app.s.percorso_clienti, {"0001*GIALLO**1*A*2*B**", "0002*GIALLINI*X*1*A*2*B*RSSMRA85T10A562S*"});
+    b.scrivi(app.s.percorso_clienti,
+             {"0001*GIALLO**1*A*2*B**", "0002*GIALLINI*X*1*A*2*B*RSSMRA85T10A562S*"});
     app.campo("fattura", "List1").clear();
     app.campo("fattura", "Text11").set_back_color(plat::kDefaultColor);
     b.messaggi().answer(plat::Answer::No);

@@ -35,10 +35,10 @@ Righe dieci_prenotazioni() {
     p[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*200,00*20/09/2026**4*1****";
     return p;
 }
-const Righe kSaldi = {"01/06/2026*0001*300,00*ND*0*30,00*0,00*7*0010", "02/06/2026*0001*200,00*ND*0*ND*200,00*9*0010",
-                      "20/08/2026*0001*0*700,00*50,00*0*300,00*    7 *0010",
-                      "20/09/2026*0001*0*500,00*0*0*0*    9 *0010",
-                      "03/06/2026*0001*200,00*ND*0*ND*200,00*3*0010"};
+const Righe kSaldi = {
+    "01/06/2026*0001*300,00*ND*0*30,00*0,00*7*0010", "02/06/2026*0001*200,00*ND*0*ND*200,00*9*0010",
+    "20/08/2026*0001*0*700,00*50,00*0*300,00*    7 *0010",
+    "20/09/2026*0001*0*500,00*0*0*0*    9 *0010", "03/06/2026*0001*200,00*ND*0*ND*200,00*3*0010"};
 const Righe kNote = {"PRIMA NOTA*1*0010", "ARRIVO TARDI*7*0010"};
 
 class Cauzione : public ::testing::Test {
@@ -56,7 +56,9 @@ protected:
     }
     std::string dati(const std::string& f) const { return b.cartella_dati() + f; }
     std::string byte(const char* f) { return b.byte(dati(f)); }
-    std::string file() { return byte("prenotazioni2026.dat") + byte("saldi2026.dat") + byte("noteaff2026.dat"); }
+    std::string file() {
+        return byte("prenotazioni2026.dat") + byte("saldi2026.dat") + byte("noteaff2026.dat");
+    }
     plat::Control& cauz(const char* nome) { return app.campo("RESTCAUZ", nome); }
     std::string testo(const char* nome) { return cauz(nome).text(); }
 
@@ -88,8 +90,9 @@ TEST_F(Cauzione, ActivationListsBookingsAndClientsAndTakesAnOnlyBooking) {
     app.click(cauz("ESCI"));
 
     // With one booking (booking 7 alone, now number 1) it is picked at once.
-    b.scrivi(dati("prenotazioni2026.dat"),
-             {"0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*2*1*1****"});
+    b.scrivi(
+        dati("prenotazioni2026.dat"),
+        {"0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*2*1*1****"});
     b.scrivi(dati("saldi2026.dat"), {"20/08/2026*0001*0*700,00*50,00*0*300,00*    1 *0010"});
     app.run([&] { carica_prenotazioni(app); });
     apri();
@@ -114,8 +117,9 @@ TEST_F(Cauzione, DepositOfAPaidBookingIsProposedAndRefundedEndToEnd) {
 
     EXPECT_TRUE(b.nuovi_messaggi().empty());
     EXPECT_EQ(byte("saldi2026.dat"), crlf(kSaldi, "09/12/2026*0001*0*0*0*0*-300,00*007*0010"));
-    EXPECT_EQ(byte("noteaff2026.dat"), crlf({kNote[0], "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026*7*0010"}));
-    EXPECT_EQ(byte("prenotazioni2026.dat"), prenotazioni);   // its note number stays
+    EXPECT_EQ(byte("noteaff2026.dat"),
+              crlf({kNote[0], "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026*7*0010"}));
+    EXPECT_EQ(byte("prenotazioni2026.dat"), prenotazioni);  // its note number stays
     EXPECT_EQ(testo("NOTE"), "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026");
     EXPECT_FALSE(cauz("SALVA").enabled());
 

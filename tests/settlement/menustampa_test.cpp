@@ -53,7 +53,8 @@ protected:
         return v;
     }
     std::string sezioni() {
-        return m().Command1.caption() + "|" + m().Command6.caption() + "|" + m().Command7.caption() + "|" +
+        return m().Command1.caption() + "|" + m().Command6.caption() + "|" +
+               m().Command7.caption() + "|" +
                mostrati({&m().SCELTAPRENOT, &m().STAMPDISPON, &m().SCELTA});
     }
     // The cells of a printed page, and the list lines of every page in order.
@@ -71,7 +72,8 @@ protected:
     }
     const plat::PrintJob& ultima() { return b.stampante().jobs.back(); }
     std::string scelta_prenotazione() {
-        return mostrati({&m().Label6, &m().Label7, &m().Combo1, &m().Text1, &m().List1, &m().stampapre});
+        return mostrati(
+            {&m().Label6, &m().Label7, &m().Combo1, &m().Text1, &m().List1, &m().stampapre});
     }
 
     test::Banco b;
@@ -107,7 +109,8 @@ TEST_F(MenuStampa, TheReprintSectionChoosesABookingByClientOrByNumber) {
     EXPECT_EQ(scelta_prenotazione(), "Label6 Label7");
 
     app.click(m().Command5);
-    EXPECT_EQ(std::make_pair(m().Command4.back_color(), m().Command5.back_color()), std::make_pair(kRosso, kVerde));
+    EXPECT_EQ(std::make_pair(m().Command4.back_color(), m().Command5.back_color()),
+              std::make_pair(kRosso, kVerde));
     EXPECT_EQ(scelta_prenotazione(), "Text1 List1");
     app.pick(m().List1, 2);
     EXPECT_EQ(m().Text1.text(), "003");
@@ -117,7 +120,8 @@ TEST_F(MenuStampa, TheReprintSectionChoosesABookingByClientOrByNumber) {
 
     // By client: one booking is chosen at once; two are listed.
     app.click(m().Command4);
-    EXPECT_EQ(std::make_pair(m().Command4.back_color(), m().Command5.back_color()), std::make_pair(kVerde, kRosso));
+    EXPECT_EQ(std::make_pair(m().Command4.back_color(), m().Command5.back_color()),
+              std::make_pair(kVerde, kRosso));
     EXPECT_EQ(scelta_prenotazione(), "Combo1");
     app.pick(m().Combo1, 1);
     EXPECT_EQ(m().Text1.text(), "002");
@@ -158,8 +162,9 @@ TEST_F(MenuStampa, AClientWithoutBookingsLeavesNoEarlierChoiceToPrint) {
 }
 
 TEST_F(MenuStampa, WithAThousandBookingsTheLastNumberHasFourDigits) {
-    b.scrivi(dati("prenotazioni2026.dat"),
-             Righe(1000, "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******"));
+    b.scrivi(
+        dati("prenotazioni2026.dat"),
+        Righe(1000, "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******"));
     app.click(m().Command1);
     ASSERT_EQ(m().List1.list_count(), 1000);
     EXPECT_EQ(m().List1.item(98), "099");
@@ -177,7 +182,8 @@ TEST_F(MenuStampa, TheAvailabilityIsCompleteOrForTheMonthChosen) {
     EXPECT_EQ(m().Combo2.list_count(), 13);
 
     app.click(m().XMESE);
-    EXPECT_EQ(std::make_pair(m().TOTALE.back_color(), m().XMESE.back_color()), std::make_pair(kRosso, kVerde));
+    EXPECT_EQ(std::make_pair(m().TOTALE.back_color(), m().XMESE.back_color()),
+              std::make_pair(kRosso, kVerde));
     EXPECT_EQ(disponibilita(), "Combo2");
     app.pick(m().Combo2, 3);
     EXPECT_EQ(m().Combo2.text(), "MARZO");
@@ -188,7 +194,8 @@ TEST_F(MenuStampa, TheAvailabilityIsCompleteOrForTheMonthChosen) {
 
     // "COMPLETA" after a month keeps the month; reopening the section resets it.
     app.click(m().TOTALE);
-    EXPECT_EQ(std::make_pair(m().TOTALE.back_color(), m().XMESE.back_color()), std::make_pair(kVerde, kRosso));
+    EXPECT_EQ(std::make_pair(m().TOTALE.back_color(), m().XMESE.back_color()),
+              std::make_pair(kVerde, kRosso));
     EXPECT_EQ(disponibilita(), "Label14 stampaDIS");
     EXPECT_EQ(b.app().s.mese_scelto, "12");
     app.click(m().TOTALE);
@@ -202,7 +209,8 @@ TEST_F(MenuStampa, TheAvailabilityIsCompleteOrForTheMonthChosen) {
 }
 
 TEST_F(MenuStampa, TheInvoiceReprintPrintsTheChosenInvoiceAsTheInvoiceFormDoes) {
-    b.scrivi(dati("proprietari.IND"), {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*01234567890*PROVV*"});
+    b.scrivi(dati("proprietari.IND"),
+             {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*01234567890*PROVV*"});
     b.scrivi(dati("fatture2026.dat"), {"02/01/2026*1*0002**AFFITTO*700,00*154,00*2**854,00",
                                        "03/01/2026*2**1*PROVVIGIONI*100,00**4**100,00"});
     app.click(m().Command2);
@@ -226,7 +234,8 @@ TEST_F(MenuStampa, TheInvoiceReprintPrintsTheChosenInvoiceAsTheInvoiceFormDoes) 
     ASSERT_EQ(b.stampante().jobs.size(), 2u);
     auto testi = [](const plat::PrintJob& j) {
         Righe t;
-        for (const plat::Cell& c : j.cells) t.push_back(std::to_string(c.row) + "," + std::to_string(c.column) + " " + c.text);
+        for (const plat::Cell& c : j.cells)
+            t.push_back(std::to_string(c.row) + "," + std::to_string(c.column) + " " + c.text);
         return t;
     };
     EXPECT_EQ(testi(b.stampante().jobs[0]), testi(b.stampante().jobs[1]));
@@ -239,9 +248,11 @@ TEST_F(MenuStampa, TheInvoiceReprintPrintsTheChosenInvoiceAsTheInvoiceFormDoes) 
 }
 
 TEST_F(MenuStampa, TheAvailabilityPrintsTheLinesTheViewListsPageByPage) {
-    b.scrivi(dati("proprietari.IND"), {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*01234567890*PROVV*"});
+    b.scrivi(dati("proprietari.IND"),
+             {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*01234567890*PROVV*"});
     b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE* $$"});
-    Righe periodi = {"0010*01/07/2026*15/07/2026*1.234,56*LIB", "0020*01/08/2026*15/08/2026*800*AFF"};
+    Righe periodi = {"0010*01/07/2026*15/07/2026*1.234,56*LIB",
+                     "0020*01/08/2026*15/08/2026*800*AFF"};
     for (int i = 1; i <= 41; ++i)
         periodi.push_back((i % 2 ? "0010*" : "0020*") + std::to_string(1 + i % 28) + "/08/2026*" +
                           std::to_string(2 + i % 28) + "/08/2026*650*LIB");
@@ -269,8 +280,9 @@ TEST_F(MenuStampa, TheAvailabilityPrintsTheLinesTheViewListsPageByPage) {
     EXPECT_EQ(cella(agosto, 1), "DISPONIBILITA' - 2026 - AGOSTO");
     EXPECT_EQ(cella(agosto, 2), "MARE BLU");
     const std::string intestazione = cella(agosto, 3);
-    EXPECT_EQ(intestazione, " | N.  - APP. - PROPRIETARIO             - VIA DELL'APPARTAMENTO    - DAL        - "
-                            "AL         -  AFFITTO |");
+    EXPECT_EQ(intestazione,
+              " | N.  - APP. - PROPRIETARIO             - VIA DELL'APPARTAMENTO    - DAL        - "
+              "AL         -  AFFITTO |");
     ASSERT_EQ(agosto.pages.size(), 2u);
     EXPECT_EQ(agosto.pages[0].size(), 41u);
     EXPECT_EQ(agosto.pages[1].back().text, "PAGINA 2 DI 2");
@@ -286,7 +298,8 @@ TEST_F(MenuStampa, TheAvailabilityPrintsTheLinesTheViewListsPageByPage) {
     EXPECT_EQ(cella(ultima(), 1), "DISPONIBILITA' - 2026");
     EXPECT_EQ(righe_elenco(ultima()), vista(0));
     EXPECT_EQ(righe_elenco(ultima()).front(),
-              " | 001 - 0010 - ROSSI PIA                - VIA DEL MARE             - 01/07/2026 - 15/07/2026 - "
+              " | 001 - 0010 - ROSSI PIA                - VIA DEL MARE             - 01/07/2026 - "
+              "15/07/2026 - "
               "1.234,00 |");
     EXPECT_EQ(ultima().pdf_path, dati("disponibilita.pdf"));
 
@@ -305,24 +318,29 @@ TEST_F(MenuStampa, TheListsPrintTheApartmentsClientsAndOwnersRegisters) {
     app.click(m().Command10);
     EXPECT_TRUE(b.stampante().jobs.empty());
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"NESSUN PROPRIETARIO DA STAMPARE."});
-    b.scrivi(dati("proprietari.IND"), {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080 123*0001*01234567890*PROVV*"});
+    b.scrivi(dati("proprietari.IND"),
+             {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080 123*0001*01234567890*PROVV*"});
 
     app.click(m().Command8);
     EXPECT_EQ(cella(ultima(), 1), "ELENCO DEGLI APPARTAMENTI");
-    EXPECT_EQ(cella(ultima(), 3), "CODICE  PROPRIETARIO              VIA                             N.C.    TIPO    "
-                                  "      LETTI  GIARDINO  PIANO  PERIODO");
-    EXPECT_EQ(righe_elenco(ultima()),
-              (Righe{"0010    ROSSI PIA                 VIA DEL MARE                    12      BILOCALE      4      NO"
-                     "        1      ESTIVO",
-                     "0020    ROSSI PIA                 VIA DEL MARE                    14      MONOLOCALE    2      NO"
-                     "        1      ESTIVO"}));
+    EXPECT_EQ(cella(ultima(), 3),
+              "CODICE  PROPRIETARIO              VIA                             N.C.    TIPO    "
+              "      LETTI  GIARDINO  PIANO  PERIODO");
+    EXPECT_EQ(righe_elenco(ultima()), (Righe{"0010    ROSSI PIA                 VIA DEL MARE       "
+                                             "             12      BILOCALE      4      NO"
+                                             "        1      ESTIVO",
+                                             "0020    ROSSI PIA                 VIA DEL MARE       "
+                                             "             14      MONOLOCALE    2      NO"
+                                             "        1      ESTIVO"}));
 
     app.click(m().Command9);
     EXPECT_EQ(cella(ultima(), 1), "ELENCO DEI CLIENTI");
     const Righe clienti = righe_elenco(ultima());
     ASSERT_EQ(clienti.size(), 3u);
-    EXPECT_EQ(clienti[1], "0002    VERDI LUCA                      VIA LAGO 3                      73028 OTRANTO (LE)  "
-                          "                0836            Y");
+    EXPECT_EQ(clienti[1],
+              "0002    VERDI LUCA                      VIA LAGO 3                      73028 "
+              "OTRANTO (LE)  "
+              "                0836            Y");
     EXPECT_EQ(ultima().pages.size(), 1u);
     EXPECT_EQ(ultima().pages[0].back().text, "PAGINA 1 DI 1");
 
@@ -331,11 +349,13 @@ TEST_F(MenuStampa, TheListsPrintTheApartmentsClientsAndOwnersRegisters) {
     app.click(m().Command10);
     EXPECT_EQ(cella(ultima(), 1), "ELENCO DEI PROPRIETARI");
     EXPECT_EQ(righe_elenco(ultima()),
-              Righe{"0001    ROSSI PIA                       VIA PO 1                        70100 BARI (BA)       "
+              Righe{"0001    ROSSI PIA                       VIA PO 1                        70100 "
+                    "BARI (BA)       "
                     "              080 123         01234567890       PROVV"});
     EXPECT_EQ(ultima().pdf_path, dati("elenco_proprietari.pdf"));
-    EXPECT_EQ(b.nuovi_messaggi(), Righe{"NESSUNA STAMPANTE DISPONIBILE.\rL'ELENCO E' STATO SALVATO NEL FILE\r" +
-                                        dati("elenco_proprietari.pdf")});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Righe{"NESSUNA STAMPANTE DISPONIBILE.\rL'ELENCO E' STATO SALVATO NEL FILE\r" +
+                    dati("elenco_proprietari.pdf")});
     EXPECT_EQ(b.stampante().jobs.size(), 3u);
 }
 
@@ -347,7 +367,8 @@ TEST_F(MenuStampa, PrintingTheChosenBookingAndLeaving) {
     ASSERT_EQ(b.stampante().jobs.size(), 1u);
     bool numero = false;
     for (const plat::Cell& c : b.stampante().jobs.back().cells)
-        numero = numero || (c.row == 2 && c.column == 2 && c.text.find(" Ric. n°   002 / 20") != std::string::npos);
+        numero = numero || (c.row == 2 && c.column == 2 &&
+                            c.text.find(" Ric. n°   002 / 20") != std::string::npos);
     EXPECT_TRUE(numero);
     EXPECT_EQ(app.s.cauzione_ricevuta, "200");
     EXPECT_EQ(app.campo("prenotazione", "Check5").value(), 1);

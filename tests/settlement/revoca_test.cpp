@@ -21,12 +21,15 @@ std::string crlf(Righe righe, const std::string& aggiunta = "") {
 }
 
 // Booking 1 is open, on period 1; booking 2 was revoked in July.
-const std::string kP1 = "0010*0001*01/07/2026*15/07/2026*3.000,00*1.500,00*ND*50,00*200,00*0.00.00***1****";
-const std::string kP2 = "0010*0001*01/08/2026*15/08/2026*0,00*300,00*ND*ND*ND*10/07/2026**REVOC002*4****";
+const std::string kP1 =
+    "0010*0001*01/07/2026*15/07/2026*3.000,00*1.500,00*ND*50,00*200,00*0.00.00***1****";
+const std::string kP2 =
+    "0010*0001*01/08/2026*15/08/2026*0,00*300,00*ND*ND*ND*10/07/2026**REVOC002*4****";
 const Righe kSaldi = {"01/06/2026*0001*1.500,00*ND*0*50,00*200,00*1*0010",
                       "10/07/2026*0001*-300,00*0*0***2*0010"};
-const Righe kPeriodi = {"0010*01/07/2026*15/07/2026*1.500,00*AFF", "0010*16/07/2026*31/07/2026*1.500,00*LIB",
-                        "0010*01/07/2026*31/07/2026*3.000,00*AFF", "0010*01/08/2026*15/08/2026*1.200,00*LIB"};
+const Righe kPeriodi = {
+    "0010*01/07/2026*15/07/2026*1.500,00*AFF", "0010*16/07/2026*31/07/2026*1.500,00*LIB",
+    "0010*01/07/2026*31/07/2026*3.000,00*AFF", "0010*01/08/2026*15/08/2026*1.200,00*LIB"};
 
 class Revoca : public ::testing::Test {
 protected:
@@ -51,7 +54,9 @@ protected:
     }
     std::string dati(const std::string& f) const { return b.cartella_dati() + f; }
     std::string byte(const char* f) { return b.byte(dati(f)); }
-    std::string file() { return byte("prenotazioni2026.dat") + byte("saldi2026.dat") + byte("periodi2026.ind"); }
+    std::string file() {
+        return byte("prenotazioni2026.dat") + byte("saldi2026.dat") + byte("periodi2026.ind");
+    }
     plat::Control& visu(const char* nome) { return app.campo("VisuPrenotCliente", nome); }
     plat::Control& revoca(const char* nome) { return app.campo("REVOCAPREN", nome); }
     std::string rimborso(const std::string& importo) {
@@ -74,9 +79,11 @@ TEST_F(Revoca, FullRefundRevokesTheBookingAndFreesItsPeriods) {
     app.click(revoca("Command1"));
 
     EXPECT_TRUE(b.nuovi_messaggi().empty());
-    EXPECT_EQ(byte("saldi2026.dat"), crlf(kSaldi, "09/12/2026*0001*-1.500,00*0*0*-50*-200*    1 *0010"));
+    EXPECT_EQ(byte("saldi2026.dat"),
+              crlf(kSaldi, "09/12/2026*0001*-1.500,00*0*0*-50*-200*    1 *0010"));
     EXPECT_EQ(byte("prenotazioni2026.dat"),
-              crlf({"0010*0001*01/07/2026*15/07/2026*0,00*1.500,00*ND*50,00*200,00*09/12/2026**REVOC003*1****",
+              crlf({"0010*0001*01/07/2026*15/07/2026*0,00*1.500,00*ND*50,00*200,00*09/12/"
+                    "2026**REVOC003*1****",
                     kP2}));
     // The booked half month, the other half, and the whole month once both
     // halves are free.
@@ -110,9 +117,11 @@ TEST_F(Revoca, APeriodFreedByTheRevocationCanBeDeleted) {
     periodi.erase(periodi.begin());
     for (int i = 0; i < 2; ++i) periodi[static_cast<std::size_t>(i)].replace(36, 3, "LIB");
     EXPECT_EQ(byte("periodi2026.ind"), crlf(periodi));
-    EXPECT_EQ(byte("prenotazioni2026.dat"),
-              crlf({"0010*0001*01/07/2026*15/07/2026*0,00*1.500,00*ND*50,00*200,00*09/12/2026**REVOC003*1****",
-                    "0010*0001*01/08/2026*15/08/2026*0,00*300,00*ND*ND*ND*10/07/2026**REVOC002*3****"}));
+    EXPECT_EQ(
+        byte("prenotazioni2026.dat"),
+        crlf({"0010*0001*01/07/2026*15/07/2026*0,00*1.500,00*ND*50,00*200,00*09/12/"
+              "2026**REVOC003*1****",
+              "0010*0001*01/08/2026*15/08/2026*0,00*300,00*ND*ND*ND*10/07/2026**REVOC002*3****"}));
 }
 
 TEST_F(Revoca, PartialRefundIsNegativeAndNeverAboveTheAdvance) {
@@ -127,7 +136,8 @@ TEST_F(Revoca, PartialRefundIsNegativeAndNeverAboveTheAdvance) {
     EXPECT_TRUE(b.nuovi_messaggi().empty());
     for (const char* troppo : {"1.600", "-2000", "1500,01"}) {
         EXPECT_EQ(rimborso(troppo), "") << troppo;
-        EXPECT_EQ(b.nuovi_messaggi(), Righe{"E' STATO INSERITO UN VALORE MAGGIORE \r DELL'ACCONTO VERSATO "});
+        EXPECT_EQ(b.nuovi_messaggi(),
+                  Righe{"E' STATO INSERITO UN VALORE MAGGIORE \r DELL'ACCONTO VERSATO "});
     }
     EXPECT_EQ(rimborso("abc"), "");
     EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
@@ -143,7 +153,8 @@ TEST_F(Revoca, PartialRefundIsNegativeAndNeverAboveTheAdvance) {
     EXPECT_EQ(file(), prima);
     app.type(revoca("Text7"), "300");
     app.click(revoca("Command1"));
-    EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(), "09/12/2026*0001*-300,00*0*0*-50*-200*    1 *0010");
+    EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(),
+              "09/12/2026*0001*-300,00*0*0*-50*-200*    1 *0010");
 }
 
 TEST_F(Revoca, WhatTheWritersWouldRefuseIsRefusedBeforeTheFirstWrite) {
@@ -173,7 +184,8 @@ TEST_F(Revoca, WhatTheWritersWouldRefuseIsRefusedBeforeTheFirstWrite) {
     // Confirming at once keeps the advance; the booking is revoked all the same.
     app.click(visu("REVOCA"));
     app.click(revoca("Command1"));
-    EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(), "09/12/2026*0001*0,00*0*0*-50*-200*    1 *0010");
+    EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(),
+              "09/12/2026*0001*0,00*0*0*-50*-200*    1 *0010");
     EXPECT_EQ(app.s.prenotazioni[1].campo[11], "REVOC003");
 }
 

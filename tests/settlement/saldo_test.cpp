@@ -24,8 +24,10 @@ std::string crlf(Righe righe, const std::string& aggiunta = "") {
 
 // Booking 1: no note, its agency items still to collect. Booking 2: note 2,
 // agency fee and cleaning not due.
-const std::string kP1 = "0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****";
-const std::string kP2 = "0010*0001*01/08/2026*15/08/2026*1.200,00*200,00*ND*ND*0,00*0.00.00*2**2****";
+const std::string kP1 =
+    "0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****";
+const std::string kP2 =
+    "0010*0001*01/08/2026*15/08/2026*1.200,00*200,00*ND*ND*0,00*0.00.00*2**2****";
 const Righe kNote = {"PRIMA NOTA*5*0011", "CON CANE*2*0010"};
 const Righe kSaldi = {"01/06/2026*0001*300,00*0,00*0*0,00*0,00*1*0010",
                       "02/06/2026*0001*200,00*ND*0*ND*0,00*2*0010"};
@@ -48,7 +50,9 @@ protected:
     }
     std::string dati(const std::string& f) const { return b.cartella_dati() + f; }
     std::string byte(const char* f) { return b.byte(dati(f)); }
-    std::string file() { return byte("prenotazioni2026.dat") + byte("noteaff2026.dat") + byte("saldi2026.dat"); }
+    std::string file() {
+        return byte("prenotazioni2026.dat") + byte("noteaff2026.dat") + byte("saldi2026.dat");
+    }
     plat::Control& visu(const char* nome) { return app.campo("VisuPrenotCliente", nome); }
     plat::Control& saldo(const char* nome) { return app.campo("saldoaff", nome); }
     std::string testo(const char* nome) { return saldo(nome).text(); }
@@ -98,10 +102,13 @@ TEST_F(Saldo, BalanceWithTheAgencyItemsIsRecordedEndToEnd) {
     app.click(saldo("Command1"));
 
     EXPECT_TRUE(b.nuovi_messaggi().empty());
-    EXPECT_EQ(byte("saldi2026.dat"), crlf(kSaldi, "09/12/2026*0001*0*700,00*50,00*30,00*200,00*    1 *0010"));
+    EXPECT_EQ(byte("saldi2026.dat"),
+              crlf(kSaldi, "09/12/2026*0001*0*700,00*50,00*30,00*200,00*    1 *0010"));
     EXPECT_EQ(byte("noteaff2026.dat"), crlf(kNote, " - SALDATO IL  09/12/2026*    1 *0010"));
-    EXPECT_EQ(byte("prenotazioni2026.dat"),
-              crlf({"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*09/12/2026*3*3*1****", kP2}));
+    EXPECT_EQ(
+        byte("prenotazioni2026.dat"),
+        crlf({"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*09/12/2026*3*3*1****",
+              kP2}));
     // Closed, and the client's bookings show the booking paid.
     EXPECT_FALSE(app.form("saldoaff")->is_visible());
     EXPECT_TRUE(app.form("VisuPrenotCliente")->is_enabled());
@@ -120,9 +127,11 @@ TEST_F(Saldo, PaymentBelowTheResidualIsAFurtherAdvanceWithANewNote) {
 
     EXPECT_EQ(app.s.operazione, "ACCON");
     EXPECT_EQ(byte("saldi2026.dat"), crlf(kSaldi, "09/12/2026*0001*500,00*0*0*0*0*    2 *0010"));
-    EXPECT_EQ(byte("noteaff2026.dat"), crlf(kNote, "CON CANE - Versato ACCONTO IL 09/12/2026*    2 *0010"));
-    EXPECT_EQ(byte("prenotazioni2026.dat"),
-              crlf({kP1, "0010*0001*01/08/2026*15/08/2026*1.200,00*700*ND*ND*0,00*0.00.00*3**2****"}));
+    EXPECT_EQ(byte("noteaff2026.dat"),
+              crlf(kNote, "CON CANE - Versato ACCONTO IL 09/12/2026*    2 *0010"));
+    EXPECT_EQ(
+        byte("prenotazioni2026.dat"),
+        crlf({kP1, "0010*0001*01/08/2026*15/08/2026*1.200,00*700*ND*ND*0,00*0.00.00*3**2****"}));
 }
 
 // A further advance that leaves half a euro due: SALDO is still offered, and
@@ -140,7 +149,8 @@ TEST_F(Saldo, AfterAFurtherAdvanceTheBalanceIsOfferedAndFilledFromTheBooking) {
               "1.000,00 999,50 0,50 280,00");
     app.double_click(saldo("Text14"));
     app.click(saldo("Command1"));
-    EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(), "09/12/2026*0001*0*0,50*50,00*30,00*200,00*    1 *0010");
+    EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(),
+              "09/12/2026*0001*0*0,50*50,00*30,00*200,00*    1 *0010");
     EXPECT_EQ(b.leggi(dati("prenotazioni2026.dat"))[0],
               "0010*0001*01/07/2026*15/07/2026*1.000,00*999,5*0,00*0,00*0,00*09/12/2026*3*4*1****");
     EXPECT_EQ(visu("Text10").text(), "0,00");
@@ -149,15 +159,21 @@ TEST_F(Saldo, AfterAFurtherAdvanceTheBalanceIsOfferedAndFilledFromTheBooking) {
 
 TEST_F(Saldo, AgencyResidualCountsTheItemsDueAndNotWaived) {
     struct Caso {
-        Righe voci;                 // booked items 1-3, then their amounts
+        Righe voci;  // booked items 1-3, then their amounts
         std::vector<const char*> spunte;
         const char* prima;
         const char* dopo;
     };
     const Caso casi[] = {
         {{"0,00", "0,00", "0,00", "50,00", "30,00", "200,00"}, {"Check1"}, "280,00", "230,00"},
-        {{"ND", "0,00", "0,00", "50,00", "30,00", "200,00"}, {"Check1", "Check2"}, "230,00", "200,00"},
-        {{"ND", "0,00", "0,00", "50,00", "30,00", "200,00"}, {"Check2", "Check3"}, "230,00", "0,00"},
+        {{"ND", "0,00", "0,00", "50,00", "30,00", "200,00"},
+         {"Check1", "Check2"},
+         "230,00",
+         "200,00"},
+        {{"ND", "0,00", "0,00", "50,00", "30,00", "200,00"},
+         {"Check2", "Check3"},
+         "230,00",
+         "0,00"},
         {{"ND", "ND", "0,00", "50,00", "30,00", "200,00"}, {"Check3"}, "200,00", "0,00"},
         {{"ND", "ND", "ND", "50,00", "30,00", "200,00"}, {}, "0,00", "0,00"},
         // Collected with the booking: an amount an earlier pick left in its
@@ -196,7 +212,8 @@ TEST_F(Saldo, AmountPaidIsPartOfTheResidualOrAllThatIsDue) {
     for (const char* rifiutato : {"800", "1.000", "930,01", "abc", "0", "-100"}) {
         digita(rifiutato);
         EXPECT_EQ(testo("Text14"), "") << rifiutato;
-        EXPECT_EQ(b.nuovi_messaggi(), Righe{" IL VALORE DIGITATO NON PUO' ESSERE VALIDO "}) << rifiutato;
+        EXPECT_EQ(b.nuovi_messaggi(), Righe{" IL VALORE DIGITATO NON PUO' ESSERE VALIDO "})
+            << rifiutato;
     }
 }
 

@@ -28,8 +28,9 @@ protected:
         b.scrivi(d + "proprietari.IND",
                  {"BIANCHI LUCIA******0001***", "DELLA-VALLE BARTOLOMEO AMBROGIO******0002***"});
         // Owner, street, number, type, garden (field 6), apartment code (12).
-        b.scrivi(d + "appartamenti.ind", {"0001*1*12*MON***SI**2****0012", "0002*3*5*BIL***NO**4****0020",
-                                          "1*2*7*TRI*****6****0030"});
+        b.scrivi(d + "appartamenti.ind",
+                 {"0001*1*12*MON***SI**2****0012", "0002*3*5*BIL***NO**4****0020",
+                  "1*2*7*TRI*****6****0030"});
         b.scrivi(d + "periodi2026.ind",
                  {"0012*01/08/2026*15/08/2026*650*LIB", "0012*16/08/2026*31/08/2026*700,00*AFF",
                   "0020*01/08/2026*08/08/2026*1.234,56*LIB", "0030*30/07/2026*06/08/2026*500*LIB",
@@ -42,7 +43,8 @@ protected:
     }
     Righe numeri() {
         Righe r;
-        for (int i = 0; i < v().List1.list_count(); ++i) r.push_back(v().List1.item(i).substr(3, 3));
+        for (int i = 0; i < v().List1.list_count(); ++i)
+            r.push_back(v().List1.item(i).substr(3, 3));
         return r;
     }
 
@@ -55,7 +57,8 @@ protected:
 TEST_F(VisuDisponibTest, ByPeriodTheStartMustMatchAndTheEndFallWithinTheSecondDate) {
     apri("periodi");
     EXPECT_TRUE(v().periodi.visible() && v().IMGTEMPO.visible());
-    EXPECT_FALSE(v().codappart.visible() || v().XVIA.visible() || v().XMESE.visible() || v().IMGCASA.visible());
+    EXPECT_FALSE(v().codappart.visible() || v().XVIA.visible() || v().XMESE.visible() ||
+                 v().IMGCASA.visible());
     app.click(v().Command1);
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"NON E' STATA INDICATO IL PERIODO !! "});
     EXPECT_EQ(b.messaggi().shown().back().title, "VEDI DISPONIBILITA'");
@@ -64,15 +67,18 @@ TEST_F(VisuDisponibTest, ByPeriodTheStartMustMatchAndTheEndFallWithinTheSecondDa
     EXPECT_EQ(v().DTPicker2.date(), data(2, 8));
     app.click(v().Command1);
     // A period without its apartment shows blank owner and street.
-    EXPECT_EQ(v().List1.state().items, Righe{" | 005 - 0099 - " + std::string(24, ' ') + " - " +
-                                             std::string(24, ' ') + " - 01/08/2026 - 02/08/2026 -   100,00 |"});
+    EXPECT_EQ(v().List1.state().items,
+              Righe{" | 005 - 0099 - " + std::string(24, ' ') + " - " + std::string(24, ' ') +
+                    " - 01/08/2026 - 02/08/2026 -   100,00 |"});
     app.pick_date(v().DTPicker2, data(31, 8));
     app.click(v().Command1);
     EXPECT_EQ(numeri(), (Righe{"001", "003", "005"}));
     EXPECT_EQ(v().List1.item(0),
-              " | 001 - 0012 - BIANCHI LUCIA            - VIA DEL MARE             - 01/08/2026 - 15/08/2026 -   650,00 |");
+              " | 001 - 0012 - BIANCHI LUCIA            - VIA DEL MARE             - 01/08/2026 - "
+              "15/08/2026 -   650,00 |");
     EXPECT_EQ(v().List1.item(1),
-              " | 003 - 0020 - DELLA-VALLE BARTOLOMEO A - VIA LUNGA DELLE ROSE IN  - 01/08/2026 - 08/08/2026 - 1.234,00 |");
+              " | 003 - 0020 - DELLA-VALLE BARTOLOMEO A - VIA LUNGA DELLE ROSE IN  - 01/08/2026 - "
+              "08/08/2026 - 1.234,00 |");
     app.click(v().monoper);
     app.click(v().Command1);
     EXPECT_EQ(numeri(), Righe{"001"});
@@ -91,8 +97,9 @@ TEST_F(VisuDisponibTest, ByPeriodTheStartMustMatchAndTheEndFallWithinTheSecondDa
 
 TEST_F(VisuDisponibTest, ByApartmentTheChosenOneOrAll) {
     apri("appartamenti");
-    EXPECT_EQ(v().Combo1.state().items,
-              (Righe{"0012-VIA DEL MARE", "0020-VIA LUNGA DELLE ROSE IN FIORE", "0030-CORSO ITALIA"}));
+    EXPECT_EQ(
+        v().Combo1.state().items,
+        (Righe{"0012-VIA DEL MARE", "0020-VIA LUNGA DELLE ROSE IN FIORE", "0030-CORSO ITALIA"}));
     app.pick(v().Combo1, 1);
     EXPECT_EQ(v().Text1.text() + "|" + v().Text2.text() + "|" + v().Text3.text(),
               "0020|DELLA-VALLE BARTOLOMEO AMBROGIO|VIA LUNGA DELLE ROSE IN FIORE");

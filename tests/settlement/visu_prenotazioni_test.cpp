@@ -24,9 +24,10 @@ protected:
         app.s.primo_accesso_menu = "1";
         const std::string d = b.cartella_dati();
         // A longer name beginning the same way comes first in the file.
-        b.scrivi(d + "clienti.dat", {"0003*ROSSI MARIO ANTONIO*VIA PO*70100*BARI*080*BA*Y*",
-                                     "0001*ROSSI MARIO*VIA MARE*70100*BARI*080*BA*X*",
-                                     "0002*DELLA VALLE BARTOLOMEO AMBROGIO*VIA LAGO*70100*BARI*080*BA*X*"});
+        b.scrivi(d + "clienti.dat",
+                 {"0003*ROSSI MARIO ANTONIO*VIA PO*70100*BARI*080*BA*Y*",
+                  "0001*ROSSI MARIO*VIA MARE*70100*BARI*080*BA*X*",
+                  "0002*DELLA VALLE BARTOLOMEO AMBROGIO*VIA LAGO*70100*BARI*080*BA*X*"});
         // Column 3 of a movement is the balance paid.
         b.scrivi(d + "saldi2026.dat", {"01/07/2026*0003*0*100,00*0*0*0*1*0010",
                                        "20/08/2026*0003*0*700,00*0*0*0*3*0011"});
@@ -39,31 +40,42 @@ protected:
                   "0014*0077*01/09/2026*08/09/2026**10,00***0.00.00****"});
     }
     visu_prenotazioni& v() { return app.form<visu_prenotazioni>(); }
-    void apri() { app.run([&] { v().show(); }); }
+    void apri() {
+        app.run([&] { v().show(); });
+    }
     Righe numeri() {
         Righe r;
-        for (int i = 0; i < v().List1.list_count(); ++i) r.push_back(v().List1.item(i).substr(0, 3));
+        for (int i = 0; i < v().List1.list_count(); ++i)
+            r.push_back(v().List1.item(i).substr(0, 3));
         return r;
     }
-    std::vector<int> spunte() { return {v().Check1.value(), v().Check2.value(), v().Check3.value(), v().Check4.value()}; }
+    std::vector<int> spunte() {
+        return {v().Check1.value(), v().Check2.value(), v().Check3.value(), v().Check4.value()};
+    }
 
     Banco b;
     App& app = b.app();
     const std::string riga1 =
         "001 * 0010 * 01/08/2026 * 15/08/2026 *     800,00 * ROSSI MARIO              * ----";
     const std::string riga3 =
-        "003 * 0011 * 16/08/2026 * 31/08/2026 *       0,00 * DELLA VALLE BARTOLOMEO AMBROGIO * SALD";
+        "003 * 0011 * 16/08/2026 * 31/08/2026 *       0,00 * DELLA VALLE BARTOLOMEO AMBROGIO * "
+        "SALD";
 };
 
 TEST_F(VisuPrenotazioniTest, EachLineShowsWhatIsStillDueTheClientAndTheState) {
     apri();
     EXPECT_EQ(v().DTPicker3.date(), data(1, 1));
     app.click(v().VEDI);
-    EXPECT_EQ(v().List1.state().items,
-              (Righe{riga1, "002 * 0012 * 05/08/2026 * 12/08/2026 *       0,00 * ROSSI MARIO              * REVO",
-                     riga3, "004 * 0013 * 31/07/2026 * 15/08/2026 *     700,00 * ROSSI MARIO              * SALD",
-                     // Paid beyond its (empty) rent: nothing is due, not -10,00.
-                     "005 * 0014 * 01/09/2026 * 08/09/2026 *       0,00 *                          * ----"}));
+    EXPECT_EQ(
+        v().List1.state().items,
+        (Righe{
+            riga1,
+            "002 * 0012 * 05/08/2026 * 12/08/2026 *       0,00 * ROSSI MARIO              * REVO",
+            riga3,
+            "004 * 0013 * 31/07/2026 * 15/08/2026 *     700,00 * ROSSI MARIO              * SALD",
+            // Paid beyond its (empty) rent: nothing is due, not -10,00.
+            "005 * 0014 * 01/09/2026 * 08/09/2026 *       0,00 *                          * "
+            "----"}));
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
@@ -112,8 +124,9 @@ TEST_F(VisuPrenotazioniTest, ArrivalsDeparturesAndMonthsUntickTheOtherFilters) {
     app.pick(v().Combo1, 7);
     EXPECT_EQ(v().Text1.text(), "8");
     EXPECT_EQ(spunte(), (std::vector<int>{0, 0, 0, 1}));
-    EXPECT_EQ(v().List1.state().items,
-              (Righe{riga1, "003 * 0011 * 16/08/2026 * 31/08/2026 *     700,00 * DELLA VALLE BARTOLOMEO AMBROGIO * SALD"}));
+    EXPECT_EQ(v().List1.state().items, (Righe{riga1,
+                                              "003 * 0011 * 16/08/2026 * 31/08/2026 *     700,00 * "
+                                              "DELLA VALLE BARTOLOMEO AMBROGIO * SALD"}));
     app.click(v().Check4);
     EXPECT_EQ(v().Combo1.text(), "");
     EXPECT_EQ(v().Text1.text(), "0");

@@ -25,30 +25,38 @@ protected:
     void SetUp() override {
         b.prepara_dati();
         const std::string d = b.cartella_dati();
-        b.scrivi(d + "clienti.dat", {"0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM*RSSMRA85T10A562S*",
-                                     "0002*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*BNCNNA80A41A662X*",
-                                     "0003*VERDI LUCA*VIA PO*20121*MILANO*02*MI**"});
+        b.scrivi(d + "clienti.dat",
+                 {"0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM*RSSMRA85T10A562S*",
+                  "0002*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*BNCNNA80A41A662X*",
+                  "0003*VERDI LUCA*VIA PO*20121*MILANO*02*MI**"});
         b.scrivi(d + "Vie.dat", {"0001**VIA MARE* $$", "0002**CORSO ITALIA* $$"});
         b.scrivi(d + "proprietari.IND", {"ALFA******0003***", "BETA SRL******0004***"});
         b.scrivi(d + "appartamenti.ind", {"0003*0001*12*MON*SI*1*NO*1*4*ESTIVO***0012",
                                           "0004*0002*3*BIL*NO*1*NO*1*6*ESTIVO***0020",
                                           "0099*0002*5*TRI*NO*1*NO*1*6*ESTIVO***0030"});
-        b.scrivi(d + "prenotazioni2026.dat",
-                 {prenotazione("0020*0002*01/06/2026*15/06/2026*800,00*200,00*50,00*ND*200,00*0.00.00***5"),
-                  prenotazione("0030*0001*01/06/2026*08/06/2026*1.000,00*1.000,50*50,00*0,00*200,00*0.00.00***2"),
-                  prenotazione("0020*0002*01/07/2026*15/07/2026*1.500,00*500,00*50,00*0,00*0,00*20/07/2026**4*6"),
-                  prenotazione("0040*0001*01/09/2026*08/09/2026*1.000,50*1.000,00*50,00*0,00*200,00*0.00.00***9"),
-                  prenotazione("0012*0002*01/08/2026*15/08/2026*0,00*500,00*50,00*50,00*200,00*10/08/2026*3*REVOC005*8"),
-                  prenotazione("0020*0002*01/10/2026*08/10/2026*700,00*0,00*50,00*0,00*200,00*0.00.00***7"),
-                  prenotazione("0012*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*0,00*0.00.00*1**3"),
-                  "",
-                  prenotazione("0012*0001*01/11/2026*08/11/2026*900,00*0,00*ND*0,00*0,00*0.00.00***4")});
+        b.scrivi(
+            d + "prenotazioni2026.dat",
+            {prenotazione(
+                 "0020*0002*01/06/2026*15/06/2026*800,00*200,00*50,00*ND*200,00*0.00.00***5"),
+             prenotazione(
+                 "0030*0001*01/06/2026*08/06/2026*1.000,00*1.000,50*50,00*0,00*200,00*0.00.00***2"),
+             prenotazione(
+                 "0020*0002*01/07/2026*15/07/2026*1.500,00*500,00*50,00*0,00*0,00*20/07/2026**4*6"),
+             prenotazione(
+                 "0040*0001*01/09/2026*08/09/2026*1.000,50*1.000,00*50,00*0,00*200,00*0.00.00***9"),
+             prenotazione("0012*0002*01/08/2026*15/08/2026*0,00*500,00*50,00*50,00*200,00*10/08/"
+                          "2026*3*REVOC005*8"),
+             prenotazione(
+                 "0020*0002*01/10/2026*08/10/2026*700,00*0,00*50,00*0,00*200,00*0.00.00***7"),
+             prenotazione(
+                 "0012*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*0,00*0.00.00*1**3"),
+             "",
+             prenotazione("0012*0001*01/11/2026*08/11/2026*900,00*0,00*ND*0,00*0,00*0.00.00***4")});
         b.scrivi(d + "saldi2026.dat", {"01/06/2026*0004*200,00*0*50,00*0*200,00*1*0020",
                                        "05/06/2026*0003*500,00*0*50,00*0*0*7*0012",
                                        "06/06/2026*0004*500,00*0*50,00*50,00*200,00*3*0020",
                                        "20/07/2026*0004*0*1000,00*0*40,00*1.200,00*3*0020",
-                                       "10/08/2026*0003*-1.500,00*0*0*-50*-200*5*0012",
-                                       "",
+                                       "10/08/2026*0003*-1.500,00*0*0*-50*-200*5*0012", "",
                                        "25/07/2026*0004*0*0*0*0*-200,00*3*0020"});
         b.scrivi(d + "noteaff2026.dat", {"CON CANE*7*0012", "", "ARRIVO TARDI*5*0012"});
         app.s.diritti_agenzia = "30";
@@ -69,7 +77,8 @@ protected:
         return out;
     }
     bool offerti(bool saldo, bool revoca) {
-        return f().SALDO.visible() == saldo && f().REVOCA.visible() == revoca && !f().MODIFICA.visible();
+        return f().SALDO.visible() == saldo && f().REVOCA.visible() == revoca &&
+               !f().MODIFICA.visible();
     }
 
     Banco b;
@@ -83,10 +92,12 @@ TEST_F(VisuPrenot, ListsTheClientsBookingsRowByRow) {
     // Booking 9 lies after the empty line and is never listed.
     const Righe attese = {
         // The owner of apartment 0030 is not in the owners file: the name stays blank.
-        "    2 - 0030 - 0099 - " + spazi(24) + " - CORSO ITALIA" + spazi(12) + " - 01/06/2026 - 08/06/2026",
+        "    2 - 0030 - 0099 - " + spazi(24) + " - CORSO ITALIA" + spazi(12) +
+            " - 01/06/2026 - 08/06/2026",
         // Apartment 0040 does not exist: nothing of the row before is carried over.
         "    4 - 0040 -  - " + spazi(24) + " - " + spazi(24) + " - 01/09/2026 - 08/09/2026",
-        "    7 - 0012 - 0003 - ALFA" + spazi(20) + " - VIA MARE" + spazi(16) + " - 01/07/2026 - 15/07/2026"};
+        "    7 - 0012 - 0003 - ALFA" + spazi(20) + " - VIA MARE" + spazi(16) +
+            " - 01/07/2026 - 15/07/2026"};
     ASSERT_EQ(f().List1.list_count(), 3);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(f().List1.item(i), attese[static_cast<std::size_t>(i)]);
     EXPECT_EQ(attese[2].size(), 99u);
@@ -106,7 +117,8 @@ TEST_F(VisuPrenot, AnOpenBookingAndTheButtonsOfferedByMode) {
     cerca("ROSSI");
     app.pick(f().List1, 2);
     EXPECT_EQ(f().Text6.text(), "    7 ");
-    EXPECT_EQ(caselle(kVisu, {"Text7", "Text8", "Text9", "Text10", "Text11", "Text12", "Text13", "Text15"}),
+    EXPECT_EQ(caselle(kVisu, {"Text7", "Text8", "Text9", "Text10", "Text11", "Text12", "Text13",
+                              "Text15"}),
               (Righe{"1.500,00", "500,00", "0,00", "1.000,00", "ND", "50,00", "0,00", "3"}));
     // Open: the journal is not read; the note is shown.
     EXPECT_EQ(f().Text14.text(), "CON CANE");
@@ -176,7 +188,8 @@ TEST_F(VisuPrenot, PaidAndRevokedBookingsComeFromTheirMovements) {
 TEST_F(VisuPrenot, ARevocationLinkIsReadWhole) {
     const std::string d = b.cartella_dati();
     Righe file = b.leggi(d + "prenotazioni2026.dat");
-    file[4] = prenotazione("0012*0002*01/08/2026*15/08/2026*0,00*500,00*50,00*50,00*200,00*10/08/2026*3*REVOC1000*8");
+    file[4] = prenotazione(
+        "0012*0002*01/08/2026*15/08/2026*0,00*500,00*50,00*50,00*200,00*10/08/2026*3*REVOC1000*8");
     b.scrivi(d + "prenotazioni2026.dat", file);
     Righe giornale(1000, "01/06/2026*0004*0*0*1,00*0*0**");
     giornale[0] = "01/06/2026*0003*500,00*50,00*0*50,00*200,00*5*0012";
@@ -200,8 +213,8 @@ TEST_F(VisuPrenot, SaldoAndRevocaHandTheRowOn) {
     const std::string riga = f().List1.text();
     app.click(f().SALDO);
     EXPECT_EQ(caselle("saldoaff", {"Text1", "Text6", "Text3", "Text4", "Text5", "Text17"}),
-              (Righe{riga.substr(0, 60), spazi(4) + " - 01/07/2026 - 15/07/2026", "    7 ", "ROSSI MARIO",
-                     "ROMA", "0012"}));
+              (Righe{riga.substr(0, 60), spazi(4) + " - 01/07/2026 - 15/07/2026", "    7 ",
+                     "ROSSI MARIO", "ROMA", "0012"}));
     EXPECT_FALSE(f().enabled());
     EXPECT_TRUE(app.form("saldoaff")->is_visible());
     app.close(*app.form("saldoaff"));
@@ -209,16 +222,18 @@ TEST_F(VisuPrenot, SaldoAndRevocaHandTheRowOn) {
 
     app.pick(f().List1, 2);
     app.click(f().REVOCA);
-    EXPECT_EQ(caselle("REVOCAPREN", {"Text11", "Text12", "Text1", "Text6", "Text3", "Text2", "Text9", "Text10"}),
-              (Righe{"0003", "0012", riga.substr(0, 60), riga.substr(69), "    7 ", "500,00", "50,00",
-                     "0,00"}));
+    EXPECT_EQ(caselle("REVOCAPREN",
+                      {"Text11", "Text12", "Text1", "Text6", "Text3", "Text2", "Text9", "Text10"}),
+              (Righe{"0003", "0012", riga.substr(0, 60), riga.substr(69), "    7 ", "500,00",
+                     "50,00", "0,00"}));
     EXPECT_EQ(app.s.operazione, "REVOCA");
     EXPECT_FALSE(f().is_visible());
     EXPECT_TRUE(app.form("REVOCAPREN")->is_visible());
 
     // Back from the revocation, the booking is picked again as it now stands.
     Righe file = b.leggi(b.cartella_dati() + "prenotazioni2026.dat");
-    file[6] = prenotazione("0012*0001*01/07/2026*15/07/2026*0,00*500,00*ND*50,00*0,00*10/12/2026*1*REVOC002*3");
+    file[6] = prenotazione(
+        "0012*0001*01/07/2026*15/07/2026*0,00*500,00*ND*50,00*0,00*10/12/2026*1*REVOC002*3");
     b.scrivi(b.cartella_dati() + "prenotazioni2026.dat", file);
     app.run([&] { f().show(); });
     EXPECT_EQ(f().Text14.text(), "CON CANE - REVOCATO  10/12/2026");

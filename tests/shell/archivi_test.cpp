@@ -125,8 +125,9 @@ TEST_F(ArchiviTest, AllYearsAndAllFilesCopyEverythingAlsoUnderARootWithTwoSepara
     Dest_arch& d = apri<Dest_arch>();
     ASSERT_FALSE(d.File1.state().items.empty());
     EXPECT_EQ(std::count_if(d.File1.state().items.begin(), d.File1.state().items.end(),
-                            [](const std::string& n) { return n.find("SALVATAGGIO") != n.npos ||
-                                                              n.find(".tmp") != n.npos; }),
+                            [](const std::string& n) {
+                                return n.find("SALVATAGGIO") != n.npos || n.find(".tmp") != n.npos;
+                            }),
               0);
     app.navigate(d.Dir1, chiavetta.string() + "/");
     EXPECT_EQ(d.Text1.text(), chiavetta.string() + "//");
@@ -252,7 +253,8 @@ TEST_F(ArchiviTest, RestoreOfOneFileReplacesItsNameInAnyCaseAndReloadsItsTable) 
 
 TEST_F(ArchiviTest, EachExitGivesTheUtilitiesMenuBack) {
     plat::Form& utilita = *app.form("utilita");
-    for (auto [nome, uscita] : {std::pair{"Dest_arch", "USCITA"}, {"Rec_arch", "USCITA"},
+    for (auto [nome, uscita] : {std::pair{"Dest_arch", "USCITA"},
+                                {"Rec_arch", "USCITA"},
                                 {"Trasferisciper", "Command3"}}) {
         app.run([&] {
             utilita.show();

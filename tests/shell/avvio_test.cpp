@@ -41,7 +41,8 @@ TEST_F(AvvioTest, FirstStartWithoutAgencyRefusesAndOpensTheSettings) {
     EXPECT_EQ(z().Text17.text(), b.cartella_programma());
 
     app.click(z().AVANTI);
-    ASSERT_EQ(b.nuovi_messaggi(), std::vector<std::string>{"L'AGENZIA NON E' STATA PERSONALIZZATA"});
+    ASSERT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{"L'AGENZIA NON E' STATA PERSONALIZZATA"});
     EXPECT_EQ(b.messaggi().shown().back().title, app.title);
     auto& p = app.form<PersonalizzaAgenzia>();
     EXPECT_TRUE(p.is_visible());
@@ -182,7 +183,8 @@ TEST_F(AvvioTest, ChoosingTheDataFolderBeforeAvantiRemembersIt) {
     plat::Control& elenco = *c.control("Dir1");
     app.navigate(elenco, std::filesystem::path(cartella).parent_path().string());
     const auto& righe = elenco.state().items;
-    const auto riga = std::find(righe.begin(), righe.end(), std::filesystem::path(cartella).filename().string());
+    const auto riga =
+        std::find(righe.begin(), righe.end(), std::filesystem::path(cartella).filename().string());
     ASSERT_NE(riga, righe.end());
     app.pick(elenco, static_cast<int>(riga - righe.begin()));
     app.click(*c.control("OK"));
@@ -205,7 +207,8 @@ TEST_F(AvvioTest, OkWithNoFolderPickedTakesTheFolderShown) {
     plat::Form& c = *app.form("CERCA_CART");
     app.click(*c.control("OK"));
     if (prima) setenv("HOME", casa.c_str(), 1);
-    else unsetenv("HOME");
+    else
+        unsetenv("HOME");
     EXPECT_FALSE(c.is_loaded());
     EXPECT_EQ(b.byte(prog("cartella.txt")), b.cartella_dati() + ",$$\r\n");
 }
@@ -218,7 +221,8 @@ TEST_F(AvvioTest, AvantiWithAMissingDataFolderSaysSoAndEndsWithoutCreatingIt) {
     app.click(z().AVANTI);
     ASSERT_EQ(b.messaggi().shown().size(), 1u);
     EXPECT_EQ(b.messaggi().shown()[0].title, "AVVISO ERRORE");
-    EXPECT_TRUE(b.messaggi().shown()[0].text.starts_with("ATTENZIONE IL PERCORSO DEI DATI NON VALIDO"));
+    EXPECT_TRUE(
+        b.messaggi().shown()[0].text.starts_with("ATTENZIONE IL PERCORSO DEI DATI NON VALIDO"));
     EXPECT_TRUE(app.ended());
     EXPECT_FALSE(std::filesystem::exists(assente));
 }
@@ -258,8 +262,8 @@ TEST_F(AvvioTest, RegistersLongerThanTheirTablesLoadWholeAtStartWithoutAWord) {
     EXPECT_TRUE(app.form<MENU>().is_visible());
     EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{});
     const std::pair<const char*, const char*> conte[] = {
-        {"COORDBANCA", "Text19"}, {"appartament", "Text45"}, {"PROPRIETARI", "Text1"},
-        {"appartament", "Text23"}, {"prenotazione", "Text22"}, {"appartament", "Text26"},
+        {"COORDBANCA", "Text19"},   {"appartament", "Text45"},  {"PROPRIETARI", "Text1"},
+        {"appartament", "Text23"},  {"prenotazione", "Text22"}, {"appartament", "Text26"},
         {"prenotazione", "Text21"}, {"prenotazione", "Text23"}, {"prenotazione", "Text26"}};
     const char* attese[] = {"150", "600", "400", "600", "2000", "1200", "1200", "1200", "1200"};
     for (int i = 0; i < 9; ++i)

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/MENU.h"
-#include "support/banco.h"
 #include "sonda.h"
+#include "support/banco.h"
 
 namespace ga::test {
 namespace {
@@ -16,10 +16,10 @@ class MenuTest : public ::testing::Test {
 protected:
     MenuTest() {
         for (const char* nome :
-             {"prenotazione", "visu_prenotazioni", "VisuPrenotCliente", "TROVA_PRENOT", "NotaPrenot",
-              "appartament", "visu_disponib", "PROPRIETARI", "SaldoProprietario", "spese",
-              "VEDISALDI", "EstrattoContoPropr", "fattura", "insnomi", "RESTCAUZ", "menustampa",
-              "utilita"})
+             {"prenotazione", "visu_prenotazioni", "VisuPrenotCliente", "TROVA_PRENOT",
+              "NotaPrenot", "appartament", "visu_disponib", "PROPRIETARI", "SaldoProprietario",
+              "spese", "VEDISALDI", "EstrattoContoPropr", "fattura", "insnomi", "RESTCAUZ",
+              "menustampa", "utilita"})
             sostituisci(app, nome);
         b.prepara_dati();
         // The expired-bookings check of the first activation is not what
@@ -74,10 +74,10 @@ TEST_F(MenuTest, EveryCommandSetsItsCodeThenHidesOrDisablesTheMenuAndShowsItsFor
     });
     struct Comando {
         plat::CommandButton MENU::*bottone;
-        int k;               // 0: the button alone
-        const char* forma;   // nullptr: the command does nothing
-        bool nasconde;       // else disables
-        const char* operazione;   // nullptr: left as it was
+        int k;                   // 0: the button alone
+        const char* forma;       // nullptr: the command does nothing
+        bool nasconde;           // else disables
+        const char* operazione;  // nullptr: left as it was
     };
     const Comando comandi[] = {
         {&MENU::prenotazioni, 1, "prenotazione", true, nullptr},

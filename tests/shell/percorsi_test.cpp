@@ -99,8 +99,9 @@ TEST_F(PercorsiTest, AfterAChangeOfYearTheBookingPageReadsAndWritesOnlyTheNewYea
     app.click(p().SALVA);
 
     EXPECT_EQ(b.byte(dati("prenotazioni2027.dat")),
-              crlf({kPrenotazioni2027[0], "0012*0039*16/07/2027*31/07/2027*1.400,00*462,00*0,00*"
-                                          "0,00*0,00*0.00.00***2****"}));
+              crlf({kPrenotazioni2027[0],
+                    "0012*0039*16/07/2027*31/07/2027*1.400,00*462,00*0,00*"
+                    "0,00*0,00*0.00.00***2****"}));
     EXPECT_EQ(b.byte(dati("periodi2027.ind")),
               crlf({kPeriodi2027[0], "0012*16/07/2027*31/07/2027*1.400,00*AFF"}));
     EXPECT_EQ(b.byte(dati("prenotazioni2026.dat")), crlf(kPrenotazioni2026));

@@ -123,8 +123,9 @@ TEST_F(PersonalizzaTest, SalvaNeedsFeeCommissionAndVat) {
 }
 
 TEST_F(PersonalizzaTest, SalvaWritesBothFilesKeepingTheOwnersBankRecords) {
-    apri({kAgenzia}, {"VECCHIA,AGENZIA,CC 0,WXYZ,UDINE,,0000", "BANCA DUE,BIANCHI,CC 2,,UDINE,,0002",
-                      "BANCA TRE,VERDI,CC 3,,GORIZIA,,0003"});
+    apri({kAgenzia},
+         {"VECCHIA,AGENZIA,CC 0,WXYZ,UDINE,,0000", "BANCA DUE,BIANCHI,CC 2,,UDINE,,0002",
+          "BANCA TRE,VERDI,CC 3,,GORIZIA,,0003"});
     app.type(p().Text14, "BANCA NUOVA");
     app.type(p().Text9, "12");
     app.click(p().SALVA);

@@ -34,6 +34,8 @@ inline void sostituisci(App& app, const std::string& nome) {
     });
 }
 
-inline Sonda& sonda(App& app, const std::string& nome) { return static_cast<Sonda&>(*app.form(nome)); }
+inline Sonda& sonda(App& app, const std::string& nome) {
+    return static_cast<Sonda&>(*app.form(nome));
+}
 
 }  // namespace ga::test

@@ -9,8 +9,8 @@
 #include "shell/MENU.h"
 #include "shell/utilita.h"
 #include "shell/zeltra.h"
-#include "support/banco.h"
 #include "sonda.h"
+#include "support/banco.h"
 
 namespace ga::test {
 namespace {
@@ -81,7 +81,7 @@ TEST_F(UtilitaTest, GroupsOpenOneAtATimeAndANewYearLastsUntilTheStartForm) {
 TEST_F(UtilitaTest, AGroupHiddenByAnotherCommandOpensAtTheFirstClick) {
     app.click(u().Command4);
     ASSERT_TRUE(u().List1.visible());
-    app.click(u().Command1);   // the data-folder chooser hides the lists
+    app.click(u().Command1);  // the data-folder chooser hides the lists
     app.close(*app.form("CERCA_CART"));
     app.run([&] { u().show(); });
     ASSERT_FALSE(u().List1.visible());
@@ -101,11 +101,11 @@ TEST_F(UtilitaTest, ArchiveAndInvoiceCommandsAndTheFolderChooser) {
             u().set_enabled(true);
         });
     }
-    app.pick(u().List1, 3);   // "Cancella archivi": nothing
+    app.pick(u().List1, 3);  // "Cancella archivi": nothing
     EXPECT_EQ(app.active_form(), &u());
 
     app.click(u().Command5);
-    app.pick(u().List2, 2);   // "Incassa fattura": nothing
+    app.pick(u().List2, 2);  // "Incassa fattura": nothing
     EXPECT_EQ(app.active_form(), &u());
     app.pick(u().List2, 0);
     Sonda& fattura = sonda(app, "fattura");

@@ -1,9 +1,9 @@
 #include "support/banco.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "platform/record_file.h"
 #include "platform/text.h"
