@@ -7,17 +7,13 @@
 
 namespace ga {
 
-namespace {
-constexpr std::string_view kSep = "*";
-}  // namespace
-
 Tabella<Campi<3>>& tabella_spese(App& app) { return app.form<spese>().tabella; }
 
 void carica_spese(App& app) {
     Stato& s = app.s;
     Tabella<Campi<3>>& t = tabella_spese(app);
-    const int n =
-        carica_registro(s.percorso_spese, kSep, t, [&](int i, const std::vector<std::string>& c) {
+    const int n = carica_registro(
+        s.percorso_spese, kSeparatore, t, [&](int i, const std::vector<std::string>& c) {
             // A line without a separator keeps its number
             // but holds no expense.
             t[i] = c.size() >= 2 ? Campi<3>{c[0], c[1], campo_di(c, 2)} : Campi<3>{};
@@ -35,8 +31,8 @@ bool spesa_registrabile(App& app) {
 bool registra_spesa(App& app) {
     if (!spesa_registrabile(app)) return false;
     Stato& s = app.s;
-    const std::string riga = app.testo(kSpesaAppartamento) + std::string(kSep) +
-                             app.testo(kSpesaNota) + std::string(kSep) +
+    const std::string riga = app.testo(kSpesaAppartamento) + std::string(kSeparatore) +
+                             app.testo(kSpesaNota) + std::string(kSeparatore) +
                              app.testo(kSpesaContaMovimenti);
     if (!aggiungi_riga(app, s.percorso_spese, riga)) return false;
     app.campo(kSpesaScritta).set_value(1);

@@ -7,15 +7,11 @@
 
 namespace ga {
 
-namespace {
-constexpr std::string_view kSep = "*";
-}  // namespace
-
 void carica_conto_corrente(App& app) {
     Stato& s = app.s;
     Tabella<Campi<5>>& t = app.form<SaldoProprietario>().registro;
     const int n = carica_registro(
-        s.percorso_contocorr, kSep, t, [&](int i, const std::vector<std::string>& c) {
+        s.percorso_contocorr, kSeparatore, t, [&](int i, const std::vector<std::string>& c) {
             t[i] = {campo_di(c, 0), campo_di(c, 1), campo_di(c, 2),
                     plat::Date::parse_or_zero(campo_di(c, 3)).text(), campo_di(c, 4)};
         });
@@ -32,7 +28,7 @@ std::vector<std::string> riga_conto(App& app) {
 bool registra_conto_corrente(App& app) {
     const std::vector<std::string> campi = riga_conto(app);
     if (!valori_registrabili(app, campi)) return false;
-    if (!aggiungi_riga(app, app.s.percorso_contocorr, plat::join(campi, kSep))) return false;
+    if (!aggiungi_riga(app, app.s.percorso_contocorr, plat::join(campi, kSeparatore))) return false;
     carica_conto_corrente(app);
     return true;
 }

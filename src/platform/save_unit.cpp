@@ -270,14 +270,21 @@ std::string temporary_name_for(const std::string& path) {
            std::to_string(counter++);
 }
 
+namespace {
+
+// A line as a register holds it on disk: Windows-1252, closed by CR LF.
+void add_record_line(std::string& out, std::string_view line) {
+    out += utf8_to_cp1252(line);
+    out += "\r\n";
+}
+
+}  // namespace
+
 // --- one file at a time ----------------------------------------------------------
 
 bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines) {
     std::string data;
-    for (const std::string& line : lines) {
-        data += utf8_to_cp1252(line);
-        data += "\r\n";
-    }
+    for (const std::string& line : lines) add_record_line(data, line);
     const std::string temp = temporary_name_for(path);
     // On disk before the rename, so that a crash leaves the old or the new
     // register, never an empty one; the folder synced after it, so that a
@@ -314,8 +321,7 @@ bool append_line(const std::string& path, std::string_view line) {
         }
         if (last != '\n') data += "\r\n";
     }
-    data += utf8_to_cp1252(line);
-    data += "\r\n";
+    add_record_line(data, line);
     // On disk before it counts as written: a failure the disk reports only
     // at the flush is cut back like any other.
     bool ok = write_all(fd, path, data) && sync_file(fd, path);
@@ -351,10 +357,7 @@ void SaveUnit::rewrite(const std::string& path, const std::vector<std::string>& 
     File& f = file(path);
     f.bytes.clear();
     f.copy_source.clear();
-    for (const std::string& line : lines) {
-        f.bytes += utf8_to_cp1252(line);
-        f.bytes += "\r\n";
-    }
+    for (const std::string& line : lines) add_record_line(f.bytes, line);
 }
 
 bool SaveUnit::append(const std::string& path, std::string_view line) {
@@ -367,8 +370,7 @@ bool SaveUnit::append(const std::string& path, std::string_view line) {
     // A last line written without its end (by hand, by another program)
     // would otherwise be glued to the new one.
     if (!f.bytes.empty() && f.bytes.back() != '\n') f.bytes += "\r\n";
-    f.bytes += utf8_to_cp1252(line);
-    f.bytes += "\r\n";
+    add_record_line(f.bytes, line);
     return true;
 }
 

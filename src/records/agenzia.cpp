@@ -65,7 +65,7 @@ void carica_agenzia(App& app) {
         return true;
     });
     if (ultima.empty()) return;
-    const auto campi = plat::split(ultima, "*");
+    const auto campi = plat::split(ultima, kSeparatore);
     for (std::size_t j = 0; j < kCampiAgenzia.size(); ++j) s.*kCampiAgenzia[j] = campo_di(campi, j);
 }
 
@@ -79,7 +79,7 @@ bool registra_agenzia(App& app) {
     valori.push_back(box(kAgenziaIntestatarioAssegno));
     valori.push_back(box(kAgenziaCostoLenzuola));
     valori.push_back(box(kAgenziaCostoLetto));
-    if (!senza_separatore(app, valori, "*")) return false;
+    if (!senza_separatore(app, valori, kSeparatore)) return false;
 
     s.percentuale_cauzione = box(kAgenziaPercentualeCauzione);
     for (std::size_t j = 0; j < kBoxOrari.size(); ++j) s.*kCampiAgenzia[15 + j] = box(kBoxOrari[j]);
@@ -99,7 +99,7 @@ bool registra_agenzia(App& app) {
         for (const Casella& b : kBoxAgenzia) campi.push_back(box(b));
         for (std::size_t j = 15; j < kCampiAgenzia.size(); ++j)
             campi.push_back(s.*kCampiAgenzia[j]);
-        righe.push_back(plat::join(campi, "*"));
+        righe.push_back(plat::join(campi, kSeparatore));
     }
     return scrivi_registro(app, s.percorso_agenzia, righe);
 }

@@ -9,16 +9,10 @@
 
 namespace ga {
 
-namespace {
-
-constexpr std::string_view kSep = "*";
-
-}  // namespace
-
 void carica_appartamenti(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(
-        s.percorso_appartamenti, kSep, s.appartamenti,
+        s.percorso_appartamenti, kSeparatore, s.appartamenti,
         [&](int i, std::vector<std::string>& c) { s.appartamenti[i] = riga_da<13>(c); });
     svuota_oltre(s.appartamenti, n);
     indicizza_appartamenti(app);
@@ -68,11 +62,12 @@ bool registra_appartamento(App& app) {
                          box(kSchedaNote),
                          box(kSchedaCodice)};
     if (!indice_ammesso(app, k, s.appartamenti)) return false;
-    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
+    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSeparatore))
+        return false;
 
     s.appartamenti[static_cast<int>(k)] = r;
     const std::vector<std::string> righe =
-        righe_tenute(s.appartamenti, limite(n, k, s.appartamenti.capacita()), 1, kSep);
+        righe_tenute(s.appartamenti, limite(n, k, s.appartamenti.capacita()), 1, kSeparatore);
     const bool ok = scrivi_registro(app, s.percorso_appartamenti, righe);
     if (ok) app.imposta(kSchedaScritta, "OK");
     carica_appartamenti(app);

@@ -120,7 +120,7 @@ std::optional<plat::Date> data_registrabile(App& app, std::string_view testo,
 }
 
 bool valori_registrabili(App& app, const std::vector<std::string>& valori) {
-    return senza_separatore(app, valori, "*");
+    return senza_separatore(app, valori, kSeparatore);
 }
 
 }  // namespace ga

@@ -23,6 +23,9 @@
 
 namespace ga {
 
+// What separates the fields of a record in the "*"-separated registers.
+inline constexpr std::string_view kSeparatore = "*";
+
 // Field j of a split line, or "" when the line has fewer fields.
 std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
 // The same, moved out of the line, for a loader that keeps it.

@@ -7,16 +7,10 @@
 
 namespace ga {
 
-namespace {
-
-constexpr std::string_view kSep = "*";
-
-}  // namespace
-
 void carica_clienti(App& app) {
     Stato& s = app.s;
     const int n =
-        carica_registro(s.percorso_clienti, kSep, s.clienti,
+        carica_registro(s.percorso_clienti, kSeparatore, s.clienti,
                         [&](int i, std::vector<std::string>& c) { s.clienti[i] = riga_da<9>(c); });
     svuota_oltre(s.clienti, n);
     s.clienti_per_codice.costruisci(s.clienti,
@@ -42,11 +36,12 @@ bool registra_cliente(App& app) {
                         box(kClienteCap),       box(kClienteCitta),         box(kClienteTelefono),
                         box(kClienteProvincia), box(kClienteCodiceFiscale), box(kClienteEmail)};
     if (!indice_ammesso(app, k, s.clienti)) return false;
-    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
+    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSeparatore))
+        return false;
 
     s.clienti[static_cast<int>(k)] = r;
     const std::vector<std::string> righe =
-        righe_tenute(s.clienti, limite(n, k, s.clienti.capacita()), 1, kSep);
+        righe_tenute(s.clienti, limite(n, k, s.clienti.capacita()), 1, kSeparatore);
     const bool ok = scrivi_registro(app, s.percorso_clienti, righe);
     carica_clienti(app);
     if (ok) app.campo(kClienteScritto).set_value(1);

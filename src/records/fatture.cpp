@@ -12,8 +12,6 @@ namespace ga {
 
 namespace {
 
-constexpr std::string_view kSep = "*";
-
 void rifiuta(App& app, const std::string& motivo) {
     app.msgbox(motivo + "\rLA FATTURA NON E' STATA REGISTRATA.", plat::Buttons::Ok, "AVVISO ERRORE",
                plat::Icon::Exclamation);
@@ -23,7 +21,7 @@ void rifiuta(App& app, const std::string& motivo) {
 
 void carica_fatture(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(s.percorso_fatture, kSep, s.fatture,
+    const int n = carica_registro(s.percorso_fatture, kSeparatore, s.fatture,
                                   [&](int i, const std::vector<std::string>& c) {
                                       RigaFattura r;
                                       // A line without any separator is no invoice;
@@ -62,7 +60,7 @@ bool registra_fattura(App& app) {
             app,
             {box(kFatturaNumero), box(kFatturaIntestatario), box(kFatturaDescrizione),
              box(kFatturaImponibile), box(kFatturaIva), box(kFatturaRitenuta), box(kFatturaTotale)},
-            kSep))
+            kSeparatore))
         return false;
 
     s.fatture.allarga(static_cast<int>(k));

@@ -14,8 +14,6 @@ namespace ga {
 
 namespace {
 
-constexpr std::string_view kSep = "*";
-
 using Colonne = std::array<std::string, 9>;  // column 0 unused: the date
 
 std::string senza_punti(const std::string& t) { return plat::replace_all(t, ".", ""); }
@@ -72,7 +70,7 @@ std::optional<plat::Date> data_scelta(App& app, const Casella& data, std::string
 
 void carica_saldi(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(s.percorso_saldi, kSep, s.movimenti,
+    const int n = carica_registro(s.percorso_saldi, kSeparatore, s.movimenti,
                                   [&](int i, std::vector<std::string>& c) {
                                       RigaMovimento m;
                                       // An empty line keeps its movement number and
@@ -165,7 +163,8 @@ bool registra_movimento(App& app) {
     const std::vector<std::string> colonne(c.begin() + 1, c.end());
     if (!valori_registrabili(app, colonne)) return false;
 
-    if (!aggiungi_riga(app, s.percorso_saldi, data->text() + "*" + plat::join(colonne, "*")))
+    if (!aggiungi_riga(app, s.percorso_saldi,
+                       data->text() + std::string(kSeparatore) + plat::join(colonne, kSeparatore)))
         return false;
 
     // The decision is handed on only once the movement stands in the journal.

@@ -12,8 +12,6 @@ namespace ga {
 
 namespace {
 
-constexpr std::string_view kSep = "*";
-
 constexpr std::string_view kAcconto = " - Versato ACCONTO IL ";
 constexpr std::string_view kRestituita = " - RESTITUITA CAUZIONE IL ";
 
@@ -42,8 +40,8 @@ bool registrabile(App& app, const Campi<3>& n) {
 
 void carica_note(App& app) {
     Stato& s = app.s;
-    const int n =
-        carica_registro(s.percorso_note, kSep, s.note, [&](int i, std::vector<std::string>& c) {
+    const int n = carica_registro(
+        s.percorso_note, kSeparatore, s.note, [&](int i, std::vector<std::string>& c) {
             // An empty line (or a single blank) keeps its
             // note number but holds no note.
             const bool vuota = c.size() == 1 && (c[0].empty() || c[0] == " ");

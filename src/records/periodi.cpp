@@ -19,7 +19,6 @@ namespace ga {
 namespace {
 
 constexpr const char* kTitolo = "AGGIORNAMENTO PERIODI";
-constexpr std::string_view kSep = "*";
 // Fields of a booking line: its closing date, its movement link and its
 // period number.
 constexpr std::size_t kCampoChiusura = 9, kCampoLegame = 11, kCampoPeriodo = 12;
@@ -83,7 +82,7 @@ bool cambia_da_scheda(App& app, Copia& p, long k) {
     RigaPeriodo riga{std::to_string(k),     plat::pad_code(app.testo(kSchedaCodice)),
                      inizio->date().text(), fine->date().text(),
                      prezzo->text(),        stato->text()};
-    if (!senza_separatore(app, {riga.codice, riga.prezzo, riga.stato}, kSep)) return false;
+    if (!senza_separatore(app, {riga.codice, riga.prezzo, riga.stato}, kSeparatore)) return false;
     p[static_cast<std::size_t>(k)] = std::move(riga);
     return true;
 }
@@ -234,7 +233,7 @@ std::optional<std::optional<std::vector<std::string>>> prenotazioni_rinumerate(
         std::string& riga = (*righe)[j];
         // The bookings end at the first empty line, as their loader reads them.
         if (riga.empty()) break;
-        auto campi = plat::split(riga, kSep);
+        auto campi = plat::split(riga, kSeparatore);
         if (campi.size() <= kCampoPeriodo) continue;
         const long v = plat::leading_int(campi[kCampoPeriodo]);
         if (v < 1) continue;
@@ -250,7 +249,7 @@ std::optional<std::optional<std::vector<std::string>>> prenotazioni_rinumerate(
         const auto prima = std::lower_bound(tolte.begin(), tolte.end(), v) - tolte.begin();
         if (prima == 0) continue;
         campi[kCampoPeriodo] = con_numero(campi[kCampoPeriodo], v - prima);
-        riga = plat::join(campi, kSep);
+        riga = plat::join(campi, kSeparatore);
         cambiate = true;
     }
     if (!cambiate) return Risultato{};
@@ -264,7 +263,7 @@ void carica_periodi(App& app) {
     // Short lines load what they have (the missing fields empty); an empty
     // line is a period without code, which the next rewrite drops.
     const int n = carica_registro(
-        s.percorso_periodi, kSep, s.periodi, [&](int i, const std::vector<std::string>& c) {
+        s.percorso_periodi, kSeparatore, s.periodi, [&](int i, const std::vector<std::string>& c) {
             s.periodi[i] =
                 RigaPeriodo{std::to_string(i),          campo_di(c, 0), testo_data(campo_di(c, 1)),
                             testo_data(campo_di(c, 2)), campo_di(c, 3), campo_di(c, 4)};
@@ -357,7 +356,7 @@ bool aggiorna_periodi(App& app) {
             if (i <= n) tolte.push_back(i);
             continue;
         }
-        righe.push_back(plat::join({q.codice, q.dal, q.al, q.prezzo, q.stato}, kSep));
+        righe.push_back(plat::join({q.codice, q.dal, q.al, q.prezzo, q.stato}, kSeparatore));
     }
     const auto prenotazioni = prenotazioni_rinumerate(app, tolte);
     if (!prenotazioni) return false;

@@ -13,8 +13,6 @@ namespace ga {
 
 namespace {
 
-constexpr std::string_view kSep = "*";
-
 // A record the rewrite leaves out: it is not written back, and every later
 // booking moves up one line.
 bool cancellata(const RigaPrenotazione& p) { return p.campo[0].empty() || p.campo[0] == "CANC"; }
@@ -41,7 +39,7 @@ std::string riga_di(const RigaPrenotazione& p) {
     campi[2] = testo_data(p.arrivo, p.campo[2]);
     campi[3] = testo_data(p.partenza, p.campo[3]);
     campi[9] = testo_data(p.chiusura, p.campo[9]);
-    return plat::join(campi, "*");
+    return plat::join(campi, kSeparatore);
 }
 
 // The whole record of a new booking, from the booking form.
@@ -121,7 +119,7 @@ void carica_prenotazioni(App& app) {
         // The bookings end at the first empty line.
         if (testo.empty()) return false;
         s.prenotazioni.allarga(++n);
-        auto c = plat::split(testo, kSep);
+        auto c = plat::split(testo, kSeparatore);
         RigaPrenotazione& p = s.prenotazioni[n];
         for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = prendi_campo(c, j);
         // "0.00.00", and any text that is no date, is the zero date.

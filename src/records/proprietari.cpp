@@ -11,8 +11,6 @@ namespace ga {
 
 namespace {
 
-constexpr std::string_view kSep = "*";
-
 [[noreturn]] void cartella_dati_non_valida(App& app) {
     app.s.risposta = app.msgbox(
         "ATTENZIONE IL PERCORSO DEI DATI NON VALIDO\r"
@@ -34,7 +32,7 @@ void carica_proprietari(App& app) {
     int n = 0;
     const bool letto = plat::read_lines_each(s.percorso_proprietari, [&](std::string_view testo) {
         s.proprietari.allarga(++n);
-        std::vector<std::string> campi = plat::split(testo, kSep);
+        std::vector<std::string> campi = plat::split(testo, kSeparatore);
         s.proprietari[n] = riga_da<10>(campi);
         return true;
     });
@@ -77,7 +75,8 @@ bool registra_proprietari(App& app) {
                    box(kPropCodice),    box(kPropCodiceFiscale), "",
                    box(kPropEmail)};
     if (!indice_ammesso(app, k, s.proprietari)) return false;
-    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSep)) return false;
+    if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSeparatore))
+        return false;
 
     Campi<10>& riga = s.proprietari[static_cast<int>(k)];
     // With neither option ticked the stored relation stays as it was.
@@ -87,7 +86,7 @@ bool registra_proprietari(App& app) {
     riga = r;
 
     const std::vector<std::string> righe =
-        righe_tenute(s.proprietari, limite(n, k, s.proprietari.capacita()), 0, kSep);
+        righe_tenute(s.proprietari, limite(n, k, s.proprietari.capacita()), 0, kSeparatore);
     const bool ok = scrivi_registro(app, s.percorso_proprietari, righe);
     carica_proprietari(app);
     return ok;

@@ -8,7 +8,6 @@ namespace ga {
 
 namespace {
 
-constexpr std::string_view kSep = "*";
 // The streets file closes every line with this literal last field.
 constexpr std::string_view kFineVia = "* $$";
 
@@ -16,12 +15,12 @@ constexpr std::string_view kFineVia = "* $$";
 
 void carica_vie(App& app) {
     Stato& s = app.s;
-    const int n =
-        carica_registro(s.percorso_vie, kSep, s.vie, [&](int i, std::vector<std::string>& c) {
-            // A line without any separator is no street;
-            // it still takes its line number.
-            s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
-        });
+    const int n = carica_registro(s.percorso_vie, kSeparatore, s.vie,
+                                  [&](int i, std::vector<std::string>& c) {
+                                      // A line without any separator is no street;
+                                      // it still takes its line number.
+                                      s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
+                                  });
     svuota_oltre(s.vie, n);
     app.imposta_conta(kContaVie, n);
 }
@@ -32,7 +31,7 @@ bool registra_via(App& app) {
     const long k = app.conta(kSchedaRecordVia);
     const std::string nome = plat::trim(app.testo(kSchedaVia));
     if (!indice_ammesso(app, k, s.vie)) return false;
-    if (!senza_separatore(app, {nome}, kSep)) return false;
+    if (!senza_separatore(app, {nome}, kSeparatore)) return false;
 
     s.vie[static_cast<int>(k)] = {plat::pad_code(std::to_string(k), 4), "", nome};
     std::vector<std::string> righe;

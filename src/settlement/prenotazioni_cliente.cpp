@@ -15,8 +15,6 @@ namespace ga {
 
 namespace {
 
-constexpr std::string_view kSep = "*";
-
 using Righe = std::vector<std::string>;
 
 Righe righe_di(const std::string& percorso) { return leggi_righe(percorso).value_or(Righe{}); }
@@ -51,7 +49,7 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
     std::optional<std::vector<std::string>> app_trovato;
     for (const std::string& riga : appartamenti) {
         if (riga.empty()) break;
-        auto c = plat::split(riga, kSep);
+        auto c = plat::split(riga, kSeparatore);
         if (plat::leading_number(campo(c, 12)) == chiave) {
             app_trovato = std::move(c);
             break;
@@ -71,7 +69,7 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
     const double proprietario = plat::leading_number(r.proprietario);
     for (const std::string& riga : proprietari) {
         if (riga.empty()) break;
-        const auto c = plat::split(riga, kSep);
+        const auto c = plat::split(riga, kSeparatore);
         if (plat::leading_number(campo(c, 6)) != proprietario) continue;
         r.nome_proprietario = campo(c, 0);
         break;
@@ -135,7 +133,7 @@ void elenca_prenotazioni_cliente(App& app) {
     for (const std::string& testo : prenotazioni) {
         // The bookings, and their numbering, end at the first empty line.
         if (testo.empty()) break;
-        const auto c = plat::split(testo, kSep);
+        const auto c = plat::split(testo, kSeparatore);
         if (plat::leading_number(plat::trim(campo(c, 1))) != codice) {
             ++numero;
             continue;
@@ -205,7 +203,7 @@ void vedi_dati_prenotazione(App& app) {
     std::optional<std::vector<std::string>> trovata;
     for (std::size_t n = 0; n < prenotazioni.size(); ++n) {
         if (prenotazioni[n].empty()) break;
-        if (static_cast<long>(n) + 1 == chiave) trovata = plat::split(prenotazioni[n], kSep);
+        if (static_cast<long>(n) + 1 == chiave) trovata = plat::split(prenotazioni[n], kSeparatore);
     }
     if (!trovata) {
         // A booking the file no longer holds shows nothing rather than the
@@ -267,7 +265,7 @@ void vedi_dati_prenotazione(App& app) {
         for (std::size_t n = 0; n < movimenti.size(); ++n) {
             // An empty line keeps its movement number, as the journal's loader counts.
             if (movimenti[n].empty()) continue;
-            const auto m = plat::split(movimenti[n], kSep);
+            const auto m = plat::split(movimenti[n], kSeparatore);
             if (plat::leading_number(campo(m, 7)) != static_cast<double>(chiave)) continue;
             di_questa = true;
             cauzione += plat::cents(importo(campo(m, 6)));
@@ -304,7 +302,8 @@ void vedi_dati_prenotazione(App& app) {
         if (nota >= 1 && nota <= static_cast<long>(note.size()) &&
             !note[static_cast<std::size_t>(nota - 1)].empty()) {
             const std::string testo =
-                campo(plat::split(note[static_cast<std::size_t>(nota - 1)], kSep), 0) + suffisso;
+                campo(plat::split(note[static_cast<std::size_t>(nota - 1)], kSeparatore), 0) +
+                suffisso;
             app.imposta(kCauzioneTestoNota, testo);
             app.imposta(kCauzioneNumeroNota, s.numero_nota);
             app.imposta(kVisuNota, testo);
