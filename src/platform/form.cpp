@@ -8,7 +8,10 @@ namespace plat {
 
 Form::Form(Runtime& runtime, std::string name) : runtime_(runtime), name_(std::move(name)) {}
 
-void Form::register_control(Control* c) { controls_.push_back(c); }
+void Form::register_control(Control* c) {
+    controls_.push_back(c);
+    by_name_[c->name()].push_back(c);
+}
 
 void Form::design(std::string_view caption, int width, int height) {
     caption_ = std::string(caption);
@@ -146,8 +149,10 @@ Control* Form::control(std::string_view name, int index) {
 }
 
 Control* Form::find(std::string_view name, int index) const {
-    for (Control* c : controls_)
-        if (c->index() == index && iequals(c->name(), name)) return c;
+    const auto it = by_name_.find(name);
+    if (it == by_name_.end()) return nullptr;
+    for (Control* c : it->second)
+        if (c->index() == index) return c;
     return nullptr;
 }
 

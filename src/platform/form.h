@@ -13,7 +13,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+#include "platform/text.h"
 
 namespace plat {
 
@@ -93,6 +96,9 @@ private:
     Runtime& runtime_;
     std::string name_;
     std::vector<Control*> controls_;
+    // The controls by name, a control array's members in the order made:
+    // forms are asked for their controls by name at every step.
+    std::unordered_map<std::string, std::vector<Control*>, NameHash, NameEqual> by_name_;
     bool designing_ = true;
     bool loaded_ = false;
     bool visible_ = false;

@@ -1,11 +1,14 @@
 #include "platform/record_file.h"
 
+#include "platform/large_memory.h"
 #include "platform/save_unit.h"
 #include "platform/text.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <system_error>
@@ -92,60 +95,134 @@ std::string utf8_to_cp1252(std::string_view text) {
 
 namespace {
 
-// One line as the program holds it, into `out`: without its CR, a CR left
-// alone inside it (which no writer of ours puts there) read as a blank, so
-// that a record never holds a line break; UTF-8.
-void line_of(std::string_view bytes, std::string& out) {
+// Whether a line needs more than its bytes to be held: a byte past ASCII
+// (Windows-1252, to convert) or a CR inside it (read as a blank). Eight
+// bytes at a time, as almost every line of a register is plain ASCII.
+bool needs_conversion(std::string_view bytes) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kCrs = kOnes * '\r';
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, bytes.data() + i, 8);
+        const std::uint64_t cr = w ^ kCrs;  // a zero byte where a CR was
+        if ((w | ((cr - kOnes) & ~cr)) & kHighBits) return true;
+    }
+    for (; i < bytes.size(); ++i)
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80 || bytes[i] == '\r') return true;
+    return false;
+}
+
+// One line as the program holds it: without its CR, a CR left alone inside
+// it (which no writer of ours puts there) read as a blank, so that a record
+// never holds a line break; UTF-8. A plain ASCII line is handed on as it
+// lies in the buffer; any other is converted into `text`, which is reused.
+std::string_view line_of(std::string_view bytes, std::string& text) {
     if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
-    out = cp1252_to_utf8(bytes);
-    for (char& c : out)
-        if (c == '\r') c = ' ';
+    if (!needs_conversion(bytes)) return bytes;
+    text = cp1252_to_utf8(bytes);
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
+}
+
+// Hands on the complete lines of `bytes` from `from`; returns where the
+// unfinished rest begins, or npos when the reader stopped.
+std::size_t whole_lines(std::string_view bytes, std::size_t from, std::string& text,
+                        const std::function<bool(std::string_view)>& line) {
+    for (const char* lf; (lf = static_cast<const char*>(std::memchr(
+                              bytes.data() + from, '\n', bytes.size() - from))) != nullptr;) {
+        const auto at = static_cast<std::size_t>(lf - bytes.data());
+        if (!line(line_of(bytes.substr(from, at - from), text))) return std::string_view::npos;
+        from = at + 1;
+    }
+    return from;
 }
 
 // Hands on the lines of bytes held in memory; false when the reader stopped.
 bool lines_of(std::string_view bytes, const std::function<bool(std::string_view)>& line) {
     std::string text;
-    std::size_t from = 0;
-    for (std::size_t lf; (lf = bytes.find('\n', from)) != std::string_view::npos; from = lf + 1) {
-        line_of(bytes.substr(from, lf - from), text);
-        if (!line(text)) return false;
-    }
+    const std::size_t rest = whole_lines(bytes, 0, text, line);
+    if (rest == std::string_view::npos) return false;
     // A last line without its end counts.
-    if (from < bytes.size()) {
-        line_of(bytes.substr(from), text);
-        line(text);
-    }
+    if (rest < bytes.size()) line(line_of(bytes.substr(rest), text));
     return true;
 }
 
 }  // namespace
 
-std::size_t count_lines(const std::string& path) {
-    auto count = [](std::string_view bytes) {
-        const std::size_t n =
-            static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-        return n + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
-    };
+namespace {
+
+// How many lines `lines_of` hands on.
+std::size_t line_count(std::string_view bytes) {
+    const auto n = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    return n + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
+}
+
+// Opens a register for reading; a missing one is created empty (`created`
+// then true, and no descriptor). -1 when it can neither be read nor made.
+int open_register(const std::string& path, bool& created) {
+    created = false;
+    const int fd = open_retry(path.c_str(), O_RDONLY);
+    if (fd >= 0 || errno != ENOENT) return fd;
+    const int made = open_retry(path.c_str(), O_WRONLY | O_CREAT, 0666);
+    if (made < 0) return -1;
+    created = close_checked(made);
+    return -1;
+}
+
+}  // namespace
+
+bool read_all_lines(const std::string& path, const std::function<void(std::size_t)>& count,
+                    const std::function<bool(std::string_view)>& line) {
     if (const SaveUnit* unit = SaveUnit::open_unit())
-        if (const std::string* bytes = unit->pending(path)) return count(*bytes);
-    // Only a plain file is read twice: a pipe would give its lines to the
-    // count and none to the reader.
+        if (const std::string* bytes = unit->pending(path)) {
+            count(line_count(*bytes));
+            lines_of(*bytes, line);
+            return true;
+        }
+    bool created = false;
+    const int fd = open_register(path, created);
+    if (fd < 0) {
+        if (created) count(0);
+        return created;
+    }
+    // Read into one block as large as the file (a file that grows meanwhile
+    // is read to its end all the same), taken as large memory: a register
+    // of ten thousand records is megabytes.
+    struct Block {
+        char* data = nullptr;
+        std::size_t size = 0;
+        ~Block() { large_free(data, size); }
+        void grow(std::size_t to, std::size_t held) {
+            char* bigger = static_cast<char*>(large_allocate(to));
+            if (held > 0) std::memcpy(bigger, data, held);
+            large_free(data, size);
+            data = bigger;
+            size = to;
+        }
+    } block;
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
-    const int fd = open_retry(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) return 0;
-    std::size_t n = 0;
-    char buf[65536];
-    char last = '\n';
+    const std::size_t expected =
+        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+    std::size_t held = 0;
     for (;;) {
-        const ssize_t got = ::read(fd, buf, sizeof buf);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        n += static_cast<std::size_t>(std::count(buf, buf + got, '\n'));
-        last = buf[got - 1];
+        if (block.size == held)
+            block.grow(std::max<std::size_t>(expected + 1, held * 2 + 65536), held);
+        const ssize_t n = ::read(fd, block.data + held, block.size - held);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);  // a directory, an I/O error: no lines to trust
+            return false;
+        }
+        if (n == 0) break;
+        held += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    return n + (last != '\n' ? 1 : 0);
+    const std::string_view bytes(block.data, held);
+    count(line_count(bytes));
+    lines_of(bytes, line);
+    return true;
 }
 
 bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line) {
@@ -156,44 +233,37 @@ bool read_lines_each(const std::string& path, const std::function<bool(std::stri
             lines_of(*bytes, line);
             return true;
         }
-    int fd = open_retry(path.c_str(), O_RDONLY);
-    if (fd < 0 && errno == ENOENT) {
-        // Created empty, as a register that has never held a record.
-        const int created = open_retry(path.c_str(), O_WRONLY | O_CREAT, 0666);
-        if (created < 0) return false;
-        return close_checked(created);
-    }
-    if (fd < 0) return false;
+    bool created = false;
+    const int fd = open_register(path, created);
+    if (fd < 0) return created;
 
-    // Read a block at a time and handed on line by line, so that a reader
-    // that stops early never holds more of a huge file than it asked for.
-    std::string pending, text;
-    char buf[65536];
+    // Read a block at a time, straight into the buffer behind the line not
+    // yet ended, and handed on line by line: a reader that stops early never
+    // holds more of a huge file than it asked for.
+    constexpr std::size_t kBlock = 1 << 18;
+    std::string buffer, text;
+    std::size_t held = 0;  // bytes of `buffer` read and not yet handed on
     for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (buffer.size() < held + kBlock) buffer.resize(held + kBlock);
+        const ssize_t n = ::read(fd, buffer.data() + held, kBlock);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);  // a directory, an I/O error: no lines to trust
             return false;
         }
         if (n == 0) break;
-        pending.append(buf, static_cast<std::size_t>(n));
-        std::size_t from = 0;
-        for (std::size_t lf; (lf = pending.find('\n', from)) != std::string::npos; from = lf + 1) {
-            line_of(std::string_view(pending).substr(from, lf - from), text);
-            if (!line(text)) {
-                ::close(fd);
-                return true;
-            }
+        const std::size_t end = held + static_cast<std::size_t>(n);
+        const std::size_t rest = whole_lines(std::string_view(buffer.data(), end), 0, text, line);
+        if (rest == std::string_view::npos) {
+            ::close(fd);
+            return true;
         }
-        pending.erase(0, from);
+        held = end - rest;
+        if (rest > 0) std::memmove(buffer.data(), buffer.data() + rest, held);
     }
     ::close(fd);
     // A last line without its end counts.
-    if (!pending.empty()) {
-        line_of(pending, text);
-        line(text);
-    }
+    if (held > 0) line(line_of(std::string_view(buffer.data(), held), text));
     return true;
 }
 

@@ -31,10 +31,11 @@ std::optional<std::vector<std::string>> read_lines(
 // a time, so a loader that stops at its table's capacity never reads the rest
 // of a huge file. False when the file can neither be read nor created.
 bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line);
-// How many lines a plain file holds (as read_lines_each would hand them on,
-// save that an empty line counts), 0 when it cannot be read or is no plain
-// file: room for a table to take them in one go.
-std::size_t count_lines(const std::string& path);
+// The same lines of a file read whole at once, for a loader that takes
+// every line: `count(n)` is told how many before the first is handed on, so
+// that a table makes room for them in one go.
+bool read_all_lines(const std::string& path, const std::function<void(std::size_t)>& count,
+                    const std::function<bool(std::string_view)>& line);
 
 // Replaces the file with these lines, each ended by CR LF. The lines go to a
 // synced temporary file in the same folder, which is renamed over the old

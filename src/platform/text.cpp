@@ -79,6 +79,23 @@ std::string trim(std::string_view s) {
 }
 
 std::string upper(std::string_view s) { return map_case(s, to_upper); }
+
+std::size_t NameHash::operator()(std::string_view s) const {
+    // FNV-1a over the upper-case bytes; a name past ASCII is hashed through
+    // its upper-case copy, as iequals compares it.
+    auto hash = [](std::string_view t, bool fold) {
+        std::size_t h = 1469598103934665603ULL;
+        for (char c : t) {
+            if (fold && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+            h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+        }
+        return h;
+    };
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return hash(upper(s), false);
+    return hash(s, true);
+}
+
 std::string lower(std::string_view s) { return map_case(s, to_lower); }
 
 bool iequals(std::string_view a, std::string_view b) {
@@ -146,30 +163,32 @@ bool all_digits(std::string_view s) {
            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::vector<std::string> split(std::string_view s, std::string_view sep) {
-    std::vector<std::string> parts;
+void split_into(std::string_view s, std::string_view sep, std::vector<std::string>& parts) {
     if (sep.empty()) {
-        parts.emplace_back(s);
-        return parts;
+        parts.resize(1);
+        parts[0].assign(s);
+        return;
     }
     // The records' separators are one character: looked for as one.
     auto find = [&](std::size_t from) {
         return sep.size() == 1 ? s.find(sep.front(), from) : s.find(sep, from);
     };
-    std::size_t count = 1;
-    for (std::size_t at = find(0); at != std::string_view::npos; at = find(at + sep.size()))
-        ++count;
-    parts.reserve(count);
+    std::size_t n = 0;
     std::size_t from = 0;
     for (;;) {
         const std::size_t at = find(from);
-        if (at == std::string_view::npos) {
-            parts.emplace_back(s.substr(from));
-            return parts;
-        }
-        parts.emplace_back(s.substr(from, at - from));
+        if (n == parts.size()) parts.emplace_back();
+        parts[n++].assign(s.substr(from, at == std::string_view::npos ? at : at - from));
+        if (at == std::string_view::npos) break;
         from = at + sep.size();
     }
+    parts.resize(n);
+}
+
+std::vector<std::string> split(std::string_view s, std::string_view sep) {
+    std::vector<std::string> parts;
+    split_into(s, sep, parts);
+    return parts;
 }
 
 std::string join(const std::vector<std::string>& parts, std::string_view sep) {

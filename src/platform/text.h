@@ -98,8 +98,22 @@ std::string pad_code(std::string_view code, int width = 4);
 // A code of digits only, at least one ("0012"; not "", "12A" or " 12").
 bool all_digits(std::string_view s);
 
+// Hash and equality of names that ignore case as `iequals` does, for maps
+// looked up by any spelling of a name without building its upper-case copy.
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const;
+};
+struct NameEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return iequals(a, b); }
+};
+
 // Splits on every occurrence of sep; "" gives one empty field.
 std::vector<std::string> split(std::string_view s, std::string_view sep);
+// The same into `parts`, whose strings are reused: a loader splitting line
+// after line makes its vector once.
+void split_into(std::string_view s, std::string_view sep, std::vector<std::string>& parts);
 std::string join(const std::vector<std::string>& parts, std::string_view sep);
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to);
 bool contains(std::string_view s, std::string_view part);

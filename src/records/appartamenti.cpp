@@ -13,7 +13,7 @@ void carica_appartamenti(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(
         s.percorso_appartamenti, kSeparatore, s.appartamenti,
-        [&](int i, std::vector<std::string>& c) { s.appartamenti[i] = riga_da<13>(c); });
+        [&](int i, std::vector<std::string>& c) { metti_riga(s.appartamenti[i], c); });
     svuota_oltre(s.appartamenti, n);
     indicizza_appartamenti(app);
     app.imposta_conta(kContaAppartamenti, n);

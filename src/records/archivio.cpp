@@ -14,8 +14,10 @@ std::string campo_di(const std::vector<std::string>& campi, std::size_t j) {
     return j < campi.size() ? campi[j] : std::string();
 }
 
-std::string prendi_campo(std::vector<std::string>& campi, std::size_t j) {
-    return j < campi.size() ? std::move(campi[j]) : std::string();
+void prendi_campo(std::vector<std::string>& campi, std::size_t j, std::string& dove) {
+    if (j < campi.size()) dove.swap(campi[j]);
+    else
+        dove.clear();
 }
 
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso) {
@@ -23,11 +25,13 @@ std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso)
 }
 
 int leggi_registro(const std::string& percorso, std::string_view separatore,
+                   const std::function<void(std::size_t)>& righe,
                    const std::function<void(int, std::vector<std::string>&)>& riga) {
     int i = 0;
-    plat::read_lines_each(percorso, [&](std::string_view testo) {
+    std::vector<std::string> campi;  // made once, its fields reused line after line
+    plat::read_all_lines(percorso, righe, [&](std::string_view testo) {
         ++i;
-        std::vector<std::string> campi = plat::split(testo, separatore);
+        plat::split_into(testo, separatore, campi);
         riga(i, campi);
         return true;
     });

@@ -28,17 +28,21 @@ inline constexpr std::string_view kSeparatore = "*";
 
 // Field j of a split line, or "" when the line has fewer fields.
 std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
-// The same, moved out of the line, for a loader that keeps it.
-std::string prendi_campo(std::vector<std::string>& campi, std::size_t j);
+// The same, moved into `dove` (emptied when the line has fewer fields), for
+// a loader that keeps it; the line takes the old value, whose room the
+// next line's split reuses.
+void prendi_campo(std::vector<std::string>& campi, std::size_t j, std::string& dove);
 
 // Lines of a register; a missing file is created empty. nullopt when the
 // file can neither be read nor created.
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso);
 
 // Reads a register line by line: `riga(i, campi)` gets line i split on the
-// separator (its fields are the caller's to keep: it may move them).
-// Returns the number of lines read (0 when the file could not be opened).
+// separator (its fields are the caller's to keep: it may move them), after
+// `righe(n)` was told how many lines the file holds. Returns the number of
+// lines read (0 when the file could not be opened).
 int leggi_registro(const std::string& percorso, std::string_view separatore,
+                   const std::function<void(std::size_t)>& righe,
                    const std::function<void(int, std::vector<std::string>&)>& riga);
 
 // The common loader: every line of the file into the table, which makes
@@ -47,11 +51,12 @@ int leggi_registro(const std::string& percorso, std::string_view separatore,
 template <class Row, class Riga>
 int carica_registro(const std::string& percorso, std::string_view separatore, Tabella<Row>& tabella,
                     Riga riga) {
-    tabella.riserva(plat::count_lines(percorso));
-    return leggi_registro(percorso, separatore, [&](int i, std::vector<std::string>& campi) {
-        tabella.allarga(i);
-        riga(i, campi);
-    });
+    return leggi_registro(
+        percorso, separatore, [&](std::size_t n) { tabella.riserva(n); },
+        [&](int i, std::vector<std::string>& campi) {
+            tabella.allarga(i);
+            riga(i, campi);
+        });
 }
 
 // Rewrites a register whole. On failure the old file stays and the user is
@@ -71,12 +76,10 @@ void svuota_oltre(Tabella<Row>& t, int n) {
     for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Row{};
 }
 
-// Fields 0 to N-1 of a split line, moved out of it ("" past its end).
+// Fields 0 to N-1 of a split line, moved into the row ("" past its end).
 template <std::size_t N>
-Campi<N> riga_da(std::vector<std::string>& campi) {
-    Campi<N> r;
-    for (std::size_t j = 0; j < N; ++j) r[j] = prendi_campo(campi, j);
-    return r;
+void metti_riga(Campi<N>& r, std::vector<std::string>& campi) {
+    for (std::size_t j = 0; j < N; ++j) prendi_campo(campi, j, r[j]);
 }
 
 // A writer's record index names a row of its table, or the row after the

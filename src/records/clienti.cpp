@@ -11,7 +11,7 @@ void carica_clienti(App& app) {
     Stato& s = app.s;
     const int n =
         carica_registro(s.percorso_clienti, kSeparatore, s.clienti,
-                        [&](int i, std::vector<std::string>& c) { s.clienti[i] = riga_da<9>(c); });
+                        [&](int i, std::vector<std::string>& c) { metti_riga(s.clienti[i], c); });
     svuota_oltre(s.clienti, n);
     s.clienti_per_codice.costruisci(s.clienti,
                                     [](const Campi<9>& c) { return plat::leading_number(c[0]); });

@@ -72,17 +72,19 @@ void carica_saldi(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(s.percorso_saldi, kSeparatore, s.movimenti,
                                   [&](int i, std::vector<std::string>& c) {
-                                      RigaMovimento m;
+                                      RigaMovimento& m = s.movimenti[i];
                                       // An empty line keeps its movement number and
                                       // holds no movement.
-                                      if (!(c.size() == 1 && c[0].empty())) {
-                                          // A date that cannot be read is kept as the
-                                          // zero date, with the movement.
-                                          m.data = plat::Date::parse_or_zero(c[0]);
-                                          for (std::size_t j = 1; j < m.campo.size(); ++j)
-                                              m.campo[j] = prendi_campo(c, j);
+                                      if (c.size() == 1 && c[0].empty()) {
+                                          m = RigaMovimento{};
+                                          return;
                                       }
-                                      s.movimenti[i] = std::move(m);
+                                      // A date that cannot be read is kept as the
+                                      // zero date, with the movement.
+                                      m.data = plat::Date::parse_or_zero(c[0]);
+                                      m.campo[0].clear();
+                                      for (std::size_t j = 1; j < m.campo.size(); ++j)
+                                          prendi_campo(c, j, m.campo[j]);
                                   });
     svuota_oltre(s.movimenti, n);
     app.imposta_conta(kContaMovimenti, n);

@@ -45,9 +45,9 @@ void carica_note(App& app) {
             // An empty line (or a single blank) keeps its
             // note number but holds no note.
             const bool vuota = c.size() == 1 && (c[0].empty() || c[0] == " ");
-            s.note[i] = vuota
-                            ? Campi<3>{}
-                            : Campi<3>{prendi_campo(c, 0), prendi_campo(c, 1), prendi_campo(c, 2)};
+            if (vuota) s.note[i] = Campi<3>{};
+            else
+                metti_riga(s.note[i], c);
         });
     svuota_oltre(s.note, n);
     app.imposta_conta(kContaNote, n);

@@ -114,20 +114,22 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
 void carica_prenotazioni(App& app) {
     Stato& s = app.s;
     int n = 0;
-    s.prenotazioni.riserva(plat::count_lines(s.percorso_prenotazioni));
-    plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view testo) {
-        // The bookings end at the first empty line.
-        if (testo.empty()) return false;
-        s.prenotazioni.allarga(++n);
-        auto c = plat::split(testo, kSeparatore);
-        RigaPrenotazione& p = s.prenotazioni[n];
-        for (std::size_t j = 0; j < p.campo.size(); ++j) p.campo[j] = prendi_campo(c, j);
-        // "0.00.00", and any text that is no date, is the zero date.
-        p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
-        p.partenza = plat::Date::parse_or_zero(p.campo[3]);
-        p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
-        return true;
-    });
+    std::vector<std::string> c;
+    plat::read_all_lines(
+        s.percorso_prenotazioni, [&](std::size_t righe) { s.prenotazioni.riserva(righe); },
+        [&](std::string_view testo) {
+            // The bookings end at the first empty line.
+            if (testo.empty()) return false;
+            s.prenotazioni.allarga(++n);
+            plat::split_into(testo, kSeparatore, c);
+            RigaPrenotazione& p = s.prenotazioni[n];
+            for (std::size_t j = 0; j < p.campo.size(); ++j) prendi_campo(c, j, p.campo[j]);
+            // "0.00.00", and any text that is no date, is the zero date.
+            p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
+            p.partenza = plat::Date::parse_or_zero(p.campo[3]);
+            p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
+            return true;
+        });
     svuota_oltre(s.prenotazioni, n);
     app.imposta_conta(kContaPrenotazioni, n);
 }

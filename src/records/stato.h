@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/date.h"
+#include "platform/large_memory.h"
 #include "platform/services.h"
 
 namespace ga {
@@ -55,7 +56,8 @@ public:
 
 private:
     int capacita_;
-    std::vector<Row> rows_;  // empty until a row is reached, then rows 0 to capacita_
+    // Empty until a row is reached, then rows 0 to capacita_.
+    std::vector<Row, plat::LargeAllocator<Row>> rows_;
 };
 
 // The first record of a table holding each code, for the lists that name a

@@ -19,7 +19,9 @@ void carica_vie(App& app) {
                                   [&](int i, std::vector<std::string>& c) {
                                       // A line without any separator is no street;
                                       // it still takes its line number.
-                                      s.vie[i] = c.size() < 2 ? Campi<3>{} : riga_da<3>(c);
+                                      if (c.size() < 2) s.vie[i] = Campi<3>{};
+                                      else
+                                          metti_riga(s.vie[i], c);
                                   });
     svuota_oltre(s.vie, n);
     app.imposta_conta(kContaVie, n);

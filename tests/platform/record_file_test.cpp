@@ -152,6 +152,63 @@ TEST_F(RecordFileTest, ReadingStopsAtTheLinesAskedForAndALoneCrIsABlank) {
     EXPECT_EQ(read_lines(path("cr.txt")), (Lines{"a b*c", "d"}));
 }
 
+// The whole-file reader of the loaders hands on exactly what the line
+// reader does, and says first how many lines: across its eight-byte ASCII
+// test (a byte past ASCII or a CR at every place of a word), across the line
+// reader's blocks, and for a missing or unreadable file.
+TEST_F(RecordFileTest, ReadingAWholeFileGivesTheLinesTheLineReaderGivesAndTheirCount) {
+    std::vector<std::string> contents = {"", "\r\n", "a\r\n\r\n\nb\r\nlast", "Citt\xE0*\x80 10\r\n",
+                                         "a\rb*c\r\nd\r"};
+    for (int at = 0; at < 17; ++at) {
+        std::string plain(20, 'x');
+        std::string high = plain, cr = plain;
+        high[static_cast<std::size_t>(at)] = '\xE8';
+        cr[static_cast<std::size_t>(at)] = '\r';
+        contents.push_back(plain + "\r\n" + high + "\r\n" + cr + "\r\n");
+    }
+    std::string big;
+    for (int i = 0; i < 60000; ++i)
+        big += "riga*" + std::to_string(i) + (i % 7 ? "\r\n" : "\xE0\r\n");
+    contents.push_back(big);
+    const auto whole = [&](const std::string& bytes) {
+        write_bytes("f.txt", bytes);
+        Lines all;
+        std::size_t told = 99;
+        EXPECT_TRUE(read_all_lines(
+            path("f.txt"), [&](std::size_t n) { told = all.empty() ? n : 0; },
+            [&](std::string_view l) {
+                all.emplace_back(l);
+                return true;
+            }));
+        EXPECT_EQ(told, all.size());
+        return all;
+    };
+    for (std::size_t k = 0; k < contents.size(); ++k) {
+        SCOPED_TRACE(k);
+        const Lines all = whole(contents[k]);
+        EXPECT_EQ(std::optional(all), read_lines(path("f.txt")));
+    }
+    // Each against its own spelling out, not only against the other reader.
+    for (std::size_t at = 0; at < 17; ++at) {
+        SCOPED_TRACE(at);
+        const std::string x(20, 'x');
+        const Lines expected = {x, x.substr(0, at) + "\u00E8" + x.substr(at + 1),
+                                x.substr(0, at) + " " + x.substr(at + 1)};
+        EXPECT_EQ(whole(contents[5 + at]), expected);
+    }
+
+    std::size_t told = 99;
+    const auto none = [](std::string_view) { return true; };
+    EXPECT_TRUE(read_all_lines(
+        path("new.txt"), [&](std::size_t n) { told = n; }, none));
+    EXPECT_EQ(told, 0u);
+    EXPECT_TRUE(file_exists(path("new.txt")));
+    EXPECT_FALSE(read_all_lines(
+        path("missing/reg.txt"), [](std::size_t) {}, none));
+    EXPECT_FALSE(read_all_lines(
+        "/proc/self/mem", [](std::size_t) {}, none));
+}
+
 TEST_F(RecordFileTest, RewriteWritesCrLfInWindows1252AndLeavesNoTemporaryFile) {
     write_bytes("reg.txt", "old line that is much longer than the new content\r\nsecond\r\n");
     ASSERT_TRUE(rewrite_lines(path("reg.txt"), {"PERCHÉ È €", "", "2*x"}));

@@ -73,6 +73,13 @@ TEST(TextSplit, KeepsEveryEmptyField) {
 
     const std::string record = "Rossi**è*";
     EXPECT_EQ(join(split(record, "*"), "*"), record);
+
+    // A vector reused line after line holds only the new line's fields.
+    Parts reused = {"x", "y", "z", "w"};
+    split_into("a*", "*", reused);
+    EXPECT_EQ(reused, (Parts{"a", ""}));
+    split_into("1*2*3", "*", reused);
+    EXPECT_EQ(reused, (Parts{"1", "2", "3"}));
 }
 
 TEST(TextReplace, ReplacesEveryOccurrenceOnce) {
