@@ -78,6 +78,10 @@ std::string cp1252_to_utf8(std::string_view bytes) {
 }
 
 std::string utf8_to_cp1252(std::string_view text) {
+    // Most of every record is plain ASCII, the same in both.
+    std::size_t ascii = 0;
+    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+    if (ascii == text.size()) return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {

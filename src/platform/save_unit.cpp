@@ -274,7 +274,11 @@ namespace {
 
 // A line as a register holds it on disk: Windows-1252, closed by CR LF.
 void add_record_line(std::string& out, std::string_view line) {
-    out += utf8_to_cp1252(line);
+    const bool ascii = std::all_of(line.begin(), line.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) out += line;
+    else
+        out += utf8_to_cp1252(line);
     out += "\r\n";
 }
 
@@ -284,6 +288,9 @@ void add_record_line(std::string& out, std::string_view line) {
 
 bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines) {
     std::string data;
+    std::size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 2;
+    data.reserve(size);
     for (const std::string& line : lines) add_record_line(data, line);
     const std::string temp = temporary_name_for(path);
     // On disk before the rename, so that a crash leaves the old or the new
@@ -357,6 +364,11 @@ void SaveUnit::rewrite(const std::string& path, const std::vector<std::string>& 
     File& f = file(path);
     f.bytes.clear();
     f.copy_source.clear();
+    // Room for the register at once: megabytes at ten thousand records,
+    // grown line by line, would be copied over and over.
+    std::size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 2;
+    f.bytes.reserve(size);
     for (const std::string& line : lines) add_record_line(f.bytes, line);
 }
 

@@ -114,6 +114,11 @@ std::vector<std::string> split(std::string_view s, std::string_view sep);
 // The same into `parts`, whose strings are reused: a loader splitting line
 // after line makes its vector once.
 void split_into(std::string_view s, std::string_view sep, std::vector<std::string>& parts);
+// The same into the n strings at `fields` (a record's own, their room
+// reused), those past the line's last field emptied and fields past n left
+// out; returns how many fields the line has.
+std::size_t split_fields(std::string_view s, std::string_view sep, std::string* fields,
+                         std::size_t n);
 std::string join(const std::vector<std::string>& parts, std::string_view sep);
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to);
 bool contains(std::string_view s, std::string_view part);

@@ -11,9 +11,9 @@ namespace ga {
 
 void carica_appartamenti(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(
-        s.percorso_appartamenti, kSeparatore, s.appartamenti,
-        [&](int i, std::vector<std::string>& c) { metti_riga(s.appartamenti[i], c); });
+    const int n =
+        carica_righe(s.percorso_appartamenti, s.appartamenti,
+                     [&](int i, std::string_view r) { metti_riga(s.appartamenti[i], r); });
     svuota_oltre(s.appartamenti, n);
     indicizza_appartamenti(app);
     app.imposta_conta(kContaAppartamenti, n);

@@ -14,12 +14,6 @@ std::string campo_di(const std::vector<std::string>& campi, std::size_t j) {
     return j < campi.size() ? campi[j] : std::string();
 }
 
-void prendi_campo(std::vector<std::string>& campi, std::size_t j, std::string& dove) {
-    if (j < campi.size()) dove.swap(campi[j]);
-    else
-        dove.clear();
-}
-
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso) {
     return plat::read_lines(percorso);
 }

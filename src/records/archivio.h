@@ -28,10 +28,6 @@ inline constexpr std::string_view kSeparatore = "*";
 
 // Field j of a split line, or "" when the line has fewer fields.
 std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
-// The same, moved into `dove` (emptied when the line has fewer fields), for
-// a loader that keeps it; the line takes the old value, whose room the
-// next line's split reuses.
-void prendi_campo(std::vector<std::string>& campi, std::size_t j, std::string& dove);
 
 // Lines of a register; a missing file is created empty. nullopt when the
 // file can neither be read nor created.
@@ -76,10 +72,28 @@ void svuota_oltre(Tabella<Row>& t, int n) {
     for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Row{};
 }
 
-// Fields 0 to N-1 of a split line, moved into the row ("" past its end).
+// Fields 0 to N-1 of a line into the row ("" past its end), each written
+// over the row's own text; returns how many fields the line has.
 template <std::size_t N>
-void metti_riga(Campi<N>& r, std::vector<std::string>& campi) {
-    for (std::size_t j = 0; j < N; ++j) prendi_campo(campi, j, r[j]);
+std::size_t metti_riga(Campi<N>& r, std::string_view riga) {
+    return plat::split_fields(riga, kSeparatore, r.data(), N);
+}
+
+// The loader of the large registers: every line of the file into the
+// table, which makes room for them at once; `riga(i, testo)` stores record
+// i straight from its line (metti_riga), with no fields in between.
+// Returns the number of records stored.
+template <class Row, class Riga>
+int carica_righe(const std::string& percorso, Tabella<Row>& tabella, Riga riga) {
+    int i = 0;
+    plat::read_all_lines(
+        percorso, [&](std::size_t n) { tabella.riserva(n); },
+        [&](std::string_view testo) {
+            tabella.allarga(++i);
+            riga(i, testo);
+            return true;
+        });
+    return i;
 }
 
 // A writer's record index names a row of its table, or the row after the

@@ -9,9 +9,8 @@ namespace ga {
 
 void carica_clienti(App& app) {
     Stato& s = app.s;
-    const int n =
-        carica_registro(s.percorso_clienti, kSeparatore, s.clienti,
-                        [&](int i, std::vector<std::string>& c) { metti_riga(s.clienti[i], c); });
+    const int n = carica_righe(s.percorso_clienti, s.clienti,
+                               [&](int i, std::string_view r) { metti_riga(s.clienti[i], r); });
     svuota_oltre(s.clienti, n);
     s.clienti_per_codice.costruisci(s.clienti,
                                     [](const Campi<9>& c) { return plat::leading_number(c[0]); });

@@ -70,22 +70,19 @@ std::optional<plat::Date> data_scelta(App& app, const Casella& data, std::string
 
 void carica_saldi(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(s.percorso_saldi, kSeparatore, s.movimenti,
-                                  [&](int i, std::vector<std::string>& c) {
-                                      RigaMovimento& m = s.movimenti[i];
-                                      // An empty line keeps its movement number and
-                                      // holds no movement.
-                                      if (c.size() == 1 && c[0].empty()) {
-                                          m = RigaMovimento{};
-                                          return;
-                                      }
-                                      // A date that cannot be read is kept as the
-                                      // zero date, with the movement.
-                                      m.data = plat::Date::parse_or_zero(c[0]);
-                                      m.campo[0].clear();
-                                      for (std::size_t j = 1; j < m.campo.size(); ++j)
-                                          prendi_campo(c, j, m.campo[j]);
-                                  });
+    const int n = carica_righe(s.percorso_saldi, s.movimenti, [&](int i, std::string_view r) {
+        RigaMovimento& m = s.movimenti[i];
+        // An empty line keeps its movement number and holds no movement.
+        if (r.empty()) {
+            m = RigaMovimento{};
+            return;
+        }
+        // A date that cannot be read is kept as the zero date, with the
+        // movement; column 0 holds no text.
+        metti_riga(m.campo, r);
+        m.data = plat::Date::parse_or_zero(m.campo[0]);
+        m.campo[0].clear();
+    });
     svuota_oltre(s.movimenti, n);
     app.imposta_conta(kContaMovimenti, n);
     app.imposta_conta(kSpesaContaMovimenti, n);

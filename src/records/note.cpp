@@ -40,15 +40,13 @@ bool registrabile(App& app, const Campi<3>& n) {
 
 void carica_note(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(
-        s.percorso_note, kSeparatore, s.note, [&](int i, std::vector<std::string>& c) {
-            // An empty line (or a single blank) keeps its
-            // note number but holds no note.
-            const bool vuota = c.size() == 1 && (c[0].empty() || c[0] == " ");
-            if (vuota) s.note[i] = Campi<3>{};
-            else
-                metti_riga(s.note[i], c);
-        });
+    const int n = carica_righe(s.percorso_note, s.note, [&](int i, std::string_view r) {
+        // An empty line (or a single blank) keeps its note number but holds
+        // no note.
+        if (r.empty() || r == " ") s.note[i] = Campi<3>{};
+        else
+            metti_riga(s.note[i], r);
+    });
     svuota_oltre(s.note, n);
     app.imposta_conta(kContaNote, n);
 }

@@ -35,11 +35,21 @@ std::string testo_data(plat::Date d, const std::string& originale) {
 }
 
 std::string riga_di(const RigaPrenotazione& p) {
-    std::vector<std::string> campi(p.campo.begin(), p.campo.end());
-    campi[2] = testo_data(p.arrivo, p.campo[2]);
-    campi[3] = testo_data(p.partenza, p.campo[3]);
-    campi[9] = testo_data(p.chiusura, p.campo[9]);
-    return plat::join(campi, kSeparatore);
+    std::string riga;
+    std::size_t lunghezza = p.campo.size() + 3 * 10;
+    for (const std::string& c : p.campo) lunghezza += c.size();
+    riga.reserve(lunghezza);
+    for (std::size_t j = 0; j < p.campo.size(); ++j) {
+        if (j > 0) riga += kSeparatore;
+        if (j == 2) riga += testo_data(p.arrivo, p.campo[2]);
+        else if (j == 3)
+            riga += testo_data(p.partenza, p.campo[3]);
+        else if (j == 9)
+            riga += testo_data(p.chiusura, p.campo[9]);
+        else
+            riga += p.campo[j];
+    }
+    return riga;
 }
 
 // The whole record of a new booking, from the booking form.
@@ -114,16 +124,14 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
 void carica_prenotazioni(App& app) {
     Stato& s = app.s;
     int n = 0;
-    std::vector<std::string> c;
     plat::read_all_lines(
         s.percorso_prenotazioni, [&](std::size_t righe) { s.prenotazioni.riserva(righe); },
         [&](std::string_view testo) {
             // The bookings end at the first empty line.
             if (testo.empty()) return false;
             s.prenotazioni.allarga(++n);
-            plat::split_into(testo, kSeparatore, c);
             RigaPrenotazione& p = s.prenotazioni[n];
-            for (std::size_t j = 0; j < p.campo.size(); ++j) prendi_campo(c, j, p.campo[j]);
+            metti_riga(p.campo, testo);
             // "0.00.00", and any text that is no date, is the zero date.
             p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
             p.partenza = plat::Date::parse_or_zero(p.campo[3]);
@@ -190,10 +198,19 @@ bool registra_prenotazioni(App& app) {
     }
     // The bookings end at the first empty line; what a hand put after it is
     // no booking, but it is the agency's, and stays after the bookings.
-    if (const auto file = leggi_righe(s.percorso_prenotazioni)) {
-        const auto vuota = std::find(file->begin(), file->end(), std::string());
-        if (vuota - file->begin() >= conteggio) righe.insert(righe.end(), vuota, file->end());
-    }
+    long prima_della_vuota = 0;
+    bool dopo_la_vuota = false;
+    std::vector<std::string> in_fondo;
+    const bool letto = plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view riga) {
+        if (!dopo_la_vuota && !riga.empty()) ++prima_della_vuota;
+        else {
+            dopo_la_vuota = true;
+            in_fondo.emplace_back(riga);
+        }
+        return true;
+    });
+    if (letto && dopo_la_vuota && prima_della_vuota >= conteggio)
+        righe.insert(righe.end(), in_fondo.begin(), in_fondo.end());
     const bool ok = scrivi_registro(app, s.percorso_prenotazioni, righe);
     // Reloaded either way: after a failure the table is again what the file holds.
     carica_prenotazioni(app);

@@ -30,11 +30,9 @@ void carica_proprietari(App& app) {
     if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
         cartella_dati_non_valida(app);
     int n = 0;
-    std::vector<std::string> campi;
     const bool letto = plat::read_lines_each(s.percorso_proprietari, [&](std::string_view testo) {
         s.proprietari.allarga(++n);
-        plat::split_into(testo, kSeparatore, campi);
-        metti_riga(s.proprietari[n], campi);
+        metti_riga(s.proprietari[n], testo);
         return true;
     });
     if (!letto) cartella_dati_non_valida(app);

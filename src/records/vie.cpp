@@ -15,14 +15,11 @@ constexpr std::string_view kFineVia = "* $$";
 
 void carica_vie(App& app) {
     Stato& s = app.s;
-    const int n = carica_registro(s.percorso_vie, kSeparatore, s.vie,
-                                  [&](int i, std::vector<std::string>& c) {
-                                      // A line without any separator is no street;
-                                      // it still takes its line number.
-                                      if (c.size() < 2) s.vie[i] = Campi<3>{};
-                                      else
-                                          metti_riga(s.vie[i], c);
-                                  });
+    const int n = carica_righe(s.percorso_vie, s.vie, [&](int i, std::string_view r) {
+        // A line without any separator is no street; it still takes its
+        // line number.
+        if (metti_riga(s.vie[i], r) < 2) s.vie[i] = Campi<3>{};
+    });
     svuota_oltre(s.vie, n);
     app.imposta_conta(kContaVie, n);
 }
