@@ -299,6 +299,10 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
                         importo(imponibile * 1.22));
     }
     scrivi(dati_ + "fatture" + anno + ".dat", righe);
+    // On disk before any figure is taken: the system writing megabytes of a
+    // new archive back while an action runs would time the disk, not the
+    // program (a save's synced writes would wait for all of it).
+    ::sync();
 }
 
 ArchivioPieno::~ArchivioPieno() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 namespace plat {
@@ -43,6 +44,14 @@ void large_free(void* p, std::size_t bytes) noexcept {
         return;
     }
     ::munmap(p, rounded(bytes));
+}
+
+void keep_freed_memory() {
+    // Blocks up to the allocator's largest threshold come from its heap
+    // (a block mapped on its own goes back to the system when freed), and
+    // the heap's top is given back only past a quarter of a gigabyte.
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    ::mallopt(M_TRIM_THRESHOLD, 256 << 20);
 }
 
 }  // namespace plat

@@ -18,6 +18,14 @@ void* large_allocate(std::size_t bytes);
 // Gives back what large_allocate gave for the same `bytes`.
 void large_free(void* p, std::size_t bytes) noexcept;
 
+// Has the allocator keep the memory the program gives back for its next
+// use instead of returning it to the system: a window's pixels, a register
+// read again, then reuse pages already in place rather than fault in fresh
+// ones (a window of the bookings' size is some seven hundred pages). The
+// program's memory stays at its highest, some tens of megabytes. Once, at
+// the start.
+void keep_freed_memory();
+
 // An allocator for a container that may grow large (a table's rows).
 template <class T>
 struct LargeAllocator {

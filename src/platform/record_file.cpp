@@ -193,10 +193,14 @@ bool read_all_lines(const std::string& path, const std::function<void(std::size_
     }
     // Read into one block as large as the file (a file that grows meanwhile
     // is read to its end all the same), taken as large memory: a register
-    // of ten thousand records is megabytes.
+    // of ten thousand records is megabytes. The block is kept for the next
+    // register: memory given back and taken again costs its page faults
+    // anew, and a mapping given back costs every thread of the program a
+    // flush of its address cache.
     struct Block {
         char* data = nullptr;
         std::size_t size = 0;
+        bool in_use = false;
         ~Block() { large_free(data, size); }
         void grow(std::size_t to, std::size_t held) {
             char* bigger = static_cast<char*>(large_allocate(to));
@@ -205,14 +209,22 @@ bool read_all_lines(const std::string& path, const std::function<void(std::size_
             data = bigger;
             size = to;
         }
-    } block;
+    };
+    thread_local Block kept;
+    Block own;  // for a reader that reads another register from its lines
+    Block& block = kept.in_use ? own : kept;
+    block.in_use = true;
+    struct Release {
+        Block& b;
+        ~Release() { b.in_use = false; }
+    } release{block};
     struct stat st {};
     const std::size_t expected =
         ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+    if (block.size < expected + 1) block.grow(expected + 1, 0);
     std::size_t held = 0;
     for (;;) {
-        if (block.size == held)
-            block.grow(std::max<std::size_t>(expected + 1, held * 2 + 65536), held);
+        if (block.size == held) block.grow(held * 2 + 65536, held);
         const ssize_t n = ::read(fd, block.data + held, block.size - held);
         if (n < 0) {
             if (errno == EINTR) continue;

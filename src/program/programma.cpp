@@ -2,6 +2,7 @@
 
 #include "accounts/archivio_spese.h"
 #include "accounts/conto_corrente.h"
+#include "platform/large_memory.h"
 #include "program/forme.h"
 #include "records/agenzia.h"
 #include "records/appartamenti.h"
@@ -18,6 +19,7 @@
 namespace ga {
 
 std::unique_ptr<App> crea_applicazione(plat::Services services) {
+    plat::keep_freed_memory();
     auto app = std::make_unique<App>(std::move(services));
     registra_forme_shell(*app);
     registra_forme_registry(*app);
