@@ -19,7 +19,6 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -95,14 +94,6 @@ void set_line_text(QLineEdit* e, const QString& t) {
     const int pos = e->cursorPosition();
     e->setText(t);
     e->setCursorPosition(std::min(pos, static_cast<int>(t.size())));
-}
-
-void set_list_items(QListWidget* list, const QStringList& items) {
-    bool same = list->count() == items.size();
-    for (int i = 0; same && i < items.size(); ++i) same = list->item(i)->text() == items[i];
-    if (same) return;
-    list->clear();
-    list->addItems(items);
 }
 
 // A combo's lines live in a plain list of strings (see make_widget), given
@@ -431,22 +422,23 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             // A list of commands only moves with the keys; Enter runs the line.
             l->commands = c.state().command_list;
             l->on_run = [this, v](int row) { picked(*v, row); };
-            connect(l, &QListWidget::currentRowChanged, this, [this, v, l](int row) {
-                if (l->moving_by_keys()) return;
-                if (v->pressing) v->picked_by_press = true;
-                picked(*v, row);
-            });
+            connect(l->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                    [this, v, l](const QModelIndex& now) {
+                        if (l->moving_by_keys()) return;
+                        if (v->pressing) v->picked_by_press = true;
+                        picked(*v, now.row());
+                    });
             // A click on the line already chosen picks it again, as a person
             // clicking a command of a list expects.
-            connect(l, &QListWidget::itemClicked, this, [this, v, l](QListWidgetItem* item) {
+            connect(l, &QAbstractItemView::clicked, this, [this, v](const QModelIndex& line) {
                 const bool again = !v->picked_by_press;
                 v->pressing = v->picked_by_press = false;
-                if (again) picked(*v, l->row(item));
+                if (again) picked(*v, line.row());
             });
             l->viewport()->installEventFilter(this);
             viewport_views_[l->viewport()] = &cv;
-            connect(l, &QListWidget::itemDoubleClicked, this,
-                    [this, v, l](QListWidgetItem* item) { row_double_clicked(*v, l->row(item)); });
+            connect(l, &QAbstractItemView::doubleClicked, this,
+                    [this, v](const QModelIndex& line) { row_double_clicked(*v, line.row()); });
             w = l;
             break;
         }
@@ -599,19 +591,19 @@ void Desktop::update_control(ControlView& cv) {
         }
         case Kind::ListBox:
         case Kind::FileList: {
-            auto* l = static_cast<QListWidget*>(w);
+            auto* l = static_cast<ProgramList*>(w);
             if (cv.items != st.items || l->count() != static_cast<int>(st.items.size())) {
                 QStringList items;
                 items.reserve(static_cast<qsizetype>(st.items.size()));
                 for (const auto& item : st.items) items << qt_text(item);
-                set_list_items(l, items);
+                l->setItems(items);
                 cv.items = st.items;
             }
             if (l->currentRow() != st.list_index) l->setCurrentRow(st.list_index);
             break;
         }
         case Kind::DirList: {
-            auto* l = static_cast<QListWidget*>(w);
+            auto* l = static_cast<ProgramList*>(w);
             cv.leading = folders_leading_to(st.path);
             QStringList items;
             const int depth = static_cast<int>(cv.leading.size());
@@ -621,7 +613,7 @@ void Desktop::update_control(ControlView& cv) {
                              QStringLiteral("]");
             for (const auto& item : st.items)
                 items << QString(depth * 2, QLatin1Char(' ')) + qt_text(item);
-            set_list_items(l, items);
+            l->setItems(items);
             const int row = st.list_index >= 0 ? st.list_index + depth : -1;
             if (l->currentRow() != row) l->setCurrentRow(row);
             break;

@@ -61,22 +61,45 @@ void ProgramButton::paintEvent(QPaintEvent* e) {
 
 // --- ProgramList -------------------------------------------------------------------
 
+ProgramList::ProgramList(QWidget* parent) : QListView(parent), lines_(new QStringListModel(this)) {
+    setModel(lines_);
+    // The lines are the program's: no double-click edits them.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+int ProgramList::count() const { return lines_->rowCount(); }
+
+QString ProgramList::text(int row) const {
+    return lines_->data(lines_->index(row), Qt::DisplayRole).toString();
+}
+
+void ProgramList::setCurrentRow(int row) {
+    selectionModel()->setCurrentIndex(lines_->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+void ProgramList::setItems(const QStringList& items) {
+    if (lines_->stringList() == items) return;
+    // No line stays current or chosen across new lines.
+    selectionModel()->clear();
+    lines_->setStringList(items);
+}
+
 void ProgramList::focusInEvent(QFocusEvent* e) {
     const int before = currentRow();
-    const QSignalBlocker block(this);
-    QListWidget::focusInEvent(e);
+    const QSignalBlocker block(selectionModel());
+    QListView::focusInEvent(e);
     if (currentRow() != before) setCurrentRow(before);
 }
 
 void ProgramList::keyPressEvent(QKeyEvent* e) {
-    if (!commands) return QListWidget::keyPressEvent(e);
+    if (!commands) return QListView::keyPressEvent(e);
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         e->accept();
         if (currentRow() >= 0 && on_run && !e->isAutoRepeat()) on_run(currentRow());
         return;
     }
     moving_ = true;
-    QListWidget::keyPressEvent(e);
+    QListView::keyPressEvent(e);
     moving_ = false;
 }
 

@@ -17,11 +17,13 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPoint>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
+#include <QStringListModel>
 #include <QWidget>
 
 class QCalendarWidget;
@@ -184,9 +186,20 @@ protected:
 // A list of commands moves over its lines with the keys and runs the line
 // on Enter (on_run); meanwhile moving_by_keys() tells its current-row
 // changes from a pick.
-class ProgramList : public QListWidget {
+//
+// Its lines are one list of texts given at once: a list of ten thousand
+// bookings made an item at a time takes many frames to show.
+class ProgramList : public QListView {
 public:
-    using QListWidget::QListWidget;
+    explicit ProgramList(QWidget* parent = nullptr);
+    int count() const;
+    QString text(int row) const;
+    int currentRow() const { return currentIndex().row(); }
+    // Makes the line current and chosen (none for -1).
+    void setCurrentRow(int row);
+    // The lines, all replaced; nothing is done when they are the same.
+    void setItems(const QStringList& items);
+    QRect visualItemRect(int row) const { return visualRect(lines_->index(row)); }
     bool commands = false;
     std::function<void(int)> on_run;
     bool moving_by_keys() const { return moving_; }
@@ -196,6 +209,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    QStringListModel* lines_;
     bool moving_ = false;
 };
 

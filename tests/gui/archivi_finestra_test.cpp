@@ -2,12 +2,12 @@
 // saved as a picture (screenshots/ under the working folder) to look at.
 #include <gtest/gtest.h>
 
-#include <QListWidget>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
 
 #include "finestre.h"
+#include "gui/widgets.h"
 #include "program/programma.h"
 
 namespace {
@@ -60,9 +60,8 @@ TEST(ArchiviFinestra, AfterARestoreTheFirstClickOnGestioneArchiviOpensItsList) {
     gui_test::clic(archivi);
     QWidget* elenco = widget("utilita", "List1");
     ASSERT_TRUE(elenco->isVisible());
-    gui_test::clic(elenco, static_cast<QListWidget*>(elenco)
-                               ->visualItemRect(static_cast<QListWidget*>(elenco)->item(2))
-                               .center());  // Recupera archivi
+    gui_test::clic(elenco, static_cast<gui::ProgramList*>(elenco)->visualItemRect(2).center());
+    // Recupera archivi
     ASSERT_TRUE(app.form("Rec_arch")->is_visible());
     app.navigate(*app.form("Rec_arch")->control("Dir1"), copia);
     b.messaggi().answer(plat::Answer::Yes);

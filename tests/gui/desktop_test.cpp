@@ -22,7 +22,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -498,15 +497,15 @@ TEST_F(DesktopTest, LabelClickAndDoubleClick) {
 
 TEST_F(DesktopTest, AListClickPicksTheRowAndADoubleClickFollowsIt) {
     show_active();
-    auto* list = widget<QListWidget>(form().list1);
+    auto* list = widget<gui::ProgramList>(form().list1);
     ASSERT_EQ(list->count(), 3);
-    const QPoint row1 = list->visualItemRect(list->item(1)).center();
+    const QPoint row1 = list->visualItemRect(1).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
     EXPECT_EQ(form().list1.state().list_index, 1);
     EXPECT_EQ(form().log, Log{"List1_Click"});
     form().log.clear();
 
-    const QPoint row2 = list->visualItemRect(list->item(2)).center();
+    const QPoint row2 = list->visualItemRect(2).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row2);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row2);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, row2);
@@ -523,7 +522,7 @@ TEST_F(DesktopTest, AListClickPicksTheRowAndADoubleClickFollowsIt) {
 
 TEST_F(DesktopTest, AListThatGetsTheFocusPicksNothingUntilTheKeysDo) {
     show_active();
-    auto* list = widget<QListWidget>(form().list1);
+    auto* list = widget<gui::ProgramList>(form().list1);
     list->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(list->hasFocus());
     EXPECT_EQ(form().list1.state().list_index, -1);
@@ -545,8 +544,8 @@ TEST_F(DesktopTest, AListThatGetsTheFocusPicksNothingUntilTheKeysDo) {
 
 TEST_F(DesktopTest, ClickingTheChosenLineAgainPicksItAgain) {
     show_active();
-    auto* list = widget<QListWidget>(form().list1);
-    const QPoint row1 = list->visualItemRect(list->item(1)).center();
+    auto* list = widget<gui::ProgramList>(form().list1);
+    const QPoint row1 = list->visualItemRect(1).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
     EXPECT_EQ(form().list1.state().list_index, 1);
@@ -608,27 +607,26 @@ TEST_F(DesktopTest, FolderListsShowSubfoldersAndADoubleClickOpensOne) {
         form().dir1.set_path(root.string());
         form().file1.set_path(root.string());
     });
-    auto* dirs = widget<QListWidget>(form().dir1);
+    auto* dirs = widget<gui::ProgramList>(form().dir1);
     // The folders leading to the path, then its subfolders one step further in.
     const int depth = static_cast<int>(std::distance(root.begin(), root.end()));
     ASSERT_EQ(dirs->count(), depth + 2);
-    EXPECT_EQ(dirs->item(0)->text(), "[/]");
-    EXPECT_EQ(dirs->item(depth - 1)->text().trimmed(),
+    EXPECT_EQ(dirs->text(0), "[/]");
+    EXPECT_EQ(dirs->text(depth - 1).trimmed(),
               QString::fromStdString("[" + root.filename().string() + "]"));
-    EXPECT_EQ(dirs->item(depth)->text().trimmed(), "alfa");
-    auto* files = widget<QListWidget>(form().file1);
+    EXPECT_EQ(dirs->text(depth).trimmed(), "alfa");
+    auto* files = widget<gui::ProgramList>(form().file1);
     ASSERT_EQ(files->count(), 1);
-    EXPECT_EQ(files->item(0)->text(), "uno.txt");
+    EXPECT_EQ(files->text(0), "uno.txt");
 
-    emit dirs->itemDoubleClicked(dirs->item(depth));
+    emit dirs->doubleClicked(dirs->model()->index(depth, 0));
     EXPECT_EQ(fs::path(form().dir1.state().path), root / "alfa");
     ASSERT_EQ(dirs->count(), depth + 2);
-    EXPECT_EQ(dirs->item(depth + 1)->text().trimmed(), "interna");
-    emit dirs->itemDoubleClicked(dirs->item(depth - 1));  // back up to the root folder
+    EXPECT_EQ(dirs->text(depth + 1).trimmed(), "interna");
+    emit dirs->doubleClicked(dirs->model()->index(depth - 1, 0));  // back up to the root folder
     EXPECT_EQ(fs::path(form().dir1.state().path), root);
 
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                      files->visualItemRect(files->item(0)).center());
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(0).center());
     EXPECT_EQ(form().file1.state().list_index, 0);
     EXPECT_EQ(form().log, Log{"File1_Click"});
     fs::remove_all(root);
