@@ -252,10 +252,8 @@ void prenotazione::Form_Load() {
     Label1.set_caption("PRENOTAZIONE  ANNO - " + s.anno_gestione);
     carica_proprietari(app);
     carica_appartamenti(app);
-    carica_prenotazioni(app);
-    carica_clienti(app);
-    carica_note(app);
-    carica_saldi(app);
+    carica_insieme({caricamento_prenotazioni(app), caricamento_clienti(app), caricamento_note(app),
+                    caricamento_saldi(app)});
     numero_periodi_liberi_ = 0;
     posti_letto_.clear();
     cf_valido_.clear();

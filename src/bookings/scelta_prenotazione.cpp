@@ -20,8 +20,7 @@ void mostra(std::initializer_list<plat::Control*> controlli, bool visibile) {
 
 void SceltaPrenotazione::riempi(App& app) const {
     Stato& s = app.s;
-    carica_prenotazioni(app);
-    carica_clienti(app);
+    carica_insieme({caricamento_prenotazioni(app), caricamento_clienti(app)});
     clienti.clear();
     prenotazioni.clear();
     const long n_prenotazioni =

@@ -7,19 +7,27 @@
 
 namespace ga {
 
-void carica_clienti(App& app) {
+Caricamento caricamento_clienti(App& app) {
     Stato& s = app.s;
-    const int n = carica_righe(s.percorso_clienti, s.clienti,
-                               [&](int i, std::string_view r) { metti_riga(s.clienti[i], r); });
-    svuota_oltre(s.clienti, n);
-    s.clienti_per_codice.costruisci(s.clienti,
-                                    [](const Campi<9>& c) { return plat::leading_number(c[0]); });
-    app.imposta_conta(kContaClienti, n);
-    // The clients form keeps a copy of the count: while that form is loaded
-    // its copy follows every load.
-    if (const plat::Form* f = app.form(kNomiConta.forma); f && f->is_loaded())
-        app.imposta_conta(kNomiConta, n);
+    return {[&s] {
+                const int n =
+                    carica_righe(s.percorso_clienti, s.clienti,
+                                 [&](int i, std::string_view r) { metti_riga(s.clienti[i], r); });
+                svuota_oltre(s.clienti, n);
+                s.clienti_per_codice.costruisci(
+                    s.clienti, [](const Campi<9>& c) { return plat::leading_number(c[0]); });
+                return n;
+            },
+            [&app](int n) {
+                app.imposta_conta(kContaClienti, n);
+                // The clients form keeps a copy of the count: while that form
+                // is loaded its copy follows every load.
+                if (const plat::Form* f = app.form(kNomiConta.forma); f && f->is_loaded())
+                    app.imposta_conta(kNomiConta, n);
+            }};
 }
+
+void carica_clienti(App& app) { carica_insieme({caricamento_clienti(app)}); }
 
 int record_cliente(App& app, std::string_view codice, long clienti) {
     if (plat::trim(codice).empty()) return 0;

@@ -11,10 +11,13 @@
 #include <string_view>
 
 #include "records/app.h"
+#include "records/caricamento.h"
 
 namespace ga {
 
 void carica_clienti(App& app);
+// The same in two steps, to be read beside other registers.
+Caricamento caricamento_clienti(App& app);
 bool registra_cliente(App& app);
 // The record of the first client, records 1 to `clienti`, whose code has
 // the value of `codice` (both read as numbers); 0 when none has it or

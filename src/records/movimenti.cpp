@@ -68,25 +68,34 @@ std::optional<plat::Date> data_scelta(App& app, const Casella& data, std::string
 
 }  // namespace
 
-void carica_saldi(App& app) {
+Caricamento caricamento_saldi(App& app) {
     Stato& s = app.s;
-    const int n = carica_righe(s.percorso_saldi, s.movimenti, [&](int i, std::string_view r) {
-        RigaMovimento& m = s.movimenti[i];
-        // An empty line keeps its movement number and holds no movement.
-        if (r.empty()) {
-            m = RigaMovimento{};
-            return;
-        }
-        // A date that cannot be read is kept as the zero date, with the
-        // movement; column 0 holds no text.
-        metti_riga(m.campo, r);
-        m.data = plat::Date::parse_or_zero(m.campo[0]);
-        m.campo[0].clear();
-    });
-    svuota_oltre(s.movimenti, n);
-    app.imposta_conta(kContaMovimenti, n);
-    app.imposta_conta(kSpesaContaMovimenti, n);
+    return {[&s] {
+                const int n =
+                    carica_righe(s.percorso_saldi, s.movimenti, [&](int i, std::string_view r) {
+                        RigaMovimento& m = s.movimenti[i];
+                        // An empty line keeps its movement number and holds
+                        // no movement.
+                        if (r.empty()) {
+                            m = RigaMovimento{};
+                            return;
+                        }
+                        // A date that cannot be read is kept as the zero
+                        // date, with the movement; column 0 holds no text.
+                        metti_riga(m.campo, r);
+                        m.data = plat::Date::parse_or_zero(m.campo[0]);
+                        m.campo[0].clear();
+                    });
+                svuota_oltre(s.movimenti, n);
+                return n;
+            },
+            [&app](int n) {
+                app.imposta_conta(kContaMovimenti, n);
+                app.imposta_conta(kSpesaContaMovimenti, n);
+            }};
 }
+
+void carica_saldi(App& app) { carica_insieme({caricamento_saldi(app)}); }
 
 bool registra_movimento(App& app) {
     Stato& s = app.s;

@@ -5,12 +5,15 @@
 #pragma once
 
 #include "records/app.h"
+#include "records/caricamento.h"
 
 namespace ga {
 
 // The journal into the movements table; the count into
 // `prenotazione.Text26` and the expense form's copy, `spese.Text2`.
 void carica_saldi(App& app);
+// The same in two steps, to be read beside other registers.
+Caricamento caricamento_saldi(App& app);
 
 // Appends the movement of `operazione` ("PRENOTAZIONE", "SALDO",
 // "REVOCA", "RESTCAUZIONE", "SPESA", "SALDOPROP"), reading the boxes of the

@@ -38,18 +38,23 @@ bool registrabile(App& app, const Campi<3>& n) {
 
 }  // namespace
 
-void carica_note(App& app) {
+Caricamento caricamento_note(App& app) {
     Stato& s = app.s;
-    const int n = carica_righe(s.percorso_note, s.note, [&](int i, std::string_view r) {
-        // An empty line (or a single blank) keeps its note number but holds
-        // no note.
-        if (r.empty() || r == " ") s.note[i] = Campi<3>{};
-        else
-            metti_riga(s.note[i], r);
-    });
-    svuota_oltre(s.note, n);
-    app.imposta_conta(kContaNote, n);
+    return {[&s] {
+                const int n = carica_righe(s.percorso_note, s.note, [&](int i, std::string_view r) {
+                    // An empty line (or a single blank) keeps its note
+                    // number but holds no note.
+                    if (r.empty() || r == " ") s.note[i] = Campi<3>{};
+                    else
+                        metti_riga(s.note[i], r);
+                });
+                svuota_oltre(s.note, n);
+                return n;
+            },
+            [&app](int n) { app.imposta_conta(kContaNote, n); }};
 }
+
+void carica_note(App& app) { carica_insieme({caricamento_note(app)}); }
 
 bool aggiungi_nota(App& app) {
     Stato& s = app.s;

@@ -5,11 +5,14 @@
 #pragma once
 
 #include "records/app.h"
+#include "records/caricamento.h"
 
 namespace ga {
 
 // The notes file into the notes table; the count into `prenotazione.Text23`.
 void carica_note(App& app);
+// The same in two steps, to be read beside other registers.
+Caricamento caricamento_note(App& app);
 
 // Appends one new note for `operazione`: "ACCON" and "SALDO" (a payment on a
 // booking without a note), "INSNOTAAFF" (the note form), "RESTCAUZIONE" (a

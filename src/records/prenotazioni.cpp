@@ -121,26 +121,33 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
 
 }  // namespace
 
-void carica_prenotazioni(App& app) {
+Caricamento caricamento_prenotazioni(App& app) {
     Stato& s = app.s;
-    int n = 0;
-    plat::read_all_lines(
-        s.percorso_prenotazioni, [&](std::size_t righe) { s.prenotazioni.riserva(righe); },
-        [&](std::string_view testo) {
-            // The bookings end at the first empty line.
-            if (testo.empty()) return false;
-            s.prenotazioni.allarga(++n);
-            RigaPrenotazione& p = s.prenotazioni[n];
-            metti_riga(p.campo, testo);
-            // "0.00.00", and any text that is no date, is the zero date.
-            p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
-            p.partenza = plat::Date::parse_or_zero(p.campo[3]);
-            p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
-            return true;
-        });
-    svuota_oltre(s.prenotazioni, n);
-    app.imposta_conta(kContaPrenotazioni, n);
+    return {[&s] {
+                int n = 0;
+                plat::read_all_lines(
+                    s.percorso_prenotazioni,
+                    [&](std::size_t righe) { s.prenotazioni.riserva(righe); },
+                    [&](std::string_view testo) {
+                        // The bookings end at the first empty line.
+                        if (testo.empty()) return false;
+                        s.prenotazioni.allarga(++n);
+                        RigaPrenotazione& p = s.prenotazioni[n];
+                        metti_riga(p.campo, testo);
+                        // "0.00.00", and any text that is no date, is the
+                        // zero date.
+                        p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
+                        p.partenza = plat::Date::parse_or_zero(p.campo[3]);
+                        p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
+                        return true;
+                    });
+                svuota_oltre(s.prenotazioni, n);
+                return n;
+            },
+            [&app](int n) { app.imposta_conta(kContaPrenotazioni, n); }};
 }
+
+void carica_prenotazioni(App& app) { carica_insieme({caricamento_prenotazioni(app)}); }
 
 StatoPrenotazione stato_prenotazione(const RigaPrenotazione& p) {
     if (p.chiusura.is_zero()) return StatoPrenotazione::aperta;

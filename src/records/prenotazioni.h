@@ -5,12 +5,15 @@
 #pragma once
 
 #include "records/app.h"
+#include "records/caricamento.h"
 
 namespace ga {
 
 // The bookings file into the bookings table, up to its first empty line;
 // the count into `prenotazione.Text21`.
 void carica_prenotazioni(App& app);
+// The same in two steps, to be read beside other registers.
+Caricamento caricamento_prenotazioni(App& app);
 
 // Never stored: read from the closing date (field 9) and the movement link
 // (field 11) each time it is needed.

@@ -124,9 +124,8 @@ bool visu_prenotazioni::impostata(plat::Control& picker) {
 void visu_prenotazioni::Form_Load() {
     ICONAAGENZIA.set_picture(s.percorso_logo);
     Label6.set_caption("PER L'ANNO - " + s.anno_gestione);
-    carica_prenotazioni(app);
-    carica_clienti(app);
-    carica_saldi(app);
+    carica_insieme(
+        {caricamento_prenotazioni(app), caricamento_clienti(app), caricamento_saldi(app)});
     Check1.set_value(0);
     Check2.set_value(0);
     Check3.set_value(0);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "platform/text.h"
 #include "records/appartamenti.h"
 #include "records/banche.h"
+#include "records/caricamento.h"
 #include "records/clienti.h"
 #include "records/fatture.h"
 #include "records/note.h"
@@ -197,6 +199,54 @@ TEST_P(RegistroLungo, EveryRecordIsLoadedAndEverySaveWritesThemAllBack) {
 
 INSTANTIATE_TEST_SUITE_P(, RegistroLungo, ::testing::ValuesIn(kRegistri),
                          [](const auto& info) { return std::string(info.param.nome); });
+
+// Long registers read together, each on its thread, load what each loads on
+// its own: every record, the forms' counts; a reader that fails reaches the
+// caller, and no count is set from a half-read set.
+TEST(CaricaInsieme, LongRegistersReadTogetherLoadAsEachAloneAndAFailureReachesTheCaller) {
+    test::Banco b;
+    b.prepara_dati();
+    App& app = b.app();
+    std::vector<const Registro*> insieme;
+    for (const Registro& r : kRegistri)
+        for (const char* nome : {"clienti", "note", "prenotazioni"})
+            if (std::string(r.nome) == nome) insieme.push_back(&r);
+    ASSERT_EQ(insieme.size(), 3u);
+    for (const Registro* r : insieme) {
+        Righe file;
+        for (int i = 1; i <= r->righe; ++i) file.push_back(r->riga(i));
+        b.scrivi(app.s.*r->percorso, file);
+    }
+    app.run([&] {
+        carica_insieme(
+            {caricamento_clienti(app), caricamento_note(app), caricamento_prenotazioni(app)});
+    });
+    for (const Registro* r : insieme)
+        EXPECT_EQ(app.testo(r->forma_conta, r->box_conta), std::to_string(r->righe)) << r->nome;
+    const Campi<9> ultimo_cliente = app.s.clienti[insieme[0]->righe];
+    const std::string ultima_nota = app.s.note[insieme[1]->righe][0];
+    app.run([&] {
+        carica_clienti(app);
+        carica_note(app);
+    });
+    EXPECT_EQ(app.s.clienti[insieme[0]->righe], ultimo_cliente);
+    EXPECT_EQ(app.s.note[insieme[1]->righe][0], ultima_nota);
+    EXPECT_FALSE(ultima_nota.empty());
+
+    std::vector<int> chiusi;
+    const auto registro = [&](int n, bool fallisce) {
+        return Caricamento{[n, fallisce] {
+                               if (fallisce) throw std::runtime_error("LETTURA");
+                               return n;
+                           },
+                           [&chiusi](int letti) { chiusi.push_back(letti); }};
+    };
+    carica_insieme({registro(1, false), registro(2, false), registro(3, false)});
+    EXPECT_EQ(chiusi, (std::vector<int>{1, 2, 3}));
+    chiusi.clear();
+    EXPECT_THROW(carica_insieme({registro(1, false), registro(2, true)}), std::runtime_error);
+    EXPECT_EQ(chiusi, std::vector<int>{});
+}
 
 // A table makes its rows when one is first reached: grown before that or
 // after it, it holds every row up to its new size, the rows reached keep
