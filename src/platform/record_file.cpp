@@ -77,14 +77,12 @@ std::string cp1252_to_utf8(std::string_view bytes) {
     return out;
 }
 
-std::string utf8_to_cp1252(std::string_view text) {
+void append_cp1252(std::string& out, std::string_view text) {
     // Most of every record is plain ASCII, the same in both.
     std::size_t ascii = 0;
     while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
-    if (ascii == text.size()) return std::string(text);
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
+    out.append(text.substr(0, ascii));
+    for (std::size_t i = ascii; i < text.size();) {
         const Utf8Char d = next_char(text, i);
         if (!d.valid) {
             out += '?';
@@ -94,6 +92,12 @@ std::string utf8_to_cp1252(std::string_view text) {
             i += d.size;
         }
     }
+}
+
+std::string utf8_to_cp1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    append_cp1252(out, text);
     return out;
 }
 
@@ -130,10 +134,11 @@ std::string_view line_of(std::string_view bytes, std::string& text) {
     return text;
 }
 
-// Hands on the complete lines of `bytes` from `from`; returns where the
-// unfinished rest begins, or npos when the reader stopped.
-std::size_t whole_lines(std::string_view bytes, std::size_t from, std::string& text,
+// Hands on the complete lines of `bytes`; returns where the unfinished rest
+// begins, or npos when the reader stopped.
+std::size_t whole_lines(std::string_view bytes, std::string& text,
                         const std::function<bool(std::string_view)>& line) {
+    std::size_t from = 0;
     for (const char* lf; (lf = static_cast<const char*>(std::memchr(
                               bytes.data() + from, '\n', bytes.size() - from))) != nullptr;) {
         const auto at = static_cast<std::size_t>(lf - bytes.data());
@@ -146,16 +151,12 @@ std::size_t whole_lines(std::string_view bytes, std::size_t from, std::string& t
 // Hands on the lines of bytes held in memory; false when the reader stopped.
 bool lines_of(std::string_view bytes, const std::function<bool(std::string_view)>& line) {
     std::string text;
-    const std::size_t rest = whole_lines(bytes, 0, text, line);
+    const std::size_t rest = whole_lines(bytes, text, line);
     if (rest == std::string_view::npos) return false;
     // A last line without its end counts.
     if (rest < bytes.size()) line(line_of(bytes.substr(rest), text));
     return true;
 }
-
-}  // namespace
-
-namespace {
 
 // How many lines `lines_of` hands on.
 std::size_t line_count(std::string_view bytes) {
@@ -269,7 +270,7 @@ bool read_lines_each(const std::string& path, const std::function<bool(std::stri
         }
         if (n == 0) break;
         const std::size_t end = held + static_cast<std::size_t>(n);
-        const std::size_t rest = whole_lines(std::string_view(buffer.data(), end), 0, text, line);
+        const std::size_t rest = whole_lines(std::string_view(buffer.data(), end), text, line);
         if (rest == std::string_view::npos) {
             ::close(fd);
             return true;

@@ -16,6 +16,8 @@ namespace plat {
 std::string cp1252_to_utf8(std::string_view bytes);
 // UTF-8 to Windows-1252; a character Windows-1252 lacks becomes "?".
 std::string utf8_to_cp1252(std::string_view text);
+// The same added at the end of `out`.
+void append_cp1252(std::string& out, std::string_view text);
 
 // Reads the lines of the file (CR LF or LF ends; a last line without an end
 // counts; a file ending in a line end has no extra empty line; a CR alone

@@ -1,6 +1,5 @@
 #include "platform/save_unit.h"
 
-#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
@@ -38,10 +37,8 @@ long temporary_owner(std::string_view name) {
     std::string_view rest = name.substr(mark + kTempMark.size());
     const std::size_t dash = rest.find('-');
     if (dash == std::string_view::npos || dash == 0 || dash + 1 == rest.size()) return 0;
-    auto digits = [](std::string_view t) {
-        return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    if (!digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1)) || dash > 9) return 0;
+    if (!all_digits(rest.substr(0, dash)) || !all_digits(rest.substr(dash + 1)) || dash > 9)
+        return 0;
     return std::stol(std::string(rest.substr(0, dash)));
 }
 
@@ -274,12 +271,19 @@ namespace {
 
 // A line as a register holds it on disk: Windows-1252, closed by CR LF.
 void add_record_line(std::string& out, std::string_view line) {
-    const bool ascii = std::all_of(line.begin(), line.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) out += line;
-    else
-        out += utf8_to_cp1252(line);
+    append_cp1252(out, line);
     out += "\r\n";
+}
+
+// A whole register's bytes, made at their size at once: megabytes at ten
+// thousand records, grown line by line, would be copied over and over.
+std::string record_bytes(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (const std::string& line : lines) add_record_line(bytes, line);
+    return bytes;
 }
 
 }  // namespace
@@ -287,11 +291,7 @@ void add_record_line(std::string& out, std::string_view line) {
 // --- one file at a time ----------------------------------------------------------
 
 bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines) {
-    std::string data;
-    std::size_t size = 0;
-    for (const std::string& line : lines) size += line.size() + 2;
-    data.reserve(size);
-    for (const std::string& line : lines) add_record_line(data, line);
+    const std::string data = record_bytes(lines);
     const std::string temp = temporary_name_for(path);
     // On disk before the rename, so that a crash leaves the old or the new
     // register, never an empty one; the folder synced after it, so that a
@@ -362,14 +362,8 @@ SaveUnit::File& SaveUnit::file(const std::string& path) {
 
 void SaveUnit::rewrite(const std::string& path, const std::vector<std::string>& lines) {
     File& f = file(path);
-    f.bytes.clear();
+    f.bytes = record_bytes(lines);
     f.copy_source.clear();
-    // Room for the register at once: megabytes at ten thousand records,
-    // grown line by line, would be copied over and over.
-    std::size_t size = 0;
-    for (const std::string& line : lines) size += line.size() + 2;
-    f.bytes.reserve(size);
-    for (const std::string& line : lines) add_record_line(f.bytes, line);
 }
 
 bool SaveUnit::append(const std::string& path, std::string_view line) {

@@ -1,7 +1,5 @@
 #include "records/archivio.h"
 
-#include <algorithm>
-
 #include "platform/number.h"
 #include "platform/record_file.h"
 #include "platform/save_unit.h"
@@ -16,20 +14,6 @@ std::string campo_di(const std::vector<std::string>& campi, std::size_t j) {
 
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso) {
     return plat::read_lines(percorso);
-}
-
-int leggi_registro(const std::string& percorso, std::string_view separatore,
-                   const std::function<void(std::size_t)>& righe,
-                   const std::function<void(int, std::vector<std::string>&)>& riga) {
-    int i = 0;
-    std::vector<std::string> campi;  // made once, its fields reused line after line
-    plat::read_all_lines(percorso, righe, [&](std::string_view testo) {
-        ++i;
-        plat::split_into(testo, separatore, campi);
-        riga(i, campi);
-        return true;
-    });
-    return i;
 }
 
 namespace {
@@ -93,13 +77,10 @@ bool senza_separatore(App& app, const std::vector<std::string>& valori,
 }
 
 bool stesso_codice(const std::string& a, const std::string& b) {
-    auto solo_cifre = [](const std::string& t) {
-        return !t.empty() &&
-               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
     const std::string x = plat::trim(a), y = plat::trim(b);
     if (x.empty() || y.empty()) return false;
-    if (solo_cifre(x) && solo_cifre(y)) return plat::leading_int(x) == plat::leading_int(y);
+    if (plat::all_digits(x) && plat::all_digits(y))
+        return plat::leading_int(x) == plat::leading_int(y);
     return x == y;
 }
 

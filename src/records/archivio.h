@@ -33,26 +33,33 @@ std::string campo_di(const std::vector<std::string>& campi, std::size_t j);
 // file can neither be read nor created.
 std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso);
 
-// Reads a register line by line: `riga(i, campi)` gets line i split on the
-// separator (its fields are the caller's to keep: it may move them), after
-// `righe(n)` was told how many lines the file holds. Returns the number of
-// lines read (0 when the file could not be opened).
-int leggi_registro(const std::string& percorso, std::string_view separatore,
-                   const std::function<void(std::size_t)>& righe,
-                   const std::function<void(int, std::vector<std::string>&)>& riga);
-
 // The common loader: every line of the file into the table, which makes
-// room for it; `riga(i, campi)` stores record i. Returns the number of
-// records stored.
+// room for them at once; `riga(i, testo)` stores record i straight from its
+// line (metti_riga, for the large registers: no fields in between). Returns
+// the number of records stored.
+template <class Row, class Riga>
+int carica_righe(const std::string& percorso, Tabella<Row>& tabella, Riga riga) {
+    int i = 0;
+    plat::read_all_lines(
+        percorso, [&](std::size_t n) { tabella.riserva(n); },
+        [&](std::string_view testo) {
+            tabella.allarga(++i);
+            riga(i, testo);
+            return true;
+        });
+    return i;
+}
+
+// The same with each line split on the separator first: `riga(i, campi)`
+// stores record i (the fields are its to keep: it may move them).
 template <class Row, class Riga>
 int carica_registro(const std::string& percorso, std::string_view separatore, Tabella<Row>& tabella,
                     Riga riga) {
-    return leggi_registro(
-        percorso, separatore, [&](std::size_t n) { tabella.riserva(n); },
-        [&](int i, std::vector<std::string>& campi) {
-            tabella.allarga(i);
-            riga(i, campi);
-        });
+    std::vector<std::string> campi;  // made once, its fields reused line after line
+    return carica_righe(percorso, tabella, [&](int i, std::string_view testo) {
+        plat::split_into(testo, separatore, campi);
+        riga(i, campi);
+    });
 }
 
 // Rewrites a register whole. On failure the old file stays and the user is
@@ -77,23 +84,6 @@ void svuota_oltre(Tabella<Row>& t, int n) {
 template <std::size_t N>
 std::size_t metti_riga(Campi<N>& r, std::string_view riga) {
     return plat::split_fields(riga, kSeparatore, r.data(), N);
-}
-
-// The loader of the large registers: every line of the file into the
-// table, which makes room for them at once; `riga(i, testo)` stores record
-// i straight from its line (metti_riga), with no fields in between.
-// Returns the number of records stored.
-template <class Row, class Riga>
-int carica_righe(const std::string& percorso, Tabella<Row>& tabella, Riga riga) {
-    int i = 0;
-    plat::read_all_lines(
-        percorso, [&](std::size_t n) { tabella.riserva(n); },
-        [&](std::string_view testo) {
-            tabella.allarga(++i);
-            riga(i, testo);
-            return true;
-        });
-    return i;
 }
 
 // A writer's record index names a row of its table, or the row after the

@@ -24,8 +24,8 @@ bool registra_banche(App& app) {
     RigaBanca riga;
     long indice = s.indice_banca;
     std::string numero = std::to_string(indice);
+    auto box = [&](const Casella& c) { return app.testo(c); };
     if (s.operazione == "personalizza") {
-        auto box = [&](const Casella& c) { return app.testo(c); };
         riga = {box(kAgenziaBanca),
                 box(kAgenziaIntestatarioConto),
                 box(kAgenziaConto),
@@ -36,7 +36,6 @@ bool registra_banche(App& app) {
     } else if (s.operazione == "coordbanca") {
         numero = plat::trim(app.testo(kBancaRecord));
         indice = plat::leading_int(numero);
-        auto box = [&](const Casella& c) { return app.testo(c); };
         riga = {box(kBancaNome),
                 box(kBancaIntestatario),
                 box(kBancaConto),
