@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <system_error>
 
 #include <fcntl.h>
@@ -256,13 +257,25 @@ bool read_lines_each(const std::string& path, const std::function<bool(std::stri
 
     // Read a block at a time, straight into the buffer behind the line not
     // yet ended, and handed on line by line: a reader that stops early never
-    // holds more of a huge file than it asked for.
+    // holds more of a huge file than it asked for. A small file gets a block
+    // of its size: a block never written is memory the system must still
+    // hand over page by page.
     constexpr std::size_t kBlock = 1 << 18;
-    std::string buffer, text;
+    struct stat st {};
+    const std::size_t expected =
+        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+    std::size_t size = std::clamp<std::size_t>(expected + 1, 4096, kBlock);
+    auto buffer = std::make_unique_for_overwrite<char[]>(size);
+    std::string text;
     std::size_t held = 0;  // bytes of `buffer` read and not yet handed on
     for (;;) {
-        if (buffer.size() < held + kBlock) buffer.resize(held + kBlock);
-        const ssize_t n = ::read(fd, buffer.data() + held, kBlock);
+        if (held == size) {  // one line longer than the block
+            auto bigger = std::make_unique_for_overwrite<char[]>(size * 2);
+            std::memcpy(bigger.get(), buffer.get(), held);
+            buffer = std::move(bigger);
+            size *= 2;
+        }
+        const ssize_t n = ::read(fd, buffer.get() + held, size - held);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);  // a directory, an I/O error: no lines to trust
@@ -270,17 +283,17 @@ bool read_lines_each(const std::string& path, const std::function<bool(std::stri
         }
         if (n == 0) break;
         const std::size_t end = held + static_cast<std::size_t>(n);
-        const std::size_t rest = whole_lines(std::string_view(buffer.data(), end), text, line);
+        const std::size_t rest = whole_lines(std::string_view(buffer.get(), end), text, line);
         if (rest == std::string_view::npos) {
             ::close(fd);
             return true;
         }
         held = end - rest;
-        if (rest > 0) std::memmove(buffer.data(), buffer.data() + rest, held);
+        if (rest > 0) std::memmove(buffer.get(), buffer.get() + rest, held);
     }
     ::close(fd);
     // A last line without its end counts.
-    if (held > 0) line(line_of(std::string_view(buffer.data(), held), text));
+    if (held > 0) line(line_of(std::string_view(buffer.get(), held), text));
     return true;
 }
 

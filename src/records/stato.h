@@ -4,10 +4,11 @@
 // live in hidden boxes of forms (the count stores), not here.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/date.h"
@@ -71,16 +72,27 @@ public:
     template <class Row, class Lettura>
     void costruisci(Tabella<Row>& t, Lettura chiave) {
         primo_.clear();
-        for (int i = 1; i <= t.capacita(); ++i) primo_.try_emplace(chiave(t[i]), i);
+        primo_.reserve(static_cast<std::size_t>(t.capacita()));
+        for (int i = 1; i <= t.capacita(); ++i) primo_.push_back({chiave(t[i]), i});
+        // Sorted by code, then by record: the first of each code is kept. One
+        // block searched by halves: a list of ten thousand lines looks up
+        // ten thousand codes, and a node-based map meets the memory's
+        // latency at every step.
+        std::sort(primo_.begin(), primo_.end());
+        primo_.erase(std::unique(primo_.begin(), primo_.end(),
+                                 [](const Voce& a, const Voce& b) { return a.first == b.first; }),
+                     primo_.end());
     }
     // The first record, among 1 to `conta`, whose code reads `k`; 0 for none.
     int primo(Chiave k, long conta) const {
-        const auto it = primo_.find(k);
-        return it != primo_.end() && it->second <= conta ? it->second : 0;
+        const auto it = std::lower_bound(primo_.begin(), primo_.end(), k,
+                                         [](const Voce& v, Chiave c) { return v.first < c; });
+        return it != primo_.end() && it->first == k && it->second <= conta ? it->second : 0;
     }
 
 private:
-    std::unordered_map<Chiave, int> primo_;
+    using Voce = std::pair<Chiave, int>;
+    std::vector<Voce> primo_;
 };
 
 template <std::size_t N>

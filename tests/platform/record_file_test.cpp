@@ -170,6 +170,8 @@ TEST_F(RecordFileTest, ReadingAWholeFileGivesTheLinesTheLineReaderGivesAndTheirC
     for (int i = 0; i < 60000; ++i)
         big += "riga*" + std::to_string(i) + (i % 7 ? "\r\n" : "\xE0\r\n");
     contents.push_back(big);
+    // One line longer than any block a reader starts with.
+    contents.push_back("a\r\n" + std::string(600000, 'y') + "\r\nz");
     const auto whole = [&](const std::string& bytes) {
         write_bytes("f.txt", bytes);
         Lines all;

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/number.h"
 #include "platform/text.h"
 #include "records/appartamenti.h"
 #include "records/banche.h"
@@ -263,6 +264,20 @@ TEST(Tabella, CresceCheSiaToccataONo) {
         EXPECT_EQ(t[6][0], "SEI");
         EXPECT_THROW(t[7], std::out_of_range);
     }
+}
+
+TEST(IndiceCodici, IlPrimoRecordDiOgniCodiceEntroIlConteggio) {
+    Tabella<Campi<2>> t(6);
+    const char* codici[] = {"", "7", "3", " 7", "12", "3", ""};
+    for (int i = 1; i <= 6; ++i) t[i][0] = codici[i];
+    IndiceCodici<double> indice;
+    indice.costruisci(t, [](const Campi<2>& c) { return plat::leading_number(c[0]); });
+    EXPECT_EQ(indice.primo(7, 6), 1);
+    EXPECT_EQ(indice.primo(3, 6), 2);
+    EXPECT_EQ(indice.primo(12, 6), 4);
+    EXPECT_EQ(indice.primo(12, 3), 0);  // past the count
+    EXPECT_EQ(indice.primo(5, 6), 0);
+    EXPECT_EQ(indice.primo(0, 6), 6);  // the empty rows read as code 0
 }
 
 }  // namespace
