@@ -36,6 +36,9 @@ TEST(DateSerial, EveryDayFollowsTheOneBefore) {
         ASSERT_EQ(d.month(), month) << d.serial();
         ASSERT_EQ(d.year(), year) << d.serial();
         ASSERT_EQ(Date::from_dmy(day, month, year), d);
+        if (!d.is_zero()) {
+            ASSERT_EQ(Date::parse(d.text()), d) << d.text();
+        }
         d = d.add_days(1);
         if (++day > days_in_month(month, year)) {
             day = 1;
@@ -111,6 +114,8 @@ TEST(DateParse, AcceptsTheWaysADateIsTyped) {
     // Written back with two digits for day and month; the zero date as no date.
     EXPECT_EQ(Date::parse("1/7/2026")->text(), "01/07/2026");
     EXPECT_EQ(Date().text(), kNoDate);
+    EXPECT_EQ(dmy(5, 3, 999).text(), "05/03/0999");
+    EXPECT_EQ(dmy(31, 12, 9999).text(), "31/12/9999");
 }
 
 TEST(DateParse, RejectsWhatIsNotACalendarDay) {
