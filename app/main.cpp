@@ -7,6 +7,7 @@
 
 #include "command_line.h"
 #include "font_config.h"
+#include "session_bus.h"
 #include "gui/desktop.h"
 #include "gui/italiano.h"
 #include "gui/program_folder.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     app::WindowSystemStart window_system;
     QApplication qapp(argc, argv);
     window_system.started();
+    const app::SessionBusConnect session_bus;
     // The name of the per-user folder (~/.local/share/gestione-affitti) and
     // of the desktop entry; window and box titles are the program's own.
     QApplication::setApplicationName(QStringLiteral("gestione-affitti"));
