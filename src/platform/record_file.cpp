@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -180,21 +179,18 @@ int open_register(const std::string& path, bool& created) {
 
 }  // namespace
 
-namespace {
-
-// A register's bytes, read whole, handed to `with` while they are held (the
-// empty bytes for a register just created empty). False when the file can
-// neither be read nor created.
-bool read_whole(const std::string& path, const std::function<void(std::string_view)>& with) {
+bool read_all_lines(const std::string& path, const std::function<void(std::size_t)>& count,
+                    const std::function<bool(std::string_view)>& line) {
     if (const SaveUnit* unit = SaveUnit::open_unit())
         if (const std::string* bytes = unit->pending(path)) {
-            with(*bytes);
+            count(line_count(*bytes));
+            lines_of(*bytes, line);
             return true;
         }
     bool created = false;
     const int fd = open_register(path, created);
     if (fd < 0) {
-        if (created) with({});
+        if (created) count(0);
         return created;
     }
     // Read into one block as large as the file (a file that grows meanwhile
@@ -241,38 +237,10 @@ bool read_whole(const std::string& path, const std::function<void(std::string_vi
         held += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    with(std::string_view(block.data, held));
+    const std::string_view bytes(block.data, held);
+    count(line_count(bytes));
+    lines_of(bytes, line);
     return true;
-}
-
-}  // namespace
-
-bool read_all_lines(const std::string& path, const std::function<void(std::size_t)>& count,
-                    const std::function<bool(std::string_view)>& line) {
-    return read_whole(path, [&](std::string_view bytes) {
-        count(line_count(bytes));
-        lines_of(bytes, line);
-    });
-}
-
-bool read_all_lines_at_once(const std::string& path,
-                            const std::function<void(const std::vector<std::string_view>&)>& all) {
-    return read_whole(path, [&](std::string_view bytes) {
-        std::vector<std::string_view> lines;
-        lines.reserve(line_count(bytes));
-        // A line handed on where it lies stays there; a converted one is
-        // kept aside, as the conversion's own text is reused line after line.
-        std::deque<std::string> converted;
-        const auto in_bytes = [&](std::string_view l) {
-            return std::less_equal<>()(bytes.data(), l.data()) &&
-                   std::less_equal<>()(l.data() + l.size(), bytes.data() + bytes.size());
-        };
-        lines_of(bytes, [&](std::string_view l) {
-            lines.push_back(l.empty() || in_bytes(l) ? l : converted.emplace_back(l));
-            return true;
-        });
-        all(lines);
-    });
 }
 
 bool read_lines_each(const std::string& path, const std::function<bool(std::string_view)>& line) {

@@ -38,10 +38,6 @@ bool read_lines_each(const std::string& path, const std::function<bool(std::stri
 // that a table makes room for them in one go.
 bool read_all_lines(const std::string& path, const std::function<void(std::size_t)>& count,
                     const std::function<bool(std::string_view)>& line);
-// The same lines handed all at once, for a loader that shares them out
-// (the views last for the call only).
-bool read_all_lines_at_once(const std::string& path,
-                            const std::function<void(const std::vector<std::string_view>&)>& all);
 
 // Replaces the file with these lines, each ended by CR LF. The lines go to a
 // synced temporary file in the same folder, which is renamed over the old

@@ -20,7 +20,6 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/app.h"
-#include "records/caricamento.h"
 
 namespace ga {
 
@@ -36,17 +35,19 @@ std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso)
 
 // The common loader: every line of the file into the table, which makes
 // room for them at once; `riga(i, testo)` stores record i straight from its
-// line (metti_riga, for the large registers: no fields in between). A long
-// register's lines are stored in pieces on threads of their own: `riga`
-// touches row i only. Returns the number of records stored.
+// line (metti_riga, for the large registers: no fields in between). Returns
+// the number of records stored.
 template <class Row, class Riga>
 int carica_righe(const std::string& percorso, Tabella<Row>& tabella, Riga riga) {
-    int n = 0;
-    plat::read_all_lines_at_once(percorso, [&](const std::vector<std::string_view>& righe) {
-        n = static_cast<int>(righe.size());
-        metti_righe(tabella, n, [&](int i) { riga(i, righe[static_cast<std::size_t>(i) - 1]); });
-    });
-    return n;
+    int i = 0;
+    plat::read_all_lines(
+        percorso, [&](std::size_t n) { tabella.riserva(n); },
+        [&](std::string_view testo) {
+            tabella.allarga(++i);
+            riga(i, testo);
+            return true;
+        });
+    return i;
 }
 
 // The same with each line split on the separator first: `riga(i, campi)`
@@ -55,16 +56,10 @@ template <class Row, class Riga>
 int carica_registro(const std::string& percorso, std::string_view separatore, Tabella<Row>& tabella,
                     Riga riga) {
     std::vector<std::string> campi;  // made once, its fields reused line after line
-    int i = 0;
-    plat::read_all_lines(
-        percorso, [&](std::size_t n) { tabella.riserva(n); },
-        [&](std::string_view testo) {
-            tabella.allarga(++i);
-            plat::split_into(testo, separatore, campi);
-            riga(i, campi);
-            return true;
-        });
-    return i;
+    return carica_righe(percorso, tabella, [&](int i, std::string_view testo) {
+        plat::split_into(testo, separatore, campi);
+        riga(i, campi);
+    });
 }
 
 // Rewrites a register whole. On failure the old file stays and the user is

@@ -20,18 +20,4 @@ struct Caricamento {
 // and no `chiudi` runs.
 void carica_insieme(const std::vector<Caricamento>& registri);
 
-// Rows 1 to n of a table stored by `metti(i)`, the table made that large
-// first. A long register is stored in pieces, each on a thread of its own
-// (ten thousand lines split on their separators are milliseconds), so
-// `metti(i)` must touch row i only; an exception reaches the caller once
-// every piece has ended.
-void metti_a_pezzi(int n, const std::function<void(int)>& metti);
-template <class Tabella>
-void metti_righe(Tabella& tabella, int n, const std::function<void(int)>& metti) {
-    tabella.allarga(n);
-    // The rows made here, on one thread, before the pieces fill them.
-    if (n > 0) tabella[n];
-    metti_a_pezzi(n, metti);
-}
-
 }  // namespace ga

@@ -125,22 +125,21 @@ Caricamento caricamento_prenotazioni(App& app) {
     Stato& s = app.s;
     return {[&s] {
                 int n = 0;
-                plat::read_all_lines_at_once(
-                    s.percorso_prenotazioni, [&](const std::vector<std::string_view>& righe) {
+                plat::read_all_lines(
+                    s.percorso_prenotazioni,
+                    [&](std::size_t righe) { s.prenotazioni.riserva(righe); },
+                    [&](std::string_view testo) {
                         // The bookings end at the first empty line.
-                        n = static_cast<int>(
-                            std::find_if(righe.begin(), righe.end(),
-                                         [](std::string_view r) { return r.empty(); }) -
-                            righe.begin());
-                        metti_righe(s.prenotazioni, n, [&](int i) {
-                            RigaPrenotazione& p = s.prenotazioni[i];
-                            metti_riga(p.campo, righe[static_cast<std::size_t>(i) - 1]);
-                            // "0.00.00", and any text that is no date, is the
-                            // zero date.
-                            p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
-                            p.partenza = plat::Date::parse_or_zero(p.campo[3]);
-                            p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
-                        });
+                        if (testo.empty()) return false;
+                        s.prenotazioni.allarga(++n);
+                        RigaPrenotazione& p = s.prenotazioni[n];
+                        metti_riga(p.campo, testo);
+                        // "0.00.00", and any text that is no date, is the
+                        // zero date.
+                        p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
+                        p.partenza = plat::Date::parse_or_zero(p.campo[3]);
+                        p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
+                        return true;
                     });
                 svuota_oltre(s.prenotazioni, n);
                 return n;

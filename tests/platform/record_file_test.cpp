@@ -183,11 +183,6 @@ TEST_F(RecordFileTest, ReadingAWholeFileGivesTheLinesTheLineReaderGivesAndTheirC
                 return true;
             }));
         EXPECT_EQ(told, all.size());
-        Lines at_once;
-        EXPECT_TRUE(read_all_lines_at_once(
-            path("f.txt"),
-            [&](const std::vector<std::string_view>& v) { at_once.assign(v.begin(), v.end()); }));
-        EXPECT_EQ(at_once, all);
         return all;
     };
     for (std::size_t k = 0; k < contents.size(); ++k) {
