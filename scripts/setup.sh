@@ -11,6 +11,8 @@ PACKAGES+=(libbenchmark-dev)
 # The X client of the cold-start measure (xcb), and xdpyinfo, which tells when
 # the benchmark's Xvfb answers.
 PACKAGES+=(libxcb1-dev x11-utils)
+# dbus-run-session, for the cold start as on a desktop, where a session bus runs.
+PACKAGES+=(dbus-daemon)
 # appstreamcli, for the test that checks the AppStream data.
 PACKAGES+=(appstream)
 

@@ -278,6 +278,16 @@ TEST(IndiceCodici, IlPrimoRecordDiOgniCodiceEntroIlConteggio) {
     EXPECT_EQ(indice.primo(12, 3), 0);  // past the count
     EXPECT_EQ(indice.primo(5, 6), 0);
     EXPECT_EQ(indice.primo(0, 6), 6);  // the empty rows read as code 0
+    EXPECT_EQ(indice.primo(-0.0, 6), 6);
+
+    // A long table, each code three times: the first of each, every one.
+    Tabella<Campi<2>> lunga(21000);
+    for (int i = 1; i <= 21000; ++i) lunga[i][0] = std::to_string((i - 1) % 7000 + 1);
+    IndiceCodici<long> per_codice;
+    per_codice.costruisci(lunga, [](const Campi<2>& c) { return plat::leading_int(c[0]); });
+    for (long codice = 1; codice <= 7000; ++codice)
+        ASSERT_EQ(per_codice.primo(codice, 21000), codice) << codice;
+    EXPECT_EQ(per_codice.primo(7001, 21000), 0);
 }
 
 }  // namespace
