@@ -47,6 +47,9 @@ bool read_all_lines(const std::string& path, const std::function<void(std::size_
 // save go through a `SaveUnit` (save_unit.h), whose writes every read here
 // sees while it is open.
 bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines);
+// The same from the lines already joined, each ended by CR LF: a register
+// of ten thousand records built as one text, not ten thousand lines.
+bool rewrite_record_text(const std::string& path, std::string_view text);
 
 // Adds one line, ended by CR LF, at the end of the file (created if missing).
 bool append_line(const std::string& path, std::string_view line);

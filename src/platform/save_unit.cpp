@@ -286,12 +286,8 @@ std::string record_bytes(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-}  // namespace
-
-// --- one file at a time ----------------------------------------------------------
-
-bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines) {
-    const std::string data = record_bytes(lines);
+// A register replaced by these bytes.
+bool rewrite_bytes(const std::string& path, const std::string& data) {
     const std::string temp = temporary_name_for(path);
     // On disk before the rename, so that a crash leaves the old or the new
     // register, never an empty one; the folder synced after it, so that a
@@ -303,6 +299,18 @@ bool rewrite_lines(const std::string& path, const std::vector<std::string>& line
     }
     detail::sync_folder(folder_of(path));
     return true;
+}
+
+}  // namespace
+
+// --- one file at a time ----------------------------------------------------------
+
+bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines) {
+    return rewrite_bytes(path, record_bytes(lines));
+}
+
+bool rewrite_record_text(const std::string& path, std::string_view text) {
+    return rewrite_bytes(path, utf8_to_cp1252(text));
 }
 
 bool append_line(const std::string& path, std::string_view line) {
@@ -363,6 +371,12 @@ SaveUnit::File& SaveUnit::file(const std::string& path) {
 void SaveUnit::rewrite(const std::string& path, const std::vector<std::string>& lines) {
     File& f = file(path);
     f.bytes = record_bytes(lines);
+    f.copy_source.clear();
+}
+
+void SaveUnit::rewrite_text(const std::string& path, std::string_view text) {
+    File& f = file(path);
+    f.bytes = utf8_to_cp1252(text);
     f.copy_source.clear();
 }
 

@@ -50,6 +50,8 @@ public:
     // The file's new content: these lines, each ended by CR LF (UTF-8 in,
     // Windows-1252 on disk).
     void rewrite(const std::string& path, const std::vector<std::string>& lines);
+    // The same from the lines already joined, each ended by CR LF.
+    void rewrite_text(const std::string& path, std::string_view text);
     // One line added at the end of the file as the unit has it; a last line
     // without its end is closed first. False when the file cannot be read.
     bool append(const std::string& path, std::string_view line);

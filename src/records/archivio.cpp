@@ -36,20 +36,50 @@ bool righe_intere(App& app, const std::vector<std::string>& righe) {
     return true;
 }
 
-}  // namespace
+// The same for lines already joined: the text holds `righe` lines, each
+// ended by CR LF, and no other line break.
+bool testo_intero(App& app, std::string_view testo, std::size_t righe) {
+    std::size_t fini = 0, da = 0;
+    for (std::size_t lf; (lf = testo.find('\n', da)) != std::string_view::npos; da = lf + 1, ++fini) {
+        const std::string_view riga = testo.substr(da, lf - da);
+        if (riga.empty() || riga.back() != '\r' || riga.find('\r') != riga.size() - 1)
+            return rifiuta_valore(app, kACapo, std::string(riga));
+    }
+    if (fini == righe && da == testo.size()) return true;
+    return rifiuta_valore(app, kACapo, std::string(testo.substr(da)));
+}
 
-bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe) {
-    if (!righe_intere(app, righe)) return false;
+// A register's new content into the open save, or written on its own (after
+// any save left half done is finished); the user is told of a failure.
+template <class NellaUnita, class DaSolo>
+bool scrivi(App& app, const std::string& percorso, NellaUnita nella_unita, DaSolo da_solo) {
     if (plat::SaveUnit* unita = plat::SaveUnit::open_unit()) {
-        unita->rewrite(percorso, righe);
+        nella_unita(*unita);
         return true;
     }
     if (!salvataggi_completati(app)) return false;
-    if (plat::rewrite_lines(percorso, righe)) return true;
+    if (da_solo()) return true;
     app.msgbox(
         "IMPOSSIBILE SCRIVERE IL FILE " + percorso + "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
         plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
     return false;
+}
+
+}  // namespace
+
+bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe) {
+    if (!righe_intere(app, righe)) return false;
+    return scrivi(
+        app, percorso, [&](plat::SaveUnit& u) { u.rewrite(percorso, righe); },
+        [&] { return plat::rewrite_lines(percorso, righe); });
+}
+
+bool scrivi_testo_registro(App& app, const std::string& percorso, std::string_view testo,
+                           std::size_t righe) {
+    if (!testo_intero(app, testo, righe)) return false;
+    return scrivi(
+        app, percorso, [&](plat::SaveUnit& u) { u.rewrite_text(percorso, testo); },
+        [&] { return plat::rewrite_record_text(percorso, testo); });
 }
 
 bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga) {

@@ -67,6 +67,10 @@ int carica_registro(const std::string& percorso, std::string_view separatore, Ta
 // Inside an open `Salvataggio` the file joins the unit (written at its
 // `conferma`).
 bool scrivi_registro(App& app, const std::string& percorso, const std::vector<std::string>& righe);
+// The same from its `righe` lines already joined, each ended by CR LF: a
+// register of ten thousand records built as one text.
+bool scrivi_testo_registro(App& app, const std::string& percorso, std::string_view testo,
+                           std::size_t righe);
 // Appends one line to a journal; false (after a message) on failure. Inside
 // an open `Salvataggio`, the same as `scrivi_registro`.
 bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga);

@@ -28,28 +28,26 @@ void metti_data(RigaPrenotazione& p, int campo, plat::Date d) {
 // A date field as written: the date in the date form, "0.00.00" for no
 // date. A field whose text the loader could not read as a date keeps that
 // text, so a rewrite never turns what it cannot read into "no date".
-std::string testo_data(plat::Date d, const std::string& originale) {
-    if (!d.is_zero()) return d.text();
-    if (!plat::trim(originale).empty() && !plat::is_date(originale)) return originale;
-    return std::string(plat::kNoDate);
+void aggiungi_data(std::string& riga, plat::Date d, const std::string& originale) {
+    if (!d.is_zero()) riga += d.text();
+    else if (!plat::trim(originale).empty() && !plat::is_date(originale))
+        riga += originale;
+    else
+        riga += plat::kNoDate;
 }
 
-std::string riga_di(const RigaPrenotazione& p) {
-    std::string riga;
-    std::size_t lunghezza = p.campo.size() + 3 * 10;
-    for (const std::string& c : p.campo) lunghezza += c.size();
-    riga.reserve(lunghezza);
+// The booking's line, added to the register's text.
+void aggiungi_riga_di(std::string& testo, const RigaPrenotazione& p) {
     for (std::size_t j = 0; j < p.campo.size(); ++j) {
-        if (j > 0) riga += kSeparatore;
-        if (j == 2) riga += testo_data(p.arrivo, p.campo[2]);
+        if (j > 0) testo += kSeparatore;
+        if (j == 2) aggiungi_data(testo, p.arrivo, p.campo[2]);
         else if (j == 3)
-            riga += testo_data(p.partenza, p.campo[3]);
+            aggiungi_data(testo, p.partenza, p.campo[3]);
         else if (j == 9)
-            riga += testo_data(p.chiusura, p.campo[9]);
+            aggiungi_data(testo, p.chiusura, p.campo[9]);
         else
-            riga += p.campo[j];
+            testo += p.campo[j];
     }
-    return riga;
 }
 
 // The whole record of a new booking, from the booking form.
@@ -198,27 +196,39 @@ bool registra_prenotazioni(App& app) {
 
     s.prenotazioni.allarga(static_cast<int>(k));
     s.prenotazioni[static_cast<int>(k)] = p;
-    std::vector<std::string> righe;
-    for (int i = 1; i <= std::min<long>(n, s.prenotazioni.capacita()); ++i) {
+    // The register as one text: ten thousand bookings are megabytes, made
+    // at once rather than line by line.
+    const long ultima = std::min<long>(n, s.prenotazioni.capacita());
+    std::string testo;
+    testo.reserve(static_cast<std::size_t>(ultima) * 160);
+    std::size_t righe = 0;
+    for (int i = 1; i <= ultima; ++i) {
         if (cancellata(s.prenotazioni[i])) continue;
-        righe.push_back(riga_di(s.prenotazioni[i]));
+        aggiungi_riga_di(testo, s.prenotazioni[i]);
+        testo += "\r\n";
+        ++righe;
     }
     // The bookings end at the first empty line; what a hand put after it is
     // no booking, but it is the agency's, and stays after the bookings.
     long prima_della_vuota = 0;
     bool dopo_la_vuota = false;
-    std::vector<std::string> in_fondo;
+    std::string in_fondo;
+    std::size_t righe_in_fondo = 0;
     const bool letto = plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view riga) {
         if (!dopo_la_vuota && !riga.empty()) ++prima_della_vuota;
         else {
             dopo_la_vuota = true;
-            in_fondo.emplace_back(riga);
+            in_fondo += riga;
+            in_fondo += "\r\n";
+            ++righe_in_fondo;
         }
         return true;
     });
-    if (letto && dopo_la_vuota && prima_della_vuota >= conteggio)
-        righe.insert(righe.end(), in_fondo.begin(), in_fondo.end());
-    const bool ok = scrivi_registro(app, s.percorso_prenotazioni, righe);
+    if (letto && dopo_la_vuota && prima_della_vuota >= conteggio) {
+        testo += in_fondo;
+        righe += righe_in_fondo;
+    }
+    const bool ok = scrivi_testo_registro(app, s.percorso_prenotazioni, testo, righe);
     // Reloaded either way: after a failure the table is again what the file holds.
     carica_prenotazioni(app);
     if (!ok) return false;

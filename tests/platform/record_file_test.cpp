@@ -223,6 +223,11 @@ TEST_F(RecordFileTest, RewriteWritesCrLfInWindows1252AndLeavesNoTemporaryFile) {
 
     ASSERT_TRUE(rewrite_lines(path("fresh.txt"), {"x"}));
     EXPECT_EQ(read_bytes("fresh.txt"), "x\r\n");
+
+    // The lines already joined: the same bytes.
+    ASSERT_TRUE(rewrite_record_text(path("reg.txt"), "PERCHÉ È €\r\n\r\n2*x\r\n"));
+    EXPECT_EQ(read_bytes("reg.txt"), "PERCH\xC9 \xC8 \x80\r\n\r\n2*x\r\n");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"fresh.txt", "reg.txt"}));
 }
 
 TEST_F(RecordFileTest, FailedRewriteKeepsTheOldFile) {

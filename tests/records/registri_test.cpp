@@ -6,11 +6,13 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/folder_lock.h"
 #include "platform/number.h"
 #include "records/appartamenti.h"
+#include "records/archivio.h"
 #include "records/clienti.h"
 #include "records/percorsi.h"
 #include "records/proprietari.h"
@@ -537,6 +539,17 @@ TEST_F(Registri, EveryWriterRefusesTheSeparatorAndLineBreaksBeforeWriting) {
     EXPECT_EQ(box("appartament", "Text25"), "");
     EXPECT_EQ(app().s.proprietari[1][9], "");
     EXPECT_EQ(app().s.clienti[2][1], "");
+
+    // A register written as one text refuses a line break inside a line,
+    // and lines that are not the count it was given.
+    for (const auto& [testo, righe] : std::vector<std::pair<std::string, std::size_t>>{
+             {"A\nB\r\n", 1}, {"A\rB\r\n", 1}, {"A\r\nB\r\n", 1}, {"A\r\nB", 2}}) {
+        bool ok = true;
+        app().run([&] { ok = scrivi_testo_registro(app(), dati("Vie.dat"), testo, righe); });
+        EXPECT_FALSE(ok) << testo;
+    }
+    EXPECT_EQ(b.nuovi_messaggi().size(), 4u);
+    EXPECT_EQ(b.byte(dati("Vie.dat")), vie);
 
     // A writer without values of its own (the data-folder pointer) refuses
     // the line as a whole.
