@@ -12,6 +12,7 @@
 #include "gui/italiano.h"
 #include "gui/program_folder.h"
 #include "gui/qt_services.h"
+#include "gui/stile.h"
 #include "gui/stampa.h"
 #include "platform/services.h"
 #include "program/programma.h"
@@ -29,8 +30,7 @@ int main(int argc, char** argv) {
     // of the desktop entry; window and box titles are the program's own.
     QApplication::setApplicationName(QStringLiteral("gestione-affitti"));
     QGuiApplication::setDesktopFileName(QStringLiteral("gestione-affitti"));
-    // Fusion draws the colours the forms give their buttons and boxes.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    gui::install_style();
     gui::install_italian(qapp);
 
     plat::Services services;

@@ -42,6 +42,7 @@
 #include <QApplication>
 
 #include "archivio_pieno.h"
+#include "gui/stile.h"
 #include "platform/control.h"
 #include "platform/form.h"
 #include "records/app.h"
@@ -607,6 +608,8 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(n, argomenti.data())) return 1;
 
     QApplication qapp(n, argomenti.data());
+    // The windows are painted as the program paints them.
+    gui::install_style();
     bench::registra_tutte();
     benchmark::RunSpecifiedBenchmarks();
     // After the benchmark's own lines, the summary; on the error stream when

@@ -8,6 +8,7 @@
 #include <QByteArray>
 
 #include "gui/italiano.h"
+#include "gui/stile.h"
 
 namespace gui_test {
 
@@ -40,6 +41,8 @@ QApplication& qt_app() {
         application = std::make_unique<QApplication>(argc, argv);
         // In Italian, as the program.
         gui::install_italian(*application);
+        // With the program's look.
+        gui::install_style();
     }
     return *application;
 }
