@@ -20,16 +20,25 @@ constexpr int kGiorniArrivi = 5;  // today and the five days after it
 std::string riga_scadenza(App& app, int i, long clienti) {
     const RigaPrenotazione& p = app.s.prenotazioni[i];
     const double dovuto = plat::italian_or_zero(p.campo[4]) - plat::italian_or_zero(p.campo[5]);
-    return plat::pad_left(std::to_string(i), 3, '0') + " * " +
-           plat::pad_right(nome_cliente(app, p.campo[1], clienti), 24) + " * " + p.campo[0] +
-           " * " + p.arrivo.text() + " * " + plat::pad_left(plat::format_amount(dovuto), 10);
+    std::string riga;
+    riga.reserve(80);
+    plat::append_padded_left(riga, std::to_string(i), 3, '0');
+    riga += " * ";
+    plat::append_padded_right(riga, nome_cliente(app, p.campo[1], clienti), 24);
+    riga += " * ";
+    riga += p.campo[0];
+    riga += " * ";
+    riga += p.arrivo.text();
+    riga += " * ";
+    plat::append_padded_left(riga, plat::format_amount(dovuto), 10);
+    return riga;
 }
 
 }  // namespace
 
-std::string nome_cliente(App& app, std::string_view codice, long clienti) {
+std::string_view nome_cliente(App& app, std::string_view codice, long clienti) {
     const int k = record_cliente(app, codice, clienti);
-    return k > 0 ? plat::trim(app.s.clienti[k][1]) : "";
+    return k > 0 ? plat::trimmed(app.s.clienti[k][1]) : std::string_view();
 }
 
 void controlla_prenotazioni_scadute(App& app) {

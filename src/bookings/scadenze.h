@@ -21,7 +21,8 @@ void controlla_prenotazioni_scadute(App& app);
 
 // The trimmed name of the first client, records 1 to `clienti`, whose code
 // has the value of `codice` (both read as numbers); "" when none has it or
-// `codice` is blank.
-std::string nome_cliente(App& app, std::string_view codice, long clienti);
+// `codice` is blank. A view into the clients' table, for a line built at
+// once: it lasts until the table changes.
+std::string_view nome_cliente(App& app, std::string_view codice, long clienti);
 
 }  // namespace ga

@@ -261,9 +261,9 @@ void Control::set_max(int v) {
 
 // --- lists --------------------------------------------------------------------
 
-void Control::add_item(std::string_view item, long long data) {
+void Control::add_item(std::string item, long long data) {
     touch();
-    state_.items.emplace_back(item);
+    state_.items.push_back(std::move(item));
     state_.item_data.push_back(data);
     changed();
 }

@@ -163,7 +163,7 @@ public:
     void set_max(int v);
 
     // --- lists and combo boxes ---
-    void add_item(std::string_view item, long long data = 0);
+    void add_item(std::string item, long long data = 0);
     void remove_item(int i);
     void clear();
     std::string item(int i);     // "" outside 0..count-1

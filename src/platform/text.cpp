@@ -70,13 +70,15 @@ std::string trim_right(std::string_view s) {
     return std::string(s.substr(0, e));
 }
 
-std::string trim(std::string_view s) {
+std::string_view trimmed(std::string_view s) {
     std::size_t b = 0;
     std::size_t e = s.size();
     while (b < e && is_blank(s[b])) ++b;
     while (e > b && is_blank(s[e - 1])) --e;
-    return std::string(s.substr(b, e - b));
+    return s.substr(b, e - b);
 }
+
+std::string trim(std::string_view s) { return std::string(trimmed(s)); }
 
 std::string upper(std::string_view s) { return map_case(s, to_upper); }
 
@@ -141,18 +143,27 @@ std::string mid(std::string_view s, int start, int n) {
     return std::string(rest.substr(0, byte_offset(rest, n)));
 }
 
-std::string pad_right(std::string_view s, int n) {
-    std::string out(s);
+void append_padded_right(std::string& out, std::string_view s, int n) {
+    out += s;
     const int len = length(s);
     if (len < n) out.append(static_cast<std::size_t>(n - len), ' ');
+}
+
+void append_padded_left(std::string& out, std::string_view s, int n, char fill) {
+    const int len = length(s);
+    if (len < n) out.append(static_cast<std::size_t>(n - len), fill);
+    out += s;
+}
+
+std::string pad_right(std::string_view s, int n) {
+    std::string out;
+    append_padded_right(out, s, n);
     return out;
 }
 
 std::string pad_left(std::string_view s, int n, char fill) {
-    const int len = length(s);
     std::string out;
-    if (len < n) out.assign(static_cast<std::size_t>(n - len), fill);
-    out += s;
+    append_padded_left(out, s, n, fill);
     return out;
 }
 

@@ -71,6 +71,8 @@ inline void append_utf8(std::string& out, char32_t c) {
 
 // Leading and trailing blanks (spaces and tabs) removed.
 std::string trim(std::string_view s);
+// The same, as a view into s.
+std::string_view trimmed(std::string_view s);
 std::string trim_left(std::string_view s);
 std::string trim_right(std::string_view s);
 
@@ -92,6 +94,9 @@ std::string mid(std::string_view s, int start, int n = -1);
 std::string pad_right(std::string_view s, int n);
 // Puts `fill` in front while the text is shorter than n characters.
 std::string pad_left(std::string_view s, int n, char fill = ' ');
+// The same, added to the end of `out` (a line built column by column).
+void append_padded_right(std::string& out, std::string_view s, int n);
+void append_padded_left(std::string& out, std::string_view s, int n, char fill = ' ');
 // Code padding: "0" in front while shorter than `width` characters;
 // a longer text is left as it is (7 gives "0007").
 std::string pad_code(std::string_view code, int width = 4);
