@@ -17,14 +17,14 @@ constexpr const char* kAvviso = "ATTENZIONE CI SONO DELLE PRENOTAZIONI SCADUTE  
 constexpr int kGiorniArrivi = 5;  // today and the five days after it
 
 // Booking number * client * apartment * arrival * rent still due.
-std::string riga_scadenza(App& app, int i, long clienti) {
+std::string riga_scadenza(App& app, int i, const NomiClienti& nomi) {
     const RigaPrenotazione& p = app.s.prenotazioni[i];
     const double dovuto = plat::italian_or_zero(p.campo[4]) - plat::italian_or_zero(p.campo[5]);
     std::string riga;
     riga.reserve(80);
     plat::append_padded_left(riga, std::to_string(i), 3, '0');
     riga += " * ";
-    plat::append_padded_right(riga, nome_cliente(app, p.campo[1], clienti), 24);
+    plat::append_padded_right(riga, nomi(p.campo[1]), 24);
     riga += " * ";
     riga += p.campo[0];
     riga += " * ";
@@ -36,9 +36,21 @@ std::string riga_scadenza(App& app, int i, long clienti) {
 
 }  // namespace
 
-std::string_view nome_cliente(App& app, std::string_view codice, long clienti) {
-    const int k = record_cliente(app, codice, clienti);
-    return k > 0 ? plat::trimmed(app.s.clienti[k][1]) : std::string_view();
+NomiClienti::NomiClienti(App& app, long clienti)
+    : app_(app), clienti_(std::clamp<long>(clienti, 0, app.s.clienti.capacita())) {
+    fine_.reserve(static_cast<std::size_t>(clienti_) + 1);
+    fine_.push_back(0);
+    for (int k = 1; k <= clienti_; ++k) {
+        nomi_ += plat::trimmed(app.s.clienti[k][1]);
+        fine_.push_back(static_cast<std::uint32_t>(nomi_.size()));
+    }
+}
+
+std::string_view NomiClienti::operator()(std::string_view codice) const {
+    const int k = record_cliente(app_, codice, clienti_);
+    if (k <= 0) return {};
+    const auto da = fine_[static_cast<std::size_t>(k) - 1];
+    return std::string_view(nomi_).substr(da, fine_[static_cast<std::size_t>(k)] - da);
 }
 
 void controlla_prenotazioni_scadute(App& app) {
@@ -52,7 +64,7 @@ void controlla_prenotazioni_scadute(App& app) {
     plat::Control& lista = app.campo(kControlloElenco);
     lista.clear();
     const long n = std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
-    const long clienti = app.conta(kContaClienti);
+    const NomiClienti nomi(app, app.conta(kContaClienti));
     const plat::Date oggi = app.today();
     const std::string separatore(125, '-');
 
@@ -60,7 +72,7 @@ void controlla_prenotazioni_scadute(App& app) {
     for (int i = 1; i <= n; ++i) {
         const RigaPrenotazione& p = s.prenotazioni[i];
         if (p.arrivo < oggi && p.chiusura.is_zero()) {
-            lista.add_item(riga_scadenza(app, i, clienti), i);  // the line's booking
+            lista.add_item(riga_scadenza(app, i, nomi), i);  // the line's booking
             app.imposta(kControlloAvviso, kAvviso);
             scadute = true;
         }
@@ -73,7 +85,7 @@ void controlla_prenotazioni_scadute(App& app) {
         for (int i = 1; i <= n; ++i) {
             const RigaPrenotazione& p = s.prenotazioni[i];
             if (p.arrivo == giorno && p.chiusura.is_zero()) {
-                lista.add_item(riga_scadenza(app, i, clienti), i);
+                lista.add_item(riga_scadenza(app, i, nomi), i);
                 arrivi = true;
             }
         }

@@ -6,8 +6,10 @@
 // when there is nothing to report.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/app.h"
 
@@ -19,10 +21,22 @@ namespace ga {
 // was, so that it runs at a later activation of the menu.
 void controlla_prenotazioni_scadute(App& app);
 
-// The trimmed name of the first client, records 1 to `clienti`, whose code
-// has the value of `codice` (both read as numbers); "" when none has it or
-// `codice` is blank. A view into the clients' table, for a line built at
-// once: it lasts until the table changes.
-std::string_view nome_cliente(App& app, std::string_view codice, long clienti);
+// The clients' names for a list of bookings: for a code, the trimmed name
+// of the first client, records 1 to `clienti`, whose code has its value
+// (both read as numbers); "" when none has it or the code is blank.
+// The names are copied once into one block: a list of ten thousand bookings
+// names its clients in no order, and read from the clients' table each name
+// is a trip to memory, read from the block it is near the others.
+class NomiClienti {
+public:
+    NomiClienti(App& app, long clienti);
+    std::string_view operator()(std::string_view codice) const;
+
+private:
+    App& app_;
+    long clienti_;
+    std::string nomi_;                 // every name, one after another
+    std::vector<std::uint32_t> fine_;  // where the name of client k ends, at k
+};
 
 }  // namespace ga

@@ -211,7 +211,7 @@ void visu_prenotazioni::VEDI_Click() {
 void visu_prenotazioni::vediprenotazioni() {
     List1.clear();
     const long n = std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
-    const long clienti = app.conta(kContaClienti);
+    const NomiClienti nomi(app, app.conta(kContaClienti));
     const long movimenti = std::clamp<long>(app.conta(kContaMovimenti), 0, s.movimenti.capacita());
     const bool periodo = Check1.value() == 1, ingresso = Check2.value() == 1,
                uscita = Check3.value() == 1, mese = Check4.value() == 1;
@@ -261,7 +261,7 @@ void visu_prenotazioni::vediprenotazioni() {
         riga += " * ";
         plat::append_padded_left(riga, plat::format_amount(residuo), 10);
         riga += " * ";
-        plat::append_padded_right(riga, nome_cliente(app, p.campo[1], clienti), 24);
+        plat::append_padded_right(riga, nomi(p.campo[1]), 24);
         riga += " * ";
         riga += stato_testo(stato);
         List1.add_item(std::move(riga), i);  // the line's booking
