@@ -38,7 +38,7 @@ double somma(const std::string& cella) {
 // The same code by value; a blank code or field matches nothing, so an
 // unknown code never finds a record whose code is blank too.
 bool stesso_codice(const std::string& campo, const std::string& codice) {
-    if (plat::trim(campo).empty() || plat::trim(codice).empty()) return false;
+    if (plat::trimmed(campo).empty() || plat::trimmed(codice).empty()) return false;
     return valore(campo) == valore(codice);
 }
 

@@ -48,7 +48,7 @@ public:
             Pezzi c = plat::split(riga, "*");
             // A blank field is no code: an unknown code must not pick the
             // first record whose code is also blank.
-            if (j < c.size() && !plat::trim(c[j]).empty())
+            if (j < c.size() && !plat::trimmed(c[j]).empty())
                 primo_.try_emplace(plat::leading_number(c[j]), righe_.size());
             righe_.push_back(std::move(c));
         }
@@ -56,7 +56,7 @@ public:
     // The first line whose field j has the value of `chiave`; nullptr for
     // none, and for a blank key.
     const Pezzi* cerca(const std::string& chiave) const {
-        if (plat::trim(chiave).empty()) return nullptr;
+        if (plat::trimmed(chiave).empty()) return nullptr;
         const auto it = primo_.find(plat::leading_number(chiave));
         return it == primo_.end() ? nullptr : &righe_[it->second];
     }

@@ -597,7 +597,7 @@ bool fattura::come_registrata(const RigaFattura& f) {
     const std::string& riferimento = f.campo[3].empty() ? f.campo[2] : f.campo[3];
     const std::string parte = plat::trim(Text14.text());
     const bool nessuna = parte.empty() && plat::trim(Text8.text()).empty();
-    if (!nessuna && (parte.empty() || plat::trim(riferimento).empty() ||
+    if (!nessuna && (parte.empty() || plat::trimmed(riferimento).empty() ||
                      plat::leading_int(parte) != plat::leading_int(riferimento)))
         return false;
     // The regime a save would store: the last ticked box, or the one held.

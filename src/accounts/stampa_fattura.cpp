@@ -84,7 +84,7 @@ plat::PrintJob pagina_fattura(App& app, const RigaFattura& f) {
 bool stampa_fattura(App& app, int k) {
     Stato& s = app.s;
     const long n = app.conta(kContaFatture);
-    if (k < 1 || k > n || k > s.fatture.capacita() || plat::trim(s.fatture[k].campo[1]).empty()) {
+    if (k < 1 || k > n || k > s.fatture.capacita() || plat::trimmed(s.fatture[k].campo[1]).empty()) {
         app.msgbox("LA FATTURA N. " + std::to_string(k) + " NON E' NELL'ARCHIVIO DELLE FATTURE.",
                    plat::Buttons::Ok, kFattura.titolo, plat::Icon::Exclamation);
         return false;

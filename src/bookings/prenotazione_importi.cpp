@@ -96,7 +96,7 @@ std::string motivo_importo(const char* nome, const std::string& testo) {
 
 std::optional<double> prenotazione::importo_di(plat::TextBox& box, bool avvisa) {
     const std::string testo = box.text();
-    if (plat::trim(testo).empty()) return std::nullopt;
+    if (plat::trimmed(testo).empty()) return std::nullopt;
     const RegolaImporto r = regola_di(box);
     if (r.nd_ammesso && testo == "ND") return std::nullopt;
     if (auto v = plat::typed_amount(testo)) return v;
@@ -109,7 +109,7 @@ std::optional<double> prenotazione::importo_di(plat::TextBox& box, bool avvisa) 
 bool prenotazione::importi_registrabili() {
     for (const RegolaImporto& r : regole_importi()) {
         const std::string testo = r.box->text();
-        const bool vuoto = plat::trim(testo).empty();
+        const bool vuoto = plat::trimmed(testo).empty();
         if (vuoto && r.vuoto_ammesso) continue;
         if (r.nd_ammesso && testo == "ND") continue;
         if (vuoto || !plat::typed_amount(testo))

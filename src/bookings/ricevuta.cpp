@@ -25,7 +25,7 @@ constexpr double kLarghezzaLogo = 0.35, kAltezzaLogo = 0.4;
 // Codes are matched by the numbers they are ("0012" is 12); an empty code
 // matches nothing, so a missing code never picks the first empty record.
 bool stesso_numero(std::string_view a, std::string_view b) {
-    if (plat::trim(a).empty() || plat::trim(b).empty()) return false;
+    if (plat::trimmed(a).empty() || plat::trimmed(b).empty()) return false;
     return plat::leading_number(a) == plat::leading_number(b);
 }
 
@@ -247,8 +247,8 @@ RigheRicevuta componi_ricevuta(App& app) {
         }
     }
 
-    const std::string energia = plat::trim(p.campo[15]).empty() ? "_______" : p.campo[15];
-    const std::string forfait = plat::trim(p.campo[14]).empty() ? "_______" : p.campo[14];
+    const std::string energia = plat::trimmed(p.campo[15]).empty() ? "_______" : p.campo[15];
+    const std::string forfait = plat::trimmed(p.campo[14]).empty() ? "_______" : p.campo[14];
     const std::string arrivo = data_breve(p.arrivo), partenza = data_breve(p.partenza);
 
     // --- the rows ---

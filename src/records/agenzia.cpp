@@ -61,7 +61,7 @@ void carica_agenzia(App& app) {
     std::string ultima;
     plat::read_lines_each(s.percorso_agenzia, [&](std::string_view riga) {
         // A blank line holds no settings; it must not wipe those before it.
-        if (!plat::trim(riga).empty()) ultima = riga;
+        if (!plat::trimmed(riga).empty()) ultima = riga;
         return true;
     });
     if (ultima.empty()) return;

@@ -30,7 +30,7 @@ Caricamento caricamento_clienti(App& app) {
 void carica_clienti(App& app) { carica_insieme({caricamento_clienti(app)}); }
 
 int record_cliente(App& app, std::string_view codice, long clienti) {
-    if (plat::trim(codice).empty()) return 0;
+    if (plat::trimmed(codice).empty()) return 0;
     return app.s.clienti_per_codice.primo(plat::leading_number(codice), clienti);
 }
 

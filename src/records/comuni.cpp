@@ -72,7 +72,7 @@ void cerca_comune(App& app) {
     int trovati_per_cap = 0;
     for (const std::string& riga : *righe) {
         // A blank line names no town (an empty key would otherwise "find" it).
-        if (plat::trim(riga).empty()) continue;
+        if (plat::trimmed(riga).empty()) continue;
         const auto campi = plat::split(riga, "*");
         auto campo = [&](std::size_t j) { return j < campi.size() ? campi[j] : std::string(); };
         s.comune_letto = campo(1);

@@ -103,12 +103,12 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
     IntestatarioFattura chi;
     if (f.campo[3].empty()) {
         // A client, by the number its code is ("0007" and "7" are one client).
-        if (plat::trim(f.campo[2]).empty()) return chi;
+        if (plat::trimmed(f.campo[2]).empty()) return chi;
         const long codice = plat::leading_int(f.campo[2]);
         const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
         for (int i = 1; i <= n; ++i) {
             const Campi<9>& c = s.clienti[i];
-            if (plat::trim(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
+            if (plat::trimmed(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
             chi.codice = plat::trim(c[0]);
             chi.nome = plat::trim(c[1]);
             chi.via = plat::trim(c[2]);

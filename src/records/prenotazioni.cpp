@@ -30,7 +30,7 @@ void metti_data(RigaPrenotazione& p, int campo, plat::Date d) {
 // text, so a rewrite never turns what it cannot read into "no date".
 void aggiungi_data(std::string& riga, plat::Date d, const std::string& originale) {
     if (!d.is_zero()) riga += d.text();
-    else if (!plat::trim(originale).empty() && !plat::is_date(originale))
+    else if (!plat::trimmed(originale).empty() && !plat::is_date(originale))
         riga += originale;
     else
         riga += plat::kNoDate;

@@ -181,7 +181,7 @@ void RESTCAUZ::NRICH_Validate() {
 
 void RESTCAUZ::prenotazione_da_numero() {
     const std::string scelta = NRICH.text();
-    if (plat::trim(scelta).empty()) return;
+    if (plat::trimmed(scelta).empty()) return;
     const double numero = plat::whole_units(scelta);
     const long k =
         numero >= 1 && numero <= s.prenotazioni.capacita() ? static_cast<long>(numero) : 0;

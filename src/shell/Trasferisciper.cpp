@@ -34,7 +34,7 @@ std::string data_nell_anno(plat::Date d, int anno) {
     return plat::Date::from_dmy(giorno, d.month(), anno)->text();
 }
 
-bool vuota(const std::string& riga) { return plat::trim(riga).empty(); }
+bool vuota(const std::string& riga) { return plat::trimmed(riga).empty(); }
 
 // A file that holds at least one line with something in it.
 bool ha_contenuto(const std::string& percorso) {
