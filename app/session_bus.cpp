@@ -6,8 +6,4 @@ namespace app {
 
 SessionBusConnect::SessionBusConnect() : thread_([] { QDBusConnection::sessionBus(); }) {}
 
-SessionBusConnect::~SessionBusConnect() {
-    if (thread_.joinable()) thread_.join();
-}
-
 }  // namespace app

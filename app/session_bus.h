@@ -12,15 +12,12 @@ namespace app {
 
 class SessionBusConnect {
 public:
-    // Made after the application: the bus connection needs one.
+    // Made after the application: the bus connection needs one. Its end
+    // waits for the connection, made or failed: before the application's.
     SessionBusConnect();
-    // Waits for the connection, made or failed: before the application ends.
-    ~SessionBusConnect();
-    SessionBusConnect(const SessionBusConnect&) = delete;
-    SessionBusConnect& operator=(const SessionBusConnect&) = delete;
 
 private:
-    std::thread thread_;
+    std::jthread thread_;
 };
 
 }  // namespace app
