@@ -2,7 +2,8 @@
 # Sets up what is missing, builds the benchmarks and runs them:
 # - the cold start, on an X display of its own (Xvfb): the program started
 #   until its start window is mapped, beside an empty Qt window (the floor),
-#   then the same inside a session bus, as on a desktop;
+#   with the steps on the way, then the same inside a session bus, as on a
+#   desktop;
 # - each user action and every form's opening, on an archive at full
 #   capacity and on one ten times as large, headless and with its windows,
 #   in milliseconds (median, fastest and slowest run, then a summary table).
