@@ -20,10 +20,11 @@
 // Prints, for each, the median, fastest and slowest time in milliseconds,
 // and the ratio of the medians; then where the time goes, by the windows the
 // root's CreateNotify events show: up to the first window the process's X
-// connection makes (Qt makes a window of its own while the application is
-// built: the process, its libraries and Qt's platform are up), from there
-// to the making of the window that is mapped (what the program does before
-// it shows it), and from there to the map. A client's windows share the
+// connection makes (Qt makes a window of its own as it connects to the
+// display, inside the application's construction: by then the process and
+// its libraries are loaded), from there to the making of the window that is
+// mapped (the rest of the application, and what the program does before it
+// shows its window), and from there to the map. A client's windows share the
 // high bits of their ids (the server's resource-id base), which tells the
 // process's first window among the others. Exit status 1 when a start
 // failed.
@@ -338,7 +339,7 @@ int main(int argc, char** argv) {
     std::printf("  program median / empty window median: %.2f\n",
                 mediana(passo(programma, totale)) / mediana(passo(pavimento, totale)));
     std::printf(
-        "  by step, medians: up to the process's first X window (libraries and Qt's platform up);"
+        "  by step, medians: up to the process's first X window (Qt connecting to the display);"
         "\n  then until its window is made; then until it is mapped\n");
     for (const Avvio* a : {&programma, &pavimento})
         std::printf("  %-38s %6.1f  + %6.1f  + %6.1f\n", a->nome.c_str(),
