@@ -9,10 +9,11 @@
 // beside a list of bookings is a column a dozen pixels wide: waking the
 // threads costs far more than the pixels, and on a virtual machine the
 // wakes were the largest part of painting a window. The style paints such
-// a control in horizontal bands, each clipped to a few dozen scanlines, so
-// that every fill stays on the painting thread. Each pixel is painted by
-// one band only, with the same operations as in one go: the picture is the
-// same.
+// a control in bands of a few dozen pixels (rows, or columns for a wide
+// scroll bar), each on a small picture of its own laid on the painter, so
+// that every fill stays on the painting thread. Each pixel is laid by one
+// band only, painted with the same operations as in one go: the picture is
+// Fusion's, but for a few pixels where a line crosses a band's edge.
 #pragma once
 
 #include <QProxyStyle>
