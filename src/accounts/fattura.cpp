@@ -10,6 +10,7 @@
 #include "accounts/stampa_fattura.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/anni_vicini.h"
 #include "records/archivio.h"
 #include "records/fatture.h"
 #include "registry/ricerca_clienti.h"
@@ -150,7 +151,13 @@ void fattura::Form_Load() {
     Label2.set_caption("ANNO DI GESTIONE : " + s.anno_gestione);
     Label5.set_caption(s.percentuale_iva);
     Label8.set_caption(" AGENZIA " + s.agenzia_nome);
-    Text5.set_text(app.today().text());
+    Text5.set_text(data_proposta().text());
+    if (data_proposta() != app.today())
+        app.msgbox("L'ANNO DI GESTIONE " + s.anno_gestione +
+                       " E' TERMINATO: LA FATTURA E' DATATA " + data_proposta().text() +
+                       ".\rPER UNA FATTURA CON LA DATA DI OGGI " +
+                       cambiare_anno(app.today().year()) + ".",
+                   plat::Buttons::Ok, kEmissione, plat::Icon::Information);
     carica_fatture(app);
     Text4.set_text(std::to_string(plat::leading_int(Text6.text()) + 1));
 }
@@ -488,11 +495,28 @@ void fattura::ritorno_Click() {
 
 // --- the invoice date --------------------------------------------------------------
 
+plat::Date fattura::data_proposta() {
+    const plat::Date oggi = app.today();
+    const int anno = anno_di_gestione(s);
+    if (anno != 0 && anno < oggi.year()) return plat::Date::from_dmy_lenient(31, 12, anno);
+    return oggi;
+}
+
+bool fattura::data_nell_anno(plat::Date data) {
+    const int anno = anno_di_gestione(s);
+    if (anno == 0 || data.year() == anno) return true;
+    app.msgbox("LA DATA DELLA FATTURA E' DEL " + std::to_string(data.year()) +
+                   ": LE FATTURE SONO NUMERATE PER ANNO.\rPER EMETTERLA " +
+                   cambiare_anno(data.year()) + ".",
+               plat::Buttons::Ok, kEmissione, plat::Icon::Exclamation);
+    return false;
+}
+
 void fattura::Text5_Validate() {
-    const std::string oggi = app.today().text();
+    const std::string proposta = data_proposta().text();
     const std::string testo = plat::trim(Text5.text());
     if (testo.empty()) {
-        Text5.set_text(oggi);
+        Text5.set_text(proposta);
         return;
     }
     const auto data = plat::Date::parse(testo);
@@ -500,15 +524,21 @@ void fattura::Text5_Validate() {
         // The register keeps a date for every invoice.
         app.msgbox("ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ", plat::Buttons::Ok,
                    kEmissione, plat::Icon::Exclamation);
-        Text5.set_text(oggi);
+        Text5.set_text(proposta);
         return;
     }
-    if (*data >= app.today()) return;
+    // A reopened invoice shows its own date; a new one is numbered in the
+    // register of its date's year.
+    if (Check5.value() == 0 && !data_nell_anno(*data)) {
+        Text5.set_text(proposta);
+        return;
+    }
+    if (*data >= app.today() || data->text() == proposta) return;
     const plat::Answer r = app.msgbox(
         "ATTENZIONE !!!! La data digitata è inferiore alla data odierna \r"
         "                      Continuare Comunque ? ",
         plat::Buttons::YesNo);
-    if (r == plat::Answer::No) Text5.set_text(oggi);
+    if (r == plat::Answer::No) Text5.set_text(proposta);
 }
 
 // --- reopening a stored invoice ---------------------------------------------------
@@ -583,6 +613,10 @@ void fattura::SALVA_Click() {
     }
     // A line break in the description would split the invoice's line.
     if (!valori_registrabili(app, {Text1.text()})) return;
+    // The date may reach here without the box having been left.
+    if (const auto data = plat::Date::parse(plat::trim(Text5.text()));
+        data && !data_nell_anno(*data))
+        return;
     registra_fattura(app);
 }
 

@@ -95,6 +95,13 @@ private:
     // Whether the boxes hold invoice `f` of the register as a save would
     // have stored it (date, party, description, amounts, regime).
     bool come_registrata(const RigaFattura& f);
+    // The date a new invoice is proposed with: today, or the 31 December of
+    // a management year already over (its register takes no later date).
+    plat::Date data_proposta();
+    // An invoice is numbered in the register of the calendar year of its
+    // date: a date of another year is refused, telling the year to change
+    // to. True when the date lies in the management year.
+    bool data_nell_anno(plat::Date data);
 
     int casella_iva = 0;  // the tax-type box whose click handling ran last
     // The party's name as a search, a pick or a reopening put it into Text8:

@@ -138,10 +138,14 @@ private:
     long periodo_della_riga(int r);
     long periodo_o_nuovo(int r);
     // Whether row r may be written now: its dates were not refused, its start
-    // comes before its end, and it differs from its period in the file (a
-    // new row always does). Tells the user and empties the price box when
-    // the dates are at fault.
+    // comes before its end and lies in the management year, it shares no
+    // night with a period of the same apartment in the year before or after,
+    // and it differs from its period in the file (a new row always does).
+    // Tells the user and empties the price box when the dates are at fault.
     bool riga_da_scrivere(int r);
+    // The message for a period dal..al of the card's apartment that shares a
+    // night with one of its periods in the year before or after; "" for none.
+    std::string sovrapposto_ad_altro_anno(plat::Date dal, plat::Date al);
     bool spuntata(long r);
     plat::Date data(long n);
     plat::Date primo_gennaio();

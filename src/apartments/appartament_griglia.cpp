@@ -6,6 +6,7 @@
 #include "apartments/appartament.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/anni_vicini.h"
 #include "records/periodi.h"
 
 namespace ga {
@@ -350,8 +351,16 @@ bool appartament::riga_da_scrivere(int r) {
     if (date_rifiutate_.contains(r)) errore = " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO ";
     else if (dal.is_zero() || al.is_zero() || !(dal < al))
         errore = "LA DATA DI FINE DEL PERIODO DEVE ESSERE SUCCESSIVA A QUELLA DI INIZIO !! ";
-    if (errore) {
-        app.msgbox(errore);
+    std::string motivo = errore ? errore : "";
+    // A period belongs to the year it starts in: the files of that year are
+    // the ones every form of that year reads.
+    const int anno = anno_di_gestione(s);
+    if (motivo.empty() && anno != 0 && dal.year() != anno)
+        motivo = "IL PERIODO INIZIA NEL " + std::to_string(dal.year()) + ": PER INSERIRLO " +
+                 cambiare_anno(dal.year()) + " !! ";
+    if (motivo.empty()) motivo = sovrapposto_ad_altro_anno(dal, al);
+    if (!motivo.empty()) {
+        app.msgbox(motivo);
         prezzo(r).set_text("");
         return false;
     }
@@ -360,6 +369,18 @@ bool appartament::riga_da_scrivere(int r) {
     const RigaPeriodo& q = s.periodi[static_cast<int>(k)];
     return q.dal != dal.text() || q.al != al.text() || q.stato != situazione(r).text() ||
            plat::format_amount(std::string_view(q.prezzo)) != prezzo(r).text();
+}
+
+std::string appartament::sovrapposto_ad_altro_anno(plat::Date dal, plat::Date al) {
+    const double codice = plat::leading_number(Text44.text());
+    for (const PeriodoDiAltroAnno& q : periodi_degli_anni_vicini(s)) {
+        if (plat::leading_number(q.codice) != codice) continue;
+        // Nights in common: one period may end on the day the other starts.
+        if (dal < q.al && q.dal < al)
+            return " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO DEL " + std::to_string(q.anno) +
+                   " (DAL " + q.dal.text() + " AL " + q.al.text() + ") ";
+    }
+    return "";
 }
 
 void appartament::situ_DblClick(int r) {
@@ -471,23 +492,32 @@ void appartament::controlla_periodi() {
     if (!inizio || !fine) return;
     const plat::Date sd = inizio->date();
     const plat::Date ed = fine->date();
+    const auto rifiuta = [&](const std::string& messaggio) {
+        app.msgbox(messaggio);
+        // Nothing of the row is written until its dates pass the check.
+        if (riga_valida(r)) {
+            date_rifiutate_.insert(static_cast<int>(r));
+            prezzo(static_cast<int>(r)).set_locked(true);
+        }
+        // Back to the first day of the refused date's own month and year (a
+        // January date of a period from December stays in January of its year).
+        const plat::Date primo = sd.is_zero() ? primo_gennaio()
+                                              : plat::Date::from_dmy_lenient(1, sd.month(), sd.year());
+        inizio->set_date(primo);
+        fine->set_date(primo);
+    };
     for (long k = 1; k <= std::min<long>(r - 1, kRighe); ++k) {
         const plat::Date sk = data(2 * k - 1);
         const plat::Date ek = data(2 * k);
         if (situazione(static_cast<int>(k)).text() == "OCC") continue;
         if ((sk < sd && sd < ek) || (sk < ed && ed < ek)) {
-            app.msgbox(" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO ");
-            // Nothing of the row is written until its dates pass the check.
-            if (riga_valida(r)) {
-                date_rifiutate_.insert(static_cast<int>(r));
-                prezzo(static_cast<int>(r)).set_locked(true);
-            }
-            const plat::Date primo = plat::Date::parse_or_zero(
-                "01/" + plat::pad_code(std::to_string(sd.month()), 2) + "/" + s.anno_gestione);
-            inizio->set_date(primo);
-            fine->set_date(primo);
+            rifiuta(" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO ");
             return;
         }
+    }
+    if (const std::string altro = sovrapposto_ad_altro_anno(sd, ed); !altro.empty()) {
+        rifiuta(altro);
+        return;
     }
     if (riga_valida(r)) {
         date_rifiutate_.erase(static_cast<int>(r));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bookings/caselle.h"
+#include "records/anni_vicini.h"
 #include "records/clienti.h"
 #include "registry/caselle.h"
 
@@ -28,6 +29,13 @@ void controlloentruscit::List1_Click() {
     // The line's booking, and through it its client: the name on the line
     // may be a namesake's. The separator lines carry no booking.
     const long k = List1.item_data(List1.list_index());
+    // A booking of another year's file: this year's forms cannot show it.
+    if (k < 0) {
+        app.msgbox("LA PRENOTAZIONE E' NELL'ARCHIVIO DEL " + std::to_string(-k) + ": " +
+                       cambiare_anno(static_cast<int>(-k)) + " PER VEDERLA.",
+                   plat::Buttons::Ok, "CONTROLLO INGRESSI");
+        return;
+    }
     if (!s.prenotazioni.valido(static_cast<int>(k))) return;
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     const int cliente = record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[1], clienti);

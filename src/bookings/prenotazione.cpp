@@ -386,6 +386,8 @@ void prenotazione::CARICA_LIST_PERIODI() {
     for (int i = 1; i <= n && numero_periodi_liberi_ < kRighePeriodi; ++i) {
         const RigaPeriodo& p = s.periodi[i];
         if (plat::leading_number(p.codice) != codice || plat::trim(p.stato) != "LIB") continue;
+        // A period without a price cannot be let: its rent would be empty.
+        if (plat::italian_or_zero(p.prezzo) <= 0) continue;
         List1.add_item(p.dal + " - " + p.al);
         const auto r = static_cast<std::size_t>(++numero_periodi_liberi_);
         s.righe_dal[r] = p.dal;

@@ -9,6 +9,7 @@
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/anni_vicini.h"
 #include "records/caselle.h"
 #include "records/prenotazioni.h"
 
@@ -50,7 +51,10 @@ bool prenotazione::date_prenotabili() {
     const long n = std::clamp<long>(app.conta(kContaPeriodi), 0, s.periodi.capacita());
     const long k = plat::leading_int(Text28.text());
     const auto stesso = [&](const std::string& c) { return plat::leading_number(c) == codice; };
-    const auto libero = [](const RigaPeriodo& p) { return plat::trim(p.stato) == "LIB"; };
+    // Free and priced: a period without a price is offered to no booking.
+    const auto libero = [](const RigaPeriodo& p) {
+        return plat::trim(p.stato) == "LIB" && plat::italian_or_zero(p.prezzo) > 0;
+    };
 
     // The chosen period, a free one of this apartment (a period chosen for
     // another apartment before CAMBIA APPARTAMENTO is not).
@@ -96,6 +100,17 @@ bool prenotazione::date_prenotabili() {
         if (notti_in_comune(a, b, p.arrivo, p.partenza))
             return rifiuta("I GIORNI SCELTI SONO GIA' OCCUPATI DALLA PRENOTAZIONE N. " +
                            std::to_string(j) + " (" + dal_al(p.arrivo, p.partenza) + ") !! ");
+    }
+    // A letting from Christmas to Epiphany lies in two years' files: the
+    // bookings of the year before and after that share a night count too.
+    for (const PrenotazioneDiAltroAnno& v : prenotazioni_degli_anni_vicini(s)) {
+        const RigaPrenotazione& p = v.p;
+        if (p.campo[0].empty() || p.campo[0] == "CANC" || !stesso(p.campo[0])) continue;
+        if (stato_prenotazione(p) == StatoPrenotazione::revocata) continue;
+        if (notti_in_comune(a, b, p.arrivo, p.partenza))
+            return rifiuta("I GIORNI SCELTI SONO GIA' OCCUPATI DALLA PRENOTAZIONE N. " +
+                           std::to_string(v.numero) + " DEL " + std::to_string(v.anno) + " (" +
+                           dal_al(p.arrivo, p.partenza) + ") !! ");
     }
     for (int i = 1; i <= n; ++i) {
         const RigaPeriodo& p = s.periodi[i];

@@ -6,6 +6,7 @@
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/anni_vicini.h"
 #include "records/clienti.h"
 
 namespace ga {
@@ -16,9 +17,10 @@ constexpr const char* kForma = "controlloentruscit";
 constexpr const char* kAvviso = "ATTENZIONE CI SONO DELLE PRENOTAZIONI SCADUTE  ";
 constexpr int kGiorniArrivi = 5;  // today and the five days after it
 
-// Booking number * client * apartment * arrival * rent still due.
-std::string riga_scadenza(App& app, int i, const NomiClienti& nomi) {
-    const RigaPrenotazione& p = app.s.prenotazioni[i];
+// Booking number * client * apartment * arrival * rent still due; a
+// booking of another year's file says its year at the end.
+std::string riga_scadenza(const RigaPrenotazione& p, int i, const NomiClienti& nomi,
+                          int anno = 0) {
     const double dovuto = plat::italian_or_zero(p.campo[4]) - plat::italian_or_zero(p.campo[5]);
     std::string riga;
     riga.reserve(80);
@@ -31,6 +33,7 @@ std::string riga_scadenza(App& app, int i, const NomiClienti& nomi) {
     riga += p.arrivo.text();
     riga += " * ";
     plat::append_padded_left(riga, plat::format_amount(dovuto), 10);
+    if (anno != 0) riga += " * PRENOTAZIONE DEL " + std::to_string(anno);
     return riga;
 }
 
@@ -68,16 +71,41 @@ void controlla_prenotazioni_scadute(App& app) {
     const plat::Date oggi = app.today();
     const std::string separatore(125, '-');
 
+    // The bookings of the years before and after that reach into this one:
+    // a guest from Christmas to Epiphany is in the other year's file. Their
+    // lines carry the negative of their year, not a booking of this year.
+    const int anno = anno_di_gestione(s);
+    const plat::Date primo_gennaio =
+        anno != 0 ? plat::Date::from_dmy_lenient(1, 1, anno) : plat::Date{};
+    std::vector<PrenotazioneDiAltroAnno> vicine;
+    for (PrenotazioneDiAltroAnno& v : prenotazioni_degli_anni_vicini(s))
+        if (v.p.chiusura.is_zero() && !v.p.campo[0].empty() && v.p.campo[0] != "CANC")
+            vicine.push_back(std::move(v));
+    const auto aggiungi_vicina = [&](const PrenotazioneDiAltroAnno& v) {
+        lista.add_item(riga_scadenza(v.p, v.numero, nomi, v.anno), -v.anno);
+    };
+
     bool scadute = false;
     for (int i = 1; i <= n; ++i) {
         const RigaPrenotazione& p = s.prenotazioni[i];
         if (p.arrivo < oggi && p.chiusura.is_zero()) {
-            lista.add_item(riga_scadenza(app, i, nomi), i);  // the line's booking
-            app.imposta(kControlloAvviso, kAvviso);
+            lista.add_item(riga_scadenza(p, i, nomi), i);  // the line's booking
             scadute = true;
         }
     }
-    if (scadute) lista.add_item(separatore);
+    // Of the year before, those still running into this year (departing
+    // after 1 January); of the year after, any already begun.
+    for (const PrenotazioneDiAltroAnno& v : vicine) {
+        const bool prima = v.anno < anno;
+        if (v.p.arrivo < oggi && (!prima || v.p.partenza > primo_gennaio)) {
+            aggiungi_vicina(v);
+            scadute = true;
+        }
+    }
+    if (scadute) {
+        app.imposta(kControlloAvviso, kAvviso);
+        lista.add_item(separatore);
+    }
 
     bool arrivi = false;
     for (int g = 0; g <= kGiorniArrivi; ++g) {
@@ -85,10 +113,15 @@ void controlla_prenotazioni_scadute(App& app) {
         for (int i = 1; i <= n; ++i) {
             const RigaPrenotazione& p = s.prenotazioni[i];
             if (p.arrivo == giorno && p.chiusura.is_zero()) {
-                lista.add_item(riga_scadenza(app, i, nomi), i);
+                lista.add_item(riga_scadenza(p, i, nomi), i);
                 arrivi = true;
             }
         }
+        for (const PrenotazioneDiAltroAnno& v : vicine)
+            if (v.p.arrivo == giorno) {
+                aggiungi_vicina(v);
+                arrivi = true;
+            }
     }
     if (arrivi) lista.add_item(separatore);
 

@@ -13,6 +13,7 @@
 #include "records/note.h"
 #include "records/prenotazioni.h"
 #include "records/salvataggio.h"
+#include "settlement/date_pagamento.h"
 #include "settlement/prenotazioni_cliente.h"
 
 namespace ga {
@@ -280,6 +281,12 @@ void RESTCAUZ::SALVA_Click() {
         app.msgbox("SCEGLIERE PRIMA LA PRENOTAZIONE", plat::Buttons::Ok, kTitolo);
         return;
     }
+    // The refund is dated today: after the booking's departure as a rule,
+    // but in the management year's journal only when today is in that year.
+    if (const auto data = plat::Date::parse(Label12.caption());
+        data && !data_pagamento_confermata(app, *data, plat::Date{}, "LA DATA DEL RIMBORSO",
+                                           kTitolo))
+        return;
     // The note of the booking this form shows, whatever was picked since.
     s.numero_nota = Text7.text();
     const long nota = plat::leading_int(s.numero_nota);

@@ -7,6 +7,7 @@
 #include "platform/date.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/anni_vicini.h"
 #include "records/archivio.h"
 #include "settlement/VisuPrenotCliente.h"
 #include "settlement/caselle.h"
@@ -154,6 +155,12 @@ void elenca_prenotazioni_cliente(App& app) {
         ++numero;
     }
     app.imposta(kFatturaRighePrenotazioni, std::to_string(righe.size() - 1));
+    // A guest from Christmas to Epiphany is in one year's file only: the
+    // other year's forms say where the client's bookings are.
+    if (righe.size() == 1 && !cliente.empty())
+        if (const int anno = anno_con_prenotazioni_del_cliente(s, codice))
+            app.msgbox("IL CLIENTE HA PRENOTAZIONI NEL " + std::to_string(anno) +
+                       ": CAMBIARE L'ANNO DI GESTIONE PER VEDERLE");
 }
 
 void seleziona_prenotazione(App& app) {

@@ -13,6 +13,7 @@
 #include "records/note.h"
 #include "records/prenotazioni.h"
 #include "records/salvataggio.h"
+#include "settlement/date_pagamento.h"
 #include "settlement/prenotazioni_cliente.h"
 
 namespace ga {
@@ -176,7 +177,12 @@ void saldoaff::Text14_Click() { Text14.set_text(""); }
 
 void saldoaff::Text14_DblClick() {
     Text14.set_text(plat::format_amount(importo(Text10) + importo(Text2)));
-    Text15.set_text(app.today().text());
+    data_se_vuota();
+}
+
+// A date the user typed stays: today only fills a box left empty.
+void saldoaff::data_se_vuota() {
+    if (plat::trimmed(Text15.text()).empty()) Text15.set_text(app.today().text());
 }
 
 bool saldoaff::importo_ammesso() {
@@ -199,7 +205,7 @@ void saldoaff::Text14_Validate() {
         return;
     }
     Text14.set_text(plat::format_amount(std::string_view(Text14.text())));
-    Text15.set_text(app.today().text());
+    data_se_vuota();
 }
 
 void saldoaff::Command1_Click() {
@@ -227,6 +233,12 @@ void saldoaff::Command1_Click() {
                                          " NON E' PRESENTE IN ARCHIVIO.");
         return;
     }
+    // A date a year or a month wrong files the money where no one looks.
+    if (const auto data = plat::Date::parse(plat::trim(Text15.text()));
+        data && !data_pagamento_confermata(app, *data,
+                                           s.prenotazioni[static_cast<int>(k)].partenza,
+                                           "LA DATA DEL PAGAMENTO", kTitolo))
+        return;
     // The note the booking points to is one the notes file can hold; a new
     // note always finds its row after the last.
     const long nota = plat::leading_int(s.numero_nota);

@@ -57,6 +57,7 @@ private:
     // residual rent plus the agency residual.
     bool importo_ammesso();
     void rifiuta_importo();
+    void data_se_vuota();
 };
 
 }  // namespace ga

@@ -218,6 +218,9 @@ void visu_prenotazioni::vediprenotazioni() {
     const plat::Date dal = DTPicker1.date(), al = DTPicker2.date(),
                      data_ingresso = DTPicker3.date(), data_uscita = DTPicker4.date();
     const long numero_mese = plat::leading_int(Text1.text());
+    // The month chosen is the month of the management year: January of the
+    // next year, which a letting from December may reach, is another month.
+    const long anno = plat::leading_int(s.anno_gestione);
 
     for (int i = 1; i <= n; ++i) {
         const RigaPrenotazione& p = s.prenotazioni[i];
@@ -226,6 +229,7 @@ void visu_prenotazioni::vediprenotazioni() {
         if (uscita && p.partenza != data_uscita) continue;
         // A booking without an arrival date has no month.
         if (mese && (p.arrivo.is_zero() || p.arrivo.month() != numero_mese ||
+                     p.arrivo.year() != anno ||
                      plat::leading_number(p.campo[4]) == 0))
             continue;
 

@@ -27,9 +27,10 @@ std::optional<int> anno_di(const std::string& testo) {
     return anno;
 }
 
-// The same day and month in another year; the last day of the month where
-// that year has no such day (29 February).
-std::string data_nell_anno(plat::Date d, int anno) {
+// The date moved by whole years: the same day and month, the last day of
+// the month where the new year has no such day (29 February).
+std::string data_spostata(plat::Date d, int anni) {
+    const int anno = d.year() + anni;
     const int giorno = std::min(d.day(), plat::days_in_month(d.month(), anno));
     return plat::Date::from_dmy(giorno, d.month(), anno)->text();
 }
@@ -47,14 +48,21 @@ bool ha_contenuto(const std::string& percorso) {
 
 }  // namespace
 
-std::optional<std::string> periodo_nel_nuovo_anno(std::string_view riga, int anno) {
+std::optional<std::string> periodo_nel_nuovo_anno(std::string_view riga, int anno_origine,
+                                                  int anno) {
     const auto campi = plat::split(riga, "*");
     if (campi.size() < 5) return std::nullopt;
     const auto dal = plat::Date::parse(campi[1]);
     const auto al = plat::Date::parse(campi[2]);
     if (!dal || !al) return std::nullopt;
+    // Each date moves by the years between the two files, so a period that
+    // runs into the next year (27/12 - 03/01) still ends after it starts.
+    const int anni = anno - anno_origine;
+    // The periods the owner keeps for himself stay his; the others are
+    // free in the new year.
+    const std::string stato = plat::trim(campi[4]) == "PROP" ? "PROP" : "LIB";
     return plat::join(
-        {campi[0], data_nell_anno(*dal, anno), data_nell_anno(*al, anno), campi[3], "LIB"}, "*");
+        {campi[0], data_spostata(*dal, anni), data_spostata(*al, anni), campi[3], stato}, "*");
 }
 
 Trasferisciper::Trasferisciper(App& app) : Forma(app, kName) {
@@ -123,7 +131,7 @@ void Trasferisciper::Command1_Click() {
     for (std::size_t i = 0; i < righe->size(); ++i) {
         const std::string& riga = (*righe)[i];
         if (vuota(riga)) continue;
-        if (auto nuova = periodo_nel_nuovo_anno(riga, anno)) nuove.push_back(std::move(*nuova));
+        if (auto nuova = periodo_nel_nuovo_anno(riga, *anno_di(anno_origine), anno)) nuove.push_back(std::move(*nuova));
         else
             sbagliate.push_back(std::to_string(i + 1));
     }

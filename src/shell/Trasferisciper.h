@@ -1,6 +1,6 @@
 // Carries the rental periods of one year over to another: a new periods file
 // for the target year with the same apartments, days, months and prices,
-// every period free.
+// every period free but those the owner keeps.
 #pragma once
 
 #include <optional>
@@ -11,12 +11,14 @@
 
 namespace ga {
 
-// One line of a periods file carried into `anno` (four digits): code, start,
-// end and price as they were, the dates moved into that year, the state
-// "LIB". A 29 February becomes the 28th in a year without it. nullopt when
-// the line is no period (fewer than five fields, a start or end that is not
-// a date).
-std::optional<std::string> periodo_nel_nuovo_anno(std::string_view riga, int anno);
+// One line of a periods file of `anno_origine` carried into `anno` (four
+// digits): code and price as they were, each date moved by the years
+// between the two (27/12/2026 - 03/01/2027 becomes 27/12/2027 -
+// 03/01/2028), the state "LIB", or "PROP" for a period the owner keeps. A
+// 29 February becomes the 28th in a year without it. nullopt when the line
+// is no period (fewer than five fields, a start or end that is not a date).
+std::optional<std::string> periodo_nel_nuovo_anno(std::string_view riga, int anno_origine,
+                                                  int anno);
 
 class Trasferisciper : public Forma {
 public:

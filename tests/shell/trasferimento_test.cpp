@@ -47,7 +47,7 @@ TEST_F(TrasferimentoTest, PeriodsComeOverFreeWithTheirDaysMonthsPricesAndCodes) 
     EXPECT_EQ(b.byte(periodi("2027")),
               "0003*15/06/2027*30/06/2027*850,00*LIB\r\n"
               "0007*05/07/2027*20/07/2027**LIB\r\n"
-              "0012*01/08/2027*31/08/2027*1.200,00*LIB\r\n"
+              "0012*01/08/2027*31/08/2027*1.200,00*PROP\r\n"
               "CANC*01/09/2027*15/09/2027*1*LIB\r\n")
         << "the empty line is not written";
     EXPECT_EQ(b.leggi(periodi("2026")).size(), 5u) << "the source is left as it was";
@@ -55,14 +55,25 @@ TEST_F(TrasferimentoTest, PeriodsComeOverFreeWithTheirDaysMonthsPricesAndCodes) 
 }
 
 TEST_F(TrasferimentoTest, TwentyNinthOfFebruaryBecomesTheLastDayOfFebruary) {
-    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10*AFF", 2029),
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10*AFF", 2028, 2029),
               "0001*16/02/2029*28/02/2029*10*LIB");
-    EXPECT_EQ(periodo_nel_nuovo_anno("0001*29/02/2028*07/03/2028*10*LIB", 2029),
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*29/02/2028*07/03/2028*10*LIB", 2028, 2029),
               "0001*28/02/2029*07/03/2029*10*LIB");
-    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10*AFF", 2032),
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10*AFF", 2028, 2032),
               "0001*16/02/2032*29/02/2032*10*LIB");
-    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10", 2029), std::nullopt);
-    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*0.00.00*10*LIB", 2029), std::nullopt);
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10", 2028, 2029), std::nullopt);
+    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*0.00.00*10*LIB", 2028, 2029), std::nullopt);
+}
+
+// A period across the turn of the year keeps its length, and one the owner
+// keeps is not offered as free (and priceless) in the new year.
+TEST_F(TrasferimentoTest, EachDateMovesByTheYearsAndTheOwnersPeriodsStayHis) {
+    b.scrivi(periodi("2026"), {"0012*27/12/2026*03/01/2027*1.000,00*AFF",
+                               "0012*10/08/2026*20/08/2026**PROP", "0007*30/12/2027*02/01/2028*5*OCC"});
+    trasferisci("2026", "2027");
+    EXPECT_EQ(b.leggi(periodi("2027")),
+              (Righe{"0012*27/12/2027*03/01/2028*1.000,00*LIB", "0012*10/08/2027*20/08/2027**PROP",
+                     "0007*30/12/2028*02/01/2029*5*LIB"}));
 }
 
 TEST_F(TrasferimentoTest, AnExistingTargetIsReplacedOnlyWhenTheUserSaysSo) {

@@ -49,6 +49,11 @@ void Banco::riavvia() {
     prepara_dati();
 }
 
+void Banco::riavvia(plat::Date oggi) {
+    oggi_ = oggi;
+    riavvia();
+}
+
 Banco::~Banco() {
     app_.reset();
     std::error_code ec;

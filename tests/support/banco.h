@@ -28,6 +28,9 @@ public:
     // power cut: a new application with fresh message boxes, which takes
     // the folders as the start does (`prepara_dati`).
     void riavvia();
+    // The same, with the clock set to another day (the year's turn: the
+    // program started in December, then in January, on the same folders).
+    void riavvia(plat::Date oggi);
     plat::ScriptedMessages& messaggi() { return *messaggi_; }
     plat::RecordingPrinter& stampante() { return *stampante_; }
 
