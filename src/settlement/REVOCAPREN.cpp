@@ -13,6 +13,7 @@
 #include "records/periodi.h"
 #include "records/prenotazioni.h"
 #include "records/salvataggio.h"
+#include "settlement/date_pagamento.h"
 
 namespace ga {
 
@@ -175,6 +176,11 @@ void REVOCAPREN::Command1_Click() {
     }
     // The refund may reach here without the box having been left.
     if (!rimborso_ammesso() || !revoca_registrabile()) return;
+    // The refund is filed under this date, in this year's journal.
+    if (const auto data = plat::Date::parse(plat::trim(Text8.text()));
+        data && !data_pagamento_confermata(app, *data, plat::Date{}, "LA DATA DELLA REVOCA",
+                                           kTitoloRimborso))
+        return;
 
     s.operazione = "REVOCA";
     // The refund, the revoked booking and its freed period are one save: all

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "accounts/fattura.h"
+#include "records/percorsi.h"
 #include "support/banco.h"
 
 namespace ga::test {
@@ -637,6 +638,38 @@ TEST_F(Fattura, TheInvoiceDateCheck) {
     EXPECT_EQ(b.nuovi_messaggi().back(),
               "ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ");
     EXPECT_EQ(x.Text5.text(), "09/12/2026");
+}
+
+// Invoices are numbered per calendar year of their date, each year in its
+// own register: the clock set to December, then to January.
+TEST_F(Fattura, AnInvoiceDatedInAnotherYearIsRefusedNamingTheYear) {
+    fattura& x = dal_menu("CLIENTI");
+    scrivi(x.Text5, "1/1/2027");
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Righe{"LA DATA DELLA FATTURA E' DEL 2027: LE FATTURE SONO NUMERATE PER ANNO.\rPER "
+                    "EMETTERLA CAMBIARE L'ANNO DI GESTIONE IN 2027."});
+    EXPECT_EQ(x.Text5.text(), "09/12/2026");
+
+    // On 2 January the 2026 register is over: its invoice is dated 31/12.
+    b.riavvia(*plat::Date::from_dmy(2, 1, 2027));
+    App& gennaio = b.app();
+    gennaio.s.primo_accesso_menu = "1";
+    gennaio.run([&] {
+        gennaio.s.anno_gestione = "2026";
+        imposta_percorsi_dati(gennaio);
+        gennaio.form("MENU")->show();
+    });
+    gennaio.click(gennaio.campo("MENU", "client"));
+    gennaio.pick(gennaio.campo("MENU", "List4"), 2);
+    fattura& y = gennaio.form<fattura>();
+    EXPECT_EQ(y.Text5.text(), "31/12/2026");
+    EXPECT_EQ(b.nuovi_messaggi(),
+              Righe{"L'ANNO DI GESTIONE 2026 E' TERMINATO: LA FATTURA E' DATATA 31/12/2026.\rPER "
+                    "UNA FATTURA CON LA DATA DI OGGI CAMBIARE L'ANNO DI GESTIONE IN 2027."});
+    gennaio.type(y.Text5, "02/01/2027");
+    gennaio.leave(y.Text5);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(y.Text5.text(), "31/12/2026");
 }
 
 }  // namespace
