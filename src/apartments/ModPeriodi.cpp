@@ -148,7 +148,7 @@ void ModPeriodi::Form_Activate() {
 
 // Stepping: the bar's value is a period number. Moving it walks, in the
 // direction it moved, over the busy periods of the shown apartment to the
-// next free one; a period of another apartment or the end of the table ends
+// next free one with a price; a period of another apartment or the end of the table ends
 // the walk with nothing found, and the bar goes back to the period shown.
 void ModPeriodi::HScroll1_Change() {
     // Lowering the maximum below the value moves the bar, which runs this
@@ -164,7 +164,8 @@ void ModPeriodi::HScroll1_Change() {
     for (int k = x; k >= 1 && k <= n; k += passo) {
         const RigaPeriodo& p = s.periodi[k];
         if (plat::leading_number(p.codice) != appartamento) break;
-        if (p.stato == "LIB" || passo == 0) {
+        // A free period without a price is not one to let (the grid hides it).
+        if ((p.stato == "LIB" && plat::italian_or_zero(p.prezzo) > 0) || passo == 0) {
             trovato = k;
             break;
         }

@@ -8,6 +8,7 @@
 #include "bookings/caselle.h"
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/anni_vicini.h"
 #include "records/archivio.h"
 #include "records/movimenti.h"
 #include "records/note.h"
@@ -222,6 +223,13 @@ void RESTCAUZ::NOCLI_Validate() {
     }
     if (k == 0) {
         nessuna_prenotazione();
+        // A guest from Christmas to Epiphany is in one year's file only.
+        if (const int anno = codice.empty() ? 0
+                                            : anno_con_prenotazioni_del_cliente(
+                                                  s, plat::leading_number(codice)))
+            app.msgbox("IL CLIENTE HA PRENOTAZIONI NEL " + std::to_string(anno) +
+                           ": CAMBIARE L'ANNO DI GESTIONE PER VEDERLE",
+                       plat::Buttons::Ok, kTitolo);
         return;
     }
     NRICH.set_visible(false);

@@ -67,6 +67,18 @@ TEST_F(ModPeriodiTest, SteppingSkipsBusyPeriodsAndStopsAtAnotherApartment) {
     EXPECT_EQ(p.HScroll1.value(), 1);
 }
 
+// A free period without a price would hand the booking an empty rent.
+TEST_F(ModPeriodiTest, SteppingPassesFreePeriodsWithoutAPrice) {
+    b.scrivi(app.s.percorso_periodi,
+             {"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026**LIB",
+              "0012*01/08/2026*15/08/2026*0,00*LIB", "0012*16/08/2026*31/08/2026*800,00*LIB"});
+    apri("| 001", "PRENOTAZIONE");
+    app.click(p.VEDI);
+    app.scroll(p.HScroll1, 2);
+    EXPECT_EQ(p.HScroll1.value(), 4);
+    EXPECT_EQ(p.Text10.text(), "800,00");
+}
+
 TEST_F(ModPeriodiTest, ADateStrictlyInsideAnotherPeriodOfTheApartmentIsRefused) {
     apri("001", "VISUPRENOTAZIONE");
     scegli(p.Text5, p.DTPicker1, data(16, 7));  // another period's first day, after the end
