@@ -501,8 +501,8 @@ void appartament::controlla_periodi() {
         }
         // Back to the first day of the refused date's own month and year (a
         // January date of a period from December stays in January of its year).
-        const plat::Date primo = sd.is_zero() ? primo_gennaio()
-                                              : plat::Date::from_dmy_lenient(1, sd.month(), sd.year());
+        const plat::Date primo =
+            sd.is_zero() ? primo_gennaio() : plat::Date::from_dmy_lenient(1, sd.month(), sd.year());
         inizio->set_date(primo);
         fine->set_date(primo);
     };

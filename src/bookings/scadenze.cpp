@@ -19,8 +19,7 @@ constexpr int kGiorniArrivi = 5;  // today and the five days after it
 
 // Booking number * client * apartment * arrival * rent still due; a
 // booking of another year's file says its year at the end.
-std::string riga_scadenza(const RigaPrenotazione& p, int i, const NomiClienti& nomi,
-                          int anno = 0) {
+std::string riga_scadenza(const RigaPrenotazione& p, int i, const NomiClienti& nomi, int anno = 0) {
     const double dovuto = plat::italian_or_zero(p.campo[4]) - plat::italian_or_zero(p.campo[5]);
     std::string riga;
     riga.reserve(80);

@@ -11,7 +11,8 @@ namespace ga {
 
 int anno_di_gestione(const Stato& s) {
     const std::string& y = s.anno_gestione;
-    if (y.size() != 4 || !std::all_of(y.begin(), y.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (y.size() != 4 ||
+        !std::all_of(y.begin(), y.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return 0;
     return std::stoi(y);
 }

@@ -224,9 +224,9 @@ void RESTCAUZ::NOCLI_Validate() {
     if (k == 0) {
         nessuna_prenotazione();
         // A guest from Christmas to Epiphany is in one year's file only.
-        if (const int anno = codice.empty() ? 0
-                                            : anno_con_prenotazioni_del_cliente(
-                                                  s, plat::leading_number(codice)))
+        if (const int anno =
+                codice.empty() ? 0
+                               : anno_con_prenotazioni_del_cliente(s, plat::leading_number(codice)))
             app.msgbox("IL CLIENTE HA PRENOTAZIONI NEL " + std::to_string(anno) +
                            ": CAMBIARE L'ANNO DI GESTIONE PER VEDERLE",
                        plat::Buttons::Ok, kTitolo);
@@ -292,8 +292,8 @@ void RESTCAUZ::SALVA_Click() {
     // The refund is dated today: after the booking's departure as a rule,
     // but in the management year's journal only when today is in that year.
     if (const auto data = plat::Date::parse(Label12.caption());
-        data && !data_pagamento_confermata(app, *data, plat::Date{}, "LA DATA DEL RIMBORSO",
-                                           kTitolo))
+        data &&
+        !data_pagamento_confermata(app, *data, plat::Date{}, "LA DATA DEL RIMBORSO", kTitolo))
         return;
     // The note of the booking this form shows, whatever was picked since.
     s.numero_nota = Text7.text();

@@ -235,8 +235,7 @@ void saldoaff::Command1_Click() {
     }
     // A date a year or a month wrong files the money where no one looks.
     if (const auto data = plat::Date::parse(plat::trim(Text15.text()));
-        data && !data_pagamento_confermata(app, *data,
-                                           s.prenotazioni[static_cast<int>(k)].partenza,
+        data && !data_pagamento_confermata(app, *data, s.prenotazioni[static_cast<int>(k)].partenza,
                                            "LA DATA DEL PAGAMENTO", kTitolo))
         return;
     // The note the booking points to is one the notes file can hold; a new

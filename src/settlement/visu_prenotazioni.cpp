@@ -228,9 +228,9 @@ void visu_prenotazioni::vediprenotazioni() {
         if (ingresso && p.arrivo != data_ingresso) continue;
         if (uscita && p.partenza != data_uscita) continue;
         // A booking without an arrival date has no month.
-        if (mese && (p.arrivo.is_zero() || p.arrivo.month() != numero_mese ||
-                     p.arrivo.year() != anno ||
-                     plat::leading_number(p.campo[4]) == 0))
+        if (mese &&
+            (p.arrivo.is_zero() || p.arrivo.month() != numero_mese ||
+             (anno > 0 && p.arrivo.year() != anno) || plat::leading_number(p.campo[4]) == 0))
             continue;
 
         const StatoPrenotazione stato = stato_prenotazione(p);

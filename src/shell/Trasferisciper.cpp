@@ -131,7 +131,8 @@ void Trasferisciper::Command1_Click() {
     for (std::size_t i = 0; i < righe->size(); ++i) {
         const std::string& riga = (*righe)[i];
         if (vuota(riga)) continue;
-        if (auto nuova = periodo_nel_nuovo_anno(riga, *anno_di(anno_origine), anno)) nuove.push_back(std::move(*nuova));
+        if (auto nuova = periodo_nel_nuovo_anno(riga, *anno_di(anno_origine), anno))
+            nuove.push_back(std::move(*nuova));
         else
             sbagliate.push_back(std::to_string(i + 1));
     }

@@ -64,9 +64,9 @@ TEST_F(GrigliaAnni, APeriodSharingANightWithTheNeighbouringYearsPeriodIsRefused)
     apri_rossi();
     a().click(k("Check1"));
     riga(1, g_(1, 1, 2027), g_(10, 1, 2027), "900");
-    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{
-                                      " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO DEL 2026 "
-                                      "(DAL 27/12/2026 AL 03/01/2027) "});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO DEL 2026 "
+                                       "(DAL 27/12/2026 AL 03/01/2027) "});
     EXPECT_TRUE(b.leggi(file(2027)).empty());
     riga(1, g_(3, 1, 2027), g_(10, 1, 2027), "900");
     EXPECT_EQ(b.leggi(file(2027)),
@@ -81,9 +81,9 @@ TEST_F(GrigliaAnni, APeriodSharingANightWithTheNeighbouringYearsPeriodIsRefused)
     a().pick_date(cal(11), g_(28, 12, 2026));
     a().pick_date(cal(12), g_(5, 1, 2027));
     a().leave(cal(12));
-    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{
-                                      " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO DEL 2027 "
-                                      "(DAL 03/01/2027 AL 10/01/2027) "});
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO DEL 2027 "
+                                       "(DAL 03/01/2027 AL 10/01/2027) "});
     EXPECT_EQ(cal(11).date(), g_(1, 12, 2026));
     EXPECT_EQ(b.leggi(file(2026)), kPeriodi);
 }

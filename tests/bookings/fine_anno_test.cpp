@@ -75,13 +75,13 @@ TEST_F(FineAnno, TheNightsOfAJanuaryGuestBookedInDecemberAreNotLetAgain) {
     app.pick_date(app.form<prenotazione>().DTPicker2, giorno(3, 1, 2027));
     EXPECT_EQ(salva(app), "");
     ASSERT_EQ(b.leggi(dati("prenotazioni2027.dat")).size(), 1u);
-    EXPECT_TRUE(b.leggi(dati("prenotazioni2027.dat"))[0].starts_with(
-        "0012*0039*03/01/2027*10/01/2027*"));
+    EXPECT_TRUE(
+        b.leggi(dati("prenotazioni2027.dat"))[0].starts_with("0012*0039*03/01/2027*10/01/2027*"));
 
     // Back in 2026, a December booking cannot run into the January one.
-    b.scrivi(dati("periodi2026.ind"), {"0012*27/12/2026*03/01/2027*1.000,00*AFF",
-                                       "0012*20/12/2026*27/12/2026*500,00*LIB",
-                                       "0012*03/01/2027*06/01/2027*300,00*LIB"});
+    b.scrivi(dati("periodi2026.ind"),
+             {"0012*27/12/2026*03/01/2027*1.000,00*AFF", "0012*20/12/2026*27/12/2026*500,00*LIB",
+              "0012*03/01/2027*06/01/2027*300,00*LIB"});
     App& dicembre = pagina(giorno(20, 12, 2026));
     prepara(dicembre, 1);
     EXPECT_EQ(salva(dicembre),
@@ -90,9 +90,9 @@ TEST_F(FineAnno, TheNightsOfAJanuaryGuestBookedInDecemberAreNotLetAgain) {
 }
 
 TEST_F(FineAnno, APeriodWithoutAPriceIsNeverOffered) {
-    b.scrivi(dati("periodi2026.ind"), {"0012*01/07/2026*15/07/2026**LIB",
-                                       "0012*16/07/2026*31/07/2026*0,00*LIB",
-                                       "0012*01/08/2026*15/08/2026*900,00*LIB"});
+    b.scrivi(dati("periodi2026.ind"),
+             {"0012*01/07/2026*15/07/2026**LIB", "0012*16/07/2026*31/07/2026*0,00*LIB",
+              "0012*01/08/2026*15/08/2026*900,00*LIB"});
     App& app = pagina(giorno(20, 12, 2026));
     prenotazione& p = app.form<prenotazione>();
     prepara(app);

@@ -67,16 +67,18 @@ TEST_F(FineAnno, AClientWhoseBookingsAreInTheOtherYearsFileIsTold) {
     avvia(giorno(2, 1, 2027), "2027");
     cerca_bianchi();
     EXPECT_EQ(visu("List1").list_count(), 0);
-    EXPECT_EQ(b.nuovi_messaggi(),
-              Righe{"IL CLIENTE HA PRENOTAZIONI NEL 2026: CAMBIARE L'ANNO DI GESTIONE PER VEDERLE"});
+    EXPECT_EQ(
+        b.nuovi_messaggi(),
+        Righe{"IL CLIENTE HA PRENOTAZIONI NEL 2026: CAMBIARE L'ANNO DI GESTIONE PER VEDERLE"});
 
     // The deposit refund, choosing the client, says the same.
     app().run([&] { app().form("RESTCAUZ")->show(); });
     b.nuovi_messaggi();
     app().type(app().campo("RESTCAUZ", "NOCLI"), "BIANCHI ANNA");
     app().leave(app().campo("RESTCAUZ", "NOCLI"));
-    EXPECT_EQ(b.nuovi_messaggi(),
-              Righe{"IL CLIENTE HA PRENOTAZIONI NEL 2026: CAMBIARE L'ANNO DI GESTIONE PER VEDERLE"});
+    EXPECT_EQ(
+        b.nuovi_messaggi(),
+        Righe{"IL CLIENTE HA PRENOTAZIONI NEL 2026: CAMBIARE L'ANNO DI GESTIONE PER VEDERLE"});
 }
 
 TEST_F(FineAnno, TheMonthFilterOfTheBookingsViewComparesTheYearToo) {

@@ -68,8 +68,9 @@ TEST_F(TrasferimentoTest, TwentyNinthOfFebruaryBecomesTheLastDayOfFebruary) {
 // A period across the turn of the year keeps its length, and one the owner
 // keeps is not offered as free (and priceless) in the new year.
 TEST_F(TrasferimentoTest, EachDateMovesByTheYearsAndTheOwnersPeriodsStayHis) {
-    b.scrivi(periodi("2026"), {"0012*27/12/2026*03/01/2027*1.000,00*AFF",
-                               "0012*10/08/2026*20/08/2026**PROP", "0007*30/12/2027*02/01/2028*5*OCC"});
+    b.scrivi(periodi("2026"),
+             {"0012*27/12/2026*03/01/2027*1.000,00*AFF", "0012*10/08/2026*20/08/2026**PROP",
+              "0007*30/12/2027*02/01/2028*5*OCC"});
     trasferisci("2026", "2027");
     EXPECT_EQ(b.leggi(periodi("2027")),
               (Righe{"0012*27/12/2027*03/01/2028*1.000,00*LIB", "0012*10/08/2027*20/08/2027**PROP",
