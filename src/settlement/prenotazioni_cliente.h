@@ -58,7 +58,8 @@ std::vector<std::string>& righe_prenotazioni_cliente(App& app);
 // (in `fattura.Text14` when `modo_chiamata` is "fatturaz") into
 // `VisuPrenotCliente.List1` and `righe_prenotazioni_cliente`, reading the
 // bookings file up to its first empty line; the number of rows goes into
-// `fattura.Text16`.
+// `fattura.Text16`. A client with no booking here but one in the year
+// before or after is told which year holds it.
 void elenca_prenotazioni_cliente(App& app);
 
 // The booking picked: the selected row of `VisuPrenotCliente.List1` (the
