@@ -101,7 +101,16 @@ struct Prenotazione {
 
 plat::Date oggi() { return giorno(20, 7); }
 
-ArchivioPieno::ArchivioPieno(int liberi, int scala) {
+ArchivioPieno::ArchivioPieno(int liberi, int scala, bool ogni_registro) {
+    // The owners, apartments, streets, periods, banks, expenses and invoices
+    // grow with the scale only when every register does.
+    const int r = ogni_registro ? scala : 1;
+    const int n_proprietari = kProprietari * r, n_appartamenti = kAppartamenti * r,
+              n_vie = kVie * r, n_periodi = kPeriodi * r, n_banche = kBanche * r,
+              n_spese = kSpeseN * r, n_fatture = kFatture * r;
+    appartamenti_ = n_appartamenti;
+    periodi_ = n_periodi;
+    fatture_ = n_fatture;
     const int kClienti = kCapacita * scala, kPrenotazioni = kCapacita * scala,
               kNoteN = kCapacita * scala, kMovimenti = kCapacita * scala;
     static std::atomic<int> numero{0};
@@ -121,28 +130,32 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
            {"AGENZIA DEL SOLE*VIA DEL MARE 1*LIGNANO*0431 1234*01234567890*MARIO ROSSI*333 1234567*"
             "100*10*22*200*50*info@sole.it*30*33054*17*10*16*10*15*10*16*10*1**si*10*20"});
     std::vector<std::string> banche;
-    for (int i = 1; i <= kBanche; ++i) {
+    for (int i = 1; i <= n_banche; ++i) {
         const Citta& c = kCitta[i % kNCitta];
         banche.push_back(std::string("BANCA DI ") + c.nome + ",AGENZIA " + std::to_string(i) + "," +
                          plat::pad_left(std::to_string(100000 + i * 37), 9, '0') + ",AB" +
                          std::to_string(10 + i % 90) + "," + c.nome + ",IT60X05428111010000" +
                          plat::pad_left(std::to_string(i * 7919), 8, '0') + "," +
-                         codice((i - 1) % kProprietari + 1));
+                         codice((i - 1) % n_proprietari + 1));
     }
     scrivi(programma_ + "BANCHE.IND", banche);
     scrivi(programma_ + "cartella.txt", {dati_ + ",$$"});
 
     // --- streets, owners, apartments, clients ---
     std::vector<std::string> righe;
-    for (int k = 0; k < kVie; ++k)
+    for (int k = 0; k < n_vie; ++k)
         righe.push_back(codice(k + 1) + "**" + kStrade[k % 5] + " " + kNomi[k % kNNomi] + " " +
                         kCognomi[(k / kNNomi) % kNCognomi] + "* $$");
     scrivi(dati_ + "Vie.dat", righe);
 
     righe.clear();
-    for (int j = 0; j < kProprietari; ++j) {
+    for (int j = 0; j < n_proprietari; ++j) {
+        // Past the table's capacity, a second name keeps each owner's name
+        // his own, as the clients'.
+        const int giro = j / kProprietari;
         const std::string cognome = kCognomi[(j * 3 + 7) % kNCognomi],
-                          nome = kNomi[(j * 7 + 3) % kNNomi];
+                          nome = std::string(kNomi[(j * 7 + 3) % kNNomi]) +
+                                 (giro > 0 ? std::string(" ") + kNomi[giro - 1] : "");
         const Citta& c = kCitta[j % kNCitta];
         proprietari_.push_back(cognome + " " + nome);
         righe.push_back(cognome + " " + nome + "*VIA " + kNomi[j % kNNomi] + " " +
@@ -155,8 +168,8 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
     scrivi(dati_ + "proprietari.IND", righe);
 
     righe.clear();
-    for (int a = 1; a <= kAppartamenti; ++a)
-        righe.push_back(codice((a - 1) % kProprietari + 1) + "*" + codice(a, 3) + "*" +
+    for (int a = 1; a <= n_appartamenti; ++a)
+        righe.push_back(codice((a - 1) % n_proprietari + 1) + "*" + codice(a, 3) + "*" +
                         std::to_string(a % 90 + 1) + "*" + kTipi[a % 4] + "*1*" +
                         (a % 5 == 0 ? "2" : "1") + "*" + (a % 3 == 0 ? "NO" : "SI") + "*" +
                         std::to_string(a % 4) + "*" + kLetti[a % 4] + "*ESTIVO**" +
@@ -188,7 +201,7 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
         return giorno(1, 6).add_days(15L * quindicina);
     };
     righe.clear();
-    for (int p = 1; p <= kPeriodi; ++p) {
+    for (int p = 1; p <= n_periodi; ++p) {
         const int a = (p + 1) / 2;
         const plat::Date dal = inizio_periodo(p);
         righe.push_back(codice(a) + "*" + dal.text() + "*" + dal.add_days(14).text() + "*" +
@@ -203,9 +216,9 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
     std::vector<Prenotazione> prenotazioni;
     for (int b = 1; b <= n_prenotazioni; ++b) {
         Prenotazione p;
-        p.appartamento = (b - 1) % kAppartamenti + 1;
+        p.appartamento = (b - 1) % n_appartamenti + 1;
         p.cliente = (b * 37) % kClienti + 1;
-        p.periodo = b <= kAppartamenti ? 2 * p.appartamento - 1 : 2 * p.appartamento;
+        p.periodo = b <= n_appartamenti ? 2 * p.appartamento - 1 : 2 * p.appartamento;
         p.arrivo = giorno(1, 5).add_days((b * 7) % 150);
         p.partenza = p.arrivo.add_days(b % 3 == 0 ? 14 : 7);
         p.affitto = 400 + (b % 12) * 75;
@@ -223,7 +236,7 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
     // of revoked bookings, payouts to owners and expenses ---
     const int n_movimenti = kMovimenti - liberi;
     std::vector<std::string> movimenti;
-    auto proprietario_di = [](int a) { return codice((a - 1) % kProprietari + 1); };
+    auto proprietario_di = [n_proprietari](int a) { return codice((a - 1) % n_proprietari + 1); };
     for (int b = 1; b <= n_prenotazioni && movimenti.size() < static_cast<std::size_t>(600 * scala);
          ++b) {
         const Prenotazione& p = prenotazioni[b - 1];
@@ -251,13 +264,13 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
     }
     for (int j = 0; movimenti.size() < static_cast<std::size_t>(950 * scala); ++j)
         movimenti.push_back(giorno(1, 7).add_days(j % 19).text() + "*" +
-                            codice(j % kProprietari + 1) + "*0*0*" + importo(500 + (j % 4) * 250) +
+                            codice(j % n_proprietari + 1) + "*0*0*" + importo(500 + (j % 4) * 250) +
                             "*0*0**");
     for (int e = 1; movimenti.size() < static_cast<std::size_t>(kMovimenti); ++e)
         movimenti.push_back(giorno(1, 6).add_days(e).text() + "*" +
-                            proprietario_di(e * 9 % kAppartamenti + 1) + "*0*0*" +
+                            proprietario_di(e * 9 % n_appartamenti + 1) + "*0*0*" +
                             importo(80 + e * 5) + "*0*0*" + std::to_string(e) + "*" +
-                            codice(e * 9 % kAppartamenti + 1));
+                            codice(e * 9 % n_appartamenti + 1));
     movimenti.resize(static_cast<std::size_t>(n_movimenti));
     scrivi(dati_ + "saldi" + anno + ".dat", movimenti);
 
@@ -279,22 +292,22 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala) {
     righe.clear();
     for (int n = 1; n <= kNoteN - liberi; ++n)
         righe.push_back(std::string(kNote[n % 8]) + "*" + std::to_string(n) + "*" +
-                        codice((n - 1) % kAppartamenti + 1));
+                        codice((n - 1) % n_appartamenti + 1));
     scrivi(dati_ + "noteaff" + anno + ".dat", righe);
 
     righe.clear();
-    for (int e = 1; e <= kSpeseN; ++e)
-        righe.push_back(codice(e * 9 % kAppartamenti + 1) + "*" + kSpese[e % 5] + "*" +
+    for (int e = 1; e <= n_spese; ++e)
+        righe.push_back(codice(e * 9 % n_appartamenti + 1) + "*" + kSpese[e % 5] + "*" +
                         std::to_string(950 + e));
     scrivi(dati_ + "spese" + anno + ".dat", righe);
 
     righe.clear();
-    for (int f = 1; f <= kFatture; ++f) {
+    for (int f = 1; f <= n_fatture; ++f) {
         const bool cliente = f % 3 != 0;
         const double imponibile = 100 + f * 10;
         righe.push_back(giorno(1, 6).add_days(f).text() + "*" + std::to_string(f) + "*" +
                         (cliente ? codice(f * 7 % kClienti + 1) : "") + "*" +
-                        (cliente ? "" : codice(f % kProprietari + 1)) + "*INTERMEDIAZIONE*" +
+                        (cliente ? "" : codice(f % n_proprietari + 1)) + "*INTERMEDIAZIONE*" +
                         importo(imponibile) + "*" + importo(imponibile * 0.22) + "*1*0,00*" +
                         importo(imponibile * 1.22));
     }

@@ -2,9 +2,9 @@
 // folders whose every register holds as many records as its table takes
 // (1000 clients, bookings, periods, notes and movements; 200 owners; 500
 // apartments and streets; 100 banks, expenses and invoices), or ten times as
-// many clients, bookings, notes and movements, with records such as an
-// agency keeps, and the program started on them as a user starts it, with or
-// without its windows.
+// many clients, bookings, notes and movements (or of every register), with
+// records such as an agency keeps, and the program started on them as a
+// user starts it, with or without its windows.
 #pragma once
 
 #include <filesystem>
@@ -31,8 +31,9 @@ public:
     // `liberi`: records left free in the bookings, notes and journal, so that
     // a new booking can be saved (0: every table full). `scala`: the clients,
     // bookings, notes and journal hold that many times the tables' capacity
-    // (the registers grow past their tables).
-    explicit ArchivioPieno(int liberi = 0, int scala = 1);
+    // (the registers grow past their tables); with `ogni_registro`, so do the
+    // owners, apartments, streets, periods, banks, expenses and invoices.
+    explicit ArchivioPieno(int liberi = 0, int scala = 1, bool ogni_registro = false);
     ~ArchivioPieno();
     ArchivioPieno(const ArchivioPieno&) = delete;
     ArchivioPieno& operator=(const ArchivioPieno&) = delete;
@@ -52,8 +53,12 @@ public:
     // Names of the clients and of the owners, in file order.
     const std::vector<std::string>& clienti() const { return clienti_; }
     const std::vector<std::string>& proprietari() const { return proprietari_; }
-    // Records in the bookings register.
+    // Records in the bookings register, the apartments, the periods (half
+    // of them free) and the invoices.
     int prenotazioni() const { return prenotazioni_; }
+    int appartamenti() const { return appartamenti_; }
+    int periodi() const { return periodi_; }
+    int fatture() const { return fatture_; }
     // A client with a booking still open, its arrival to come.
     const std::string& cliente_con_prenotazione_aperta() const { return cliente_aperta_; }
 
@@ -63,7 +68,7 @@ private:
     std::filesystem::path radice_;
     std::string programma_, dati_;
     std::vector<std::string> clienti_, proprietari_;
-    int prenotazioni_ = 0;
+    int prenotazioni_ = 0, appartamenti_ = 0, periodi_ = 0, fatture_ = 0;
     std::string cliente_aperta_;
 };
 

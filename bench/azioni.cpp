@@ -45,6 +45,7 @@
 #include "gui/stile.h"
 #include "platform/control.h"
 #include "platform/form.h"
+#include "platform/scripted.h"
 #include "records/app.h"
 
 namespace bench {
@@ -121,6 +122,9 @@ struct Azione {
     std::function<void(Banco&)> esegui;   // the action, timed
     // After each run: what is wrong with the result, "" when right.
     std::function<std::string(Banco&)> verifica;
+    // At ten times, every register ten times full (owners, apartments,
+    // streets, periods, banks, expenses and invoices too).
+    bool ogni_registro = false;
 };
 
 std::string percorso(const ArchivioPieno& a, std::string nome) {
@@ -159,7 +163,7 @@ std::map<std::string, Cifre>& cifre() {
 }
 void misura(benchmark::State& state, const Azione& azione, bool finestre, int scala,
             const std::string& nome) {
-    ArchivioPieno archivio(azione.liberi, scala);
+    ArchivioPieno archivio(azione.liberi, scala, azione.ogni_registro);
     Banco b{archivio, finestre, nullptr, {}, {}};
     b.nuovo();
     if (azione.prepara) azione.prepara(b);
@@ -362,6 +366,153 @@ Azione apertura(const Apertura& a, bool riapertura) {
     return out;
 }
 
+// The lines of the last list printed, "" in `errore` when there is one.
+std::vector<std::string> righe_stampate(Banco& b, std::string& errore) {
+    auto& stampante = static_cast<plat::RecordingPrinter&>(*b.app().printer());
+    std::vector<std::string> righe;
+    if (stampante.jobs.empty()) {
+        errore = "nothing was printed";
+        return righe;
+    }
+    for (const auto& pagina : stampante.jobs.back().pages)
+        for (const plat::Cell& c : pagina)
+            if (!c.text.starts_with("PAGINA ")) righe.push_back(c.text);
+    return righe;
+}
+
+// A list printed from the printing menu: `n` lines (any number when 0), and
+// `nome_vuoto`, where given, tells what is wrong with a line whose record
+// named another one by its code (an owner, a street) left without it.
+std::function<std::string(Banco&)> stampato(
+    std::function<int(Banco&)> n, std::function<bool(const std::string&)> nome_vuoto = nullptr) {
+    return [n, nome_vuoto](Banco& b) -> std::string {
+        std::string errore;
+        const std::vector<std::string> righe = righe_stampate(b, errore);
+        if (!errore.empty()) return errore;
+        const int attese = n ? n(b) : 0;
+        if (righe.empty() || (attese && static_cast<int>(righe.size()) != attese))
+            return "the list holds " + std::to_string(righe.size()) + " lines, not " +
+                   std::to_string(attese);
+        if (nome_vuoto)
+            for (const std::string& r : righe)
+                if (nome_vuoto(r)) return "a line without its owner or street: " + r;
+        return "";
+    };
+}
+
+bool in_bianco(const std::string& t) { return t.find_first_not_of(' ') == std::string::npos; }
+
+// The printing menu's lists: the availability (complete and of one month),
+// the apartments, clients and owners, and the lists its choices fill (the
+// bookings to reprint a receipt of, the invoices). At "/x10" every register
+// is ten times full, as each list names records of several of them.
+std::vector<Azione> stampe() {
+    const std::vector<std::string> disponibilita = {"periodi{anno}.ind", "appartamenti.ind",
+                                                    "proprietari.IND", "Vie.dat"};
+    auto al_menu_di_stampa = [](std::function<void(Banco&)> poi) {
+        return [poi](Banco& b) {
+            b.fino_al_menu();
+            b.app().click(b.campo("MENU", "stampe"));
+            if (poi) poi(b);
+        };
+    };
+    auto azzera = [](Banco& b) {
+        static_cast<plat::RecordingPrinter&>(*b.app().printer()).jobs.clear();
+    };
+    auto clic = [](const char* bottone) {
+        return [bottone](Banco& b) { b.app().click(b.campo("menustampa", bottone)); };
+    };
+    // An availability line: " | N. - APP. - PROPRIETARIO - VIA - ...".
+    auto disponibile_senza_nomi = [](const std::string& r) {
+        std::vector<std::string> parti;
+        for (std::size_t da = 0;;) {
+            const std::size_t a = r.find(" - ", da);
+            parti.push_back(r.substr(da, a == std::string::npos ? a : a - da));
+            if (a == std::string::npos) break;
+            da = a + 3;
+        }
+        return parti.size() < 4 || in_bianco(parti[2]) || in_bianco(parti[3]);
+    };
+    // An apartments line: code (6), owner (24), street (30), two blanks apart.
+    auto appartamento_senza_nomi = [](const std::string& r) {
+        return r.size() < 64 || in_bianco(r.substr(8, 24)) || in_bianco(r.substr(34, 30));
+    };
+    const auto periodi_liberi = [](Banco& b) { return b.archivio.periodi() / 2; };
+
+    std::vector<Azione> out;
+    out.push_back({"stampa_disponibilita", disponibilita, 0, al_menu_di_stampa([](Banco& b) {
+                       b.app().click(b.campo("menustampa", "Command6"));
+                       b.app().click(b.campo("menustampa", "TOTALE"));
+                   }),
+                   azzera, clic("stampaDIS"), stampato(periodi_liberi, disponibile_senza_nomi),
+                   true});
+    out.push_back({"stampa_disponibilita_mese", disponibilita, 0, al_menu_di_stampa([](Banco& b) {
+                       b.app().click(b.campo("menustampa", "Command6"));
+                       b.app().click(b.campo("menustampa", "XMESE"));
+                       b.app().pick(b.campo("menustampa", "Combo2"), 8);
+                   }),
+                   azzera, clic("stampaDIS"), stampato(nullptr, disponibile_senza_nomi), true});
+    out.push_back(
+        {"stampa_elenco_appartamenti",
+         {"appartamenti.ind", "proprietari.IND", "Vie.dat"},
+         0,
+         al_menu_di_stampa(clic("Command7")),
+         azzera,
+         clic("Command8"),
+         stampato([](Banco& b) { return b.archivio.appartamenti(); }, appartamento_senza_nomi),
+         true});
+    out.push_back({"stampa_elenco_clienti",
+                   {"clienti.dat"},
+                   0,
+                   al_menu_di_stampa(clic("Command7")),
+                   azzera,
+                   clic("Command9"),
+                   stampato([](Banco& b) { return static_cast<int>(b.archivio.clienti().size()); }),
+                   true});
+    out.push_back(
+        {"stampa_elenco_proprietari",
+         {"proprietari.IND"},
+         0,
+         al_menu_di_stampa(clic("Command7")),
+         azzera,
+         clic("Command10"),
+         stampato([](Banco& b) { return static_cast<int>(b.archivio.proprietari().size()); }),
+         true});
+    // A section of the menu opened (its lists filled), closed before each run.
+    auto sezione = [](const char* bottone, const char* cornice) {
+        return [bottone, cornice](Banco& b) {
+            if (b.campo("menustampa", cornice).visible())
+                b.app().click(b.campo("menustampa", bottone));
+        };
+    };
+    out.push_back(
+        {"stampa_scelta_prenotazione",
+         {"prenotazioni{anno}.dat", "clienti.dat"},
+         0,
+         al_menu_di_stampa(nullptr),
+         sezione("Command1", "SCELTAPRENOT"),
+         clic("Command1"),
+         [](Banco& b) -> std::string {
+             if (const std::string e = righe_attese(b.campo("menustampa", "Combo1"),
+                                                    static_cast<int>(b.archivio.clienti().size()));
+                 !e.empty())
+                 return e;
+             return righe_attese(b.campo("menustampa", "List1"), b.archivio.prenotazioni());
+         },
+         true});
+    out.push_back({"stampa_scelta_fattura",
+                   {"fatture{anno}.dat", "clienti.dat", "proprietari.IND"},
+                   0,
+                   al_menu_di_stampa(nullptr),
+                   sezione("Command2", "SCELTAFATT"),
+                   clic("Command2"),
+                   [](Banco& b) -> std::string {
+                       return righe_attese(b.campo("menustampa", "List2"), b.archivio.fatture());
+                   },
+                   true});
+    return out;
+}
+
 std::vector<Azione> azioni() {
     std::vector<Azione> out;
     const std::vector<std::string> registri = {"proprietari.IND",        "appartamenti.ind",
@@ -437,7 +588,12 @@ std::vector<Azione> azioni() {
          [](Banco& b) -> std::string {
              return b.campo("EstrattoContoPropr", "List1").list_count() > 3 ? ""
                                                                             : "no statement lines";
-         }});
+         },
+         true});
+
+    // The printing menu's lists: from the pick that prints to the job sent
+    // to the printer (recorded) and the user told where it went.
+    for (Azione& a : stampe()) out.push_back(std::move(a));
 
     // The client search of a client's bookings: the last client of the file,
     // found by name, and the client's bookings listed.

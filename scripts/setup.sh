@@ -15,6 +15,9 @@ PACKAGES+=(libxcb1-dev x11-utils)
 PACKAGES+=(dbus-daemon)
 # appstreamcli, for the test that checks the AppStream data.
 PACKAGES+=(appstream)
+# Python, for the test that no form's box is reached by strings
+# (tools/count_box_reaches.py).
+PACKAGES+=(python3)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

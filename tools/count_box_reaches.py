@@ -18,6 +18,7 @@ code (the form's .h/.cpp and the files defining its member functions). It
 A box named once (a `Casella` or `Famiglia` constant of a caselle.h) is no
 reach; the tool counts those constants and fails when one is missing from its
 header's list of every box (the list the test of the names goes through).
+It also fails when it finds any reach: ctest runs it (no_box_reached_by_strings).
 
 Run from anywhere; it reads src/ beside this folder. src/platform and src/gui
 are left out (the runtime reaches by names; the windows do not reach boxes).
@@ -354,7 +355,7 @@ def main():
     print("boxes named once (Casella and Famiglia constants): %d" % len(names))
     for u in unlisted:
         print("not in its header's list of every box: " + u)
-    return 1 if unlisted else 0
+    return 1 if unlisted or reaches else 0
 
 
 if __name__ == "__main__":

@@ -1,4 +1,4 @@
-#include "program/forme.h"
+#include "accounts/forme.h"
 #include "accounts/EstrattoContoPropr.h"
 #include "accounts/SINTESICONTOPROP.h"
 #include "accounts/SaldoProprietario.h"

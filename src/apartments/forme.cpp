@@ -1,4 +1,4 @@
-#include "program/forme.h"
+#include "apartments/forme.h"
 #include "apartments/ModPeriodi.h"
 #include "apartments/appartament.h"
 

@@ -1,4 +1,4 @@
-#include "program/forme.h"
+#include "bookings/forme.h"
 #include "bookings/NotaPrenot.h"
 #include "bookings/TROVA_PRENOT.h"
 #include "bookings/controlloentruscit.h"

@@ -1,15 +1,9 @@
-// Each subsystem registers its own forms.
+// Each subsystem registers its own forms (its forme.h).
 #pragma once
 
-#include "records/app.h"
-
-namespace ga {
-
-void registra_forme_shell(App& app);
-void registra_forme_registry(App& app);
-void registra_forme_apartments(App& app);
-void registra_forme_bookings(App& app);
-void registra_forme_settlement(App& app);
-void registra_forme_accounts(App& app);
-
-}  // namespace ga
+#include "accounts/forme.h"
+#include "apartments/forme.h"
+#include "bookings/forme.h"
+#include "registry/forme.h"
+#include "settlement/forme.h"
+#include "shell/forme.h"

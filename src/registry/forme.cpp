@@ -1,4 +1,4 @@
-#include "program/forme.h"
+#include "registry/forme.h"
 #include "registry/COORDBANCA.h"
 #include "registry/PROPRIETARI.h"
 #include "registry/insnomi.h"

@@ -51,13 +51,12 @@ std::string nome_via(App& app, const std::string& codice) {
     return k >= 1 && k <= app.s.vie.capacita() ? app.s.vie[static_cast<int>(k)][2] : "";
 }
 
-// The name of the owner whose code is `codice`, both read as numbers.
+// The name of the first owner whose code is `codice`, both read as numbers
+// (through the owners' index, built by their loader); "" when none.
 std::string nome_proprietario(App& app, const std::string& codice) {
     const long n = conteggio(app, kContaProprietari, app.s.proprietari.capacita());
-    const long titolare = plat::leading_int(codice);
-    for (int k = 1; k <= n; ++k)
-        if (plat::leading_int(app.s.proprietari[k][6]) == titolare) return app.s.proprietari[k][0];
-    return "";
+    const int k = app.s.proprietari_per_codice.primo(plat::leading_int(codice), n);
+    return k ? app.s.proprietari[k][0] : "";
 }
 
 }  // namespace
@@ -98,13 +97,12 @@ Elenco elenco_disponibilita(App& app, int mese) {
             if (!inizio || inizio->month() != mese) continue;
         }
         std::string proprietario, via;
+        // The period's apartment: the first with its code.
         const long codice = plat::leading_int(p.codice);
-        for (int j = 1; j <= appartamenti; ++j) {
+        if (const int j = s.appartamenti_per_codice.primo(codice, appartamenti)) {
             const Campi<13>& a = s.appartamenti[j];
-            if (plat::leading_int(a[12]) != codice) continue;
             proprietario = nome_proprietario(app, a[0]);
             via = nome_via(app, a[1]);
-            break;
         }
         e.righe.push_back(riga_disponibile(plat::pad_left(std::to_string(i), 3, '0'), p.codice,
                                            proprietario, via, p.dal, p.al,

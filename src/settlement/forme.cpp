@@ -1,4 +1,4 @@
-#include "program/forme.h"
+#include "settlement/forme.h"
 #include "platform/number.h"
 #include "settlement/RESTCAUZ.h"
 #include "settlement/REVOCAPREN.h"

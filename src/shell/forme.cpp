@@ -1,4 +1,4 @@
-#include "program/forme.h"
+#include "shell/forme.h"
 #include "shell/CERCA_CART.h"
 #include "shell/Dest_arch.h"
 #include "shell/INFO.h"

@@ -219,6 +219,7 @@ TEST_F(DesktopTest, WindowsExistOnlyForShownFormsAtTheirTwipsSize) {
 // Where a window goes in the room a screen leaves to windows (a screen of
 // 1366x768 at a scale of 1.5 leaves about 910x480).
 struct Posto {
+    const char* nome;
     QSize finestra;
     QRect spazio;
     std::optional<QPoint> chiesto;
@@ -235,11 +236,12 @@ TEST_P(PostoFinestra, AWindowIsPlacedInsideTheRoomOfTheScreen) {
 INSTANTIATE_TEST_SUITE_P(
     Finestre, PostoFinestra,
     ::testing::Values(
-        Posto{{400, 200}, {0, 0, 910, 480}, std::nullopt, {255, 140}},      // centred
-        Posto{{400, 200}, {0, 30, 910, 450}, QPoint(-172, 10), {0, 30}},    // moved in
-        Posto{{400, 200}, {0, 0, 910, 480}, QPoint(800, 400), {510, 280}},  // off the far side
-        Posto{{1143, 600}, {0, 30, 910, 450}, std::nullopt, {0, 30}},       // larger than the room
-        Posto{{400, 200}, {0, 0, 910, 480}, QPoint(100, 50), {100, 50}}));  // as asked
+        Posto{"Centrata", {400, 200}, {0, 0, 910, 480}, std::nullopt, {255, 140}},
+        Posto{"RiportataDentro", {400, 200}, {0, 30, 910, 450}, QPoint(-172, 10), {0, 30}},
+        Posto{"OltreIlLatoLontano", {400, 200}, {0, 0, 910, 480}, QPoint(800, 400), {510, 280}},
+        Posto{"PiuGrandeDelloSpazio", {1143, 600}, {0, 30, 910, 450}, std::nullopt, {0, 30}},
+        Posto{"ComeChiesto", {400, 200}, {0, 0, 910, 480}, QPoint(100, 50), {100, 50}}),
+    [](const auto& info) { return std::string(info.param.nome); });
 
 // A form larger than the screen: its window fits the room and its page
 // scrolls, so that every control can be reached.

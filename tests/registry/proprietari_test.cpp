@@ -276,7 +276,10 @@ TEST_P(BancheDaCapo, OwnersNeverTakeTheAgencysRecord) {
 
 INSTANTIATE_TEST_SUITE_P(Banche, BancheDaCapo,
                          ::testing::Values(Righe{},
-                                           Righe{"BANCA AGENZIA,MARE BLU,CC 1,ABCD,RIMINI,,0000"}));
+                                           Righe{"BANCA AGENZIA,MARE BLU,CC 1,ABCD,RIMINI,,0000"}),
+                         [](const auto& info) {
+                             return std::string(info.param.empty() ? "FileVuoto" : "ConLAgenzia");
+                         });
 
 TEST_F(Banche, AnIbanTheCheckRefusesIsToldAndStoredOnlyIfTheClerkKeepsIt) {
     apri(kTre);

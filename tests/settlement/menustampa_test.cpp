@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "settlement/elenchi.h"
 #include "settlement/menustampa.h"
 #include "settlement/visu_disponib.h"
 #include "support/banco.h"
@@ -309,6 +310,35 @@ TEST_F(MenuStampa, TheAvailabilityPrintsTheLinesTheViewListsPageByPage) {
     app.click(m().stampaDIS);
     EXPECT_EQ(b.stampante().jobs.size(), 2u);
     EXPECT_EQ(b.nuovi_messaggi().back(), "NON E' STATA TROVATA NESSUNA DISPONIBILITA' !! ");
+}
+
+// A line names the first apartment and the first owner holding its code,
+// codes read as numbers ("10" is "0010"), whatever order the files hold.
+TEST_F(MenuStampa, ALineNamesTheFirstRecordHoldingTheCodeReadAsANumber) {
+    b.scrivi(dati("proprietari.IND"), {"NERI LEA*VIA PO 2*BARI*BA*70100*080*7*X*PROVV*",
+                                       "ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*X*PROVV*",
+                                       "BRUNI EVA*VIA PO 3*BARI*BA*70100*080*1*X*PROVV*"});
+    b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE* $$", "0002**VIA DEL SOLE* $$"});
+    b.scrivi(dati("appartamenti.ind"),
+             {"7*0002*12*BIL*SI*1*NO*1*4*ESTIVO***0030", "01*0001*12*BIL*SI*1*NO*1*4*ESTIVO***10",
+              "7*0002*14*MON*SI*1*NO*1*2*ESTIVO***0010"});
+    b.scrivi(dati("periodi2026.ind"),
+             {"010*01/08/2026*15/08/2026*800*LIB", "0099*16/08/2026*30/08/2026*900*LIB"});
+    app.click(m().Command6);
+    app.click(m().TOTALE);
+    app.click(m().stampaDIS);
+    EXPECT_EQ(
+        righe_elenco(ultima()),
+        (Righe{riga_disponibile("001", "010", "ROSSI PIA", "VIA DEL MARE", "01/08/2026",
+                                "15/08/2026", "800,00"),
+               riga_disponibile("002", "0099", "", "", "16/08/2026", "30/08/2026", "900,00")}));
+
+    app.click(m().Command7);
+    app.click(m().Command8);
+    Righe proprietari;
+    for (const std::string& r : righe_elenco(ultima())) proprietari.push_back(r.substr(8, 24));
+    EXPECT_EQ(proprietari, (Righe{"NERI LEA                ", "ROSSI PIA               ",
+                                  "NERI LEA                "}));
 }
 
 TEST_F(MenuStampa, TheListsPrintTheApartmentsClientsAndOwnersRegisters) {
