@@ -308,16 +308,24 @@ bool aggiorna_periodi(App& app) {
         a = *arrivo;
         b = *partenza;
     } else if (operazione == "REVOCA") {
-        const auto date = plat::split(app.testo(kRevocaPeriodo), "-");
-        const auto codice = plat::split(app.testo(kRevocaAppartamento), "-");
+        // The period shown is " - arrival - departure" after the end of the
+        // street's name: the dates are the first two pieces after the first
+        // that are dates, whatever hyphen the street's name holds. The
+        // apartment is the code the revocation form was given from the
+        // booking, not a column of the row it shows.
+        const auto pezzi = plat::split(app.testo(kRevocaPeriodo), "-");
+        std::vector<Date> date;
+        for (std::size_t i = 1; i < pezzi.size() && date.size() < 2; ++i)
+            if (const auto d = Date::parse(pezzi[i])) date.push_back(*d);
+        const std::string codice = plat::trim(app.testo(kRevocaCodiceAppartamento));
         k = plat::leading_int(app.testo(kVisuPeriodo));
-        const auto arrivo = date.size() >= 3 ? Date::parse(date[1]) : std::nullopt;
-        const auto partenza = date.size() >= 3 ? Date::parse(date[2]) : std::nullopt;
-        if (!arrivo || !partenza || codice.size() < 2)
+        const auto arrivo = date.size() == 2 ? std::optional<Date>(date[0]) : std::nullopt;
+        const auto partenza = date.size() == 2 ? std::optional<Date>(date[1]) : std::nullopt;
+        if (!arrivo || !partenza || codice.empty())
             return rifiuta(app, "I DATI DELLA PRENOTAZIONE DA REVOCARE NON SONO VALIDI.");
         a = *arrivo;
         b = *partenza;
-        c = plat::leading_number(plat::trim(codice[1]));
+        c = plat::leading_number(codice);
     } else {
         k = app.conta(kSchedaPeriodo);
     }
