@@ -189,6 +189,14 @@ TEST_F(Periodi, RevocationFreesTheWholeMonthOnlyWhenBothHalvesComeFirst) {
               "0012*01/07/2026*31/07/2026*900,00*LIB", "0012*01/08/2026*31/08/2026*900,00*OCC"}));
 }
 
+// The period shown ends the row: a hyphen in the street's name before it
+// does not move the dates.
+TEST_F(Periodi, ARevocationFindsItsDatesWhateverHyphenTheStreetHolds) {
+    con_periodi({"0012*01/07/2026*15/07/2026*500,00*AFF"});
+    ASSERT_TRUE(revoca("A-NO - 01/07/2026 - 15/07/2026", "0012", "1"));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*15/07/2026*500,00*LIB"}));
+}
+
 TEST_F(Periodi, MidMonthBookingTakesItsDatesAndLeavesTheMonthTaken) {
     con_periodi({"0012*01/07/2026*31/07/2026*900,00*LIB", "0012*01/07/2026*15/07/2026*500,00*LIB"});
     ASSERT_TRUE(prenota("05/07/2026", "20/07/2026", "2", "12"));
