@@ -85,7 +85,7 @@ struct Fonte {
     std::vector<std::string> file;
     std::size_t campo;
     char separatore;
-    const char* motivo;  // the kind of record, for the message
+    const char* motivo;   // the kind of record, for the message
     long dal_record = 1;  // records before this one name no person (the agency's)
 };
 
@@ -95,9 +95,10 @@ std::vector<Fonte> fonti_clienti(const App& app) {
 }
 
 std::vector<Fonte> fonti_proprietari(const App& app, bool con_coordinate) {
-    std::vector<Fonte> f = {{{app.s.percorso_appartamenti}, 0, '*', "DEGLI APPARTAMENTI"},
-                            {registri(app, "saldi", true), 1, '*', "DEI MOVIMENTI DI CASSA"},
-                            {registri(app, "ContoCorr", false), 0, '*', "DEI PAGAMENTI IN CONTO CORRENTE"}};
+    std::vector<Fonte> f = {
+        {{app.s.percorso_appartamenti}, 0, '*', "DEGLI APPARTAMENTI"},
+        {registri(app, "saldi", true), 1, '*', "DEI MOVIMENTI DI CASSA"},
+        {registri(app, "ContoCorr", false), 0, '*', "DEI PAGAMENTI IN CONTO CORRENTE"}};
     // The owners' bank coordinates: record 1 is the agency's own account.
     if (con_coordinate) f.push_back({{app.s.percorso_banche}, 6, ',', "", 2});
     return f;

@@ -185,7 +185,8 @@ void VisuPrenotCliente::RETRO_Click() {
 void VisuPrenotCliente::List1_Click() { seleziona_prenotazione(app); }
 
 const PezziRigaPrenotazione* VisuPrenotCliente::riga_scelta() {
-    const PezziRigaPrenotazione* p = List1.text().empty() ? nullptr : prenotazione_cliente_scelta(app);
+    const PezziRigaPrenotazione* p =
+        List1.text().empty() ? nullptr : prenotazione_cliente_scelta(app);
     if (!p)
         app.msgbox("SELEZIONA LA PRENOTAZIONE DA SALDARE", plat::Buttons::Ok, "SALDO PRENOTAZIONE");
     return p;

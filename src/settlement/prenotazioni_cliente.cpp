@@ -186,9 +186,9 @@ void seleziona_prenotazione(App& app) {
     const PezziRigaPrenotazione* riga = cauzione ? nullptr : prenotazione_cliente_scelta(app);
     // Written as the line shows it, blanks included: the journal and the
     // notes store the number so.
-    app.imposta(kVisuPrenotazione,
-                riga ? " " + plat::pad_left(std::to_string(riga->numero), 4) + " "
-                     : plat::split(scelta, "-")[0]);
+    app.imposta(kVisuPrenotazione, riga
+                                       ? " " + plat::pad_left(std::to_string(riga->numero), 4) + " "
+                                       : plat::split(scelta, "-")[0]);
 
     visibile(app, kVisuSalda, s.operazione != "REVOCA");
     visibile(app, kVisuRevoca, s.operazione != "SALDO");

@@ -254,8 +254,8 @@ TEST_F(PrenotazionePagina, AFiveDigitApartmentCodeIsTakenWhole) {
     app.click(p().ESCI);
     b.scrivi(file("appartamenti.ind"), {"0001*0001*12*BIL*1*2*SI*1*4*ESTIVO***1000",
                                         "0002*0002*3*MON*1*1*NO*1*4*ESTIVO***10000"});
-    b.scrivi(app.s.percorso_periodi, {"1000*01/07/2026*15/07/2026*1.500,00*LIB",
-                                      "10000*01/08/2026*15/08/2026*900,00*LIB"});
+    b.scrivi(app.s.percorso_periodi,
+             {"1000*01/07/2026*15/07/2026*1.500,00*LIB", "10000*01/08/2026*15/08/2026*900,00*LIB"});
     app.run([&] { carica_appartamenti(app); });
     apri_dal_menu();
     ASSERT_EQ(p().Combo1.item(1), "10000-CORSO ITALIA");

@@ -2,6 +2,8 @@
 // browsing, the duplicate-name check, and the town and fiscal-code boxes.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "platform/text.h"
 #include "records/clienti.h"
 #include "registry/insnomi.h"
@@ -154,6 +156,9 @@ struct Nomina {
     std::string riga;
     const char* messaggio;
 };
+
+// Named after its file in the test's output.
+void PrintTo(const Nomina& n, std::ostream* os) { *os << n.file << ": " << n.riga; }
 
 class ClienteNominato : public Clienti, public ::testing::WithParamInterface<Nomina> {};
 

@@ -1,6 +1,7 @@
 // The owners form driven as a user drives it.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -196,6 +197,9 @@ struct Nomina {
     const char* messaggio;
 };
 
+// Named after its file in the test's output.
+void PrintTo(const Nomina& n, std::ostream* os) { *os << n.file << ": " << n.riga; }
+
 class ProprietarioNominato : public Proprietari, public ::testing::WithParamInterface<Nomina> {};
 
 TEST_P(ProprietarioNominato, IsNotDeleted) {
@@ -226,7 +230,8 @@ INSTANTIATE_TEST_SUITE_P(
 // whom nobody holds. A new owner does not take that code.
 TEST_F(Proprietari, ANewOwnerTakesNoCodeAnotherRegisterStillNames) {
     b.prepara_dati();
-    b.scrivi(b.cartella_dati() + "appartamenti.ind", {"0006*0001*12*MON*SI*1*NO*1*4*ESTIVO***0007"});
+    b.scrivi(b.cartella_dati() + "appartamenti.ind",
+             {"0006*0001*12*MON*SI*1*NO*1*4*ESTIVO***0007"});
     apri({"A******0003***", "B******0005***"});
     app.click(p().nuovo);
     EXPECT_EQ(p().Text7.text(), "0007");

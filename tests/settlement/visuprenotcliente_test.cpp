@@ -120,7 +120,8 @@ TEST_F(VisuPrenot, AnApartmentOnStreet1000ShowsItsStreet) {
     for (int i = 1; i <= 1000; ++i)
         vie.push_back(plat::pad_code(std::to_string(i), 4) + "**VIA " + std::to_string(i) + "* $$");
     b.scrivi(b.cartella_dati() + "Vie.dat", vie);
-    b.scrivi(b.cartella_dati() + "appartamenti.ind", {"0003*1000*12*MON*SI*1*NO*1*4*ESTIVO***0012"});
+    b.scrivi(b.cartella_dati() + "appartamenti.ind",
+             {"0003*1000*12*MON*SI*1*NO*1*4*ESTIVO***0012"});
     app.run([&] { carica_vie(app); });
     cerca("rossi");
     ASSERT_EQ(f().List1.list_count(), 3);
