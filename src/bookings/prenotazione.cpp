@@ -298,7 +298,7 @@ void prenotazione::PULISCI_PAGINA() {
         }
         const long via = plat::leading_int(a[1]);
         const std::string nome_via = s.vie.valido(via) ? s.vie[static_cast<int>(via)][2] : "";
-        Combo1.add_item(a[12] + "-" + nome_via);
+        Combo1.add_item(a[12] + "-" + nome_via, i);  // the line's apartment
     }
     // Codes padded in memory: the lookup by code follows them.
     if (cambiati) indicizza_appartamenti(app);
@@ -335,16 +335,29 @@ void prenotazione::mostra_elenco_periodi(bool mostra) {
 void prenotazione::Combo1_Click() {
     Combo1.set_visible(false);
     Text7.set_visible(true);
-    const std::string codice = plat::left(Combo1.text(), 4);
-
+    // The apartment the picked line was listed for, with its whole code: a
+    // code cut to the column's four characters ("10000" read "1000") would
+    // book another apartment. A line not picked from the list is read up to
+    // its "-".
     const long n = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
+    const int riga = Combo1.list_index();
+    const long listato =
+        riga >= 0 && Combo1.item(riga) == Combo1.text() ? Combo1.item_data(riga) : 0;
+    const std::string scritto = plat::trim(plat::split(Combo1.text(), "-")[0]);
     long i = n + 1;
-    for (int j = 1; j <= n; ++j) {
-        if (s.appartamenti[j][12] == codice) {
-            i = j;
-            break;
+    if (listato >= 1 && listato <= n &&
+        Combo1.text().starts_with(s.appartamenti[static_cast<int>(listato)][12] + "-")) {
+        i = listato;
+    } else {
+        for (int j = 1; j <= n; ++j) {
+            if (s.appartamenti[j][12] == scritto) {
+                i = j;
+                break;
+            }
         }
     }
+    const std::string codice =
+        s.appartamenti.valido(i) ? s.appartamenti[static_cast<int>(i)][12] : scritto;
     const Campi<13> a =
         s.appartamenti.valido(i) ? s.appartamenti[static_cast<int>(i)] : Campi<13>{};
 

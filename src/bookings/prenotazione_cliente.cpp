@@ -11,6 +11,7 @@
 #include "records/caselle.h"
 #include "records/clienti.h"
 #include "records/comuni.h"
+#include "records/riferimenti.h"
 #include "registry/controlli.h"
 
 namespace ga {
@@ -94,8 +95,9 @@ bool prenotazione::cliente_registrato() {
 
 std::string prenotazione::codice_nuovo_cliente(long n) {
     // After the highest code in use: a client file not in code order must
-    // not give a new client the code of an old one.
-    long massimo = 0;
+    // not give a new client the code of an old one, nor the code a deleted
+    // client's bookings or invoices still name.
+    long massimo = codice_cliente_nominato_massimo(app);
     for (int i = 1; i <= n; ++i)
         massimo = std::max(massimo, plat::leading_int(s.clienti[i][kCodice]));
     return plat::pad_code(std::to_string(massimo + 1), 4);

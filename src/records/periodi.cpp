@@ -287,6 +287,15 @@ void azzera_righe_periodi(App& app) {
     }
 }
 
+std::optional<std::pair<Date, Date>> date_periodo_revocato(const std::string& periodo) {
+    const auto pezzi = plat::split(periodo, "-");
+    std::vector<Date> date;
+    for (std::size_t i = 1; i < pezzi.size() && date.size() < 2; ++i)
+        if (const auto d = Date::parse(plat::trim(pezzi[i]))) date.push_back(*d);
+    if (date.size() < 2) return std::nullopt;
+    return std::pair{date[0], date[1]};
+}
+
 bool aggiorna_periodi(App& app) {
     Stato& s = app.s;
     const std::string operazione = s.operazione;
@@ -308,16 +317,16 @@ bool aggiorna_periodi(App& app) {
         a = *arrivo;
         b = *partenza;
     } else if (operazione == "REVOCA") {
-        const auto date = plat::split(app.testo(kRevocaPeriodo), "-");
-        const auto codice = plat::split(app.testo(kRevocaAppartamento), "-");
+        // The apartment is the code the revocation form was given from the
+        // booking, not a column of the row it shows.
+        const auto date = date_periodo_revocato(app.testo(kRevocaPeriodo));
+        const std::string codice = plat::trim(app.testo(kRevocaCodiceAppartamento));
         k = plat::leading_int(app.testo(kVisuPeriodo));
-        const auto arrivo = date.size() >= 3 ? Date::parse(date[1]) : std::nullopt;
-        const auto partenza = date.size() >= 3 ? Date::parse(date[2]) : std::nullopt;
-        if (!arrivo || !partenza || codice.size() < 2)
+        if (!date || codice.empty())
             return rifiuta(app, "I DATI DELLA PRENOTAZIONE DA REVOCARE NON SONO VALIDI.");
-        a = *arrivo;
-        b = *partenza;
-        c = plat::leading_number(plat::trim(codice[1]));
+        a = date->first;
+        b = date->second;
+        c = plat::leading_number(codice);
     } else {
         k = app.conta(kSchedaPeriodo);
     }

@@ -2,6 +2,11 @@
 // rules by which the apartment card, a booking and a revocation change them.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "platform/date.h"
 #include "records/app.h"
 
 namespace ga {
@@ -12,5 +17,11 @@ void azzera_righe_periodi(App& app);
 // "REVOCA"), rewrites the periods file, reloads and resets. False when the
 // change was refused or a file could not be written; the user is told which.
 bool aggiorna_periodi(App& app);
+
+// The arrival and departure of a revocation's period as its form shows it
+// (" - arrival - departure" after the end of the street's name): the first
+// two pieces after the first, split at "-", that are dates, whatever hyphen
+// the street's name holds. nullopt when there are not two.
+std::optional<std::pair<plat::Date, plat::Date>> date_periodo_revocato(const std::string& periodo);
 
 }  // namespace ga

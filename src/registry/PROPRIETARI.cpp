@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "records/comuni.h"
 #include "records/proprietari.h"
+#include "records/riferimenti.h"
 #include "registry/caselle.h"
 #include "registry/controlli.h"
 
@@ -160,7 +161,12 @@ std::string PROPRIETARI::nuovo_codice() {
         massimo = std::max(massimo, codice);
         if (codice == candidato) occupato = true;
     }
-    return plat::pad_code(std::to_string(occupato ? massimo + 1 : candidato));
+    const std::string proposto = plat::pad_code(std::to_string(candidato));
+    // Nor a code an apartment, a movement or a payout still names (a file
+    // left by an older program): its new owner would take them over.
+    if (!occupato && !codice_proprietario_nominato(app, proposto)) return proposto;
+    massimo = std::max(massimo, codice_proprietario_nominato_massimo(app));
+    return plat::pad_code(std::to_string(massimo + 1));
 }
 
 bool PROPRIETARI::codice_accettabile(long record) {
@@ -341,6 +347,14 @@ void PROPRIETARI::cancella_Click() {
     // record number names no owner.
     if (in_inserimento() || record < 1 || record > conta()) {
         nessun_nominativo(app);
+        return;
+    }
+    // An owner that an apartment, a movement, a payout or an invoice names
+    // stays: a later owner given his code would take them over.
+    const std::string motivo =
+        proprietario_nominato(app, s.proprietari[static_cast<int>(record)][6], record);
+    if (!motivo.empty()) {
+        app.msgbox(motivo, plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
         return;
     }
     const std::string nome = Text2.text();

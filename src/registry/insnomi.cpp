@@ -9,6 +9,7 @@
 #include "records/caselle.h"
 #include "records/clienti.h"
 #include "records/comuni.h"
+#include "records/riferimenti.h"
 #include "registry/controlli.h"
 
 namespace ga {
@@ -156,8 +157,10 @@ void insnomi::mostra(int k) {
 
 std::string insnomi::nuovo_codice() {
     // The last record's code + 1. The records are not kept in code order, so
-    // that code may already belong to a client: then the highest code + 1,
-    // because two clients under one code would share bookings and invoices.
+    // that code may already belong to a client, or a deleted client's
+    // bookings or invoices may still name it (files left by an older
+    // program): then the highest code of them all + 1, because two clients
+    // under one code would share bookings and invoices.
     const int n = conta();
     const long candidato = plat::leading_int(s.clienti[n][0]) + 1;
     long massimo = 0;
@@ -167,7 +170,10 @@ std::string insnomi::nuovo_codice() {
         massimo = std::max(massimo, codice);
         if (codice == candidato) occupato = true;
     }
-    return plat::pad_code(std::to_string(occupato ? massimo + 1 : candidato));
+    const std::string proposto = plat::pad_code(std::to_string(candidato));
+    if (!occupato && !codice_cliente_nominato(app, proposto)) return proposto;
+    massimo = std::max(massimo, codice_cliente_nominato_massimo(app));
+    return plat::pad_code(std::to_string(massimo + 1));
 }
 
 // --- load and activation ------------------------------------------------------------
@@ -322,6 +328,16 @@ void insnomi::CESTO_Click() {
             plat::Buttons::Ok, "CANCELLAZIONE CLIENTE", plat::Icon::Exclamation);
         return;
     }
+    // A client that a booking or an invoice of any year names stays: a
+    // later client given his code would take them over.
+    const std::string motivo = cliente_nominato(app, s.clienti[static_cast<int>(k)][0]);
+    if (!motivo.empty()) {
+        app.msgbox(motivo, plat::Buttons::Ok, "CANCELLAZIONE CLIENTE", plat::Icon::Exclamation);
+        return;
+    }
+    if (app.msgbox("Sei sicuro di cancellare \r" + Text1.text(), plat::Buttons::YesNo) !=
+        plat::Answer::Yes)
+        return;
     s.clienti[static_cast<int>(k)][1] = "CANC";
     // When the file could not be written the reload has given the client
     // back, and it stays on screen.

@@ -153,12 +153,9 @@ bool REVOCAPREN::revoca_registrabile() {
     if (stato_prenotazione(s.prenotazioni[static_cast<int>(k)]) == StatoPrenotazione::revocata)
         return registrazione_rifiutata(app, "LA PRENOTAZIONE N. " + numero + " E' GIA' REVOCATA.");
 
-    // What the period rule reads: the dates and the apartment cut from the
-    // booking's row, and the booking's period.
-    const auto date = plat::split(Text6.text(), "-");
-    const auto codice = plat::split(Text1.text(), "-");
-    if (date.size() < 3 || !plat::Date::parse(plat::trim(date[1])) ||
-        !plat::Date::parse(plat::trim(date[2])) || codice.size() < 2)
+    // What the period rule reads: the dates of the period shown, the
+    // apartment code given from the booking, and the booking's period.
+    if (!date_periodo_revocato(Text6.text()) || plat::trim(Text12.text()).empty())
         return registrazione_rifiutata(app,
                                        "I DATI DELLA PRENOTAZIONE DA REVOCARE NON SONO VALIDI.");
     const std::string periodo = plat::trim(app.testo(kVisuPeriodo));

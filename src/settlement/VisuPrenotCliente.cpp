@@ -184,16 +184,18 @@ void VisuPrenotCliente::RETRO_Click() {
 
 void VisuPrenotCliente::List1_Click() { seleziona_prenotazione(app); }
 
-std::string VisuPrenotCliente::riga_scelta() {
-    const std::string riga = List1.text();
-    if (riga.empty())
+const PezziRigaPrenotazione* VisuPrenotCliente::riga_scelta() {
+    const PezziRigaPrenotazione* p =
+        List1.text().empty() ? nullptr : prenotazione_cliente_scelta(app);
+    if (!p)
         app.msgbox("SELEZIONA LA PRENOTAZIONE DA SALDARE", plat::Buttons::Ok, "SALDO PRENOTAZIONE");
-    return riga;
+    return p;
 }
 
 void VisuPrenotCliente::SALDO_Click() {
-    const std::string riga = riga_scelta();
-    if (riga.empty()) return;
+    const PezziRigaPrenotazione* p = riga_scelta();
+    if (!p) return;
+    const std::string riga = List1.text();
     SALDO.set_visible(false);
     REVOCA.set_visible(false);
     MODIFICA.set_visible(false);
@@ -203,19 +205,22 @@ void VisuPrenotCliente::SALDO_Click() {
     app.imposta(kSaldoPrenotazione, Text6.text());
     app.imposta(kSaldoCliente, Text1.text());
     app.imposta(kSaldoCitta, Text3.text());
-    app.imposta(kSaldoCodiceAppartamento, plat::mid(riga, 9, 4));
+    // The codes the movement and the note are written with come from the
+    // booking's records, not from the row's columns.
+    app.imposta(kSaldoCodiceAppartamento, plat::pad_code(plat::trim(p->appartamento), 4));
+    app.imposta(kSaldoCodiceProprietario, plat::trim(p->proprietario));
     // This form stays on screen, disabled, until the balance form closes.
     set_enabled(false);
     app.form(kSaldo)->show();
 }
 
 void VisuPrenotCliente::REVOCA_Click() {
-    const std::string riga = riga_scelta();
-    if (riga.empty()) return;
+    const PezziRigaPrenotazione* p = riga_scelta();
+    if (!p) return;
+    const std::string riga = List1.text();
     constexpr const char* kRevoca = "REVOCAPREN";
-    const auto pezzi = plat::split(riga, "-");
-    app.imposta(kRevocaCodiceProprietario, plat::trim(campo_di(pezzi, 2)));
-    app.imposta(kRevocaCodiceAppartamento, plat::trim(campo_di(pezzi, 1)));
+    app.imposta(kRevocaCodiceProprietario, plat::trim(p->proprietario));
+    app.imposta(kRevocaCodiceAppartamento, plat::pad_code(plat::trim(p->appartamento), 4));
     app.imposta(kRevocaAppartamento, plat::left(riga, 60));
     app.imposta(kRevocaPeriodo, plat::right(riga, 30));
     app.imposta(kRevocaPrenotazione, Text6.text());

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "records/app.h"
+#include "settlement/prenotazioni_cliente.h"
 
 namespace ga {
 
@@ -63,12 +64,17 @@ public:
     // The rows of the last listing (see settlement/prenotazioni_cliente.h);
     // kept while the form is unloaded, like the program's other work rows.
     std::vector<std::string> righe_prenotazioni_cliente{std::string()};
+    // What each row of the listing was made of, read from its records: the
+    // values acted on come from here, found by the booking number the row
+    // of List1 carries, never cut from the row's text.
+    std::vector<PezziRigaPrenotazione> pezzi_prenotazioni_cliente;
 
 private:
     // Clears the figures of the booking shown and hides what acts on it.
     void svuota_dettagli(bool nascondi_azioni);
-    // The picked row, or "" after telling the user to pick one.
-    std::string riga_scelta();
+    // The pieces of the picked row, or nullptr after telling the user to
+    // pick one.
+    const PezziRigaPrenotazione* riga_scelta();
 };
 
 }  // namespace ga

@@ -62,7 +62,8 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
 
     const long vie = std::clamp<long>(app.conta(kContaVie), 0, s.vie.capacita());
     for (int k = 1; k <= vie; ++k) {
-        if (plat::leading_number(plat::right(s.vie[k][0], 3)) != via) continue;
+        // The whole code: street 1000 is not street 000.
+        if (plat::leading_number(s.vie[k][0]) != via) continue;
         r.via = s.vie[k][2];
         break;
     }
@@ -115,12 +116,25 @@ std::vector<std::string>& righe_prenotazioni_cliente(App& app) {
     return app.form<VisuPrenotCliente>().righe_prenotazioni_cliente;
 }
 
+const PezziRigaPrenotazione* prenotazione_cliente_scelta(App& app) {
+    plat::Control& lista = app.campo(kVisuPrenotazioni);
+    const int indice = lista.list_index();
+    if (indice < 0) return nullptr;
+    const long numero = lista.item_data(indice);
+    for (const PezziRigaPrenotazione& p : app.form<VisuPrenotCliente>().pezzi_prenotazioni_cliente)
+        if (p.numero == numero) return &p;
+    return nullptr;
+}
+
 void elenca_prenotazioni_cliente(App& app) {
     Stato& s = app.s;
     plat::Control& lista = app.campo(kVisuPrenotazioni);
     lista.clear();
     std::vector<std::string>& righe = righe_prenotazioni_cliente(app);
     righe.assign(1, std::string());
+    std::vector<PezziRigaPrenotazione>& pezzi =
+        app.form<VisuPrenotCliente>().pezzi_prenotazioni_cliente;
+    pezzi.clear();
 
     const std::string cliente =
         plat::trim(s.modo_chiamata == "fatturaz" ? app.testo(kFatturaIntestatario)
@@ -150,8 +164,9 @@ void elenca_prenotazioni_cliente(App& app) {
         r.partenza = campo(c, 3);
         cerca_appartamento(app, *appartamenti, *proprietari, r.appartamento, r);
         const std::string riga = riga_prenotazione_cliente(r);
-        lista.add_item(riga);
+        lista.add_item(riga, numero);  // the line's booking
         righe.push_back(riga);
+        pezzi.push_back(std::move(r));
         ++numero;
     }
     app.imposta(kFatturaRighePrenotazioni, std::to_string(righe.size() - 1));
@@ -169,10 +184,18 @@ void seleziona_prenotazione(App& app) {
     app.imposta(kVisuRestituito, "");
     visibile(app, kVisuRestituito, false);
 
+    const bool cauzione = s.operazione == "cauzion";
     const std::string scelta =
-        s.operazione == "cauzion" ? app.testo(kCauzioneRiga) : app.campo(kVisuPrenotazioni).text();
+        cauzione ? app.testo(kCauzioneRiga) : app.campo(kVisuPrenotazioni).text();
     if (scelta.empty()) return;
-    app.imposta(kVisuPrenotazione, plat::split(scelta, "-")[0]);
+    // The booking the picked line was listed for; the deposit form's caption
+    // starts with the number of the booking it was made for.
+    const PezziRigaPrenotazione* riga = cauzione ? nullptr : prenotazione_cliente_scelta(app);
+    // Written as the line shows it, blanks included: the journal and the
+    // notes store the number so.
+    app.imposta(kVisuPrenotazione, riga
+                                       ? " " + plat::pad_left(std::to_string(riga->numero), 4) + " "
+                                       : plat::split(scelta, "-")[0]);
 
     visibile(app, kVisuSalda, s.operazione != "REVOCA");
     visibile(app, kVisuRevoca, s.operazione != "SALDO");

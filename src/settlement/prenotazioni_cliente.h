@@ -34,6 +34,12 @@
 //     as piece 0, the apartment code as piece 1, the owner code as piece 2.
 // An apartment, owner or street that cannot be found leaves its pieces
 // empty (padded as above), never another booking's values.
+//
+// The cuts are for the eye only. Each row of the list carries its booking
+// number, and the values a form acts on (booking number, apartment and
+// owner codes, dates) are taken from the pieces kept beside the rows: from
+// booking 10000 on, or with an apartment code of five digits, the columns
+// shift.
 #pragma once
 
 #include <string>
@@ -53,6 +59,10 @@ std::string riga_prenotazione_cliente(const PezziRigaPrenotazione& p);
 // Rows of the last listing: row k at index k (from 1; index 0 unused). The
 // listing stores every row of the client, without a limit of its own.
 std::vector<std::string>& righe_prenotazioni_cliente(App& app);
+
+// The pieces of the row picked in `VisuPrenotCliente.List1`, found by the
+// booking number the row carries; nullptr when no row is picked.
+const PezziRigaPrenotazione* prenotazione_cliente_scelta(App& app);
 
 // Lists the bookings of the client whose code is in `VisuPrenotCliente.Text5`
 // (in `fattura.Text14` when `modo_chiamata` is "fatturaz") into

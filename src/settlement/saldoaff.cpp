@@ -118,9 +118,8 @@ void saldoaff::Form_Activate() {
     ICONAAGENZIA.set_picture(s.percorso_logo);
     Label1.set_caption("SALDO PRENOTAZIONE - " + s.anno_gestione);
 
-    const auto pezzi = plat::split(Text1.text(), "-");
-    Text16.set_text(pezzi.size() > 2 ? plat::trim(pezzi[2]) : std::string());
-    Text17.set_text(plat::mid(Text1.text(), 9, 4));
+    // The owner and apartment codes (Text16, Text17) are given by the
+    // opener from the booking's records: the row in Text1 is for the eye.
 
     // An item not due ("ND") or already collected with the booking has
     // nothing to collect now, whatever its amount box was given: the journal

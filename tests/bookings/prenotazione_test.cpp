@@ -248,6 +248,23 @@ TEST_F(PrenotazionePagina, ANewPageStartsWithTheFlagsAtZero) {
     EXPECT_EQ(p().Combo1.list_count(), 3);
 }
 
+// Codes are never cut: the line of apartment 10000 books apartment 10000,
+// not apartment 1000.
+TEST_F(PrenotazionePagina, AFiveDigitApartmentCodeIsTakenWhole) {
+    app.click(p().ESCI);
+    b.scrivi(file("appartamenti.ind"), {"0001*0001*12*BIL*1*2*SI*1*4*ESTIVO***1000",
+                                        "0002*0002*3*MON*1*1*NO*1*4*ESTIVO***10000"});
+    b.scrivi(app.s.percorso_periodi,
+             {"1000*01/07/2026*15/07/2026*1.500,00*LIB", "10000*01/08/2026*15/08/2026*900,00*LIB"});
+    app.run([&] { carica_appartamenti(app); });
+    apri_dal_menu();
+    ASSERT_EQ(p().Combo1.item(1), "10000-CORSO ITALIA");
+    scegli_appartamento(1);
+    EXPECT_EQ(p().Text7.text() + "|" + p().Text3.text(), "10000|BIANCHI ANNA");
+    ASSERT_EQ(p().List1.list_count(), 1);
+    EXPECT_EQ(p().List1.item(0), "01/08/2026 - 15/08/2026");
+}
+
 TEST_F(PrenotazionePagina, LeavingAnUnsavedPage) {
     app.click(p().ESCI);  // untouched: straight back to the menu
     EXPECT_TRUE(b.nuovi_messaggi().empty());

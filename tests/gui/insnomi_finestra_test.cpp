@@ -1,6 +1,7 @@
 // The clients form in its window, browsing a stored client, for a person to look at.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QWidget>
 
 #include "finestre.h"
@@ -20,6 +21,34 @@ TEST(Finestrainsnomi, ShowsAStoredClientWhileBrowsing) {
     app.scroll(*form.control("HScroll1"), 2);
     EXPECT_TRUE(f.fotografa("insnomi"));
     EXPECT_TRUE(f.finestra("insnomi")->isVisible());
+}
+
+// CANCELLA on the window's own button asks before a client goes.
+TEST(Finestrainsnomi, CancellaAsksBeforeDeletingAClient) {
+    gui_test::Finestre f;
+    ga::App& app = f.app();
+    ga::test::Banco& b = f.banco();
+    b.prepara_dati();
+    b.scrivi(app.s.percorso_clienti,
+             {"0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM**", "0002*BIANCHI ANNA********"});
+    plat::Form& form = *app.form("insnomi");
+    form.show();
+    app.click(*form.control("VEDI"));
+    app.scroll(*form.control("HScroll1"), 2);
+    QWidget* w = f.finestra("insnomi");
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    b.nuovi_messaggi();
+    QWidget* cancella = f.desktop().widget(*form.control("CESTO"));
+    b.messaggi().answer(plat::Answer::No);
+    gui_test::clic(cancella);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{"Sei sicuro di cancellare \rBIANCHI ANNA"});
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti).size(), 2u);
+    b.messaggi().answer(plat::Answer::Yes);
+    gui_test::clic(cancella);
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti),
+              std::vector<std::string>{"0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM**"});
 }
 
 }  // namespace

@@ -51,9 +51,10 @@ protected:
         app().imposta("prenotazione", "Text7", codice);
         return esegui("PRENOTAZIONE");
     }
+    // The revocation form's period as shown, the apartment code it was given.
     bool revoca(const std::string& riga, const std::string& appartamento, const char* periodo) {
         app().imposta("REVOCAPREN", "Text6", riga);
-        app().imposta("REVOCAPREN", "Text1", appartamento);
+        app().imposta("REVOCAPREN", "Text12", appartamento);
         app().imposta("VisuPrenotCliente", "Text15", periodo);
         return esegui("REVOCA");
     }
@@ -163,7 +164,7 @@ TEST_F(Periodi, FirstHalfBookingRentsItsPeriodAndTheWholeMonth) {
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 
     // Revoking it frees all three again: the whole month through its two free halves.
-    ASSERT_TRUE(revoca("1 - 01/07/2026 - 15/07/2026 - ROSSI", "ROSSI - 0012 - VIA ROMA 1", "1"));
+    ASSERT_TRUE(revoca("1 - 01/07/2026 - 15/07/2026 - ROSSI", "0012", "1"));
     EXPECT_EQ(
         b.byte(file_periodi()),
         crlf({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
@@ -173,7 +174,7 @@ TEST_F(Periodi, FirstHalfBookingRentsItsPeriodAndTheWholeMonth) {
 TEST_F(Periodi, RevocationFreesTheWholeMonthOnlyWhenBothHalvesComeFirst) {
     con_periodi({"0012*01/07/2026*31/07/2026*900,00*AFF", "0012*01/07/2026*15/07/2026*500,00*AFF",
                  "0012*16/07/2026*31/07/2026*500,00*LIB"});
-    ASSERT_TRUE(revoca("4-01/07/2026-15/07/2026", "X-12", "2"));
+    ASSERT_TRUE(revoca("4-01/07/2026-15/07/2026", "12", "2"));
     EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*31/07/2026*900,00*AFF",
                                             "0012*01/07/2026*15/07/2026*500,00*LIB",
                                             "0012*16/07/2026*31/07/2026*500,00*LIB"}));
@@ -181,11 +182,19 @@ TEST_F(Periodi, RevocationFreesTheWholeMonthOnlyWhenBothHalvesComeFirst) {
     // A second-half booking: the month ending on its departure is freed with it.
     con_periodi({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*AFF",
                  "0012*01/07/2026*31/07/2026*900,00*AFF", "0012*01/08/2026*31/08/2026*900,00*OCC"});
-    ASSERT_TRUE(revoca("4-16/07/2026-31/07/2026", "X- 0012 ", "2"));
+    ASSERT_TRUE(revoca("4-16/07/2026-31/07/2026", " 0012 ", "2"));
     EXPECT_EQ(
         b.byte(file_periodi()),
         crlf({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
               "0012*01/07/2026*31/07/2026*900,00*LIB", "0012*01/08/2026*31/08/2026*900,00*OCC"}));
+}
+
+// The period shown ends the row: a hyphen in the street's name before it
+// does not move the dates.
+TEST_F(Periodi, ARevocationFindsItsDatesWhateverHyphenTheStreetHolds) {
+    con_periodi({"0012*01/07/2026*15/07/2026*500,00*AFF"});
+    ASSERT_TRUE(revoca("A-NO - 01/07/2026 - 15/07/2026", "0012", "1"));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*15/07/2026*500,00*LIB"}));
 }
 
 TEST_F(Periodi, MidMonthBookingTakesItsDatesAndLeavesTheMonthTaken) {
@@ -231,11 +240,11 @@ TEST_F(Periodi, BadBookingInputsAreRefused) {
     rifiutato(prima, "NUMERO DI PERIODO NON VALIDO");
     EXPECT_FALSE(prenota("31/06/2026", "15/07/2026", "1", "12"));
     rifiutato(prima, "DATE DELLA PRENOTAZIONE");
-    EXPECT_FALSE(revoca("01/07/2026-15/07/2026", "X-12", "1"));
+    EXPECT_FALSE(revoca("01/07/2026-15/07/2026", "12", "1"));
     rifiutato(prima, "PRENOTAZIONE DA REVOCARE");
-    EXPECT_FALSE(revoca("1-01/07/2026-15/07/2026", "12", "1"));
+    EXPECT_FALSE(revoca("1-01/07/2026-15/07/2026", "", "1"));
     rifiutato(prima, "PRENOTAZIONE DA REVOCARE");
-    EXPECT_FALSE(revoca("1-01/07/2026-15/07/2026", "X-12", "-1"));
+    EXPECT_FALSE(revoca("1-01/07/2026-15/07/2026", "12", "-1"));
     rifiutato(prima, "NUMERO DI PERIODO NON VALIDO");
     EXPECT_EQ(app().s.periodi[1].stato, "LIB") << "a refusal leaves the table as the file";
 }

@@ -2,6 +2,8 @@
 // browsing, the duplicate-name check, and the town and fiscal-code boxes.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "platform/text.h"
 #include "records/clienti.h"
 #include "registry/insnomi.h"
@@ -128,9 +130,14 @@ TEST_F(Clienti, DeletingAndNewCodes) {
     EXPECT_EQ(f().Text1.text(), "BIANCHI ANNA");
     app.leave(f().Text7);
     EXPECT_EQ(f().Text7.text(), "XXX");
+    b.messaggi().answer(plat::Answer::No);
     app.click(f().CESTO);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{"Sei sicuro di cancellare \rBIANCHI ANNA"});
+    EXPECT_EQ(file(), kRossi + "\r\n" + kBianchi + "\r\n" + kVerdi + "\r\n");
+    app.click(f().CESTO);  // Yes
     EXPECT_EQ(file(), kRossi + "\r\n" + kVerdi + "\r\n");
-    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
     EXPECT_EQ(f().Text8.text(), "2");
     app.click(f().NUOVOINS);
     EXPECT_EQ(f().Text10.text(), "0004");
@@ -142,6 +149,57 @@ TEST_F(Clienti, DeletingAndNewCodes) {
     EXPECT_EQ(f().Text10.text(), "0004");
 }
 
+// A client another register names, in this year's files or an older
+// year's, is not deleted; nor does a new client take his code.
+struct Nomina {
+    const char* file;
+    std::string riga;
+    const char* messaggio;
+};
+
+// Named after its file in the test's output.
+void PrintTo(const Nomina& n, std::ostream* os) { *os << n.file << ": " << n.riga; }
+
+class ClienteNominato : public Clienti, public ::testing::WithParamInterface<Nomina> {};
+
+TEST_P(ClienteNominato, IsNotDeletedAndHisCodeIsNotGivenAgain) {
+    b.scrivi(b.cartella_dati() + GetParam().file, {GetParam().riga});
+    apri({kRossi, kBianchi});
+    app.click(f().VEDI);
+    app.scroll(f().HScroll1, 2);
+    app.click(f().CESTO);
+    EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{GetParam().messaggio});
+    EXPECT_EQ(file(), kRossi + "\r\n" + kBianchi + "\r\n");
+
+    // Left by an older program without him: his code stays his bookings'.
+    app.click(f().USCITA);
+    apri({kRossi});
+    app.click(f().NUOVOINS);
+    EXPECT_EQ(f().Text10.text(), "0003");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Registri, ClienteNominato,
+    ::testing::Values(
+        Nomina{"prenotazioni2026.dat",
+               "0010*0002*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****",
+               "IL CLIENTE HA DELLE PRENOTAZIONI: NON PUO' ESSERE CANCELLATO"},
+        Nomina{"prenotazioni2025.dat",
+               "0010*2*01/07/2025*15/07/2025*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****",
+               "IL CLIENTE HA DELLE PRENOTAZIONI: NON PUO' ESSERE CANCELLATO"},
+        Nomina{"fatture2024.dat", "01/02/2024*1*0002**AFFITTO*100*22*1*0*122",
+               "IL CLIENTE HA DELLE FATTURE: NON PUO' ESSERE CANCELLATO"}));
+
+// Codes are never cut: past 9999 a new client takes the next code whole.
+TEST_F(Clienti, PastCode9999TheNextCodeIsKeptWhole) {
+    apri({kRossi, "9999*ULTIMO*******"});
+    app.click(f().NUOVOINS);
+    EXPECT_EQ(f().Text10.text(), "10000");
+    scrivi(f().Text1, "NERI PAOLO");
+    app.click(f().SALVACLI);
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti).back(), "10000*NERI PAOLO*******");
+}
+
 TEST_F(Clienti, AfterADeletionOrASaveNoClientIsWrittenOver) {
     const std::vector<std::string> rifiuto = {
         "NESSUN CLIENTE REGISTRATO E' VISUALIZZATO.\rSCEGLIERE IL CLIENTE DA MODIFICARE O PREMERE "
@@ -150,6 +208,8 @@ TEST_F(Clienti, AfterADeletionOrASaveNoClientIsWrittenOver) {
     app.click(f().MODICLI);
     scegli("BIANCHI ANNA");
     app.click(f().CESTO);
+    EXPECT_EQ(b.nuovi_messaggi(),
+              std::vector<std::string>{"Sei sicuro di cancellare \rBIANCHI ANNA"});
     EXPECT_TRUE(f().Text1.locked());
     // VERDI LUCA has moved up into the deleted line: a name typed now is
     // no change of his.

@@ -1,6 +1,7 @@
 // The owners form driven as a user drives it.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -185,6 +186,55 @@ TEST_F(Proprietari, DeletingAsksAndActsOnlyOnAStoredOwner) {
     app.click(p().cancella);
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"NESSUN NOMINATIVO SCELTO"});
     EXPECT_TRUE(file_uguale({kTre[0], kTre[2]}));
+}
+
+// An owner another register names (BIANCHI, code 0005, record 2) is not
+// deleted, and is not asked about: a later owner given his code, or his
+// record, would take the apartment, the money or the invoices over.
+struct Nomina {
+    const char* file;
+    std::string riga;
+    const char* messaggio;
+};
+
+// Named after its file in the test's output.
+void PrintTo(const Nomina& n, std::ostream* os) { *os << n.file << ": " << n.riga; }
+
+class ProprietarioNominato : public Proprietari, public ::testing::WithParamInterface<Nomina> {};
+
+TEST_P(ProprietarioNominato, IsNotDeleted) {
+    apri(kTre);
+    b.scrivi(b.cartella_dati() + GetParam().file, {GetParam().riga});
+    sfoglia(2);
+    app.click(p().cancella);
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{GetParam().messaggio});
+    EXPECT_TRUE(file_uguale(kTre));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Registri, ProprietarioNominato,
+    ::testing::Values(
+        Nomina{"appartamenti.ind", "0005*0001*12*MON*SI*1*NO*1*4*ESTIVO***0007",
+               "IL PROPRIETARIO HA DEGLI APPARTAMENTI: NON PUO' ESSERE CANCELLATO"},
+        Nomina{"saldi2025.dat", "01/06/2025*5*300,00*0*0*0*0*1*0007",
+               "IL PROPRIETARIO HA DEI MOVIMENTI DI CASSA: NON PUO' ESSERE CANCELLATO"},
+        Nomina{"ContoCorr12342026.dat", "0005*BIANCHI ANNA*100,00*01/02/2026*ASSEGNO",
+               "IL PROPRIETARIO HA DEI PAGAMENTI IN CONTO CORRENTE: NON PUO' ESSERE CANCELLATO"},
+        Nomina{"fatture2026.dat", "01/02/2026*1**2*PROVVIGIONI*100*22*1*0*122",
+               "IL PROPRIETARIO HA DELLE FATTURE: NON PUO' ESSERE CANCELLATO"},
+        Nomina{"fatture2026.dat", "01/02/2026*1**3*PROVVIGIONI*100*22*1*0*122",
+               "I PROPRIETARI CHE LO SEGUONO HANNO DELLE FATTURE: IL PROPRIETARIO NON PUO' "
+               "ESSERE CANCELLATO"}));
+
+// A file left by an older program: apartment 0007 still names owner 0006,
+// whom nobody holds. A new owner does not take that code.
+TEST_F(Proprietari, ANewOwnerTakesNoCodeAnotherRegisterStillNames) {
+    b.prepara_dati();
+    b.scrivi(b.cartella_dati() + "appartamenti.ind",
+             {"0006*0001*12*MON*SI*1*NO*1*4*ESTIVO***0007"});
+    apri({"A******0003***", "B******0005***"});
+    app.click(p().nuovo);
+    EXPECT_EQ(p().Text7.text(), "0007");
 }
 
 TEST_F(Proprietari, BankCoordinatesAreSavedAsAStoredRecordOrTheNextOneOnly) {

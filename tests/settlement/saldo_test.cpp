@@ -116,6 +116,22 @@ TEST_F(Saldo, BalanceWithTheAgencyItemsIsRecordedEndToEnd) {
     EXPECT_EQ(visu("Text10").text(), "0,00");
 }
 
+// From booking 10000 on the row's columns shift: the movement and the note
+// still name the booking's own apartment, taken from its record.
+TEST_F(Saldo, ABalancePastBooking9999NamesTheBookingsApartment) {
+    Righe prenotazioni(9999, "0011*0002*01/07/2026*15/07/2026*500,00*0*0*0*0*0.00.00******");
+    prenotazioni.push_back(kP1);
+    b.scrivi(dati("prenotazioni2026.dat"), prenotazioni);
+    apri_saldo(0);
+    EXPECT_EQ(testo("Text17") + "|" + testo("Text16"), "0010|0001");
+    app.double_click(saldo("Text14"));
+    app.click(saldo("Command1"));
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(),
+              "09/12/2026*0001*0*700,00*50,00*30,00*200,00* 10000 *0010");
+    EXPECT_EQ(b.leggi(dati("noteaff2026.dat")).back(), " - SALDATO IL  09/12/2026* 10000 *0010");
+}
+
 TEST_F(Saldo, PaymentBelowTheResidualIsAFurtherAdvanceWithANewNote) {
     apri_saldo(1);
     // Fee and cleaning are not due: nothing is collected for them.

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
+#include "records/vie.h"
 #include "settlement/VisuPrenotCliente.h"
 #include "settlement/prenotazioni_cliente.h"
 #include "support/banco.h"
@@ -110,6 +112,21 @@ TEST_F(VisuPrenot, ListsTheClientsBookingsRowByRow) {
     app.run([&] { elenca_prenotazioni_cliente(app); });
     EXPECT_EQ(f().List1.list_count(), 0);
     EXPECT_EQ(box("fattura", "Text16"), "0");
+}
+
+// A street code is compared whole: street 1000 is not street 000.
+TEST_F(VisuPrenot, AnApartmentOnStreet1000ShowsItsStreet) {
+    Righe vie;
+    for (int i = 1; i <= 1000; ++i)
+        vie.push_back(plat::pad_code(std::to_string(i), 4) + "**VIA " + std::to_string(i) + "* $$");
+    b.scrivi(b.cartella_dati() + "Vie.dat", vie);
+    b.scrivi(b.cartella_dati() + "appartamenti.ind",
+             {"0003*1000*12*MON*SI*1*NO*1*4*ESTIVO***0012"});
+    app.run([&] { carica_vie(app); });
+    cerca("rossi");
+    ASSERT_EQ(f().List1.list_count(), 3);
+    EXPECT_EQ(f().List1.item(2), "    7 - 0012 - 0003 - ALFA" + spazi(20) + " - VIA 1000" +
+                                     spazi(16) + " - 01/07/2026 - 15/07/2026");
 }
 
 TEST_F(VisuPrenot, AnOpenBookingAndTheButtonsOfferedByMode) {
