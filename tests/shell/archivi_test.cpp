@@ -121,12 +121,13 @@ TEST_F(ArchiviTest, AllYearsAndAllFilesCopyEverythingAlsoUnderARootWithTwoSepara
     fs::permissions(dati("Vie.dat"), fs::perms::owner_read | fs::perms::group_read);
     // A save's record and temporary file are the program's, as the lock is.
     b.scrivi(dati("SALVATAGGIO_IN_CORSO.LOG"), {"SALVATAGGIO 1"});
-    b.scrivi(dati("clienti.dat.tmp4321-0"), {"ROSSI"});
+    const std::string provvisorio = "clienti.dat.GA-SALVA-0123456789abcdef-0.tmp";
+    b.scrivi(dati(provvisorio), {"ROSSI"});
     Dest_arch& d = apri<Dest_arch>();
     ASSERT_FALSE(d.File1.state().items.empty());
     EXPECT_EQ(std::count_if(d.File1.state().items.begin(), d.File1.state().items.end(),
                             [](const std::string& n) {
-                                return n.find("SALVATAGGIO") != n.npos || n.find(".tmp") != n.npos;
+                                return n.find("SALVATAGGIO") != n.npos || n.find(".GA-") != n.npos;
                             }),
               0);
     app.navigate(d.Dir1, chiavetta.string() + "/");
@@ -140,7 +141,8 @@ TEST_F(ArchiviTest, AllYearsAndAllFilesCopyEverythingAlsoUnderARootWithTwoSepara
         << "the copy keeps the source's attributes";
     EXPECT_FALSE(fs::exists(chiave("sotto2026.dat")));
     // The lock of the data folder in use is this program's, not the agency's.
-    for (const char* nome : {"IN_USO.LCK", "SALVATAGGIO_IN_CORSO.LOG", "clienti.dat.tmp4321-0"}) {
+    for (const std::string& nome :
+         {std::string("IN_USO.LCK"), std::string("SALVATAGGIO_IN_CORSO.LOG"), provvisorio}) {
         EXPECT_TRUE(fs::exists(dati(nome)));
         EXPECT_FALSE(fs::exists(chiave(nome))) << nome;
     }
