@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -21,9 +22,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/folder_lock.h"
 #include "platform/number.h"
+#include "platform/record_file.h"
 #include "platform/save_unit.h"
 #include "platform/text.h"
+#include "records/percorsi.h"
 #include "records/periodi.h"
 #include "support/banco.h"
 
@@ -577,6 +581,233 @@ INSTANTIATE_TEST_SUITE_P(OgniOperazione, SalvataggioInterrotto,
 
 INSTANTIATE_TEST_SUITE_P(OgniOperazione, RipresaFallita, ::testing::ValuesIn(kOperazioni),
                          [](const ::testing::TestParamInfo<Operazione>& info) {
+                             return std::string(info.param.nome);
+                         });
+
+// --- one behaviour each ----------------------------------------------------------
+
+class Salvataggi : private InMemoria, public ::testing::Test {
+protected:
+    ~Salvataggi() override { plat::set_file_call_hook({}); }
+    // Every rename over a file named `nome` fails (a register of another
+    // user in a shared folder), until the hook is cleared.
+    static void rinomina_fallisce(const std::string& nome) {
+        plat::set_file_call_hook([nome](std::string_view call, const std::string& percorso) {
+            return call == "rename" && percorso.ends_with("/" + nome) ? EPERM : 0;
+        });
+    }
+    std::string dati(const std::string& nome) const { return b.cartella_dati() + nome; }
+    std::string programma(const std::string& nome) const { return b.cartella_programma() + nome; }
+    const std::string record = std::string(plat::kSaveRecordName);
+    test::Banco b;
+};
+
+// The payment of 200 counts but its journal is left to rename; the payment
+// of 100 in the same session is refused until the first is finished, and
+// the journal then holds both.
+TEST_F(Salvataggi, TheNextSaveOfTheSessionFinishesTheOneLeftToCompleteAndLosesNothing) {
+    dati_saldi(b);
+    b.riavvia();
+    pagamento(b.app(), "200");
+    rinomina_fallisce("saldi2026.dat");
+    clic(b, "saldoaff", "Command1");
+    plat::set_file_call_hook({});
+    EXPECT_TRUE(contiene(b.nuovi_messaggi(), "NON RIPETERE"));
+
+    pagamento(b.app(), "100");
+    clic(b, "saldoaff", "Command1");
+    EXPECT_TRUE(contiene(b.nuovi_messaggi(), "RIPETERLA"));
+    pagamento(b.app(), "100");
+    clic(b, "saldoaff", "Command1");
+    std::vector<long long> acconti;
+    for (const std::string& riga : b.leggi(dati("saldi2026.dat"))) {
+        auto c = plat::split(riga, "*");
+        c.resize(9);
+        if (numero(c[7]) == 1) acconti.push_back(centesimi(c[2]));
+    }
+    EXPECT_EQ(acconti, (std::vector<long long>{30000, 20000, 10000}));
+    EXPECT_EQ(regole_violate(b), Righe{});
+    EXPECT_FALSE(fs::exists(dati(record)));
+}
+
+// The data folder is the folder that holds the program folder (the home
+// folder chosen): the settings' record lies with the settings.
+TEST_F(Salvataggi, TheProgramFolderInsideTheDataFolderKeepsTheSettingsRecordWithTheSettings) {
+    const std::string casa =
+        fs::path(b.cartella_programma()).parent_path().parent_path().string() + "/";
+    auto dati_in_casa = [&] {
+        b.app().run([&] {
+            b.app().imposta("MENU", "Text1", casa);
+            imposta_percorsi_dati(b.app());
+        });
+    };
+    b.riavvia();
+    dati_in_casa();
+    const std::string agenzia = b.byte(programma("AGENZIA.IND"));
+    const std::string banche = b.byte(programma("BANCHE.IND"));
+    apri_personalizza(b.app());
+    rinomina_fallisce("BANCHE.IND");
+    clic(b, "PersonalizzaAgenzia", "SALVA");
+    plat::set_file_call_hook({});
+    EXPECT_TRUE(contiene(b.nuovi_messaggi(), "NON RIPETERE"));
+    EXPECT_TRUE(fs::exists(programma(record)));
+    EXPECT_FALSE(fs::exists(casa + record));
+
+    b.riavvia();
+    dati_in_casa();
+    EXPECT_NE(b.byte(programma("AGENZIA.IND")), agenzia);
+    EXPECT_NE(b.byte(programma("BANCHE.IND")), banche);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_FALSE(fs::exists(programma(record)));
+}
+
+// Another program starting on a shared folder while a save runs there
+// (on another computer, in another process space: its process number says
+// nothing) waits for that save, and removes none of its files.
+TEST_F(Salvataggi, AStartNeverRemovesTheFilesOfASaveUnderWayInASharedFolder) {
+    int pronto[2];
+    ASSERT_EQ(::pipe(pronto), 0);
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        bool fermato = false;
+        plat::set_file_call_hook([&](std::string_view call, const std::string&) {
+            if (call == "rename" && !fermato) {
+                fermato = true;
+                [[maybe_unused]] const auto w = ::write(pronto[1], "x", 1);
+                ::usleep(300'000);
+            }
+            return 0;
+        });
+        plat::SaveUnit unita;
+        unita.rewrite(programma("UNO.IND"), {"NUOVO UNO"});
+        unita.rewrite(programma("DUE.IND"), {"NUOVO DUE"});
+        ::_exit(unita.commit() == plat::SaveUnit::Result::done ? 0 : 1);
+    }
+    char c = 0;
+    ASSERT_EQ(::read(pronto[0], &c, 1), 1);
+    plat::remove_leftover_temporaries(b.cartella_programma());
+    int stato = 0;
+    ::waitpid(figlio, &stato, 0);
+    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+    EXPECT_EQ(b.leggi(programma("UNO.IND")), Righe{"NUOVO UNO"});
+    EXPECT_EQ(b.leggi(programma("DUE.IND")), Righe{"NUOVO DUE"});
+    ::close(pronto[0]);
+    ::close(pronto[1]);
+}
+
+// Program B, on the same program folder, dies once its settings' save
+// counted; program A's save finishes B's first and is done again: the two
+// settings files are never one of each.
+TEST_F(Salvataggi, TwoProgramsSavingTheSettingsInOneProgramFolderNeverMixThem) {
+    b.riavvia();
+    const pid_t figlio = ::fork();
+    if (figlio == 0) {
+        apri_personalizza(b.app());
+        b.app().type(b.app().campo("PersonalizzaAgenzia", "Text1"), "AGENZIA MARE");
+        b.app().type(b.app().campo("PersonalizzaAgenzia", "Text14"), "BANCA DI LECCE");
+        plat::set_file_call_hook([](std::string_view call, const std::string& percorso) {
+            if (call == "rename" && percorso.ends_with("/AGENZIA.IND")) ::kill(::getpid(), SIGKILL);
+            return 0;
+        });
+        clic(b, "PersonalizzaAgenzia", "SALVA");
+        ::_exit(0);
+    }
+    int stato = 0;
+    ::waitpid(figlio, &stato, 0);
+    ASSERT_TRUE(WIFSIGNALED(stato));
+    auto di = [&](const char* agenzia, const char* banca) {
+        return b.byte(programma("AGENZIA.IND")).find(agenzia) != std::string::npos &&
+               b.byte(programma("BANCHE.IND")).find(banca) != std::string::npos;
+    };
+
+    apri_personalizza(b.app());
+    clic(b, "PersonalizzaAgenzia", "SALVA");
+    const Righe messaggi = b.nuovi_messaggi();
+    EXPECT_TRUE(contiene(messaggi, "RIPETERLA")) << ::testing::PrintToString(messaggi);
+    EXPECT_TRUE(di("AGENZIA MARE", "BANCA DI LECCE"));
+    clic(b, "PersonalizzaAgenzia", "SALVA");
+    EXPECT_TRUE(di("AGENZIA SOLE", "BANCA DI BARI"));
+    EXPECT_FALSE(fs::exists(programma(record)));
+}
+
+// A save of one file is its rename made lasting: a folder that cannot be
+// synced is a failed save, and the register stays as it was.
+TEST_F(Salvataggi, AOneFileSaveWhoseFolderCannotBeSyncedFailsAndKeepsTheOldFile) {
+    const std::string percorso = dati("clienti.dat");
+    b.scrivi(percorso, {"VECCHIO"});
+    plat::set_file_call_hook([](std::string_view call, const std::string& p) {
+        std::error_code ec;
+        return call == "fsync" && fs::is_directory(p, ec) ? EIO : 0;
+    });
+    EXPECT_FALSE(plat::rewrite_lines(percorso, {"NUOVO"}));
+    EXPECT_EQ(b.leggi(percorso), Righe{"VECCHIO"});
+    {
+        plat::SaveUnit unita;
+        unita.rewrite(percorso, {"NUOVO"});
+        EXPECT_EQ(unita.commit(), plat::SaveUnit::Result::not_written);
+    }
+    EXPECT_EQ(b.leggi(percorso), Righe{"VECCHIO"});
+    plat::set_file_call_hook({});
+    for (const auto& e : fs::directory_iterator(b.cartella_dati()))
+        EXPECT_FALSE(plat::is_program_work_file(e.path().filename().string()) &&
+                     !plat::is_lock_file(e.path().filename().string()))
+            << e.path();
+}
+
+// What lies under the record's name at the start and cannot be finished:
+// the user is told what it is; it stays, with the files it names; and
+// nothing is saved meanwhile.
+struct Ingombro {
+    const char* nome;
+    std::function<void(const std::string& record, const std::string& provvisorio)> metti;
+    const char* messaggio;
+};
+
+std::uint64_t fnv(std::string_view testo) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : testo) h = (h ^ c) * 1099511628211ull;
+    return h;
+}
+
+const Ingombro kIngombri[] = {
+    {"RecordDiUnaVersionePiuRecente",
+     [](const std::string& record, const std::string& provvisorio) {
+         const std::string corpo = "SALVATAGGIO 2\nX " + provvisorio + "\n";
+         std::ofstream(record, std::ios::binary)
+             << corpo << "FINE 1 " << std::to_string(fnv(corpo)) << "\n";
+     },
+     "VERSIONE PIU' RECENTE"},
+    {"CartellaColNomeDelRecord",
+     [](const std::string& record, const std::string&) { fs::create_directory(record); },
+     "SALVATAGGIO_IN_CORSO.LOG, CHE NON E' UN FILE"},
+};
+
+class RecordIngombrante : private InMemoria, public ::testing::TestWithParam<Ingombro> {
+protected:
+    test::Banco b;
+};
+
+TEST_P(RecordIngombrante, IsToldAndKeptWithItsFilesAndNothingIsSaved) {
+    dati_saldi(b);
+    const std::string record = b.cartella_dati() + std::string(plat::kSaveRecordName);
+    const std::string provvisorio =
+        b.cartella_dati() + "saldi2026.dat.GA-SALVA-0123456789abcdef-0.tmp";
+    b.scrivi(provvisorio, {"NUOVO"});
+    GetParam().metti(record, provvisorio);
+    const std::string saldi = b.byte(b.cartella_dati() + "saldi2026.dat");
+    b.riavvia();
+    EXPECT_TRUE(contiene(b.nuovi_messaggi(), GetParam().messaggio));
+
+    pagamento(b.app(), "200");
+    clic(b, "saldoaff", "Command1");
+    EXPECT_TRUE(contiene(b.nuovi_messaggi(), GetParam().messaggio));
+    EXPECT_EQ(b.byte(b.cartella_dati() + "saldi2026.dat"), saldi);
+    EXPECT_TRUE(fs::exists(record));
+    EXPECT_TRUE(fs::exists(provvisorio));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ogni, RecordIngombrante, ::testing::ValuesIn(kIngombri),
+                         [](const ::testing::TestParamInfo<Ingombro>& info) {
                              return std::string(info.param.nome);
                          });
 
