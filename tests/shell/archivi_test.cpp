@@ -6,7 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/save_unit.h"
+#include "platform/text.h"
+#include "records/archivio.h"
 #include "records/clienti.h"
+#include "records/salvataggio.h"
 #include "shell/Dest_arch.h"
 #include "shell/Rec_arch.h"
 #include "support/banco.h"
@@ -166,6 +170,49 @@ TEST_F(ArchiviTest, AFailedCopyIsReportedAndNotCountedAndTheDataFolderIsNoDestin
     EXPECT_EQ(d.List1.state().items.size(), 8u);
     EXPECT_TRUE(fs::is_directory(chiave("clienti.dat")));
     EXPECT_EQ(b.leggi(dati("clienti.dat")), Nomi{"ROSSI*MARIO"});
+}
+
+// A copy is an archive only when all of it lasts: a save left half done is
+// finished before anything is copied, and a destination folder that cannot
+// be synced makes no file count as copied.
+TEST_F(ArchiviTest, TheCopyFinishesAHalfDoneSaveFirstAndCountsOnlyWhatLasts) {
+    {
+        Salvataggio salvataggio(app);
+        scrivi_registro(app, dati("clienti.dat"), {"ROSSI*MARIA"});
+        scrivi_registro(app, dati("Vie.dat"), {"002*VIA MARE* $$"});
+        plat::set_file_call_hook([](std::string_view call, const std::string& percorso) {
+            return call == "rename" && percorso.ends_with("/Vie.dat") ? EIO : 0;
+        });
+        salvataggio.conferma();
+        plat::set_file_call_hook({});
+    }
+    b.nuovi_messaggi();
+    Dest_arch& d = apri<Dest_arch>();
+    app.navigate(d.Dir1, chiavetta.string());
+    app.click(d.Command1);
+    EXPECT_TRUE(fs::is_empty(chiavetta));
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    app.click(d.Command1);
+    EXPECT_EQ(b.leggi(chiave("Vie.dat")), Nomi{"002*VIA MARE* $$"});
+    EXPECT_EQ(b.leggi(chiave("clienti.dat")), Nomi{"ROSSI*MARIA"});
+
+    // A key pulled out before its folder is synced.
+    const fs::path altra = chiavetta / "altra";
+    fs::create_directories(altra);
+    app.run([&] { d.unload(); });
+    Dest_arch& e = apri<Dest_arch>();
+    app.navigate(e.Dir1, altra.string());
+    plat::set_file_call_hook([&](std::string_view call, const std::string& percorso) {
+        std::error_code ec;
+        return call == "fsync" && fs::equivalent(percorso, altra, ec) ? EIO : 0;
+    });
+    app.click(e.Command1);
+    plat::set_file_call_hook({});
+    EXPECT_EQ(e.Label4.caption(), "0");
+    EXPECT_TRUE(e.List1.state().items.empty());
+    const Nomi detti = b.nuovi_messaggi();
+    ASSERT_EQ(detti.size(), 1u);
+    EXPECT_TRUE(plat::starts_with(detti[0], "NON E' STATO POSSIBILE COPIARE ")) << detti[0];
 }
 
 TEST_F(ArchiviTest, UntickingTheExtensionLeavesOnlyNamesWithAnEmptyExtension) {
