@@ -74,13 +74,13 @@ public:
     bool empty() const { return order_.empty(); }
 
     enum class Result {
-        done,         // every file holds its new content
-        not_written,  // nothing changed: every file holds its old content
-        to_complete,  // the save counts, but some renames failed: the record
-                      // stays and `complete_interrupted_save` finishes it
-        earlier_save, // nothing written: a save of before is still to be
-                      // finished in `record_folder()` (by another program
-                      // sharing the folder, or left by this one)
+        done,          // every file holds its new content
+        not_written,   // nothing changed: every file holds its old content
+        to_complete,   // the save counts, but some renames failed: the record
+                       // stays and `complete_interrupted_save` finishes it
+        earlier_save,  // nothing written: a save of before is still to be
+                       // finished in `record_folder()` (by another program
+                       // sharing the folder, or left by this one)
     };
     // Writes the unit; the redo record goes to the folder of its first file.
     // `failed` names the file that could not be written, when the result is

@@ -24,7 +24,8 @@ void non_completabile(App& app, const std::string& cartella, plat::Recovery esit
         case plat::Recovery::foreign:
             testo = "UN SALVATAGGIO INTERROTTO NELLA CARTELLA " + cartella +
                     " E' STATO FATTO DA UNA VERSIONE PIU' RECENTE DEL PROGRAMMA: SOLO QUELLA "
-                    "PUO' COMPLETARLO (" + file +
+                    "PUO' COMPLETARLO (" +
+                    file +
                     ").\rNESSUNA NUOVA REGISTRAZIONE E' POSSIBILE CON QUESTA VERSIONE: "
                     "AVVIARE LA VERSIONE PIU' RECENTE.";
             break;

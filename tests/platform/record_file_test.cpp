@@ -323,7 +323,8 @@ TEST_F(RecordFileTest, AStartDiscardsARecordCutShortAndRemovesOnlyOurLeftoverTem
     remove_leftover_temporaries(dir_.string() + "/");
     std::vector<std::string> left = entries();
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (Lines{"foto.tmp1-1", "note.dat.tmp1-x", "preventivo.tmp2024-05", "saldi.dat"}));
+    EXPECT_EQ(left,
+              (Lines{"foto.tmp1-1", "note.dat.tmp1-x", "preventivo.tmp2024-05", "saldi.dat"}));
     EXPECT_EQ(complete_interrupted_save(dir_.string() + "/"), Recovery::none);
 }
 
