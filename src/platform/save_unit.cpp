@@ -473,6 +473,11 @@ bool replace_file(const std::string& temp, const std::string& path) {
 bool rewrite_bytes(const std::string& path, const std::string& data) {
     const SaveLock lock(folder_of(path));
     if (!lock.ok()) return false;
+    // Another program's save left to finish there may rename over this
+    // register yet: nothing is written until it is finished.
+    struct stat st {};
+    if (::lstat(record_in(folder_of(path)).c_str(), &st) == 0 || errno != ENOENT)
+        return fail_with(EBUSY);
     const std::string temp = temporary_name_for(path);
     // On disk before the rename, so that a crash leaves the old or the new
     // register, never an empty one.

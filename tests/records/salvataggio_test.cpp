@@ -586,6 +586,13 @@ INSTANTIATE_TEST_SUITE_P(OgniOperazione, RipresaFallita, ::testing::ValuesIn(kOp
 
 // --- one behaviour each ----------------------------------------------------------
 
+// The record's checksum (FNV-1a), for records written by hand.
+std::uint64_t fnv(std::string_view testo) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : testo) h = (h ^ c) * 1099511628211ull;
+    return h;
+}
+
 class Salvataggi : private InMemoria, public ::testing::Test {
 protected:
     ~Salvataggi() override { plat::set_file_call_hook({}); }
@@ -754,6 +761,21 @@ TEST_F(Salvataggi, AOneFileSaveWhoseFolderCannotBeSyncedFailsAndKeepsTheOldFile)
             << e.path();
 }
 
+// A record written before the renames carried their checksums is finished
+// as it was: a rename whose temporary file is gone was done.
+TEST_F(Salvataggi, ARecordWithoutChecksumsIsFinishedAsBefore) {
+    const std::string provvisorio = dati("saldi2026.dat.GA-SALVA-0123456789abcdef-0.tmp");
+    b.scrivi(dati("saldi2026.dat"), {"VECCHIO"});
+    b.scrivi(provvisorio, {"NUOVO"});
+    const std::string corpo = "SALVATAGGIO 1\nR " + std::to_string(provvisorio.size()) + ":" +
+                              provvisorio + " " + std::to_string(dati("saldi2026.dat").size()) +
+                              ":" + dati("saldi2026.dat") + "\nR 10:/manca.tmp 8:/manca.x\n";
+    std::ofstream(dati(record), std::ios::binary)
+        << corpo << "FINE 2 " << std::to_string(fnv(corpo)) << "\n";
+    EXPECT_EQ(plat::complete_interrupted_save(b.cartella_dati()), plat::Recovery::completed);
+    EXPECT_EQ(b.leggi(dati("saldi2026.dat")), Righe{"NUOVO"});
+}
+
 // What lies under the record's name at the start and cannot be finished:
 // the user is told what it is; it stays, with the files it names; and
 // nothing is saved meanwhile.
@@ -762,12 +784,6 @@ struct Ingombro {
     std::function<void(const std::string& record, const std::string& provvisorio)> metti;
     const char* messaggio;
 };
-
-std::uint64_t fnv(std::string_view testo) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (unsigned char c : testo) h = (h ^ c) * 1099511628211ull;
-    return h;
-}
 
 const Ingombro kIngombri[] = {
     {"RecordDiUnaVersionePiuRecente",
