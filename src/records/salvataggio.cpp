@@ -8,6 +8,9 @@ namespace ga {
 namespace {
 
 constexpr const char* kTitoloErrore = "AVVISO ERRORE";
+// The work at hand was made from the files as a save of before had left
+// them: not written, to be done again.
+constexpr const char* kNonFatta = "QUESTA OPERAZIONE NON E' STATA FATTA: RIPETERLA.";
 
 // What keeps a save of before from being finished in `cartella`, told to
 // the user: until it is mended nothing may be saved.
@@ -112,7 +115,9 @@ bool Salvataggio::conferma() {
             // Another program sharing the folder left it: finished (or told)
             // now, and this operation is done again on what it leaves.
             app_.salvataggio_da_completare = unita_->record_folder();
-            salvataggi_completati(app_);
+            // Finished meanwhile by the program that left it: still told.
+            if (salvataggi_completati(app_))
+                app_.msgbox(kNonFatta, plat::Buttons::Ok, kTitoloErrore, plat::Icon::Exclamation);
             return non_scritto();
         case plat::SaveUnit::Result::to_complete: break;
     }
@@ -171,8 +176,7 @@ bool salvataggi_completati(App& app) {
             // made from them, is done again by the user.
             app.ricarica_registri(registri);
             app.msgbox("IL SALVATAGGIO RIMASTO IN SOSPESO NELLA CARTELLA " + cartella +
-                           " E' STATO COMPLETATO ORA.\rQUESTA REGISTRAZIONE NON E' STATA FATTA: "
-                           "RIPETERLA.",
+                           " E' STATO COMPLETATO ORA.\r" + kNonFatta,
                        plat::Buttons::Ok, "SALVATAGGIO COMPLETATO", plat::Icon::Information);
             return false;
         default: non_completabile(app, cartella, esito, mancato); return false;
