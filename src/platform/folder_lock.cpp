@@ -11,7 +11,9 @@
 
 namespace plat {
 
-bool is_lock_file(std::string_view file_name) { return iequals(file_name, kLockFileName); }
+bool is_lock_file(std::string_view file_name) {
+    return iequals(file_name, kLockFileName) || iequals(file_name, kSaveLockFileName);
+}
 
 std::string host_name() {
     char name[HOST_NAME_MAX + 1] = {};

@@ -13,6 +13,11 @@ namespace plat {
 // The lock file's name in a locked folder. Never a record file: folder lists
 // do not show it and archive copies leave it out.
 inline constexpr std::string_view kLockFileName = "IN_USO.LCK";
+// The lock a folder's saves take, each for as long as it writes there (see
+// save_unit.h): two programs may share a folder (the program folder) but
+// never save into it at the same time.
+inline constexpr std::string_view kSaveLockFileName = "SALVATAGGIO.LCK";
+// Either lock file.
 bool is_lock_file(std::string_view file_name);
 
 // The name of this computer ("" when the system gives none).

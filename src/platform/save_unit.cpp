@@ -4,11 +4,13 @@
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <random>
 #include <set>
 #include <system_error>
 
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,21 +27,43 @@ namespace {
 SaveUnit* g_open = nullptr;
 FileCallHook g_hook;
 
-constexpr std::string_view kTempMark = ".tmp";
+// A temporary file of ours: "<name>.GA-SALVA-<mark>-<n>.tmp", the mark 16
+// hexadecimal digits drawn once per process. No file of the user's is taken
+// for one, and no two programs (on two computers, in two process spaces)
+// make the same name.
+constexpr std::string_view kTempMark = ".GA-SALVA-";
+constexpr std::string_view kTempEnd = ".tmp";
+constexpr std::size_t kMarkDigits = 16;
 constexpr std::string_view kRecordHead = "SALVATAGGIO 1";
 constexpr std::string_view kRecordEnd = "FINE ";
 
-// The process number of a temporary name ("<name>.tmp<pid>-<n>"), or 0 when
-// the name is not one.
-long temporary_owner(std::string_view name) {
-    const std::size_t mark = name.rfind(kTempMark);
-    if (mark == std::string_view::npos || mark == 0) return 0;
-    std::string_view rest = name.substr(mark + kTempMark.size());
-    const std::size_t dash = rest.find('-');
-    if (dash == std::string_view::npos || dash == 0 || dash + 1 == rest.size()) return 0;
-    if (!all_digits(rest.substr(0, dash)) || !all_digits(rest.substr(dash + 1)) || dash > 9)
-        return 0;
-    return std::stol(std::string(rest.substr(0, dash)));
+bool is_temporary(std::string_view name) {
+    const std::size_t mark = name.find(kTempMark);
+    if (mark == std::string_view::npos || mark == 0 || !name.ends_with(kTempEnd)) return false;
+    const std::size_t from = mark + kTempMark.size();
+    if (name.size() < from + kTempEnd.size()) return false;
+    const std::string_view rest = name.substr(from, name.size() - from - kTempEnd.size());
+    if (rest.size() < kMarkDigits + 2 || rest[kMarkDigits] != '-') return false;
+    for (std::size_t i = 0; i < kMarkDigits; ++i)
+        if (!((rest[i] >= '0' && rest[i] <= '9') || (rest[i] >= 'a' && rest[i] <= 'f')))
+            return false;
+    return all_digits(rest.substr(kMarkDigits + 1));
+}
+
+// This process's mark, drawn again in a child process.
+const std::string& process_mark() {
+    static std::string mark;
+    static pid_t of = 0;
+    if (of != ::getpid()) {
+        std::random_device rd;
+        const std::uint64_t v = (static_cast<std::uint64_t>(rd()) << 32) ^ rd() ^
+                                static_cast<std::uint64_t>(::getpid());
+        static const char digits[] = "0123456789abcdef";
+        mark.assign(kMarkDigits, '0');
+        for (std::size_t i = 0; i < kMarkDigits; ++i) mark[i] = digits[(v >> (4 * i)) & 0xF];
+        of = ::getpid();
+    }
+    return mark;
 }
 
 std::string folder_of(const std::string& path) {
@@ -48,6 +72,10 @@ std::string folder_of(const std::string& path) {
 }
 
 std::string key_of(const std::string& path) { return fs::path(path).lexically_normal().string(); }
+
+std::string record_in(const std::string& folder) {
+    return (fs::path(folder) / std::string(kSaveRecordName)).string();
+}
 
 // --- file calls, each open to the test's hand ------------------------------------
 
@@ -158,6 +186,74 @@ std::uint64_t checksum(std::string_view text) {
     return h;
 }
 
+// --- the save lock of a folder ------------------------------------------------------
+
+// A folder's save lock, taken once per process however often it is asked
+// for (a recovery inside a commit), the folder known by its device and node
+// (two spellings of one folder are one lock).
+struct HeldLock {
+    dev_t dev;
+    ino_t ino;
+    int fd;
+    int count;
+};
+std::vector<HeldLock> g_locks;
+
+class SaveLock {
+public:
+    explicit SaveLock(const std::string& folder)
+        : path_(folder + "/" + std::string(kSaveLockFileName)) {
+        struct stat st {};
+        if (::stat(folder.c_str(), &st) != 0) return;
+        for (HeldLock& h : g_locks)
+            if (h.dev == st.st_dev && h.ino == st.st_ino) {
+                ++h.count;
+                dev_ = st.st_dev;
+                ino_ = st.st_ino;
+                ok_ = true;
+                return;
+            }
+        const int fd = open_file(path_, O_RDWR | O_CREAT, 0666);
+        if (fd < 0) return;
+        // Another program's save there takes a moment; one that does not end
+        // (a folder that hangs) is a failed save, not a hung program.
+        for (int i = 0;; ++i) {
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) break;
+            if (errno == EINTR) continue;
+            if (errno != EWOULDBLOCK || i >= 300) {
+                ::close(fd);
+                return;
+            }
+            ::usleep(50'000);
+        }
+        g_locks.push_back({st.st_dev, st.st_ino, fd, 1});
+        dev_ = st.st_dev;
+        ino_ = st.st_ino;
+        ok_ = true;
+    }
+    ~SaveLock() {
+        if (!ok_) return;
+        for (std::size_t i = 0; i < g_locks.size(); ++i)
+            if (g_locks[i].dev == dev_ && g_locks[i].ino == ino_ && --g_locks[i].count == 0) {
+                ::close(g_locks[i].fd);
+                g_locks.erase(g_locks.begin() + static_cast<std::ptrdiff_t>(i));
+                break;
+            }
+    }
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+    bool ok() const { return ok_; }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    dev_t dev_ = 0;
+    ino_t ino_ = 0;
+    bool ok_ = false;
+};
+
+// --- the redo record ---------------------------------------------------------------
+
 // A field of the record: its length, a colon, its bytes (a path may hold any
 // character but the record's own line end is never mistaken for one).
 void put_field(std::string& out, std::string_view field) {
@@ -178,8 +274,25 @@ bool take_field(std::string_view& in, std::string& field) {
     return true;
 }
 
+bool take_number(std::string_view& in, std::uint64_t& n) {
+    std::size_t i = 0;
+    while (i < in.size() && i < 20 && in[i] >= '0' && in[i] <= '9') ++i;
+    if (i == 0) return false;
+    try {
+        n = std::stoull(std::string(in.substr(0, i)));
+    } catch (...) {
+        return false;
+    }
+    in.remove_prefix(i);
+    return true;
+}
+
+// One rename of a save; the size and checksum of the new content tell, once
+// the temporary file is gone, whether its register holds it.
 struct Rename {
     std::string temp, path;
+    std::uint64_t size = 0, sum = 0;
+    bool checked = true;
 };
 
 std::string record_text(const std::vector<Rename>& renames) {
@@ -190,50 +303,88 @@ std::string record_text(const std::vector<Rename>& renames) {
         put_field(body, r.temp);
         body += ' ';
         put_field(body, r.path);
-        body += '\n';
+        body += ' ' + std::to_string(r.size) + ' ' + std::to_string(r.sum) + '\n';
     }
     return body + std::string(kRecordEnd) + std::to_string(renames.size()) + " " +
            std::to_string(checksum(body)) + "\n";
 }
 
-// The renames of a whole record; nullopt for a record cut short or damaged.
-std::optional<std::vector<Rename>> parse_record(std::string_view text) {
+struct Record {
+    enum State { torn, ours, foreign } state = torn;
+    std::vector<Rename> renames;
+};
+
+// A record is whole when its last line ("FINE <n> <checksum>") holds the
+// checksum of all before it; a whole one this version cannot read was
+// written by another version, and its save counted all the same.
+Record parse_record(std::string_view text) {
+    Record out;
     const std::size_t end = text.rfind(kRecordEnd);
-    if (end == std::string_view::npos || (end > 0 && text[end - 1] != '\n')) return std::nullopt;
+    if (end == std::string_view::npos || (end > 0 && text[end - 1] != '\n')) return out;
     const std::string_view body = text.substr(0, end);
     std::string_view tail = text.substr(end + kRecordEnd.size());
-    if (!body.starts_with(std::string(kRecordHead) + "\n")) return std::nullopt;
-    const auto fields = split(tail.substr(0, tail.find('\n')), " ");
-    if (fields.size() != 2 || fields[1] != std::to_string(checksum(body))) return std::nullopt;
+    if (!tail.ends_with("\n")) return out;
+    const auto fields = split(tail.substr(0, tail.size() - 1), " ");
+    if (fields.size() != 2 || fields[1] != std::to_string(checksum(body))) return out;
 
-    std::vector<Rename> renames;
+    out.state = Record::foreign;
+    if (!body.starts_with(std::string(kRecordHead) + "\n")) return out;
     std::string_view rest = body.substr(kRecordHead.size() + 1);
+    std::vector<Rename> renames;
     while (!rest.empty()) {
         Rename r;
-        if (!rest.starts_with("R ")) return std::nullopt;
+        if (!rest.starts_with("R ")) return out;
         rest.remove_prefix(2);
-        if (!take_field(rest, r.temp) || !rest.starts_with(" ")) return std::nullopt;
+        if (!take_field(rest, r.temp) || !rest.starts_with(" ")) return out;
         rest.remove_prefix(1);
-        if (!take_field(rest, r.path) || !rest.starts_with("\n")) return std::nullopt;
+        if (!take_field(rest, r.path)) return out;
+        // A record of the builds before the checksums: its renames are
+        // taken for done once their temporary file is gone, as they did.
+        if (rest.starts_with("\n")) {
+            r.checked = false;
+            rest.remove_prefix(1);
+            renames.push_back(std::move(r));
+            continue;
+        }
+        if (!rest.starts_with(" ")) return out;
+        rest.remove_prefix(1);
+        if (!take_number(rest, r.size) || !rest.starts_with(" ")) return out;
+        rest.remove_prefix(1);
+        if (!take_number(rest, r.sum) || !rest.starts_with("\n")) return out;
         rest.remove_prefix(1);
         renames.push_back(std::move(r));
     }
-    if (fields[0] != std::to_string(renames.size())) return std::nullopt;
-    return renames;
+    if (fields[0] != std::to_string(renames.size())) return out;
+    out.state = Record::ours;
+    out.renames = std::move(renames);
+    return out;
 }
 
-// Renames what is still to rename and makes it lasting. A temporary file
-// that is gone was renamed already. False when a rename failed.
-bool do_renames(const std::vector<Rename>& renames) {
+// Does what is still to rename and makes it lasting. A rename whose
+// temporary file is gone is done only when its register holds the new
+// content: a temporary removed by another hand is no rename. False, with the
+// first file that could not be written in `failed`, when one is not done.
+bool do_renames(const std::vector<Rename>& renames, std::string* failed) {
     bool all = true;
+    auto not_done = [&](const std::string& path) {
+        if (all && failed) *failed = path;
+        all = false;
+    };
     std::set<std::string> folders;
     for (const Rename& r : renames) {
         folders.insert(folder_of(r.path));
-        std::error_code ec;
-        if (!fs::exists(r.temp, ec)) continue;
-        if (!rename_file(r.temp, r.path)) all = false;
+        struct stat st {};
+        if (::lstat(r.temp.c_str(), &st) == 0) {
+            if (!rename_file(r.temp, r.path)) not_done(r.path);
+            continue;
+        }
+        std::string now;
+        if (errno != ENOENT || (r.checked && (!read_all(r.path, now) || now.size() != r.size ||
+                                              checksum(now) != r.sum)))
+            not_done(r.path);
     }
-    for (const std::string& f : folders) all = detail::sync_folder(f) && all;
+    for (const std::string& f : folders)
+        if (!detail::sync_folder(f)) not_done(f);
     return all;
 }
 
@@ -258,13 +409,13 @@ bool sync_folder(const std::string& folder) {
 void set_file_call_hook(FileCallHook hook) { g_hook = std::move(hook); }
 
 bool is_program_work_file(std::string_view name) {
-    return is_lock_file(name) || iequals(name, kSaveRecordName) || temporary_owner(name) != 0;
+    return is_lock_file(name) || iequals(name, kSaveRecordName) || is_temporary(name);
 }
 
 std::string temporary_name_for(const std::string& path) {
     static std::atomic<unsigned> counter{0};
-    return path + std::string(kTempMark) + std::to_string(::getpid()) + "-" +
-           std::to_string(counter++);
+    return path + std::string(kTempMark) + process_mark() + "-" + std::to_string(counter++) +
+           std::string(kTempEnd);
 }
 
 namespace {
@@ -286,19 +437,52 @@ std::string record_bytes(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-// A register replaced by these bytes.
-bool rewrite_bytes(const std::string& path, const std::string& data) {
-    const std::string temp = temporary_name_for(path);
-    // On disk before the rename, so that a crash leaves the old or the new
-    // register, never an empty one; the folder synced after it, so that a
-    // power cut cannot undo a save the user was told of.
-    if (!write_temporary(temp, data, nullptr)) return false;
+// The temporary file `temp` renamed over `path`, lasting: the folder is
+// synced after the rename, so that a power cut cannot undo a save the user is
+// told of. When the sync fails the save failed: the old register (kept
+// meanwhile under a second name) is put back, or a register that was not
+// there is removed.
+bool replace_file(const std::string& temp, const std::string& path) {
+    struct stat st {};
+    const bool existed = ::lstat(path.c_str(), &st) == 0;
+    std::string old;
+    if (existed) {
+        old = temporary_name_for(path);
+        if (detail::file_call("link", old) != 0 || ::link(path.c_str(), old.c_str()) != 0)
+            old.clear();  // a folder without hard links: the sync is trusted
+    }
     if (!rename_file(temp, path)) {
         ::unlink(temp.c_str());
+        if (!old.empty()) ::unlink(old.c_str());
         return false;
     }
-    detail::sync_folder(folder_of(path));
-    return true;
+    if (detail::sync_folder(folder_of(path))) {
+        // A copy of the old register left behind is removed at the next start.
+        if (!old.empty()) unlink_file(old);
+        return true;
+    }
+    if (!old.empty()) {
+        if (rename_file(old, path)) detail::sync_folder(folder_of(path));
+    } else if (!existed) {
+        unlink_file(path);
+    }
+    return false;
+}
+
+// A register replaced by these bytes, under its folder's save lock.
+bool rewrite_bytes(const std::string& path, const std::string& data) {
+    const SaveLock lock(folder_of(path));
+    if (!lock.ok()) return false;
+    // Another program's save left to finish there may rename over this
+    // register yet: nothing is written until it is finished.
+    struct stat st {};
+    if (::lstat(record_in(folder_of(path)).c_str(), &st) == 0 || errno != ENOENT)
+        return fail_with(EBUSY);
+    const std::string temp = temporary_name_for(path);
+    // On disk before the rename, so that a crash leaves the old or the new
+    // register, never an empty one.
+    if (!write_temporary(temp, data, nullptr)) return false;
+    return replace_file(temp, path);
 }
 
 }  // namespace
@@ -420,7 +604,7 @@ void SaveUnit::remove_temporaries() {
     }
 }
 
-SaveUnit::Result SaveUnit::commit(const std::string& record_folder, std::string* failed) {
+SaveUnit::Result SaveUnit::commit(std::string* failed) {
     if (committed_) return Result::done;
     committed_ = true;
     if (g_open == this) g_open = nullptr;
@@ -432,11 +616,32 @@ SaveUnit::Result SaveUnit::commit(const std::string& record_folder, std::string*
         return Result::not_written;
     };
 
+    // The record lies with the files it renames, in the folder of the first
+    // one; no other program saves into these folders until this save ends.
+    std::set<std::string> folders;
+    for (const std::string& path : order_) folders.insert(folder_of(path));
+    record_folder_ = folder_of(order_[0]) + "/";
+    const std::string record = record_in(record_folder_);
+    std::vector<std::unique_ptr<SaveLock>> locks;
+    for (const std::string& f : folders) {
+        locks.push_back(std::make_unique<SaveLock>(f));
+        if (!locks.back()->ok()) return not_written(locks.back()->path());
+    }
+    // A save of before still to finish there goes first: this one was made
+    // from files that are not yet as that save leaves them.
+    for (const std::string& f : folders) {
+        struct stat st {};
+        if (::lstat(record_in(f).c_str(), &st) == 0 || errno != ENOENT) {
+            record_folder_ = f + "/";
+            if (failed) *failed = record_in(f);
+            return Result::earlier_save;
+        }
+    }
+
     // The new contents, each on disk beside its register. A register that is
     // no file (a folder in its place) could not be renamed over once the
     // save counts: the save stops here.
     std::vector<Rename> renames;
-    std::set<std::string> folders;
     for (const std::string& path : order_) {
         File& f = files_[path];
         struct stat now {};
@@ -450,22 +655,18 @@ SaveUnit::Result SaveUnit::commit(const std::string& record_folder, std::string*
         const std::string temp = temporary_name_for(path);
         if (!write_temporary(temp, f.bytes, copy ? &like : nullptr)) return not_written(path);
         f.temp = temp;
-        renames.push_back({temp, path});
-        folders.insert(folder_of(path));
+        renames.push_back({temp, path, f.bytes.size(), checksum(f.bytes)});
     }
 
     if (renames.size() == 1) {
         // One file needs no record: its rename is the whole save.
-        if (!rename_file(renames[0].temp, renames[0].path)) return not_written(renames[0].path);
+        if (!replace_file(renames[0].temp, renames[0].path)) return not_written(renames[0].path);
         files_[order_[0]].temp.clear();
-        detail::sync_folder(folder_of(renames[0].path));
         return Result::done;
     }
 
     // The temporary files' names must outlast a power cut before the record
     // that names them does.
-    const std::string folder = record_folder.empty() ? folder_of(order_[0]) : record_folder;
-    const std::string record = (fs::path(folder) / std::string(kSaveRecordName)).string();
     for (const std::string& f : folders)
         if (key_of(f) != key_of(folder_of(record)) && !detail::sync_folder(f))
             return not_written(order_[0]);
@@ -475,67 +676,105 @@ SaveUnit::Result SaveUnit::commit(const std::string& record_folder, std::string*
         ::unlink(record_temp.c_str());
         return not_written(record);
     }
-    if (!detail::sync_folder(folder_of(record))) {
-        // Whether the record outlasts a power cut is unknown: without it the
-        // save never happened, and the temporary files go with it.
-        ::unlink(record.c_str());
-        return not_written(record);
-    }
+    // Whether the record outlasts a power cut is unknown: without it the
+    // save never happened, and the temporary files go with it. A record
+    // that cannot be taken back counts.
+    if (!detail::sync_folder(folder_of(record)) && unlink_file(record)) return not_written(record);
 
-    // The save counts from here on.
-    if (!do_renames(renames)) {
-        // One more try; what is still left is finished at the next start.
-        const Recovery again = complete_interrupted_save(folder_of(record) + "/");
-        for (const Rename& r : renames) {
-            std::error_code ec;
-            if (failed && fs::exists(r.temp, ec)) *failed = r.path;
-        }
-        for (auto& [path, f] : files_) f.temp.clear();
-        return again == Recovery::completed ? Result::done : Result::to_complete;
-    }
+    // The save counts from here on: its temporary files stay until the
+    // record that names them is finished.
     for (auto& [path, f] : files_) f.temp.clear();
-    // A record left by a failed removal names only renamed files: finishing
-    // it at the next start changes nothing.
-    unlink_file(record);
+    std::string missing;
+    // One more try; what is still left is finished at the next save or start.
+    if (!do_renames(renames, &missing) && !do_renames(renames, &missing)) {
+        if (failed) *failed = missing;
+        return Result::to_complete;
+    }
+    // The record is this save's own (the folder's lock kept every other
+    // save out). One left by a failed removal names only done renames:
+    // finishing it later changes nothing.
+    if (unlink_file(record)) detail::sync_folder(folder_of(record));
     return Result::done;
 }
 
 // --- at the start ----------------------------------------------------------------
 
-Recovery complete_interrupted_save(const std::string& folder) {
-    const std::string record = (fs::path(folder) / std::string(kSaveRecordName)).string();
-    std::error_code ec;
-    if (!fs::exists(record, ec)) return Recovery::none;
+Recovery complete_interrupted_save(const std::string& folder, std::string* failed,
+                                   std::vector<std::string>* renamed) {
+    const std::string record = record_in(folder);
+    auto stays = [&](Recovery why, const std::string& path) {
+        if (failed) *failed = path;
+        return why;
+    };
+    struct stat st {};
+    if (::lstat(record.c_str(), &st) != 0)
+        return errno == ENOENT ? Recovery::none : stays(Recovery::failed, record);
+    if (!S_ISREG(st.st_mode)) return stays(Recovery::blocked, record);
+    const SaveLock lock(folder_of(record));
+    if (!lock.ok()) return stays(Recovery::failed, lock.path());
+    // Another program sharing the folder may have finished it meanwhile.
+    if (::lstat(record.c_str(), &st) != 0)
+        return errno == ENOENT ? Recovery::none : stays(Recovery::failed, record);
     std::string text;
-    if (!read_all(record, text)) return Recovery::failed;
-    const auto renames = parse_record(text);
-    if (!renames) {
+    if (!read_all(record, text)) return stays(Recovery::failed, record);
+    Record r = parse_record(text);
+    if (r.state == Record::foreign) return stays(Recovery::foreign, record);
+    if (r.state == Record::torn) {
         // Never whole, so never committed: the registers are all old.
-        unlink_file(record);
+        if (!unlink_file(record)) return stays(Recovery::failed, record);
         detail::sync_folder(folder_of(record));
         return Recovery::discarded;
     }
-    if (!do_renames(*renames)) return Recovery::failed;
-    unlink_file(record);
+    if (renamed)
+        for (const Rename& x : r.renames) renamed->push_back(x.path);
+    std::string missing;
+    if (!do_renames(r.renames, &missing)) return stays(Recovery::failed, missing);
+    if (!unlink_file(record)) return stays(Recovery::failed, record);
     detail::sync_folder(folder_of(record));
     return Recovery::completed;
 }
 
-void remove_leftover_temporaries(const std::string& folder, bool only_dead_processes) {
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        const long owner = temporary_owner(name);
-        if (owner == 0) continue;
-        std::error_code type;
-        if (!it->is_regular_file(type)) continue;
-        // A save runs within one event: none of ours is under way now.
-        const bool ours = owner == ::getpid();
-        if (!ours && only_dead_processes &&
-            (::kill(static_cast<pid_t>(owner), 0) == 0 || errno != ESRCH))
-            continue;
-        fs::remove(it->path(), type);
+void remove_leftover_temporaries(const std::string& folder) {
+    auto temporaries = [&] {
+        std::vector<fs::path> found;
+        std::error_code ec;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            std::error_code type;
+            if (is_temporary(it->path().filename().string()) && it->is_regular_file(type))
+                found.push_back(it->path());
+        }
+        return found;
+    };
+    // A folder without any is left as it is, its save lock not even made.
+    if (temporaries().empty()) return;
+    const std::string record = record_in(folder);
+    const SaveLock lock(folder_of(record));
+    if (!lock.ok()) return;
+    // The temporary files a record still names are the save it has to
+    // finish; a record that cannot be read may name any of them.
+    std::set<std::string> named;
+    struct stat st {};
+    if (::lstat(record.c_str(), &st) == 0 || errno != ENOENT) {
+        std::string text;
+        if (!S_ISREG(st.st_mode) || !read_all(record, text)) return;
+        const Record r = parse_record(text);
+        if (r.state != Record::ours) return;
+        for (const Rename& x : r.renames) named.insert(key_of(x.temp));
     }
+    for (const fs::path& temp : temporaries())
+        if (!named.contains(key_of(temp.string()))) unlink_file(temp.string());
+}
+
+bool copy_file_synced(const std::string& source, const std::string& target, bool writable) {
+    std::string bytes;
+    struct stat like {};
+    if (!read_all(source, bytes, &like)) return false;
+    if (writable) like.st_mode |= S_IWUSR;
+    const std::string temp = temporary_name_for(target);
+    if (!write_temporary(temp, bytes, &like)) return false;
+    if (rename_file(temp, target)) return true;
+    ::unlink(temp.c_str());
+    return false;
 }
 
 }  // namespace plat

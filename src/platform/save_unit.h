@@ -1,16 +1,22 @@
-// A save of several record files as one unit: after a crash, a power cut or
-// a full disk at any instant, once the program has started again, every file
-// of the save holds its old content or every one its new content.
+// A save of several record files as one unit: after a crash, a power cut, a
+// full disk or a failing file call at any instant, once the program has
+// started again, every file of the save holds its old content or every one
+// its new content.
 //
 // While a unit is open, the writes it is given are only gathered, and every
 // read of the program sees them (the unit is the files as they will be). At
-// `commit` the new content of each file goes to a synced temporary file in
-// the file's own folder; then the redo record, the list of renames still to
-// do, is synced into place under its own name: that rename is the moment the
-// save counts. The temporary files are then renamed over the registers, the
-// folders synced, and the record removed. At the next start a record found
-// is finished (the renames still to do are done); temporary files without a
-// record are removed, and the registers are as they were before the save.
+// `commit` the unit takes the save lock of each folder it writes (two
+// programs may share a folder, never a save in it), refuses when a save of
+// before is still to be finished there, and the new content of each file
+// goes to a synced temporary file in the file's own folder; then the redo
+// record, the list of renames still to do with the size and checksum of each
+// new content, is synced into place in the folder of the files: that rename
+// is the moment the save counts. The temporary files are then renamed over
+// the registers, the folders synced, and the record removed. At the next
+// start a record found is finished: a rename is done, or found done when its
+// register holds the new content; a record that cannot be finished stays,
+// with every temporary file it names. Temporary files no record names are
+// removed, and the registers are as they were before the save.
 #pragma once
 
 #include <cstddef>
@@ -28,10 +34,11 @@ namespace plat {
 // restored, not shown by the file lists.
 inline constexpr std::string_view kSaveRecordName = "SALVATAGGIO_IN_CORSO.LOG";
 
-// A file of the program's own making in a register folder: the lock file,
-// the redo record, or a temporary file of a save ("<name>.tmp<pid>-<n>").
+// A file of the program's own making in a register folder: a lock file, the
+// redo record, or a temporary file of a save
+// ("<name>.GA-SALVA-<process mark>-<n>.tmp", the mark random per process).
 bool is_program_work_file(std::string_view file_name);
-// The temporary-file name for `path`, unique in this process.
+// The temporary-file name for `path`, unique to this process.
 std::string temporary_name_for(const std::string& path);
 
 class SaveUnit {
@@ -67,15 +74,20 @@ public:
     bool empty() const { return order_.empty(); }
 
     enum class Result {
-        done,         // every file holds its new content
-        not_written,  // nothing changed: every file holds its old content
-        to_complete,  // the save counts, but some renames failed: the record
-                      // stays and `complete_interrupted_save` finishes it
+        done,          // every file holds its new content
+        not_written,   // nothing changed: every file holds its old content
+        to_complete,   // the save counts, but some renames failed: the record
+                       // stays and `complete_interrupted_save` finishes it
+        earlier_save,  // nothing written: a save of before is still to be
+                       // finished in `record_folder()` (by another program
+                       // sharing the folder, or left by this one)
     };
-    // Writes the unit. `record_folder` (ending in "/") takes the redo record
-    // when more than one file is written. `failed` names the file that could
-    // not be written, when the result is not `done`.
-    Result commit(const std::string& record_folder, std::string* failed = nullptr);
+    // Writes the unit; the redo record goes to the folder of its first file.
+    // `failed` names the file that could not be written, when the result is
+    // not `done`.
+    Result commit(std::string* failed = nullptr);
+    // The folder (ending in "/") of the unit's redo record, once committed.
+    const std::string& record_folder() const { return record_folder_; }
 
 private:
     struct File {
@@ -87,6 +99,7 @@ private:
     std::map<std::string, File> files_;
     std::vector<std::string> order_;
     bool committed_ = false;
+    std::string record_folder_;
 
     File& file(const std::string& path);
     void remove_temporaries();
@@ -95,20 +108,32 @@ private:
 // What was found of an interrupted save in a folder.
 enum class Recovery {
     none,       // no redo record
-    completed,  // a save that counted was finished
+    completed,  // a save that counted was finished: every rename is done
     discarded,  // a record that was never whole: the save did not count
-    failed,     // a rename could not be done: the record stays
+    failed,     // a file could not be written or read: the record stays,
+                // with every temporary file it names
+    foreign,    // a whole record this version cannot read (a newer one
+                // wrote it): it stays, for that version to finish
+    blocked,    // something that is no file has the record's name
 };
 // Finishes the save whose redo record lies in `folder` (ending in "/"): each
 // rename still to do is done, the folders synced, the record removed.
-Recovery complete_interrupted_save(const std::string& folder);
-// Removes the temporary files of saves that no longer run from `folder`.
-// With `only_dead_processes`, a file whose process still runs is kept (a
-// folder other programs may be saving into at this moment).
-void remove_leftover_temporaries(const std::string& folder, bool only_dead_processes);
+// `failed` names the file in the way when the result is `failed`, `foreign`
+// or `blocked`; `renamed` gets the registers the record names.
+Recovery complete_interrupted_save(const std::string& folder, std::string* failed = nullptr,
+                                   std::vector<std::string>* renamed = nullptr);
+// Removes from `folder` the temporary files of the program's saves that no
+// redo record names. Under the folder's save lock: no save of another
+// program runs there meanwhile, so none of them is alive.
+void remove_leftover_temporaries(const std::string& folder);
+
+// `target` becomes a copy of `source` (bytes, permissions, time), through a
+// synced temporary file and a rename; the caller syncs the target's folder
+// (`detail::sync_folder`) before it calls the copy done.
+bool copy_file_synced(const std::string& source, const std::string& target, bool writable);
 
 // A test's hand on every file call of a write: called before each (`call` is
-// "open", "write", "fsync", "close", "rename", "unlink", "read"...), it may
+// "open", "write", "fsync", "close", "rename", "unlink", "read", "link"...), it may
 // stop the process there, or return an errno for the call to fail with (0:
 // the call goes ahead). Empty: no hand.
 using FileCallHook = std::function<int(std::string_view call, const std::string& path)>;

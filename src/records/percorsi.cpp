@@ -37,7 +37,7 @@ void blocca_cartella_dati(App& app) {
     // The folder is ours alone from here: a save cut short there is
     // finished before any of its registers is read.
     if (preso == plat::FolderLock::Result::taken)
-        completa_salvataggio_interrotto(app, cartella, true);
+        completa_salvataggio_interrotto(app, cartella);
     if (preso != plat::FolderLock::Result::held) return;
 
     const auto parti = plat::split(app.blocco_dati.holder(), ",");
@@ -69,7 +69,7 @@ void imposta_percorsi_programma(App& app) {
     // once per folder, before they are read.
     if (s.cartella_programma != app.cartella_programma_controllata) {
         app.cartella_programma_controllata = s.cartella_programma;
-        completa_salvataggio_interrotto(app, s.cartella_programma, false);
+        completa_salvataggio_interrotto(app, s.cartella_programma);
     }
 }
 

@@ -8,13 +8,38 @@ namespace ga {
 namespace {
 
 constexpr const char* kTitoloErrore = "AVVISO ERRORE";
+// The work at hand was made from the files as a save of before had left
+// them: not written, to be done again.
+constexpr const char* kNonFatta = "QUESTA OPERAZIONE NON E' STATA FATTA: RIPETERLA.";
 
-void non_completabile(App& app, const std::string& cartella) {
-    app.msgbox("UN SALVATAGGIO INTERROTTO NELLA CARTELLA " + cartella +
-                   " NON PUO' ESSERE COMPLETATO (FILE NON SCRIVIBILI O DISCO PIENO).\r"
-                   "NESSUNA NUOVA REGISTRAZIONE E' POSSIBILE FINCHE' NON E' COMPLETATO: "
-                   "ELIMINARE LA CAUSA E RIPROVARE.",
-               plat::Buttons::Ok, kTitoloErrore, plat::Icon::Critical);
+// What keeps a save of before from being finished in `cartella`, told to
+// the user: until it is mended nothing may be saved.
+void non_completabile(App& app, const std::string& cartella, plat::Recovery esito,
+                      const std::string& file) {
+    std::string testo;
+    switch (esito) {
+        case plat::Recovery::blocked:
+            testo = "NELLA CARTELLA " + cartella + " C'E' " + file +
+                    ", CHE NON E' UN FILE: IL PROGRAMMA USA QUEL NOME PER COMPLETARE I "
+                    "SALVATAGGI.\rNESSUNA NUOVA REGISTRAZIONE E' POSSIBILE FINCHE' C'E': "
+                    "SPOSTARLO O RINOMINARLO E RIPROVARE.";
+            break;
+        case plat::Recovery::foreign:
+            testo = "UN SALVATAGGIO INTERROTTO NELLA CARTELLA " + cartella +
+                    " E' STATO FATTO DA UNA VERSIONE PIU' RECENTE DEL PROGRAMMA: SOLO QUELLA "
+                    "PUO' COMPLETARLO (" +
+                    file +
+                    ").\rNESSUNA NUOVA REGISTRAZIONE E' POSSIBILE CON QUESTA VERSIONE: "
+                    "AVVIARE LA VERSIONE PIU' RECENTE.";
+            break;
+        default:
+            testo = "UN SALVATAGGIO INTERROTTO NELLA CARTELLA " + cartella +
+                    " NON PUO' ESSERE COMPLETATO: IMPOSSIBILE SCRIVERE IL FILE " + file +
+                    " (FILE NON SCRIVIBILE O DISCO PIENO).\r"
+                    "NESSUNA NUOVA REGISTRAZIONE E' POSSIBILE FINCHE' NON E' COMPLETATO: "
+                    "ELIMINARE LA CAUSA E RIPROVARE.";
+    }
+    app.msgbox(testo, plat::Buttons::Ok, kTitoloErrore, plat::Icon::Critical);
 }
 
 // The tables of a save that was not written go back to what the files hold.
@@ -35,8 +60,9 @@ void ricarica(App& app, const std::vector<std::string>& percorsi) {
     for (const fs::path& c : cartelle)
         file_di(c, [&](const fs::path& p) {
             std::error_code ec;
-            if (!prima.contains(p) && fs::is_regular_file(p, ec) && fs::file_size(p, ec) == 0 &&
-                !ec)
+            // A lock file stays: another program may hold it.
+            if (!prima.contains(p) && !plat::is_program_work_file(p.filename().string()) &&
+                fs::is_regular_file(p, ec) && fs::file_size(p, ec) == 0 && !ec)
                 nuovi.push_back(p);
         });
     for (const fs::path& p : nuovi) {
@@ -48,7 +74,11 @@ void ricarica(App& app, const std::vector<std::string>& percorsi) {
 }  // namespace
 
 Salvataggio::Salvataggio(App& app) : app_(app) {
-    if (!plat::SaveUnit::open_unit()) unita_ = std::make_unique<plat::SaveUnit>();
+    if (plat::SaveUnit::open_unit()) return;
+    // A save of before still to finish goes first; this operation was made
+    // from what the files held before it, and is refused.
+    rifiutato_ = !salvataggi_completati(app_);
+    unita_ = std::make_unique<plat::SaveUnit>();
 }
 
 Salvataggio::~Salvataggio() {
@@ -71,25 +101,27 @@ bool Salvataggio::conferma() {
         ricarica(app_, percorsi);
         return false;
     };
-    if (!salvataggi_completati(app_)) return non_scritto();
+    if (rifiutato_ || !salvataggi_completati(app_)) return non_scritto();
 
     std::string mancato;
-    const std::string cartella = percorsi.empty() ? std::string() : app_.s.cartella_dati;
-    // The record lies beside the files: in the data folder when the save
-    // writes there, else in the folder of its first file.
-    bool nei_dati = !cartella.empty();
-    for (const std::string& p : percorsi) nei_dati = nei_dati && p.starts_with(cartella);
-    switch (unita_->commit(nei_dati ? cartella : std::string(), &mancato)) {
+    switch (unita_->commit(&mancato)) {
         case plat::SaveUnit::Result::done: return true;
         case plat::SaveUnit::Result::not_written:
             app_.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + mancato +
                             "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
                         plat::Buttons::Ok, kTitoloErrore, plat::Icon::Critical);
             return non_scritto();
+        case plat::SaveUnit::Result::earlier_save:
+            // Another program sharing the folder left it: finished (or told)
+            // now, and this operation is done again on what it leaves.
+            app_.salvataggio_da_completare = unita_->record_folder();
+            // Finished meanwhile by the program that left it: still told.
+            if (salvataggi_completati(app_))
+                app_.msgbox(kNonFatta, plat::Buttons::Ok, kTitoloErrore, plat::Icon::Exclamation);
+            return non_scritto();
         case plat::SaveUnit::Result::to_complete: break;
     }
-    app_.salvataggio_da_completare =
-        nei_dati ? cartella : std::filesystem::path(percorsi.front()).parent_path().string() + "/";
+    app_.salvataggio_da_completare = unita_->record_folder();
     app_.msgbox("LA REGISTRAZIONE E' FATTA, MA IL FILE " + mancato +
                     " NON E' ANCORA AGGIORNATO: SARA' COMPLETATO ALLA PROSSIMA REGISTRAZIONE "
                     "O AL PROSSIMO AVVIO DEL PROGRAMMA.\rNON RIPETERE L'OPERAZIONE.",
@@ -102,34 +134,53 @@ bool Salvataggio::copia(const std::string& percorso, const std::string& origine,
     return unita && unita->copy_from(percorso, origine, scrivibile);
 }
 
-void completa_salvataggio_interrotto(App& app, const std::string& cartella, bool bloccata) {
+void completa_salvataggio_interrotto(App& app, const std::string& cartella) {
     if (cartella.empty()) return;
-    const plat::Recovery esito = plat::complete_interrupted_save(cartella);
-    plat::remove_leftover_temporaries(cartella, !bloccata);
-    if (esito == plat::Recovery::failed) {
-        app.salvataggio_da_completare = cartella;
-        non_completabile(app, cartella);
-    } else if (esito == plat::Recovery::completed) {
-        app.msgbox(
-            "UN SALVATAGGIO INTERROTTO (PROGRAMMA O COMPUTER SPENTO DURANTE LA "
-            "REGISTRAZIONE) E' STATO COMPLETATO ORA.\r"
-            "I FILE DELLA CARTELLA " +
-                cartella +
-                " SONO DI NUOVO COERENTI: L'ULTIMA OPERAZIONE E' REGISTRATA, NON VA "
-                "RIPETUTA.",
-            plat::Buttons::Ok, "SALVATAGGIO COMPLETATO", plat::Icon::Information);
+    std::string mancato;
+    const plat::Recovery esito = plat::complete_interrupted_save(cartella, &mancato);
+    // Only what no record names: a save left to finish keeps its files.
+    plat::remove_leftover_temporaries(cartella);
+    switch (esito) {
+        case plat::Recovery::none:
+        case plat::Recovery::discarded: return;
+        case plat::Recovery::completed:
+            app.msgbox(
+                "UN SALVATAGGIO INTERROTTO (PROGRAMMA O COMPUTER SPENTO DURANTE LA "
+                "REGISTRAZIONE) E' STATO COMPLETATO ORA.\r"
+                "I FILE DELLA CARTELLA " +
+                    cartella +
+                    " SONO DI NUOVO COERENTI: L'ULTIMA OPERAZIONE E' REGISTRATA, NON VA "
+                    "RIPETUTA.",
+                plat::Buttons::Ok, "SALVATAGGIO COMPLETATO", plat::Icon::Information);
+            return;
+        default:
+            app.salvataggio_da_completare = cartella;
+            non_completabile(app, cartella, esito, mancato);
     }
 }
 
 bool salvataggi_completati(App& app) {
     if (app.salvataggio_da_completare.empty()) return true;
     const std::string cartella = app.salvataggio_da_completare;
-    if (plat::complete_interrupted_save(cartella) == plat::Recovery::failed) {
-        non_completabile(app, cartella);
-        return false;
+    std::string mancato;
+    std::vector<std::string> registri;
+    const plat::Recovery esito = plat::complete_interrupted_save(cartella, &mancato, &registri);
+    switch (esito) {
+        case plat::Recovery::none:
+        case plat::Recovery::discarded: app.salvataggio_da_completare.clear(); return true;
+        case plat::Recovery::completed:
+            app.salvataggio_da_completare.clear();
+            plat::remove_leftover_temporaries(cartella);
+            // A table read while the save was left half done may hold what a
+            // register held before it: read again, and the work at hand,
+            // made from them, is done again by the user.
+            app.ricarica_registri(registri);
+            app.msgbox("IL SALVATAGGIO RIMASTO IN SOSPESO NELLA CARTELLA " + cartella +
+                           " E' STATO COMPLETATO ORA.\r" + kNonFatta,
+                       plat::Buttons::Ok, "SALVATAGGIO COMPLETATO", plat::Icon::Information);
+            return false;
+        default: non_completabile(app, cartella, esito, mancato); return false;
     }
-    app.salvataggio_da_completare.clear();
-    return true;
 }
 
 }  // namespace ga

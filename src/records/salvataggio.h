@@ -39,16 +39,19 @@ public:
 private:
     App& app_;
     std::unique_ptr<plat::SaveUnit> unita_;  // none when joined to an open one
+    bool rifiutato_ = false;  // a save of before was still to finish: nothing is written
 };
 
 // Finishes a save interrupted in `cartella` (a crash, a power cut) and
-// removes the temporary files left there, telling the user in one box when a
-// save was completed. `bloccata`: the folder is this program's alone (the data
-// folder's lock is held), so every temporary file there is a leftover.
-void completa_salvataggio_interrotto(App& app, const std::string& cartella, bool bloccata);
+// removes the temporary files of ours no record names, telling the user in
+// one box when a save was completed, or what keeps it from being finished
+// (then nothing may be saved until it is).
+void completa_salvataggio_interrotto(App& app, const std::string& cartella);
 
-// True when nothing of an earlier save is still to be finished (the user is
-// told otherwise): a write never goes ahead of one that counted already.
+// True when no save of before is still to be finished. Otherwise it is
+// finished now and the tables it wrote are read again, or the user is told
+// which file keeps it from being finished; either way the write at hand,
+// made from what the files held before, does not go ahead (false).
 bool salvataggi_completati(App& app);
 
 }  // namespace ga

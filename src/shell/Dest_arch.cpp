@@ -1,5 +1,8 @@
 #include "shell/Dest_arch.h"
 
+#include "platform/save_unit.h"
+#include "records/salvataggio.h"
+
 namespace ga {
 
 namespace {
@@ -65,20 +68,24 @@ bool Dest_arch::cartelle_valide() {
 void Dest_arch::copia() {
     const std::string origine = s.cartella_dati;
     const std::string destinazione = Text1.text();
+    // A save left half done is finished first: an archive never takes its
+    // renamed files without the others.
+    if (!salvataggi_completati(app)) return;
     List1.clear();
-    int conta = 0;
     Label4.set_caption("0");
     // A file that could not be copied is told, not counted nor listed.
-    std::vector<std::string> non_copiati;
-    for (const std::string& nome : file_corrispondenti(origine, modello())) {
-        if (!copia_archivio(origine, destinazione, nome, false)) {
-            non_copiati.push_back(nome);
-            continue;
-        }
-        List1.add_item(nome);
-        ++conta;
-        Label4.set_caption(std::to_string(conta));
+    std::vector<std::string> copiati, non_copiati;
+    for (const std::string& nome : file_corrispondenti(origine, modello()))
+        (copia_archivio(origine, destinazione, nome, false) ? copiati : non_copiati)
+            .push_back(nome);
+    // The copies last only once the archive folder is synced: until then a
+    // pulled-out key may hold any of them, so none counts.
+    if (!copiati.empty() && !plat::detail::sync_folder(destinazione)) {
+        non_copiati.insert(non_copiati.end(), copiati.begin(), copiati.end());
+        copiati.clear();
     }
+    for (const std::string& nome : copiati) List1.add_item(nome);
+    Label4.set_caption(std::to_string(copiati.size()));
     Command1.set_enabled(false);
     avvisa_non_copiati(app, non_copiati, kTitolo);
 }

@@ -77,24 +77,9 @@ bool copia_archivio(const std::string& da, const std::string& a, const std::stri
                     bool scrivibile, std::string* scritto) {
     const fs::path origine = fs::path(da) / nome;
     const fs::path destinazione = fs::path(a) / nome_nella_cartella(a, nome);
-    const fs::path provvisorio = fs::path(a) / ("." + nome + ".copia-in-corso");
     std::error_code ec;
     if (!fs::is_regular_file(origine, ec)) return false;
-    fs::remove(provvisorio, ec);
-    ec.clear();
-    const auto tempo = fs::last_write_time(origine, ec);
-    if (!ec) fs::copy_file(origine, provvisorio, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::last_write_time(provvisorio, tempo, ec);
-    fs::perms permessi = fs::perms::none;
-    if (!ec) permessi = fs::status(origine, ec).permissions();
-    if (!ec && scrivibile) permessi |= fs::perms::owner_write;
-    if (!ec) fs::permissions(provvisorio, permessi, ec);
-    if (!ec) fs::rename(provvisorio, destinazione, ec);
-    if (ec) {
-        std::error_code ignora;
-        fs::remove(provvisorio, ignora);
-        return false;
-    }
+    if (!plat::copy_file_synced(origine.string(), destinazione.string(), scrivibile)) return false;
     if (scritto) *scritto = destinazione.string();
     return true;
 }

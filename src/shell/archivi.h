@@ -41,9 +41,10 @@ std::string nome_nella_cartella(const std::string& cartella, const std::string& 
 // Copies `nome` from folder `da` into folder `a`, replacing a file of that
 // name. The copy takes the source's permissions and time; `scrivibile` makes
 // it writable by its owner besides (files restored into the data folder must
-// stay writable by the program). The copy goes to a temporary file renamed
-// over the old one, so a failed copy leaves the old file as it was. False
-// when the file was not copied. Returns the path written in `scritto`.
+// stay writable by the program). The copy goes to a synced temporary file
+// renamed over the old one, so a failed copy leaves the old file as it was;
+// the caller syncs folder `a` before it calls the copy lasting. False when
+// the file was not copied. Returns the path written in `scritto`.
 bool copia_archivio(const std::string& da, const std::string& a, const std::string& nome,
                     bool scrivibile, std::string* scritto = nullptr);
 

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/folder_lock.h"
 #include "platform/record_file.h"
 #include "platform/save_unit.h"
 #include "support/disco_pieno.h"
@@ -46,9 +47,11 @@ protected:
         std::ifstream in(path(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+    // The folder's files, the lock a save takes there apart.
     std::vector<std::string> entries() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
+        for (const auto& e : fs::directory_iterator(dir_))
+            if (!is_lock_file(e.path().filename().string())) names.push_back(e.path().filename());
         return names;
     }
     fs::path dir_;
@@ -305,29 +308,23 @@ TEST_F(RecordFileTest, AppendAddsOneCrLfLine) {
 }
 
 // What a start finds of saves that did not end: a record that is not whole
-// never counted, and the temporary files of processes that are gone are
-// removed; in a folder other programs share, a running one's are kept.
-TEST_F(RecordFileTest, AStartDiscardsARecordCutShortAndRemovesLeftoverTemporaryFiles) {
-    // A process that has ended.
-    const pid_t ended = ::fork();
-    if (ended == 0) ::_exit(0);
-    ::waitpid(ended, nullptr, 0);
-    const std::string left_over = "saldi.dat.tmp" + std::to_string(ended) + "-0";
+// never counted, and the temporary files of ours no record names are
+// removed; a file of the user's named like one is no temporary of ours.
+TEST_F(RecordFileTest, AStartDiscardsARecordCutShortAndRemovesOnlyOurLeftoverTemporaryFiles) {
+    const std::string left_over = fs::path(temporary_name_for(path("saldi.dat"))).filename();
     write_bytes("saldi.dat", "old\r\n");
     write_bytes(left_over, "new\r\n");
     write_bytes(std::string(kSaveRecordName), "SALVATAGGIO 1\nR 9:" + path(left_over));
     EXPECT_EQ(complete_interrupted_save(dir_.string() + "/"), Recovery::discarded);
     EXPECT_EQ(read_bytes("saldi.dat"), "old\r\n");
 
-    const std::string running = "note.dat.tmp" + std::to_string(::getppid()) + "-3";
-    write_bytes(running, "x");
-    write_bytes("note.dat.tmp1-x", "not ours");
-    remove_leftover_temporaries(dir_.string() + "/", true);
+    for (const char* user : {"preventivo.tmp2024-05", "foto.tmp1-1", "note.dat.tmp1-x"})
+        write_bytes(user, "x");
+    remove_leftover_temporaries(dir_.string() + "/");
     std::vector<std::string> left = entries();
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (Lines{"note.dat.tmp1-x", running, "saldi.dat"}));
-    remove_leftover_temporaries(dir_.string() + "/", false);
-    EXPECT_EQ(entries().size(), 2u);
+    EXPECT_EQ(left,
+              (Lines{"foto.tmp1-1", "note.dat.tmp1-x", "preventivo.tmp2024-05", "saldi.dat"}));
     EXPECT_EQ(complete_interrupted_save(dir_.string() + "/"), Recovery::none);
 }
 

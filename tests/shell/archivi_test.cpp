@@ -6,7 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/save_unit.h"
+#include "platform/text.h"
+#include "records/archivio.h"
 #include "records/clienti.h"
+#include "records/salvataggio.h"
 #include "shell/Dest_arch.h"
 #include "shell/Rec_arch.h"
 #include "support/banco.h"
@@ -121,12 +125,13 @@ TEST_F(ArchiviTest, AllYearsAndAllFilesCopyEverythingAlsoUnderARootWithTwoSepara
     fs::permissions(dati("Vie.dat"), fs::perms::owner_read | fs::perms::group_read);
     // A save's record and temporary file are the program's, as the lock is.
     b.scrivi(dati("SALVATAGGIO_IN_CORSO.LOG"), {"SALVATAGGIO 1"});
-    b.scrivi(dati("clienti.dat.tmp4321-0"), {"ROSSI"});
+    const std::string provvisorio = "clienti.dat.GA-SALVA-0123456789abcdef-0.tmp";
+    b.scrivi(dati(provvisorio), {"ROSSI"});
     Dest_arch& d = apri<Dest_arch>();
     ASSERT_FALSE(d.File1.state().items.empty());
     EXPECT_EQ(std::count_if(d.File1.state().items.begin(), d.File1.state().items.end(),
                             [](const std::string& n) {
-                                return n.find("SALVATAGGIO") != n.npos || n.find(".tmp") != n.npos;
+                                return n.find("SALVATAGGIO") != n.npos || n.find(".GA-") != n.npos;
                             }),
               0);
     app.navigate(d.Dir1, chiavetta.string() + "/");
@@ -140,7 +145,8 @@ TEST_F(ArchiviTest, AllYearsAndAllFilesCopyEverythingAlsoUnderARootWithTwoSepara
         << "the copy keeps the source's attributes";
     EXPECT_FALSE(fs::exists(chiave("sotto2026.dat")));
     // The lock of the data folder in use is this program's, not the agency's.
-    for (const char* nome : {"IN_USO.LCK", "SALVATAGGIO_IN_CORSO.LOG", "clienti.dat.tmp4321-0"}) {
+    for (const std::string& nome :
+         {std::string("IN_USO.LCK"), std::string("SALVATAGGIO_IN_CORSO.LOG"), provvisorio}) {
         EXPECT_TRUE(fs::exists(dati(nome)));
         EXPECT_FALSE(fs::exists(chiave(nome))) << nome;
     }
@@ -164,6 +170,49 @@ TEST_F(ArchiviTest, AFailedCopyIsReportedAndNotCountedAndTheDataFolderIsNoDestin
     EXPECT_EQ(d.List1.state().items.size(), 8u);
     EXPECT_TRUE(fs::is_directory(chiave("clienti.dat")));
     EXPECT_EQ(b.leggi(dati("clienti.dat")), Nomi{"ROSSI*MARIO"});
+}
+
+// A copy is an archive only when all of it lasts: a save left half done is
+// finished before anything is copied, and a destination folder that cannot
+// be synced makes no file count as copied.
+TEST_F(ArchiviTest, TheCopyFinishesAHalfDoneSaveFirstAndCountsOnlyWhatLasts) {
+    {
+        Salvataggio salvataggio(app);
+        scrivi_registro(app, dati("clienti.dat"), {"ROSSI*MARIA"});
+        scrivi_registro(app, dati("Vie.dat"), {"002*VIA MARE* $$"});
+        plat::set_file_call_hook([](std::string_view call, const std::string& percorso) {
+            return call == "rename" && percorso.ends_with("/Vie.dat") ? EIO : 0;
+        });
+        salvataggio.conferma();
+        plat::set_file_call_hook({});
+    }
+    b.nuovi_messaggi();
+    Dest_arch& d = apri<Dest_arch>();
+    app.navigate(d.Dir1, chiavetta.string());
+    app.click(d.Command1);
+    EXPECT_TRUE(fs::is_empty(chiavetta));
+    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    app.click(d.Command1);
+    EXPECT_EQ(b.leggi(chiave("Vie.dat")), Nomi{"002*VIA MARE* $$"});
+    EXPECT_EQ(b.leggi(chiave("clienti.dat")), Nomi{"ROSSI*MARIA"});
+
+    // A key pulled out before its folder is synced.
+    const fs::path altra = chiavetta / "altra";
+    fs::create_directories(altra);
+    app.run([&] { d.unload(); });
+    Dest_arch& e = apri<Dest_arch>();
+    app.navigate(e.Dir1, altra.string());
+    plat::set_file_call_hook([&](std::string_view call, const std::string& percorso) {
+        std::error_code ec;
+        return call == "fsync" && fs::equivalent(percorso, altra, ec) ? EIO : 0;
+    });
+    app.click(e.Command1);
+    plat::set_file_call_hook({});
+    EXPECT_EQ(e.Label4.caption(), "0");
+    EXPECT_TRUE(e.List1.state().items.empty());
+    const Nomi detti = b.nuovi_messaggi();
+    ASSERT_EQ(detti.size(), 1u);
+    EXPECT_TRUE(plat::starts_with(detti[0], "NON E' STATO POSSIBILE COPIARE ")) << detti[0];
 }
 
 TEST_F(ArchiviTest, UntickingTheExtensionLeavesOnlyNamesWithAnEmptyExtension) {
