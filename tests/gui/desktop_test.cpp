@@ -741,6 +741,48 @@ TEST_F(DesktopTest, ADateTypedReachesTheProgramWhenWholeOrWhenTheBoxIsLeft) {
     EXPECT_EQ(form().log, Log{"Date1_LostFocus"});
 }
 
+TEST_F(DesktopTest, AWholeDateTypedAfterAClickOnTheMonthOrYearIsTakenWhole) {
+    show_active();
+    auto* date = widget<gui::DateBox>(form().date1);
+    const auto data = [](int d, int m, int y) { return *plat::Date::from_dmy(d, m, y); };
+    act([&] { form().date1.set_date(data(3, 3, 2030)); });
+    const int cifra = date->fontMetrics().horizontalAdvance("0");
+    const QPoint mese(cifra * 4 + 3, date->height() / 2);
+    const QPoint anno(cifra * 8 + 3, date->height() / 2);
+    struct Caso {
+        QPoint dove;
+        const char* scritto;
+        plat::Date atteso;
+    };
+    for (const Caso& c : {Caso{mese, "15062026", data(15, 6, 2026)},
+                          Caso{anno, "01/08/2027", data(1, 8, 2027)},
+                          Caso{mese, "20082028", data(20, 8, 2028)},
+                          // The field clicked alone: that month, that year.
+                          Caso{mese, "12/2029", data(20, 12, 2029)},
+                          Caso{anno, "2031", data(20, 12, 2031)}}) {
+        clic(date, c.dove);
+        QTest::keyClicks(date, c.scritto);
+        EXPECT_EQ(form().date1.state().date, c.atteso) << c.scritto;
+    }
+    // Left before its year is whole, a whole date typed is still a date.
+    clic(date, mese);
+    QTest::keyClicks(date, "15/6/32");
+    desk->widget(form().drive1)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(form().date1.state().date, data(15, 6, 2032));
+}
+
+TEST_F(DesktopTest, AListWithTheFocusAndNoLineShowsAFocusMark) {
+    show_active();
+    auto* list = widget<gui::ProgramList>(form().list1);
+    ASSERT_EQ(list->currentRow(), -1);
+    const QImage senza = list->grab().toImage();
+    list->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(list->hasFocus());
+    QTest::qWait(20);
+    EXPECT_NE(list->grab().toImage(), senza);
+    EXPECT_EQ(list->currentRow(), -1) << "the mark picks no line";
+}
+
 TEST_F(DesktopTest, ScrollBarFollowsBothWays) {
     show_active();
     auto* bar = widget<QScrollBar>(form().scroll1);
