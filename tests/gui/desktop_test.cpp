@@ -241,6 +241,31 @@ INSTANTIATE_TEST_SUITE_P(
         Posto{{1143, 600}, {0, 30, 910, 450}, std::nullopt, {0, 30}},       // larger than the room
         Posto{{400, 200}, {0, 0, 910, 480}, QPoint(100, 50), {100, 50}}));  // as asked
 
+// Tab reads a table of boxes row by row, even where its columns stand
+// further apart than its rows; a column beside a list as tall as several
+// rows is read after the list; a button just right of a box follows it.
+TEST(OrdineTab, RowsBeforeColumnsAndABoxsOwnButtonAfterIt) {
+    auto box = [](int x, int y, int w, int h) { return gui::Piece{QRect(x, y, w, h), -1, true}; };
+    // Two rows of four boxes 26 high, 31 apart; the columns 8 apart.
+    std::vector<gui::Piece> griglia;
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 4; ++c) griglia.push_back(box(c * 104, r * 31, 96, 26));
+    EXPECT_EQ(gui::tab_order(griglia), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+
+    // A list as tall as three rows, three boxes beside it, a box below both.
+    const std::vector<gui::Piece> lista = {box(0, 0, 100, 90), box(110, 0, 60, 25),
+                                           box(110, 32, 60, 25), box(110, 64, 60, 25),
+                                           box(0, 100, 60, 25)};
+    EXPECT_EQ(gui::tab_order(lista), (std::vector<int>{0, 1, 2, 3, 4}));
+
+    // A column of buttons on the left, the year box and its OK on the right
+    // of the last one: the boxes first, the OK right after its box.
+    std::vector<gui::Piece> utilita = {box(0, 0, 40, 32), box(0, 46, 40, 32),
+                                       box(274, 50, 70, 24), box(352, 48, 56, 28)};
+    for (int i : {0, 1, 3}) utilita[static_cast<std::size_t>(i)].button = true;
+    EXPECT_EQ(gui::tab_order(utilita), (std::vector<int>{2, 3, 0, 1}));
+}
+
 // A form larger than the screen: its window fits the room and its page
 // scrolls, so that every control can be reached.
 TEST_F(DesktopTest, AFormLargerThanTheScreenScrollsInAWindowInsideIt) {
