@@ -222,8 +222,8 @@ SommeEstratto estratto_conto_proprietario(App& app) {
                         ? plat::pad_right(" RESTITUZ. ACC. PER REVOCA PER. ", 30)
                         : plat::pad_right(" SALDO AFFITTO PER IL PERIODO ", 32);
                 const auto [arrivo, partenza] = periodo(numero);
-                riga = con_importo(
-                    d + " " + etichetta + " " + ap + " " + arrivo + " " + partenza, somma);
+                riga = con_importo(d + " " + etichetta + " " + ap + " " + arrivo + " " + partenza,
+                                   somma);
                 break;
             }
             case Tipo::versamento:
@@ -256,17 +256,17 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     if (esiti.provvigione_dovuta) {
         const double provvigione = percentuale * elencato.lordo / 100;
         totale_elencato -= provvigione;
-        lista.add_item(con_importo(std::string(17, ' ') + "         IMPORTO PER L'AGENZIA PARI AL " +
-                                       p + "% SU " + plat::format_amount(elencato.lordo) + " € ",
+        lista.add_item(con_importo(std::string(17, ' ') +
+                                       "         IMPORTO PER L'AGENZIA PARI AL " + p + "% SU " +
+                                       plat::format_amount(elencato.lordo) + " € ",
                                    provvigione));
     }
     totale_elencato = al_centesimo(totale_elencato);
     lista.add_item(std::string(73, ' ') + std::string(12, '-'));
     if (totale_elencato > 0)
         lista.add_item(con_importo(
-            "   " +
-                std::string(
-                    "         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  "),
+            "   " + std::string(
+                        "         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  "),
             totale_elencato));
 
     esito(app, kSintesiLordo, plat::format_amount(esiti.lordo));

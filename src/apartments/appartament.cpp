@@ -103,12 +103,14 @@ void appartament::layout() {
         plat::Control* box;
         int x, y, larghezza;
     };
-    const Casella caselle[] = {
-        {"SOGGIORNO", &Text4, 12, 150, 60},   {"N° BAGNI", &Text5, 240, 150, 60},
-        {"GIARDINO", &Text6, 12, 180, 60},    {"PIANO", &Text7, 240, 180, 108},
-        {"POSTI LETTO", &Text8, 12, 210, 60}, {"NOTE", &Text9, 12, 240, 322},
-        // Last: choosing the periodicity saves the card, the note with it.
-        {"PERIODICITA'", &Combo2, 12, 270, 108}};
+    const Casella caselle[] = {{"SOGGIORNO", &Text4, 12, 150, 60},
+                               {"N° BAGNI", &Text5, 240, 150, 60},
+                               {"GIARDINO", &Text6, 12, 180, 60},
+                               {"PIANO", &Text7, 240, 180, 108},
+                               {"POSTI LETTO", &Text8, 12, 210, 60},
+                               {"NOTE", &Text9, 12, 240, 322},
+                               // Last: choosing the periodicity saves the card, the note with it.
+                               {"PERIODICITA'", &Combo2, 12, 270, 108}};
     for (const Casella& c : caselle) {
         etichetta(c.etichetta, c.x, c.y + 5, 100, &Frame2);
         metti(*c.box, c.x + 100 + (c.x == 12 ? 14 : 0), c.y, c.larghezza, 25, &Frame2);

@@ -38,14 +38,15 @@ int conteggio(App& app, const Casella& conta, int capacita) {
 // ("VIA VERDI 8", "PIAZZA DANTE 1"): no "Via VIA VERDI 8".
 std::string con_via(const std::string& strada) {
     static constexpr std::string_view kSpecie[] = {
-        "VIA",      "V.",    "VIALE", "V.LE",   "PIAZZA",    "P.ZZA",     "P.ZA",
-        "PIAZZALE", "CORSO", "C.SO",  "LARGO",  "VICOLO",    "STRADA",    "CONTRADA",
-        "LOCALITA", "LOC.",  "FRAZ.", "FRAZIONE", "LUNGOMARE", "BORGO", "SALITA"};
+        "VIA",      "V.",    "VIALE", "V.LE",     "PIAZZA",    "P.ZZA",  "P.ZA",
+        "PIAZZALE", "CORSO", "C.SO",  "LARGO",    "VICOLO",    "STRADA", "CONTRADA",
+        "LOCALITA", "LOC.",  "FRAZ.", "FRAZIONE", "LUNGOMARE", "BORGO",  "SALITA"};
     const std::string t = plat::upper(plat::trim(strada));
     for (std::string_view specie : kSpecie) {
         if (t.size() < specie.size() || t.compare(0, specie.size(), specie) != 0) continue;
         const char dopo = t.size() > specie.size() ? t[specie.size()] : ' ';
-        if (specie.back() == '.' || dopo == ' ' || dopo == '\'' || static_cast<unsigned char>(dopo) >= 0x80)
+        if (specie.back() == '.' || dopo == ' ' || dopo == '\'' ||
+            static_cast<unsigned char>(dopo) >= 0x80)
             return " " + plat::trim(strada);
     }
     return " Via " + strada;

@@ -885,7 +885,8 @@ void Desktop::apply_focus_request() {
     // a box, so no LostFocus or GotFocus comes of it.
     it->second->widget->setFocus(Qt::OtherFocusReason);
     // The focus this load of the form asked for stays when its window shows.
-    if (FormView* fv = it->second->form; fv && c->form().is_loaded()) fv->focus_load = c->form().loads();
+    if (FormView* fv = it->second->form; fv && c->form().is_loaded())
+        fv->focus_load = c->form().loads();
     rt_.clear_focus_request();
 }
 

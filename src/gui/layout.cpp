@@ -126,9 +126,9 @@ private:
                 const Piece& box = pieces_[static_cast<std::size_t>(p)];
                 if (box.button || !box.takes_focus) continue;
                 const int gap = button.rect.x() - (box.rect.x() + box.rect.width());
-                const int shared =
-                    std::min(box.rect.y() + box.rect.height(), button.rect.y() + button.rect.height()) -
-                    std::max(box.rect.y(), button.rect.y());
+                const int shared = std::min(box.rect.y() + box.rect.height(),
+                                            button.rect.y() + button.rect.height()) -
+                                   std::max(box.rect.y(), button.rect.y());
                 if (gap < 0 || gap >= nearest ||
                     shared * 2 < std::min(box.rect.height(), button.rect.height()))
                     continue;

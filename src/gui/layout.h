@@ -29,9 +29,10 @@ struct Piece {
 // that box. A page is cut across along the widest band that no control
 // crosses (rows, read top first), so that a row is read whole before the
 // next; only where no band runs across is it cut down (columns, read left
-// first, as beside a list as tall as several rows), and each part again. Labels and pictures take no focus but keep a caption
-// with its box. Controls lying over each other are read in the order of the
-// page as well as they allow.
+// first, as beside a list as tall as several rows), and each part again.
+// Labels and pictures take no focus but keep a caption with its box.
+// Controls lying over each other are read in the order of the page as well
+// as they allow.
 std::vector<int> tab_order(const std::vector<Piece>& pieces);
 
 // Where a window's frame goes in the room the screen leaves to windows:

@@ -283,8 +283,9 @@ void vedi_dati_prenotazione(App& app) {
                 visibile(app, kVisuRestituito, true);
                 // The journal keeps a refund as a negative movement; the
                 // client was given back that much.
-                app.imposta(kVisuRestituito, " RESTITUITO  €  " +
-                                                 plat::format_amount(std::fabs(importo(campo(m, 2)))));
+                app.imposta(
+                    kVisuRestituito,
+                    " RESTITUITO  €  " + plat::format_amount(std::fabs(importo(campo(m, 2)))));
             }
             metti_formattato(app, kVisuPulizia, campo(m, 5));
             metti_formattato(app, kVisuCauzione, campo(m, 6));

@@ -39,12 +39,11 @@ const std::string kSaldo =
     "15/07/2026  SALDO AFFITTO PER IL PERIODO    0012 01/08/2026 15/08/2026" + blank(7) +
     "2.000,00";
 const std::string kRestituzione =
-    "20/07/2026  RESTITUZ. ACC. PER REVOCA PER.  0012 16/08/2026 31/08/2026" + blank(8) +
-    "-300,00";
+    "20/07/2026  RESTITUZ. ACC. PER REVOCA PER.  0012 16/08/2026 31/08/2026" + blank(8) + "-300,00";
 const std::string kVersamento =
     "01/08/2026  SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA " + blank(15) + blank(6) + "1.000,00";
-const std::string kSpesa1 = "02/08/2026 RIPARAZIONE CALDAIA" + blank(36) + " 0012" + blank(8) +
-                            "150,00";
+const std::string kSpesa1 =
+    "02/08/2026 RIPARAZIONE CALDAIA" + blank(36) + " 0012" + blank(8) + "150,00";
 const std::string kDiritti =
     "03/08/2026  SALDO AFFITTO PER IL PERIODO    0012" + blank(32) + "50,00";
 const std::string kSpesa2 = "04/08/2026 LAMPADINA" + blank(46) + " 0012" + blank(10) + "0,50";
@@ -109,9 +108,9 @@ TEST_F(Estratto, ContractOwnerPaysNoCommissionAndNoTotalLineWhenNothingIsDue) {
 
     // An owner without movements: only the commission line on a gross of nothing.
     disegna("GIALLI EVA");
-    EXPECT_EQ(lista(),
-              (Righe{blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €" + blank(12) + "0,00",
-                     kSeparatore}));
+    EXPECT_EQ(lista(), (Righe{blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €" +
+                                  blank(12) + "0,00",
+                              kSeparatore}));
     EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "0,00");
 }
 
@@ -132,10 +131,10 @@ TEST_F(Estratto, FiltersOfTheStatementFormListOneKindAtATime) {
     // Payouts only: the list closes on what it lists (no gross, a
     // commission of 0,00, nothing due)...
     a.click(c("EstrattoContoPropr", "Check4"));
-    EXPECT_EQ(lista(),
-              (Righe{kVersamento,
-                     blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €" + blank(12) + "0,00",
-                     kSeparatore}));
+    EXPECT_EQ(lista(), (Righe{kVersamento,
+                              blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €" +
+                                  blank(12) + "0,00",
+                              kSeparatore}));
     EXPECT_FALSE(sintesi.visible());
     // ...but the figures the other forms take stay those of the whole statement.
     for (auto [forma, nome] : {std::pair{"SINTESICONTOPROP", "Text8"},

@@ -260,8 +260,8 @@ TEST(OrdineTab, RowsBeforeColumnsAndABoxsOwnButtonAfterIt) {
 
     // A column of buttons on the left, the year box and its OK on the right
     // of the last one: the boxes first, the OK right after its box.
-    std::vector<gui::Piece> utilita = {box(0, 0, 40, 32), box(0, 46, 40, 32),
-                                       box(274, 50, 70, 24), box(352, 48, 56, 28)};
+    std::vector<gui::Piece> utilita = {box(0, 0, 40, 32), box(0, 46, 40, 32), box(274, 50, 70, 24),
+                                       box(352, 48, 56, 28)};
     for (int i : {0, 1, 3}) utilita[static_cast<std::size_t>(i)].button = true;
     EXPECT_EQ(gui::tab_order(utilita), (std::vector<int>{2, 3, 0, 1}));
 }
@@ -779,12 +779,11 @@ TEST_F(DesktopTest, AWholeDateTypedAfterAClickOnTheMonthOrYearIsTakenWhole) {
         const char* scritto;
         plat::Date atteso;
     };
-    for (const Caso& c : {Caso{mese, "15062026", data(15, 6, 2026)},
-                          Caso{anno, "01/08/2027", data(1, 8, 2027)},
-                          Caso{mese, "20082028", data(20, 8, 2028)},
-                          // The field clicked alone: that month, that year.
-                          Caso{mese, "12/2029", data(20, 12, 2029)},
-                          Caso{anno, "2031", data(20, 12, 2031)}}) {
+    for (const Caso& c :
+         {Caso{mese, "15062026", data(15, 6, 2026)}, Caso{anno, "01/08/2027", data(1, 8, 2027)},
+          Caso{mese, "20082028", data(20, 8, 2028)},
+          // The field clicked alone: that month, that year.
+          Caso{mese, "12/2029", data(20, 12, 2029)}, Caso{anno, "2031", data(20, 12, 2031)}}) {
         clic(date, c.dove);
         QTest::keyClicks(date, c.scritto);
         EXPECT_EQ(form().date1.state().date, c.atteso) << c.scritto;
