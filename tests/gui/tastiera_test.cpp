@@ -44,10 +44,7 @@ std::string fuoco(gui_test::Finestre& f, const char* form) {
     return "";
 }
 
-void tab(gui_test::Finestre& f) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    (void)f;
-}
+void tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
 
 // An owner with one apartment whose first period is 06/06/2026-20/06/2026.
 void appartamento(gui_test::Finestre& f) {
@@ -75,13 +72,13 @@ TEST(Tastiera, TabGoesAlongAPeriodRowAndAPriceTypedThereIsThatRowsPrice) {
     QWidget* dal = widget(f, "appartament", "DTPICKER3");
     gui_test::clic(dal, QPoint(dal->fontMetrics().horizontalAdvance("0") + 3, dal->height() / 2));
     QTest::keyClicks(QApplication::focusWidget(), "21062026");
-    tab(f);
+    tab();
     EXPECT_EQ(fuoco(f, "appartament"), "DTPICKER4");
     QTest::keyClicks(QApplication::focusWidget(), "04072026");
-    tab(f);
+    tab();
     EXPECT_EQ(fuoco(f, "appartament"), "prez11");
     QTest::keyClicks(QApplication::focusWidget(), "1500");
-    tab(f);
+    tab();
     EXPECT_EQ(app.testo("appartament", "prez10"), "1.200,00");
     EXPECT_EQ(f.banco().leggi(app.s.percorso_periodi),
               (std::vector<std::string>{"0001*06/06/2026*20/06/2026*1.200,00*LIB",
@@ -96,11 +93,11 @@ TEST(Tastiera, TheStreetListIsReachedByTheArrowAndTheNoteBeforeThePeriodicitySav
     app.pick(app.campo("appartament", "Combo1"), 1);
     widget(f, "appartament", "Text44")->setFocus(Qt::OtherFocusReason);
     QTest::keyClicks(QApplication::focusWidget(), "2");
-    tab(f);
+    tab();
     ASSERT_EQ(fuoco(f, "appartament"), "Text2");
     ASSERT_TRUE(app.campo("appartament", "Combo3").visible());
     QTest::keyClicks(QApplication::focusWidget(), "Viale Ceccarini");
-    tab(f);
+    tab();
     EXPECT_EQ(fuoco(f, "appartament"), "Text3") << "Tab passes over the street list";
     QTest::keyClicks(QApplication::focusWidget(), "10");
     EXPECT_EQ(app.testo("appartament", "Text2"), "VIALE CECCARINI");
@@ -119,10 +116,10 @@ TEST(Tastiera, TheStreetListIsReachedByTheArrowAndTheNoteBeforeThePeriodicitySav
     for (const char* box : {"Text4", "Text5", "Text6", "Text7", "Text8"})
         app.type(app.campo("appartament", box), "1");
     widget(f, "appartament", "Text8")->setFocus(Qt::OtherFocusReason);
-    tab(f);
+    tab();
     EXPECT_EQ(fuoco(f, "appartament"), "Text9");
     QTest::keyClicks(QApplication::focusWidget(), "VISTA MARE");
-    tab(f);
+    tab();
     ASSERT_EQ(fuoco(f, "appartament"), "Combo2");
     f.banco().messaggi().forget();
     auto* periodicita = static_cast<QComboBox*>(QApplication::focusWidget());
@@ -176,13 +173,13 @@ TEST(Tastiera, TheFocusIsWhereTheTypingStarts) {
     apri(f, "utilita");
     app.click(app.campo("utilita", "Command7"));
     widget(f, "utilita", "Text1")->setFocus(Qt::OtherFocusReason);
-    tab(f);
+    tab();
     EXPECT_EQ(fuoco(f, "utilita"), "Command8");
 
     // The booking page's client code is the program's: no Tab stops there.
     apri(f, "prenotazione");
     widget(f, "prenotazione", "Text30")->setFocus(Qt::OtherFocusReason);
-    tab(f);
+    tab();
     EXPECT_NE(fuoco(f, "prenotazione"), "Text25");
     EXPECT_TRUE(app.campo("prenotazione", "Text25").locked());
 }
@@ -195,9 +192,9 @@ TEST(Tastiera, TheFolderChooserWorksWithTheKeys) {
     fs::create_directories(radice / "alfa" / "interna");
     fs::create_directories(radice / "beta");
     apri(f, "CERCA_CART");
+    EXPECT_EQ(fuoco(f, "CERCA_CART"), "Dir1") << "the keys start in the folders";
     app.run([&] { app.campo("CERCA_CART", "Dir1").set_path(radice.string()); });
     auto* cartelle = static_cast<gui::ProgramList*>(widget(f, "CERCA_CART", "Dir1"));
-    cartelle->setFocus(Qt::TabFocusReason);
     const int sopra = cartelle->count() - 2;  // the lines leading to the folder
     // Down through the lines leading to the folder and into its subfolders,
     // never back to the top.
