@@ -548,7 +548,11 @@ void appartament::cerca_via() {
     if (!registra_via(app)) carica_vie(app);
 }
 
-void appartament::Combo3_Click() { scelta_via(); }
+void appartament::Combo3_Click() {
+    scelta_via();
+    // The street taken from its list, the house number is typed next.
+    if (!Combo3.visible()) Text3.set_focus();
+}
 
 void appartament::Combo3_LostFocus() {
     // Only a name typed into the list is taken on leaving it; passing

@@ -108,8 +108,13 @@ TEST(Tastiera, TheStreetListIsReachedByTheArrowAndTheNoteBeforeThePeriodicitySav
     widget(f, "appartament", "Text2")->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     auto* vie = static_cast<QComboBox*>(widget(f, "appartament", "Combo3"));
-    EXPECT_TRUE(vie->view()->isVisible());
-    vie->hidePopup();
+    ASSERT_TRUE(vie->view()->isVisible());
+    // A street taken there with Enter: the house number is typed next.
+    QTest::keyClick(vie->view(), Qt::Key_Down);
+    QTest::keyClick(vie->view(), Qt::Key_Return);
+    EXPECT_FALSE(app.campo("appartament", "Combo3").visible());
+    EXPECT_EQ(app.testo("appartament", "Text2"), vie->currentText().toStdString());
+    EXPECT_EQ(fuoco(f, "appartament"), "Text3");
 
     // The note comes before the periodicity, and an arrow on the closed
     // periodicity opens its list without saving; Enter on a line saves.
