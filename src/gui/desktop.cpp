@@ -1110,6 +1110,10 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             }
             return key_event(cv, static_cast<QKeyEvent*>(event));
         }
+        case QEvent::Wheel:
+            // The wheel over a closed combo would choose its lines one by
+            // one, each a choice that may save or search: it does nothing.
+            return cv.control->kind() == Kind::ComboBox;
         case QEvent::MouseButtonDblClick: {
             // A text box's double-click: its first click came with the first
             // release, and the release that ends it is no click.

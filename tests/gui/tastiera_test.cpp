@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include "finestre.h"
@@ -128,6 +129,9 @@ TEST(Tastiera, TheStreetListIsReachedByTheArrowAndTheNoteBeforeThePeriodicitySav
     ASSERT_EQ(fuoco(f, "appartament"), "Combo2");
     f.banco().messaggi().forget();
     auto* periodicita = static_cast<QComboBox*>(QApplication::focusWidget());
+    QWheelEvent rotella(QPointF(5, 5), periodicita->mapToGlobal(QPointF(5, 5)), QPoint(),
+                        QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(periodicita, &rotella);
     QTest::keyClick(periodicita, Qt::Key_Down);
     EXPECT_TRUE(periodicita->view()->isVisible());
     EXPECT_TRUE(f.banco().messaggi().texts().empty()) << "passing over a line saves nothing";
