@@ -92,6 +92,17 @@ void esito(App& app, const Casella& box, const std::string& testo) {
 
 std::string cifra(double v) { return plat::pad_left(plat::format_amount(v), 10); }
 
+// Every amount of the statement ends in one column, the column the
+// separator line above the total closes: the text before it is padded to
+// this width (a longer text gives up its leading blanks first).
+constexpr int kPrimaDellImporto = 75;
+
+std::string con_importo(std::string testo, double v) {
+    while (plat::length(testo) > kPrimaDellImporto && !testo.empty() && testo.front() == ' ')
+        testo.erase(0, 1);
+    return plat::pad_right(testo, kPrimaDellImporto) + cifra(v);
+}
+
 // The kinds the filters let through, in the order they are tried.
 std::vector<Tipo> tipi_ammessi(App& app) {
     auto spuntato = [&](const Casella& box) { return app.campo(box).value() == 1; };
@@ -211,20 +222,20 @@ SommeEstratto estratto_conto_proprietario(App& app) {
                         ? plat::pad_right(" RESTITUZ. ACC. PER REVOCA PER. ", 30)
                         : plat::pad_right(" SALDO AFFITTO PER IL PERIODO ", 32);
                 const auto [arrivo, partenza] = periodo(numero);
-                riga = d + " " + etichetta + " " + ap + " " + arrivo + " " + partenza + " " +
-                       cifra(somma);
+                riga = con_importo(d + " " + etichetta + " " + ap + " " + arrivo + " " + partenza,
+                                   somma);
                 break;
             }
             case Tipo::versamento:
-                riga = d + " " +
-                       plat::pad_right(" SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA ", 60) + "  " +
-                       cifra(c4);
+                riga = con_importo(
+                    d + " " + plat::pad_right(" SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA ", 60),
+                    c4);
                 break;
             case Tipo::spesa: {
                 const std::string etichetta = numero <= tabella.capacita()
                                                   ? tabella[static_cast<int>(numero)][1]
                                                   : std::string();
-                riga = d + " " + plat::pad_right(etichetta, 55) + " " + ap + "  " + cifra(c4);
+                riga = con_importo(d + " " + plat::pad_right(etichetta, 55) + " " + ap, c4);
                 break;
             }
         }
@@ -245,17 +256,18 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     if (esiti.provvigione_dovuta) {
         const double provvigione = percentuale * elencato.lordo / 100;
         totale_elencato -= provvigione;
-        lista.add_item(std::string(17, ' ') + "         IMPORTO PER L'AGENZIA PARI AL " + p +
-                       "% SU " + plat::format_amount(elencato.lordo) + " € " + " " +
-                       cifra(provvigione));
+        lista.add_item(con_importo(std::string(17, ' ') +
+                                       "         IMPORTO PER L'AGENZIA PARI AL " + p + "% SU " +
+                                       plat::format_amount(elencato.lordo) + " € ",
+                                   provvigione));
     }
     totale_elencato = al_centesimo(totale_elencato);
     lista.add_item(std::string(73, ' ') + std::string(12, '-'));
     if (totale_elencato > 0)
-        lista.add_item(
-            "   " +
-            std::string("         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  ") +
-            " " + cifra(totale_elencato));
+        lista.add_item(con_importo(
+            "   " + std::string(
+                        "         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  "),
+            totale_elencato));
 
     esito(app, kSintesiLordo, plat::format_amount(esiti.lordo));
     esito(app, kSintesiSpese, plat::format_amount(esiti.spese));

@@ -246,6 +246,9 @@ void spese::Command1_Click() {
         }
     }
     Check2.set_value(1);
+    // The statement names the expense by its description: the table is read
+    // again so that it holds the line just added.
+    carica_spese(app);
     estratto();
 }
 

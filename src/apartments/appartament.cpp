@@ -79,7 +79,7 @@ void appartament::layout() {
     SCEGLI.design().visible = false;
 
     // The apartment's own data.
-    metti(Frame2, 16, 300, 460, 280).design().text = "APPARTAMENTO";
+    metti(Frame2, 16, 300, 460, 304).design().text = "APPARTAMENTO";
     etichetta("CODICE  APPARTAMENTO", 12, 31, 150, &Frame2);
     metti(Text44, 166, 26, 70, 25, &Frame2);
     etichetta("VIA", 12, 63, 110, &Frame2);
@@ -88,6 +88,10 @@ void appartament::layout() {
     metti(Text3, 398, 58, 50, 25, &Frame2);
     metti(Combo3, 126, 88, 230, 25, &Frame2).design().visible = false;
     Combo3.design().tooltip = "ELENCO DELLE VIE";
+    // The street list drops down under the street: Tab goes on from the
+    // street to its number, the Down arrow into the list.
+    Combo3.design().tab_stop = false;
+    Text2.design().drop_list = Combo3.name();
     etichetta("TIPO", 12, 123, 110, &Frame2);
     const char* tipi[] = {"MON", "BIL", "TRI", "QUA"};
     plat::OptionButton* opzioni[] = {&Option1, &Option2, &Option3, &Option4};
@@ -99,11 +103,14 @@ void appartament::layout() {
         plat::Control* box;
         int x, y, larghezza;
     };
-    const Casella caselle[] = {
-        {"SOGGIORNO", &Text4, 12, 150, 60},   {"N° BAGNI", &Text5, 240, 150, 60},
-        {"GIARDINO", &Text6, 12, 180, 60},    {"PIANO", &Text7, 240, 180, 108},
-        {"POSTI LETTO", &Text8, 12, 210, 60}, {"PERIODICITA'", &Combo2, 240, 210, 108},
-        {"NOTE", &Text9, 12, 240, 322}};
+    const Casella caselle[] = {{"SOGGIORNO", &Text4, 12, 150, 60},
+                               {"N° BAGNI", &Text5, 240, 150, 60},
+                               {"GIARDINO", &Text6, 12, 180, 60},
+                               {"PIANO", &Text7, 240, 180, 108},
+                               {"POSTI LETTO", &Text8, 12, 210, 60},
+                               {"NOTE", &Text9, 12, 240, 322},
+                               // Last: choosing the periodicity saves the card, the note with it.
+                               {"PERIODICITA'", &Combo2, 12, 270, 108}};
     for (const Casella& c : caselle) {
         etichetta(c.etichetta, c.x, c.y + 5, 100, &Frame2);
         metti(*c.box, c.x + 100 + (c.x == 12 ? 14 : 0), c.y, c.larghezza, 25, &Frame2);
@@ -113,7 +120,7 @@ void appartament::layout() {
     Text7.design().tooltip = "TERRA - PRIMO - SECOND -ECC.";
     Combo2.design().items = {"ESTIVO", "ANNUALE"};
 
-    metti(ESCI, 16, 596, 110, 36).design().text = "USCITA";
+    metti(ESCI, 16, 610, 110, 32).design().text = "USCITA";
     ESCI.design().tooltip = "USCITA";
 
     // Stores: counts, record numbers and flags the program keeps here.
@@ -541,7 +548,11 @@ void appartament::cerca_via() {
     if (!registra_via(app)) carica_vie(app);
 }
 
-void appartament::Combo3_Click() { scelta_via(); }
+void appartament::Combo3_Click() {
+    scelta_via();
+    // The street taken from its list, the house number is typed next.
+    if (!Combo3.visible()) Text3.set_focus();
+}
 
 void appartament::Combo3_LostFocus() {
     // Only a name typed into the list is taken on leaving it; passing

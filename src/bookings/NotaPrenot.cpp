@@ -148,8 +148,9 @@ void NotaPrenot::NRICH_Validate() {
     }
     Label6.set_caption(p.arrivo.text() + " - " + p.partenza.text());
     Label7.set_caption(" " + std::to_string(k) + " - APP. " + plat::trim(p.campo[0]) + " - " +
-                       Text2.text() + " - AFFITTO " + p.campo[4] + " - ACCONTO " + p.campo[5] +
-                       " - " + descrizione(stato_prenotazione(p)));
+                       Text2.text() + " - AFFITTO " + plat::format_amount(p.campo[4]) +
+                       " - ACCONTO " + plat::format_amount(p.campo[5]) + " - " +
+                       descrizione(stato_prenotazione(p)));
 }
 
 void NotaPrenot::SALVA_Click() {

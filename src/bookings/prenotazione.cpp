@@ -98,6 +98,9 @@ void prenotazione::disponi() {
     metti(Text30, 126, 216, 266, 25, fc);
     etichetta("COD. CLIENTE", 12, 256, 110, fc);
     metti(Text25, 126, 252, 60, 25, fc);
+    // The client's code is the program's (the client found or the next
+    // code): not typed, so Tab passes over it.
+    Text25.design().locked = true;
     metti(Text24, 190, 252, 10, 25, fc).design().visible = false;
     metti(GIU, 204, 250, 40, 29, fc).design().text = "<<";
     GIU.design().tooltip = "CLIENTE PRECEDENTE CON LO STESSO NOME";

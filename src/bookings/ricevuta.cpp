@@ -34,6 +34,24 @@ int conteggio(App& app, const Casella& conta, int capacita) {
     return static_cast<int>(std::clamp<long>(app.conta(conta), 0, capacita));
 }
 
+// The client's street after " Via ", unless the street names its own kind
+// ("VIA VERDI 8", "PIAZZA DANTE 1"): no "Via VIA VERDI 8".
+std::string con_via(const std::string& strada) {
+    static constexpr std::string_view kSpecie[] = {
+        "VIA",      "V.",    "VIALE", "V.LE",     "PIAZZA",    "P.ZZA",  "P.ZA",
+        "PIAZZALE", "CORSO", "C.SO",  "LARGO",    "VICOLO",    "STRADA", "CONTRADA",
+        "LOCALITA", "LOC.",  "FRAZ.", "FRAZIONE", "LUNGOMARE", "BORGO",  "SALITA"};
+    const std::string t = plat::upper(plat::trim(strada));
+    for (std::string_view specie : kSpecie) {
+        if (t.size() < specie.size() || t.compare(0, specie.size(), specie) != 0) continue;
+        const char dopo = t.size() > specie.size() ? t[specie.size()] : ' ';
+        if (specie.back() == '.' || dopo == ' ' || dopo == '\'' ||
+            static_cast<unsigned char>(dopo) >= 0x80)
+            return " " + plat::trim(strada);
+    }
+    return " Via " + strada;
+}
+
 std::string data_breve(plat::Date d) { return d.is_zero() ? std::string() : d.text(); }
 
 // Amounts as the agency writes them ("1.500,00", "25"); a text that is not
@@ -150,16 +168,19 @@ RigheRicevuta componi_ricevuta(App& app) {
                                        : std::string();
 
     // Check-in and check-out hours by the length of the stay: a month, a
-    // fortnight (the August fortnight has hours of its own), else none.
+    // fortnight (the August fortnight has hours of its own), else a week
+    // (Saturday to Saturday): every stay has the hours of its kind of letting.
     const long giorni = plat::Date::days_between(p.arrivo, p.partenza);
-    std::string ingresso, uscita;
+    std::string ingresso = s.ora_ingresso_c, uscita = s.ora_uscita_c;
+    // The clause on monthly and fortnightly lettings states theirs.
+    std::string ingresso_mese = s.ora_ingresso_a, uscita_mese = s.ora_uscita_a;
     if (giorni > 17) {
         ingresso = s.ora_ingresso_a;
         uscita = s.ora_uscita_a;
-    } else if (giorni > 9 && giorni < 17) {
+    } else if (giorni > 9) {
         const bool agosto = !p.arrivo.is_zero() && p.arrivo.month() == 8;
-        ingresso = agosto ? s.ora_ingresso_d : s.ora_ingresso_b;
-        uscita = agosto ? s.ora_uscita_d : s.ora_uscita_b;
+        ingresso = ingresso_mese = agosto ? s.ora_ingresso_d : s.ora_ingresso_b;
+        uscita = uscita_mese = agosto ? s.ora_uscita_d : s.ora_uscita_b;
     }
 
     struct Tipo {
@@ -262,7 +283,7 @@ RigheRicevuta componi_ricevuta(App& app) {
     b[3] = "Spett.le Signor " + (*cliente)[1];
     a[4] = "Tel:  " + s.telefono_responsabile;
     a[5] = s.agenzia_via;
-    b[5] = " Via " + (*cliente)[2];
+    b[5] = con_via((*cliente)[2]);
     a[6] = s.agenzia_citta;
     b[6] = "Località " + (*cliente)[4] + "  " + (*cliente)[3] + "  (" + (*cliente)[6] + ")";
     a[7] = "Part.Iva    " + s.partita_iva;
@@ -335,7 +356,7 @@ RigheRicevuta componi_ricevuta(App& app) {
         "  a.  Per la locazione mensile o quindicinale\u00A0: ingresso il primo giorno previsto "
         "dal "
         "contratto dopo le ore " +
-        ingresso + " e l’uscita entro le ore " + uscita +
+        ingresso_mese + " e l’uscita entro le ore " + uscita_mese +
         " dell’ultimo giorno previsto dal contratto.";
     a[47] = "  b.  Per la locazione settimanale\u00A0: ingresso il Sabato dopo le ore " +
             s.ora_ingresso_c + ", la partenza il Sabato entro le ore " + s.ora_uscita_c;

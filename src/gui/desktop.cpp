@@ -190,6 +190,10 @@ struct Desktop::FormView {
     std::vector<std::unique_ptr<ControlView>> controls;
     std::uint64_t seen = 0;
     bool placed = false;
+    // The load of the form the window's focus belongs to: a form loaded
+    // anew opens with the focus where it first opened, not where the
+    // previous load left it.
+    std::uint64_t focus_load = 0;
     // What the Tab order was worked out from: each control's visibility
     // and place.
     std::vector<std::tuple<bool, int, int, int, int>> tab_layout;
@@ -306,6 +310,10 @@ void Desktop::update_form(FormView& fv) {
         else if (f.left() != 0 || f.top() != 0)
             wanted = QPoint(pixels(f.left()), pixels(f.top()));
         fv.placed = true;
+        if (fv.focus_load != f.loads()) {
+            fv.focus_load = f.loads();
+            if (QWidget* last = w->focusWidget()) last->clearFocus();
+        }
         w->move(window_position(w->size() + decorations_, room_for(w), wanted));
         w->show();
         // The window system's frame, once known, is kept inside the room
@@ -421,7 +429,10 @@ void Desktop::make_widget(ControlView& cv, QWidget* parent) {
             l->setUniformItemSizes(true);
             // A list of commands only moves with the keys; Enter runs the line.
             l->commands = c.state().command_list;
-            l->on_run = [this, v](int row) { picked(*v, row); };
+            if (l->commands) l->on_run = [this, v](int row) { picked(*v, row); };
+            // Enter on a folder opens it, as a double-click does.
+            if (c.kind() == Kind::DirList)
+                l->on_run = [this, v](int row) { row_double_clicked(*v, row); };
             connect(l->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                     [this, v, l](const QModelIndex& now) {
                         if (l->moving_by_keys()) return;
@@ -614,8 +625,11 @@ void Desktop::update_control(ControlView& cv) {
             for (const auto& item : st.items)
                 items << QString(depth * 2, QLatin1Char(' ')) + qt_text(item);
             l->setItems(items);
+            // A line leading to the path, reached with the keys, stays the
+            // current one: it is no subfolder the program could have chosen.
             const int row = st.list_index >= 0 ? st.list_index + depth : -1;
-            if (l->currentRow() != row) l->setCurrentRow(row);
+            const bool leading_line = row < 0 && l->currentRow() >= 0 && l->currentRow() < depth;
+            if (l->currentRow() != row && !leading_line) l->setCurrentRow(row);
             break;
         }
         case Kind::ComboBox: {
@@ -713,6 +727,8 @@ void Desktop::update_common(ControlView& cv) {
         w->setGeometry(pixel_rect(st.left, st.top, st.width, st.height));
     w->setHidden(!st.visible);
     w->setEnabled(st.enabled);
+    // Not a Tab stop: reached by a click, or by the arrow from its box.
+    if (!st.tab_stop && (w->focusPolicy() & Qt::TabFocus)) w->setFocusPolicy(Qt::ClickFocus);
     const QString tip = qt_text(st.tooltip);
     if (w->toolTip() != tip) w->setToolTip(tip);
     // The program's own pointer is the pointing hand of a link; back to
@@ -868,6 +884,9 @@ void Desktop::apply_focus_request() {
     // Inside the sync: the program moving the focus is not the user leaving
     // a box, so no LostFocus or GotFocus comes of it.
     it->second->widget->setFocus(Qt::OtherFocusReason);
+    // The focus this load of the form asked for stays when its window shows.
+    if (FormView* fv = it->second->form; fv && c->form().is_loaded())
+        fv->focus_load = c->form().loads();
     rt_.clear_focus_request();
 }
 
@@ -1083,8 +1102,18 @@ bool Desktop::control_event(ControlView& cv, QEvent* event) {
             // follow_tab); any other key forgets it.
             const int key = static_cast<QKeyEvent*>(event)->key();
             tab_from_ = key == Qt::Key_Tab || key == Qt::Key_Backtab ? cv.widget : nullptr;
+            if (arrow_key(cv, static_cast<QKeyEvent*>(event))) return true;
+            if (key == Qt::Key_Escape && cv.control->form().closes_on_escape()) {
+                plat::Form& form = cv.control->form();
+                deliver(nullptr, [&] { rt_.close(form); });
+                return true;
+            }
             return key_event(cv, static_cast<QKeyEvent*>(event));
         }
+        case QEvent::Wheel:
+            // The wheel over a closed combo would choose its lines one by
+            // one, each a choice that may save or search: it does nothing.
+            return cv.control->kind() == Kind::ComboBox;
         case QEvent::MouseButtonDblClick: {
             // A text box's double-click: its first click came with the first
             // release, and the release that ends it is no click.
@@ -1171,6 +1200,33 @@ void Desktop::follow_tab(ControlView& left, Qt::FocusReason reason) {
     skipped_by_tab_ = skipped ? skipped : chosen;
     next->setFocus(reason);
     skipped_by_tab_ = nullptr;
+}
+
+// The arrows of a drop-down: on a closed combo they open its list, where
+// they move without choosing (a choice that saves or searches is made with
+// Enter or a click, not by passing over a line); from a box with a list of
+// candidates under it, Down goes into that list, opened.
+bool Desktop::arrow_key(ControlView& cv, QKeyEvent* event) {
+    const int key = event->key();
+    if ((key != Qt::Key_Down && key != Qt::Key_Up) || event->modifiers() != Qt::NoModifier ||
+        quiet())
+        return false;
+    const Kind k = cv.control->kind();
+    auto open = [](QComboBox* combo) {
+        if (!combo || combo->count() == 0 || combo->view()->isVisible()) return false;
+        combo->showPopup();
+        return true;
+    };
+    if (k == Kind::ComboBox) return open(qobject_cast<QComboBox*>(cv.widget));
+    const std::string& name = cv.control->state().drop_list;
+    if (k != Kind::TextBox || key != Qt::Key_Down || name.empty()) return false;
+    const plat::Control* list = cv.control->form().find(name);
+    auto it = list ? control_views_.find(list) : control_views_.end();
+    QWidget* w = it == control_views_.end() ? nullptr : it->second->widget;
+    if (!w || !w->isVisible() || !w->isEnabled()) return false;
+    w->setFocus(Qt::OtherFocusReason);
+    if (w->hasFocus()) open(qobject_cast<QComboBox*>(w));
+    return true;
 }
 
 bool Desktop::key_event(ControlView& cv, QKeyEvent* event) {

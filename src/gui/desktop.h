@@ -85,6 +85,7 @@ private:
 
     bool window_event(FormView& fv, QEvent* event);
     bool control_event(ControlView& cv, QEvent* event);
+    bool arrow_key(ControlView& cv, QKeyEvent* event);
     bool key_event(ControlView& cv, QKeyEvent* event);
     void window_activated(FormView& fv);
     void follow_tab(ControlView& left, Qt::FocusReason reason);

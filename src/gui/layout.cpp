@@ -23,10 +23,14 @@ struct Cut {
     int gap = -1;
 };
 
-// The widest band, across or down, that no item crosses; gap -1 when none.
+// Where the page is cut: across it when a band that no item crosses runs
+// across (the widest such band), so that a row of boxes is read whole before
+// the next row; down it (the widest band) only where no band runs across, as
+// beside a list or frame as tall as several rows. Gap -1 when neither.
 Cut widest_cut(const std::vector<Item>& items) {
     Cut best;
     for (bool rows : {true, false}) {
+        if (!rows && best.gap >= 0) break;
         std::vector<const Item*> sorted;
         for (const Item& i : items) sorted.push_back(&i);
         std::sort(sorted.begin(), sorted.end(), [rows](const Item* a, const Item* b) {
@@ -35,8 +39,6 @@ Cut widest_cut(const std::vector<Item>& items) {
         int reach = end(sorted.front()->rect, rows);
         for (std::size_t k = 1; k < sorted.size(); ++k) {
             const int s = start(sorted[k]->rect, rows);
-            // Rows first when two bands are as wide: top to bottom, then
-            // left to right.
             if (s >= reach && s - reach > best.gap) best = {rows, s, s - reach};
             reach = std::max(reach, end(sorted[k]->rect, rows));
         }
@@ -81,10 +83,15 @@ std::vector<const Item*> page_order(const std::vector<Item>& items) {
     return out;
 }
 
+// How far right of a box a button may stand and still be the box's own.
+constexpr int kBesideGap = 12;
+
 class Orderer {
 public:
     explicit Orderer(const std::vector<Piece>& pieces) : pieces_(pieces) {
         children_.resize(pieces.size() + 1);
+        attached_.resize(pieces.size());
+        taken_.resize(pieces.size(), false);
         for (std::size_t i = 0; i < pieces.size(); ++i) {
             const int c = pieces[i].container;
             const bool valid =
@@ -108,16 +115,44 @@ private:
         return false;
     }
 
+    // A button standing just after a box on the box's line (the OK beside
+    // the year it confirms) belongs to that box: Tab goes from the box to it.
+    void attach_buttons(const std::vector<int>& kids) {
+        for (int b : kids) {
+            const Piece& button = pieces_[static_cast<std::size_t>(b)];
+            if (!button.button || !button.takes_focus) continue;
+            int owner = -1, nearest = kBesideGap + 1;
+            for (int p : kids) {
+                const Piece& box = pieces_[static_cast<std::size_t>(p)];
+                if (box.button || !box.takes_focus) continue;
+                const int gap = button.rect.x() - (box.rect.x() + box.rect.width());
+                const int shared = std::min(box.rect.y() + box.rect.height(),
+                                            button.rect.y() + button.rect.height()) -
+                                   std::max(box.rect.y(), button.rect.y());
+                if (gap < 0 || gap >= nearest ||
+                    shared * 2 < std::min(box.rect.height(), button.rect.height()))
+                    continue;
+                owner = p;
+                nearest = gap;
+            }
+            if (owner < 0) continue;
+            attached_[static_cast<std::size_t>(owner)].push_back(b);
+            taken_[static_cast<std::size_t>(b)] = true;
+        }
+    }
+
     void container(int index, int depth) {
         if (depth > 16) return;
+        attach_buttons(children_[static_cast<std::size_t>(index)]);
         // The boxes, lists, choices and frames; then the buttons. Each read
         // among all the others, which keep the page's bands where they are.
         for (bool buttons : {false, true}) {
             std::vector<Item> items;
             for (int p : children_[static_cast<std::size_t>(index)]) {
                 const Piece& piece = pieces_[static_cast<std::size_t>(p)];
-                const bool focus =
-                    piece.button ? buttons && piece.takes_focus : !buttons && holds_focus(p, depth);
+                const bool focus = piece.button ? buttons && piece.takes_focus &&
+                                                      !taken_[static_cast<std::size_t>(p)]
+                                                : !buttons && holds_focus(p, depth);
                 items.push_back({piece.rect, p, focus});
             }
             read(items, depth);
@@ -142,12 +177,17 @@ private:
 
     void take(const Item& item, int depth) {
         if (!item.focus) return;
-        if (pieces_[static_cast<std::size_t>(item.piece)].takes_focus) out_.push_back(item.piece);
+        if (pieces_[static_cast<std::size_t>(item.piece)].takes_focus) {
+            out_.push_back(item.piece);
+            for (int b : attached_[static_cast<std::size_t>(item.piece)]) out_.push_back(b);
+        }
         container(item.piece, depth + 1);
     }
 
     const std::vector<Piece>& pieces_;
     std::vector<std::vector<int>> children_;  // by container; the last is the window's
+    std::vector<std::vector<int>> attached_;  // by box: the buttons that follow it
+    std::vector<bool> taken_;                 // a button that follows its box
     std::vector<int> out_;
 };
 

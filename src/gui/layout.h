@@ -24,13 +24,15 @@ struct Piece {
 // page read as a person reads it, top to bottom and left to right, a
 // frame's controls together where the frame stands, and the command buttons
 // of the form (or of a frame) after the boxes, lists and choices there, so
-// that the boxes are filled in before SALVA or USCITA is reached. A page is
-// cut along the widest band that no control crosses, across it (rows, read
-// top first) or down it (columns, read left first), and each part again:
-// the boxes on one line are read along it, a column of boxes beside
-// another after it. Labels and pictures take no focus but keep a caption
-// with its box. Controls lying over each other are read in the order of the
-// page as well as they allow.
+// that the boxes are filled in before SALVA or USCITA is reached; a button
+// just right of a box on its row (the OK of the year it confirms) follows
+// that box. A page is cut across along the widest band that no control
+// crosses (rows, read top first), so that a row is read whole before the
+// next; only where no band runs across is it cut down (columns, read left
+// first, as beside a list as tall as several rows), and each part again.
+// Labels and pictures take no focus but keep a caption with its box.
+// Controls lying over each other are read in the order of the page as well
+// as they allow.
 std::vector<int> tab_order(const std::vector<Piece>& pieces);
 
 // Where a window's frame goes in the room the screen leaves to windows:

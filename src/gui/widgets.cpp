@@ -89,18 +89,32 @@ void ProgramList::focusInEvent(QFocusEvent* e) {
     const QSignalBlocker block(selectionModel());
     QListView::focusInEvent(e);
     if (currentRow() != before) setCurrentRow(before);
+    viewport()->update();
+}
+
+void ProgramList::focusOutEvent(QFocusEvent* e) {
+    QListView::focusOutEvent(e);
+    viewport()->update();
 }
 
 void ProgramList::keyPressEvent(QKeyEvent* e) {
-    if (!commands) return QListView::keyPressEvent(e);
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && on_run) {
         e->accept();
-        if (currentRow() >= 0 && on_run && !e->isAutoRepeat()) on_run(currentRow());
+        if (currentRow() >= 0 && !e->isAutoRepeat()) on_run(currentRow());
         return;
     }
+    if (!commands) return QListView::keyPressEvent(e);
     moving_ = true;
     QListView::keyPressEvent(e);
     moving_ = false;
+}
+
+void ProgramList::paintEvent(QPaintEvent* e) {
+    QListView::paintEvent(e);
+    if (!hasFocus() || currentIndex().isValid()) return;
+    QPainter p(viewport());
+    p.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+    p.drawRect(viewport()->rect().adjusted(1, 1, -2, -2));
 }
 
 // --- DateBox -------------------------------------------------------------------------
@@ -192,7 +206,8 @@ void DateBox::choose(const QDate& d) {
 
 void DateBox::finish_typing() {
     if (!typing_) return;
-    const std::optional<QDate> d = typed_date();
+    std::optional<QDate> d = typed_date();
+    if (!d && start_field_ > 0) d = whole_date(entered_, true);
     if (d) {
         choose(*d);
     } else {
@@ -206,42 +221,110 @@ void DateBox::stop_typing() {
     digits_.clear();
     typed_ = {};
     advanced_ = false;
+    year_digits_ = 0;
+    entered_.clear();
+}
+
+namespace {
+
+// A year typed in one or two digits is of this century; one typed in four
+// is that year ("0082" is no year of ours).
+std::optional<QDate> make_date(int day, int month, int year, int year_digits) {
+    if (year < 100 && year_digits <= 2) year += 2000;
+    if (year < 1900) return std::nullopt;
+    const QDate d(year, month, day);
+    if (!d.isValid()) return std::nullopt;
+    return d;
+}
+
+// A digit that fills its field: the last one the field takes, or one that no
+// other can follow (a day from 4, a month from 2).
+bool fills_field(int field, const QString& digits, QChar c) {
+    return digits.size() >= kFieldWidth[field] ||
+           (field == 0 && digits.size() == 1 && c > QLatin1Char('3')) ||
+           (field == 1 && digits.size() == 1 && c > QLatin1Char('1'));
+}
+
+}  // namespace
+
+std::optional<QDate> DateBox::whole_date(const QString& typed, bool finished) {
+    std::array<std::optional<int>, 3> f{};
+    int field = 0, year_digits = 0;
+    QString digits;
+    bool advanced = false;
+    auto end = [&] {
+        if (field > 2) return;
+        f[static_cast<std::size_t>(field)] = digits.toInt();
+        if (field == 2) year_digits = static_cast<int>(digits.size());
+        digits.clear();
+        ++field;
+    };
+    for (QChar c : typed) {
+        if (c.isDigit()) {
+            if (field > 2) return std::nullopt;  // more than a date
+            digits += c;
+            advanced = false;
+            if (fills_field(field, digits, c)) {
+                end();
+                advanced = field <= 2;
+            }
+        } else if (is_separator(c)) {
+            if (!digits.isEmpty()) end();
+            else if (!advanced)
+                ++field;
+            advanced = false;
+        }
+    }
+    if (finished && !digits.isEmpty()) end();
+    // While the typing goes on, only a year typed in full ends the date.
+    if (!f[0] || !f[1] || !f[2] || (!finished && year_digits != 4)) return std::nullopt;
+    return make_date(*f[0], *f[1], *f[2], year_digits);
 }
 
 std::optional<QDate> DateBox::typed_date() const {
     std::array<std::optional<int>, 3> f = typed_;
-    if (typing_ && !digits_.isEmpty()) f[static_cast<std::size_t>(field_)] = digits_.toInt();
+    int year_digits = year_digits_;
+    if (typing_ && !digits_.isEmpty()) {
+        f[static_cast<std::size_t>(field_)] = digits_.toInt();
+        if (field_ == 2) year_digits = static_cast<int>(digits_.size());
+    }
     if (date_.isValid()) {
         if (!f[0]) f[0] = date_.day();
         if (!f[1]) f[1] = date_.month();
         if (!f[2]) f[2] = date_.year();
     }
     if (!f[0] || !f[1] || !f[2]) return std::nullopt;
-    int year = *f[2];
-    if (year < 100) year += 2000;
-    if (year < 1900) return std::nullopt;
-    const QDate d(year, *f[1], *f[0]);
-    if (!d.isValid()) return std::nullopt;
-    return d;
+    if (!typed_[2] && !(typing_ && field_ == 2 && !digits_.isEmpty())) year_digits = 4;
+    return make_date(*f[0], *f[1], *f[2], year_digits);
 }
 
 void DateBox::type_char(QChar c) {
+    if (!c.isDigit() && !is_separator(c)) return;
+    if (!typing_) {
+        typing_ = true;
+        start_field_ = field_;
+        entered_.clear();
+    }
+    entered_ += c;
+    // Typing that began on the month or the year, after a click there, may
+    // be a whole date: it is taken whole once its year is typed in full.
+    if (start_field_ > 0) {
+        if (const std::optional<QDate> d = whole_date(entered_, false)) {
+            choose(*d);
+            return;
+        }
+    }
     if (c.isDigit()) {
-        if (!typing_) typing_ = true;
         digits_ += c;
         advanced_ = false;
-        const bool full = digits_.size() >= kFieldWidth[field_] ||
-                          (field_ == 0 && digits_.size() == 1 && c > QLatin1Char('3')) ||
-                          (field_ == 1 && digits_.size() == 1 && c > QLatin1Char('1'));
-        if (full) {
+        if (fills_field(field_, digits_, c)) {
             const bool year = field_ == 2;
             end_field();
             advanced_ = !year;
         } else {
             show_text();
         }
-    } else if (is_separator(c)) {
-        typing_ = true;
+    } else {
         if (!digits_.isEmpty()) end_field();
         else if (!advanced_)
             go_to_field(field_ + 1);
@@ -252,20 +335,28 @@ void DateBox::type_char(QChar c) {
 // The field being typed is done: the next one is typed, or, after the
 // year, the date is complete.
 void DateBox::end_field() {
+    const int count = static_cast<int>(digits_.size());
     if (!digits_.isEmpty()) typed_[static_cast<std::size_t>(field_)] = digits_.toInt();
+    if (field_ == 2 && count > 0) year_digits_ = count;
     digits_.clear();
     if (field_ < 2) {
         ++field_;
         show_text();
         return;
     }
-    if (const std::optional<QDate> d = typed_date()) choose(*d);
+    // A short year ended by a separator, in typing begun on the month or
+    // the year, may be the day or month of a whole date still being typed.
+    const bool ended = start_field_ == 0 || count == kFieldWidth[2];
+    if (const std::optional<QDate> d = typed_date(); d && ended) choose(*d);
     else
         show_text();
 }
 
 void DateBox::go_to_field(int field) {
-    if (typing_ && !digits_.isEmpty()) typed_[static_cast<std::size_t>(field_)] = digits_.toInt();
+    if (typing_ && !digits_.isEmpty()) {
+        typed_[static_cast<std::size_t>(field_)] = digits_.toInt();
+        if (field_ == 2) year_digits_ = static_cast<int>(digits_.size());
+    }
     digits_.clear();
     field_ = std::clamp(field, 0, 2);
     advanced_ = false;

@@ -185,7 +185,9 @@ protected:
 //
 // A list of commands moves over its lines with the keys and runs the line
 // on Enter (on_run); meanwhile moving_by_keys() tells its current-row
-// changes from a pick.
+// changes from a pick. Any list given on_run runs its line on Enter (a
+// folder list opens the folder). A list with the focus and no line current
+// shows a dotted mark round its lines, so the user sees where the keys go.
 //
 // Its lines are one list of texts given at once: a list of ten thousand
 // bookings made an item at a time takes many frames to show.
@@ -206,7 +208,9 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     QStringListModel* lines_;
@@ -224,8 +228,11 @@ private:
 // blank), and the typing goes on in the next field. Leading zeros may be
 // typed or not. The date is the user's when its year has been typed in
 // full (the fields not typed keep the date shown), or when the box is left
-// (finish_typing) with every field known; a two-digit year is of this
-// century. Escape gives up the typing.
+// (finish_typing) with every field known; a year of one or two digits is of
+// this century. A whole date typed after a click on the month or the year
+// (15062026, 15/06/2026) is taken whole, wherever the click landed; the
+// month or year typed alone there is taken as that field. Escape gives up
+// the typing.
 //
 // The program's date (setDate) never emits; set while the user types, it
 // does not disturb the typing and is shown if the typing gives no date.
@@ -265,6 +272,9 @@ private:
     void go_to_field(int field);
     void stop_typing();
     std::optional<QDate> typed_date() const;
+    // The characters typed, read as a whole date from its day: once its
+    // year has four digits, or (finished) whatever fields were typed.
+    static std::optional<QDate> whole_date(const QString& typed, bool finished);
     void choose(const QDate& d);
     void show_text();
     int field_at(int position) const;
@@ -276,6 +286,9 @@ private:
     QString digits_;                             // of the field being typed
     std::array<std::optional<int>, 3> typed_{};  // fields typed so far
     bool advanced_ = false;                      // the last digit ended its field
+    int start_field_ = 0;                        // where this typing began
+    QString entered_;                            // every character of this typing
+    int year_digits_ = 0;                        // of the year typed
 };
 
 }  // namespace gui

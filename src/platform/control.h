@@ -68,6 +68,11 @@ struct ControlState {
     // list): the arrow keys only move over the lines, Enter or a click runs
     // the line.
     bool command_list = false;
+    // Tab stops at it; a control that is not a stop still takes a click.
+    bool tab_stop = true;
+    // A box with a list of candidates under it: the Down arrow goes into
+    // that list (named here), which Tab passes over.
+    std::string drop_list;
     bool locked = false;
     std::string password_char;
     bool multiline = false;

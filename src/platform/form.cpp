@@ -36,6 +36,7 @@ void Form::touch() {
 void Form::load() {
     if (designing_ || loaded_) return;
     loaded_ = true;  // before the handler: loads that touch each other end
+    ++loads_;
     visible_ = false;
     changed();
     runtime_.changed();

@@ -37,6 +37,8 @@ public:
     bool is_loaded() const { return loaded_; }               // never loads
     bool is_visible() const { return loaded_ && visible_; }  // never loads
     bool is_enabled() const { return enabled_; }             // never loads
+    // How many times the form has been loaded: each load is a fresh form.
+    std::uint64_t loads() const { return loads_; }
     void load();                                             // loads hidden if not loaded
     void show();  // loads, shows, and makes it the active window
     void hide();
@@ -72,6 +74,9 @@ public:
     virtual void Form_Unload() {}
     // The window's close button: the form's own exit where it has one.
     virtual void close_requested() { unload(); }
+    // Escape pressed in the form is its close button (a dialog without a
+    // cancel button of its own).
+    virtual bool closes_on_escape() const { return false; }
     // The mouse moved over the form itself, not over one of its controls.
     std::function<void()> on_mouse_move;
 
@@ -108,6 +113,7 @@ private:
     int left_ = 0, top_ = 0, width_ = 6000, height_ = 4500;
     int design_width_ = 6000, design_height_ = 4500;
     std::uint64_t revision_ = 1;
+    std::uint64_t loads_ = 0;
 };
 
 }  // namespace plat

@@ -48,11 +48,13 @@ void svuota_liste(App& app, const Bersaglio* bersaglio) {
     }
 }
 
+// The boxes take the parts without the blanks that pad them in the table
+// and in the candidates list: a town is stored and printed as its name.
 void riempi(App& app, const Bersaglio& b, const std::string& comune, const std::string& cap,
             const std::string& provincia) {
-    app.imposta(*b.comune, comune);
-    app.imposta(*b.cap, cap);
-    if (b.provincia != nullptr) app.imposta(*b.provincia, provincia);
+    app.imposta(*b.comune, plat::trim(comune));
+    app.imposta(*b.cap, plat::trim(cap));
+    if (b.provincia != nullptr) app.imposta(*b.provincia, plat::trim(provincia));
 }
 
 }  // namespace

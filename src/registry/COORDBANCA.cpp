@@ -58,6 +58,9 @@ COORDBANCA::COORDBANCA(App& app) : Forma(app, kName) {
     HScroll1.on_change = [this] { HScroll1_Change(); };
     SalvaForn.on_click = [this] { SalvaForn_Click(); };
     USCITA.on_click = [this] { USCITA_Click(); };
+    // Upper case, as the agency's own coordinates are kept.
+    for (plat::TextBox* b : {&Text14, &Text13, &Text16, &Text15})
+        b->on_lost_focus = [b] { b->set_text(plat::upper(b->text())); };
 }
 
 void COORDBANCA::Form_Activate() {
@@ -133,6 +136,8 @@ bool COORDBANCA::iban_accettato() {
 
 void COORDBANCA::SalvaForn_Click() {
     if (!iban_accettato()) return;
+    for (plat::TextBox* b : {&Text14, &Text13, &Text16, &Text15})
+        b->set_text(plat::upper(b->text()));
     s.operazione = "coordbanca";
     // The count follows the record just added, so that the next one can
     // follow it in turn.

@@ -1,6 +1,7 @@
 #include "registry/PROPRIETARI.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/number.h"
 #include "platform/text.h"
@@ -215,7 +216,10 @@ void PROPRIETARI::Form_Load() {
     // appear in the list when the form is opened again.
     Combo1.clear();
     for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.proprietari[i][0], i);
-    for (int n = 2; n <= 10; ++n) caselle(n)->set_locked(true);
+    // Every box of the record, the e-mail too, waits for NUOVO or MODIFICA:
+    // a name typed at the opening must not land in a box left open.
+    for (int n = 2; n <= 11; ++n) caselle(n)->set_locked(true);
+    appena_caricato_ = true;
     HScroll1.set_visible(false);
     Text8.set_visible(false);
     Text1.set_visible(true);
@@ -224,6 +228,9 @@ void PROPRIETARI::Form_Load() {
 }
 
 void PROPRIETARI::Form_Activate() {
+    // Opened, the form waits on NUOVO: Enter starts an owner and puts the
+    // focus in the name box.
+    if (std::exchange(appena_caricato_, false)) nuovo.set_focus();
     // Back from the bank form: it was given "nuovopr" only so that its exit
     // hands this form back; an owner being changed or browsed must not be
     // saved afterwards as a new one.

@@ -70,6 +70,8 @@ private:
     // The mode to take back when the bank form, which needs "nuovopr" to
     // give this form back, returns.
     std::optional<std::string> modo_prima_della_banca_;
+    // Set by each load: its first activation puts the focus on NUOVO.
+    bool appena_caricato_ = false;
 };
 
 }  // namespace ga

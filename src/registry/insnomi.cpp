@@ -212,6 +212,8 @@ void insnomi::NUOVOINS_Click() {
     // The name list lies over the name box: the new name must be typable.
     Combo1.set_visible(false);
     Text10.set_text(nuovo_codice());
+    // The name is what the user types next.
+    Text1.set_focus();
 }
 
 void insnomi::MODICLI_Click() {

@@ -166,7 +166,8 @@ void RESTCAUZ::scegli_prenotazione(long k, const std::string& numero) {
 
     Label6.set_caption(p.campo[2] + " - " + p.campo[3]);
     Label7.set_caption(" " + std::to_string(k) + " - APP. " + plat::trim(p.campo[0]) + " - " +
-                       Text2.text() + " - AFFITTO " + p.campo[4] + " - ACCONTO " + p.campo[5]);
+                       Text2.text() + " - AFFITTO " + plat::format_amount(p.campo[4]) +
+                       " - ACCONTO " + plat::format_amount(p.campo[5]));
 
     // The client's bookings work out the deposit paid into Label9, from the
     // booking number at the head of Label7.

@@ -1,6 +1,7 @@
 #include "settlement/prenotazioni_cliente.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -310,8 +311,11 @@ void vedi_dati_prenotazione(App& app) {
             if (revocata) {
                 visibile(app, kVisuRiquadroNota, true);
                 visibile(app, kVisuRestituito, true);
-                app.imposta(kVisuRestituito,
-                            " RESTITUITO  €  " + plat::format_amount(importo(campo(m, 2))));
+                // The journal keeps a refund as a negative movement; the
+                // client was given back that much.
+                app.imposta(
+                    kVisuRestituito,
+                    " RESTITUITO  €  " + plat::format_amount(std::fabs(importo(campo(m, 2)))));
             }
             metti_formattato(app, kVisuPulizia, campo(m, 5));
             metti_formattato(app, kVisuCauzione, campo(m, 6));

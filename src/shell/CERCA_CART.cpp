@@ -36,6 +36,8 @@ void CERCA_CART::Form_Load() {
     if (plat::Form* u = app.form("utilita")) u->hide();
     Drive1.refresh();
     Dir1.refresh();
+    // The folders are what the user goes through: the keys start there.
+    Dir1.set_focus();
 }
 
 void CERCA_CART::Drive1_Change() { Dir1.set_path(Drive1.path()); }

@@ -16,6 +16,8 @@ public:
     void Dir1_Change();
     void OK_Click();
     void close_requested() override;
+    // Escape leaves the chooser as its close button does.
+    bool closes_on_escape() const override { return true; }
 
     plat::DriveList Drive1{*this, "Drive1"};
     plat::DirList Dir1{*this, "Dir1"};

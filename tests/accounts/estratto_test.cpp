@@ -32,17 +32,21 @@ const Righe kGiornale = {
     "06/08/2026*0002*0*0*650,00*0*0**",  // payout to the contract owner
 };
 
+// Every amount ends in column 85, where the separator above the total ends.
 const std::string kAcconto =
-    "01/07/2026  ACCONTO AFFITTO PER IL PERIODO  0012 01/08/2026 15/08/2026     300,00";
+    "01/07/2026  ACCONTO AFFITTO PER IL PERIODO  0012 01/08/2026 15/08/2026" + blank(9) + "300,00";
 const std::string kSaldo =
-    "15/07/2026  SALDO AFFITTO PER IL PERIODO    0012 01/08/2026 15/08/2026   2.000,00";
+    "15/07/2026  SALDO AFFITTO PER IL PERIODO    0012 01/08/2026 15/08/2026" + blank(7) +
+    "2.000,00";
 const std::string kRestituzione =
-    "20/07/2026  RESTITUZ. ACC. PER REVOCA PER.  0012 16/08/2026 31/08/2026    -300,00";
+    "20/07/2026  RESTITUZ. ACC. PER REVOCA PER.  0012 16/08/2026 31/08/2026" + blank(8) + "-300,00";
 const std::string kVersamento =
-    "01/08/2026  SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA " + blank(15) + "    1.000,00";
-const std::string kSpesa1 = "02/08/2026 RIPARAZIONE CALDAIA" + blank(36) + " 0012      150,00";
-const std::string kDiritti = "03/08/2026  SALDO AFFITTO PER IL PERIODO    0012        50,00";
-const std::string kSpesa2 = "04/08/2026 LAMPADINA" + blank(46) + " 0012        0,50";
+    "01/08/2026  SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA " + blank(15) + blank(6) + "1.000,00";
+const std::string kSpesa1 =
+    "02/08/2026 RIPARAZIONE CALDAIA" + blank(36) + " 0012" + blank(8) + "150,00";
+const std::string kDiritti =
+    "03/08/2026  SALDO AFFITTO PER IL PERIODO    0012" + blank(32) + "50,00";
+const std::string kSpesa2 = "04/08/2026 LAMPADINA" + blank(46) + " 0012" + blank(10) + "0,50";
 const std::string kSeparatore = blank(73) + "------------";
 
 class Estratto : public test::Conti, public ::testing::Test {
@@ -71,7 +75,7 @@ TEST_F(Estratto, CommissionOwnerStatementListsTheOwnersMovementsAndItsSums) {
         blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 2.050,00 €      205,00";
     const std::string totale = blank(12) +
                                "T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O" +
-                               blank(7) + "694,50";
+                               blank(9) + "694,50";
     EXPECT_EQ(lista(), (Righe{kAcconto, kSaldo, kRestituzione, kVersamento, kSpesa1, kDiritti,
                               kSpesa2, provvigione, kSeparatore, totale}));
 
@@ -93,9 +97,9 @@ TEST_F(Estratto, ContractOwnerPaysNoCommissionAndNoTotalLineWhenNothingIsDue) {
     disegna("ROSSI MARIO");
     disegna("BIANCHI ANNA");
     EXPECT_EQ(lista(),
-              (Righe{"21/07/2026  ACCONTO AFFITTO PER IL PERIODO  0020   " + blank(4) + "500,00",
+              (Righe{"21/07/2026  ACCONTO AFFITTO PER IL PERIODO  0020" + blank(31) + "500,00",
                      "06/08/2026  SALDO / ACONTO AL PROPRIETARIO PER  BRENOSA " + blank(15) +
-                         "      650,00",
+                         blank(8) + "650,00",
                      kSeparatore}));
     EXPECT_EQ(box("SINTESICONTOPROP", "Text4"), "500,00");
     EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "-150,00");
@@ -104,9 +108,9 @@ TEST_F(Estratto, ContractOwnerPaysNoCommissionAndNoTotalLineWhenNothingIsDue) {
 
     // An owner without movements: only the commission line on a gross of nothing.
     disegna("GIALLI EVA");
-    EXPECT_EQ(lista(),
-              (Righe{blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €        0,00",
-                     kSeparatore}));
+    EXPECT_EQ(lista(), (Righe{blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €" +
+                                  blank(12) + "0,00",
+                              kSeparatore}));
     EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "0,00");
 }
 
@@ -127,10 +131,10 @@ TEST_F(Estratto, FiltersOfTheStatementFormListOneKindAtATime) {
     // Payouts only: the list closes on what it lists (no gross, a
     // commission of 0,00, nothing due)...
     a.click(c("EstrattoContoPropr", "Check4"));
-    EXPECT_EQ(lista(),
-              (Righe{kVersamento,
-                     blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €        0,00",
-                     kSeparatore}));
+    EXPECT_EQ(lista(), (Righe{kVersamento,
+                              blank(17) + "         IMPORTO PER L'AGENZIA PARI AL 10% SU 0,00 €" +
+                                  blank(12) + "0,00",
+                              kSeparatore}));
     EXPECT_FALSE(sintesi.visible());
     // ...but the figures the other forms take stay those of the whole statement.
     for (auto [forma, nome] : {std::pair{"SINTESICONTOPROP", "Text8"},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,11 @@ TEST_F(Spese, ConfirmRecordsTheMovementAndTheExpenseOnce) {
     EXPECT_EQ(b.byte(expenses()), crlf(spese));
     EXPECT_EQ(box(kF, "Text10"), "1.920,00");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
+    // The statement drawn at once names the expense by its description.
+    const Righe estratto = righe("EstrattoContoPropr", "List1");
+    EXPECT_TRUE(std::any_of(estratto.begin(), estratto.end(), [](const std::string& r) {
+        return r.starts_with("09/12/2026 RIPARAZIONE CALDAIA ");
+    }));
 
     // A second CONFERMA on the same opening records nothing.
     app().click(f("Command1"));

@@ -97,14 +97,14 @@ TEST_F(ClienteComuni, ASharedPostalCodeIsPickedFromTheList) {
     EXPECT_FALSE(p().List2.visible());
 }
 
-TEST_F(ClienteComuni, AUniquePostalCodeLeavesAPaddedTownThatIsFoundAgain) {
+TEST_F(ClienteComuni, AUniquePostalCodeGivesTheTownWithoutPaddingThatIsFoundAgain) {
     file_comuni({"1*ALFA*11020*AO", "2*GAMMA*11025*AO"});
     scrivi_e_lascia("Text11", "11025");
-    EXPECT_EQ(box("Text12").text(), plat::pad_right("GAMMA", 24));
+    EXPECT_EQ(box("Text12").text(), "GAMMA");
     EXPECT_EQ(box("Text14").text(), "AO");
     EXPECT_FALSE(p().List2.visible());
 
-    // Leaving the town box with the padded name finds the same town.
+    // Leaving the town box with that name finds the same town.
     app.leave(box("Text12"));
     EXPECT_EQ(box("Text12").text(), "GAMMA");
     EXPECT_EQ(box("Text11").text(), "11025");

@@ -207,6 +207,17 @@ TEST_F(Note, NoteFormAppendsTheNoteOfABookingWithoutOneAndThenRewritesIt) {
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
+TEST_F(Note, NoteFormShowsTheBookingsAmountsAsMoney) {
+    b.scrivi(prenotazioni(),
+             {kP1, "0011*0002*01/08/2026*15/08/2026*2682*894*ND*ND*ND*0.00.00***5****", kP3});
+    app().run([&] { carica_prenotazioni(app()); });
+    apri();
+    scegli(1);
+    EXPECT_NE(app().testo("NotaPrenot", "Label7").find(" - AFFITTO 2.682,00 - ACCONTO 894,00"),
+              std::string::npos)
+        << app().testo("NotaPrenot", "Label7");
+}
+
 TEST_F(Note, NoteFormRewritesTheBookingsOwnNoteOnly) {
     apri();
     scegli(0);

@@ -236,6 +236,17 @@ TEST_F(Ricevuta, DepositFeeCleaningAndExtrasDecideWhatIsPaidAndWhatIsDue) {
     EXPECT_EQ(c.at({24, 2}), " (esclusi gli extra).............................€  1.000,00");
 }
 
+TEST_F(Ricevuta, TheClientsStreetTakesViaOnlyWhenItDoesNotNameItsKind) {
+    for (auto [strada, riga] : {std::pair{"VIA MARE 2", " VIA MARE 2"},
+                                {"MARCONI 5", " Via MARCONI 5"},
+                                {"PIAZZA DANTE 1", " PIAZZA DANTE 1"},
+                                {"V.LE ROMA 3", " V.LE ROMA 3"},
+                                {"VIALETTO 4", " Via VIALETTO 4"}}) {
+        app.s.clienti[1][2] = strada;
+        EXPECT_EQ(stampa("001").at({5, 2}), riga) << strada;
+    }
+}
+
 TEST_F(Ricevuta, CheckInHoursFollowTheLengthOfTheStay) {
     prenotazioni({
         "0010*0001*01/06/2026*01/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 30 days
@@ -244,19 +255,27 @@ TEST_F(Ricevuta, CheckInHoursFollowTheLengthOfTheStay) {
         "0010*0001*04/07/2026*11/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 7 days
         "0010*0001*01/07/2026*18/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 17 days
     });
-    const std::pair<const char*, const char*> ore[] = {
-        {"16", "10"}, {"17", "9"}, {"18", "8"}, {"", ""}, {"", ""}};
+    // The stay's own hours (a week has the Saturday hours); the clause on
+    // monthly and fortnightly lettings states the month's for a week.
+    struct Ore {
+        const char *dentro, *fuori, *dentro_mese, *fuori_mese;
+    };
+    const Ore ore[] = {{"16", "10", "16", "10"},
+                       {"17", "9", "17", "9"},
+                       {"18", "8", "18", "8"},
+                       {"15", "10", "16", "10"},
+                       {"17", "9", "17", "9"}};
     for (int k = 1; k <= 5; ++k) {
         const Celle c = stampa(std::to_string(k));
-        const auto [dentro, fuori] = ore[k - 1];
+        const auto [dentro, fuori, dentro_mese, fuori_mese] = ore[k - 1];
         EXPECT_NE(c.at({16, 1}).find(std::string(" dopo le ore ") + dentro + " al "),
                   std::string::npos)
             << k;
         EXPECT_NE(c.at({16, 1}).find(std::string(" entro le ore ") + fuori + " alle "),
                   std::string::npos)
             << k;
-        EXPECT_NE(c.at({46, 1}).find(std::string("dopo le ore ") + dentro +
-                                     " e l’uscita entro le ore " + fuori + " dell’ultimo"),
+        EXPECT_NE(c.at({46, 1}).find(std::string("dopo le ore ") + dentro_mese +
+                                     " e l’uscita entro le ore " + fuori_mese + " dell’ultimo"),
                   std::string::npos)
             << k;
     }
@@ -389,7 +408,7 @@ TEST_F(TrovaPrenot, AClientsOnlyBookingIsChosenAtOnceSeveralAreListedNoneLeavesN
     app.pick(f().Combo1, 2);
     EXPECT_EQ(f().Text1.text(), "004");
     app.click(f().STAMPA);
-    EXPECT_EQ(celle().at({5, 2}), " Via VIA ALTRA 1");
+    EXPECT_EQ(celle().at({5, 2}), " VIA ALTRA 1");
     app.click(f().Command4);
     app.click(f().Command4);
     app.pick(f().Combo1, 0);

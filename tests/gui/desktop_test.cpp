@@ -243,6 +243,31 @@ INSTANTIATE_TEST_SUITE_P(
         Posto{"ComeChiesto", {400, 200}, {0, 0, 910, 480}, QPoint(100, 50), {100, 50}}),
     [](const auto& info) { return std::string(info.param.nome); });
 
+// Tab reads a table of boxes row by row, even where its columns stand
+// further apart than its rows; a column beside a list as tall as several
+// rows is read after the list; a button just right of a box follows it.
+TEST(OrdineTab, RowsBeforeColumnsAndABoxsOwnButtonAfterIt) {
+    auto box = [](int x, int y, int w, int h) { return gui::Piece{QRect(x, y, w, h), -1, true}; };
+    // Two rows of four boxes 26 high, 31 apart; the columns 8 apart.
+    std::vector<gui::Piece> griglia;
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 4; ++c) griglia.push_back(box(c * 104, r * 31, 96, 26));
+    EXPECT_EQ(gui::tab_order(griglia), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+
+    // A list as tall as three rows, three boxes beside it, a box below both.
+    const std::vector<gui::Piece> lista = {box(0, 0, 100, 90), box(110, 0, 60, 25),
+                                           box(110, 32, 60, 25), box(110, 64, 60, 25),
+                                           box(0, 100, 60, 25)};
+    EXPECT_EQ(gui::tab_order(lista), (std::vector<int>{0, 1, 2, 3, 4}));
+
+    // A column of buttons on the left, the year box and its OK on the right
+    // of the last one: the boxes first, the OK right after its box.
+    std::vector<gui::Piece> utilita = {box(0, 0, 40, 32), box(0, 46, 40, 32), box(274, 50, 70, 24),
+                                       box(352, 48, 56, 28)};
+    for (int i : {0, 1, 3}) utilita[static_cast<std::size_t>(i)].button = true;
+    EXPECT_EQ(gui::tab_order(utilita), (std::vector<int>{2, 3, 0, 1}));
+}
+
 // A form larger than the screen: its window fits the room and its page
 // scrolls, so that every control can be reached.
 TEST_F(DesktopTest, AFormLargerThanTheScreenScrollsInAWindowInsideIt) {
@@ -741,6 +766,47 @@ TEST_F(DesktopTest, ADateTypedReachesTheProgramWhenWholeOrWhenTheBoxIsLeft) {
     EXPECT_EQ(form().date1.state().date, data(3, 3, 2030));
     EXPECT_EQ(date->text(), "03/03/2030");
     EXPECT_EQ(form().log, Log{"Date1_LostFocus"});
+}
+
+TEST_F(DesktopTest, AWholeDateTypedAfterAClickOnTheMonthOrYearIsTakenWhole) {
+    show_active();
+    auto* date = widget<gui::DateBox>(form().date1);
+    const auto data = [](int d, int m, int y) { return *plat::Date::from_dmy(d, m, y); };
+    act([&] { form().date1.set_date(data(3, 3, 2030)); });
+    const int cifra = date->fontMetrics().horizontalAdvance("0");
+    const QPoint mese(cifra * 4 + 3, date->height() / 2);
+    const QPoint anno(cifra * 8 + 3, date->height() / 2);
+    struct Caso {
+        QPoint dove;
+        const char* scritto;
+        plat::Date atteso;
+    };
+    for (const Caso& c :
+         {Caso{mese, "15062026", data(15, 6, 2026)}, Caso{anno, "01/08/2027", data(1, 8, 2027)},
+          Caso{mese, "20082028", data(20, 8, 2028)},
+          // The field clicked alone: that month, that year.
+          Caso{mese, "12/2029", data(20, 12, 2029)}, Caso{anno, "2031", data(20, 12, 2031)}}) {
+        clic(date, c.dove);
+        QTest::keyClicks(date, c.scritto);
+        EXPECT_EQ(form().date1.state().date, c.atteso) << c.scritto;
+    }
+    // Left before its year is whole, a whole date typed is still a date.
+    clic(date, mese);
+    QTest::keyClicks(date, "15/6/32");
+    desk->widget(form().drive1)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(form().date1.state().date, data(15, 6, 2032));
+}
+
+TEST_F(DesktopTest, AListWithTheFocusAndNoLineShowsAFocusMark) {
+    show_active();
+    auto* list = widget<gui::ProgramList>(form().list1);
+    ASSERT_EQ(list->currentRow(), -1);
+    const QImage senza = list->grab().toImage();
+    list->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(list->hasFocus());
+    QTest::qWait(20);
+    EXPECT_NE(list->grab().toImage(), senza);
+    EXPECT_EQ(list->currentRow(), -1) << "the mark picks no line";
 }
 
 TEST_F(DesktopTest, ScrollBarFollowsBothWays) {

@@ -65,13 +65,23 @@ std::string nome_di(const plat::Control& c) {
     return c.index() >= 0 ? c.name() + "(" + std::to_string(c.index()) + ")" : c.name();
 }
 
-// a comes before b on the page: above it in the same column, or before it
-// on the same line (each rectangle in the frame or window both lie in).
+// a comes before b on the page as a person reads it: on a row above (wholly
+// above it, whatever its column), or before it on the same row (each
+// rectangle in the frame or window both lie in).
 bool prima(const QRect& a, const QRect& b) {
-    const bool colonna = a.left() <= b.right() && b.left() <= a.right();
-    if (a.bottom() < b.top() && colonna) return true;
+    if (a.bottom() < b.top()) return true;
     const int comune = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
     return comune * 2 >= std::min(a.height(), b.height()) && a.right() < b.left();
+}
+
+// A button standing just right of a box on its row (the OK of the year it
+// confirms) is that box's own: Tab reaches it from the box.
+bool accanto(const QRect& box, const QRect& bottone) {
+    const int comune =
+        std::min(box.bottom(), bottone.bottom()) - std::max(box.top(), bottone.top()) + 1;
+    const int distanza = bottone.left() - box.right() - 1;
+    return comune * 2 >= std::min(box.height(), bottone.height()) && distanza >= 0 &&
+           distanza <= 12;
 }
 
 TEST(OgniForma, EveryControlLiesInItsWindowAndEveryLabelHasRoomForItsText) {
@@ -109,14 +119,23 @@ TEST(OgniForma, TabGoesThroughThePageTopToBottomLeftToRightAndAFramesControlsTog
         }
         // What lies before on the page comes before in the round, the boxes
         // (lists, choices) among themselves and the buttons among
-        // themselves; the buttons after the boxes they stand with.
+        // themselves: Tab from a box reaches the next box of its row, then
+        // the first of the next row. The buttons come after the boxes they
+        // stand with, but for a box's own button, reached right after it.
         auto bottone = [](const plat::Control* c) {
             return c->kind() == plat::Kind::CommandButton;
         };
+        auto w = [&](std::size_t i) { return f.desktop().widget(*giro[i]); };
+        std::vector<bool> suo(giro.size(), false);
+        for (std::size_t i = 1; i < giro.size(); ++i)
+            suo[i] = bottone(giro[i]) && !bottone(giro[i - 1]) &&
+                     w(i - 1)->parentWidget() == w(i)->parentWidget() &&
+                     accanto(w(i - 1)->geometry(), w(i)->geometry());
         for (std::size_t i = 0; i < giro.size(); ++i)
             for (std::size_t j = i + 1; j < giro.size(); ++j) {
-                QWidget* a = f.desktop().widget(*giro[i]);
-                QWidget* b = f.desktop().widget(*giro[j]);
+                if (suo[i] || suo[j]) continue;
+                QWidget* a = w(i);
+                QWidget* b = w(j);
                 const bool stessa_specie = bottone(giro[i]) == bottone(giro[j]);
                 if (stessa_specie && a->parentWidget() == b->parentWidget() &&
                     prima(b->geometry(), a->geometry()))

@@ -272,6 +272,25 @@ TEST_F(Proprietari, BankCoordinatesAreSavedAsAStoredRecordOrTheNextOneOnly) {
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
+TEST_F(Proprietari, AnOwnersBankCoordinatesAreKeptInUpperCaseAsTheAgencysAre) {
+    const std::string banche = b.cartella_programma() + "BANCHE.IND";
+    b.scrivi(banche, {"BANCA UNO,MARE BLU,CC 1,ABCD,RIMINI,IT60X,0000"});
+    apri(kTre);
+    sfoglia(2);
+    app.click(p().iconbanc);
+    auto& banca = app.form<COORDBANCA>();
+    app.type(banca.Text14, "Banca Due");
+    app.leave(banca.Text14);
+    EXPECT_EQ(banca.Text14.text(), "BANCA DUE");
+    // Saved at once, without leaving the boxes first.
+    app.type(banca.Text13, "Bianchi Anna");
+    app.type(banca.Text16, "cc 2");
+    app.type(banca.Text15, "Forlì");
+    app.click(banca.SalvaForn);
+    EXPECT_EQ(b.leggi(banche), (Righe{"BANCA UNO,MARE BLU,CC 1,ABCD,RIMINI,IT60X,0000",
+                                      "BANCA DUE,BIANCHI ANNA,CC 2,,FORLÌ,,0005"}));
+}
+
 // The bank form opened from the owners form for the owner on record `record`.
 class Banche : public Proprietari {
 protected:

@@ -415,7 +415,7 @@ TEST_F(MenuStampa, PrintingTheChosenBookingAndLeaving) {
     app.click(m().stampapre);
     bool cliente = false;
     for (const plat::Cell& c : b.stampante().jobs.back().cells)
-        cliente = cliente || (c.row == 5 && c.column == 2 && c.text == " Via VIA ALTRA 1");
+        cliente = cliente || (c.row == 5 && c.column == 2 && c.text == " VIA ALTRA 1");
     EXPECT_TRUE(cliente);
 
     app.click(m().Command3);

@@ -95,7 +95,7 @@ TEST_F(Revoca, FullRefundRevokesTheBookingAndFreesItsPeriods) {
     EXPECT_FALSE(app.form("REVOCAPREN")->is_loaded());
     EXPECT_TRUE(app.form("VisuPrenotCliente")->visible());
     EXPECT_EQ(visu("Text14").text(), " - REVOCATO  09/12/2026");
-    EXPECT_EQ(visu("Text16").text(), " RESTITUITO  €  -1.500,00");
+    EXPECT_EQ(visu("Text16").text(), " RESTITUITO  €  1.500,00");
     EXPECT_FALSE(visu("REVOCA").visible());
 }
 

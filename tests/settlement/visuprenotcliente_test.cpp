@@ -193,7 +193,7 @@ TEST_F(VisuPrenot, PaidAndRevokedBookingsComeFromTheirMovements) {
     EXPECT_EQ(f().Text14.text(), "ARRIVO TARDI - REVOCATO  10/08/2026");
     EXPECT_EQ(box("RESTCAUZ", "Text6"), "ARRIVO TARDI - REVOCATO  10/08/2026");
     EXPECT_TRUE(f().Text16.visible());
-    EXPECT_EQ(f().Text16.text(), " RESTITUITO  €  -1.500,00");
+    EXPECT_EQ(f().Text16.text(), " RESTITUITO  €  1.500,00");
     EXPECT_EQ(caselle(kVisu, {"Text7", "Text9", "Text10", "Text12", "Text13"}),
               (Righe{"0,00", "0,00", "0,00", "-50,00", "-200,00"}));
     EXPECT_EQ(box("RESTCAUZ", "Label9"), "-200,00");
@@ -216,7 +216,7 @@ TEST_F(VisuPrenot, ARevocationLinkIsReadWhole) {
     cerca("BIANCHI");
     app.pick(f().List1, 2);
     EXPECT_EQ(caselle(kVisu, {"Text9", "Text12", "Text13", "Text16"}),
-              (Righe{"0,00", "-50,00", "-200,00", " RESTITUITO  €  -300,00"}));
+              (Righe{"0,00", "-50,00", "-200,00", " RESTITUITO  €  300,00"}));
 }
 
 TEST_F(VisuPrenot, SaldoAndRevocaHandTheRowOn) {
