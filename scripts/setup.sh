@@ -15,6 +15,10 @@ PACKAGES+=(libxcb1-dev x11-utils)
 PACKAGES+=(dbus-daemon)
 # appstreamcli, for the test that checks the AppStream data.
 PACKAGES+=(appstream)
+# The print system's library, through which a page goes to the printer; the
+# print service itself (its daemon and its commands), for the test that
+# prints on a private queue of its own.
+PACKAGES+=(libcups2-dev cups-daemon cups-client)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

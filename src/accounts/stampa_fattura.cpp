@@ -12,7 +12,7 @@ namespace ga {
 
 namespace {
 const DocumentoStampa kFattura{"LA FATTURA E' STATA SALVATA", "LA FATTURA NON E' STATA STAMPATA.",
-                               " STAMPA FATTURA"};
+                               " STAMPA FATTURA", "FATTURA", true};
 }  // namespace
 
 double aliquota_iva(const std::string& testo) {

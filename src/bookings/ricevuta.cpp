@@ -395,7 +395,8 @@ bool stampa_ricevuta_prenotazione(App& app) {
 
     if (!stampa_documento(
             app, lavoro,
-            {"LA RICEVUTA E' STATA SALVATA", "LA RICEVUTA NON E' STATA STAMPATA.", kTitolo}))
+            {"LA RICEVUTA E' STATA SALVATA", "LA RICEVUTA NON E' STATA STAMPATA.", kTitolo,
+             "RICEVUTA", true}))
         return false;
     app.campo(kRicevutaStampata).set_value(1);
     return true;
