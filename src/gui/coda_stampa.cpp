@@ -1,7 +1,7 @@
 #include "gui/coda_stampa.h"
 
-#include <algorithm>
 #include <sys/socket.h>
+#include <algorithm>
 
 #include <cups/cups.h>
 

@@ -11,12 +11,12 @@ namespace gui {
 
 struct EsitoCoda {
     enum Tipo {
-        Inviata,      // the default printer took the job and is working
-        InAttesa,     // it took the job but is stopped: `motivo`
-        NoServizio,   // no print service answers
-        NoStampanti,  // the service has no printer
+        Inviata,        // the default printer took the job and is working
+        InAttesa,       // it took the job but is stopped: `motivo`
+        NoServizio,     // no print service answers
+        NoStampanti,    // the service has no printer
         NoPredefinita,  // printers, but none is the default one
-        Rifiutata,    // the default printer did not take the job, or not whole: `errore`
+        Rifiutata,      // the default printer did not take the job, or not whole: `errore`
     };
     Tipo tipo = NoServizio;
     std::string stampante;  // the default printer's name

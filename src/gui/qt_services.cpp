@@ -108,8 +108,8 @@ void QtMessages::notice(const std::string& text) {
     if (line_) line_->close();
     // A window of its own, so that it shows over whichever window is
     // active; closed, it deletes itself.
-    auto* line = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint |
-                                         Qt::WindowDoesNotAcceptFocus);
+    auto* line =
+        new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     line->setObjectName(QStringLiteral("riga_stampa"));
     line->setAttribute(Qt::WA_DeleteOnClose);
     line->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -123,8 +123,7 @@ void QtMessages::notice(const std::string& text) {
     line->setText(qt_text(text));
     line->adjustSize();
     QRect room;
-    if (const QWidget* over = QApplication::activeWindow())
-        room = over->frameGeometry();
+    if (const QWidget* over = QApplication::activeWindow()) room = over->frameGeometry();
     else if (const QScreen* screen = QApplication::primaryScreen())
         room = screen->availableGeometry();
     line->move(room.left() + 8, std::max(room.top(), room.bottom() - line->height() - 8));

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -14,7 +15,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QBuffer>
 
 #include "gui/coda_stampa.h"
 #include "gui/convert.h"

@@ -86,8 +86,8 @@ enum class PrintOutcome {
 
 struct PrintResult {
     PrintOutcome outcome = PrintOutcome::Failed;
-    std::string where;   // the printer's name, or the PDF's path
-    std::string error;   // why nothing was printed, or why a PDF, for the user (upper case)
+    std::string where;        // the printer's name, or the PDF's path
+    std::string error;        // why nothing was printed, or why a PDF, for the user (upper case)
     std::string reason = {};  // the printer's own words on its state ("carta inceppata")
 };
 

@@ -30,10 +30,10 @@ bool salva_invece(App& app, plat::PrinterService& stampante, const plat::PrintJo
 bool stampa_documento(App& app, const plat::PrintJob& job, const DocumentoStampa& documento) {
     const DocumentoStampa& d = documento;
     plat::PrinterService* stampante = app.printer();
-    const plat::PrintResult esito = stampante ? stampante->print(job)
-                                              : plat::PrintResult{plat::PrintOutcome::Failed, "",
-                                                                  "NESSUNA STAMPANTE DISPONIBILE.",
-                                                                  ""};
+    const plat::PrintResult esito = stampante
+                                        ? stampante->print(job)
+                                        : plat::PrintResult{plat::PrintOutcome::Failed, "",
+                                                            "NESSUNA STAMPANTE DISPONIBILE.", ""};
     switch (esito.outcome) {
         case plat::PrintOutcome::Printed:
             avvisa(app, d.nome + " " + accordato(d, "INVIAT") + " ALLA STAMPANTE " + esito.where);

@@ -451,8 +451,8 @@ TEST_F(Fattura, AReopenedClientOrOwnerInvoicePrintsThePartyTheFormShowsInOneTown
         for (const plat::Cell& c : b.stampante().jobs.back().cells)
             celle[{c.row, c.column}] = c.text;
         const std::vector<std::string> stampata = {celle[{7, 3}], celle[{8, 3}], celle[{10, 3}]};
-        EXPECT_EQ(stampata, (Righe{x.Text8.text(), x.Text9.text(),
-                                   "C.F. / P. IVA " + x.Text11.text()}))
+        EXPECT_EQ(stampata,
+                  (Righe{x.Text8.text(), x.Text9.text(), "C.F. / P. IVA " + x.Text11.text()}))
             << "invoice " << x.Text4.text();
         // The town line is written one way for a client and an owner.
         const std::string localita = riga == 0 ? "33054 LIGNANO (UD)" : "73100 LECCE (LE)";

@@ -14,10 +14,10 @@ using plat::PrintOutcome;
 
 struct CasoStampa {
     const char* nome;
-    plat::PrintResult risposta;                      // the printer's answer to the print
-    std::optional<plat::Answer> salvare;             // the answer to the offer of a PDF
+    plat::PrintResult risposta;                     // the printer's answer to the print
+    std::optional<plat::Answer> salvare;            // the answer to the offer of a PDF
     std::optional<plat::PrintResult> risposta_pdf;  // the answer to the PDF asked for
-    Righe messaggi;  // "%PDF" stands for the receipt's PDF path
+    Righe messaggi;                                 // "%PDF" stands for the receipt's PDF path
     std::string riga;
     bool si_esce;
 };
@@ -65,40 +65,64 @@ const std::string kOffertaRifiuto = kRifiuto +
                                     " LA RICEVUTA NON E' STATA STAMPATA.\rVUOI SALVARLA NEL "
                                     "FILE\r%PDF ?";
 const std::string kMeta = "LA STAMPANTE Ufficio NON HA PRESO LA STAMPA: Broken pipe.";
-const std::string kDiscoPieno = "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r%PDF";
+const std::string kDiscoPieno =
+    "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r%PDF";
 
 INSTANTIATE_TEST_SUITE_P(
     Esiti, StampaPrenotazione,
     ::testing::Values(
-        CasoStampa{"Accepted", {PrintOutcome::Printed, "Ufficio", "", ""}, {}, {}, {},
-                   "RICEVUTA INVIATA ALLA STAMPANTE Ufficio", true},
+        CasoStampa{"Accepted",
+                   {PrintOutcome::Printed, "Ufficio", "", ""},
+                   {},
+                   {},
+                   {},
+                   "RICEVUTA INVIATA ALLA STAMPANTE Ufficio",
+                   true},
         CasoStampa{"HeldByAStoppedPrinter",
-                   {PrintOutcome::Held, "Ufficio", "", "carta inceppata"}, {}, {}, {},
-                   "RICEVUTA IN ATTESA: LA STAMPANTE Ufficio E' FERMA (carta inceppata)", true},
+                   {PrintOutcome::Held, "Ufficio", "", "carta inceppata"},
+                   {},
+                   {},
+                   {},
+                   "RICEVUTA IN ATTESA: LA STAMPANTE Ufficio E' FERMA (carta inceppata)",
+                   true},
         CasoStampa{"RefusedAndThePdfDeclined",
                    {PrintOutcome::Refused, "Ufficio", kRifiuto, "coda chiusa"},
-                   plat::Answer::No, {}, {kOffertaRifiuto},
-                   "RICEVUTA NON STAMPATA: " + kRifiuto, false},
+                   plat::Answer::No,
+                   {},
+                   {kOffertaRifiuto},
+                   "RICEVUTA NON STAMPATA: " + kRifiuto,
+                   false},
         CasoStampa{"FailedHalfWayAndSavedAsPdf",
-                   {PrintOutcome::Refused, "Ufficio", kMeta, ""}, plat::Answer::Yes, {},
-                   {kMeta + " LA RICEVUTA NON E' STATA STAMPATA.\rVUOI SALVARLA NEL FILE\r%PDF ?"},
-                   "RICEVUTA SALVATA NEL FILE %PDF", true},
-        CasoStampa{"RefusedAndThePdfNotWhole",
-                   {PrintOutcome::Refused, "Ufficio", kRifiuto, "coda chiusa"},
+                   {PrintOutcome::Refused, "Ufficio", kMeta, ""},
                    plat::Answer::Yes,
-                   plat::PrintResult{PrintOutcome::Failed, "", "IMPOSSIBILE SCRIVERE IL FILE\rX", ""},
-                   {kOffertaRifiuto,
-                    "LA RICEVUTA NON E' STATA STAMPATA.\rIMPOSSIBILE SCRIVERE IL FILE\rX"},
-                   "RICEVUTA NON STAMPATA", false},
+                   {},
+                   {kMeta + " LA RICEVUTA NON E' STATA STAMPATA.\rVUOI SALVARLA NEL FILE\r%PDF ?"},
+                   "RICEVUTA SALVATA NEL FILE %PDF",
+                   true},
+        CasoStampa{
+            "RefusedAndThePdfNotWhole",
+            {PrintOutcome::Refused, "Ufficio", kRifiuto, "coda chiusa"},
+            plat::Answer::Yes,
+            plat::PrintResult{PrintOutcome::Failed, "", "IMPOSSIBILE SCRIVERE IL FILE\rX", ""},
+            {kOffertaRifiuto,
+             "LA RICEVUTA NON E' STATA STAMPATA.\rIMPOSSIBILE SCRIVERE IL FILE\rX"},
+            "RICEVUTA NON STAMPATA",
+            false},
         CasoStampa{"NoPrintServiceSavedAsPdf",
                    {PrintOutcome::SavedAsPdf, "%PDF", "SERVIZIO DI STAMPA NON RAGGIUNGIBILE", ""},
-                   {}, {},
+                   {},
+                   {},
                    {"SERVIZIO DI STAMPA NON RAGGIUNGIBILE.\rLA RICEVUTA E' STATA SALVATA NEL "
                     "FILE\r%PDF"},
-                   "SERVIZIO DI STAMPA NON RAGGIUNGIBILE: SALVATA NEL FILE %PDF", true},
-        CasoStampa{"NoPrinterAndThePdfNotWhole", {PrintOutcome::Failed, "", kDiscoPieno, ""}, {},
-                   {}, {"LA RICEVUTA NON E' STATA STAMPATA.\r" + kDiscoPieno},
-                   "RICEVUTA NON STAMPATA", false}),
+                   "SERVIZIO DI STAMPA NON RAGGIUNGIBILE: SALVATA NEL FILE %PDF",
+                   true},
+        CasoStampa{"NoPrinterAndThePdfNotWhole",
+                   {PrintOutcome::Failed, "", kDiscoPieno, ""},
+                   {},
+                   {},
+                   {"LA RICEVUTA NON E' STATA STAMPATA.\r" + kDiscoPieno},
+                   "RICEVUTA NON STAMPATA",
+                   false}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

@@ -99,8 +99,8 @@ protected:
         if (pid == 0) {
             ::dup2(uscita, 1);
             ::dup2(uscita, 2);
-            ::execl("/usr/bin/timeout", "timeout", "120", kCupsd.c_str(), "-f", "-c",
-                    conf.c_str(), "-s", files.c_str(), static_cast<char*>(nullptr));
+            ::execl("/usr/bin/timeout", "timeout", "120", kCupsd.c_str(), "-f", "-c", conf.c_str(),
+                    "-s", files.c_str(), static_cast<char*>(nullptr));
             std::_Exit(127);
         }
         ::close(uscita);
@@ -186,12 +186,12 @@ TEST_P(CodaCupsFerma, AQueueThatRefusesOrHoldsTheJobIsToldWithItsReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Coda, CodaCupsFerma,
-    ::testing::Values(
-        CasoCoda{"Rejecting", "cupsreject -r \"coda chiusa\" Ufficio",
-                 plat::PrintOutcome::Refused,
-                 "LA STAMPANTE Ufficio NON ACCETTA STAMPE: coda chiusa.", "coda chiusa", 0},
-        CasoCoda{"Disabled", "cupsdisable -r \"carta inceppata\" Ufficio",
-                 plat::PrintOutcome::Held, "", "carta inceppata", 1}),
+    ::testing::Values(CasoCoda{"Rejecting", "cupsreject -r \"coda chiusa\" Ufficio",
+                               plat::PrintOutcome::Refused,
+                               "LA STAMPANTE Ufficio NON ACCETTA STAMPE: coda chiusa.",
+                               "coda chiusa", 0},
+                      CasoCoda{"Disabled", "cupsdisable -r \"carta inceppata\" Ufficio",
+                               plat::PrintOutcome::Held, "", "carta inceppata", 1}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(CodaCups, WithoutTheDefaultPrinterThePageGoesToNoOtherButToItsPdf) {
