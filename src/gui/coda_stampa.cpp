@@ -119,12 +119,17 @@ EsitoCoda refused(http_t* http, const std::string& name, const std::string& serv
 
 EsitoCoda invia_alla_stampante(std::string_view pdf, const std::string& title, int copies,
                                const std::string& server) {
+    const std::string host = server.empty() ? cupsServer() : server;
+    auto connect = [&host] {
+        http_t* http = httpConnect2(host.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(),
+                                    1, kConnectMs, nullptr);
+        if (http) httpSetTimeout(http, kAnswerSeconds, stop_waiting, nullptr);
+        return http;
+    };
     EsitoCoda out;
     Connection c;
-    c.http = httpConnect2(server.empty() ? cupsServer() : server.c_str(), ippPort(), nullptr,
-                          AF_UNSPEC, cupsEncryption(), 1, kConnectMs, nullptr);
+    c.http = connect();
     if (!c.http) return out;  // NoServizio
-    httpSetTimeout(c.http, kAnswerSeconds, stop_waiting, nullptr);
 
     // The user's default printer, as the print settings name it; when it
     // is gone the page goes to no other.
@@ -156,12 +161,21 @@ EsitoCoda invia_alla_stampante(std::string_view pdf, const std::string& title, i
         const std::size_t n = std::min(kBlock, pdf.size() - at);
         whole = cupsWriteRequestData(c.http, pdf.data() + at, n) == HTTP_STATUS_CONTINUE;
     }
-    const ipp_status_t finished = cupsFinishDocument(c.http, name.c_str());
-    if (!whole || finished > IPP_STATUS_OK_CONFLICTING) {
+    // The service's answer is read only once the document went whole.
+    if (!whole || cupsFinishDocument(c.http, name.c_str()) > IPP_STATUS_OK_CONFLICTING) {
         const std::string why = cupsLastErrorString();
         // A job that did not get its document whole must not print a part.
-        cupsCancelJob2(c.http, name.c_str(), job, 0);
-        return refused(c.http, name, why);
+        // The connection may be left in the middle of the document: the
+        // job is cancelled over a new one.
+        Connection again;
+        again.http = connect();
+        if (!again.http) {
+            out.tipo = EsitoCoda::Rifiutata;
+            out.errore = with_reason("LA STAMPANTE " + name + " NON HA PRESO LA STAMPA", why);
+            return out;
+        }
+        cupsCancelJob2(again.http, name.c_str(), job, 0);
+        return refused(again.http, name, why);
     }
 
     const PrinterState after = printer_state(c.http, name);

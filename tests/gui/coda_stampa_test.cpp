@@ -77,6 +77,9 @@ protected:
         fs::remove_all(cartella, e);
     }
 
+    // More of cupsd.conf, for a service set up otherwise.
+    virtual std::string piu_conf() const { return ""; }
+
     // cupsd in the foreground, within a time limit of its own, so that not
     // even a test killed half-way leaves it running.
     void avvia() {
@@ -87,7 +90,8 @@ protected:
             << "Listen " << presa << "\nLogLevel warn\nBrowsing No\nWebInterface No\n"
             << "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
             << "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n"
-            << "  </Limit>\n</Policy>\n";
+            << "  </Limit>\n</Policy>\n"
+            << piu_conf();
         std::ofstream(cartella / "cups-files.conf")
             << "ServerRoot " << d << "\nRequestRoot " << d << "/spool\nTempDir " << d
             << "/spool/tmp\nCacheDir " << d << "/cache\nStateDir " << d << "/state\nErrorLog "
@@ -193,6 +197,24 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCoda{"Disabled", "cupsdisable -r \"carta inceppata\" Ufficio",
                                plat::PrintOutcome::Held, "", "carta inceppata", 1}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// A service that stops taking the document part-way (it takes no request
+// larger than 4 KB, the page is larger).
+class CodaCupsCorta : public CodaCups {
+protected:
+    std::string piu_conf() const override { return "MaxRequestSize 4k\n"; }
+};
+
+TEST_F(CodaCupsCorta, AJobThatDidNotGetItsDocumentWholeIsRefusedAndCancelled) {
+    gui::QtPrinter stampante{true, presa};
+    const plat::PrintResult r = stampante.print(ricevuta(cartella));
+    EXPECT_EQ(r.outcome, plat::PrintOutcome::Refused);
+    EXPECT_TRUE(r.error.starts_with("LA STAMPANTE Ufficio NON HA PRESO LA STAMPA")) << r.error;
+    // The job was made, and cancelled: nothing of it prints.
+    EXPECT_EQ(lavori("Ufficio", CUPS_WHICHJOBS_ALL), 1);
+    EXPECT_EQ(lavori("Ufficio", CUPS_WHICHJOBS_ACTIVE), 0);
+    EXPECT_FALSE(fs::exists(cartella / "ricevuta_001.pdf"));
+}
 
 TEST_F(CodaCups, WithoutTheDefaultPrinterThePageGoesToNoOtherButToItsPdf) {
     ASSERT_EQ(comando("lpadmin -p Altra -E -v file:///dev/null -m raw"), 0) << leggi(registro);
