@@ -18,6 +18,10 @@ PACKAGES+=(appstream)
 # Python, for the test that no form's box is reached by strings
 # (tools/count_box_reaches.py).
 PACKAGES+=(python3)
+# The print system's library, through which a page goes to the printer; the
+# print service itself (its daemon and its commands), for the test that
+# prints on a private queue of its own.
+PACKAGES+=(libcups2-dev cups-daemon cups-client)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -12,7 +12,7 @@ namespace ga {
 
 namespace {
 const DocumentoStampa kFattura{"LA FATTURA E' STATA SALVATA", "LA FATTURA NON E' STATA STAMPATA.",
-                               " STAMPA FATTURA"};
+                               " STAMPA FATTURA", "FATTURA", true};
 }  // namespace
 
 double aliquota_iva(const std::string& testo) {
@@ -58,7 +58,7 @@ plat::PrintJob pagina_fattura(App& app, const RigaFattura& f) {
         {6, 3, "SPETT.LE"},
         {7, 3, chi.nome},
         {8, 3, chi.via},
-        {9, 3, chi.indirizzo},
+        {9, 3, chi.localita},
         {10, 3, chi.codice_fiscale.empty() ? "" : "C.F. / P. IVA " + chi.codice_fiscale},
         {12, 1, "FATTURA N° " + plat::trim(f.campo[1]) + " DEL " + f.data.text()},
         {14, 1, "DESCRIZIONE DELLE PRESTAZIONI"},

@@ -414,9 +414,9 @@ bool stampa_ricevuta_prenotazione(App& app) {
     lavoro.copies = 1;
     lavoro.pdf_path = s.cartella_dati + "ricevuta_" + plat::pad_code(std::to_string(k), 3) + ".pdf";
 
-    if (!stampa_documento(
-            app, lavoro,
-            {"LA RICEVUTA E' STATA SALVATA", "LA RICEVUTA NON E' STATA STAMPATA.", kTitolo}))
+    if (!stampa_documento(app, lavoro,
+                          {"LA RICEVUTA E' STATA SALVATA", "LA RICEVUTA NON E' STATA STAMPATA.",
+                           kTitolo, "RICEVUTA", true}))
         return false;
     app.campo(kRicevutaStampata).set_value(1);
     return true;

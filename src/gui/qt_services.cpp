@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QScreen>
 #include <QSpacerItem>
+#include <QTimer>
 
 #include "gui/convert.h"
 
@@ -99,6 +101,35 @@ plat::Answer QtMessages::show(const plat::MessageBox& box) {
     QAbstractButton* clicked = dialog.clickedButton();
     const auto pressed = clicked ? dialog.standardButton(clicked) : QMessageBox::NoButton;
     return answer_for(pressed, box.buttons);
+}
+
+void QtMessages::notice(const std::string& text) {
+    constexpr int kShownMs = 8000;
+    if (line_) line_->close();
+    // A window of its own, so that it shows over whichever window is
+    // active; closed, it deletes itself.
+    auto* line =
+        new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    line->setObjectName(QStringLiteral("riga_stampa"));
+    line->setAttribute(Qt::WA_DeleteOnClose);
+    line->setAttribute(Qt::WA_ShowWithoutActivating);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    line->setTextFormat(Qt::PlainText);
+    line->setMargin(6);
+    line->setFrameStyle(QFrame::Box | QFrame::Plain);
+    line->setAutoFillBackground(true);
+    line->setBackgroundRole(QPalette::ToolTipBase);
+    line->setForegroundRole(QPalette::ToolTipText);
+    line->setText(qt_text(text));
+    line->adjustSize();
+    QRect room;
+    if (const QWidget* over = QApplication::activeWindow()) room = over->frameGeometry();
+    else if (const QScreen* screen = QApplication::primaryScreen())
+        room = screen->availableGeometry();
+    line->move(room.left() + 8, std::max(room.top(), room.bottom() - line->height() - 8));
+    line->show();
+    QTimer::singleShot(kShownMs, line, &QWidget::close);
+    line_ = line;
 }
 
 }  // namespace gui

@@ -1,7 +1,9 @@
 // The desktop services shown with Qt: modal message boxes.
 #pragma once
 
+#include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 #include "platform/services.h"
@@ -29,10 +31,16 @@ int title_room(const QString& title);
 // at least as wide as its title needs.
 void prepare(QMessageBox& dialog, const plat::MessageBox& box);
 
-// Shows each box modally over the active window.
+// Shows each box modally over the active window; a notice is a line at the
+// foot of the active window that goes by itself after a few seconds, takes
+// no focus and no click.
 class QtMessages final : public plat::MessageService {
 public:
     plat::Answer show(const plat::MessageBox& box) override;
+    void notice(const std::string& text) override;
+
+private:
+    QPointer<QLabel> line_;  // the line shown now, if any
 };
 
 }  // namespace gui

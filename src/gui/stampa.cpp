@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -14,10 +15,10 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
+#include "gui/coda_stampa.h"
 #include "gui/convert.h"
+#include "platform/record_file.h"
 
 namespace gui {
 
@@ -496,15 +497,7 @@ QPageLayout::Orientation orientation(const PrintTemplate& tpl) {
     return tpl.page_width_mm > tpl.page_height_mm ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-// The printer a page goes to: the default one, else the first there is.
-QPrinterInfo printer_to_use() {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
-        if (!all.isEmpty()) info = all.first();
-    }
-    return info;
-}
+const std::string kNoPrinter = "NESSUNA STAMPANTE DISPONIBILE";
 
 // Every page of the job, one after the other on the device; false when the
 // device would not take a further page.
@@ -519,91 +512,107 @@ bool paint_pages(QPainter& painter, QPagedPaintDevice& device, const PrintTempla
     return true;
 }
 
-}  // namespace
-
-plat::PrintResult QtPrinter::print(const plat::PrintJob& job) {
-    plat::PrintResult result;
+// The template the job is printed on, checked against the job; nullopt with
+// the reason when it cannot be.
+std::optional<PrintTemplate> template_for(const plat::PrintJob& job, std::string& error) {
     std::ifstream in(job.template_path, std::ios::binary);
     if (job.template_path.empty() || !in) {
-        result.error = error_for(job, "IL FILE NON SI TROVA O NON SI PUO' LEGGERE.");
-        return result;
+        error = error_for(job, "IL FILE NON SI TROVA O NON SI PUO' LEGGERE.");
+        return std::nullopt;
     }
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::string why;
-    const auto tpl = read_template(text, &why);
-    if (!tpl) {
-        result.error = error_for(job, why);
-        return result;
+    auto tpl = read_template(text, &why);
+    if (tpl) why = check_job(*tpl, job);
+    if (!tpl || !why.empty()) {
+        error = error_for(job, why);
+        return std::nullopt;
     }
-    why = check_job(*tpl, job);
-    if (!why.empty()) {
-        result.error = error_for(job, why);
-        return result;
-    }
+    return tpl;
+}
 
-    const QString title = QFileInfo(qt_text(job.template_path)).completeBaseName().toUpper();
-    if (use_printers_) {
-        const QPrinterInfo info = printer_to_use();
-        if (!info.isNull()) {
-            QPrinter printer(info, QPrinter::HighResolution);
-            printer.setFullPage(true);
-            printer.setPageSize(page_size(*tpl));
-            printer.setPageOrientation(orientation(*tpl));
-            printer.setCopyCount(std::max(job.copies, 1));
-            printer.setCollateCopies(true);
-            printer.setDocName(title);
-            QPainter painter;
-            const bool began = painter.begin(&printer);
-            bool paged = true;
-            if (began) {
-                paged = paint_pages(painter, printer, *tpl, job);
-                painter.end();
-            }
-            if (!began || !paged || printer.printerState() == QPrinter::Error) {
-                result.error = "LA STAMPANTE " + std_text(info.printerName()) + " NON HA STAMPATO.";
-                return result;
-            }
-            result.outcome = plat::PrintOutcome::Printed;
-            result.where = std_text(info.printerName());
-            return result;
-        }
-    }
+QString document_title(const plat::PrintJob& job) {
+    return QFileInfo(qt_text(job.template_path)).completeBaseName().toUpper();
+}
 
+// Every page of the job as one PDF document, in memory: what goes to the
+// printer and what is saved are the same bytes. False when it could not be
+// painted.
+bool pdf_document(const PrintTemplate& tpl, const plat::PrintJob& job, QByteArray& pdf) {
+    QBuffer buffer(&pdf);
+    if (!buffer.open(QIODevice::WriteOnly)) return false;
+    QPdfWriter writer(&buffer);
+    writer.setResolution(300);
+    writer.setPageSize(page_size(tpl));
+    writer.setPageOrientation(orientation(tpl));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    writer.setTitle(document_title(job));
+    writer.setCreator(QStringLiteral("GESTIONE AFFITTI"));
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    const bool paged = paint_pages(painter, writer, tpl, job);
+    return painter.end() && paged && !pdf.isEmpty();
+}
+
+// The document saved at the job's PDF path; `why` tells why it is not on a
+// printer ("" when the user asked for the file).
+plat::PrintResult save_document(const plat::PrintJob& job, const QByteArray& pdf,
+                                const std::string& why) {
+    plat::PrintResult result;
+    const std::string cannot = (why.empty() ? "" : why + " E ") + "IMPOSSIBILE SCRIVERE IL FILE\r";
     if (job.pdf_path.empty()) {
-        result.error = "NESSUNA STAMPANTE DISPONIBILE.";
+        result.error = why.empty() ? "MANCA IL NOME DEL FILE." : why + ".";
         return result;
     }
-    {
-        QPdfWriter writer(qt_text(job.pdf_path));
-        writer.setResolution(300);
-        writer.setPageSize(page_size(*tpl));
-        writer.setPageOrientation(orientation(*tpl));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("GESTIONE AFFITTI"));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            result.error =
-                "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
-            return result;
-        }
-        const bool paged = paint_pages(painter, writer, *tpl, job);
-        painter.end();
-        if (!paged) {
-            result.error =
-                "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
-            return result;
-        }
-    }
-    if (!QFileInfo(qt_text(job.pdf_path)).isFile() ||
-        QFileInfo(qt_text(job.pdf_path)).size() == 0) {
-        result.error =
-            "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path;
+    // Written like a register: a page cut short by a full disk is never
+    // left under the name the user is told.
+    if (!plat::replace_file(job.pdf_path, std::string_view(pdf.constData(),
+                                                           static_cast<std::size_t>(pdf.size())))) {
+        result.error = cannot + job.pdf_path;
         return result;
     }
     result.outcome = plat::PrintOutcome::SavedAsPdf;
     result.where = job.pdf_path;
+    result.error = why;
     return result;
+}
+
+}  // namespace
+
+plat::PrintResult QtPrinter::print(const plat::PrintJob& job) {
+    return deliver(job, use_printers_, kNoPrinter);
+}
+
+plat::PrintResult QtPrinter::save_pdf(const plat::PrintJob& job) { return deliver(job, false, ""); }
+
+plat::PrintResult QtPrinter::deliver(const plat::PrintJob& job, bool to_printer,
+                                     const std::string& why_file) {
+    plat::PrintResult result;
+    const auto tpl = template_for(job, result.error);
+    if (!tpl) return result;
+    QByteArray pdf;
+    if (!pdf_document(*tpl, job, pdf)) {
+        result.error = error_for(job, "LA PAGINA NON SI PUO' DISEGNARE.");
+        return result;
+    }
+    if (!to_printer) return save_document(job, pdf, why_file);
+
+    const EsitoCoda esito = invia_alla_stampante(
+        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+        std_text(document_title(job)), job.copies, server_);
+    switch (esito.tipo) {
+        case EsitoCoda::Inviata: return {plat::PrintOutcome::Printed, esito.stampante, "", ""};
+        case EsitoCoda::InAttesa:
+            return {plat::PrintOutcome::Held, esito.stampante, "", esito.motivo};
+        case EsitoCoda::Rifiutata:
+            return {plat::PrintOutcome::Refused, esito.stampante, esito.errore, esito.motivo};
+        case EsitoCoda::NoServizio:
+            return save_document(job, pdf, "SERVIZIO DI STAMPA NON RAGGIUNGIBILE");
+        case EsitoCoda::NoPredefinita:
+            return save_document(job, pdf, "NESSUNA STAMPANTE PREDEFINITA");
+        case EsitoCoda::NoStampanti: break;
+    }
+    return save_document(job, pdf, kNoPrinter);
 }
 
 }  // namespace gui

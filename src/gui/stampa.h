@@ -2,8 +2,8 @@
 // description of one sheet: page, margins, font, column widths, row heights,
 // styles, merged cells, frames and fixed texts; see data/README.md) is read,
 // the job's cells are written over it, the logo is put at its cell, and the
-// page is painted with Qt on the default printer, or into a PDF when the
-// computer has no printer. The template file is only ever read.
+// page is painted with Qt into a PDF document, handed to the default printer
+// or saved when there is none to use. The template file is only ever read.
 #pragma once
 
 #include <map>
@@ -114,16 +114,24 @@ std::string check_job(const PrintTemplate& tpl, const plat::PrintJob& job);
 // page's own written over them. A job without pages is its one page.
 std::vector<plat::PrintJob> single_pages(const plat::PrintJob& job);
 
-// The printer service of the desktop.
+// The printer service of the desktop: the page is painted into a PDF
+// document, which is handed to the print system's default printer
+// (coda_stampa.h) or saved at the job's PDF path.
 class QtPrinter final : public plat::PrinterService {
 public:
     // use_printers false: never looks for a printer; every page goes to its
-    // PDF (tests, and machines where printing must not happen).
-    explicit QtPrinter(bool use_printers = true) : use_printers_(use_printers) {}
+    // PDF (tests, and machines where printing must not happen). `server`:
+    // the print service to ask ("" for the one the user's settings name).
+    explicit QtPrinter(bool use_printers = true, std::string server = {})
+        : use_printers_(use_printers), server_(std::move(server)) {}
     plat::PrintResult print(const plat::PrintJob& job) override;
+    plat::PrintResult save_pdf(const plat::PrintJob& job) override;
 
 private:
+    plat::PrintResult deliver(const plat::PrintJob& job, bool to_printer,
+                              const std::string& why_file);
     bool use_printers_;
+    std::string server_;
 };
 
 }  // namespace gui

@@ -51,6 +51,12 @@ bool rewrite_lines(const std::string& path, const std::vector<std::string>& line
 // of ten thousand records built as one text, not ten thousand lines.
 bool rewrite_record_text(const std::string& path, std::string_view text);
 
+// Replaces (or makes) the file with these bytes as they are, the way a
+// register is rewritten: a synced temporary file beside it, renamed over it
+// once whole. False when it could not be written whole; nothing of the
+// attempt is then left on disk, and an old file is untouched.
+bool replace_file(const std::string& path, std::string_view bytes);
+
 // Adds one line, ended by CR LF, at the end of the file (created if missing).
 bool append_line(const std::string& path, std::string_view line);
 

@@ -293,6 +293,10 @@ Answer Runtime::msgbox(std::string_view text, Buttons buttons, std::string_view 
     return services_.messages->show(box);
 }
 
+void Runtime::notice(const std::string& text) {
+    if (services_.messages) services_.messages->notice(text);
+}
+
 Date Runtime::today() { return services_.clock->today(); }
 std::string Runtime::time_text() { return services_.clock->time_text(); }
 std::string Runtime::user_name() { return services_.user->user_name(); }

@@ -92,6 +92,8 @@ public:
     // --- services, for the program ---
     Answer msgbox(std::string_view text, Buttons buttons = Buttons::Ok, std::string_view title = {},
                   Icon icon = Icon::None);
+    // A line that needs no click (MessageService::notice).
+    void notice(const std::string& text);
     Date today();
     std::string time_text();
     std::string user_name();

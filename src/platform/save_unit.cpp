@@ -497,6 +497,10 @@ bool rewrite_record_text(const std::string& path, std::string_view text) {
     return rewrite_bytes(path, utf8_to_cp1252(text));
 }
 
+bool replace_file(const std::string& path, std::string_view bytes) {
+    return rewrite_bytes(path, std::string(bytes));
+}
+
 bool append_line(const std::string& path, std::string_view line) {
     const int fd = open_file(path, O_RDWR | O_APPEND | O_CREAT, 0666);
     if (fd < 0) return false;

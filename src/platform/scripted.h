@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,11 @@ public:
     // box is answered with its first button (OK or Yes).
     void answer(Answer a) { answers_.push_back(a); }
     Answer show(const MessageBox& box) override;
+    void notice(const std::string& text) override { notices_.push_back(text); }
 
     const std::vector<MessageBox>& shown() const { return shown_; }
+    // The lines told with notice(), in order.
+    const std::vector<std::string>& notices() const { return notices_; }
     // Texts of the boxes shown so far.
     std::vector<std::string> texts() const;
     void forget() { shown_.clear(); }
@@ -27,6 +31,7 @@ public:
 private:
     std::deque<Answer> answers_;
     std::vector<MessageBox> shown_;
+    std::vector<std::string> notices_;
 };
 
 class FixedClock final : public Clock {
@@ -52,6 +57,8 @@ private:
 };
 
 // Keeps every job for reading back and answers with `result` (printed,
+// unless a test says otherwise); a page asked for as a PDF is kept in
+// `pdfs` and answered with `pdf_result` (saved at the job's pdf_path
 // unless a test says otherwise).
 class RecordingPrinter final : public PrinterService {
 public:
@@ -59,8 +66,14 @@ public:
         jobs.push_back(job);
         return result;
     }
-    std::vector<PrintJob> jobs;
-    PrintResult result{PrintOutcome::Printed, "STAMPANTE DI PROVA", ""};
+    PrintResult save_pdf(const PrintJob& job) override {
+        pdfs.push_back(job);
+        if (pdf_result) return *pdf_result;
+        return {PrintOutcome::SavedAsPdf, job.pdf_path, "", ""};
+    }
+    std::vector<PrintJob> jobs, pdfs;
+    PrintResult result{PrintOutcome::Printed, "STAMPANTE DI PROVA", "", ""};
+    std::optional<PrintResult> pdf_result;
 };
 
 }  // namespace plat

@@ -28,6 +28,9 @@ public:
     // Shows the box modally and returns the button pressed. Closing the box
     // without a button gives Cancel where there is one, else the only button.
     virtual Answer show(const MessageBox& box) = 0;
+    // One short line, where the user is working, that goes by itself: what
+    // became of a print. It asks for nothing and stops nothing.
+    virtual void notice(const std::string& text) = 0;
 };
 
 class Clock {
@@ -72,20 +75,34 @@ struct PrintJob {
     std::string pdf_path;
 };
 
-enum class PrintOutcome { Printed, SavedAsPdf, Failed };
+enum class PrintOutcome {
+    Printed,     // the default printer `where` took the job and is printing
+    Held,        // `where` took the job but is stopped: it waits (`reason`)
+    SavedAsPdf,  // no printer to print on (`error` says why): the page is the PDF `where`
+    Refused,     // the default printer `where` did not take the job, or not whole (`error`):
+                 // nothing is printed, nothing saved
+    Failed,      // nothing printed, nothing saved (`error`)
+};
 
 struct PrintResult {
     PrintOutcome outcome = PrintOutcome::Failed;
-    std::string where;  // the printer's name, or the PDF's path
-    std::string error;  // why nothing was printed, for the user (upper case)
+    std::string where;        // the printer's name, or the PDF's path
+    std::string error;        // why nothing was printed, or why a PDF, for the user (upper case)
+    std::string reason = {};  // the printer's own words on its state ("carta inceppata")
 };
 
 class PrinterService {
 public:
     virtual ~PrinterService() = default;
-    // Fills the template and prints the copies on the default printer, or
-    // saves the page as a PDF at pdf_path when there is no printer.
+    // Fills the template and hands the copies to the default printer, or
+    // saves the page as a PDF at pdf_path when there is no printer to use
+    // (no print service, no printer, no default one). Never another printer
+    // than the default. A job is Printed or Held only once the print service
+    // has taken it whole; a PDF is SavedAsPdf only once it is whole on disk.
     virtual PrintResult print(const PrintJob& job) = 0;
+    // The page saved as the PDF at pdf_path, whatever printers there are:
+    // SavedAsPdf or Failed.
+    virtual PrintResult save_pdf(const PrintJob& job) = 0;
 };
 
 struct Services {

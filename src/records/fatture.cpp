@@ -98,6 +98,18 @@ bool registra_fattura(App& app) {
     return ok;
 }
 
+namespace {
+// Postcode, town and province as an address is written: "40100 BOLOGNA (BO)".
+std::string localita(const std::string& cap, const std::string& citta,
+                     const std::string& provincia) {
+    std::string riga = plat::trim(cap);
+    const std::string c = plat::trim(citta), p = plat::trim(provincia);
+    if (!c.empty()) riga += (riga.empty() ? "" : " ") + c;
+    if (!p.empty()) riga += (riga.empty() ? "" : " ") + ("(" + p + ")");
+    return riga;
+}
+}  // namespace
+
 IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
     Stato& s = app.s;
     IntestatarioFattura chi;
@@ -113,6 +125,7 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
             chi.nome = plat::trim(c[1]);
             chi.via = plat::trim(c[2]);
             chi.indirizzo = c[4] + " " + plat::trim(c[3]) + "  (" + c[6] + ")";
+            chi.localita = localita(c[3], c[4], c[6]);
             chi.codice_fiscale = c[7];
             break;
         }
@@ -125,6 +138,7 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
             chi.nome = p[0];
             chi.via = p[1];
             chi.indirizzo = p[4] + " " + p[2] + " " + p[3];
+            chi.localita = localita(p[4], p[2], p[3]);
             chi.codice_fiscale = p[7];
         }
     }

@@ -18,9 +18,11 @@ bool registra_fattura(App& app);
 // client by code (field 2; a blank code names nobody), an owner invoice the
 // owner by record number in the owners register (field 3). `codice` is the
 // client's code or the owner's record number. Empty texts when the party is
-// no longer in its register.
+// no longer in its register. `indirizzo` is the town line as the invoice
+// form shows it (a client's and an owner's each in its own order);
+// `localita` is the one the printed invoice gives both: "40100 BOLOGNA (BO)".
 struct IntestatarioFattura {
-    std::string codice, nome, via, indirizzo, codice_fiscale;
+    std::string codice, nome, via, indirizzo, codice_fiscale, localita;
 };
 IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f);
 

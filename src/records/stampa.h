@@ -1,7 +1,10 @@
 // One way out to paper for every document the program prints: the job goes
-// to the desktop's printer; on a computer without one the page is saved as
-// the job's PDF and the user is told where; a page that cannot be printed is
-// told, with the reason.
+// to the desktop's default printer; on a computer without one (or without a
+// print service, or without a default printer) the page is saved as the
+// job's PDF and the user is told where; a printer that does not take the job
+// is told with its name and its reason, and the page is offered as the PDF
+// instead. After every print one line that needs no click says where the
+// page went.
 #pragma once
 
 #include <string>
@@ -16,9 +19,12 @@ struct DocumentoStampa {
     std::string salvato;       // "LA FATTURA E' STATA SALVATA": a PDF was written
     std::string non_stampato;  // "LA FATTURA NON E' STATA STAMPATA."
     std::string titolo;        // the boxes' title
+    std::string nome;          // "FATTURA": the document, in the line told after the print
+    bool femminile = true;     // "SALVATA" or "SALVATO"
 };
 
-// True when the page was printed or saved as a PDF.
+// True when a printer took the page (printing or waiting) or its PDF was
+// written whole; false when nothing of it exists anywhere.
 bool stampa_documento(App& app, const plat::PrintJob& job, const DocumentoStampa& documento);
 
 }  // namespace ga

@@ -22,9 +22,9 @@ constexpr std::array<const char*, 13> kMesi = {
     "LUGLIO",       "AGOSTO",  "SETTEMBRE", "OTTOBRE", "NOVEMBRE", "DICEMBRE"};
 const DocumentoStampa kDisponibilita{"LA DISPONIBILITA' E' STATA SALVATA",
                                      "LA DISPONIBILITA' NON E' STATA STAMPATA.",
-                                     "STAMPA DISPONIBILITA'"};
+                                     "STAMPA DISPONIBILITA'", "DISPONIBILITA'", true};
 const DocumentoStampa kElenco{"L'ELENCO E' STATO SALVATO", "L'ELENCO NON E' STATO STAMPATO.",
-                              "STAMPA ELENCHI"};
+                              "STAMPA ELENCHI", "ELENCO", false};
 
 // A count store, kept within its table.
 long conteggio(App& app, const Casella& conta, int capacita) {

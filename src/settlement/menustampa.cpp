@@ -187,6 +187,9 @@ void menustampa::Combo1_Click() {
 void menustampa::List1_Click() {
     if (List1.list_index() < 0) return;
     Text1.set_text(numero_ricevuta(List1.item_data(List1.list_index())));
+    // A number picked can be printed, also the one the box holds already
+    // (a reprint after a jammed page): its box's Change does not run then.
+    stampapre.set_visible(true);
     List1.set_visible(false);
     Text1.set_visible(true);
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -121,6 +122,24 @@ TEST(QtMessages, ABoxIsAtLeastAsWideAsItsTitle) {
     // The title in a bold font, with room for the close button and the icon.
     EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(QString::fromStdString(m.title)) + 80);
     EXPECT_GE(width, gui::title_room(QString::fromStdString(m.title)));
+}
+
+TEST(QtMessages, ANoticeShowsItsLineWithoutWaitingAndANewOneTakesItsPlace) {
+    gui_test::qt_app();
+    auto righe = [] {
+        QStringList shown;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* l = qobject_cast<QLabel*>(w); l && l->isVisible()) shown << l->text();
+        return shown;
+    };
+    gui::QtMessages messaggi;
+    messaggi.notice("RICEVUTA INVIATA ALLA STAMPANTE Ufficio");  // returns with nothing pressed
+    EXPECT_EQ(righe(), QStringList{"RICEVUTA INVIATA ALLA STAMPANTE Ufficio"});
+    messaggi.notice("RICEVUTA IN ATTESA: LA STAMPANTE Ufficio E' FERMA (carta inceppata)");
+    QApplication::processEvents();
+    EXPECT_EQ(righe(),
+              QStringList{"RICEVUTA IN ATTESA: LA STAMPANTE Ufficio E' FERMA (carta inceppata)"});
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // Qt's own texts in Italian, whatever the system's language: the buttons of

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,6 +17,7 @@
 
 #include "gui/stampa.h"
 #include "qt_app.h"
+#include "support/disco_pieno.h"
 
 namespace {
 
@@ -261,6 +263,39 @@ TEST_F(StampanteQt, WithoutAPrinterThePageIsSavedAsAPdfAndTheTemplateIsUntouched
     EXPECT_TRUE(leggi(job.pdf_path).starts_with("%PDF"));
     EXPECT_EQ(leggi(modello), prima);
     EXPECT_EQ(fs::directory_iterator(cartella / "stampe")->path().filename(), "prenotazione.xls");
+}
+
+TEST_F(StampanteQt, APdfTheDiskCannotHoldWholeIsNotSavedAndLeavesNothingBehind) {
+    std::ofstream(job.pdf_path) << "RICEVUTA DI IERI";
+    const auto file = [&] {
+        std::vector<std::string> nomi;
+        for (const auto& f : fs::directory_iterator(cartella))
+            // the folder's save lock, made by the first write, is the program's own
+            if (f.path().extension() != ".LCK") nomi.push_back(f.path().filename().string());
+        std::sort(nomi.begin(), nomi.end());
+        return nomi;
+    };
+    const std::vector<std::string> prima = file();
+    {
+        // Room for a part of the page only, as on a nearly full disk.
+        const ga::test::DiscoPieno disco(4096);
+        const plat::PrintResult r = stampante.print(job);
+        EXPECT_EQ(r.outcome, plat::PrintOutcome::Failed);
+        EXPECT_EQ(r.error,
+                  "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path);
+        const plat::PrintResult chiesto = stampante.save_pdf(job);
+        EXPECT_EQ(chiesto.outcome, plat::PrintOutcome::Failed);
+        EXPECT_EQ(chiesto.error, "IMPOSSIBILE SCRIVERE IL FILE\r" + job.pdf_path);
+    }
+    EXPECT_EQ(file(), prima);
+    EXPECT_TRUE(leggi(job.pdf_path) == "RICEVUTA DI IERI") << "the old PDF is untouched";
+
+    // With room, the page replaces the old one whole.
+    ASSERT_EQ(stampante.save_pdf(job).outcome, plat::PrintOutcome::SavedAsPdf);
+    const std::string pdf = leggi(job.pdf_path);
+    EXPECT_GT(pdf.size(), 4096u);
+    EXPECT_TRUE(pdf.starts_with("%PDF") && pdf.find("%%EOF", pdf.size() - 8) != std::string::npos);
+    EXPECT_EQ(file(), prima);
 }
 
 TEST_F(StampanteQt, AJobOfSeveralPagesPrintsEachPageWithTheSharedCells) {

@@ -143,6 +143,26 @@ TEST_F(MenuStampa, TheReprintSectionChoosesABookingByClientOrByNumber) {
     EXPECT_TRUE(m().stampapre.visible());
 }
 
+TEST_F(MenuStampa, PickingTheNumberTheBoxHoldsAlreadyOffersThePrintAgain) {
+    app.click(m().Command1);
+    app.click(m().Command5);
+    app.pick(m().List1, 0);
+    app.click(m().stampapre);
+    ASSERT_EQ(b.stampante().jobs.size(), 1u);
+    // The section closed and opened again, the same number picked: its box
+    // does not change, and the print is offered all the same.
+    app.click(m().Command1);
+    app.click(m().Command1);
+    app.click(m().Command5);
+    app.click(m().Command5);
+    EXPECT_EQ(m().Text1.text(), "001");
+    EXPECT_FALSE(m().stampapre.visible());
+    app.pick(m().List1, 0);
+    EXPECT_EQ(scelta_prenotazione(), "Text1 stampapre");
+    app.click(m().stampapre);
+    EXPECT_EQ(b.stampante().jobs.size(), 2u);
+}
+
 TEST_F(MenuStampa, AClientWithoutBookingsLeavesNoEarlierChoiceToPrint) {
     b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
                                    "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
