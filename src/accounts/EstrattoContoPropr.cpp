@@ -128,7 +128,6 @@ void EstrattoContoPropr::cambia_Click() {
 }
 
 void EstrattoContoPropr::insspese_Click() {
-    if (!app.form(spese::kName)) return;
     spese& f = app.form<spese>();
     // The expense form looks up this very owner's apartments.
     f.scegli_proprietario(Combo1.text(), record_proprietario);
@@ -143,8 +142,7 @@ void EstrattoContoPropr::SALDIPROP_Click() {
 }
 
 void EstrattoContoPropr::SINTESI_Click() {
-    plat::Form* sintesi = app.form("SINTESICONTOPROP");
-    if (!sintesi) return;
+    plat::Form* sintesi = &app.form(forme::SINTESICONTOPROP);
     app.imposta(kSintesiNome, Text1.text());
     app.imposta(kSintesiCitta, Text2.text());
     app.imposta(kSintesiAnno, Text3.text());
@@ -153,7 +151,7 @@ void EstrattoContoPropr::SINTESI_Click() {
 }
 
 void EstrattoContoPropr::ESCI_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

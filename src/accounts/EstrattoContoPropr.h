@@ -11,7 +11,7 @@ namespace ga {
 
 class EstrattoContoPropr : public Forma {
 public:
-    static constexpr const char* kName = "EstrattoContoPropr";
+    static constexpr plat::FormName kName = forme::EstrattoContoPropr;
     explicit EstrattoContoPropr(App& app);
 
     void Form_Load() override;

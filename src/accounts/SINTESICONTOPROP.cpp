@@ -61,12 +61,12 @@ void SINTESICONTOPROP::SALDO_Click() {
 }
 
 void SINTESICONTOPROP::RITORNA_Click() {
-    if (plat::Form* estratto = app.form("EstrattoContoPropr")) estratto->show();
+    app.form(forme::EstrattoContoPropr).show();
     hide();
 }
 
 void SINTESICONTOPROP::ESCI_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

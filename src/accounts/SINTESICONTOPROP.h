@@ -9,7 +9,7 @@ namespace ga {
 
 class SINTESICONTOPROP : public Forma {
 public:
-    static constexpr const char* kName = "SINTESICONTOPROP";
+    static constexpr plat::FormName kName = forme::SINTESICONTOPROP;
     explicit SINTESICONTOPROP(App& app);
 
     void Form_Load() override;

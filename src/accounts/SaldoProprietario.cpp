@@ -212,12 +212,12 @@ void SaldoProprietario::SALVA_Click() {
 }
 
 void SaldoProprietario::RITORNA_Click() {
-    if (plat::Form* estratto = app.form("EstrattoContoPropr")) estratto->show();
+    app.form(forme::EstrattoContoPropr).show();
     hide();
 }
 
 void SaldoProprietario::ESCI_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

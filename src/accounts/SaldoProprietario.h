@@ -12,7 +12,7 @@ namespace ga {
 
 class SaldoProprietario : public Forma {
 public:
-    static constexpr const char* kName = "SaldoProprietario";
+    static constexpr plat::FormName kName = forme::SaldoProprietario;
     explicit SaldoProprietario(App& app);
 
     void Form_Load() override;

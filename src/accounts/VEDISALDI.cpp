@@ -216,7 +216,7 @@ void VEDISALDI::Command1_Click() {
 
 void VEDISALDI::ESCI_Click() {
     s.operazione = "";
-    app.form("MENU")->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

@@ -13,7 +13,7 @@ namespace ga {
 
 class VEDISALDI : public Forma {
 public:
-    static constexpr const char* kName = "VEDISALDI";
+    static constexpr plat::FormName kName = forme::VEDISALDI;
     explicit VEDISALDI(App& app);
 
     void Form_Load() override;

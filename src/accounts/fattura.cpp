@@ -20,7 +20,6 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kEstratto = "EstrattoContoPropr";
 constexpr long kGialloChiaro = 0xC0FFFF;  // red 255, green 255, blue 192
 constexpr const char* kEmissione = " EMISSIONE FATTURA";
 constexpr const char* kStampa = " STAMPA FATTURA";
@@ -310,9 +309,6 @@ void fattura::spunta_per_codice() {
 }
 
 void fattura::calcola_estratto(const std::string& nome, int record) {
-    // The statement lives on the statement form; without it there is
-    // nothing to compute from.
-    if (!app.form(kEstratto)) return;
     scegli_proprietario(app, nome, record);
     importi_da_estratto();
 }
@@ -343,10 +339,10 @@ void fattura::Text8_Validate() {
     if (s.operazione == "CLIENTI") {
         cerca_cliente(app);
     } else if (s.operazione == "PROPRIETARI") {
-        if (app.form(kEstratto)) scegli_proprietario(app, chiave, 0);
+        scegli_proprietario(app, chiave, 0);
         SALDOPROP.set_visible(true);
         cerca_proprietario_fattura(app);
-        if (app.form(kEstratto)) importi_da_estratto();
+        importi_da_estratto();
     }
     nome_mostrato_ = Text8.text();
 }
@@ -381,7 +377,7 @@ void cerca_proprietario_fattura(App& app) {
         f.Text10.set_text(campo_di(c, 4) + " " + plat::trim(campo_di(c, 2)) + " (" +
                           campo_di(c, 3) + ")");
         f.Text11.set_text(campo_di(c, 7));
-        if (app.form(kEstratto)) scegli_proprietario(app, plat::trim(nome), static_cast<int>(r));
+        scegli_proprietario(app, plat::trim(nome), static_cast<int>(r));
         if (!f.codice_presente()) return;
         f.spunta_per_codice();
         f.cambia.set_visible(true);
@@ -693,7 +689,7 @@ void fattura::ESCI_Click() {
     }
     // Opened from the main menu (hidden) or from the utilities (the menu
     // disabled behind them): the menu comes back either way.
-    plat::Form* menu = app.form("MENU");
+    plat::Form* menu = &app.form(forme::MENU);
     menu->set_enabled(true);
     menu->show();
     unload();

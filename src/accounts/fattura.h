@@ -21,7 +21,7 @@ namespace ga {
 
 class fattura : public Forma {
 public:
-    static constexpr const char* kName = "fattura";
+    static constexpr plat::FormName kName = forme::fattura;
     explicit fattura(App& app);
 
     void trova_totale();

@@ -14,7 +14,6 @@ namespace ga {
 
 namespace {
 constexpr int kLarghezza = 9900;
-constexpr const char* kEstratto = "EstrattoContoPropr";
 }  // namespace
 
 spese::spese(App& app) : Forma(app, kName) {
@@ -267,7 +266,7 @@ void spese::cambioprop_Click() {
 }
 
 void spese::ESCI_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

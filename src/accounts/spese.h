@@ -16,7 +16,7 @@ namespace ga {
 
 class spese : public Forma {
 public:
-    static constexpr const char* kName = "spese";
+    static constexpr plat::FormName kName = forme::spese;
     explicit spese(App& app);
 
     void Form_Activate() override;

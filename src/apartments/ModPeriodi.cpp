@@ -278,7 +278,7 @@ void ModPeriodi::ESCI_Click() {
             lista.set_list_index(j - 1);
         }
     }
-    if (plat::Form* vista = app.form("visu_disponib")) vista->set_enabled(true);
+    app.form(forme::visu_disponib).set_enabled(true);
     unload();
 }
 

@@ -24,7 +24,7 @@ namespace ga {
 
 class ModPeriodi : public Forma {
 public:
-    static constexpr const char* kName = "ModPeriodi";
+    static constexpr plat::FormName kName = forme::ModPeriodi;
     explicit ModPeriodi(App& app);
 
     void Form_Activate() override;

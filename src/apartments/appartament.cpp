@@ -464,7 +464,7 @@ void appartament::cambia_Click() {
 
 void appartament::ESCI_Click() {
     if (s.modo_chiamata == "nuovo" && Text25.text() != "OK") return;
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

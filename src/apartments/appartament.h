@@ -22,7 +22,7 @@ namespace ga {
 
 class appartament : public Forma {
 public:
-    static constexpr const char* kName = "appartament";
+    static constexpr plat::FormName kName = forme::appartament;
     explicit appartament(App& app);
 
     void Form_Load() override;

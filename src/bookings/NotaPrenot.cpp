@@ -182,7 +182,7 @@ void NotaPrenot::SALVA_Click() {
 }
 
 void NotaPrenot::ESCI_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->set_enabled(true);
+    app.form(forme::MENU).set_enabled(true);
     unload();
 }
 

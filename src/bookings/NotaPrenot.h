@@ -11,7 +11,7 @@ namespace ga {
 
 class NotaPrenot : public Forma {
 public:
-    static constexpr const char* kName = "NotaPrenot";
+    static constexpr plat::FormName kName = forme::NotaPrenot;
     explicit NotaPrenot(App& app);
 
     void Form_Load() override;

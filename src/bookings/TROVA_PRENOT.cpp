@@ -95,7 +95,7 @@ void TROVA_PRENOT::STAMPA_Click() {
 void TROVA_PRENOT::scelta_prenotazione() { stampa_prenotazione_scelta(app); }
 
 void TROVA_PRENOT::USCITA_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->set_enabled(true);
+    app.form(forme::MENU).set_enabled(true);
     unload();
 }
 

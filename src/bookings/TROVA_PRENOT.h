@@ -11,7 +11,7 @@ namespace ga {
 
 class TROVA_PRENOT : public Forma {
 public:
-    static constexpr const char* kName = "TROVA_PRENOT";
+    static constexpr plat::FormName kName = forme::TROVA_PRENOT;
     explicit TROVA_PRENOT(App& app);
 
     void Form_Load() override;

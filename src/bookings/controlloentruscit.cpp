@@ -46,12 +46,12 @@ void controlloentruscit::List1_Click() {
         app.imposta(kVisuRecordCliente, std::to_string(cliente));
         app.procedure.mostra_cliente(app);
     }
-    app.form(kVisuChiamata.forma)->show();
+    app.form(kVisuChiamata).show();
     unload();
 }
 
 void controlloentruscit::ESCI_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->set_enabled(true);
+    app.form(forme::MENU).set_enabled(true);
     unload();
 }
 

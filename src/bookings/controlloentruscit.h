@@ -10,7 +10,7 @@ namespace ga {
 
 class controlloentruscit : public Forma {
 public:
-    static constexpr const char* kName = "controlloentruscit";
+    static constexpr plat::FormName kName = forme::controlloentruscit;
     explicit controlloentruscit(App& app);
 
     void List1_Click();

@@ -436,9 +436,9 @@ void prenotazione::List1_DblClick() {
     app.imposta(kModPeriodiProprietario, plat::trim(Text3.text()));
     app.imposta(kModPeriodiVia, plat::trim(Text4.text()));
     // The picker's exit enables the availability view again.
-    if (plat::Form* vista = app.form("visu_disponib")) vista->set_enabled(false);
+    app.form(forme::visu_disponib).set_enabled(false);
     s.modo_chiamata = "PRENOTAZIONE";
-    if (plat::Form* picker = app.form("ModPeriodi")) picker->show();
+    app.form(forme::ModPeriodi).show();
 }
 
 void prenotazione::Text5_DblClick() {
@@ -676,7 +676,7 @@ void prenotazione::ESCI_Click() {
 }
 
 void prenotazione::torna_al_menu() {
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

@@ -29,7 +29,7 @@ namespace ga {
 
 class prenotazione : public Forma {
 public:
-    static constexpr const char* kName = "prenotazione";
+    static constexpr plat::FormName kName = forme::prenotazione;
     explicit prenotazione(App& app);
 
     // --- the page ---

@@ -13,7 +13,7 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kForma = "controlloentruscit";
+
 constexpr const char* kAvviso = "ATTENZIONE CI SONO DELLE PRENOTAZIONI SCADUTE  ";
 constexpr int kGiorniArrivi = 5;  // today and the five days after it
 
@@ -125,8 +125,8 @@ void controlla_prenotazioni_scadute(App& app) {
     if (arrivi) lista.add_item(separatore);
 
     if (scadute || arrivi) {
-        if (plat::Form* menu = app.form("MENU")) menu->set_enabled(false);
-        app.form(kForma)->show();
+        app.form(forme::MENU).set_enabled(false);
+        app.form(forme::controlloentruscit).show();
     }
     s.primo_accesso_menu = "1";
 }

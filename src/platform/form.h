@@ -23,9 +23,18 @@ namespace plat {
 class Control;
 class Runtime;
 
+// A form's name as the program writes it: each form is named by one constant
+// of this type, so a name the program opens is one the compiler has seen, and
+// a name that reaches the runtime without a form behind it is a fault that
+// throws (`Runtime::form(FormName)`), never a button that does nothing.
+struct FormName {
+    std::string_view name;
+};
+
 class Form {
 public:
     Form(Runtime& runtime, std::string name);
+    Form(Runtime& runtime, FormName name) : Form(runtime, std::string(name.name)) {}
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
     virtual ~Form() = default;

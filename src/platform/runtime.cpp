@@ -46,6 +46,12 @@ Form* Runtime::form(std::string_view name) {
     return f;
 }
 
+Form& Runtime::form(FormName name) {
+    Form* f = form(name.name);
+    if (!f) throw std::logic_error("form not registered: " + std::string(name.name));
+    return *f;
+}
+
 std::vector<Form*> Runtime::forms() const { return creation_order_; }
 
 std::vector<std::string> Runtime::form_names() const {

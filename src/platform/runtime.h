@@ -47,9 +47,13 @@ public:
     // The form with that name (ignoring case), created on first use; nullptr
     // when no form has that name. Creating does not load.
     Form* form(std::string_view name);
+    // The form with that name, created on first use; a name no form is
+    // registered under throws std::logic_error (a fault of the program,
+    // reported at the event's entry).
+    Form& form(FormName name);
     template <class F>
     F& form() {
-        return static_cast<F&>(*form(F::kName));
+        return static_cast<F&>(form(F::kName));
     }
     // Forms created so far, in order of creation.
     std::vector<Form*> forms() const;

@@ -49,7 +49,7 @@ std::unique_ptr<App> crea_applicazione(plat::Services services) {
 }
 
 void avvia(App& app) {
-    app.run([&] { app.form("zeltra")->show(); });
+    app.run([&] { app.form(forme::zeltra).show(); });
 }
 
 }  // namespace ga

@@ -10,7 +10,7 @@ namespace ga {
 long App::conta(const Casella& c) { return plat::leading_int(testo(c)); }
 
 plat::Control* App::trova(const Famiglia& f, long n) {
-    plat::Form* forma = form(f.forma);
+    plat::Form* forma = plat::Runtime::form(f.forma);
     return forma ? forma->control(f.nome(n)) : nullptr;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/folder_lock.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
+#include "records/nomi_forme.h"
 #include "records/stato.h"
 
 namespace ga {
@@ -119,6 +120,21 @@ public:
     plat::Control& campo(const Famiglia& f, long n) { return field(f.forma, f.nome(n)); }
     plat::Control* trova(const Famiglia& f, long n);
 
+    // A form by its name's constant (`forme::MENU`), created on first use;
+    // a name nothing is registered under throws.
+    plat::Form& form(plat::FormName nome) { return plat::Runtime::form(nome); }
+    // The form a box belongs to.
+    plat::Form& form(const Casella& c) { return plat::Runtime::form(plat::FormName{c.forma}); }
+    template <class F>
+    F& form() {
+        return plat::Runtime::form<F>();
+    }
+    // A form by the strings of its name: for the tests and the benchmark only.
+    template <AccessoConsentito P = AccessoPerNome>
+    plat::Form* form(std::string_view nome) {
+        return plat::Runtime::form(nome);
+    }
+
     // The same by names: for the tests and the benchmark only (see
     // `AccessoPerNome`).
     template <AccessoConsentito P = AccessoPerNome>
@@ -185,7 +201,7 @@ constexpr int px(int pixels) { return pixels * 15; }
 // Base of every form of the program.
 class Forma : public plat::Form {
 public:
-    Forma(App& app, std::string name) : plat::Form(app, std::move(name)), app(app), s(app.s) {}
+    Forma(App& app, plat::FormName name) : plat::Form(app, name), app(app), s(app.s) {}
 
 protected:
     // A caption beside a box, at pixel position (x, y), inside `frame` if given.
@@ -225,7 +241,7 @@ private:
 
 template <class F>
 void registra(App& app) {
-    app.register_form(F::kName,
+    app.register_form(std::string(F::kName.name),
                       [](plat::Runtime& rt) { return std::make_unique<F>(static_cast<App&>(rt)); });
 }
 

@@ -22,7 +22,7 @@ Caricamento caricamento_clienti(App& app) {
                 app.imposta_conta(kContaClienti, n);
                 // The clients form keeps a copy of the count: while that form
                 // is loaded its copy follows every load.
-                if (const plat::Form* f = app.form(kNomiConta.forma); f && f->is_loaded())
+                if (app.form(kNomiConta).is_loaded())
                     app.imposta_conta(kNomiConta, n);
             }};
 }

@@ -41,9 +41,7 @@ const Bersaglio* bersaglio_di(const std::string& operazione) {
 // register, so only loaded forms (and the form that asked) are touched.
 void svuota_liste(App& app, const Bersaglio* bersaglio) {
     for (const Bersaglio& b : kBersagli) {
-        plat::Form* f = app.form(b.lista->forma);
-        if (f == nullptr) continue;
-        if (&b != bersaglio && !f->is_loaded()) continue;
+        if (&b != bersaglio && !app.form(*b.lista).is_loaded()) continue;
         app.campo(*b.lista).clear();
     }
 }

@@ -146,7 +146,7 @@ void COORDBANCA::SalvaForn_Click() {
 
 void COORDBANCA::USCITA_Click() {
     // The form can also be closed when the owners form did not open it.
-    if (s.modo_chiamata == "nuovopr") app.form("PROPRIETARI")->set_enabled(true);
+    if (s.modo_chiamata == "nuovopr") app.form(forme::PROPRIETARI).set_enabled(true);
     hide();
     da_aprire_ = true;
 }

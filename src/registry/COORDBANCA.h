@@ -11,7 +11,7 @@ namespace ga {
 
 class COORDBANCA : public Forma {
 public:
-    static constexpr const char* kName = "COORDBANCA";
+    static constexpr plat::FormName kName = forme::COORDBANCA;
     explicit COORDBANCA(App& app);
 
     void Form_Load() override { da_aprire_ = true; }

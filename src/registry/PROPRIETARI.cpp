@@ -384,8 +384,7 @@ void PROPRIETARI::iconbanc_Click() {
         nessun_nominativo(app);
         return;
     }
-    plat::Form* banca = app.form("COORDBANCA");
-    if (banca == nullptr) return;
+    plat::Form* banca = &app.form(forme::COORDBANCA);
     modo_prima_della_banca_ = s.modo_chiamata;
     set_enabled(false);
     s.modo_chiamata = "nuovopr";
@@ -399,8 +398,7 @@ void PROPRIETARI::insappa_Click() {
         nessun_nominativo(app);
         return;
     }
-    plat::Form* carta = app.form(kSchedaProprietario.forma);
-    if (carta == nullptr) return;
+    plat::Form* carta = &app.form(kSchedaProprietario);
     plat::Control& nome = app.campo(kSchedaProprietario);
     nome.set_text(Text2.text());
     nome.set_visible(true);
@@ -417,7 +415,7 @@ void PROPRIETARI::USCITA_Click() {
                        plat::Buttons::YesNo, kTitolo) == plat::Answer::No)
             return;
     }
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

@@ -14,7 +14,7 @@ namespace ga {
 
 class PROPRIETARI : public Forma {
 public:
-    static constexpr const char* kName = "PROPRIETARI";
+    static constexpr plat::FormName kName = forme::PROPRIETARI;
     explicit PROPRIETARI(App& app);
 
     void Form_Load() override;

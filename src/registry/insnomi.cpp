@@ -369,7 +369,7 @@ bool insnomi::cancella_cliente() {
 }
 
 void insnomi::USCITA_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

@@ -13,7 +13,7 @@ namespace ga {
 
 class insnomi : public Forma {
 public:
-    static constexpr const char* kName = "insnomi";
+    static constexpr plat::FormName kName = forme::insnomi;
     explicit insnomi(App& app);
 
     void Form_Load() override;

@@ -329,7 +329,7 @@ void RESTCAUZ::SALVA_Click() {
 }
 
 void RESTCAUZ::ESCI_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->set_enabled(true);
+    app.form(forme::MENU).set_enabled(true);
     unload();
 }
 

@@ -11,7 +11,7 @@ namespace ga {
 
 class RESTCAUZ : public Forma {
 public:
-    static constexpr const char* kName = "RESTCAUZ";
+    static constexpr plat::FormName kName = forme::RESTCAUZ;
     explicit RESTCAUZ(App& app);
 
     void Form_Activate() override;

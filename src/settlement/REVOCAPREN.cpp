@@ -19,11 +19,11 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kVisu = "VisuPrenotCliente";
+
 constexpr const char* kTitoloRimborso = "RESTITUZIONE ACCONTO ";
 
 void mostra_prenotazioni_cliente(App& app) {
-    if (plat::Form* visu = app.form(kVisu)) visu->show();
+    app.form(forme::VisuPrenotCliente).show();
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace ga {
 
 class REVOCAPREN : public Forma {
 public:
-    static constexpr const char* kName = "REVOCAPREN";
+    static constexpr plat::FormName kName = forme::REVOCAPREN;
     explicit REVOCAPREN(App& app);
 
     void Form_Load() override;

@@ -199,7 +199,6 @@ void VisuPrenotCliente::SALDO_Click() {
     SALDO.set_visible(false);
     REVOCA.set_visible(false);
     MODIFICA.set_visible(false);
-    constexpr const char* kSaldo = "saldoaff";
     app.imposta(kSaldoAppartamento, plat::left(riga, 60));
     app.imposta(kSaldoPeriodo, plat::right(riga, 30));
     app.imposta(kSaldoPrenotazione, Text6.text());
@@ -211,14 +210,13 @@ void VisuPrenotCliente::SALDO_Click() {
     app.imposta(kSaldoCodiceProprietario, plat::trim(p->proprietario));
     // This form stays on screen, disabled, until the balance form closes.
     set_enabled(false);
-    app.form(kSaldo)->show();
+    app.form(forme::saldoaff).show();
 }
 
 void VisuPrenotCliente::REVOCA_Click() {
     const PezziRigaPrenotazione* p = riga_scelta();
     if (!p) return;
     const std::string riga = List1.text();
-    constexpr const char* kRevoca = "REVOCAPREN";
     app.imposta(kRevocaCodiceProprietario, plat::trim(p->proprietario));
     app.imposta(kRevocaCodiceAppartamento, plat::pad_code(plat::trim(p->appartamento), 4));
     app.imposta(kRevocaAppartamento, plat::left(riga, 60));
@@ -230,7 +228,7 @@ void VisuPrenotCliente::REVOCA_Click() {
     app.imposta(kRevocaPulizia, rimborsabile(Text12.text()));
     app.imposta(kRevocaCauzione, rimborsabile(Text13.text()));
     s.operazione = "REVOCA";
-    app.form(kRevoca)->show();
+    app.form(forme::REVOCAPREN).show();
     hide();
 }
 
@@ -243,19 +241,17 @@ void VisuPrenotCliente::RITORNA_Click() {
     s.operazione = "RITORNA";
     // Back to the bookings view, which rebuilds its list; the menu if the
     // program has no such view, so the user is never left without a window.
-    plat::Form* vista = app.form("visu_prenotazioni");
-    if (!vista) vista = app.form("MENU");
-    if (vista) vista->show();
+    app.form(forme::visu_prenotazioni).show();
     unload();
 }
 
 void VisuPrenotCliente::ESCI_Click() {
-    plat::Form* menu = app.form("MENU");
+    plat::Form& menu = app.form(forme::MENU);
     // The arrivals check disabled the menu before it opened this form.
-    if (Text18.text() == "CONTROLLO" && menu) menu->set_enabled(true);
+    if (Text18.text() == "CONTROLLO") menu.set_enabled(true);
     Text14.set_text("");
     NOTA.set_visible(false);
-    if (menu) menu->show();
+    menu.show();
     unload();
 }
 

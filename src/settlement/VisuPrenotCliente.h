@@ -19,7 +19,7 @@ namespace ga {
 
 class VisuPrenotCliente : public Forma {
 public:
-    static constexpr const char* kName = "VisuPrenotCliente";
+    static constexpr plat::FormName kName = forme::VisuPrenotCliente;
     explicit VisuPrenotCliente(App& app);
 
     void Form_Load() override;

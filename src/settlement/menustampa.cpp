@@ -288,7 +288,7 @@ void menustampa::Command9_Click() { stampa_elenco(app, elenco_clienti(app)); }
 void menustampa::Command10_Click() { stampa_elenco(app, elenco_proprietari(app)); }
 
 void menustampa::Command3_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->set_enabled(true);
+    app.form(forme::MENU).set_enabled(true);
     unload();
 }
 

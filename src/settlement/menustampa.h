@@ -12,7 +12,7 @@ namespace ga {
 
 class menustampa : public Forma {
 public:
-    static constexpr const char* kName = "menustampa";
+    static constexpr plat::FormName kName = forme::menustampa;
     explicit menustampa(App& app);
 
     void Form_Load() override;

@@ -20,7 +20,7 @@ namespace ga {
 
 namespace {
 
-constexpr const char* kVisu = "VisuPrenotCliente";
+
 constexpr const char* kTitolo = "CONFERMA SALDO";
 
 // Amounts are compared in cents, so that 700,50 + 230,00 equals 930,50.
@@ -273,11 +273,11 @@ void saldoaff::Command1_Click() {
     // unload.
     unload();
     seleziona_prenotazione(app);
-    if (plat::Form* visu = app.form(kVisu)) visu->set_enabled(true);
+    app.form(forme::VisuPrenotCliente).set_enabled(true);
 }
 
 void saldoaff::ESCI_Click() {
-    if (plat::Form* visu = app.form(kVisu)) visu->set_enabled(true);
+    app.form(forme::VisuPrenotCliente).set_enabled(true);
     unload();
 }
 

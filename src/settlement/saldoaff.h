@@ -12,7 +12,7 @@ namespace ga {
 
 class saldoaff : public Forma {
 public:
-    static constexpr const char* kName = "saldoaff";
+    static constexpr plat::FormName kName = forme::saldoaff;
     explicit saldoaff(App& app);
 
     void Form_Load() override;

@@ -465,11 +465,11 @@ void visu_disponib::List1_Click() {
     app.imposta(kModPeriodiVia, plat::trim(colonna24(a.via)));
     set_enabled(false);
     s.modo_chiamata = "VISUPRENOTAZIONE";
-    app.form("ModPeriodi")->show();
+    app.form(forme::ModPeriodi).show();
 }
 
 void visu_disponib::ESCI_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

@@ -16,7 +16,7 @@ namespace ga {
 
 class visu_disponib : public Forma {
 public:
-    static constexpr const char* kName = "visu_disponib";
+    static constexpr plat::FormName kName = forme::visu_disponib;
     explicit visu_disponib(App& app);
 
     void Form_Load() override;

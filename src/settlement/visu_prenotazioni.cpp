@@ -291,7 +291,7 @@ void visu_prenotazioni::List1_Click() {
 }
 
 void visu_prenotazioni::ESCI_Click() {
-    if (plat::Form* menu = app.form("MENU")) menu->show();
+    app.form(forme::MENU).show();
     unload();
 }
 

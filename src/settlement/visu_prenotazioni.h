@@ -14,7 +14,7 @@ namespace ga {
 
 class visu_prenotazioni : public Forma {
 public:
-    static constexpr const char* kName = "visu_prenotazioni";
+    static constexpr plat::FormName kName = forme::visu_prenotazioni;
     explicit visu_prenotazioni(App& app);
 
     void Form_Load() override;

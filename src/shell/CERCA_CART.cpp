@@ -33,7 +33,7 @@ CERCA_CART::CERCA_CART(App& app) : Forma(app, kName) {
 }
 
 void CERCA_CART::Form_Load() {
-    if (plat::Form* u = app.form("utilita")) u->hide();
+    app.form(forme::utilita).hide();
     Drive1.refresh();
     Dir1.refresh();
     // The folders are what the user goes through: the keys start there.
@@ -56,14 +56,14 @@ void CERCA_CART::OK_Click() {
     app.imposta(kCartellaDati, Text1.text());
     scrivi_cartella_dati(app);
     cambia_percorsi(app);
-    app.form("MENU")->set_enabled(true);
+    app.form(forme::MENU).set_enabled(true);
     unload();
 }
 
 void CERCA_CART::close_requested() {
     // Closing without choosing must not leave the menu disabled behind it.
     unload();
-    plat::Form* menu = app.form("MENU");
+    plat::Form* menu = &app.form(forme::MENU);
     if (menu->is_loaded()) menu->set_enabled(true);
 }
 

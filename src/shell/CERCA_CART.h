@@ -8,7 +8,7 @@ namespace ga {
 
 class CERCA_CART : public Forma {
 public:
-    static constexpr const char* kName = "CERCA_CART";
+    static constexpr plat::FormName kName = forme::CERCA_CART;
     explicit CERCA_CART(App& app);
 
     void Form_Load() override;

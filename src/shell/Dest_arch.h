@@ -8,7 +8,7 @@ namespace ga {
 
 class Dest_arch : public FormaArchivi {
 public:
-    static constexpr const char* kName = "Dest_arch";
+    static constexpr plat::FormName kName = forme::Dest_arch;
     explicit Dest_arch(App& app);
 
     void Form_Load() override;

@@ -11,7 +11,7 @@ namespace ga {
 
 class INFO : public Forma {
 public:
-    static constexpr const char* kName = "INFO";
+    static constexpr plat::FormName kName = forme::INFO;
     explicit INFO(App& app);
 
     void Form_Load() override;

@@ -118,7 +118,7 @@ MENU::MENU(App& app) : Forma(app, kName) {
 
 void MENU::Form_Load() {
     leggi_cartella_dati(app);
-    if (Text1.text().empty()) app.form("CERCA_CART")->show();
+    if (Text1.text().empty()) app.form(forme::CERCA_CART).show();
     nascondi_liste();
     posizioni_riposo();
     cambia_percorsi(app);
@@ -130,7 +130,7 @@ void MENU::Form_Activate() {
     leggi_cartella_dati(app);
     Label16.set_caption(app.today().text());
     Label17.set_caption(app.time_text());
-    if (Text1.text().empty()) app.form("CERCA_CART")->show();
+    if (Text1.text().empty()) app.form(forme::CERCA_CART).show();
     nascondi_liste();
     posizioni_riposo();
     ICONAAGENZIA.set_picture(s.percorso_logo);
@@ -172,19 +172,19 @@ void MENU::disponibilita_Click() { apri_lista(List5, Label6); }
 void MENU::contabilita_Click() {
     nascondi_liste();
     posizioni_riposo();
-    apri("VEDISALDI", Menu::Nascondi, [this] { s.operazione = ""; });
+    apri(forme::VEDISALDI, Menu::Nascondi, [this] { s.operazione = ""; });
 }
 
-void MENU::stampe_Click() { apri("menustampa", Menu::Disabilita); }
+void MENU::stampe_Click() { apri(forme::menustampa, Menu::Disabilita); }
 
 void MENU::utilit_Click() {
     nascondi_liste();
     posizioni_riposo();
-    apri("utilita", Menu::Disabilita);
+    apri(forme::utilita, Menu::Disabilita);
 }
 
 void MENU::Command1_Click() {
-    if (plat::Form* info = app.form("INFO")) info->show();
+    app.form(forme::INFO).show();
 }
 
 void MENU::ESCI_Click() { app.end_program(); }
@@ -196,44 +196,43 @@ int MENU::comando(plat::ListBox& lista) {
     return k;
 }
 
-void MENU::apri(std::string_view nome, Menu menu, const std::function<void()>& imposta) {
-    plat::Form* forma = app.form(nome);
-    if (!forma) return;
+void MENU::apri(plat::FormName nome, Menu menu, const std::function<void()>& imposta) {
+    plat::Form& forma = app.form(nome);
     if (menu == Menu::Nascondi) hide();
     else
         set_enabled(false);
     if (imposta) imposta();
-    forma->show();
+    forma.show();
 }
 
 void MENU::apri_fattura(const char* destinatario, const char* titolo) {
-    apri("fattura", Menu::Nascondi, [&] {
+    apri(forme::fattura, Menu::Nascondi, [&] {
         s.operazione = destinatario;
         app.imposta(kFatturaDestinatario, destinatario);
-        app.form("fattura")->set_caption(titolo);
+        app.form(forme::fattura).set_caption(titolo);
     });
 }
 
 void MENU::List1_Click() {
     switch (comando(List1)) {
-        case 1: apri("prenotazione", Menu::Nascondi); break;
-        case 2: apri("visu_prenotazioni", Menu::Nascondi); break;
+        case 1: apri(forme::prenotazione, Menu::Nascondi); break;
+        case 2: apri(forme::visu_prenotazioni, Menu::Nascondi); break;
         case 3:
-            apri("VisuPrenotCliente", Menu::Nascondi, [this] { s.operazione = "SALDO"; });
+            apri(forme::VisuPrenotCliente, Menu::Nascondi, [this] { s.operazione = "SALDO"; });
             break;
         case 4:
-            apri("VisuPrenotCliente", Menu::Nascondi, [this] { s.operazione = "REVOCA"; });
+            apri(forme::VisuPrenotCliente, Menu::Nascondi, [this] { s.operazione = "REVOCA"; });
             break;
-        case 5: apri("TROVA_PRENOT", Menu::Disabilita); break;
-        case 6: apri("NotaPrenot", Menu::Disabilita); break;
+        case 5: apri(forme::TROVA_PRENOT, Menu::Disabilita); break;
+        case 6: apri(forme::NotaPrenot, Menu::Disabilita); break;
     }
 }
 
 void MENU::List2_Click() {
     switch (comando(List2)) {
-        case 1: apri("appartament", Menu::Nascondi, [this] { s.modo_chiamata = ""; }); break;
+        case 1: apri(forme::appartament, Menu::Nascondi, [this] { s.modo_chiamata = ""; }); break;
         case 2:
-            apri("visu_disponib", Menu::Nascondi, [this] { s.operazione = "appartamenti"; });
+            apri(forme::visu_disponib, Menu::Nascondi, [this] { s.operazione = "appartamenti"; });
             break;
             // 3, "VISUALIZZA PRENOTAZIONE": nothing.
     }
@@ -241,9 +240,9 @@ void MENU::List2_Click() {
 
 void MENU::List3_Click() {
     switch (comando(List3)) {
-        case 1: apri("PROPRIETARI", Menu::Nascondi); break;
+        case 1: apri(forme::PROPRIETARI, Menu::Nascondi); break;
         case 2:
-            apri("SaldoProprietario", Menu::Nascondi, [this] {
+            apri(forme::SaldoProprietario, Menu::Nascondi, [this] {
                 app.imposta(kVersamentoProprietari, "");
                 for (const Casella& box : {kVersamentoNome, kVersamentoVia, kVersamentoCitta,
                                            kVersamentoDovuto, kVersamentoCodiceProprietario})
@@ -251,22 +250,22 @@ void MENU::List3_Click() {
             });
             break;
         case 3:
-            apri("spese", Menu::Nascondi, [this] { app.imposta(kSpesaDisponibile, "0"); });
+            apri(forme::spese, Menu::Nascondi, [this] { app.imposta(kSpesaDisponibile, "0"); });
             break;
-        case 4: apri("VEDISALDI", Menu::Nascondi, [this] { s.operazione = "saldiP"; }); break;
-        case 5: apri("EstrattoContoPropr", Menu::Nascondi); break;
+        case 4: apri(forme::VEDISALDI, Menu::Nascondi, [this] { s.operazione = "saldiP"; }); break;
+        case 5: apri(forme::EstrattoContoPropr, Menu::Nascondi); break;
         case 6: apri_fattura("PROPRIETARI", "FATTURA AL PROPRIETARIO"); break;
-        case 7: apri("VEDISALDI", Menu::Nascondi, [this] { s.operazione = "spese"; }); break;
+        case 7: apri(forme::VEDISALDI, Menu::Nascondi, [this] { s.operazione = "spese"; }); break;
     }
 }
 
 void MENU::List4_Click() {
     switch (comando(List4)) {
-        case 1: apri("insnomi", Menu::Nascondi); break;
-        case 2: apri("VisuPrenotCliente", Menu::Nascondi, [this] { s.operazione = ""; }); break;
+        case 1: apri(forme::insnomi, Menu::Nascondi); break;
+        case 2: apri(forme::VisuPrenotCliente, Menu::Nascondi, [this] { s.operazione = ""; }); break;
         case 3: apri_fattura("CLIENTI", "FATTURA AL CLIENTE"); break;
         case 4:
-            apri("RESTCAUZ", Menu::Disabilita);
+            apri(forme::RESTCAUZ, Menu::Disabilita);
             break;
             // 5, "VISUALIZZA CONTEGGI": nothing.
     }
@@ -276,7 +275,7 @@ void MENU::List5_Click() {
     const char* codici[] = {"periodi", "appartamenti", "VIE", "mese"};
     const int k = comando(List5);
     if (k < 1 || k > 4) return;
-    apri("visu_disponib", Menu::Nascondi,
+    apri(forme::visu_disponib, Menu::Nascondi,
          [this, codice = codici[k - 1]] { s.operazione = codice; });
 }
 

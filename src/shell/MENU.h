@@ -14,7 +14,7 @@ namespace ga {
 
 class MENU : public Forma {
 public:
-    static constexpr const char* kName = "MENU";
+    static constexpr plat::FormName kName = forme::MENU;
     explicit MENU(App& app);
 
     void Form_Load() override;
@@ -63,7 +63,7 @@ private:
     int comando(plat::ListBox& lista);
     // Hides or disables the menu, sets what the form needs, shows it; when
     // no form of that name exists nothing happens at all.
-    void apri(std::string_view forma, Menu menu, const std::function<void()>& imposta = {});
+    void apri(plat::FormName forma, Menu menu, const std::function<void()>& imposta = {});
     void apri_fattura(const char* destinatario, const char* titolo);
 };
 

@@ -290,8 +290,8 @@ void PersonalizzaAgenzia::SALVA_Click() {
 void PersonalizzaAgenzia::ESCI_Click() {
     unload();
     app.campo(kAvvioCartellaDati).set_visible(true);
-    app.form("zeltra")->set_enabled(true);
-    app.form("MENU")->set_enabled(true);
+    app.form(forme::zeltra).set_enabled(true);
+    app.form(forme::MENU).set_enabled(true);
 }
 
 }  // namespace ga

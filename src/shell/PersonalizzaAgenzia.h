@@ -9,7 +9,7 @@ namespace ga {
 
 class PersonalizzaAgenzia : public Forma {
 public:
-    static constexpr const char* kName = "PersonalizzaAgenzia";
+    static constexpr plat::FormName kName = forme::PersonalizzaAgenzia;
     explicit PersonalizzaAgenzia(App& app);
 
     void Form_Load() override;

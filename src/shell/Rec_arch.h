@@ -13,7 +13,7 @@ namespace ga {
 
 class Rec_arch : public FormaArchivi {
 public:
-    static constexpr const char* kName = "Rec_arch";
+    static constexpr plat::FormName kName = forme::Rec_arch;
     explicit Rec_arch(App& app);
 
     void Form_Load() override;

@@ -159,14 +159,14 @@ void Trasferisciper::Command1_Click() {
 
     // The periods of the management year were just replaced: the table in
     // memory follows, or the next write from it would undo the transfer.
-    plat::Form* scheda = app.form("appartament");
+    plat::Form* scheda = &app.form(forme::appartament);
     if (scheda && scheda->is_loaded() &&
         std::filesystem::equivalent(destinazione, s.percorso_periodi, ec))
         carica_periodi(app);
 }
 
 void Trasferisciper::Command3_Click() {
-    plat::Form* utilita = app.form("utilita");
+    plat::Form* utilita = &app.form(forme::utilita);
     if (utilita && utilita->is_loaded()) utilita->set_enabled(true);
     unload();
 }

@@ -22,7 +22,7 @@ std::optional<std::string> periodo_nel_nuovo_anno(std::string_view riga, int ann
 
 class Trasferisciper : public Forma {
 public:
-    static constexpr const char* kName = "Trasferisciper";
+    static constexpr plat::FormName kName = forme::Trasferisciper;
     explicit Trasferisciper(App& app);
 
     void Form_Load() override;

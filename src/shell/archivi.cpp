@@ -102,7 +102,7 @@ void avvisa_non_copiati(App& app, const std::vector<std::string>& nomi, std::str
 
 // --- the form base ------------------------------------------------------------
 
-FormaArchivi::FormaArchivi(App& app, std::string name) : Forma(app, std::move(name)) {
+FormaArchivi::FormaArchivi(App& app, plat::FormName name) : Forma(app, std::move(name)) {
     metti(ICONAAGENZIA, 16, 12, 100, 76).design().stretch = true;
     etichetta("CARTELLA ORIGINE", 132, 18, 170);
     metti(Label2, 306, 18, 456, 20).design().bold = true;
@@ -216,7 +216,7 @@ void FormaArchivi::Timer1_Timer() {
 }
 
 void FormaArchivi::USCITA_Click() {
-    plat::Form* utilita = app.form("utilita");
+    plat::Form* utilita = &app.form(forme::utilita);
     if (utilita && utilita->is_loaded()) utilita->set_enabled(true);
     unload();
 }

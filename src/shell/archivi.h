@@ -56,7 +56,7 @@ void avvisa_non_copiati(App& app, const std::vector<std::string>& nomi, std::str
 // What the copy and the restore forms share.
 class FormaArchivi : public Forma {
 public:
-    FormaArchivi(App& app, std::string name);
+    FormaArchivi(App& app, plat::FormName name);
 
     void gest_attuale_Click();
     void gest_preced_Click();

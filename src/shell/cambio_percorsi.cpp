@@ -53,9 +53,9 @@ void cambia_percorsi(App& app, bool file_sostituiti) {
     for (plat::Form* f : da_ricaricare) f->load();
 
     // The start form and the menu stay on screen behind the other windows.
-    if (plat::Form* z = app.form("zeltra"); z && z->is_loaded())
+    if (app.form(forme::zeltra).is_loaded())
         app.campo(kAvvioAnno).set_caption("ANNO DI GESTIONE " + s.anno_gestione);
-    if (plat::Form* m = app.form("MENU"); m && m->is_loaded())
+    if (app.form(forme::MENU).is_loaded())
         app.campo(kMenuAnno).set_caption(" ANNO DI GESTIONE " + s.anno_gestione);
 }
 

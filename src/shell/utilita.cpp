@@ -93,19 +93,19 @@ void utilita::nascondi_liste() {
 }
 
 void utilita::Command1_Click() {
-    app.form("CERCA_CART")->show();
+    app.form(forme::CERCA_CART).show();
     nascondi_liste();
 }
 
 void utilita::Command2_Click() {
     hide();
-    app.form("MENU")->hide();
-    app.form("PersonalizzaAgenzia")->show();
+    app.form(forme::MENU).hide();
+    app.form(forme::PersonalizzaAgenzia).show();
     nascondi_liste();
 }
 
 void utilita::Command3_Click() {
-    app.form("MENU")->set_enabled(true);
+    app.form(forme::MENU).set_enabled(true);
     unload();
 }
 
@@ -166,16 +166,14 @@ int utilita::comando(plat::ListBox& lista) {
     return k;
 }
 
-void utilita::apri_archivio(std::string_view nome) {
-    plat::Form* forma = app.form(nome);
-    if (!forma) return;
+void utilita::apri_archivio(plat::FormName nome) {
+    plat::Form& forma = app.form(nome);
     set_enabled(false);
-    forma->show();
+    forma.show();
 }
 
 void utilita::apri_fattura(const char* destinatario, const char* titolo) {
-    plat::Form* fattura = app.form("fattura");
-    if (!fattura) return;
+    plat::Form* fattura = &app.form(forme::fattura);
     hide();
     s.operazione = destinatario;
     app.imposta(kFatturaDestinatario, destinatario);
@@ -185,10 +183,10 @@ void utilita::apri_fattura(const char* destinatario, const char* titolo) {
 
 void utilita::List1_Click() {
     switch (comando(List1)) {
-        case 1: apri_archivio("Trasferisciper"); break;
-        case 2: apri_archivio("Dest_arch"); break;
+        case 1: apri_archivio(forme::Trasferisciper); break;
+        case 2: apri_archivio(forme::Dest_arch); break;
         case 3:
-            apri_archivio("Rec_arch");
+            apri_archivio(forme::Rec_arch);
             break;
             // 4, "Cancella archivi": nothing.
     }

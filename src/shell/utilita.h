@@ -11,7 +11,7 @@ namespace ga {
 
 class utilita : public Forma {
 public:
-    static constexpr const char* kName = "utilita";
+    static constexpr plat::FormName kName = forme::utilita;
     explicit utilita(App& app);
 
     void Form_Load() override;
@@ -40,7 +40,7 @@ private:
     void mostra_gruppo(plat::CommandButton& bottone, bool visibile);
     void nascondi_liste();
     int comando(plat::ListBox& lista);
-    void apri_archivio(std::string_view nome);
+    void apri_archivio(plat::FormName nome);
     void apri_fattura(const char* destinatario, const char* titolo);
 };
 

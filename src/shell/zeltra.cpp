@@ -99,7 +99,7 @@ void zeltra::Form_Activate() {
     imposta_percorsi_programma(app);
     // Coming back through the start form sets the year back to the clock's:
     // the forms the menu left loaded follow it.
-    if (app.form("MENU")->is_loaded()) cambia_percorsi(app);
+    if (app.form(forme::MENU).is_loaded()) cambia_percorsi(app);
 
     Text18.set_text("");
     carica_agenzia(app);
@@ -146,16 +146,16 @@ void zeltra::AVANTI_Click() {
     AGEN.set_visible(false);
     set_enabled(false);
     s.primo_accesso_menu = "0";
-    app.form("MENU")->show();
+    app.form(forme::MENU).show();
 }
 
 void zeltra::MODIFICA_Click() {
     AGEN.set_visible(false);
     set_enabled(false);
-    app.form("PersonalizzaAgenzia")->show();
+    app.form(forme::PersonalizzaAgenzia).show();
 }
 
-void zeltra::Command1_Click() { app.form("CERCA_CART")->show(); }
+void zeltra::Command1_Click() { app.form(forme::CERCA_CART).show(); }
 
 void zeltra::Command2_Click() { app.end_program(); }
 

@@ -9,7 +9,7 @@ namespace ga {
 
 class zeltra : public Forma {
 public:
-    static constexpr const char* kName = "zeltra";
+    static constexpr plat::FormName kName = forme::zeltra;
     explicit zeltra(App& app);
 
     void Form_Activate() override;

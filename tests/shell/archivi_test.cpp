@@ -41,7 +41,7 @@ protected:
     std::string chiave(const std::string& nome) { return (chiavetta / nome).string(); }
     template <class F>
     F& apri() {
-        app.run([&] { app.form(F::kName)->show(); });
+        app.run([&] { app.form(F::kName).show(); });
         return app.form<F>();
     }
     std::vector<std::string> titoli() {

@@ -12,7 +12,7 @@ namespace ga::test {
 
 class Sonda : public Forma {
 public:
-    Sonda(App& app, std::string nome) : Forma(app, std::move(nome)) {
+    Sonda(App& app, const std::string& nome) : Forma(app, plat::FormName{nome}) {
         crea<plat::Label>("Label16");
         crea<plat::ComboBox>("Combo1");
         crea_famiglia<plat::TextBox>("Text", 1, 10);
