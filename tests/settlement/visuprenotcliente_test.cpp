@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "records/note.h"
+#include "records/prenotazioni.h"
 #include "settlement/VisuPrenotCliente.h"
 #include "settlement/prenotazioni_cliente.h"
 #include "support/banco.h"
@@ -64,6 +66,13 @@ protected:
         app.s.percentuale_cauzione = "20";
         app.s.deposito_minimo = "200";
         app.run([&] { f().show(); });
+        // The empty lines of the bookings and the notes are told of once,
+        // at their first load.
+        app.run([&] {
+            carica_prenotazioni(app);
+            carica_note(app);
+        });
+        EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
     }
     VisuPrenotCliente& f() { return app.form<VisuPrenotCliente>(); }
     void cerca(const std::string& nome) {
