@@ -35,8 +35,6 @@ void scrivi_periodo(std::string& testo, const RigaPeriodo& q) {
 
 bool periodo_tolto(const RigaPeriodo& q) { return da_togliere(q.codice); }
 
-const Formato<RigaPeriodo> kFormatoPeriodi{kSeparatore, 5, scrivi_periodo, periodo_tolto};
-
 // The text of the date in a field. A field that is no date (only a hand-edited
 // file has one) is kept as it is, so that a rewrite does not destroy it; the
 // date rules then leave that period alone.
@@ -266,6 +264,8 @@ std::optional<std::optional<std::vector<std::string>>> prenotazioni_rinumerate(
 }
 
 }  // namespace
+
+const Formato<RigaPeriodo> kFormatoPeriodi{kSeparatore, 5, scrivi_periodo, periodo_tolto};
 
 void carica_periodi(App& app) {
     Stato& s = app.s;
