@@ -57,8 +57,8 @@ std::vector<std::string>& righe_prenotazioni_cliente(App& app);
 // Lists the bookings of the client whose code is in `VisuPrenotCliente.Text5`
 // (in `fattura.Text14` when `modo_chiamata` is "fatturaz") into
 // `VisuPrenotCliente.List1` and `righe_prenotazioni_cliente`, reading the
-// bookings file up to its first empty line; the number of rows goes into
-// `fattura.Text16`.
+// whole bookings file (a blank line holds no booking but keeps its number);
+// the number of rows goes into `fattura.Text16`.
 void elenca_prenotazioni_cliente(App& app);
 
 // The booking picked: the selected row of `VisuPrenotCliente.List1` (the
