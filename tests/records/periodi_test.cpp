@@ -134,6 +134,18 @@ TEST_F(Periodi, ShortBlankAndUndatedLinesLoadAndSurviveABooking) {
               crlf({"0012*1/7/2026*15/07/2026*500,00*LIB", "0012*16/07/2026", "",
                     "0012*31/02/2026*xx*300*LIB", "0012*01/08/2026*31/08/2026**AFF"}));
     EXPECT_EQ(box("appartament", "Text26"), "5");
+
+    // The blank line 3 holds no period to book: the user is told so, and
+    // nothing is written.
+    b.nuovi_messaggi();
+    const std::string prima = b.byte(file_periodi());
+    EXPECT_FALSE(prenota("01/07/2026", "15/07/2026", "3", "12"));
+    const auto detto = b.nuovi_messaggi();
+    ASSERT_EQ(detto.size(), 1u);
+    EXPECT_NE(detto[0].find("LA RIGA DEL PERIODO N. 3 NEL FILE DEI PERIODI NON SI PUO' LEGGERE"),
+              std::string::npos)
+        << detto[0];
+    EXPECT_EQ(b.byte(file_periodi()), prima);
 }
 
 // --- bookings ----------------------------------------------------------------------
