@@ -6,7 +6,8 @@
 // empty. Every line is loaded: the table grows past the records it was made
 // for, so that the next rewrite writes every record back. A writer rewrites
 // the whole file through a temporary file, so a failure never leaves half a
-// register, and says so when it fails.
+// register, and says so when it fails. A rewrite changes only the records
+// the operation changed: every other line comes back as it was read.
 #pragma once
 
 #include <algorithm>
