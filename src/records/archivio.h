@@ -123,8 +123,7 @@ struct Formato {
 
 // What a line holds past its first `campi` fields: from the separator that
 // ends field `campi` - 1 to the end ("" for a line with no more fields).
-std::string_view campi_oltre(std::string_view riga, std::string_view separatore,
-                             std::size_t campi);
+std::string_view campi_oltre(std::string_view riga, std::string_view separatore, std::size_t campi);
 
 // The text of a rewrite of rows 1 to `fine` (at least every line the last
 // load read), `di(i)` giving row i as the operation left it. A row left as
@@ -161,8 +160,8 @@ template <class Row>
 bool riscrivi_tabella(App& app, const std::string& percorso, Tabella<Row>& t, long fine,
                       const Formato<Row>& f) {
     std::size_t righe = 0;
-    const std::string testo = testo_riscritto(t, std::min<long>(fine, t.capacita()), f,
-                                              [&](int i) -> const Row& { return t[i]; }, righe);
+    const std::string testo = testo_riscritto(
+        t, std::min<long>(fine, t.capacita()), f, [&](int i) -> const Row& { return t[i]; }, righe);
     return scrivi_testo_registro(app, percorso, testo, righe);
 }
 

@@ -78,7 +78,8 @@ bool registra_banche(App& app) {
                    plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
         return false;
     }
-    if (riga_illeggibile(s.banche, indice)) return registrazione_rifiutata(app, motivo_riga_illeggibile(indice));
+    if (riga_illeggibile(s.banche, indice))
+        return registrazione_rifiutata(app, motivo_riga_illeggibile(indice));
     s.indice_banca = static_cast<int>(indice);
     s.banche.allarga(s.indice_banca);
     if (!senza_separatore(

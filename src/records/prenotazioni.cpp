@@ -127,16 +127,16 @@ Caricamento caricamento_prenotazioni(App& app) {
     return {[&s] {
                 // A booking's number is its line: a blank or unreadable
                 // line takes its number and holds no booking.
-                const int n = carica_righe(
-                    s.percorso_prenotazioni, s.prenotazioni, [&](int i, std::string_view testo) {
-                        RigaPrenotazione& p = s.prenotazioni[i];
-                        metti_riga(p.campo, testo);
-                        // "0.00.00", and any text that is no date, is the
-                        // zero date.
-                        p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
-                        p.partenza = plat::Date::parse_or_zero(p.campo[3]);
-                        p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
-                    });
+                const int n = carica_righe(s.percorso_prenotazioni, s.prenotazioni,
+                                           [&](int i, std::string_view testo) {
+                                               RigaPrenotazione& p = s.prenotazioni[i];
+                                               metti_riga(p.campo, testo);
+                                               // "0.00.00", and any text that is no date, is the
+                                               // zero date.
+                                               p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
+                                               p.partenza = plat::Date::parse_or_zero(p.campo[3]);
+                                               p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
+                                           });
                 svuota_oltre(s.prenotazioni, n);
                 return n;
             },
@@ -199,8 +199,8 @@ bool registra_prenotazioni(App& app) {
 
     s.prenotazioni.allarga(static_cast<int>(k));
     s.prenotazioni[static_cast<int>(k)] = p;
-    const bool ok = riscrivi_tabella(app, s.percorso_prenotazioni, s.prenotazioni, n,
-                                     kFormatoPrenotazioni);
+    const bool ok =
+        riscrivi_tabella(app, s.percorso_prenotazioni, s.prenotazioni, n, kFormatoPrenotazioni);
     // Reloaded either way: after a failure the table is again what the file holds.
     carica_prenotazioni(app);
     if (!ok) return false;

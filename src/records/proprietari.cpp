@@ -29,9 +29,9 @@ void carica_proprietari(App& app) {
     // must not leave an empty register wherever the path happens to lead.
     if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
         cartella_dati_non_valida(app);
-    const auto letti = leggi_tabella(
-        s.percorso_proprietari, s.proprietari, kSeparatore, false,
-        [&](int i, std::string_view testo) { metti_riga(s.proprietari[i], testo); });
+    const auto letti =
+        leggi_tabella(s.percorso_proprietari, s.proprietari, kSeparatore, false,
+                      [&](int i, std::string_view testo) { metti_riga(s.proprietari[i], testo); });
     if (!letti) cartella_dati_non_valida(app);
     const int n = *letti;
     svuota_oltre(s.proprietari, n);

@@ -340,7 +340,8 @@ void insnomi::CESTO_Click() {
 
 bool insnomi::cancella_cliente() {
     // Only the deleted client's line goes; every other stays as it stood.
-    const bool scritto = riscrivi_tabella(app, s.percorso_clienti, s.clienti, conta(), kFormatoClienti);
+    const bool scritto =
+        riscrivi_tabella(app, s.percorso_clienti, s.clienti, conta(), kFormatoClienti);
     carica_clienti(app);
     return scritto;
 }

@@ -175,7 +175,6 @@ void prenotazione(const std::uint8_t* dati, std::size_t quanti) {
     if (periodi.list_count() > 0) app->pick(periodi, 0);
 }
 
-
 // --- the rewrite keeps what it did not change ----------------------------------
 
 // The lines of the file as the loaders read them, each written back as a
@@ -265,15 +264,14 @@ std::string verifica(const Registro<Row>& r, std::string_view byte) {
             if (i == riga) {
                 if (i < a.size() && a[i] == b[i]) esito = "the changed record's line is unchanged";
             } else if (a[i] != b[i]) {
-                esito = "line " + std::to_string(i + 1) + " changed with record " +
-                        std::to_string(k);
+                esito =
+                    "line " + std::to_string(i + 1) + " changed with record " + std::to_string(k);
             }
         }
         // The changed record keeps the fields past those the program writes.
         if (esito.empty() && riga < a.size()) {
-            const std::string oltre = plat::utf8_to_cp1252(
-                campi_oltre(plat::cp1252_to_utf8(a[riga]), r.formato->separatore,
-                            r.formato->campi));
+            const std::string oltre = plat::utf8_to_cp1252(campi_oltre(
+                plat::cp1252_to_utf8(a[riga]), r.formato->separatore, r.formato->campi));
             if (b[riga].size() < oltre.size() ||
                 b[riga].compare(b[riga].size() - oltre.size(), oltre.size(), oltre) != 0)
                 esito = "the changed record lost its extra fields";
@@ -293,51 +291,67 @@ Campi<N> campi_nuovi() {
     return c;
 }
 
-const Registro<Campi<3>> kVie{&Stato::percorso_vie, carica_vie,
-                              [](App& a) -> Tabella<Campi<3>>& { return a.s.vie; }, &kFormatoVie,
-                              aggiungi_x<3, 2>, campi_nuovi<3>};
+const Registro<Campi<3>> kVie{
+    &Stato::percorso_vie, carica_vie,       [](App& a) -> Tabella<Campi<3>>& { return a.s.vie; },
+    &kFormatoVie,         aggiungi_x<3, 2>, campi_nuovi<3>};
 const Registro<Campi<10>> kProprietari{
-    &Stato::percorso_proprietari, carica_proprietari,
-    [](App& a) -> Tabella<Campi<10>>& { return a.s.proprietari; }, &kFormatoProprietari,
-    aggiungi_x<10, 1>, campi_nuovi<10>};
+    &Stato::percorso_proprietari,
+    carica_proprietari,
+    [](App& a) -> Tabella<Campi<10>>& { return a.s.proprietari; },
+    &kFormatoProprietari,
+    aggiungi_x<10, 1>,
+    campi_nuovi<10>};
 const Registro<Campi<13>> kAppartamenti{
-    &Stato::percorso_appartamenti, carica_appartamenti,
-    [](App& a) -> Tabella<Campi<13>>& { return a.s.appartamenti; }, &kFormatoAppartamenti,
-    aggiungi_x<13, 2>, campi_nuovi<13>};
-const Registro<Campi<9>> kClienti{&Stato::percorso_clienti, carica_clienti,
+    &Stato::percorso_appartamenti,
+    carica_appartamenti,
+    [](App& a) -> Tabella<Campi<13>>& { return a.s.appartamenti; },
+    &kFormatoAppartamenti,
+    aggiungi_x<13, 2>,
+    campi_nuovi<13>};
+const Registro<Campi<9>> kClienti{&Stato::percorso_clienti,
+                                  carica_clienti,
                                   [](App& a) -> Tabella<Campi<9>>& { return a.s.clienti; },
-                                  &kFormatoClienti, aggiungi_x<9, 2>, campi_nuovi<9>};
-const Registro<Campi<3>> kNote{&Stato::percorso_note, carica_note,
-                               [](App& a) -> Tabella<Campi<3>>& { return a.s.note; },
-                               &kFormatoNote, aggiungi_x<3, 0>, campi_nuovi<3>};
-const Registro<RigaFattura> kFatture{
-    &Stato::percorso_fatture, carica_fatture,
-    [](App& a) -> Tabella<RigaFattura>& { return a.s.fatture; }, &kFormatoFatture,
-    [](RigaFattura& f) { f.campo[4] += "X"; },
-    [] {
-        RigaFattura f;
-        f.data = plat::Date::from_dmy(1, 2, 2026).value();
-        f.campo[1] = "9";
-        return f;
-    }};
+                                  &kFormatoClienti,
+                                  aggiungi_x<9, 2>,
+                                  campi_nuovi<9>};
+const Registro<Campi<3>> kNote{
+    &Stato::percorso_note, carica_note,      [](App& a) -> Tabella<Campi<3>>& { return a.s.note; },
+    &kFormatoNote,         aggiungi_x<3, 0>, campi_nuovi<3>};
+const Registro<RigaFattura> kFatture{&Stato::percorso_fatture,
+                                     carica_fatture,
+                                     [](App& a) -> Tabella<RigaFattura>& { return a.s.fatture; },
+                                     &kFormatoFatture,
+                                     [](RigaFattura& f) { f.campo[4] += "X"; },
+                                     [] {
+                                         RigaFattura f;
+                                         f.data = plat::Date::from_dmy(1, 2, 2026).value();
+                                         f.campo[1] = "9";
+                                         return f;
+                                     }};
 const Registro<RigaPeriodo> kPeriodi{
-    &Stato::percorso_periodi, carica_periodi,
-    [](App& a) -> Tabella<RigaPeriodo>& { return a.s.periodi; }, &kFormatoPeriodi,
+    &Stato::percorso_periodi,
+    carica_periodi,
+    [](App& a) -> Tabella<RigaPeriodo>& { return a.s.periodi; },
+    &kFormatoPeriodi,
     [](RigaPeriodo& p) { p.prezzo += "X"; },
     [] { return RigaPeriodo{"", "0012", "01/07/2026", "15/07/2026", "500,00", "LIB"}; }};
 const Registro<RigaPrenotazione> kPrenotazioni{
-    &Stato::percorso_prenotazioni, carica_prenotazioni,
+    &Stato::percorso_prenotazioni,
+    carica_prenotazioni,
     [](App& a) -> Tabella<RigaPrenotazione>& { return a.s.prenotazioni; },
-    &kFormatoPrenotazioni, [](RigaPrenotazione& p) { p.campo[4] += "X"; },
+    &kFormatoPrenotazioni,
+    [](RigaPrenotazione& p) { p.campo[4] += "X"; },
     [] {
         RigaPrenotazione p;
         p.campo[0] = "0012";
         p.campo[1] = "0001";
         return p;
     }};
-const Registro<RigaBanca> kBanche{&Stato::percorso_banche, carica_banche,
+const Registro<RigaBanca> kBanche{&Stato::percorso_banche,
+                                  carica_banche,
                                   [](App& a) -> Tabella<RigaBanca>& { return a.s.banche; },
-                                  &kFormatoBanche, [](RigaBanca& b) { b.banca_citta += "X"; },
+                                  &kFormatoBanche,
+                                  [](RigaBanca& b) { b.banca_citta += "X"; },
                                   [] { return RigaBanca{"BANCA", "", "", "", "", "", "0001"}; }};
 
 const std::vector<std::pair<const char*, std::string (*)(std::string_view)>> kRiscritture = {

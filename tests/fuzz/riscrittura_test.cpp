@@ -50,8 +50,7 @@ class Riscrittura : public ::testing::TestWithParam<std::string> {};
 TEST_P(Riscrittura, EveryLineTheRewriteDidNotChangeComesBackAsItWas) {
     const std::string registro = GetParam();
     const fs::path semi = fs::path(FUZZ_CORPUS) / ("riscrivi_" + registro);
-    std::vector<std::pair<std::string, std::string>> casi =
-        danneggiati(leggi(semi / "valido"));
+    std::vector<std::pair<std::string, std::string>> casi = danneggiati(leggi(semi / "valido"));
     for (const auto& e : fs::directory_iterator(semi))
         casi.emplace_back(e.path().filename().string(), leggi(e.path()));
     for (const auto& [nome, byte] : casi)

@@ -329,8 +329,7 @@ TEST_F(Proprietari, ATownPickedFromTheListFillsTownCodeAndProvince) {
 // A blank line, a line without separators, extra fields: a new owner leaves
 // them all where they stood.
 TEST_F(Proprietari, ANewOwnerKeepsEveryLineItDidNotWrite) {
-    const Righe righe = {kTre[0], "", "RIGA SENZA SEPARATORI", kTre[1] + "*IN PIU*ANCORA",
-                         kTre[2]};
+    const Righe righe = {kTre[0], "", "RIGA SENZA SEPARATORI", kTre[1] + "*IN PIU*ANCORA", kTre[2]};
     apri(righe);
     const Righe detto = b.nuovi_messaggi();
     ASSERT_EQ(detto.size(), 1u);
