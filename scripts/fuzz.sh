@@ -15,7 +15,9 @@ cd "$(dirname "$0")/.."
 SECONDS_EACH="${1:-60}"
 shift || true
 ALL=(vie proprietari appartamenti clienti fatture periodi prenotazioni note saldi spese
-     banche agenzia contocorr avvio prenotazione)
+     banche agenzia contocorr avvio prenotazione
+     riscrivi_vie riscrivi_proprietari riscrivi_appartamenti riscrivi_clienti riscrivi_fatture
+     riscrivi_periodi riscrivi_prenotazioni riscrivi_note riscrivi_banche)
 TARGETS=("$@")
 ((${#TARGETS[@]})) || TARGETS=("${ALL[@]}")
 

@@ -66,15 +66,15 @@ class Registri {
 public:
     explicit Registri(const Stato& s) {
         for (const std::string& riga : leggi(s.percorso_appartamenti)) {
-            // The apartments end at the first empty line.
-            if (riga.empty()) break;
+            // A blank line holds no apartment.
+            if (plat::trimmed(riga).empty()) continue;
             appartamenti_.push_back(plat::split(riga, "*"));
         }
         for (const std::string& riga : leggi(s.percorso_proprietari))
             if (!riga.empty()) proprietari_.push_back(plat::split(riga, "*"));
         for (const std::string& riga : leggi(s.percorso_prenotazioni)) {
-            // So do the bookings; a booking's number is its line.
-            if (riga.empty()) break;
+            // A booking's number is its line: a blank line holds none but
+            // keeps its place.
             prenotazioni_.push_back(plat::split(riga, "*"));
         }
     }

@@ -37,14 +37,14 @@ double importo(const std::string& cella) {
     return plat::leading_number(t);
 }
 
-// A register read from disk for one statement, its lines (up to the first
-// empty one) split once, with the first line holding each value of field
+// A register read from disk for one statement, its lines (blank ones
+// holding no record) split once, with the first line holding each value of field
 // `j`: every movement finds its record in one step, however long the file.
 class Registro {
 public:
     Registro(const std::string& percorso, std::size_t j) {
         for (const std::string& riga : leggi(percorso)) {
-            if (riga.empty()) break;
+            if (plat::trimmed(riga).empty()) continue;
             Pezzi c = plat::split(riga, "*");
             // A blank field is no code: an unknown code must not pick the
             // first record whose code is also blank.
@@ -67,22 +67,18 @@ private:
 };
 
 // Arrival and departure of booking number n (its line number); both empty
-// when the file ends, or holds an empty line, before it.
+// when the file ends before it (a blank line holds none).
 class Periodi {
 public:
-    explicit Periodi(const std::string& percorso) : righe_(leggi(percorso)) {
-        fine_ = static_cast<long>(std::find(righe_.begin(), righe_.end(), std::string()) -
-                                  righe_.begin());
-    }
+    explicit Periodi(const std::string& percorso) : righe_(leggi(percorso)) {}
     std::pair<std::string, std::string> operator()(long n) const {
-        if (n < 1 || n > fine_) return {};
+        if (n < 1 || n > static_cast<long>(righe_.size())) return {};
         const Pezzi c = plat::split(righe_[static_cast<std::size_t>(n - 1)], "*");
         return {campo_di(c, 2), campo_di(c, 3)};
     }
 
 private:
     Righe righe_;
-    long fine_ = 0;  // the lines before the first empty one
 };
 
 // Writes a result box of a form that is part of the program.

@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -162,6 +163,8 @@ public:
     // the folder it was taken for; released when the program ends.
     plat::FolderLock blocco_dati;
     std::string cartella_bloccata;
+    // The registers whose unreadable lines the user has been told of.
+    std::set<std::string> illeggibili_segnalati;
     // The program folder last checked for a save cut short.
     std::string cartella_programma_controllata;
 

@@ -16,6 +16,7 @@ void carica_appartamenti(App& app) {
                      [&](int i, std::string_view r) { metti_riga(s.appartamenti[i], r); });
     svuota_oltre(s.appartamenti, n);
     indicizza_appartamenti(app);
+    segnala_illeggibili(app, s.percorso_appartamenti, s.appartamenti);
     app.imposta_conta(kContaAppartamenti, n);
 }
 
@@ -66,9 +67,8 @@ bool registra_appartamento(App& app) {
         return false;
 
     s.appartamenti[static_cast<int>(k)] = r;
-    const std::vector<std::string> righe =
-        righe_tenute(s.appartamenti, limite(n, k, s.appartamenti.capacita()), 1, kSeparatore);
-    const bool ok = scrivi_registro(app, s.percorso_appartamenti, righe);
+    const bool ok = riscrivi_tabella(app, s.percorso_appartamenti, s.appartamenti,
+                                     limite(n, k, s.appartamenti.capacita()), kFormatoAppartamenti);
     if (ok) app.imposta(kSchedaScritta, "OK");
     carica_appartamenti(app);
     return ok;

@@ -9,8 +9,13 @@
 #pragma once
 
 #include "records/app.h"
+#include "records/archivio.h"
 
 namespace ga {
+
+// An apartment's line: thirteen fields; one whose street code is "CANC" or
+// "" is left out when its record is written.
+inline constexpr const Formato<Campi<13>>& kFormatoAppartamenti = kFormatoCampi<13, 1>;
 
 void carica_appartamenti(App& app);
 bool registra_appartamento(App& app);

@@ -16,6 +16,34 @@ std::optional<std::vector<std::string>> leggi_righe(const std::string& percorso)
     return plat::read_lines(percorso);
 }
 
+bool riga_leggibile(std::string_view testo, std::string_view separatore, bool un_campo_basta) {
+    if (plat::trimmed(testo).empty()) return false;
+    return un_campo_basta || plat::contains(testo, separatore);
+}
+
+void segnala_illeggibili(App& app, const std::string& percorso, int quante, int prima) {
+    if (quante == 0 || !app.illeggibili_segnalati.insert(percorso).second) return;
+    app.msgbox("IL FILE " + percorso + " HA " + std::to_string(quante) +
+                   (quante == 1 ? " RIGA CHE IL PROGRAMMA NON SA LEGGERE (LA RIGA "
+                                : " RIGHE CHE IL PROGRAMMA NON SA LEGGERE (LA PRIMA E' LA RIGA ") +
+                   std::to_string(prima) +
+                   ").\rSONO LASCIATE COME SONO: IL PROGRAMMA NON LE MOSTRA E NON LE MODIFICA.",
+               plat::Buttons::Ok, "AVVISO", plat::Icon::Exclamation);
+}
+
+std::string_view campi_oltre(std::string_view riga, std::string_view separatore,
+                             std::size_t campi) {
+    if (separatore.empty() || campi == 0) return {};
+    std::size_t da = 0;
+    for (std::size_t j = 0; j < campi; ++j) {
+        const std::size_t at = riga.find(separatore, da);
+        if (at == std::string_view::npos) return {};
+        if (j + 1 == campi) return riga.substr(at);
+        da = at + separatore.size();
+    }
+    return {};
+}
+
 namespace {
 
 // The one message for a value that would break its record: the separator
@@ -112,6 +140,11 @@ bool stesso_codice(const std::string& a, const std::string& b) {
     if (plat::all_digits(x) && plat::all_digits(y))
         return plat::leading_int(x) == plat::leading_int(y);
     return x == y;
+}
+
+std::string motivo_riga_illeggibile(long k) {
+    return "LA RIGA N. " + std::to_string(k) +
+           " DEL FILE NON SI PUO' LEGGERE: RESTA COM'E' E NON SI PUO' MODIFICARE.";
 }
 
 bool registrazione_rifiutata(App& app, const std::string& motivo) {

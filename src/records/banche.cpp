@@ -9,6 +9,20 @@
 
 namespace ga {
 
+namespace {
+
+void scrivi_banca(std::string& testo, const RigaBanca& b) {
+    testo += plat::join({b.banca_nome, b.banca_intestatario, b.banca_conto, b.banca_codice_accesso,
+                         b.banca_citta, b.banca_iban, b.banca_proprietario},
+                        ",");
+}
+
+bool banca_tolta(const RigaBanca& b) { return b.banca_nome == "CANC"; }
+
+}  // namespace
+
+const Formato<RigaBanca> kFormatoBanche{",", 7, scrivi_banca, banca_tolta};
+
 void carica_banche(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(
@@ -16,6 +30,7 @@ void carica_banche(App& app) {
             s.banche[i] = RigaBanca{campo_di(c, 0), campo_di(c, 1), campo_di(c, 2), campo_di(c, 3),
                                     campo_di(c, 4), campo_di(c, 5), campo_di(c, 6)};
         });
+    segnala_illeggibili(app, s.percorso_banche, s.banche);
     app.imposta_conta(kContaBanche, n);
 }
 
@@ -63,6 +78,8 @@ bool registra_banche(App& app) {
                    plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Exclamation);
         return false;
     }
+    if (riga_illeggibile(s.banche, indice))
+        return registrazione_rifiutata(app, motivo_riga_illeggibile(indice));
     s.indice_banca = static_cast<int>(indice);
     s.banche.allarga(s.indice_banca);
     if (!senza_separatore(
@@ -78,16 +95,7 @@ bool registra_banche(App& app) {
     }
     s.banche[s.indice_banca] = riga;
     const long n = std::max<long>(conta, s.indice_banca);
-    std::vector<std::string> righe;
-    for (long i = 1; i <= std::min<long>(n, s.banche.capacita()); ++i) {
-        const RigaBanca& b = s.banche[static_cast<int>(i)];
-        if (b.banca_nome == "CANC") continue;
-        righe.push_back(
-            plat::join({b.banca_nome, b.banca_intestatario, b.banca_conto, b.banca_codice_accesso,
-                        b.banca_citta, b.banca_iban, b.banca_proprietario},
-                       ","));
-    }
-    return scrivi_registro(app, s.percorso_banche, righe);
+    return riscrivi_tabella(app, s.percorso_banche, s.banche, n, kFormatoBanche);
 }
 
 }  // namespace ga

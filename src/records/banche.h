@@ -3,8 +3,13 @@
 #pragma once
 
 #include "records/app.h"
+#include "records/archivio.h"
 
 namespace ga {
+
+// A bank's line: seven fields joined by ","; a bank named "CANC" is left
+// out when its record is written.
+extern const Formato<RigaBanca> kFormatoBanche;
 
 // "BANCHE.IND" into the bank table; the count into `COORDBANCA` `Text19`.
 void carica_banche(App& app);

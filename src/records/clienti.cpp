@@ -19,6 +19,7 @@ Caricamento caricamento_clienti(App& app) {
                 return n;
             },
             [&app](int n) {
+                segnala_illeggibili(app, app.s.percorso_clienti, app.s.clienti);
                 app.imposta_conta(kContaClienti, n);
                 // The clients form keeps a copy of the count: while that form
                 // is loaded its copy follows every load.
@@ -47,9 +48,8 @@ bool registra_cliente(App& app) {
         return false;
 
     s.clienti[static_cast<int>(k)] = r;
-    const std::vector<std::string> righe =
-        righe_tenute(s.clienti, limite(n, k, s.clienti.capacita()), 1, kSeparatore);
-    const bool ok = scrivi_registro(app, s.percorso_clienti, righe);
+    const bool ok = riscrivi_tabella(app, s.percorso_clienti, s.clienti,
+                                     limite(n, k, s.clienti.capacita()), kFormatoClienti);
     carica_clienti(app);
     if (ok) app.campo(kClienteScritto).set_value(1);
     return ok;

@@ -2,7 +2,8 @@
 // folder that do not depend on the year. Its loader fills the table (every
 // record of the file, however many) and the count store; its writer takes
 // one record from the form, rewrites the file (dropping records whose key is
-// "CANC" or "") and reloads. The writer returns false, having written nothing, when
+// "CANC" or "") and reloads; every line but the record's comes back as it
+// stood. The writer returns false, having written nothing, when
 // it refuses the record (a "*" inside a value, a record number that is
 // neither a row of the table nor the one after the last) or the file cannot
 // be written.
@@ -11,9 +12,14 @@
 #include <string_view>
 
 #include "records/app.h"
+#include "records/archivio.h"
 #include "records/caricamento.h"
 
 namespace ga {
+
+// A client's line: nine fields; a client whose name is "CANC" or "" is
+// left out when its record is written.
+inline constexpr const Formato<Campi<9>>& kFormatoClienti = kFormatoCampi<9, 1>;
 
 void carica_clienti(App& app);
 // The same in two steps, to be read beside other registers.

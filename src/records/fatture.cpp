@@ -17,25 +17,34 @@ void rifiuta(App& app, const std::string& motivo) {
                plat::Icon::Exclamation);
 }
 
+void scrivi_fattura(std::string& testo, const RigaFattura& f) {
+    testo += f.data.text();
+    for (std::size_t j = 1; j < f.campo.size(); ++j) {
+        testo += kSeparatore;
+        testo += f.campo[j];
+    }
+}
+
+bool fattura_tolta(const RigaFattura& f) { return f.campo[1] == "CANC"; }
+
 }  // namespace
+
+const Formato<RigaFattura> kFormatoFatture{kSeparatore, 10, scrivi_fattura, fattura_tolta};
 
 void carica_fatture(App& app) {
     Stato& s = app.s;
     const int n = carica_registro(s.percorso_fatture, kSeparatore, s.fatture,
                                   [&](int i, const std::vector<std::string>& c) {
                                       RigaFattura r;
-                                      // A line without any separator is no invoice;
-                                      // it still takes its line number.
-                                      if (c.size() >= 2) {
-                                          // A date that cannot be read is kept as
-                                          // the zero date, with the invoice.
-                                          r.data = plat::Date::parse_or_zero(c[0]);
-                                          for (std::size_t j = 1; j < r.campo.size(); ++j)
-                                              r.campo[j] = campo_di(c, j);
-                                      }
+                                      // A date that cannot be read is kept as
+                                      // the zero date, with the invoice.
+                                      r.data = plat::Date::parse_or_zero(c[0]);
+                                      for (std::size_t j = 1; j < r.campo.size(); ++j)
+                                          r.campo[j] = campo_di(c, j);
                                       s.fatture[i] = r;
                                   });
     svuota_oltre(s.fatture, n);
+    segnala_illeggibili(app, s.percorso_fatture, s.fatture);
     app.imposta_conta(kContaFatture, n);
 }
 
@@ -52,6 +61,10 @@ bool registra_fattura(App& app) {
     }
     // An invoice stored, or one after the last row: the register takes
     // invoices past the number it was made for.
+    if (riga_illeggibile(s.fatture, k)) {
+        rifiuta(app, motivo_riga_illeggibile(k));
+        return false;
+    }
     if (!s.fatture.ammesso(k)) {
         rifiuta(app, "IL NUMERO DELLA FATTURA NON E' VALIDO: \"" + box(kFatturaNumero) + "\".");
         return false;
@@ -83,16 +96,8 @@ bool registra_fattura(App& app) {
     r.campo[8] = box(kFatturaRitenuta);
     r.campo[9] = box(kFatturaTotale);
 
-    std::vector<std::string> righe;
-    const int limite = static_cast<int>(std::clamp<long>(std::max(n, k), 0, s.fatture.capacita()));
-    for (int i = 1; i <= limite; ++i) {
-        const RigaFattura& f = s.fatture[i];
-        if (f.campo[1] == "CANC") continue;
-        std::string riga = f.data.text();
-        for (std::size_t j = 1; j < f.campo.size(); ++j) riga += "*" + f.campo[j];
-        righe.push_back(std::move(riga));
-    }
-    const bool ok = scrivi_registro(app, s.percorso_fatture, righe);
+    const bool ok = riscrivi_tabella(app, s.percorso_fatture, s.fatture,
+                                     limite(n, k, s.fatture.capacita()), kFormatoFatture);
     if (ok) app.campo(kFatturaScritta).set_value(1);
     carica_fatture(app);
     return ok;

@@ -4,8 +4,13 @@
 #include <string>
 
 #include "records/app.h"
+#include "records/archivio.h"
 
 namespace ga {
+
+// An invoice's line: its date, then fields 1 to 9; an invoice numbered
+// "CANC" is left out when its record is written.
+extern const Formato<RigaFattura> kFormatoFatture;
 
 void carica_fatture(App& app);
 // The invoice form's invoice into the register at its number. False when

@@ -16,11 +16,15 @@ constexpr std::string_view kAcconto = " - Versato ACCONTO IL ";
 constexpr std::string_view kRestituita = " - RESTITUITA CAUZIONE IL ";
 
 std::string riga_di(const Campi<3>& n) {
-    // An element that holds no note is written as the empty line it was read
-    // from, so that every later note keeps its number.
+    // An element that holds no note is written as an empty line, so that
+    // every later note keeps its number.
     if (n == Campi<3>{}) return "";
     return n[0] + "*" + n[1] + "*" + n[2];
 }
+
+void scrivi_nota(std::string& testo, const Campi<3>& n) { testo += riga_di(n); }
+
+bool mai_tolta(const Campi<3>&) { return false; }
 
 // A note stored, or one after the last row, which the table makes room
 // for: the notes of a year may pass the number the table was made for.
@@ -38,20 +42,24 @@ bool registrabile(App& app, const Campi<3>& n) {
 
 }  // namespace
 
+const Formato<Campi<3>> kFormatoNote{kSeparatore, 3, scrivi_nota, mai_tolta};
+
 Caricamento caricamento_note(App& app) {
     Stato& s = app.s;
     return {[&s] {
-                const int n = carica_righe(s.percorso_note, s.note, [&](int i, std::string_view r) {
-                    // An empty line (or a single blank) keeps its note
-                    // number but holds no note.
-                    if (r.empty() || r == " ") s.note[i] = Campi<3>{};
-                    else
-                        metti_riga(s.note[i], r);
-                });
+                // A blank line keeps its note number but holds no note; a
+                // note may be its text alone.
+                const int n =
+                    leggi_tabella(s.percorso_note, s.note, kSeparatore, true,
+                                  [&](int i, std::string_view r) { metti_riga(s.note[i], r); })
+                        .value_or(0);
                 svuota_oltre(s.note, n);
                 return n;
             },
-            [&app](int n) { app.imposta_conta(kContaNote, n); }};
+            [&app](int n) {
+                segnala_illeggibili(app, app.s.percorso_note, app.s.note);
+                app.imposta_conta(kContaNote, n);
+            }};
 }
 
 void carica_note(App& app) { carica_insieme({caricamento_note(app)}); }
@@ -137,10 +145,8 @@ bool registra_note(App& app) {
     if (!registrabile(app, nota)) return false;
 
     s.note[static_cast<int>(k)] = nota;
-    const long n = std::min<long>(std::max(conteggio, k), s.note.capacita());
-    std::vector<std::string> righe;
-    for (int i = 1; i <= n; ++i) righe.push_back(riga_di(s.note[i]));
-    const bool ok = scrivi_registro(app, s.percorso_note, righe);
+    const bool ok =
+        riscrivi_tabella(app, s.percorso_note, s.note, std::max(conteggio, k), kFormatoNote);
     // Reloaded either way: after a failure the table is again what the file holds.
     carica_note(app);
     if (!ok) return false;

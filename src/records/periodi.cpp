@@ -25,8 +25,15 @@ constexpr std::size_t kCampoChiusura = 9, kCampoLegame = 11, kCampoPeriodo = 12;
 
 using plat::Date;
 
-// A period whose code is "CANC" or "" is not written at the next rewrite.
+// A period the operation gives the code "CANC" or "" is not written at the
+// rewrite.
 bool da_togliere(const std::string& codice) { return codice == "CANC" || codice.empty(); }
+
+void scrivi_periodo(std::string& testo, const RigaPeriodo& q) {
+    testo += plat::join({q.codice, q.dal, q.al, q.prezzo, q.stato}, kSeparatore);
+}
+
+bool periodo_tolto(const RigaPeriodo& q) { return da_togliere(q.codice); }
 
 // The text of the date in a field. A field that is no date (only a hand-edited
 // file has one) is kept as it is, so that a rewrite does not destroy it; the
@@ -231,8 +238,8 @@ std::optional<std::optional<std::vector<std::string>>> prenotazioni_rinumerate(
     bool cambiate = false;
     for (std::size_t j = 0; j < righe->size(); ++j) {
         std::string& riga = (*righe)[j];
-        // The bookings end at the first empty line, as their loader reads them.
-        if (riga.empty()) break;
+        // A blank line holds no booking but keeps its number.
+        if (riga.empty()) continue;
         auto campi = plat::split(riga, kSeparatore);
         if (campi.size() <= kCampoPeriodo) continue;
         const long v = plat::leading_int(campi[kCampoPeriodo]);
@@ -258,16 +265,19 @@ std::optional<std::optional<std::vector<std::string>>> prenotazioni_rinumerate(
 
 }  // namespace
 
+const Formato<RigaPeriodo> kFormatoPeriodi{kSeparatore, 5, scrivi_periodo, periodo_tolto};
+
 void carica_periodi(App& app) {
     Stato& s = app.s;
-    // Short lines load what they have (the missing fields empty); an empty
-    // line is a period without code, which the next rewrite drops.
+    // Short lines load what they have (the missing fields empty); a blank or
+    // unreadable line holds no period and keeps its number.
     const int n = carica_registro(
         s.percorso_periodi, kSeparatore, s.periodi, [&](int i, const std::vector<std::string>& c) {
             s.periodi[i] =
                 RigaPeriodo{std::to_string(i),          campo_di(c, 0), testo_data(campo_di(c, 1)),
                             testo_data(campo_di(c, 2)), campo_di(c, 3), campo_di(c, 4)};
         });
+    segnala_illeggibili(app, s.percorso_periodi, s.periodi);
     app.imposta_conta(kContaPeriodi, n);
     app.imposta_conta(kSchedaPeriodo, n);
     app.imposta_conta(kModPeriodiConta, n);
@@ -345,9 +355,19 @@ bool aggiorna_periodi(App& app) {
     } else if (k < 1 || k > n) {
         return rifiuta(app, numero_non_valido(k));
     }
+    // A line of the file the program cannot read holds no period to book,
+    // revoke or change: it stays as it is.
+    if (riga_illeggibile(s.periodi, k))
+        return rifiuta(app, "LA RIGA DEL PERIODO N. " + std::to_string(k) +
+                                " NEL FILE DEI PERIODI NON SI PUO' LEGGERE: RESTA COM'E'.");
 
+    // Every line the load read is in the copy, so that the rewrite gives
+    // back each one the operation leaves alone.
+    const long lette = std::min<long>(s.periodi.righe_lette(), s.periodi.capacita());
+    limite = std::max(limite, lette);
     Copia p(static_cast<std::size_t>(limite) + 1);
-    for (long i = 1; i <= n; ++i) p[static_cast<std::size_t>(i)] = s.periodi[static_cast<int>(i)];
+    for (long i = 1; i <= std::max(n, lette); ++i)
+        p[static_cast<std::size_t>(i)] = s.periodi[static_cast<int>(i)];
 
     if (operazione == "APPARTAMENTO") {
         if (!cambia_da_scheda(app, p, k)) return false;
@@ -357,22 +377,24 @@ bool aggiorna_periodi(App& app) {
         revoca(p, n, k, a, b, c);
     }
 
-    std::vector<std::string> righe;
-    std::vector<long> tolte;  // lines of the file that the rewrite drops
-    for (long i = 1; i <= limite; ++i) {
+    // The lines of the file that the rewrite drops: the periods the
+    // operation deleted.
+    std::vector<long> tolte;
+    for (long i = 1; i <= lette; ++i) {
         const RigaPeriodo& q = p[static_cast<std::size_t>(i)];
-        if (da_togliere(q.codice)) {
-            if (i <= n) tolte.push_back(i);
-            continue;
-        }
-        righe.push_back(plat::join({q.codice, q.dal, q.al, q.prezzo, q.stato}, kSeparatore));
+        if (q != s.periodi.letta(static_cast<int>(i)).riga && da_togliere(q.codice))
+            tolte.push_back(i);
     }
+    std::size_t righe = 0;
+    const std::string testo = testo_riscritto(
+        s.periodi, limite, kFormatoPeriodi,
+        [&](int i) -> const RigaPeriodo& { return p[static_cast<std::size_t>(i)]; }, righe);
     const auto prenotazioni = prenotazioni_rinumerate(app, tolte);
     if (!prenotazioni) return false;
 
     // The periods and the bookings that follow their numbers are one save.
     Salvataggio salvataggio(app);
-    if (!scrivi_registro(app, s.percorso_periodi, righe)) return false;
+    if (!scrivi_testo_registro(app, s.percorso_periodi, testo, righe)) return false;
     if (*prenotazioni && !scrivi_registro(app, s.percorso_prenotazioni, **prenotazioni))
         return false;
     if (!salvataggio.conferma()) return false;

@@ -8,8 +8,14 @@
 
 #include "platform/date.h"
 #include "records/app.h"
+#include "records/archivio.h"
 
 namespace ga {
+
+// A period's line: code, from, to, price, state; a period the operation
+// gives the code "CANC" or "" is left out (and the bookings after it follow
+// their periods' new numbers).
+extern const Formato<RigaPeriodo> kFormatoPeriodi;
 
 void carica_periodi(App& app);
 void azzera_righe_periodi(App& app);

@@ -13,8 +13,8 @@ namespace ga {
 
 namespace {
 
-// A record the rewrite leaves out: it is not written back, and every later
-// booking moves up one line.
+// No booking: a row whose line the program could not read, or a booking
+// deleted; one the operation deletes is left out at the rewrite.
 bool cancellata(const RigaPrenotazione& p) { return p.campo[0].empty() || p.campo[0] == "CANC"; }
 
 // The date fields are held both as text and as dates; they change together.
@@ -37,7 +37,7 @@ void aggiungi_data(std::string& riga, plat::Date d, const std::string& originale
 }
 
 // The booking's line, added to the register's text.
-void aggiungi_riga_di(std::string& testo, const RigaPrenotazione& p) {
+void scrivi_prenotazione(std::string& testo, const RigaPrenotazione& p) {
     for (std::size_t j = 0; j < p.campo.size(); ++j) {
         if (j > 0) testo += kSeparatore;
         if (j == 2) aggiungi_data(testo, p.arrivo, p.campo[2]);
@@ -119,30 +119,31 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
 
 }  // namespace
 
+const Formato<RigaPrenotazione> kFormatoPrenotazioni{kSeparatore, 17, scrivi_prenotazione,
+                                                     cancellata};
+
 Caricamento caricamento_prenotazioni(App& app) {
     Stato& s = app.s;
     return {[&s] {
-                int n = 0;
-                plat::read_all_lines(
-                    s.percorso_prenotazioni,
-                    [&](std::size_t righe) { s.prenotazioni.riserva(righe); },
-                    [&](std::string_view testo) {
-                        // The bookings end at the first empty line.
-                        if (testo.empty()) return false;
-                        s.prenotazioni.allarga(++n);
-                        RigaPrenotazione& p = s.prenotazioni[n];
-                        metti_riga(p.campo, testo);
-                        // "0.00.00", and any text that is no date, is the
-                        // zero date.
-                        p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
-                        p.partenza = plat::Date::parse_or_zero(p.campo[3]);
-                        p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
-                        return true;
-                    });
+                // A booking's number is its line: a blank or unreadable
+                // line takes its number and holds no booking.
+                const int n = carica_righe(s.percorso_prenotazioni, s.prenotazioni,
+                                           [&](int i, std::string_view testo) {
+                                               RigaPrenotazione& p = s.prenotazioni[i];
+                                               metti_riga(p.campo, testo);
+                                               // "0.00.00", and any text that is no date, is the
+                                               // zero date.
+                                               p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
+                                               p.partenza = plat::Date::parse_or_zero(p.campo[3]);
+                                               p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
+                                           });
                 svuota_oltre(s.prenotazioni, n);
                 return n;
             },
-            [&app](int n) { app.imposta_conta(kContaPrenotazioni, n); }};
+            [&app](int n) {
+                segnala_illeggibili(app, app.s.percorso_prenotazioni, app.s.prenotazioni);
+                app.imposta_conta(kContaPrenotazioni, n);
+            }};
 }
 
 void carica_prenotazioni(App& app) { carica_insieme({caricamento_prenotazioni(app)}); }
@@ -180,6 +181,8 @@ bool registra_prenotazioni(App& app) {
     long n = conteggio;
     RigaPrenotazione p;
     if (op == "PRENOTAZIONE") {
+        if (riga_illeggibile(s.prenotazioni, k))
+            return registrazione_rifiutata(app, motivo_riga_illeggibile(k));
         n = std::max(conteggio, k);
         if (!nuova_prenotazione(app, p)) return false;
     } else {
@@ -196,39 +199,8 @@ bool registra_prenotazioni(App& app) {
 
     s.prenotazioni.allarga(static_cast<int>(k));
     s.prenotazioni[static_cast<int>(k)] = p;
-    // The register as one text: ten thousand bookings are megabytes, made
-    // at once rather than line by line.
-    const long ultima = std::min<long>(n, s.prenotazioni.capacita());
-    std::string testo;
-    testo.reserve(static_cast<std::size_t>(ultima) * 160);
-    std::size_t righe = 0;
-    for (int i = 1; i <= ultima; ++i) {
-        if (cancellata(s.prenotazioni[i])) continue;
-        aggiungi_riga_di(testo, s.prenotazioni[i]);
-        testo += "\r\n";
-        ++righe;
-    }
-    // The bookings end at the first empty line; what a hand put after it is
-    // no booking, but it is the agency's, and stays after the bookings.
-    long prima_della_vuota = 0;
-    bool dopo_la_vuota = false;
-    std::string in_fondo;
-    std::size_t righe_in_fondo = 0;
-    const bool letto = plat::read_lines_each(s.percorso_prenotazioni, [&](std::string_view riga) {
-        if (!dopo_la_vuota && !riga.empty()) ++prima_della_vuota;
-        else {
-            dopo_la_vuota = true;
-            in_fondo += riga;
-            in_fondo += "\r\n";
-            ++righe_in_fondo;
-        }
-        return true;
-    });
-    if (letto && dopo_la_vuota && prima_della_vuota >= conteggio) {
-        testo += in_fondo;
-        righe += righe_in_fondo;
-    }
-    const bool ok = scrivi_testo_registro(app, s.percorso_prenotazioni, testo, righe);
+    const bool ok =
+        riscrivi_tabella(app, s.percorso_prenotazioni, s.prenotazioni, n, kFormatoPrenotazioni);
     // Reloaded either way: after a failure the table is again what the file holds.
     carica_prenotazioni(app);
     if (!ok) return false;

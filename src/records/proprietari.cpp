@@ -29,16 +29,15 @@ void carica_proprietari(App& app) {
     // must not leave an empty register wherever the path happens to lead.
     if (s.cartella_dati.empty() || !plat::folder_exists(s.cartella_dati))
         cartella_dati_non_valida(app);
-    int n = 0;
-    const bool letto = plat::read_lines_each(s.percorso_proprietari, [&](std::string_view testo) {
-        s.proprietari.allarga(++n);
-        metti_riga(s.proprietari[n], testo);
-        return true;
-    });
-    if (!letto) cartella_dati_non_valida(app);
+    const auto letti =
+        leggi_tabella(s.percorso_proprietari, s.proprietari, kSeparatore, false,
+                      [&](int i, std::string_view testo) { metti_riga(s.proprietari[i], testo); });
+    if (!letti) cartella_dati_non_valida(app);
+    const int n = *letti;
     svuota_oltre(s.proprietari, n);
     s.proprietari_per_codice.costruisci(s.proprietari,
                                         [](const Campi<10>& p) { return plat::leading_int(p[6]); });
+    segnala_illeggibili(app, s.percorso_proprietari, s.proprietari);
     app.imposta_conta(kContaProprietari, n);
 }
 
@@ -84,9 +83,8 @@ bool registra_proprietari(App& app) {
     if (app.campo(kPropContratto).value()) r[8] = "CONTR";
     riga = r;
 
-    const std::vector<std::string> righe =
-        righe_tenute(s.proprietari, limite(n, k, s.proprietari.capacita()), 0, kSeparatore);
-    const bool ok = scrivi_registro(app, s.percorso_proprietari, righe);
+    const bool ok = riscrivi_tabella(app, s.percorso_proprietari, s.proprietari,
+                                     limite(n, k, s.proprietari.capacita()), kFormatoProprietari);
     carica_proprietari(app);
     return ok;
 }

@@ -9,8 +9,13 @@
 #pragma once
 
 #include "records/app.h"
+#include "records/archivio.h"
 
 namespace ga {
+
+// An owner's line: ten fields; an owner whose name is "CANC" or "" is left
+// out when its record is written.
+inline constexpr const Formato<Campi<10>>& kFormatoProprietari = kFormatoCampi<10, 0>;
 
 // Also the data-folder check: an unusable data folder ends the program
 // after "AVVISO ERRORE".

@@ -8,6 +8,7 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -41,7 +42,10 @@ public:
     // Room for rows up to n, made at once, the rows held unchanged: a load
     // of a long register then grows the table without moving it again and
     // again.
-    void riserva(std::size_t n) { rows_.reserve(n + 1); }
+    void riserva(std::size_t n) {
+        rows_.reserve(n + 1);
+        lette_.reserve(n);
+    }
     // Rows up to n, the new ones empty.
     void allarga(int n) {
         if (n <= capacita_) return;
@@ -55,10 +59,39 @@ public:
         return rows_[static_cast<std::size_t>(i)];
     }
 
+    // What the last load read for a row: the line as it stood in the file,
+    // the row the loader made of it, and whether the program could read it
+    // as a record at all. A rewrite gives back the line of every row the
+    // operation left as it was read, byte for byte.
+    struct Letta {
+        std::string testo;
+        Row riga;
+        bool leggibile = true;
+    };
+    // A load starts: nothing read yet.
+    void inizia_lettura() {
+        lette_.clear();
+        illeggibili_ = 0;
+        prima_illeggibile_ = 0;
+    }
+    // Row i (the next after those read) was loaded from `testo`.
+    void ricorda(int i, std::string_view testo, bool leggibile) {
+        lette_.push_back(Letta{std::string(testo), (*this)[i], leggibile});
+        if (!leggibile && illeggibili_++ == 0) prima_illeggibile_ = i;
+    }
+    // The lines the last load read, rows 1 to that number.
+    int righe_lette() const { return static_cast<int>(lette_.size()); }
+    const Letta& letta(int i) const { return lette_.at(static_cast<std::size_t>(i) - 1); }
+    // The lines the program could not read, and the first of them (0: none).
+    int illeggibili() const { return illeggibili_; }
+    int prima_illeggibile() const { return prima_illeggibile_; }
+
 private:
     int capacita_;
     // Empty until a row is reached, then rows 0 to capacita_.
     std::vector<Row, plat::LargeAllocator<Row>> rows_;
+    std::vector<Letta> lette_;
+    int illeggibili_ = 0, prima_illeggibile_ = 0;
 };
 
 // The first record of a table holding each code, for the lists that name a
@@ -101,29 +134,34 @@ using Campi = std::array<std::string, N>;
 struct RigaBanca {
     std::string banca_nome, banca_intestatario, banca_conto, banca_codice_accesso, banca_citta,
         banca_iban, banca_proprietario;
+    bool operator==(const RigaBanca&) const = default;
 };
 
 // Invoice: field 0 is the date, held as a date; fields 1 to 9 as text.
 struct RigaFattura {
     plat::Date data;
     Campi<10> campo;  // campo[0] unused
+    bool operator==(const RigaFattura&) const = default;
 };
 
 // Period: the dates are held as the text of the date read from the file.
 struct RigaPeriodo {
     std::string numero, codice, dal, al, prezzo, stato;
+    bool operator==(const RigaPeriodo&) const = default;
 };
 
 // Booking: seventeen fields as text; fields 2, 3 and 9 are also held as dates.
 struct RigaPrenotazione {
     Campi<17> campo;
     plat::Date arrivo, partenza, chiusura;
+    bool operator==(const RigaPrenotazione&) const = default;
 };
 
 // Money movement: column 0 is the date, held as a date; columns 1 to 8 as text.
 struct RigaMovimento {
     plat::Date data;
     Campi<9> campo;  // campo[0] unused
+    bool operator==(const RigaMovimento&) const = default;
 };
 
 struct Stato {

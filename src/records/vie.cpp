@@ -11,16 +11,23 @@ namespace {
 // The streets file closes every line with this literal last field.
 constexpr std::string_view kFineVia = "* $$";
 
+void scrivi_via(std::string& testo, const Campi<3>& v) {
+    testo += v[0] + "*" + v[1] + "*" + v[2];
+    testo += kFineVia;
+}
+
+bool via_tolta(const Campi<3>& v) { return v[2] == "CANC"; }
+
 }  // namespace
+
+const Formato<Campi<3>> kFormatoVie{kSeparatore, 4, scrivi_via, via_tolta};
 
 void carica_vie(App& app) {
     Stato& s = app.s;
-    const int n = carica_righe(s.percorso_vie, s.vie, [&](int i, std::string_view r) {
-        // A line without any separator is no street; it still takes its
-        // line number.
-        if (metti_riga(s.vie[i], r) < 2) s.vie[i] = Campi<3>{};
-    });
+    const int n = carica_righe(s.percorso_vie, s.vie,
+                               [&](int i, std::string_view r) { metti_riga(s.vie[i], r); });
     svuota_oltre(s.vie, n);
+    segnala_illeggibili(app, s.percorso_vie, s.vie);
     app.imposta_conta(kContaVie, n);
 }
 
@@ -33,13 +40,8 @@ bool registra_via(App& app) {
     if (!senza_separatore(app, {nome}, kSeparatore)) return false;
 
     s.vie[static_cast<int>(k)] = {plat::pad_code(std::to_string(k), 4), "", nome};
-    std::vector<std::string> righe;
-    for (int i = 1; i <= limite(n, k, s.vie.capacita()); ++i) {
-        const Campi<3>& v = s.vie[i];
-        if (v[2] == "CANC") continue;
-        righe.push_back(v[0] + "*" + v[1] + "*" + v[2] + std::string(kFineVia));
-    }
-    const bool ok = scrivi_registro(app, s.percorso_vie, righe);
+    const bool ok =
+        riscrivi_tabella(app, s.percorso_vie, s.vie, limite(n, k, s.vie.capacita()), kFormatoVie);
     carica_vie(app);
     return ok;
 }

@@ -9,8 +9,13 @@
 #pragma once
 
 #include "records/app.h"
+#include "records/archivio.h"
 
 namespace ga {
+
+// A street's line: code, an empty field, the name, then " $$"; a street
+// named "CANC" is left out when its record is written.
+extern const Formato<Campi<3>> kFormatoVie;
 
 void carica_vie(App& app);
 bool registra_via(App& app);

@@ -357,13 +357,9 @@ void insnomi::CESTO_Click() {
 }
 
 bool insnomi::cancella_cliente() {
-    std::vector<std::string> righe;
-    for (int i = 1; i <= conta(); ++i) {
-        const Campi<9>& c = s.clienti[i];
-        if (c[1] == "CANC" || c[1].empty()) continue;
-        righe.push_back(plat::join(std::vector<std::string>(c.begin(), c.end()), "*"));
-    }
-    const bool scritto = scrivi_registro(app, s.percorso_clienti, righe);
+    // Only the deleted client's line goes; every other stays as it stood.
+    const bool scritto =
+        riscrivi_tabella(app, s.percorso_clienti, s.clienti, conta(), kFormatoClienti);
     carica_clienti(app);
     return scritto;
 }

@@ -50,7 +50,8 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
     const double chiave = plat::leading_number(plat::trim(codice));
     std::optional<std::vector<std::string>> app_trovato;
     for (const std::string& riga : appartamenti) {
-        if (riga.empty()) break;
+        // A blank line holds no apartment; the search goes on past it.
+        if (plat::trimmed(riga).empty()) continue;
         auto c = plat::split(riga, kSeparatore);
         if (plat::leading_number(campo(c, 12)) == chiave) {
             app_trovato = std::move(c);
@@ -71,7 +72,7 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
 
     const double proprietario = plat::leading_number(r.proprietario);
     for (const std::string& riga : proprietari) {
-        if (riga.empty()) break;
+        if (plat::trimmed(riga).empty()) continue;
         const auto c = plat::split(riga, kSeparatore);
         if (plat::leading_number(campo(c, 6)) != proprietario) continue;
         r.nome_proprietario = campo(c, 0);
@@ -147,8 +148,11 @@ void elenca_prenotazioni_cliente(App& app) {
     std::optional<Righe> appartamenti, proprietari;
     long numero = 1;
     for (const std::string& testo : prenotazioni) {
-        // The bookings, and their numbering, end at the first empty line.
-        if (testo.empty()) break;
+        // A blank line holds no booking but keeps its number.
+        if (plat::trimmed(testo).empty()) {
+            ++numero;
+            continue;
+        }
         const auto c = plat::split(testo, kSeparatore);
         if (plat::leading_number(plat::trim(campo(c, 1))) != codice) {
             ++numero;
@@ -233,7 +237,7 @@ void vedi_dati_prenotazione(App& app) {
     const Righe prenotazioni = righe_di(s.percorso_prenotazioni);
     std::optional<std::vector<std::string>> trovata;
     for (std::size_t n = 0; n < prenotazioni.size(); ++n) {
-        if (prenotazioni[n].empty()) break;
+        if (plat::trimmed(prenotazioni[n]).empty()) continue;
         if (static_cast<long>(n) + 1 == chiave) trovata = plat::split(prenotazioni[n], kSeparatore);
     }
     if (!trovata) {

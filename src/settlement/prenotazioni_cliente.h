@@ -67,9 +67,9 @@ const PezziRigaPrenotazione* prenotazione_cliente_scelta(App& app);
 // Lists the bookings of the client whose code is in `VisuPrenotCliente.Text5`
 // (in `fattura.Text14` when `modo_chiamata` is "fatturaz") into
 // `VisuPrenotCliente.List1` and `righe_prenotazioni_cliente`, reading the
-// bookings file up to its first empty line; the number of rows goes into
-// `fattura.Text16`. A client with no booking here but one in the year
-// before or after is told which year holds it.
+// whole bookings file (a blank line holds no booking but keeps its number);
+// the number of rows goes into `fattura.Text16`. A client with no booking
+// here but one in the year before or after is told which year holds it.
 void elenca_prenotazioni_cliente(App& app);
 
 // The booking picked: the selected row of `VisuPrenotCliente.List1` (the

@@ -51,6 +51,11 @@ protected:
         b.scrivi(prenotazioni(), {kP1, kP2, kP3});
         b.scrivi(dati("saldi2026.dat"), {"01/07/2026*0001*500,00*ND*0*0,00*200,00*1*0010"});
         app().run([&] { app().testo("prenotazione", "Text21"); });
+        // The empty note is told of once, at the first load of the notes.
+        app().run([&] { carica_note(app()); });
+        const Righe detto = b.nuovi_messaggi();
+        ASSERT_EQ(detto.size(), 1u);
+        EXPECT_NE(detto[0].find("(LA RIGA 2)"), std::string::npos) << detto[0];
     }
     App& app() { return b.app(); }
     std::string dati(const std::string& f) const { return b.cartella_dati() + f; }

@@ -402,5 +402,71 @@ TEST_F(PrenotazionePagina, ASaveNeverTakesANightAlreadyTaken) {
     EXPECT_TRUE(righe[3].starts_with("0012*0041*20/08/2026*31/08/2026*")) << righe[3];
 }
 
+// --- registers edited by hand ----------------------------------------------------
+
+// Line 3 is blank: it keeps its number, booking 4 stays booking 4, and the
+// new booking is number 5 in its line, its note and its movement.
+TEST_F(PrenotazionePagina, ABlankBookingLineKeepsEveryNumberAndTheNewBookingGoesAfterTheLast) {
+    const Righe prenotazioni = {kPrenotazioni[0], kPrenotazioni[1], "", kPrenotazioni[1]};
+    b.scrivi(app.s.percorso_prenotazioni, prenotazioni);
+    app.run([&] { p().unload(); });
+    apri_dal_menu();
+    const Righe detto = b.nuovi_messaggi();
+    ASSERT_EQ(detto.size(), 1u);
+    EXPECT_NE(detto[0].find("HA 1 RIGA CHE IL PROGRAMMA NON SA LEGGERE (LA RIGA 3)"),
+              std::string::npos)
+        << detto[0];
+    EXPECT_EQ(p().Text1.text(), "5");
+
+    prepara_prenotazione(1);
+    scrivi(p().Text20, "ARRIVO TARDI");
+    app.click(p().SALVA);
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{});
+    const Righe dopo = b.leggi(app.s.percorso_prenotazioni);
+    ASSERT_EQ(dopo.size(), 5u);
+    EXPECT_EQ(Righe(dopo.begin(), dopo.begin() + 4), prenotazioni);
+    EXPECT_TRUE(dopo[4].starts_with("0012*0041*01/08/2026*15/08/2026*")) << dopo[4];
+    EXPECT_EQ(b.leggi(app.s.percorso_note).back(), "ARRIVO TARDI*5*0012");
+    EXPECT_TRUE(b.leggi(app.s.percorso_saldi).back().ends_with("*5*0012"));
+}
+
+// A line of two fields and a booking with fields past the seventeen: a new
+// booking writes neither, and invents no dates for the short one.
+TEST_F(PrenotazionePagina, ShortAndLongBookingLinesOutliveANewBooking) {
+    const Righe prenotazioni = {kPrenotazioni[0] + "*IN PIU*ANCORA", "0001*CAMPI POCHI",
+                                kPrenotazioni[1]};
+    b.scrivi(app.s.percorso_prenotazioni, prenotazioni);
+    app.run([&] { p().unload(); });
+    apri_dal_menu();
+    prepara_prenotazione(1);
+    scrivi(p().Text20, "ARRIVO TARDI");
+    app.click(p().SALVA);
+    const Righe dopo = b.leggi(app.s.percorso_prenotazioni);
+    ASSERT_EQ(dopo.size(), 4u);
+    EXPECT_EQ(Righe(dopo.begin(), dopo.begin() + 3), prenotazioni);
+}
+
+// Damaged lines of the periods file, one of them named by a booking: a new
+// booking is saved, with no word of a deletion, and only its period changes.
+TEST_F(PrenotazionePagina, DamagedPeriodLinesDoNotStopABooking) {
+    Righe periodi = kPeriodi;
+    periodi.insert(periodi.end(), {"", "PERIODO ROTTO"});
+    b.scrivi(app.s.percorso_periodi, periodi);
+    b.scrivi(app.s.percorso_prenotazioni,
+             {kPrenotazioni[0],
+              "0012*0040*01/09/2026*15/09/2026*700,00*231,00*ND*ND*ND*0.00.00***7**** "});
+    app.run([&] { p().unload(); });
+    apri_dal_menu();
+    b.nuovi_messaggi();
+
+    prepara_prenotazione(1);
+    scrivi(p().Text20, "ARRIVO TARDI");
+    app.click(p().SALVA);
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{});
+    periodi[3] = "0012*01/08/2026*15/08/2026*2.000,00*AFF";
+    EXPECT_EQ(b.leggi(app.s.percorso_periodi), periodi);
+    EXPECT_EQ(b.leggi(app.s.percorso_prenotazioni).size(), 3u);
+}
+
 }  // namespace
 }  // namespace ga::test

@@ -97,21 +97,23 @@ TEST_F(Prenotazioni, FurtherAdvanceAddsThePaymentAndReopensTheBooking) {
     EXPECT_EQ(app().s.prenotazioni[2].campo[5], "1820,75");
 }
 
-// The bookings end at the first empty line; lines a hand put after it are
-// no bookings, but a rewrite keeps them where they were.
-TEST_F(Prenotazioni, LinesAfterTheFirstEmptyLineOutliveARewrite) {
-    const Righe coda = {"", "APPUNTO A MANO", kP3};
-    Righe file_prima = {kP1, kP2};
-    file_prima.insert(file_prima.end(), coda.begin(), coda.end());
+// Lines a hand put among the bookings keep their numbers, and so does every
+// booking after them; a new booking goes after the last line.
+TEST_F(Prenotazioni, LinesThatAreNoBookingsKeepTheirPlaceAndANewBookingGoesAfterTheLast) {
+    const Righe file_prima = {kP1, kP2, "", "APPUNTO A MANO", kP3};
     b.scrivi(file(), file_prima);
     app().run([&] { carica_prenotazioni(app()); });
+    EXPECT_EQ(app().testo("prenotazione", "Text21"), "5");
+    EXPECT_EQ(app().s.prenotazioni[5].campo[0], "0010");
     nuova("3");
+    EXPECT_FALSE(registra("PRENOTAZIONE")) << "line 3 is no booking to write over";
+    EXPECT_EQ(b.leggi(file()), file_prima);
+    nuova("6");
     ASSERT_TRUE(registra("PRENOTAZIONE"));
     const Righe dopo = b.leggi(file());
     ASSERT_EQ(dopo.size(), 6u);
-    EXPECT_EQ(dopo[0] + dopo[1], kP1 + kP2);
-    EXPECT_EQ(dopo[2].substr(0, 9), "0012*0003") << "the new booking is number 3";
-    EXPECT_EQ(Righe(dopo.begin() + 3, dopo.end()), coda);
+    EXPECT_EQ(Righe(dopo.begin(), dopo.begin() + 5), file_prima);
+    EXPECT_EQ(dopo[5].substr(0, 9), "0012*0003") << "the new booking is line 6";
 }
 
 TEST_F(Prenotazioni, BalanceAndRevocationCloseTheBookingWithTheirMovement) {
@@ -139,7 +141,7 @@ TEST_F(Prenotazioni, BalanceAndRevocationCloseTheBookingWithTheirMovement) {
     EXPECT_EQ(app().s.prenotazioni[3].campo[11], "REVOC1000");
 }
 
-TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndDeletedRecordsVanish) {
+TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndNothingElse) {
     box("RESTCAUZ", "Text1", "3");
     app().s.numero_nota = "15";
     ASSERT_TRUE(registra("RESTCAUZIONE"));
@@ -147,8 +149,9 @@ TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndDeletedRecordsVanish
               crlf({kP1, kP2,
                     "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*0.00.00*15**9****"}));
 
-    // "CANC" or an empty field 0 is left out; a date the table could not
-    // read keeps its text.
+    // Only the booking changed is written: the lines the operation did not
+    // touch ("CANC", an empty field 0, a date the table could not read)
+    // stay as they stood.
     b.scrivi(file(), {kP1, "CANC*0002*01/08/2026*15/08/2026*0*0*0*0*0*0.00.00*****",
                       "*0002*01/08/2026*15/08/2026*0*0*0*0*0*0.00.00*****",
                       "0013*0004*31/02/2026*1/9/2026*0*0*0*0*0*0.00.00*******"});
@@ -158,8 +161,10 @@ TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndDeletedRecordsVanish
     ASSERT_TRUE(registra("INSNOTAAFF"));
     EXPECT_EQ(b.byte(file()), crlf({"0010*0001*01/07/2026*15/07/"
                                     "2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*14**3*1* * * ",
-                                    "0013*0004*31/02/2026*01/09/2026*0*0*0*0*0*0.00.00*******"}));
-    EXPECT_EQ(app().testo("prenotazione", "Text21"), "2");
+                                    "CANC*0002*01/08/2026*15/08/2026*0*0*0*0*0*0.00.00*****",
+                                    "*0002*01/08/2026*15/08/2026*0*0*0*0*0*0.00.00*****",
+                                    "0013*0004*31/02/2026*1/9/2026*0*0*0*0*0*0.00.00*******"}));
+    EXPECT_EQ(app().testo("prenotazione", "Text21"), "4");
 }
 
 TEST_F(Prenotazioni, RefusedChangesWriteNothing) {

@@ -1,14 +1,19 @@
 #include "fuzz/ingressi.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include <unistd.h>
 
 #include "accounts/archivio_spese.h"
 #include "accounts/conto_corrente.h"
+#include "platform/record_file.h"
 #include "platform/scripted.h"
 #include "platform/text.h"
 #include "program/programma.h"
@@ -170,6 +175,207 @@ void prenotazione(const std::uint8_t* dati, std::size_t quanti) {
     if (periodi.list_count() > 0) app->pick(periodi, 0);
 }
 
+// --- the rewrite keeps what it did not change ----------------------------------
+
+// The lines of the file as the loaders read them, each written back as a
+// rewrite writes it: the bytes a rewrite that changes nothing must give.
+std::string come_riscritto(const std::string& percorso) {
+    std::string out;
+    for (const std::string& r : plat::read_lines(percorso).value_or(std::vector<std::string>{})) {
+        out += plat::utf8_to_cp1252(r);
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string byte_di(const std::string& percorso) {
+    std::ifstream in(percorso, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> righe_crlf(const std::string& byte) {
+    std::vector<std::string> out;
+    for (std::size_t da = 0; da < byte.size();) {
+        const std::size_t fine = byte.find("\r\n", da);
+        out.push_back(byte.substr(da, fine - da));
+        da = fine + 2;
+    }
+    return out;
+}
+
+// A register as the property sees it: its file, its loader, its table and
+// the format its writer rewrites it with; `cambia` changes a record in a
+// field the program writes, `nuova` makes a record to add.
+template <class Row>
+struct Registro {
+    std::string Stato::*percorso;
+    void (*carica)(App&);
+    Tabella<Row>& (*tabella)(App&);
+    const Formato<Row>* formato;
+    void (*cambia)(Row&);
+    Row (*nuova)();
+};
+
+template <class Row>
+std::string verifica(const Registro<Row>& r, std::string_view byte) {
+    cartelle().svuota_dati();
+    auto app = programma();
+    prepara(*app);
+    const std::string percorso = app->s.*r.percorso;
+    scrivi(percorso, byte);
+    const std::string atteso = come_riscritto(percorso);
+    std::string esito;
+    app->run([&] {
+        r.carica(*app);
+        Tabella<Row>& t = r.tabella(*app);
+        const int n = t.righe_lette();
+        // A rewrite that changes nothing gives the file back.
+        if (!riscrivi_tabella(*app, percorso, t, n, *r.formato)) {
+            esito = "the rewrite failed";
+            return;
+        }
+        const std::string prima = byte_di(percorso);
+        if (prima != atteso) {
+            esito = "a rewrite without a change changed the file";
+            return;
+        }
+        // One record changed: its line, and no other, differs; a file with
+        // no record gets one line more at its end.
+        int k = 0;
+        for (int i = 1; i <= n && k == 0; ++i)
+            if (t.letta(i).leggibile && !r.formato->tolta(t[i])) k = i;
+        if (k > 0) r.cambia(t[k]);
+        else {
+            k = n + 1;
+            t.allarga(k);
+            t[k] = r.nuova();
+        }
+        if (!riscrivi_tabella(*app, percorso, t, std::max(n, k), *r.formato)) {
+            esito = "the rewrite of a change failed";
+            return;
+        }
+        const auto a = righe_crlf(prima), b = righe_crlf(byte_di(percorso));
+        const std::size_t riga = static_cast<std::size_t>(k) - 1;
+        if (b.size() != std::max(a.size(), riga + 1)) {
+            esito = "the change added or dropped lines";
+            return;
+        }
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            if (i == riga) {
+                if (i < a.size() && a[i] == b[i]) esito = "the changed record's line is unchanged";
+            } else if (a[i] != b[i]) {
+                esito =
+                    "line " + std::to_string(i + 1) + " changed with record " + std::to_string(k);
+            }
+        }
+        // The changed record keeps the fields past those the program writes.
+        if (esito.empty() && riga < a.size()) {
+            const std::string oltre = plat::utf8_to_cp1252(campi_oltre(
+                plat::cp1252_to_utf8(a[riga]), r.formato->separatore, r.formato->campi));
+            if (b[riga].size() < oltre.size() ||
+                b[riga].compare(b[riga].size() - oltre.size(), oltre.size(), oltre) != 0)
+                esito = "the changed record lost its extra fields";
+        }
+    });
+    return esito;
+}
+
+template <std::size_t N, std::size_t J>
+void aggiungi_x(Campi<N>& c) {
+    c[J] += "X";
+}
+template <std::size_t N>
+Campi<N> campi_nuovi() {
+    Campi<N> c;
+    for (std::size_t j = 0; j < N; ++j) c[j] = "N" + std::to_string(j);
+    return c;
+}
+
+const Registro<Campi<3>> kVie{
+    &Stato::percorso_vie, carica_vie,       [](App& a) -> Tabella<Campi<3>>& { return a.s.vie; },
+    &kFormatoVie,         aggiungi_x<3, 2>, campi_nuovi<3>};
+const Registro<Campi<10>> kProprietari{
+    &Stato::percorso_proprietari,
+    carica_proprietari,
+    [](App& a) -> Tabella<Campi<10>>& { return a.s.proprietari; },
+    &kFormatoProprietari,
+    aggiungi_x<10, 1>,
+    campi_nuovi<10>};
+const Registro<Campi<13>> kAppartamenti{
+    &Stato::percorso_appartamenti,
+    carica_appartamenti,
+    [](App& a) -> Tabella<Campi<13>>& { return a.s.appartamenti; },
+    &kFormatoAppartamenti,
+    aggiungi_x<13, 2>,
+    campi_nuovi<13>};
+const Registro<Campi<9>> kClienti{&Stato::percorso_clienti,
+                                  carica_clienti,
+                                  [](App& a) -> Tabella<Campi<9>>& { return a.s.clienti; },
+                                  &kFormatoClienti,
+                                  aggiungi_x<9, 2>,
+                                  campi_nuovi<9>};
+const Registro<Campi<3>> kNote{
+    &Stato::percorso_note, carica_note,      [](App& a) -> Tabella<Campi<3>>& { return a.s.note; },
+    &kFormatoNote,         aggiungi_x<3, 0>, campi_nuovi<3>};
+const Registro<RigaFattura> kFatture{&Stato::percorso_fatture,
+                                     carica_fatture,
+                                     [](App& a) -> Tabella<RigaFattura>& { return a.s.fatture; },
+                                     &kFormatoFatture,
+                                     [](RigaFattura& f) { f.campo[4] += "X"; },
+                                     [] {
+                                         RigaFattura f;
+                                         f.data = plat::Date::from_dmy(1, 2, 2026).value();
+                                         f.campo[1] = "9";
+                                         return f;
+                                     }};
+const Registro<RigaPeriodo> kPeriodi{
+    &Stato::percorso_periodi,
+    carica_periodi,
+    [](App& a) -> Tabella<RigaPeriodo>& { return a.s.periodi; },
+    &kFormatoPeriodi,
+    [](RigaPeriodo& p) { p.prezzo += "X"; },
+    [] { return RigaPeriodo{"", "0012", "01/07/2026", "15/07/2026", "500,00", "LIB"}; }};
+const Registro<RigaPrenotazione> kPrenotazioni{
+    &Stato::percorso_prenotazioni,
+    carica_prenotazioni,
+    [](App& a) -> Tabella<RigaPrenotazione>& { return a.s.prenotazioni; },
+    &kFormatoPrenotazioni,
+    [](RigaPrenotazione& p) { p.campo[4] += "X"; },
+    [] {
+        RigaPrenotazione p;
+        p.campo[0] = "0012";
+        p.campo[1] = "0001";
+        return p;
+    }};
+const Registro<RigaBanca> kBanche{&Stato::percorso_banche,
+                                  carica_banche,
+                                  [](App& a) -> Tabella<RigaBanca>& { return a.s.banche; },
+                                  &kFormatoBanche,
+                                  [](RigaBanca& b) { b.banca_citta += "X"; },
+                                  [] { return RigaBanca{"BANCA", "", "", "", "", "", "0001"}; }};
+
+const std::vector<std::pair<const char*, std::string (*)(std::string_view)>> kRiscritture = {
+    {"vie", [](std::string_view b) { return verifica(kVie, b); }},
+    {"proprietari", [](std::string_view b) { return verifica(kProprietari, b); }},
+    {"appartamenti", [](std::string_view b) { return verifica(kAppartamenti, b); }},
+    {"clienti", [](std::string_view b) { return verifica(kClienti, b); }},
+    {"fatture", [](std::string_view b) { return verifica(kFatture, b); }},
+    {"periodi", [](std::string_view b) { return verifica(kPeriodi, b); }},
+    {"prenotazioni", [](std::string_view b) { return verifica(kPrenotazioni, b); }},
+    {"note", [](std::string_view b) { return verifica(kNote, b); }},
+    {"banche", [](std::string_view b) { return verifica(kBanche, b); }},
+};
+
+// The property as a fuzz target: a failure stops the run with what failed.
+template <std::size_t I>
+void riscrittura(const std::uint8_t* dati, std::size_t quanti) {
+    const std::string esito =
+        kRiscritture[I].second(std::string_view(reinterpret_cast<const char*>(dati), quanti));
+    if (esito.empty()) return;
+    std::fprintf(stderr, "rewrite of %s: %s\n", kRiscritture[I].first, esito.c_str());
+    std::abort();
+}
+
 const std::vector<Ingresso> kIngressi = {
     {"vie", registro<&Stato::percorso_vie, carica_vie>},
     {"proprietari", registro<&Stato::percorso_proprietari, carica_proprietari>},
@@ -186,11 +392,32 @@ const std::vector<Ingresso> kIngressi = {
     {"contocorr", conto_corrente},
     {"avvio", avvio},
     {"prenotazione", prenotazione},
+    {"riscrivi_vie", riscrittura<0>},
+    {"riscrivi_proprietari", riscrittura<1>},
+    {"riscrivi_appartamenti", riscrittura<2>},
+    {"riscrivi_clienti", riscrittura<3>},
+    {"riscrivi_fatture", riscrittura<4>},
+    {"riscrivi_periodi", riscrittura<5>},
+    {"riscrivi_prenotazioni", riscrittura<6>},
+    {"riscrivi_note", riscrittura<7>},
+    {"riscrivi_banche", riscrittura<8>},
 };
 
 }  // namespace
 
 const std::vector<Ingresso>& ingressi() { return kIngressi; }
+
+std::vector<std::string> registri_riscritti() {
+    std::vector<std::string> out;
+    for (const auto& r : kRiscritture) out.emplace_back(r.first);
+    return out;
+}
+
+std::string verifica_riscrittura(std::string_view registro, std::string_view byte) {
+    for (const auto& r : kRiscritture)
+        if (registro == r.first) return r.second(byte);
+    return "no such register";
+}
 
 const Ingresso* ingresso(std::string_view nome) {
     for (const Ingresso& i : kIngressi)

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,16 @@ struct Ingresso {
 const std::vector<Ingresso>& ingressi();
 // nullptr for an unknown name.
 const Ingresso* ingresso(std::string_view nome);
+
+// The rewrite property of a register (named as its loader's entry point),
+// for any bytes as its file: loaded, then rewritten with no change, the file
+// comes back as it was read (every line, CR LF ended); with one record
+// changed, only that record's line differs (keeping the fields past those
+// the program writes), or one line is added at the end when the file holds
+// no record. "" when it holds, else what failed. The entry points
+// "riscrivi_<register>" run it as fuzz targets.
+std::string verifica_riscrittura(std::string_view registro, std::string_view byte);
+std::vector<std::string> registri_riscritti();
 
 // The files of an entry point that reads several come one after another in
 // its input, separated by a NUL byte, in this order:

@@ -173,7 +173,7 @@ TEST_F(RegistroFatture, RefusalsWriteNothing) {
     EXPECT_EQ(app().s.fatture[2].campo[1], "");
 }
 
-TEST_F(RegistroFatture, LoaderKeepsUnreadableDatesAsNoDateAndSkipsLinesWithoutSeparator) {
+TEST_F(RegistroFatture, LoaderKeepsUnreadableDatesAsNoDateAndARewriteKeepsTheOtherLines) {
     b.scrivi(percorso, {"32/13/2026*1*0001**A*1*1*1*0*2", "SOLO TESTO", "04/03/2026*3"});
     carica();
     EXPECT_EQ(box("Text6"), "3");
@@ -183,14 +183,15 @@ TEST_F(RegistroFatture, LoaderKeepsUnreadableDatesAsNoDateAndSkipsLinesWithoutSe
     EXPECT_EQ(app().s.fatture[3].data, data(4, 3, 2026));
     EXPECT_EQ(app().s.fatture[3].campo[9], "");
 
-    // Rewritten, the unreadable date becomes the no-date text.
+    // A new invoice leaves every line it did not write as it stood.
     app().s.operazione = "CLIENTI";
     fattura(4, "05/03/2026", "0004");
     ASSERT_TRUE(registra());
     const Righe righe = b.leggi(percorso);
     ASSERT_EQ(righe.size(), 4u);
-    EXPECT_EQ(righe[0], "0.00.00*1*0001**A*1*1*1*0*2");
-    EXPECT_EQ(righe[2], "04/03/2026*3********");
+    EXPECT_EQ(righe[0], "32/13/2026*1*0001**A*1*1*1*0*2");
+    EXPECT_EQ(righe[1], "SOLO TESTO");
+    EXPECT_EQ(righe[2], "04/03/2026*3");
 }
 
 // --- bookings loader ----------------------------------------------------------
@@ -209,13 +210,13 @@ protected:
     std::string percorso;
 };
 
-TEST_F(CaricaPrenotazioni, StopsAtTheFirstEmptyLine) {
+TEST_F(CaricaPrenotazioni, AnEmptyLineKeepsItsNumberAndHoldsNoBooking) {
     b.scrivi(percorso,
              {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00***3*1* * * ",
               "0011*0002*1/8/2026*8/8/2026*900,00*300,00*0,00*0,00*0,00*20/08/2026**12*4* * * * ",
               "", "0012*0003*01/09/2026*08/09/2026*1,00*0,00*0,00*0,00*0,00*0.00.00***5* * * * "});
     carica();
-    EXPECT_EQ(app().testo("prenotazione", "Text21"), "2");
+    EXPECT_EQ(app().testo("prenotazione", "Text21"), "4");
     const RigaPrenotazione& p = app().s.prenotazioni[1];
     EXPECT_EQ(p.campo[0], "0010");
     EXPECT_EQ(p.campo[4], "1.500,00");
@@ -227,8 +228,9 @@ TEST_F(CaricaPrenotazioni, StopsAtTheFirstEmptyLine) {
     EXPECT_EQ(q.arrivo, data(1, 8, 2026));
     EXPECT_EQ(q.chiusura, data(20, 8, 2026));
     EXPECT_EQ(q.campo[11], "12");
-    // Nothing past the empty line is held.
+    // The empty line holds no booking; the one after it is booking 4.
     EXPECT_EQ(app().s.prenotazioni[3].campo[0], "");
+    EXPECT_EQ(app().s.prenotazioni[4].campo[0], "0012");
 }
 
 TEST_F(CaricaPrenotazioni, BadDatesAndShortLinesDoNotStopTheLoad) {
@@ -240,7 +242,8 @@ TEST_F(CaricaPrenotazioni, BadDatesAndShortLinesDoNotStopTheLoad) {
     EXPECT_TRUE(p.partenza.is_zero());
     EXPECT_EQ(p.campo[2], "ieri");
     EXPECT_EQ(p.campo[16], "");
-    EXPECT_EQ(app().s.prenotazioni[2].campo[0], "0011");
+    // A line without any separator holds no booking.
+    EXPECT_EQ(app().s.prenotazioni[2].campo[0], "");
 }
 
 TEST_F(CaricaPrenotazioni, MissingFileIsCreatedAndALongFileLoadsWhole) {

@@ -128,13 +128,25 @@ TEST_F(Periodi, ShortBlankAndUndatedLinesLoadAndSurviveABooking) {
     EXPECT_EQ(p[4].dal, "31/02/2026") << "a field that is no date is kept as written";
     EXPECT_EQ(p[4].al, "xx");
 
-    // The blank line has no code: the rewrite drops it; the undated period is
-    // left alone by the date rules and written back unchanged.
+    // Only the booked period's line changes: the blank line, the short and
+    // the undated ones come back as they stood.
     ASSERT_TRUE(prenota("01/08/2026", "31/08/2026", "5", "12"));
     EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026***",
+              crlf({"0012*1/7/2026*15/07/2026*500,00*LIB", "0012*16/07/2026", "",
                     "0012*31/02/2026*xx*300*LIB", "0012*01/08/2026*31/08/2026**AFF"}));
-    EXPECT_EQ(box("appartament", "Text26"), "4");
+    EXPECT_EQ(box("appartament", "Text26"), "5");
+
+    // The blank line 3 holds no period to book: the user is told so, and
+    // nothing is written.
+    b.nuovi_messaggi();
+    const std::string prima = b.byte(file_periodi());
+    EXPECT_FALSE(prenota("01/07/2026", "15/07/2026", "3", "12"));
+    const auto detto = b.nuovi_messaggi();
+    ASSERT_EQ(detto.size(), 1u);
+    EXPECT_NE(detto[0].find("LA RIGA DEL PERIODO N. 3 NEL FILE DEI PERIODI NON SI PUO' LEGGERE"),
+              std::string::npos)
+        << detto[0];
+    EXPECT_EQ(b.byte(file_periodi()), prima);
 }
 
 // --- bookings ----------------------------------------------------------------------
@@ -267,11 +279,12 @@ TEST_F(Periodi, CardWritesItsRowIntoAPeriodOrAppendsANewOne) {
     EXPECT_EQ(box("appartament", "Text40"), "3");
     EXPECT_EQ(box("ModPeriodi", "Text26"), "3");
 
-    // Any other mode of the grid changes nothing and writes the file as held.
+    // Any other mode of the grid changes nothing and writes the file as it
+    // stood.
     b.scrivi(file_periodi(), {"12*1/7/2026*15/7/2026*500,00*LIB"});
     carica_periodi(app());
     ASSERT_TRUE(dalla_scheda("AZZERA", "12", "1", 1, 10, "01/01/2026", "02/01/2026", "1", "LIB"));
-    EXPECT_EQ(b.byte(file_periodi()), crlf({"12*01/07/2026*15/07/2026*500,00*LIB"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({"12*1/7/2026*15/7/2026*500,00*LIB"}));
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
@@ -343,17 +356,21 @@ TEST_F(Periodi, DeletingAPeriodRenumbersTheLaterBookings) {
     EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*15/07/2026*500,00*AFF",
                                             "0012*01/08/2026*31/08/2026*900,00*AFF",
                                             "0013*01/07/2026*31/07/2026*800,00*AFF"}));
-    // Only field 12 changes, in the style it was written; the lines after the
-    // first empty one are not bookings and stay as they were.
+    // Only field 12 changes, in the style it was written; the empty line
+    // holds no booking and stays, and the booking after it follows its
+    // period too.
     EXPECT_EQ(b.byte(file_prenotazioni()),
               plat::utf8_to_cp1252(
                   crlf({prenotazione("0001", "1"), prenotazione("0002", "2"),
                         prenotazione("0003", "003"), prenotazione("0004", "9"), "0012*0005*corta",
-                        prenotazione("0006", " 3 "), "", prenotazione("0007", "4")})));
-    EXPECT_TRUE(b.nuovi_messaggi().empty());
+                        prenotazione("0006", " 3 "), "", prenotazione("0007", "3")})));
+    // The one word said: the bookings file has a line the program cannot read.
+    const auto messaggi = b.nuovi_messaggi();
+    ASSERT_EQ(messaggi.size(), 1u);
+    EXPECT_NE(messaggi[0].find("LA RIGA 7"), std::string::npos) << messaggi[0];
     // Both tables are reloaded.
     EXPECT_EQ(box("appartament", "Text26"), "3");
-    EXPECT_EQ(box("prenotazione", "Text21"), "6");
+    EXPECT_EQ(box("prenotazione", "Text21"), "8");
     EXPECT_EQ(app().s.prenotazioni[3].campo[12], "003");
 
     // A "CANC" code typed for the first period drops it just the same.

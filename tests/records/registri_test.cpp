@@ -93,7 +93,7 @@ TEST_F(Registri, NewStreetIsRecordCountPlusOneWithPaddedCode) {
     EXPECT_EQ(app().s.vie[4], (Campi<3>{"0004", "", "VIA ROMA"}));
 }
 
-TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsCanc) {
+TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsOnlyTheCancelledOne) {
     b.scrivi(dati("Vie.dat"),
              {"0001**VIA MARE* $$", "RIGA SENZA SEPARATORE", "0003**VIA LAGO* $$", "0004**"});
     app().run([&] { carica_vie(app()); });
@@ -102,12 +102,13 @@ TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsCanc) {
     EXPECT_EQ(app().s.vie[2], (Campi<3>{}));
     EXPECT_EQ(app().s.vie[3], (Campi<3>{"0003", "", "VIA LAGO"}));
 
-    // Street 3 deleted: it vanishes and street 4 (empty name, still written)
-    // moves up.
+    // Street 3 deleted: it vanishes and street 4 moves up; every other line
+    // stays as it stood.
     metti("appartament", "Text46", "3");
     metti("appartament", "Text2", "CANC");
     EXPECT_TRUE(esegui(registra_via));
-    EXPECT_EQ(b.byte(dati("Vie.dat")), crlf({"0001**VIA MARE* $$", "*** $$", "0004*** $$"}));
+    EXPECT_EQ(b.byte(dati("Vie.dat")),
+              crlf({"0001**VIA MARE* $$", "RIGA SENZA SEPARATORE", "0004**"}));
     EXPECT_EQ(box("appartament", "Text45"), "3");
 }
 

@@ -302,5 +302,44 @@ TEST_F(Clienti, TheCountFollowsClientsSavedWhileTheFormWasHidden) {
     EXPECT_EQ(f().Text10.text(), "0003");
 }
 
+// A file edited by hand or written by an older program: a save gives back
+// every line it did not write, byte for byte, and the user is told once of
+// the lines the program cannot read.
+TEST_F(Clienti, ASaveKeepsEveryLineItDidNotWriteAndAChangedClientItsExtraFields) {
+    const std::vector<std::string> righe = {kRossi,
+                                            "RIGA SENZA SEPARATORI",
+                                            kBianchi + "*CAMPO 10*CAMPO 11",
+                                            "",
+                                            "0004*LUNGA*" + std::string(100000, 'L'),
+                                            "0005*ENORME*" + std::string(50'000'000, 'E'),
+                                            kVerdi};
+    b.scrivi(app.s.percorso_clienti, righe);
+    app.run([&] { f().show(); });
+    const auto detto = b.nuovi_messaggi();
+    ASSERT_EQ(detto.size(), 1u);
+    EXPECT_NE(detto[0].find("clienti.dat HA 2 RIGHE CHE IL PROGRAMMA NON SA LEGGERE (LA PRIMA "
+                            "E' LA RIGA 2)"),
+              std::string::npos)
+        << detto[0];
+    const std::string prima = file();
+
+    app.click(f().NUOVOINS);
+    scrivi(f().Text1, "NERI PAOLO");
+    app.click(f().SALVACLI);
+    const std::string dopo = file();
+    ASSERT_EQ(dopo.substr(0, prima.size()), prima);
+    EXPECT_EQ(dopo.substr(prima.size()), "0006*NERI PAOLO*******\r\n");
+
+    app.click(f().MODICLI);
+    scegli("BIANCHI ANNA");
+    scrivi(f().Text5, "0611");
+    app.click(f().SALVACLI);
+    std::vector<std::string> attese = righe;
+    attese[2] = "0002*BIANCHI ANNA*VIA PO 2*20121*MILANO*0611*MI*XXX**CAMPO 10*CAMPO 11";
+    attese.push_back("0006*NERI PAOLO*******");
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti), attese);
+    EXPECT_TRUE(b.nuovi_messaggi().empty()) << "told once, not at every load";
+}
+
 }  // namespace
 }  // namespace ga::test

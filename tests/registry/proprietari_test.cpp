@@ -398,5 +398,21 @@ TEST_F(Proprietari, ATownPickedFromTheListFillsTownCodeAndProvince) {
     EXPECT_FALSE(p().List1.visible());
 }
 
+// A blank line, a line without separators, extra fields: a new owner leaves
+// them all where they stood.
+TEST_F(Proprietari, ANewOwnerKeepsEveryLineItDidNotWrite) {
+    const Righe righe = {kTre[0], "", "RIGA SENZA SEPARATORI", kTre[1] + "*IN PIU*ANCORA", kTre[2]};
+    apri(righe);
+    const Righe detto = b.nuovi_messaggi();
+    ASSERT_EQ(detto.size(), 1u);
+    EXPECT_NE(detto[0].find("HA 2 RIGHE"), std::string::npos) << detto[0];
+    app.click(p().nuovo);
+    scrivi(p().Text2, "neri piero");
+    app.click(p().Option2);
+    Righe attese = righe;
+    attese.push_back("NERI PIERO******0003**CONTR*");
+    EXPECT_TRUE(file_uguale(attese)) << b.byte(file());
+}
+
 }  // namespace
 }  // namespace ga::test

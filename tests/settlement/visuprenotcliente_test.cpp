@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "records/note.h"
+#include "records/prenotazioni.h"
 #include "records/vie.h"
 #include "settlement/VisuPrenotCliente.h"
 #include "settlement/prenotazioni_cliente.h"
@@ -66,6 +68,13 @@ protected:
         app.s.percentuale_cauzione = "20";
         app.s.deposito_minimo = "200";
         app.run([&] { f().show(); });
+        // The empty lines of the bookings and the notes are told of once,
+        // at their first load.
+        app.run([&] {
+            carica_prenotazioni(app);
+            carica_note(app);
+        });
+        EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
     }
     VisuPrenotCliente& f() { return app.form<VisuPrenotCliente>(); }
     void cerca(const std::string& nome) {
@@ -91,7 +100,7 @@ TEST_F(VisuPrenot, ListsTheClientsBookingsRowByRow) {
     cerca("rossi");
     EXPECT_EQ(f().Text5.text(), "0001");
     EXPECT_TRUE(f().AVANTI.visible());
-    // Booking 9 lies after the empty line and is never listed.
+    // Booking 9 lies after the empty line 8, and keeps its number.
     const Righe attese = {
         // The owner of apartment 0030 is not in the owners file: the name stays blank.
         "    2 - 0030 - 0099 - " + spazi(24) + " - CORSO ITALIA" + spazi(12) +
@@ -99,12 +108,15 @@ TEST_F(VisuPrenot, ListsTheClientsBookingsRowByRow) {
         // Apartment 0040 does not exist: nothing of the row before is carried over.
         "    4 - 0040 -  - " + spazi(24) + " - " + spazi(24) + " - 01/09/2026 - 08/09/2026",
         "    7 - 0012 - 0003 - ALFA" + spazi(20) + " - VIA MARE" + spazi(16) +
-            " - 01/07/2026 - 15/07/2026"};
-    ASSERT_EQ(f().List1.list_count(), 3);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(f().List1.item(i), attese[static_cast<std::size_t>(i)]);
+            " - 01/07/2026 - 15/07/2026",
+        "    9 - 0012 - 0003 - ALFA" + spazi(20) + " - VIA MARE" + spazi(16) +
+            " - 01/11/2026 - 08/11/2026"};
+    ASSERT_EQ(f().List1.list_count(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(f().List1.item(i), attese[static_cast<std::size_t>(i)]);
     EXPECT_EQ(attese[2].size(), 99u);
-    EXPECT_EQ(righe_prenotazioni_cliente(app), (Righe{"", attese[0], attese[1], attese[2]}));
-    EXPECT_EQ(box("fattura", "Text16"), "3");
+    EXPECT_EQ(righe_prenotazioni_cliente(app),
+              (Righe{"", attese[0], attese[1], attese[2], attese[3]}));
+    EXPECT_EQ(box("fattura", "Text16"), "4");
 
     // The invoice's client code is used in its mode; a client without bookings.
     app.s.modo_chiamata = "fatturaz";
@@ -124,7 +136,7 @@ TEST_F(VisuPrenot, AnApartmentOnStreet1000ShowsItsStreet) {
              {"0003*1000*12*MON*SI*1*NO*1*4*ESTIVO***0012"});
     app.run([&] { carica_vie(app); });
     cerca("rossi");
-    ASSERT_EQ(f().List1.list_count(), 3);
+    ASSERT_EQ(f().List1.list_count(), 4);
     EXPECT_EQ(f().List1.item(2), "    7 - 0012 - 0003 - ALFA" + spazi(20) + " - VIA 1000" +
                                      spazi(16) + " - 01/07/2026 - 15/07/2026");
 }
