@@ -93,14 +93,32 @@ bool registra_agenzia(App& app) {
     s.costo_lenzuola = box(kAgenziaCostoLenzuola);
     s.costo_letto = box(kAgenziaCostoLetto);
 
+    // "CANC" as the name deletes the settings: the file is left empty, so
+    // that no older line of settings comes back in their place.
+    if (box(kAgenziaNome) == "CANC") return scrivi_registro(app, s.percorso_agenzia, {});
+    std::vector<std::string> campi;
+    for (const Casella& b : kBoxAgenzia) campi.push_back(box(b));
+    for (std::size_t j = 15; j < kCampiAgenzia.size(); ++j) campi.push_back(s.*kCampiAgenzia[j]);
+    // The settings are the last line that holds any: only that line is
+    // replaced (keeping the fields past ours after them), and every other
+    // line of a file edited by hand comes back as it stood.
+    // (A missing file is not made here: the save makes it, whole.)
     std::vector<std::string> righe;
-    if (box(kAgenziaNome) != "CANC") {
-        std::vector<std::string> campi;
-        for (const Casella& b : kBoxAgenzia) campi.push_back(box(b));
-        for (std::size_t j = 15; j < kCampiAgenzia.size(); ++j)
-            campi.push_back(s.*kCampiAgenzia[j]);
-        righe.push_back(plat::join(campi, kSeparatore));
+    if (plat::file_exists(s.percorso_agenzia))
+        righe = leggi_righe(s.percorso_agenzia).value_or(std::vector<std::string>{});
+    std::size_t k = righe.size();
+    for (std::size_t i = righe.size(); i-- > 0;)
+        if (!plat::trimmed(righe[i]).empty()) {
+            k = i;
+            break;
+        }
+    if (k == righe.size()) {
+        righe.push_back("");
+    } else {
+        const auto vecchi = plat::split(righe[k], kSeparatore);
+        for (std::size_t j = campi.size(); j < vecchi.size(); ++j) campi.push_back(vecchi[j]);
     }
+    righe[k] = plat::join(campi, kSeparatore);
     return scrivi_registro(app, s.percorso_agenzia, righe);
 }
 

@@ -142,6 +142,19 @@ TEST_F(PersonalizzaTest, SalvaWritesBothFilesKeepingTheOwnersBankRecords) {
     EXPECT_EQ(app.testo("COORDBANCA", "Text19"), "3");
 }
 
+// A settings file edited by hand: only the settings' line (the last that
+// holds any) changes, keeping its fields past the program's; the other lines
+// come back as they stood.
+TEST_F(PersonalizzaTest, SalvaChangesOnlyTheSettingsLineOfAFileEditedByHand) {
+    apri({"VECCHIE IMPOSTAZIONI", "", kAgenzia + "*CAMPO IN PIU'", ""}, {"UNO,A,1,,X,,0000"});
+    app.type(p().Text9, "12");
+    app.click(p().SALVA);
+    std::string attesa = kAgenzia;
+    attesa.replace(attesa.find("*10*22*"), 7, "*12*22*");
+    EXPECT_EQ(b.byte(prog("AGENZIA.IND")),
+              "VECCHIE IMPOSTAZIONI\r\n\r\n" + attesa + "*CAMPO IN PIU'\r\n\r\n");
+}
+
 TEST_F(PersonalizzaTest, CancDropsTheAgencyOrABankRecord) {
     apri({kAgenzia}, {"UNO,A,1,,X,,0000", "DUE,B,2,,Y,,0002", "TRE,C,3,,Z,,0003"});
     app.s.banche[2].banca_nome = "CANC";
