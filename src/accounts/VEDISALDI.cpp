@@ -143,7 +143,8 @@ void VEDISALDI::Form_Load() {
     carica_proprietari(app);
     Combo1.clear();
     const long n = std::min<long>(app.conta(kContaProprietari), s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);  // the owner's record
+    for (int i = 1; i <= n; ++i)
+        Combo1.add_item(s.proprietari[i][proprietario::nome], i);  // the owner's record
 }
 
 void VEDISALDI::Command1_Click() {
@@ -155,8 +156,9 @@ void VEDISALDI::Command1_Click() {
     const std::string scelto = plat::trim(Combo1.text());
     // The owner picked from the list is told from a namesake by its code.
     const int record = record_scelto(Combo1);
-    const std::string codice_scelto =
-        s.proprietari.valido(record) ? plat::trim(s.proprietari[record][6]) : std::string();
+    const std::string codice_scelto = s.proprietari.valido(record)
+                                          ? plat::trim(s.proprietari[record][proprietario::codice])
+                                          : std::string();
     const Registri registri(s);
     Tabella<Campi<3>>& spese = tabella_spese(app);
 

@@ -82,9 +82,7 @@ private:
 };
 
 // Writes a result box of a form that is part of the program.
-void esito(App& app, const Casella& box, const std::string& testo) {
-    app.imposta(box, testo);
-}
+void esito(App& app, const Casella& box, const std::string& testo) { app.imposta(box, testo); }
 
 std::string cifra(double v) { return plat::pad_left(plat::format_amount(v), 10); }
 
@@ -147,8 +145,9 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     // movements are not this owner's.
     std::string codice_scelto;
     const int record = app.form<EstrattoContoPropr>().record_proprietario;
-    if (s.proprietari.valido(record) && plat::trim(s.proprietari[record][0]) == nome)
-        codice_scelto = plat::trim(s.proprietari[record][6]);
+    if (s.proprietari.valido(record) &&
+        plat::trim(s.proprietari[record][proprietario::nome]) == nome)
+        codice_scelto = plat::trim(s.proprietari[record][proprietario::codice]);
     const std::vector<Tipo> ammessi = tipi_ammessi(app);
     auto ammesso = [&](Tipo t) {
         return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end();

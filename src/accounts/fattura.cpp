@@ -411,16 +411,17 @@ void fattura::vedi_clienti() {
     // The list holds the matches in the order of the register: the picked
     // line is found by its whole name and, among namesakes, by its place (a
     // name that only begins the same way is another client).
-    const int k = record_col_nome(s.clienti, app.conta(kContaClienti), 1, s.testo_ricerca,
-                                  occorrenza_scelta(List1));
+    const int k = record_col_nome(s.clienti, app.conta(kContaClienti), cliente::nome,
+                                  s.testo_ricerca, occorrenza_scelta(List1));
     if (k == 0) return;
     nuova_parte();
-    const Campi<9>& c = s.clienti[k];
-    Text14.set_text(plat::trim(c[0]));
-    Text8.set_text(plat::trim(c[1]));
-    Text9.set_text(plat::trim(c[2]));
-    Text10.set_text(c[4] + " " + plat::trim(c[3]) + "  (" + c[6] + ")");
-    Text11.set_text(c[7]);
+    const RigaCliente& c = s.clienti[k];
+    Text14.set_text(plat::trim(c[cliente::codice]));
+    Text8.set_text(plat::trim(c[cliente::nome]));
+    Text9.set_text(plat::trim(c[cliente::via]));
+    Text10.set_text(c[cliente::citta] + " " + plat::trim(c[cliente::cap]) + "  (" +
+                    c[cliente::provincia] + ")");
+    Text11.set_text(c[cliente::codice_fiscale]);
     nome_mostrato_ = Text8.text();
     List1.set_visible(false);
     ritorno.set_visible(true);
@@ -434,18 +435,19 @@ void fattura::vedi_clienti() {
 void fattura::vedi_proprietari() {
     s.testo_ricerca = plat::trim(s.testo_ricerca);
     if (s.testo_ricerca.empty()) return;
-    const int k = record_col_nome(s.proprietari, app.conta(kContaProprietari), 0, s.testo_ricerca,
-                                  occorrenza_scelta(List1));
+    const int k = record_col_nome(s.proprietari, app.conta(kContaProprietari), proprietario::nome,
+                                  s.testo_ricerca, occorrenza_scelta(List1));
     if (k == 0) return;
     nuova_parte();
-    const Campi<10>& p = s.proprietari[k];
+    const RigaProprietario& p = s.proprietari[k];
     // Only an owner on commission is invoiced.
-    if (plat::trim(p[8]) != "PROVV") return;
+    if (plat::trim(p[proprietario::rapporto]) != "PROVV") return;
     Text14.set_text(std::to_string(k));
-    Text8.set_text(plat::trim(p[0]));
-    Text9.set_text(plat::trim(p[1]));
-    Text10.set_text(p[4] + " " + p[2] + " " + p[3]);
-    Text11.set_text(p[7]);
+    Text8.set_text(plat::trim(p[proprietario::nome]));
+    Text9.set_text(plat::trim(p[proprietario::via]));
+    Text10.set_text(p[proprietario::cap] + " " + p[proprietario::citta] + " " +
+                    p[proprietario::provincia]);
+    Text11.set_text(p[proprietario::codice_fiscale]);
     nome_mostrato_ = Text8.text();
     cambia.set_visible(true);
     List1.set_visible(false);

@@ -223,7 +223,7 @@ void appartament::prepara() {
 void appartament::riempi_proprietari() {
     Combo1.clear();
     const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0]);
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][proprietario::nome]);
 }
 
 plat::Control& appartament::casella(int n) {
@@ -276,8 +276,8 @@ void appartament::scegli_proprietario() {
         std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     bool trovato = false;
     for (int i = 1; i <= proprietari && !trovato; ++i) {
-        if (plat::trim(s.proprietari[i][0]) == nome) {
-            Text1.set_text(s.proprietari[i][6]);
+        if (plat::trim(s.proprietari[i][proprietario::nome]) == nome) {
+            Text1.set_text(s.proprietari[i][proprietario::codice]);
             trovato = true;
         }
     }

@@ -77,7 +77,7 @@ void NotaPrenot::Form_Load() {
 
     const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
     NOCLI.clear();
-    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1]);
+    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][cliente::nome]);
 
     prenotazione_mostrata_.reset();
     const long prenotazioni =
@@ -121,8 +121,8 @@ void NotaPrenot::NRICH_Validate() {
     }
     const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i) {
-        if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
-        Text2.set_text(s.clienti[i][1]);
+        if (!stesso_codice(s.clienti[i][cliente::codice], p.campo[1])) continue;
+        Text2.set_text(s.clienti[i][cliente::nome]);
         Text2.set_visible(true);
         NOCLI.set_visible(false);
         break;

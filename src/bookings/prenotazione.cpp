@@ -379,9 +379,9 @@ void prenotazione::Combo1_Click() {
     const long proprietari =
         std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     for (int j = 1; j <= proprietari; ++j) {
-        if (s.proprietari[j][6] != a[0]) continue;
-        Text3.set_text(s.proprietari[j][0]);
-        Text27.set_text(s.proprietari[j][6]);
+        if (s.proprietari[j][proprietario::codice] != a[0]) continue;
+        Text3.set_text(s.proprietari[j][proprietario::nome]);
+        Text27.set_text(s.proprietari[j][proprietario::codice]);
         break;
     }
 

@@ -119,11 +119,11 @@ RigheRicevuta componi_ricevuta(App& app) {
     const std::string data = data_prenotazione(app, p);
 
     // The client, the apartment with its owner and street.
-    const Campi<9> nessun_cliente{};
-    const Campi<9>* cliente = &nessun_cliente;
+    const RigaCliente nessun_cliente{};
+    const RigaCliente* cliente = &nessun_cliente;
     const int clienti = conteggio(app, kContaClienti, s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i)
-        if (stesso_numero(s.clienti[i][0], p.campo[1])) {
+        if (stesso_numero(s.clienti[i][cliente::codice], p.campo[1])) {
             cliente = &s.clienti[i];
             break;
         }
@@ -148,8 +148,8 @@ RigheRicevuta componi_ricevuta(App& app) {
     std::string proprietario;
     const int proprietari = conteggio(app, kContaProprietari, s.proprietari.capacita());
     for (int i = 1; i <= proprietari; ++i)
-        if (stesso_numero(s.proprietari[i][6], proprietario_codice)) {
-            proprietario = s.proprietari[i][0];
+        if (stesso_numero(s.proprietari[i][proprietario::codice], proprietario_codice)) {
+            proprietario = s.proprietari[i][proprietario::nome];
             break;
         }
 
@@ -280,16 +280,17 @@ RigheRicevuta componi_ricevuta(App& app) {
     b[2] = s.agenzia_citta + "  " + data + "  " + " Ric. n° " + "  " + s.prenotazione_scelta +
            " / " + codice_appartamento;
     a[3] = " di " + s.agenzia_titolare;
-    b[3] = "Spett.le Signor " + (*cliente)[1];
+    b[3] = "Spett.le Signor " + (*cliente)[cliente::nome];
     a[4] = "Tel:  " + s.telefono_responsabile;
     a[5] = s.agenzia_via;
-    b[5] = con_via((*cliente)[2]);
+    b[5] = con_via((*cliente)[cliente::via]);
     a[6] = s.agenzia_citta;
-    b[6] = "Località " + (*cliente)[4] + "  " + (*cliente)[3] + "  (" + (*cliente)[6] + ")";
+    b[6] = "Località " + (*cliente)[cliente::citta] + "  " + (*cliente)[cliente::cap] + "  (" +
+           (*cliente)[cliente::provincia] + ")";
     a[7] = "Part.Iva    " + s.partita_iva;
-    b[7] = " Telefono " + (*cliente)[5];
+    b[7] = " Telefono " + (*cliente)[cliente::telefono];
     a[8] = "Tel   " + s.agenzia_telefono;
-    b[8] = " Cod. fiscale " + (*cliente)[7];
+    b[8] = " Cod. fiscale " + (*cliente)[cliente::codice_fiscale];
     a[9] = "E-mail: " + s.agenzia_email;
     a[10] = " Nota : " + testo_nota;
     a[12] = " Vi confermiamo la prenotazione di un appartamento in " + s.agenzia_citta +
@@ -443,7 +444,7 @@ std::vector<RigaPrenotazioneCliente> prenotazioni_del_cliente(App& app, long cli
     Stato& s = app.s;
     std::vector<RigaPrenotazioneCliente> righe;
     if (cliente < 1 || cliente > conteggio(app, kContaClienti, s.clienti.capacita())) return righe;
-    const std::string codice = s.clienti[static_cast<int>(cliente)][0];
+    const std::string codice = s.clienti[static_cast<int>(cliente)][cliente::codice];
     const int prenotazioni = conteggio(app, kContaPrenotazioni, s.prenotazioni.capacita());
     for (int i = 1; i <= prenotazioni; ++i)
         if (s.prenotazioni[i].campo[1] == codice)

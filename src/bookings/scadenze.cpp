@@ -13,7 +13,6 @@ namespace ga {
 
 namespace {
 
-
 constexpr const char* kAvviso = "ATTENZIONE CI SONO DELLE PRENOTAZIONI SCADUTE  ";
 constexpr int kGiorniArrivi = 5;  // today and the five days after it
 
@@ -43,7 +42,7 @@ NomiClienti::NomiClienti(App& app, long clienti)
     fine_.reserve(static_cast<std::size_t>(clienti_) + 1);
     fine_.push_back(0);
     for (int k = 1; k <= clienti_; ++k) {
-        nomi_ += plat::trimmed(app.s.clienti[k][1]);
+        nomi_ += plat::trimmed(app.s.clienti[k][cliente::nome]);
         fine_.push_back(static_cast<std::uint32_t>(nomi_.size()));
     }
 }

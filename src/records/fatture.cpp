@@ -124,7 +124,7 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
         const long codice = plat::leading_int(f.campo[2]);
         const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
         for (int i = 1; i <= n; ++i) {
-            const Campi<9>& c = s.clienti[i];
+            const RigaCliente& c = s.clienti[i];
             if (plat::trimmed(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
             chi.codice = plat::trim(c[0]);
             chi.nome = plat::trim(c[1]);
@@ -138,13 +138,15 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
         const long r = plat::leading_int(f.campo[3]);
         const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
         if (r >= 1 && r <= n) {
-            const Campi<10>& p = s.proprietari[static_cast<int>(r)];
+            const RigaProprietario& p = s.proprietari[static_cast<int>(r)];
             chi.codice = std::to_string(r);
-            chi.nome = p[0];
-            chi.via = p[1];
-            chi.indirizzo = p[4] + " " + p[2] + " " + p[3];
-            chi.localita = localita(p[4], p[2], p[3]);
-            chi.codice_fiscale = p[7];
+            chi.nome = p[proprietario::nome];
+            chi.via = p[proprietario::via];
+            chi.indirizzo = p[proprietario::cap] + " " + p[proprietario::citta] + " " +
+                            p[proprietario::provincia];
+            chi.localita =
+                localita(p[proprietario::cap], p[proprietario::citta], p[proprietario::provincia]);
+            chi.codice_fiscale = p[proprietario::codice_fiscale];
         }
     }
     return chi;

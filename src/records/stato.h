@@ -15,6 +15,9 @@
 #include "platform/date.h"
 #include "platform/large_memory.h"
 #include "platform/services.h"
+#include "records/campi.h"
+#include "records/clienti_campi.h"
+#include "records/proprietari_campi.h"
 
 namespace ga {
 
@@ -128,9 +131,6 @@ private:
     std::vector<Voce> primo_;
 };
 
-template <std::size_t N>
-using Campi = std::array<std::string, N>;
-
 struct RigaBanca {
     std::string banca_nome, banca_intestatario, banca_conto, banca_codice_accesso, banca_citta,
         banca_iban, banca_proprietario;
@@ -188,9 +188,9 @@ struct Stato {
     // --- record tables (each made for the number of records given) ---
     Tabella<RigaBanca> banche{100};
     Tabella<Campi<3>> vie{500};
-    Tabella<Campi<10>> proprietari{200};
+    Tabella<RigaProprietario> proprietari{200};
     Tabella<Campi<13>> appartamenti{500};
-    Tabella<Campi<9>> clienti{1000};
+    Tabella<RigaCliente> clienti{1000};
     // Owners by the whole number of their code (field 6), apartments by that
     // of theirs (field 12), clients by the number their code reads (field 0).
     IndiceCodici<long> proprietari_per_codice, appartamenti_per_codice;

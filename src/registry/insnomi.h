@@ -61,6 +61,8 @@ private:
     void svuota();
     // Record k of the clients table in the nine boxes (0: the empty record).
     void mostra(int k);
+    // The record to write as client k: the stored one with the boxes over it.
+    RigaCliente cliente_scritto(long k);
     // The count as the clients table holds it now.
     void aggiorna_conta();
     // A client that is stored is now on screen: a save changes it instead

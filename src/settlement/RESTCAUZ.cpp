@@ -115,7 +115,8 @@ void RESTCAUZ::Form_Activate() {
 
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     NOCLI.clear();
-    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1], i);  // the client's record
+    for (int i = 1; i <= clienti; ++i)
+        NOCLI.add_item(s.clienti[i][cliente::nome], i);  // the client's record
 
     if (prenotazioni != 1) {
         if (prenotazioni > 1) NRICH.set_visible(true);
@@ -157,8 +158,8 @@ void RESTCAUZ::scegli_prenotazione(long k, const std::string& numero) {
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     Text2.set_text("");
     for (int i = 1; i <= clienti; ++i) {
-        if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
-        Text2.set_text(s.clienti[i][1]);
+        if (!stesso_codice(s.clienti[i][cliente::codice], p.campo[1])) continue;
+        Text2.set_text(s.clienti[i][cliente::nome]);
         break;
     }
     Text2.set_visible(true);
@@ -209,9 +210,10 @@ void RESTCAUZ::NOCLI_Validate() {
     if (scelta >= 0 && NOCLI.item(scelta) == nome)
         record = static_cast<long>(NOCLI.item_data(scelta));
     for (int i = 1; i <= clienti && record == 0; ++i)
-        if (s.clienti[i][1] == nome) record = i;
-    const std::string codice =
-        record >= 1 && record <= clienti ? s.clienti[static_cast<int>(record)][0] : "";
+        if (s.clienti[i][cliente::nome] == nome) record = i;
+    const std::string codice = record >= 1 && record <= clienti
+                                   ? s.clienti[static_cast<int>(record)][cliente::codice]
+                                   : "";
     // The client's last booking of the year.
     long k = 0;
     if (!codice.empty()) {

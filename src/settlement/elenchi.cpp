@@ -56,7 +56,7 @@ std::string nome_via(App& app, const std::string& codice) {
 std::string nome_proprietario(App& app, const std::string& codice) {
     const long n = conteggio(app, kContaProprietari, app.s.proprietari.capacita());
     const int k = app.s.proprietari_per_codice.primo(plat::leading_int(codice), n);
-    return k ? app.s.proprietari[k][0] : "";
+    return k ? app.s.proprietari[k][proprietario::nome] : "";
 }
 
 }  // namespace
@@ -170,14 +170,16 @@ Elenco elenco_clienti(App& app) {
     e.vuoto = "NESSUN CLIENTE DA STAMPARE.";
     const long n = conteggio(app, kContaClienti, s.clienti.capacita());
     for (int i = 1; i <= n; ++i) {
-        const Campi<9>& c = s.clienti[i];
-        e.righe.push_back(in_colonne(
-            {{plat::trim(c[0]), 6},
-             {plat::trim(c[1]), 30},
-             {plat::trim(c[2]), 30},
-             {plat::trim(c[3]) + " " + plat::trim(c[4]) + " (" + plat::trim(c[6]) + ")", 34},
-             {plat::trim(c[5]), 14},
-             {plat::trim(c[7]), 16}}));
+        const RigaCliente& c = s.clienti[i];
+        e.righe.push_back(
+            in_colonne({{plat::trim(c[cliente::codice]), 6},
+                        {plat::trim(c[cliente::nome]), 30},
+                        {plat::trim(c[cliente::via]), 30},
+                        {plat::trim(c[cliente::cap]) + " " + plat::trim(c[cliente::citta]) + " (" +
+                             plat::trim(c[cliente::provincia]) + ")",
+                         34},
+                        {plat::trim(c[cliente::telefono]), 14},
+                        {plat::trim(c[cliente::codice_fiscale]), 16}}));
     }
     return e;
 }
@@ -199,15 +201,17 @@ Elenco elenco_proprietari(App& app) {
     e.vuoto = "NESSUN PROPRIETARIO DA STAMPARE.";
     const long n = conteggio(app, kContaProprietari, s.proprietari.capacita());
     for (int i = 1; i <= n; ++i) {
-        const Campi<10>& p = s.proprietari[i];
+        const RigaProprietario& p = s.proprietari[i];
         e.righe.push_back(in_colonne(
-            {{plat::trim(p[6]), 6},
-             {plat::trim(p[0]), 30},
-             {plat::trim(p[1]), 30},
-             {plat::trim(p[4]) + " " + plat::trim(p[2]) + " (" + plat::trim(p[3]) + ")", 34},
-             {plat::trim(p[5]), 14},
-             {plat::trim(p[7]), 16},
-             {plat::trim(p[8]), 8}}));
+            {{plat::trim(p[proprietario::codice]), 6},
+             {plat::trim(p[proprietario::nome]), 30},
+             {plat::trim(p[proprietario::via]), 30},
+             {plat::trim(p[proprietario::cap]) + " " + plat::trim(p[proprietario::citta]) + " (" +
+                  plat::trim(p[proprietario::provincia]) + ")",
+              34},
+             {plat::trim(p[proprietario::telefono]), 14},
+             {plat::trim(p[proprietario::codice_fiscale]), 16},
+             {plat::trim(p[proprietario::rapporto]), 8}}));
     }
     return e;
 }

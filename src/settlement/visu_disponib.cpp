@@ -276,8 +276,8 @@ void visu_disponib::Combo1_Click() {
         std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     std::string proprietario;
     for (int k = 1; k <= proprietari; ++k)
-        if (s.proprietari[k][6] == a[0]) {
-            proprietario = s.proprietari[k][0];
+        if (s.proprietari[k][proprietario::codice] == a[0]) {
+            proprietario = s.proprietari[k][proprietario::nome];
             break;
         }
     const std::string via = nome_via(a[1]);
@@ -401,7 +401,7 @@ visu_disponib::Appartamento visu_disponib::appartamento_del_periodo(int periodo)
     if (j == 0) return out;
     const Campi<13>& a = s.appartamenti[j];
     if (const int k = s.proprietari_per_codice.primo(plat::leading_int(a[0]), proprietari))
-        out.proprietario = s.proprietari[k][0];
+        out.proprietario = s.proprietari[k][proprietario::nome];
     out.via = nome_via(a[1]);
     out.tipo = a[3];
     out.giardino = a[6];

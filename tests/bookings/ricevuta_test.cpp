@@ -13,6 +13,7 @@
 #include "records/clienti.h"
 #include "records/prenotazioni.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -185,7 +186,7 @@ TEST_F(Ricevuta, AClientRegisteredAfterAnEarlierReceiptIsPrinted) {
                                   {"Text9", "W"},
                                   {"Text30", ""}})
             app.imposta("prenotazione", box, testo);
-        ASSERT_TRUE(registra_cliente(app));
+        ASSERT_TRUE(test::registra_cliente_del_blocco(app));
     });
     prenotazioni(
         {kPrenotazione1, "0010*0004*01/08/2026*15/08/2026*1500*500,00*ND*ND*ND*0.00.00*******"});

@@ -294,10 +294,10 @@ Campi<N> campi_nuovi() {
 const Registro<Campi<3>> kVie{
     &Stato::percorso_vie, carica_vie,       [](App& a) -> Tabella<Campi<3>>& { return a.s.vie; },
     &kFormatoVie,         aggiungi_x<3, 2>, campi_nuovi<3>};
-const Registro<Campi<10>> kProprietari{
+const Registro<RigaProprietario> kProprietari{
     &Stato::percorso_proprietari,
     carica_proprietari,
-    [](App& a) -> Tabella<Campi<10>>& { return a.s.proprietari; },
+    [](App& a) -> Tabella<RigaProprietario>& { return a.s.proprietari; },
     &kFormatoProprietari,
     aggiungi_x<10, 1>,
     campi_nuovi<10>};
@@ -308,12 +308,12 @@ const Registro<Campi<13>> kAppartamenti{
     &kFormatoAppartamenti,
     aggiungi_x<13, 2>,
     campi_nuovi<13>};
-const Registro<Campi<9>> kClienti{&Stato::percorso_clienti,
-                                  carica_clienti,
-                                  [](App& a) -> Tabella<Campi<9>>& { return a.s.clienti; },
-                                  &kFormatoClienti,
-                                  aggiungi_x<9, 2>,
-                                  campi_nuovi<9>};
+const Registro<RigaCliente> kClienti{&Stato::percorso_clienti,
+                                     carica_clienti,
+                                     [](App& a) -> Tabella<RigaCliente>& { return a.s.clienti; },
+                                     &kFormatoClienti,
+                                     aggiungi_x<9, 2>,
+                                     campi_nuovi<9>};
 const Registro<Campi<3>> kNote{
     &Stato::percorso_note, carica_note,      [](App& a) -> Tabella<Campi<3>>& { return a.s.note; },
     &kFormatoNote,         aggiungi_x<3, 0>, campi_nuovi<3>};

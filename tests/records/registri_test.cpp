@@ -18,6 +18,7 @@
 #include "records/proprietari.h"
 #include "records/vie.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -448,7 +449,7 @@ TEST_F(RegistroClienti, NewClientGoesAfterTheLastWithPostalCodeBeforeTownAndTick
     ASSERT_EQ(box("prenotazione", "Text22"), "3");
     app().campo("prenotazione", "Check1").set_value(0);
     cliente(4, "NERI PIA");
-    EXPECT_TRUE(esegui(registra_cliente));
+    EXPECT_TRUE(esegui(test::registra_cliente_del_blocco));
     const Righe righe = b.leggi(dati("clienti.dat"));
     ASSERT_EQ(righe.size(), 4u);
     EXPECT_EQ(righe[3],
@@ -462,13 +463,13 @@ TEST_F(RegistroClienti, NewClientGoesAfterTheLastWithPostalCodeBeforeTownAndTick
 TEST_F(RegistroClienti, CancAndEmptyNamesAreDroppedAndLaterClientsMoveUp) {
     app().s.clienti[1][1] = "";
     cliente(2, "CANC");
-    EXPECT_TRUE(esegui(registra_cliente));
+    EXPECT_TRUE(esegui(test::registra_cliente_del_blocco));
     EXPECT_EQ(b.byte(dati("clienti.dat")),
               crlf({"0003*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*VRDLCU80A01G188X*"}));
     EXPECT_EQ(box("prenotazione", "Text22"), "1");
     EXPECT_EQ(app().s.clienti[1][1], "VERDI LUCA");
     // The rows the file no longer holds are empty, not left-overs.
-    EXPECT_EQ(app().s.clienti[2], (Campi<9>{}));
+    EXPECT_EQ(app().s.clienti[2], (RigaCliente{}));
 }
 
 // --- refusals of every writer ---------------------------------------------------------
@@ -478,7 +479,7 @@ TEST_F(RegistroClienti, ValueWithTheSeparatorIsRefusedAndNothingIsWritten) {
     app().campo("prenotazione", "Check1").set_value(0);
     cliente(4, "NERI*PIA");
     b.nuovi_messaggi();
-    EXPECT_FALSE(esegui(registra_cliente));
+    EXPECT_FALSE(esegui(test::registra_cliente_del_blocco));
     EXPECT_EQ(b.byte(dati("clienti.dat")), prima);
     EXPECT_EQ(app().campo("prenotazione", "Check1").value(), 0);
     EXPECT_EQ(box("prenotazione", "Text22"), "3");
@@ -526,7 +527,7 @@ TEST_F(Registri, EveryWriterRefusesTheSeparatorAndLineBreaksBeforeWriting) {
         metti("prenotazione", "Text24", "2");
         metti("prenotazione", "Text25", "0002");
         metti("prenotazione", "Text8", "NERI PAOLO" + rottura + "B");
-        EXPECT_FALSE(esegui(registra_cliente));
+        EXPECT_FALSE(esegui(test::registra_cliente_del_blocco));
 
         const auto messaggi = b.nuovi_messaggi();
         ASSERT_EQ(messaggi.size(), 4u) << rottura;
@@ -571,7 +572,7 @@ TEST_F(Registri, WritersRefuseARecordNumberThatNamesNoRow) {
 
     metti("prenotazione", "Text24", "1002");
     metti("prenotazione", "Text8", "NERI PIA");
-    EXPECT_FALSE(esegui(registra_cliente));
+    EXPECT_FALSE(esegui(test::registra_cliente_del_blocco));
     metti("PROPRIETARI", "Text1", "202");
     metti("PROPRIETARI", "Text8", "202");
     metti("PROPRIETARI", "Text2", "NERI PIA");
@@ -592,7 +593,7 @@ TEST_F(Registri, WritersRefuseARecordNumberThatNamesNoRow) {
 
     // A record number of 0 (nothing chosen) is refused too, not lost.
     metti("prenotazione", "Text24", "0");
-    EXPECT_FALSE(esegui(registra_cliente));
+    EXPECT_FALSE(esegui(test::registra_cliente_del_blocco));
     EXPECT_EQ(b.byte(dati("clienti.dat")), prima);
 }
 

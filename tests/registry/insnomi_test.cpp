@@ -8,6 +8,7 @@
 #include "records/clienti.h"
 #include "registry/insnomi.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -292,7 +293,7 @@ TEST_F(Clienti, TheCountFollowsClientsSavedWhileTheFormWasHidden) {
         app.imposta("prenotazione", "Text24", "2");
         app.imposta("prenotazione", "Text8", "NUOVO CLIENTE");
         app.imposta("prenotazione", "Text25", "0002");
-        ASSERT_TRUE(registra_cliente(app));
+        ASSERT_TRUE(test::registra_cliente_del_blocco(app));
         // Forms reading the count here get the count of the table.
         EXPECT_EQ(f().Text8.text(), "2");
         f().show();
