@@ -146,12 +146,13 @@ void spese::VEDIAPPARTAMENTO() {
 
     const long n = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     for (int i = 1; i <= n; ++i) {
-        const Campi<13>& a = s.appartamenti[i];
-        if (plat::trim(a[0]) != codice) continue;
-        const long via = plat::leading_int(a[1]);
+        const RigaAppartamento& a = s.appartamenti[i];
+        if (plat::trim(a[appartamento::codice_proprietario]) != codice) continue;
+        const long via = plat::leading_int(a[appartamento::codice_via]);
         appartamenti_.push_back(
-            {a[12], s.vie.valido(static_cast<int>(via)) ? s.vie[static_cast<int>(via)][2] : "",
-             a[2]});
+            {a[appartamento::codice],
+             s.vie.valido(static_cast<int>(via)) ? s.vie[static_cast<int>(via)][2] : "",
+             a[appartamento::civico]});
     }
 
     if (appartamenti_.size() <= 1) {

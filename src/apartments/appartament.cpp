@@ -290,13 +290,16 @@ void appartament::scegli_proprietario() {
     const std::string codice = plat::trim(Text1.text());
     const long appartamenti = std::clamp<long>(val(Text23.text()), 0, s.appartamenti.capacita());
     for (int i = 1; i <= appartamenti; ++i) {
-        const Campi<13>& a = s.appartamenti[i];
-        if (plat::trim(a[0]) != codice) continue;
-        const long v = val(a[1]);
+        const RigaAppartamento& a = s.appartamenti[i];
+        if (plat::trim(a[appartamento::codice_proprietario]) != codice) continue;
+        const long v = val(a[appartamento::codice_via]);
         const std::string via =
             v >= 1 && v <= s.vie.capacita() ? s.vie[static_cast<int>(v)][2] : "";
-        selezione_.push_back(Voce{via, a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[11], a[9],
-                                  std::to_string(i), a[12]});
+        selezione_.push_back(
+            Voce{via, a[appartamento::civico], a[appartamento::tipo], a[appartamento::soggiorno],
+                 a[appartamento::bagni], a[appartamento::giardino], a[appartamento::piano],
+                 a[appartamento::posti_letto], a[appartamento::note], a[appartamento::periodicita],
+                 std::to_string(i), a[appartamento::codice]});
     }
     const int j = static_cast<int>(selezione_.size()) - 1;
     if (j > 1) {
@@ -503,7 +506,8 @@ bool appartament::codice_gia_usato() {
     const long proprio = val(Text27.text());
     const long n = std::clamp<long>(val(Text23.text()), 0, s.appartamenti.capacita());
     for (int i = 1; i <= n; ++i) {
-        if (i == proprio || plat::leading_number(s.appartamenti[i][12]) != codice) continue;
+        if (i == proprio || plat::leading_number(s.appartamenti[i][appartamento::codice]) != codice)
+            continue;
         app.msgbox("CODICE APPARTAMENTO GIA' INSERITO ", plat::Buttons::Ok, kTitoloCodice);
         Text44.set_text("");
         Text44.set_focus();

@@ -114,8 +114,8 @@ void NotaPrenot::NRICH_Validate() {
     const long appartamenti =
         std::min<long>(app.conta(kContaAppartamenti), s.appartamenti.capacita());
     for (int i = 1; i <= appartamenti; ++i) {
-        if (!stesso_codice(s.appartamenti[i][12], p.campo[0])) continue;
-        Text4.set_text(s.appartamenti[i][0]);
+        if (!stesso_codice(s.appartamenti[i][appartamento::codice], p.campo[0])) continue;
+        Text4.set_text(s.appartamenti[i][appartamento::codice_proprietario]);
         Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
         break;
     }

@@ -131,16 +131,16 @@ RigheRicevuta componi_ricevuta(App& app) {
     std::string codice_appartamento, civico, proprietario_codice, via_codice, tipo, letti;
     const int appartamenti = conteggio(app, kContaAppartamenti, s.appartamenti.capacita());
     for (int j = 1; j <= appartamenti; ++j) {
-        const Campi<13>& a = s.appartamenti[j];
-        if (!stesso_numero(a[12], p.campo[0])) continue;
-        const long codice = plat::leading_int(a[12]);
+        const RigaAppartamento& a = s.appartamenti[j];
+        if (!stesso_numero(a[appartamento::codice], p.campo[0])) continue;
+        const long codice = plat::leading_int(a[appartamento::codice]);
         s.appartamento_corrente = static_cast<int>(codice);
         codice_appartamento = std::to_string(codice);
-        civico = a[2];
-        proprietario_codice = a[0];
-        via_codice = a[1];
-        tipo = a[3];
-        letti = a[8];
+        civico = a[appartamento::civico];
+        proprietario_codice = a[appartamento::codice_proprietario];
+        via_codice = a[appartamento::codice_via];
+        tipo = a[appartamento::tipo];
+        letti = a[appartamento::posti_letto];
         break;
     }
     s.numero_nota = plat::short_number(plat::leading_number(p.campo[10]));

@@ -15,6 +15,7 @@
 #include "platform/date.h"
 #include "platform/large_memory.h"
 #include "platform/services.h"
+#include "records/appartamenti_campi.h"
 #include "records/campi.h"
 #include "records/clienti_campi.h"
 #include "records/proprietari_campi.h"
@@ -189,7 +190,7 @@ struct Stato {
     Tabella<RigaBanca> banche{100};
     Tabella<Campi<3>> vie{500};
     Tabella<RigaProprietario> proprietari{200};
-    Tabella<Campi<13>> appartamenti{500};
+    Tabella<RigaAppartamento> appartamenti{500};
     Tabella<RigaCliente> clienti{1000};
     // Owners by the whole number of their code (field 6), apartments by that
     // of theirs (field 12), clients by the number their code reads (field 0).

@@ -151,8 +151,8 @@ void RESTCAUZ::scegli_prenotazione(long k, const std::string& numero) {
     const long appartamenti =
         std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     for (int i = 1; i <= appartamenti; ++i) {
-        if (!stesso_codice(s.appartamenti[i][12], p.campo[0])) continue;
-        Text4.set_text(s.appartamenti[i][0]);
+        if (!stesso_codice(s.appartamenti[i][appartamento::codice], p.campo[0])) continue;
+        Text4.set_text(s.appartamenti[i][appartamento::codice_proprietario]);
         Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
     }
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());

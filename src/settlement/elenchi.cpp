@@ -100,9 +100,9 @@ Elenco elenco_disponibilita(App& app, int mese) {
         // The period's apartment: the first with its code.
         const long codice = plat::leading_int(p.codice);
         if (const int j = s.appartamenti_per_codice.primo(codice, appartamenti)) {
-            const Campi<13>& a = s.appartamenti[j];
-            proprietario = nome_proprietario(app, a[0]);
-            via = nome_via(app, a[1]);
+            const RigaAppartamento& a = s.appartamenti[j];
+            proprietario = nome_proprietario(app, a[appartamento::codice_proprietario]);
+            via = nome_via(app, a[appartamento::codice_via]);
         }
         e.righe.push_back(riga_disponibile(plat::pad_left(std::to_string(i), 3, '0'), p.codice,
                                            proprietario, via, p.dal, p.al,
@@ -132,8 +132,8 @@ Elenco elenco_appartamenti(App& app) {
     e.vuoto = "NESSUN APPARTAMENTO DA STAMPARE.";
     const long n = conteggio(app, kContaAppartamenti, s.appartamenti.capacita());
     for (int i = 1; i <= n; ++i) {
-        const Campi<13>& a = s.appartamenti[i];
-        std::string tipo = plat::trim(a[3]);
+        const RigaAppartamento& a = s.appartamenti[i];
+        std::string tipo = plat::trim(a[appartamento::tipo]);
         if (tipo == "MON") tipo = "MONOLOCALE";
         else if (tipo == "BIL")
             tipo = "BILOCALE";
@@ -141,15 +141,16 @@ Elenco elenco_appartamenti(App& app) {
             tipo = "TRILOCALE";
         else if (tipo == "QUA")
             tipo = "QUADRILOCALE";
-        e.righe.push_back(in_colonne({{plat::pad_code(plat::trim(a[12]), 4), 6},
-                                      {nome_proprietario(app, a[0]), 24},
-                                      {plat::trim(nome_via(app, a[1])), 30},
-                                      {plat::trim(a[2]), 6},
-                                      {tipo, 12},
-                                      {plat::trim(a[8]), 5},
-                                      {plat::trim(a[6]), 8},
-                                      {plat::trim(a[7]), 5},
-                                      {plat::trim(a[9]), 7}}));
+        e.righe.push_back(
+            in_colonne({{plat::pad_code(plat::trim(a[appartamento::codice]), 4), 6},
+                        {nome_proprietario(app, a[appartamento::codice_proprietario]), 24},
+                        {plat::trim(nome_via(app, a[appartamento::codice_via])), 30},
+                        {plat::trim(a[appartamento::civico]), 6},
+                        {tipo, 12},
+                        {plat::trim(a[appartamento::posti_letto]), 5},
+                        {plat::trim(a[appartamento::giardino]), 8},
+                        {plat::trim(a[appartamento::piano]), 5},
+                        {plat::trim(a[appartamento::periodicita]), 7}}));
     }
     return e;
 }

@@ -301,10 +301,10 @@ const Registro<RigaProprietario> kProprietari{
     &kFormatoProprietari,
     aggiungi_x<10, 1>,
     campi_nuovi<10>};
-const Registro<Campi<13>> kAppartamenti{
+const Registro<RigaAppartamento> kAppartamenti{
     &Stato::percorso_appartamenti,
     carica_appartamenti,
-    [](App& a) -> Tabella<Campi<13>>& { return a.s.appartamenti; },
+    [](App& a) -> Tabella<RigaAppartamento>& { return a.s.appartamenti; },
     &kFormatoAppartamenti,
     aggiungi_x<13, 2>,
     campi_nuovi<13>};

@@ -588,7 +588,7 @@ TEST_F(Registri, WritersRefuseARecordNumberThatNamesNoRow) {
     for (const auto& m : messaggi) EXPECT_NE(m.find("NON E' VALIDO"), std::string::npos) << m;
     EXPECT_EQ(b.byte(dati("clienti.dat")), prima);
     EXPECT_EQ(b.byte(dati("Vie.dat")), "") << "the refused street is not written";
-    EXPECT_EQ(app().s.appartamenti[1], (Campi<13>{}));
+    EXPECT_EQ(app().s.appartamenti[1], (RigaAppartamento{}));
     EXPECT_FALSE(app().ended());
 
     // A record number of 0 (nothing chosen) is refused too, not lost.
