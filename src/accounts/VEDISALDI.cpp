@@ -166,14 +166,14 @@ void VEDISALDI::Command1_Click() {
     for (int i = 1; i <= n; ++i) {
         const RigaMovimento& m = s.movimenti[i];
         const auto& c = m.campo;
-        const std::string colonna8 = plat::trim(c[8]);
+        const std::string colonna8 = plat::trim(c[movimento::appartamento]);
         if (colonna8 == kSenzaAppartamento) continue;
         const std::string appartamento = plat::pad_left(colonna8, 4, '0');
 
         // A payout names its owner; any other movement names an apartment.
-        const std::optional<std::string> codice = colonna8.empty()
-                                                      ? std::optional<std::string>(c[1])
-                                                      : registri.proprietario_di(appartamento);
+        const std::optional<std::string> codice =
+            colonna8.empty() ? std::optional<std::string>(c[movimento::parte])
+                             : registri.proprietario_di(appartamento);
         const std::optional<std::string> nome = codice ? registri.nome(*codice) : std::nullopt;
         // A movement whose owner cannot be told belongs to no chosen owner.
         if (!scelto.empty() && (!nome || plat::trim(*nome) != scelto)) continue;
@@ -181,37 +181,42 @@ void VEDISALDI::Command1_Click() {
             continue;
         const std::string proprietario = plat::pad_right(nome.value_or(""), 24);
 
-        const double c2 = somma(c[2]), c3 = somma(c[3]), c4 = somma(c[4]), c7 = valore(c[7]);
+        const double c2 = somma(c[movimento::acconto]), c3 = somma(c[movimento::saldo]),
+                     c4 = somma(c[movimento::importo]), c7 = valore(c[movimento::numero]);
         auto aggiungi = [&](const std::vector<std::string>& colonne) {
             List1.add_item(" | " + plat::join(colonne, " - "));
         };
         auto riga_affitto = [&](const char* etichetta, int larghezza, const std::string& colonna) {
-            const auto [arrivo, partenza] = registri.date(plat::leading_int(c[7]));
+            const auto [arrivo, partenza] = registri.date(plat::leading_int(c[movimento::numero]));
             aggiungi({m.data.text(), proprietario, plat::pad_right(etichetta, larghezza), arrivo,
                       partenza, importo(colonna)});
         };
 
         if (tutto) {
             const RigaPrenotazione vuota;
-            const RigaPrenotazione* trovata = riga_di(s.prenotazioni, plat::leading_int(c[7]));
+            const RigaPrenotazione* trovata =
+                riga_di(s.prenotazioni, plat::leading_int(c[movimento::numero]));
             const RigaPrenotazione& p = trovata ? *trovata : vuota;
-            const long collegamento = plat::leading_int(p.campo[11]);
+            const long collegamento = plat::leading_int(p.campo[pren::movimento]);
             // An advance received on a booking still let (a revoked booking's
             // rent is 0,00); the booking's other movements are no advance.
-            if (c2 > 0 && somma(p.campo[4]) > 0) riga_affitto(kAcconto, 30, c[2]);
+            if (c2 > 0 && somma(p.campo[pren::affitto]) > 0)
+                riga_affitto(kAcconto, 30, c[movimento::acconto]);
             // The balance movement of a paid booking and any later one with a
             // rent balance; the new-booking movement, older than the link,
             // carries the agency fee in that column and is no balance.
             else if (c2 == 0 && c3 > 0 && collegamento > 0 && i >= collegamento)
-                riga_affitto(kSaldo, 32, c[3]);
+                riga_affitto(kSaldo, 32, c[movimento::saldo]);
         }
         const bool uscita = c2 == 0 && c3 == 0 && c4 > 0;
         if ((tutto || solo_pagamenti) && uscita && c7 == 0)
-            aggiungi({m.data.text(), proprietario, plat::pad_right(kPagamento, 60), importo(c[4])});
+            aggiungi({m.data.text(), proprietario, plat::pad_right(kPagamento, 60),
+                      importo(c[movimento::importo])});
         if ((tutto || solo_spese) && uscita && c7 > 0) {
-            const Campi<3>* spesa = riga_di(spese, plat::leading_int(c[7]));
+            const Campi<3>* spesa = riga_di(spese, plat::leading_int(c[movimento::numero]));
             const std::string testo = spesa ? (*spesa)[1] : "";
-            aggiungi({m.data.text(), proprietario, plat::pad_right(testo, 60), importo(c[4])});
+            aggiungi({m.data.text(), proprietario, plat::pad_right(testo, 60),
+                      importo(c[movimento::importo])});
         }
     }
 }

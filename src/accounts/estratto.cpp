@@ -160,10 +160,10 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     const long n = std::clamp<long>(app.conta(kContaMovimenti), 0, s.movimenti.capacita());
     for (int i = 1; i <= n; ++i) {
         const RigaMovimento m = s.movimenti[i];
-        std::string ap = plat::trim(m.campo[8]);
+        std::string ap = plat::trim(m.campo[movimento::appartamento]);
         std::string codice;
         if (ap.empty()) {
-            codice = plat::trim(m.campo[1]);
+            codice = plat::trim(m.campo[movimento::parte]);
         } else if (ap == "1000") {
             continue;
         } else {
@@ -182,9 +182,11 @@ SommeEstratto estratto_conto_proprietario(App& app) {
         esito(app, kVersamentoCitta, campo_di(*p, 2));
         rapporto = plat::trim(campo_di(*p, 8));
 
-        const double c2 = importo(m.campo[2]), c3 = importo(m.campo[3]), c4 = importo(m.campo[4]);
-        const double c7 = plat::leading_number(m.campo[7]);
-        const long numero = plat::leading_int(m.campo[7]);  // booking or expense
+        const double c2 = importo(m.campo[movimento::acconto]),
+                     c3 = importo(m.campo[movimento::saldo]),
+                     c4 = importo(m.campo[movimento::importo]);
+        const double c7 = plat::leading_number(m.campo[movimento::numero]);
+        const long numero = plat::leading_int(m.campo[movimento::numero]);  // booking or expense
         // The kinds exclude one another: a movement is of one kind at most.
         std::optional<Tipo> tipo;
         if (c2 > 0) tipo = Tipo::acconto;

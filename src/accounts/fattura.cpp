@@ -549,7 +549,8 @@ void fattura::cerca_Click() {
     Combo1.set_visible(true);
     const long n = std::clamp<long>(plat::leading_int(Text6.text()), 0, s.fatture.capacita());
     for (int i = 1; i <= n; ++i)
-        if (!s.fatture[i].campo[1].empty()) Combo1.add_item(s.fatture[i].campo[1]);
+        if (!s.fatture[i].campo[fatt::numero].empty())
+            Combo1.add_item(s.fatture[i].campo[fatt::numero]);
 }
 
 void fattura::Combo1_Click() {
@@ -559,7 +560,7 @@ void fattura::Combo1_Click() {
     const RigaFattura f = s.fatture[static_cast<int>(k)];
     Combo1.set_visible(false);
     Text4.set_visible(true);
-    Text4.set_text(f.campo[1]);
+    Text4.set_text(f.campo[fatt::numero]);
     Text5.set_text(f.data.text());
 
     nuova_parte();
@@ -573,16 +574,16 @@ void fattura::Combo1_Click() {
     Text11.set_text(chi.codice_fiscale);
 
     nome_mostrato_ = Text8.text();
-    const long regime = plat::leading_int(f.campo[7]);
+    const long regime = plat::leading_int(f.campo[fatt::regime]);
     if (regime >= 1 && regime <= 4) casella(static_cast<int>(regime)).set_value(1);
     Check5.set_value(1);
     // The stored amounts are set after the taxable amount, whose change
     // recomputes the others: what stands is what was invoiced.
-    Text2.set_text(f.campo[5]);
-    Text3.set_text(f.campo[6]);
-    Text12.set_text(f.campo[8]);
-    Text13.set_text(f.campo[9]);
-    Text1.set_text(f.campo[4]);
+    Text2.set_text(f.campo[fatt::imponibile]);
+    Text3.set_text(f.campo[fatt::iva]);
+    Text12.set_text(f.campo[fatt::ritenuta]);
+    Text13.set_text(f.campo[fatt::totale]);
+    Text1.set_text(f.campo[fatt::descrizione]);
 }
 
 // --- saving, printing, leaving ----------------------------------------------------
@@ -626,19 +627,23 @@ bool fattura::come_registrata(const RigaFattura& f) {
     if (!data || *data != f.data) return false;
     // The party by its reference, as the register names it; a reopened
     // invoice whose party has left its register shows none.
-    const std::string& riferimento = f.campo[3].empty() ? f.campo[2] : f.campo[3];
+    const std::string& riferimento =
+        f.campo[fatt::proprietario].empty() ? f.campo[fatt::cliente] : f.campo[fatt::proprietario];
     const std::string parte = plat::trim(Text14.text());
     const bool nessuna = parte.empty() && plat::trim(Text8.text()).empty();
     if (!nessuna && (parte.empty() || plat::trimmed(riferimento).empty() ||
                      plat::leading_int(parte) != plat::leading_int(riferimento)))
         return false;
     // The regime a save would store: the last ticked box, or the one held.
-    std::string regime = plat::trim(f.campo[7]);
+    std::string regime = plat::trim(f.campo[fatt::regime]);
     for (int j = 1; j <= 4; ++j)
         if (casella(j).value() == 1) regime = std::to_string(j);
-    return regime == plat::trim(f.campo[7]) && uguale(Text1.text(), f.campo[4]) &&
-           uguale(Text2.text(), f.campo[5]) && uguale(Text3.text(), f.campo[6]) &&
-           uguale(Text12.text(), f.campo[8]) && uguale(Text13.text(), f.campo[9]);
+    return regime == plat::trim(f.campo[fatt::regime]) &&
+           uguale(Text1.text(), f.campo[fatt::descrizione]) &&
+           uguale(Text2.text(), f.campo[fatt::imponibile]) &&
+           uguale(Text3.text(), f.campo[fatt::iva]) &&
+           uguale(Text12.text(), f.campo[fatt::ritenuta]) &&
+           uguale(Text13.text(), f.campo[fatt::totale]);
 }
 
 void fattura::STAMPA_Click() {
@@ -648,7 +653,7 @@ void fattura::STAMPA_Click() {
     const bool registrata =
         Check5.value() == 1 && k >= 1 && k <= plat::leading_int(Text6.text()) &&
         k <= s.fatture.capacita() &&
-        plat::trim(s.fatture[static_cast<int>(k)].campo[1]) == plat::trim(Text4.text());
+        plat::trim(s.fatture[static_cast<int>(k)].campo[fatt::numero]) == plat::trim(Text4.text());
     if (!registrata) {
         app.msgbox("LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA.",
                    plat::Buttons::Ok, kStampa, plat::Icon::Exclamation);

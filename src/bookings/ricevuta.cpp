@@ -82,7 +82,7 @@ std::string data_prenotazione(App& app, const RigaPrenotazione& p) {
     for (const std::string& riga : *righe) {
         const auto c = plat::split(riga, "*");
         if (!stesso_numero(campo_di(c, 7), app.s.prenotazione_scelta)) continue;
-        if (!stesso_numero(campo_di(c, 8), p.campo[0])) continue;
+        if (!stesso_numero(campo_di(c, 8), p.campo[pren::appartamento])) continue;
         if (plat::leading_number(campo_di(c, 2)) == 0 && plat::leading_number(campo_di(c, 3)) == 0)
             continue;
         const auto d = plat::Date::parse(plat::trim(campo_di(c, 0)));
@@ -123,7 +123,7 @@ RigheRicevuta componi_ricevuta(App& app) {
     const RigaCliente* cliente = &nessun_cliente;
     const int clienti = conteggio(app, kContaClienti, s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i)
-        if (stesso_numero(s.clienti[i][cliente::codice], p.campo[1])) {
+        if (stesso_numero(s.clienti[i][cliente::codice], p.campo[pren::cliente])) {
             cliente = &s.clienti[i];
             break;
         }
@@ -132,7 +132,7 @@ RigheRicevuta componi_ricevuta(App& app) {
     const int appartamenti = conteggio(app, kContaAppartamenti, s.appartamenti.capacita());
     for (int j = 1; j <= appartamenti; ++j) {
         const RigaAppartamento& a = s.appartamenti[j];
-        if (!stesso_numero(a[appartamento::codice], p.campo[0])) continue;
+        if (!stesso_numero(a[appartamento::codice], p.campo[pren::appartamento])) continue;
         const long codice = plat::leading_int(a[appartamento::codice]);
         s.appartamento_corrente = static_cast<int>(codice);
         codice_appartamento = std::to_string(codice);
@@ -143,7 +143,7 @@ RigheRicevuta componi_ricevuta(App& app) {
         letti = a[appartamento::posti_letto];
         break;
     }
-    s.numero_nota = plat::short_number(plat::leading_number(p.campo[10]));
+    s.numero_nota = plat::short_number(plat::leading_number(p.campo[pren::nota]));
 
     std::string proprietario;
     const int proprietari = conteggio(app, kContaProprietari, s.proprietari.capacita());
@@ -212,14 +212,15 @@ RigheRicevuta componi_ricevuta(App& app) {
     double extra_totale = 0;
     auto aggiungi = [&](const std::string& formattato) { extra_totale += importo(formattato); };
 
-    if (k) p.campo[4] = plat::format_amount(std::string_view(p.campo[4]));
-    const std::string prezzo = p.campo[4];
+    if (k) p.campo[pren::affitto] = plat::format_amount(std::string_view(p.campo[pren::affitto]));
+    const std::string prezzo = p.campo[pren::affitto];
 
     std::string cauzione;
-    if (non_dovuto(p.campo[8])) {
+    if (non_dovuto(p.campo[pren::cauzione])) {
         cauzione = "Cauzione per appartamento non dovuto";
-    } else if (plat::leading_number(p.campo[8]) > 0) {
-        cauzione = "Cauzione   € " + plat::format_amount(std::string_view(p.campo[8])) +
+    } else if (plat::leading_number(p.campo[pren::cauzione]) > 0) {
+        cauzione = "Cauzione   € " +
+                   plat::format_amount(std::string_view(p.campo[pren::cauzione])) +
                    "  per appartamento già versata";
     } else {
         const std::string dovuta = plat::format_amount(std::string_view(s.cauzione_ricevuta));
@@ -228,20 +229,20 @@ RigheRicevuta componi_ricevuta(App& app) {
     }
 
     s.costo_letto = plat::format_amount(std::string_view(s.costo_letto));
-    const Extra letti_aggiunti = extra(p.campo[13], s.costo_letto);
+    const Extra letti_aggiunti = extra(p.campo[pren::letti], s.costo_letto);
     aggiungi(letti_aggiunti.importo);
 
-    if (k) p.campo[5] = plat::format_amount(std::string_view(p.campo[5]));
-    const std::string acconto = p.campo[5];
+    if (k) p.campo[pren::acconto] = plat::format_amount(std::string_view(p.campo[pren::acconto]));
+    const std::string acconto = p.campo[pren::acconto];
 
     std::string pulizia, riga_pulizia;
-    if (non_dovuto(p.campo[7])) {
+    if (non_dovuto(p.campo[pren::pulizia])) {
         riga_pulizia = "Pulizia finale non richiesta ";
         // Not paid with the booking: the weekly clause still states what
         // the cleaning costs.
         pulizia = plat::format_amount(std::string_view(s.pulizia_finale));
-    } else if (plat::leading_number(p.campo[7]) > 0) {
-        pulizia = plat::format_amount(std::string_view(p.campo[7]));
+    } else if (plat::leading_number(p.campo[pren::pulizia]) > 0) {
+        pulizia = plat::format_amount(std::string_view(p.campo[pren::pulizia]));
         riga_pulizia = "Pulizia finale già versata  ...................... € " + pulizia;
     } else {
         s.pulizia_finale = plat::format_amount(std::string_view(s.pulizia_finale));
@@ -253,23 +254,25 @@ RigheRicevuta componi_ricevuta(App& app) {
     double da_pagare = importo(prezzo) - importo(acconto);
 
     s.costo_lenzuola = plat::format_amount(std::string_view(s.costo_lenzuola));
-    const Extra lenzuola = extra(p.campo[16], s.costo_lenzuola);
+    const Extra lenzuola = extra(p.campo[pren::lenzuola], s.costo_lenzuola);
     aggiungi(lenzuola.importo);
 
     std::string diritti;
-    if (!non_dovuto(p.campo[6])) {
-        const double versati = plat::leading_number(p.campo[6]);
+    if (!non_dovuto(p.campo[pren::diritti])) {
+        const double versati = plat::leading_number(p.campo[pren::diritti]);
         if (versati == 0) {
             diritti = "Diritti Agenzia da versare  ................€   " + s.diritti_agenzia;
             da_pagare += importo(s.diritti_agenzia);
         } else if (versati > 0) {
             diritti = " Diritti Agenzia versata .....................€   " +
-                      plat::format_amount(std::string_view(p.campo[6]));
+                      plat::format_amount(std::string_view(p.campo[pren::diritti]));
         }
     }
 
-    const std::string energia = plat::trimmed(p.campo[15]).empty() ? "_______" : p.campo[15];
-    const std::string forfait = plat::trimmed(p.campo[14]).empty() ? "_______" : p.campo[14];
+    const std::string energia =
+        plat::trimmed(p.campo[pren::energia]).empty() ? "_______" : p.campo[pren::energia];
+    const std::string forfait =
+        plat::trimmed(p.campo[pren::consumi]).empty() ? "_______" : p.campo[pren::consumi];
     const std::string arrivo = data_breve(p.arrivo), partenza = data_breve(p.partenza);
 
     // --- the rows ---
@@ -434,7 +437,8 @@ bool stampa_prenotazione_scelta(App& app) {
                    plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
         return false;
     }
-    const double p = importo(s.prenotazioni[k].campo[4]) * importo(s.percentuale_cauzione) / 100;
+    const double p =
+        importo(s.prenotazioni[k].campo[pren::affitto]) * importo(s.percentuale_cauzione) / 100;
     s.cauzione_ricevuta =
         importo(s.deposito_minimo) > p ? s.deposito_minimo : plat::short_number(p);
     return stampa_ricevuta_prenotazione(app);
@@ -447,8 +451,9 @@ std::vector<RigaPrenotazioneCliente> prenotazioni_del_cliente(App& app, long cli
     const std::string codice = s.clienti[static_cast<int>(cliente)][cliente::codice];
     const int prenotazioni = conteggio(app, kContaPrenotazioni, s.prenotazioni.capacita());
     for (int i = 1; i <= prenotazioni; ++i)
-        if (s.prenotazioni[i].campo[1] == codice)
-            righe.push_back({numero_ricevuta(i) + " " + s.prenotazioni[i].campo[0], i});
+        if (s.prenotazioni[i].campo[pren::cliente] == codice)
+            righe.push_back(
+                {numero_ricevuta(i) + " " + s.prenotazioni[i].campo[pren::appartamento], i});
     return righe;
 }
 

@@ -83,8 +83,8 @@ Caricamento caricamento_saldi(App& app) {
                         // A date that cannot be read is kept as the zero
                         // date, with the movement; column 0 holds no text.
                         metti_riga(m.campo, r);
-                        m.data = plat::Date::parse_or_zero(m.campo[0]);
-                        m.campo[0].clear();
+                        m.data = plat::Date::parse_or_zero(m.campo[movimento::data]);
+                        m.campo[movimento::data].clear();
                     });
                 svuota_oltre(s.movimenti, n);
                 return n;

@@ -18,6 +18,9 @@
 #include "records/appartamenti_campi.h"
 #include "records/campi.h"
 #include "records/clienti_campi.h"
+#include "records/fatture_campi.h"
+#include "records/movimenti_campi.h"
+#include "records/prenotazioni_campi.h"
 #include "records/proprietari_campi.h"
 
 namespace ga {
@@ -138,10 +141,10 @@ struct RigaBanca {
     bool operator==(const RigaBanca&) const = default;
 };
 
-// Invoice: field 0 is the date, held as a date; fields 1 to 9 as text.
+// Invoice: the date is held as a date; the other fields as text.
 struct RigaFattura {
     plat::Date data;
-    Campi<10> campo;  // campo[0] unused
+    Campi<fatt::kCampi> campo;  // campo[fatt::data] unused
     bool operator==(const RigaFattura&) const = default;
 };
 
@@ -151,17 +154,18 @@ struct RigaPeriodo {
     bool operator==(const RigaPeriodo&) const = default;
 };
 
-// Booking: seventeen fields as text; fields 2, 3 and 9 are also held as dates.
+// Booking: its fields as text; arrival, departure and closing are also held
+// as dates.
 struct RigaPrenotazione {
-    Campi<17> campo;
+    Campi<pren::kCampi> campo;
     plat::Date arrivo, partenza, chiusura;
     bool operator==(const RigaPrenotazione&) const = default;
 };
 
-// Money movement: column 0 is the date, held as a date; columns 1 to 8 as text.
+// Money movement: the date is held as a date; the other columns as text.
 struct RigaMovimento {
     plat::Date data;
-    Campi<9> campo;  // campo[0] unused
+    Campi<movimento::kColonne> campo;  // campo[movimento::data] unused
     bool operator==(const RigaMovimento&) const = default;
 };
 
@@ -192,8 +196,8 @@ struct Stato {
     Tabella<RigaProprietario> proprietari{200};
     Tabella<RigaAppartamento> appartamenti{500};
     Tabella<RigaCliente> clienti{1000};
-    // Owners by the whole number of their code (field 6), apartments by that
-    // of theirs (field 12), clients by the number their code reads (field 0).
+    // Owners and apartments by the whole number of their code, clients by
+    // the number their code reads.
     IndiceCodici<long> proprietari_per_codice, appartamenti_per_codice;
     IndiceCodici<double> clienti_per_codice;
     Tabella<RigaFattura> fatture{100};
