@@ -1,8 +1,7 @@
 // The clients register "INSERIM/MODIF CLIENTI": browse, find by name, add,
-// change and delete the records of "clienti.dat". A save goes through the
-// clients writer, which takes the client from the booking form's client
-// boxes. Its read-only box Text8 holds the clients count that other forms
-// read.
+// change and delete the records of "clienti.dat". A save hands the clients
+// writer the record the form's boxes fill. Its read-only box Text8 holds the
+// clients count that other forms read.
 #pragma once
 
 #include <string>
