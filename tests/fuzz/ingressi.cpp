@@ -299,21 +299,21 @@ const Registro<RigaProprietario> kProprietari{
     carica_proprietari,
     [](App& a) -> Tabella<RigaProprietario>& { return a.s.proprietari; },
     &kFormatoProprietari,
-    aggiungi_x<10, 1>,
-    campi_nuovi<10>};
+    aggiungi_x<proprietario::kCampi, proprietario::via>,
+    campi_nuovi<proprietario::kCampi>};
 const Registro<RigaAppartamento> kAppartamenti{
     &Stato::percorso_appartamenti,
     carica_appartamenti,
     [](App& a) -> Tabella<RigaAppartamento>& { return a.s.appartamenti; },
     &kFormatoAppartamenti,
-    aggiungi_x<13, 2>,
-    campi_nuovi<13>};
+    aggiungi_x<appartamento::kCampi, appartamento::civico>,
+    campi_nuovi<appartamento::kCampi>};
 const Registro<RigaCliente> kClienti{&Stato::percorso_clienti,
                                      carica_clienti,
                                      [](App& a) -> Tabella<RigaCliente>& { return a.s.clienti; },
                                      &kFormatoClienti,
-                                     aggiungi_x<9, 2>,
-                                     campi_nuovi<9>};
+                                     aggiungi_x<cliente::kCampi, cliente::via>,
+                                     campi_nuovi<cliente::kCampi>};
 const Registro<Campi<3>> kNote{
     &Stato::percorso_note, carica_note,      [](App& a) -> Tabella<Campi<3>>& { return a.s.note; },
     &kFormatoNote,         aggiungi_x<3, 0>, campi_nuovi<3>};
