@@ -115,9 +115,9 @@ TEST_F(ArchiviPrenotazioni, ReadingTheBookingsCountLoadsEveryTable) {
     EXPECT_EQ(box("prenotazione", "Text26"), "1");
     EXPECT_EQ(box("PROPRIETARI", "Text1"), "1");
     EXPECT_EQ(box("appartament", "Text23"), "2");
-    EXPECT_EQ(app().s.proprietari[1][0], "ROSSI MARIO");
-    EXPECT_EQ(app().s.appartamenti[2][12], "0011");
-    EXPECT_EQ(app().s.clienti[3][1], "NERI PIA");
+    EXPECT_EQ(app().s.proprietari[1][proprietario::nome], "ROSSI MARIO");
+    EXPECT_EQ(app().s.appartamenti[2][appartamento::codice], "0011");
+    EXPECT_EQ(app().s.clienti[3][cliente::nome], "NERI PIA");
     EXPECT_EQ(app().s.prenotazioni[1].arrivo, plat::Date::from_dmy(1, 7, 2026).value());
     EXPECT_EQ(app().s.note[2][0], "ALTRA");
     EXPECT_EQ(app().s.movimenti[1].campo[6], "200,00");

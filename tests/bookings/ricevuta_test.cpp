@@ -243,7 +243,7 @@ TEST_F(Ricevuta, TheClientsStreetTakesViaOnlyWhenItDoesNotNameItsKind) {
                                 {"PIAZZA DANTE 1", " PIAZZA DANTE 1"},
                                 {"V.LE ROMA 3", " V.LE ROMA 3"},
                                 {"VIALETTO 4", " Via VIALETTO 4"}}) {
-        app.s.clienti[1][2] = strada;
+        app.s.clienti[1][cliente::via] = strada;
         EXPECT_EQ(stampa("001").at({5, 2}), riga) << strada;
     }
 }
