@@ -153,7 +153,10 @@ TEST_F(PrenotazioneCliente, ANewClientIsWrittenWhenThePeriodsAreShown) {
     b.messaggi().answer(plat::Answer::Yes);
     app.click(p().CONFERMA);
     Righe atteso = kDieci;
-    atteso.push_back("0091*  ZANETTI ****0999**RSSMRA85T10A562S*");
+    atteso.push_back(riga_cliente({{cliente::codice, "0091"},
+                                   {cliente::nome, "  ZANETTI "},
+                                   {cliente::telefono, "0999"},
+                                   {cliente::codice_fiscale, "RSSMRA85T10A562S"}}));
     EXPECT_EQ(b.byte(file("clienti.dat")), crlf(atteso));
     EXPECT_EQ(p().Text22.text() + "|" + std::to_string(p().Check1.value()), "11|1");
     EXPECT_TRUE(p().List1.visible() && p().SCEGLI.visible());
