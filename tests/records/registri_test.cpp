@@ -120,9 +120,36 @@ protected:
     void SetUp() override {
         Registri::SetUp();
         b.scrivi(dati("proprietari.IND"),
-                 {"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it",
-                  "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080222*0002*BNCNNA*CONTR*b@x.it",
-                  "VERDI LUCA*VIA LAGO 3*OTRANTO*LE*73028*0836333*0003*VRDLCU*CONTR*v@x.it"});
+                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::via, "VIA ROMA 1"},
+                                           {proprietario::citta, "LECCE"},
+                                           {proprietario::provincia, "LE"},
+                                           {proprietario::cap, "73100"},
+                                           {proprietario::telefono, "0832111"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::codice_fiscale, "RSSMRA"},
+                                           {proprietario::rapporto, "PROVV"},
+                                           {proprietario::email, "r@x.it"}}),
+                  test::riga_proprietario({{proprietario::nome, "BIANCHI ANNA"},
+                                           {proprietario::via, "VIA MARE 2"},
+                                           {proprietario::citta, "BARI"},
+                                           {proprietario::provincia, "BA"},
+                                           {proprietario::cap, "70100"},
+                                           {proprietario::telefono, "080222"},
+                                           {proprietario::codice, "0002"},
+                                           {proprietario::codice_fiscale, "BNCNNA"},
+                                           {proprietario::rapporto, "CONTR"},
+                                           {proprietario::email, "b@x.it"}}),
+                  test::riga_proprietario({{proprietario::nome, "VERDI LUCA"},
+                                           {proprietario::via, "VIA LAGO 3"},
+                                           {proprietario::citta, "OTRANTO"},
+                                           {proprietario::provincia, "LE"},
+                                           {proprietario::cap, "73028"},
+                                           {proprietario::telefono, "0836333"},
+                                           {proprietario::codice, "0003"},
+                                           {proprietario::codice_fiscale, "VRDLCU"},
+                                           {proprietario::rapporto, "CONTR"},
+                                           {proprietario::email, "v@x.it"}})});
         app().run([&] { carica_proprietari(app()); });
     }
     void mostra(int k) {
@@ -164,8 +191,26 @@ TEST_F(RegistroProprietari, DeletingOwnerTwoMovesOwnerThreeUp) {
     metti("PROPRIETARI", "Text2", "CANC");
     EXPECT_TRUE(esegui(registra_proprietari));
     EXPECT_EQ(b.byte(dati("proprietari.IND")),
-              crlf({"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it",
-                    "VERDI LUCA*VIA LAGO 3*OTRANTO*LE*73028*0836333*0003*VRDLCU*CONTR*v@x.it"}));
+              crlf({test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                             {proprietario::via, "VIA ROMA 1"},
+                                             {proprietario::citta, "LECCE"},
+                                             {proprietario::provincia, "LE"},
+                                             {proprietario::cap, "73100"},
+                                             {proprietario::telefono, "0832111"},
+                                             {proprietario::codice, "0001"},
+                                             {proprietario::codice_fiscale, "RSSMRA"},
+                                             {proprietario::rapporto, "PROVV"},
+                                             {proprietario::email, "r@x.it"}}),
+                    test::riga_proprietario({{proprietario::nome, "VERDI LUCA"},
+                                             {proprietario::via, "VIA LAGO 3"},
+                                             {proprietario::citta, "OTRANTO"},
+                                             {proprietario::provincia, "LE"},
+                                             {proprietario::cap, "73028"},
+                                             {proprietario::telefono, "0836333"},
+                                             {proprietario::codice, "0003"},
+                                             {proprietario::codice_fiscale, "VRDLCU"},
+                                             {proprietario::rapporto, "CONTR"},
+                                             {proprietario::email, "v@x.it"}})}));
     EXPECT_EQ(box("PROPRIETARI", "Text1"), "2");
     EXPECT_EQ(app().s.proprietari[2][proprietario::nome], "VERDI LUCA");
 }
@@ -188,7 +233,16 @@ TEST_F(RegistroProprietari, RelationFollowsTheOptionsOrStaysWhenNoneIsTicked) {
     metti("PROPRIETARI", "Text6", "0832999");
     EXPECT_TRUE(esegui(registra_proprietari));
     EXPECT_EQ(b.leggi(dati("proprietari.IND"))[0],
-              "ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832999*0001*RSSMRA*PROVV*r@x.it");
+              test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                       {proprietario::via, "VIA ROMA 1"},
+                                       {proprietario::citta, "LECCE"},
+                                       {proprietario::provincia, "LE"},
+                                       {proprietario::cap, "73100"},
+                                       {proprietario::telefono, "0832999"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::codice_fiscale, "RSSMRA"},
+                                       {proprietario::rapporto, "PROVV"},
+                                       {proprietario::email, "r@x.it"}}));
 
     mostra(1);
     app().campo("PROPRIETARI", "Option2").set_value(1);
@@ -210,7 +264,9 @@ TEST_F(RegistroProprietari, NewOwnerWithNoOptionHasNoRelationEvenAfterADeletion)
     metti("PROPRIETARI", "Text2", "NERI PIA");
     metti("PROPRIETARI", "Text7", "0004");
     EXPECT_TRUE(esegui(registra_proprietari));
-    EXPECT_EQ(b.leggi(dati("proprietari.IND"))[2], "NERI PIA******0004***");
+    EXPECT_EQ(b.leggi(dati("proprietari.IND"))[2],
+              test::riga_proprietario(
+                  {{proprietario::nome, "NERI PIA"}, {proprietario::codice, "0004"}}));
     EXPECT_EQ(box("PROPRIETARI", "Text1"), "3");
 }
 
