@@ -82,14 +82,16 @@ public:
     // Owner code of the apartment, by its code's number.
     std::optional<std::string> proprietario_di(const std::string& appartamento) const {
         for (const Campi_& a : appartamenti_)
-            if (stesso_codice(campo_di(a, 12), appartamento)) return campo_di(a, 0);
+            if (stesso_codice(campo_di(a, appartamento::codice), appartamento))
+                return campo_di(a, appartamento::codice_proprietario);
         return std::nullopt;
     }
 
     // Name of the owner with that code, by the code's number.
     std::optional<std::string> nome(const std::string& codice_proprietario) const {
         for (const Campi_& p : proprietari_)
-            if (stesso_codice(campo_di(p, 6), codice_proprietario)) return campo_di(p, 0);
+            if (stesso_codice(campo_di(p, proprietario::codice), codice_proprietario))
+                return campo_di(p, proprietario::nome);
         return std::nullopt;
     }
 
@@ -98,7 +100,7 @@ public:
     std::pair<std::string, std::string> date(long b) const {
         if (b < 1 || b > static_cast<long>(prenotazioni_.size())) return {"", ""};
         const Campi_& p = prenotazioni_[static_cast<std::size_t>(b - 1)];
-        return {data_breve(campo_di(p, 2)), data_breve(campo_di(p, 3))};
+        return {data_breve(campo_di(p, pren::arrivo)), data_breve(campo_di(p, pren::partenza))};
     }
 
 private:

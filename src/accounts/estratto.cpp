@@ -74,7 +74,7 @@ public:
     std::pair<std::string, std::string> operator()(long n) const {
         if (n < 1 || n > static_cast<long>(righe_.size())) return {};
         const Pezzi c = plat::split(righe_[static_cast<std::size_t>(n - 1)], "*");
-        return {campo_di(c, 2), campo_di(c, 3)};
+        return {campo_di(c, pren::arrivo), campo_di(c, pren::partenza)};
     }
 
 private:
@@ -152,8 +152,8 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     auto ammesso = [&](Tipo t) {
         return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end();
     };
-    const Registro appartamenti(s.percorso_appartamenti, 12);
-    const Registro proprietari(s.percorso_proprietari, 6);
+    const Registro appartamenti(s.percorso_appartamenti, appartamento::codice);
+    const Registro proprietari(s.percorso_proprietari, proprietario::codice);
     const Periodi periodo(s.percorso_prenotazioni);
     Tabella<Campi<3>>& tabella = tabella_spese(app);
 
@@ -168,19 +168,22 @@ SommeEstratto estratto_conto_proprietario(App& app) {
             continue;
         } else {
             ap = plat::pad_code(ap);
-            if (const Pezzi* a = appartamenti.cerca(ap)) codice = plat::trim(campo_di(*a, 0));
+            if (const Pezzi* a = appartamenti.cerca(ap))
+                codice = plat::trim(campo_di(*a, appartamento::codice_proprietario));
         }
         // A movement whose apartment or owner cannot be found belongs to no
         // owner, so it is listed in nobody's statement.
         const Pezzi* p = proprietari.cerca(codice);
-        if (!p || plat::trim(campo_di(*p, 0)) != nome) continue;
-        if (!codice_scelto.empty() && !stesso_codice(campo_di(*p, 6), codice_scelto)) continue;
+        if (!p || plat::trim(campo_di(*p, proprietario::nome)) != nome) continue;
+        if (!codice_scelto.empty() &&
+            !stesso_codice(campo_di(*p, proprietario::codice), codice_scelto))
+            continue;
         esito(app, kVersamentoCodiceProprietario, codice);
         app.imposta(kEstrattoCodiceProprietario, codice);
-        esito(app, kVersamentoNome, campo_di(*p, 0));
-        esito(app, kVersamentoVia, campo_di(*p, 1));
-        esito(app, kVersamentoCitta, campo_di(*p, 2));
-        rapporto = plat::trim(campo_di(*p, 8));
+        esito(app, kVersamentoNome, campo_di(*p, proprietario::nome));
+        esito(app, kVersamentoVia, campo_di(*p, proprietario::via));
+        esito(app, kVersamentoCitta, campo_di(*p, proprietario::citta));
+        rapporto = plat::trim(campo_di(*p, proprietario::rapporto));
 
         const double c2 = importo(m.campo[movimento::acconto]),
                      c3 = importo(m.campo[movimento::saldo]),

@@ -361,7 +361,7 @@ void cerca_proprietario_fattura(App& app) {
     int trovati = 0;
     for (std::size_t r = 1; r <= righe->size(); ++r) {
         const auto c = plat::split((*righe)[r - 1], "*");
-        const std::string nome = campo_di(c, 0);
+        const std::string nome = campo_di(c, proprietario::nome);
         if (!inizia_con(nome, s.testo_ricerca)) continue;
         f.List1.add_item(nome);
         if (++trovati > 1) {
@@ -373,10 +373,11 @@ void cerca_proprietario_fattura(App& app) {
         f.Text14.set_text(std::to_string(r));
         f.Text7.set_text(std::to_string(r));
         f.Text8.set_text(plat::trim(nome));
-        f.Text9.set_text(plat::trim(campo_di(c, 1)));
-        f.Text10.set_text(campo_di(c, 4) + " " + plat::trim(campo_di(c, 2)) + " (" +
-                          campo_di(c, 3) + ")");
-        f.Text11.set_text(campo_di(c, 7));
+        f.Text9.set_text(plat::trim(campo_di(c, proprietario::via)));
+        f.Text10.set_text(campo_di(c, proprietario::cap) + " " +
+                          plat::trim(campo_di(c, proprietario::citta)) + " (" +
+                          campo_di(c, proprietario::provincia) + ")");
+        f.Text11.set_text(campo_di(c, proprietario::codice_fiscale));
         scegli_proprietario(app, plat::trim(nome), static_cast<int>(r));
         if (!f.codice_presente()) return;
         f.spunta_per_codice();

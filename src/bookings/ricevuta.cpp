@@ -81,11 +81,13 @@ std::string data_prenotazione(App& app, const RigaPrenotazione& p) {
     if (!righe) return "";
     for (const std::string& riga : *righe) {
         const auto c = plat::split(riga, "*");
-        if (!stesso_numero(campo_di(c, 7), app.s.prenotazione_scelta)) continue;
-        if (!stesso_numero(campo_di(c, 8), p.campo[pren::appartamento])) continue;
-        if (plat::leading_number(campo_di(c, 2)) == 0 && plat::leading_number(campo_di(c, 3)) == 0)
+        if (!stesso_numero(campo_di(c, movimento::numero), app.s.prenotazione_scelta)) continue;
+        if (!stesso_numero(campo_di(c, movimento::appartamento), p.campo[pren::appartamento]))
             continue;
-        const auto d = plat::Date::parse(plat::trim(campo_di(c, 0)));
+        if (plat::leading_number(campo_di(c, movimento::acconto)) == 0 &&
+            plat::leading_number(campo_di(c, movimento::saldo)) == 0)
+            continue;
+        const auto d = plat::Date::parse(plat::trim(campo_di(c, movimento::data)));
         return d ? d->text() : std::string();
     }
     return "";
