@@ -245,7 +245,7 @@ TEST_F(PrenotazioneCliente, ABookingIsSavedOnlyForAClientOfTheFile) {
     app.click(p().CONFERMA);
     app.click(p().SALVA);
     EXPECT_EQ(p().Check3.value(), 1);
-    EXPECT_EQ(app.s.prenotazioni[3].campo[1], "0091");
+    EXPECT_EQ(app.s.prenotazioni[3].campo[pren::cliente], "0091");
 }
 
 TEST_F(PrenotazioneCliente, MandatoryBoxes) {

@@ -166,8 +166,8 @@ TEST_F(Ricevuta, APageFilledFromTheBookingItsClientApartmentOwnerStreetAndAgency
     EXPECT_EQ(stampato(), 1);
     EXPECT_TRUE(b.messaggi().shown().empty());
     EXPECT_EQ(b.byte(dati("prenotazioni2026.dat")), prima);
-    EXPECT_EQ(app.s.prenotazioni[1].campo[4], "1.500,00");
-    EXPECT_EQ(app.s.prenotazioni[1].campo[13], "0");
+    EXPECT_EQ(app.s.prenotazioni[1].campo[pren::affitto], "1.500,00");
+    EXPECT_EQ(app.s.prenotazioni[1].campo[pren::letti], "0");
     EXPECT_EQ(app.s.appartamento_corrente, 10);
     EXPECT_EQ(app.s.numero_nota, "1");
 }

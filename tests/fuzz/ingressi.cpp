@@ -321,11 +321,11 @@ const Registro<RigaFattura> kFatture{&Stato::percorso_fatture,
                                      carica_fatture,
                                      [](App& a) -> Tabella<RigaFattura>& { return a.s.fatture; },
                                      &kFormatoFatture,
-                                     [](RigaFattura& f) { f.campo[4] += "X"; },
+                                     [](RigaFattura& f) { f.campo[fatt::descrizione] += "X"; },
                                      [] {
                                          RigaFattura f;
                                          f.data = plat::Date::from_dmy(1, 2, 2026).value();
-                                         f.campo[1] = "9";
+                                         f.campo[fatt::numero] = "9";
                                          return f;
                                      }};
 const Registro<RigaPeriodo> kPeriodi{
@@ -340,11 +340,11 @@ const Registro<RigaPrenotazione> kPrenotazioni{
     carica_prenotazioni,
     [](App& a) -> Tabella<RigaPrenotazione>& { return a.s.prenotazioni; },
     &kFormatoPrenotazioni,
-    [](RigaPrenotazione& p) { p.campo[4] += "X"; },
+    [](RigaPrenotazione& p) { p.campo[pren::affitto] += "X"; },
     [] {
         RigaPrenotazione p;
-        p.campo[0] = "0012";
-        p.campo[1] = "0001";
+        p.campo[pren::appartamento] = "0012";
+        p.campo[pren::cliente] = "0001";
         return p;
     }};
 const Registro<RigaBanca> kBanche{&Stato::percorso_banche,
