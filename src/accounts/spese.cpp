@@ -151,7 +151,7 @@ void spese::VEDIAPPARTAMENTO() {
         const long via = plat::leading_int(a[appartamento::codice_via]);
         appartamenti_.push_back(
             {a[appartamento::codice],
-             s.vie.valido(static_cast<int>(via)) ? s.vie[static_cast<int>(via)][2] : "",
+             s.vie.valido(static_cast<int>(via)) ? s.vie[static_cast<int>(via)][vie::nome] : "",
              a[appartamento::civico]});
     }
 

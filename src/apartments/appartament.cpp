@@ -216,7 +216,7 @@ void appartament::prepara() {
     carica_vie(app);
     Combo3.clear();
     const long vie = std::clamp<long>(val(Text45.text()), 0, s.vie.capacita());
-    for (int i = 1; i <= vie; ++i) Combo3.add_item(s.vie[i][2]);
+    for (int i = 1; i <= vie; ++i) Combo3.add_item(s.vie[i][vie::nome]);
     via_digitata_ = false;
 }
 
@@ -294,7 +294,7 @@ void appartament::scegli_proprietario() {
         if (plat::trim(a[appartamento::codice_proprietario]) != codice) continue;
         const long v = val(a[appartamento::codice_via]);
         const std::string via =
-            v >= 1 && v <= s.vie.capacita() ? s.vie[static_cast<int>(v)][2] : "";
+            v >= 1 && v <= s.vie.capacita() ? s.vie[static_cast<int>(v)][vie::nome] : "";
         selezione_.push_back(
             Voce{via, a[appartamento::civico], a[appartamento::tipo], a[appartamento::soggiorno],
                  a[appartamento::bagni], a[appartamento::giardino], a[appartamento::piano],
@@ -533,14 +533,14 @@ void appartament::cerca_via() {
     // ("VIA ROMA", "VIA ROMANA") must not turn into the longer one whenever
     // the box is left.
     for (int i = 1; i <= vie; ++i) {
-        if (!nome.empty() && s.vie[i][2] == nome) {
-            Text2.set_text(s.vie[i][2]);
+        if (!nome.empty() && s.vie[i][vie::nome] == nome) {
+            Text2.set_text(s.vie[i][vie::nome]);
             return;
         }
     }
     for (int i = 1; i <= vie; ++i) {
-        if (nome == plat::left(s.vie[i][2], lunghezza)) {
-            Text2.set_text(s.vie[i][2]);
+        if (nome == plat::left(s.vie[i][vie::nome], lunghezza)) {
+            Text2.set_text(s.vie[i][vie::nome]);
             return;
         }
     }
@@ -570,8 +570,8 @@ void appartament::scelta_via() {
     if (nome.empty()) return;
     const long vie = std::clamp<long>(val(Text45.text()), 0, s.vie.capacita());
     for (int i = 1; i <= vie; ++i) {
-        if (nome == s.vie[i][2]) {
-            Text2.set_text(s.vie[i][2]);
+        if (nome == s.vie[i][vie::nome]) {
+            Text2.set_text(s.vie[i][vie::nome]);
             Combo3.set_visible(false);
             return;
         }

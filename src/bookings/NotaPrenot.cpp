@@ -136,12 +136,13 @@ void NotaPrenot::NRICH_Validate() {
     const long numero = plat::leading_int(p.campo[pren::nota]);
     const bool sua =
         numero >= 1 && s.note.valido(numero) &&
-        stesso_codice(s.note[static_cast<int>(numero)][1], std::to_string(k)) &&
-        stesso_codice(s.note[static_cast<int>(numero)][2], p.campo[pren::appartamento]);
+        stesso_codice(s.note[static_cast<int>(numero)][nota::prenotazione], std::to_string(k)) &&
+        stesso_codice(s.note[static_cast<int>(numero)][nota::appartamento],
+                      p.campo[pren::appartamento]);
     s.numero_nota = sua ? p.campo[pren::nota] : std::to_string(conteggio + 1);
     Text3.set_text(std::to_string(conteggio));
     Text7.set_text(s.numero_nota);
-    Text6.set_text(sua ? s.note[static_cast<int>(numero)][0] : std::string());
+    Text6.set_text(sua ? s.note[static_cast<int>(numero)][nota::testo] : std::string());
 
     if (!esiste) {
         Label6.set_caption("");

@@ -301,7 +301,8 @@ void prenotazione::PULISCI_PAGINA() {
             cambiati = true;
         }
         const long via = plat::leading_int(a[appartamento::codice_via]);
-        const std::string nome_via = s.vie.valido(via) ? s.vie[static_cast<int>(via)][2] : "";
+        const std::string nome_via =
+            s.vie.valido(via) ? s.vie[static_cast<int>(via)][vie::nome] : "";
         Combo1.add_item(a[appartamento::codice] + "-" + nome_via, i);  // the line's apartment
     }
     // Codes padded in memory: the lookup by code follows them.
@@ -376,7 +377,7 @@ void prenotazione::Combo1_Click() {
     Label35.set_caption("POSTI LETTO " + posti_letto_);
 
     const long via = plat::leading_int(a[appartamento::codice_via]);
-    Text4.set_text(s.vie.valido(via) ? s.vie[static_cast<int>(via)][2] : "");
+    Text4.set_text(s.vie.valido(via) ? s.vie[static_cast<int>(via)][vie::nome] : "");
     Text7.set_text(plat::pad_code(codice, 4));
 
     const long proprietari =

@@ -158,15 +158,15 @@ RigheRicevuta componi_ricevuta(App& app) {
     std::string via;
     const int vie = conteggio(app, kContaVie, s.vie.capacita());
     for (int i = 1; i <= vie; ++i)
-        if (stesso_numero(s.vie[i][0], via_codice)) {
-            via = s.vie[i][2];
+        if (stesso_numero(s.vie[i][vie::codice], via_codice)) {
+            via = s.vie[i][vie::nome];
             break;
         }
 
     carica_note(app);
     const long nota = plat::leading_int(s.numero_nota);
     const std::string testo_nota = nota >= 1 && s.note.valido(static_cast<int>(nota))
-                                       ? s.note[static_cast<int>(nota)][0]
+                                       ? s.note[static_cast<int>(nota)][nota::testo]
                                        : std::string();
 
     // Check-in and check-out hours by the length of the stay: a month, a

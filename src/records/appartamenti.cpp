@@ -38,8 +38,8 @@ bool registra_appartamento(App& app) {
     std::string codice_via;
     const long vie = std::min<long>(app.conta(kContaVie), s.vie.capacita());
     for (int i = 1; i <= vie; ++i) {
-        if (plat::trim(s.vie[i][2]) == via) {
-            codice_via = s.vie[i][0];
+        if (plat::trim(s.vie[i][vie::nome]) == via) {
+            codice_via = s.vie[i][vie::codice];
             break;
         }
     }

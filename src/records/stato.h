@@ -20,8 +20,10 @@
 #include "records/clienti_campi.h"
 #include "records/fatture_campi.h"
 #include "records/movimenti_campi.h"
+#include "records/note_campi.h"
 #include "records/prenotazioni_campi.h"
 #include "records/proprietari_campi.h"
+#include "records/vie_campi.h"
 
 namespace ga {
 
@@ -192,7 +194,7 @@ struct Stato {
 
     // --- record tables (each made for the number of records given) ---
     Tabella<RigaBanca> banche{100};
-    Tabella<Campi<3>> vie{500};
+    Tabella<RigaVia> vie{500};
     Tabella<RigaProprietario> proprietari{200};
     Tabella<RigaAppartamento> appartamenti{500};
     Tabella<RigaCliente> clienti{1000};
@@ -204,7 +206,7 @@ struct Stato {
     Tabella<RigaPeriodo> periodi{1000};
     Tabella<RigaPrenotazione> prenotazioni{1000};
     // Booking note: text, booking number, apartment code.
-    Tabella<Campi<3>> note{1000};
+    Tabella<RigaNota> note{1000};
     Tabella<RigaMovimento> movimenti{1000};
 
     // --- check results and keys ---

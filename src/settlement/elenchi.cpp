@@ -48,7 +48,7 @@ std::string in_colonne(std::initializer_list<std::pair<std::string, int>> parti)
 // The name of street record `codice` (read as a number); "" when none.
 std::string nome_via(App& app, const std::string& codice) {
     const long k = plat::leading_int(codice);
-    return k >= 1 && k <= app.s.vie.capacita() ? app.s.vie[static_cast<int>(k)][2] : "";
+    return k >= 1 && k <= app.s.vie.capacita() ? app.s.vie[static_cast<int>(k)][vie::nome] : "";
 }
 
 // The name of the first owner whose code is `codice`, both read as numbers

@@ -65,8 +65,8 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
     const long vie = std::clamp<long>(app.conta(kContaVie), 0, s.vie.capacita());
     for (int k = 1; k <= vie; ++k) {
         // The whole code: street 1000 is not street 000.
-        if (plat::leading_number(s.vie[k][0]) != via) continue;
-        r.via = s.vie[k][2];
+        if (plat::leading_number(s.vie[k][vie::codice]) != via) continue;
+        r.via = s.vie[k][vie::nome];
         break;
     }
 

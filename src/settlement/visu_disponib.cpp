@@ -173,7 +173,7 @@ bool visu_disponib::impostata(plat::Control& picker) {
 
 std::string visu_disponib::nome_via(const std::string& codice) {
     const long k = plat::leading_int(codice);
-    return k >= 1 && k <= s.vie.capacita() ? s.vie[static_cast<int>(k)][2] : "";
+    return k >= 1 && k <= s.vie.capacita() ? s.vie[static_cast<int>(k)][vie::nome] : "";
 }
 
 void visu_disponib::Form_Load() {
@@ -188,7 +188,7 @@ void visu_disponib::Form_Load() {
     carica_vie(app);
     Combo2.clear();
     const long vie = std::clamp<long>(app.conta(kContaVie), 0, s.vie.capacita());
-    for (int i = 1; i <= vie; ++i) Combo2.add_item(s.vie[i][2]);
+    for (int i = 1; i <= vie; ++i) Combo2.add_item(s.vie[i][vie::nome]);
 }
 
 void visu_disponib::Form_Activate() {

@@ -29,12 +29,12 @@ TEST_F(ArchiviPrenotazioni, NotesKeepTheNumberOfEmptyLinesButHoldNothingThere) {
              {"CLIENTE CON CANE*1*0010", "", "ARRIVO TARDI*3*0011", " ", "SOLO TESTO"});
     app().run([&] { carica_note(app()); });
     EXPECT_EQ(box("prenotazione", "Text23"), "5");
-    EXPECT_EQ(app().s.note[1], (Campi<3>{"CLIENTE CON CANE", "1", "0010"}));
-    EXPECT_EQ(app().s.note[2], (Campi<3>{}));
-    EXPECT_EQ(app().s.note[3], (Campi<3>{"ARRIVO TARDI", "3", "0011"}));
-    EXPECT_EQ(app().s.note[4], (Campi<3>{}));
+    EXPECT_EQ(app().s.note[1], (RigaNota{"CLIENTE CON CANE", "1", "0010"}));
+    EXPECT_EQ(app().s.note[2], (RigaNota{}));
+    EXPECT_EQ(app().s.note[3], (RigaNota{"ARRIVO TARDI", "3", "0011"}));
+    EXPECT_EQ(app().s.note[4], (RigaNota{}));
     // A short line loads what it has.
-    EXPECT_EQ(app().s.note[5], (Campi<3>{"SOLO TESTO", "", ""}));
+    EXPECT_EQ(app().s.note[5], (RigaNota{"SOLO TESTO", "", ""}));
 }
 
 TEST_F(ArchiviPrenotazioni, NotesReloadedShorterLeaveNoStaleNotes) {
@@ -43,8 +43,8 @@ TEST_F(ArchiviPrenotazioni, NotesReloadedShorterLeaveNoStaleNotes) {
     b.scrivi(dati("noteaff2026.dat"), {"A*1*0010", ""});
     app().run([&] { carica_note(app()); });
     EXPECT_EQ(box("prenotazione", "Text23"), "2");
-    EXPECT_EQ(app().s.note[2], (Campi<3>{}));
-    EXPECT_EQ(app().s.note[3], (Campi<3>{}));
+    EXPECT_EQ(app().s.note[2], (RigaNota{}));
+    EXPECT_EQ(app().s.note[3], (RigaNota{}));
 }
 
 TEST_F(ArchiviPrenotazioni, JournalCountsItsEmptyLineAndHoldsDates) {

@@ -291,9 +291,12 @@ Campi<N> campi_nuovi() {
     return c;
 }
 
-const Registro<Campi<3>> kVie{
-    &Stato::percorso_vie, carica_vie,       [](App& a) -> Tabella<Campi<3>>& { return a.s.vie; },
-    &kFormatoVie,         aggiungi_x<3, 2>, campi_nuovi<3>};
+const Registro<RigaVia> kVie{&Stato::percorso_vie,
+                             carica_vie,
+                             [](App& a) -> Tabella<RigaVia>& { return a.s.vie; },
+                             &kFormatoVie,
+                             aggiungi_x<vie::kCampi, vie::nome>,
+                             campi_nuovi<vie::kCampi>};
 const Registro<RigaProprietario> kProprietari{
     &Stato::percorso_proprietari,
     carica_proprietari,
@@ -314,9 +317,12 @@ const Registro<RigaCliente> kClienti{&Stato::percorso_clienti,
                                      &kFormatoClienti,
                                      aggiungi_x<cliente::kCampi, cliente::via>,
                                      campi_nuovi<cliente::kCampi>};
-const Registro<Campi<3>> kNote{
-    &Stato::percorso_note, carica_note,      [](App& a) -> Tabella<Campi<3>>& { return a.s.note; },
-    &kFormatoNote,         aggiungi_x<3, 0>, campi_nuovi<3>};
+const Registro<RigaNota> kNote{&Stato::percorso_note,
+                               carica_note,
+                               [](App& a) -> Tabella<RigaNota>& { return a.s.note; },
+                               &kFormatoNote,
+                               aggiungi_x<nota::kCampi, nota::testo>,
+                               campi_nuovi<nota::kCampi>};
 const Registro<RigaFattura> kFatture{&Stato::percorso_fatture,
                                      carica_fatture,
                                      [](App& a) -> Tabella<RigaFattura>& { return a.s.fatture; },

@@ -91,7 +91,7 @@ TEST_F(Registri, NewStreetIsRecordCountPlusOneWithPaddedCode) {
     EXPECT_EQ(b.byte(dati("Vie.dat")), crlf({"0001**VIA MARE* $$", "0002**CORSO ITALIA* $$",
                                              "0003**PIAZZA DUOMO* $$", "0004**VIA ROMA* $$"}));
     EXPECT_EQ(box("appartament", "Text45"), "4");
-    EXPECT_EQ(app().s.vie[4], (Campi<3>{"0004", "", "VIA ROMA"}));
+    EXPECT_EQ(app().s.vie[4], (RigaVia{"0004", "", "VIA ROMA"}));
 }
 
 TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsOnlyTheCancelledOne) {
@@ -100,8 +100,8 @@ TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsOnlyTheCa
     app().run([&] { carica_vie(app()); });
     // The line without "*" holds no street but keeps its line number.
     EXPECT_EQ(box("appartament", "Text45"), "4");
-    EXPECT_EQ(app().s.vie[2], (Campi<3>{}));
-    EXPECT_EQ(app().s.vie[3], (Campi<3>{"0003", "", "VIA LAGO"}));
+    EXPECT_EQ(app().s.vie[2], (RigaVia{}));
+    EXPECT_EQ(app().s.vie[3], (RigaVia{"0003", "", "VIA LAGO"}));
 
     // Street 3 deleted: it vanishes and street 4 moves up; every other line
     // stays as it stood.
