@@ -65,13 +65,13 @@ std::vector<PeriodoDiAltroAnno> periodi_degli_anni_vicini(const Stato& s) {
         const std::string percorso = s.cartella_dati + "periodi" + std::to_string(anno) + ".ind";
         if (!plat::file_exists(percorso)) continue;
         plat::read_lines_each(percorso, [&](std::string_view testo) {
-            Campi<5> c;
+            Campi<periodo::kCampi> c;
             metti_riga(c, testo);
-            const auto dal = plat::Date::parse(plat::trimmed(c[1]));
-            const auto al = plat::Date::parse(plat::trimmed(c[2]));
-            const std::string codice = plat::trim(c[0]);
+            const auto dal = plat::Date::parse(plat::trimmed(c[periodo::dal]));
+            const auto al = plat::Date::parse(plat::trimmed(c[periodo::al]));
+            const std::string codice = plat::trim(c[periodo::codice]);
             if (dal && al && !codice.empty() && codice != "CANC")
-                out.push_back({anno, codice, *dal, *al, plat::trim(c[4])});
+                out.push_back({anno, codice, *dal, *al, plat::trim(c[periodo::stato])});
             return true;
         });
     }

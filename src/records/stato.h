@@ -21,6 +21,7 @@
 #include "records/fatture_campi.h"
 #include "records/movimenti_campi.h"
 #include "records/note_campi.h"
+#include "records/periodi_campi.h"
 #include "records/prenotazioni_campi.h"
 #include "records/proprietari_campi.h"
 #include "records/vie_campi.h"
