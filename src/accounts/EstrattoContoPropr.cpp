@@ -84,7 +84,8 @@ void EstrattoContoPropr::Form_Load() {
     carica_spese(app);
     Combo1.clear();
     const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);  // the owner's record
+    for (int i = 1; i <= n; ++i)
+        Combo1.add_item(s.proprietari[i][proprietario::nome], i);  // the owner's record
     record_proprietario = 0;
     Text2.set_text(app.testo(kAvvioCitta));
     Text3.set_text(s.anno_gestione);

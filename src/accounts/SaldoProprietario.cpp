@@ -96,7 +96,8 @@ void SaldoProprietario::Form_Load() {
     carica_spese(app);
     Combo1.clear();
     const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);  // the owner's record
+    for (int i = 1; i <= n; ++i)
+        Combo1.add_item(s.proprietari[i][proprietario::nome], i);  // the owner's record
     Label3.set_caption(app.testo(kAvvioAgenzia) + "   -   " + app.testo(kAvvioCitta) + "   -   " +
                        s.anno_gestione);
     Option1.set_value(1);

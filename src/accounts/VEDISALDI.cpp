@@ -82,14 +82,16 @@ public:
     // Owner code of the apartment, by its code's number.
     std::optional<std::string> proprietario_di(const std::string& appartamento) const {
         for (const Campi_& a : appartamenti_)
-            if (stesso_codice(campo_di(a, 12), appartamento)) return campo_di(a, 0);
+            if (stesso_codice(campo_di(a, appartamento::codice), appartamento))
+                return campo_di(a, appartamento::codice_proprietario);
         return std::nullopt;
     }
 
     // Name of the owner with that code, by the code's number.
     std::optional<std::string> nome(const std::string& codice_proprietario) const {
         for (const Campi_& p : proprietari_)
-            if (stesso_codice(campo_di(p, 6), codice_proprietario)) return campo_di(p, 0);
+            if (stesso_codice(campo_di(p, proprietario::codice), codice_proprietario))
+                return campo_di(p, proprietario::nome);
         return std::nullopt;
     }
 
@@ -98,7 +100,7 @@ public:
     std::pair<std::string, std::string> date(long b) const {
         if (b < 1 || b > static_cast<long>(prenotazioni_.size())) return {"", ""};
         const Campi_& p = prenotazioni_[static_cast<std::size_t>(b - 1)];
-        return {data_breve(campo_di(p, 2)), data_breve(campo_di(p, 3))};
+        return {data_breve(campo_di(p, pren::arrivo)), data_breve(campo_di(p, pren::partenza))};
     }
 
 private:
@@ -143,7 +145,8 @@ void VEDISALDI::Form_Load() {
     carica_proprietari(app);
     Combo1.clear();
     const long n = std::min<long>(app.conta(kContaProprietari), s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);  // the owner's record
+    for (int i = 1; i <= n; ++i)
+        Combo1.add_item(s.proprietari[i][proprietario::nome], i);  // the owner's record
 }
 
 void VEDISALDI::Command1_Click() {
@@ -155,8 +158,9 @@ void VEDISALDI::Command1_Click() {
     const std::string scelto = plat::trim(Combo1.text());
     // The owner picked from the list is told from a namesake by its code.
     const int record = record_scelto(Combo1);
-    const std::string codice_scelto =
-        s.proprietari.valido(record) ? plat::trim(s.proprietari[record][6]) : std::string();
+    const std::string codice_scelto = s.proprietari.valido(record)
+                                          ? plat::trim(s.proprietari[record][proprietario::codice])
+                                          : std::string();
     const Registri registri(s);
     Tabella<Campi<3>>& spese = tabella_spese(app);
 
@@ -164,14 +168,14 @@ void VEDISALDI::Command1_Click() {
     for (int i = 1; i <= n; ++i) {
         const RigaMovimento& m = s.movimenti[i];
         const auto& c = m.campo;
-        const std::string colonna8 = plat::trim(c[8]);
+        const std::string colonna8 = plat::trim(c[movimento::appartamento]);
         if (colonna8 == kSenzaAppartamento) continue;
         const std::string appartamento = plat::pad_left(colonna8, 4, '0');
 
         // A payout names its owner; any other movement names an apartment.
-        const std::optional<std::string> codice = colonna8.empty()
-                                                      ? std::optional<std::string>(c[1])
-                                                      : registri.proprietario_di(appartamento);
+        const std::optional<std::string> codice =
+            colonna8.empty() ? std::optional<std::string>(c[movimento::parte])
+                             : registri.proprietario_di(appartamento);
         const std::optional<std::string> nome = codice ? registri.nome(*codice) : std::nullopt;
         // A movement whose owner cannot be told belongs to no chosen owner.
         if (!scelto.empty() && (!nome || plat::trim(*nome) != scelto)) continue;
@@ -179,37 +183,42 @@ void VEDISALDI::Command1_Click() {
             continue;
         const std::string proprietario = plat::pad_right(nome.value_or(""), 24);
 
-        const double c2 = somma(c[2]), c3 = somma(c[3]), c4 = somma(c[4]), c7 = valore(c[7]);
+        const double c2 = somma(c[movimento::acconto]), c3 = somma(c[movimento::saldo]),
+                     c4 = somma(c[movimento::importo]), c7 = valore(c[movimento::numero]);
         auto aggiungi = [&](const std::vector<std::string>& colonne) {
             List1.add_item(" | " + plat::join(colonne, " - "));
         };
         auto riga_affitto = [&](const char* etichetta, int larghezza, const std::string& colonna) {
-            const auto [arrivo, partenza] = registri.date(plat::leading_int(c[7]));
+            const auto [arrivo, partenza] = registri.date(plat::leading_int(c[movimento::numero]));
             aggiungi({m.data.text(), proprietario, plat::pad_right(etichetta, larghezza), arrivo,
                       partenza, importo(colonna)});
         };
 
         if (tutto) {
             const RigaPrenotazione vuota;
-            const RigaPrenotazione* trovata = riga_di(s.prenotazioni, plat::leading_int(c[7]));
+            const RigaPrenotazione* trovata =
+                riga_di(s.prenotazioni, plat::leading_int(c[movimento::numero]));
             const RigaPrenotazione& p = trovata ? *trovata : vuota;
-            const long collegamento = plat::leading_int(p.campo[11]);
+            const long collegamento = plat::leading_int(p.campo[pren::movimento]);
             // An advance received on a booking still let (a revoked booking's
             // rent is 0,00); the booking's other movements are no advance.
-            if (c2 > 0 && somma(p.campo[4]) > 0) riga_affitto(kAcconto, 30, c[2]);
+            if (c2 > 0 && somma(p.campo[pren::affitto]) > 0)
+                riga_affitto(kAcconto, 30, c[movimento::acconto]);
             // The balance movement of a paid booking and any later one with a
             // rent balance; the new-booking movement, older than the link,
             // carries the agency fee in that column and is no balance.
             else if (c2 == 0 && c3 > 0 && collegamento > 0 && i >= collegamento)
-                riga_affitto(kSaldo, 32, c[3]);
+                riga_affitto(kSaldo, 32, c[movimento::saldo]);
         }
         const bool uscita = c2 == 0 && c3 == 0 && c4 > 0;
         if ((tutto || solo_pagamenti) && uscita && c7 == 0)
-            aggiungi({m.data.text(), proprietario, plat::pad_right(kPagamento, 60), importo(c[4])});
+            aggiungi({m.data.text(), proprietario, plat::pad_right(kPagamento, 60),
+                      importo(c[movimento::importo])});
         if ((tutto || solo_spese) && uscita && c7 > 0) {
-            const Campi<3>* spesa = riga_di(spese, plat::leading_int(c[7]));
+            const Campi<3>* spesa = riga_di(spese, plat::leading_int(c[movimento::numero]));
             const std::string testo = spesa ? (*spesa)[1] : "";
-            aggiungi({m.data.text(), proprietario, plat::pad_right(testo, 60), importo(c[4])});
+            aggiungi({m.data.text(), proprietario, plat::pad_right(testo, 60),
+                      importo(c[movimento::importo])});
         }
     }
 }

@@ -74,7 +74,7 @@ public:
     std::pair<std::string, std::string> operator()(long n) const {
         if (n < 1 || n > static_cast<long>(righe_.size())) return {};
         const Pezzi c = plat::split(righe_[static_cast<std::size_t>(n - 1)], "*");
-        return {campo_di(c, 2), campo_di(c, 3)};
+        return {campo_di(c, pren::arrivo), campo_di(c, pren::partenza)};
     }
 
 private:
@@ -82,9 +82,7 @@ private:
 };
 
 // Writes a result box of a form that is part of the program.
-void esito(App& app, const Casella& box, const std::string& testo) {
-    app.imposta(box, testo);
-}
+void esito(App& app, const Casella& box, const std::string& testo) { app.imposta(box, testo); }
 
 std::string cifra(double v) { return plat::pad_left(plat::format_amount(v), 10); }
 
@@ -147,45 +145,51 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     // movements are not this owner's.
     std::string codice_scelto;
     const int record = app.form<EstrattoContoPropr>().record_proprietario;
-    if (s.proprietari.valido(record) && plat::trim(s.proprietari[record][0]) == nome)
-        codice_scelto = plat::trim(s.proprietari[record][6]);
+    if (s.proprietari.valido(record) &&
+        plat::trim(s.proprietari[record][proprietario::nome]) == nome)
+        codice_scelto = plat::trim(s.proprietari[record][proprietario::codice]);
     const std::vector<Tipo> ammessi = tipi_ammessi(app);
     auto ammesso = [&](Tipo t) {
         return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end();
     };
-    const Registro appartamenti(s.percorso_appartamenti, 12);
-    const Registro proprietari(s.percorso_proprietari, 6);
+    const Registro appartamenti(s.percorso_appartamenti, appartamento::codice);
+    const Registro proprietari(s.percorso_proprietari, proprietario::codice);
     const Periodi periodo(s.percorso_prenotazioni);
     Tabella<Campi<3>>& tabella = tabella_spese(app);
 
     const long n = std::clamp<long>(app.conta(kContaMovimenti), 0, s.movimenti.capacita());
     for (int i = 1; i <= n; ++i) {
         const RigaMovimento m = s.movimenti[i];
-        std::string ap = plat::trim(m.campo[8]);
+        std::string ap = plat::trim(m.campo[movimento::appartamento]);
         std::string codice;
         if (ap.empty()) {
-            codice = plat::trim(m.campo[1]);
+            codice = plat::trim(m.campo[movimento::parte]);
         } else if (ap == "1000") {
             continue;
         } else {
             ap = plat::pad_code(ap);
-            if (const Pezzi* a = appartamenti.cerca(ap)) codice = plat::trim(campo_di(*a, 0));
+            if (const Pezzi* a = appartamenti.cerca(ap))
+                codice = plat::trim(campo_di(*a, appartamento::codice_proprietario));
         }
         // A movement whose apartment or owner cannot be found belongs to no
         // owner, so it is listed in nobody's statement.
         const Pezzi* p = proprietari.cerca(codice);
-        if (!p || plat::trim(campo_di(*p, 0)) != nome) continue;
-        if (!codice_scelto.empty() && !stesso_codice(campo_di(*p, 6), codice_scelto)) continue;
+        if (!p || plat::trim(campo_di(*p, proprietario::nome)) != nome) continue;
+        if (!codice_scelto.empty() &&
+            !stesso_codice(campo_di(*p, proprietario::codice), codice_scelto))
+            continue;
         esito(app, kVersamentoCodiceProprietario, codice);
         app.imposta(kEstrattoCodiceProprietario, codice);
-        esito(app, kVersamentoNome, campo_di(*p, 0));
-        esito(app, kVersamentoVia, campo_di(*p, 1));
-        esito(app, kVersamentoCitta, campo_di(*p, 2));
-        rapporto = plat::trim(campo_di(*p, 8));
+        esito(app, kVersamentoNome, campo_di(*p, proprietario::nome));
+        esito(app, kVersamentoVia, campo_di(*p, proprietario::via));
+        esito(app, kVersamentoCitta, campo_di(*p, proprietario::citta));
+        rapporto = plat::trim(campo_di(*p, proprietario::rapporto));
 
-        const double c2 = importo(m.campo[2]), c3 = importo(m.campo[3]), c4 = importo(m.campo[4]);
-        const double c7 = plat::leading_number(m.campo[7]);
-        const long numero = plat::leading_int(m.campo[7]);  // booking or expense
+        const double c2 = importo(m.campo[movimento::acconto]),
+                     c3 = importo(m.campo[movimento::saldo]),
+                     c4 = importo(m.campo[movimento::importo]);
+        const double c7 = plat::leading_number(m.campo[movimento::numero]);
+        const long numero = plat::leading_int(m.campo[movimento::numero]);  // booking or expense
         // The kinds exclude one another: a movement is of one kind at most.
         std::optional<Tipo> tipo;
         if (c2 > 0) tipo = Tipo::acconto;

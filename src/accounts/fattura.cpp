@@ -361,7 +361,7 @@ void cerca_proprietario_fattura(App& app) {
     int trovati = 0;
     for (std::size_t r = 1; r <= righe->size(); ++r) {
         const auto c = plat::split((*righe)[r - 1], "*");
-        const std::string nome = campo_di(c, 0);
+        const std::string nome = campo_di(c, proprietario::nome);
         if (!inizia_con(nome, s.testo_ricerca)) continue;
         f.List1.add_item(nome);
         if (++trovati > 1) {
@@ -373,10 +373,11 @@ void cerca_proprietario_fattura(App& app) {
         f.Text14.set_text(std::to_string(r));
         f.Text7.set_text(std::to_string(r));
         f.Text8.set_text(plat::trim(nome));
-        f.Text9.set_text(plat::trim(campo_di(c, 1)));
-        f.Text10.set_text(campo_di(c, 4) + " " + plat::trim(campo_di(c, 2)) + " (" +
-                          campo_di(c, 3) + ")");
-        f.Text11.set_text(campo_di(c, 7));
+        f.Text9.set_text(plat::trim(campo_di(c, proprietario::via)));
+        f.Text10.set_text(campo_di(c, proprietario::cap) + " " +
+                          plat::trim(campo_di(c, proprietario::citta)) + " (" +
+                          campo_di(c, proprietario::provincia) + ")");
+        f.Text11.set_text(campo_di(c, proprietario::codice_fiscale));
         scegli_proprietario(app, plat::trim(nome), static_cast<int>(r));
         if (!f.codice_presente()) return;
         f.spunta_per_codice();
@@ -411,16 +412,17 @@ void fattura::vedi_clienti() {
     // The list holds the matches in the order of the register: the picked
     // line is found by its whole name and, among namesakes, by its place (a
     // name that only begins the same way is another client).
-    const int k = record_col_nome(s.clienti, app.conta(kContaClienti), 1, s.testo_ricerca,
-                                  occorrenza_scelta(List1));
+    const int k = record_col_nome(s.clienti, app.conta(kContaClienti), cliente::nome,
+                                  s.testo_ricerca, occorrenza_scelta(List1));
     if (k == 0) return;
     nuova_parte();
-    const Campi<9>& c = s.clienti[k];
-    Text14.set_text(plat::trim(c[0]));
-    Text8.set_text(plat::trim(c[1]));
-    Text9.set_text(plat::trim(c[2]));
-    Text10.set_text(c[4] + " " + plat::trim(c[3]) + "  (" + c[6] + ")");
-    Text11.set_text(c[7]);
+    const RigaCliente& c = s.clienti[k];
+    Text14.set_text(plat::trim(c[cliente::codice]));
+    Text8.set_text(plat::trim(c[cliente::nome]));
+    Text9.set_text(plat::trim(c[cliente::via]));
+    Text10.set_text(c[cliente::citta] + " " + plat::trim(c[cliente::cap]) + "  (" +
+                    c[cliente::provincia] + ")");
+    Text11.set_text(c[cliente::codice_fiscale]);
     nome_mostrato_ = Text8.text();
     List1.set_visible(false);
     ritorno.set_visible(true);
@@ -434,18 +436,19 @@ void fattura::vedi_clienti() {
 void fattura::vedi_proprietari() {
     s.testo_ricerca = plat::trim(s.testo_ricerca);
     if (s.testo_ricerca.empty()) return;
-    const int k = record_col_nome(s.proprietari, app.conta(kContaProprietari), 0, s.testo_ricerca,
-                                  occorrenza_scelta(List1));
+    const int k = record_col_nome(s.proprietari, app.conta(kContaProprietari), proprietario::nome,
+                                  s.testo_ricerca, occorrenza_scelta(List1));
     if (k == 0) return;
     nuova_parte();
-    const Campi<10>& p = s.proprietari[k];
+    const RigaProprietario& p = s.proprietari[k];
     // Only an owner on commission is invoiced.
-    if (plat::trim(p[8]) != "PROVV") return;
+    if (plat::trim(p[proprietario::rapporto]) != "PROVV") return;
     Text14.set_text(std::to_string(k));
-    Text8.set_text(plat::trim(p[0]));
-    Text9.set_text(plat::trim(p[1]));
-    Text10.set_text(p[4] + " " + p[2] + " " + p[3]);
-    Text11.set_text(p[7]);
+    Text8.set_text(plat::trim(p[proprietario::nome]));
+    Text9.set_text(plat::trim(p[proprietario::via]));
+    Text10.set_text(p[proprietario::cap] + " " + p[proprietario::citta] + " " +
+                    p[proprietario::provincia]);
+    Text11.set_text(p[proprietario::codice_fiscale]);
     nome_mostrato_ = Text8.text();
     cambia.set_visible(true);
     List1.set_visible(false);
@@ -547,7 +550,8 @@ void fattura::cerca_Click() {
     Combo1.set_visible(true);
     const long n = std::clamp<long>(plat::leading_int(Text6.text()), 0, s.fatture.capacita());
     for (int i = 1; i <= n; ++i)
-        if (!s.fatture[i].campo[1].empty()) Combo1.add_item(s.fatture[i].campo[1]);
+        if (!s.fatture[i].campo[fatt::numero].empty())
+            Combo1.add_item(s.fatture[i].campo[fatt::numero]);
 }
 
 void fattura::Combo1_Click() {
@@ -557,7 +561,7 @@ void fattura::Combo1_Click() {
     const RigaFattura f = s.fatture[static_cast<int>(k)];
     Combo1.set_visible(false);
     Text4.set_visible(true);
-    Text4.set_text(f.campo[1]);
+    Text4.set_text(f.campo[fatt::numero]);
     Text5.set_text(f.data.text());
 
     nuova_parte();
@@ -571,16 +575,16 @@ void fattura::Combo1_Click() {
     Text11.set_text(chi.codice_fiscale);
 
     nome_mostrato_ = Text8.text();
-    const long regime = plat::leading_int(f.campo[7]);
+    const long regime = plat::leading_int(f.campo[fatt::regime]);
     if (regime >= 1 && regime <= 4) casella(static_cast<int>(regime)).set_value(1);
     Check5.set_value(1);
     // The stored amounts are set after the taxable amount, whose change
     // recomputes the others: what stands is what was invoiced.
-    Text2.set_text(f.campo[5]);
-    Text3.set_text(f.campo[6]);
-    Text12.set_text(f.campo[8]);
-    Text13.set_text(f.campo[9]);
-    Text1.set_text(f.campo[4]);
+    Text2.set_text(f.campo[fatt::imponibile]);
+    Text3.set_text(f.campo[fatt::iva]);
+    Text12.set_text(f.campo[fatt::ritenuta]);
+    Text13.set_text(f.campo[fatt::totale]);
+    Text1.set_text(f.campo[fatt::descrizione]);
 }
 
 // --- saving, printing, leaving ----------------------------------------------------
@@ -624,19 +628,23 @@ bool fattura::come_registrata(const RigaFattura& f) {
     if (!data || *data != f.data) return false;
     // The party by its reference, as the register names it; a reopened
     // invoice whose party has left its register shows none.
-    const std::string& riferimento = f.campo[3].empty() ? f.campo[2] : f.campo[3];
+    const std::string& riferimento =
+        f.campo[fatt::proprietario].empty() ? f.campo[fatt::cliente] : f.campo[fatt::proprietario];
     const std::string parte = plat::trim(Text14.text());
     const bool nessuna = parte.empty() && plat::trim(Text8.text()).empty();
     if (!nessuna && (parte.empty() || plat::trimmed(riferimento).empty() ||
                      plat::leading_int(parte) != plat::leading_int(riferimento)))
         return false;
     // The regime a save would store: the last ticked box, or the one held.
-    std::string regime = plat::trim(f.campo[7]);
+    std::string regime = plat::trim(f.campo[fatt::regime]);
     for (int j = 1; j <= 4; ++j)
         if (casella(j).value() == 1) regime = std::to_string(j);
-    return regime == plat::trim(f.campo[7]) && uguale(Text1.text(), f.campo[4]) &&
-           uguale(Text2.text(), f.campo[5]) && uguale(Text3.text(), f.campo[6]) &&
-           uguale(Text12.text(), f.campo[8]) && uguale(Text13.text(), f.campo[9]);
+    return regime == plat::trim(f.campo[fatt::regime]) &&
+           uguale(Text1.text(), f.campo[fatt::descrizione]) &&
+           uguale(Text2.text(), f.campo[fatt::imponibile]) &&
+           uguale(Text3.text(), f.campo[fatt::iva]) &&
+           uguale(Text12.text(), f.campo[fatt::ritenuta]) &&
+           uguale(Text13.text(), f.campo[fatt::totale]);
 }
 
 void fattura::STAMPA_Click() {
@@ -646,7 +654,7 @@ void fattura::STAMPA_Click() {
     const bool registrata =
         Check5.value() == 1 && k >= 1 && k <= plat::leading_int(Text6.text()) &&
         k <= s.fatture.capacita() &&
-        plat::trim(s.fatture[static_cast<int>(k)].campo[1]) == plat::trim(Text4.text());
+        plat::trim(s.fatture[static_cast<int>(k)].campo[fatt::numero]) == plat::trim(Text4.text());
     if (!registrata) {
         app.msgbox("LA FATTURA NON E' ANCORA REGISTRATA:\rSALVARLA PRIMA DI STAMPARLA.",
                    plat::Buttons::Ok, kStampa, plat::Icon::Exclamation);

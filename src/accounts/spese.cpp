@@ -85,7 +85,8 @@ void spese::Form_Activate() {
     carica_spese(app);
     Combo1.clear();
     const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0], i);  // the owner's record
+    for (int i = 1; i <= n; ++i)
+        Combo1.add_item(s.proprietari[i][proprietario::nome], i);  // the owner's record
     DTPicker1.set_date(app.today());
 }
 
@@ -122,13 +123,13 @@ void spese::VEDIAPPARTAMENTO() {
     // The owner picked, also among namesakes; a name alone is its first owner.
     record_trovato_ = 0;
     if (record_scelto_ >= 1 && record_scelto_ <= proprietari && !nome.empty() &&
-        plat::trim(s.proprietari[record_scelto_][0]) == nome)
+        plat::trim(s.proprietari[record_scelto_][proprietario::nome]) == nome)
         record_trovato_ = record_scelto_;
     for (int i = 1; i <= proprietari && !nome.empty() && record_trovato_ == 0; ++i)
-        if (plat::trim(s.proprietari[i][0]) == nome) record_trovato_ = i;
+        if (plat::trim(s.proprietari[i][proprietario::nome]) == nome) record_trovato_ = i;
     const bool trovato = record_trovato_ > 0;
     const std::string codice =
-        trovato ? plat::trim(s.proprietari[record_trovato_][6]) : std::string();
+        trovato ? plat::trim(s.proprietari[record_trovato_][proprietario::codice]) : std::string();
     appartamenti_.clear();
     List1.clear();
     List1.set_visible(false);
@@ -145,12 +146,13 @@ void spese::VEDIAPPARTAMENTO() {
 
     const long n = std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     for (int i = 1; i <= n; ++i) {
-        const Campi<13>& a = s.appartamenti[i];
-        if (plat::trim(a[0]) != codice) continue;
-        const long via = plat::leading_int(a[1]);
+        const RigaAppartamento& a = s.appartamenti[i];
+        if (plat::trim(a[appartamento::codice_proprietario]) != codice) continue;
+        const long via = plat::leading_int(a[appartamento::codice_via]);
         appartamenti_.push_back(
-            {a[12], s.vie.valido(static_cast<int>(via)) ? s.vie[static_cast<int>(via)][2] : "",
-             a[2]});
+            {a[appartamento::codice],
+             s.vie.valido(static_cast<int>(via)) ? s.vie[static_cast<int>(via)][vie::nome] : "",
+             a[appartamento::civico]});
     }
 
     if (appartamenti_.size() <= 1) {

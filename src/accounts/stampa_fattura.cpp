@@ -30,9 +30,11 @@ plat::PrintJob pagina_fattura(App& app, const RigaFattura& f) {
     job.logo_width_scale = job.logo_height_scale = 0.5;
 
     const IntestatarioFattura chi = intestatario_fattura(app, f);
-    const std::string regime = plat::trim(f.campo[7]);
-    const std::string imponibile = plat::trim(f.campo[5]), iva = plat::trim(f.campo[6]),
-                      ritenuta = plat::trim(f.campo[8]), totale = plat::trim(f.campo[9]);
+    const std::string regime = plat::trim(f.campo[fatt::regime]);
+    const std::string imponibile = plat::trim(f.campo[fatt::imponibile]),
+                      iva = plat::trim(f.campo[fatt::iva]),
+                      ritenuta = plat::trim(f.campo[fatt::ritenuta]),
+                      totale = plat::trim(f.campo[fatt::totale]);
     // The rate is named only where the VAT held is that rate of the taxable
     // amount: a rate changed in the settings since does not speak for it.
     std::string voce_iva = "I.V.A.";
@@ -60,9 +62,9 @@ plat::PrintJob pagina_fattura(App& app, const RigaFattura& f) {
         {8, 3, chi.via},
         {9, 3, chi.localita},
         {10, 3, chi.codice_fiscale.empty() ? "" : "C.F. / P. IVA " + chi.codice_fiscale},
-        {12, 1, "FATTURA N° " + plat::trim(f.campo[1]) + " DEL " + f.data.text()},
+        {12, 1, "FATTURA N° " + plat::trim(f.campo[fatt::numero]) + " DEL " + f.data.text()},
         {14, 1, "DESCRIZIONE DELLE PRESTAZIONI"},
-        {15, 1, f.campo[4]},
+        {15, 1, f.campo[fatt::descrizione]},
         {18, 3, "IMPONIBILE"},
         {18, 4, imponibile},
         {19, 3, con_iva ? voce_iva : ""},
@@ -76,15 +78,16 @@ plat::PrintJob pagina_fattura(App& app, const RigaFattura& f) {
     for (const plat::Cell& c : celle)
         if (!c.text.empty()) job.cells.push_back(c);
     job.copies = 1;
-    job.pdf_path =
-        s.cartella_dati + "fattura_" + plat::pad_code(plat::trim(f.campo[1]), 3) + ".pdf";
+    job.pdf_path = s.cartella_dati + "fattura_" +
+                   plat::pad_code(plat::trim(f.campo[fatt::numero]), 3) + ".pdf";
     return job;
 }
 
 bool stampa_fattura(App& app, int k) {
     Stato& s = app.s;
     const long n = app.conta(kContaFatture);
-    if (k < 1 || k > n || k > s.fatture.capacita() || plat::trimmed(s.fatture[k].campo[1]).empty()) {
+    if (k < 1 || k > n || k > s.fatture.capacita() ||
+        plat::trimmed(s.fatture[k].campo[fatt::numero]).empty()) {
         app.msgbox("LA FATTURA N. " + std::to_string(k) + " NON E' NELL'ARCHIVIO DELLE FATTURE.",
                    plat::Buttons::Ok, kFattura.titolo, plat::Icon::Exclamation);
         return false;

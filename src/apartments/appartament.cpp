@@ -216,14 +216,14 @@ void appartament::prepara() {
     carica_vie(app);
     Combo3.clear();
     const long vie = std::clamp<long>(val(Text45.text()), 0, s.vie.capacita());
-    for (int i = 1; i <= vie; ++i) Combo3.add_item(s.vie[i][2]);
+    for (int i = 1; i <= vie; ++i) Combo3.add_item(s.vie[i][vie::nome]);
     via_digitata_ = false;
 }
 
 void appartament::riempi_proprietari() {
     Combo1.clear();
     const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
-    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][0]);
+    for (int i = 1; i <= n; ++i) Combo1.add_item(s.proprietari[i][proprietario::nome]);
 }
 
 plat::Control& appartament::casella(int n) {
@@ -276,8 +276,8 @@ void appartament::scegli_proprietario() {
         std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     bool trovato = false;
     for (int i = 1; i <= proprietari && !trovato; ++i) {
-        if (plat::trim(s.proprietari[i][0]) == nome) {
-            Text1.set_text(s.proprietari[i][6]);
+        if (plat::trim(s.proprietari[i][proprietario::nome]) == nome) {
+            Text1.set_text(s.proprietari[i][proprietario::codice]);
             trovato = true;
         }
     }
@@ -290,13 +290,16 @@ void appartament::scegli_proprietario() {
     const std::string codice = plat::trim(Text1.text());
     const long appartamenti = std::clamp<long>(val(Text23.text()), 0, s.appartamenti.capacita());
     for (int i = 1; i <= appartamenti; ++i) {
-        const Campi<13>& a = s.appartamenti[i];
-        if (plat::trim(a[0]) != codice) continue;
-        const long v = val(a[1]);
+        const RigaAppartamento& a = s.appartamenti[i];
+        if (plat::trim(a[appartamento::codice_proprietario]) != codice) continue;
+        const long v = val(a[appartamento::codice_via]);
         const std::string via =
-            v >= 1 && v <= s.vie.capacita() ? s.vie[static_cast<int>(v)][2] : "";
-        selezione_.push_back(Voce{via, a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[11], a[9],
-                                  std::to_string(i), a[12]});
+            v >= 1 && v <= s.vie.capacita() ? s.vie[static_cast<int>(v)][vie::nome] : "";
+        selezione_.push_back(
+            Voce{via, a[appartamento::civico], a[appartamento::tipo], a[appartamento::soggiorno],
+                 a[appartamento::bagni], a[appartamento::giardino], a[appartamento::piano],
+                 a[appartamento::posti_letto], a[appartamento::note], a[appartamento::periodicita],
+                 std::to_string(i), a[appartamento::codice]});
     }
     const int j = static_cast<int>(selezione_.size()) - 1;
     if (j > 1) {
@@ -503,7 +506,8 @@ bool appartament::codice_gia_usato() {
     const long proprio = val(Text27.text());
     const long n = std::clamp<long>(val(Text23.text()), 0, s.appartamenti.capacita());
     for (int i = 1; i <= n; ++i) {
-        if (i == proprio || plat::leading_number(s.appartamenti[i][12]) != codice) continue;
+        if (i == proprio || plat::leading_number(s.appartamenti[i][appartamento::codice]) != codice)
+            continue;
         app.msgbox("CODICE APPARTAMENTO GIA' INSERITO ", plat::Buttons::Ok, kTitoloCodice);
         Text44.set_text("");
         Text44.set_focus();
@@ -529,14 +533,14 @@ void appartament::cerca_via() {
     // ("VIA ROMA", "VIA ROMANA") must not turn into the longer one whenever
     // the box is left.
     for (int i = 1; i <= vie; ++i) {
-        if (!nome.empty() && s.vie[i][2] == nome) {
-            Text2.set_text(s.vie[i][2]);
+        if (!nome.empty() && s.vie[i][vie::nome] == nome) {
+            Text2.set_text(s.vie[i][vie::nome]);
             return;
         }
     }
     for (int i = 1; i <= vie; ++i) {
-        if (nome == plat::left(s.vie[i][2], lunghezza)) {
-            Text2.set_text(s.vie[i][2]);
+        if (nome == plat::left(s.vie[i][vie::nome], lunghezza)) {
+            Text2.set_text(s.vie[i][vie::nome]);
             return;
         }
     }
@@ -566,8 +570,8 @@ void appartament::scelta_via() {
     if (nome.empty()) return;
     const long vie = std::clamp<long>(val(Text45.text()), 0, s.vie.capacita());
     for (int i = 1; i <= vie; ++i) {
-        if (nome == s.vie[i][2]) {
-            Text2.set_text(s.vie[i][2]);
+        if (nome == s.vie[i][vie::nome]) {
+            Text2.set_text(s.vie[i][vie::nome]);
             Combo3.set_visible(false);
             return;
         }

@@ -77,7 +77,7 @@ void NotaPrenot::Form_Load() {
 
     const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
     NOCLI.clear();
-    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1]);
+    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][cliente::nome]);
 
     prenotazione_mostrata_.reset();
     const long prenotazioni =
@@ -114,15 +114,16 @@ void NotaPrenot::NRICH_Validate() {
     const long appartamenti =
         std::min<long>(app.conta(kContaAppartamenti), s.appartamenti.capacita());
     for (int i = 1; i <= appartamenti; ++i) {
-        if (!stesso_codice(s.appartamenti[i][12], p.campo[0])) continue;
-        Text4.set_text(s.appartamenti[i][0]);
-        Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
+        if (!stesso_codice(s.appartamenti[i][appartamento::codice], p.campo[pren::appartamento]))
+            continue;
+        Text4.set_text(s.appartamenti[i][appartamento::codice_proprietario]);
+        Text5.set_text(plat::pad_code(plat::trim(p.campo[pren::appartamento]), 4));
         break;
     }
     const long clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i) {
-        if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
-        Text2.set_text(s.clienti[i][1]);
+        if (!stesso_codice(s.clienti[i][cliente::codice], p.campo[pren::cliente])) continue;
+        Text2.set_text(s.clienti[i][cliente::nome]);
         Text2.set_visible(true);
         NOCLI.set_visible(false);
         break;
@@ -132,14 +133,16 @@ void NotaPrenot::NRICH_Validate() {
     // A pointer to another booking's note (or to no note) gives a new note,
     // so that saving never overwrites the note of a different booking.
     const long conteggio = app.conta(kContaNote);
-    const long numero = plat::leading_int(p.campo[10]);
-    const bool sua = numero >= 1 && s.note.valido(numero) &&
-                     stesso_codice(s.note[static_cast<int>(numero)][1], std::to_string(k)) &&
-                     stesso_codice(s.note[static_cast<int>(numero)][2], p.campo[0]);
-    s.numero_nota = sua ? p.campo[10] : std::to_string(conteggio + 1);
+    const long numero = plat::leading_int(p.campo[pren::nota]);
+    const bool sua =
+        numero >= 1 && s.note.valido(numero) &&
+        stesso_codice(s.note[static_cast<int>(numero)][nota::prenotazione], std::to_string(k)) &&
+        stesso_codice(s.note[static_cast<int>(numero)][nota::appartamento],
+                      p.campo[pren::appartamento]);
+    s.numero_nota = sua ? p.campo[pren::nota] : std::to_string(conteggio + 1);
     Text3.set_text(std::to_string(conteggio));
     Text7.set_text(s.numero_nota);
-    Text6.set_text(sua ? s.note[static_cast<int>(numero)][0] : std::string());
+    Text6.set_text(sua ? s.note[static_cast<int>(numero)][nota::testo] : std::string());
 
     if (!esiste) {
         Label6.set_caption("");
@@ -147,17 +150,18 @@ void NotaPrenot::NRICH_Validate() {
         return;
     }
     Label6.set_caption(p.arrivo.text() + " - " + p.partenza.text());
-    Label7.set_caption(" " + std::to_string(k) + " - APP. " + plat::trim(p.campo[0]) + " - " +
-                       Text2.text() + " - AFFITTO " + plat::format_amount(p.campo[4]) +
-                       " - ACCONTO " + plat::format_amount(p.campo[5]) + " - " +
-                       descrizione(stato_prenotazione(p)));
+    Label7.set_caption(
+        " " + std::to_string(k) + " - APP. " + plat::trim(p.campo[pren::appartamento]) + " - " +
+        Text2.text() + " - AFFITTO " + plat::format_amount(p.campo[pren::affitto]) + " - ACCONTO " +
+        plat::format_amount(p.campo[pren::acconto]) + " - " + descrizione(stato_prenotazione(p)));
 }
 
 void NotaPrenot::SALVA_Click() {
     // Without a booking of the file there is nothing the note could belong to.
     const long k = plat::leading_int(Text1.text());
     if (k < 1 || k > app.conta(kContaPrenotazioni) || !s.prenotazioni.valido(k) ||
-        s.prenotazioni[static_cast<int>(k)].campo[0].empty() || Text7.text().empty()) {
+        s.prenotazioni[static_cast<int>(k)].campo[pren::appartamento].empty() ||
+        Text7.text().empty()) {
         app.msgbox("SCEGLIERE PRIMA LA PRENOTAZIONE", plat::Buttons::Ok,
                    "INSERISCI NOTA PRENOTAZIONE");
         return;

@@ -38,7 +38,8 @@ void controlloentruscit::List1_Click() {
     }
     if (!s.prenotazioni.valido(static_cast<int>(k))) return;
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
-    const int cliente = record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[1], clienti);
+    const int cliente =
+        record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[pren::cliente], clienti);
     app.imposta(kVisuChiamata, "CONTROLLO");
     if (cliente > 0) {
         // The client's form lists that client's bookings, as a search that

@@ -294,14 +294,16 @@ void prenotazione::PULISCI_PAGINA() {
     Combo1.clear();
     bool cambiati = false;
     for (int i = 1; i <= n; ++i) {
-        Campi<13>& a = s.appartamenti[i];
-        if (std::string codice = plat::pad_code(a[12], 4); codice != a[12]) {
-            a[12] = std::move(codice);
+        RigaAppartamento& a = s.appartamenti[i];
+        if (std::string codice = plat::pad_code(a[appartamento::codice], 4);
+            codice != a[appartamento::codice]) {
+            a[appartamento::codice] = std::move(codice);
             cambiati = true;
         }
-        const long via = plat::leading_int(a[1]);
-        const std::string nome_via = s.vie.valido(via) ? s.vie[static_cast<int>(via)][2] : "";
-        Combo1.add_item(a[12] + "-" + nome_via, i);  // the line's apartment
+        const long via = plat::leading_int(a[appartamento::codice_via]);
+        const std::string nome_via =
+            s.vie.valido(via) ? s.vie[static_cast<int>(via)][vie::nome] : "";
+        Combo1.add_item(a[appartamento::codice] + "-" + nome_via, i);  // the line's apartment
     }
     // Codes padded in memory: the lookup by code follows them.
     if (cambiati) indicizza_appartamenti(app);
@@ -349,39 +351,42 @@ void prenotazione::Combo1_Click() {
     const std::string scritto = plat::trim(plat::split(Combo1.text(), "-")[0]);
     long i = n + 1;
     if (listato >= 1 && listato <= n &&
-        Combo1.text().starts_with(s.appartamenti[static_cast<int>(listato)][12] + "-")) {
+        Combo1.text().starts_with(s.appartamenti[static_cast<int>(listato)][appartamento::codice] +
+                                  "-")) {
         i = listato;
     } else {
         for (int j = 1; j <= n; ++j) {
-            if (s.appartamenti[j][12] == scritto) {
+            if (s.appartamenti[j][appartamento::codice] == scritto) {
                 i = j;
                 break;
             }
         }
     }
-    const std::string codice =
-        s.appartamenti.valido(i) ? s.appartamenti[static_cast<int>(i)][12] : scritto;
-    const Campi<13> a =
-        s.appartamenti.valido(i) ? s.appartamenti[static_cast<int>(i)] : Campi<13>{};
+    const std::string codice = s.appartamenti.valido(i)
+                                   ? s.appartamenti[static_cast<int>(i)][appartamento::codice]
+                                   : scritto;
+    const RigaAppartamento a =
+        s.appartamenti.valido(i) ? s.appartamenti[static_cast<int>(i)] : RigaAppartamento{};
 
-    const auto pezzi = plat::split(a[8], "+");
+    const auto pezzi = plat::split(a[appartamento::posti_letto], "+");
     if (pezzi.size() == 2)
         posti_letto_ =
             plat::short_number(plat::leading_number(pezzi[0]) + plat::leading_number(pezzi[1]));
     else
-        posti_letto_ = a[8];
+        posti_letto_ = a[appartamento::posti_letto];
     Label35.set_caption("POSTI LETTO " + posti_letto_);
 
-    const long via = plat::leading_int(a[1]);
-    Text4.set_text(s.vie.valido(via) ? s.vie[static_cast<int>(via)][2] : "");
+    const long via = plat::leading_int(a[appartamento::codice_via]);
+    Text4.set_text(s.vie.valido(via) ? s.vie[static_cast<int>(via)][vie::nome] : "");
     Text7.set_text(plat::pad_code(codice, 4));
 
     const long proprietari =
         std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     for (int j = 1; j <= proprietari; ++j) {
-        if (s.proprietari[j][6] != a[0]) continue;
-        Text3.set_text(s.proprietari[j][0]);
-        Text27.set_text(s.proprietari[j][6]);
+        if (s.proprietari[j][proprietario::codice] != a[appartamento::codice_proprietario])
+            continue;
+        Text3.set_text(s.proprietari[j][proprietario::nome]);
+        Text27.set_text(s.proprietari[j][proprietario::codice]);
         break;
     }
 

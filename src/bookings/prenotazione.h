@@ -189,6 +189,9 @@ private:
     void mostra_cliente(int i);
     bool nome_comincia(int i, const std::string& prefisso);
     void svuota_cliente();
+    // The client the block shows written as its record (`Text24`): the
+    // stored record with the block's boxes over it.
+    bool registra_cliente_della_pagina();
     std::string codice_nuovo_cliente(long n);
     // The record of the client of the file the block shows (its record
     // number names a record holding the block's code), or 0.

@@ -20,19 +20,6 @@ namespace {
 
 constexpr const char* kTitolo = "ANAGRAFE CLIENTE";
 
-// Fields of a client record, as "clienti.dat" holds them.
-enum CampoCliente : std::size_t {
-    kCodice = 0,
-    kNome = 1,
-    kVia = 2,
-    kCap = 3,
-    kCitta = 4,
-    kTelefono = 5,
-    kProvincia = 6,
-    kCodiceFiscale = 7,
-    kEmail = 8
-};
-
 bool cambio_in_corso(const std::string& azione) {
     return azione == "ANNULLA" || azione == "SU" || azione == "GIU";
 }
@@ -43,23 +30,39 @@ bool cambio_in_corso(const std::string& azione) {
 
 bool prenotazione::nome_comincia(int i, const std::string& prefisso) {
     if (!s.clienti.valido(i)) return false;
-    return plat::left(plat::trim(s.clienti[i][kNome]), plat::length(prefisso)) == prefisso;
+    return plat::left(plat::trim(s.clienti[i][cliente::nome]), plat::length(prefisso)) == prefisso;
 }
 
 void prenotazione::mostra_cliente(int i) {
     // Every box, the e-mail included: a box left from the client shown
     // before would be written into this one's record.
-    const Campi<9> c = s.clienti[i];
-    Text8.set_text(c[kNome]);
-    Text9.set_text(c[kCodiceFiscale]);
-    Text10.set_text(c[kVia]);
-    Text12.set_text(c[kCitta]);
-    Text11.set_text(c[kCap]);
-    Text13.set_text(c[kTelefono]);
-    Text14.set_text(c[kProvincia]);
-    Text25.set_text(c[kCodice]);
+    const RigaCliente c = s.clienti[i];
+    Text8.set_text(c[cliente::nome]);
+    Text9.set_text(c[cliente::codice_fiscale]);
+    Text10.set_text(c[cliente::via]);
+    Text12.set_text(c[cliente::citta]);
+    Text11.set_text(c[cliente::cap]);
+    Text13.set_text(c[cliente::telefono]);
+    Text14.set_text(c[cliente::provincia]);
+    Text25.set_text(c[cliente::codice]);
     Text24.set_text(std::to_string(i));
-    Text30.set_text(c[kEmail]);
+    Text30.set_text(c[cliente::email]);
+}
+
+bool prenotazione::registra_cliente_della_pagina() {
+    using namespace cliente;
+    const long k = plat::leading_int(Text24.text());
+    RigaCliente c = cliente_in_archivio(app, k);
+    c[codice] = Text25.text();
+    c[nome] = Text8.text();
+    c[via] = Text10.text();
+    c[cap] = Text11.text();
+    c[citta] = Text12.text();
+    c[telefono] = Text13.text();
+    c[provincia] = Text14.text();
+    c[codice_fiscale] = Text9.text();
+    c[email] = Text30.text();
+    return registra_cliente(app, k, c);
 }
 
 void prenotazione::svuota_cliente() {
@@ -72,7 +75,8 @@ int prenotazione::record_cliente_mostrato() {
     const long k = plat::leading_int(Text24.text());
     const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     if (k < 1 || k > n || plat::trim(Text25.text()).empty()) return 0;
-    return s.clienti[static_cast<int>(k)][kCodice] == Text25.text() ? static_cast<int>(k) : 0;
+    return s.clienti[static_cast<int>(k)][cliente::codice] == Text25.text() ? static_cast<int>(k)
+                                                                            : 0;
 }
 
 void prenotazione::dimentica_ricerca_cliente() {
@@ -85,7 +89,7 @@ bool prenotazione::cliente_registrato() {
     // The booking stores the client's code: the client on the block, as
     // the file holds him, or the booking would name nobody.
     const int k = record_cliente_mostrato();
-    if (k && plat::trim(s.clienti[k][kNome]) == plat::trim(Text8.text())) return true;
+    if (k && plat::trim(s.clienti[k][cliente::nome]) == plat::trim(Text8.text())) return true;
     app.msgbox(
         "IL CLIENTE NON E' REGISTRATO !! \rCONFERMARE IL CLIENTE PRIMA DI SALVARE LA "
         "PRENOTAZIONE.",
@@ -99,7 +103,7 @@ std::string prenotazione::codice_nuovo_cliente(long n) {
     // client's bookings or invoices still name.
     long massimo = codice_cliente_nominato_massimo(app);
     for (int i = 1; i <= n; ++i)
-        massimo = std::max(massimo, plat::leading_int(s.clienti[i][kCodice]));
+        massimo = std::max(massimo, plat::leading_int(s.clienti[i][cliente::codice]));
     return plat::pad_code(std::to_string(massimo + 1), 4);
 }
 
@@ -208,7 +212,7 @@ void prenotazione::CONFERMA_Click() {
         // periods wait for a client that is registered.
         if (app.msgbox("TRATTASI DI NUOVO CLIENTE ? - VUOI REGISTRARLO ?", plat::Buttons::YesNo,
                        "REGISTRO CLIENTI") != plat::Answer::Yes ||
-            !registra_cliente(app))
+            !registra_cliente_della_pagina())
             return;
     }
     // A client the writer refused is not the client of the booking yet:
@@ -220,13 +224,14 @@ void prenotazione::CONFERMA_Click() {
 
 bool prenotazione::CONTROLLACLIENTE() {
     const long k = plat::leading_int(Text24.text());
-    const Campi<9> c = s.clienti.valido(k) ? s.clienti[static_cast<int>(k)] : Campi<9>{};
-    const bool uguale = Text8.text() == c[kNome] && Text10.text() == c[kVia] &&
-                        Text9.text() == c[kCodiceFiscale] && Text12.text() == c[kCitta] &&
-                        Text11.text() == c[kCap] && Text13.text() == c[kTelefono] &&
-                        Text14.text() == c[kProvincia] && Text30.text() == c[kEmail];
+    const RigaCliente c = s.clienti.valido(k) ? s.clienti[static_cast<int>(k)] : RigaCliente{};
+    const bool uguale =
+        Text8.text() == c[cliente::nome] && Text10.text() == c[cliente::via] &&
+        Text9.text() == c[cliente::codice_fiscale] && Text12.text() == c[cliente::citta] &&
+        Text11.text() == c[cliente::cap] && Text13.text() == c[cliente::telefono] &&
+        Text14.text() == c[cliente::provincia] && Text30.text() == c[cliente::email];
     if (uguale) return true;
-    return registra_cliente(app);
+    return registra_cliente_della_pagina();
 }
 
 // --- fiscal code --------------------------------------------------------------

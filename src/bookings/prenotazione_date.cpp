@@ -95,7 +95,9 @@ bool prenotazione::date_prenotabili() {
     for (int j = 1; j <= prenotate; ++j) {
         if (j == questa) continue;
         const RigaPrenotazione& p = s.prenotazioni[j];
-        if (p.campo[0].empty() || p.campo[0] == "CANC" || !stesso(p.campo[0])) continue;
+        if (p.campo[pren::appartamento].empty() || p.campo[pren::appartamento] == "CANC" ||
+            !stesso(p.campo[pren::appartamento]))
+            continue;
         if (stato_prenotazione(p) == StatoPrenotazione::revocata) continue;
         if (notti_in_comune(a, b, p.arrivo, p.partenza))
             return rifiuta("I GIORNI SCELTI SONO GIA' OCCUPATI DALLA PRENOTAZIONE N. " +
@@ -105,7 +107,9 @@ bool prenotazione::date_prenotabili() {
     // bookings of the year before and after that share a night count too.
     for (const PrenotazioneDiAltroAnno& v : prenotazioni_degli_anni_vicini(s)) {
         const RigaPrenotazione& p = v.p;
-        if (p.campo[0].empty() || p.campo[0] == "CANC" || !stesso(p.campo[0])) continue;
+        if (p.campo[pren::appartamento].empty() || p.campo[pren::appartamento] == "CANC" ||
+            !stesso(p.campo[pren::appartamento]))
+            continue;
         if (stato_prenotazione(p) == StatoPrenotazione::revocata) continue;
         if (notti_in_comune(a, b, p.arrivo, p.partenza))
             return rifiuta("I GIORNI SCELTI SONO GIA' OCCUPATI DALLA PRENOTAZIONE N. " +

@@ -81,11 +81,13 @@ std::string data_prenotazione(App& app, const RigaPrenotazione& p) {
     if (!righe) return "";
     for (const std::string& riga : *righe) {
         const auto c = plat::split(riga, "*");
-        if (!stesso_numero(campo_di(c, 7), app.s.prenotazione_scelta)) continue;
-        if (!stesso_numero(campo_di(c, 8), p.campo[0])) continue;
-        if (plat::leading_number(campo_di(c, 2)) == 0 && plat::leading_number(campo_di(c, 3)) == 0)
+        if (!stesso_numero(campo_di(c, movimento::numero), app.s.prenotazione_scelta)) continue;
+        if (!stesso_numero(campo_di(c, movimento::appartamento), p.campo[pren::appartamento]))
             continue;
-        const auto d = plat::Date::parse(plat::trim(campo_di(c, 0)));
+        if (plat::leading_number(campo_di(c, movimento::acconto)) == 0 &&
+            plat::leading_number(campo_di(c, movimento::saldo)) == 0)
+            continue;
+        const auto d = plat::Date::parse(plat::trim(campo_di(c, movimento::data)));
         return d ? d->text() : std::string();
     }
     return "";
@@ -119,11 +121,11 @@ RigheRicevuta componi_ricevuta(App& app) {
     const std::string data = data_prenotazione(app, p);
 
     // The client, the apartment with its owner and street.
-    const Campi<9> nessun_cliente{};
-    const Campi<9>* cliente = &nessun_cliente;
+    const RigaCliente nessun_cliente{};
+    const RigaCliente* cliente = &nessun_cliente;
     const int clienti = conteggio(app, kContaClienti, s.clienti.capacita());
     for (int i = 1; i <= clienti; ++i)
-        if (stesso_numero(s.clienti[i][0], p.campo[1])) {
+        if (stesso_numero(s.clienti[i][cliente::codice], p.campo[pren::cliente])) {
             cliente = &s.clienti[i];
             break;
         }
@@ -131,40 +133,40 @@ RigheRicevuta componi_ricevuta(App& app) {
     std::string codice_appartamento, civico, proprietario_codice, via_codice, tipo, letti;
     const int appartamenti = conteggio(app, kContaAppartamenti, s.appartamenti.capacita());
     for (int j = 1; j <= appartamenti; ++j) {
-        const Campi<13>& a = s.appartamenti[j];
-        if (!stesso_numero(a[12], p.campo[0])) continue;
-        const long codice = plat::leading_int(a[12]);
+        const RigaAppartamento& a = s.appartamenti[j];
+        if (!stesso_numero(a[appartamento::codice], p.campo[pren::appartamento])) continue;
+        const long codice = plat::leading_int(a[appartamento::codice]);
         s.appartamento_corrente = static_cast<int>(codice);
         codice_appartamento = std::to_string(codice);
-        civico = a[2];
-        proprietario_codice = a[0];
-        via_codice = a[1];
-        tipo = a[3];
-        letti = a[8];
+        civico = a[appartamento::civico];
+        proprietario_codice = a[appartamento::codice_proprietario];
+        via_codice = a[appartamento::codice_via];
+        tipo = a[appartamento::tipo];
+        letti = a[appartamento::posti_letto];
         break;
     }
-    s.numero_nota = plat::short_number(plat::leading_number(p.campo[10]));
+    s.numero_nota = plat::short_number(plat::leading_number(p.campo[pren::nota]));
 
     std::string proprietario;
     const int proprietari = conteggio(app, kContaProprietari, s.proprietari.capacita());
     for (int i = 1; i <= proprietari; ++i)
-        if (stesso_numero(s.proprietari[i][6], proprietario_codice)) {
-            proprietario = s.proprietari[i][0];
+        if (stesso_numero(s.proprietari[i][proprietario::codice], proprietario_codice)) {
+            proprietario = s.proprietari[i][proprietario::nome];
             break;
         }
 
     std::string via;
     const int vie = conteggio(app, kContaVie, s.vie.capacita());
     for (int i = 1; i <= vie; ++i)
-        if (stesso_numero(s.vie[i][0], via_codice)) {
-            via = s.vie[i][2];
+        if (stesso_numero(s.vie[i][vie::codice], via_codice)) {
+            via = s.vie[i][vie::nome];
             break;
         }
 
     carica_note(app);
     const long nota = plat::leading_int(s.numero_nota);
     const std::string testo_nota = nota >= 1 && s.note.valido(static_cast<int>(nota))
-                                       ? s.note[static_cast<int>(nota)][0]
+                                       ? s.note[static_cast<int>(nota)][nota::testo]
                                        : std::string();
 
     // Check-in and check-out hours by the length of the stay: a month, a
@@ -212,14 +214,15 @@ RigheRicevuta componi_ricevuta(App& app) {
     double extra_totale = 0;
     auto aggiungi = [&](const std::string& formattato) { extra_totale += importo(formattato); };
 
-    if (k) p.campo[4] = plat::format_amount(std::string_view(p.campo[4]));
-    const std::string prezzo = p.campo[4];
+    if (k) p.campo[pren::affitto] = plat::format_amount(std::string_view(p.campo[pren::affitto]));
+    const std::string prezzo = p.campo[pren::affitto];
 
     std::string cauzione;
-    if (non_dovuto(p.campo[8])) {
+    if (non_dovuto(p.campo[pren::cauzione])) {
         cauzione = "Cauzione per appartamento non dovuto";
-    } else if (plat::leading_number(p.campo[8]) > 0) {
-        cauzione = "Cauzione   € " + plat::format_amount(std::string_view(p.campo[8])) +
+    } else if (plat::leading_number(p.campo[pren::cauzione]) > 0) {
+        cauzione = "Cauzione   € " +
+                   plat::format_amount(std::string_view(p.campo[pren::cauzione])) +
                    "  per appartamento già versata";
     } else {
         const std::string dovuta = plat::format_amount(std::string_view(s.cauzione_ricevuta));
@@ -228,20 +231,20 @@ RigheRicevuta componi_ricevuta(App& app) {
     }
 
     s.costo_letto = plat::format_amount(std::string_view(s.costo_letto));
-    const Extra letti_aggiunti = extra(p.campo[13], s.costo_letto);
+    const Extra letti_aggiunti = extra(p.campo[pren::letti], s.costo_letto);
     aggiungi(letti_aggiunti.importo);
 
-    if (k) p.campo[5] = plat::format_amount(std::string_view(p.campo[5]));
-    const std::string acconto = p.campo[5];
+    if (k) p.campo[pren::acconto] = plat::format_amount(std::string_view(p.campo[pren::acconto]));
+    const std::string acconto = p.campo[pren::acconto];
 
     std::string pulizia, riga_pulizia;
-    if (non_dovuto(p.campo[7])) {
+    if (non_dovuto(p.campo[pren::pulizia])) {
         riga_pulizia = "Pulizia finale non richiesta ";
         // Not paid with the booking: the weekly clause still states what
         // the cleaning costs.
         pulizia = plat::format_amount(std::string_view(s.pulizia_finale));
-    } else if (plat::leading_number(p.campo[7]) > 0) {
-        pulizia = plat::format_amount(std::string_view(p.campo[7]));
+    } else if (plat::leading_number(p.campo[pren::pulizia]) > 0) {
+        pulizia = plat::format_amount(std::string_view(p.campo[pren::pulizia]));
         riga_pulizia = "Pulizia finale già versata  ...................... € " + pulizia;
     } else {
         s.pulizia_finale = plat::format_amount(std::string_view(s.pulizia_finale));
@@ -253,23 +256,25 @@ RigheRicevuta componi_ricevuta(App& app) {
     double da_pagare = importo(prezzo) - importo(acconto);
 
     s.costo_lenzuola = plat::format_amount(std::string_view(s.costo_lenzuola));
-    const Extra lenzuola = extra(p.campo[16], s.costo_lenzuola);
+    const Extra lenzuola = extra(p.campo[pren::lenzuola], s.costo_lenzuola);
     aggiungi(lenzuola.importo);
 
     std::string diritti;
-    if (!non_dovuto(p.campo[6])) {
-        const double versati = plat::leading_number(p.campo[6]);
+    if (!non_dovuto(p.campo[pren::diritti])) {
+        const double versati = plat::leading_number(p.campo[pren::diritti]);
         if (versati == 0) {
             diritti = "Diritti Agenzia da versare  ................€   " + s.diritti_agenzia;
             da_pagare += importo(s.diritti_agenzia);
         } else if (versati > 0) {
             diritti = " Diritti Agenzia versata .....................€   " +
-                      plat::format_amount(std::string_view(p.campo[6]));
+                      plat::format_amount(std::string_view(p.campo[pren::diritti]));
         }
     }
 
-    const std::string energia = plat::trimmed(p.campo[15]).empty() ? "_______" : p.campo[15];
-    const std::string forfait = plat::trimmed(p.campo[14]).empty() ? "_______" : p.campo[14];
+    const std::string energia =
+        plat::trimmed(p.campo[pren::energia]).empty() ? "_______" : p.campo[pren::energia];
+    const std::string forfait =
+        plat::trimmed(p.campo[pren::consumi]).empty() ? "_______" : p.campo[pren::consumi];
     const std::string arrivo = data_breve(p.arrivo), partenza = data_breve(p.partenza);
 
     // --- the rows ---
@@ -280,16 +285,17 @@ RigheRicevuta componi_ricevuta(App& app) {
     b[2] = s.agenzia_citta + "  " + data + "  " + " Ric. n° " + "  " + s.prenotazione_scelta +
            " / " + codice_appartamento;
     a[3] = " di " + s.agenzia_titolare;
-    b[3] = "Spett.le Signor " + (*cliente)[1];
+    b[3] = "Spett.le Signor " + (*cliente)[cliente::nome];
     a[4] = "Tel:  " + s.telefono_responsabile;
     a[5] = s.agenzia_via;
-    b[5] = con_via((*cliente)[2]);
+    b[5] = con_via((*cliente)[cliente::via]);
     a[6] = s.agenzia_citta;
-    b[6] = "Località " + (*cliente)[4] + "  " + (*cliente)[3] + "  (" + (*cliente)[6] + ")";
+    b[6] = "Località " + (*cliente)[cliente::citta] + "  " + (*cliente)[cliente::cap] + "  (" +
+           (*cliente)[cliente::provincia] + ")";
     a[7] = "Part.Iva    " + s.partita_iva;
-    b[7] = " Telefono " + (*cliente)[5];
+    b[7] = " Telefono " + (*cliente)[cliente::telefono];
     a[8] = "Tel   " + s.agenzia_telefono;
-    b[8] = " Cod. fiscale " + (*cliente)[7];
+    b[8] = " Cod. fiscale " + (*cliente)[cliente::codice_fiscale];
     a[9] = "E-mail: " + s.agenzia_email;
     a[10] = " Nota : " + testo_nota;
     a[12] = " Vi confermiamo la prenotazione di un appartamento in " + s.agenzia_citta +
@@ -433,7 +439,8 @@ bool stampa_prenotazione_scelta(App& app) {
                    plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
         return false;
     }
-    const double p = importo(s.prenotazioni[k].campo[4]) * importo(s.percentuale_cauzione) / 100;
+    const double p =
+        importo(s.prenotazioni[k].campo[pren::affitto]) * importo(s.percentuale_cauzione) / 100;
     s.cauzione_ricevuta =
         importo(s.deposito_minimo) > p ? s.deposito_minimo : plat::short_number(p);
     return stampa_ricevuta_prenotazione(app);
@@ -443,11 +450,12 @@ std::vector<RigaPrenotazioneCliente> prenotazioni_del_cliente(App& app, long cli
     Stato& s = app.s;
     std::vector<RigaPrenotazioneCliente> righe;
     if (cliente < 1 || cliente > conteggio(app, kContaClienti, s.clienti.capacita())) return righe;
-    const std::string codice = s.clienti[static_cast<int>(cliente)][0];
+    const std::string codice = s.clienti[static_cast<int>(cliente)][cliente::codice];
     const int prenotazioni = conteggio(app, kContaPrenotazioni, s.prenotazioni.capacita());
     for (int i = 1; i <= prenotazioni; ++i)
-        if (s.prenotazioni[i].campo[1] == codice)
-            righe.push_back({numero_ricevuta(i) + " " + s.prenotazioni[i].campo[0], i});
+        if (s.prenotazioni[i].campo[pren::cliente] == codice)
+            righe.push_back(
+                {numero_ricevuta(i) + " " + s.prenotazioni[i].campo[pren::appartamento], i});
     return righe;
 }
 

@@ -13,21 +13,21 @@ namespace ga {
 
 namespace {
 
-
 constexpr const char* kAvviso = "ATTENZIONE CI SONO DELLE PRENOTAZIONI SCADUTE  ";
 constexpr int kGiorniArrivi = 5;  // today and the five days after it
 
 // Booking number * client * apartment * arrival * rent still due; a
 // booking of another year's file says its year at the end.
 std::string riga_scadenza(const RigaPrenotazione& p, int i, const NomiClienti& nomi, int anno = 0) {
-    const double dovuto = plat::italian_or_zero(p.campo[4]) - plat::italian_or_zero(p.campo[5]);
+    const double dovuto = plat::italian_or_zero(p.campo[pren::affitto]) -
+                          plat::italian_or_zero(p.campo[pren::acconto]);
     std::string riga;
     riga.reserve(80);
     plat::append_padded_left(riga, std::to_string(i), 3, '0');
     riga += " * ";
-    plat::append_padded_right(riga, nomi(p.campo[1]), 24);
+    plat::append_padded_right(riga, nomi(p.campo[pren::cliente]), 24);
     riga += " * ";
-    riga += p.campo[0];
+    riga += p.campo[pren::appartamento];
     riga += " * ";
     riga += p.arrivo.text();
     riga += " * ";
@@ -43,7 +43,7 @@ NomiClienti::NomiClienti(App& app, long clienti)
     fine_.reserve(static_cast<std::size_t>(clienti_) + 1);
     fine_.push_back(0);
     for (int k = 1; k <= clienti_; ++k) {
-        nomi_ += plat::trimmed(app.s.clienti[k][1]);
+        nomi_ += plat::trimmed(app.s.clienti[k][cliente::nome]);
         fine_.push_back(static_cast<std::uint32_t>(nomi_.size()));
     }
 }
@@ -78,7 +78,8 @@ void controlla_prenotazioni_scadute(App& app) {
         anno != 0 ? plat::Date::from_dmy_lenient(1, 1, anno) : plat::Date{};
     std::vector<PrenotazioneDiAltroAnno> vicine;
     for (PrenotazioneDiAltroAnno& v : prenotazioni_degli_anni_vicini(s))
-        if (v.p.chiusura.is_zero() && !v.p.campo[0].empty() && v.p.campo[0] != "CANC")
+        if (v.p.chiusura.is_zero() && !v.p.campo[pren::appartamento].empty() &&
+            v.p.campo[pren::appartamento] != "CANC")
             vicine.push_back(std::move(v));
     const auto aggiungi_vicina = [&](const PrenotazioneDiAltroAnno& v) {
         lista.add_item(riga_scadenza(v.p, v.numero, nomi, v.anno), -v.anno);

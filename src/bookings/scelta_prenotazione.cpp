@@ -28,7 +28,7 @@ void SceltaPrenotazione::riempi(App& app) const {
     // Each line keeps its record: the booking number, the client's record.
     for (int i = 1; i <= n_prenotazioni; ++i) prenotazioni.add_item(numero_ricevuta(i), i);
     const long n_clienti = std::min<long>(app.conta(kContaClienti), s.clienti.capacita());
-    for (int i = 1; i <= n_clienti; ++i) clienti.add_item(s.clienti[i][1], i);
+    for (int i = 1; i <= n_clienti; ++i) clienti.add_item(s.clienti[i][cliente::nome], i);
 }
 
 void SceltaPrenotazione::per_nome_Click() const {

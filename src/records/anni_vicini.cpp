@@ -29,9 +29,9 @@ std::vector<PrenotazioneDiAltroAnno> prenotazioni_dell_anno(const Stato& s, int 
         b.anno = anno;
         b.numero = ++n;
         metti_riga(b.p.campo, testo);
-        b.p.arrivo = plat::Date::parse_or_zero(b.p.campo[2]);
-        b.p.partenza = plat::Date::parse_or_zero(b.p.campo[3]);
-        b.p.chiusura = plat::Date::parse_or_zero(b.p.campo[9]);
+        b.p.arrivo = plat::Date::parse_or_zero(b.p.campo[pren::arrivo]);
+        b.p.partenza = plat::Date::parse_or_zero(b.p.campo[pren::partenza]);
+        b.p.chiusura = plat::Date::parse_or_zero(b.p.campo[pren::chiusura]);
         out.push_back(std::move(b));
         return true;
     });
@@ -50,9 +50,9 @@ std::vector<PrenotazioneDiAltroAnno> prenotazioni_degli_anni_vicini(const Stato&
 
 int anno_con_prenotazioni_del_cliente(const Stato& s, double codice) {
     for (const PrenotazioneDiAltroAnno& v : prenotazioni_degli_anni_vicini(s)) {
-        const std::string& appartamento = v.p.campo[0];
+        const std::string& appartamento = v.p.campo[pren::appartamento];
         if (appartamento.empty() || appartamento == "CANC") continue;
-        if (plat::leading_number(plat::trimmed(v.p.campo[1])) == codice) return v.anno;
+        if (plat::leading_number(plat::trimmed(v.p.campo[pren::cliente])) == codice) return v.anno;
     }
     return 0;
 }
@@ -65,13 +65,13 @@ std::vector<PeriodoDiAltroAnno> periodi_degli_anni_vicini(const Stato& s) {
         const std::string percorso = s.cartella_dati + "periodi" + std::to_string(anno) + ".ind";
         if (!plat::file_exists(percorso)) continue;
         plat::read_lines_each(percorso, [&](std::string_view testo) {
-            Campi<5> c;
+            Campi<periodo::kCampi> c;
             metti_riga(c, testo);
-            const auto dal = plat::Date::parse(plat::trimmed(c[1]));
-            const auto al = plat::Date::parse(plat::trimmed(c[2]));
-            const std::string codice = plat::trim(c[0]);
+            const auto dal = plat::Date::parse(plat::trimmed(c[periodo::dal]));
+            const auto al = plat::Date::parse(plat::trimmed(c[periodo::al]));
+            const std::string codice = plat::trim(c[periodo::codice]);
             if (dal && al && !codice.empty() && codice != "CANC")
-                out.push_back({anno, codice, *dal, *al, plat::trim(c[4])});
+                out.push_back({anno, codice, *dal, *al, plat::trim(c[periodo::stato])});
             return true;
         });
     }

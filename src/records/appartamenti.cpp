@@ -21,11 +21,13 @@ void carica_appartamenti(App& app) {
 }
 
 void indicizza_appartamenti(App& app) {
-    app.s.appartamenti_per_codice.costruisci(
-        app.s.appartamenti, [](const Campi<13>& a) { return plat::leading_int(a[12]); });
+    app.s.appartamenti_per_codice.costruisci(app.s.appartamenti, [](const RigaAppartamento& a) {
+        return plat::leading_int(a[appartamento::codice]);
+    });
 }
 
 bool registra_appartamento(App& app) {
+    using namespace appartamento;
     Stato& s = app.s;
     const long n = app.conta(kContaAppartamenti);
     const long k = app.conta(kSchedaRecord);
@@ -36,8 +38,8 @@ bool registra_appartamento(App& app) {
     std::string codice_via;
     const long vie = std::min<long>(app.conta(kContaVie), s.vie.capacita());
     for (int i = 1; i <= vie; ++i) {
-        if (plat::trim(s.vie[i][2]) == via) {
-            codice_via = s.vie[i][0];
+        if (plat::trim(s.vie[i][vie::nome]) == via) {
+            codice_via = s.vie[i][vie::codice];
             break;
         }
     }
@@ -49,20 +51,22 @@ bool registra_appartamento(App& app) {
     if (app.campo(kSchedaTrilocale).value()) tipo = "TRI";
     if (app.campo(kSchedaQuadrilocale).value()) tipo = "QUA";
 
-    const Campi<13> r = {box(kSchedaCodiceProprietario),
-                         codice_via,
-                         box(kSchedaCivico),
-                         tipo,
-                         box(kSchedaSoggiorno),
-                         box(kSchedaBagni),
-                         box(kSchedaGiardino),
-                         box(kSchedaPiano),
-                         box(kSchedaPostiLetto),
-                         box(kSchedaPeriodicita),
-                         "",
-                         box(kSchedaNote),
-                         box(kSchedaCodice)};
     if (!indice_ammesso(app, k, s.appartamenti)) return false;
+    // The stored record with the card's boxes over it.
+    RigaAppartamento r = s.appartamenti[static_cast<int>(k)];
+    r[codice_proprietario] = box(kSchedaCodiceProprietario);
+    r[appartamento::codice_via] = codice_via;
+    r[civico] = box(kSchedaCivico);
+    r[appartamento::tipo] = tipo;
+    r[soggiorno] = box(kSchedaSoggiorno);
+    r[bagni] = box(kSchedaBagni);
+    r[giardino] = box(kSchedaGiardino);
+    r[piano] = box(kSchedaPiano);
+    r[posti_letto] = box(kSchedaPostiLetto);
+    r[periodicita] = box(kSchedaPeriodicita);
+    r[vuoto] = "";
+    r[note] = box(kSchedaNote);
+    r[codice] = box(kSchedaCodice);
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSeparatore))
         return false;
 

@@ -13,9 +13,10 @@
 
 namespace ga {
 
-// An apartment's line: thirteen fields; one whose street code is "CANC" or
+// An apartment's line: the fields of `RigaAppartamento`; one whose street code is "CANC" or
 // "" is left out when its record is written.
-inline constexpr const Formato<Campi<13>>& kFormatoAppartamenti = kFormatoCampi<13, 1>;
+inline constexpr const Formato<RigaAppartamento>& kFormatoAppartamenti =
+    kFormatoCampi<appartamento::kCampi, appartamento::codice_via>;
 
 void carica_appartamenti(App& app);
 bool registra_appartamento(App& app);

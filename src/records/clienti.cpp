@@ -14,8 +14,9 @@ Caricamento caricamento_clienti(App& app) {
                     carica_righe(s.percorso_clienti, s.clienti,
                                  [&](int i, std::string_view r) { metti_riga(s.clienti[i], r); });
                 svuota_oltre(s.clienti, n);
-                s.clienti_per_codice.costruisci(
-                    s.clienti, [](const Campi<9>& c) { return plat::leading_number(c[0]); });
+                s.clienti_per_codice.costruisci(s.clienti, [](const RigaCliente& c) {
+                    return plat::leading_number(c[cliente::codice]);
+                });
                 return n;
             },
             [&app](int n) {
@@ -23,8 +24,7 @@ Caricamento caricamento_clienti(App& app) {
                 app.imposta_conta(kContaClienti, n);
                 // The clients form keeps a copy of the count: while that form
                 // is loaded its copy follows every load.
-                if (app.form(kNomiConta).is_loaded())
-                    app.imposta_conta(kNomiConta, n);
+                if (app.form(kNomiConta).is_loaded()) app.imposta_conta(kNomiConta, n);
             }};
 }
 
@@ -35,14 +35,14 @@ int record_cliente(App& app, std::string_view codice, long clienti) {
     return app.s.clienti_per_codice.primo(plat::leading_number(codice), clienti);
 }
 
-bool registra_cliente(App& app) {
+RigaCliente cliente_in_archivio(App& app, long k) {
+    Tabella<RigaCliente>& t = app.s.clienti;
+    return k >= 1 && k <= t.capacita() ? t[static_cast<int>(k)] : RigaCliente{};
+}
+
+bool registra_cliente(App& app, long k, const RigaCliente& r) {
     Stato& s = app.s;
-    const long k = app.conta(kClienteRecord);
     const long n = app.conta(kContaClienti);
-    auto box = [&](const Casella& c) { return app.testo(c); };
-    const Campi<9> r = {box(kClienteCodice),    box(kClienteNome),          box(kClienteVia),
-                        box(kClienteCap),       box(kClienteCitta),         box(kClienteTelefono),
-                        box(kClienteProvincia), box(kClienteCodiceFiscale), box(kClienteEmail)};
     if (!indice_ammesso(app, k, s.clienti)) return false;
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSeparatore))
         return false;

@@ -25,11 +25,12 @@ void scrivi_fattura(std::string& testo, const RigaFattura& f) {
     }
 }
 
-bool fattura_tolta(const RigaFattura& f) { return f.campo[1] == "CANC"; }
+bool fattura_tolta(const RigaFattura& f) { return f.campo[fatt::numero] == "CANC"; }
 
 }  // namespace
 
-const Formato<RigaFattura> kFormatoFatture{kSeparatore, 10, scrivi_fattura, fattura_tolta};
+const Formato<RigaFattura> kFormatoFatture{kSeparatore, fatt::kCampi, scrivi_fattura,
+                                           fattura_tolta};
 
 void carica_fatture(App& app) {
     Stato& s = app.s;
@@ -79,22 +80,22 @@ bool registra_fattura(App& app) {
     s.fatture.allarga(static_cast<int>(k));
     RigaFattura& r = s.fatture[static_cast<int>(k)];
     r.data = *data;
-    r.campo[1] = box(kFatturaNumero);
+    r.campo[fatt::numero] = box(kFatturaNumero);
     if (s.operazione == "CLIENTI") {
-        r.campo[2] = box(kFatturaIntestatario);
-        r.campo[3] = "";
+        r.campo[fatt::cliente] = box(kFatturaIntestatario);
+        r.campo[fatt::proprietario] = "";
     } else if (s.operazione == "PROPRIETARI") {
-        r.campo[2] = "";
-        r.campo[3] = box(kFatturaIntestatario);
+        r.campo[fatt::cliente] = "";
+        r.campo[fatt::proprietario] = box(kFatturaIntestatario);
     }
-    r.campo[4] = box(kFatturaDescrizione);
-    r.campo[5] = box(kFatturaImponibile);
-    r.campo[6] = box(kFatturaIva);
+    r.campo[fatt::descrizione] = box(kFatturaDescrizione);
+    r.campo[fatt::imponibile] = box(kFatturaImponibile);
+    r.campo[fatt::iva] = box(kFatturaIva);
     // Tax regime: the last ticked box of the four wins; none leaves it.
     for (int j = 1; j <= 4; ++j)
-        if (app.campo(kFatturaRegimi[j - 1]).value()) r.campo[7] = std::to_string(j);
-    r.campo[8] = box(kFatturaRitenuta);
-    r.campo[9] = box(kFatturaTotale);
+        if (app.campo(kFatturaRegimi[j - 1]).value()) r.campo[fatt::regime] = std::to_string(j);
+    r.campo[fatt::ritenuta] = box(kFatturaRitenuta);
+    r.campo[fatt::totale] = box(kFatturaTotale);
 
     const bool ok = riscrivi_tabella(app, s.percorso_fatture, s.fatture,
                                      limite(n, k, s.fatture.capacita()), kFormatoFatture);
@@ -118,33 +119,38 @@ std::string localita(const std::string& cap, const std::string& citta,
 IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
     Stato& s = app.s;
     IntestatarioFattura chi;
-    if (f.campo[3].empty()) {
+    if (f.campo[fatt::proprietario].empty()) {
         // A client, by the number its code is ("0007" and "7" are one client).
-        if (plat::trimmed(f.campo[2]).empty()) return chi;
-        const long codice = plat::leading_int(f.campo[2]);
+        if (plat::trimmed(f.campo[fatt::cliente]).empty()) return chi;
+        const long codice = plat::leading_int(f.campo[fatt::cliente]);
         const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
         for (int i = 1; i <= n; ++i) {
-            const Campi<9>& c = s.clienti[i];
-            if (plat::trimmed(c[0]).empty() || plat::leading_int(c[0]) != codice) continue;
-            chi.codice = plat::trim(c[0]);
-            chi.nome = plat::trim(c[1]);
-            chi.via = plat::trim(c[2]);
-            chi.indirizzo = c[4] + " " + plat::trim(c[3]) + "  (" + c[6] + ")";
-            chi.localita = localita(c[3], c[4], c[6]);
-            chi.codice_fiscale = c[7];
+            const RigaCliente& c = s.clienti[i];
+            if (plat::trimmed(c[cliente::codice]).empty() ||
+                plat::leading_int(c[cliente::codice]) != codice)
+                continue;
+            chi.codice = plat::trim(c[cliente::codice]);
+            chi.nome = plat::trim(c[cliente::nome]);
+            chi.via = plat::trim(c[cliente::via]);
+            chi.indirizzo = c[cliente::citta] + " " + plat::trim(c[cliente::cap]) + "  (" +
+                            c[cliente::provincia] + ")";
+            chi.localita = localita(c[cliente::cap], c[cliente::citta], c[cliente::provincia]);
+            chi.codice_fiscale = c[cliente::codice_fiscale];
             break;
         }
-    } else if (f.campo[2].empty()) {
-        const long r = plat::leading_int(f.campo[3]);
+    } else if (f.campo[fatt::cliente].empty()) {
+        const long r = plat::leading_int(f.campo[fatt::proprietario]);
         const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
         if (r >= 1 && r <= n) {
-            const Campi<10>& p = s.proprietari[static_cast<int>(r)];
+            const RigaProprietario& p = s.proprietari[static_cast<int>(r)];
             chi.codice = std::to_string(r);
-            chi.nome = p[0];
-            chi.via = p[1];
-            chi.indirizzo = p[4] + " " + p[2] + " " + p[3];
-            chi.localita = localita(p[4], p[2], p[3]);
-            chi.codice_fiscale = p[7];
+            chi.nome = p[proprietario::nome];
+            chi.via = p[proprietario::via];
+            chi.indirizzo = p[proprietario::cap] + " " + p[proprietario::citta] + " " +
+                            p[proprietario::provincia];
+            chi.localita =
+                localita(p[proprietario::cap], p[proprietario::citta], p[proprietario::provincia]);
+            chi.codice_fiscale = p[proprietario::codice_fiscale];
         }
     }
     return chi;

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/number.h"
@@ -14,7 +16,14 @@ namespace ga {
 
 namespace {
 
-using Colonne = std::array<std::string, 9>;  // column 0 unused: the date
+using Colonne = Campi<movimento::kColonne>;  // the date column unused: the date is written apart
+
+// The columns named, the others "".
+Colonne colonne(std::initializer_list<std::pair<movimento::Colonna, std::string>> valori) {
+    Colonne c;
+    for (const auto& [j, testo] : valori) c[j] = testo;
+    return c;
+}
 
 std::string senza_punti(const std::string& t) { return plat::replace_all(t, ".", ""); }
 
@@ -28,13 +37,14 @@ std::string pagamento(App& app, Colonne& c, std::string& acconto) {
     // further advance, not the balance that would close the booking short.
     const long long versato = std::llround(plat::italian_or_zero(p) * 100);
     const long long residuo = std::llround(plat::italian_or_zero(r) * 100);
-    c[1] = app.testo(kSaldoCodiceProprietario);
-    c[7] = app.testo(kSaldoPrenotazione);
-    c[8] = app.testo(kSaldoCodiceAppartamento);
+    c[movimento::parte] = app.testo(kSaldoCodiceProprietario);
+    c[movimento::numero] = app.testo(kSaldoPrenotazione);
+    c[movimento::appartamento] = app.testo(kSaldoCodiceAppartamento);
     if (residuo > versato) {
         acconto = p;
-        c[2] = p;
-        c[3] = c[4] = c[5] = c[6] = "0";
+        c[movimento::acconto] = p;
+        c[movimento::saldo] = c[movimento::importo] = c[movimento::pulizia] =
+            c[movimento::cauzione] = "0";
         return "ACCON";
     }
     // The agency items are collected only with a payment above the
@@ -44,11 +54,11 @@ std::string pagamento(App& app, Colonne& c, std::string& acconto) {
         if (!(residuo < versato) || app.campo(spunta).value() != 0) return "0";
         return plat::italian_or_zero(t) == 0 ? "0" : t;
     };
-    c[2] = "0";
-    c[3] = r;
-    c[4] = voce(kSaldoDirittiDaIncassare, kSaldoSenzaDiritti);
-    c[5] = voce(kSaldoPuliziaDaIncassare, kSaldoSenzaPulizia);
-    c[6] = voce(kSaldoCauzioneDaIncassare, kSaldoSenzaCauzione);
+    c[movimento::acconto] = "0";
+    c[movimento::saldo] = r;
+    c[movimento::importo] = voce(kSaldoDirittiDaIncassare, kSaldoSenzaDiritti);
+    c[movimento::pulizia] = voce(kSaldoPuliziaDaIncassare, kSaldoSenzaPulizia);
+    c[movimento::cauzione] = voce(kSaldoCauzioneDaIncassare, kSaldoSenzaCauzione);
     return "SALDO";
 }
 
@@ -83,8 +93,8 @@ Caricamento caricamento_saldi(App& app) {
                         // A date that cannot be read is kept as the zero
                         // date, with the movement; column 0 holds no text.
                         metti_riga(m.campo, r);
-                        m.data = plat::Date::parse_or_zero(m.campo[0]);
-                        m.campo[0].clear();
+                        m.data = plat::Date::parse_or_zero(m.campo[movimento::data]);
+                        m.campo[movimento::data].clear();
                     });
                 svuota_oltre(s.movimenti, n);
                 return n;
@@ -112,67 +122,66 @@ bool registra_movimento(App& app) {
     } else if (op == "PRENOTAZIONE") {
         data = data_registrabile(app, box(kPrenData), "LA DATA DELLA PRENOTAZIONE");
         if (!data) return false;
-        c = {"",
-             box(kPrenCodiceProprietario),
-             box(kPrenAcconto),
-             box(kPrenDiritti),
-             "0",
-             box(kPrenPulizia),
-             box(kPrenCauzione),
-             box(kPrenNumero),
-             box(kPrenAppartamento)};
+        c = colonne({{movimento::parte, box(kPrenCodiceProprietario)},
+                     {movimento::acconto, box(kPrenAcconto)},
+                     {movimento::saldo, box(kPrenDiritti)},
+                     {movimento::importo, "0"},
+                     {movimento::pulizia, box(kPrenPulizia)},
+                     {movimento::cauzione, box(kPrenCauzione)},
+                     {movimento::numero, box(kPrenNumero)},
+                     {movimento::appartamento, box(kPrenAppartamento)}});
     } else if (op == "REVOCA") {
         data = data_registrabile(app, box(kRevocaData), "LA DATA DELLA REVOCA");
         if (!data) return false;
-        c = {"",
-             box(kRevocaCodiceProprietario),
-             box(kRevocaRestituito),
-             "0",
-             "0",
-             rimborso(box(kRevocaPulizia)),
-             rimborso(box(kRevocaCauzione)),
-             box(kRevocaPrenotazione),
-             box(kRevocaCodiceAppartamento)};
+        c = colonne({{movimento::parte, box(kRevocaCodiceProprietario)},
+                     {movimento::acconto, box(kRevocaRestituito)},
+                     {movimento::saldo, "0"},
+                     {movimento::importo, "0"},
+                     {movimento::pulizia, rimborso(box(kRevocaPulizia))},
+                     {movimento::cauzione, rimborso(box(kRevocaCauzione))},
+                     {movimento::numero, box(kRevocaPrenotazione)},
+                     {movimento::appartamento, box(kRevocaCodiceAppartamento)}});
     } else if (op == "RESTCAUZIONE") {
         data = data_registrabile(app, box(kCauzioneData), "LA DATA DELLA RESTITUZIONE");
         if (!data) return false;
-        c = {"",
-             box(kCauzioneCodiceProprietario),
-             "0",
-             "0",
-             "0",
-             "0",
-             box(kCauzioneRimborso),
-             box(kCauzionePrenotazione),
-             box(kCauzioneAppartamento)};
+        c = colonne({{movimento::parte, box(kCauzioneCodiceProprietario)},
+                     {movimento::acconto, "0"},
+                     {movimento::saldo, "0"},
+                     {movimento::importo, "0"},
+                     {movimento::pulizia, "0"},
+                     {movimento::cauzione, box(kCauzioneRimborso)},
+                     {movimento::numero, box(kCauzionePrenotazione)},
+                     {movimento::appartamento, box(kCauzioneAppartamento)}});
     } else if (op == "SPESA") {
         data = data_scelta(app, kSpesaData, "LA DATA DELLA SPESA");
         if (!data) return false;
-        c = {"",
-             box(kSpesaCodiceProprietario),
-             "0",
-             "0",
-             box(kSpesaImporto),
-             "0",
-             "0",
-             std::to_string(app.conta(kContaSpese) + 1),
-             box(kSpesaAppartamento)};
+        c = colonne({{movimento::parte, box(kSpesaCodiceProprietario)},
+                     {movimento::acconto, "0"},
+                     {movimento::saldo, "0"},
+                     {movimento::importo, box(kSpesaImporto)},
+                     {movimento::pulizia, "0"},
+                     {movimento::cauzione, "0"},
+                     {movimento::numero, std::to_string(app.conta(kContaSpese) + 1)},
+                     {movimento::appartamento, box(kSpesaAppartamento)}});
     } else if (op == "SALDOPROP") {
         data = data_scelta(app, kVersamentoData, "LA DATA DEL VERSAMENTO");
         if (!data) return false;
-        c = {
-            "", box(kVersamentoCodiceProprietario), "0", "0", box(kVersamentoImporto), "0", "0", "",
-            ""};
+        c = colonne({{movimento::parte, box(kVersamentoCodiceProprietario)},
+                     {movimento::acconto, "0"},
+                     {movimento::saldo, "0"},
+                     {movimento::importo, box(kVersamentoImporto)},
+                     {movimento::pulizia, "0"},
+                     {movimento::cauzione, "0"}});
     } else {
         return registrazione_rifiutata(
             app, "OPERAZIONE NON PREVISTA PER IL REGISTRO DEI MOVIMENTI: \"" + op + "\".");
     }
 
-    const std::vector<std::string> colonne(c.begin() + 1, c.end());
-    if (!valori_registrabili(app, colonne)) return false;
+    const std::vector<std::string> scritte(c.begin() + 1, c.end());
+    if (!valori_registrabili(app, scritte)) return false;
 
     if (!aggiungi_riga(app, s.percorso_saldi,
-                       data->text() + std::string(kSeparatore) + plat::join(colonne, kSeparatore)))
+                       data->text() + std::string(kSeparatore) + plat::join(scritte, kSeparatore)))
         return false;
 
     // The decision is handed on only once the movement stands in the journal.

@@ -15,16 +15,16 @@ namespace {
 constexpr std::string_view kAcconto = " - Versato ACCONTO IL ";
 constexpr std::string_view kRestituita = " - RESTITUITA CAUZIONE IL ";
 
-std::string riga_di(const Campi<3>& n) {
+std::string riga_di(const RigaNota& n) {
     // An element that holds no note is written as an empty line, so that
     // every later note keeps its number.
-    if (n == Campi<3>{}) return "";
-    return n[0] + "*" + n[1] + "*" + n[2];
+    if (n == RigaNota{}) return "";
+    return n[nota::testo] + "*" + n[nota::prenotazione] + "*" + n[nota::appartamento];
 }
 
-void scrivi_nota(std::string& testo, const Campi<3>& n) { testo += riga_di(n); }
+void scrivi_nota(std::string& testo, const RigaNota& n) { testo += riga_di(n); }
 
-bool mai_tolta(const Campi<3>&) { return false; }
+bool mai_tolta(const RigaNota&) { return false; }
 
 // A note stored, or one after the last row, which the table makes room
 // for: the notes of a year may pass the number the table was made for.
@@ -36,13 +36,13 @@ bool numero_ammesso(App& app, long k) {
     return true;
 }
 
-bool registrabile(App& app, const Campi<3>& n) {
-    return valori_registrabili(app, {n[0], n[1], n[2]});
+bool registrabile(App& app, const RigaNota& n) {
+    return valori_registrabili(app, {n[nota::testo], n[nota::prenotazione], n[nota::appartamento]});
 }
 
 }  // namespace
 
-const Formato<Campi<3>> kFormatoNote{kSeparatore, 3, scrivi_nota, mai_tolta};
+const Formato<RigaNota> kFormatoNote{kSeparatore, nota::kCampi, scrivi_nota, mai_tolta};
 
 Caricamento caricamento_note(App& app) {
     Stato& s = app.s;
@@ -75,7 +75,7 @@ bool aggiungi_nota(App& app) {
     if (!numero_ammesso(app, k)) return false;
 
     auto box = [&](const Casella& c) { return app.testo(c); };
-    Campi<3> nota;
+    RigaNota nota;
     if (op == "ACCON" || op == "SALDO") {
         const std::string_view rimarca = op == "ACCON" ? kAcconto : " - SALDATO IL  ";
         nota = {box(kVisuNota) + std::string(rimarca) + box(kSaldoData), box(kSaldoPrenotazione),
@@ -95,12 +95,12 @@ bool aggiungi_nota(App& app) {
     s.note[static_cast<int>(k)] = nota;
     const std::string numero = std::to_string(k);
     if (op == "ACCON" || op == "SALDO") {
-        app.imposta(kVisuNota, nota[0]);
+        app.imposta(kVisuNota, nota[nota::testo]);
         s.numero_nota = numero;
     } else if (op == "INSNOTAAFF") {
         s.numero_nota = numero;
     } else if (op == "RESTCAUZIONE") {
-        app.imposta(kCauzioneNota, nota[0]);
+        app.imposta(kCauzioneNota, nota[nota::testo]);
         s.numero_nota = numero;
     }
     app.campo(kNotaScritta).set_value(1);
@@ -117,7 +117,7 @@ bool registra_note(App& app) {
 
     auto box = [&](const Casella& c) { return app.testo(c); };
     std::string numero;
-    Campi<3> nota;
+    RigaNota nota;
     if (op == "SALDO") {
         numero = s.numero_nota;
         nota = {box(kVisuNota) + " - SALDATO IL " + box(kSaldoData), box(kSaldoPrenotazione),
@@ -140,7 +140,7 @@ bool registra_note(App& app) {
     if (!numero_ammesso(app, k)) return false;
     if (op == "RESTCAUZIONE") {
         nota = s.note[static_cast<int>(k)];
-        nota[0] += std::string(kRestituita) + app.testo(kCauzioneData);
+        nota[nota::testo] += std::string(kRestituita) + app.testo(kCauzioneData);
     }
     if (!registrabile(app, nota)) return false;
 
@@ -152,8 +152,8 @@ bool registra_note(App& app) {
     if (!ok) return false;
 
     s.numero_nota = numero;
-    if (op == "ACCON") app.imposta(kVisuNota, nota[0]);
-    if (op == "RESTCAUZIONE") app.imposta(kCauzioneNota, nota[0]);
+    if (op == "ACCON") app.imposta(kVisuNota, nota[nota::testo]);
+    if (op == "RESTCAUZIONE") app.imposta(kCauzioneNota, nota[nota::testo]);
     return true;
 }
 

@@ -12,7 +12,7 @@ namespace ga {
 
 // A note's line: text, booking number, apartment code; a row without a note
 // is an empty line, so that every later note keeps its number.
-extern const Formato<Campi<3>> kFormatoNote;
+extern const Formato<RigaNota> kFormatoNote;
 
 // The notes file into the notes table; the count into `prenotazione.Text23`.
 void carica_note(App& app);

@@ -265,7 +265,8 @@ std::optional<std::optional<std::vector<std::string>>> prenotazioni_rinumerate(
 
 }  // namespace
 
-const Formato<RigaPeriodo> kFormatoPeriodi{kSeparatore, 5, scrivi_periodo, periodo_tolto};
+const Formato<RigaPeriodo> kFormatoPeriodi{kSeparatore, periodo::kCampi, scrivi_periodo,
+                                           periodo_tolto};
 
 void carica_periodi(App& app) {
     Stato& s = app.s;
@@ -273,9 +274,12 @@ void carica_periodi(App& app) {
     // unreadable line holds no period and keeps its number.
     const int n = carica_registro(
         s.percorso_periodi, kSeparatore, s.periodi, [&](int i, const std::vector<std::string>& c) {
-            s.periodi[i] =
-                RigaPeriodo{std::to_string(i),          campo_di(c, 0), testo_data(campo_di(c, 1)),
-                            testo_data(campo_di(c, 2)), campo_di(c, 3), campo_di(c, 4)};
+            s.periodi[i] = RigaPeriodo{std::to_string(i),
+                                       campo_di(c, periodo::codice),
+                                       testo_data(campo_di(c, periodo::dal)),
+                                       testo_data(campo_di(c, periodo::al)),
+                                       campo_di(c, periodo::prezzo),
+                                       campo_di(c, periodo::stato)};
         });
     segnala_illeggibili(app, s.percorso_periodi, s.periodi);
     app.imposta_conta(kContaPeriodi, n);

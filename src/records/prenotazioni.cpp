@@ -15,14 +15,16 @@ namespace {
 
 // No booking: a row whose line the program could not read, or a booking
 // deleted; one the operation deletes is left out at the rewrite.
-bool cancellata(const RigaPrenotazione& p) { return p.campo[0].empty() || p.campo[0] == "CANC"; }
+bool cancellata(const RigaPrenotazione& p) {
+    return p.campo[pren::appartamento].empty() || p.campo[pren::appartamento] == "CANC";
+}
 
 // The date fields are held both as text and as dates; they change together.
-void metti_data(RigaPrenotazione& p, int campo, plat::Date d) {
-    p.campo[static_cast<std::size_t>(campo)] = d.is_zero() ? std::string(plat::kNoDate) : d.text();
-    if (campo == 2) p.arrivo = d;
-    if (campo == 3) p.partenza = d;
-    if (campo == 9) p.chiusura = d;
+void metti_data(RigaPrenotazione& p, pren::Campo campo, plat::Date d) {
+    p.campo[campo] = d.is_zero() ? std::string(plat::kNoDate) : d.text();
+    if (campo == pren::arrivo) p.arrivo = d;
+    if (campo == pren::partenza) p.partenza = d;
+    if (campo == pren::chiusura) p.chiusura = d;
 }
 
 // A date field as written: the date in the date form, "0.00.00" for no
@@ -40,11 +42,11 @@ void aggiungi_data(std::string& riga, plat::Date d, const std::string& originale
 void scrivi_prenotazione(std::string& testo, const RigaPrenotazione& p) {
     for (std::size_t j = 0; j < p.campo.size(); ++j) {
         if (j > 0) testo += kSeparatore;
-        if (j == 2) aggiungi_data(testo, p.arrivo, p.campo[2]);
-        else if (j == 3)
-            aggiungi_data(testo, p.partenza, p.campo[3]);
-        else if (j == 9)
-            aggiungi_data(testo, p.chiusura, p.campo[9]);
+        if (j == pren::arrivo) aggiungi_data(testo, p.arrivo, p.campo[pren::arrivo]);
+        else if (j == pren::partenza)
+            aggiungi_data(testo, p.partenza, p.campo[pren::partenza]);
+        else if (j == pren::chiusura)
+            aggiungi_data(testo, p.chiusura, p.campo[pren::chiusura]);
         else
             testo += p.campo[j];
     }
@@ -80,9 +82,9 @@ bool nuova_prenotazione(App& app, RigaPrenotazione& p) {
                box(kPrenConsumi),
                box(kPrenEnergia),
                box(kPrenLenzuola)};
-    metti_data(p, 2, *arrivo);
-    metti_data(p, 3, *partenza);
-    metti_data(p, 9, plat::Date{});
+    metti_data(p, pren::arrivo, *arrivo);
+    metti_data(p, pren::partenza, *partenza);
+    metti_data(p, pren::chiusura, plat::Date{});
     return true;
 }
 
@@ -92,34 +94,34 @@ bool modifica_prenotazione(App& app, const std::string& op, RigaPrenotazione& p)
     if (op == "SALDO") {
         const auto data = data_registrabile(app, app.testo(kSaldoData), "LA DATA DEL PAGAMENTO");
         if (!data) return false;
-        metti_data(p, 9, *data);
-        p.campo[11] = app.testo(kContaMovimenti);
-        p.campo[10] = s.numero_nota;
+        metti_data(p, pren::chiusura, *data);
+        p.campo[pren::movimento] = app.testo(kContaMovimenti);
+        p.campo[pren::nota] = s.numero_nota;
     } else if (op == "ACCON") {
         // Read the Italian way, so that the cents of the advance and of the
         // payment are both counted.
-        const double acconto =
-            plat::italian_or_zero(p.campo[5]) + plat::italian_or_zero(s.importo_acconto);
-        p.campo[5] = plat::short_number(acconto);
-        metti_data(p, 9, plat::Date{});
-        p.campo[11] = "";
-        p.campo[10] = s.numero_nota;
+        const double acconto = plat::italian_or_zero(p.campo[pren::acconto]) +
+                               plat::italian_or_zero(s.importo_acconto);
+        p.campo[pren::acconto] = plat::short_number(acconto);
+        metti_data(p, pren::chiusura, plat::Date{});
+        p.campo[pren::movimento] = "";
+        p.campo[pren::nota] = s.numero_nota;
     } else if (op == "REVOCA") {
         const auto data = data_registrabile(app, app.testo(kRevocaData), "LA DATA DELLA REVOCA");
         if (!data) return false;
-        p.campo[4] = "0,00";
-        metti_data(p, 9, *data);
-        p.campo[11] = "REVOC" + plat::pad_left(app.testo(kContaMovimenti), 3, '0');
+        p.campo[pren::affitto] = "0,00";
+        metti_data(p, pren::chiusura, *data);
+        p.campo[pren::movimento] = "REVOC" + plat::pad_left(app.testo(kContaMovimenti), 3, '0');
     } else {
         // "INSNOTAAFF" and "RESTCAUZIONE": the booking's note number only.
-        p.campo[10] = s.numero_nota;
+        p.campo[pren::nota] = s.numero_nota;
     }
     return true;
 }
 
 }  // namespace
 
-const Formato<RigaPrenotazione> kFormatoPrenotazioni{kSeparatore, 17, scrivi_prenotazione,
+const Formato<RigaPrenotazione> kFormatoPrenotazioni{kSeparatore, pren::kCampi, scrivi_prenotazione,
                                                      cancellata};
 
 Caricamento caricamento_prenotazioni(App& app) {
@@ -127,16 +129,16 @@ Caricamento caricamento_prenotazioni(App& app) {
     return {[&s] {
                 // A booking's number is its line: a blank or unreadable
                 // line takes its number and holds no booking.
-                const int n = carica_righe(s.percorso_prenotazioni, s.prenotazioni,
-                                           [&](int i, std::string_view testo) {
-                                               RigaPrenotazione& p = s.prenotazioni[i];
-                                               metti_riga(p.campo, testo);
-                                               // "0.00.00", and any text that is no date, is the
-                                               // zero date.
-                                               p.arrivo = plat::Date::parse_or_zero(p.campo[2]);
-                                               p.partenza = plat::Date::parse_or_zero(p.campo[3]);
-                                               p.chiusura = plat::Date::parse_or_zero(p.campo[9]);
-                                           });
+                const int n = carica_righe(
+                    s.percorso_prenotazioni, s.prenotazioni, [&](int i, std::string_view testo) {
+                        RigaPrenotazione& p = s.prenotazioni[i];
+                        metti_riga(p.campo, testo);
+                        // "0.00.00", and any text that is no date, is the
+                        // zero date.
+                        p.arrivo = plat::Date::parse_or_zero(p.campo[pren::arrivo]);
+                        p.partenza = plat::Date::parse_or_zero(p.campo[pren::partenza]);
+                        p.chiusura = plat::Date::parse_or_zero(p.campo[pren::chiusura]);
+                    });
                 svuota_oltre(s.prenotazioni, n);
                 return n;
             },
@@ -150,8 +152,8 @@ void carica_prenotazioni(App& app) { carica_insieme({caricamento_prenotazioni(ap
 
 StatoPrenotazione stato_prenotazione(const RigaPrenotazione& p) {
     if (p.chiusura.is_zero()) return StatoPrenotazione::aperta;
-    return plat::starts_with(p.campo[11], "REVOC") ? StatoPrenotazione::revocata
-                                                   : StatoPrenotazione::saldata;
+    return plat::starts_with(p.campo[pren::movimento], "REVOC") ? StatoPrenotazione::revocata
+                                                                : StatoPrenotazione::saldata;
 }
 
 bool registra_prenotazioni(App& app) {

@@ -35,52 +35,60 @@ void carica_proprietari(App& app) {
     if (!letti) cartella_dati_non_valida(app);
     const int n = *letti;
     svuota_oltre(s.proprietari, n);
-    s.proprietari_per_codice.costruisci(s.proprietari,
-                                        [](const Campi<10>& p) { return plat::leading_int(p[6]); });
+    s.proprietari_per_codice.costruisci(s.proprietari, [](const RigaProprietario& p) {
+        return plat::leading_int(p[proprietario::codice]);
+    });
     segnala_illeggibili(app, s.percorso_proprietari, s.proprietari);
     app.imposta_conta(kContaProprietari, n);
 }
 
 void vedi_proprietario(App& app) {
+    using namespace proprietario;
     Stato& s = app.s;
     const long k = app.conta(kPropRecord);
     // Position 0 of the browse bar is the empty record.
-    const Campi<10> vuoto{};
-    const Campi<10>& p =
+    const RigaProprietario vuoto{};
+    const RigaProprietario& p =
         k >= 1 && k <= s.proprietari.capacita() ? s.proprietari[static_cast<int>(k)] : vuoto;
     app.campo(kPropProvvigione).set_value(0);
     app.campo(kPropContratto).set_value(0);
-    app.imposta(kPropNome, p[0]);
-    app.imposta(kPropVia, p[1]);
-    app.imposta(kPropCitta, p[2]);
-    app.imposta(kPropProvincia, p[3]);
-    app.imposta(kPropCap, p[4]);
-    app.imposta(kPropTelefono, p[5]);
-    app.imposta(kPropCodiceFiscale, p[7]);
-    app.imposta(kPropCodice, p[6]);
-    app.imposta(kPropEmail, p[9]);
-    if (p[8] == "PROVV") app.campo(kPropProvvigione).set_value(1);
-    if (p[8] == "CONTR") app.campo(kPropContratto).set_value(1);
+    app.imposta(kPropNome, p[nome]);
+    app.imposta(kPropVia, p[via]);
+    app.imposta(kPropCitta, p[citta]);
+    app.imposta(kPropProvincia, p[provincia]);
+    app.imposta(kPropCap, p[cap]);
+    app.imposta(kPropTelefono, p[telefono]);
+    app.imposta(kPropCodiceFiscale, p[codice_fiscale]);
+    app.imposta(kPropCodice, p[codice]);
+    app.imposta(kPropEmail, p[email]);
+    if (p[rapporto] == "PROVV") app.campo(kPropProvvigione).set_value(1);
+    if (p[rapporto] == "CONTR") app.campo(kPropContratto).set_value(1);
 }
 
 bool registra_proprietari(App& app) {
+    using namespace proprietario;
     Stato& s = app.s;
     const long n = app.conta(kContaProprietari);
     const long k = app.conta(kPropRecord);
     auto box = [&](const Casella& c) { return app.testo(c); };
-    Campi<10> r = {box(kPropNome),      box(kPropVia),           box(kPropCitta),
-                   box(kPropProvincia), box(kPropCap),           box(kPropTelefono),
-                   box(kPropCodice),    box(kPropCodiceFiscale), "",
-                   box(kPropEmail)};
     if (!indice_ammesso(app, k, s.proprietari)) return false;
+    RigaProprietario& riga = s.proprietari[static_cast<int>(k)];
+    // The stored record with the form's boxes over it: with neither option
+    // ticked the stored relation stays as it was.
+    RigaProprietario r = riga;
+    r[nome] = box(kPropNome);
+    r[via] = box(kPropVia);
+    r[citta] = box(kPropCitta);
+    r[provincia] = box(kPropProvincia);
+    r[cap] = box(kPropCap);
+    r[telefono] = box(kPropTelefono);
+    r[codice] = box(kPropCodice);
+    r[codice_fiscale] = box(kPropCodiceFiscale);
+    r[email] = box(kPropEmail);
+    if (app.campo(kPropProvvigione).value()) r[rapporto] = "PROVV";
+    if (app.campo(kPropContratto).value()) r[rapporto] = "CONTR";
     if (!senza_separatore(app, std::vector<std::string>(r.begin(), r.end()), kSeparatore))
         return false;
-
-    Campi<10>& riga = s.proprietari[static_cast<int>(k)];
-    // With neither option ticked the stored relation stays as it was.
-    r[8] = riga[8];
-    if (app.campo(kPropProvvigione).value()) r[8] = "PROVV";
-    if (app.campo(kPropContratto).value()) r[8] = "CONTR";
     riga = r;
 
     const bool ok = riscrivi_tabella(app, s.percorso_proprietari, s.proprietari,

@@ -13,9 +13,10 @@
 
 namespace ga {
 
-// An owner's line: ten fields; an owner whose name is "CANC" or "" is left
+// An owner's line: the fields of `RigaProprietario`; an owner whose name is "CANC" or "" is left
 // out when its record is written.
-inline constexpr const Formato<Campi<10>>& kFormatoProprietari = kFormatoCampi<10, 0>;
+inline constexpr const Formato<RigaProprietario>& kFormatoProprietari =
+    kFormatoCampi<proprietario::kCampi, proprietario::nome>;
 
 // Also the data-folder check: an unusable data folder ends the program
 // after "AVVISO ERRORE".

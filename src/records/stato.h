@@ -15,6 +15,16 @@
 #include "platform/date.h"
 #include "platform/large_memory.h"
 #include "platform/services.h"
+#include "records/appartamenti_campi.h"
+#include "records/campi.h"
+#include "records/clienti_campi.h"
+#include "records/fatture_campi.h"
+#include "records/movimenti_campi.h"
+#include "records/note_campi.h"
+#include "records/periodi_campi.h"
+#include "records/prenotazioni_campi.h"
+#include "records/proprietari_campi.h"
+#include "records/vie_campi.h"
 
 namespace ga {
 
@@ -128,19 +138,16 @@ private:
     std::vector<Voce> primo_;
 };
 
-template <std::size_t N>
-using Campi = std::array<std::string, N>;
-
 struct RigaBanca {
     std::string banca_nome, banca_intestatario, banca_conto, banca_codice_accesso, banca_citta,
         banca_iban, banca_proprietario;
     bool operator==(const RigaBanca&) const = default;
 };
 
-// Invoice: field 0 is the date, held as a date; fields 1 to 9 as text.
+// Invoice: the date is held as a date; the other fields as text.
 struct RigaFattura {
     plat::Date data;
-    Campi<10> campo;  // campo[0] unused
+    Campi<fatt::kCampi> campo;  // campo[fatt::data] unused
     bool operator==(const RigaFattura&) const = default;
 };
 
@@ -150,17 +157,18 @@ struct RigaPeriodo {
     bool operator==(const RigaPeriodo&) const = default;
 };
 
-// Booking: seventeen fields as text; fields 2, 3 and 9 are also held as dates.
+// Booking: its fields as text; arrival, departure and closing are also held
+// as dates.
 struct RigaPrenotazione {
-    Campi<17> campo;
+    Campi<pren::kCampi> campo;
     plat::Date arrivo, partenza, chiusura;
     bool operator==(const RigaPrenotazione&) const = default;
 };
 
-// Money movement: column 0 is the date, held as a date; columns 1 to 8 as text.
+// Money movement: the date is held as a date; the other columns as text.
 struct RigaMovimento {
     plat::Date data;
-    Campi<9> campo;  // campo[0] unused
+    Campi<movimento::kColonne> campo;  // campo[movimento::data] unused
     bool operator==(const RigaMovimento&) const = default;
 };
 
@@ -187,19 +195,19 @@ struct Stato {
 
     // --- record tables (each made for the number of records given) ---
     Tabella<RigaBanca> banche{100};
-    Tabella<Campi<3>> vie{500};
-    Tabella<Campi<10>> proprietari{200};
-    Tabella<Campi<13>> appartamenti{500};
-    Tabella<Campi<9>> clienti{1000};
-    // Owners by the whole number of their code (field 6), apartments by that
-    // of theirs (field 12), clients by the number their code reads (field 0).
+    Tabella<RigaVia> vie{500};
+    Tabella<RigaProprietario> proprietari{200};
+    Tabella<RigaAppartamento> appartamenti{500};
+    Tabella<RigaCliente> clienti{1000};
+    // Owners and apartments by the whole number of their code, clients by
+    // the number their code reads.
     IndiceCodici<long> proprietari_per_codice, appartamenti_per_codice;
     IndiceCodici<double> clienti_per_codice;
     Tabella<RigaFattura> fatture{100};
     Tabella<RigaPeriodo> periodi{1000};
     Tabella<RigaPrenotazione> prenotazioni{1000};
     // Booking note: text, booking number, apartment code.
-    Tabella<Campi<3>> note{1000};
+    Tabella<RigaNota> note{1000};
     Tabella<RigaMovimento> movimenti{1000};
 
     // --- check results and keys ---

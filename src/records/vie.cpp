@@ -11,16 +11,16 @@ namespace {
 // The streets file closes every line with this literal last field.
 constexpr std::string_view kFineVia = "* $$";
 
-void scrivi_via(std::string& testo, const Campi<3>& v) {
-    testo += v[0] + "*" + v[1] + "*" + v[2];
+void scrivi_via(std::string& testo, const RigaVia& v) {
+    testo += v[vie::codice] + "*" + v[vie::vuoto] + "*" + v[vie::nome];
     testo += kFineVia;
 }
 
-bool via_tolta(const Campi<3>& v) { return v[2] == "CANC"; }
+bool via_tolta(const RigaVia& v) { return v[vie::nome] == "CANC"; }
 
 }  // namespace
 
-const Formato<Campi<3>> kFormatoVie{kSeparatore, 4, scrivi_via, via_tolta};
+const Formato<RigaVia> kFormatoVie{kSeparatore, 4, scrivi_via, via_tolta};
 
 void carica_vie(App& app) {
     Stato& s = app.s;

@@ -15,7 +15,7 @@ namespace ga {
 
 // A street's line: code, an empty field, the name, then " $$"; a street
 // named "CANC" is left out when its record is written.
-extern const Formato<Campi<3>> kFormatoVie;
+extern const Formato<RigaVia> kFormatoVie;
 
 void carica_vie(App& app);
 bool registra_via(App& app);

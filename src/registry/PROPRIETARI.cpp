@@ -154,11 +154,12 @@ std::string PROPRIETARI::nuovo_codice() {
     // so that code may already belong to an owner: then the highest code + 1,
     // because two owners under one code would share apartments and payouts.
     const int n = conta();
-    const long candidato = n >= 1 ? plat::leading_int(s.proprietari[n][6]) + 1 : 1;
+    const long candidato =
+        n >= 1 ? plat::leading_int(s.proprietari[n][proprietario::codice]) + 1 : 1;
     long massimo = 0;
     bool occupato = false;
     for (int i = 1; i <= n; ++i) {
-        const long codice = plat::leading_int(s.proprietari[i][6]);
+        const long codice = plat::leading_int(s.proprietari[i][proprietario::codice]);
         massimo = std::max(massimo, codice);
         if (codice == candidato) occupato = true;
     }
@@ -182,8 +183,8 @@ bool PROPRIETARI::codice_accettabile(long record) {
     // A number, as every code the program gives: a word typed into the box
     // (an e-mail meant for the next one) is no code, nor is the agency's
     // own 0000 of the bank records. A stored owner keeps the code he has.
-    const bool suo =
-        record >= 1 && record <= conta() && plat::trim(s.proprietari[record][6]) == codice;
+    const bool suo = record >= 1 && record <= conta() &&
+                     plat::trim(s.proprietari[record][proprietario::codice]) == codice;
     if (!suo && (!plat::all_digits(codice) || plat::leading_int(codice) == 0)) {
         app.msgbox("IL CODICE PROPRIETARIO DEVE ESSERE UN NUMERO (ES. 0012): \"" + codice +
                        "\" NON E' VALIDO",
@@ -194,12 +195,12 @@ bool PROPRIETARI::codice_accettabile(long record) {
     // Stored in its padded form, as the codes the form proposes.
     if (!suo) Text7.set_text(plat::pad_code(codice));
     for (int i = 1; i <= conta(); ++i) {
-        const std::string altro = plat::trim(s.proprietari[i][6]);
+        const std::string altro = plat::trim(s.proprietari[i][proprietario::codice]);
         if (i == record || altro.empty() || plat::pad_code(altro) != plat::pad_code(codice))
             continue;
-        app.msgbox(
-            "IL CODICE PROPRIETARIO " + codice + " E' GIA' ASSEGNATO A " + s.proprietari[i][0],
-            plat::Buttons::Ok, kTitolo);
+        app.msgbox("IL CODICE PROPRIETARIO " + codice + " E' GIA' ASSEGNATO A " +
+                       s.proprietari[i][proprietario::nome],
+                   plat::Buttons::Ok, kTitolo);
         Text7.set_focus();
         return false;
     }
@@ -215,7 +216,7 @@ void PROPRIETARI::Form_Load() {
     // The names are listed once per load: owners added or deleted later
     // appear in the list when the form is opened again.
     Combo1.clear();
-    for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.proprietari[i][0], i);
+    for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.proprietari[i][proprietario::nome], i);
     // Every box of the record, the e-mail too, waits for NUOVO or MODIFICA:
     // a name typed at the opening must not land in a box left open.
     for (int n = 2; n <= 11; ++n) caselle(n)->set_locked(true);
@@ -300,10 +301,11 @@ void PROPRIETARI::Combo1_LostFocus() {
     // owner of that name.
     const int riga = Combo1.list_index();
     const long listato = riga >= 0 ? Combo1.item_data(riga) : 0;
-    const bool al_suo_posto = listato >= 1 && listato <= conta() &&
-                              plat::trim(s.proprietari[static_cast<int>(listato)][0]) == scelto;
+    const bool al_suo_posto =
+        listato >= 1 && listato <= conta() &&
+        plat::trim(s.proprietari[static_cast<int>(listato)][proprietario::nome]) == scelto;
     for (int i = al_suo_posto ? static_cast<int>(listato) : 1; i <= conta(); ++i) {
-        if (plat::trim(s.proprietari[i][0]) != scelto) continue;
+        if (plat::trim(s.proprietari[i][proprietario::nome]) != scelto) continue;
         Text8.set_text(std::to_string(i));
         vedi_proprietario(app);
         Combo1.set_text("");
@@ -358,8 +360,8 @@ void PROPRIETARI::cancella_Click() {
     }
     // An owner that an apartment, a movement, a payout or an invoice names
     // stays: a later owner given his code would take them over.
-    const std::string motivo =
-        proprietario_nominato(app, s.proprietari[static_cast<int>(record)][6], record);
+    const std::string motivo = proprietario_nominato(
+        app, s.proprietari[static_cast<int>(record)][proprietario::codice], record);
     if (!motivo.empty()) {
         app.msgbox(motivo, plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
         return;
@@ -449,7 +451,7 @@ void PROPRIETARI::Text2_LostFocus() {
     // The owner being changed is no duplicate of himself.
     const long proprio = in_inserimento() ? 0 : plat::leading_int(Text8.text());
     for (int i = 1; i <= conta(); ++i) {
-        if (i == proprio || s.proprietari[i][0] != Text2.text()) continue;
+        if (i == proprio || s.proprietari[i][proprietario::nome] != Text2.text()) continue;
         app.msgbox("IL NOMINATIVO E' GIA' INSERITO ", plat::Buttons::Ok, kTitolo);
         Text2.set_text("");
         return;

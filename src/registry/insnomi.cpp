@@ -119,7 +119,8 @@ bool insnomi::cliente_mostrato(long k) {
     // The record number names the client on screen only while that record
     // still holds the client's code: after a deletion or a save it may name
     // the client who moved into the line.
-    return k >= 1 && k <= conta() && s.clienti[static_cast<int>(k)][0] == Text10.text();
+    return k >= 1 && k <= conta() &&
+           s.clienti[static_cast<int>(k)][cliente::codice] == Text10.text();
 }
 
 void insnomi::aggiorna_conta() { Text8.set_text(app.testo(kContaClienti)); }
@@ -143,16 +144,32 @@ void insnomi::svuota() {
 }
 
 void insnomi::mostra(int k) {
-    const Campi<9>& c = s.clienti[k];
-    Text10.set_text(c[0]);
-    Text1.set_text(c[1]);
-    Text2.set_text(c[2]);
-    Text3.set_text(c[3]);
-    Text4.set_text(c[4]);
-    Text5.set_text(c[5]);
-    Text6.set_text(c[6]);
-    Text7.set_text(c[7]);
-    Text11.set_text(c[8]);
+    using namespace cliente;
+    const RigaCliente& c = s.clienti[k];
+    Text10.set_text(c[codice]);
+    Text1.set_text(c[nome]);
+    Text2.set_text(c[via]);
+    Text3.set_text(c[cap]);
+    Text4.set_text(c[citta]);
+    Text5.set_text(c[telefono]);
+    Text6.set_text(c[provincia]);
+    Text7.set_text(c[codice_fiscale]);
+    Text11.set_text(c[email]);
+}
+
+RigaCliente insnomi::cliente_scritto(long k) {
+    using namespace cliente;
+    RigaCliente c = cliente_in_archivio(app, k);
+    c[codice] = Text10.text();
+    c[nome] = Text1.text();
+    c[via] = Text2.text();
+    c[cap] = Text3.text();
+    c[citta] = Text4.text();
+    c[telefono] = Text5.text();
+    c[provincia] = Text6.text();
+    c[codice_fiscale] = Text7.text();
+    c[email] = Text11.text();
+    return c;
 }
 
 std::string insnomi::nuovo_codice() {
@@ -162,11 +179,11 @@ std::string insnomi::nuovo_codice() {
     // program): then the highest code of them all + 1, because two clients
     // under one code would share bookings and invoices.
     const int n = conta();
-    const long candidato = plat::leading_int(s.clienti[n][0]) + 1;
+    const long candidato = plat::leading_int(s.clienti[n][cliente::codice]) + 1;
     long massimo = 0;
     bool occupato = false;
     for (int i = 1; i <= n; ++i) {
-        const long codice = plat::leading_int(s.clienti[i][0]);
+        const long codice = plat::leading_int(s.clienti[i][cliente::codice]);
         massimo = std::max(massimo, codice);
         if (codice == candidato) occupato = true;
     }
@@ -187,7 +204,7 @@ void insnomi::Form_Load() {
     // appear in the list when the form is opened again.
     Combo1.clear();
     // Each name keeps its record: names repeat.
-    for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.clienti[i][1], i);
+    for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.clienti[i][cliente::nome], i);
     blocca(true, kColoreNormale);
     HScroll1.set_visible(false);
     Text9.set_visible(false);
@@ -252,10 +269,11 @@ void insnomi::Combo1_Click() {
     // nothing is shown.
     const int riga = Combo1.list_index();
     const long listato = riga >= 0 ? Combo1.item_data(riga) : 0;
-    const bool al_suo_posto = listato >= 1 && listato <= conta() &&
-                              plat::trim(s.clienti[static_cast<int>(listato)][1]) == scelto;
+    const bool al_suo_posto =
+        listato >= 1 && listato <= conta() &&
+        plat::trim(s.clienti[static_cast<int>(listato)][cliente::nome]) == scelto;
     for (int i = al_suo_posto ? static_cast<int>(listato) : 1; i <= conta(); ++i) {
-        if (plat::trim(s.clienti[i][1]) != scelto) continue;
+        if (plat::trim(s.clienti[i][cliente::nome]) != scelto) continue;
         fine_inserimento();
         Text9.set_text(std::to_string(i));
         mostra(i);
@@ -281,28 +299,8 @@ void insnomi::SALVACLI_Click() {
         Text8.set_text(std::to_string(conta() + 1));
         Text9.set_text(Text8.text());
     }
-    // The clients writer takes the client from the booking form's client
-    // block; the block is given back as it was, so that no booking page
-    // finds this client in it.
-    static constexpr Casella kBlocco[] = {
-        kClienteRecord,   kClienteNome,      kClienteVia,           kClienteCap,    kClienteCitta,
-        kClienteTelefono, kClienteProvincia, kClienteCodiceFiscale, kClienteCodice, kClienteEmail};
-    std::vector<std::string> blocco;
-    for (const Casella& box : kBlocco) blocco.push_back(app.testo(box));
-    const std::string cf_digitato = s.cf_digitato;
-    app.imposta(kClienteRecord, Text9.text());
-    app.imposta(kClienteNome, Text1.text());
-    app.imposta(kClienteVia, Text2.text());
-    app.imposta(kClienteCap, Text3.text());
-    app.imposta(kClienteCitta, Text4.text());
-    app.imposta(kClienteTelefono, Text5.text());
-    app.imposta(kClienteProvincia, Text6.text());
-    app.imposta(kClienteCodiceFiscale, Text7.text());
-    app.imposta(kClienteCodice, Text10.text());
-    app.imposta(kClienteEmail, Text11.text());
-    const bool registrato = registra_cliente(app);
-    for (std::size_t i = 0; i < blocco.size(); ++i) app.imposta(kBlocco[i], blocco[i]);
-    s.cf_digitato = cf_digitato;
+    const long k = plat::leading_int(Text9.text());
+    const bool registrato = registra_cliente(app, k, cliente_scritto(k));
     aggiorna_conta();
     if (!registrato) {
         // The writer has said why; the typed client stays on screen to be
@@ -332,7 +330,8 @@ void insnomi::CESTO_Click() {
     }
     // A client that a booking or an invoice of any year names stays: a
     // later client given his code would take them over.
-    const std::string motivo = cliente_nominato(app, s.clienti[static_cast<int>(k)][0]);
+    const std::string motivo =
+        cliente_nominato(app, s.clienti[static_cast<int>(k)][cliente::codice]);
     if (!motivo.empty()) {
         app.msgbox(motivo, plat::Buttons::Ok, "CANCELLAZIONE CLIENTE", plat::Icon::Exclamation);
         return;
@@ -340,7 +339,7 @@ void insnomi::CESTO_Click() {
     if (app.msgbox("Sei sicuro di cancellare \r" + Text1.text(), plat::Buttons::YesNo) !=
         plat::Answer::Yes)
         return;
-    s.clienti[static_cast<int>(k)][1] = "CANC";
+    s.clienti[static_cast<int>(k)][cliente::nome] = "CANC";
     // When the file could not be written the reload has given the client
     // back, and it stays on screen.
     if (!cancella_cliente()) return;
@@ -381,7 +380,7 @@ void insnomi::Text1_Validate() {
     // The client being changed is not a duplicate of itself.
     const long proprio = in_inserimento() ? 0 : plat::leading_int(Text9.text());
     for (int i = 1; i <= conta(); ++i) {
-        if (i == proprio || plat::trim(s.clienti[i][1]) != nome) continue;
+        if (i == proprio || plat::trim(s.clienti[i][cliente::nome]) != nome) continue;
         app.msgbox("NOMINATIVO GIA' INSERITO ");
         // The stored client is now the one shown, and the one a save changes.
         fine_inserimento();

@@ -1,8 +1,7 @@
 // The clients register "INSERIM/MODIF CLIENTI": browse, find by name, add,
-// change and delete the records of "clienti.dat". A save goes through the
-// clients writer, which takes the client from the booking form's client
-// boxes. Its read-only box Text8 holds the clients count that other forms
-// read.
+// change and delete the records of "clienti.dat". A save hands the clients
+// writer the record the form's boxes fill. Its read-only box Text8 holds the
+// clients count that other forms read.
 #pragma once
 
 #include <string>
@@ -61,6 +60,8 @@ private:
     void svuota();
     // Record k of the clients table in the nine boxes (0: the empty record).
     void mostra(int k);
+    // The record to write as client k: the stored one with the boxes over it.
+    RigaCliente cliente_scritto(long k);
     // The count as the clients table holds it now.
     void aggiorna_conta();
     // A client that is stored is now on screen: a save changes it instead

@@ -17,20 +17,15 @@ namespace {
 constexpr const char* kTitolo = "VEDI PRENOTAZIONI CLIENTE";
 constexpr long kGialloChiaro = 0xC0FFFF;
 
-// Client fields as the clients file holds them.
-enum Campo { kCodice = 0, kNome = 1, kVia = 2, kCap = 3, kCitta = 4, kProvincia = 6, kFiscale = 7 };
-
-std::string campo(const std::vector<std::string>& c, Campo j) {
-    return campo_di(c, static_cast<std::size_t>(j));
-}
+std::string campo(const std::vector<std::string>& c, cliente::Campo j) { return campo_di(c, j); }
 
 // The bookings view shows client `c`, record `numero` of the clients file.
 void mostra_cliente(App& app, const std::vector<std::string>& c, long numero) {
-    app.imposta(kVisuCodiceCliente, campo(c, kCodice));
-    app.imposta(kVisuNome, campo(c, kNome));
-    app.imposta(kVisuCodiceFiscale, campo(c, kFiscale));
-    app.imposta(kVisuCitta, campo(c, kCitta));
-    app.imposta(kVisuVia, campo(c, kVia));
+    app.imposta(kVisuCodiceCliente, campo(c, cliente::codice));
+    app.imposta(kVisuNome, campo(c, cliente::nome));
+    app.imposta(kVisuCodiceFiscale, campo(c, cliente::codice_fiscale));
+    app.imposta(kVisuCitta, campo(c, cliente::citta));
+    app.imposta(kVisuVia, campo(c, cliente::via));
     app.imposta(kVisuRecordCliente, std::to_string(numero));
 }
 
@@ -46,14 +41,14 @@ void elenca_prenotazioni(App& app) { app.procedure.elenca_prenotazioni_cliente(a
 // The invoice's client boxes from the first match. False when the client has
 // no fiscal code: the user is asked about it and the search ends there.
 bool primo_in_fattura(App& app, const std::vector<std::string>& c) {
-    const std::string codice = plat::trim(campo(c, kCodice));
+    const std::string codice = plat::trim(campo(c, cliente::codice));
     app.imposta(kFatturaIntestatario, codice);
     app.imposta(kFatturaCodiceTrovato, codice);
-    app.imposta(kFatturaNome, campo(c, kNome));
-    app.imposta(kFatturaVia, campo(c, kVia));
-    app.imposta(kFatturaIndirizzo,
-                campo(c, kCap) + " " + campo(c, kCitta) + " (" + campo(c, kProvincia) + ")");
-    const std::string fiscale = campo(c, kFiscale);
+    app.imposta(kFatturaNome, campo(c, cliente::nome));
+    app.imposta(kFatturaVia, campo(c, cliente::via));
+    app.imposta(kFatturaIndirizzo, campo(c, cliente::cap) + " " + campo(c, cliente::citta) + " (" +
+                                       campo(c, cliente::provincia) + ")");
+    const std::string fiscale = campo(c, cliente::codice_fiscale);
     app.imposta(kFatturaCodiceFiscale, fiscale);
     if (fiscale.empty()) {
         const plat::Answer r =
@@ -77,8 +72,8 @@ void passo_cliente(App& app, int passo) {
     const long da = plat::leading_int(app.testo(kVisuRecordCliente)) + passo;
     const long primo = passo > 0 ? std::max<long>(da, 1) : std::min(da, conteggio);
     for (long i = primo; i >= 1 && i <= conteggio; i += passo) {
-        const Campi<9>& c = s.clienti[static_cast<int>(i)];
-        if (!nome_inizia_con(c[kNome], s.testo_ricerca)) continue;
+        const RigaCliente& c = s.clienti[static_cast<int>(i)];
+        if (!nome_inizia_con(c[cliente::nome], s.testo_ricerca)) continue;
         mostra_cliente(app, std::vector<std::string>(c.begin(), c.end()), i);
         app.campo(passo > 0 ? kVisuPrecedente : kVisuSuccessivo).set_visible(true);
         elenca_prenotazioni(app);
@@ -118,7 +113,7 @@ void cerca_cliente(App& app) {
     int trovati = 0;
     for (std::size_t n = 0; n < righe->size(); ++n) {
         const auto c = plat::split((*righe)[n], "*");
-        if (!nome_inizia_con(campo(c, kNome), chiave)) continue;
+        if (!nome_inizia_con(campo(c, cliente::nome), chiave)) continue;
         ++trovati;
         if (!fattura) {
             mostra_cliente(app, c, static_cast<long>(n) + 1);
@@ -126,7 +121,7 @@ void cerca_cliente(App& app) {
             return;
         }
         plat::Control& lista = app.campo(kFatturaNomiTrovati);
-        lista.add_item(campo(c, kNome));
+        lista.add_item(campo(c, cliente::nome));
         if (trovati == 1) {
             if (!primo_in_fattura(app, c)) return;
         } else {

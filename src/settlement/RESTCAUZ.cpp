@@ -28,7 +28,7 @@ bool prenotazione_presente(App& app, long k) {
     Stato& s = app.s;
     if (k < 1 || k > app.conta(kContaPrenotazioni) || !s.prenotazioni.valido(static_cast<int>(k)))
         return false;
-    const std::string& codice = s.prenotazioni[static_cast<int>(k)].campo[0];
+    const std::string& codice = s.prenotazioni[static_cast<int>(k)].campo[pren::appartamento];
     return !codice.empty() && codice != "CANC";
 }
 
@@ -115,7 +115,8 @@ void RESTCAUZ::Form_Activate() {
 
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     NOCLI.clear();
-    for (int i = 1; i <= clienti; ++i) NOCLI.add_item(s.clienti[i][1], i);  // the client's record
+    for (int i = 1; i <= clienti; ++i)
+        NOCLI.add_item(s.clienti[i][cliente::nome], i);  // the client's record
 
     if (prenotazioni != 1) {
         if (prenotazioni > 1) NRICH.set_visible(true);
@@ -150,24 +151,26 @@ void RESTCAUZ::scegli_prenotazione(long k, const std::string& numero) {
     const long appartamenti =
         std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
     for (int i = 1; i <= appartamenti; ++i) {
-        if (!stesso_codice(s.appartamenti[i][12], p.campo[0])) continue;
-        Text4.set_text(s.appartamenti[i][0]);
-        Text5.set_text(plat::pad_code(plat::trim(p.campo[0]), 4));
+        if (!stesso_codice(s.appartamenti[i][appartamento::codice], p.campo[pren::appartamento]))
+            continue;
+        Text4.set_text(s.appartamenti[i][appartamento::codice_proprietario]);
+        Text5.set_text(plat::pad_code(plat::trim(p.campo[pren::appartamento]), 4));
     }
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
     Text2.set_text("");
     for (int i = 1; i <= clienti; ++i) {
-        if (!stesso_codice(s.clienti[i][0], p.campo[1])) continue;
-        Text2.set_text(s.clienti[i][1]);
+        if (!stesso_codice(s.clienti[i][cliente::codice], p.campo[pren::cliente])) continue;
+        Text2.set_text(s.clienti[i][cliente::nome]);
         break;
     }
     Text2.set_visible(true);
     NOCLI.set_visible(false);
 
-    Label6.set_caption(p.campo[2] + " - " + p.campo[3]);
-    Label7.set_caption(" " + std::to_string(k) + " - APP. " + plat::trim(p.campo[0]) + " - " +
-                       Text2.text() + " - AFFITTO " + plat::format_amount(p.campo[4]) +
-                       " - ACCONTO " + plat::format_amount(p.campo[5]));
+    Label6.set_caption(p.campo[pren::arrivo] + " - " + p.campo[pren::partenza]);
+    Label7.set_caption(" " + std::to_string(k) + " - APP. " +
+                       plat::trim(p.campo[pren::appartamento]) + " - " + Text2.text() +
+                       " - AFFITTO " + plat::format_amount(p.campo[pren::affitto]) + " - ACCONTO " +
+                       plat::format_amount(p.campo[pren::acconto]));
 
     // The client's bookings work out the deposit paid into Label9, from the
     // booking number at the head of Label7.
@@ -209,9 +212,10 @@ void RESTCAUZ::NOCLI_Validate() {
     if (scelta >= 0 && NOCLI.item(scelta) == nome)
         record = static_cast<long>(NOCLI.item_data(scelta));
     for (int i = 1; i <= clienti && record == 0; ++i)
-        if (s.clienti[i][1] == nome) record = i;
-    const std::string codice =
-        record >= 1 && record <= clienti ? s.clienti[static_cast<int>(record)][0] : "";
+        if (s.clienti[i][cliente::nome] == nome) record = i;
+    const std::string codice = record >= 1 && record <= clienti
+                                   ? s.clienti[static_cast<int>(record)][cliente::codice]
+                                   : "";
     // The client's last booking of the year.
     long k = 0;
     if (!codice.empty()) {
@@ -219,7 +223,7 @@ void RESTCAUZ::NOCLI_Validate() {
             std::clamp<long>(app.conta(kContaPrenotazioni), 0, s.prenotazioni.capacita());
         for (long i = 1; i <= prenotazioni; ++i)
             if (prenotazione_presente(app, i) &&
-                stesso_codice(s.prenotazioni[static_cast<int>(i)].campo[1], codice))
+                stesso_codice(s.prenotazioni[static_cast<int>(i)].campo[pren::cliente], codice))
                 k = i;
     }
     if (k == 0) {

@@ -19,12 +19,9 @@ namespace ga {
 
 namespace {
 
-
 constexpr const char* kTitoloRimborso = "RESTITUZIONE ACCONTO ";
 
-void mostra_prenotazioni_cliente(App& app) {
-    app.form(forme::VisuPrenotCliente).show();
-}
+void mostra_prenotazioni_cliente(App& app) { app.form(forme::VisuPrenotCliente).show(); }
 
 }  // namespace
 
@@ -145,8 +142,8 @@ bool REVOCAPREN::revoca_registrabile() {
     const std::string numero = plat::trim(Text3.text());
     const long k = plat::leading_int(numero);
     if (k < 1 || k > app.conta(kContaPrenotazioni) || !s.prenotazioni.valido(static_cast<int>(k)) ||
-        s.prenotazioni[static_cast<int>(k)].campo[0].empty() ||
-        s.prenotazioni[static_cast<int>(k)].campo[0] == "CANC")
+        s.prenotazioni[static_cast<int>(k)].campo[pren::appartamento].empty() ||
+        s.prenotazioni[static_cast<int>(k)].campo[pren::appartamento] == "CANC")
         return registrazione_rifiutata(
             app, "LA PRENOTAZIONE N. " + numero + " NON E' PRESENTE IN ARCHIVIO.");
     // A second revocation would give the advance back twice.

@@ -157,15 +157,15 @@ void VisuPrenotCliente::Text1_Validate() {
 void VisuPrenotCliente::mostra_cliente(int record) {
     svuota_dettagli(true);
     if (!s.clienti.valido(record)) return;
-    const Campi<9>& c = s.clienti[record];
-    Text5.set_text(c[0]);
-    Text1.set_text(c[1]);
-    Text2.set_text(c[7]);
-    Text3.set_text(c[4]);
-    Text4.set_text(c[2]);
+    const RigaCliente& c = s.clienti[record];
+    Text5.set_text(c[cliente::codice]);
+    Text1.set_text(c[cliente::nome]);
+    Text2.set_text(c[cliente::codice_fiscale]);
+    Text3.set_text(c[cliente::citta]);
+    Text4.set_text(c[cliente::via]);
     Text17.set_text(std::to_string(record));
     // SUCCESSIVO goes on to the namesakes, as after a search by this name.
-    s.testo_ricerca = plat::upper(plat::trim(c[1]));
+    s.testo_ricerca = plat::upper(plat::trim(c[cliente::nome]));
     s.modo_chiamata = "PRENOTCLIENTE";
     elenca_prenotazioni_cliente(app);
     AVANTI.set_visible(true);

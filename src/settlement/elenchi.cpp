@@ -48,7 +48,7 @@ std::string in_colonne(std::initializer_list<std::pair<std::string, int>> parti)
 // The name of street record `codice` (read as a number); "" when none.
 std::string nome_via(App& app, const std::string& codice) {
     const long k = plat::leading_int(codice);
-    return k >= 1 && k <= app.s.vie.capacita() ? app.s.vie[static_cast<int>(k)][2] : "";
+    return k >= 1 && k <= app.s.vie.capacita() ? app.s.vie[static_cast<int>(k)][vie::nome] : "";
 }
 
 // The name of the first owner whose code is `codice`, both read as numbers
@@ -56,7 +56,7 @@ std::string nome_via(App& app, const std::string& codice) {
 std::string nome_proprietario(App& app, const std::string& codice) {
     const long n = conteggio(app, kContaProprietari, app.s.proprietari.capacita());
     const int k = app.s.proprietari_per_codice.primo(plat::leading_int(codice), n);
-    return k ? app.s.proprietari[k][0] : "";
+    return k ? app.s.proprietari[k][proprietario::nome] : "";
 }
 
 }  // namespace
@@ -100,9 +100,9 @@ Elenco elenco_disponibilita(App& app, int mese) {
         // The period's apartment: the first with its code.
         const long codice = plat::leading_int(p.codice);
         if (const int j = s.appartamenti_per_codice.primo(codice, appartamenti)) {
-            const Campi<13>& a = s.appartamenti[j];
-            proprietario = nome_proprietario(app, a[0]);
-            via = nome_via(app, a[1]);
+            const RigaAppartamento& a = s.appartamenti[j];
+            proprietario = nome_proprietario(app, a[appartamento::codice_proprietario]);
+            via = nome_via(app, a[appartamento::codice_via]);
         }
         e.righe.push_back(riga_disponibile(plat::pad_left(std::to_string(i), 3, '0'), p.codice,
                                            proprietario, via, p.dal, p.al,
@@ -132,8 +132,8 @@ Elenco elenco_appartamenti(App& app) {
     e.vuoto = "NESSUN APPARTAMENTO DA STAMPARE.";
     const long n = conteggio(app, kContaAppartamenti, s.appartamenti.capacita());
     for (int i = 1; i <= n; ++i) {
-        const Campi<13>& a = s.appartamenti[i];
-        std::string tipo = plat::trim(a[3]);
+        const RigaAppartamento& a = s.appartamenti[i];
+        std::string tipo = plat::trim(a[appartamento::tipo]);
         if (tipo == "MON") tipo = "MONOLOCALE";
         else if (tipo == "BIL")
             tipo = "BILOCALE";
@@ -141,15 +141,16 @@ Elenco elenco_appartamenti(App& app) {
             tipo = "TRILOCALE";
         else if (tipo == "QUA")
             tipo = "QUADRILOCALE";
-        e.righe.push_back(in_colonne({{plat::pad_code(plat::trim(a[12]), 4), 6},
-                                      {nome_proprietario(app, a[0]), 24},
-                                      {plat::trim(nome_via(app, a[1])), 30},
-                                      {plat::trim(a[2]), 6},
-                                      {tipo, 12},
-                                      {plat::trim(a[8]), 5},
-                                      {plat::trim(a[6]), 8},
-                                      {plat::trim(a[7]), 5},
-                                      {plat::trim(a[9]), 7}}));
+        e.righe.push_back(
+            in_colonne({{plat::pad_code(plat::trim(a[appartamento::codice]), 4), 6},
+                        {nome_proprietario(app, a[appartamento::codice_proprietario]), 24},
+                        {plat::trim(nome_via(app, a[appartamento::codice_via])), 30},
+                        {plat::trim(a[appartamento::civico]), 6},
+                        {tipo, 12},
+                        {plat::trim(a[appartamento::posti_letto]), 5},
+                        {plat::trim(a[appartamento::giardino]), 8},
+                        {plat::trim(a[appartamento::piano]), 5},
+                        {plat::trim(a[appartamento::periodicita]), 7}}));
     }
     return e;
 }
@@ -170,14 +171,16 @@ Elenco elenco_clienti(App& app) {
     e.vuoto = "NESSUN CLIENTE DA STAMPARE.";
     const long n = conteggio(app, kContaClienti, s.clienti.capacita());
     for (int i = 1; i <= n; ++i) {
-        const Campi<9>& c = s.clienti[i];
-        e.righe.push_back(in_colonne(
-            {{plat::trim(c[0]), 6},
-             {plat::trim(c[1]), 30},
-             {plat::trim(c[2]), 30},
-             {plat::trim(c[3]) + " " + plat::trim(c[4]) + " (" + plat::trim(c[6]) + ")", 34},
-             {plat::trim(c[5]), 14},
-             {plat::trim(c[7]), 16}}));
+        const RigaCliente& c = s.clienti[i];
+        e.righe.push_back(
+            in_colonne({{plat::trim(c[cliente::codice]), 6},
+                        {plat::trim(c[cliente::nome]), 30},
+                        {plat::trim(c[cliente::via]), 30},
+                        {plat::trim(c[cliente::cap]) + " " + plat::trim(c[cliente::citta]) + " (" +
+                             plat::trim(c[cliente::provincia]) + ")",
+                         34},
+                        {plat::trim(c[cliente::telefono]), 14},
+                        {plat::trim(c[cliente::codice_fiscale]), 16}}));
     }
     return e;
 }
@@ -199,15 +202,17 @@ Elenco elenco_proprietari(App& app) {
     e.vuoto = "NESSUN PROPRIETARIO DA STAMPARE.";
     const long n = conteggio(app, kContaProprietari, s.proprietari.capacita());
     for (int i = 1; i <= n; ++i) {
-        const Campi<10>& p = s.proprietari[i];
+        const RigaProprietario& p = s.proprietari[i];
         e.righe.push_back(in_colonne(
-            {{plat::trim(p[6]), 6},
-             {plat::trim(p[0]), 30},
-             {plat::trim(p[1]), 30},
-             {plat::trim(p[4]) + " " + plat::trim(p[2]) + " (" + plat::trim(p[3]) + ")", 34},
-             {plat::trim(p[5]), 14},
-             {plat::trim(p[7]), 16},
-             {plat::trim(p[8]), 8}}));
+            {{plat::trim(p[proprietario::codice]), 6},
+             {plat::trim(p[proprietario::nome]), 30},
+             {plat::trim(p[proprietario::via]), 30},
+             {plat::trim(p[proprietario::cap]) + " " + plat::trim(p[proprietario::citta]) + " (" +
+                  plat::trim(p[proprietario::provincia]) + ")",
+              34},
+             {plat::trim(p[proprietario::telefono]), 14},
+             {plat::trim(p[proprietario::codice_fiscale]), 16},
+             {plat::trim(p[proprietario::rapporto]), 8}}));
     }
     return e;
 }

@@ -249,9 +249,9 @@ void menustampa::Command2_Click() {
     const long n = std::clamp<long>(app.conta(kContaFatture), 0, s.fatture.capacita());
     for (int k = 1; k <= n; ++k) {
         const RigaFattura& f = s.fatture[k];
-        if (plat::trimmed(f.campo[1]).empty()) continue;
-        List2.add_item(plat::pad_code(plat::trim(f.campo[1]), 3) + " " + f.data.text() + " " +
-                           intestatario_fattura(app, f).nome,
+        if (plat::trimmed(f.campo[fatt::numero]).empty()) continue;
+        List2.add_item(plat::pad_code(plat::trim(f.campo[fatt::numero]), 3) + " " + f.data.text() +
+                           " " + intestatario_fattura(app, f).nome,
                        k);
     }
 }

@@ -53,20 +53,20 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
         // A blank line holds no apartment; the search goes on past it.
         if (plat::trimmed(riga).empty()) continue;
         auto c = plat::split(riga, kSeparatore);
-        if (plat::leading_number(campo(c, 12)) == chiave) {
+        if (plat::leading_number(campo(c, appartamento::codice)) == chiave) {
             app_trovato = std::move(c);
             break;
         }
     }
     if (!app_trovato) return;
-    r.proprietario = campo(*app_trovato, 0);
-    const double via = plat::leading_number(campo(*app_trovato, 1));
+    r.proprietario = campo(*app_trovato, appartamento::codice_proprietario);
+    const double via = plat::leading_number(campo(*app_trovato, appartamento::codice_via));
 
     const long vie = std::clamp<long>(app.conta(kContaVie), 0, s.vie.capacita());
     for (int k = 1; k <= vie; ++k) {
         // The whole code: street 1000 is not street 000.
-        if (plat::leading_number(s.vie[k][0]) != via) continue;
-        r.via = s.vie[k][2];
+        if (plat::leading_number(s.vie[k][vie::codice]) != via) continue;
+        r.via = s.vie[k][vie::nome];
         break;
     }
 
@@ -74,8 +74,8 @@ void cerca_appartamento(App& app, const Righe& appartamenti, const Righe& propri
     for (const std::string& riga : proprietari) {
         if (plat::trimmed(riga).empty()) continue;
         const auto c = plat::split(riga, kSeparatore);
-        if (plat::leading_number(campo(c, 6)) != proprietario) continue;
-        r.nome_proprietario = campo(c, 0);
+        if (plat::leading_number(campo(c, proprietario::codice)) != proprietario) continue;
+        r.nome_proprietario = campo(c, proprietario::nome);
         break;
     }
 }
@@ -154,7 +154,7 @@ void elenca_prenotazioni_cliente(App& app) {
             continue;
         }
         const auto c = plat::split(testo, kSeparatore);
-        if (plat::leading_number(plat::trim(campo(c, 1))) != codice) {
+        if (plat::leading_number(plat::trim(campo(c, pren::cliente))) != codice) {
             ++numero;
             continue;
         }
@@ -164,9 +164,9 @@ void elenca_prenotazioni_cliente(App& app) {
         }
         PezziRigaPrenotazione r;
         r.numero = numero;
-        r.appartamento = campo(c, 0);
-        r.arrivo = campo(c, 2);
-        r.partenza = campo(c, 3);
+        r.appartamento = campo(c, pren::appartamento);
+        r.arrivo = campo(c, pren::arrivo);
+        r.partenza = campo(c, pren::partenza);
         cerca_appartamento(app, *appartamenti, *proprietari, r.appartamento, r);
         const std::string riga = riga_prenotazione_cliente(r);
         lista.add_item(riga, numero);  // the line's booking
@@ -250,26 +250,26 @@ void vedi_dati_prenotazione(App& app) {
     }
     const std::vector<std::string>& c = *trovata;
 
-    s.numero_nota = campo(c, 10);
-    app.imposta(kVisuPeriodo, campo(c, 12));
-    metti_formattato(app, kVisuAffitto, campo(c, 4));
-    metti_formattato(app, kSaldoAffitto, campo(c, 4));
-    metti_formattato(app, kVisuAcconto, campo(c, 5));
-    metti_formattato(app, kSaldoAcconto, campo(c, 5));
-    voce_agenzia(app, kVisuDiritti, kSaldoDirittiPrenotati, kSaldoDirittiDaIncassare, campo(c, 6),
-                 s.diritti_agenzia);
-    voce_agenzia(app, kVisuPulizia, kSaldoPuliziaPrenotata, kSaldoPuliziaDaIncassare, campo(c, 7),
-                 s.pulizia_finale);
+    s.numero_nota = campo(c, pren::nota);
+    app.imposta(kVisuPeriodo, campo(c, pren::periodo));
+    metti_formattato(app, kVisuAffitto, campo(c, pren::affitto));
+    metti_formattato(app, kSaldoAffitto, campo(c, pren::affitto));
+    metti_formattato(app, kVisuAcconto, campo(c, pren::acconto));
+    metti_formattato(app, kSaldoAcconto, campo(c, pren::acconto));
+    voce_agenzia(app, kVisuDiritti, kSaldoDirittiPrenotati, kSaldoDirittiDaIncassare,
+                 campo(c, pren::diritti), s.diritti_agenzia);
+    voce_agenzia(app, kVisuPulizia, kSaldoPuliziaPrenotata, kSaldoPuliziaDaIncassare,
+                 campo(c, pren::pulizia), s.pulizia_finale);
     voce_agenzia(app, kVisuCauzione, kSaldoCauzionePrenotata, kSaldoCauzioneDaIncassare,
-                 campo(c, 8), cauzione_da_chiedere(s, campo(c, 4)));
+                 campo(c, pren::cauzione), cauzione_da_chiedere(s, campo(c, pren::affitto)));
     app.imposta(kVisuSaldato, "");
     app.imposta(kSaldoSaldato, "");
 
-    std::string chiusura_testo = campo(c, 9);
+    std::string chiusura_testo = campo(c, pren::chiusura);
     if (chiusura_testo.empty()) chiusura_testo = std::string(plat::kNoDate);
     const plat::Date chiusura = plat::Date::parse_or_zero(chiusura_testo);
-    std::string legame = campo(c, 11);
-    const long codice_app = plat::leading_int(campo(c, 0));
+    std::string legame = campo(c, pren::movimento);
+    const long codice_app = plat::leading_int(campo(c, pren::appartamento));
     s.appartamento_corrente = static_cast<int>(std::clamp<long>(codice_app, INT16_MIN, INT16_MAX));
 
     std::string suffisso;
@@ -285,7 +285,7 @@ void vedi_dati_prenotazione(App& app) {
             suffisso = " - REVOCATO  " + chiusura.text();
             // The whole number after "REVOC": movement 1000 is not movement 100
             // (nor 000), which would apply the booking's earlier movements.
-            legame = plat::mid(campo(c, 11), 6);
+            legame = plat::mid(campo(c, pren::movimento), 6);
             visibile(app, kVisuRiquadroNota, true);
             visibile(app, kVisuNota, true);
             app.imposta(kVisuNota, suffisso);
@@ -301,28 +301,29 @@ void vedi_dati_prenotazione(App& app) {
             // An empty line keeps its movement number, as the journal's loader counts.
             if (movimenti[n].empty()) continue;
             const auto m = plat::split(movimenti[n], kSeparatore);
-            if (plat::leading_number(campo(m, 7)) != static_cast<double>(chiave)) continue;
+            if (plat::leading_number(campo(m, movimento::numero)) != static_cast<double>(chiave))
+                continue;
             di_questa = true;
-            cauzione += plat::cents(importo(campo(m, 6)));
+            cauzione += plat::cents(importo(campo(m, movimento::cauzione)));
             if (static_cast<double>(n + 1) < dal_movimento) continue;
             // A later movement without a balance (a deposit refund) does not
             // wipe the balance paid: the residual would show the rent as due
             // again and offer a second balance on a paid booking.
-            if (importo(campo(m, 3)) != 0 || app.testo(kVisuSaldato).empty()) {
-                metti_formattato(app, kVisuSaldato, campo(m, 3));
-                metti_formattato(app, kSaldoSaldato, campo(m, 3));
+            if (importo(campo(m, movimento::saldo)) != 0 || app.testo(kVisuSaldato).empty()) {
+                metti_formattato(app, kVisuSaldato, campo(m, movimento::saldo));
+                metti_formattato(app, kSaldoSaldato, campo(m, movimento::saldo));
             }
             if (revocata) {
                 visibile(app, kVisuRiquadroNota, true);
                 visibile(app, kVisuRestituito, true);
                 // The journal keeps a refund as a negative movement; the
                 // client was given back that much.
-                app.imposta(
-                    kVisuRestituito,
-                    " RESTITUITO  €  " + plat::format_amount(std::fabs(importo(campo(m, 2)))));
+                app.imposta(kVisuRestituito,
+                            " RESTITUITO  €  " + plat::format_amount(std::fabs(
+                                                     importo(campo(m, movimento::acconto)))));
             }
-            metti_formattato(app, kVisuPulizia, campo(m, 5));
-            metti_formattato(app, kVisuCauzione, campo(m, 6));
+            metti_formattato(app, kVisuPulizia, campo(m, movimento::pulizia));
+            metti_formattato(app, kVisuCauzione, campo(m, movimento::cauzione));
         }
         if (di_questa) {
             const double versata =

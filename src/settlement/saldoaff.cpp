@@ -20,7 +20,6 @@ namespace ga {
 
 namespace {
 
-
 constexpr const char* kTitolo = "CONFERMA SALDO";
 
 // Amounts are compared in cents, so that 700,50 + 230,00 equals 930,50.
@@ -225,8 +224,8 @@ void saldoaff::Command1_Click() {
     const long k = plat::leading_int(Text3.text());
     const bool esiste = k >= 1 && k <= app.conta(kContaPrenotazioni) &&
                         s.prenotazioni.valido(static_cast<int>(k)) &&
-                        !s.prenotazioni[static_cast<int>(k)].campo[0].empty() &&
-                        s.prenotazioni[static_cast<int>(k)].campo[0] != "CANC";
+                        !s.prenotazioni[static_cast<int>(k)].campo[pren::appartamento].empty() &&
+                        s.prenotazioni[static_cast<int>(k)].campo[pren::appartamento] != "CANC";
     if (!esiste) {
         registrazione_rifiutata(app, "LA PRENOTAZIONE N. " + plat::trim(Text3.text()) +
                                          " NON E' PRESENTE IN ARCHIVIO.");

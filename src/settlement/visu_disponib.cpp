@@ -173,7 +173,7 @@ bool visu_disponib::impostata(plat::Control& picker) {
 
 std::string visu_disponib::nome_via(const std::string& codice) {
     const long k = plat::leading_int(codice);
-    return k >= 1 && k <= s.vie.capacita() ? s.vie[static_cast<int>(k)][2] : "";
+    return k >= 1 && k <= s.vie.capacita() ? s.vie[static_cast<int>(k)][vie::nome] : "";
 }
 
 void visu_disponib::Form_Load() {
@@ -188,7 +188,7 @@ void visu_disponib::Form_Load() {
     carica_vie(app);
     Combo2.clear();
     const long vie = std::clamp<long>(app.conta(kContaVie), 0, s.vie.capacita());
-    for (int i = 1; i <= vie; ++i) Combo2.add_item(s.vie[i][2]);
+    for (int i = 1; i <= vie; ++i) Combo2.add_item(s.vie[i][vie::nome]);
 }
 
 void visu_disponib::Form_Activate() {
@@ -228,8 +228,9 @@ void visu_disponib::IMPOSTAFORM() {
         const long n =
             std::clamp<long>(app.conta(kContaAppartamenti), 0, s.appartamenti.capacita());
         for (int i = 1; i <= n; ++i) {
-            const Campi<13>& a = s.appartamenti[i];
-            Combo1.add_item(plat::pad_code(a[12], 4) + "-" + nome_via(a[1]),
+            const RigaAppartamento& a = s.appartamenti[i];
+            Combo1.add_item(plat::pad_code(a[appartamento::codice], 4) + "-" +
+                                nome_via(a[appartamento::codice_via]),
                             i);  // the apartment's record
         }
         for (plat::TextBox* t : {&Text1, &Text2, &Text3}) t->set_visible(false);
@@ -270,17 +271,17 @@ void visu_disponib::Combo1_Click() {
     // The line's own apartment, whatever its street's name holds.
     const long i = Combo1.item_data(scelta);
     if (!s.appartamenti.valido(static_cast<int>(i))) return;
-    const Campi<13>& a = s.appartamenti[static_cast<int>(i)];
-    const std::string codice = plat::pad_code(a[12], 4);
+    const RigaAppartamento& a = s.appartamenti[static_cast<int>(i)];
+    const std::string codice = plat::pad_code(a[appartamento::codice], 4);
     const long proprietari =
         std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
     std::string proprietario;
     for (int k = 1; k <= proprietari; ++k)
-        if (s.proprietari[k][6] == a[0]) {
-            proprietario = s.proprietari[k][0];
+        if (s.proprietari[k][proprietario::codice] == a[appartamento::codice_proprietario]) {
+            proprietario = s.proprietari[k][proprietario::nome];
             break;
         }
-    const std::string via = nome_via(a[1]);
+    const std::string via = nome_via(a[appartamento::codice_via]);
     for (plat::TextBox* t : {&Text1, &Text2, &Text3}) t->set_visible(true);
     Combo1.set_visible(false);
     Text1.set_text(codice);
@@ -399,12 +400,13 @@ visu_disponib::Appartamento visu_disponib::appartamento_del_periodo(int periodo)
     const int j =
         s.appartamenti_per_codice.primo(plat::leading_int(s.periodi[periodo].codice), appartamenti);
     if (j == 0) return out;
-    const Campi<13>& a = s.appartamenti[j];
-    if (const int k = s.proprietari_per_codice.primo(plat::leading_int(a[0]), proprietari))
-        out.proprietario = s.proprietari[k][0];
-    out.via = nome_via(a[1]);
-    out.tipo = a[3];
-    out.giardino = a[6];
+    const RigaAppartamento& a = s.appartamenti[j];
+    if (const int k = s.proprietari_per_codice.primo(
+            plat::leading_int(a[appartamento::codice_proprietario]), proprietari))
+        out.proprietario = s.proprietari[k][proprietario::nome];
+    out.via = nome_via(a[appartamento::codice_via]);
+    out.tipo = a[appartamento::tipo];
+    out.giardino = a[appartamento::giardino];
     return out;
 }
 

@@ -228,24 +228,25 @@ void visu_prenotazioni::vediprenotazioni() {
         if (ingresso && p.arrivo != data_ingresso) continue;
         if (uscita && p.partenza != data_uscita) continue;
         // A booking without an arrival date has no month.
-        if (mese &&
-            (p.arrivo.is_zero() || p.arrivo.month() != numero_mese ||
-             (anno > 0 && p.arrivo.year() != anno) || plat::leading_number(p.campo[4]) == 0))
+        if (mese && (p.arrivo.is_zero() || p.arrivo.month() != numero_mese ||
+                     (anno > 0 && p.arrivo.year() != anno) ||
+                     plat::leading_number(p.campo[pren::affitto]) == 0))
             continue;
 
         const StatoPrenotazione stato = stato_prenotazione(p);
-        const double affitto = plat::italian_or_zero(p.campo[4]);
-        const double acconto = plat::italian_or_zero(p.campo[5]);
+        const double affitto = plat::italian_or_zero(p.campo[pren::affitto]);
+        const double acconto = plat::italian_or_zero(p.campo[pren::acconto]);
         double residuo = affitto - acconto;
         if (!mese) {
-            const long movimento = plat::leading_int(p.campo[11]);
+            const long movimento = plat::leading_int(p.campo[pren::movimento]);
             if (stato == StatoPrenotazione::revocata) {
                 residuo = 0;
             } else if (movimento != 0) {
                 // A link to no movement of the journal counts as no balance.
                 const double saldo =
                     movimento >= 1 && movimento <= movimenti
-                        ? plat::italian_or_zero(s.movimenti[static_cast<int>(movimento)].campo[3])
+                        ? plat::italian_or_zero(
+                              s.movimenti[static_cast<int>(movimento)].campo[movimento::saldo])
                         : 0;
                 residuo = affitto - acconto - saldo;
             }
@@ -257,7 +258,7 @@ void visu_prenotazioni::vediprenotazioni() {
         riga.reserve(96);
         plat::append_padded_left(riga, std::to_string(i), 3, '0');
         riga += " * ";
-        riga += p.campo[0];
+        riga += p.campo[pren::appartamento];
         riga += " * ";
         riga += p.arrivo.text();
         riga += " * ";
@@ -265,7 +266,7 @@ void visu_prenotazioni::vediprenotazioni() {
         riga += " * ";
         plat::append_padded_left(riga, plat::format_amount(residuo), 10);
         riga += " * ";
-        plat::append_padded_right(riga, nomi(p.campo[1]), 24);
+        plat::append_padded_right(riga, nomi(p.campo[pren::cliente]), 24);
         riga += " * ";
         riga += stato_testo(stato);
         List1.add_item(std::move(riga), i);  // the line's booking
@@ -282,7 +283,8 @@ void visu_prenotazioni::List1_Click() {
     const long k = List1.item_data(List1.list_index());
     if (k < 1 || k > s.prenotazioni.capacita()) return;  // the empty-result lines
     const long clienti = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
-    const int cliente = record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[1], clienti);
+    const int cliente =
+        record_cliente(app, s.prenotazioni[static_cast<int>(k)].campo[pren::cliente], clienti);
     VisuPrenotCliente& vista = app.form<VisuPrenotCliente>();
     vista.RITORNA.set_visible(true);
     if (cliente > 0) vista.mostra_cliente(cliente);

@@ -29,12 +29,12 @@ TEST_F(ArchiviPrenotazioni, NotesKeepTheNumberOfEmptyLinesButHoldNothingThere) {
              {"CLIENTE CON CANE*1*0010", "", "ARRIVO TARDI*3*0011", " ", "SOLO TESTO"});
     app().run([&] { carica_note(app()); });
     EXPECT_EQ(box("prenotazione", "Text23"), "5");
-    EXPECT_EQ(app().s.note[1], (Campi<3>{"CLIENTE CON CANE", "1", "0010"}));
-    EXPECT_EQ(app().s.note[2], (Campi<3>{}));
-    EXPECT_EQ(app().s.note[3], (Campi<3>{"ARRIVO TARDI", "3", "0011"}));
-    EXPECT_EQ(app().s.note[4], (Campi<3>{}));
+    EXPECT_EQ(app().s.note[1], (RigaNota{"CLIENTE CON CANE", "1", "0010"}));
+    EXPECT_EQ(app().s.note[2], (RigaNota{}));
+    EXPECT_EQ(app().s.note[3], (RigaNota{"ARRIVO TARDI", "3", "0011"}));
+    EXPECT_EQ(app().s.note[4], (RigaNota{}));
     // A short line loads what it has.
-    EXPECT_EQ(app().s.note[5], (Campi<3>{"SOLO TESTO", "", ""}));
+    EXPECT_EQ(app().s.note[5], (RigaNota{"SOLO TESTO", "", ""}));
 }
 
 TEST_F(ArchiviPrenotazioni, NotesReloadedShorterLeaveNoStaleNotes) {
@@ -43,8 +43,8 @@ TEST_F(ArchiviPrenotazioni, NotesReloadedShorterLeaveNoStaleNotes) {
     b.scrivi(dati("noteaff2026.dat"), {"A*1*0010", ""});
     app().run([&] { carica_note(app()); });
     EXPECT_EQ(box("prenotazione", "Text23"), "2");
-    EXPECT_EQ(app().s.note[2], (Campi<3>{}));
-    EXPECT_EQ(app().s.note[3], (Campi<3>{}));
+    EXPECT_EQ(app().s.note[2], (RigaNota{}));
+    EXPECT_EQ(app().s.note[3], (RigaNota{}));
 }
 
 TEST_F(ArchiviPrenotazioni, JournalCountsItsEmptyLineAndHoldsDates) {
@@ -57,18 +57,18 @@ TEST_F(ArchiviPrenotazioni, JournalCountsItsEmptyLineAndHoldsDates) {
     EXPECT_EQ(box("spese", "Text2"), "5");
     auto& m = app().s.movimenti;
     EXPECT_EQ(m[1].data, plat::Date::from_dmy(1, 7, 2026).value());
-    EXPECT_EQ(m[1].campo[2], "500,00");
-    EXPECT_EQ(m[1].campo[8], "0010");
+    EXPECT_EQ(m[1].campo[movimento::acconto], "500,00");
+    EXPECT_EQ(m[1].campo[movimento::appartamento], "0010");
     EXPECT_EQ(m[2].data, plat::Date::from_dmy(2, 7, 2026).value());
-    EXPECT_EQ(m[2].campo[3], "1200,00");
+    EXPECT_EQ(m[2].campo[movimento::saldo], "1200,00");
     // The empty third line takes number 3 and holds no movement.
     EXPECT_TRUE(m[3].data.is_zero());
-    EXPECT_EQ(m[3].campo[1], "");
-    EXPECT_EQ(m[4].campo[4], "300,00");
-    EXPECT_EQ(m[4].campo[7], "");
+    EXPECT_EQ(m[3].campo[movimento::parte], "");
+    EXPECT_EQ(m[4].campo[movimento::importo], "300,00");
+    EXPECT_EQ(m[4].campo[movimento::numero], "");
     // An unreadable date is kept as no date; columns past 8 are ignored.
     EXPECT_TRUE(m[5].data.is_zero());
-    EXPECT_EQ(m[5].campo[8], "0011");
+    EXPECT_EQ(m[5].campo[movimento::appartamento], "0011");
 }
 
 TEST_F(ArchiviPrenotazioni, MissingFilesAreCreatedEmptyAndALongJournalLoadsWhole) {
@@ -88,7 +88,7 @@ TEST_F(ArchiviPrenotazioni, MissingFilesAreCreatedEmptyAndALongJournalLoadsWhole
         carica_saldi(app());
     });
     EXPECT_EQ(box("prenotazione", "Text26"), "1002");
-    EXPECT_EQ(app().s.movimenti[1002].campo[8], "0010");
+    EXPECT_EQ(app().s.movimenti[1002].campo[movimento::appartamento], "0010");
     EXPECT_EQ(b.nuovi_messaggi(), Righe{});
 }
 
@@ -115,12 +115,12 @@ TEST_F(ArchiviPrenotazioni, ReadingTheBookingsCountLoadsEveryTable) {
     EXPECT_EQ(box("prenotazione", "Text26"), "1");
     EXPECT_EQ(box("PROPRIETARI", "Text1"), "1");
     EXPECT_EQ(box("appartament", "Text23"), "2");
-    EXPECT_EQ(app().s.proprietari[1][0], "ROSSI MARIO");
-    EXPECT_EQ(app().s.appartamenti[2][12], "0011");
-    EXPECT_EQ(app().s.clienti[3][1], "NERI PIA");
+    EXPECT_EQ(app().s.proprietari[1][proprietario::nome], "ROSSI MARIO");
+    EXPECT_EQ(app().s.appartamenti[2][appartamento::codice], "0011");
+    EXPECT_EQ(app().s.clienti[3][cliente::nome], "NERI PIA");
     EXPECT_EQ(app().s.prenotazioni[1].arrivo, plat::Date::from_dmy(1, 7, 2026).value());
     EXPECT_EQ(app().s.note[2][0], "ALTRA");
-    EXPECT_EQ(app().s.movimenti[1].campo[6], "200,00");
+    EXPECT_EQ(app().s.movimenti[1].campo[movimento::cauzione], "200,00");
     EXPECT_FALSE(app().ended());
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }

@@ -145,13 +145,13 @@ TEST_F(Note, DepositRefundExtendsTheNoteOrStartsOne) {
     const Righe dopo = note_con(9, "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026*3*0010");
     EXPECT_EQ(b.byte(note()), crlf(dopo));
     EXPECT_EQ(app().testo("RESTCAUZ", "NOTE"), "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026");
-    EXPECT_EQ(app().s.prenotazioni[3].campo[10], "9");
+    EXPECT_EQ(app().s.prenotazioni[3].campo[pren::nota], "9");
 
     restituzione("2", "");
     Righe con_nuova = dopo;
     con_nuova.push_back(" - RESTITUITA CAUZIONE IL 09/12/2026*2*0010");
     EXPECT_EQ(b.byte(note()), crlf(con_nuova));
-    EXPECT_EQ(app().s.prenotazioni[2].campo[10], "11");
+    EXPECT_EQ(app().s.prenotazioni[2].campo[pren::nota], "11");
 }
 
 // Two notes appended before the notes are loaded again each get their own
@@ -159,8 +159,8 @@ TEST_F(Note, DepositRefundExtendsTheNoteOrStartsOne) {
 TEST_F(Note, EveryAppendTakesTheLineItIsWrittenTo) {
     pagamento("2", "700,00", "", "");
     EXPECT_EQ(b.byte(note()), crlf(note_con(11, " - SALDATO IL  09/12/2026*2*0011")));
-    EXPECT_EQ(app().s.prenotazioni[2].campo[10], "11");
-    EXPECT_EQ(app().s.prenotazioni[2].campo[11], "2");
+    EXPECT_EQ(app().s.prenotazioni[2].campo[pren::nota], "11");
+    EXPECT_EQ(app().s.prenotazioni[2].campo[pren::movimento], "2");
     app().imposta("prenotazione", "Text20", "CULLA");
     app().imposta("prenotazione", "Text1", "4");
     app().imposta("prenotazione", "Text7", "0010");
@@ -203,12 +203,12 @@ TEST_F(Note, NoteFormAppendsTheNoteOfABookingWithoutOneAndThenRewritesIt) {
     app().type(box("NotaPrenot", "Text6"), "PORTARE CULLA");
     app().click(box("NotaPrenot", "SALVA"));
     EXPECT_EQ(b.byte(note()), crlf(note_con(11, "PORTARE CULLA*002*0011")));
-    EXPECT_EQ(app().s.prenotazioni[2].campo[10], "11");
+    EXPECT_EQ(app().s.prenotazioni[2].campo[pren::nota], "11");
     // Saving again changes the same note; no second note is appended.
     app().type(box("NotaPrenot", "Text6"), "PORTARE CULLA E SEGGIOLONE");
     app().click(box("NotaPrenot", "SALVA"));
     EXPECT_EQ(b.byte(note()), crlf(note_con(11, "PORTARE CULLA E SEGGIOLONE*002*0011")));
-    EXPECT_EQ(app().s.prenotazioni[2].campo[10], "11");
+    EXPECT_EQ(app().s.prenotazioni[2].campo[pren::nota], "11");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
@@ -237,7 +237,7 @@ TEST_F(Note, NoteFormRewritesTheBookingsOwnNoteOnly) {
     EXPECT_EQ(b.byte(prenotazioni()), crlf({kP1, kP2, kP3}));
 
     // Booking 2 pointing at booking 1's note gets a note of its own.
-    app().s.prenotazioni[2].campo[10] = "4";
+    app().s.prenotazioni[2].campo[pren::nota] = "4";
     scegli(1);
     EXPECT_EQ(app().testo("NotaPrenot", "Text7"), "11");
     EXPECT_EQ(app().testo("NotaPrenot", "Text6"), "");

@@ -12,6 +12,7 @@
 #include "records/appartamenti.h"
 #include "records/clienti.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 
@@ -23,9 +24,23 @@ inline std::string crlf(const Righe& righe) {
     return out;
 }
 
-inline const Righe kClienti = {
-    "0039*ROSSI MARIO*VIA ROMA 1*73100*LECCE*0832111*LE*RSSMRA80A01E506X*r@x.it",
-    "0040*BIANCHI ANNA*VIA MARE 2*70100*BARI*080222*BA*BNCNNA80A41A662X*"};
+inline const Righe kClienti = {riga_cliente({{cliente::codice, "0039"},
+                                             {cliente::nome, "ROSSI MARIO"},
+                                             {cliente::via, "VIA ROMA 1"},
+                                             {cliente::cap, "73100"},
+                                             {cliente::citta, "LECCE"},
+                                             {cliente::telefono, "0832111"},
+                                             {cliente::provincia, "LE"},
+                                             {cliente::codice_fiscale, "RSSMRA80A01E506X"},
+                                             {cliente::email, "r@x.it"}}),
+                               riga_cliente({{cliente::codice, "0040"},
+                                             {cliente::nome, "BIANCHI ANNA"},
+                                             {cliente::via, "VIA MARE 2"},
+                                             {cliente::cap, "70100"},
+                                             {cliente::citta, "BARI"},
+                                             {cliente::telefono, "080222"},
+                                             {cliente::provincia, "BA"},
+                                             {cliente::codice_fiscale, "BNCNNA80A41A662X"}})};
 inline const Righe kPeriodi = {"0012*01/07/2026*15/07/2026*1.500,00*LIB",    // 1
                                "0012*16/07/2026*31/07/2026*1.200,00*AFF",    // 2
                                "0007*01/07/2026*31/07/2026*900,00*LIB",      // 3

@@ -2,23 +2,95 @@
 // of the name, browsing with SU and GIU, registering a new client, writing
 // a changed one, and the mandatory-field messages.
 #include "prenotazione_banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
 
 // Ten clients; records 4 and 9 begin "VERDI LU". The highest code, 0090,
 // is not the last one's.
-const Righe kDieci = {
-    "0010*ROSSI MARIO*VIA ROMA 1*73100*LECCE*0832111*LE*RSSMRA80A01E506X*",
-    "0020*BIANCHI ANNA*VIA MARE 2*70100*BARI*080222*BA*BNCNNA80A41A662X*",
-    "0030*VERDE GINO*VIA PO 3*10100*TORINO*011333*TO*VRDGNI80A01L219X*",
-    "0040*VERDI LUCA*VIA LAGO 4*73028*OTRANTO*0836444*LE*VRDLCU80A01G188X*l@x.it",
-    "0050*NERI PIA*VIA NUOVA 5*73040*CASTRO*0836555*LE*NREPIA80A41C336X*",
-    "0060*VERDI ANNA*VIA ALTA 6*00100*ROMA*06666*RM*VRDNNA80A41H501X*",
-    "0070*GIALLI UGO*VIA BASSA 7*20100*MILANO*02777*MI*GLLUGO80A01F205X*",
-    "0090*BRUNI EVA*VIA LARGA 8*80100*NAPOLI*081888*NA*BRNEVA80A41F839X*",
-    "0080*VERDI LUIGI*VIA STRETTA 9*50100*FIRENZE*055999*FI*VRDLGU80A01D612X*u@x.it",
-    "0029*ULTIMO*VIA FINE 10*09100*CAGLIARI*070000*CA*LTMLTM80A01B354X*"};
+const Righe kDieci = {riga_cliente({{cliente::codice, "0010"},
+                                    {cliente::nome, "ROSSI MARIO"},
+                                    {cliente::via, "VIA ROMA 1"},
+                                    {cliente::cap, "73100"},
+                                    {cliente::citta, "LECCE"},
+                                    {cliente::telefono, "0832111"},
+                                    {cliente::provincia, "LE"},
+                                    {cliente::codice_fiscale, "RSSMRA80A01E506X"}}),
+                      riga_cliente({{cliente::codice, "0020"},
+                                    {cliente::nome, "BIANCHI ANNA"},
+                                    {cliente::via, "VIA MARE 2"},
+                                    {cliente::cap, "70100"},
+                                    {cliente::citta, "BARI"},
+                                    {cliente::telefono, "080222"},
+                                    {cliente::provincia, "BA"},
+                                    {cliente::codice_fiscale, "BNCNNA80A41A662X"}}),
+                      riga_cliente({{cliente::codice, "0030"},
+                                    {cliente::nome, "VERDE GINO"},
+                                    {cliente::via, "VIA PO 3"},
+                                    {cliente::cap, "10100"},
+                                    {cliente::citta, "TORINO"},
+                                    {cliente::telefono, "011333"},
+                                    {cliente::provincia, "TO"},
+                                    {cliente::codice_fiscale, "VRDGNI80A01L219X"}}),
+                      riga_cliente({{cliente::codice, "0040"},
+                                    {cliente::nome, "VERDI LUCA"},
+                                    {cliente::via, "VIA LAGO 4"},
+                                    {cliente::cap, "73028"},
+                                    {cliente::citta, "OTRANTO"},
+                                    {cliente::telefono, "0836444"},
+                                    {cliente::provincia, "LE"},
+                                    {cliente::codice_fiscale, "VRDLCU80A01G188X"},
+                                    {cliente::email, "l@x.it"}}),
+                      riga_cliente({{cliente::codice, "0050"},
+                                    {cliente::nome, "NERI PIA"},
+                                    {cliente::via, "VIA NUOVA 5"},
+                                    {cliente::cap, "73040"},
+                                    {cliente::citta, "CASTRO"},
+                                    {cliente::telefono, "0836555"},
+                                    {cliente::provincia, "LE"},
+                                    {cliente::codice_fiscale, "NREPIA80A41C336X"}}),
+                      riga_cliente({{cliente::codice, "0060"},
+                                    {cliente::nome, "VERDI ANNA"},
+                                    {cliente::via, "VIA ALTA 6"},
+                                    {cliente::cap, "00100"},
+                                    {cliente::citta, "ROMA"},
+                                    {cliente::telefono, "06666"},
+                                    {cliente::provincia, "RM"},
+                                    {cliente::codice_fiscale, "VRDNNA80A41H501X"}}),
+                      riga_cliente({{cliente::codice, "0070"},
+                                    {cliente::nome, "GIALLI UGO"},
+                                    {cliente::via, "VIA BASSA 7"},
+                                    {cliente::cap, "20100"},
+                                    {cliente::citta, "MILANO"},
+                                    {cliente::telefono, "02777"},
+                                    {cliente::provincia, "MI"},
+                                    {cliente::codice_fiscale, "GLLUGO80A01F205X"}}),
+                      riga_cliente({{cliente::codice, "0090"},
+                                    {cliente::nome, "BRUNI EVA"},
+                                    {cliente::via, "VIA LARGA 8"},
+                                    {cliente::cap, "80100"},
+                                    {cliente::citta, "NAPOLI"},
+                                    {cliente::telefono, "081888"},
+                                    {cliente::provincia, "NA"},
+                                    {cliente::codice_fiscale, "BRNEVA80A41F839X"}}),
+                      riga_cliente({{cliente::codice, "0080"},
+                                    {cliente::nome, "VERDI LUIGI"},
+                                    {cliente::via, "VIA STRETTA 9"},
+                                    {cliente::cap, "50100"},
+                                    {cliente::citta, "FIRENZE"},
+                                    {cliente::telefono, "055999"},
+                                    {cliente::provincia, "FI"},
+                                    {cliente::codice_fiscale, "VRDLGU80A01D612X"},
+                                    {cliente::email, "u@x.it"}}),
+                      riga_cliente({{cliente::codice, "0029"},
+                                    {cliente::nome, "ULTIMO"},
+                                    {cliente::via, "VIA FINE 10"},
+                                    {cliente::cap, "09100"},
+                                    {cliente::citta, "CAGLIARI"},
+                                    {cliente::telefono, "070000"},
+                                    {cliente::provincia, "CA"},
+                                    {cliente::codice_fiscale, "LTMLTM80A01B354X"}})};
 
 class PrenotazioneCliente : public PaginaPrenotazione {
 protected:
@@ -81,7 +153,10 @@ TEST_F(PrenotazioneCliente, ANewClientIsWrittenWhenThePeriodsAreShown) {
     b.messaggi().answer(plat::Answer::Yes);
     app.click(p().CONFERMA);
     Righe atteso = kDieci;
-    atteso.push_back("0091*  ZANETTI ****0999**RSSMRA85T10A562S*");
+    atteso.push_back(riga_cliente({{cliente::codice, "0091"},
+                                   {cliente::nome, "  ZANETTI "},
+                                   {cliente::telefono, "0999"},
+                                   {cliente::codice_fiscale, "RSSMRA85T10A562S"}}));
     EXPECT_EQ(b.byte(file("clienti.dat")), crlf(atteso));
     EXPECT_EQ(p().Text22.text() + "|" + std::to_string(p().Check1.value()), "11|1");
     EXPECT_TRUE(p().List1.visible() && p().SCEGLI.visible());
@@ -102,7 +177,14 @@ TEST_F(PrenotazioneCliente, AFoundClientIsRewrittenOnlyWhenChanged) {
     app.type(p().Text13, "0836 000");
     app.click(p().CONFERMA);
     Righe atteso = kDieci;
-    atteso[4] = "0050*NERI PIA*VIA NUOVA 5*73040*CASTRO*0836 000*LE*NREPIA80A41C336X*";
+    atteso[4] = riga_cliente({{cliente::codice, "0050"},
+                              {cliente::nome, "NERI PIA"},
+                              {cliente::via, "VIA NUOVA 5"},
+                              {cliente::cap, "73040"},
+                              {cliente::citta, "CASTRO"},
+                              {cliente::telefono, "0836 000"},
+                              {cliente::provincia, "LE"},
+                              {cliente::codice_fiscale, "NREPIA80A41C336X"}});
     EXPECT_EQ(b.byte(file("clienti.dat")), crlf(atteso));
 }
 
@@ -137,7 +219,11 @@ TEST_F(PrenotazioneCliente, ANewNameOrANewPageTakesNothingOfTheClientShownBefore
     scrivi(p().Text13, "0999");
     b.messaggi().answer(plat::Answer::Yes);
     app.click(p().CONFERMA);
-    EXPECT_EQ(b.leggi(file("clienti.dat")).back(), "0091*ZANETTI****0999**RSSMRA85T10A562S*");
+    EXPECT_EQ(b.leggi(file("clienti.dat")).back(),
+              riga_cliente({{cliente::codice, "0091"},
+                            {cliente::nome, "ZANETTI"},
+                            {cliente::telefono, "0999"},
+                            {cliente::codice_fiscale, "RSSMRA85T10A562S"}}));
 }
 
 TEST_F(PrenotazioneCliente, ABookingIsSavedOnlyForAClientOfTheFile) {
@@ -159,7 +245,7 @@ TEST_F(PrenotazioneCliente, ABookingIsSavedOnlyForAClientOfTheFile) {
     app.click(p().CONFERMA);
     app.click(p().SALVA);
     EXPECT_EQ(p().Check3.value(), 1);
-    EXPECT_EQ(app.s.prenotazioni[3].campo[1], "0091");
+    EXPECT_EQ(app.s.prenotazioni[3].campo[pren::cliente], "0091");
 }
 
 TEST_F(PrenotazioneCliente, MandatoryBoxes) {

@@ -1,6 +1,7 @@
 // The booking page: one new booking from the menu to the files, the checks
 // of SALVA, the page's exits, the flags of a new page, periods and dates.
 #include "prenotazione_banco.h"
+#include "support/righe.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -33,7 +34,15 @@ TEST_F(PrenotazionePagina, ANewBookingFromTheMenuToEveryFile) {
     EXPECT_TRUE(p().List1.visible());
     EXPECT_EQ(b.byte(file("clienti.dat")),
               crlf({kClienti[0], kClienti[1],
-                    "0041*NERI PIA*VIA LAGO 3*00118*ROMA*0832 123456*RM*RSSMRA85T10A562S*n@x.it"}));
+                    riga_cliente({{cliente::codice, "0041"},
+                                  {cliente::nome, "NERI PIA"},
+                                  {cliente::via, "VIA LAGO 3"},
+                                  {cliente::cap, "00118"},
+                                  {cliente::citta, "ROMA"},
+                                  {cliente::telefono, "0832 123456"},
+                                  {cliente::provincia, "RM"},
+                                  {cliente::codice_fiscale, "RSSMRA85T10A562S"},
+                                  {cliente::email, "n@x.it"}})}));
 
     app.pick(p().List1, 1);
     app.double_click(p().Text19);  // the computed deposit: 10% of 2.000,00

@@ -94,7 +94,7 @@ TEST_F(Prenotazioni, FurtherAdvanceAddsThePaymentAndReopensTheBooking) {
     // The cents of both amounts count.
     app().s.importo_acconto = "0,75";
     ASSERT_TRUE(registra("ACCON"));
-    EXPECT_EQ(app().s.prenotazioni[2].campo[5], "1820,75");
+    EXPECT_EQ(app().s.prenotazioni[2].campo[pren::acconto], "1820,75");
 }
 
 // Lines a hand put among the bookings keep their numbers, and so does every
@@ -104,7 +104,7 @@ TEST_F(Prenotazioni, LinesThatAreNoBookingsKeepTheirPlaceAndANewBookingGoesAfter
     b.scrivi(file(), file_prima);
     app().run([&] { carica_prenotazioni(app()); });
     EXPECT_EQ(app().testo("prenotazione", "Text21"), "5");
-    EXPECT_EQ(app().s.prenotazioni[5].campo[0], "0010");
+    EXPECT_EQ(app().s.prenotazioni[5].campo[pren::appartamento], "0010");
     nuova("3");
     EXPECT_FALSE(registra("PRENOTAZIONE")) << "line 3 is no booking to write over";
     EXPECT_EQ(b.leggi(file()), file_prima);
@@ -138,7 +138,7 @@ TEST_F(Prenotazioni, BalanceAndRevocationCloseTheBookingWithTheirMovement) {
     EXPECT_EQ(stato_prenotazione(app().s.prenotazioni[3]), StatoPrenotazione::revocata);
     box("prenotazione", "Text26", "1000");
     ASSERT_TRUE(registra("REVOCA"));
-    EXPECT_EQ(app().s.prenotazioni[3].campo[11], "REVOC1000");
+    EXPECT_EQ(app().s.prenotazioni[3].campo[pren::movimento], "REVOC1000");
 }
 
 TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndNothingElse) {

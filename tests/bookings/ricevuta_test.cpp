@@ -13,6 +13,7 @@
 #include "records/clienti.h"
 #include "records/prenotazioni.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -165,8 +166,8 @@ TEST_F(Ricevuta, APageFilledFromTheBookingItsClientApartmentOwnerStreetAndAgency
     EXPECT_EQ(stampato(), 1);
     EXPECT_TRUE(b.messaggi().shown().empty());
     EXPECT_EQ(b.byte(dati("prenotazioni2026.dat")), prima);
-    EXPECT_EQ(app.s.prenotazioni[1].campo[4], "1.500,00");
-    EXPECT_EQ(app.s.prenotazioni[1].campo[13], "0");
+    EXPECT_EQ(app.s.prenotazioni[1].campo[pren::affitto], "1.500,00");
+    EXPECT_EQ(app.s.prenotazioni[1].campo[pren::letti], "0");
     EXPECT_EQ(app.s.appartamento_corrente, 10);
     EXPECT_EQ(app.s.numero_nota, "1");
 }
@@ -185,7 +186,7 @@ TEST_F(Ricevuta, AClientRegisteredAfterAnEarlierReceiptIsPrinted) {
                                   {"Text9", "W"},
                                   {"Text30", ""}})
             app.imposta("prenotazione", box, testo);
-        ASSERT_TRUE(registra_cliente(app));
+        ASSERT_TRUE(test::registra_cliente_del_blocco(app));
     });
     prenotazioni(
         {kPrenotazione1, "0010*0004*01/08/2026*15/08/2026*1500*500,00*ND*ND*ND*0.00.00*******"});
@@ -242,7 +243,7 @@ TEST_F(Ricevuta, TheClientsStreetTakesViaOnlyWhenItDoesNotNameItsKind) {
                                 {"PIAZZA DANTE 1", " PIAZZA DANTE 1"},
                                 {"V.LE ROMA 3", " V.LE ROMA 3"},
                                 {"VIALETTO 4", " Via VIALETTO 4"}}) {
-        app.s.clienti[1][2] = strada;
+        app.s.clienti[1][cliente::via] = strada;
         EXPECT_EQ(stampa("001").at({5, 2}), riga) << strada;
     }
 }

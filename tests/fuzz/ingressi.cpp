@@ -291,41 +291,47 @@ Campi<N> campi_nuovi() {
     return c;
 }
 
-const Registro<Campi<3>> kVie{
-    &Stato::percorso_vie, carica_vie,       [](App& a) -> Tabella<Campi<3>>& { return a.s.vie; },
-    &kFormatoVie,         aggiungi_x<3, 2>, campi_nuovi<3>};
-const Registro<Campi<10>> kProprietari{
+const Registro<RigaVia> kVie{&Stato::percorso_vie,
+                             carica_vie,
+                             [](App& a) -> Tabella<RigaVia>& { return a.s.vie; },
+                             &kFormatoVie,
+                             aggiungi_x<vie::kCampi, vie::nome>,
+                             campi_nuovi<vie::kCampi>};
+const Registro<RigaProprietario> kProprietari{
     &Stato::percorso_proprietari,
     carica_proprietari,
-    [](App& a) -> Tabella<Campi<10>>& { return a.s.proprietari; },
+    [](App& a) -> Tabella<RigaProprietario>& { return a.s.proprietari; },
     &kFormatoProprietari,
-    aggiungi_x<10, 1>,
-    campi_nuovi<10>};
-const Registro<Campi<13>> kAppartamenti{
+    aggiungi_x<proprietario::kCampi, proprietario::via>,
+    campi_nuovi<proprietario::kCampi>};
+const Registro<RigaAppartamento> kAppartamenti{
     &Stato::percorso_appartamenti,
     carica_appartamenti,
-    [](App& a) -> Tabella<Campi<13>>& { return a.s.appartamenti; },
+    [](App& a) -> Tabella<RigaAppartamento>& { return a.s.appartamenti; },
     &kFormatoAppartamenti,
-    aggiungi_x<13, 2>,
-    campi_nuovi<13>};
-const Registro<Campi<9>> kClienti{&Stato::percorso_clienti,
-                                  carica_clienti,
-                                  [](App& a) -> Tabella<Campi<9>>& { return a.s.clienti; },
-                                  &kFormatoClienti,
-                                  aggiungi_x<9, 2>,
-                                  campi_nuovi<9>};
-const Registro<Campi<3>> kNote{
-    &Stato::percorso_note, carica_note,      [](App& a) -> Tabella<Campi<3>>& { return a.s.note; },
-    &kFormatoNote,         aggiungi_x<3, 0>, campi_nuovi<3>};
+    aggiungi_x<appartamento::kCampi, appartamento::civico>,
+    campi_nuovi<appartamento::kCampi>};
+const Registro<RigaCliente> kClienti{&Stato::percorso_clienti,
+                                     carica_clienti,
+                                     [](App& a) -> Tabella<RigaCliente>& { return a.s.clienti; },
+                                     &kFormatoClienti,
+                                     aggiungi_x<cliente::kCampi, cliente::via>,
+                                     campi_nuovi<cliente::kCampi>};
+const Registro<RigaNota> kNote{&Stato::percorso_note,
+                               carica_note,
+                               [](App& a) -> Tabella<RigaNota>& { return a.s.note; },
+                               &kFormatoNote,
+                               aggiungi_x<nota::kCampi, nota::testo>,
+                               campi_nuovi<nota::kCampi>};
 const Registro<RigaFattura> kFatture{&Stato::percorso_fatture,
                                      carica_fatture,
                                      [](App& a) -> Tabella<RigaFattura>& { return a.s.fatture; },
                                      &kFormatoFatture,
-                                     [](RigaFattura& f) { f.campo[4] += "X"; },
+                                     [](RigaFattura& f) { f.campo[fatt::descrizione] += "X"; },
                                      [] {
                                          RigaFattura f;
                                          f.data = plat::Date::from_dmy(1, 2, 2026).value();
-                                         f.campo[1] = "9";
+                                         f.campo[fatt::numero] = "9";
                                          return f;
                                      }};
 const Registro<RigaPeriodo> kPeriodi{
@@ -340,11 +346,11 @@ const Registro<RigaPrenotazione> kPrenotazioni{
     carica_prenotazioni,
     [](App& a) -> Tabella<RigaPrenotazione>& { return a.s.prenotazioni; },
     &kFormatoPrenotazioni,
-    [](RigaPrenotazione& p) { p.campo[4] += "X"; },
+    [](RigaPrenotazione& p) { p.campo[pren::affitto] += "X"; },
     [] {
         RigaPrenotazione p;
-        p.campo[0] = "0012";
-        p.campo[1] = "0001";
+        p.campo[pren::appartamento] = "0012";
+        p.campo[pren::cliente] = "0001";
         return p;
     }};
 const Registro<RigaBanca> kBanche{&Stato::percorso_banche,

@@ -93,8 +93,8 @@ TEST_F(RegistroFatture, ClientAndOwnerInvoicesFillTheirOwnAddresseeField) {
     app().s.operazione = "CLIENTI";
     fattura(2, "11/02/2026", "0009");
     ASSERT_TRUE(registra());
-    EXPECT_EQ(app().s.fatture[2].campo[2], "0009");
-    EXPECT_EQ(app().s.fatture[2].campo[3], "");
+    EXPECT_EQ(app().s.fatture[2].campo[fatt::cliente], "0009");
+    EXPECT_EQ(app().s.fatture[2].campo[fatt::proprietario], "");
 }
 
 TEST_F(RegistroFatture, SavingAStoredNumberReplacesThatInvoiceAndKeepsTheRest) {
@@ -124,7 +124,7 @@ TEST_F(RegistroFatture, RegimeTakesTheLastTickedBoxOfTheFour) {
     app().campo("fattura", "Check3").set_value(1);
     app().campo("fattura", "Check4").set_value(1);
     ASSERT_TRUE(registra());
-    EXPECT_EQ(app().s.fatture[1].campo[7], "4");
+    EXPECT_EQ(app().s.fatture[1].campo[fatt::regime], "4");
 }
 
 TEST_F(RegistroFatture, CancelledInvoiceIsDroppedAndLaterOnesMoveUp) {
@@ -137,7 +137,7 @@ TEST_F(RegistroFatture, CancelledInvoiceIsDroppedAndLaterOnesMoveUp) {
     // "CANC" reads as number 0: it names no record and is refused.
     EXPECT_FALSE(registra());
 
-    app().s.fatture[2].campo[1] = "CANC";
+    app().s.fatture[2].campo[fatt::numero] = "CANC";
     fattura(3, "03/03/2026", "0003");
     ASSERT_TRUE(registra());
     const Righe righe = b.leggi(percorso);
@@ -170,7 +170,7 @@ TEST_F(RegistroFatture, RefusalsWriteNothing) {
     ASSERT_EQ(messaggi.size(), 6u);
     EXPECT_NE(messaggi[0].find("DATA DELLA FATTURA NON VALIDA"), std::string::npos);
     EXPECT_NE(messaggi[5].find("NUMERO DELLA FATTURA NON E' VALIDO"), std::string::npos);
-    EXPECT_EQ(app().s.fatture[2].campo[1], "");
+    EXPECT_EQ(app().s.fatture[2].campo[fatt::numero], "");
 }
 
 TEST_F(RegistroFatture, LoaderKeepsUnreadableDatesAsNoDateAndARewriteKeepsTheOtherLines) {
@@ -178,10 +178,10 @@ TEST_F(RegistroFatture, LoaderKeepsUnreadableDatesAsNoDateAndARewriteKeepsTheOth
     carica();
     EXPECT_EQ(box("Text6"), "3");
     EXPECT_TRUE(app().s.fatture[1].data.is_zero());
-    EXPECT_EQ(app().s.fatture[1].campo[1], "1");
-    EXPECT_EQ(app().s.fatture[2].campo[1], "");
+    EXPECT_EQ(app().s.fatture[1].campo[fatt::numero], "1");
+    EXPECT_EQ(app().s.fatture[2].campo[fatt::numero], "");
     EXPECT_EQ(app().s.fatture[3].data, data(4, 3, 2026));
-    EXPECT_EQ(app().s.fatture[3].campo[9], "");
+    EXPECT_EQ(app().s.fatture[3].campo[fatt::totale], "");
 
     // A new invoice leaves every line it did not write as it stood.
     app().s.operazione = "CLIENTI";
@@ -218,19 +218,19 @@ TEST_F(CaricaPrenotazioni, AnEmptyLineKeepsItsNumberAndHoldsNoBooking) {
     carica();
     EXPECT_EQ(app().testo("prenotazione", "Text21"), "4");
     const RigaPrenotazione& p = app().s.prenotazioni[1];
-    EXPECT_EQ(p.campo[0], "0010");
-    EXPECT_EQ(p.campo[4], "1.500,00");
+    EXPECT_EQ(p.campo[pren::appartamento], "0010");
+    EXPECT_EQ(p.campo[pren::affitto], "1.500,00");
     EXPECT_EQ(p.arrivo, data(1, 7, 2026));
     EXPECT_EQ(p.partenza, data(15, 7, 2026));
     EXPECT_TRUE(p.chiusura.is_zero());
-    EXPECT_EQ(p.campo[12], "3");
+    EXPECT_EQ(p.campo[pren::periodo], "3");
     const RigaPrenotazione& q = app().s.prenotazioni[2];
     EXPECT_EQ(q.arrivo, data(1, 8, 2026));
     EXPECT_EQ(q.chiusura, data(20, 8, 2026));
-    EXPECT_EQ(q.campo[11], "12");
+    EXPECT_EQ(q.campo[pren::movimento], "12");
     // The empty line holds no booking; the one after it is booking 4.
-    EXPECT_EQ(app().s.prenotazioni[3].campo[0], "");
-    EXPECT_EQ(app().s.prenotazioni[4].campo[0], "0012");
+    EXPECT_EQ(app().s.prenotazioni[3].campo[pren::appartamento], "");
+    EXPECT_EQ(app().s.prenotazioni[4].campo[pren::appartamento], "0012");
 }
 
 TEST_F(CaricaPrenotazioni, BadDatesAndShortLinesDoNotStopTheLoad) {
@@ -240,10 +240,10 @@ TEST_F(CaricaPrenotazioni, BadDatesAndShortLinesDoNotStopTheLoad) {
     const RigaPrenotazione& p = app().s.prenotazioni[1];
     EXPECT_TRUE(p.arrivo.is_zero());
     EXPECT_TRUE(p.partenza.is_zero());
-    EXPECT_EQ(p.campo[2], "ieri");
-    EXPECT_EQ(p.campo[16], "");
+    EXPECT_EQ(p.campo[pren::arrivo], "ieri");
+    EXPECT_EQ(p.campo[pren::lenzuola], "");
     // A line without any separator holds no booking.
-    EXPECT_EQ(app().s.prenotazioni[2].campo[0], "");
+    EXPECT_EQ(app().s.prenotazioni[2].campo[pren::appartamento], "");
 }
 
 TEST_F(CaricaPrenotazioni, MissingFileIsCreatedAndALongFileLoadsWhole) {
@@ -263,7 +263,7 @@ TEST_F(CaricaPrenotazioni, MissingFileIsCreatedAndALongFileLoadsWhole) {
     b.scrivi(percorso, {"0010*0001*01/07/2026*15/07/2026"});
     carica();
     EXPECT_EQ(app().testo("prenotazione", "Text21"), "1");
-    EXPECT_EQ(app().s.prenotazioni[2].campo[0], "");
+    EXPECT_EQ(app().s.prenotazioni[2].campo[pren::appartamento], "");
     EXPECT_TRUE(app().s.prenotazioni[2].arrivo.is_zero());
 }
 

@@ -371,7 +371,7 @@ TEST_F(Periodi, DeletingAPeriodRenumbersTheLaterBookings) {
     // Both tables are reloaded.
     EXPECT_EQ(box("appartament", "Text26"), "3");
     EXPECT_EQ(box("prenotazione", "Text21"), "8");
-    EXPECT_EQ(app().s.prenotazioni[3].campo[12], "003");
+    EXPECT_EQ(app().s.prenotazioni[3].campo[pren::periodo], "003");
 
     // A "CANC" code typed for the first period drops it just the same.
     EXPECT_FALSE(

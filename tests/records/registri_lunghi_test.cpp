@@ -24,6 +24,7 @@
 #include "records/proprietari.h"
 #include "records/vie.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -93,7 +94,7 @@ const Registro kRegistri[] = {
      [](App& a, long k) {
          metti(a, "prenotazione",
                {{"Text24", t(k)}, {"Text8", "SEGNO " + t(k)}, {"Text25", n4(k)}});
-         return registra_cliente(a);
+         return test::registra_cliente_del_blocco(a);
      },
      true},
     {"fatture", &Stato::percorso_fatture, 150,
@@ -224,7 +225,7 @@ TEST(CaricaInsieme, LongRegistersReadTogetherLoadAsEachAloneAndAFailureReachesTh
     });
     for (const Registro* r : insieme)
         EXPECT_EQ(app.testo(r->forma_conta, r->box_conta), std::to_string(r->righe)) << r->nome;
-    const Campi<9> ultimo_cliente = app.s.clienti[insieme[0]->righe];
+    const RigaCliente ultimo_cliente = app.s.clienti[insieme[0]->righe];
     const std::string ultima_nota = app.s.note[insieme[1]->righe][0];
     app.run([&] {
         carica_clienti(app);

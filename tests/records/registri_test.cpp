@@ -18,6 +18,7 @@
 #include "records/proprietari.h"
 #include "records/vie.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -90,7 +91,7 @@ TEST_F(Registri, NewStreetIsRecordCountPlusOneWithPaddedCode) {
     EXPECT_EQ(b.byte(dati("Vie.dat")), crlf({"0001**VIA MARE* $$", "0002**CORSO ITALIA* $$",
                                              "0003**PIAZZA DUOMO* $$", "0004**VIA ROMA* $$"}));
     EXPECT_EQ(box("appartament", "Text45"), "4");
-    EXPECT_EQ(app().s.vie[4], (Campi<3>{"0004", "", "VIA ROMA"}));
+    EXPECT_EQ(app().s.vie[4], (RigaVia{"0004", "", "VIA ROMA"}));
 }
 
 TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsOnlyTheCancelledOne) {
@@ -99,8 +100,8 @@ TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsOnlyTheCa
     app().run([&] { carica_vie(app()); });
     // The line without "*" holds no street but keeps its line number.
     EXPECT_EQ(box("appartament", "Text45"), "4");
-    EXPECT_EQ(app().s.vie[2], (Campi<3>{}));
-    EXPECT_EQ(app().s.vie[3], (Campi<3>{"0003", "", "VIA LAGO"}));
+    EXPECT_EQ(app().s.vie[2], (RigaVia{}));
+    EXPECT_EQ(app().s.vie[3], (RigaVia{"0003", "", "VIA LAGO"}));
 
     // Street 3 deleted: it vanishes and street 4 moves up; every other line
     // stays as it stood.
@@ -119,9 +120,36 @@ protected:
     void SetUp() override {
         Registri::SetUp();
         b.scrivi(dati("proprietari.IND"),
-                 {"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it",
-                  "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080222*0002*BNCNNA*CONTR*b@x.it",
-                  "VERDI LUCA*VIA LAGO 3*OTRANTO*LE*73028*0836333*0003*VRDLCU*CONTR*v@x.it"});
+                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::via, "VIA ROMA 1"},
+                                           {proprietario::citta, "LECCE"},
+                                           {proprietario::provincia, "LE"},
+                                           {proprietario::cap, "73100"},
+                                           {proprietario::telefono, "0832111"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::codice_fiscale, "RSSMRA"},
+                                           {proprietario::rapporto, "PROVV"},
+                                           {proprietario::email, "r@x.it"}}),
+                  test::riga_proprietario({{proprietario::nome, "BIANCHI ANNA"},
+                                           {proprietario::via, "VIA MARE 2"},
+                                           {proprietario::citta, "BARI"},
+                                           {proprietario::provincia, "BA"},
+                                           {proprietario::cap, "70100"},
+                                           {proprietario::telefono, "080222"},
+                                           {proprietario::codice, "0002"},
+                                           {proprietario::codice_fiscale, "BNCNNA"},
+                                           {proprietario::rapporto, "CONTR"},
+                                           {proprietario::email, "b@x.it"}}),
+                  test::riga_proprietario({{proprietario::nome, "VERDI LUCA"},
+                                           {proprietario::via, "VIA LAGO 3"},
+                                           {proprietario::citta, "OTRANTO"},
+                                           {proprietario::provincia, "LE"},
+                                           {proprietario::cap, "73028"},
+                                           {proprietario::telefono, "0836333"},
+                                           {proprietario::codice, "0003"},
+                                           {proprietario::codice_fiscale, "VRDLCU"},
+                                           {proprietario::rapporto, "CONTR"},
+                                           {proprietario::email, "v@x.it"}})});
         app().run([&] { carica_proprietari(app()); });
     }
     void mostra(int k) {
@@ -163,10 +191,28 @@ TEST_F(RegistroProprietari, DeletingOwnerTwoMovesOwnerThreeUp) {
     metti("PROPRIETARI", "Text2", "CANC");
     EXPECT_TRUE(esegui(registra_proprietari));
     EXPECT_EQ(b.byte(dati("proprietari.IND")),
-              crlf({"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it",
-                    "VERDI LUCA*VIA LAGO 3*OTRANTO*LE*73028*0836333*0003*VRDLCU*CONTR*v@x.it"}));
+              crlf({test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                             {proprietario::via, "VIA ROMA 1"},
+                                             {proprietario::citta, "LECCE"},
+                                             {proprietario::provincia, "LE"},
+                                             {proprietario::cap, "73100"},
+                                             {proprietario::telefono, "0832111"},
+                                             {proprietario::codice, "0001"},
+                                             {proprietario::codice_fiscale, "RSSMRA"},
+                                             {proprietario::rapporto, "PROVV"},
+                                             {proprietario::email, "r@x.it"}}),
+                    test::riga_proprietario({{proprietario::nome, "VERDI LUCA"},
+                                             {proprietario::via, "VIA LAGO 3"},
+                                             {proprietario::citta, "OTRANTO"},
+                                             {proprietario::provincia, "LE"},
+                                             {proprietario::cap, "73028"},
+                                             {proprietario::telefono, "0836333"},
+                                             {proprietario::codice, "0003"},
+                                             {proprietario::codice_fiscale, "VRDLCU"},
+                                             {proprietario::rapporto, "CONTR"},
+                                             {proprietario::email, "v@x.it"}})}));
     EXPECT_EQ(box("PROPRIETARI", "Text1"), "2");
-    EXPECT_EQ(app().s.proprietari[2][0], "VERDI LUCA");
+    EXPECT_EQ(app().s.proprietari[2][proprietario::nome], "VERDI LUCA");
 }
 
 TEST_F(RegistroProprietari, EmptyNameIsDroppedAtTheRewrite) {
@@ -187,12 +233,21 @@ TEST_F(RegistroProprietari, RelationFollowsTheOptionsOrStaysWhenNoneIsTicked) {
     metti("PROPRIETARI", "Text6", "0832999");
     EXPECT_TRUE(esegui(registra_proprietari));
     EXPECT_EQ(b.leggi(dati("proprietari.IND"))[0],
-              "ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832999*0001*RSSMRA*PROVV*r@x.it");
+              test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                       {proprietario::via, "VIA ROMA 1"},
+                                       {proprietario::citta, "LECCE"},
+                                       {proprietario::provincia, "LE"},
+                                       {proprietario::cap, "73100"},
+                                       {proprietario::telefono, "0832999"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::codice_fiscale, "RSSMRA"},
+                                       {proprietario::rapporto, "PROVV"},
+                                       {proprietario::email, "r@x.it"}}));
 
     mostra(1);
     app().campo("PROPRIETARI", "Option2").set_value(1);
     EXPECT_TRUE(esegui(registra_proprietari));
-    EXPECT_EQ(app().s.proprietari[1][8], "CONTR");
+    EXPECT_EQ(app().s.proprietari[1][proprietario::rapporto], "CONTR");
 }
 
 TEST_F(RegistroProprietari, NewOwnerWithNoOptionHasNoRelationEvenAfterADeletion) {
@@ -209,7 +264,9 @@ TEST_F(RegistroProprietari, NewOwnerWithNoOptionHasNoRelationEvenAfterADeletion)
     metti("PROPRIETARI", "Text2", "NERI PIA");
     metti("PROPRIETARI", "Text7", "0004");
     EXPECT_TRUE(esegui(registra_proprietari));
-    EXPECT_EQ(b.leggi(dati("proprietari.IND"))[2], "NERI PIA******0004***");
+    EXPECT_EQ(b.leggi(dati("proprietari.IND"))[2],
+              test::riga_proprietario(
+                  {{proprietario::nome, "NERI PIA"}, {proprietario::codice, "0004"}}));
     EXPECT_EQ(box("PROPRIETARI", "Text1"), "3");
 }
 
@@ -221,7 +278,7 @@ TEST_F(RegistroProprietari, OwnersFileLongerThanTheTableLoadsEveryOwnerWithoutAW
     app().run([&] { carica_proprietari(app()); });
     app().run([&] { carica_proprietari(app()); });
     EXPECT_EQ(box("PROPRIETARI", "Text1"), "201");
-    EXPECT_EQ(app().s.proprietari[201][0], "P201");
+    EXPECT_EQ(app().s.proprietari[201][proprietario::nome], "P201");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
     EXPECT_FALSE(app().ended());
 }
@@ -240,7 +297,7 @@ TEST_F(Registri, LoadersReadTheirFileToTheEnd) {
     app().run([&] { carica_clienti(app()); });
     scrittore.join();
     EXPECT_EQ(box("prenotazione", "Text22"), "2001");
-    EXPECT_EQ(app().s.clienti[2001][1], "CLIENTE 2001");
+    EXPECT_EQ(app().s.clienti[2001][cliente::nome], "CLIENTE 2001");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
@@ -407,15 +464,15 @@ TEST_F(RegistroAppartamenti, UnknownStreetGivesZeroCodeAndNoOptionGivesNoType) {
         app().campo("appartament", o).set_value(0);
     EXPECT_TRUE(esegui(registra_appartamento));
     EXPECT_EQ(b.leggi(dati("appartamenti.ind"))[1], "0002*000*5**SI*2*SI*T*4*ANNUALE***0020");
-    EXPECT_EQ(app().s.appartamenti[2][3], "");
+    EXPECT_EQ(app().s.appartamenti[2][appartamento::tipo], "");
 }
 
 TEST_F(RegistroAppartamenti, ShortLineLoadsWhatItHas) {
     b.scrivi(dati("appartamenti.ind"), {"0001*0001*12"});
     app().run([&] { carica_appartamenti(app()); });
     EXPECT_EQ(box("appartament", "Text23"), "1");
-    EXPECT_EQ(app().s.appartamenti[1][2], "12");
-    EXPECT_EQ(app().s.appartamenti[1][12], "");
+    EXPECT_EQ(app().s.appartamenti[1][appartamento::civico], "12");
+    EXPECT_EQ(app().s.appartamenti[1][appartamento::codice], "");
 }
 
 // --- clients ---------------------------------------------------------------------
@@ -425,9 +482,31 @@ protected:
     void SetUp() override {
         Registri::SetUp();
         b.scrivi(dati("clienti.dat"),
-                 {"0001*ROSSI MARIO*VIA ROMA 1*73100*LECCE*0832*LE*RSSMRA80A01E506X*r@x.it",
-                  "0002*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*BNCNNA80A41A662X*",
-                  "0003*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*VRDLCU80A01G188X*"});
+                 {test::riga_cliente({{cliente::codice, "0001"},
+                                      {cliente::nome, "ROSSI MARIO"},
+                                      {cliente::via, "VIA ROMA 1"},
+                                      {cliente::cap, "73100"},
+                                      {cliente::citta, "LECCE"},
+                                      {cliente::telefono, "0832"},
+                                      {cliente::provincia, "LE"},
+                                      {cliente::codice_fiscale, "RSSMRA80A01E506X"},
+                                      {cliente::email, "r@x.it"}}),
+                  test::riga_cliente({{cliente::codice, "0002"},
+                                      {cliente::nome, "BIANCHI ANNA"},
+                                      {cliente::via, "VIA MARE 2"},
+                                      {cliente::cap, "70100"},
+                                      {cliente::citta, "BARI"},
+                                      {cliente::telefono, "080"},
+                                      {cliente::provincia, "BA"},
+                                      {cliente::codice_fiscale, "BNCNNA80A41A662X"}}),
+                  test::riga_cliente({{cliente::codice, "0003"},
+                                      {cliente::nome, "VERDI LUCA"},
+                                      {cliente::via, "VIA LAGO 3"},
+                                      {cliente::cap, "73028"},
+                                      {cliente::citta, "OTRANTO"},
+                                      {cliente::telefono, "0836"},
+                                      {cliente::provincia, "LE"},
+                                      {cliente::codice_fiscale, "VRDLCU80A01G188X"}})});
         app().run([&] { carica_clienti(app()); });
     }
     void cliente(int k, const std::string& nome) {
@@ -448,27 +527,41 @@ TEST_F(RegistroClienti, NewClientGoesAfterTheLastWithPostalCodeBeforeTownAndTick
     ASSERT_EQ(box("prenotazione", "Text22"), "3");
     app().campo("prenotazione", "Check1").set_value(0);
     cliente(4, "NERI PIA");
-    EXPECT_TRUE(esegui(registra_cliente));
+    EXPECT_TRUE(esegui(test::registra_cliente_del_blocco));
     const Righe righe = b.leggi(dati("clienti.dat"));
     ASSERT_EQ(righe.size(), 4u);
-    EXPECT_EQ(righe[3],
-              "0004*NERI PIA*VIA NUOVA 9*73040*CASTRO*0836444*LE*NRENPA80A41C336X*n@x.it");
+    EXPECT_EQ(righe[3], test::riga_cliente({{cliente::codice, "0004"},
+                                            {cliente::nome, "NERI PIA"},
+                                            {cliente::via, "VIA NUOVA 9"},
+                                            {cliente::cap, "73040"},
+                                            {cliente::citta, "CASTRO"},
+                                            {cliente::telefono, "0836444"},
+                                            {cliente::provincia, "LE"},
+                                            {cliente::codice_fiscale, "NRENPA80A41C336X"},
+                                            {cliente::email, "n@x.it"}}));
     EXPECT_EQ(box("prenotazione", "Text22"), "4");
     EXPECT_EQ(app().campo("prenotazione", "Check1").value(), 1);
-    EXPECT_EQ(app().s.clienti[4][3], "73040");
-    EXPECT_EQ(app().s.clienti[4][4], "CASTRO");
+    EXPECT_EQ(app().s.clienti[4][cliente::cap], "73040");
+    EXPECT_EQ(app().s.clienti[4][cliente::citta], "CASTRO");
 }
 
 TEST_F(RegistroClienti, CancAndEmptyNamesAreDroppedAndLaterClientsMoveUp) {
-    app().s.clienti[1][1] = "";
+    app().s.clienti[1][cliente::nome] = "";
     cliente(2, "CANC");
-    EXPECT_TRUE(esegui(registra_cliente));
+    EXPECT_TRUE(esegui(test::registra_cliente_del_blocco));
     EXPECT_EQ(b.byte(dati("clienti.dat")),
-              crlf({"0003*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*VRDLCU80A01G188X*"}));
+              crlf({test::riga_cliente({{cliente::codice, "0003"},
+                                        {cliente::nome, "VERDI LUCA"},
+                                        {cliente::via, "VIA LAGO 3"},
+                                        {cliente::cap, "73028"},
+                                        {cliente::citta, "OTRANTO"},
+                                        {cliente::telefono, "0836"},
+                                        {cliente::provincia, "LE"},
+                                        {cliente::codice_fiscale, "VRDLCU80A01G188X"}})}));
     EXPECT_EQ(box("prenotazione", "Text22"), "1");
-    EXPECT_EQ(app().s.clienti[1][1], "VERDI LUCA");
+    EXPECT_EQ(app().s.clienti[1][cliente::nome], "VERDI LUCA");
     // The rows the file no longer holds are empty, not left-overs.
-    EXPECT_EQ(app().s.clienti[2], (Campi<9>{}));
+    EXPECT_EQ(app().s.clienti[2], (RigaCliente{}));
 }
 
 // --- refusals of every writer ---------------------------------------------------------
@@ -478,11 +571,11 @@ TEST_F(RegistroClienti, ValueWithTheSeparatorIsRefusedAndNothingIsWritten) {
     app().campo("prenotazione", "Check1").set_value(0);
     cliente(4, "NERI*PIA");
     b.nuovi_messaggi();
-    EXPECT_FALSE(esegui(registra_cliente));
+    EXPECT_FALSE(esegui(test::registra_cliente_del_blocco));
     EXPECT_EQ(b.byte(dati("clienti.dat")), prima);
     EXPECT_EQ(app().campo("prenotazione", "Check1").value(), 0);
     EXPECT_EQ(box("prenotazione", "Text22"), "3");
-    EXPECT_EQ(app().s.clienti[4][1], "");
+    EXPECT_EQ(app().s.clienti[4][cliente::nome], "");
     const auto messaggi = b.nuovi_messaggi();
     ASSERT_EQ(messaggi.size(), 1u);
     EXPECT_NE(messaggi[0].find("NERI*PIA"), std::string::npos);
@@ -526,7 +619,7 @@ TEST_F(Registri, EveryWriterRefusesTheSeparatorAndLineBreaksBeforeWriting) {
         metti("prenotazione", "Text24", "2");
         metti("prenotazione", "Text25", "0002");
         metti("prenotazione", "Text8", "NERI PAOLO" + rottura + "B");
-        EXPECT_FALSE(esegui(registra_cliente));
+        EXPECT_FALSE(esegui(test::registra_cliente_del_blocco));
 
         const auto messaggi = b.nuovi_messaggi();
         ASSERT_EQ(messaggi.size(), 4u) << rottura;
@@ -538,8 +631,8 @@ TEST_F(Registri, EveryWriterRefusesTheSeparatorAndLineBreaksBeforeWriting) {
     EXPECT_EQ(b.byte(dati("appartamenti.ind")), app_);
     EXPECT_EQ(b.byte(dati("clienti.dat")), cli);
     EXPECT_EQ(box("appartament", "Text25"), "");
-    EXPECT_EQ(app().s.proprietari[1][9], "");
-    EXPECT_EQ(app().s.clienti[2][1], "");
+    EXPECT_EQ(app().s.proprietari[1][proprietario::email], "");
+    EXPECT_EQ(app().s.clienti[2][cliente::nome], "");
 
     // A register written as one text refuses a line break inside a line,
     // and lines that are not the count it was given.
@@ -571,7 +664,7 @@ TEST_F(Registri, WritersRefuseARecordNumberThatNamesNoRow) {
 
     metti("prenotazione", "Text24", "1002");
     metti("prenotazione", "Text8", "NERI PIA");
-    EXPECT_FALSE(esegui(registra_cliente));
+    EXPECT_FALSE(esegui(test::registra_cliente_del_blocco));
     metti("PROPRIETARI", "Text1", "202");
     metti("PROPRIETARI", "Text8", "202");
     metti("PROPRIETARI", "Text2", "NERI PIA");
@@ -587,12 +680,12 @@ TEST_F(Registri, WritersRefuseARecordNumberThatNamesNoRow) {
     for (const auto& m : messaggi) EXPECT_NE(m.find("NON E' VALIDO"), std::string::npos) << m;
     EXPECT_EQ(b.byte(dati("clienti.dat")), prima);
     EXPECT_EQ(b.byte(dati("Vie.dat")), "") << "the refused street is not written";
-    EXPECT_EQ(app().s.appartamenti[1], (Campi<13>{}));
+    EXPECT_EQ(app().s.appartamenti[1], (RigaAppartamento{}));
     EXPECT_FALSE(app().ended());
 
     // A record number of 0 (nothing chosen) is refused too, not lost.
     metti("prenotazione", "Text24", "0");
-    EXPECT_FALSE(esegui(registra_cliente));
+    EXPECT_FALSE(esegui(test::registra_cliente_del_blocco));
     EXPECT_EQ(b.byte(dati("clienti.dat")), prima);
 }
 

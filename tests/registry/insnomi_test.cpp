@@ -8,14 +8,43 @@
 #include "records/clienti.h"
 #include "registry/insnomi.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
 
-const std::string kRossi =
-    "0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM*RSSMRA85T10A562S*R@X.IT";
-const std::string kBianchi = "0002*BIANCHI ANNA*VIA PO 2*20121*MILANO*02555*MI*XXX*";
-const std::string kVerdi = "0003*VERDI LUCA*VIA TEVERE*00118*ROMA*063333*RM**";
+using namespace cliente;
+
+// A client as the file holds it: the fields named, the others empty.
+std::string cli(Valori<Campo> valori) { return riga_cliente(valori); }
+
+const std::string kRossi = cli({{codice, "0001"},
+                                {nome, "ROSSI MARIO"},
+                                {via, "VIA ROMA 1"},
+                                {cap, "00118"},
+                                {citta, "ROMA"},
+                                {telefono, "061234"},
+                                {provincia, "RM"},
+                                {codice_fiscale, "RSSMRA85T10A562S"},
+                                {email, "R@X.IT"}});
+std::string bianchi(const std::string& via_, const std::string& telefono_) {
+    return cli({{codice, "0002"},
+                {nome, "BIANCHI ANNA"},
+                {via, via_},
+                {cap, "20121"},
+                {citta, "MILANO"},
+                {telefono, telefono_},
+                {provincia, "MI"},
+                {codice_fiscale, "XXX"}});
+}
+const std::string kBianchi = bianchi("VIA PO 2", "02555");
+const std::string kVerdi = cli({{codice, "0003"},
+                                {nome, "VERDI LUCA"},
+                                {via, "VIA TEVERE"},
+                                {cap, "00118"},
+                                {citta, "ROMA"},
+                                {telefono, "063333"},
+                                {provincia, "RM"}});
 
 class Clienti : public ::testing::Test {
 protected:
@@ -48,7 +77,11 @@ TEST_F(Clienti, ANewBookingPageFromTheMenuDoesNotShowTheClientLastSaved) {
     scrivi(f().Text1, "NERI PAOLO");
     scrivi(f().Text7, "RSSMRA85T10A562S");
     app.click(f().SALVACLI);
-    ASSERT_EQ(file(), kRossi + "\r\n0002*NERI PAOLO******RSSMRA85T10A562S*\r\n");
+    ASSERT_EQ(
+        file(),
+        kRossi + "\r\n" +
+            cli({{codice, "0002"}, {nome, "NERI PAOLO"}, {codice_fiscale, "RSSMRA85T10A562S"}}) +
+            "\r\n");
     app.click(f().USCITA);
     plat::Control& comandi = app.campo("MENU", "List1");
     app.click(app.campo("MENU", "prenotazioni"));
@@ -73,7 +106,7 @@ TEST_F(Clienti, ANewClientIsAppendedAndListedOnlyAfterReopening) {
 
     scrivi(f().Text2, "via po");
     app.click(f().SALVACLI);
-    EXPECT_EQ(file(), "0001*NERI PAOLO*VIA PO******\r\n");
+    EXPECT_EQ(file(), cli({{codice, "0001"}, {nome, "NERI PAOLO"}, {via, "VIA PO"}}) + "\r\n");
     EXPECT_EQ(f().Text8.text(), "1");
     EXPECT_EQ(f().Combo1.list_count(), 0);
 
@@ -89,15 +122,15 @@ TEST_F(Clienti, ANewClientIsAppendedAndListedOnlyAfterReopening) {
 TEST_F(Clienti, ANewClientAfterTwoThousandKeepsThemAllAndTakesAFreeCode) {
     std::vector<std::string> righe;
     for (int i = 1; i <= 2000; ++i)
-        righe.push_back(plat::pad_code(std::to_string(i)) + "*CLIENTE " + std::to_string(i) +
-                        "*******");
+        righe.push_back(cli(
+            {{codice, plat::pad_code(std::to_string(i))}, {nome, "CLIENTE " + std::to_string(i)}}));
     apri(righe);
     EXPECT_EQ(f().Text8.text(), "2000");
     app.click(f().NUOVOINS);
     EXPECT_EQ(f().Text10.text(), "2001");
     scrivi(f().Text1, "neri paolo");
     app.click(f().SALVACLI);
-    righe.push_back("2001*NERI PAOLO*******");
+    righe.push_back(cli({{codice, "2001"}, {nome, "NERI PAOLO"}}));
     EXPECT_EQ(b.leggi(app.s.percorso_clienti), righe);
     EXPECT_EQ(f().Text8.text(), "2001");
 }
@@ -110,7 +143,9 @@ TEST_F(Clienti, APastedLineBreakBecomesABlankAndNeverSplitsTheRecord) {
     EXPECT_EQ(f().Text1.text(), "NERI PAOLO B");
     EXPECT_EQ(f().Text2.text(), "VIA PO 1 2");
     app.click(f().SALVACLI);
-    EXPECT_EQ(file(), kRossi + "\r\n0002*NERI PAOLO B*VIA PO 1 2******\r\n");
+    EXPECT_EQ(file(), kRossi + "\r\n" +
+                          cli({{codice, "0002"}, {nome, "NERI PAOLO B"}, {via, "VIA PO 1 2"}}) +
+                          "\r\n");
 }
 
 TEST_F(Clienti, DeletingAndNewCodes) {
@@ -192,12 +227,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Codes are never cut: past 9999 a new client takes the next code whole.
 TEST_F(Clienti, PastCode9999TheNextCodeIsKeptWhole) {
-    apri({kRossi, "9999*ULTIMO*******"});
+    apri({kRossi, cli({{codice, "9999"}, {nome, "ULTIMO"}})});
     app.click(f().NUOVOINS);
     EXPECT_EQ(f().Text10.text(), "10000");
     scrivi(f().Text1, "NERI PAOLO");
     app.click(f().SALVACLI);
-    EXPECT_EQ(b.leggi(app.s.percorso_clienti).back(), "10000*NERI PAOLO*******");
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti).back(),
+              cli({{codice, "10000"}, {nome, "NERI PAOLO"}}));
 }
 
 TEST_F(Clienti, AfterADeletionOrASaveNoClientIsWrittenOver) {
@@ -235,7 +271,14 @@ TEST_F(Clienti, AfterADeletionOrASaveNoClientIsWrittenOver) {
 }
 
 TEST_F(Clienti, OfTwoClientsWithOneNameThePickedOneIsShown) {
-    apri({kRossi, kBianchi, "0003*BIANCHI ANNA*VIA TEVERE*00118*ROMA*063333*RM**"});
+    apri({kRossi, kBianchi,
+          cli({{codice, "0003"},
+               {nome, "BIANCHI ANNA"},
+               {via, "VIA TEVERE"},
+               {cap, "00118"},
+               {citta, "ROMA"},
+               {telefono, "063333"},
+               {provincia, "RM"}})});
     app.click(f().MODICLI);
     app.pick(f().Combo1, 2);
     EXPECT_EQ(f().Text10.text() + "|" + f().Text2.text() + "|" + f().Text9.text(),
@@ -250,10 +293,17 @@ TEST_F(Clienti, AStoredNameShowsTheStoredClientWhichASaveChanges) {
     EXPECT_EQ(f().Text2.text(), "VIA ROMA 1");
     scrivi(f().Text5, "999");
     app.click(f().SALVACLI);
-    EXPECT_EQ(
-        b.leggi(app.s.percorso_clienti),
-        (std::vector<std::string>{
-            "0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*999*RM*RSSMRA85T10A562S*R@X.IT", kBianchi}));
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti),
+              (std::vector<std::string>{cli({{codice, "0001"},
+                                             {nome, "ROSSI MARIO"},
+                                             {via, "VIA ROMA 1"},
+                                             {cap, "00118"},
+                                             {citta, "ROMA"},
+                                             {telefono, "999"},
+                                             {provincia, "RM"},
+                                             {codice_fiscale, "RSSMRA85T10A562S"},
+                                             {email, "R@X.IT"}}),
+                                        kBianchi}));
 
     // A client picked while NUOVO's mode lasts is changed, not copied; its own
     // unchanged name is no duplicate.
@@ -264,8 +314,7 @@ TEST_F(Clienti, AStoredNameShowsTheStoredClientWhichASaveChanges) {
     scrivi(f().Text1, "BIANCHI ANNA");
     app.click(f().SALVACLI);
     EXPECT_TRUE(b.nuovi_messaggi().empty());
-    EXPECT_EQ(b.leggi(app.s.percorso_clienti).back(),
-              "0002*BIANCHI ANNA*VIA PO 3*20121*MILANO*02555*MI*XXX*");
+    EXPECT_EQ(b.leggi(app.s.percorso_clienti).back(), bianchi("VIA PO 3", "02555"));
 }
 
 TEST_F(Clienti, TownsAndFiscalCode) {
@@ -292,7 +341,7 @@ TEST_F(Clienti, TheCountFollowsClientsSavedWhileTheFormWasHidden) {
         app.imposta("prenotazione", "Text24", "2");
         app.imposta("prenotazione", "Text8", "NUOVO CLIENTE");
         app.imposta("prenotazione", "Text25", "0002");
-        ASSERT_TRUE(registra_cliente(app));
+        ASSERT_TRUE(test::registra_cliente_del_blocco(app));
         // Forms reading the count here get the count of the table.
         EXPECT_EQ(f().Text8.text(), "2");
         f().show();
@@ -328,15 +377,15 @@ TEST_F(Clienti, ASaveKeepsEveryLineItDidNotWriteAndAChangedClientItsExtraFields)
     app.click(f().SALVACLI);
     const std::string dopo = file();
     ASSERT_EQ(dopo.substr(0, prima.size()), prima);
-    EXPECT_EQ(dopo.substr(prima.size()), "0006*NERI PAOLO*******\r\n");
+    EXPECT_EQ(dopo.substr(prima.size()), cli({{codice, "0006"}, {nome, "NERI PAOLO"}}) + "\r\n");
 
     app.click(f().MODICLI);
     scegli("BIANCHI ANNA");
     scrivi(f().Text5, "0611");
     app.click(f().SALVACLI);
     std::vector<std::string> attese = righe;
-    attese[2] = "0002*BIANCHI ANNA*VIA PO 2*20121*MILANO*0611*MI*XXX**CAMPO 10*CAMPO 11";
-    attese.push_back("0006*NERI PAOLO*******");
+    attese[2] = bianchi("VIA PO 2", "0611") + "*CAMPO 10*CAMPO 11";
+    attese.push_back(cli({{codice, "0006"}, {nome, "NERI PAOLO"}}));
     EXPECT_EQ(b.leggi(app.s.percorso_clienti), attese);
     EXPECT_TRUE(b.nuovi_messaggi().empty()) << "told once, not at every load";
 }

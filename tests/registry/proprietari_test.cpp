@@ -9,6 +9,7 @@
 #include "registry/COORDBANCA.h"
 #include "registry/PROPRIETARI.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -16,9 +17,33 @@ namespace {
 using Righe = std::vector<std::string>;
 using plat::Answer;
 
-const Righe kTre = {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080111*0001*RSSMRA*PROVV*r@x.it",
-                    "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080222*0005*BNCNNA*CONTR*",
-                    "VERDI LUCA*VIA SOLE 3*LECCE*LE*73100*0832*0002**PROVV*"};
+const Righe kTre = {riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                       {proprietario::via, "VIA ROMA 1"},
+                                       {proprietario::citta, "BARI"},
+                                       {proprietario::provincia, "BA"},
+                                       {proprietario::cap, "70100"},
+                                       {proprietario::telefono, "080111"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::codice_fiscale, "RSSMRA"},
+                                       {proprietario::rapporto, "PROVV"},
+                                       {proprietario::email, "r@x.it"}}),
+                    riga_proprietario({{proprietario::nome, "BIANCHI ANNA"},
+                                       {proprietario::via, "VIA MARE 2"},
+                                       {proprietario::citta, "BARI"},
+                                       {proprietario::provincia, "BA"},
+                                       {proprietario::cap, "70100"},
+                                       {proprietario::telefono, "080222"},
+                                       {proprietario::codice, "0005"},
+                                       {proprietario::codice_fiscale, "BNCNNA"},
+                                       {proprietario::rapporto, "CONTR"}}),
+                    riga_proprietario({{proprietario::nome, "VERDI LUCA"},
+                                       {proprietario::via, "VIA SOLE 3"},
+                                       {proprietario::citta, "LECCE"},
+                                       {proprietario::provincia, "LE"},
+                                       {proprietario::cap, "73100"},
+                                       {proprietario::telefono, "0832"},
+                                       {proprietario::codice, "0002"},
+                                       {proprietario::rapporto, "PROVV"}})};
 
 class Proprietari : public ::testing::Test {
 protected:
@@ -55,7 +80,10 @@ TEST_F(Proprietari, ANewOwnerIsSavedByChoosingTheRelationAndHandedToTheCard) {
     scrivi(p().Text2, "neri piero");
     scrivi(p().Text5, "01234567890");  // a VAT number is no fiscal code, and is kept
     app.click(p().Option2);
-    EXPECT_TRUE(file_uguale({"NERI PIERO******0001*01234567890*CONTR*"}));
+    EXPECT_TRUE(file_uguale({riga_proprietario({{proprietario::nome, "NERI PIERO"},
+                                                {proprietario::codice, "0001"},
+                                                {proprietario::codice_fiscale, "01234567890"},
+                                                {proprietario::rapporto, "CONTR"}})}));
     EXPECT_EQ(p().Text1.text(), "1");
     EXPECT_EQ(p().Text2.text(), "");
     EXPECT_EQ(app.testo("appartament", "Text24"), "NERI PIERO");
@@ -71,8 +99,14 @@ TEST_F(Proprietari, TheNewCodeFollowsTheLastOwnersUnlessAnotherOwnerHoldsIt) {
         p().unload();
         return codice;
     };
-    EXPECT_EQ(codice_proposto({"A******12345***"}), "12346") << "a long code is not padded";
-    EXPECT_EQ(codice_proposto({"A******0003***", "B******0002***"}), "0004");
+    EXPECT_EQ(codice_proposto({riga_proprietario(
+                  {{proprietario::nome, "A"}, {proprietario::codice, "12345"}})}),
+              "12346")
+        << "a long code is not padded";
+    EXPECT_EQ(codice_proposto(
+                  {riga_proprietario({{proprietario::nome, "A"}, {proprietario::codice, "0003"}}),
+                   riga_proprietario({{proprietario::nome, "B"}, {proprietario::codice, "0002"}})}),
+              "0004");
 }
 
 TEST_F(Proprietari, RefusedSavesWriteNothingAndKeepTheCount) {
@@ -111,7 +145,8 @@ TEST_F(Proprietari, TheOwnerCodeIsANumberAndIsStoredPadded) {
     EXPECT_TRUE(file_uguale({}));
     app.type(p().Text7, "12");
     app.click(p().SalvaForn);
-    EXPECT_TRUE(file_uguale({"BIANCHI GIUSEPPE******0012***"}));
+    EXPECT_TRUE(file_uguale({riga_proprietario(
+        {{proprietario::nome, "BIANCHI GIUSEPPE"}, {proprietario::codice, "0012"}})}));
 }
 
 TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) {
@@ -135,8 +170,17 @@ TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) 
     app.click(p().Option1);  // only changes the box while changing
     EXPECT_TRUE(file_uguale(kTre));
     app.click(p().SalvaForn);
-    EXPECT_TRUE(file_uguale(
-        {kTre[0], "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*099*0005*BNCNNA*PROVV*", kTre[2]}));
+    EXPECT_TRUE(file_uguale({kTre[0],
+                             riga_proprietario({{proprietario::nome, "BIANCHI ANNA"},
+                                                {proprietario::via, "VIA MARE 2"},
+                                                {proprietario::citta, "BARI"},
+                                                {proprietario::provincia, "BA"},
+                                                {proprietario::cap, "70100"},
+                                                {proprietario::telefono, "099"},
+                                                {proprietario::codice, "0005"},
+                                                {proprietario::codice_fiscale, "BNCNNA"},
+                                                {proprietario::rapporto, "PROVV"}}),
+                             kTre[2]}));
 }
 
 // Owners past the two hundred the table was made for: one changed far down
@@ -144,15 +188,31 @@ TEST_F(Proprietari, AChangedOwnerIsRewrittenInPlaceEvenAfterHisBankCoordinates) 
 TEST_F(Proprietari, OfFourHundredOwnersOneChangedKeepsThemAllAndANewOneHasAFreeCode) {
     Righe righe;
     for (int i = 1; i <= 400; ++i)
-        righe.push_back("PROPR " + std::to_string(i) + "*VIA*BARI*BA*70100*080*" +
-                        plat::pad_code(std::to_string(i)) + "*CF*PROVV*");
+        righe.push_back(
+            riga_proprietario({{proprietario::nome, "PROPR " + std::to_string(i)},
+                               {proprietario::via, "VIA"},
+                               {proprietario::citta, "BARI"},
+                               {proprietario::provincia, "BA"},
+                               {proprietario::cap, "70100"},
+                               {proprietario::telefono, "080"},
+                               {proprietario::codice, plat::pad_code(std::to_string(i))},
+                               {proprietario::codice_fiscale, "CF"},
+                               {proprietario::rapporto, "PROVV"}}));
     apri(righe);
     sfoglia(350);
     EXPECT_EQ(p().Text2.text(), "PROPR 350");
     app.click(p().MODIFICA);
     scrivi(p().Text3, "VIA NUOVA 1");
     app.click(p().SalvaForn);
-    righe[349] = "PROPR 350*VIA NUOVA 1*BARI*BA*70100*080*0350*CF*PROVV*";
+    righe[349] = riga_proprietario({{proprietario::nome, "PROPR 350"},
+                                    {proprietario::via, "VIA NUOVA 1"},
+                                    {proprietario::citta, "BARI"},
+                                    {proprietario::provincia, "BA"},
+                                    {proprietario::cap, "70100"},
+                                    {proprietario::telefono, "080"},
+                                    {proprietario::codice, "0350"},
+                                    {proprietario::codice_fiscale, "CF"},
+                                    {proprietario::rapporto, "PROVV"}});
     EXPECT_TRUE(file_uguale(righe));
     EXPECT_EQ(p().Text1.text(), "400");
     app.click(p().nuovo);
@@ -160,7 +220,14 @@ TEST_F(Proprietari, OfFourHundredOwnersOneChangedKeepsThemAllAndANewOneHasAFreeC
 }
 
 TEST_F(Proprietari, OfTwoOwnersWithOneNameThePickedOneIsShown) {
-    apri({kTre[0], "ROSSI MARIO*VIA LAGO 9*LECCE*LE*73100*0833*0007**PROVV*"});
+    apri({kTre[0], riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                      {proprietario::via, "VIA LAGO 9"},
+                                      {proprietario::citta, "LECCE"},
+                                      {proprietario::provincia, "LE"},
+                                      {proprietario::cap, "73100"},
+                                      {proprietario::telefono, "0833"},
+                                      {proprietario::codice, "0007"},
+                                      {proprietario::rapporto, "PROVV"}})});
     app.click(p().MODIFICA);
     app.pick(p().Combo1, 1);
     app.leave(p().Combo1);
@@ -232,7 +299,8 @@ TEST_F(Proprietari, ANewOwnerTakesNoCodeAnotherRegisterStillNames) {
     b.prepara_dati();
     b.scrivi(b.cartella_dati() + "appartamenti.ind",
              {"0006*0001*12*MON*SI*1*NO*1*4*ESTIVO***0007"});
-    apri({"A******0003***", "B******0005***"});
+    apri({riga_proprietario({{proprietario::nome, "A"}, {proprietario::codice, "0003"}}),
+          riga_proprietario({{proprietario::nome, "B"}, {proprietario::codice, "0005"}})});
     app.click(p().nuovo);
     EXPECT_EQ(p().Text7.text(), "0007");
 }
@@ -410,7 +478,9 @@ TEST_F(Proprietari, ANewOwnerKeepsEveryLineItDidNotWrite) {
     scrivi(p().Text2, "neri piero");
     app.click(p().Option2);
     Righe attese = righe;
-    attese.push_back("NERI PIERO******0003**CONTR*");
+    attese.push_back(riga_proprietario({{proprietario::nome, "NERI PIERO"},
+                                        {proprietario::codice, "0003"},
+                                        {proprietario::rapporto, "CONTR"}}));
     EXPECT_TRUE(file_uguale(attese)) << b.byte(file());
 }
 

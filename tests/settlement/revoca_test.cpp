@@ -186,7 +186,7 @@ TEST_F(Revoca, WhatTheWritersWouldRefuseIsRefusedBeforeTheFirstWrite) {
     app.click(revoca("Command1"));
     EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(),
               "09/12/2026*0001*0,00*0*0*-50*-200*    1 *0010");
-    EXPECT_EQ(app.s.prenotazioni[1].campo[11], "REVOC003");
+    EXPECT_EQ(app.s.prenotazioni[1].campo[pren::movimento], "REVOC003");
 }
 
 }  // namespace

@@ -274,7 +274,7 @@ TEST_F(ArchiviTest, RestoreOfTheYearAsksBeforeReplacingTheDataAndKeepsThemWritab
 TEST_F(ArchiviTest, RestoreOfOneFileReplacesItsNameInAnyCaseAndReloadsItsTable) {
     b.scrivi(chiave("CLIENTI.DAT"), {"BIANCHI*LUCA"});
     app.run([&] { carica_clienti(app); });
-    ASSERT_EQ(app.s.clienti[1][0], "ROSSI");
+    ASSERT_EQ(app.s.clienti[1][cliente::codice], "ROSSI");
 
     Rec_arch& r = apri<Rec_arch>();
     app.navigate(r.Dir1, b.cartella_dati().substr(0, b.cartella_dati().size() - 1));
@@ -297,7 +297,8 @@ TEST_F(ArchiviTest, RestoreOfOneFileReplacesItsNameInAnyCaseAndReloadsItsTable) 
     EXPECT_EQ(r.Label4.caption(), "1");
     EXPECT_EQ(b.leggi(dati("clienti.dat")), Nomi{"BIANCHI*LUCA"});
     EXPECT_FALSE(fs::exists(dati("CLIENTI.DAT")));
-    EXPECT_EQ(app.s.clienti[1][0], "BIANCHI") << "a writer must not rewrite the old table";
+    EXPECT_EQ(app.s.clienti[1][cliente::codice], "BIANCHI")
+        << "a writer must not rewrite the old table";
 }
 
 TEST_F(ArchiviTest, EachExitGivesTheUtilitiesMenuBack) {

@@ -1,0 +1,43 @@
+#include "righe.h"
+
+#include "records/caselle.h"
+#include "records/clienti.h"
+
+namespace ga::test {
+
+namespace {
+
+template <std::size_t N, class Campo>
+std::string riga(Valori<Campo> valori) {
+    Campi<N> r;
+    for (const auto& [j, testo] : valori) r.at(j) = testo;
+    std::string linea;
+    for (std::size_t j = 0; j < N; ++j) linea += (j ? "*" : "") + r[j];
+    return linea;
+}
+
+}  // namespace
+
+std::string riga_cliente(Valori<cliente::Campo> valori) { return riga<cliente::kCampi>(valori); }
+
+std::string riga_proprietario(Valori<proprietario::Campo> valori) {
+    return riga<proprietario::kCampi>(valori);
+}
+
+bool registra_cliente_del_blocco(App& app) {
+    using namespace cliente;
+    const long k = app.conta(kClienteRecord);
+    RigaCliente c = cliente_in_archivio(app, k);
+    c[codice] = app.testo(kClienteCodice);
+    c[nome] = app.testo(kClienteNome);
+    c[via] = app.testo(kClienteVia);
+    c[cap] = app.testo(kClienteCap);
+    c[citta] = app.testo(kClienteCitta);
+    c[telefono] = app.testo(kClienteTelefono);
+    c[provincia] = app.testo(kClienteProvincia);
+    c[codice_fiscale] = app.testo(kClienteCodiceFiscale);
+    c[email] = app.testo(kClienteEmail);
+    return registra_cliente(app, k, c);
+}
+
+}  // namespace ga::test
