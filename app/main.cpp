@@ -7,15 +7,15 @@
 
 #include "command_line.h"
 #include "font_config.h"
-#include "session_bus.h"
 #include "gui/desktop.h"
 #include "gui/italiano.h"
 #include "gui/program_folder.h"
 #include "gui/qt_services.h"
-#include "gui/stile.h"
 #include "gui/stampa.h"
+#include "gui/stile.h"
 #include "platform/services.h"
 #include "program/programma.h"
+#include "session_bus.h"
 
 int main(int argc, char** argv) {
     // --help, --version and a wrong option answer on the terminal, without

@@ -342,11 +342,10 @@ int main(int argc, char** argv) {
         "  by step, medians: up to the process's first X window (Qt connecting to the display);"
         "\n  then until its window is made; then until it is mapped\n");
     for (const Avvio* a : {&programma, &pavimento})
-        std::printf("  %-38s %6.1f  + %6.1f  + %6.1f\n", a->nome.c_str(),
-                    mediana(passo(*a, [](const Tempi& t) { return t.prima_finestra; })),
-                    mediana(passo(*a, [](const Tempi& t) {
-                        return t.finestra_fatta - t.prima_finestra;
-                    })),
-                    mediana(passo(*a, [](const Tempi& t) { return t.mappata - t.finestra_fatta; })));
+        std::printf(
+            "  %-38s %6.1f  + %6.1f  + %6.1f\n", a->nome.c_str(),
+            mediana(passo(*a, [](const Tempi& t) { return t.prima_finestra; })),
+            mediana(passo(*a, [](const Tempi& t) { return t.finestra_fatta - t.prima_finestra; })),
+            mediana(passo(*a, [](const Tempi& t) { return t.mappata - t.finestra_fatta; })));
     return 0;
 }

@@ -18,6 +18,8 @@ PACKAGES+=(appstream)
 # Python, for the test that no form's box is reached by strings
 # (tools/count_box_reaches.py).
 PACKAGES+=(python3)
+# clang-format, for the test that the code is laid out as .clang-format says.
+PACKAGES+=(clang-format)
 # The print system's library, through which a page goes to the printer; the
 # print service itself (its daemon and its commands), for the test that
 # prints on a private queue of its own.

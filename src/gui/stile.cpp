@@ -47,10 +47,10 @@ void paint_in_bands(const QStyleOption* opt, QPainter* p, bool wide_too, Draw dr
     const int band = ProgramStyle::kBand, over = ProgramStyle::kOverlap;
     const QRect area = opt->rect.adjusted(-kMargin, -kMargin, kMargin, kMargin);
     const qreal ratio = p->device()->devicePixelRatioF();
-    QImage picture((tall ? QSize(area.width(), band + 2 * over)
-                         : QSize(band + 2 * over, area.height())) *
-                       ratio,
-                   QImage::Format_ARGB32_Premultiplied);
+    QImage picture(
+        (tall ? QSize(area.width(), band + 2 * over) : QSize(band + 2 * over, area.height())) *
+            ratio,
+        QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(ratio);
     const int first = tall ? area.top() : area.left();
     const int last = tall ? area.bottom() : area.right();

@@ -48,7 +48,7 @@ public:
     bool is_enabled() const { return enabled_; }             // never loads
     // How many times the form has been loaded: each load is a fresh form.
     std::uint64_t loads() const { return loads_; }
-    void load();                                             // loads hidden if not loaded
+    void load();  // loads hidden if not loaded
     void show();  // loads, shows, and makes it the active window
     void hide();
     void unload();

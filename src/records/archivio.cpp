@@ -68,7 +68,8 @@ bool righe_intere(App& app, const std::vector<std::string>& righe) {
 // ended by CR LF, and no other line break.
 bool testo_intero(App& app, std::string_view testo, std::size_t righe) {
     std::size_t fini = 0, da = 0;
-    for (std::size_t lf; (lf = testo.find('\n', da)) != std::string_view::npos; da = lf + 1, ++fini) {
+    for (std::size_t lf; (lf = testo.find('\n', da)) != std::string_view::npos;
+         da = lf + 1, ++fini) {
         const std::string_view riga = testo.substr(da, lf - da);
         if (riga.empty() || riga.back() != '\r' || riga.find('\r') != riga.size() - 1)
             return rifiuta_valore(app, kACapo, std::string(riga));

@@ -36,8 +36,7 @@ void blocca_cartella_dati(App& app) {
     const auto preso = app.blocco_dati.take(cartella, chi);
     // The folder is ours alone from here: a save cut short there is
     // finished before any of its registers is read.
-    if (preso == plat::FolderLock::Result::taken)
-        completa_salvataggio_interrotto(app, cartella);
+    if (preso == plat::FolderLock::Result::taken) completa_salvataggio_interrotto(app, cartella);
     if (preso != plat::FolderLock::Result::held) return;
 
     const auto parti = plat::split(app.blocco_dati.holder(), ",");

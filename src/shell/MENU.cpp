@@ -183,9 +183,7 @@ void MENU::utilit_Click() {
     apri(forme::utilita, Menu::Disabilita);
 }
 
-void MENU::Command1_Click() {
-    app.form(forme::INFO).show();
-}
+void MENU::Command1_Click() { app.form(forme::INFO).show(); }
 
 void MENU::ESCI_Click() { app.end_program(); }
 
@@ -262,7 +260,9 @@ void MENU::List3_Click() {
 void MENU::List4_Click() {
     switch (comando(List4)) {
         case 1: apri(forme::insnomi, Menu::Nascondi); break;
-        case 2: apri(forme::VisuPrenotCliente, Menu::Nascondi, [this] { s.operazione = ""; }); break;
+        case 2:
+            apri(forme::VisuPrenotCliente, Menu::Nascondi, [this] { s.operazione = ""; });
+            break;
         case 3: apri_fattura("CLIENTI", "FATTURA AL CLIENTE"); break;
         case 4:
             apri(forme::RESTCAUZ, Menu::Disabilita);

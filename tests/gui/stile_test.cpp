@@ -33,7 +33,8 @@ struct Noting : QProxyStyle {
     mutable std::vector<int> lengths;
     void note(const QStyleOption* o, QPainter* p, bool wide_too) const {
         if (o->rect.height() > ProgramStyle::kLong) lengths.push_back(p->device()->height());
-        else if (wide_too && o->rect.width() > ProgramStyle::kLong) lengths.push_back(p->device()->width());
+        else if (wide_too && o->rect.width() > ProgramStyle::kLong)
+            lengths.push_back(p->device()->width());
     }
     void drawPrimitive(PrimitiveElement e, const QStyleOption* o, QPainter* p,
                        const QWidget* w) const override {
@@ -82,7 +83,8 @@ TEST_P(StileABande, PaintsAsFusionInBandsShortEnoughForOneThread) {
             if (const QRgb a = got.pixel(x, y), b = expected.pixel(x, y); a != b) {
                 ++pixels;
                 for (int shift : {0, 8, 16, 24})
-                    worst = std::max(worst, std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)));
+                    worst =
+                        std::max(worst, std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)));
             }
     EXPECT_LE(pixels, 4);
     EXPECT_LE(worst, 0x20);
