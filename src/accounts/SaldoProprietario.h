@@ -6,6 +6,7 @@
 // also holds the register in memory.
 #pragma once
 
+#include "accounts/conto_corrente.h"
 #include "records/app.h"
 
 namespace ga {
@@ -31,7 +32,7 @@ public:
     void close_requested() override { ESCI_Click(); }
 
     // The register lines: five fields each, field 3 as the text of a date.
-    Tabella<Campi<5>> registro{1000};
+    Tabella<RigaConto> registro{1000};
 
     plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
     plat::Label Label1{*this, "Label1"}, Label3{*this, "Label3"};

@@ -162,7 +162,7 @@ void VEDISALDI::Command1_Click() {
                                           ? plat::trim(s.proprietari[record][proprietario::codice])
                                           : std::string();
     const Registri registri(s);
-    Tabella<Campi<3>>& spese = tabella_spese(app);
+    Tabella<RigaSpesa>& spese = tabella_spese(app);
 
     const long n = std::min<long>(app.conta(kContaMovimenti), s.movimenti.capacita());
     for (int i = 1; i <= n; ++i) {
@@ -215,8 +215,8 @@ void VEDISALDI::Command1_Click() {
             aggiungi({m.data.text(), proprietario, plat::pad_right(kPagamento, 60),
                       importo(c[movimento::importo])});
         if ((tutto || solo_spese) && uscita && c7 > 0) {
-            const Campi<3>* spesa = riga_di(spese, plat::leading_int(c[movimento::numero]));
-            const std::string testo = spesa ? (*spesa)[1] : "";
+            const RigaSpesa* spesa = riga_di(spese, plat::leading_int(c[movimento::numero]));
+            const std::string testo = spesa ? (*spesa)[voce_spesa::descrizione] : "";
             aggiungi({m.data.text(), proprietario, plat::pad_right(testo, 60),
                       importo(c[movimento::importo])});
         }

@@ -7,19 +7,23 @@
 
 namespace ga {
 
-Tabella<Campi<3>>& tabella_spese(App& app) { return app.form<spese>().tabella; }
+Tabella<RigaSpesa>& tabella_spese(App& app) { return app.form<spese>().tabella; }
 
 void carica_spese(App& app) {
     Stato& s = app.s;
-    Tabella<Campi<3>>& t = tabella_spese(app);
-    const int n = carica_registro(
-        s.percorso_spese, kSeparatore, t, [&](int i, const std::vector<std::string>& c) {
-            // A line without a separator keeps its number
-            // but holds no expense.
-            t[i] = c.size() >= 2 ? Campi<3>{c[0], c[1], campo_di(c, 2)} : Campi<3>{};
-        });
+    Tabella<RigaSpesa>& t = tabella_spese(app);
+    const int n = carica_registro(s.percorso_spese, kSeparatore, t,
+                                  [&](int i, const std::vector<std::string>& c) {
+                                      // A line without a separator keeps its number
+                                      // but holds no expense.
+                                      RigaSpesa r{};
+                                      if (c.size() >= 2)
+                                          for (std::size_t j = 0; j < r.size(); ++j)
+                                              r[j] = campo_di(c, j);
+                                      t[i] = r;
+                                  });
     // Nothing an older, longer file left in memory is taken for an expense.
-    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Campi<3>{};
+    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = RigaSpesa{};
     app.imposta_conta(kContaSpese, n);
 }
 

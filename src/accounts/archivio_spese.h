@@ -5,13 +5,28 @@
 // its movement carries that number in column 7.
 #pragma once
 
+#include <cstddef>
+
 #include "records/app.h"
 
 namespace ga {
 
+// The fields of an expense's line, in the order the line has them: the one
+// place that numbers them.
+namespace voce_spesa {
+enum Campo : std::size_t {
+    appartamento,
+    descrizione,
+    movimento,  // the number of its "SPESA" movement in the journal
+    kCampi      // the number of fields
+};
+}  // namespace voce_spesa
+
+using RigaSpesa = Campi<voce_spesa::kCampi>;
+
 // The expenses table, rows 1 to 100: apartment code, description, movement
 // number, as text. Filled by `carica_spese`; rows past the count are empty.
-Tabella<Campi<3>>& tabella_spese(App& app);
+Tabella<RigaSpesa>& tabella_spese(App& app);
 
 // The expenses file into the table; every line read (a stored one or not)
 // counts, and the count goes into `spese.Text1`. A line with fewer than two

@@ -9,20 +9,27 @@ namespace ga {
 
 void carica_conto_corrente(App& app) {
     Stato& s = app.s;
-    Tabella<Campi<5>>& t = app.form<SaldoProprietario>().registro;
+    Tabella<RigaConto>& t = app.form<SaldoProprietario>().registro;
     const int n = carica_registro(
         s.percorso_contocorr, kSeparatore, t, [&](int i, const std::vector<std::string>& c) {
-            t[i] = {campo_di(c, 0), campo_di(c, 1), campo_di(c, 2),
-                    plat::Date::parse_or_zero(campo_di(c, 3)).text(), campo_di(c, 4)};
+            RigaConto r{};
+            for (std::size_t j = 0; j < r.size(); ++j) r[j] = campo_di(c, j);
+            r[assegno::data] = plat::Date::parse_or_zero(r[assegno::data]).text();
+            t[i] = r;
         });
-    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = Campi<5>{};
+    for (int i = n + 1; i <= t.capacita(); ++i) t[i] = RigaConto{};
     app.imposta_conta(kContaContoCorrente, n);
 }
 
 std::vector<std::string> riga_conto(App& app) {
     SaldoProprietario& f = app.form<SaldoProprietario>();
-    return {f.Text8.text(), f.Text1.text(), f.Text5.text(), f.DTPicker1.date().text(),
-            f.Text6.text()};
+    RigaConto r{};
+    r[assegno::proprietario] = f.Text8.text();
+    r[assegno::nome] = f.Text1.text();
+    r[assegno::importo] = f.Text5.text();
+    r[assegno::data] = f.DTPicker1.date().text();
+    r[assegno::testo] = f.Text6.text();
+    return {r.begin(), r.end()};
 }
 
 bool registra_conto_corrente(App& app) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "records/app.h"
+#include "records/conto_corrente_campi.h"
 
 namespace ga {
 

@@ -155,7 +155,7 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     const Registro appartamenti(s.percorso_appartamenti, appartamento::codice);
     const Registro proprietari(s.percorso_proprietari, proprietario::codice);
     const Periodi periodo(s.percorso_prenotazioni);
-    Tabella<Campi<3>>& tabella = tabella_spese(app);
+    Tabella<RigaSpesa>& tabella = tabella_spese(app);
 
     const long n = std::clamp<long>(app.conta(kContaMovimenti), 0, s.movimenti.capacita());
     for (int i = 1; i <= n; ++i) {
@@ -232,9 +232,10 @@ SommeEstratto estratto_conto_proprietario(App& app) {
                     c4);
                 break;
             case Tipo::spesa: {
-                const std::string etichetta = numero <= tabella.capacita()
-                                                  ? tabella[static_cast<int>(numero)][1]
-                                                  : std::string();
+                const std::string etichetta =
+                    numero <= tabella.capacita()
+                        ? tabella[static_cast<int>(numero)][voce_spesa::descrizione]
+                        : std::string();
                 riga = con_importo(d + " " + plat::pad_right(etichetta, 55) + " " + ap, c4);
                 break;
             }

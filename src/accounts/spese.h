@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "accounts/archivio_spese.h"
 #include "records/app.h"
 
 namespace ga {
@@ -38,7 +39,7 @@ public:
 
     // The expenses table: apartment code, description, movement number
     // (`carica_spese`).
-    Tabella<Campi<3>> tabella{100};
+    Tabella<RigaSpesa> tabella{100};
 
     plat::Image ICONAAGENZIA{*this, "ICONAAGENZIA"};
     plat::Label Label1{*this, "Label1"}, Label2{*this, "Label2"};

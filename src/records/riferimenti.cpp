@@ -8,7 +8,12 @@
 
 #include "platform/number.h"
 #include "platform/text.h"
+#include "records/appartamenti_campi.h"
 #include "records/archivio.h"
+#include "records/conto_corrente_campi.h"
+#include "records/fatture_campi.h"
+#include "records/movimenti_campi.h"
+#include "records/prenotazioni_campi.h"
 
 namespace ga {
 
@@ -90,15 +95,19 @@ struct Fonte {
 };
 
 std::vector<Fonte> fonti_clienti(const App& app) {
-    return {{registri(app, "prenotazioni", true), 1, '*', "DELLE PRENOTAZIONI"},
-            {registri(app, "fatture", true), 2, '*', "DELLE FATTURE"}};
+    return {{registri(app, "prenotazioni", true), pren::cliente, '*', "DELLE PRENOTAZIONI"},
+            {registri(app, "fatture", true), fatt::cliente, '*', "DELLE FATTURE"}};
 }
 
 std::vector<Fonte> fonti_proprietari(const App& app, bool con_coordinate) {
     std::vector<Fonte> f = {
-        {{app.s.percorso_appartamenti}, 0, '*', "DEGLI APPARTAMENTI"},
-        {registri(app, "saldi", true), 1, '*', "DEI MOVIMENTI DI CASSA"},
-        {registri(app, "ContoCorr", false), 0, '*', "DEI PAGAMENTI IN CONTO CORRENTE"}};
+        {{app.s.percorso_appartamenti},
+         appartamento::codice_proprietario,
+         '*',
+         "DEGLI APPARTAMENTI"},
+        {registri(app, "saldi", true), movimento::parte, '*', "DEI MOVIMENTI DI CASSA"},
+        {registri(app, "ContoCorr", false), assegno::proprietario, '*',
+         "DEI PAGAMENTI IN CONTO CORRENTE"}};
     // The owners' bank coordinates: record 1 is the agency's own account.
     if (con_coordinate) f.push_back({{app.s.percorso_banche}, 6, ',', "", 2});
     return f;

@@ -66,7 +66,7 @@ TEST_F(Saldo, ChequePayoutGoesToTheJournalAndToTheAccountRegister) {
                                       "0001*ROSSI MARIO*1.000,00*09/12/2026*ASSEGNO N. 55"}));
     EXPECT_EQ(registri_conto(), (Righe{"ContoCorr0001234562026.dat"}));
     EXPECT_EQ(box("COORDBANCA", "Text5"), "2");
-    EXPECT_EQ(app().form<SaldoProprietario>().registro[1][3], "0.00.00");
+    EXPECT_EQ(app().form<SaldoProprietario>().registro[1][assegno::data], "0.00.00");
     // The statement is drawn again; the entry is cleared for the next payout.
     EXPECT_EQ(box(kF, "Text4"), "1.070,00");
     EXPECT_EQ(box(kF, "Text5"), "");
