@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "records/archivio.h"
 #include "records/periodi.h"
+#include "records/periodi_campi.h"
 
 namespace ga {
 
@@ -51,18 +52,22 @@ bool ha_contenuto(const std::string& percorso) {
 std::optional<std::string> periodo_nel_nuovo_anno(std::string_view riga, int anno_origine,
                                                   int anno) {
     const auto campi = plat::split(riga, "*");
-    if (campi.size() < 5) return std::nullopt;
-    const auto dal = plat::Date::parse(campi[1]);
-    const auto al = plat::Date::parse(campi[2]);
+    if (campi.size() < periodo::kCampi) return std::nullopt;
+    const auto dal = plat::Date::parse(campi[periodo::dal]);
+    const auto al = plat::Date::parse(campi[periodo::al]);
     if (!dal || !al) return std::nullopt;
     // Each date moves by the years between the two files, so a period that
     // runs into the next year (27/12 - 03/01) still ends after it starts.
     const int anni = anno - anno_origine;
     // The periods the owner keeps for himself stay his; the others are
     // free in the new year.
-    const std::string stato = plat::trim(campi[4]) == "PROP" ? "PROP" : "LIB";
-    return plat::join(
-        {campi[0], data_spostata(*dal, anni), data_spostata(*al, anni), campi[3], stato}, "*");
+    std::vector<std::string> nuovo(periodo::kCampi);
+    nuovo[periodo::codice] = campi[periodo::codice];
+    nuovo[periodo::dal] = data_spostata(*dal, anni);
+    nuovo[periodo::al] = data_spostata(*al, anni);
+    nuovo[periodo::prezzo] = campi[periodo::prezzo];
+    nuovo[periodo::stato] = plat::trim(campi[periodo::stato]) == "PROP" ? "PROP" : "LIB";
+    return plat::join(nuovo, "*");
 }
 
 Trasferisciper::Trasferisciper(App& app) : Forma(app, kName) {
