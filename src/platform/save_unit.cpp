@@ -781,4 +781,6 @@ bool copy_file_synced(const std::string& source, const std::string& target, bool
     return false;
 }
 
+bool sync_folder(const std::string& folder) { return detail::sync_folder(folder); }
+
 }  // namespace plat

@@ -139,6 +139,10 @@ bool copy_file_synced(const std::string& source, const std::string& target, bool
 using FileCallHook = std::function<int(std::string_view call, const std::string& path)>;
 void set_file_call_hook(FileCallHook hook);
 
+// Makes the renames done in `folder` lasting (an fsync of the folder):
+// false when the system refuses, and then they may not survive a power cut.
+bool sync_folder(const std::string& folder);
+
 namespace detail {
 // The hook's verdict for a call: 0 to go ahead, else the errno to fail with.
 int file_call(std::string_view call, const std::string& path);

@@ -80,7 +80,7 @@ void Dest_arch::copia() {
             .push_back(nome);
     // The copies last only once the archive folder is synced: until then a
     // pulled-out key may hold any of them, so none counts.
-    if (!copiati.empty() && !plat::detail::sync_folder(destinazione)) {
+    if (!copiati.empty() && !plat::sync_folder(destinazione)) {
         non_copiati.insert(non_copiati.end(), copiati.begin(), copiati.end());
         copiati.clear();
     }
