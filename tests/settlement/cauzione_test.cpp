@@ -9,6 +9,7 @@
 
 #include "records/prenotazioni.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -28,28 +29,165 @@ std::string crlf(Righe righe, const std::string& aggiunta = "") {
 // movement 4, its deposit of 200,00 taken with the booking (movement 2), as
 // was open booking 3's (movement 5).
 Righe dieci_prenotazioni() {
-    Righe p(10, "0010*0001*01/07/2026*08/07/2026*700,00*200,00*ND*ND*200,00*0.00.00***1****");
-    p[2] = "0010*0002*10/07/2026*17/07/2026*700,00*200,00*ND*ND*200,00*0.00.00***1****";
-    p[4] = "0010*0004*20/07/2026*27/07/2026*700,00*200,00*ND*ND*200,00*0.00.00***1****";
-    p[6] = "0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*2*3*1****";
-    p[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*200,00*20/09/2026**4*1****";
+    Righe p(10, test::riga_prenotazione({{pren::appartamento, "0010"},
+                                         {pren::cliente, "0001"},
+                                         {pren::arrivo, "01/07/2026"},
+                                         {pren::partenza, "08/07/2026"},
+                                         {pren::affitto, "700,00"},
+                                         {pren::acconto, "200,00"},
+                                         {pren::diritti, "ND"},
+                                         {pren::pulizia, "ND"},
+                                         {pren::cauzione, "200,00"},
+                                         {pren::chiusura, "0.00.00"},
+                                         {pren::periodo, "1"}}));
+    p[2] = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                    {pren::cliente, "0002"},
+                                    {pren::arrivo, "10/07/2026"},
+                                    {pren::partenza, "17/07/2026"},
+                                    {pren::affitto, "700,00"},
+                                    {pren::acconto, "200,00"},
+                                    {pren::diritti, "ND"},
+                                    {pren::pulizia, "ND"},
+                                    {pren::cauzione, "200,00"},
+                                    {pren::chiusura, "0.00.00"},
+                                    {pren::periodo, "1"}});
+    p[4] = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                    {pren::cliente, "0004"},
+                                    {pren::arrivo, "20/07/2026"},
+                                    {pren::partenza, "27/07/2026"},
+                                    {pren::affitto, "700,00"},
+                                    {pren::acconto, "200,00"},
+                                    {pren::diritti, "ND"},
+                                    {pren::pulizia, "ND"},
+                                    {pren::cauzione, "200,00"},
+                                    {pren::chiusura, "0.00.00"},
+                                    {pren::periodo, "1"}});
+    p[6] = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                    {pren::cliente, "0001"},
+                                    {pren::arrivo, "01/08/2026"},
+                                    {pren::partenza, "15/08/2026"},
+                                    {pren::affitto, "1.000,00"},
+                                    {pren::acconto, "300,00"},
+                                    {pren::diritti, "ND"},
+                                    {pren::pulizia, "30,00"},
+                                    {pren::cauzione, "0,00"},
+                                    {pren::chiusura, "20/08/2026"},
+                                    {pren::nota, "2"},
+                                    {pren::movimento, "3"},
+                                    {pren::periodo, "1"}});
+    p[8] = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                    {pren::cliente, "0002"},
+                                    {pren::arrivo, "01/09/2026"},
+                                    {pren::partenza, "08/09/2026"},
+                                    {pren::affitto, "700,00"},
+                                    {pren::acconto, "200,00"},
+                                    {pren::diritti, "ND"},
+                                    {pren::pulizia, "ND"},
+                                    {pren::cauzione, "200,00"},
+                                    {pren::chiusura, "20/09/2026"},
+                                    {pren::movimento, "4"},
+                                    {pren::periodo, "1"}});
     return p;
 }
-const Righe kSaldi = {
-    "01/06/2026*0001*300,00*ND*0*30,00*0,00*7*0010", "02/06/2026*0001*200,00*ND*0*ND*200,00*9*0010",
-    "20/08/2026*0001*0*700,00*50,00*0*300,00*    7 *0010",
-    "20/09/2026*0001*0*500,00*0*0*0*    9 *0010", "03/06/2026*0001*200,00*ND*0*ND*200,00*3*0010"};
-const Righe kNote = {"PRIMA NOTA*1*0010", "ARRIVO TARDI*7*0010"};
+const Righe kSaldi = {test::riga_movimento({{movimento::data, "01/06/2026"},
+                                            {movimento::parte, "0001"},
+                                            {movimento::acconto, "300,00"},
+                                            {movimento::saldo, "ND"},
+                                            {movimento::importo, "0"},
+                                            {movimento::pulizia, "30,00"},
+                                            {movimento::cauzione, "0,00"},
+                                            {movimento::numero, "7"},
+                                            {movimento::appartamento, "0010"}}),
+                      test::riga_movimento({{movimento::data, "02/06/2026"},
+                                            {movimento::parte, "0001"},
+                                            {movimento::acconto, "200,00"},
+                                            {movimento::saldo, "ND"},
+                                            {movimento::importo, "0"},
+                                            {movimento::pulizia, "ND"},
+                                            {movimento::cauzione, "200,00"},
+                                            {movimento::numero, "9"},
+                                            {movimento::appartamento, "0010"}}),
+                      test::riga_movimento({{movimento::data, "20/08/2026"},
+                                            {movimento::parte, "0001"},
+                                            {movimento::acconto, "0"},
+                                            {movimento::saldo, "700,00"},
+                                            {movimento::importo, "50,00"},
+                                            {movimento::pulizia, "0"},
+                                            {movimento::cauzione, "300,00"},
+                                            {movimento::numero, "    7 "},
+                                            {movimento::appartamento, "0010"}}),
+                      test::riga_movimento({{movimento::data, "20/09/2026"},
+                                            {movimento::parte, "0001"},
+                                            {movimento::acconto, "0"},
+                                            {movimento::saldo, "500,00"},
+                                            {movimento::importo, "0"},
+                                            {movimento::pulizia, "0"},
+                                            {movimento::cauzione, "0"},
+                                            {movimento::numero, "    9 "},
+                                            {movimento::appartamento, "0010"}}),
+                      test::riga_movimento({{movimento::data, "03/06/2026"},
+                                            {movimento::parte, "0001"},
+                                            {movimento::acconto, "200,00"},
+                                            {movimento::saldo, "ND"},
+                                            {movimento::importo, "0"},
+                                            {movimento::pulizia, "ND"},
+                                            {movimento::cauzione, "200,00"},
+                                            {movimento::numero, "3"},
+                                            {movimento::appartamento, "0010"}})};
+const Righe kNote = {
+    test::riga_nota(
+        {{nota::testo, "PRIMA NOTA"}, {nota::prenotazione, "1"}, {nota::appartamento, "0010"}}),
+    test::riga_nota(
+        {{nota::testo, "ARRIVO TARDI"}, {nota::prenotazione, "7"}, {nota::appartamento, "0010"}})};
 
 class Cauzione : public ::testing::Test {
 protected:
     void SetUp() override {
         b.prepara_dati();
-        b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
-        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*",
-                                       "0002*VERDI LUCA*VIA LAGO 3*OTRANTO*73028*0836*LE*Y*",
-                                       "0003*NERI PIO*VIA PO 1*OTRANTO*73028*0836*LE*Z*",
-                                       "0004*VERDI LUCA*VIA MONTE 9*LECCE*73100*0832*LE*W*"});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0010"}})});
+        b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
+                                                           {cliente::nome, "BIANCHI ANNA"},
+                                                           {cliente::via, "VIA MARE 2"},
+                                                           {cliente::cap, "BARI"},
+                                                           {cliente::citta, "70100"},
+                                                           {cliente::telefono, "080"},
+                                                           {cliente::provincia, "BA"},
+                                                           {cliente::codice_fiscale, "X"}}),
+                                       test::riga_cliente({{cliente::codice, "0002"},
+                                                           {cliente::nome, "VERDI LUCA"},
+                                                           {cliente::via, "VIA LAGO 3"},
+                                                           {cliente::cap, "OTRANTO"},
+                                                           {cliente::citta, "73028"},
+                                                           {cliente::telefono, "0836"},
+                                                           {cliente::provincia, "LE"},
+                                                           {cliente::codice_fiscale, "Y"}}),
+                                       test::riga_cliente({{cliente::codice, "0003"},
+                                                           {cliente::nome, "NERI PIO"},
+                                                           {cliente::via, "VIA PO 1"},
+                                                           {cliente::cap, "OTRANTO"},
+                                                           {cliente::citta, "73028"},
+                                                           {cliente::telefono, "0836"},
+                                                           {cliente::provincia, "LE"},
+                                                           {cliente::codice_fiscale, "Z"}}),
+                                       test::riga_cliente({{cliente::codice, "0004"},
+                                                           {cliente::nome, "VERDI LUCA"},
+                                                           {cliente::via, "VIA MONTE 9"},
+                                                           {cliente::cap, "LECCE"},
+                                                           {cliente::citta, "73100"},
+                                                           {cliente::telefono, "0832"},
+                                                           {cliente::provincia, "LE"},
+                                                           {cliente::codice_fiscale, "W"}})});
         b.scrivi(dati("prenotazioni2026.dat"), dieci_prenotazioni());
         b.scrivi(dati("saldi2026.dat"), kSaldi);
         b.scrivi(dati("noteaff2026.dat"), kNote);
@@ -90,10 +228,28 @@ TEST_F(Cauzione, ActivationListsBookingsAndClientsAndTakesAnOnlyBooking) {
     app.click(cauz("ESCI"));
 
     // With one booking (booking 7 alone, now number 1) it is picked at once.
-    b.scrivi(
-        dati("prenotazioni2026.dat"),
-        {"0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*2*1*1****"});
-    b.scrivi(dati("saldi2026.dat"), {"20/08/2026*0001*0*700,00*50,00*0*300,00*    1 *0010"});
+    b.scrivi(dati("prenotazioni2026.dat"), {test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                                     {pren::cliente, "0001"},
+                                                                     {pren::arrivo, "01/08/2026"},
+                                                                     {pren::partenza, "15/08/2026"},
+                                                                     {pren::affitto, "1.000,00"},
+                                                                     {pren::acconto, "300,00"},
+                                                                     {pren::diritti, "ND"},
+                                                                     {pren::pulizia, "30,00"},
+                                                                     {pren::cauzione, "0,00"},
+                                                                     {pren::chiusura, "20/08/2026"},
+                                                                     {pren::nota, "2"},
+                                                                     {pren::movimento, "1"},
+                                                                     {pren::periodo, "1"}})});
+    b.scrivi(dati("saldi2026.dat"), {test::riga_movimento({{movimento::data, "20/08/2026"},
+                                                           {movimento::parte, "0001"},
+                                                           {movimento::acconto, "0"},
+                                                           {movimento::saldo, "700,00"},
+                                                           {movimento::importo, "50,00"},
+                                                           {movimento::pulizia, "0"},
+                                                           {movimento::cauzione, "300,00"},
+                                                           {movimento::numero, "    1 "},
+                                                           {movimento::appartamento, "0010"}})});
     app.run([&] { carica_prenotazioni(app); });
     apri();
     EXPECT_EQ(testo("Text1"), "001");
@@ -116,9 +272,22 @@ TEST_F(Cauzione, DepositOfAPaidBookingIsProposedAndRefundedEndToEnd) {
     app.click(cauz("SALVA"));
 
     EXPECT_TRUE(b.nuovi_messaggi().empty());
-    EXPECT_EQ(byte("saldi2026.dat"), crlf(kSaldi, "09/12/2026*0001*0*0*0*0*-300,00*007*0010"));
-    EXPECT_EQ(byte("noteaff2026.dat"),
-              crlf({kNote[0], "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026*7*0010"}));
+    EXPECT_EQ(byte("saldi2026.dat"),
+              crlf(kSaldi, test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                 {movimento::parte, "0001"},
+                                                 {movimento::acconto, "0"},
+                                                 {movimento::saldo, "0"},
+                                                 {movimento::importo, "0"},
+                                                 {movimento::pulizia, "0"},
+                                                 {movimento::cauzione, "-300,00"},
+                                                 {movimento::numero, "007"},
+                                                 {movimento::appartamento, "0010"}})));
+    EXPECT_EQ(
+        byte("noteaff2026.dat"),
+        crlf({kNote[0],
+              test::riga_nota({{nota::testo, "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026"},
+                               {nota::prenotazione, "7"},
+                               {nota::appartamento, "0010"}})}));
     EXPECT_EQ(byte("prenotazioni2026.dat"), prenotazioni);  // its note number stays
     EXPECT_EQ(testo("NOTE"), "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026");
     EXPECT_FALSE(cauz("SALVA").enabled());
@@ -147,10 +316,34 @@ TEST_F(Cauzione, PickingByClientTakesTheLastBookingAndStartsItsNote) {
     app.click(cauz("SALVA"));
 
     EXPECT_TRUE(b.nuovi_messaggi().empty());
-    EXPECT_EQ(byte("saldi2026.dat"), crlf(kSaldi, "09/12/2026*0001*0*0*0*0*-150,00*9*0010"));
-    EXPECT_EQ(byte("noteaff2026.dat"), crlf(kNote, " - RESTITUITA CAUZIONE IL 09/12/2026*9*0010"));
+    EXPECT_EQ(byte("saldi2026.dat"),
+              crlf(kSaldi, test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                 {movimento::parte, "0001"},
+                                                 {movimento::acconto, "0"},
+                                                 {movimento::saldo, "0"},
+                                                 {movimento::importo, "0"},
+                                                 {movimento::pulizia, "0"},
+                                                 {movimento::cauzione, "-150,00"},
+                                                 {movimento::numero, "9"},
+                                                 {movimento::appartamento, "0010"}})));
+    EXPECT_EQ(byte("noteaff2026.dat"),
+              crlf(kNote, test::riga_nota({{nota::testo, " - RESTITUITA CAUZIONE IL 09/12/2026"},
+                                           {nota::prenotazione, "9"},
+                                           {nota::appartamento, "0010"}})));
     Righe dopo = dieci_prenotazioni();
-    dopo[8] = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*200,00*20/09/2026*3*4*1****";
+    dopo[8] = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                       {pren::cliente, "0002"},
+                                       {pren::arrivo, "01/09/2026"},
+                                       {pren::partenza, "08/09/2026"},
+                                       {pren::affitto, "700,00"},
+                                       {pren::acconto, "200,00"},
+                                       {pren::diritti, "ND"},
+                                       {pren::pulizia, "ND"},
+                                       {pren::cauzione, "200,00"},
+                                       {pren::chiusura, "20/09/2026"},
+                                       {pren::nota, "3"},
+                                       {pren::movimento, "4"},
+                                       {pren::periodo, "1"}});
     EXPECT_EQ(byte("prenotazioni2026.dat"), crlf(dopo));
 
     // The second of two namesakes picked from the list is that client.

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "records/percorsi.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -19,19 +20,70 @@ plat::Date giorno(int g, int m, int a) { return *plat::Date::from_dmy(g, m, a); 
 
 // BIANCHI from Christmas to Epiphany; a January 2026 booking; one for
 // January 2027 that an earlier version filed in 2026.
-const Righe kPrenotazioni = {
-    "0010*0001*27/12/2026*03/01/2027*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****",
-    "0010*0001*10/01/2026*15/01/2026*500,00*100,00*0,00*0,00*0,00*0.00.00***1****",
-    "0010*0001*03/01/2027*06/01/2027*400,00*100,00*0,00*0,00*0,00*0.00.00***1****"};
+const Righe kPrenotazioni = {test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                      {pren::cliente, "0001"},
+                                                      {pren::arrivo, "27/12/2026"},
+                                                      {pren::partenza, "03/01/2027"},
+                                                      {pren::affitto, "1.000,00"},
+                                                      {pren::acconto, "300,00"},
+                                                      {pren::diritti, "0,00"},
+                                                      {pren::pulizia, "0,00"},
+                                                      {pren::cauzione, "0,00"},
+                                                      {pren::chiusura, "0.00.00"},
+                                                      {pren::periodo, "1"}}),
+                             test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                      {pren::cliente, "0001"},
+                                                      {pren::arrivo, "10/01/2026"},
+                                                      {pren::partenza, "15/01/2026"},
+                                                      {pren::affitto, "500,00"},
+                                                      {pren::acconto, "100,00"},
+                                                      {pren::diritti, "0,00"},
+                                                      {pren::pulizia, "0,00"},
+                                                      {pren::cauzione, "0,00"},
+                                                      {pren::chiusura, "0.00.00"},
+                                                      {pren::periodo, "1"}}),
+                             test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                      {pren::cliente, "0001"},
+                                                      {pren::arrivo, "03/01/2027"},
+                                                      {pren::partenza, "06/01/2027"},
+                                                      {pren::affitto, "400,00"},
+                                                      {pren::acconto, "100,00"},
+                                                      {pren::diritti, "0,00"},
+                                                      {pren::pulizia, "0,00"},
+                                                      {pren::cauzione, "0,00"},
+                                                      {pren::chiusura, "0.00.00"},
+                                                      {pren::periodo, "1"}})};
 
 class FineAnno : public ::testing::Test {
 protected:
     FineAnno() : b(giorno(20, 12, 2026)) {}
     void SetUp() override {
         b.prepara_dati();
-        b.scrivi(dati("proprietari.IND"), {"ROSSI MARIO*****0832*0001**PROVV*"});
-        b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
-        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*"});
+        b.scrivi(dati("proprietari.IND"),
+                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::telefono, "0832"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::rapporto, "PROVV"}})});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0010"}})});
+        b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
+                                                           {cliente::nome, "BIANCHI ANNA"},
+                                                           {cliente::via, "VIA MARE 2"},
+                                                           {cliente::cap, "BARI"},
+                                                           {cliente::citta, "70100"},
+                                                           {cliente::telefono, "080"},
+                                                           {cliente::provincia, "BA"},
+                                                           {cliente::codice_fiscale, "X"}})});
         b.scrivi(dati("prenotazioni2026.dat"), kPrenotazioni);
     }
     App& app() { return b.app(); }

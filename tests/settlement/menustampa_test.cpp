@@ -11,6 +11,7 @@
 #include "settlement/menustampa.h"
 #include "settlement/visu_disponib.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -25,15 +26,84 @@ protected:
         app.s.agenzia_nome = "MARE BLU";
         app.s.percentuale_cauzione = "20";
         app.s.deposito_minimo = "150";
-        b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*BIL*SI*1*NO*1*4*ESTIVO***0010",
-                                            "0001*0001*14*MON*SI*1*NO*1*2*ESTIVO***0020"});
-        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
-                                       "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
-                                       "0003* BIANCHI ANNA*VIA ALTRA 1*73100*LECCE*0832*LE*Z*"});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0010"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "14"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "2"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0020"}})});
+        b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
+                                                           {cliente::nome, "BIANCHI ANNA"},
+                                                           {cliente::via, "VIA MARE 2"},
+                                                           {cliente::cap, "70100"},
+                                                           {cliente::citta, "BARI"},
+                                                           {cliente::telefono, "080"},
+                                                           {cliente::provincia, "BA"},
+                                                           {cliente::codice_fiscale, "X"}}),
+                                       test::riga_cliente({{cliente::codice, "0002"},
+                                                           {cliente::nome, "VERDI LUCA"},
+                                                           {cliente::via, "VIA LAGO 3"},
+                                                           {cliente::cap, "73028"},
+                                                           {cliente::citta, "OTRANTO"},
+                                                           {cliente::telefono, "0836"},
+                                                           {cliente::provincia, "LE"},
+                                                           {cliente::codice_fiscale, "Y"}}),
+                                       test::riga_cliente({{cliente::codice, "0003"},
+                                                           {cliente::nome, " BIANCHI ANNA"},
+                                                           {cliente::via, "VIA ALTRA 1"},
+                                                           {cliente::cap, "73100"},
+                                                           {cliente::citta, "LECCE"},
+                                                           {cliente::telefono, "0832"},
+                                                           {cliente::provincia, "LE"},
+                                                           {cliente::codice_fiscale, "Z"}})});
         b.scrivi(dati("prenotazioni2026.dat"),
-                 {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
-                  "0020*0002*01/07/2026*15/07/2026*1.000,00*300,00*ND*ND*0,00*0.00.00*******",
-                  "0020*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*ND*0,00*0.00.00*******"});
+                 {test::riga_prenotazione({{pren::appartamento, "0010"},
+                                           {pren::cliente, "0001"},
+                                           {pren::arrivo, "01/07/2026"},
+                                           {pren::partenza, "15/07/2026"},
+                                           {pren::affitto, "1.500,00"},
+                                           {pren::acconto, "500,00"},
+                                           {pren::diritti, "ND"},
+                                           {pren::pulizia, "ND"},
+                                           {pren::cauzione, "0,00"},
+                                           {pren::chiusura, "0.00.00"}}),
+                  test::riga_prenotazione({{pren::appartamento, "0020"},
+                                           {pren::cliente, "0002"},
+                                           {pren::arrivo, "01/07/2026"},
+                                           {pren::partenza, "15/07/2026"},
+                                           {pren::affitto, "1.000,00"},
+                                           {pren::acconto, "300,00"},
+                                           {pren::diritti, "ND"},
+                                           {pren::pulizia, "ND"},
+                                           {pren::cauzione, "0,00"},
+                                           {pren::chiusura, "0.00.00"}}),
+                  test::riga_prenotazione({{pren::appartamento, "0020"},
+                                           {pren::cliente, "0001"},
+                                           {pren::arrivo, "01/08/2026"},
+                                           {pren::partenza, "15/08/2026"},
+                                           {pren::affitto, "1.000,00"},
+                                           {pren::acconto, "300,00"},
+                                           {pren::diritti, "ND"},
+                                           {pren::pulizia, "ND"},
+                                           {pren::cauzione, "0,00"},
+                                           {pren::chiusura, "0.00.00"}})});
         app.run([&] {
             app.form("MENU")->show();
             app.form("MENU")->set_enabled(false);
@@ -164,9 +234,30 @@ TEST_F(MenuStampa, PickingTheNumberTheBoxHoldsAlreadyOffersThePrintAgain) {
 }
 
 TEST_F(MenuStampa, AClientWithoutBookingsLeavesNoEarlierChoiceToPrint) {
-    b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
-                                   "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
-                                   "0004*NERI ADA*VIA PO 1*73100*LECCE*0832*LE*Z*"});
+    b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
+                                                       {cliente::nome, "BIANCHI ANNA"},
+                                                       {cliente::via, "VIA MARE 2"},
+                                                       {cliente::cap, "70100"},
+                                                       {cliente::citta, "BARI"},
+                                                       {cliente::telefono, "080"},
+                                                       {cliente::provincia, "BA"},
+                                                       {cliente::codice_fiscale, "X"}}),
+                                   test::riga_cliente({{cliente::codice, "0002"},
+                                                       {cliente::nome, "VERDI LUCA"},
+                                                       {cliente::via, "VIA LAGO 3"},
+                                                       {cliente::cap, "73028"},
+                                                       {cliente::citta, "OTRANTO"},
+                                                       {cliente::telefono, "0836"},
+                                                       {cliente::provincia, "LE"},
+                                                       {cliente::codice_fiscale, "Y"}}),
+                                   test::riga_cliente({{cliente::codice, "0004"},
+                                                       {cliente::nome, "NERI ADA"},
+                                                       {cliente::via, "VIA PO 1"},
+                                                       {cliente::cap, "73100"},
+                                                       {cliente::citta, "LECCE"},
+                                                       {cliente::telefono, "0832"},
+                                                       {cliente::provincia, "LE"},
+                                                       {cliente::codice_fiscale, "Z"}})});
     app.click(m().Command1);
     app.click(m().Command4);
     app.pick(m().Combo1, 1);
@@ -183,9 +274,17 @@ TEST_F(MenuStampa, AClientWithoutBookingsLeavesNoEarlierChoiceToPrint) {
 }
 
 TEST_F(MenuStampa, WithAThousandBookingsTheLastNumberHasFourDigits) {
-    b.scrivi(
-        dati("prenotazioni2026.dat"),
-        Righe(1000, "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******"));
+    b.scrivi(dati("prenotazioni2026.dat"),
+             Righe(1000, test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                  {pren::cliente, "0001"},
+                                                  {pren::arrivo, "01/07/2026"},
+                                                  {pren::partenza, "15/07/2026"},
+                                                  {pren::affitto, "1.500,00"},
+                                                  {pren::acconto, "500,00"},
+                                                  {pren::diritti, "ND"},
+                                                  {pren::pulizia, "ND"},
+                                                  {pren::cauzione, "0,00"},
+                                                  {pren::chiusura, "0.00.00"}})));
     app.click(m().Command1);
     ASSERT_EQ(m().List1.list_count(), 1000);
     EXPECT_EQ(m().List1.item(98), "099");
@@ -231,9 +330,30 @@ TEST_F(MenuStampa, TheAvailabilityIsCompleteOrForTheMonthChosen) {
 
 TEST_F(MenuStampa, TheInvoiceReprintPrintsTheChosenInvoiceAsTheInvoiceFormDoes) {
     b.scrivi(dati("proprietari.IND"),
-             {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*01234567890*PROVV*"});
-    b.scrivi(dati("fatture2026.dat"), {"02/01/2026*1*0002**AFFITTO*700,00*154,00*2**854,00",
-                                       "03/01/2026*2**1*PROVVIGIONI*100,00**4**100,00"});
+             {test::riga_proprietario({{proprietario::nome, "ROSSI PIA"},
+                                       {proprietario::via, "VIA PO 1"},
+                                       {proprietario::citta, "BARI"},
+                                       {proprietario::provincia, "BA"},
+                                       {proprietario::cap, "70100"},
+                                       {proprietario::telefono, "080"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::codice_fiscale, "01234567890"},
+                                       {proprietario::rapporto, "PROVV"}})});
+    b.scrivi(dati("fatture2026.dat"), {test::riga_fattura({{fatt::data, "02/01/2026"},
+                                                           {fatt::numero, "1"},
+                                                           {fatt::cliente, "0002"},
+                                                           {fatt::descrizione, "AFFITTO"},
+                                                           {fatt::imponibile, "700,00"},
+                                                           {fatt::iva, "154,00"},
+                                                           {fatt::regime, "2"},
+                                                           {fatt::totale, "854,00"}}),
+                                       test::riga_fattura({{fatt::data, "03/01/2026"},
+                                                           {fatt::numero, "2"},
+                                                           {fatt::proprietario, "1"},
+                                                           {fatt::descrizione, "PROVVIGIONI"},
+                                                           {fatt::imponibile, "100,00"},
+                                                           {fatt::regime, "4"},
+                                                           {fatt::totale, "100,00"}})});
     app.click(m().Command2);
     EXPECT_EQ(m().Command2.caption(), "_");
     EXPECT_TRUE(m().SCELTAFATT.visible());
@@ -270,14 +390,35 @@ TEST_F(MenuStampa, TheInvoiceReprintPrintsTheChosenInvoiceAsTheInvoiceFormDoes) 
 
 TEST_F(MenuStampa, TheAvailabilityPrintsTheLinesTheViewListsPageByPage) {
     b.scrivi(dati("proprietari.IND"),
-             {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*01234567890*PROVV*"});
-    b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE* $$"});
-    Righe periodi = {"0010*01/07/2026*15/07/2026*1.234,56*LIB",
-                     "0020*01/08/2026*15/08/2026*800*AFF"};
+             {test::riga_proprietario({{proprietario::nome, "ROSSI PIA"},
+                                       {proprietario::via, "VIA PO 1"},
+                                       {proprietario::citta, "BARI"},
+                                       {proprietario::provincia, "BA"},
+                                       {proprietario::cap, "70100"},
+                                       {proprietario::telefono, "080"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::codice_fiscale, "01234567890"},
+                                       {proprietario::rapporto, "PROVV"}})});
+    b.scrivi(dati("Vie.dat"),
+             {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA DEL MARE"}})});
+    Righe periodi = {test::riga_periodo({{periodo::codice, "0010"},
+                                         {periodo::dal, "01/07/2026"},
+                                         {periodo::al, "15/07/2026"},
+                                         {periodo::prezzo, "1.234,56"},
+                                         {periodo::stato, "LIB"}}),
+                     test::riga_periodo({{periodo::codice, "0020"},
+                                         {periodo::dal, "01/08/2026"},
+                                         {periodo::al, "15/08/2026"},
+                                         {periodo::prezzo, "800"},
+                                         {periodo::stato, "AFF"}})};
     for (int i = 1; i <= 41; ++i)
         periodi.push_back((i % 2 ? "0010*" : "0020*") + std::to_string(1 + i % 28) + "/08/2026*" +
                           std::to_string(2 + i % 28) + "/08/2026*650*LIB");
-    periodi.push_back("0099*01/09/2026*30/09/2026*900*LIB");
+    periodi.push_back(test::riga_periodo({{periodo::codice, "0099"},
+                                          {periodo::dal, "01/09/2026"},
+                                          {periodo::al, "30/09/2026"},
+                                          {periodo::prezzo, "900"},
+                                          {periodo::stato, "LIB"}}));
     b.scrivi(dati("periodi2026.ind"), periodi);
     // What the availability view lists by month, every type.
     auto vista = [&](int mese) {
@@ -335,15 +476,81 @@ TEST_F(MenuStampa, TheAvailabilityPrintsTheLinesTheViewListsPageByPage) {
 // A line names the first apartment and the first owner holding its code,
 // codes read as numbers ("10" is "0010"), whatever order the files hold.
 TEST_F(MenuStampa, ALineNamesTheFirstRecordHoldingTheCodeReadAsANumber) {
-    b.scrivi(dati("proprietari.IND"), {"NERI LEA*VIA PO 2*BARI*BA*70100*080*7*X*PROVV*",
-                                       "ROSSI PIA*VIA PO 1*BARI*BA*70100*080*0001*X*PROVV*",
-                                       "BRUNI EVA*VIA PO 3*BARI*BA*70100*080*1*X*PROVV*"});
-    b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE* $$", "0002**VIA DEL SOLE* $$"});
+    b.scrivi(dati("proprietari.IND"),
+             {test::riga_proprietario({{proprietario::nome, "NERI LEA"},
+                                       {proprietario::via, "VIA PO 2"},
+                                       {proprietario::citta, "BARI"},
+                                       {proprietario::provincia, "BA"},
+                                       {proprietario::cap, "70100"},
+                                       {proprietario::telefono, "080"},
+                                       {proprietario::codice, "7"},
+                                       {proprietario::codice_fiscale, "X"},
+                                       {proprietario::rapporto, "PROVV"}}),
+              test::riga_proprietario({{proprietario::nome, "ROSSI PIA"},
+                                       {proprietario::via, "VIA PO 1"},
+                                       {proprietario::citta, "BARI"},
+                                       {proprietario::provincia, "BA"},
+                                       {proprietario::cap, "70100"},
+                                       {proprietario::telefono, "080"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::codice_fiscale, "X"},
+                                       {proprietario::rapporto, "PROVV"}}),
+              test::riga_proprietario({{proprietario::nome, "BRUNI EVA"},
+                                       {proprietario::via, "VIA PO 3"},
+                                       {proprietario::citta, "BARI"},
+                                       {proprietario::provincia, "BA"},
+                                       {proprietario::cap, "70100"},
+                                       {proprietario::telefono, "080"},
+                                       {proprietario::codice, "1"},
+                                       {proprietario::codice_fiscale, "X"},
+                                       {proprietario::rapporto, "PROVV"}})});
+    b.scrivi(dati("Vie.dat"),
+             {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA DEL MARE"}}),
+              test::riga_via({{vie::codice, "0002"}, {vie::nome, "VIA DEL SOLE"}})});
     b.scrivi(dati("appartamenti.ind"),
-             {"7*0002*12*BIL*SI*1*NO*1*4*ESTIVO***0030", "01*0001*12*BIL*SI*1*NO*1*4*ESTIVO***10",
-              "7*0002*14*MON*SI*1*NO*1*2*ESTIVO***0010"});
-    b.scrivi(dati("periodi2026.ind"),
-             {"010*01/08/2026*15/08/2026*800*LIB", "0099*16/08/2026*30/08/2026*900*LIB"});
+             {test::riga_appartamento({{appartamento::codice_proprietario, "7"},
+                                       {appartamento::codice_via, "0002"},
+                                       {appartamento::civico, "12"},
+                                       {appartamento::tipo, "BIL"},
+                                       {appartamento::soggiorno, "SI"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "0030"}}),
+              test::riga_appartamento({{appartamento::codice_proprietario, "01"},
+                                       {appartamento::codice_via, "0001"},
+                                       {appartamento::civico, "12"},
+                                       {appartamento::tipo, "BIL"},
+                                       {appartamento::soggiorno, "SI"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "10"}}),
+              test::riga_appartamento({{appartamento::codice_proprietario, "7"},
+                                       {appartamento::codice_via, "0002"},
+                                       {appartamento::civico, "14"},
+                                       {appartamento::tipo, "MON"},
+                                       {appartamento::soggiorno, "SI"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "2"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "0010"}})});
+    b.scrivi(dati("periodi2026.ind"), {test::riga_periodo({{periodo::codice, "010"},
+                                                           {periodo::dal, "01/08/2026"},
+                                                           {periodo::al, "15/08/2026"},
+                                                           {periodo::prezzo, "800"},
+                                                           {periodo::stato, "LIB"}}),
+                                       test::riga_periodo({{periodo::codice, "0099"},
+                                                           {periodo::dal, "16/08/2026"},
+                                                           {periodo::al, "30/08/2026"},
+                                                           {periodo::prezzo, "900"},
+                                                           {periodo::stato, "LIB"}})});
     app.click(m().Command6);
     app.click(m().TOTALE);
     app.click(m().stampaDIS);
@@ -362,14 +569,23 @@ TEST_F(MenuStampa, ALineNamesTheFirstRecordHoldingTheCodeReadAsANumber) {
 }
 
 TEST_F(MenuStampa, TheListsPrintTheApartmentsClientsAndOwnersRegisters) {
-    b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE* $$"});
+    b.scrivi(dati("Vie.dat"),
+             {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA DEL MARE"}})});
     app.click(m().Command7);
     // No owners yet: nothing to print, and the user is told.
     app.click(m().Command10);
     EXPECT_TRUE(b.stampante().jobs.empty());
     EXPECT_EQ(b.nuovi_messaggi(), Righe{"NESSUN PROPRIETARIO DA STAMPARE."});
     b.scrivi(dati("proprietari.IND"),
-             {"ROSSI PIA*VIA PO 1*BARI*BA*70100*080 123*0001*01234567890*PROVV*"});
+             {test::riga_proprietario({{proprietario::nome, "ROSSI PIA"},
+                                       {proprietario::via, "VIA PO 1"},
+                                       {proprietario::citta, "BARI"},
+                                       {proprietario::provincia, "BA"},
+                                       {proprietario::cap, "70100"},
+                                       {proprietario::telefono, "080 123"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::codice_fiscale, "01234567890"},
+                                       {proprietario::rapporto, "PROVV"}})});
 
     app.click(m().Command8);
     EXPECT_EQ(cella(ultima(), 1), "ELENCO DEGLI APPARTAMENTI");
@@ -425,8 +641,26 @@ TEST_F(MenuStampa, PrintingTheChosenBookingAndLeaving) {
 
     // The second of two clients with the same name prints his own booking.
     b.scrivi(dati("prenotazioni2026.dat"),
-             {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
-              "0010*0003*01/09/2026*15/09/2026*900,00*300,00*ND*ND*0,00*0.00.00*******"});
+             {test::riga_prenotazione({{pren::appartamento, "0010"},
+                                       {pren::cliente, "0001"},
+                                       {pren::arrivo, "01/07/2026"},
+                                       {pren::partenza, "15/07/2026"},
+                                       {pren::affitto, "1.500,00"},
+                                       {pren::acconto, "500,00"},
+                                       {pren::diritti, "ND"},
+                                       {pren::pulizia, "ND"},
+                                       {pren::cauzione, "0,00"},
+                                       {pren::chiusura, "0.00.00"}}),
+              test::riga_prenotazione({{pren::appartamento, "0010"},
+                                       {pren::cliente, "0003"},
+                                       {pren::arrivo, "01/09/2026"},
+                                       {pren::partenza, "15/09/2026"},
+                                       {pren::affitto, "900,00"},
+                                       {pren::acconto, "300,00"},
+                                       {pren::diritti, "ND"},
+                                       {pren::pulizia, "ND"},
+                                       {pren::cauzione, "0,00"},
+                                       {pren::chiusura, "0.00.00"}})});
     app.click(m().Command1);
     app.click(m().Command1);
     app.click(m().Command4);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -21,23 +22,95 @@ std::string crlf(Righe righe, const std::string& aggiunta = "") {
 }
 
 // Booking 1 is open, on period 1; booking 2 was revoked in July.
-const std::string kP1 =
-    "0010*0001*01/07/2026*15/07/2026*3.000,00*1.500,00*ND*50,00*200,00*0.00.00***1****";
-const std::string kP2 =
-    "0010*0001*01/08/2026*15/08/2026*0,00*300,00*ND*ND*ND*10/07/2026**REVOC002*4****";
-const Righe kSaldi = {"01/06/2026*0001*1.500,00*ND*0*50,00*200,00*1*0010",
-                      "10/07/2026*0001*-300,00*0*0***2*0010"};
-const Righe kPeriodi = {
-    "0010*01/07/2026*15/07/2026*1.500,00*AFF", "0010*16/07/2026*31/07/2026*1.500,00*LIB",
-    "0010*01/07/2026*31/07/2026*3.000,00*AFF", "0010*01/08/2026*15/08/2026*1.200,00*LIB"};
+const std::string kP1 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                 {pren::cliente, "0001"},
+                                                 {pren::arrivo, "01/07/2026"},
+                                                 {pren::partenza, "15/07/2026"},
+                                                 {pren::affitto, "3.000,00"},
+                                                 {pren::acconto, "1.500,00"},
+                                                 {pren::diritti, "ND"},
+                                                 {pren::pulizia, "50,00"},
+                                                 {pren::cauzione, "200,00"},
+                                                 {pren::chiusura, "0.00.00"},
+                                                 {pren::periodo, "1"}});
+const std::string kP2 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                 {pren::cliente, "0001"},
+                                                 {pren::arrivo, "01/08/2026"},
+                                                 {pren::partenza, "15/08/2026"},
+                                                 {pren::affitto, "0,00"},
+                                                 {pren::acconto, "300,00"},
+                                                 {pren::diritti, "ND"},
+                                                 {pren::pulizia, "ND"},
+                                                 {pren::cauzione, "ND"},
+                                                 {pren::chiusura, "10/07/2026"},
+                                                 {pren::movimento, "REVOC002"},
+                                                 {pren::periodo, "4"}});
+const Righe kSaldi = {test::riga_movimento({{movimento::data, "01/06/2026"},
+                                            {movimento::parte, "0001"},
+                                            {movimento::acconto, "1.500,00"},
+                                            {movimento::saldo, "ND"},
+                                            {movimento::importo, "0"},
+                                            {movimento::pulizia, "50,00"},
+                                            {movimento::cauzione, "200,00"},
+                                            {movimento::numero, "1"},
+                                            {movimento::appartamento, "0010"}}),
+                      test::riga_movimento({{movimento::data, "10/07/2026"},
+                                            {movimento::parte, "0001"},
+                                            {movimento::acconto, "-300,00"},
+                                            {movimento::saldo, "0"},
+                                            {movimento::importo, "0"},
+                                            {movimento::numero, "2"},
+                                            {movimento::appartamento, "0010"}})};
+const Righe kPeriodi = {test::riga_periodo({{periodo::codice, "0010"},
+                                            {periodo::dal, "01/07/2026"},
+                                            {periodo::al, "15/07/2026"},
+                                            {periodo::prezzo, "1.500,00"},
+                                            {periodo::stato, "AFF"}}),
+                        test::riga_periodo({{periodo::codice, "0010"},
+                                            {periodo::dal, "16/07/2026"},
+                                            {periodo::al, "31/07/2026"},
+                                            {periodo::prezzo, "1.500,00"},
+                                            {periodo::stato, "LIB"}}),
+                        test::riga_periodo({{periodo::codice, "0010"},
+                                            {periodo::dal, "01/07/2026"},
+                                            {periodo::al, "31/07/2026"},
+                                            {periodo::prezzo, "3.000,00"},
+                                            {periodo::stato, "AFF"}}),
+                        test::riga_periodo({{periodo::codice, "0010"},
+                                            {periodo::dal, "01/08/2026"},
+                                            {periodo::al, "15/08/2026"},
+                                            {periodo::prezzo, "1.200,00"},
+                                            {periodo::stato, "LIB"}})};
 
 class Revoca : public ::testing::Test {
 protected:
     void SetUp() override {
         b.prepara_dati();
-        b.scrivi(dati("proprietari.IND"), {"ROSSI MARIO*****0832*0001**PROVV*"});
-        b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
-        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*"});
+        b.scrivi(dati("proprietari.IND"),
+                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::telefono, "0832"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::rapporto, "PROVV"}})});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0010"}})});
+        b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
+                                                           {cliente::nome, "BIANCHI ANNA"},
+                                                           {cliente::via, "VIA MARE 2"},
+                                                           {cliente::cap, "BARI"},
+                                                           {cliente::citta, "70100"},
+                                                           {cliente::telefono, "080"},
+                                                           {cliente::provincia, "BA"},
+                                                           {cliente::codice_fiscale, "X"}})});
         b.scrivi(dati("prenotazioni2026.dat"), {kP1, kP2});
         b.scrivi(dati("saldi2026.dat"), kSaldi);
         b.scrivi(dati("periodi2026.ind"), kPeriodi);
@@ -80,10 +153,28 @@ TEST_F(Revoca, FullRefundRevokesTheBookingAndFreesItsPeriods) {
 
     EXPECT_TRUE(b.nuovi_messaggi().empty());
     EXPECT_EQ(byte("saldi2026.dat"),
-              crlf(kSaldi, "09/12/2026*0001*-1.500,00*0*0*-50*-200*    1 *0010"));
+              crlf(kSaldi, test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                 {movimento::parte, "0001"},
+                                                 {movimento::acconto, "-1.500,00"},
+                                                 {movimento::saldo, "0"},
+                                                 {movimento::importo, "0"},
+                                                 {movimento::pulizia, "-50"},
+                                                 {movimento::cauzione, "-200"},
+                                                 {movimento::numero, "    1 "},
+                                                 {movimento::appartamento, "0010"}})));
     EXPECT_EQ(byte("prenotazioni2026.dat"),
-              crlf({"0010*0001*01/07/2026*15/07/2026*0,00*1.500,00*ND*50,00*200,00*09/12/"
-                    "2026**REVOC003*1****",
+              crlf({test::riga_prenotazione({{pren::appartamento, "0010"},
+                                             {pren::cliente, "0001"},
+                                             {pren::arrivo, "01/07/2026"},
+                                             {pren::partenza, "15/07/2026"},
+                                             {pren::affitto, "0,00"},
+                                             {pren::acconto, "1.500,00"},
+                                             {pren::diritti, "ND"},
+                                             {pren::pulizia, "50,00"},
+                                             {pren::cauzione, "200,00"},
+                                             {pren::chiusura, "09/12/2026"},
+                                             {pren::movimento, "REVOC003"},
+                                             {pren::periodo, "1"}}),
                     kP2}));
     // The booked half month, the other half, and the whole month once both
     // halves are free.
@@ -103,7 +194,7 @@ TEST_F(Revoca, FullRefundRevokesTheBookingAndFreesItsPeriods) {
 // deleted from the apartment card, and the later bookings follow theirs.
 TEST_F(Revoca, APeriodFreedByTheRevocationCanBeDeleted) {
     app.click(revoca("Command1"));
-    b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$"});
+    b.scrivi(dati("Vie.dat"), {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}})});
     app.run([&] {
         app.s.modo_chiamata = "";
         app.form("appartament")->show();
@@ -117,11 +208,31 @@ TEST_F(Revoca, APeriodFreedByTheRevocationCanBeDeleted) {
     periodi.erase(periodi.begin());
     for (int i = 0; i < 2; ++i) periodi[static_cast<std::size_t>(i)].replace(36, 3, "LIB");
     EXPECT_EQ(byte("periodi2026.ind"), crlf(periodi));
-    EXPECT_EQ(
-        byte("prenotazioni2026.dat"),
-        crlf({"0010*0001*01/07/2026*15/07/2026*0,00*1.500,00*ND*50,00*200,00*09/12/"
-              "2026**REVOC003*1****",
-              "0010*0001*01/08/2026*15/08/2026*0,00*300,00*ND*ND*ND*10/07/2026**REVOC002*3****"}));
+    EXPECT_EQ(byte("prenotazioni2026.dat"),
+              crlf({test::riga_prenotazione({{pren::appartamento, "0010"},
+                                             {pren::cliente, "0001"},
+                                             {pren::arrivo, "01/07/2026"},
+                                             {pren::partenza, "15/07/2026"},
+                                             {pren::affitto, "0,00"},
+                                             {pren::acconto, "1.500,00"},
+                                             {pren::diritti, "ND"},
+                                             {pren::pulizia, "50,00"},
+                                             {pren::cauzione, "200,00"},
+                                             {pren::chiusura, "09/12/2026"},
+                                             {pren::movimento, "REVOC003"},
+                                             {pren::periodo, "1"}}),
+                    test::riga_prenotazione({{pren::appartamento, "0010"},
+                                             {pren::cliente, "0001"},
+                                             {pren::arrivo, "01/08/2026"},
+                                             {pren::partenza, "15/08/2026"},
+                                             {pren::affitto, "0,00"},
+                                             {pren::acconto, "300,00"},
+                                             {pren::diritti, "ND"},
+                                             {pren::pulizia, "ND"},
+                                             {pren::cauzione, "ND"},
+                                             {pren::chiusura, "10/07/2026"},
+                                             {pren::movimento, "REVOC002"},
+                                             {pren::periodo, "3"}})}));
 }
 
 TEST_F(Revoca, PartialRefundIsNegativeAndNeverAboveTheAdvance) {
@@ -154,7 +265,15 @@ TEST_F(Revoca, PartialRefundIsNegativeAndNeverAboveTheAdvance) {
     app.type(revoca("Text7"), "300");
     app.click(revoca("Command1"));
     EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(),
-              "09/12/2026*0001*-300,00*0*0*-50*-200*    1 *0010");
+              test::riga_movimento({{movimento::data, "09/12/2026"},
+                                    {movimento::parte, "0001"},
+                                    {movimento::acconto, "-300,00"},
+                                    {movimento::saldo, "0"},
+                                    {movimento::importo, "0"},
+                                    {movimento::pulizia, "-50"},
+                                    {movimento::cauzione, "-200"},
+                                    {movimento::numero, "    1 "},
+                                    {movimento::appartamento, "0010"}}));
 }
 
 TEST_F(Revoca, WhatTheWritersWouldRefuseIsRefusedBeforeTheFirstWrite) {
@@ -185,7 +304,15 @@ TEST_F(Revoca, WhatTheWritersWouldRefuseIsRefusedBeforeTheFirstWrite) {
     app.click(visu("REVOCA"));
     app.click(revoca("Command1"));
     EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(),
-              "09/12/2026*0001*0,00*0*0*-50*-200*    1 *0010");
+              test::riga_movimento({{movimento::data, "09/12/2026"},
+                                    {movimento::parte, "0001"},
+                                    {movimento::acconto, "0,00"},
+                                    {movimento::saldo, "0"},
+                                    {movimento::importo, "0"},
+                                    {movimento::pulizia, "-50"},
+                                    {movimento::cauzione, "-200"},
+                                    {movimento::numero, "    1 "},
+                                    {movimento::appartamento, "0010"}}));
     EXPECT_EQ(app.s.prenotazioni[1].campo[pren::movimento], "REVOC003");
 }
 

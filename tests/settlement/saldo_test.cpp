@@ -9,6 +9,7 @@
 
 #include "platform/number.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -24,13 +25,52 @@ std::string crlf(Righe righe, const std::string& aggiunta = "") {
 
 // Booking 1: no note, its agency items still to collect. Booking 2: note 2,
 // agency fee and cleaning not due.
-const std::string kP1 =
-    "0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****";
-const std::string kP2 =
-    "0010*0001*01/08/2026*15/08/2026*1.200,00*200,00*ND*ND*0,00*0.00.00*2**2****";
-const Righe kNote = {"PRIMA NOTA*5*0011", "CON CANE*2*0010"};
-const Righe kSaldi = {"01/06/2026*0001*300,00*0,00*0*0,00*0,00*1*0010",
-                      "02/06/2026*0001*200,00*ND*0*ND*0,00*2*0010"};
+const std::string kP1 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                 {pren::cliente, "0001"},
+                                                 {pren::arrivo, "01/07/2026"},
+                                                 {pren::partenza, "15/07/2026"},
+                                                 {pren::affitto, "1.000,00"},
+                                                 {pren::acconto, "300,00"},
+                                                 {pren::diritti, "0,00"},
+                                                 {pren::pulizia, "0,00"},
+                                                 {pren::cauzione, "0,00"},
+                                                 {pren::chiusura, "0.00.00"},
+                                                 {pren::periodo, "1"}});
+const std::string kP2 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                 {pren::cliente, "0001"},
+                                                 {pren::arrivo, "01/08/2026"},
+                                                 {pren::partenza, "15/08/2026"},
+                                                 {pren::affitto, "1.200,00"},
+                                                 {pren::acconto, "200,00"},
+                                                 {pren::diritti, "ND"},
+                                                 {pren::pulizia, "ND"},
+                                                 {pren::cauzione, "0,00"},
+                                                 {pren::chiusura, "0.00.00"},
+                                                 {pren::nota, "2"},
+                                                 {pren::periodo, "2"}});
+const Righe kNote = {
+    test::riga_nota(
+        {{nota::testo, "PRIMA NOTA"}, {nota::prenotazione, "5"}, {nota::appartamento, "0011"}}),
+    test::riga_nota(
+        {{nota::testo, "CON CANE"}, {nota::prenotazione, "2"}, {nota::appartamento, "0010"}})};
+const Righe kSaldi = {test::riga_movimento({{movimento::data, "01/06/2026"},
+                                            {movimento::parte, "0001"},
+                                            {movimento::acconto, "300,00"},
+                                            {movimento::saldo, "0,00"},
+                                            {movimento::importo, "0"},
+                                            {movimento::pulizia, "0,00"},
+                                            {movimento::cauzione, "0,00"},
+                                            {movimento::numero, "1"},
+                                            {movimento::appartamento, "0010"}}),
+                      test::riga_movimento({{movimento::data, "02/06/2026"},
+                                            {movimento::parte, "0001"},
+                                            {movimento::acconto, "200,00"},
+                                            {movimento::saldo, "ND"},
+                                            {movimento::importo, "0"},
+                                            {movimento::pulizia, "ND"},
+                                            {movimento::cauzione, "0,00"},
+                                            {movimento::numero, "2"},
+                                            {movimento::appartamento, "0010"}})};
 
 class Saldo : public ::testing::Test {
 protected:
@@ -41,9 +81,31 @@ protected:
         s.pulizia_finale = "30,00";
         s.deposito_minimo = "200,00";
         s.percentuale_cauzione = "10";
-        b.scrivi(dati("proprietari.IND"), {"ROSSI MARIO*****0832*0001**PROVV*"});
-        b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
-        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*"});
+        b.scrivi(dati("proprietari.IND"),
+                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::telefono, "0832"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::rapporto, "PROVV"}})});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0010"}})});
+        b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
+                                                           {cliente::nome, "BIANCHI ANNA"},
+                                                           {cliente::via, "VIA MARE 2"},
+                                                           {cliente::cap, "BARI"},
+                                                           {cliente::citta, "70100"},
+                                                           {cliente::telefono, "080"},
+                                                           {cliente::provincia, "BA"},
+                                                           {cliente::codice_fiscale, "X"}})});
         b.scrivi(dati("prenotazioni2026.dat"), {kP1, kP2});
         b.scrivi(dati("noteaff2026.dat"), kNote);
         b.scrivi(dati("saldi2026.dat"), kSaldi);
@@ -103,12 +165,34 @@ TEST_F(Saldo, BalanceWithTheAgencyItemsIsRecordedEndToEnd) {
 
     EXPECT_TRUE(b.nuovi_messaggi().empty());
     EXPECT_EQ(byte("saldi2026.dat"),
-              crlf(kSaldi, "09/12/2026*0001*0*700,00*50,00*30,00*200,00*    1 *0010"));
-    EXPECT_EQ(byte("noteaff2026.dat"), crlf(kNote, " - SALDATO IL  09/12/2026*    1 *0010"));
-    EXPECT_EQ(
-        byte("prenotazioni2026.dat"),
-        crlf({"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*09/12/2026*3*3*1****",
-              kP2}));
+              crlf(kSaldi, test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                 {movimento::parte, "0001"},
+                                                 {movimento::acconto, "0"},
+                                                 {movimento::saldo, "700,00"},
+                                                 {movimento::importo, "50,00"},
+                                                 {movimento::pulizia, "30,00"},
+                                                 {movimento::cauzione, "200,00"},
+                                                 {movimento::numero, "    1 "},
+                                                 {movimento::appartamento, "0010"}})));
+    EXPECT_EQ(byte("noteaff2026.dat"),
+              crlf(kNote, test::riga_nota({{nota::testo, " - SALDATO IL  09/12/2026"},
+                                           {nota::prenotazione, "    1 "},
+                                           {nota::appartamento, "0010"}})));
+    EXPECT_EQ(byte("prenotazioni2026.dat"),
+              crlf({test::riga_prenotazione({{pren::appartamento, "0010"},
+                                             {pren::cliente, "0001"},
+                                             {pren::arrivo, "01/07/2026"},
+                                             {pren::partenza, "15/07/2026"},
+                                             {pren::affitto, "1.000,00"},
+                                             {pren::acconto, "300,00"},
+                                             {pren::diritti, "0,00"},
+                                             {pren::pulizia, "0,00"},
+                                             {pren::cauzione, "0,00"},
+                                             {pren::chiusura, "09/12/2026"},
+                                             {pren::nota, "3"},
+                                             {pren::movimento, "3"},
+                                             {pren::periodo, "1"}}),
+                    kP2}));
     // Closed, and the client's bookings show the booking paid.
     EXPECT_FALSE(app.form("saldoaff")->is_visible());
     EXPECT_TRUE(app.form("VisuPrenotCliente")->is_enabled());
@@ -119,7 +203,16 @@ TEST_F(Saldo, BalanceWithTheAgencyItemsIsRecordedEndToEnd) {
 // From booking 10000 on the row's columns shift: the movement and the note
 // still name the booking's own apartment, taken from its record.
 TEST_F(Saldo, ABalancePastBooking9999NamesTheBookingsApartment) {
-    Righe prenotazioni(9999, "0011*0002*01/07/2026*15/07/2026*500,00*0*0*0*0*0.00.00******");
+    Righe prenotazioni(9999, test::riga_prenotazione({{pren::appartamento, "0011"},
+                                                      {pren::cliente, "0002"},
+                                                      {pren::arrivo, "01/07/2026"},
+                                                      {pren::partenza, "15/07/2026"},
+                                                      {pren::affitto, "500,00"},
+                                                      {pren::acconto, "0"},
+                                                      {pren::diritti, "0"},
+                                                      {pren::pulizia, "0"},
+                                                      {pren::cauzione, "0"},
+                                                      {pren::chiusura, "0.00.00"}}));
     prenotazioni.push_back(kP1);
     b.scrivi(dati("prenotazioni2026.dat"), prenotazioni);
     apri_saldo(0);
@@ -128,8 +221,19 @@ TEST_F(Saldo, ABalancePastBooking9999NamesTheBookingsApartment) {
     app.click(saldo("Command1"));
     EXPECT_TRUE(b.nuovi_messaggi().empty());
     EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(),
-              "09/12/2026*0001*0*700,00*50,00*30,00*200,00* 10000 *0010");
-    EXPECT_EQ(b.leggi(dati("noteaff2026.dat")).back(), " - SALDATO IL  09/12/2026* 10000 *0010");
+              test::riga_movimento({{movimento::data, "09/12/2026"},
+                                    {movimento::parte, "0001"},
+                                    {movimento::acconto, "0"},
+                                    {movimento::saldo, "700,00"},
+                                    {movimento::importo, "50,00"},
+                                    {movimento::pulizia, "30,00"},
+                                    {movimento::cauzione, "200,00"},
+                                    {movimento::numero, " 10000 "},
+                                    {movimento::appartamento, "0010"}}));
+    EXPECT_EQ(b.leggi(dati("noteaff2026.dat")).back(),
+              test::riga_nota({{nota::testo, " - SALDATO IL  09/12/2026"},
+                               {nota::prenotazione, " 10000 "},
+                               {nota::appartamento, "0010"}}));
 }
 
 TEST_F(Saldo, PaymentBelowTheResidualIsAFurtherAdvanceWithANewNote) {
@@ -142,12 +246,34 @@ TEST_F(Saldo, PaymentBelowTheResidualIsAFurtherAdvanceWithANewNote) {
     app.click(saldo("Command1"));
 
     EXPECT_EQ(app.s.operazione, "ACCON");
-    EXPECT_EQ(byte("saldi2026.dat"), crlf(kSaldi, "09/12/2026*0001*500,00*0*0*0*0*    2 *0010"));
-    EXPECT_EQ(byte("noteaff2026.dat"),
-              crlf(kNote, "CON CANE - Versato ACCONTO IL 09/12/2026*    2 *0010"));
+    EXPECT_EQ(byte("saldi2026.dat"),
+              crlf(kSaldi, test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                 {movimento::parte, "0001"},
+                                                 {movimento::acconto, "500,00"},
+                                                 {movimento::saldo, "0"},
+                                                 {movimento::importo, "0"},
+                                                 {movimento::pulizia, "0"},
+                                                 {movimento::cauzione, "0"},
+                                                 {movimento::numero, "    2 "},
+                                                 {movimento::appartamento, "0010"}})));
     EXPECT_EQ(
-        byte("prenotazioni2026.dat"),
-        crlf({kP1, "0010*0001*01/08/2026*15/08/2026*1.200,00*700*ND*ND*0,00*0.00.00*3**2****"}));
+        byte("noteaff2026.dat"),
+        crlf(kNote, test::riga_nota({{nota::testo, "CON CANE - Versato ACCONTO IL 09/12/2026"},
+                                     {nota::prenotazione, "    2 "},
+                                     {nota::appartamento, "0010"}})));
+    EXPECT_EQ(byte("prenotazioni2026.dat"),
+              crlf({kP1, test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                  {pren::cliente, "0001"},
+                                                  {pren::arrivo, "01/08/2026"},
+                                                  {pren::partenza, "15/08/2026"},
+                                                  {pren::affitto, "1.200,00"},
+                                                  {pren::acconto, "700"},
+                                                  {pren::diritti, "ND"},
+                                                  {pren::pulizia, "ND"},
+                                                  {pren::cauzione, "0,00"},
+                                                  {pren::chiusura, "0.00.00"},
+                                                  {pren::nota, "3"},
+                                                  {pren::periodo, "2"}})}));
 }
 
 // A further advance that leaves half a euro due: SALDO is still offered, and
@@ -166,9 +292,29 @@ TEST_F(Saldo, AfterAFurtherAdvanceTheBalanceIsOfferedAndFilledFromTheBooking) {
     app.double_click(saldo("Text14"));
     app.click(saldo("Command1"));
     EXPECT_EQ(b.leggi(dati("saldi2026.dat")).back(),
-              "09/12/2026*0001*0*0,50*50,00*30,00*200,00*    1 *0010");
+              test::riga_movimento({{movimento::data, "09/12/2026"},
+                                    {movimento::parte, "0001"},
+                                    {movimento::acconto, "0"},
+                                    {movimento::saldo, "0,50"},
+                                    {movimento::importo, "50,00"},
+                                    {movimento::pulizia, "30,00"},
+                                    {movimento::cauzione, "200,00"},
+                                    {movimento::numero, "    1 "},
+                                    {movimento::appartamento, "0010"}}));
     EXPECT_EQ(b.leggi(dati("prenotazioni2026.dat"))[0],
-              "0010*0001*01/07/2026*15/07/2026*1.000,00*999,5*0,00*0,00*0,00*09/12/2026*3*4*1****");
+              test::riga_prenotazione({{pren::appartamento, "0010"},
+                                       {pren::cliente, "0001"},
+                                       {pren::arrivo, "01/07/2026"},
+                                       {pren::partenza, "15/07/2026"},
+                                       {pren::affitto, "1.000,00"},
+                                       {pren::acconto, "999,5"},
+                                       {pren::diritti, "0,00"},
+                                       {pren::pulizia, "0,00"},
+                                       {pren::cauzione, "0,00"},
+                                       {pren::chiusura, "09/12/2026"},
+                                       {pren::nota, "3"},
+                                       {pren::movimento, "4"},
+                                       {pren::periodo, "1"}}));
     EXPECT_EQ(visu("Text10").text(), "0,00");
     EXPECT_FALSE(visu("SALDO").visible());
 }

@@ -9,6 +9,7 @@
 #include "platform/date.h"
 #include "settlement/visu_disponib.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -23,18 +24,68 @@ protected:
         b.prepara_dati();
         app.s.primo_accesso_menu = "1";
         const std::string d = b.cartella_dati();
-        b.scrivi(d + "Vie.dat", {"0001**VIA DEL MARE* $$", "0002**CORSO ITALIA* $$",
-                                 "0003**VIA LUNGA DELLE ROSE IN FIORE* $$"});
+        b.scrivi(d + "Vie.dat",
+                 {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA DEL MARE"}}),
+                  test::riga_via({{vie::codice, "0002"}, {vie::nome, "CORSO ITALIA"}}),
+                  test::riga_via(
+                      {{vie::codice, "0003"}, {vie::nome, "VIA LUNGA DELLE ROSE IN FIORE"}})});
         b.scrivi(d + "proprietari.IND",
-                 {"BIANCHI LUCIA******0001***", "DELLA-VALLE BARTOLOMEO AMBROGIO******0002***"});
+                 {test::riga_proprietario(
+                      {{proprietario::nome, "BIANCHI LUCIA"}, {proprietario::codice, "0001"}}),
+                  test::riga_proprietario({{proprietario::nome, "DELLA-VALLE BARTOLOMEO AMBROGIO"},
+                                           {proprietario::codice, "0002"}})});
         // Owner, street, number, type, garden (field 6), apartment code (12).
         b.scrivi(d + "appartamenti.ind",
-                 {"0001*1*12*MON***SI**2****0012", "0002*3*5*BIL***NO**4****0020",
-                  "1*2*7*TRI*****6****0030"});
-        b.scrivi(d + "periodi2026.ind",
-                 {"0012*01/08/2026*15/08/2026*650*LIB", "0012*16/08/2026*31/08/2026*700,00*AFF",
-                  "0020*01/08/2026*08/08/2026*1.234,56*LIB", "0030*30/07/2026*06/08/2026*500*LIB",
-                  "0099*01/08/2026*02/08/2026*100*LIB", "0030*01/09/2026*15/09/2026*900*LIB "});
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "1"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::giardino, "SI"},
+                                           {appartamento::posti_letto, "2"},
+                                           {appartamento::codice, "0012"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                           {appartamento::codice_via, "3"},
+                                           {appartamento::civico, "5"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::codice, "0020"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "1"},
+                                           {appartamento::codice_via, "2"},
+                                           {appartamento::civico, "7"},
+                                           {appartamento::tipo, "TRI"},
+                                           {appartamento::posti_letto, "6"},
+                                           {appartamento::codice, "0030"}})});
+        b.scrivi(d + "periodi2026.ind", {test::riga_periodo({{periodo::codice, "0012"},
+                                                             {periodo::dal, "01/08/2026"},
+                                                             {periodo::al, "15/08/2026"},
+                                                             {periodo::prezzo, "650"},
+                                                             {periodo::stato, "LIB"}}),
+                                         test::riga_periodo({{periodo::codice, "0012"},
+                                                             {periodo::dal, "16/08/2026"},
+                                                             {periodo::al, "31/08/2026"},
+                                                             {periodo::prezzo, "700,00"},
+                                                             {periodo::stato, "AFF"}}),
+                                         test::riga_periodo({{periodo::codice, "0020"},
+                                                             {periodo::dal, "01/08/2026"},
+                                                             {periodo::al, "08/08/2026"},
+                                                             {periodo::prezzo, "1.234,56"},
+                                                             {periodo::stato, "LIB"}}),
+                                         test::riga_periodo({{periodo::codice, "0030"},
+                                                             {periodo::dal, "30/07/2026"},
+                                                             {periodo::al, "06/08/2026"},
+                                                             {periodo::prezzo, "500"},
+                                                             {periodo::stato, "LIB"}}),
+                                         test::riga_periodo({{periodo::codice, "0099"},
+                                                             {periodo::dal, "01/08/2026"},
+                                                             {periodo::al, "02/08/2026"},
+                                                             {periodo::prezzo, "100"},
+                                                             {periodo::stato, "LIB"}}),
+                                         test::riga_periodo({{periodo::codice, "0030"},
+                                                             {periodo::dal, "01/09/2026"},
+                                                             {periodo::al, "15/09/2026"},
+                                                             {periodo::prezzo, "900"},
+                                                             {periodo::stato, "LIB "}})});
     }
     visu_disponib& v() { return app.form<visu_disponib>(); }
     void apri(const char* modo) {

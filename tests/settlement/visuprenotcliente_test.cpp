@@ -13,14 +13,13 @@
 #include "settlement/VisuPrenotCliente.h"
 #include "settlement/prenotazioni_cliente.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
 
 using Righe = std::vector<std::string>;
 constexpr const char* kVisu = "VisuPrenotCliente";
-
-std::string prenotazione(const std::string& campi_0_12) { return campi_0_12 + "****"; }
 
 std::string spazi(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
@@ -30,39 +29,227 @@ protected:
         b.prepara_dati();
         const std::string d = b.cartella_dati();
         b.scrivi(d + "clienti.dat",
-                 {"0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM*RSSMRA85T10A562S*",
-                  "0002*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*BNCNNA80A41A662X*",
-                  "0003*VERDI LUCA*VIA PO*20121*MILANO*02*MI**"});
-        b.scrivi(d + "Vie.dat", {"0001**VIA MARE* $$", "0002**CORSO ITALIA* $$"});
-        b.scrivi(d + "proprietari.IND", {"ALFA******0003***", "BETA SRL******0004***"});
-        b.scrivi(d + "appartamenti.ind", {"0003*0001*12*MON*SI*1*NO*1*4*ESTIVO***0012",
-                                          "0004*0002*3*BIL*NO*1*NO*1*6*ESTIVO***0020",
-                                          "0099*0002*5*TRI*NO*1*NO*1*6*ESTIVO***0030"});
-        b.scrivi(
-            d + "prenotazioni2026.dat",
-            {prenotazione(
-                 "0020*0002*01/06/2026*15/06/2026*800,00*200,00*50,00*ND*200,00*0.00.00***5"),
-             prenotazione(
-                 "0030*0001*01/06/2026*08/06/2026*1.000,00*1.000,50*50,00*0,00*200,00*0.00.00***2"),
-             prenotazione(
-                 "0020*0002*01/07/2026*15/07/2026*1.500,00*500,00*50,00*0,00*0,00*20/07/2026**4*6"),
-             prenotazione(
-                 "0040*0001*01/09/2026*08/09/2026*1.000,50*1.000,00*50,00*0,00*200,00*0.00.00***9"),
-             prenotazione("0012*0002*01/08/2026*15/08/2026*0,00*500,00*50,00*50,00*200,00*10/08/"
-                          "2026*3*REVOC005*8"),
-             prenotazione(
-                 "0020*0002*01/10/2026*08/10/2026*700,00*0,00*50,00*0,00*200,00*0.00.00***7"),
-             prenotazione(
-                 "0012*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*0,00*0.00.00*1**3"),
-             "",
-             prenotazione("0012*0001*01/11/2026*08/11/2026*900,00*0,00*ND*0,00*0,00*0.00.00***4")});
-        b.scrivi(d + "saldi2026.dat", {"01/06/2026*0004*200,00*0*50,00*0*200,00*1*0020",
-                                       "05/06/2026*0003*500,00*0*50,00*0*0*7*0012",
-                                       "06/06/2026*0004*500,00*0*50,00*50,00*200,00*3*0020",
-                                       "20/07/2026*0004*0*1000,00*0*40,00*1.200,00*3*0020",
-                                       "10/08/2026*0003*-1.500,00*0*0*-50*-200*5*0012", "",
-                                       "25/07/2026*0004*0*0*0*0*-200,00*3*0020"});
-        b.scrivi(d + "noteaff2026.dat", {"CON CANE*7*0012", "", "ARRIVO TARDI*5*0012"});
+                 {test::riga_cliente({{cliente::codice, "0001"},
+                                      {cliente::nome, "ROSSI MARIO"},
+                                      {cliente::via, "VIA ROMA 1"},
+                                      {cliente::cap, "00118"},
+                                      {cliente::citta, "ROMA"},
+                                      {cliente::telefono, "061234"},
+                                      {cliente::provincia, "RM"},
+                                      {cliente::codice_fiscale, "RSSMRA85T10A562S"}}),
+                  test::riga_cliente({{cliente::codice, "0002"},
+                                      {cliente::nome, "BIANCHI ANNA"},
+                                      {cliente::via, "VIA MARE 2"},
+                                      {cliente::cap, "70100"},
+                                      {cliente::citta, "BARI"},
+                                      {cliente::telefono, "080"},
+                                      {cliente::provincia, "BA"},
+                                      {cliente::codice_fiscale, "BNCNNA80A41A662X"}}),
+                  test::riga_cliente({{cliente::codice, "0003"},
+                                      {cliente::nome, "VERDI LUCA"},
+                                      {cliente::via, "VIA PO"},
+                                      {cliente::cap, "20121"},
+                                      {cliente::citta, "MILANO"},
+                                      {cliente::telefono, "02"},
+                                      {cliente::provincia, "MI"}})});
+        b.scrivi(d + "Vie.dat",
+                 {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}}),
+                  test::riga_via({{vie::codice, "0002"}, {vie::nome, "CORSO ITALIA"}})});
+        b.scrivi(d + "proprietari.IND",
+                 {test::riga_proprietario(
+                      {{proprietario::nome, "ALFA"}, {proprietario::codice, "0003"}}),
+                  test::riga_proprietario(
+                      {{proprietario::nome, "BETA SRL"}, {proprietario::codice, "0004"}})});
+        b.scrivi(d + "appartamenti.ind",
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0003"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0012"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0004"},
+                                           {appartamento::codice_via, "0002"},
+                                           {appartamento::civico, "3"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "NO"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "6"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0020"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0099"},
+                                           {appartamento::codice_via, "0002"},
+                                           {appartamento::civico, "5"},
+                                           {appartamento::tipo, "TRI"},
+                                           {appartamento::soggiorno, "NO"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "6"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0030"}})});
+        b.scrivi(d + "prenotazioni2026.dat",
+                 {test::riga_prenotazione({{pren::appartamento, "0020"},
+                                           {pren::cliente, "0002"},
+                                           {pren::arrivo, "01/06/2026"},
+                                           {pren::partenza, "15/06/2026"},
+                                           {pren::affitto, "800,00"},
+                                           {pren::acconto, "200,00"},
+                                           {pren::diritti, "50,00"},
+                                           {pren::pulizia, "ND"},
+                                           {pren::cauzione, "200,00"},
+                                           {pren::chiusura, "0.00.00"},
+                                           {pren::periodo, "5"}}),
+                  test::riga_prenotazione({{pren::appartamento, "0030"},
+                                           {pren::cliente, "0001"},
+                                           {pren::arrivo, "01/06/2026"},
+                                           {pren::partenza, "08/06/2026"},
+                                           {pren::affitto, "1.000,00"},
+                                           {pren::acconto, "1.000,50"},
+                                           {pren::diritti, "50,00"},
+                                           {pren::pulizia, "0,00"},
+                                           {pren::cauzione, "200,00"},
+                                           {pren::chiusura, "0.00.00"},
+                                           {pren::periodo, "2"}}),
+                  test::riga_prenotazione({{pren::appartamento, "0020"},
+                                           {pren::cliente, "0002"},
+                                           {pren::arrivo, "01/07/2026"},
+                                           {pren::partenza, "15/07/2026"},
+                                           {pren::affitto, "1.500,00"},
+                                           {pren::acconto, "500,00"},
+                                           {pren::diritti, "50,00"},
+                                           {pren::pulizia, "0,00"},
+                                           {pren::cauzione, "0,00"},
+                                           {pren::chiusura, "20/07/2026"},
+                                           {pren::movimento, "4"},
+                                           {pren::periodo, "6"}}),
+                  test::riga_prenotazione({{pren::appartamento, "0040"},
+                                           {pren::cliente, "0001"},
+                                           {pren::arrivo, "01/09/2026"},
+                                           {pren::partenza, "08/09/2026"},
+                                           {pren::affitto, "1.000,50"},
+                                           {pren::acconto, "1.000,00"},
+                                           {pren::diritti, "50,00"},
+                                           {pren::pulizia, "0,00"},
+                                           {pren::cauzione, "200,00"},
+                                           {pren::chiusura, "0.00.00"},
+                                           {pren::periodo, "9"}}),
+                  test::riga_prenotazione({{pren::appartamento, "0012"},
+                                           {pren::cliente, "0002"},
+                                           {pren::arrivo, "01/08/2026"},
+                                           {pren::partenza, "15/08/2026"},
+                                           {pren::affitto, "0,00"},
+                                           {pren::acconto, "500,00"},
+                                           {pren::diritti, "50,00"},
+                                           {pren::pulizia, "50,00"},
+                                           {pren::cauzione, "200,00"},
+                                           {pren::chiusura, "10/08/2026"},
+                                           {pren::nota, "3"},
+                                           {pren::movimento, "REVOC005"},
+                                           {pren::periodo, "8"}}),
+                  test::riga_prenotazione({{pren::appartamento, "0020"},
+                                           {pren::cliente, "0002"},
+                                           {pren::arrivo, "01/10/2026"},
+                                           {pren::partenza, "08/10/2026"},
+                                           {pren::affitto, "700,00"},
+                                           {pren::acconto, "0,00"},
+                                           {pren::diritti, "50,00"},
+                                           {pren::pulizia, "0,00"},
+                                           {pren::cauzione, "200,00"},
+                                           {pren::chiusura, "0.00.00"},
+                                           {pren::periodo, "7"}}),
+                  test::riga_prenotazione({{pren::appartamento, "0012"},
+                                           {pren::cliente, "0001"},
+                                           {pren::arrivo, "01/07/2026"},
+                                           {pren::partenza, "15/07/2026"},
+                                           {pren::affitto, "1.500,00"},
+                                           {pren::acconto, "500,00"},
+                                           {pren::diritti, "ND"},
+                                           {pren::pulizia, "50,00"},
+                                           {pren::cauzione, "0,00"},
+                                           {pren::chiusura, "0.00.00"},
+                                           {pren::nota, "1"},
+                                           {pren::periodo, "3"}}),
+                  "",
+                  test::riga_prenotazione({{pren::appartamento, "0012"},
+                                           {pren::cliente, "0001"},
+                                           {pren::arrivo, "01/11/2026"},
+                                           {pren::partenza, "08/11/2026"},
+                                           {pren::affitto, "900,00"},
+                                           {pren::acconto, "0,00"},
+                                           {pren::diritti, "ND"},
+                                           {pren::pulizia, "0,00"},
+                                           {pren::cauzione, "0,00"},
+                                           {pren::chiusura, "0.00.00"},
+                                           {pren::periodo, "4"}})});
+        b.scrivi(d + "saldi2026.dat", {test::riga_movimento({{movimento::data, "01/06/2026"},
+                                                             {movimento::parte, "0004"},
+                                                             {movimento::acconto, "200,00"},
+                                                             {movimento::saldo, "0"},
+                                                             {movimento::importo, "50,00"},
+                                                             {movimento::pulizia, "0"},
+                                                             {movimento::cauzione, "200,00"},
+                                                             {movimento::numero, "1"},
+                                                             {movimento::appartamento, "0020"}}),
+                                       test::riga_movimento({{movimento::data, "05/06/2026"},
+                                                             {movimento::parte, "0003"},
+                                                             {movimento::acconto, "500,00"},
+                                                             {movimento::saldo, "0"},
+                                                             {movimento::importo, "50,00"},
+                                                             {movimento::pulizia, "0"},
+                                                             {movimento::cauzione, "0"},
+                                                             {movimento::numero, "7"},
+                                                             {movimento::appartamento, "0012"}}),
+                                       test::riga_movimento({{movimento::data, "06/06/2026"},
+                                                             {movimento::parte, "0004"},
+                                                             {movimento::acconto, "500,00"},
+                                                             {movimento::saldo, "0"},
+                                                             {movimento::importo, "50,00"},
+                                                             {movimento::pulizia, "50,00"},
+                                                             {movimento::cauzione, "200,00"},
+                                                             {movimento::numero, "3"},
+                                                             {movimento::appartamento, "0020"}}),
+                                       test::riga_movimento({{movimento::data, "20/07/2026"},
+                                                             {movimento::parte, "0004"},
+                                                             {movimento::acconto, "0"},
+                                                             {movimento::saldo, "1000,00"},
+                                                             {movimento::importo, "0"},
+                                                             {movimento::pulizia, "40,00"},
+                                                             {movimento::cauzione, "1.200,00"},
+                                                             {movimento::numero, "3"},
+                                                             {movimento::appartamento, "0020"}}),
+                                       test::riga_movimento({{movimento::data, "10/08/2026"},
+                                                             {movimento::parte, "0003"},
+                                                             {movimento::acconto, "-1.500,00"},
+                                                             {movimento::saldo, "0"},
+                                                             {movimento::importo, "0"},
+                                                             {movimento::pulizia, "-50"},
+                                                             {movimento::cauzione, "-200"},
+                                                             {movimento::numero, "5"},
+                                                             {movimento::appartamento, "0012"}}),
+                                       "",
+                                       test::riga_movimento({{movimento::data, "25/07/2026"},
+                                                             {movimento::parte, "0004"},
+                                                             {movimento::acconto, "0"},
+                                                             {movimento::saldo, "0"},
+                                                             {movimento::importo, "0"},
+                                                             {movimento::pulizia, "0"},
+                                                             {movimento::cauzione, "-200,00"},
+                                                             {movimento::numero, "3"},
+                                                             {movimento::appartamento, "0020"}})});
+        b.scrivi(d + "noteaff2026.dat", {test::riga_nota({{nota::testo, "CON CANE"},
+                                                          {nota::prenotazione, "7"},
+                                                          {nota::appartamento, "0012"}}),
+                                         "",
+                                         test::riga_nota({{nota::testo, "ARRIVO TARDI"},
+                                                          {nota::prenotazione, "5"},
+                                                          {nota::appartamento, "0012"}})});
         app.s.diritti_agenzia = "30";
         app.s.pulizia_finale = "40";
         app.s.percentuale_cauzione = "20";
@@ -133,7 +320,17 @@ TEST_F(VisuPrenot, AnApartmentOnStreet1000ShowsItsStreet) {
         vie.push_back(plat::pad_code(std::to_string(i), 4) + "**VIA " + std::to_string(i) + "* $$");
     b.scrivi(b.cartella_dati() + "Vie.dat", vie);
     b.scrivi(b.cartella_dati() + "appartamenti.ind",
-             {"0003*1000*12*MON*SI*1*NO*1*4*ESTIVO***0012"});
+             {test::riga_appartamento({{appartamento::codice_proprietario, "0003"},
+                                       {appartamento::codice_via, "1000"},
+                                       {appartamento::civico, "12"},
+                                       {appartamento::tipo, "MON"},
+                                       {appartamento::soggiorno, "SI"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "0012"}})});
     app.run([&] { carica_vie(app); });
     cerca("rossi");
     ASSERT_EQ(f().List1.list_count(), 4);
@@ -217,13 +414,46 @@ TEST_F(VisuPrenot, PaidAndRevokedBookingsComeFromTheirMovements) {
 TEST_F(VisuPrenot, ARevocationLinkIsReadWhole) {
     const std::string d = b.cartella_dati();
     Righe file = b.leggi(d + "prenotazioni2026.dat");
-    file[4] = prenotazione(
-        "0012*0002*01/08/2026*15/08/2026*0,00*500,00*50,00*50,00*200,00*10/08/2026*3*REVOC1000*8");
+    file[4] = test::riga_prenotazione({{pren::appartamento, "0012"},
+                                       {pren::cliente, "0002"},
+                                       {pren::arrivo, "01/08/2026"},
+                                       {pren::partenza, "15/08/2026"},
+                                       {pren::affitto, "0,00"},
+                                       {pren::acconto, "500,00"},
+                                       {pren::diritti, "50,00"},
+                                       {pren::pulizia, "50,00"},
+                                       {pren::cauzione, "200,00"},
+                                       {pren::chiusura, "10/08/2026"},
+                                       {pren::nota, "3"},
+                                       {pren::movimento, "REVOC1000"},
+                                       {pren::periodo, "8"}});
     b.scrivi(d + "prenotazioni2026.dat", file);
-    Righe giornale(1000, "01/06/2026*0004*0*0*1,00*0*0**");
-    giornale[0] = "01/06/2026*0003*500,00*50,00*0*50,00*200,00*5*0012";
+    Righe giornale(1000, test::riga_movimento({{movimento::data, "01/06/2026"},
+                                               {movimento::parte, "0004"},
+                                               {movimento::acconto, "0"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "1,00"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"}}));
+    giornale[0] = test::riga_movimento({{movimento::data, "01/06/2026"},
+                                        {movimento::parte, "0003"},
+                                        {movimento::acconto, "500,00"},
+                                        {movimento::saldo, "50,00"},
+                                        {movimento::importo, "0"},
+                                        {movimento::pulizia, "50,00"},
+                                        {movimento::cauzione, "200,00"},
+                                        {movimento::numero, "5"},
+                                        {movimento::appartamento, "0012"}});
     // The booking number as the revocation writes it, with the row's blanks.
-    giornale[999] = "10/08/2026*0003*-300,00*0*0*-50*-200*    5 *0012";
+    giornale[999] = test::riga_movimento({{movimento::data, "10/08/2026"},
+                                          {movimento::parte, "0003"},
+                                          {movimento::acconto, "-300,00"},
+                                          {movimento::saldo, "0"},
+                                          {movimento::importo, "0"},
+                                          {movimento::pulizia, "-50"},
+                                          {movimento::cauzione, "-200"},
+                                          {movimento::numero, "    5 "},
+                                          {movimento::appartamento, "0012"}});
     b.scrivi(d + "saldi2026.dat", giornale);
     cerca("BIANCHI");
     app.pick(f().List1, 2);
@@ -261,8 +491,19 @@ TEST_F(VisuPrenot, SaldoAndRevocaHandTheRowOn) {
 
     // Back from the revocation, the booking is picked again as it now stands.
     Righe file = b.leggi(b.cartella_dati() + "prenotazioni2026.dat");
-    file[6] = prenotazione(
-        "0012*0001*01/07/2026*15/07/2026*0,00*500,00*ND*50,00*0,00*10/12/2026*1*REVOC002*3");
+    file[6] = test::riga_prenotazione({{pren::appartamento, "0012"},
+                                       {pren::cliente, "0001"},
+                                       {pren::arrivo, "01/07/2026"},
+                                       {pren::partenza, "15/07/2026"},
+                                       {pren::affitto, "0,00"},
+                                       {pren::acconto, "500,00"},
+                                       {pren::diritti, "ND"},
+                                       {pren::pulizia, "50,00"},
+                                       {pren::cauzione, "0,00"},
+                                       {pren::chiusura, "10/12/2026"},
+                                       {pren::nota, "1"},
+                                       {pren::movimento, "REVOC002"},
+                                       {pren::periodo, "3"}});
     b.scrivi(b.cartella_dati() + "prenotazioni2026.dat", file);
     app.run([&] { f().show(); });
     EXPECT_EQ(f().Text14.text(), "CON CANE - REVOCATO  10/12/2026");

@@ -24,6 +24,24 @@ std::string riga_proprietario(Valori<proprietario::Campo> valori) {
     return riga<proprietario::kCampi>(valori);
 }
 
+std::string riga_appartamento(Valori<appartamento::Campo> valori) {
+    return riga<appartamento::kCampi>(valori);
+}
+
+std::string riga_periodo(Valori<periodo::Campo> valori) { return riga<periodo::kCampi>(valori); }
+
+std::string riga_prenotazione(Valori<pren::Campo> valori) { return riga<pren::kCampi>(valori); }
+
+std::string riga_nota(Valori<nota::Campo> valori) { return riga<nota::kCampi>(valori); }
+
+std::string riga_movimento(Valori<movimento::Colonna> valori) {
+    return riga<movimento::kColonne>(valori);
+}
+
+std::string riga_fattura(Valori<fatt::Campo> valori) { return riga<fatt::kCampi>(valori); }
+
+std::string riga_via(Valori<vie::Campo> valori) { return riga<vie::kCampi>(valori) + "* $$"; }
+
 bool registra_cliente_del_blocco(App& app) {
     using namespace cliente;
     const long k = app.conta(kClienteRecord);

@@ -9,6 +9,13 @@
 #include <utility>
 
 #include "records/app.h"
+#include "records/appartamenti_campi.h"
+#include "records/fatture_campi.h"
+#include "records/movimenti_campi.h"
+#include "records/note_campi.h"
+#include "records/periodi_campi.h"
+#include "records/prenotazioni_campi.h"
+#include "records/vie_campi.h"
 
 namespace ga::test {
 
@@ -18,6 +25,19 @@ using Valori = std::initializer_list<std::pair<Campo, std::string>>;
 // The line of a client, of an owner.
 std::string riga_cliente(Valori<cliente::Campo> valori);
 std::string riga_proprietario(Valori<proprietario::Campo> valori);
+
+// The line of an apartment, a period, a booking, a booking's note, a
+// movement of the journal, an invoice.
+std::string riga_appartamento(Valori<appartamento::Campo> valori);
+std::string riga_periodo(Valori<periodo::Campo> valori);
+std::string riga_prenotazione(Valori<pren::Campo> valori);
+std::string riga_nota(Valori<nota::Campo> valori);
+std::string riga_movimento(Valori<movimento::Colonna> valori);
+std::string riga_fattura(Valori<fatt::Campo> valori);
+
+// The line of a street, with the closing field the register writes after
+// the fields it keeps.
+std::string riga_via(Valori<vie::Campo> valori);
 
 // The client the booking page's block shows written as the record its
 // `Text24` names, as the page does when the client is confirmed.
