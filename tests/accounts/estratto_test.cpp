@@ -9,6 +9,7 @@
 
 #include "accounts/estratto.h"
 #include "conti_banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -17,19 +18,108 @@ using Righe = std::vector<std::string>;
 std::string blank(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 const Righe kGiornale = {
-    "01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",  // advance, booking 4
-    "15/07/2026*0001*0*2000,00*0*0*0*4*0012",               // rent balance
-    "20/07/2026*0001*-300,00*0*0***5*0012",                 // refund at a revocation
-    "21/07/2026*0002*500,00*0*0*0*0*6*0020",                // another owner's apartment
-    "22/07/2026*0001*700,00*0*0*0*0*7*9999",                // apartment nobody has
-    "23/07/2026*0001*700,00*0*0*0*0*7*1000",                // never listed
-    "01/08/2026*0001*0*0*1.000,00*0*0**",                   // payout
-    "02/08/2026*0001*0*0*150,00*0*0*1*0012",                // expense 1
-    "03/08/2026*0001*0*50,00*0*0*0*6*0012",                 // new booking: fee only, no booking 6
-    "04/08/2026*0001*0*0*0,50*0*0*2*0012",                  // expense 2, below one euro
-    "05/08/2026*0099*0*0*80,00*0*0**",                      // payout to an unknown owner
+    test::riga_movimento({{movimento::data, "01/07/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "300,00"},
+                          {movimento::saldo, "100,00"},
+                          {movimento::importo, "0"},
+                          {movimento::pulizia, "50,00"},
+                          {movimento::cauzione, "200,00"},
+                          {movimento::numero, "4"},
+                          {movimento::appartamento, "0012"}}),  // advance, booking 4
+    test::riga_movimento({{movimento::data, "15/07/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "2000,00"},
+                          {movimento::importo, "0"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "4"},
+                          {movimento::appartamento, "0012"}}),  // rent balance
+    test::riga_movimento({{movimento::data, "20/07/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "-300,00"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "0"},
+                          {movimento::numero, "5"},
+                          {movimento::appartamento, "0012"}}),  // refund at a revocation
+    test::riga_movimento({{movimento::data, "21/07/2026"},
+                          {movimento::parte, "0002"},
+                          {movimento::acconto, "500,00"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "0"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "6"},
+                          {movimento::appartamento, "0020"}}),  // another owner's apartment
+    test::riga_movimento({{movimento::data, "22/07/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "700,00"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "0"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "7"},
+                          {movimento::appartamento, "9999"}}),  // apartment nobody has
+    test::riga_movimento({{movimento::data, "23/07/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "700,00"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "0"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "7"},
+                          {movimento::appartamento, "1000"}}),  // never listed
+    test::riga_movimento({{movimento::data, "01/08/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "1.000,00"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"}}),  // payout
+    test::riga_movimento({{movimento::data, "02/08/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "150,00"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "1"},
+                          {movimento::appartamento, "0012"}}),  // expense 1
+    test::riga_movimento(
+        {{movimento::data, "03/08/2026"},
+         {movimento::parte, "0001"},
+         {movimento::acconto, "0"},
+         {movimento::saldo, "50,00"},
+         {movimento::importo, "0"},
+         {movimento::pulizia, "0"},
+         {movimento::cauzione, "0"},
+         {movimento::numero, "6"},
+         {movimento::appartamento, "0012"}}),  // new booking: fee only, no booking 6
+    test::riga_movimento({{movimento::data, "04/08/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "0,50"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "2"},
+                          {movimento::appartamento, "0012"}}),  // expense 2, below one euro
+    test::riga_movimento({{movimento::data, "05/08/2026"},
+                          {movimento::parte, "0099"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "80,00"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"}}),  // payout to an unknown owner
     "",
-    "06/08/2026*0002*0*0*650,00*0*0**",  // payout to the contract owner
+    test::riga_movimento({{movimento::data, "06/08/2026"},
+                          {movimento::parte, "0002"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "650,00"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"}}),  // payout to the contract owner
 };
 
 // Every amount ends in column 85, where the separator above the total ends.
@@ -116,8 +206,31 @@ TEST_F(Estratto, ContractOwnerPaysNoCommissionAndNoTotalLineWhenNothingIsDue) {
 
 TEST_F(Estratto, ResidueOfRoundingErrorsIsNoResidue) {
     // 0,10 + 0,20 - 0,30 is not 0 in binary; the owner is paid in full.
-    b.scrivi(journal(), {"01/07/2026*0002*0,10*0*0*0*0*1*0020",
-                         "02/07/2026*0002*0,20*0*0*0*0*2*0020", "03/07/2026*0002*0*0*0,30*0*0**"});
+    b.scrivi(journal(), {test::riga_movimento({{movimento::data, "01/07/2026"},
+                                               {movimento::parte, "0002"},
+                                               {movimento::acconto, "0,10"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"},
+                                               {movimento::numero, "1"},
+                                               {movimento::appartamento, "0020"}}),
+                         test::riga_movimento({{movimento::data, "02/07/2026"},
+                                               {movimento::parte, "0002"},
+                                               {movimento::acconto, "0,20"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"},
+                                               {movimento::numero, "2"},
+                                               {movimento::appartamento, "0020"}}),
+                         test::riga_movimento({{movimento::data, "03/07/2026"},
+                                               {movimento::parte, "0002"},
+                                               {movimento::acconto, "0"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "0,30"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"}})});
     disegna("BIANCHI ANNA");
     EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "0,00");
     EXPECT_EQ(lista().back(), kSeparatore);

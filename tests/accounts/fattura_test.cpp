@@ -8,6 +8,7 @@
 #include "accounts/fattura.h"
 #include "records/percorsi.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -21,8 +22,22 @@ const std::string kPiva = "01234567890";     // 11 characters: a VAT number
 // A booking of the year: apartment, client, dates, rent; open unless closed.
 std::string prenotazione(const std::string& cliente, const std::string& affitto,
                          const std::string& chiusura = "0.00.00", const std::string& link = "") {
-    return "0012*" + cliente + "*01/07/2026*15/07/2026*" + affitto +
-           "*300,00*100,00*50,00*200,00*" + chiusura + "**" + link + "*3*0*0*0*0";
+    return test::riga_prenotazione({{pren::appartamento, "0012"},
+                                    {pren::cliente, cliente},
+                                    {pren::arrivo, "01/07/2026"},
+                                    {pren::partenza, "15/07/2026"},
+                                    {pren::affitto, affitto},
+                                    {pren::acconto, "300,00"},
+                                    {pren::diritti, "100,00"},
+                                    {pren::pulizia, "50,00"},
+                                    {pren::cauzione, "200,00"},
+                                    {pren::chiusura, chiusura},
+                                    {pren::movimento, link},
+                                    {pren::periodo, "3"},
+                                    {pren::letti, "0"},
+                                    {pren::consumi, "0"},
+                                    {pren::energia, "0"},
+                                    {pren::lenzuola, "0"}});
 }
 
 class Fattura : public ::testing::Test {
@@ -35,21 +50,76 @@ protected:
         b.scrivi(dati("clienti.dat"),
                  {"0001*ROSSI MARIO*VIA ROMA 1*33054*LIGNANO*0431*UD*" + kCf + "*",
                   "0002*BIANCHI ANNA*VIA MARE 2*30020*BIBIONE*0431*VE*" + kPiva + "*",
-                  "0003*ROSSI MARIO LUIGI*VIA PO 3*00100*ROMA*06*RM*RSSMRL70A01H501Z*",
-                  "0004*NERI PIA*VIA LAGO 4*22100*COMO*031*CO**"});
+                  test::riga_cliente({{cliente::codice, "0003"},
+                                      {cliente::nome, "ROSSI MARIO LUIGI"},
+                                      {cliente::via, "VIA PO 3"},
+                                      {cliente::cap, "00100"},
+                                      {cliente::citta, "ROMA"},
+                                      {cliente::telefono, "06"},
+                                      {cliente::provincia, "RM"},
+                                      {cliente::codice_fiscale, "RSSMRL70A01H501Z"}}),
+                  test::riga_cliente({{cliente::codice, "0004"},
+                                      {cliente::nome, "NERI PIA"},
+                                      {cliente::via, "VIA LAGO 4"},
+                                      {cliente::cap, "22100"},
+                                      {cliente::citta, "COMO"},
+                                      {cliente::telefono, "031"},
+                                      {cliente::provincia, "CO"}})});
         b.scrivi(dati("proprietari.IND"),
                  {"VERDI LUCA*VIA SOLE 3*LECCE*LE*73100*0832*0001*" + kPiva + "*PROVV*",
-                  "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080*0002**CONTR*",
-                  "GIALLI EVA*VIA LAGO 5*COMO*CO*22100*031*0003**PROVV*"});
-        b.scrivi(dati("appartamenti.ind"), {"0001*001*5*BIL*SI*1*NO*1*4*ESTIVO***0012"});
+                  test::riga_proprietario({{proprietario::nome, "BIANCHI ANNA"},
+                                           {proprietario::via, "VIA MARE 2"},
+                                           {proprietario::citta, "BARI"},
+                                           {proprietario::provincia, "BA"},
+                                           {proprietario::cap, "70100"},
+                                           {proprietario::telefono, "080"},
+                                           {proprietario::codice, "0002"},
+                                           {proprietario::rapporto, "CONTR"}}),
+                  test::riga_proprietario({{proprietario::nome, "GIALLI EVA"},
+                                           {proprietario::via, "VIA LAGO 5"},
+                                           {proprietario::citta, "COMO"},
+                                           {proprietario::provincia, "CO"},
+                                           {proprietario::cap, "22100"},
+                                           {proprietario::telefono, "031"},
+                                           {proprietario::codice, "0003"},
+                                           {proprietario::rapporto, "PROVV"}})});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "001"},
+                                           {appartamento::civico, "5"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0012"}})});
         b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE"});
         b.scrivi(dati("prenotazioni2026.dat"),
                  {prenotazione("0001", "1.200,50"), prenotazione("0002", "700,00"),
                   prenotazione("0001", "800,99"),
                   prenotazione("0001", "0,00", "10/06/2026", "REVOC001")});
         // The advance, then the balance, of booking 1 of the owner's apartment.
-        b.scrivi(dati("saldi2026.dat"), {"01/06/2026*0001*300,00*100,00*0*50,00*200,00*1*0012",
-                                         "15/07/2026*0001*0*900,50*0*0*0*1*0012"});
+        b.scrivi(dati("saldi2026.dat"),
+                 {test::riga_movimento({{movimento::data, "01/06/2026"},
+                                        {movimento::parte, "0001"},
+                                        {movimento::acconto, "300,00"},
+                                        {movimento::saldo, "100,00"},
+                                        {movimento::importo, "0"},
+                                        {movimento::pulizia, "50,00"},
+                                        {movimento::cauzione, "200,00"},
+                                        {movimento::numero, "1"},
+                                        {movimento::appartamento, "0012"}}),
+                  test::riga_movimento({{movimento::data, "15/07/2026"},
+                                        {movimento::parte, "0001"},
+                                        {movimento::acconto, "0"},
+                                        {movimento::saldo, "900,50"},
+                                        {movimento::importo, "0"},
+                                        {movimento::pulizia, "0"},
+                                        {movimento::cauzione, "0"},
+                                        {movimento::numero, "1"},
+                                        {movimento::appartamento, "0012"}})});
         app.run([&] { app.imposta("zeltra", "Text9", "10"); });
     }
 
@@ -119,8 +189,14 @@ TEST_F(Fattura, AClientInvoiceFromSearchToRegisterAndBackToTheMenu) {
 
     scrivi(x.Text1, "AFFITTO LUGLIO");
     app.click(x.SALVA);
-    EXPECT_EQ(b.byte(registro()),
-              crlf({"09/12/2026*1*0001**AFFITTO LUGLIO*2.001,49*440,33*1**2.441,82"}));
+    EXPECT_EQ(b.byte(registro()), crlf({test::riga_fattura({{fatt::data, "09/12/2026"},
+                                                            {fatt::numero, "1"},
+                                                            {fatt::cliente, "0001"},
+                                                            {fatt::descrizione, "AFFITTO LUGLIO"},
+                                                            {fatt::imponibile, "2.001,49"},
+                                                            {fatt::iva, "440,33"},
+                                                            {fatt::regime, "1"},
+                                                            {fatt::totale, "2.441,82"}})}));
     EXPECT_EQ(x.Check5.value(), 1);
     EXPECT_EQ(x.Text6.text(), "1");
     // Saving again writes nothing, and says why.
@@ -143,7 +219,14 @@ TEST_F(Fattura, AClientInvoiceFromSearchToRegisterAndBackToTheMenu) {
 }
 
 TEST_F(Fattura, AnOwnerInvoiceFromTheUtilitiesCarriesTheCommissionAndGivesTheMenuBack) {
-    b.scrivi(registro(), {"01/02/2026*1*0002**VECCHIA*100,00*22,00*1**122,00"});
+    b.scrivi(registro(), {test::riga_fattura({{fatt::data, "01/02/2026"},
+                                              {fatt::numero, "1"},
+                                              {fatt::cliente, "0002"},
+                                              {fatt::descrizione, "VECCHIA"},
+                                              {fatt::imponibile, "100,00"},
+                                              {fatt::iva, "22,00"},
+                                              {fatt::regime, "1"},
+                                              {fatt::totale, "122,00"}})});
     app.run([&] { app.form("MENU")->show(); });
     app.click(app.campo("MENU", "utilit"));
     app.click(app.campo("utilita", "Command5"));
@@ -169,9 +252,22 @@ TEST_F(Fattura, AnOwnerInvoiceFromTheUtilitiesCarriesTheCommissionAndGivesTheMen
     b.messaggi().answer(Answer::Yes);  // save it now
     b.messaggi().answer(Answer::Yes);  // and print it
     app.click(x.ESCI);
-    EXPECT_EQ(b.byte(registro()),
-              crlf({"01/02/2026*1*0002**VECCHIA*100,00*22,00*1**122,00",
-                    "09/12/2026*2**1*PROVVIGIONI 2026*120,05*26,41*2**146,46"}));
+    EXPECT_EQ(b.byte(registro()), crlf({test::riga_fattura({{fatt::data, "01/02/2026"},
+                                                            {fatt::numero, "1"},
+                                                            {fatt::cliente, "0002"},
+                                                            {fatt::descrizione, "VECCHIA"},
+                                                            {fatt::imponibile, "100,00"},
+                                                            {fatt::iva, "22,00"},
+                                                            {fatt::regime, "1"},
+                                                            {fatt::totale, "122,00"}}),
+                                        test::riga_fattura({{fatt::data, "09/12/2026"},
+                                                            {fatt::numero, "2"},
+                                                            {fatt::proprietario, "1"},
+                                                            {fatt::descrizione, "PROVVIGIONI 2026"},
+                                                            {fatt::imponibile, "120,05"},
+                                                            {fatt::iva, "26,41"},
+                                                            {fatt::regime, "2"},
+                                                            {fatt::totale, "146,46"}})}));
     ASSERT_EQ(b.stampante().jobs.size(), 1u);
     const plat::PrintJob& job = b.stampante().jobs[0];
     auto cella = [&](int r, int c) {
@@ -297,9 +393,17 @@ TEST_F(Fattura, TheRegimeMustSuitTheKindOfTaxCode) {
 }
 
 TEST_F(Fattura, PickingANamesakeFromTheListTicksTheRegimeOfItsCode) {
-    b.scrivi(dati("clienti.dat"), {"0001*ROSSI MARIO*VIA A*1*A*0*AA*" + kCf + "*",
-                                   "0002*ROSSI MARIO*VIA B*2*B*0*BB*" + kPiva + "*",
-                                   "0003*ROSSI MARIO*VIA C*3*C*0*CC*123456789012*"});
+    b.scrivi(dati("clienti.dat"),
+             {"0001*ROSSI MARIO*VIA A*1*A*0*AA*" + kCf + "*",
+              "0002*ROSSI MARIO*VIA B*2*B*0*BB*" + kPiva + "*",
+              test::riga_cliente({{cliente::codice, "0003"},
+                                  {cliente::nome, "ROSSI MARIO"},
+                                  {cliente::via, "VIA C"},
+                                  {cliente::cap, "3"},
+                                  {cliente::citta, "C"},
+                                  {cliente::telefono, "0"},
+                                  {cliente::provincia, "CC"},
+                                  {cliente::codice_fiscale, "123456789012"}})});
     fattura& x = dal_menu("CLIENTI");
     scrivi(x.Text8, "ROSSI");
     EXPECT_EQ(x.List1.list_count(), 3);
@@ -393,11 +497,44 @@ TEST_F(Fattura, OwnerSearchesAndPicks) {
 
 TEST_F(Fattura, AReopenedInvoiceShowsWhatWasStoredAndIsNotSavedAgain) {
     const Righe registro_ = {
-        "02/01/2026*1*0001**A*10,00*2,20*1**12,20",
-        "03/01/2026*2*0002**B*20,00*4,40*2**24,40",
-        "04/01/2026*3*0002**AFFITTO AGOSTO*1.000,00*999,99*2**1.999,99",
-        "05/01/2026*4**1*PROVVIGIONI*500,00**3*57,50*442,50",
-        "06/01/2026*5*0001**E*50,00***50,00",
+        test::riga_fattura({{fatt::data, "02/01/2026"},
+                            {fatt::numero, "1"},
+                            {fatt::cliente, "0001"},
+                            {fatt::descrizione, "A"},
+                            {fatt::imponibile, "10,00"},
+                            {fatt::iva, "2,20"},
+                            {fatt::regime, "1"},
+                            {fatt::totale, "12,20"}}),
+        test::riga_fattura({{fatt::data, "03/01/2026"},
+                            {fatt::numero, "2"},
+                            {fatt::cliente, "0002"},
+                            {fatt::descrizione, "B"},
+                            {fatt::imponibile, "20,00"},
+                            {fatt::iva, "4,40"},
+                            {fatt::regime, "2"},
+                            {fatt::totale, "24,40"}}),
+        test::riga_fattura({{fatt::data, "04/01/2026"},
+                            {fatt::numero, "3"},
+                            {fatt::cliente, "0002"},
+                            {fatt::descrizione, "AFFITTO AGOSTO"},
+                            {fatt::imponibile, "1.000,00"},
+                            {fatt::iva, "999,99"},
+                            {fatt::regime, "2"},
+                            {fatt::totale, "1.999,99"}}),
+        test::riga_fattura({{fatt::data, "05/01/2026"},
+                            {fatt::numero, "4"},
+                            {fatt::proprietario, "1"},
+                            {fatt::descrizione, "PROVVIGIONI"},
+                            {fatt::imponibile, "500,00"},
+                            {fatt::regime, "3"},
+                            {fatt::ritenuta, "57,50"},
+                            {fatt::totale, "442,50"}}),
+        test::riga_movimento({{movimento::data, "06/01/2026"},
+                              {movimento::parte, "5"},
+                              {movimento::acconto, "0001"},
+                              {movimento::importo, "E"},
+                              {movimento::pulizia, "50,00"},
+                              {movimento::appartamento, "50,00"}}),
     };
     b.scrivi(registro(), registro_);
     fattura& x = dal_menu("CLIENTI");
@@ -440,8 +577,22 @@ TEST_F(Fattura, AReopenedClientOrOwnerInvoicePrintsThePartyTheFormShowsInOneTown
              {"0001* ROSSI MARIO *VIA ROMA 1 *33054*LIGNANO*0431*UD*" + kCf + " *"});
     b.scrivi(dati("proprietari.IND"),
              {"VERDI LUCA *VIA SOLE 3 *LECCE*LE*73100*0832*0001* " + kPiva + "*PROVV*"});
-    b.scrivi(registro(), {"05/01/2026*1*0001**AFFITTO*100,00*22,00*1**122,00",
-                          "06/01/2026*2**1*PROVVIGIONI*100,00*22,00*2**122,00"});
+    b.scrivi(registro(), {test::riga_fattura({{fatt::data, "05/01/2026"},
+                                              {fatt::numero, "1"},
+                                              {fatt::cliente, "0001"},
+                                              {fatt::descrizione, "AFFITTO"},
+                                              {fatt::imponibile, "100,00"},
+                                              {fatt::iva, "22,00"},
+                                              {fatt::regime, "1"},
+                                              {fatt::totale, "122,00"}}),
+                          test::riga_fattura({{fatt::data, "06/01/2026"},
+                                              {fatt::numero, "2"},
+                                              {fatt::proprietario, "1"},
+                                              {fatt::descrizione, "PROVVIGIONI"},
+                                              {fatt::imponibile, "100,00"},
+                                              {fatt::iva, "22,00"},
+                                              {fatt::regime, "2"},
+                                              {fatt::totale, "122,00"}})});
     fattura& x = dal_menu("CLIENTI");
     for (int riga : {0, 1}) {
         app.click(x.cerca);
@@ -462,9 +613,30 @@ TEST_F(Fattura, AReopenedClientOrOwnerInvoicePrintsThePartyTheFormShowsInOneTown
 }
 
 TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
-    b.scrivi(registro(), {"05/01/2026*1**1*PROVVIGIONI*1.900,00*418,00*3*218,50*2.099,50",
-                          "06/01/2026*2*0002**AFFITTO*1.000,00**4**1.000,00",
-                          "07/01/2026*3*0002**AFFITTO AGOSTO*1.000,00*999,99*2**1.999,99"});
+    b.scrivi(registro(), {test::riga_fattura({{fatt::data, "05/01/2026"},
+                                              {fatt::numero, "1"},
+                                              {fatt::proprietario, "1"},
+                                              {fatt::descrizione, "PROVVIGIONI"},
+                                              {fatt::imponibile, "1.900,00"},
+                                              {fatt::iva, "418,00"},
+                                              {fatt::regime, "3"},
+                                              {fatt::ritenuta, "218,50"},
+                                              {fatt::totale, "2.099,50"}}),
+                          test::riga_fattura({{fatt::data, "06/01/2026"},
+                                              {fatt::numero, "2"},
+                                              {fatt::cliente, "0002"},
+                                              {fatt::descrizione, "AFFITTO"},
+                                              {fatt::imponibile, "1.000,00"},
+                                              {fatt::regime, "4"},
+                                              {fatt::totale, "1.000,00"}}),
+                          test::riga_fattura({{fatt::data, "07/01/2026"},
+                                              {fatt::numero, "3"},
+                                              {fatt::cliente, "0002"},
+                                              {fatt::descrizione, "AFFITTO AGOSTO"},
+                                              {fatt::imponibile, "1.000,00"},
+                                              {fatt::iva, "999,99"},
+                                              {fatt::regime, "2"},
+                                              {fatt::totale, "1.999,99"}})});
     s.agenzia_via = "VIA DEL PORTO 1";
     s.agenzia_citta = "LIGNANO";
     s.partita_iva = "09876543210";

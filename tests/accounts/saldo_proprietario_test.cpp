@@ -8,6 +8,7 @@
 #include "conti_banco.h"
 #include "records/banche.h"
 #include "records/movimenti.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -16,8 +17,24 @@ using Righe = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 // Rossi: advance 300,00 and balance 2.000,00; 10% commission; 2.070,00 due.
-const Righe kGiornale = {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",
-                         "15/07/2026*0001*0*2000,00*0*0*0*4*0012"};
+const Righe kGiornale = {test::riga_movimento({{movimento::data, "01/07/2026"},
+                                               {movimento::parte, "0001"},
+                                               {movimento::acconto, "300,00"},
+                                               {movimento::saldo, "100,00"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "50,00"},
+                                               {movimento::cauzione, "200,00"},
+                                               {movimento::numero, "4"},
+                                               {movimento::appartamento, "0012"}}),
+                         test::riga_movimento({{movimento::data, "15/07/2026"},
+                                               {movimento::parte, "0001"},
+                                               {movimento::acconto, "0"},
+                                               {movimento::saldo, "2000,00"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"},
+                                               {movimento::numero, "4"},
+                                               {movimento::appartamento, "0012"}})};
 constexpr const char* kF = "SaldoProprietario";
 
 class Saldo : public test::Conti, public ::testing::Test {
@@ -58,8 +75,14 @@ TEST_F(Saldo, ChequePayoutGoesToTheJournalAndToTheAccountRegister) {
     app().type(f("Text6"), "ASSEGNO N. 55");
     app().click(f("SALVA"));
 
-    EXPECT_EQ(b.byte(journal()),
-              crlf({kGiornale[0], kGiornale[1], "09/12/2026*0001*0*0*1.000,00*0*0**"}));
+    EXPECT_EQ(b.byte(journal()), crlf({kGiornale[0], kGiornale[1],
+                                       test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                             {movimento::parte, "0001"},
+                                                             {movimento::acconto, "0"},
+                                                             {movimento::saldo, "0"},
+                                                             {movimento::importo, "1.000,00"},
+                                                             {movimento::pulizia, "0"},
+                                                             {movimento::cauzione, "0"}})}));
     // The register named after the agency's account, although the paths
     // were built before the account was known.
     EXPECT_EQ(b.byte(registro), crlf({"0002*BIANCHI ANNA*5,00**VECCHIO",
@@ -102,7 +125,13 @@ TEST_F(Saldo, CashPayoutNeedsAnAmountAndAnOwner) {
     EXPECT_EQ(box(kF, "Text5"), "2.070,00");
     app().leave(f("Text5"));
     app().click(f("SALVA"));
-    EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0001*0*0*2.070,00*0*0**");
+    EXPECT_EQ(b.leggi(journal()).back(), test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                               {movimento::parte, "0001"},
+                                                               {movimento::acconto, "0"},
+                                                               {movimento::saldo, "0"},
+                                                               {movimento::importo, "2.070,00"},
+                                                               {movimento::pulizia, "0"},
+                                                               {movimento::cauzione, "0"}}));
     EXPECT_TRUE(registri_conto().empty());
     EXPECT_EQ(box(kF, "Text4"), "0,00");
     app().click(f("SALVA"));  // the amount must be entered again
@@ -117,7 +146,13 @@ TEST_F(Saldo, CashPayoutNeedsAnAmountAndAnOwner) {
     app().pick(f("Combo1"), 0);
     importo("5");
     app().click(f("SALVA"));
-    EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0001*0*0*5,00*0*0**");
+    EXPECT_EQ(b.leggi(journal()).back(), test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                               {movimento::parte, "0001"},
+                                                               {movimento::acconto, "0"},
+                                                               {movimento::saldo, "0"},
+                                                               {movimento::importo, "5,00"},
+                                                               {movimento::pulizia, "0"},
+                                                               {movimento::cauzione, "0"}}));
 }
 
 // Each form's guard is its own: an expense recorded while the payout form
@@ -154,21 +189,59 @@ TEST_F(Saldo, AnotherFormsMovementLeavesSalvaAndConfermaAlive) {
     app().pick(c("spese", "Combo1"), 0);
     spesa("PORTA");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
-    EXPECT_EQ(b.byte(journal()),
-              crlf({kGiornale[0], kGiornale[1], "09/12/2026*0001*0*0*10,00*0*0*1*0012",
-                    "09/12/2026*0001*0*0*100,00*0*0**", "09/12/2026*0001*0*0*10,00*0*0*2*0012"}));
+    EXPECT_EQ(b.byte(journal()), crlf({kGiornale[0], kGiornale[1],
+                                       test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                             {movimento::parte, "0001"},
+                                                             {movimento::acconto, "0"},
+                                                             {movimento::saldo, "0"},
+                                                             {movimento::importo, "10,00"},
+                                                             {movimento::pulizia, "0"},
+                                                             {movimento::cauzione, "0"},
+                                                             {movimento::numero, "1"},
+                                                             {movimento::appartamento, "0012"}}),
+                                       test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                             {movimento::parte, "0001"},
+                                                             {movimento::acconto, "0"},
+                                                             {movimento::saldo, "0"},
+                                                             {movimento::importo, "100,00"},
+                                                             {movimento::pulizia, "0"},
+                                                             {movimento::cauzione, "0"}}),
+                                       test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                             {movimento::parte, "0001"},
+                                                             {movimento::acconto, "0"},
+                                                             {movimento::saldo, "0"},
+                                                             {movimento::importo, "10,00"},
+                                                             {movimento::pulizia, "0"},
+                                                             {movimento::cauzione, "0"},
+                                                             {movimento::numero, "2"},
+                                                             {movimento::appartamento, "0012"}})}));
 }
 
 // Two owners named ROSSI MARIO: the one picked is that owner, for the amount
 // due, the payout's owner code, the statement and the expense's apartment.
 TEST_F(Saldo, ANamesakeOwnerPickedIsThatOwner) {
-    b.scrivi(journal(), {kGiornale[0], kGiornale[1], "16/07/2026*0006*400,00*0*0*0*0*3*0060"});
+    b.scrivi(journal(), {kGiornale[0], kGiornale[1],
+                         test::riga_movimento({{movimento::data, "16/07/2026"},
+                                               {movimento::parte, "0006"},
+                                               {movimento::acconto, "400,00"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"},
+                                               {movimento::numero, "3"},
+                                               {movimento::appartamento, "0060"}})});
     app().run([&] { carica_saldi(app()); });
     app().pick(f("Combo1"), 5);
     EXPECT_EQ(box(kF, "Text8") + " " + box(kF, "Text4"), "0006 360,00");
     importo("360");
     app().click(f("SALVA"));
-    EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0006*0*0*360,00*0*0**");
+    EXPECT_EQ(b.leggi(journal()).back(), test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                               {movimento::parte, "0006"},
+                                                               {movimento::acconto, "0"},
+                                                               {movimento::saldo, "0"},
+                                                               {movimento::importo, "360,00"},
+                                                               {movimento::pulizia, "0"},
+                                                               {movimento::cauzione, "0"}}));
     app().click(f("ESCI"));
 
     const char* e = "EstrattoContoPropr";
@@ -184,9 +257,30 @@ TEST_F(Saldo, ANamesakeOwnerPickedIsThatOwner) {
 }
 
 TEST_F(Saldo, AnOwnerPaidInFullIsNotOfferedThePayoutForm) {
-    b.scrivi(journal(),
-             {kGiornale[0], "20/07/2026*0001*0*0*270,00*0*0**",
-              "21/07/2026*0002*500,00*0*0*0*0*6*0020", "22/07/2026*0002*0*0*650,00*0*0**"});
+    b.scrivi(journal(), {kGiornale[0],
+                         test::riga_movimento({{movimento::data, "20/07/2026"},
+                                               {movimento::parte, "0001"},
+                                               {movimento::acconto, "0"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "270,00"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"}}),
+                         test::riga_movimento({{movimento::data, "21/07/2026"},
+                                               {movimento::parte, "0002"},
+                                               {movimento::acconto, "500,00"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"},
+                                               {movimento::numero, "6"},
+                                               {movimento::appartamento, "0020"}}),
+                         test::riga_movimento({{movimento::data, "22/07/2026"},
+                                               {movimento::parte, "0002"},
+                                               {movimento::acconto, "0"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "650,00"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"}})});
     app().click(f("ESCI"));
     const char* e = "EstrattoContoPropr";
     app().run([&] { app().form(e)->show(); });

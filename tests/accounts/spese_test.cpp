@@ -5,15 +5,49 @@
 #include <vector>
 
 #include "conti_banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
 
 using Righe = std::vector<std::string>;
 
-const Righe kGiornale = {
-    "01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012", "15/07/2026*0001*0*2000,00*0*0*0*4*0012",
-    "16/07/2026*0004*100,00*0*0*0*0*1*0007", "17/07/2026*0003*200,00*0*0*0*0*2*0033"};
+const Righe kGiornale = {test::riga_movimento({{movimento::data, "01/07/2026"},
+                                               {movimento::parte, "0001"},
+                                               {movimento::acconto, "300,00"},
+                                               {movimento::saldo, "100,00"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "50,00"},
+                                               {movimento::cauzione, "200,00"},
+                                               {movimento::numero, "4"},
+                                               {movimento::appartamento, "0012"}}),
+                         test::riga_movimento({{movimento::data, "15/07/2026"},
+                                               {movimento::parte, "0001"},
+                                               {movimento::acconto, "0"},
+                                               {movimento::saldo, "2000,00"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"},
+                                               {movimento::numero, "4"},
+                                               {movimento::appartamento, "0012"}}),
+                         test::riga_movimento({{movimento::data, "16/07/2026"},
+                                               {movimento::parte, "0004"},
+                                               {movimento::acconto, "100,00"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"},
+                                               {movimento::numero, "1"},
+                                               {movimento::appartamento, "0007"}}),
+                         test::riga_movimento({{movimento::data, "17/07/2026"},
+                                               {movimento::parte, "0003"},
+                                               {movimento::acconto, "200,00"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"},
+                                               {movimento::numero, "2"},
+                                               {movimento::appartamento, "0033"}})};
 const Righe kSpese = {"0012*A*1", "0012*B*1", "0020*C*1", "0031*D*1"};
 
 class Spese : public test::Conti, public ::testing::Test {
@@ -82,7 +116,15 @@ TEST_F(Spese, ConfirmRecordsTheMovementAndTheExpenseOnce) {
     app().click(f("Command1"));
 
     // Four expenses already: this is the fifth, pointing at movement 5.
-    const std::string movimento = "09/12/2026*0001*0*0*150,00*0*0*5*0012";
+    const std::string movimento = test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                        {movimento::parte, "0001"},
+                                                        {movimento::acconto, "0"},
+                                                        {movimento::saldo, "0"},
+                                                        {movimento::importo, "150,00"},
+                                                        {movimento::pulizia, "0"},
+                                                        {movimento::cauzione, "0"},
+                                                        {movimento::numero, "5"},
+                                                        {movimento::appartamento, "0012"}});
     Righe giornale = kGiornale;
     giornale.push_back(movimento);
     EXPECT_EQ(b.byte(journal()), crlf(giornale));
@@ -110,7 +152,15 @@ TEST_F(Spese, ConfirmRecordsTheMovementAndTheExpenseOnce) {
     app().pick(f("Combo1"), 0);
     spesa("20", "VETRO");
     app().click(f("Command1"));
-    EXPECT_EQ(b.leggi(journal()).back(), "09/12/2026*0001*0*0*20,00*0*0*6*0012");
+    EXPECT_EQ(b.leggi(journal()).back(), test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                               {movimento::parte, "0001"},
+                                                               {movimento::acconto, "0"},
+                                                               {movimento::saldo, "0"},
+                                                               {movimento::importo, "20,00"},
+                                                               {movimento::pulizia, "0"},
+                                                               {movimento::cauzione, "0"},
+                                                               {movimento::numero, "6"},
+                                                               {movimento::appartamento, "0012"}}));
     EXPECT_EQ(b.leggi(expenses()).back(), "0012*VETRO*6");
 }
 

@@ -8,6 +8,7 @@
 #include "accounts/VEDISALDI.h"
 #include "platform/text.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -18,8 +19,22 @@ using Righe = std::vector<std::string>;
 std::string prenotazione(const std::string& app, const std::string& dal, const std::string& al,
                          const std::string& affitto, const std::string& chiusura,
                          const std::string& link) {
-    return app + "*0009*" + dal + "*" + al + "*" + affitto + "*300,00*100,00*50,00*200,00*" +
-           chiusura + "**" + link + "*1*0*0*0*0";
+    return test::riga_prenotazione({{pren::appartamento, app},
+                                    {pren::cliente, "0009"},
+                                    {pren::arrivo, dal},
+                                    {pren::partenza, al},
+                                    {pren::affitto, affitto},
+                                    {pren::acconto, "300,00"},
+                                    {pren::diritti, "100,00"},
+                                    {pren::pulizia, "50,00"},
+                                    {pren::cauzione, "200,00"},
+                                    {pren::chiusura, chiusura},
+                                    {pren::movimento, link},
+                                    {pren::periodo, "1"},
+                                    {pren::letti, "0"},
+                                    {pren::consumi, "0"},
+                                    {pren::energia, "0"},
+                                    {pren::lenzuola, "0"}});
 }
 
 const std::string kLungo = "DE LA CRUZ Y FERNANDEZ ANTONIO";  // 30 characters
@@ -27,19 +42,117 @@ const std::string kSpesaLunga =
     "SOSTITUZIONE COMPLETA DELLA CALDAIA A CONDENSAZIONE E DEI RADIATORI";  // 67
 
 const Righe kGiornale = {
-    "01/06/2026*0001*300,00*100,00*0*50,00*200,00*1*0012",  // 1 advance, booking 1
-    "02/06/2026*0002*200,00*100,00*0*0*0*2*0020",           // 2 advance of a booking later revoked
-    "15/07/2026*X*0*900,00*0*0*0*1*0012",                   // 3 balance of booking 1
-    "10/06/2026*0002*-200,00*0*0***2*0020",                 // 4 refund at the revocation
-    "03/06/2026*0001*0*100,00*0*0*0*3*0012",                // 5 new booking 3: no advance, its fee
-    "20/07/2026*0001*0*0*150,00*0*0*1*0012",                // 6 expense 1
-    "31/07/2026*0001*0*0*500,00*0*0**",                     // 7 payout
-    "31/08/2026*X*0*800,00*0*0*0*3*0012",                   // 8 balance of booking 3
-    "01/08/2026*0003*0*0*1.000,00*0*0**",                   // 9 payout, long name
-    "05/08/2026*0001*50,00*0*0*0*0*1*1000",                 // 10 no apartment: never listed
-    "06/08/2026*0001*0*0*0,50*0*0**",                       // 11 payout below one euro
-    "07/08/2026*0003*0*0*80,00*0*0*2*31",                   // 12 expense 2, long text
-    "08/08/2026*0001*0*0*70,00*0*0*1*9999",                 // 13 apartment nobody has
+    test::riga_movimento({{movimento::data, "01/06/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "300,00"},
+                          {movimento::saldo, "100,00"},
+                          {movimento::importo, "0"},
+                          {movimento::pulizia, "50,00"},
+                          {movimento::cauzione, "200,00"},
+                          {movimento::numero, "1"},
+                          {movimento::appartamento, "0012"}}),  // 1 advance, booking 1
+    test::riga_movimento(
+        {{movimento::data, "02/06/2026"},
+         {movimento::parte, "0002"},
+         {movimento::acconto, "200,00"},
+         {movimento::saldo, "100,00"},
+         {movimento::importo, "0"},
+         {movimento::pulizia, "0"},
+         {movimento::cauzione, "0"},
+         {movimento::numero, "2"},
+         {movimento::appartamento, "0020"}}),  // 2 advance of a booking later revoked
+    test::riga_movimento({{movimento::data, "15/07/2026"},
+                          {movimento::parte, "X"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "900,00"},
+                          {movimento::importo, "0"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "1"},
+                          {movimento::appartamento, "0012"}}),  // 3 balance of booking 1
+    test::riga_movimento({{movimento::data, "10/06/2026"},
+                          {movimento::parte, "0002"},
+                          {movimento::acconto, "-200,00"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "0"},
+                          {movimento::numero, "2"},
+                          {movimento::appartamento, "0020"}}),  // 4 refund at the revocation
+    test::riga_movimento(
+        {{movimento::data, "03/06/2026"},
+         {movimento::parte, "0001"},
+         {movimento::acconto, "0"},
+         {movimento::saldo, "100,00"},
+         {movimento::importo, "0"},
+         {movimento::pulizia, "0"},
+         {movimento::cauzione, "0"},
+         {movimento::numero, "3"},
+         {movimento::appartamento, "0012"}}),  // 5 new booking 3: no advance, its fee
+    test::riga_movimento({{movimento::data, "20/07/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "150,00"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "1"},
+                          {movimento::appartamento, "0012"}}),  // 6 expense 1
+    test::riga_movimento({{movimento::data, "31/07/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "500,00"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"}}),  // 7 payout
+    test::riga_movimento({{movimento::data, "31/08/2026"},
+                          {movimento::parte, "X"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "800,00"},
+                          {movimento::importo, "0"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "3"},
+                          {movimento::appartamento, "0012"}}),  // 8 balance of booking 3
+    test::riga_movimento({{movimento::data, "01/08/2026"},
+                          {movimento::parte, "0003"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "1.000,00"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"}}),  // 9 payout, long name
+    test::riga_movimento({{movimento::data, "05/08/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "50,00"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "0"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "1"},
+                          {movimento::appartamento, "1000"}}),  // 10 no apartment: never listed
+    test::riga_movimento({{movimento::data, "06/08/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "0,50"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"}}),  // 11 payout below one euro
+    test::riga_movimento({{movimento::data, "07/08/2026"},
+                          {movimento::parte, "0003"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "80,00"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "2"},
+                          {movimento::appartamento, "31"}}),  // 12 expense 2, long text
+    test::riga_movimento({{movimento::data, "08/08/2026"},
+                          {movimento::parte, "0001"},
+                          {movimento::acconto, "0"},
+                          {movimento::saldo, "0"},
+                          {movimento::importo, "70,00"},
+                          {movimento::pulizia, "0"},
+                          {movimento::cauzione, "0"},
+                          {movimento::numero, "1"},
+                          {movimento::appartamento, "9999"}}),  // 13 apartment nobody has
 };
 
 std::string riga(const std::vector<std::string>& colonne) {
@@ -67,12 +180,65 @@ protected:
     void SetUp() override {
         b.prepara_dati();
         app.s.primo_accesso_menu = "1";
-        b.scrivi(dati("proprietari.IND"), {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080*0001**PROVV*",
-                                           "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080*0002**CONTR*",
-                                           kLungo + "*VIA PO 3*ROMA*RM*00100*06*0003**PROVV*"});
-        b.scrivi(dati("appartamenti.ind"), {"0001*001*5*BIL*SI*1*NO*1*4*ESTIVO***0012",
-                                            "0002*001*6*BIL*SI*1*NO*1*4*ESTIVO***0020",
-                                            "0003*001*7*BIL*SI*1*NO*1*4*ESTIVO***0031"});
+        b.scrivi(dati("proprietari.IND"),
+                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::via, "VIA ROMA 1"},
+                                           {proprietario::citta, "BARI"},
+                                           {proprietario::provincia, "BA"},
+                                           {proprietario::cap, "70100"},
+                                           {proprietario::telefono, "080"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::rapporto, "PROVV"}}),
+                  test::riga_proprietario({{proprietario::nome, "BIANCHI ANNA"},
+                                           {proprietario::via, "VIA MARE 2"},
+                                           {proprietario::citta, "BARI"},
+                                           {proprietario::provincia, "BA"},
+                                           {proprietario::cap, "70100"},
+                                           {proprietario::telefono, "080"},
+                                           {proprietario::codice, "0002"},
+                                           {proprietario::rapporto, "CONTR"}}),
+                  test::riga_proprietario({{proprietario::nome, kLungo},
+                                           {proprietario::via, "VIA PO 3"},
+                                           {proprietario::citta, "ROMA"},
+                                           {proprietario::provincia, "RM"},
+                                           {proprietario::cap, "00100"},
+                                           {proprietario::telefono, "06"},
+                                           {proprietario::codice, "0003"},
+                                           {proprietario::rapporto, "PROVV"}})});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "001"},
+                                           {appartamento::civico, "5"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0012"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                           {appartamento::codice_via, "001"},
+                                           {appartamento::civico, "6"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0020"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0003"},
+                                           {appartamento::codice_via, "001"},
+                                           {appartamento::civico, "7"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0031"}})});
         b.scrivi(
             dati("prenotazioni2026.dat"),
             {prenotazione("0012", "01/07/2026", "15/07/2026", "1.200,00", "15/07/2026", "3"),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "scheda_banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -86,8 +87,11 @@ TEST_F(SchedaAppartamento, ANewApartmentIsFilledInAndSavedByChoosingThePeriodici
     EXPECT_EQ(f.Text2.text(), "VIA ROMA");
     scrivi_e_lascia(f.Text2, "via nuova");
     EXPECT_EQ(f.Text45.text(), "4");
-    EXPECT_EQ(b.byte(dati("Vie.dat")), crlf({"0001**VIA ROMANA* $$", "0002**VIA ROMA* $$",
-                                             "0003**PIAZZA GARIBALDI* $$", "0004**VIA NUOVA* $$"}));
+    EXPECT_EQ(b.byte(dati("Vie.dat")),
+              crlf({test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA ROMANA"}}),
+                    test::riga_via({{vie::codice, "0002"}, {vie::nome, "VIA ROMA"}}),
+                    test::riga_via({{vie::codice, "0003"}, {vie::nome, "PIAZZA GARIBALDI"}}),
+                    test::riga_via({{vie::codice, "0004"}, {vie::nome, "VIA NUOVA"}})}));
     app.pick(f.Combo3, 2);
     EXPECT_EQ(f.Text2.text(), "PIAZZA GARIBALDI");
     EXPECT_FALSE(f.Combo3.visible());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "scheda_banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -52,14 +53,26 @@ TEST_F(GrigliaAnni, APeriodStartingInAnotherYearIsRefusedAndOneRunningIntoItIsKe
 
     riga(6, g_(27, 12, 2026), g_(3, 1, 2027), "700");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
-    EXPECT_EQ(b.leggi(file(2026)).back(), "0007*27/12/2026*03/01/2027*700,00*LIB");
+    EXPECT_EQ(b.leggi(file(2026)).back(), test::riga_periodo({{periodo::codice, "0007"},
+                                                              {periodo::dal, "27/12/2026"},
+                                                              {periodo::al, "03/01/2027"},
+                                                              {periodo::prezzo, "700,00"},
+                                                              {periodo::stato, "LIB"}}));
 }
 
 // Christmas to Epiphany lies in the 2026 file; the 2027 grid of the same
 // apartment cannot offer its January nights again, and the other way round.
 TEST_F(GrigliaAnni, APeriodSharingANightWithTheNeighbouringYearsPeriodIsRefused) {
-    b.scrivi(file(2026), {"0007*27/12/2026*03/01/2027*700,00*AFF",
-                          "0008*27/12/2026*10/01/2027*700,00*LIB"});  // another apartment
+    b.scrivi(file(2026), {test::riga_periodo({{periodo::codice, "0007"},
+                                              {periodo::dal, "27/12/2026"},
+                                              {periodo::al, "03/01/2027"},
+                                              {periodo::prezzo, "700,00"},
+                                              {periodo::stato, "AFF"}}),
+                          test::riga_periodo({{periodo::codice, "0008"},
+                                              {periodo::dal, "27/12/2026"},
+                                              {periodo::al, "10/01/2027"},
+                                              {periodo::prezzo, "700,00"},
+                                              {periodo::stato, "LIB"}})});  // another apartment
     b.riavvia(g_(2, 1, 2027));
     apri_rossi();
     a().click(k("Check1"));
@@ -70,7 +83,11 @@ TEST_F(GrigliaAnni, APeriodSharingANightWithTheNeighbouringYearsPeriodIsRefused)
     EXPECT_TRUE(b.leggi(file(2027)).empty());
     riga(1, g_(3, 1, 2027), g_(10, 1, 2027), "900");
     EXPECT_EQ(b.leggi(file(2027)),
-              std::vector<std::string>{"0007*03/01/2027*10/01/2027*900,00*LIB"});
+              std::vector<std::string>{test::riga_periodo({{periodo::codice, "0007"},
+                                                           {periodo::dal, "03/01/2027"},
+                                                           {periodo::al, "10/01/2027"},
+                                                           {periodo::prezzo, "900,00"},
+                                                           {periodo::stato, "LIB"}})});
 
     // Back in December, the 2026 grid meets the 2027 period in the same way,
     // when the end of a row is confirmed.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "scheda_banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -110,7 +111,11 @@ TEST_F(GrigliaPeriodi, NewPeriodsAreAppendedAndEachRowNamesItsPeriod) {
     }
     EXPECT_EQ(b.nuovi_messaggi().size(), 3u);
     scrivi_e_lascia(c("prez15"), "700");
-    EXPECT_EQ(periodi(), con_aggiunte({"0007*01/10/2026*15/10/2026*700,00*LIB"}));
+    EXPECT_EQ(periodi(), con_aggiunte({test::riga_periodo({{periodo::codice, "0007"},
+                                                           {periodo::dal, "01/10/2026"},
+                                                           {periodo::al, "15/10/2026"},
+                                                           {periodo::prezzo, "700,00"},
+                                                           {periodo::stato, "LIB"}})}));
     EXPECT_TRUE(dtp(1).enabled());
     EXPECT_FALSE(dtp(3).enabled()) << "a rented row's dates stay closed";
     EXPECT_EQ(app.s.righe_periodo[6], "11");
@@ -119,8 +124,16 @@ TEST_F(GrigliaPeriodi, NewPeriodsAreAppendedAndEachRowNamesItsPeriod) {
     // row that names it.
     app.click(c("Check8"));
     nuova_riga(8, d(1, 11), d(15, 11), "500");
-    EXPECT_EQ(periodi(), con_aggiunte({"0007*01/10/2026*15/10/2026*700,00*LIB",
-                                       "0007*01/11/2026*15/11/2026*500,00*LIB"}));
+    EXPECT_EQ(periodi(), con_aggiunte({test::riga_periodo({{periodo::codice, "0007"},
+                                                           {periodo::dal, "01/10/2026"},
+                                                           {periodo::al, "15/10/2026"},
+                                                           {periodo::prezzo, "700,00"},
+                                                           {periodo::stato, "LIB"}}),
+                                       test::riga_periodo({{periodo::codice, "0007"},
+                                                           {periodo::dal, "01/11/2026"},
+                                                           {periodo::al, "15/11/2026"},
+                                                           {periodo::prezzo, "500,00"},
+                                                           {periodo::stato, "LIB"}})}));
     EXPECT_EQ(c("Check7").value(), 1);
     EXPECT_EQ(dtp(13).date(), d(1, 11));
     EXPECT_EQ(c("Check8").value(), 0);
@@ -143,7 +156,11 @@ TEST_F(GrigliaPeriodi, ChangedDatesKeepThePeriodAndItsRememberedPrice) {
     app.double_click(c("prez14"));
     EXPECT_EQ(c("prez14").text(), "800,00");
     app.leave(c("prez14"));
-    EXPECT_EQ(periodi(), con_riga(6, "0007*02/09/2026*29/09/2026*800,00*LIB"));
+    EXPECT_EQ(periodi(), con_riga(6, test::riga_periodo({{periodo::codice, "0007"},
+                                                         {periodo::dal, "02/09/2026"},
+                                                         {periodo::al, "29/09/2026"},
+                                                         {periodo::prezzo, "800,00"},
+                                                         {periodo::stato, "LIB"}})));
     EXPECT_EQ(app.s.valore_salvato, "0");
 
     // Nothing remembered: the double-click leaves the box as it is.
@@ -154,7 +171,10 @@ TEST_F(GrigliaPeriodi, ChangedDatesKeepThePeriodAndItsRememberedPrice) {
 TEST_F(GrigliaPeriodi, StateSwitchesBetweenFreeAndKeptByTheOwner) {
     apri_con(ROSSI);
     app.double_click(c("situ28"));
-    const std::string dopo = con_riga(1, "0007*01/07/2026*15/07/2026**PROP");
+    const std::string dopo = con_riga(1, test::riga_periodo({{periodo::codice, "0007"},
+                                                             {periodo::dal, "01/07/2026"},
+                                                             {periodo::al, "15/07/2026"},
+                                                             {periodo::stato, "PROP"}}));
     EXPECT_EQ(periodi(), dopo);
     EXPECT_EQ(c("prez10").tooltip(), "1.500,00");
     EXPECT_EQ(c("Check1").value(), 0);
@@ -212,7 +232,11 @@ TEST_F(GrigliaPeriodi, APriceWritesItsRowOnlyWhenItIsAnAmountAndTheRowChanged) {
     app.pick_date(dtp(3), d(20, 6));
     app.leave(dtp(4));
     scrivi_e_lascia(c("prez11"), "250");
-    const std::string scritto = con_riga(8, "0020*20/06/2026*21/06/2026*250,00*LIB");
+    const std::string scritto = con_riga(8, test::riga_periodo({{periodo::codice, "0020"},
+                                                                {periodo::dal, "20/06/2026"},
+                                                                {periodo::al, "21/06/2026"},
+                                                                {periodo::prezzo, "250,00"},
+                                                                {periodo::stato, "LIB"}}));
     EXPECT_EQ(periodi(), scritto);
     EXPECT_TRUE(dtp(1).enabled());
 
@@ -234,7 +258,11 @@ TEST_F(GrigliaPeriodi, EndDatesConfirmBlockAndCheckOverlaps) {
     EXPECT_FALSE(dtp(3).enabled());
     EXPECT_FALSE(dtp(7).enabled()) << "a ticked row below is blocked too";
     scrivi_e_lascia(c("prez12"), "300");
-    EXPECT_EQ(periodi(), con_riga(9, "0020*01/07/2026*14/07/2026*300,00*LIB"));
+    EXPECT_EQ(periodi(), con_riga(9, test::riga_periodo({{periodo::codice, "0020"},
+                                                         {periodo::dal, "01/07/2026"},
+                                                         {periodo::al, "14/07/2026"},
+                                                         {periodo::prezzo, "300,00"},
+                                                         {periodo::stato, "LIB"}})));
 
     // A new row inside row 3's dates is refused and put on the 1st of the month.
     app.click(c("Check5"));
@@ -249,7 +277,11 @@ TEST_F(GrigliaPeriodi, EndDatesConfirmBlockAndCheckOverlaps) {
     scrivi_e_lascia(c("prez14"), "500");
     EXPECT_EQ(b.nuovi_messaggi(),
               std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO "});
-    EXPECT_EQ(periodi(), con_riga(9, "0020*01/07/2026*14/07/2026*300,00*LIB"));
+    EXPECT_EQ(periodi(), con_riga(9, test::riga_periodo({{periodo::codice, "0020"},
+                                                         {periodo::dal, "01/07/2026"},
+                                                         {periodo::al, "14/07/2026"},
+                                                         {periodo::prezzo, "300,00"},
+                                                         {periodo::stato, "LIB"}})));
     // An "OCC" row never overlaps; a start on the end of the row above is no overlap.
     c("situ30").set_text("OCC");
     app.pick_date(dtp(9), d(5, 7));

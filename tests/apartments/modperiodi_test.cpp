@@ -7,6 +7,7 @@
 
 #include "apartments/ModPeriodi.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -19,11 +20,36 @@ class ModPeriodiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         b.prepara_dati();
-        b.scrivi(
-            app.s.percorso_periodi,
-            {"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*600,00*AFF",
-             "0012*01/08/2026*15/08/2026*700,00*PROP", "0012*16/08/2026*31/08/2026*800,00*LIB",
-             "0007*01/09/2026*15/09/2026*300,00*LIB", "0012*16/09/2026*30/09/2026*900,00*LIB"});
+        b.scrivi(app.s.percorso_periodi, {test::riga_periodo({{periodo::codice, "0012"},
+                                                              {periodo::dal, "01/07/2026"},
+                                                              {periodo::al, "15/07/2026"},
+                                                              {periodo::prezzo, "500,00"},
+                                                              {periodo::stato, "LIB"}}),
+                                          test::riga_periodo({{periodo::codice, "0012"},
+                                                              {periodo::dal, "16/07/2026"},
+                                                              {periodo::al, "31/07/2026"},
+                                                              {periodo::prezzo, "600,00"},
+                                                              {periodo::stato, "AFF"}}),
+                                          test::riga_periodo({{periodo::codice, "0012"},
+                                                              {periodo::dal, "01/08/2026"},
+                                                              {periodo::al, "15/08/2026"},
+                                                              {periodo::prezzo, "700,00"},
+                                                              {periodo::stato, "PROP"}}),
+                                          test::riga_periodo({{periodo::codice, "0012"},
+                                                              {periodo::dal, "16/08/2026"},
+                                                              {periodo::al, "31/08/2026"},
+                                                              {periodo::prezzo, "800,00"},
+                                                              {periodo::stato, "LIB"}}),
+                                          test::riga_periodo({{periodo::codice, "0007"},
+                                                              {periodo::dal, "01/09/2026"},
+                                                              {periodo::al, "15/09/2026"},
+                                                              {periodo::prezzo, "300,00"},
+                                                              {periodo::stato, "LIB"}}),
+                                          test::riga_periodo({{periodo::codice, "0012"},
+                                                              {periodo::dal, "16/09/2026"},
+                                                              {periodo::al, "30/09/2026"},
+                                                              {periodo::prezzo, "900,00"},
+                                                              {periodo::stato, "LIB"}})});
     }
     // As an opener does: period number, availability view disabled, mode, show.
     void apri(const std::string& numero, const std::string& modo) {
@@ -69,9 +95,25 @@ TEST_F(ModPeriodiTest, SteppingSkipsBusyPeriodsAndStopsAtAnotherApartment) {
 
 // A free period without a price would hand the booking an empty rent.
 TEST_F(ModPeriodiTest, SteppingPassesFreePeriodsWithoutAPrice) {
-    b.scrivi(app.s.percorso_periodi,
-             {"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026**LIB",
-              "0012*01/08/2026*15/08/2026*0,00*LIB", "0012*16/08/2026*31/08/2026*800,00*LIB"});
+    b.scrivi(app.s.percorso_periodi, {test::riga_periodo({{periodo::codice, "0012"},
+                                                          {periodo::dal, "01/07/2026"},
+                                                          {periodo::al, "15/07/2026"},
+                                                          {periodo::prezzo, "500,00"},
+                                                          {periodo::stato, "LIB"}}),
+                                      test::riga_periodo({{periodo::codice, "0012"},
+                                                          {periodo::dal, "16/07/2026"},
+                                                          {periodo::al, "31/07/2026"},
+                                                          {periodo::stato, "LIB"}}),
+                                      test::riga_periodo({{periodo::codice, "0012"},
+                                                          {periodo::dal, "01/08/2026"},
+                                                          {periodo::al, "15/08/2026"},
+                                                          {periodo::prezzo, "0,00"},
+                                                          {periodo::stato, "LIB"}}),
+                                      test::riga_periodo({{periodo::codice, "0012"},
+                                                          {periodo::dal, "16/08/2026"},
+                                                          {periodo::al, "31/08/2026"},
+                                                          {periodo::prezzo, "800,00"},
+                                                          {periodo::stato, "LIB"}})});
     apri("| 001", "PRENOTAZIONE");
     app.click(p.VEDI);
     app.scroll(p.HScroll1, 2);
@@ -124,8 +166,16 @@ TEST_F(ModPeriodiTest, ExitHandsThePeriodToTheBookingRowOnlyInBookingMode) {
 }
 
 TEST_F(ModPeriodiTest, PeriodOneThousandIsCarriedWhole) {
-    std::vector<std::string> righe(999, "0005*01/06/2026*15/06/2026*100*LIB");
-    righe.push_back("0012*01/07/2026*15/07/2026*500,00*LIB");
+    std::vector<std::string> righe(999, test::riga_periodo({{periodo::codice, "0005"},
+                                                            {periodo::dal, "01/06/2026"},
+                                                            {periodo::al, "15/06/2026"},
+                                                            {periodo::prezzo, "100"},
+                                                            {periodo::stato, "LIB"}}));
+    righe.push_back(test::riga_periodo({{periodo::codice, "0012"},
+                                        {periodo::dal, "01/07/2026"},
+                                        {periodo::al, "15/07/2026"},
+                                        {periodo::prezzo, "500,00"},
+                                        {periodo::stato, "LIB"}}));
     b.scrivi(app.s.percorso_periodi, righe);
     apri("1000", "VISUPRENOTAZIONE");
     EXPECT_EQ(p.Text40.text(), "1000");

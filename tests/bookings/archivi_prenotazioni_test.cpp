@@ -7,6 +7,7 @@
 #include "records/movimenti.h"
 #include "records/note.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -25,8 +26,14 @@ protected:
 };
 
 TEST_F(ArchiviPrenotazioni, NotesKeepTheNumberOfEmptyLinesButHoldNothingThere) {
-    b.scrivi(dati("noteaff2026.dat"),
-             {"CLIENTE CON CANE*1*0010", "", "ARRIVO TARDI*3*0011", " ", "SOLO TESTO"});
+    b.scrivi(dati("noteaff2026.dat"), {test::riga_nota({{nota::testo, "CLIENTE CON CANE"},
+                                                        {nota::prenotazione, "1"},
+                                                        {nota::appartamento, "0010"}}),
+                                       "",
+                                       test::riga_nota({{nota::testo, "ARRIVO TARDI"},
+                                                        {nota::prenotazione, "3"},
+                                                        {nota::appartamento, "0011"}}),
+                                       " ", "SOLO TESTO"});
     app().run([&] { carica_note(app()); });
     EXPECT_EQ(box("prenotazione", "Text23"), "5");
     EXPECT_EQ(app().s.note[1], (RigaNota{"CLIENTE CON CANE", "1", "0010"}));
@@ -38,9 +45,18 @@ TEST_F(ArchiviPrenotazioni, NotesKeepTheNumberOfEmptyLinesButHoldNothingThere) {
 }
 
 TEST_F(ArchiviPrenotazioni, NotesReloadedShorterLeaveNoStaleNotes) {
-    b.scrivi(dati("noteaff2026.dat"), {"A*1*0010", "B*2*0010", "C*3*0010"});
+    b.scrivi(dati("noteaff2026.dat"),
+             {test::riga_nota(
+                  {{nota::testo, "A"}, {nota::prenotazione, "1"}, {nota::appartamento, "0010"}}),
+              test::riga_nota(
+                  {{nota::testo, "B"}, {nota::prenotazione, "2"}, {nota::appartamento, "0010"}}),
+              test::riga_nota(
+                  {{nota::testo, "C"}, {nota::prenotazione, "3"}, {nota::appartamento, "0010"}})});
     app().run([&] { carica_note(app()); });
-    b.scrivi(dati("noteaff2026.dat"), {"A*1*0010", ""});
+    b.scrivi(dati("noteaff2026.dat"),
+             {test::riga_nota(
+                  {{nota::testo, "A"}, {nota::prenotazione, "1"}, {nota::appartamento, "0010"}}),
+              ""});
     app().run([&] { carica_note(app()); });
     EXPECT_EQ(box("prenotazione", "Text23"), "2");
     EXPECT_EQ(app().s.note[2], (RigaNota{}));
@@ -48,10 +64,33 @@ TEST_F(ArchiviPrenotazioni, NotesReloadedShorterLeaveNoStaleNotes) {
 }
 
 TEST_F(ArchiviPrenotazioni, JournalCountsItsEmptyLineAndHoldsDates) {
-    b.scrivi(dati("saldi2026.dat"),
-             {"01/07/2026*0001*500,00*50,00*0*30,00*200,00*1*0010",
-              "2/7/2026*0002*0*1200,00*0*0*0*1*0010", "", "03/07/2026*0001*0*0*300,00*0*0**",
-              "non e' una data*0003*0*0*40,00*0*0*5*0011*X*Y"});
+    b.scrivi(dati("saldi2026.dat"), {test::riga_movimento({{movimento::data, "01/07/2026"},
+                                                           {movimento::parte, "0001"},
+                                                           {movimento::acconto, "500,00"},
+                                                           {movimento::saldo, "50,00"},
+                                                           {movimento::importo, "0"},
+                                                           {movimento::pulizia, "30,00"},
+                                                           {movimento::cauzione, "200,00"},
+                                                           {movimento::numero, "1"},
+                                                           {movimento::appartamento, "0010"}}),
+                                     test::riga_cliente({{cliente::codice, "2/7/2026"},
+                                                         {cliente::nome, "0002"},
+                                                         {cliente::via, "0"},
+                                                         {cliente::cap, "1200,00"},
+                                                         {cliente::citta, "0"},
+                                                         {cliente::telefono, "0"},
+                                                         {cliente::provincia, "0"},
+                                                         {cliente::codice_fiscale, "1"},
+                                                         {cliente::email, "0010"}}),
+                                     "",
+                                     test::riga_movimento({{movimento::data, "03/07/2026"},
+                                                           {movimento::parte, "0001"},
+                                                           {movimento::acconto, "0"},
+                                                           {movimento::saldo, "0"},
+                                                           {movimento::importo, "300,00"},
+                                                           {movimento::pulizia, "0"},
+                                                           {movimento::cauzione, "0"}}),
+                                     "non e' una data*0003*0*0*40,00*0*0*5*0011*X*Y"});
     app().run([&] { carica_saldi(app()); });
     EXPECT_EQ(box("prenotazione", "Text26"), "5");
     EXPECT_EQ(box("spese", "Text2"), "5");
@@ -81,7 +120,16 @@ TEST_F(ArchiviPrenotazioni, MissingFilesAreCreatedEmptyAndALongJournalLoadsWhole
     EXPECT_EQ(box("prenotazione", "Text23"), "0");
     EXPECT_EQ(box("prenotazione", "Text26"), "0");
 
-    b.scrivi(dati("saldi2026.dat"), Righe(1002, "01/07/2026*0001*0*0*0*0*0*1*0010"));
+    b.scrivi(dati("saldi2026.dat"),
+             Righe(1002, test::riga_movimento({{movimento::data, "01/07/2026"},
+                                               {movimento::parte, "0001"},
+                                               {movimento::acconto, "0"},
+                                               {movimento::saldo, "0"},
+                                               {movimento::importo, "0"},
+                                               {movimento::pulizia, "0"},
+                                               {movimento::cauzione, "0"},
+                                               {movimento::numero, "1"},
+                                               {movimento::appartamento, "0010"}})));
     b.nuovi_messaggi();
     app().run([&] {
         carica_saldi(app());
@@ -95,17 +143,89 @@ TEST_F(ArchiviPrenotazioni, MissingFilesAreCreatedEmptyAndALongJournalLoadsWhole
 // The booking form's load is what fills every table at start: reading one of
 // its count stores on a fresh program is enough.
 TEST_F(ArchiviPrenotazioni, ReadingTheBookingsCountLoadsEveryTable) {
-    b.scrivi(dati("proprietari.IND"), {"ROSSI MARIO*****0832*0001**PROVV*"});
-    b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*MON*SI*1*NO*1*2*ESTIVO***0010",
-                                        "0001*0001*14*BIL*SI*1*NO*1*4*ESTIVO***0011"});
-    b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
-                                   "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
-                                   "0003*NERI PIA*VIA NUOVA 9*73040*CASTRO*0836*LE*Z*"});
+    b.scrivi(dati("proprietari.IND"),
+             {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                       {proprietario::telefono, "0832"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::rapporto, "PROVV"}})});
+    b.scrivi(dati("appartamenti.ind"),
+             {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                       {appartamento::codice_via, "0001"},
+                                       {appartamento::civico, "12"},
+                                       {appartamento::tipo, "MON"},
+                                       {appartamento::soggiorno, "SI"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "2"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "0010"}}),
+              test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                       {appartamento::codice_via, "0001"},
+                                       {appartamento::civico, "14"},
+                                       {appartamento::tipo, "BIL"},
+                                       {appartamento::soggiorno, "SI"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "0011"}})});
+    b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
+                                                       {cliente::nome, "BIANCHI ANNA"},
+                                                       {cliente::via, "VIA MARE 2"},
+                                                       {cliente::cap, "70100"},
+                                                       {cliente::citta, "BARI"},
+                                                       {cliente::telefono, "080"},
+                                                       {cliente::provincia, "BA"},
+                                                       {cliente::codice_fiscale, "X"}}),
+                                   test::riga_cliente({{cliente::codice, "0002"},
+                                                       {cliente::nome, "VERDI LUCA"},
+                                                       {cliente::via, "VIA LAGO 3"},
+                                                       {cliente::cap, "73028"},
+                                                       {cliente::citta, "OTRANTO"},
+                                                       {cliente::telefono, "0836"},
+                                                       {cliente::provincia, "LE"},
+                                                       {cliente::codice_fiscale, "Y"}}),
+                                   test::riga_cliente({{cliente::codice, "0003"},
+                                                       {cliente::nome, "NERI PIA"},
+                                                       {cliente::via, "VIA NUOVA 9"},
+                                                       {cliente::cap, "73040"},
+                                                       {cliente::citta, "CASTRO"},
+                                                       {cliente::telefono, "0836"},
+                                                       {cliente::provincia, "LE"},
+                                                       {cliente::codice_fiscale, "Z"}})});
+    b.scrivi(dati("prenotazioni2026.dat"), {test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                                     {pren::cliente, "0001"},
+                                                                     {pren::arrivo, "01/07/2026"},
+                                                                     {pren::partenza, "15/07/2026"},
+                                                                     {pren::affitto, "1.500,00"},
+                                                                     {pren::acconto, "500,00"},
+                                                                     {pren::diritti, "ND"},
+                                                                     {pren::pulizia, "50,00"},
+                                                                     {pren::cauzione, "200,00"},
+                                                                     {pren::chiusura, "0.00.00"},
+                                                                     {pren::nota, "1"},
+                                                                     {pren::periodo, "3"},
+                                                                     {pren::letti, "1"},
+                                                                     {pren::consumi, " "},
+                                                                     {pren::energia, " "},
+                                                                     {pren::lenzuola, " "}})});
     b.scrivi(
-        dati("prenotazioni2026.dat"),
-        {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*1**3*1* * * "});
-    b.scrivi(dati("noteaff2026.dat"), {"CON CANE*1*0010", "ALTRA*1*0010"});
-    b.scrivi(dati("saldi2026.dat"), {"01/07/2026*0001*500,00*0*0*50,00*200,00*1*0010"});
+        dati("noteaff2026.dat"),
+        {test::riga_nota(
+             {{nota::testo, "CON CANE"}, {nota::prenotazione, "1"}, {nota::appartamento, "0010"}}),
+         test::riga_nota(
+             {{nota::testo, "ALTRA"}, {nota::prenotazione, "1"}, {nota::appartamento, "0010"}})});
+    b.scrivi(dati("saldi2026.dat"), {test::riga_movimento({{movimento::data, "01/07/2026"},
+                                                           {movimento::parte, "0001"},
+                                                           {movimento::acconto, "500,00"},
+                                                           {movimento::saldo, "0"},
+                                                           {movimento::importo, "0"},
+                                                           {movimento::pulizia, "50,00"},
+                                                           {movimento::cauzione, "200,00"},
+                                                           {movimento::numero, "1"},
+                                                           {movimento::appartamento, "0010"}})});
 
     std::string prenotazioni;
     app().run([&] { prenotazioni = box("prenotazione", "Text21"); });

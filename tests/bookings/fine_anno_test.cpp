@@ -8,6 +8,7 @@
 #include "bookings/prenotazione.h"
 #include "platform/text.h"
 #include "prenotazione_banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -19,16 +20,49 @@ protected:
     FineAnno() : b(giorno(20, 12, 2026)) {}
     void SetUp() override {
         b.prepara_dati();
-        b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$"});
+        b.scrivi(dati("Vie.dat"),
+                 {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}})});
         b.scrivi(dati("proprietari.IND"),
-                 {"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it"});
-        b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*BIL*1*2*SI*1*4*ESTIVO***0012"});
+                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::via, "VIA ROMA 1"},
+                                           {proprietario::citta, "LECCE"},
+                                           {proprietario::provincia, "LE"},
+                                           {proprietario::cap, "73100"},
+                                           {proprietario::telefono, "0832111"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::codice_fiscale, "RSSMRA"},
+                                           {proprietario::rapporto, "PROVV"},
+                                           {proprietario::email, "r@x.it"}})});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "1"},
+                                           {appartamento::bagni, "2"},
+                                           {appartamento::giardino, "SI"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0012"}})});
         b.scrivi(dati("clienti.dat"), kClienti);
         // BIANCHI's booking from Christmas to Epiphany, in the 2026 files.
-        b.scrivi(dati("periodi2026.ind"), {"0012*27/12/2026*03/01/2027*1.000,00*AFF"});
+        b.scrivi(dati("periodi2026.ind"), {test::riga_periodo({{periodo::codice, "0012"},
+                                                               {periodo::dal, "27/12/2026"},
+                                                               {periodo::al, "03/01/2027"},
+                                                               {periodo::prezzo, "1.000,00"},
+                                                               {periodo::stato, "AFF"}})});
         b.scrivi(dati("prenotazioni2026.dat"),
-                 {"0012*0040*27/12/2026*03/01/2027*1.000,00*300,00*0,00*0,00*0,00*0.00.00*"
-                  "******"});
+                 {test::riga_prenotazione({{pren::appartamento, "0012"},
+                                           {pren::cliente, "0040"},
+                                           {pren::arrivo, "27/12/2026"},
+                                           {pren::partenza, "03/01/2027"},
+                                           {pren::affitto, "1.000,00"},
+                                           {pren::acconto, "300,00"},
+                                           {pren::diritti, "0,00"},
+                                           {pren::pulizia, "0,00"},
+                                           {pren::cauzione, "0,00"},
+                                           {pren::chiusura, "0.00.00"}})});
     }
     // The program started on day `oggi`, the booking page opened from the menu.
     App& pagina(plat::Date oggi) {
@@ -62,7 +96,11 @@ protected:
 };
 
 TEST_F(FineAnno, TheNightsOfAJanuaryGuestBookedInDecemberAreNotLetAgain) {
-    b.scrivi(dati("periodi2027.ind"), {"0012*01/01/2027*10/01/2027*1.200,00*LIB"});
+    b.scrivi(dati("periodi2027.ind"), {test::riga_periodo({{periodo::codice, "0012"},
+                                                           {periodo::dal, "01/01/2027"},
+                                                           {periodo::al, "10/01/2027"},
+                                                           {periodo::prezzo, "1.200,00"},
+                                                           {periodo::stato, "LIB"}})});
     App& app = pagina(giorno(2, 1, 2027));
     prepara(app);
     EXPECT_EQ(salva(app),
@@ -79,9 +117,21 @@ TEST_F(FineAnno, TheNightsOfAJanuaryGuestBookedInDecemberAreNotLetAgain) {
         b.leggi(dati("prenotazioni2027.dat"))[0].starts_with("0012*0039*03/01/2027*10/01/2027*"));
 
     // Back in 2026, a December booking cannot run into the January one.
-    b.scrivi(dati("periodi2026.ind"),
-             {"0012*27/12/2026*03/01/2027*1.000,00*AFF", "0012*20/12/2026*27/12/2026*500,00*LIB",
-              "0012*03/01/2027*06/01/2027*300,00*LIB"});
+    b.scrivi(dati("periodi2026.ind"), {test::riga_periodo({{periodo::codice, "0012"},
+                                                           {periodo::dal, "27/12/2026"},
+                                                           {periodo::al, "03/01/2027"},
+                                                           {periodo::prezzo, "1.000,00"},
+                                                           {periodo::stato, "AFF"}}),
+                                       test::riga_periodo({{periodo::codice, "0012"},
+                                                           {periodo::dal, "20/12/2026"},
+                                                           {periodo::al, "27/12/2026"},
+                                                           {periodo::prezzo, "500,00"},
+                                                           {periodo::stato, "LIB"}}),
+                                       test::riga_periodo({{periodo::codice, "0012"},
+                                                           {periodo::dal, "03/01/2027"},
+                                                           {periodo::al, "06/01/2027"},
+                                                           {periodo::prezzo, "300,00"},
+                                                           {periodo::stato, "LIB"}})});
     App& dicembre = pagina(giorno(20, 12, 2026));
     prepara(dicembre, 1);
     EXPECT_EQ(salva(dicembre),
@@ -90,9 +140,20 @@ TEST_F(FineAnno, TheNightsOfAJanuaryGuestBookedInDecemberAreNotLetAgain) {
 }
 
 TEST_F(FineAnno, APeriodWithoutAPriceIsNeverOffered) {
-    b.scrivi(dati("periodi2026.ind"),
-             {"0012*01/07/2026*15/07/2026**LIB", "0012*16/07/2026*31/07/2026*0,00*LIB",
-              "0012*01/08/2026*15/08/2026*900,00*LIB"});
+    b.scrivi(dati("periodi2026.ind"), {test::riga_periodo({{periodo::codice, "0012"},
+                                                           {periodo::dal, "01/07/2026"},
+                                                           {periodo::al, "15/07/2026"},
+                                                           {periodo::stato, "LIB"}}),
+                                       test::riga_periodo({{periodo::codice, "0012"},
+                                                           {periodo::dal, "16/07/2026"},
+                                                           {periodo::al, "31/07/2026"},
+                                                           {periodo::prezzo, "0,00"},
+                                                           {periodo::stato, "LIB"}}),
+                                       test::riga_periodo({{periodo::codice, "0012"},
+                                                           {periodo::dal, "01/08/2026"},
+                                                           {periodo::al, "15/08/2026"},
+                                                           {periodo::prezzo, "900,00"},
+                                                           {periodo::stato, "LIB"}})});
     App& app = pagina(giorno(20, 12, 2026));
     prenotazione& p = app.form<prenotazione>();
     prepara(app);
@@ -108,8 +169,26 @@ TEST_F(FineAnno, APeriodWithoutAPriceIsNeverOffered) {
 // each with its year, and a pick on one of them says which year to open.
 TEST_F(FineAnno, TheStartUpCheckFindsTheOtherYearsGuestsAndArrivals) {
     b.scrivi(dati("prenotazioni2027.dat"),
-             {"0012*0039*01/01/2027*04/01/2027*500,00*100,00*0,00*0,00*0,00*0.00.00*******",
-              "0012*0039*04/01/2027*08/01/2027*400,00*0,00*0,00*0,00*0,00*0.00.00*******"});
+             {test::riga_prenotazione({{pren::appartamento, "0012"},
+                                       {pren::cliente, "0039"},
+                                       {pren::arrivo, "01/01/2027"},
+                                       {pren::partenza, "04/01/2027"},
+                                       {pren::affitto, "500,00"},
+                                       {pren::acconto, "100,00"},
+                                       {pren::diritti, "0,00"},
+                                       {pren::pulizia, "0,00"},
+                                       {pren::cauzione, "0,00"},
+                                       {pren::chiusura, "0.00.00"}}),
+              test::riga_prenotazione({{pren::appartamento, "0012"},
+                                       {pren::cliente, "0039"},
+                                       {pren::arrivo, "04/01/2027"},
+                                       {pren::partenza, "08/01/2027"},
+                                       {pren::affitto, "400,00"},
+                                       {pren::acconto, "0,00"},
+                                       {pren::diritti, "0,00"},
+                                       {pren::pulizia, "0,00"},
+                                       {pren::cauzione, "0,00"},
+                                       {pren::chiusura, "0.00.00"}})});
     const auto righe = [&](plat::Date oggi) {
         b.riavvia(oggi);
         App& app = b.app();

@@ -6,6 +6,7 @@
 
 #include "records/movimenti.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -18,7 +19,15 @@ std::string crlf(const Righe& righe) {
     return out;
 }
 
-const std::string kM1 = "01/07/2026*0001*500,00*ND*0*50,00*200,00*1*0010";
+const std::string kM1 = test::riga_movimento({{movimento::data, "01/07/2026"},
+                                              {movimento::parte, "0001"},
+                                              {movimento::acconto, "500,00"},
+                                              {movimento::saldo, "ND"},
+                                              {movimento::importo, "0"},
+                                              {movimento::pulizia, "50,00"},
+                                              {movimento::cauzione, "200,00"},
+                                              {movimento::numero, "1"},
+                                              {movimento::appartamento, "0010"}});
 plat::Date oggi() { return plat::Date::from_dmy(9, 12, 2026).value(); }
 
 class Movimenti : public ::testing::Test {
@@ -63,7 +72,15 @@ TEST_F(Movimenti, APaymentIsABalanceOrAFurtherAdvance) {
     // Equal to the residual: a balance, no agency items.
     saldo("1.200,00");
     ASSERT_TRUE(registra("SALDO"));
-    const std::string m2 = "09/12/2026* 0001*0*1200,00*0*0*0*2*0011";
+    const std::string m2 = test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                 {movimento::parte, " 0001"},
+                                                 {movimento::acconto, "0"},
+                                                 {movimento::saldo, "1200,00"},
+                                                 {movimento::importo, "0"},
+                                                 {movimento::pulizia, "0"},
+                                                 {movimento::cauzione, "0"},
+                                                 {movimento::numero, "2"},
+                                                 {movimento::appartamento, "0011"}});
     EXPECT_EQ(b.byte(file()), crlf({kM1, m2}));
     EXPECT_EQ(app().s.operazione, "SALDO");
     EXPECT_EQ(app().s.importo_acconto, "PRIMA");
@@ -72,7 +89,15 @@ TEST_F(Movimenti, APaymentIsABalanceOrAFurtherAdvance) {
     // Below the residual: a further advance.
     saldo("500,00");
     ASSERT_TRUE(registra("SALDO"));
-    const std::string m3 = "09/12/2026* 0001*500,00*0*0*0*0*2*0011";
+    const std::string m3 = test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                 {movimento::parte, " 0001"},
+                                                 {movimento::acconto, "500,00"},
+                                                 {movimento::saldo, "0"},
+                                                 {movimento::importo, "0"},
+                                                 {movimento::pulizia, "0"},
+                                                 {movimento::cauzione, "0"},
+                                                 {movimento::numero, "2"},
+                                                 {movimento::appartamento, "0011"}});
     EXPECT_EQ(b.byte(file()), crlf({kM1, m2, m3}));
     EXPECT_EQ(app().s.operazione, "ACCON");
     EXPECT_EQ(app().s.importo_acconto, "500,00");
@@ -83,7 +108,16 @@ TEST_F(Movimenti, APaymentIsABalanceOrAFurtherAdvance) {
     app().campo("saldoaff", "Check2").set_value(1);
     saldo("1.350,00");
     ASSERT_TRUE(registra("SALDO"));
-    EXPECT_EQ(b.byte(file()), crlf({kM1, m2, m3, "09/12/2026* 0001*0*1200,00*100,00*0*0*2*0011"}));
+    EXPECT_EQ(b.byte(file()), crlf({kM1, m2, m3,
+                                    test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                          {movimento::parte, " 0001"},
+                                                          {movimento::acconto, "0"},
+                                                          {movimento::saldo, "1200,00"},
+                                                          {movimento::importo, "100,00"},
+                                                          {movimento::pulizia, "0"},
+                                                          {movimento::cauzione, "0"},
+                                                          {movimento::numero, "2"},
+                                                          {movimento::appartamento, "0011"}})}));
     EXPECT_EQ(app().s.operazione, "SALDO");
     EXPECT_EQ(app().testo("prenotazione", "Text26"), "4");
 }
@@ -113,7 +147,14 @@ TEST_F(Movimenti, NewBookingAndRevocationLines) {
                            {"Text1", "3"},
                            {"Text7", "0012"}});
     ASSERT_TRUE(registra("PRENOTAZIONE"));
-    const std::string m2 = "09/12/2026*0001**100,00*0*50,00*ND*3*0012";
+    const std::string m2 = test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                 {movimento::parte, "0001"},
+                                                 {movimento::saldo, "100,00"},
+                                                 {movimento::importo, "0"},
+                                                 {movimento::pulizia, "50,00"},
+                                                 {movimento::cauzione, "ND"},
+                                                 {movimento::numero, "3"},
+                                                 {movimento::appartamento, "0012"}});
 
     // Nothing to refund of cleaning and deposit: empty columns.
     boxes("REVOCAPREN", {{"Text8", "10/12/2026"},
@@ -124,12 +165,26 @@ TEST_F(Movimenti, NewBookingAndRevocationLines) {
                          {"Text3", " 3"},
                          {"Text12", "0012"}});
     ASSERT_TRUE(registra("REVOCA"));
-    const std::string m3 = "10/12/2026*0001*-500,00*0*0*** 3*0012";
+    const std::string m3 = test::riga_movimento({{movimento::data, "10/12/2026"},
+                                                 {movimento::parte, "0001"},
+                                                 {movimento::acconto, "-500,00"},
+                                                 {movimento::saldo, "0"},
+                                                 {movimento::importo, "0"},
+                                                 {movimento::numero, " 3"},
+                                                 {movimento::appartamento, "0012"}});
     // Refunds are written as negative short numbers.
     boxes("REVOCAPREN", {{"Text9", "15,50"}, {"Text10", "1.200,00"}});
     ASSERT_TRUE(registra("REVOCA"));
-    EXPECT_EQ(b.byte(file()),
-              crlf({kM1, m2, m3, "10/12/2026*0001*-500,00*0*0*-15,5*-1200* 3*0012"}));
+    EXPECT_EQ(b.byte(file()), crlf({kM1, m2, m3,
+                                    test::riga_movimento({{movimento::data, "10/12/2026"},
+                                                          {movimento::parte, "0001"},
+                                                          {movimento::acconto, "-500,00"},
+                                                          {movimento::saldo, "0"},
+                                                          {movimento::importo, "0"},
+                                                          {movimento::pulizia, "-15,5"},
+                                                          {movimento::cauzione, "-1200"},
+                                                          {movimento::numero, " 3"},
+                                                          {movimento::appartamento, "0012"}})}));
     EXPECT_EQ(app().s.operazione, "REVOCA");
 }
 
@@ -152,9 +207,32 @@ TEST_F(Movimenti, RefundExpenseAndPayoutLinesTickOnlyTheBookingFormsFlag) {
     app().campo("SaldoProprietario", "DTPicker1").set_date(oggi().add_days(1));
     boxes("SaldoProprietario", {{"Text8", "0001"}, {"Text5", "1.000,00"}});
     ASSERT_TRUE(registra("SALDOPROP"));
-    EXPECT_EQ(b.byte(file()),
-              crlf({kM1, "09/12/2026*0001*0*0*0*0*-300,00*7*0010",
-                    "09/12/2026*0001*0*0*40,00*0*0*5*0010", "10/12/2026*0001*0*0*1.000,00*0*0**"}));
+    EXPECT_EQ(b.byte(file()), crlf({kM1,
+                                    test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                          {movimento::parte, "0001"},
+                                                          {movimento::acconto, "0"},
+                                                          {movimento::saldo, "0"},
+                                                          {movimento::importo, "0"},
+                                                          {movimento::pulizia, "0"},
+                                                          {movimento::cauzione, "-300,00"},
+                                                          {movimento::numero, "7"},
+                                                          {movimento::appartamento, "0010"}}),
+                                    test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                          {movimento::parte, "0001"},
+                                                          {movimento::acconto, "0"},
+                                                          {movimento::saldo, "0"},
+                                                          {movimento::importo, "40,00"},
+                                                          {movimento::pulizia, "0"},
+                                                          {movimento::cauzione, "0"},
+                                                          {movimento::numero, "5"},
+                                                          {movimento::appartamento, "0010"}}),
+                                    test::riga_movimento({{movimento::data, "10/12/2026"},
+                                                          {movimento::parte, "0001"},
+                                                          {movimento::acconto, "0"},
+                                                          {movimento::saldo, "0"},
+                                                          {movimento::importo, "1.000,00"},
+                                                          {movimento::pulizia, "0"},
+                                                          {movimento::cauzione, "0"}})}));
     EXPECT_EQ(app().testo("prenotazione", "Text26"), "4");
     EXPECT_EQ(app().testo("spese", "Text2"), "4");
 }

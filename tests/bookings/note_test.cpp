@@ -9,6 +9,7 @@
 #include "records/note.h"
 #include "records/prenotazioni.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -25,31 +26,114 @@ std::string crlf(const Righe& righe) {
 // booking 3.
 Righe dieci_note() {
     Righe n;
-    for (int i = 1; i <= 10; ++i) n.push_back("NOTA " + std::to_string(i) + "*5*0011");
+    for (int i = 1; i <= 10; ++i)
+        n.push_back("NOTA " + std::to_string(i) +
+                    test::riga_nota({{nota::prenotazione, "5"}, {nota::appartamento, "0011"}}));
     n[1] = "";
-    n[3] = "CON CANE*1*0010";
-    n[8] = "ARRIVO TARDI*3*0010";
+    n[3] = test::riga_nota(
+        {{nota::testo, "CON CANE"}, {nota::prenotazione, "1"}, {nota::appartamento, "0010"}});
+    n[8] = test::riga_nota(
+        {{nota::testo, "ARRIVO TARDI"}, {nota::prenotazione, "3"}, {nota::appartamento, "0010"}});
     return n;
 }
 
-const std::string kP1 =
-    "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*0,00*200,00*0.00.00*4**3****";
-const std::string kP2 = "0011*0002*01/08/2026*15/08/2026*1.200,00*300,00*ND*ND*ND*0.00.00***5****";
-const std::string kP3 =
-    "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*20/09/2026*9*1*9****";
+const std::string kP1 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                 {pren::cliente, "0001"},
+                                                 {pren::arrivo, "01/07/2026"},
+                                                 {pren::partenza, "15/07/2026"},
+                                                 {pren::affitto, "1.500,00"},
+                                                 {pren::acconto, "500,00"},
+                                                 {pren::diritti, "ND"},
+                                                 {pren::pulizia, "0,00"},
+                                                 {pren::cauzione, "200,00"},
+                                                 {pren::chiusura, "0.00.00"},
+                                                 {pren::nota, "4"},
+                                                 {pren::periodo, "3"}});
+const std::string kP2 = test::riga_prenotazione({{pren::appartamento, "0011"},
+                                                 {pren::cliente, "0002"},
+                                                 {pren::arrivo, "01/08/2026"},
+                                                 {pren::partenza, "15/08/2026"},
+                                                 {pren::affitto, "1.200,00"},
+                                                 {pren::acconto, "300,00"},
+                                                 {pren::diritti, "ND"},
+                                                 {pren::pulizia, "ND"},
+                                                 {pren::cauzione, "ND"},
+                                                 {pren::chiusura, "0.00.00"},
+                                                 {pren::periodo, "5"}});
+const std::string kP3 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                 {pren::cliente, "0002"},
+                                                 {pren::arrivo, "01/09/2026"},
+                                                 {pren::partenza, "08/09/2026"},
+                                                 {pren::affitto, "700,00"},
+                                                 {pren::acconto, "200,00"},
+                                                 {pren::diritti, "ND"},
+                                                 {pren::pulizia, "ND"},
+                                                 {pren::cauzione, "ND"},
+                                                 {pren::chiusura, "20/09/2026"},
+                                                 {pren::nota, "9"},
+                                                 {pren::movimento, "1"},
+                                                 {pren::periodo, "9"}});
 
 class Note : public ::testing::Test {
 protected:
     void SetUp() override {
         b.prepara_dati();
-        b.scrivi(dati("proprietari.IND"), {"ROSSI MARIO*****0832*0001**PROVV*"});
-        b.scrivi(dati("appartamenti.ind"), {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010",
-                                            "0002*0001*14*BIL*SI*1*NO*1*4*ESTIVO***0011"});
-        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
-                                       "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*"});
+        b.scrivi(dati("proprietari.IND"),
+                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::telefono, "0832"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::rapporto, "PROVV"}})});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0010"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "14"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0011"}})});
+        b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
+                                                           {cliente::nome, "BIANCHI ANNA"},
+                                                           {cliente::via, "VIA MARE 2"},
+                                                           {cliente::cap, "70100"},
+                                                           {cliente::citta, "BARI"},
+                                                           {cliente::telefono, "080"},
+                                                           {cliente::provincia, "BA"},
+                                                           {cliente::codice_fiscale, "X"}}),
+                                       test::riga_cliente({{cliente::codice, "0002"},
+                                                           {cliente::nome, "VERDI LUCA"},
+                                                           {cliente::via, "VIA LAGO 3"},
+                                                           {cliente::cap, "73028"},
+                                                           {cliente::citta, "OTRANTO"},
+                                                           {cliente::telefono, "0836"},
+                                                           {cliente::provincia, "LE"},
+                                                           {cliente::codice_fiscale, "Y"}})});
         b.scrivi(note(), dieci_note());
         b.scrivi(prenotazioni(), {kP1, kP2, kP3});
-        b.scrivi(dati("saldi2026.dat"), {"01/07/2026*0001*500,00*ND*0*0,00*200,00*1*0010"});
+        b.scrivi(dati("saldi2026.dat"),
+                 {test::riga_movimento({{movimento::data, "01/07/2026"},
+                                        {movimento::parte, "0001"},
+                                        {movimento::acconto, "500,00"},
+                                        {movimento::saldo, "ND"},
+                                        {movimento::importo, "0"},
+                                        {movimento::pulizia, "0,00"},
+                                        {movimento::cauzione, "200,00"},
+                                        {movimento::numero, "1"},
+                                        {movimento::appartamento, "0010"}})});
         app().run([&] { app().testo("prenotazione", "Text21"); });
         // The empty note is told of once, at the first load of the notes.
         app().run([&] { carica_note(app()); });
@@ -117,11 +201,24 @@ protected:
 
 TEST_F(Note, BalanceRewritesTheBookingsNoteAndClosesTheBooking) {
     pagamento("1", "700,00", "4", "CON CANE");
-    EXPECT_EQ(b.byte(note()), crlf(note_con(4, "CON CANE - SALDATO IL 09/12/2026*1*0011")));
-    EXPECT_EQ(
-        b.byte(prenotazioni()),
-        crlf({"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*0,00*200,00*09/12/2026*4*2*3****",
-              kP2, kP3}));
+    EXPECT_EQ(b.byte(note()),
+              crlf(note_con(4, test::riga_nota({{nota::testo, "CON CANE - SALDATO IL 09/12/2026"},
+                                                {nota::prenotazione, "1"},
+                                                {nota::appartamento, "0011"}}))));
+    EXPECT_EQ(b.byte(prenotazioni()), crlf({test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                                     {pren::cliente, "0001"},
+                                                                     {pren::arrivo, "01/07/2026"},
+                                                                     {pren::partenza, "15/07/2026"},
+                                                                     {pren::affitto, "1.500,00"},
+                                                                     {pren::acconto, "500,00"},
+                                                                     {pren::diritti, "ND"},
+                                                                     {pren::pulizia, "0,00"},
+                                                                     {pren::cauzione, "200,00"},
+                                                                     {pren::chiusura, "09/12/2026"},
+                                                                     {pren::nota, "4"},
+                                                                     {pren::movimento, "2"},
+                                                                     {pren::periodo, "3"}}),
+                                            kP2, kP3}));
     // Whatever form recorded it, the booking form's flags say so.
     EXPECT_EQ(box("prenotazione", "Check3").value(), 1);
     EXPECT_EQ(box("prenotazione", "Check4").value(), 1);
@@ -130,11 +227,24 @@ TEST_F(Note, BalanceRewritesTheBookingsNoteAndClosesTheBooking) {
 
 TEST_F(Note, FurtherAdvanceWritesANewNoteAndLeavesTheOldOne) {
     pagamento("1", "200,00", "4", "CON CANE");
-    const std::string nuova = "CON CANE - Versato ACCONTO IL 09/12/2026*1*0011";
+    const std::string nuova =
+        test::riga_nota({{nota::testo, "CON CANE - Versato ACCONTO IL 09/12/2026"},
+                         {nota::prenotazione, "1"},
+                         {nota::appartamento, "0011"}});
     EXPECT_EQ(b.byte(note()), crlf(note_con(11, nuova)));
-    EXPECT_EQ(b.byte(prenotazioni()),
-              crlf({"0010*0001*01/07/2026*15/07/2026*1.500,00*700*ND*0,00*200,00*0.00.00*11**3****",
-                    kP2, kP3}));
+    EXPECT_EQ(b.byte(prenotazioni()), crlf({test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                                     {pren::cliente, "0001"},
+                                                                     {pren::arrivo, "01/07/2026"},
+                                                                     {pren::partenza, "15/07/2026"},
+                                                                     {pren::affitto, "1.500,00"},
+                                                                     {pren::acconto, "700"},
+                                                                     {pren::diritti, "ND"},
+                                                                     {pren::pulizia, "0,00"},
+                                                                     {pren::cauzione, "200,00"},
+                                                                     {pren::chiusura, "0.00.00"},
+                                                                     {pren::nota, "11"},
+                                                                     {pren::periodo, "3"}}),
+                                            kP2, kP3}));
     EXPECT_EQ(app().testo("VisuPrenotCliente", "Text14"),
               "CON CANE - Versato ACCONTO IL 09/12/2026");
     EXPECT_EQ(app().testo("prenotazione", "Text23"), "11");
@@ -142,14 +252,19 @@ TEST_F(Note, FurtherAdvanceWritesANewNoteAndLeavesTheOldOne) {
 
 TEST_F(Note, DepositRefundExtendsTheNoteOrStartsOne) {
     restituzione("3", "9");
-    const Righe dopo = note_con(9, "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026*3*0010");
+    const Righe dopo = note_con(
+        9, test::riga_nota({{nota::testo, "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026"},
+                            {nota::prenotazione, "3"},
+                            {nota::appartamento, "0010"}}));
     EXPECT_EQ(b.byte(note()), crlf(dopo));
     EXPECT_EQ(app().testo("RESTCAUZ", "NOTE"), "ARRIVO TARDI - RESTITUITA CAUZIONE IL 09/12/2026");
     EXPECT_EQ(app().s.prenotazioni[3].campo[pren::nota], "9");
 
     restituzione("2", "");
     Righe con_nuova = dopo;
-    con_nuova.push_back(" - RESTITUITA CAUZIONE IL 09/12/2026*2*0010");
+    con_nuova.push_back(test::riga_nota({{nota::testo, " - RESTITUITA CAUZIONE IL 09/12/2026"},
+                                         {nota::prenotazione, "2"},
+                                         {nota::appartamento, "0010"}}));
     EXPECT_EQ(b.byte(note()), crlf(con_nuova));
     EXPECT_EQ(app().s.prenotazioni[2].campo[pren::nota], "11");
 }
@@ -158,7 +273,10 @@ TEST_F(Note, DepositRefundExtendsTheNoteOrStartsOne) {
 // line number, and a new booking still points at the note appended for it.
 TEST_F(Note, EveryAppendTakesTheLineItIsWrittenTo) {
     pagamento("2", "700,00", "", "");
-    EXPECT_EQ(b.byte(note()), crlf(note_con(11, " - SALDATO IL  09/12/2026*2*0011")));
+    EXPECT_EQ(b.byte(note()),
+              crlf(note_con(11, test::riga_nota({{nota::testo, " - SALDATO IL  09/12/2026"},
+                                                 {nota::prenotazione, "2"},
+                                                 {nota::appartamento, "0011"}}))));
     EXPECT_EQ(app().s.prenotazioni[2].campo[pren::nota], "11");
     EXPECT_EQ(app().s.prenotazioni[2].campo[pren::movimento], "2");
     app().imposta("prenotazione", "Text20", "CULLA");
@@ -168,7 +286,9 @@ TEST_F(Note, EveryAppendTakesTheLineItIsWrittenTo) {
         app().s.operazione = "PRENOTAZIONE";
         ASSERT_TRUE(aggiungi_nota(app()));
     });
-    EXPECT_EQ(b.leggi(note()).at(11), "CULLA*4*0010");
+    EXPECT_EQ(b.leggi(note()).at(11), test::riga_nota({{nota::testo, "CULLA"},
+                                                       {nota::prenotazione, "4"},
+                                                       {nota::appartamento, "0010"}}));
     EXPECT_EQ(app().testo("prenotazione", "Text23"), "11");
     EXPECT_EQ(app().s.note[12][0], "CULLA");
 
@@ -202,19 +322,35 @@ TEST_F(Note, NoteFormAppendsTheNoteOfABookingWithoutOneAndThenRewritesIt) {
 
     app().type(box("NotaPrenot", "Text6"), "PORTARE CULLA");
     app().click(box("NotaPrenot", "SALVA"));
-    EXPECT_EQ(b.byte(note()), crlf(note_con(11, "PORTARE CULLA*002*0011")));
+    EXPECT_EQ(b.byte(note()), crlf(note_con(11, test::riga_nota({{nota::testo, "PORTARE CULLA"},
+                                                                 {nota::prenotazione, "002"},
+                                                                 {nota::appartamento, "0011"}}))));
     EXPECT_EQ(app().s.prenotazioni[2].campo[pren::nota], "11");
     // Saving again changes the same note; no second note is appended.
     app().type(box("NotaPrenot", "Text6"), "PORTARE CULLA E SEGGIOLONE");
     app().click(box("NotaPrenot", "SALVA"));
-    EXPECT_EQ(b.byte(note()), crlf(note_con(11, "PORTARE CULLA E SEGGIOLONE*002*0011")));
+    EXPECT_EQ(b.byte(note()),
+              crlf(note_con(11, test::riga_nota({{nota::testo, "PORTARE CULLA E SEGGIOLONE"},
+                                                 {nota::prenotazione, "002"},
+                                                 {nota::appartamento, "0011"}}))));
     EXPECT_EQ(app().s.prenotazioni[2].campo[pren::nota], "11");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
 }
 
 TEST_F(Note, NoteFormShowsTheBookingsAmountsAsMoney) {
-    b.scrivi(prenotazioni(),
-             {kP1, "0011*0002*01/08/2026*15/08/2026*2682*894*ND*ND*ND*0.00.00***5****", kP3});
+    b.scrivi(prenotazioni(), {kP1,
+                              test::riga_prenotazione({{pren::appartamento, "0011"},
+                                                       {pren::cliente, "0002"},
+                                                       {pren::arrivo, "01/08/2026"},
+                                                       {pren::partenza, "15/08/2026"},
+                                                       {pren::affitto, "2682"},
+                                                       {pren::acconto, "894"},
+                                                       {pren::diritti, "ND"},
+                                                       {pren::pulizia, "ND"},
+                                                       {pren::cauzione, "ND"},
+                                                       {pren::chiusura, "0.00.00"},
+                                                       {pren::periodo, "5"}}),
+                              kP3});
     app().run([&] { carica_prenotazioni(app()); });
     apri();
     scegli(1);
@@ -233,7 +369,9 @@ TEST_F(Note, NoteFormRewritesTheBookingsOwnNoteOnly) {
     app().leave(box("NotaPrenot", "NRICH"));
     EXPECT_EQ(app().testo("NotaPrenot", "Text6"), "CON DUE CANI");
     app().click(box("NotaPrenot", "SALVA"));
-    EXPECT_EQ(b.byte(note()), crlf(note_con(4, "CON DUE CANI*001*0010")));
+    EXPECT_EQ(b.byte(note()), crlf(note_con(4, test::riga_nota({{nota::testo, "CON DUE CANI"},
+                                                                {nota::prenotazione, "001"},
+                                                                {nota::appartamento, "0010"}}))));
     EXPECT_EQ(b.byte(prenotazioni()), crlf({kP1, kP2, kP3}));
 
     // Booking 2 pointing at booking 1's note gets a note of its own.

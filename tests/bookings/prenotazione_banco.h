@@ -41,32 +41,139 @@ inline const Righe kClienti = {riga_cliente({{cliente::codice, "0039"},
                                              {cliente::telefono, "080222"},
                                              {cliente::provincia, "BA"},
                                              {cliente::codice_fiscale, "BNCNNA80A41A662X"}})};
-inline const Righe kPeriodi = {"0012*01/07/2026*15/07/2026*1.500,00*LIB",    // 1
-                               "0012*16/07/2026*31/07/2026*1.200,00*AFF",    // 2
-                               "0007*01/07/2026*31/07/2026*900,00*LIB",      // 3
-                               "0012*01/08/2026*15/08/2026*2.000,00* LIB ",  // 4
-                               "0012*16/08/2026*31/08/2026*1.800,00*LIB",    // 5
-                               "0007*01/08/2026*31/08/2026*950,00*AFF"};     // 6
-inline const Righe kPrenotazioni = {
-    "0007*0039*01/06/2026*15/06/2026*800,00*264,00*0,00*0,00*0,00*0.00.00*1**3**** ",
-    "0012*0040*01/09/2026*15/09/2026*700,00*231,00*ND*ND*ND*0.00.00******* "};
-inline const Righe kNote = {"CULLA*1*0007", "", "CANE PICCOLO*9*0012"};
-inline const Righe kSaldi = {"01/05/2026*0002*264,00*0*0*0*0*1*0007",
-                             "02/05/2026*0001*231,00*0*0*0*0*2*0012"};
+inline const Righe kPeriodi = {test::riga_periodo({{periodo::codice, "0012"},
+                                                   {periodo::dal, "01/07/2026"},
+                                                   {periodo::al, "15/07/2026"},
+                                                   {periodo::prezzo, "1.500,00"},
+                                                   {periodo::stato, "LIB"}}),  // 1
+                               test::riga_periodo({{periodo::codice, "0012"},
+                                                   {periodo::dal, "16/07/2026"},
+                                                   {periodo::al, "31/07/2026"},
+                                                   {periodo::prezzo, "1.200,00"},
+                                                   {periodo::stato, "AFF"}}),  // 2
+                               test::riga_periodo({{periodo::codice, "0007"},
+                                                   {periodo::dal, "01/07/2026"},
+                                                   {periodo::al, "31/07/2026"},
+                                                   {periodo::prezzo, "900,00"},
+                                                   {periodo::stato, "LIB"}}),  // 3
+                               test::riga_periodo({{periodo::codice, "0012"},
+                                                   {periodo::dal, "01/08/2026"},
+                                                   {periodo::al, "15/08/2026"},
+                                                   {periodo::prezzo, "2.000,00"},
+                                                   {periodo::stato, " LIB "}}),  // 4
+                               test::riga_periodo({{periodo::codice, "0012"},
+                                                   {periodo::dal, "16/08/2026"},
+                                                   {periodo::al, "31/08/2026"},
+                                                   {periodo::prezzo, "1.800,00"},
+                                                   {periodo::stato, "LIB"}}),  // 5
+                               test::riga_periodo({{periodo::codice, "0007"},
+                                                   {periodo::dal, "01/08/2026"},
+                                                   {periodo::al, "31/08/2026"},
+                                                   {periodo::prezzo, "950,00"},
+                                                   {periodo::stato, "AFF"}})};  // 6
+inline const Righe kPrenotazioni = {test::riga_prenotazione({{pren::appartamento, "0007"},
+                                                             {pren::cliente, "0039"},
+                                                             {pren::arrivo, "01/06/2026"},
+                                                             {pren::partenza, "15/06/2026"},
+                                                             {pren::affitto, "800,00"},
+                                                             {pren::acconto, "264,00"},
+                                                             {pren::diritti, "0,00"},
+                                                             {pren::pulizia, "0,00"},
+                                                             {pren::cauzione, "0,00"},
+                                                             {pren::chiusura, "0.00.00"},
+                                                             {pren::nota, "1"},
+                                                             {pren::periodo, "3"},
+                                                             {pren::lenzuola, " "}}),
+                                    test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                             {pren::cliente, "0040"},
+                                                             {pren::arrivo, "01/09/2026"},
+                                                             {pren::partenza, "15/09/2026"},
+                                                             {pren::affitto, "700,00"},
+                                                             {pren::acconto, "231,00"},
+                                                             {pren::diritti, "ND"},
+                                                             {pren::pulizia, "ND"},
+                                                             {pren::cauzione, "ND"},
+                                                             {pren::chiusura, "0.00.00"},
+                                                             {pren::lenzuola, " "}})};
+inline const Righe kNote = {
+    test::riga_nota(
+        {{nota::testo, "CULLA"}, {nota::prenotazione, "1"}, {nota::appartamento, "0007"}}),
+    "",
+    test::riga_nota(
+        {{nota::testo, "CANE PICCOLO"}, {nota::prenotazione, "9"}, {nota::appartamento, "0012"}})};
+inline const Righe kSaldi = {test::riga_movimento({{movimento::data, "01/05/2026"},
+                                                   {movimento::parte, "0002"},
+                                                   {movimento::acconto, "264,00"},
+                                                   {movimento::saldo, "0"},
+                                                   {movimento::importo, "0"},
+                                                   {movimento::pulizia, "0"},
+                                                   {movimento::cauzione, "0"},
+                                                   {movimento::numero, "1"},
+                                                   {movimento::appartamento, "0007"}}),
+                             test::riga_movimento({{movimento::data, "02/05/2026"},
+                                                   {movimento::parte, "0001"},
+                                                   {movimento::acconto, "231,00"},
+                                                   {movimento::saldo, "0"},
+                                                   {movimento::importo, "0"},
+                                                   {movimento::pulizia, "0"},
+                                                   {movimento::cauzione, "0"},
+                                                   {movimento::numero, "2"},
+                                                   {movimento::appartamento, "0012"}})};
 
 class PaginaPrenotazione : public ::testing::Test {
 protected:
     void SetUp() override {
         b.prepara_dati();
         const std::string d = b.cartella_dati();
-        b.scrivi(d + "Vie.dat", {"0001**VIA MARE* $$", "0002**CORSO ITALIA* $$"});
+        b.scrivi(d + "Vie.dat",
+                 {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}}),
+                  test::riga_via({{vie::codice, "0002"}, {vie::nome, "CORSO ITALIA"}})});
         b.scrivi(d + "proprietari.IND",
-                 {"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it",
-                  "BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080222*0002*BNCNNA*CONTR*b@x.it"});
+                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::via, "VIA ROMA 1"},
+                                           {proprietario::citta, "LECCE"},
+                                           {proprietario::provincia, "LE"},
+                                           {proprietario::cap, "73100"},
+                                           {proprietario::telefono, "0832111"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::codice_fiscale, "RSSMRA"},
+                                           {proprietario::rapporto, "PROVV"},
+                                           {proprietario::email, "r@x.it"}}),
+                  test::riga_proprietario({{proprietario::nome, "BIANCHI ANNA"},
+                                           {proprietario::via, "VIA MARE 2"},
+                                           {proprietario::citta, "BARI"},
+                                           {proprietario::provincia, "BA"},
+                                           {proprietario::cap, "70100"},
+                                           {proprietario::telefono, "080222"},
+                                           {proprietario::codice, "0002"},
+                                           {proprietario::codice_fiscale, "BNCNNA"},
+                                           {proprietario::rapporto, "CONTR"},
+                                           {proprietario::email, "b@x.it"}})});
         // Apartment "12" (code not padded in the file) with 4+2 bed places,
         // apartment 0007 with 4.
-        b.scrivi(d + "appartamenti.ind", {"0001*0001*12*BIL*1*2*SI*1*4+2*ESTIVO***12",
-                                          "0002*0002*3*MON*1*1*NO*1*4*ESTIVO***0007"});
+        b.scrivi(d + "appartamenti.ind",
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "1"},
+                                           {appartamento::bagni, "2"},
+                                           {appartamento::giardino, "SI"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4+2"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "12"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                           {appartamento::codice_via, "0002"},
+                                           {appartamento::civico, "3"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "1"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0007"}})});
         b.scrivi(d + "clienti.dat", kClienti);
         b.scrivi(app.s.percorso_periodi, kPeriodi);
         b.scrivi(app.s.percorso_prenotazioni, kPrenotazioni);

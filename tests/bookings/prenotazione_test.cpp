@@ -58,15 +58,42 @@ TEST_F(PrenotazionePagina, ANewBookingFromTheMenuToEveryFile) {
               Righe{"Sono richiesti letti aggiuntivi !! \r vuoi aggiungere la nota ? "});
 
     EXPECT_EQ(b.byte(app.s.percorso_note),
-              crlf({kNote[0], kNote[1], kNote[2], "ARRIVO TARDI Aggiungere 2 letti - *3*0012"}));
+              crlf({kNote[0], kNote[1], kNote[2],
+                    test::riga_nota({{nota::testo, "ARRIVO TARDI Aggiungere 2 letti - "},
+                                     {nota::prenotazione, "3"},
+                                     {nota::appartamento, "0012"}})}));
     EXPECT_EQ(b.byte(app.s.percorso_prenotazioni),
               crlf({kPrenotazioni[0], kPrenotazioni[1],
-                    "0012*0041*01/08/2026*15/08/"
-                    "2026*2.000,00*660,00*100,00*ND*200,00*0.00.00*4**4*2***"}));
+                    test::riga_prenotazione({{pren::appartamento, "0012"},
+                                             {pren::cliente, "0041"},
+                                             {pren::arrivo, "01/08/2026"},
+                                             {pren::partenza, "15/08/2026"},
+                                             {pren::affitto, "2.000,00"},
+                                             {pren::acconto, "660,00"},
+                                             {pren::diritti, "100,00"},
+                                             {pren::pulizia, "ND"},
+                                             {pren::cauzione, "200,00"},
+                                             {pren::chiusura, "0.00.00"},
+                                             {pren::nota, "4"},
+                                             {pren::periodo, "4"},
+                                             {pren::letti, "2"}})}));
     EXPECT_EQ(b.byte(app.s.percorso_saldi),
-              crlf({kSaldi[0], kSaldi[1], "09/12/2026*0001*660,00*100,00*0*ND*200,00*3*0012"}));
+              crlf({kSaldi[0], kSaldi[1],
+                    test::riga_movimento({{movimento::data, "09/12/2026"},
+                                          {movimento::parte, "0001"},
+                                          {movimento::acconto, "660,00"},
+                                          {movimento::saldo, "100,00"},
+                                          {movimento::importo, "0"},
+                                          {movimento::pulizia, "ND"},
+                                          {movimento::cauzione, "200,00"},
+                                          {movimento::numero, "3"},
+                                          {movimento::appartamento, "0012"}})}));
     Righe periodi = kPeriodi;
-    periodi[3] = "0012*01/08/2026*15/08/2026*2.000,00*AFF";
+    periodi[3] = test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/08/2026"},
+                                     {periodo::al, "15/08/2026"},
+                                     {periodo::prezzo, "2.000,00"},
+                                     {periodo::stato, "AFF"}});
     EXPECT_EQ(b.byte(app.s.percorso_periodi), crlf(periodi));
 
     // Saved and not printed: the page cannot be left or cleared.
@@ -95,14 +122,42 @@ TEST_F(PrenotazionePagina, PastTheTablesFirstSizeABookingAddsOneLineToEachFileAn
     const Righe clienti = fino_a(kClienti, 2000, [](std::size_t i) {
         return plat::pad_code(std::to_string(i + 38)) + "*CLIENTE " + std::to_string(i) + "*******";
     });
-    const Righe periodi =
-        fino_a(kPeriodi, 1200, [](auto) { return "0099*01/06/2026*15/06/2026*100,00*LIB"; });
-    const Righe prenotazioni = fino_a(kPrenotazioni, 1200, [](auto) {
-        return "0099*0039*01/06/2026*15/06/2026*100,00*0,00*ND*ND*ND*10/06/2026**1*7****";
+    const Righe periodi = fino_a(kPeriodi, 1200, [](auto) {
+        return test::riga_periodo({{periodo::codice, "0099"},
+                                   {periodo::dal, "01/06/2026"},
+                                   {periodo::al, "15/06/2026"},
+                                   {periodo::prezzo, "100,00"},
+                                   {periodo::stato, "LIB"}});
     });
-    const Righe note = fino_a(kNote, 1200, [](auto) { return "NOTA*1*0099"; });
-    const Righe saldi =
-        fino_a(kSaldi, 1200, [](auto) { return "01/05/2026*0002*0*0*0*0*0*1*0099"; });
+    const Righe prenotazioni = fino_a(kPrenotazioni, 1200, [](auto) {
+        return test::riga_prenotazione({{pren::appartamento, "0099"},
+                                        {pren::cliente, "0039"},
+                                        {pren::arrivo, "01/06/2026"},
+                                        {pren::partenza, "15/06/2026"},
+                                        {pren::affitto, "100,00"},
+                                        {pren::acconto, "0,00"},
+                                        {pren::diritti, "ND"},
+                                        {pren::pulizia, "ND"},
+                                        {pren::cauzione, "ND"},
+                                        {pren::chiusura, "10/06/2026"},
+                                        {pren::movimento, "1"},
+                                        {pren::periodo, "7"}});
+    });
+    const Righe note = fino_a(kNote, 1200, [](auto) {
+        return test::riga_nota(
+            {{nota::testo, "NOTA"}, {nota::prenotazione, "1"}, {nota::appartamento, "0099"}});
+    });
+    const Righe saldi = fino_a(kSaldi, 1200, [](auto) {
+        return test::riga_movimento({{movimento::data, "01/05/2026"},
+                                     {movimento::parte, "0002"},
+                                     {movimento::acconto, "0"},
+                                     {movimento::saldo, "0"},
+                                     {movimento::importo, "0"},
+                                     {movimento::pulizia, "0"},
+                                     {movimento::cauzione, "0"},
+                                     {movimento::numero, "1"},
+                                     {movimento::appartamento, "0099"}});
+    });
     b.scrivi(file("clienti.dat"), clienti);
     b.scrivi(app.s.percorso_periodi, periodi);
     b.scrivi(app.s.percorso_prenotazioni, prenotazioni);
@@ -125,12 +180,19 @@ TEST_F(PrenotazionePagina, PastTheTablesFirstSizeABookingAddsOneLineToEachFileAn
     };
     una_in_piu(file("clienti.dat"), clienti, "2039*NERI PIA*");
     una_in_piu(app.s.percorso_prenotazioni, prenotazioni, "0012*2039*01/08/2026*15/08/2026*");
-    una_in_piu(app.s.percorso_note, note, "ARRIVO TARDI*1201*0012");
+    una_in_piu(app.s.percorso_note, note,
+               test::riga_nota({{nota::testo, "ARRIVO TARDI"},
+                                {nota::prenotazione, "1201"},
+                                {nota::appartamento, "0012"}}));
     una_in_piu(app.s.percorso_saldi, saldi, "09/12/2026*0001*");
     EXPECT_NE(b.leggi(app.s.percorso_prenotazioni).back().find("*1201**4*"), std::string::npos)
         << "the booking points to its note";
     Righe periodi_dopo = periodi;
-    periodi_dopo[3] = "0012*01/08/2026*15/08/2026*2.000,00*AFF";
+    periodi_dopo[3] = test::riga_periodo({{periodo::codice, "0012"},
+                                          {periodo::dal, "01/08/2026"},
+                                          {periodo::al, "15/08/2026"},
+                                          {periodo::prezzo, "2.000,00"},
+                                          {periodo::stato, "AFF"}});
     EXPECT_EQ(b.leggi(app.s.percorso_periodi), periodi_dopo);
 }
 
@@ -176,13 +238,38 @@ TEST_F(PrenotazionePagina, SaveChecksComeBeforeAnyWrite) {
 // written once, and the files end as one save leaves them.
 TEST_F(PrenotazionePagina, ASaveThatCannotBeWrittenWholeWritesNothingAndTheNextOneWritesItOnce) {
     Righe periodi = kPeriodi;
-    periodi[3] = "0012*01/08/2026*15/08/2026*2.000,00*AFF";
-    const std::string note = crlf({kNote[0], kNote[1], kNote[2], "CULLA*3*0012"});
-    const std::string prenotazioni =
-        crlf({kPrenotazioni[0], kPrenotazioni[1],
-              "0012*0041*01/08/2026*15/08/2026*2.000,00*660,00*0,00*0,00*0,00*0.00.00*4**4****"});
-    const std::string saldi =
-        crlf({kSaldi[0], kSaldi[1], "09/12/2026*0001*660,00*0,00*0*0,00*0,00*3*0012"});
+    periodi[3] = test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/08/2026"},
+                                     {periodo::al, "15/08/2026"},
+                                     {periodo::prezzo, "2.000,00"},
+                                     {periodo::stato, "AFF"}});
+    const std::string note = crlf(
+        {kNote[0], kNote[1], kNote[2],
+         test::riga_nota(
+             {{nota::testo, "CULLA"}, {nota::prenotazione, "3"}, {nota::appartamento, "0012"}})});
+    const std::string prenotazioni = crlf({kPrenotazioni[0], kPrenotazioni[1],
+                                           test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                                    {pren::cliente, "0041"},
+                                                                    {pren::arrivo, "01/08/2026"},
+                                                                    {pren::partenza, "15/08/2026"},
+                                                                    {pren::affitto, "2.000,00"},
+                                                                    {pren::acconto, "660,00"},
+                                                                    {pren::diritti, "0,00"},
+                                                                    {pren::pulizia, "0,00"},
+                                                                    {pren::cauzione, "0,00"},
+                                                                    {pren::chiusura, "0.00.00"},
+                                                                    {pren::nota, "4"},
+                                                                    {pren::periodo, "4"}})});
+    const std::string saldi = crlf({kSaldi[0], kSaldi[1],
+                                    test::riga_movimento({{movimento::data, "09/12/2026"},
+                                                          {movimento::parte, "0001"},
+                                                          {movimento::acconto, "660,00"},
+                                                          {movimento::saldo, "0,00"},
+                                                          {movimento::importo, "0"},
+                                                          {movimento::pulizia, "0,00"},
+                                                          {movimento::cauzione, "0,00"},
+                                                          {movimento::numero, "3"},
+                                                          {movimento::appartamento, "0012"}})});
     auto come_prima = [&] {
         EXPECT_EQ(b.byte(app.s.percorso_note), crlf(kNote));
         EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), crlf(kPrenotazioni));
@@ -248,9 +335,40 @@ TEST_F(PrenotazionePagina, ANewPageStartsWithTheFlagsAtZero) {
     app.click(p().ESCI);
     EXPECT_EQ(app.testo("prenotazione", "Text21"), "4");  // loads it hidden
     p().Check3.set_value(1);  // as a balance payment elsewhere leaves it
-    b.scrivi(file("appartamenti.ind"), {"0001*0001*12*BIL*1*2*SI*1*4+2*ESTIVO***12",
-                                        "0002*0002*3*MON*1*1*NO*1*4*ESTIVO***0007",
-                                        "0002*0001*5*MON*1*1*NO*1*2*ESTIVO***0020"});
+    b.scrivi(file("appartamenti.ind"),
+             {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                       {appartamento::codice_via, "0001"},
+                                       {appartamento::civico, "12"},
+                                       {appartamento::tipo, "BIL"},
+                                       {appartamento::soggiorno, "1"},
+                                       {appartamento::bagni, "2"},
+                                       {appartamento::giardino, "SI"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4+2"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "12"}}),
+              test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                       {appartamento::codice_via, "0002"},
+                                       {appartamento::civico, "3"},
+                                       {appartamento::tipo, "MON"},
+                                       {appartamento::soggiorno, "1"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "0007"}}),
+              test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                       {appartamento::codice_via, "0001"},
+                                       {appartamento::civico, "5"},
+                                       {appartamento::tipo, "MON"},
+                                       {appartamento::soggiorno, "1"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "2"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "0020"}})});
     app.run([&] { carica_appartamenti(app); });
     apri_dal_menu();
     EXPECT_EQ(p().Check3.value(), 0);
@@ -261,10 +379,39 @@ TEST_F(PrenotazionePagina, ANewPageStartsWithTheFlagsAtZero) {
 // not apartment 1000.
 TEST_F(PrenotazionePagina, AFiveDigitApartmentCodeIsTakenWhole) {
     app.click(p().ESCI);
-    b.scrivi(file("appartamenti.ind"), {"0001*0001*12*BIL*1*2*SI*1*4*ESTIVO***1000",
-                                        "0002*0002*3*MON*1*1*NO*1*4*ESTIVO***10000"});
-    b.scrivi(app.s.percorso_periodi,
-             {"1000*01/07/2026*15/07/2026*1.500,00*LIB", "10000*01/08/2026*15/08/2026*900,00*LIB"});
+    b.scrivi(file("appartamenti.ind"),
+             {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                       {appartamento::codice_via, "0001"},
+                                       {appartamento::civico, "12"},
+                                       {appartamento::tipo, "BIL"},
+                                       {appartamento::soggiorno, "1"},
+                                       {appartamento::bagni, "2"},
+                                       {appartamento::giardino, "SI"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "1000"}}),
+              test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                       {appartamento::codice_via, "0002"},
+                                       {appartamento::civico, "3"},
+                                       {appartamento::tipo, "MON"},
+                                       {appartamento::soggiorno, "1"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "10000"}})});
+    b.scrivi(app.s.percorso_periodi, {test::riga_periodo({{periodo::codice, "1000"},
+                                                          {periodo::dal, "01/07/2026"},
+                                                          {periodo::al, "15/07/2026"},
+                                                          {periodo::prezzo, "1.500,00"},
+                                                          {periodo::stato, "LIB"}}),
+                                      test::riga_periodo({{periodo::codice, "10000"},
+                                                          {periodo::dal, "01/08/2026"},
+                                                          {periodo::al, "15/08/2026"},
+                                                          {periodo::prezzo, "900,00"},
+                                                          {periodo::stato, "LIB"}})});
     app.run([&] { carica_appartamenti(app); });
     apri_dal_menu();
     ASSERT_EQ(p().Combo1.item(1), "10000-CORSO ITALIA");
@@ -353,7 +500,11 @@ TEST_F(PrenotazionePagina, ThePeriodAdjusterBooksThePeriodItShows) {
     app.click(p().SALVA);
     ASSERT_EQ(p().Check3.value(), 1);
     Righe periodi = kPeriodi;
-    periodi[4] = "0012*16/08/2026*31/08/2026*1.800,00*AFF";
+    periodi[4] = test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "16/08/2026"},
+                                     {periodo::al, "31/08/2026"},
+                                     {periodo::prezzo, "1.800,00"},
+                                     {periodo::stato, "AFF"}});
     EXPECT_EQ(b.byte(app.s.percorso_periodi), crlf(periodi));
     EXPECT_EQ(plat::split(b.leggi(app.s.percorso_prenotazioni).back(), "*")[12], "5");
 }
@@ -363,7 +514,10 @@ TEST_F(PrenotazionePagina, ThePeriodAdjusterBooksThePeriodItShows) {
 // an open booking or of a period the owner keeps.
 TEST_F(PrenotazionePagina, ASaveNeverTakesANightAlreadyTaken) {
     Righe periodi = kPeriodi;
-    periodi.push_back("0012*10/08/2026*12/08/2026**PROP");  // period 7
+    periodi.push_back(test::riga_periodo({{periodo::codice, "0012"},
+                                          {periodo::dal, "10/08/2026"},
+                                          {periodo::al, "12/08/2026"},
+                                          {periodo::stato, "PROP"}}));  // period 7
     b.scrivi(app.s.percorso_periodi, periodi);
     const std::string prenotazioni = b.byte(app.s.percorso_prenotazioni);
     auto data = [&](plat::TextBox& box, plat::DatePicker& cal, int g, int m) {
@@ -435,8 +589,13 @@ TEST_F(PrenotazionePagina, ABlankBookingLineKeepsEveryNumberAndTheNewBookingGoes
     ASSERT_EQ(dopo.size(), 5u);
     EXPECT_EQ(Righe(dopo.begin(), dopo.begin() + 4), prenotazioni);
     EXPECT_TRUE(dopo[4].starts_with("0012*0041*01/08/2026*15/08/2026*")) << dopo[4];
-    EXPECT_EQ(b.leggi(app.s.percorso_note).back(), "ARRIVO TARDI*5*0012");
-    EXPECT_TRUE(b.leggi(app.s.percorso_saldi).back().ends_with("*5*0012"));
+    EXPECT_EQ(b.leggi(app.s.percorso_note).back(), test::riga_nota({{nota::testo, "ARRIVO TARDI"},
+                                                                    {nota::prenotazione, "5"},
+                                                                    {nota::appartamento, "0012"}}));
+    EXPECT_TRUE(
+        b.leggi(app.s.percorso_saldi)
+            .back()
+            .ends_with(test::riga_nota({{nota::prenotazione, "5"}, {nota::appartamento, "0012"}})));
 }
 
 // A line of two fields and a booking with fields past the seventeen: a new
@@ -462,8 +621,18 @@ TEST_F(PrenotazionePagina, DamagedPeriodLinesDoNotStopABooking) {
     periodi.insert(periodi.end(), {"", "PERIODO ROTTO"});
     b.scrivi(app.s.percorso_periodi, periodi);
     b.scrivi(app.s.percorso_prenotazioni,
-             {kPrenotazioni[0],
-              "0012*0040*01/09/2026*15/09/2026*700,00*231,00*ND*ND*ND*0.00.00***7**** "});
+             {kPrenotazioni[0], test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                         {pren::cliente, "0040"},
+                                                         {pren::arrivo, "01/09/2026"},
+                                                         {pren::partenza, "15/09/2026"},
+                                                         {pren::affitto, "700,00"},
+                                                         {pren::acconto, "231,00"},
+                                                         {pren::diritti, "ND"},
+                                                         {pren::pulizia, "ND"},
+                                                         {pren::cauzione, "ND"},
+                                                         {pren::chiusura, "0.00.00"},
+                                                         {pren::periodo, "7"},
+                                                         {pren::lenzuola, " "}})});
     app.run([&] { p().unload(); });
     apri_dal_menu();
     b.nuovi_messaggi();
@@ -472,7 +641,11 @@ TEST_F(PrenotazionePagina, DamagedPeriodLinesDoNotStopABooking) {
     scrivi(p().Text20, "ARRIVO TARDI");
     app.click(p().SALVA);
     EXPECT_EQ(b.nuovi_messaggi(), Righe{});
-    periodi[3] = "0012*01/08/2026*15/08/2026*2.000,00*AFF";
+    periodi[3] = test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/08/2026"},
+                                     {periodo::al, "15/08/2026"},
+                                     {periodo::prezzo, "2.000,00"},
+                                     {periodo::stato, "AFF"}});
     EXPECT_EQ(b.leggi(app.s.percorso_periodi), periodi);
     EXPECT_EQ(b.leggi(app.s.percorso_prenotazioni).size(), 3u);
 }

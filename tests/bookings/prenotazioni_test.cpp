@@ -5,6 +5,7 @@
 
 #include "records/prenotazioni.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -17,11 +18,46 @@ std::string crlf(const Righe& righe) {
     return out;
 }
 
-const std::string kP1 =
-    "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*1**3*1* * * ";
-const std::string kP2 =
-    "0011*0002*01/08/2026*15/08/2026*1.200,00*1.320,00*100,00*50,00*200,00*20/08/2026*4*12*5****";
-const std::string kP3 = "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*0.00.00***9****";
+const std::string kP1 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                 {pren::cliente, "0001"},
+                                                 {pren::arrivo, "01/07/2026"},
+                                                 {pren::partenza, "15/07/2026"},
+                                                 {pren::affitto, "1.500,00"},
+                                                 {pren::acconto, "500,00"},
+                                                 {pren::diritti, "ND"},
+                                                 {pren::pulizia, "50,00"},
+                                                 {pren::cauzione, "200,00"},
+                                                 {pren::chiusura, "0.00.00"},
+                                                 {pren::nota, "1"},
+                                                 {pren::periodo, "3"},
+                                                 {pren::letti, "1"},
+                                                 {pren::consumi, " "},
+                                                 {pren::energia, " "},
+                                                 {pren::lenzuola, " "}});
+const std::string kP2 = test::riga_prenotazione({{pren::appartamento, "0011"},
+                                                 {pren::cliente, "0002"},
+                                                 {pren::arrivo, "01/08/2026"},
+                                                 {pren::partenza, "15/08/2026"},
+                                                 {pren::affitto, "1.200,00"},
+                                                 {pren::acconto, "1.320,00"},
+                                                 {pren::diritti, "100,00"},
+                                                 {pren::pulizia, "50,00"},
+                                                 {pren::cauzione, "200,00"},
+                                                 {pren::chiusura, "20/08/2026"},
+                                                 {pren::nota, "4"},
+                                                 {pren::movimento, "12"},
+                                                 {pren::periodo, "5"}});
+const std::string kP3 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                 {pren::cliente, "0002"},
+                                                 {pren::arrivo, "01/09/2026"},
+                                                 {pren::partenza, "08/09/2026"},
+                                                 {pren::affitto, "700,00"},
+                                                 {pren::acconto, "200,00"},
+                                                 {pren::diritti, "ND"},
+                                                 {pren::pulizia, "ND"},
+                                                 {pren::cauzione, "ND"},
+                                                 {pren::chiusura, "0.00.00"},
+                                                 {pren::periodo, "9"}});
 
 class Prenotazioni : public ::testing::Test {
 protected:
@@ -61,8 +97,20 @@ TEST_F(Prenotazioni, NewBookingIsWrittenWholeAfterTheLastOrInPlaceOfItsNumber) {
     nuova("4");
     ASSERT_TRUE(registra("PRENOTAZIONE"));
     // Empty advance: "0,00"; no note appended: fields 10 and 11 empty.
-    const std::string p4 =
-        "0012*0003*01/10/2026*08/10/2026*600,00*0,00*100,00*50,00*ND*0.00.00***11*1**30,00*2";
+    const std::string p4 = test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                    {pren::cliente, "0003"},
+                                                    {pren::arrivo, "01/10/2026"},
+                                                    {pren::partenza, "08/10/2026"},
+                                                    {pren::affitto, "600,00"},
+                                                    {pren::acconto, "0,00"},
+                                                    {pren::diritti, "100,00"},
+                                                    {pren::pulizia, "50,00"},
+                                                    {pren::cauzione, "ND"},
+                                                    {pren::chiusura, "0.00.00"},
+                                                    {pren::periodo, "11"},
+                                                    {pren::letti, "1"},
+                                                    {pren::energia, "30,00"},
+                                                    {pren::lenzuola, "2"}});
     EXPECT_EQ(b.byte(file()), crlf({kP1, kP2, kP3, p4}));
     EXPECT_EQ(app().testo("prenotazione", "Text21"), "4");
     EXPECT_EQ(app().campo("prenotazione", "Check3").value(), 1);
@@ -74,8 +122,21 @@ TEST_F(Prenotazioni, NewBookingIsWrittenWholeAfterTheLastOrInPlaceOfItsNumber) {
     box("prenotazione", "Text16", "150,00");
     ASSERT_TRUE(registra("PRENOTAZIONE"));
     EXPECT_EQ(b.byte(file()), crlf({kP1,
-                                    "0012*0003*01/10/2026*08/10/"
-                                    "2026*600,00*150,00*100,00*50,00*ND*0.00.00*11**11*1**30,00*2",
+                                    test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                             {pren::cliente, "0003"},
+                                                             {pren::arrivo, "01/10/2026"},
+                                                             {pren::partenza, "08/10/2026"},
+                                                             {pren::affitto, "600,00"},
+                                                             {pren::acconto, "150,00"},
+                                                             {pren::diritti, "100,00"},
+                                                             {pren::pulizia, "50,00"},
+                                                             {pren::cauzione, "ND"},
+                                                             {pren::chiusura, "0.00.00"},
+                                                             {pren::nota, "11"},
+                                                             {pren::periodo, "11"},
+                                                             {pren::letti, "1"},
+                                                             {pren::energia, "30,00"},
+                                                             {pren::lenzuola, "2"}}),
                                     kP3, p4}));
 }
 
@@ -85,11 +146,20 @@ TEST_F(Prenotazioni, FurtherAdvanceAddsThePaymentAndReopensTheBooking) {
     app().s.importo_acconto = "500,00";
     app().s.numero_nota = "11";
     ASSERT_TRUE(registra("ACCON"));
-    EXPECT_EQ(
-        b.byte(file()),
-        crlf({kP1,
-              "0011*0002*01/08/2026*15/08/2026*1.200,00*1820*100,00*50,00*200,00*0.00.00*11**5****",
-              kP3}));
+    EXPECT_EQ(b.byte(file()), crlf({kP1,
+                                    test::riga_prenotazione({{pren::appartamento, "0011"},
+                                                             {pren::cliente, "0002"},
+                                                             {pren::arrivo, "01/08/2026"},
+                                                             {pren::partenza, "15/08/2026"},
+                                                             {pren::affitto, "1.200,00"},
+                                                             {pren::acconto, "1820"},
+                                                             {pren::diritti, "100,00"},
+                                                             {pren::pulizia, "50,00"},
+                                                             {pren::cauzione, "200,00"},
+                                                             {pren::chiusura, "0.00.00"},
+                                                             {pren::nota, "11"},
+                                                             {pren::periodo, "5"}}),
+                                    kP3}));
     EXPECT_EQ(stato_prenotazione(app().s.prenotazioni[2]), StatoPrenotazione::aperta);
     // The cents of both amounts count.
     app().s.importo_acconto = "0,75";
@@ -122,8 +192,23 @@ TEST_F(Prenotazioni, BalanceAndRevocationCloseTheBookingWithTheirMovement) {
     box("prenotazione", "Text26", "57");
     app().s.numero_nota = "3";
     ASSERT_TRUE(registra("SALDO"));
-    const std::string p1 =
-        "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*09/12/2026*3*57*3*1* * * ";
+    const std::string p1 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                    {pren::cliente, "0001"},
+                                                    {pren::arrivo, "01/07/2026"},
+                                                    {pren::partenza, "15/07/2026"},
+                                                    {pren::affitto, "1.500,00"},
+                                                    {pren::acconto, "500,00"},
+                                                    {pren::diritti, "ND"},
+                                                    {pren::pulizia, "50,00"},
+                                                    {pren::cauzione, "200,00"},
+                                                    {pren::chiusura, "09/12/2026"},
+                                                    {pren::nota, "3"},
+                                                    {pren::movimento, "57"},
+                                                    {pren::periodo, "3"},
+                                                    {pren::letti, "1"},
+                                                    {pren::consumi, " "},
+                                                    {pren::energia, " "},
+                                                    {pren::lenzuola, " "}});
     EXPECT_EQ(b.byte(file()), crlf({p1, kP2, kP3}));
     EXPECT_EQ(stato_prenotazione(app().s.prenotazioni[1]), StatoPrenotazione::saldata);
 
@@ -131,10 +216,19 @@ TEST_F(Prenotazioni, BalanceAndRevocationCloseTheBookingWithTheirMovement) {
     box("REVOCAPREN", "Text8", "10/12/2026");
     box("prenotazione", "Text26", "7");
     ASSERT_TRUE(registra("REVOCA"));
-    EXPECT_EQ(
-        b.byte(file()),
-        crlf({p1, kP2,
-              "0010*0002*01/09/2026*08/09/2026*0,00*200,00*ND*ND*ND*10/12/2026**REVOC007*9****"}));
+    EXPECT_EQ(b.byte(file()), crlf({p1, kP2,
+                                    test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                             {pren::cliente, "0002"},
+                                                             {pren::arrivo, "01/09/2026"},
+                                                             {pren::partenza, "08/09/2026"},
+                                                             {pren::affitto, "0,00"},
+                                                             {pren::acconto, "200,00"},
+                                                             {pren::diritti, "ND"},
+                                                             {pren::pulizia, "ND"},
+                                                             {pren::cauzione, "ND"},
+                                                             {pren::chiusura, "10/12/2026"},
+                                                             {pren::movimento, "REVOC007"},
+                                                             {pren::periodo, "9"}})}));
     EXPECT_EQ(stato_prenotazione(app().s.prenotazioni[3]), StatoPrenotazione::revocata);
     box("prenotazione", "Text26", "1000");
     ASSERT_TRUE(registra("REVOCA"));
@@ -145,9 +239,19 @@ TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndNothingElse) {
     box("RESTCAUZ", "Text1", "3");
     app().s.numero_nota = "15";
     ASSERT_TRUE(registra("RESTCAUZIONE"));
-    EXPECT_EQ(b.byte(file()),
-              crlf({kP1, kP2,
-                    "0010*0002*01/09/2026*08/09/2026*700,00*200,00*ND*ND*ND*0.00.00*15**9****"}));
+    EXPECT_EQ(b.byte(file()), crlf({kP1, kP2,
+                                    test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                             {pren::cliente, "0002"},
+                                                             {pren::arrivo, "01/09/2026"},
+                                                             {pren::partenza, "08/09/2026"},
+                                                             {pren::affitto, "700,00"},
+                                                             {pren::acconto, "200,00"},
+                                                             {pren::diritti, "ND"},
+                                                             {pren::pulizia, "ND"},
+                                                             {pren::cauzione, "ND"},
+                                                             {pren::chiusura, "0.00.00"},
+                                                             {pren::nota, "15"},
+                                                             {pren::periodo, "9"}})}));
 
     // Only the booking changed is written: the lines the operation did not
     // touch ("CANC", an empty field 0, a date the table could not read)
@@ -159,8 +263,22 @@ TEST_F(Prenotazioni, NoteAndRefundChangeOnlyTheNoteNumberAndNothingElse) {
     box("NotaPrenot", "Text1", "001");
     app().s.numero_nota = "14";
     ASSERT_TRUE(registra("INSNOTAAFF"));
-    EXPECT_EQ(b.byte(file()), crlf({"0010*0001*01/07/2026*15/07/"
-                                    "2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*14**3*1* * * ",
+    EXPECT_EQ(b.byte(file()), crlf({test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                             {pren::cliente, "0001"},
+                                                             {pren::arrivo, "01/07/2026"},
+                                                             {pren::partenza, "15/07/2026"},
+                                                             {pren::affitto, "1.500,00"},
+                                                             {pren::acconto, "500,00"},
+                                                             {pren::diritti, "ND"},
+                                                             {pren::pulizia, "50,00"},
+                                                             {pren::cauzione, "200,00"},
+                                                             {pren::chiusura, "0.00.00"},
+                                                             {pren::nota, "14"},
+                                                             {pren::periodo, "3"},
+                                                             {pren::letti, "1"},
+                                                             {pren::consumi, " "},
+                                                             {pren::energia, " "},
+                                                             {pren::lenzuola, " "}}),
                                     "CANC*0002*01/08/2026*15/08/2026*0*0*0*0*0*0.00.00*****",
                                     "*0002*01/08/2026*15/08/2026*0*0*0*0*0*0.00.00*****",
                                     "0013*0004*31/02/2026*1/9/2026*0*0*0*0*0*0.00.00*******"}));

@@ -24,8 +24,19 @@ using Celle = std::map<std::pair<int, int>, std::string>;
 // Booking 1: apartment 10, client 1, a July fortnight, note 1, booking
 // movement on 02/03/2026. Fields 4 to 8 are rent, advance, fee, cleaning,
 // deposit; 13 to 16 beds, flat-rate consumption, energy, linen persons.
-const std::string kPrenotazione1 =
-    "0010*0001*01/07/2026*15/07/2026*1500*500,00*ND*ND*ND*0.00.00*1**3**30,00**";
+const std::string kPrenotazione1 = test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                            {pren::cliente, "0001"},
+                                                            {pren::arrivo, "01/07/2026"},
+                                                            {pren::partenza, "15/07/2026"},
+                                                            {pren::affitto, "1500"},
+                                                            {pren::acconto, "500,00"},
+                                                            {pren::diritti, "ND"},
+                                                            {pren::pulizia, "ND"},
+                                                            {pren::cauzione, "ND"},
+                                                            {pren::chiusura, "0.00.00"},
+                                                            {pren::nota, "1"},
+                                                            {pren::periodo, "3"},
+                                                            {pren::consumi, "30,00"}});
 
 class Ricevuta : public ::testing::Test {
 protected:
@@ -54,23 +65,109 @@ protected:
         s.costo_letto = "25";
         s.costo_lenzuola = "12,5";
 
-        b.scrivi(dati("Vie.dat"), {"0001**VIA DEL MARE * $$", "0002**VIA ROMA* $$"});
+        b.scrivi(dati("Vie.dat"),
+                 {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA DEL MARE "}}),
+                  test::riga_via({{vie::codice, "0002"}, {vie::nome, "VIA ROMA"}})});
         b.scrivi(dati("proprietari.IND"),
-                 {"VERDI PAOLO*****0832*0002**PROVV*", "ROSSI MARIO*****0832*0001**PROVV*"});
-        b.scrivi(dati("appartamenti.ind"), {"0002*0002*3*MON*SI*1*NO*1*2*ESTIVO***0020",
-                                            "0001*0001*12*BIL*SI*1*NO*1*4*ESTIVO***0010"});
+                 {test::riga_proprietario({{proprietario::nome, "VERDI PAOLO"},
+                                           {proprietario::telefono, "0832"},
+                                           {proprietario::codice, "0002"},
+                                           {proprietario::rapporto, "PROVV"}}),
+                  test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                           {proprietario::telefono, "0832"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::rapporto, "PROVV"}})});
+        b.scrivi(dati("appartamenti.ind"),
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                           {appartamento::codice_via, "0002"},
+                                           {appartamento::civico, "3"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "2"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0020"}}),
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0010"}})});
         // Field 3 the postal code, field 4 the town.
         b.scrivi(dati("clienti.dat"),
-                 {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080 123*BA*BNCNNA80A41A662X*",
-                  "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
-                  "0003*BIANCHI ANNA *VIA ALTRA 1*73100*LECCE*0832*LE*Z*"});
-        b.scrivi(dati("noteaff2026.dat"), {"ARRIVO IN TARDA SERATA*1*0010"});
+                 {test::riga_cliente({{cliente::codice, "0001"},
+                                      {cliente::nome, "BIANCHI ANNA"},
+                                      {cliente::via, "VIA MARE 2"},
+                                      {cliente::cap, "70100"},
+                                      {cliente::citta, "BARI"},
+                                      {cliente::telefono, "080 123"},
+                                      {cliente::provincia, "BA"},
+                                      {cliente::codice_fiscale, "BNCNNA80A41A662X"}}),
+                  test::riga_cliente({{cliente::codice, "0002"},
+                                      {cliente::nome, "VERDI LUCA"},
+                                      {cliente::via, "VIA LAGO 3"},
+                                      {cliente::cap, "73028"},
+                                      {cliente::citta, "OTRANTO"},
+                                      {cliente::telefono, "0836"},
+                                      {cliente::provincia, "LE"},
+                                      {cliente::codice_fiscale, "Y"}}),
+                  test::riga_cliente({{cliente::codice, "0003"},
+                                      {cliente::nome, "BIANCHI ANNA "},
+                                      {cliente::via, "VIA ALTRA 1"},
+                                      {cliente::cap, "73100"},
+                                      {cliente::citta, "LECCE"},
+                                      {cliente::telefono, "0832"},
+                                      {cliente::provincia, "LE"},
+                                      {cliente::codice_fiscale, "Z"}})});
+        b.scrivi(dati("noteaff2026.dat"), {test::riga_nota({{nota::testo, "ARRIVO IN TARDA SERATA"},
+                                                            {nota::prenotazione, "1"},
+                                                            {nota::appartamento, "0010"}})});
         // Expenses numbered 1, of another apartment and of booking 1's own,
         // come first: they are no movement of booking 1.
-        b.scrivi(
-            dati("saldi2026.dat"),
-            {"05/01/2026*0002*0*0*80,00*0*0*1*0020", "06/01/2026*0001*0*0*40,00*0*0*1*0010",
-             "02/03/2026*0001*500,00*ND*0*ND*ND*1*0010", "20/03/2026*0001*100,00*0*0*0*0*1*0010"});
+        b.scrivi(dati("saldi2026.dat"),
+                 {test::riga_movimento({{movimento::data, "05/01/2026"},
+                                        {movimento::parte, "0002"},
+                                        {movimento::acconto, "0"},
+                                        {movimento::saldo, "0"},
+                                        {movimento::importo, "80,00"},
+                                        {movimento::pulizia, "0"},
+                                        {movimento::cauzione, "0"},
+                                        {movimento::numero, "1"},
+                                        {movimento::appartamento, "0020"}}),
+                  test::riga_movimento({{movimento::data, "06/01/2026"},
+                                        {movimento::parte, "0001"},
+                                        {movimento::acconto, "0"},
+                                        {movimento::saldo, "0"},
+                                        {movimento::importo, "40,00"},
+                                        {movimento::pulizia, "0"},
+                                        {movimento::cauzione, "0"},
+                                        {movimento::numero, "1"},
+                                        {movimento::appartamento, "0010"}}),
+                  test::riga_movimento({{movimento::data, "02/03/2026"},
+                                        {movimento::parte, "0001"},
+                                        {movimento::acconto, "500,00"},
+                                        {movimento::saldo, "ND"},
+                                        {movimento::importo, "0"},
+                                        {movimento::pulizia, "ND"},
+                                        {movimento::cauzione, "ND"},
+                                        {movimento::numero, "1"},
+                                        {movimento::appartamento, "0010"}}),
+                  test::riga_movimento({{movimento::data, "20/03/2026"},
+                                        {movimento::parte, "0001"},
+                                        {movimento::acconto, "100,00"},
+                                        {movimento::saldo, "0"},
+                                        {movimento::importo, "0"},
+                                        {movimento::pulizia, "0"},
+                                        {movimento::cauzione, "0"},
+                                        {movimento::numero, "1"},
+                                        {movimento::appartamento, "0010"}})});
         prenotazioni({kPrenotazione1});
     }
 
@@ -188,8 +285,16 @@ TEST_F(Ricevuta, AClientRegisteredAfterAnEarlierReceiptIsPrinted) {
             app.imposta("prenotazione", box, testo);
         ASSERT_TRUE(test::registra_cliente_del_blocco(app));
     });
-    prenotazioni(
-        {kPrenotazione1, "0010*0004*01/08/2026*15/08/2026*1500*500,00*ND*ND*ND*0.00.00*******"});
+    prenotazioni({kPrenotazione1, test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                           {pren::cliente, "0004"},
+                                                           {pren::arrivo, "01/08/2026"},
+                                                           {pren::partenza, "15/08/2026"},
+                                                           {pren::affitto, "1500"},
+                                                           {pren::acconto, "500,00"},
+                                                           {pren::diritti, "ND"},
+                                                           {pren::pulizia, "ND"},
+                                                           {pren::cauzione, "ND"},
+                                                           {pren::chiusura, "0.00.00"}})});
     const Celle c = stampa("002");
     EXPECT_EQ(c.at({3, 2}), "Spett.le Signor NERI ADA");
     EXPECT_EQ(c.at({6, 2}), "Località RIMINI  47921  (RN)");
@@ -198,11 +303,43 @@ TEST_F(Ricevuta, AClientRegisteredAfterAnEarlierReceiptIsPrinted) {
 TEST_F(Ricevuta, DepositFeeCleaningAndExtrasDecideWhatIsPaidAndWhatIsDue) {
     prenotazioni({
         // 1: nothing of the agency due, no extras.
-        "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*****  **",
+        test::riga_prenotazione({{pren::appartamento, "0010"},
+                                 {pren::cliente, "0001"},
+                                 {pren::arrivo, "01/07/2026"},
+                                 {pren::partenza, "15/07/2026"},
+                                 {pren::affitto, "1.500,00"},
+                                 {pren::acconto, "500,00"},
+                                 {pren::diritti, "ND"},
+                                 {pren::pulizia, "ND"},
+                                 {pren::cauzione, "ND"},
+                                 {pren::chiusura, "0.00.00"},
+                                 {pren::consumi, "  "}}),
         // 2: deposit, fee and cleaning all still to pay; 2 beds, 3 persons' linen.
-        "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*0,00*0,00*0,00*0.00.00****2***3",
+        test::riga_prenotazione({{pren::appartamento, "0010"},
+                                 {pren::cliente, "0001"},
+                                 {pren::arrivo, "01/07/2026"},
+                                 {pren::partenza, "15/07/2026"},
+                                 {pren::affitto, "1.500,00"},
+                                 {pren::acconto, "500,00"},
+                                 {pren::diritti, "0,00"},
+                                 {pren::pulizia, "0,00"},
+                                 {pren::cauzione, "0,00"},
+                                 {pren::chiusura, "0.00.00"},
+                                 {pren::letti, "2"},
+                                 {pren::lenzuola, "3"}}),
         // 3: deposit, fee and cleaning paid with the booking.
-        "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*150,00*60,00*300,00*0.00.00*****0**0",
+        test::riga_prenotazione({{pren::appartamento, "0010"},
+                                 {pren::cliente, "0001"},
+                                 {pren::arrivo, "01/07/2026"},
+                                 {pren::partenza, "15/07/2026"},
+                                 {pren::affitto, "1.500,00"},
+                                 {pren::acconto, "500,00"},
+                                 {pren::diritti, "150,00"},
+                                 {pren::pulizia, "60,00"},
+                                 {pren::cauzione, "300,00"},
+                                 {pren::chiusura, "0.00.00"},
+                                 {pren::consumi, "0"},
+                                 {pren::lenzuola, "0"}}),
     });
 
     Celle c = stampa("1");
@@ -250,11 +387,56 @@ TEST_F(Ricevuta, TheClientsStreetTakesViaOnlyWhenItDoesNotNameItsKind) {
 
 TEST_F(Ricevuta, CheckInHoursFollowTheLengthOfTheStay) {
     prenotazioni({
-        "0010*0001*01/06/2026*01/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 30 days
-        "0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 14 days
-        "0010*0001*01/08/2026*15/08/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 14, August
-        "0010*0001*04/07/2026*11/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 7 days
-        "0010*0001*01/07/2026*18/07/2026*1.500,00*500,00*ND*ND*ND*0.00.00*******",  // 17 days
+        test::riga_prenotazione({{pren::appartamento, "0010"},
+                                 {pren::cliente, "0001"},
+                                 {pren::arrivo, "01/06/2026"},
+                                 {pren::partenza, "01/07/2026"},
+                                 {pren::affitto, "1.500,00"},
+                                 {pren::acconto, "500,00"},
+                                 {pren::diritti, "ND"},
+                                 {pren::pulizia, "ND"},
+                                 {pren::cauzione, "ND"},
+                                 {pren::chiusura, "0.00.00"}}),  // 30 days
+        test::riga_prenotazione({{pren::appartamento, "0010"},
+                                 {pren::cliente, "0001"},
+                                 {pren::arrivo, "01/07/2026"},
+                                 {pren::partenza, "15/07/2026"},
+                                 {pren::affitto, "1.500,00"},
+                                 {pren::acconto, "500,00"},
+                                 {pren::diritti, "ND"},
+                                 {pren::pulizia, "ND"},
+                                 {pren::cauzione, "ND"},
+                                 {pren::chiusura, "0.00.00"}}),  // 14 days
+        test::riga_prenotazione({{pren::appartamento, "0010"},
+                                 {pren::cliente, "0001"},
+                                 {pren::arrivo, "01/08/2026"},
+                                 {pren::partenza, "15/08/2026"},
+                                 {pren::affitto, "1.500,00"},
+                                 {pren::acconto, "500,00"},
+                                 {pren::diritti, "ND"},
+                                 {pren::pulizia, "ND"},
+                                 {pren::cauzione, "ND"},
+                                 {pren::chiusura, "0.00.00"}}),  // 14, August
+        test::riga_prenotazione({{pren::appartamento, "0010"},
+                                 {pren::cliente, "0001"},
+                                 {pren::arrivo, "04/07/2026"},
+                                 {pren::partenza, "11/07/2026"},
+                                 {pren::affitto, "1.500,00"},
+                                 {pren::acconto, "500,00"},
+                                 {pren::diritti, "ND"},
+                                 {pren::pulizia, "ND"},
+                                 {pren::cauzione, "ND"},
+                                 {pren::chiusura, "0.00.00"}}),  // 7 days
+        test::riga_prenotazione({{pren::appartamento, "0010"},
+                                 {pren::cliente, "0001"},
+                                 {pren::arrivo, "01/07/2026"},
+                                 {pren::partenza, "18/07/2026"},
+                                 {pren::affitto, "1.500,00"},
+                                 {pren::acconto, "500,00"},
+                                 {pren::diritti, "ND"},
+                                 {pren::pulizia, "ND"},
+                                 {pren::cauzione, "ND"},
+                                 {pren::chiusura, "0.00.00"}}),  // 17 days
     });
     // The stay's own hours (a week has the Saturday hours); the clause on
     // monthly and fortnightly lettings states the month's for a week.
@@ -335,15 +517,79 @@ class TrovaPrenot : public Ricevuta {
 protected:
     void SetUp() override {
         Ricevuta::SetUp();
-        b.scrivi(dati("clienti.dat"), {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
-                                       "0002*VERDI LUCA*VIA LAGO 3*73028*OTRANTO*0836*LE*Y*",
-                                       "0003*BIANCHI ANNA *VIA ALTRA 1*73100*LECCE*0832*LE*Z*",
-                                       "0004*NERI ADA*VIA PO 1*73100*LECCE*0832*LE*W*"});
+        b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
+                                                           {cliente::nome, "BIANCHI ANNA"},
+                                                           {cliente::via, "VIA MARE 2"},
+                                                           {cliente::cap, "70100"},
+                                                           {cliente::citta, "BARI"},
+                                                           {cliente::telefono, "080"},
+                                                           {cliente::provincia, "BA"},
+                                                           {cliente::codice_fiscale, "X"}}),
+                                       test::riga_cliente({{cliente::codice, "0002"},
+                                                           {cliente::nome, "VERDI LUCA"},
+                                                           {cliente::via, "VIA LAGO 3"},
+                                                           {cliente::cap, "73028"},
+                                                           {cliente::citta, "OTRANTO"},
+                                                           {cliente::telefono, "0836"},
+                                                           {cliente::provincia, "LE"},
+                                                           {cliente::codice_fiscale, "Y"}}),
+                                       test::riga_cliente({{cliente::codice, "0003"},
+                                                           {cliente::nome, "BIANCHI ANNA "},
+                                                           {cliente::via, "VIA ALTRA 1"},
+                                                           {cliente::cap, "73100"},
+                                                           {cliente::citta, "LECCE"},
+                                                           {cliente::telefono, "0832"},
+                                                           {cliente::provincia, "LE"},
+                                                           {cliente::codice_fiscale, "Z"}}),
+                                       test::riga_cliente({{cliente::codice, "0004"},
+                                                           {cliente::nome, "NERI ADA"},
+                                                           {cliente::via, "VIA PO 1"},
+                                                           {cliente::cap, "73100"},
+                                                           {cliente::citta, "LECCE"},
+                                                           {cliente::telefono, "0832"},
+                                                           {cliente::provincia, "LE"},
+                                                           {cliente::codice_fiscale, "W"}})});
         prenotazioni({
-            "0010*0001*01/06/2026*01/07/2026*500*100,00*ND*ND*0,00*0.00.00*******",
-            "0020*0002*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
-            "0010*0001*01/08/2026*15/08/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
-            "0020*0003*04/07/2026*11/07/2026*900,00*300,00*ND*ND*ND*0.00.00*******",
+            test::riga_prenotazione({{pren::appartamento, "0010"},
+                                     {pren::cliente, "0001"},
+                                     {pren::arrivo, "01/06/2026"},
+                                     {pren::partenza, "01/07/2026"},
+                                     {pren::affitto, "500"},
+                                     {pren::acconto, "100,00"},
+                                     {pren::diritti, "ND"},
+                                     {pren::pulizia, "ND"},
+                                     {pren::cauzione, "0,00"},
+                                     {pren::chiusura, "0.00.00"}}),
+            test::riga_prenotazione({{pren::appartamento, "0020"},
+                                     {pren::cliente, "0002"},
+                                     {pren::arrivo, "01/07/2026"},
+                                     {pren::partenza, "15/07/2026"},
+                                     {pren::affitto, "1.500,00"},
+                                     {pren::acconto, "500,00"},
+                                     {pren::diritti, "ND"},
+                                     {pren::pulizia, "ND"},
+                                     {pren::cauzione, "0,00"},
+                                     {pren::chiusura, "0.00.00"}}),
+            test::riga_prenotazione({{pren::appartamento, "0010"},
+                                     {pren::cliente, "0001"},
+                                     {pren::arrivo, "01/08/2026"},
+                                     {pren::partenza, "15/08/2026"},
+                                     {pren::affitto, "1.500,00"},
+                                     {pren::acconto, "500,00"},
+                                     {pren::diritti, "ND"},
+                                     {pren::pulizia, "ND"},
+                                     {pren::cauzione, "0,00"},
+                                     {pren::chiusura, "0.00.00"}}),
+            test::riga_prenotazione({{pren::appartamento, "0020"},
+                                     {pren::cliente, "0003"},
+                                     {pren::arrivo, "04/07/2026"},
+                                     {pren::partenza, "11/07/2026"},
+                                     {pren::affitto, "900,00"},
+                                     {pren::acconto, "300,00"},
+                                     {pren::diritti, "ND"},
+                                     {pren::pulizia, "ND"},
+                                     {pren::cauzione, "ND"},
+                                     {pren::chiusura, "0.00.00"}}),
         });
         app.run([&] {
             app.form("MENU")->show();
@@ -461,9 +707,36 @@ TEST_F(TrovaPrenot, PrintAsksTheLargerOfTheRentShareAndTheMinimumDepositAndStays
 }
 
 TEST_F(TrovaPrenot, BookingOneThousandIsReachedThroughItsClient) {
-    Righe mille(1000, "0010*0002*01/06/2026*15/06/2026*900,00*300,00*ND*ND*ND*0.00.00*******");
-    mille.back() = "0020*0001*01/06/2026*15/06/2026*900,00*300,00*ND*ND*ND*0.00.00*******";
-    mille[6] = "0020*0001*01/07/2026*15/07/2026*900,00*300,00*ND*ND*ND*0.00.00*******";
+    Righe mille(1000, test::riga_prenotazione({{pren::appartamento, "0010"},
+                                               {pren::cliente, "0002"},
+                                               {pren::arrivo, "01/06/2026"},
+                                               {pren::partenza, "15/06/2026"},
+                                               {pren::affitto, "900,00"},
+                                               {pren::acconto, "300,00"},
+                                               {pren::diritti, "ND"},
+                                               {pren::pulizia, "ND"},
+                                               {pren::cauzione, "ND"},
+                                               {pren::chiusura, "0.00.00"}}));
+    mille.back() = test::riga_prenotazione({{pren::appartamento, "0020"},
+                                            {pren::cliente, "0001"},
+                                            {pren::arrivo, "01/06/2026"},
+                                            {pren::partenza, "15/06/2026"},
+                                            {pren::affitto, "900,00"},
+                                            {pren::acconto, "300,00"},
+                                            {pren::diritti, "ND"},
+                                            {pren::pulizia, "ND"},
+                                            {pren::cauzione, "ND"},
+                                            {pren::chiusura, "0.00.00"}});
+    mille[6] = test::riga_prenotazione({{pren::appartamento, "0020"},
+                                        {pren::cliente, "0001"},
+                                        {pren::arrivo, "01/07/2026"},
+                                        {pren::partenza, "15/07/2026"},
+                                        {pren::affitto, "900,00"},
+                                        {pren::acconto, "300,00"},
+                                        {pren::diritti, "ND"},
+                                        {pren::pulizia, "ND"},
+                                        {pren::cauzione, "ND"},
+                                        {pren::chiusura, "0.00.00"}});
     b.scrivi(dati("prenotazioni2026.dat"), mille);
     app.run([&] {
         f().unload();

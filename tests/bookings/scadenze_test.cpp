@@ -9,6 +9,7 @@
 #include "bookings/scadenze.h"
 #include "platform/date.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -31,9 +32,30 @@ struct Controllo {
         : b(oggi) {
         b.prepara_dati();
         b.scrivi(b.cartella_dati() + "clienti.dat",
-                 {"0001*ROSSI ANNA*VIA MARE 2*70100*BARI*080*BA*X*",
-                  "0002*  DELLA VALLE BARTOLOMEO AMBROGIO *VIA LAGO*70100*BARI*080*BA*X*",
-                  "0003*ROSSI ANNA*VIA PO 9*00100*ROMA*06*RM*Y*"});  // a namesake
+                 {test::riga_cliente({{cliente::codice, "0001"},
+                                      {cliente::nome, "ROSSI ANNA"},
+                                      {cliente::via, "VIA MARE 2"},
+                                      {cliente::cap, "70100"},
+                                      {cliente::citta, "BARI"},
+                                      {cliente::telefono, "080"},
+                                      {cliente::provincia, "BA"},
+                                      {cliente::codice_fiscale, "X"}}),
+                  test::riga_cliente({{cliente::codice, "0002"},
+                                      {cliente::nome, "  DELLA VALLE BARTOLOMEO AMBROGIO "},
+                                      {cliente::via, "VIA LAGO"},
+                                      {cliente::cap, "70100"},
+                                      {cliente::citta, "BARI"},
+                                      {cliente::telefono, "080"},
+                                      {cliente::provincia, "BA"},
+                                      {cliente::codice_fiscale, "X"}}),
+                  test::riga_cliente({{cliente::codice, "0003"},
+                                      {cliente::nome, "ROSSI ANNA"},
+                                      {cliente::via, "VIA PO 9"},
+                                      {cliente::cap, "00100"},
+                                      {cliente::citta, "ROMA"},
+                                      {cliente::telefono, "06"},
+                                      {cliente::provincia, "RM"},
+                                      {cliente::codice_fiscale, "Y"}})});  // a namesake
         b.scrivi(b.cartella_dati() + "prenotazioni2026.dat", prenotazioni);
         app.s.primo_accesso_menu = "0";
         app.run([&] { app.form("MENU")->show(); });
