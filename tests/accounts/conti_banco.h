@@ -15,7 +15,20 @@ namespace ga::test {
 // An apartment record: owner code, street code, house number ... apartment code.
 inline std::string appartamento(const std::string& proprietario, const std::string& via,
                                 const std::string& civico, const std::string& codice) {
-    return proprietario + "*" + via + "*" + civico + "*MON*1*0*NO*0*4*0*0*0*" + codice;
+    using namespace appartamento;
+    return riga_appartamento({{codice_proprietario, proprietario},
+                              {codice_via, via},
+                              {appartamento::civico, civico},
+                              {tipo, "MON"},
+                              {soggiorno, "1"},
+                              {bagni, "0"},
+                              {giardino, "NO"},
+                              {piano, "0"},
+                              {posti_letto, "4"},
+                              {periodicita, "0"},
+                              {vuoto, "0"},
+                              {note, "0"},
+                              {appartamento::codice, codice}});
 }
 
 // Points the bench at its data folder and writes the registers.

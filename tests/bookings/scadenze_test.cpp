@@ -21,8 +21,18 @@ const std::string kSep(125, '-');
 std::string pren(const std::string& app, const std::string& cli, const std::string& arrivo,
                  const std::string& affitto, const std::string& acconto,
                  const std::string& chiusura = "0.00.00", const std::string& link = "") {
-    return app + "*" + cli + "*" + arrivo + "*31/12/2026*" + affitto + "*" + acconto +
-           "*ND*50,00*200,00*" + chiusura + "**" + link + "*1****";
+    return test::riga_prenotazione({{pren::appartamento, app},
+                                    {pren::cliente, cli},
+                                    {pren::arrivo, arrivo},
+                                    {pren::partenza, "31/12/2026"},
+                                    {pren::affitto, affitto},
+                                    {pren::acconto, acconto},
+                                    {pren::diritti, "ND"},
+                                    {pren::pulizia, "50,00"},
+                                    {pren::cauzione, "200,00"},
+                                    {pren::chiusura, chiusura},
+                                    {pren::movimento, link},
+                                    {pren::periodo, "1"}});
 }
 
 // The menu's first activation on a bench whose clock reads `oggi`.
