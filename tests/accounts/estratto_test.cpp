@@ -143,7 +143,12 @@ class Estratto : public test::Conti, public ::testing::Test {
 protected:
     void SetUp() override {
         b.scrivi(journal(), kGiornale);
-        b.scrivi(expenses(), {"0012*RIPARAZIONE CALDAIA*8", "0012*LAMPADINA*10"});
+        b.scrivi(expenses(), {test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                                {voce_spesa::descrizione, "RIPARAZIONE CALDAIA"},
+                                                {voce_spesa::movimento, "8"}}),
+                              test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                                {voce_spesa::descrizione, "LAMPADINA"},
+                                                {voce_spesa::movimento, "10"}})});
     }
     void disegna(const std::string& nome) {
         app().run([&] {
@@ -273,7 +278,13 @@ TEST_F(Estratto, FiltersOfTheStatementFormListOneKindAtATime) {
 // --- the expenses file --------------------------------------------------------------
 
 TEST_F(Estratto, ExpensesLoadEveryLineAndAppendOneByteExact) {
-    b.scrivi(expenses(), {"0012*RIPARAZIONE*1", "0020*PULIZIA", "", "0012*VETRO*4"});
+    b.scrivi(expenses(), {test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                            {voce_spesa::descrizione, "RIPARAZIONE"},
+                                            {voce_spesa::movimento, "1"}}),
+                          "0020*PULIZIA", "",
+                          test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                            {voce_spesa::descrizione, "VETRO"},
+                                            {voce_spesa::movimento, "4"}})});
     app().run([&] { carica_spese(app()); });
     Tabella<Campi<3>>& t = tabella_spese(app());
     EXPECT_EQ(box("spese", "Text1"), "4");
@@ -292,8 +303,16 @@ TEST_F(Estratto, ExpensesLoadEveryLineAndAppendOneByteExact) {
         return ok;
     };
     EXPECT_TRUE(registra("TINTEGGIATURA"));
-    const std::string scritto =
-        crlf({"0012*RIPARAZIONE*1", "0020*PULIZIA", "", "0012*VETRO*4", "0031*TINTEGGIATURA*14"});
+    const std::string scritto = crlf({test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                                        {voce_spesa::descrizione, "RIPARAZIONE"},
+                                                        {voce_spesa::movimento, "1"}}),
+                                      "0020*PULIZIA", "",
+                                      test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                                        {voce_spesa::descrizione, "VETRO"},
+                                                        {voce_spesa::movimento, "4"}}),
+                                      test::riga_spesa({{voce_spesa::appartamento, "0031"},
+                                                        {voce_spesa::descrizione, "TINTEGGIATURA"},
+                                                        {voce_spesa::movimento, "14"}})});
     EXPECT_EQ(b.byte(expenses()), scritto);
     EXPECT_EQ(c("spese", "Check2").value(), 1);
     // A separator in the description would split the line: nothing is written.
@@ -308,7 +327,9 @@ TEST_F(Estratto, ExpensesLoadEveryLineAndAppendOneByteExact) {
 
     // Past the hundred expenses the table was made for, the next one is
     // line 101, and loaded as expense 101.
-    b.scrivi(expenses(), Righe(100, "0012*SPESA*1"));
+    b.scrivi(expenses(), Righe(100, test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                                      {voce_spesa::descrizione, "SPESA"},
+                                                      {voce_spesa::movimento, "1"}})));
     app().run([&] { carica_spese(app()); });
     EXPECT_TRUE(registra("ALTRA"));
     app().run([&] { carica_spese(app()); });

@@ -66,7 +66,10 @@ protected:
 
 TEST_F(Saldo, ChequePayoutGoesToTheJournalAndToTheAccountRegister) {
     const std::string registro = dati("ContoCorr0001234562026.dat");
-    b.scrivi(registro, {"0002*BIANCHI ANNA*5,00**VECCHIO"});
+    b.scrivi(registro, {test::riga_assegno({{assegno::proprietario, "0002"},
+                                            {assegno::nome, "BIANCHI ANNA"},
+                                            {assegno::importo, "5,00"},
+                                            {assegno::testo, "VECCHIO"}})});
     app().pick(f("Combo1"), 0);
     EXPECT_EQ(box(kF, "Text4"), "2.070,00");
     EXPECT_EQ(box(kF, "Text8"), "0001");
@@ -85,8 +88,15 @@ TEST_F(Saldo, ChequePayoutGoesToTheJournalAndToTheAccountRegister) {
                                                              {movimento::cauzione, "0"}})}));
     // The register named after the agency's account, although the paths
     // were built before the account was known.
-    EXPECT_EQ(b.byte(registro), crlf({"0002*BIANCHI ANNA*5,00**VECCHIO",
-                                      "0001*ROSSI MARIO*1.000,00*09/12/2026*ASSEGNO N. 55"}));
+    EXPECT_EQ(b.byte(registro), crlf({test::riga_assegno({{assegno::proprietario, "0002"},
+                                                          {assegno::nome, "BIANCHI ANNA"},
+                                                          {assegno::importo, "5,00"},
+                                                          {assegno::testo, "VECCHIO"}}),
+                                      test::riga_assegno({{assegno::proprietario, "0001"},
+                                                          {assegno::nome, "ROSSI MARIO"},
+                                                          {assegno::importo, "1.000,00"},
+                                                          {assegno::data, "09/12/2026"},
+                                                          {assegno::testo, "ASSEGNO N. 55"}})}));
     EXPECT_EQ(registri_conto(), (Righe{"ContoCorr0001234562026.dat"}));
     EXPECT_EQ(box("COORDBANCA", "Text5"), "2");
     EXPECT_EQ(app().form<SaldoProprietario>().registro[1][assegno::data], "0.00.00");

@@ -48,7 +48,18 @@ const Righe kGiornale = {test::riga_movimento({{movimento::data, "01/07/2026"},
                                                {movimento::cauzione, "0"},
                                                {movimento::numero, "2"},
                                                {movimento::appartamento, "0033"}})};
-const Righe kSpese = {"0012*A*1", "0012*B*1", "0020*C*1", "0031*D*1"};
+const Righe kSpese = {test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                        {voce_spesa::descrizione, "A"},
+                                        {voce_spesa::movimento, "1"}}),
+                      test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                        {voce_spesa::descrizione, "B"},
+                                        {voce_spesa::movimento, "1"}}),
+                      test::riga_spesa({{voce_spesa::appartamento, "0020"},
+                                        {voce_spesa::descrizione, "C"},
+                                        {voce_spesa::movimento, "1"}}),
+                      test::riga_spesa({{voce_spesa::appartamento, "0031"},
+                                        {voce_spesa::descrizione, "D"},
+                                        {voce_spesa::movimento, "1"}})};
 
 class Spese : public test::Conti, public ::testing::Test {
 protected:
@@ -129,7 +140,9 @@ TEST_F(Spese, ConfirmRecordsTheMovementAndTheExpenseOnce) {
     giornale.push_back(movimento);
     EXPECT_EQ(b.byte(journal()), crlf(giornale));
     Righe spese = kSpese;
-    spese.push_back("0012*RIPARAZIONE CALDAIA*5");
+    spese.push_back(test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                      {voce_spesa::descrizione, "RIPARAZIONE CALDAIA"},
+                                      {voce_spesa::movimento, "5"}}));
     EXPECT_EQ(b.byte(expenses()), crlf(spese));
     EXPECT_EQ(box(kF, "Text10"), "1.920,00");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
@@ -161,7 +174,9 @@ TEST_F(Spese, ConfirmRecordsTheMovementAndTheExpenseOnce) {
                                                                {movimento::cauzione, "0"},
                                                                {movimento::numero, "6"},
                                                                {movimento::appartamento, "0012"}}));
-    EXPECT_EQ(b.leggi(expenses()).back(), "0012*VETRO*6");
+    EXPECT_EQ(b.leggi(expenses()).back(), test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                                            {voce_spesa::descrizione, "VETRO"},
+                                                            {voce_spesa::movimento, "6"}}));
 }
 
 TEST_F(Spese, NoExpenseWithoutAnAmount) {

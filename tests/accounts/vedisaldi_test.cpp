@@ -245,7 +245,12 @@ protected:
              prenotazione("0020", "01/08/2026", "15/08/2026", "0,00", "10/06/2026", "REVOC004"),
              prenotazione("0012", "16/08/2026", "31/08/2026", "900,00", "31/08/2026", "8")});
         b.scrivi(dati("spese2026.dat"),
-                 {"0012*RIPARAZIONE CALDAIA*6", "0031*" + kSpesaLunga + "*12"});
+                 {test::riga_spesa({{voce_spesa::appartamento, "0012"},
+                                    {voce_spesa::descrizione, "RIPARAZIONE CALDAIA"},
+                                    {voce_spesa::movimento, "6"}}),
+                  test::riga_spesa({{voce_spesa::appartamento, "0031"},
+                                    {voce_spesa::descrizione, kSpesaLunga},
+                                    {voce_spesa::movimento, "12"}})});
         b.scrivi(dati("saldi2026.dat"), kGiornale);
     }
     std::string dati(const std::string& n) const { return b.cartella_dati() + n; }

@@ -40,6 +40,12 @@ std::string riga_movimento(Valori<movimento::Colonna> valori) {
 
 std::string riga_fattura(Valori<fatt::Campo> valori) { return riga<fatt::kCampi>(valori); }
 
+std::string riga_spesa(Valori<voce_spesa::Campo> valori) {
+    return riga<voce_spesa::kCampi>(valori);
+}
+
+std::string riga_assegno(Valori<assegno::Campo> valori) { return riga<assegno::kCampi>(valori); }
+
 std::string riga_via(Valori<vie::Campo> valori) { return riga<vie::kCampi>(valori) + "* $$"; }
 
 bool registra_cliente_del_blocco(App& app) {

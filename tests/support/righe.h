@@ -8,8 +8,10 @@
 #include <string>
 #include <utility>
 
+#include "accounts/archivio_spese.h"
 #include "records/app.h"
 #include "records/appartamenti_campi.h"
+#include "records/conto_corrente_campi.h"
 #include "records/fatture_campi.h"
 #include "records/movimenti_campi.h"
 #include "records/note_campi.h"
@@ -34,6 +36,10 @@ std::string riga_prenotazione(Valori<pren::Campo> valori);
 std::string riga_nota(Valori<nota::Campo> valori);
 std::string riga_movimento(Valori<movimento::Colonna> valori);
 std::string riga_fattura(Valori<fatt::Campo> valori);
+
+// The line of an owner's expense, of a payout in the bank-account register.
+std::string riga_spesa(Valori<voce_spesa::Campo> valori);
+std::string riga_assegno(Valori<assegno::Campo> valori);
 
 // The line of a street, with the closing field the register writes after
 // the fields it keeps.
