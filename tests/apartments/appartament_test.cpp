@@ -128,7 +128,19 @@ TEST_F(SchedaAppartamento, ANewApartmentIsFilledInAndSavedByChoosingThePeriodici
     app.pick(f.Combo2, 0);
     EXPECT_EQ(app.s.risposta, Answer::Yes);
     EXPECT_EQ(b.byte(dati("appartamenti.ind")),
-              appartamenti + "0003*0004*2*TRI*SI*1*NO*TERRA*4*ESTIVO***0005\r\n");
+              appartamenti +
+                  test::riga_appartamento({{appartamento::codice_proprietario, "0003"},
+                                           {appartamento::codice_via, "0004"},
+                                           {appartamento::civico, "2"},
+                                           {appartamento::tipo, "TRI"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "TERRA"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0005"}}) +
+                  "\r\n");
     EXPECT_EQ(f.Text25.text(), "OK");
     EXPECT_TRUE(c("Check1").enabled()) << "the saved apartment's grid is open for periods";
 

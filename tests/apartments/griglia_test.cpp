@@ -303,7 +303,11 @@ TEST_F(GrigliaPeriodi, SixteenRowsAtMostAndAFullBlockMovesNothing) {
         const int mese = 1 + i / 2;
         const plat::Date dal = i % 2 ? d(16, mese) : d(1, mese);
         const plat::Date al = i % 2 ? d(plat::days_in_month(mese, 2026), mese) : d(15, mese);
-        righe.push_back("0030*" + dal.text() + "*" + al.text() + "*100,00*LIB");
+        righe.push_back(test::riga_periodo({{periodo::codice, "0030"},
+                                            {periodo::dal, dal.text()},
+                                            {periodo::al, al.text()},
+                                            {periodo::prezzo, "100,00"},
+                                            {periodo::stato, "LIB"}}));
     }
     b.scrivi(app.s.percorso_periodi, righe);
     apri();

@@ -3,6 +3,7 @@
 #include "prenotazione_banco.h"
 
 #include "platform/text.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -12,7 +13,11 @@ protected:
     // The first period, priced `prezzo`, picked on the page.
     void periodo_a(const std::string& prezzo) {
         Righe periodi = kPeriodi;
-        periodi[0] = "0012*01/07/2026*15/07/2026*" + prezzo + "*LIB";
+        periodi[0] = test::riga_periodo({{periodo::codice, "0012"},
+                                         {periodo::dal, "01/07/2026"},
+                                         {periodo::al, "15/07/2026"},
+                                         {periodo::prezzo, prezzo},
+                                         {periodo::stato, "LIB"}});
         b.scrivi(app.s.percorso_periodi, periodi);
         if (p().Text7.text().empty()) return prepara_prenotazione(0);
         app.run([&] { p().cambia_Click(); });  // its button is hidden by now

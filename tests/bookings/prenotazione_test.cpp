@@ -120,7 +120,8 @@ TEST_F(PrenotazionePagina, PastTheTablesFirstSizeABookingAddsOneLineToEachFileAn
         return r;
     };
     const Righe clienti = fino_a(kClienti, 2000, [](std::size_t i) {
-        return plat::pad_code(std::to_string(i + 38)) + "*CLIENTE " + std::to_string(i) + "*******";
+        return test::riga_cliente({{cliente::codice, plat::pad_code(std::to_string(i + 38))},
+                                   {cliente::nome, "CLIENTE " + std::to_string(i)}});
     });
     const Righe periodi = fino_a(kPeriodi, 1200, [](auto) {
         return test::riga_periodo({{periodo::codice, "0099"},

@@ -412,8 +412,12 @@ TEST_F(MenuStampa, TheAvailabilityPrintsTheLinesTheViewListsPageByPage) {
                                          {periodo::prezzo, "800"},
                                          {periodo::stato, "AFF"}})};
     for (int i = 1; i <= 41; ++i)
-        periodi.push_back((i % 2 ? "0010*" : "0020*") + std::to_string(1 + i % 28) + "/08/2026*" +
-                          std::to_string(2 + i % 28) + "/08/2026*650*LIB");
+        periodi.push_back(
+            test::riga_periodo({{periodo::codice, i % 2 ? "0010" : "0020"},
+                                {periodo::dal, std::to_string(1 + i % 28) + "/08/2026"},
+                                {periodo::al, std::to_string(2 + i % 28) + "/08/2026"},
+                                {periodo::prezzo, "650"},
+                                {periodo::stato, "LIB"}}));
     periodi.push_back(test::riga_periodo({{periodo::codice, "0099"},
                                           {periodo::dal, "01/09/2026"},
                                           {periodo::al, "30/09/2026"},

@@ -317,7 +317,8 @@ TEST_F(VisuPrenot, ListsTheClientsBookingsRowByRow) {
 TEST_F(VisuPrenot, AnApartmentOnStreet1000ShowsItsStreet) {
     Righe vie;
     for (int i = 1; i <= 1000; ++i)
-        vie.push_back(plat::pad_code(std::to_string(i), 4) + "**VIA " + std::to_string(i) + "* $$");
+        vie.push_back(test::riga_via({{vie::codice, plat::pad_code(std::to_string(i), 4)},
+                                      {vie::nome, "VIA " + std::to_string(i)}}));
     b.scrivi(b.cartella_dati() + "Vie.dat", vie);
     b.scrivi(b.cartella_dati() + "appartamenti.ind",
              {test::riga_appartamento({{appartamento::codice_proprietario, "0003"},
