@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "finestre.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -17,15 +18,66 @@ TEST(FinestraAppartament, ShowsTheCardAndTheGridOfAnApartment) {
     ga::test::Banco& b = f.banco();
     b.prepara_dati();
     const std::string dati = b.cartella_dati();
-    b.scrivi(dati + "proprietari.IND", {"ROSSI MARIO*VIA A 1*ROMA*RM*00100*06 1*0001*RSS*PROVV*"});
-    b.scrivi(dati + "Vie.dat", {"0001**VIA DEL MARE* $$"});
+    b.scrivi(dati + "proprietari.IND",
+             {ga::test::riga_proprietario({{ga::proprietario::nome, "ROSSI MARIO"},
+                                           {ga::proprietario::via, "VIA A 1"},
+                                           {ga::proprietario::citta, "ROMA"},
+                                           {ga::proprietario::provincia, "RM"},
+                                           {ga::proprietario::cap, "00100"},
+                                           {ga::proprietario::telefono, "06 1"},
+                                           {ga::proprietario::codice, "0001"},
+                                           {ga::proprietario::codice_fiscale, "RSS"},
+                                           {ga::proprietario::rapporto, "PROVV"}})});
+    b.scrivi(dati + "Vie.dat",
+             {ga::test::riga_via({{ga::vie::codice, "0001"}, {ga::vie::nome, "VIA DEL MARE"}})});
     b.scrivi(dati + "appartamenti.ind",
-             {"0001*001*3*MON*NO*1*SI*TERRA*2*ANNUALE***0005",
-              "0001*001*12*BIL*SI*1*NO*PRIMO*4*ESTIVO**VISTA MARE*0007"});
-    b.scrivi(app.s.percorso_periodi,
-             {"0007*01/06/2026*15/06/2026*750,00*LIB", "0007*16/06/2026*30/06/2026*900,00*LIB",
-              "0007*01/07/2026*15/07/2026*1.500,00*AFF", "0007*16/07/2026*31/07/2026**PROP",
-              "0007*01/08/2026*31/08/2026*12.500,00*OCC"});
+             {ga::test::riga_appartamento({{ga::appartamento::codice_proprietario, "0001"},
+                                           {ga::appartamento::codice_via, "001"},
+                                           {ga::appartamento::civico, "3"},
+                                           {ga::appartamento::tipo, "MON"},
+                                           {ga::appartamento::soggiorno, "NO"},
+                                           {ga::appartamento::bagni, "1"},
+                                           {ga::appartamento::giardino, "SI"},
+                                           {ga::appartamento::piano, "TERRA"},
+                                           {ga::appartamento::posti_letto, "2"},
+                                           {ga::appartamento::periodicita, "ANNUALE"},
+                                           {ga::appartamento::codice, "0005"}}),
+              ga::test::riga_appartamento({{ga::appartamento::codice_proprietario, "0001"},
+                                           {ga::appartamento::codice_via, "001"},
+                                           {ga::appartamento::civico, "12"},
+                                           {ga::appartamento::tipo, "BIL"},
+                                           {ga::appartamento::soggiorno, "SI"},
+                                           {ga::appartamento::bagni, "1"},
+                                           {ga::appartamento::giardino, "NO"},
+                                           {ga::appartamento::piano, "PRIMO"},
+                                           {ga::appartamento::posti_letto, "4"},
+                                           {ga::appartamento::periodicita, "ESTIVO"},
+                                           {ga::appartamento::note, "VISTA MARE"},
+                                           {ga::appartamento::codice, "0007"}})});
+    b.scrivi(app.s.percorso_periodi, {ga::test::riga_periodo({{ga::periodo::codice, "0007"},
+                                                              {ga::periodo::dal, "01/06/2026"},
+                                                              {ga::periodo::al, "15/06/2026"},
+                                                              {ga::periodo::prezzo, "750,00"},
+                                                              {ga::periodo::stato, "LIB"}}),
+                                      ga::test::riga_periodo({{ga::periodo::codice, "0007"},
+                                                              {ga::periodo::dal, "16/06/2026"},
+                                                              {ga::periodo::al, "30/06/2026"},
+                                                              {ga::periodo::prezzo, "900,00"},
+                                                              {ga::periodo::stato, "LIB"}}),
+                                      ga::test::riga_periodo({{ga::periodo::codice, "0007"},
+                                                              {ga::periodo::dal, "01/07/2026"},
+                                                              {ga::periodo::al, "15/07/2026"},
+                                                              {ga::periodo::prezzo, "1.500,00"},
+                                                              {ga::periodo::stato, "AFF"}}),
+                                      ga::test::riga_periodo({{ga::periodo::codice, "0007"},
+                                                              {ga::periodo::dal, "16/07/2026"},
+                                                              {ga::periodo::al, "31/07/2026"},
+                                                              {ga::periodo::stato, "PROP"}}),
+                                      ga::test::riga_periodo({{ga::periodo::codice, "0007"},
+                                                              {ga::periodo::dal, "01/08/2026"},
+                                                              {ga::periodo::al, "31/08/2026"},
+                                                              {ga::periodo::prezzo, "12.500,00"},
+                                                              {ga::periodo::stato, "OCC"}})});
     app.run([&] {
         app.s.modo_chiamata = "";
         app.form("MENU")->hide();

@@ -9,6 +9,7 @@
 #include "finestre.h"
 #include "gui/widgets.h"
 #include "program/programma.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -20,13 +21,23 @@ TEST(ArchiviFinestra, CopyRestoreAndTransferFormsShowTheirWindows) {
     f.banco().prepara_dati();
     app.s.percorso_logo = f.banco().cartella_programma() + "ICONA.BMP";
     const std::string dati = f.banco().cartella_dati();
-    f.banco().scrivi(dati + "periodi2026.ind", {"0003*15/06/2026*30/06/2026*850,00*AFF"});
+    f.banco().scrivi(dati + "periodi2026.ind",
+                     {ga::test::riga_periodo({{ga::periodo::codice, "0003"},
+                                              {ga::periodo::dal, "15/06/2026"},
+                                              {ga::periodo::al, "30/06/2026"},
+                                              {ga::periodo::prezzo, "850,00"},
+                                              {ga::periodo::stato, "AFF"}})});
     f.banco().scrivi(dati + "prenotazioni2026.dat", {"1"});
     f.banco().scrivi(dati + "clienti.dat", {"ROSSI"});
     const std::string copia =
         (std::filesystem::path(dati).parent_path().parent_path() / "copia").string();
     std::filesystem::create_directories(copia);
-    f.banco().scrivi(copia + "/periodi2026.ind", {"0003*15/06/2026*30/06/2026*850,00*LIB"});
+    f.banco().scrivi(copia + "/periodi2026.ind",
+                     {ga::test::riga_periodo({{ga::periodo::codice, "0003"},
+                                              {ga::periodo::dal, "15/06/2026"},
+                                              {ga::periodo::al, "30/06/2026"},
+                                              {ga::periodo::prezzo, "850,00"},
+                                              {ga::periodo::stato, "LIB"}})});
 
     for (const char* nome : {"Dest_arch", "Rec_arch", "Trasferisciper"}) {
         app.run([&] { app.form(nome)->show(); });
@@ -49,7 +60,11 @@ TEST(ArchiviFinestra, AfterARestoreTheFirstClickOnGestioneArchiviOpensItsList) {
     const std::string copia =
         (std::filesystem::path(b.cartella_dati()).parent_path().parent_path() / "copia").string();
     std::filesystem::create_directories(copia);
-    b.scrivi(copia + "/periodi2026.ind", {"0003*15/06/2026*30/06/2026*850,00*LIB"});
+    b.scrivi(copia + "/periodi2026.ind", {ga::test::riga_periodo({{ga::periodo::codice, "0003"},
+                                                                  {ga::periodo::dal, "15/06/2026"},
+                                                                  {ga::periodo::al, "30/06/2026"},
+                                                                  {ga::periodo::prezzo, "850,00"},
+                                                                  {ga::periodo::stato, "LIB"}})});
     ga::avvia(app);
     auto widget = [&](const char* form, const char* control) {
         return f.desktop().widget(*app.form(form)->control(control));

@@ -8,6 +8,7 @@
 
 #include "accounts/conti_banco.h"
 #include "finestre.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -19,9 +20,40 @@ protected:
         ga::test::prepara_conti(b);
         const std::string d = b.cartella_dati();
         b.scrivi(d + "saldi2026.dat",
-                 {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*4*0012",
-                  "15/07/2026*0001*0*2000,00*0*0*0*4*0012", "01/08/2026*0001*0*0*1.000,00*0*0**",
-                  "02/08/2026*0001*0*0*150,00*0*0*1*0012"});
+                 {ga::test::riga_movimento({{ga::movimento::data, "01/07/2026"},
+                                            {ga::movimento::parte, "0001"},
+                                            {ga::movimento::acconto, "300,00"},
+                                            {ga::movimento::saldo, "100,00"},
+                                            {ga::movimento::importo, "0"},
+                                            {ga::movimento::pulizia, "50,00"},
+                                            {ga::movimento::cauzione, "200,00"},
+                                            {ga::movimento::numero, "4"},
+                                            {ga::movimento::appartamento, "0012"}}),
+                  ga::test::riga_movimento({{ga::movimento::data, "15/07/2026"},
+                                            {ga::movimento::parte, "0001"},
+                                            {ga::movimento::acconto, "0"},
+                                            {ga::movimento::saldo, "2000,00"},
+                                            {ga::movimento::importo, "0"},
+                                            {ga::movimento::pulizia, "0"},
+                                            {ga::movimento::cauzione, "0"},
+                                            {ga::movimento::numero, "4"},
+                                            {ga::movimento::appartamento, "0012"}}),
+                  ga::test::riga_movimento({{ga::movimento::data, "01/08/2026"},
+                                            {ga::movimento::parte, "0001"},
+                                            {ga::movimento::acconto, "0"},
+                                            {ga::movimento::saldo, "0"},
+                                            {ga::movimento::importo, "1.000,00"},
+                                            {ga::movimento::pulizia, "0"},
+                                            {ga::movimento::cauzione, "0"}}),
+                  ga::test::riga_movimento({{ga::movimento::data, "02/08/2026"},
+                                            {ga::movimento::parte, "0001"},
+                                            {ga::movimento::acconto, "0"},
+                                            {ga::movimento::saldo, "0"},
+                                            {ga::movimento::importo, "150,00"},
+                                            {ga::movimento::pulizia, "0"},
+                                            {ga::movimento::cauzione, "0"},
+                                            {ga::movimento::numero, "1"},
+                                            {ga::movimento::appartamento, "0012"}})});
         b.scrivi(d + "spese2026.dat", {"0012*RIPARAZIONE CALDAIA*4"});
         app().run([&] {
             app().imposta("zeltra", "Text1", "AGENZIA SOLE");

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "finestre.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -13,8 +14,22 @@ TEST(Finestrainsnomi, ShowsAStoredClientWhileBrowsing) {
     ga::App& app = f.app();
     f.banco().prepara_dati();
     f.banco().scrivi(app.s.percorso_clienti,
-                     {"0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM*RSSMRA85T10A562S*r@x.it",
-                      "0002*BIANCHI ANNA*VIA MARE 2*11020*GRESSONEY-LA-TRINITÉ*0125*AO**"});
+                     {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
+                                              {ga::cliente::nome, "ROSSI MARIO"},
+                                              {ga::cliente::via, "VIA ROMA 1"},
+                                              {ga::cliente::cap, "00118"},
+                                              {ga::cliente::citta, "ROMA"},
+                                              {ga::cliente::telefono, "061234"},
+                                              {ga::cliente::provincia, "RM"},
+                                              {ga::cliente::codice_fiscale, "RSSMRA85T10A562S"},
+                                              {ga::cliente::email, "r@x.it"}}),
+                      ga::test::riga_cliente({{ga::cliente::codice, "0002"},
+                                              {ga::cliente::nome, "BIANCHI ANNA"},
+                                              {ga::cliente::via, "VIA MARE 2"},
+                                              {ga::cliente::cap, "11020"},
+                                              {ga::cliente::citta, "GRESSONEY-LA-TRINITÉ"},
+                                              {ga::cliente::telefono, "0125"},
+                                              {ga::cliente::provincia, "AO"}})});
     plat::Form& form = *app.form("insnomi");
     form.show();
     app.click(*form.control("VEDI"));
@@ -29,8 +44,14 @@ TEST(Finestrainsnomi, CancellaAsksBeforeDeletingAClient) {
     ga::App& app = f.app();
     ga::test::Banco& b = f.banco();
     b.prepara_dati();
-    b.scrivi(app.s.percorso_clienti,
-             {"0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM**", "0002*BIANCHI ANNA********"});
+    b.scrivi(app.s.percorso_clienti, {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
+                                                              {ga::cliente::nome, "ROSSI MARIO"},
+                                                              {ga::cliente::via, "VIA ROMA 1"},
+                                                              {ga::cliente::cap, "00118"},
+                                                              {ga::cliente::citta, "ROMA"},
+                                                              {ga::cliente::telefono, "061234"},
+                                                              {ga::cliente::provincia, "RM"}}),
+                                      "0002*BIANCHI ANNA********"});
     plat::Form& form = *app.form("insnomi");
     form.show();
     app.click(*form.control("VEDI"));
@@ -48,7 +69,13 @@ TEST(Finestrainsnomi, CancellaAsksBeforeDeletingAClient) {
     b.messaggi().answer(plat::Answer::Yes);
     gui_test::clic(cancella);
     EXPECT_EQ(b.leggi(app.s.percorso_clienti),
-              std::vector<std::string>{"0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM**"});
+              std::vector<std::string>{ga::test::riga_cliente({{ga::cliente::codice, "0001"},
+                                                               {ga::cliente::nome, "ROSSI MARIO"},
+                                                               {ga::cliente::via, "VIA ROMA 1"},
+                                                               {ga::cliente::cap, "00118"},
+                                                               {ga::cliente::citta, "ROMA"},
+                                                               {ga::cliente::telefono, "061234"},
+                                                               {ga::cliente::provincia, "RM"}})});
 }
 
 }  // namespace

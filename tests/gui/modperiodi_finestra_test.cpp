@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "finestre.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -12,8 +13,17 @@ TEST(FinestraModPeriodi, ShowsAPeriodWithTheScrollBar) {
     gui_test::Finestre f;
     ga::App& app = f.app();
     f.banco().prepara_dati();
-    f.banco().scrivi(app.s.percorso_periodi, {"0012*01/07/2026*15/07/2026*500,00*LIB",
-                                              "0012*16/07/2026*31/07/2026*1.250,00*LIB"});
+    f.banco().scrivi(app.s.percorso_periodi,
+                     {ga::test::riga_periodo({{ga::periodo::codice, "0012"},
+                                              {ga::periodo::dal, "01/07/2026"},
+                                              {ga::periodo::al, "15/07/2026"},
+                                              {ga::periodo::prezzo, "500,00"},
+                                              {ga::periodo::stato, "LIB"}}),
+                      ga::test::riga_periodo({{ga::periodo::codice, "0012"},
+                                              {ga::periodo::dal, "16/07/2026"},
+                                              {ga::periodo::al, "31/07/2026"},
+                                              {ga::periodo::prezzo, "1.250,00"},
+                                              {ga::periodo::stato, "LIB"}})});
     app.run([&] {
         app.imposta("ModPeriodi", "Text40", "| 002");
         app.imposta("ModPeriodi", "Text1", "0012");

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "finestre.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -18,13 +19,54 @@ TEST(FinestraNotaPrenot, ShowsAPickedBookingWithItsNote) {
     app.s.percorso_logo = b.cartella_programma() + "ICONA.BMP";
     app.s.agenzia_nome = "MARE BLU";
     b.scrivi(b.cartella_dati() + "appartamenti.ind",
-             {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
+             {ga::test::riga_appartamento({{ga::appartamento::codice_proprietario, "0001"},
+                                           {ga::appartamento::codice_via, "0001"},
+                                           {ga::appartamento::civico, "12"},
+                                           {ga::appartamento::tipo, "MON"},
+                                           {ga::appartamento::soggiorno, "SI"},
+                                           {ga::appartamento::bagni, "1"},
+                                           {ga::appartamento::giardino, "NO"},
+                                           {ga::appartamento::piano, "1"},
+                                           {ga::appartamento::posti_letto, "4"},
+                                           {ga::appartamento::periodicita, "ESTIVO"},
+                                           {ga::appartamento::codice, "0010"}})});
     b.scrivi(b.cartella_dati() + "clienti.dat",
-             {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*X*"});
-    b.scrivi(b.cartella_dati() + "noteaff2026.dat", {"ARRIVO IN TARDA SERATA, CON CANE*1*0010"});
+             {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
+                                      {ga::cliente::nome, "BIANCHI ANNA"},
+                                      {ga::cliente::via, "VIA MARE 2"},
+                                      {ga::cliente::cap, "70100"},
+                                      {ga::cliente::citta, "BARI"},
+                                      {ga::cliente::telefono, "080"},
+                                      {ga::cliente::provincia, "BA"},
+                                      {ga::cliente::codice_fiscale, "X"}})});
+    b.scrivi(b.cartella_dati() + "noteaff2026.dat",
+             {ga::test::riga_nota({{ga::nota::testo, "ARRIVO IN TARDA SERATA, CON CANE"},
+                                   {ga::nota::prenotazione, "1"},
+                                   {ga::nota::appartamento, "0010"}})});
     b.scrivi(b.cartella_dati() + "prenotazioni2026.dat",
-             {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00*1**3****",
-              "0010*0001*01/08/2026*15/08/2026*1.200,00*300,00*ND*50,00*200,00*0.00.00***4****"});
+             {ga::test::riga_prenotazione({{ga::pren::appartamento, "0010"},
+                                           {ga::pren::cliente, "0001"},
+                                           {ga::pren::arrivo, "01/07/2026"},
+                                           {ga::pren::partenza, "15/07/2026"},
+                                           {ga::pren::affitto, "1.500,00"},
+                                           {ga::pren::acconto, "500,00"},
+                                           {ga::pren::diritti, "ND"},
+                                           {ga::pren::pulizia, "50,00"},
+                                           {ga::pren::cauzione, "200,00"},
+                                           {ga::pren::chiusura, "0.00.00"},
+                                           {ga::pren::nota, "1"},
+                                           {ga::pren::periodo, "3"}}),
+              ga::test::riga_prenotazione({{ga::pren::appartamento, "0010"},
+                                           {ga::pren::cliente, "0001"},
+                                           {ga::pren::arrivo, "01/08/2026"},
+                                           {ga::pren::partenza, "15/08/2026"},
+                                           {ga::pren::affitto, "1.200,00"},
+                                           {ga::pren::acconto, "300,00"},
+                                           {ga::pren::diritti, "ND"},
+                                           {ga::pren::pulizia, "50,00"},
+                                           {ga::pren::cauzione, "200,00"},
+                                           {ga::pren::chiusura, "0.00.00"},
+                                           {ga::pren::periodo, "4"}})});
     app.run([&] { app.form("NotaPrenot")->show(); });
     plat::Control& nrich = *app.form("NotaPrenot")->control("NRICH");
     app.pick(nrich, 0);

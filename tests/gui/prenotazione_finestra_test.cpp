@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "finestre.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -48,16 +49,55 @@ TEST(FinestraPrenotazione, ShowsABookingBeingEntered) {
     app.s.diritti_agenzia = "120";
     app.s.pulizia_finale = "80";
     const std::string d = b.cartella_dati();
-    b.scrivi(d + "Vie.dat", {"0001**VIA DEL MARE* $$"});
+    b.scrivi(d + "Vie.dat",
+             {ga::test::riga_via({{ga::vie::codice, "0001"}, {ga::vie::nome, "VIA DEL MARE"}})});
     b.scrivi(d + "proprietari.IND",
-             {"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*X*PROVV*"});
-    b.scrivi(d + "appartamenti.ind", {"0001*0001*12*BIL*1*2*SI*1*4+2*ESTIVO***0012"});
-    b.scrivi(
-        d + "clienti.dat",
-        {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080222*BA*RSSMRA85T10A562S*anna@esempio.it"});
-    b.scrivi(app.s.percorso_periodi,
-             {"0012*01/07/2026*15/07/2026*1.500,00*LIB", "0012*16/07/2026*31/07/2026*1.800,00*LIB",
-              "0012*01/08/2026*31/08/2026*3.200,00*LIB"});
+             {ga::test::riga_proprietario({{ga::proprietario::nome, "ROSSI MARIO"},
+                                           {ga::proprietario::via, "VIA ROMA 1"},
+                                           {ga::proprietario::citta, "LECCE"},
+                                           {ga::proprietario::provincia, "LE"},
+                                           {ga::proprietario::cap, "73100"},
+                                           {ga::proprietario::telefono, "0832111"},
+                                           {ga::proprietario::codice, "0001"},
+                                           {ga::proprietario::codice_fiscale, "X"},
+                                           {ga::proprietario::rapporto, "PROVV"}})});
+    b.scrivi(d + "appartamenti.ind",
+             {ga::test::riga_appartamento({{ga::appartamento::codice_proprietario, "0001"},
+                                           {ga::appartamento::codice_via, "0001"},
+                                           {ga::appartamento::civico, "12"},
+                                           {ga::appartamento::tipo, "BIL"},
+                                           {ga::appartamento::soggiorno, "1"},
+                                           {ga::appartamento::bagni, "2"},
+                                           {ga::appartamento::giardino, "SI"},
+                                           {ga::appartamento::piano, "1"},
+                                           {ga::appartamento::posti_letto, "4+2"},
+                                           {ga::appartamento::periodicita, "ESTIVO"},
+                                           {ga::appartamento::codice, "0012"}})});
+    b.scrivi(d + "clienti.dat",
+             {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
+                                      {ga::cliente::nome, "BIANCHI ANNA"},
+                                      {ga::cliente::via, "VIA MARE 2"},
+                                      {ga::cliente::cap, "70100"},
+                                      {ga::cliente::citta, "BARI"},
+                                      {ga::cliente::telefono, "080222"},
+                                      {ga::cliente::provincia, "BA"},
+                                      {ga::cliente::codice_fiscale, "RSSMRA85T10A562S"},
+                                      {ga::cliente::email, "anna@esempio.it"}})});
+    b.scrivi(app.s.percorso_periodi, {ga::test::riga_periodo({{ga::periodo::codice, "0012"},
+                                                              {ga::periodo::dal, "01/07/2026"},
+                                                              {ga::periodo::al, "15/07/2026"},
+                                                              {ga::periodo::prezzo, "1.500,00"},
+                                                              {ga::periodo::stato, "LIB"}}),
+                                      ga::test::riga_periodo({{ga::periodo::codice, "0012"},
+                                                              {ga::periodo::dal, "16/07/2026"},
+                                                              {ga::periodo::al, "31/07/2026"},
+                                                              {ga::periodo::prezzo, "1.800,00"},
+                                                              {ga::periodo::stato, "LIB"}}),
+                                      ga::test::riga_periodo({{ga::periodo::codice, "0012"},
+                                                              {ga::periodo::dal, "01/08/2026"},
+                                                              {ga::periodo::al, "31/08/2026"},
+                                                              {ga::periodo::prezzo, "3.200,00"},
+                                                              {ga::periodo::stato, "LIB"}})});
     app.run([&] {
         app.imposta("zeltra", "Text11", "150,00");
         app.form("MENU")->show();

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "finestre.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -12,9 +13,26 @@ TEST(FinestraPROPRIETARI, ShowsAStoredOwnerWhileBrowsing) {
     ga::App& app = f.app();
     f.banco().prepara_dati();
     app.s.percorso_logo = f.banco().cartella_programma() + "ICONA.BMP";
-    f.banco().scrivi(f.banco().cartella_dati() + "proprietari.IND",
-                     {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080111*0001*RSSMRA*PROVV*r@x.it",
-                      "BIANCHI ANNA*VIA MARE 2*GRESSONEY-LA-TRINITÉ*AO*11020*0125*0002**CONTR*"});
+    f.banco().scrivi(
+        f.banco().cartella_dati() + "proprietari.IND",
+        {ga::test::riga_proprietario({{ga::proprietario::nome, "ROSSI MARIO"},
+                                      {ga::proprietario::via, "VIA ROMA 1"},
+                                      {ga::proprietario::citta, "BARI"},
+                                      {ga::proprietario::provincia, "BA"},
+                                      {ga::proprietario::cap, "70100"},
+                                      {ga::proprietario::telefono, "080111"},
+                                      {ga::proprietario::codice, "0001"},
+                                      {ga::proprietario::codice_fiscale, "RSSMRA"},
+                                      {ga::proprietario::rapporto, "PROVV"},
+                                      {ga::proprietario::email, "r@x.it"}}),
+         ga::test::riga_proprietario({{ga::proprietario::nome, "BIANCHI ANNA"},
+                                      {ga::proprietario::via, "VIA MARE 2"},
+                                      {ga::proprietario::citta, "GRESSONEY-LA-TRINITÉ"},
+                                      {ga::proprietario::provincia, "AO"},
+                                      {ga::proprietario::cap, "11020"},
+                                      {ga::proprietario::telefono, "0125"},
+                                      {ga::proprietario::codice, "0002"},
+                                      {ga::proprietario::rapporto, "CONTR"}})});
     app.form("PROPRIETARI")->show();
     app.click(*app.form("PROPRIETARI")->control("VediForn"));
     app.scroll(*app.form("PROPRIETARI")->control("HScroll1"), 2);

@@ -7,6 +7,7 @@
 
 #include "finestre.h"
 #include "platform/form.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -20,17 +21,81 @@ void prepara(gui_test::Finestre& f) {
     app.s.agenzia_nome = "MARE BLU";
     app.s.diritti_agenzia = app.s.pulizia_finale = app.s.deposito_minimo = "50,00";
     const std::string d = b.cartella_dati();
-    b.scrivi(d + "proprietari.IND", {"ROSSI MARIO*****0832*0001**PROVV*"});
-    b.scrivi(d + "appartamenti.ind", {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
-    b.scrivi(d + "Vie.dat", {"0001**VIA DEL FARO* $$"});
-    b.scrivi(d + "clienti.dat", {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*"});
-    b.scrivi(d + "noteaff2026.dat", {"ARRIVO IN TARDA SERATA*1*0010"});
-    b.scrivi(
-        d + "prenotazioni2026.dat",
-        {"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00*1**1****",
-         "0010*0001*01/08/2026*15/08/2026*1.200,00*400,00*ND*50,00*200,00*20/08/2026**2*2****"});
-    b.scrivi(d + "saldi2026.dat", {"01/06/2026*0001*300,00*0,00*0*0,00*0,00*1*0010",
-                                   "20/08/2026*0001*0*800,00*0*0*300,00*    2 *0010"});
+    b.scrivi(d + "proprietari.IND",
+             {ga::test::riga_proprietario({{ga::proprietario::nome, "ROSSI MARIO"},
+                                           {ga::proprietario::telefono, "0832"},
+                                           {ga::proprietario::codice, "0001"},
+                                           {ga::proprietario::rapporto, "PROVV"}})});
+    b.scrivi(d + "appartamenti.ind",
+             {ga::test::riga_appartamento({{ga::appartamento::codice_proprietario, "0001"},
+                                           {ga::appartamento::codice_via, "0001"},
+                                           {ga::appartamento::civico, "12"},
+                                           {ga::appartamento::tipo, "MON"},
+                                           {ga::appartamento::soggiorno, "SI"},
+                                           {ga::appartamento::bagni, "1"},
+                                           {ga::appartamento::giardino, "NO"},
+                                           {ga::appartamento::piano, "1"},
+                                           {ga::appartamento::posti_letto, "4"},
+                                           {ga::appartamento::periodicita, "ESTIVO"},
+                                           {ga::appartamento::codice, "0010"}})});
+    b.scrivi(d + "Vie.dat",
+             {ga::test::riga_via({{ga::vie::codice, "0001"}, {ga::vie::nome, "VIA DEL FARO"}})});
+    b.scrivi(d + "clienti.dat", {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
+                                                         {ga::cliente::nome, "BIANCHI ANNA"},
+                                                         {ga::cliente::via, "VIA MARE 2"},
+                                                         {ga::cliente::cap, "BARI"},
+                                                         {ga::cliente::citta, "70100"},
+                                                         {ga::cliente::telefono, "080"},
+                                                         {ga::cliente::provincia, "BA"},
+                                                         {ga::cliente::codice_fiscale, "X"}})});
+    b.scrivi(d + "noteaff2026.dat",
+             {ga::test::riga_nota({{ga::nota::testo, "ARRIVO IN TARDA SERATA"},
+                                   {ga::nota::prenotazione, "1"},
+                                   {ga::nota::appartamento, "0010"}})});
+    b.scrivi(d + "prenotazioni2026.dat",
+             {ga::test::riga_prenotazione({{ga::pren::appartamento, "0010"},
+                                           {ga::pren::cliente, "0001"},
+                                           {ga::pren::arrivo, "01/07/2026"},
+                                           {ga::pren::partenza, "15/07/2026"},
+                                           {ga::pren::affitto, "1.000,00"},
+                                           {ga::pren::acconto, "300,00"},
+                                           {ga::pren::diritti, "0,00"},
+                                           {ga::pren::pulizia, "0,00"},
+                                           {ga::pren::cauzione, "0,00"},
+                                           {ga::pren::chiusura, "0.00.00"},
+                                           {ga::pren::nota, "1"},
+                                           {ga::pren::periodo, "1"}}),
+              ga::test::riga_prenotazione({{ga::pren::appartamento, "0010"},
+                                           {ga::pren::cliente, "0001"},
+                                           {ga::pren::arrivo, "01/08/2026"},
+                                           {ga::pren::partenza, "15/08/2026"},
+                                           {ga::pren::affitto, "1.200,00"},
+                                           {ga::pren::acconto, "400,00"},
+                                           {ga::pren::diritti, "ND"},
+                                           {ga::pren::pulizia, "50,00"},
+                                           {ga::pren::cauzione, "200,00"},
+                                           {ga::pren::chiusura, "20/08/2026"},
+                                           {ga::pren::movimento, "2"},
+                                           {ga::pren::periodo, "2"}})});
+    b.scrivi(d + "saldi2026.dat",
+             {ga::test::riga_movimento({{ga::movimento::data, "01/06/2026"},
+                                        {ga::movimento::parte, "0001"},
+                                        {ga::movimento::acconto, "300,00"},
+                                        {ga::movimento::saldo, "0,00"},
+                                        {ga::movimento::importo, "0"},
+                                        {ga::movimento::pulizia, "0,00"},
+                                        {ga::movimento::cauzione, "0,00"},
+                                        {ga::movimento::numero, "1"},
+                                        {ga::movimento::appartamento, "0010"}}),
+              ga::test::riga_movimento({{ga::movimento::data, "20/08/2026"},
+                                        {ga::movimento::parte, "0001"},
+                                        {ga::movimento::acconto, "0"},
+                                        {ga::movimento::saldo, "800,00"},
+                                        {ga::movimento::importo, "0"},
+                                        {ga::movimento::pulizia, "0"},
+                                        {ga::movimento::cauzione, "300,00"},
+                                        {ga::movimento::numero, "    2 "},
+                                        {ga::movimento::appartamento, "0010"}})});
 }
 
 // The client's bookings with the client found and booking `riga` picked.

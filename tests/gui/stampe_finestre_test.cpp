@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "finestre.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -13,15 +14,69 @@ void dati_di_prova(gui_test::Finestre& f) {
     b.prepara_dati();
     f.app().s.percorso_logo = b.cartella_programma() + "ICONA.BMP";
     b.scrivi(b.cartella_dati() + "clienti.dat",
-             {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*",
-              "0002*VERDI LUCA*VIA LAGO 3*OTRANTO*73028*0836*LE*Y*"});
+             {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
+                                      {ga::cliente::nome, "BIANCHI ANNA"},
+                                      {ga::cliente::via, "VIA MARE 2"},
+                                      {ga::cliente::cap, "BARI"},
+                                      {ga::cliente::citta, "70100"},
+                                      {ga::cliente::telefono, "080"},
+                                      {ga::cliente::provincia, "BA"},
+                                      {ga::cliente::codice_fiscale, "X"}}),
+              ga::test::riga_cliente({{ga::cliente::codice, "0002"},
+                                      {ga::cliente::nome, "VERDI LUCA"},
+                                      {ga::cliente::via, "VIA LAGO 3"},
+                                      {ga::cliente::cap, "OTRANTO"},
+                                      {ga::cliente::citta, "73028"},
+                                      {ga::cliente::telefono, "0836"},
+                                      {ga::cliente::provincia, "LE"},
+                                      {ga::cliente::codice_fiscale, "Y"}})});
     b.scrivi(b.cartella_dati() + "prenotazioni2026.dat",
-             {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*ND*0,00*0.00.00*******",
-              "0020*0002*01/07/2026*15/07/2026*1.000,00*300,00*ND*ND*0,00*0.00.00*******",
-              "0020*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*ND*0,00*0.00.00*******"});
+             {ga::test::riga_prenotazione({{ga::pren::appartamento, "0010"},
+                                           {ga::pren::cliente, "0001"},
+                                           {ga::pren::arrivo, "01/07/2026"},
+                                           {ga::pren::partenza, "15/07/2026"},
+                                           {ga::pren::affitto, "1.500,00"},
+                                           {ga::pren::acconto, "500,00"},
+                                           {ga::pren::diritti, "ND"},
+                                           {ga::pren::pulizia, "ND"},
+                                           {ga::pren::cauzione, "0,00"},
+                                           {ga::pren::chiusura, "0.00.00"}}),
+              ga::test::riga_prenotazione({{ga::pren::appartamento, "0020"},
+                                           {ga::pren::cliente, "0002"},
+                                           {ga::pren::arrivo, "01/07/2026"},
+                                           {ga::pren::partenza, "15/07/2026"},
+                                           {ga::pren::affitto, "1.000,00"},
+                                           {ga::pren::acconto, "300,00"},
+                                           {ga::pren::diritti, "ND"},
+                                           {ga::pren::pulizia, "ND"},
+                                           {ga::pren::cauzione, "0,00"},
+                                           {ga::pren::chiusura, "0.00.00"}}),
+              ga::test::riga_prenotazione({{ga::pren::appartamento, "0020"},
+                                           {ga::pren::cliente, "0001"},
+                                           {ga::pren::arrivo, "01/08/2026"},
+                                           {ga::pren::partenza, "15/08/2026"},
+                                           {ga::pren::affitto, "1.000,00"},
+                                           {ga::pren::acconto, "300,00"},
+                                           {ga::pren::diritti, "ND"},
+                                           {ga::pren::pulizia, "ND"},
+                                           {ga::pren::cauzione, "0,00"},
+                                           {ga::pren::chiusura, "0.00.00"}})});
     b.scrivi(b.cartella_dati() + "fatture2026.dat",
-             {"02/01/2026*1*0002**AFFITTO*700,00*154,00*2**854,00",
-              "03/01/2026*2*0001**AFFITTO*100,00**4**100,00"});
+             {ga::test::riga_fattura({{ga::fatt::data, "02/01/2026"},
+                                      {ga::fatt::numero, "1"},
+                                      {ga::fatt::cliente, "0002"},
+                                      {ga::fatt::descrizione, "AFFITTO"},
+                                      {ga::fatt::imponibile, "700,00"},
+                                      {ga::fatt::iva, "154,00"},
+                                      {ga::fatt::regime, "2"},
+                                      {ga::fatt::totale, "854,00"}}),
+              ga::test::riga_fattura({{ga::fatt::data, "03/01/2026"},
+                                      {ga::fatt::numero, "2"},
+                                      {ga::fatt::cliente, "0001"},
+                                      {ga::fatt::descrizione, "AFFITTO"},
+                                      {ga::fatt::imponibile, "100,00"},
+                                      {ga::fatt::regime, "4"},
+                                      {ga::fatt::totale, "100,00"}})});
 }
 
 TEST(FinestreStampe, TrovaPrenotWithAClientsBookingsListed) {

@@ -18,6 +18,7 @@
 #include "gui/widgets.h"
 #include "platform/control.h"
 #include "platform/form.h"
+#include "support/righe.h"
 
 namespace {
 
@@ -52,11 +53,44 @@ void appartamento(gui_test::Finestre& f) {
     ga::test::Banco& b = f.banco();
     b.prepara_dati();
     const std::string dati = b.cartella_dati();
-    b.scrivi(dati + "proprietari.IND", {"ROSSI MARIO*VIA A 1*ROMA*RM*00100*06 1*0001*RSS*PROVV*",
-                                        "VERDI LUCA*VIA B 2*ROMA*RM*00100*06 2*0002*VRD*PROVV*"});
-    b.scrivi(dati + "Vie.dat", {"0001**VIA DEL MARE* $$"});
-    b.scrivi(dati + "appartamenti.ind", {"0001*001*3*MON*NO*1*SI*TERRA*2*ESTIVO***0001"});
-    b.scrivi(f.app().s.percorso_periodi, {"0001*06/06/2026*20/06/2026*1.200,00*LIB"});
+    b.scrivi(dati + "proprietari.IND",
+             {ga::test::riga_proprietario({{ga::proprietario::nome, "ROSSI MARIO"},
+                                           {ga::proprietario::via, "VIA A 1"},
+                                           {ga::proprietario::citta, "ROMA"},
+                                           {ga::proprietario::provincia, "RM"},
+                                           {ga::proprietario::cap, "00100"},
+                                           {ga::proprietario::telefono, "06 1"},
+                                           {ga::proprietario::codice, "0001"},
+                                           {ga::proprietario::codice_fiscale, "RSS"},
+                                           {ga::proprietario::rapporto, "PROVV"}}),
+              ga::test::riga_proprietario({{ga::proprietario::nome, "VERDI LUCA"},
+                                           {ga::proprietario::via, "VIA B 2"},
+                                           {ga::proprietario::citta, "ROMA"},
+                                           {ga::proprietario::provincia, "RM"},
+                                           {ga::proprietario::cap, "00100"},
+                                           {ga::proprietario::telefono, "06 2"},
+                                           {ga::proprietario::codice, "0002"},
+                                           {ga::proprietario::codice_fiscale, "VRD"},
+                                           {ga::proprietario::rapporto, "PROVV"}})});
+    b.scrivi(dati + "Vie.dat",
+             {ga::test::riga_via({{ga::vie::codice, "0001"}, {ga::vie::nome, "VIA DEL MARE"}})});
+    b.scrivi(dati + "appartamenti.ind",
+             {ga::test::riga_appartamento({{ga::appartamento::codice_proprietario, "0001"},
+                                           {ga::appartamento::codice_via, "001"},
+                                           {ga::appartamento::civico, "3"},
+                                           {ga::appartamento::tipo, "MON"},
+                                           {ga::appartamento::soggiorno, "NO"},
+                                           {ga::appartamento::bagni, "1"},
+                                           {ga::appartamento::giardino, "SI"},
+                                           {ga::appartamento::piano, "TERRA"},
+                                           {ga::appartamento::posti_letto, "2"},
+                                           {ga::appartamento::periodicita, "ESTIVO"},
+                                           {ga::appartamento::codice, "0001"}})});
+    b.scrivi(f.app().s.percorso_periodi, {ga::test::riga_periodo({{ga::periodo::codice, "0001"},
+                                                                  {ga::periodo::dal, "06/06/2026"},
+                                                                  {ga::periodo::al, "20/06/2026"},
+                                                                  {ga::periodo::prezzo, "1.200,00"},
+                                                                  {ga::periodo::stato, "LIB"}})});
     f.app().s.modo_chiamata = "";
     apri(f, "appartament");
 }
@@ -82,8 +116,16 @@ TEST(Tastiera, TabGoesAlongAPeriodRowAndAPriceTypedThereIsThatRowsPrice) {
     tab();
     EXPECT_EQ(app.testo("appartament", "prez10"), "1.200,00");
     EXPECT_EQ(f.banco().leggi(app.s.percorso_periodi),
-              (std::vector<std::string>{"0001*06/06/2026*20/06/2026*1.200,00*LIB",
-                                        "0001*21/06/2026*04/07/2026*1.500,00*LIB"}));
+              (std::vector<std::string>{ga::test::riga_periodo({{ga::periodo::codice, "0001"},
+                                                                {ga::periodo::dal, "06/06/2026"},
+                                                                {ga::periodo::al, "20/06/2026"},
+                                                                {ga::periodo::prezzo, "1.200,00"},
+                                                                {ga::periodo::stato, "LIB"}}),
+                                        ga::test::riga_periodo({{ga::periodo::codice, "0001"},
+                                                                {ga::periodo::dal, "21/06/2026"},
+                                                                {ga::periodo::al, "04/07/2026"},
+                                                                {ga::periodo::prezzo, "1.500,00"},
+                                                                {ga::periodo::stato, "LIB"}})}));
 }
 
 TEST(Tastiera, TheStreetListIsReachedByTheArrowAndTheNoteBeforeThePeriodicitySave) {
@@ -103,8 +145,11 @@ TEST(Tastiera, TheStreetListIsReachedByTheArrowAndTheNoteBeforeThePeriodicitySav
     QTest::keyClicks(QApplication::focusWidget(), "10");
     EXPECT_EQ(app.testo("appartament", "Text2"), "VIALE CECCARINI");
     EXPECT_EQ(app.testo("appartament", "Text3"), "10");
-    EXPECT_EQ(f.banco().leggi(f.banco().cartella_dati() + "Vie.dat"),
-              (std::vector<std::string>{"0001**VIA DEL MARE* $$", "0002**VIALE CECCARINI* $$"}));
+    EXPECT_EQ(
+        f.banco().leggi(f.banco().cartella_dati() + "Vie.dat"),
+        (std::vector<std::string>{
+            ga::test::riga_via({{ga::vie::codice, "0001"}, {ga::vie::nome, "VIA DEL MARE"}}),
+            ga::test::riga_via({{ga::vie::codice, "0002"}, {ga::vie::nome, "VIALE CECCARINI"}})}));
     // From the street, Down opens the list of streets.
     widget(f, "appartament", "Text2")->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -150,7 +195,14 @@ TEST(Tastiera, TheFocusIsWhereTheTypingStarts) {
     b.prepara_dati();
     ga::App& app = f.app();
     b.scrivi(b.cartella_dati() + "clienti.dat",
-             {"0001*BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*BNCNNA80A41A662X*"});
+             {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
+                                      {ga::cliente::nome, "BIANCHI ANNA"},
+                                      {ga::cliente::via, "VIA MARE 2"},
+                                      {ga::cliente::cap, "70100"},
+                                      {ga::cliente::citta, "BARI"},
+                                      {ga::cliente::telefono, "080"},
+                                      {ga::cliente::provincia, "BA"},
+                                      {ga::cliente::codice_fiscale, "BNCNNA80A41A662X"}})});
 
     // The owners form opens on NUOVO, whose Enter moves to the name.
     apri(f, "PROPRIETARI");

@@ -9,18 +9,65 @@
 #include "platform/record_file.h"
 #include "registry/ricerca_clienti.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
 
 const std::vector<std::string> kClienti = {
-    "0001*ROSSI MARIO*VIA ROMA 1*00118*ROMA*061234*RM*RSSMRA85T10A562S*",
-    "0002*VERDI LUCA*VIA TEVERE*00118*ROMA*063333*RM**",
-    " 0003*  BIANCHI ANNA*VIA MARE 2*70100*BARI*080*BA*BNCNNA80A41A662X*",
-    "0004*NERI PIA*VIA PO*20121*MILANO*02*MI*12345678901*",
-    "0005*BIANCO*VIA LAGO*22100*COMO*031*CO**",
-    "0006*GIALLI*VIA MONTE*10100*TORINO*011*TO**",
-    "0007*BIANCHI ALDO*CORSO ITALIA 5*50100*FIRENZE*055*FI*12345678901*",
+    test::riga_cliente({{cliente::codice, "0001"},
+                        {cliente::nome, "ROSSI MARIO"},
+                        {cliente::via, "VIA ROMA 1"},
+                        {cliente::cap, "00118"},
+                        {cliente::citta, "ROMA"},
+                        {cliente::telefono, "061234"},
+                        {cliente::provincia, "RM"},
+                        {cliente::codice_fiscale, "RSSMRA85T10A562S"}}),
+    test::riga_cliente({{cliente::codice, "0002"},
+                        {cliente::nome, "VERDI LUCA"},
+                        {cliente::via, "VIA TEVERE"},
+                        {cliente::cap, "00118"},
+                        {cliente::citta, "ROMA"},
+                        {cliente::telefono, "063333"},
+                        {cliente::provincia, "RM"}}),
+    test::riga_cliente({{cliente::codice, " 0003"},
+                        {cliente::nome, "  BIANCHI ANNA"},
+                        {cliente::via, "VIA MARE 2"},
+                        {cliente::cap, "70100"},
+                        {cliente::citta, "BARI"},
+                        {cliente::telefono, "080"},
+                        {cliente::provincia, "BA"},
+                        {cliente::codice_fiscale, "BNCNNA80A41A662X"}}),
+    test::riga_cliente({{cliente::codice, "0004"},
+                        {cliente::nome, "NERI PIA"},
+                        {cliente::via, "VIA PO"},
+                        {cliente::cap, "20121"},
+                        {cliente::citta, "MILANO"},
+                        {cliente::telefono, "02"},
+                        {cliente::provincia, "MI"},
+                        {cliente::codice_fiscale, "12345678901"}}),
+    test::riga_cliente({{cliente::codice, "0005"},
+                        {cliente::nome, "BIANCO"},
+                        {cliente::via, "VIA LAGO"},
+                        {cliente::cap, "22100"},
+                        {cliente::citta, "COMO"},
+                        {cliente::telefono, "031"},
+                        {cliente::provincia, "CO"}}),
+    test::riga_cliente({{cliente::codice, "0006"},
+                        {cliente::nome, "GIALLI"},
+                        {cliente::via, "VIA MONTE"},
+                        {cliente::cap, "10100"},
+                        {cliente::citta, "TORINO"},
+                        {cliente::telefono, "011"},
+                        {cliente::provincia, "TO"}}),
+    test::riga_cliente({{cliente::codice, "0007"},
+                        {cliente::nome, "BIANCHI ALDO"},
+                        {cliente::via, "CORSO ITALIA 5"},
+                        {cliente::cap, "50100"},
+                        {cliente::citta, "FIRENZE"},
+                        {cliente::telefono, "055"},
+                        {cliente::provincia, "FI"},
+                        {cliente::codice_fiscale, "12345678901"}}),
 };
 
 class RicercaClienti : public ::testing::Test {
@@ -163,7 +210,20 @@ TEST_F(RicercaClienti, InvoiceSearchStopsAtAFirstMatchWithoutFiscalCode) {
     // A No leaves the colour as it was, and the lines after the first match
     // are not read even when they would match.
     b.scrivi(app.s.percorso_clienti,
-             {"0001*GIALLO**1*A*2*B**", "0002*GIALLINI*X*1*A*2*B*RSSMRA85T10A562S*"});
+             {test::riga_cliente({{cliente::codice, "0001"},
+                                  {cliente::nome, "GIALLO"},
+                                  {cliente::cap, "1"},
+                                  {cliente::citta, "A"},
+                                  {cliente::telefono, "2"},
+                                  {cliente::provincia, "B"}}),
+              test::riga_cliente({{cliente::codice, "0002"},
+                                  {cliente::nome, "GIALLINI"},
+                                  {cliente::via, "X"},
+                                  {cliente::cap, "1"},
+                                  {cliente::citta, "A"},
+                                  {cliente::telefono, "2"},
+                                  {cliente::provincia, "B"},
+                                  {cliente::codice_fiscale, "RSSMRA85T10A562S"}})});
     app.campo("fattura", "List1").clear();
     app.campo("fattura", "Text11").set_back_color(plat::kDefaultColor);
     b.messaggi().answer(plat::Answer::No);

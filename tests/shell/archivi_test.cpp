@@ -14,6 +14,7 @@
 #include "shell/Dest_arch.h"
 #include "shell/Rec_arch.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -26,8 +27,16 @@ protected:
     ArchiviTest() {
         b.prepara_dati();
         fs::create_directories(chiavetta);
-        b.scrivi(dati("periodi2026.ind"), {"0003*15/06/2026*30/06/2026*850,00*AFF"});
-        b.scrivi(dati("periodi2025.ind"), {"0003*15/06/2025*30/06/2025*800,00*LIB"});
+        b.scrivi(dati("periodi2026.ind"), {test::riga_periodo({{periodo::codice, "0003"},
+                                                               {periodo::dal, "15/06/2026"},
+                                                               {periodo::al, "30/06/2026"},
+                                                               {periodo::prezzo, "850,00"},
+                                                               {periodo::stato, "AFF"}})});
+        b.scrivi(dati("periodi2025.ind"), {test::riga_periodo({{periodo::codice, "0003"},
+                                                               {periodo::dal, "15/06/2025"},
+                                                               {periodo::al, "30/06/2025"},
+                                                               {periodo::prezzo, "800,00"},
+                                                               {periodo::stato, "LIB"}})});
         b.scrivi(dati("prenotazioni2026.dat"), {"1*ROSSI"});
         b.scrivi(dati("noteaff2026.dat"), {"NOTA È UNA"});
         b.scrivi(dati("clienti.dat"), {"ROSSI*MARIO"});
@@ -229,7 +238,11 @@ TEST_F(ArchiviTest, UntickingTheExtensionLeavesOnlyNamesWithAnEmptyExtension) {
 }
 
 TEST_F(ArchiviTest, RestoreOfTheYearAsksBeforeReplacingTheDataAndKeepsThemWritable) {
-    b.scrivi(chiave("periodi2026.ind"), {"0003*01/07/2026*15/07/2026*900,00*LIB"});
+    b.scrivi(chiave("periodi2026.ind"), {test::riga_periodo({{periodo::codice, "0003"},
+                                                             {periodo::dal, "01/07/2026"},
+                                                             {periodo::al, "15/07/2026"},
+                                                             {periodo::prezzo, "900,00"},
+                                                             {periodo::stato, "LIB"}})});
     b.scrivi(chiave("clienti.dat"), {"BIANCHI*LUCA"});
     fs::permissions(chiave("periodi2026.ind"), fs::perms::owner_read);
     Rec_arch& r = apri<Rec_arch>();

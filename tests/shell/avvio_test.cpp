@@ -14,6 +14,7 @@
 #include "shell/PersonalizzaAgenzia.h"
 #include "shell/zeltra.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -144,7 +145,8 @@ TEST_F(AvvioTest, APointerWithoutItsClosingSlashStillNamesTheDataFolder) {
     const std::filesystem::path radice = std::filesystem::path(d).parent_path().parent_path();
     b.scrivi(prog("AGENZIA.IND"), {agenzia("AGENZIA MARE")});
     b.scrivi(prog("cartella.txt"), {d.substr(0, d.size() - 1) + ",$$"});
-    b.scrivi(d + "clienti.dat", {"0001*ROSSI MARIO*******"});
+    b.scrivi(d + "clienti.dat",
+             {test::riga_cliente({{cliente::codice, "0001"}, {cliente::nome, "ROSSI MARIO"}})});
     avvia(app);
     app.click(z().AVANTI);
     EXPECT_TRUE(app.form<MENU>().is_visible());

@@ -13,6 +13,7 @@
 #include "shell/utilita.h"
 #include "shell/zeltra.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -25,13 +26,41 @@ std::string crlf(const Righe& righe) {
     return out;
 }
 
-const Righe kPeriodi2026 = {"0012*01/07/2026*15/07/2026*1.500,00*LIB"};
-const Righe kPrenotazioni2026 = {
-    "0012*0039*01/06/2026*15/06/2026*800,00*264,00*0,00*0,00*0,00*0.00.00*******"};
-const Righe kPeriodi2027 = {"0012*01/07/2027*15/07/2027*1.600,00*LIB",
-                            "0012*16/07/2027*31/07/2027*1.400,00*LIB"};
-const Righe kPrenotazioni2027 = {
-    "0012*0039*01/06/2027*15/06/2027*900,00*297,00*0,00*0,00*0,00*0.00.00*******"};
+const Righe kPeriodi2026 = {test::riga_periodo({{periodo::codice, "0012"},
+                                                {periodo::dal, "01/07/2026"},
+                                                {periodo::al, "15/07/2026"},
+                                                {periodo::prezzo, "1.500,00"},
+                                                {periodo::stato, "LIB"}})};
+const Righe kPrenotazioni2026 = {test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                          {pren::cliente, "0039"},
+                                                          {pren::arrivo, "01/06/2026"},
+                                                          {pren::partenza, "15/06/2026"},
+                                                          {pren::affitto, "800,00"},
+                                                          {pren::acconto, "264,00"},
+                                                          {pren::diritti, "0,00"},
+                                                          {pren::pulizia, "0,00"},
+                                                          {pren::cauzione, "0,00"},
+                                                          {pren::chiusura, "0.00.00"}})};
+const Righe kPeriodi2027 = {test::riga_periodo({{periodo::codice, "0012"},
+                                                {periodo::dal, "01/07/2027"},
+                                                {periodo::al, "15/07/2027"},
+                                                {periodo::prezzo, "1.600,00"},
+                                                {periodo::stato, "LIB"}}),
+                            test::riga_periodo({{periodo::codice, "0012"},
+                                                {periodo::dal, "16/07/2027"},
+                                                {periodo::al, "31/07/2027"},
+                                                {periodo::prezzo, "1.400,00"},
+                                                {periodo::stato, "LIB"}})};
+const Righe kPrenotazioni2027 = {test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                          {pren::cliente, "0039"},
+                                                          {pren::arrivo, "01/06/2027"},
+                                                          {pren::partenza, "15/06/2027"},
+                                                          {pren::affitto, "900,00"},
+                                                          {pren::acconto, "297,00"},
+                                                          {pren::diritti, "0,00"},
+                                                          {pren::pulizia, "0,00"},
+                                                          {pren::cauzione, "0,00"},
+                                                          {pren::chiusura, "0.00.00"}})};
 
 class PercorsiTest : public ::testing::Test {
 protected:
@@ -56,8 +85,28 @@ protected:
     void anagrafe(const std::string& cartella, const std::string& cliente, const std::string& via) {
         b.scrivi(cartella + "Vie.dat", {"0001**" + via + "* $$"});
         b.scrivi(cartella + "proprietari.IND",
-                 {"BIANCHI ANNA*VIA MARE 2*BARI*BA*70100*080222*0001*BNCNNA*CONTR*b@x.it"});
-        b.scrivi(cartella + "appartamenti.ind", {"0001*0001*12*BIL*1*2*SI*1*4*ESTIVO***0012"});
+                 {test::riga_proprietario({{proprietario::nome, "BIANCHI ANNA"},
+                                           {proprietario::via, "VIA MARE 2"},
+                                           {proprietario::citta, "BARI"},
+                                           {proprietario::provincia, "BA"},
+                                           {proprietario::cap, "70100"},
+                                           {proprietario::telefono, "080222"},
+                                           {proprietario::codice, "0001"},
+                                           {proprietario::codice_fiscale, "BNCNNA"},
+                                           {proprietario::rapporto, "CONTR"},
+                                           {proprietario::email, "b@x.it"}})});
+        b.scrivi(cartella + "appartamenti.ind",
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "BIL"},
+                                           {appartamento::soggiorno, "1"},
+                                           {appartamento::bagni, "2"},
+                                           {appartamento::giardino, "SI"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "4"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::codice, "0012"}})});
         b.scrivi(cartella + "clienti.dat",
                  {"0039*" + cliente + "*VIA ROMA 1*73100*LECCE*0832111*LE*RSSMRA80A01E506X*"});
     }
@@ -99,11 +148,23 @@ TEST_F(PercorsiTest, AfterAChangeOfYearTheBookingPageReadsAndWritesOnlyTheNewYea
     app.click(p().SALVA);
 
     EXPECT_EQ(b.byte(dati("prenotazioni2027.dat")),
-              crlf({kPrenotazioni2027[0],
-                    "0012*0039*16/07/2027*31/07/2027*1.400,00*462,00*0,00*"
-                    "0,00*0,00*0.00.00***2****"}));
+              crlf({kPrenotazioni2027[0], test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                                   {pren::cliente, "0039"},
+                                                                   {pren::arrivo, "16/07/2027"},
+                                                                   {pren::partenza, "31/07/2027"},
+                                                                   {pren::affitto, "1.400,00"},
+                                                                   {pren::acconto, "462,00"},
+                                                                   {pren::diritti, "0,00"},
+                                                                   {pren::pulizia, "0,00"},
+                                                                   {pren::cauzione, "0,00"},
+                                                                   {pren::chiusura, "0.00.00"},
+                                                                   {pren::periodo, "2"}})}));
     EXPECT_EQ(b.byte(dati("periodi2027.ind")),
-              crlf({kPeriodi2027[0], "0012*16/07/2027*31/07/2027*1.400,00*AFF"}));
+              crlf({kPeriodi2027[0], test::riga_periodo({{periodo::codice, "0012"},
+                                                         {periodo::dal, "16/07/2027"},
+                                                         {periodo::al, "31/07/2027"},
+                                                         {periodo::prezzo, "1.400,00"},
+                                                         {periodo::stato, "AFF"}})}));
     EXPECT_EQ(b.byte(dati("prenotazioni2026.dat")), crlf(kPrenotazioni2026));
     EXPECT_EQ(b.byte(dati("periodi2026.ind")), crlf(kPeriodi2026));
 }

@@ -7,6 +7,7 @@
 #include "records/periodi.h"
 #include "shell/Trasferisciper.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga::test {
 namespace {
@@ -36,9 +37,22 @@ protected:
 };
 
 TEST_F(TrasferimentoTest, PeriodsComeOverFreeWithTheirDaysMonthsPricesAndCodes) {
-    b.scrivi(periodi("2026"),
-             {"0003*15/06/2026*30/06/2026*850,00*AFF", "", "0007*5/7/2026*20/7/2026**OCC",
-              "0012*01/08/2026*31/08/2026*1.200,00*PROP", "CANC*01/09/2026*15/09/2026*1*LIB"});
+    b.scrivi(periodi("2026"), {test::riga_periodo({{periodo::codice, "0003"},
+                                                   {periodo::dal, "15/06/2026"},
+                                                   {periodo::al, "30/06/2026"},
+                                                   {periodo::prezzo, "850,00"},
+                                                   {periodo::stato, "AFF"}}),
+                               "", "0007*5/7/2026*20/7/2026**OCC",
+                               test::riga_periodo({{periodo::codice, "0012"},
+                                                   {periodo::dal, "01/08/2026"},
+                                                   {periodo::al, "31/08/2026"},
+                                                   {periodo::prezzo, "1.200,00"},
+                                                   {periodo::stato, "PROP"}}),
+                               test::riga_periodo({{periodo::codice, "CANC"},
+                                                   {periodo::dal, "01/09/2026"},
+                                                   {periodo::al, "15/09/2026"},
+                                                   {periodo::prezzo, "1"},
+                                                   {periodo::stato, "LIB"}})});
     Trasferisciper& t = apri();
     EXPECT_EQ(t.Text1.text(), "2026");
     EXPECT_EQ(t.Text2.text(), "2027");
@@ -55,31 +69,94 @@ TEST_F(TrasferimentoTest, PeriodsComeOverFreeWithTheirDaysMonthsPricesAndCodes) 
 }
 
 TEST_F(TrasferimentoTest, TwentyNinthOfFebruaryBecomesTheLastDayOfFebruary) {
-    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10*AFF", 2028, 2029),
-              "0001*16/02/2029*28/02/2029*10*LIB");
-    EXPECT_EQ(periodo_nel_nuovo_anno("0001*29/02/2028*07/03/2028*10*LIB", 2028, 2029),
-              "0001*28/02/2029*07/03/2029*10*LIB");
-    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10*AFF", 2028, 2032),
-              "0001*16/02/2032*29/02/2032*10*LIB");
+    EXPECT_EQ(periodo_nel_nuovo_anno(test::riga_periodo({{periodo::codice, "0001"},
+                                                         {periodo::dal, "16/02/2028"},
+                                                         {periodo::al, "29/02/2028"},
+                                                         {periodo::prezzo, "10"},
+                                                         {periodo::stato, "AFF"}}),
+                                     2028, 2029),
+              test::riga_periodo({{periodo::codice, "0001"},
+                                  {periodo::dal, "16/02/2029"},
+                                  {periodo::al, "28/02/2029"},
+                                  {periodo::prezzo, "10"},
+                                  {periodo::stato, "LIB"}}));
+    EXPECT_EQ(periodo_nel_nuovo_anno(test::riga_periodo({{periodo::codice, "0001"},
+                                                         {periodo::dal, "29/02/2028"},
+                                                         {periodo::al, "07/03/2028"},
+                                                         {periodo::prezzo, "10"},
+                                                         {periodo::stato, "LIB"}}),
+                                     2028, 2029),
+              test::riga_periodo({{periodo::codice, "0001"},
+                                  {periodo::dal, "28/02/2029"},
+                                  {periodo::al, "07/03/2029"},
+                                  {periodo::prezzo, "10"},
+                                  {periodo::stato, "LIB"}}));
+    EXPECT_EQ(periodo_nel_nuovo_anno(test::riga_periodo({{periodo::codice, "0001"},
+                                                         {periodo::dal, "16/02/2028"},
+                                                         {periodo::al, "29/02/2028"},
+                                                         {periodo::prezzo, "10"},
+                                                         {periodo::stato, "AFF"}}),
+                                     2028, 2032),
+              test::riga_periodo({{periodo::codice, "0001"},
+                                  {periodo::dal, "16/02/2032"},
+                                  {periodo::al, "29/02/2032"},
+                                  {periodo::prezzo, "10"},
+                                  {periodo::stato, "LIB"}}));
     EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*29/02/2028*10", 2028, 2029), std::nullopt);
-    EXPECT_EQ(periodo_nel_nuovo_anno("0001*16/02/2028*0.00.00*10*LIB", 2028, 2029), std::nullopt);
+    EXPECT_EQ(periodo_nel_nuovo_anno(test::riga_periodo({{periodo::codice, "0001"},
+                                                         {periodo::dal, "16/02/2028"},
+                                                         {periodo::al, "0.00.00"},
+                                                         {periodo::prezzo, "10"},
+                                                         {periodo::stato, "LIB"}}),
+                                     2028, 2029),
+              std::nullopt);
 }
 
 // A period across the turn of the year keeps its length, and one the owner
 // keeps is not offered as free (and priceless) in the new year.
 TEST_F(TrasferimentoTest, EachDateMovesByTheYearsAndTheOwnersPeriodsStayHis) {
-    b.scrivi(periodi("2026"),
-             {"0012*27/12/2026*03/01/2027*1.000,00*AFF", "0012*10/08/2026*20/08/2026**PROP",
-              "0007*30/12/2027*02/01/2028*5*OCC"});
+    b.scrivi(periodi("2026"), {test::riga_periodo({{periodo::codice, "0012"},
+                                                   {periodo::dal, "27/12/2026"},
+                                                   {periodo::al, "03/01/2027"},
+                                                   {periodo::prezzo, "1.000,00"},
+                                                   {periodo::stato, "AFF"}}),
+                               test::riga_periodo({{periodo::codice, "0012"},
+                                                   {periodo::dal, "10/08/2026"},
+                                                   {periodo::al, "20/08/2026"},
+                                                   {periodo::stato, "PROP"}}),
+                               test::riga_periodo({{periodo::codice, "0007"},
+                                                   {periodo::dal, "30/12/2027"},
+                                                   {periodo::al, "02/01/2028"},
+                                                   {periodo::prezzo, "5"},
+                                                   {periodo::stato, "OCC"}})});
     trasferisci("2026", "2027");
-    EXPECT_EQ(b.leggi(periodi("2027")),
-              (Righe{"0012*27/12/2027*03/01/2028*1.000,00*LIB", "0012*10/08/2027*20/08/2027**PROP",
-                     "0007*30/12/2028*02/01/2029*5*LIB"}));
+    EXPECT_EQ(b.leggi(periodi("2027")), (Righe{test::riga_periodo({{periodo::codice, "0012"},
+                                                                   {periodo::dal, "27/12/2027"},
+                                                                   {periodo::al, "03/01/2028"},
+                                                                   {periodo::prezzo, "1.000,00"},
+                                                                   {periodo::stato, "LIB"}}),
+                                               test::riga_periodo({{periodo::codice, "0012"},
+                                                                   {periodo::dal, "10/08/2027"},
+                                                                   {periodo::al, "20/08/2027"},
+                                                                   {periodo::stato, "PROP"}}),
+                                               test::riga_periodo({{periodo::codice, "0007"},
+                                                                   {periodo::dal, "30/12/2028"},
+                                                                   {periodo::al, "02/01/2029"},
+                                                                   {periodo::prezzo, "5"},
+                                                                   {periodo::stato, "LIB"}})}));
 }
 
 TEST_F(TrasferimentoTest, AnExistingTargetIsReplacedOnlyWhenTheUserSaysSo) {
-    b.scrivi(periodi("2026"), {"0003*15/06/2026*30/06/2026*850,00*AFF"});
-    b.scrivi(periodi("2027"), {"0009*01/01/2027*15/01/2027*100*AFF"});
+    b.scrivi(periodi("2026"), {test::riga_periodo({{periodo::codice, "0003"},
+                                                   {periodo::dal, "15/06/2026"},
+                                                   {periodo::al, "30/06/2026"},
+                                                   {periodo::prezzo, "850,00"},
+                                                   {periodo::stato, "AFF"}})});
+    b.scrivi(periodi("2027"), {test::riga_periodo({{periodo::codice, "0009"},
+                                                   {periodo::dal, "01/01/2027"},
+                                                   {periodo::al, "15/01/2027"},
+                                                   {periodo::prezzo, "100"},
+                                                   {periodo::stato, "AFF"}})});
     const std::string prima = b.byte(periodi("2027"));
     b.messaggi().answer(plat::Answer::No);
     trasferisci("2026", "2027");
@@ -88,7 +165,11 @@ TEST_F(TrasferimentoTest, AnExistingTargetIsReplacedOnlyWhenTheUserSaysSo) {
 
     b.messaggi().answer(plat::Answer::Yes);
     app.click(app.form<Trasferisciper>().Command1);
-    EXPECT_EQ(b.leggi(periodi("2027")), Righe{"0003*15/06/2027*30/06/2027*850,00*LIB"});
+    EXPECT_EQ(b.leggi(periodi("2027")), Righe{test::riga_periodo({{periodo::codice, "0003"},
+                                                                  {periodo::dal, "15/06/2027"},
+                                                                  {periodo::al, "30/06/2027"},
+                                                                  {periodo::prezzo, "850,00"},
+                                                                  {periodo::stato, "LIB"}})});
 }
 
 TEST_F(TrasferimentoTest, NothingIsWrittenFromAMissingOrFaultySourceOrIntoTheSameYear) {
@@ -97,7 +178,12 @@ TEST_F(TrasferimentoTest, NothingIsWrittenFromAMissingOrFaultySourceOrIntoTheSam
     EXPECT_FALSE(fs::exists(periodi("2026"))) << "a missing source is not created";
     EXPECT_FALSE(fs::exists(periodi("2027")));
 
-    b.scrivi(periodi("2026"), {"0003*15/06/2026*30/06/2026*850,00*AFF", "0004*15/06/2026"});
+    b.scrivi(periodi("2026"), {test::riga_periodo({{periodo::codice, "0003"},
+                                                   {periodo::dal, "15/06/2026"},
+                                                   {periodo::al, "30/06/2026"},
+                                                   {periodo::prezzo, "850,00"},
+                                                   {periodo::stato, "AFF"}}),
+                               "0004*15/06/2026"});
     app.click(app.form<Trasferisciper>().Command1);
     EXPECT_EQ(b.nuovi_messaggi(),
               Righe{"IL FILE " + periodi("2026") +
@@ -115,8 +201,16 @@ TEST_F(TrasferimentoTest, NothingIsWrittenFromAMissingOrFaultySourceOrIntoTheSam
 }
 
 TEST_F(TrasferimentoTest, TheManagementYearsTableIsUntouchedUnlessItsFileIsTheTarget) {
-    b.scrivi(periodi("2026"), {"0003*15/06/2026*30/06/2026*850,00*AFF"});
-    b.scrivi(periodi("2025"), {"0005*01/07/2025*15/07/2025*700,00*OCC"});
+    b.scrivi(periodi("2026"), {test::riga_periodo({{periodo::codice, "0003"},
+                                                   {periodo::dal, "15/06/2026"},
+                                                   {periodo::al, "30/06/2026"},
+                                                   {periodo::prezzo, "850,00"},
+                                                   {periodo::stato, "AFF"}})});
+    b.scrivi(periodi("2025"), {test::riga_periodo({{periodo::codice, "0005"},
+                                                   {periodo::dal, "01/07/2025"},
+                                                   {periodo::al, "15/07/2025"},
+                                                   {periodo::prezzo, "700,00"},
+                                                   {periodo::stato, "OCC"}})});
     app.run([&] { carica_periodi(app); });
     trasferisci("2026", "2027");
     EXPECT_EQ(app.s.periodi[1].dal, "15/06/2026");
