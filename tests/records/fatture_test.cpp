@@ -7,6 +7,7 @@
 #include "records/fatture.h"
 #include "records/prenotazioni.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -69,8 +70,15 @@ TEST_F(RegistroFatture, FirstInvoiceOfTheYear) {
     app().campo("fattura", "Check2").set_value(1);
     fattura(1, "3/1/2026", "0007");
     EXPECT_TRUE(registra());
-    EXPECT_EQ(b.byte(percorso),
-              crlf({"03/01/2026*1*0007**INTERMEDIAZIONE*100,00*22,00*2*0,00*122,00"}));
+    EXPECT_EQ(b.byte(percorso), crlf({test::riga_fattura({{fatt::data, "03/01/2026"},
+                                                          {fatt::numero, "1"},
+                                                          {fatt::cliente, "0007"},
+                                                          {fatt::descrizione, "INTERMEDIAZIONE"},
+                                                          {fatt::imponibile, "100,00"},
+                                                          {fatt::iva, "22,00"},
+                                                          {fatt::regime, "2"},
+                                                          {fatt::ritenuta, "0,00"},
+                                                          {fatt::totale, "122,00"}})}));
     EXPECT_EQ(box("Text6"), "1");
     EXPECT_EQ(app().campo("fattura", "Check5").value(), 1);
     EXPECT_EQ(app().s.fatture[1].data, data(3, 1, 2026));
@@ -111,7 +119,15 @@ TEST_F(RegistroFatture, SavingAStoredNumberReplacesThatInvoiceAndKeepsTheRest) {
     // No regime box ticked: the stored regime stays.
     EXPECT_TRUE(registra());
     Righe attese = cinque;
-    attese[1] = "20/03/2026*2*0008**INTERMEDIAZIONE*100,00*22,00*1*0,00*122,00";
+    attese[1] = test::riga_fattura({{fatt::data, "20/03/2026"},
+                                    {fatt::numero, "2"},
+                                    {fatt::cliente, "0008"},
+                                    {fatt::descrizione, "INTERMEDIAZIONE"},
+                                    {fatt::imponibile, "100,00"},
+                                    {fatt::iva, "22,00"},
+                                    {fatt::regime, "1"},
+                                    {fatt::ritenuta, "0,00"},
+                                    {fatt::totale, "122,00"}});
     EXPECT_EQ(b.byte(percorso), crlf(attese));
     EXPECT_EQ(box("Text6"), "5");
 }
@@ -128,8 +144,33 @@ TEST_F(RegistroFatture, RegimeTakesTheLastTickedBoxOfTheFour) {
 }
 
 TEST_F(RegistroFatture, CancelledInvoiceIsDroppedAndLaterOnesMoveUp) {
-    b.scrivi(percorso, {"01/03/2026*1*0001**A*1*1*1*0*2", "02/03/2026*2*0002**B*1*1*1*0*2",
-                        "03/03/2026*3*0003**C*1*1*1*0*2"});
+    b.scrivi(percorso, {test::riga_fattura({{fatt::data, "01/03/2026"},
+                                            {fatt::numero, "1"},
+                                            {fatt::cliente, "0001"},
+                                            {fatt::descrizione, "A"},
+                                            {fatt::imponibile, "1"},
+                                            {fatt::iva, "1"},
+                                            {fatt::regime, "1"},
+                                            {fatt::ritenuta, "0"},
+                                            {fatt::totale, "2"}}),
+                        test::riga_fattura({{fatt::data, "02/03/2026"},
+                                            {fatt::numero, "2"},
+                                            {fatt::cliente, "0002"},
+                                            {fatt::descrizione, "B"},
+                                            {fatt::imponibile, "1"},
+                                            {fatt::iva, "1"},
+                                            {fatt::regime, "1"},
+                                            {fatt::ritenuta, "0"},
+                                            {fatt::totale, "2"}}),
+                        test::riga_fattura({{fatt::data, "03/03/2026"},
+                                            {fatt::numero, "3"},
+                                            {fatt::cliente, "0003"},
+                                            {fatt::descrizione, "C"},
+                                            {fatt::imponibile, "1"},
+                                            {fatt::iva, "1"},
+                                            {fatt::regime, "1"},
+                                            {fatt::ritenuta, "0"},
+                                            {fatt::totale, "2"}})});
     carica();
     app().s.operazione = "CLIENTI";
     fattura(2, "02/03/2026", "0002");
@@ -147,7 +188,15 @@ TEST_F(RegistroFatture, CancelledInvoiceIsDroppedAndLaterOnesMoveUp) {
 }
 
 TEST_F(RegistroFatture, RefusalsWriteNothing) {
-    b.scrivi(percorso, {"01/03/2026*1*0001**A*1*1*1*0*2"});
+    b.scrivi(percorso, {test::riga_fattura({{fatt::data, "01/03/2026"},
+                                            {fatt::numero, "1"},
+                                            {fatt::cliente, "0001"},
+                                            {fatt::descrizione, "A"},
+                                            {fatt::imponibile, "1"},
+                                            {fatt::iva, "1"},
+                                            {fatt::regime, "1"},
+                                            {fatt::ritenuta, "0"},
+                                            {fatt::totale, "2"}})});
     carica();
     const std::string prima = b.byte(percorso);
     b.nuovi_messaggi();
@@ -174,7 +223,16 @@ TEST_F(RegistroFatture, RefusalsWriteNothing) {
 }
 
 TEST_F(RegistroFatture, LoaderKeepsUnreadableDatesAsNoDateAndARewriteKeepsTheOtherLines) {
-    b.scrivi(percorso, {"32/13/2026*1*0001**A*1*1*1*0*2", "SOLO TESTO", "04/03/2026*3"});
+    b.scrivi(percorso, {test::riga_fattura({{fatt::data, "32/13/2026"},
+                                            {fatt::numero, "1"},
+                                            {fatt::cliente, "0001"},
+                                            {fatt::descrizione, "A"},
+                                            {fatt::imponibile, "1"},
+                                            {fatt::iva, "1"},
+                                            {fatt::regime, "1"},
+                                            {fatt::ritenuta, "0"},
+                                            {fatt::totale, "2"}}),
+                        "SOLO TESTO", "04/03/2026*3"});
     carica();
     EXPECT_EQ(box("Text6"), "3");
     EXPECT_TRUE(app().s.fatture[1].data.is_zero());
@@ -189,7 +247,15 @@ TEST_F(RegistroFatture, LoaderKeepsUnreadableDatesAsNoDateAndARewriteKeepsTheOth
     ASSERT_TRUE(registra());
     const Righe righe = b.leggi(percorso);
     ASSERT_EQ(righe.size(), 4u);
-    EXPECT_EQ(righe[0], "32/13/2026*1*0001**A*1*1*1*0*2");
+    EXPECT_EQ(righe[0], test::riga_fattura({{fatt::data, "32/13/2026"},
+                                            {fatt::numero, "1"},
+                                            {fatt::cliente, "0001"},
+                                            {fatt::descrizione, "A"},
+                                            {fatt::imponibile, "1"},
+                                            {fatt::iva, "1"},
+                                            {fatt::regime, "1"},
+                                            {fatt::ritenuta, "0"},
+                                            {fatt::totale, "2"}}));
     EXPECT_EQ(righe[1], "SOLO TESTO");
     EXPECT_EQ(righe[2], "04/03/2026*3");
 }
@@ -211,10 +277,39 @@ protected:
 };
 
 TEST_F(CaricaPrenotazioni, AnEmptyLineKeepsItsNumberAndHoldsNoBooking) {
-    b.scrivi(percorso,
-             {"0010*0001*01/07/2026*15/07/2026*1.500,00*500,00*ND*50,00*200,00*0.00.00***3*1* * * ",
-              "0011*0002*1/8/2026*8/8/2026*900,00*300,00*0,00*0,00*0,00*20/08/2026**12*4* * * * ",
-              "", "0012*0003*01/09/2026*08/09/2026*1,00*0,00*0,00*0,00*0,00*0.00.00***5* * * * "});
+    b.scrivi(
+        percorso,
+        {test::riga_prenotazione({{pren::appartamento, "0010"},
+                                  {pren::cliente, "0001"},
+                                  {pren::arrivo, "01/07/2026"},
+                                  {pren::partenza, "15/07/2026"},
+                                  {pren::affitto, "1.500,00"},
+                                  {pren::acconto, "500,00"},
+                                  {pren::diritti, "ND"},
+                                  {pren::pulizia, "50,00"},
+                                  {pren::cauzione, "200,00"},
+                                  {pren::chiusura, "0.00.00"},
+                                  {pren::periodo, "3"},
+                                  {pren::letti, "1"},
+                                  {pren::consumi, " "},
+                                  {pren::energia, " "},
+                                  {pren::lenzuola, " "}}),
+         "0011*0002*1/8/2026*8/8/2026*900,00*300,00*0,00*0,00*0,00*20/08/2026**12*4* * * * ", "",
+         test::riga_prenotazione({{pren::appartamento, "0012"},
+                                  {pren::cliente, "0003"},
+                                  {pren::arrivo, "01/09/2026"},
+                                  {pren::partenza, "08/09/2026"},
+                                  {pren::affitto, "1,00"},
+                                  {pren::acconto, "0,00"},
+                                  {pren::diritti, "0,00"},
+                                  {pren::pulizia, "0,00"},
+                                  {pren::cauzione, "0,00"},
+                                  {pren::chiusura, "0.00.00"},
+                                  {pren::periodo, "5"},
+                                  {pren::letti, " "},
+                                  {pren::consumi, " "},
+                                  {pren::energia, " "},
+                                  {pren::lenzuola, " "}})});
     carica();
     EXPECT_EQ(app().testo("prenotazione", "Text21"), "4");
     const RigaPrenotazione& p = app().s.prenotazioni[1];

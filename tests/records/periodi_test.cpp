@@ -12,6 +12,7 @@
 #include "platform/text.h"
 #include "records/periodi.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -114,7 +115,15 @@ TEST_F(Periodi, EmptyOrMissingFileSetsTheThreeCountsToZero) {
 
 TEST_F(Periodi, ShortBlankAndUndatedLinesLoadAndSurviveABooking) {
     con_periodi({"0012*1/7/2026*15/07/2026*500,00*LIB", "0012*16/07/2026", "",
-                 "0012*31/02/2026*xx*300*LIB", "0012*01/08/2026*31/08/2026**LIB"});
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "31/02/2026"},
+                                     {periodo::al, "xx"},
+                                     {periodo::prezzo, "300"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/08/2026"},
+                                     {periodo::al, "31/08/2026"},
+                                     {periodo::stato, "LIB"}})});
     EXPECT_EQ(box("appartament", "Text26"), "5");
     EXPECT_EQ(box("appartament", "Text40"), "5");
     EXPECT_EQ(box("ModPeriodi", "Text26"), "5");
@@ -133,7 +142,15 @@ TEST_F(Periodi, ShortBlankAndUndatedLinesLoadAndSurviveABooking) {
     ASSERT_TRUE(prenota("01/08/2026", "31/08/2026", "5", "12"));
     EXPECT_EQ(b.byte(file_periodi()),
               crlf({"0012*1/7/2026*15/07/2026*500,00*LIB", "0012*16/07/2026", "",
-                    "0012*31/02/2026*xx*300*LIB", "0012*01/08/2026*31/08/2026**AFF"}));
+                    test::riga_periodo({{periodo::codice, "0012"},
+                                        {periodo::dal, "31/02/2026"},
+                                        {periodo::al, "xx"},
+                                        {periodo::prezzo, "300"},
+                                        {periodo::stato, "LIB"}}),
+                    test::riga_periodo({{periodo::codice, "0012"},
+                                        {periodo::dal, "01/08/2026"},
+                                        {periodo::al, "31/08/2026"},
+                                        {periodo::stato, "AFF"}})}));
     EXPECT_EQ(box("appartament", "Text26"), "5");
 
     // The blank line 3 holds no period to book: the user is told so, and
@@ -152,17 +169,51 @@ TEST_F(Periodi, ShortBlankAndUndatedLinesLoadAndSurviveABooking) {
 // --- bookings ----------------------------------------------------------------------
 
 TEST_F(Periodi, FirstHalfBookingRentsItsPeriodAndTheWholeMonth) {
-    con_periodi({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
-                 "0012*01/07/2026*31/07/2026*900,00*LIB", "0013*01/07/2026*31/07/2026*800,00*LIB"});
+    con_periodi({test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "15/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "16/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "900,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0013"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "800,00"},
+                                     {periodo::stato, "LIB"}})});
     app().s.azione_corrente = "modifica";
     app().s.righe_dal[3] = "05/07/2026";
     app().imposta("appartament", "Text42", "1");
 
     ASSERT_TRUE(prenota("01/07/2026", "15/07/2026", "1", "0012"));
-    EXPECT_EQ(
-        b.byte(file_periodi()),
-        crlf({"0012*01/07/2026*15/07/2026*500,00*AFF", "0012*16/07/2026*31/07/2026*500,00*LIB",
-              "0012*01/07/2026*31/07/2026*900,00*AFF", "0013*01/07/2026*31/07/2026*800,00*LIB"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "16/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0013"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "800,00"},
+                                                                {periodo::stato, "LIB"}})}));
     // The writer's closing steps.
     EXPECT_EQ(box("appartament", "Text43"), "OK");
     EXPECT_EQ(box("appartament", "Text42"), "0");
@@ -177,71 +228,248 @@ TEST_F(Periodi, FirstHalfBookingRentsItsPeriodAndTheWholeMonth) {
 
     // Revoking it frees all three again: the whole month through its two free halves.
     ASSERT_TRUE(revoca("1 - 01/07/2026 - 15/07/2026 - ROSSI", "0012", "1"));
-    EXPECT_EQ(
-        b.byte(file_periodi()),
-        crlf({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
-              "0012*01/07/2026*31/07/2026*900,00*LIB", "0013*01/07/2026*31/07/2026*800,00*LIB"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "16/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0013"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "800,00"},
+                                                                {periodo::stato, "LIB"}})}));
 }
 
 TEST_F(Periodi, RevocationFreesTheWholeMonthOnlyWhenBothHalvesComeFirst) {
-    con_periodi({"0012*01/07/2026*31/07/2026*900,00*AFF", "0012*01/07/2026*15/07/2026*500,00*AFF",
-                 "0012*16/07/2026*31/07/2026*500,00*LIB"});
+    con_periodi({test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "900,00"},
+                                     {periodo::stato, "AFF"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "15/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "AFF"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "16/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "LIB"}})});
     ASSERT_TRUE(revoca("4-01/07/2026-15/07/2026", "12", "2"));
-    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*31/07/2026*900,00*AFF",
-                                            "0012*01/07/2026*15/07/2026*500,00*LIB",
-                                            "0012*16/07/2026*31/07/2026*500,00*LIB"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "16/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}})}));
 
     // A second-half booking: the month ending on its departure is freed with it.
-    con_periodi({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*AFF",
-                 "0012*01/07/2026*31/07/2026*900,00*AFF", "0012*01/08/2026*31/08/2026*900,00*OCC"});
+    con_periodi({test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "15/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "16/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "AFF"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "900,00"},
+                                     {periodo::stato, "AFF"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/08/2026"},
+                                     {periodo::al, "31/08/2026"},
+                                     {periodo::prezzo, "900,00"},
+                                     {periodo::stato, "OCC"}})});
     ASSERT_TRUE(revoca("4-16/07/2026-31/07/2026", " 0012 ", "2"));
-    EXPECT_EQ(
-        b.byte(file_periodi()),
-        crlf({"0012*01/07/2026*15/07/2026*500,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
-              "0012*01/07/2026*31/07/2026*900,00*LIB", "0012*01/08/2026*31/08/2026*900,00*OCC"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "16/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/08/2026"},
+                                                                {periodo::al, "31/08/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "OCC"}})}));
 }
 
 // The period shown ends the row: a hyphen in the street's name before it
 // does not move the dates.
 TEST_F(Periodi, ARevocationFindsItsDatesWhateverHyphenTheStreetHolds) {
-    con_periodi({"0012*01/07/2026*15/07/2026*500,00*AFF"});
+    con_periodi({test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "15/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "AFF"}})});
     ASSERT_TRUE(revoca("A-NO - 01/07/2026 - 15/07/2026", "0012", "1"));
-    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*15/07/2026*500,00*LIB"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}})}));
 }
 
 TEST_F(Periodi, MidMonthBookingTakesItsDatesAndLeavesTheMonthTaken) {
-    con_periodi({"0012*01/07/2026*31/07/2026*900,00*LIB", "0012*01/07/2026*15/07/2026*500,00*LIB"});
+    con_periodi({test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "900,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "15/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "LIB"}})});
     ASSERT_TRUE(prenota("05/07/2026", "20/07/2026", "2", "12"));
-    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*31/07/2026*900,00*OCC",
-                                            "0012*05/07/2026*20/07/2026*500,00*AFF"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "OCC"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "05/07/2026"},
+                                                                {periodo::al, "20/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "AFF"}})}));
 }
 
 TEST_F(Periodi, BookingAcrossTwoMonths) {
-    con_periodi({"0012*01/07/2026*31/07/2026*900,00*LIB", "0012*16/07/2026*31/07/2026*500,00*LIB",
-                 "0012*01/08/2026*15/08/2026*500,00*LIB", "0012*01/08/2026*31/08/2026*900,00*LIB"});
+    con_periodi({test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "900,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "16/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/08/2026"},
+                                     {periodo::al, "15/08/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/08/2026"},
+                                     {periodo::al, "31/08/2026"},
+                                     {periodo::prezzo, "900,00"},
+                                     {periodo::stato, "LIB"}})});
     ASSERT_TRUE(prenota("16/07/2026", "15/08/2026", "2", "0012"));
     // The booked period starts on the arrival and ends before the departure:
     // it keeps its own dates.
-    EXPECT_EQ(
-        b.byte(file_periodi()),
-        crlf({"0012*01/07/2026*31/07/2026*900,00*AFF", "0012*16/07/2026*31/07/2026*500,00*AFF",
-              "0012*01/08/2026*15/08/2026*500,00*AFF", "0012*01/08/2026*31/08/2026*900,00*OCC"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "16/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/08/2026"},
+                                                                {periodo::al, "15/08/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/08/2026"},
+                                                                {periodo::al, "31/08/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "OCC"}})}));
 }
 
 TEST_F(Periodi, OwnerKeptPeriodInsideTheBookingBecomesRented) {
-    con_periodi({"0012*01/07/2026*31/07/2026*900,00*LIB", "0012*01/07/2026*15/07/2026**PROP",
-                 "0012*10/07/2026*20/07/2026**PROP", "0007*01/07/2026*15/07/2026**PROP",
-                 "0012*20/07/2026*10/08/2026**PROP"});
+    con_periodi({test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "900,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "15/07/2026"},
+                                     {periodo::stato, "PROP"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "10/07/2026"},
+                                     {periodo::al, "20/07/2026"},
+                                     {periodo::stato, "PROP"}}),
+                 test::riga_periodo({{periodo::codice, "0007"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "15/07/2026"},
+                                     {periodo::stato, "PROP"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "20/07/2026"},
+                                     {periodo::al, "10/08/2026"},
+                                     {periodo::stato, "PROP"}})});
     ASSERT_TRUE(prenota("01/07/2026", "31/07/2026", "1", "12"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*01/07/2026*31/07/2026*900,00*AFF", "0012*01/07/2026*15/07/2026**AFF",
-                    "0012*10/07/2026*20/07/2026**AFF", "0007*01/07/2026*15/07/2026**PROP",
-                    "0012*20/07/2026*10/08/2026**PROP"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "10/07/2026"},
+                                                                {periodo::al, "20/07/2026"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0007"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::stato, "PROP"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "20/07/2026"},
+                                                                {periodo::al, "10/08/2026"},
+                                                                {periodo::stato, "PROP"}})}));
 }
 
 TEST_F(Periodi, BadBookingInputsAreRefused) {
-    const std::vector<std::string> righe = {"0012*01/07/2026*15/07/2026*500,00*LIB",
-                                            "0012*16/07/2026*31/07/2026*500,00*LIB"};
+    const std::vector<std::string> righe = {test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "16/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}})};
     con_periodi(righe);
     const std::string prima = crlf(righe);
     b.nuovi_messaggi();
@@ -264,17 +492,45 @@ TEST_F(Periodi, BadBookingInputsAreRefused) {
 // --- the apartment card ----------------------------------------------------------
 
 TEST_F(Periodi, CardWritesItsRowIntoAPeriodOrAppendsANewOne) {
-    con_periodi({"0012*01/07/2026*15/07/2026*500,00*LIB", "0013*01/07/2026*31/07/2026*800,00*LIB"});
+    con_periodi({test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "15/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0013"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "800,00"},
+                                     {periodo::stato, "LIB"}})});
     // Row 2 of the grid: pickers 3 and 4, price box 11, state box 29.
     ASSERT_TRUE(
         dalla_scheda("modifica", "12", "1", 3, 11, "02/07/2026", "16/07/2026", "550,00", "LIB"));
-    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*02/07/2026*16/07/2026*550,00*LIB",
-                                            "0013*01/07/2026*31/07/2026*800,00*LIB"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "02/07/2026"},
+                                                                {periodo::al, "16/07/2026"},
+                                                                {periodo::prezzo, "550,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0013"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "800,00"},
+                                                                {periodo::stato, "LIB"}})}));
 
     ASSERT_TRUE(dalla_scheda("", "0013", "3", 31, 25, "01/08/2026", "31/08/2026", "", "PROP"));
-    EXPECT_EQ(b.byte(file_periodi()),
-              crlf({"0012*02/07/2026*16/07/2026*550,00*LIB",
-                    "0013*01/07/2026*31/07/2026*800,00*LIB", "0013*01/08/2026*31/08/2026**PROP"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "02/07/2026"},
+                                                                {periodo::al, "16/07/2026"},
+                                                                {periodo::prezzo, "550,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0013"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "800,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0013"},
+                                                                {periodo::dal, "01/08/2026"},
+                                                                {periodo::al, "31/08/2026"},
+                                                                {periodo::stato, "PROP"}})}));
     EXPECT_EQ(box("appartament", "Text26"), "3");
     EXPECT_EQ(box("appartament", "Text40"), "3");
     EXPECT_EQ(box("ModPeriodi", "Text26"), "3");
@@ -289,7 +545,11 @@ TEST_F(Periodi, CardWritesItsRowIntoAPeriodOrAppendsANewOne) {
 }
 
 TEST_F(Periodi, BadCardRowsAreRefused) {
-    const std::vector<std::string> righe = {"0012*01/07/2026*15/07/2026*500,00*LIB"};
+    const std::vector<std::string> righe = {test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}})};
     con_periodi(righe);
     const std::string prima = crlf(righe);
     b.nuovi_messaggi();
@@ -324,9 +584,21 @@ std::string prenotazione(const std::string& cliente, const std::string& periodo)
 }
 
 TEST_F(Periodi, DeletingABookedPeriodIsRefused) {
-    const std::vector<std::string> righe = {"0012*01/07/2026*15/07/2026*500,00*LIB",
-                                            "0012*16/07/2026*31/07/2026*500,00*AFF",
-                                            "0012*01/08/2026*31/08/2026*900,00*LIB"};
+    const std::vector<std::string> righe = {test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "LIB"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "16/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/08/2026"},
+                                                                {periodo::al, "31/08/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "LIB"}})};
     con_periodi(righe);
     const std::vector<std::string> pren = {prenotazione("0001", "3"), prenotazione("0002", "002")};
     b.scrivi(file_prenotazioni(), pren);
@@ -344,8 +616,26 @@ TEST_F(Periodi, DeletingABookedPeriodIsRefused) {
 }
 
 TEST_F(Periodi, DeletingAPeriodRenumbersTheLaterBookings) {
-    con_periodi({"0012*01/07/2026*15/07/2026*500,00*AFF", "0012*16/07/2026*31/07/2026*500,00*LIB",
-                 "0012*01/08/2026*31/08/2026*900,00*AFF", "0013*01/07/2026*31/07/2026*800,00*AFF"});
+    con_periodi({test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "15/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "AFF"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "16/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "500,00"},
+                                     {periodo::stato, "LIB"}}),
+                 test::riga_periodo({{periodo::codice, "0012"},
+                                     {periodo::dal, "01/08/2026"},
+                                     {periodo::al, "31/08/2026"},
+                                     {periodo::prezzo, "900,00"},
+                                     {periodo::stato, "AFF"}}),
+                 test::riga_periodo({{periodo::codice, "0013"},
+                                     {periodo::dal, "01/07/2026"},
+                                     {periodo::al, "31/07/2026"},
+                                     {periodo::prezzo, "800,00"},
+                                     {periodo::stato, "AFF"}})});
     b.scrivi(file_prenotazioni(),
              {prenotazione("0001", "1"), prenotazione("0002", "3"), prenotazione("0003", "004"),
               prenotazione("0004", "10"), "0012*0005*corta", prenotazione("0006", " 4 "), "",
@@ -353,9 +643,21 @@ TEST_F(Periodi, DeletingAPeriodRenumbersTheLaterBookings) {
     b.nuovi_messaggi();
 
     ASSERT_TRUE(cancella("2"));
-    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/07/2026*15/07/2026*500,00*AFF",
-                                            "0012*01/08/2026*31/08/2026*900,00*AFF",
-                                            "0013*01/07/2026*31/07/2026*800,00*AFF"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "15/07/2026"},
+                                                                {periodo::prezzo, "500,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/08/2026"},
+                                                                {periodo::al, "31/08/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0013"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "800,00"},
+                                                                {periodo::stato, "AFF"}})}));
     // Only field 12 changes, in the style it was written; the empty line
     // holds no booking and stays, and the booking after it follows its
     // period too.
@@ -381,15 +683,31 @@ TEST_F(Periodi, DeletingAPeriodRenumbersTheLaterBookings) {
     b.scrivi(file_prenotazioni(), {prenotazione("0002", "2"), prenotazione("0003", "003")});
     ASSERT_TRUE(
         dalla_scheda("modifica", "CANC", "1", 1, 10, "01/07/2026", "15/07/2026", "", "LIB"));
-    EXPECT_EQ(b.byte(file_periodi()), crlf({"0012*01/08/2026*31/08/2026*900,00*AFF",
-                                            "0013*01/07/2026*31/07/2026*800,00*AFF"}));
+    EXPECT_EQ(b.byte(file_periodi()), crlf({test::riga_periodo({{periodo::codice, "0012"},
+                                                                {periodo::dal, "01/08/2026"},
+                                                                {periodo::al, "31/08/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "AFF"}}),
+                                            test::riga_periodo({{periodo::codice, "0013"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "800,00"},
+                                                                {periodo::stato, "AFF"}})}));
     EXPECT_EQ(b.byte(file_prenotazioni()),
               plat::utf8_to_cp1252(crlf({prenotazione("0002", "1"), prenotazione("0003", "002")})));
 }
 
 TEST_F(Periodi, ADeletionWhoseBookingsCannotFollowWritesNeitherFile) {
-    const std::vector<std::string> periodi = {"0012*01/07/2026*15/07/2026*500,00*LIB",
-                                              "0012*16/07/2026*31/07/2026*500,00*AFF"};
+    const std::vector<std::string> periodi = {test::riga_periodo({{periodo::codice, "0012"},
+                                                                  {periodo::dal, "01/07/2026"},
+                                                                  {periodo::al, "15/07/2026"},
+                                                                  {periodo::prezzo, "500,00"},
+                                                                  {periodo::stato, "LIB"}}),
+                                              test::riga_periodo({{periodo::codice, "0012"},
+                                                                  {periodo::dal, "16/07/2026"},
+                                                                  {periodo::al, "31/07/2026"},
+                                                                  {periodo::prezzo, "500,00"},
+                                                                  {periodo::stato, "AFF"}})};
     con_periodi(periodi);
     // A file name so long that no temporary file can be made beside it:
     // it reads, but cannot be replaced.

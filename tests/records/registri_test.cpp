@@ -78,7 +78,9 @@ TEST_F(Registri, FirstStartCreatesEveryRegisterEmptyWithCountsZero) {
 
 TEST_F(Registri, NewStreetIsRecordCountPlusOneWithPaddedCode) {
     b.scrivi(dati("Vie.dat"),
-             {"0001**VIA MARE* $$", "0002**CORSO ITALIA* $$", "0003**PIAZZA DUOMO* $$"});
+             {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}}),
+              test::riga_via({{vie::codice, "0002"}, {vie::nome, "CORSO ITALIA"}}),
+              test::riga_via({{vie::codice, "0003"}, {vie::nome, "PIAZZA DUOMO"}})});
     app().run([&] { carica_vie(app()); });
     ASSERT_EQ(box("appartament", "Text45"), "3");
 
@@ -88,15 +90,20 @@ TEST_F(Registri, NewStreetIsRecordCountPlusOneWithPaddedCode) {
     metti("appartament", "Text2", "  VIA ROMA ");
     EXPECT_TRUE(esegui(registra_via));
 
-    EXPECT_EQ(b.byte(dati("Vie.dat")), crlf({"0001**VIA MARE* $$", "0002**CORSO ITALIA* $$",
-                                             "0003**PIAZZA DUOMO* $$", "0004**VIA ROMA* $$"}));
+    EXPECT_EQ(b.byte(dati("Vie.dat")),
+              crlf({test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}}),
+                    test::riga_via({{vie::codice, "0002"}, {vie::nome, "CORSO ITALIA"}}),
+                    test::riga_via({{vie::codice, "0003"}, {vie::nome, "PIAZZA DUOMO"}}),
+                    test::riga_via({{vie::codice, "0004"}, {vie::nome, "VIA ROMA"}})}));
     EXPECT_EQ(box("appartament", "Text45"), "4");
     EXPECT_EQ(app().s.vie[4], (RigaVia{"0004", "", "VIA ROMA"}));
 }
 
 TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsOnlyTheCancelledOne) {
-    b.scrivi(dati("Vie.dat"),
-             {"0001**VIA MARE* $$", "RIGA SENZA SEPARATORE", "0003**VIA LAGO* $$", "0004**"});
+    b.scrivi(
+        dati("Vie.dat"),
+        {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}}), "RIGA SENZA SEPARATORE",
+         test::riga_via({{vie::codice, "0003"}, {vie::nome, "VIA LAGO"}}), "0004**"});
     app().run([&] { carica_vie(app()); });
     // The line without "*" holds no street but keeps its line number.
     EXPECT_EQ(box("appartament", "Text45"), "4");
@@ -109,7 +116,8 @@ TEST_F(Registri, StreetsLoaderSkipsLinesWithoutSeparatorAndRewriteDropsOnlyTheCa
     metti("appartament", "Text2", "CANC");
     EXPECT_TRUE(esegui(registra_via));
     EXPECT_EQ(b.byte(dati("Vie.dat")),
-              crlf({"0001**VIA MARE* $$", "RIGA SENZA SEPARATORE", "0004**"}));
+              crlf({test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}}),
+                    "RIGA SENZA SEPARATORE", "0004**"}));
     EXPECT_EQ(box("appartament", "Text45"), "3");
 }
 
@@ -334,7 +342,8 @@ TEST_F(Registri, MissingDataFolderShowsTheWarningAndEndsWithoutCreatingAnything)
 // their own tables and lose the other's records: the second is told who
 // holds the folder and ends before writing anything.
 TEST_F(Registri, OneProgramAtATimeOnADataFolder) {
-    b.scrivi(dati("clienti.dat"), {"0001*ROSSI*******"});
+    b.scrivi(dati("clienti.dat"),
+             {test::riga_cliente({{cliente::codice, "0001"}, {cliente::nome, "ROSSI"}})});
     const std::string clienti = b.byte(dati("clienti.dat"));
 
     test::Banco secondo;
@@ -421,9 +430,23 @@ class RegistroAppartamenti : public Registri {
 protected:
     void SetUp() override {
         Registri::SetUp();
-        b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$", "7**VIA ROMA* $$", "0003**VIA ROMA * $$"});
+        b.scrivi(dati("Vie.dat"),
+                 {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}}),
+                  test::riga_via({{vie::codice, "7"}, {vie::nome, "VIA ROMA"}}),
+                  test::riga_via({{vie::codice, "0003"}, {vie::nome, "VIA ROMA "}})});
         b.scrivi(dati("appartamenti.ind"),
-                 {"0001*0001*12*MON*SI*1*NO*1*2*ESTIVO**VISTA MARE*0010"});
+                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                           {appartamento::codice_via, "0001"},
+                                           {appartamento::civico, "12"},
+                                           {appartamento::tipo, "MON"},
+                                           {appartamento::soggiorno, "SI"},
+                                           {appartamento::bagni, "1"},
+                                           {appartamento::giardino, "NO"},
+                                           {appartamento::piano, "1"},
+                                           {appartamento::posti_letto, "2"},
+                                           {appartamento::periodicita, "ESTIVO"},
+                                           {appartamento::note, "VISTA MARE"},
+                                           {appartamento::codice, "0010"}})});
         app().run([&] {
             carica_vie(app());
             carica_appartamenti(app());
@@ -452,8 +475,29 @@ TEST_F(RegistroAppartamenti, StreetCodeIsTheFirstMatchPaddedToThreeAndTypeFromTh
     // Streets 2 and 3 share the trimmed name: the first wins; its code "7"
     // is padded to three characters.
     EXPECT_EQ(b.byte(dati("appartamenti.ind")),
-              crlf({"0001*0001*12*MON*SI*1*NO*1*2*ESTIVO**VISTA MARE*0010",
-                    "0002*007*5*TRI*SI*2*SI*T*4*ANNUALE***0020"}));
+              crlf({test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                             {appartamento::codice_via, "0001"},
+                                             {appartamento::civico, "12"},
+                                             {appartamento::tipo, "MON"},
+                                             {appartamento::soggiorno, "SI"},
+                                             {appartamento::bagni, "1"},
+                                             {appartamento::giardino, "NO"},
+                                             {appartamento::piano, "1"},
+                                             {appartamento::posti_letto, "2"},
+                                             {appartamento::periodicita, "ESTIVO"},
+                                             {appartamento::note, "VISTA MARE"},
+                                             {appartamento::codice, "0010"}}),
+                    test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                             {appartamento::codice_via, "007"},
+                                             {appartamento::civico, "5"},
+                                             {appartamento::tipo, "TRI"},
+                                             {appartamento::soggiorno, "SI"},
+                                             {appartamento::bagni, "2"},
+                                             {appartamento::giardino, "SI"},
+                                             {appartamento::piano, "T"},
+                                             {appartamento::posti_letto, "4"},
+                                             {appartamento::periodicita, "ANNUALE"},
+                                             {appartamento::codice, "0020"}})}));
     EXPECT_EQ(box("appartament", "Text25"), "OK");
     EXPECT_EQ(box("appartament", "Text23"), "2");
 }
@@ -463,12 +507,24 @@ TEST_F(RegistroAppartamenti, UnknownStreetGivesZeroCodeAndNoOptionGivesNoType) {
     for (const char* o : {"Option1", "Option2", "Option3", "Option4"})
         app().campo("appartament", o).set_value(0);
     EXPECT_TRUE(esegui(registra_appartamento));
-    EXPECT_EQ(b.leggi(dati("appartamenti.ind"))[1], "0002*000*5**SI*2*SI*T*4*ANNUALE***0020");
+    EXPECT_EQ(b.leggi(dati("appartamenti.ind"))[1],
+              test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
+                                       {appartamento::codice_via, "000"},
+                                       {appartamento::civico, "5"},
+                                       {appartamento::soggiorno, "SI"},
+                                       {appartamento::bagni, "2"},
+                                       {appartamento::giardino, "SI"},
+                                       {appartamento::piano, "T"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "ANNUALE"},
+                                       {appartamento::codice, "0020"}}));
     EXPECT_EQ(app().s.appartamenti[2][appartamento::tipo], "");
 }
 
 TEST_F(RegistroAppartamenti, ShortLineLoadsWhatItHas) {
-    b.scrivi(dati("appartamenti.ind"), {"0001*0001*12"});
+    b.scrivi(dati("appartamenti.ind"), {test::riga_nota({{nota::testo, "0001"},
+                                                         {nota::prenotazione, "0001"},
+                                                         {nota::appartamento, "12"}})});
     app().run([&] { carica_appartamenti(app()); });
     EXPECT_EQ(box("appartament", "Text23"), "1");
     EXPECT_EQ(app().s.appartamenti[1][appartamento::civico], "12");
@@ -582,10 +638,15 @@ TEST_F(RegistroClienti, ValueWithTheSeparatorIsRefusedAndNothingIsWritten) {
 }
 
 TEST_F(Registri, EveryWriterRefusesTheSeparatorAndLineBreaksBeforeWriting) {
-    b.scrivi(dati("Vie.dat"), {"0001**VIA MARE* $$"});
-    b.scrivi(dati("proprietari.IND"), {"ROSSI*********"});
-    b.scrivi(dati("appartamenti.ind"), {"0001*0001*1**********0010"});
-    b.scrivi(dati("clienti.dat"), {"0001*ROSSI*******"});
+    b.scrivi(dati("Vie.dat"), {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}})});
+    b.scrivi(dati("proprietari.IND"), {test::riga_proprietario({{proprietario::nome, "ROSSI"}})});
+    b.scrivi(dati("appartamenti.ind"),
+             {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                       {appartamento::codice_via, "0001"},
+                                       {appartamento::civico, "1"},
+                                       {appartamento::codice, "0010"}})});
+    b.scrivi(dati("clienti.dat"),
+             {test::riga_cliente({{cliente::codice, "0001"}, {cliente::nome, "ROSSI"}})});
     app().run([&] {
         carica_vie(app());
         carica_proprietari(app());
@@ -657,7 +718,8 @@ TEST_F(Registri, EveryWriterRefusesTheSeparatorAndLineBreaksBeforeWriting) {
 // A record number is a row of the table or the one after it: any other
 // names no record, and would leave a run of empty ones before it.
 TEST_F(Registri, WritersRefuseARecordNumberThatNamesNoRow) {
-    b.scrivi(dati("clienti.dat"), {"0001*ROSSI*******"});
+    b.scrivi(dati("clienti.dat"),
+             {test::riga_cliente({{cliente::codice, "0001"}, {cliente::nome, "ROSSI"}})});
     app().run([&] { carica_clienti(app()); });
     const std::string prima = b.byte(dati("clienti.dat"));
     b.nuovi_messaggi();

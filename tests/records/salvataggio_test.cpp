@@ -30,6 +30,7 @@
 #include "records/percorsi.h"
 #include "records/periodi.h"
 #include "support/banco.h"
+#include "support/righe.h"
 
 namespace ga {
 namespace {
@@ -109,20 +110,99 @@ Righe regole_violate(test::Banco& b) {
 // and a deposit of 300,00, on period 3.
 void dati_saldi(test::Banco& b) {
     const std::string d = b.cartella_dati();
-    b.scrivi(d + "proprietari.IND", {"ROSSI MARIO*****0832*0001**PROVV*"});
-    b.scrivi(d + "appartamenti.ind", {"0001*0001*12*MON*SI*1*NO*1*4*ESTIVO***0010"});
-    b.scrivi(d + "clienti.dat", {"0001*BIANCHI ANNA*VIA MARE 2*BARI*70100*080*BA*X*"});
-    b.scrivi(d + "periodi2026.ind",
-             {"0010*01/07/2026*15/07/2026*1.000,00*AFF", "0010*16/07/2026*31/07/2026*1.000,00*LIB",
-              "0010*01/08/2026*15/08/2026*1.000,00*AFF"});
-    b.scrivi(
-        d + "prenotazioni2026.dat",
-        {"0010*0001*01/07/2026*15/07/2026*1.000,00*300,00*0,00*0,00*0,00*0.00.00***1****",
-         "0010*0001*01/08/2026*15/08/2026*1.000,00*300,00*ND*30,00*0,00*20/08/2026*1*3*3****"});
-    b.scrivi(d + "noteaff2026.dat", {"ARRIVO TARDI*2*0010"});
-    b.scrivi(d + "saldi2026.dat", {"01/06/2026*0001*300,00*0,00*0*0,00*0,00*1*0010",
-                                   "02/06/2026*0001*300,00*ND*0*30,00*0,00*2*0010",
-                                   "20/08/2026*0001*0*700,00*50,00*0*300,00*    2 *0010"});
+    b.scrivi(d + "proprietari.IND", {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                                              {proprietario::telefono, "0832"},
+                                                              {proprietario::codice, "0001"},
+                                                              {proprietario::rapporto, "PROVV"}})});
+    b.scrivi(d + "appartamenti.ind",
+             {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                       {appartamento::codice_via, "0001"},
+                                       {appartamento::civico, "12"},
+                                       {appartamento::tipo, "MON"},
+                                       {appartamento::soggiorno, "SI"},
+                                       {appartamento::bagni, "1"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "0010"}})});
+    b.scrivi(d + "clienti.dat", {test::riga_cliente({{cliente::codice, "0001"},
+                                                     {cliente::nome, "BIANCHI ANNA"},
+                                                     {cliente::via, "VIA MARE 2"},
+                                                     {cliente::cap, "BARI"},
+                                                     {cliente::citta, "70100"},
+                                                     {cliente::telefono, "080"},
+                                                     {cliente::provincia, "BA"},
+                                                     {cliente::codice_fiscale, "X"}})});
+    b.scrivi(d + "periodi2026.ind", {test::riga_periodo({{periodo::codice, "0010"},
+                                                         {periodo::dal, "01/07/2026"},
+                                                         {periodo::al, "15/07/2026"},
+                                                         {periodo::prezzo, "1.000,00"},
+                                                         {periodo::stato, "AFF"}}),
+                                     test::riga_periodo({{periodo::codice, "0010"},
+                                                         {periodo::dal, "16/07/2026"},
+                                                         {periodo::al, "31/07/2026"},
+                                                         {periodo::prezzo, "1.000,00"},
+                                                         {periodo::stato, "LIB"}}),
+                                     test::riga_periodo({{periodo::codice, "0010"},
+                                                         {periodo::dal, "01/08/2026"},
+                                                         {periodo::al, "15/08/2026"},
+                                                         {periodo::prezzo, "1.000,00"},
+                                                         {periodo::stato, "AFF"}})});
+    b.scrivi(d + "prenotazioni2026.dat", {test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                                   {pren::cliente, "0001"},
+                                                                   {pren::arrivo, "01/07/2026"},
+                                                                   {pren::partenza, "15/07/2026"},
+                                                                   {pren::affitto, "1.000,00"},
+                                                                   {pren::acconto, "300,00"},
+                                                                   {pren::diritti, "0,00"},
+                                                                   {pren::pulizia, "0,00"},
+                                                                   {pren::cauzione, "0,00"},
+                                                                   {pren::chiusura, "0.00.00"},
+                                                                   {pren::periodo, "1"}}),
+                                          test::riga_prenotazione({{pren::appartamento, "0010"},
+                                                                   {pren::cliente, "0001"},
+                                                                   {pren::arrivo, "01/08/2026"},
+                                                                   {pren::partenza, "15/08/2026"},
+                                                                   {pren::affitto, "1.000,00"},
+                                                                   {pren::acconto, "300,00"},
+                                                                   {pren::diritti, "ND"},
+                                                                   {pren::pulizia, "30,00"},
+                                                                   {pren::cauzione, "0,00"},
+                                                                   {pren::chiusura, "20/08/2026"},
+                                                                   {pren::nota, "1"},
+                                                                   {pren::movimento, "3"},
+                                                                   {pren::periodo, "3"}})});
+    b.scrivi(d + "noteaff2026.dat", {test::riga_nota({{nota::testo, "ARRIVO TARDI"},
+                                                      {nota::prenotazione, "2"},
+                                                      {nota::appartamento, "0010"}})});
+    b.scrivi(d + "saldi2026.dat", {test::riga_movimento({{movimento::data, "01/06/2026"},
+                                                         {movimento::parte, "0001"},
+                                                         {movimento::acconto, "300,00"},
+                                                         {movimento::saldo, "0,00"},
+                                                         {movimento::importo, "0"},
+                                                         {movimento::pulizia, "0,00"},
+                                                         {movimento::cauzione, "0,00"},
+                                                         {movimento::numero, "1"},
+                                                         {movimento::appartamento, "0010"}}),
+                                   test::riga_movimento({{movimento::data, "02/06/2026"},
+                                                         {movimento::parte, "0001"},
+                                                         {movimento::acconto, "300,00"},
+                                                         {movimento::saldo, "ND"},
+                                                         {movimento::importo, "0"},
+                                                         {movimento::pulizia, "30,00"},
+                                                         {movimento::cauzione, "0,00"},
+                                                         {movimento::numero, "2"},
+                                                         {movimento::appartamento, "0010"}}),
+                                   test::riga_movimento({{movimento::data, "20/08/2026"},
+                                                         {movimento::parte, "0001"},
+                                                         {movimento::acconto, "0"},
+                                                         {movimento::saldo, "700,00"},
+                                                         {movimento::importo, "50,00"},
+                                                         {movimento::pulizia, "0"},
+                                                         {movimento::cauzione, "300,00"},
+                                                         {movimento::numero, "    2 "},
+                                                         {movimento::appartamento, "0010"}})});
 }
 
 void impostazioni(App& app) {
@@ -160,18 +240,73 @@ void pagamento(App& app, const char* importo) {
 // The booking page: apartment 12, client ROSSI found, period row 1, a note.
 void dati_prenotazione(test::Banco& b) {
     const std::string d = b.cartella_dati();
-    b.scrivi(d + "Vie.dat", {"0001**VIA MARE* $$"});
+    b.scrivi(d + "Vie.dat", {test::riga_via({{vie::codice, "0001"}, {vie::nome, "VIA MARE"}})});
     b.scrivi(d + "proprietari.IND",
-             {"ROSSI MARIO*VIA ROMA 1*LECCE*LE*73100*0832111*0001*RSSMRA*PROVV*r@x.it"});
-    b.scrivi(d + "appartamenti.ind", {"0001*0001*12*BIL*1*2*SI*1*4+2*ESTIVO***12"});
-    b.scrivi(d + "clienti.dat",
-             {"0039*ROSSI MARIO*VIA ROMA 1*73100*LECCE*0832111*LE*RSSMRA80A01E506X*r@x.it"});
-    b.scrivi(d + "periodi2026.ind", {"0012*01/07/2026*15/07/2026*1.500,00*LIB",
-                                     "0012*01/08/2026*15/08/2026*2.000,00*LIB"});
-    b.scrivi(d + "prenotazioni2026.dat",
-             {"0012*0039*01/07/2026*10/07/2026*800,00*264,00*0,00*0,00*0,00*0.00.00*1**1****"});
-    b.scrivi(d + "noteaff2026.dat", {"CULLA*1*0012"});
-    b.scrivi(d + "saldi2026.dat", {"01/05/2026*0039*264,00*0*0*0*0*1*0012"});
+             {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                       {proprietario::via, "VIA ROMA 1"},
+                                       {proprietario::citta, "LECCE"},
+                                       {proprietario::provincia, "LE"},
+                                       {proprietario::cap, "73100"},
+                                       {proprietario::telefono, "0832111"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::codice_fiscale, "RSSMRA"},
+                                       {proprietario::rapporto, "PROVV"},
+                                       {proprietario::email, "r@x.it"}})});
+    b.scrivi(d + "appartamenti.ind",
+             {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                       {appartamento::codice_via, "0001"},
+                                       {appartamento::civico, "12"},
+                                       {appartamento::tipo, "BIL"},
+                                       {appartamento::soggiorno, "1"},
+                                       {appartamento::bagni, "2"},
+                                       {appartamento::giardino, "SI"},
+                                       {appartamento::piano, "1"},
+                                       {appartamento::posti_letto, "4+2"},
+                                       {appartamento::periodicita, "ESTIVO"},
+                                       {appartamento::codice, "12"}})});
+    b.scrivi(d + "clienti.dat", {test::riga_cliente({{cliente::codice, "0039"},
+                                                     {cliente::nome, "ROSSI MARIO"},
+                                                     {cliente::via, "VIA ROMA 1"},
+                                                     {cliente::cap, "73100"},
+                                                     {cliente::citta, "LECCE"},
+                                                     {cliente::telefono, "0832111"},
+                                                     {cliente::provincia, "LE"},
+                                                     {cliente::codice_fiscale, "RSSMRA80A01E506X"},
+                                                     {cliente::email, "r@x.it"}})});
+    b.scrivi(d + "periodi2026.ind", {test::riga_periodo({{periodo::codice, "0012"},
+                                                         {periodo::dal, "01/07/2026"},
+                                                         {periodo::al, "15/07/2026"},
+                                                         {periodo::prezzo, "1.500,00"},
+                                                         {periodo::stato, "LIB"}}),
+                                     test::riga_periodo({{periodo::codice, "0012"},
+                                                         {periodo::dal, "01/08/2026"},
+                                                         {periodo::al, "15/08/2026"},
+                                                         {periodo::prezzo, "2.000,00"},
+                                                         {periodo::stato, "LIB"}})});
+    b.scrivi(d + "prenotazioni2026.dat", {test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                                   {pren::cliente, "0039"},
+                                                                   {pren::arrivo, "01/07/2026"},
+                                                                   {pren::partenza, "10/07/2026"},
+                                                                   {pren::affitto, "800,00"},
+                                                                   {pren::acconto, "264,00"},
+                                                                   {pren::diritti, "0,00"},
+                                                                   {pren::pulizia, "0,00"},
+                                                                   {pren::cauzione, "0,00"},
+                                                                   {pren::chiusura, "0.00.00"},
+                                                                   {pren::nota, "1"},
+                                                                   {pren::periodo, "1"}})});
+    b.scrivi(d + "noteaff2026.dat", {test::riga_nota({{nota::testo, "CULLA"},
+                                                      {nota::prenotazione, "1"},
+                                                      {nota::appartamento, "0012"}})});
+    b.scrivi(d + "saldi2026.dat", {test::riga_movimento({{movimento::data, "01/05/2026"},
+                                                         {movimento::parte, "0039"},
+                                                         {movimento::acconto, "264,00"},
+                                                         {movimento::saldo, "0"},
+                                                         {movimento::importo, "0"},
+                                                         {movimento::pulizia, "0"},
+                                                         {movimento::cauzione, "0"},
+                                                         {movimento::numero, "1"},
+                                                         {movimento::appartamento, "0012"}})});
 }
 
 void apri_prenotazione(App& app) {
@@ -197,15 +332,65 @@ void apri_prenotazione(App& app) {
 void dati_proprietario(test::Banco& b) {
     const std::string d = b.cartella_dati();
     b.scrivi(d + "proprietari.IND",
-             {"ROSSI MARIO*VIA ROMA 1*BARI*BA*70100*080111*0001*RSSMRA*PROVV*"});
-    b.scrivi(d + "appartamenti.ind", {"0001*001*12*MON*1*0*NO*0*4*0*0*0*0012"});
+             {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                                       {proprietario::via, "VIA ROMA 1"},
+                                       {proprietario::citta, "BARI"},
+                                       {proprietario::provincia, "BA"},
+                                       {proprietario::cap, "70100"},
+                                       {proprietario::telefono, "080111"},
+                                       {proprietario::codice, "0001"},
+                                       {proprietario::codice_fiscale, "RSSMRA"},
+                                       {proprietario::rapporto, "PROVV"}})});
+    b.scrivi(d + "appartamenti.ind",
+             {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                       {appartamento::codice_via, "001"},
+                                       {appartamento::civico, "12"},
+                                       {appartamento::tipo, "MON"},
+                                       {appartamento::soggiorno, "1"},
+                                       {appartamento::bagni, "0"},
+                                       {appartamento::giardino, "NO"},
+                                       {appartamento::piano, "0"},
+                                       {appartamento::posti_letto, "4"},
+                                       {appartamento::periodicita, "0"},
+                                       {appartamento::vuoto, "0"},
+                                       {appartamento::note, "0"},
+                                       {appartamento::codice, "0012"}})});
     b.scrivi(d + "Vie.dat", {"0001**VIA ROMA"});
-    b.scrivi(d + "prenotazioni2026.dat",
-             {"0012*0001*01/07/2026*15/07/2026*2.300,00*300,00*100,00*50,00*200,00*15/07/"
-              "2026**2*1****"});
-    b.scrivi(d + "periodi2026.ind", {"0012*01/07/2026*15/07/2026*2.300,00*AFF"});
-    b.scrivi(d + "saldi2026.dat", {"01/07/2026*0001*300,00*100,00*0*50,00*200,00*1*0012",
-                                   "15/07/2026*0001*0*2000,00*0*0*0*1*0012"});
+    b.scrivi(d + "prenotazioni2026.dat", {test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                                   {pren::cliente, "0001"},
+                                                                   {pren::arrivo, "01/07/2026"},
+                                                                   {pren::partenza, "15/07/2026"},
+                                                                   {pren::affitto, "2.300,00"},
+                                                                   {pren::acconto, "300,00"},
+                                                                   {pren::diritti, "100,00"},
+                                                                   {pren::pulizia, "50,00"},
+                                                                   {pren::cauzione, "200,00"},
+                                                                   {pren::chiusura, "15/07/2026"},
+                                                                   {pren::movimento, "2"},
+                                                                   {pren::periodo, "1"}})});
+    b.scrivi(d + "periodi2026.ind", {test::riga_periodo({{periodo::codice, "0012"},
+                                                         {periodo::dal, "01/07/2026"},
+                                                         {periodo::al, "15/07/2026"},
+                                                         {periodo::prezzo, "2.300,00"},
+                                                         {periodo::stato, "AFF"}})});
+    b.scrivi(d + "saldi2026.dat", {test::riga_movimento({{movimento::data, "01/07/2026"},
+                                                         {movimento::parte, "0001"},
+                                                         {movimento::acconto, "300,00"},
+                                                         {movimento::saldo, "100,00"},
+                                                         {movimento::importo, "0"},
+                                                         {movimento::pulizia, "50,00"},
+                                                         {movimento::cauzione, "200,00"},
+                                                         {movimento::numero, "1"},
+                                                         {movimento::appartamento, "0012"}}),
+                                   test::riga_movimento({{movimento::data, "15/07/2026"},
+                                                         {movimento::parte, "0001"},
+                                                         {movimento::acconto, "0"},
+                                                         {movimento::saldo, "2000,00"},
+                                                         {movimento::importo, "0"},
+                                                         {movimento::pulizia, "0"},
+                                                         {movimento::cauzione, "0"},
+                                                         {movimento::numero, "1"},
+                                                         {movimento::appartamento, "0012"}})});
     b.scrivi(b.cartella_programma() + "BANCHE.IND",
              {"BANCA DI BARI,AGENZIA SOLE,000123456,AB,BARI,IT60,"});
 }
@@ -252,8 +437,21 @@ void dati_recupero(test::Banco& b) {
     const std::string archivio = b.cartella_programma() + "archivio/";
     fs::create_directories(archivio);
     b.scrivi(archivio + "prenotazioni2026.dat", {});
-    b.scrivi(archivio + "saldi2026.dat", {"01/06/2026*0001*100,00*0*0*0*0*0*0010"});
-    b.scrivi(archivio + "periodi2026.ind", {"0010*01/07/2026*31/07/2026*900,00*LIB"});
+    b.scrivi(archivio + "saldi2026.dat",
+             {test::riga_movimento({{movimento::data, "01/06/2026"},
+                                    {movimento::parte, "0001"},
+                                    {movimento::acconto, "100,00"},
+                                    {movimento::saldo, "0"},
+                                    {movimento::importo, "0"},
+                                    {movimento::pulizia, "0"},
+                                    {movimento::cauzione, "0"},
+                                    {movimento::numero, "0"},
+                                    {movimento::appartamento, "0010"}})});
+    b.scrivi(archivio + "periodi2026.ind", {test::riga_periodo({{periodo::codice, "0010"},
+                                                                {periodo::dal, "01/07/2026"},
+                                                                {periodo::al, "31/07/2026"},
+                                                                {periodo::prezzo, "900,00"},
+                                                                {periodo::stato, "LIB"}})});
 }
 
 void apri_recupero(test::Banco& b) {
