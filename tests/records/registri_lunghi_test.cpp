@@ -58,7 +58,10 @@ std::string conta_fino_a(App& a, const char* forma, const char* box, long k) {
 }
 
 const Registro kRegistri[] = {
-    {"vie", &Stato::percorso_vie, 600, [](int i) { return n4(i) + "**VIA " + t(i) + "* $$"; },
+    {"vie", &Stato::percorso_vie, 600,
+     [](int i) {
+         return test::riga_via({{vie::codice, n4(i)}, {vie::nome, "VIA " + t(i)}});
+     },
      carica_vie, "appartament", "Text45",
      [](App& a, long k) {
          metti(a, "appartament",
@@ -69,7 +72,17 @@ const Registro kRegistri[] = {
      },
      true},
     {"proprietari", &Stato::percorso_proprietari, 400,
-     [](int i) { return "PROPR " + t(i) + "*VIA*BARI*BA*70100*080*" + n4(i) + "*CF*PROVV*"; },
+     [](int i) {
+         return test::riga_proprietario({{proprietario::nome, "PROPR " + t(i)},
+                                         {proprietario::via, "VIA"},
+                                         {proprietario::citta, "BARI"},
+                                         {proprietario::provincia, "BA"},
+                                         {proprietario::cap, "70100"},
+                                         {proprietario::telefono, "080"},
+                                         {proprietario::codice, n4(i)},
+                                         {proprietario::codice_fiscale, "CF"},
+                                         {proprietario::rapporto, "PROVV"}});
+     },
      carica_proprietari, "PROPRIETARI", "Text1",
      [](App& a, long k) {
          metti(a, "PROPRIETARI",
@@ -81,7 +94,19 @@ const Registro kRegistri[] = {
      },
      true},
     {"appartamenti", &Stato::percorso_appartamenti, 600,
-     [](int i) { return "0001*000*" + t(i) + "*MON*SI*1*NO*1*4*ESTIVO***" + n4(i); },
+     [](int i) {
+         return test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                                         {appartamento::codice_via, "000"},
+                                         {appartamento::civico, t(i)},
+                                         {appartamento::tipo, "MON"},
+                                         {appartamento::soggiorno, "SI"},
+                                         {appartamento::bagni, "1"},
+                                         {appartamento::giardino, "NO"},
+                                         {appartamento::piano, "1"},
+                                         {appartamento::posti_letto, "4"},
+                                         {appartamento::periodicita, "ESTIVO"},
+                                         {appartamento::codice, n4(i)}});
+     },
      carica_appartamenti, "appartament", "Text23",
      [](App& a, long k) {
          metti(a, "appartament", {{"Text27", t(k)}, {"Text9", "SEGNO"}, {"Text44", n4(k)}});
@@ -89,7 +114,16 @@ const Registro kRegistri[] = {
      },
      true},
     {"clienti", &Stato::percorso_clienti, 2000,
-     [](int i) { return n4(i) + "*CLIENTE " + t(i) + "*VIA*70100*BARI*080*BA*CF*"; },
+     [](int i) {
+         return test::riga_cliente({{cliente::codice, n4(i)},
+                                    {cliente::nome, "CLIENTE " + t(i)},
+                                    {cliente::via, "VIA"},
+                                    {cliente::cap, "70100"},
+                                    {cliente::citta, "BARI"},
+                                    {cliente::telefono, "080"},
+                                    {cliente::provincia, "BA"},
+                                    {cliente::codice_fiscale, "CF"}});
+     },
      carica_clienti, "prenotazione", "Text22",
      [](App& a, long k) {
          metti(a, "prenotazione",
@@ -98,7 +132,17 @@ const Registro kRegistri[] = {
      },
      true},
     {"fatture", &Stato::percorso_fatture, 150,
-     [](int i) { return "01/03/2026*" + t(i) + "*0001**SERVIZIO*100,00*22,00*1*0,00*122,00"; },
+     [](int i) {
+         return test::riga_fattura({{fatt::data, "01/03/2026"},
+                                    {fatt::numero, t(i)},
+                                    {fatt::cliente, "0001"},
+                                    {fatt::descrizione, "SERVIZIO"},
+                                    {fatt::imponibile, "100,00"},
+                                    {fatt::iva, "22,00"},
+                                    {fatt::regime, "1"},
+                                    {fatt::ritenuta, "0,00"},
+                                    {fatt::totale, "122,00"}});
+     },
      carica_fatture, "fattura", "Text6",
      [](App& a, long k) {
          a.s.operazione = "CLIENTI";
@@ -107,7 +151,12 @@ const Registro kRegistri[] = {
          return registra_fattura(a);
      },
      true},
-    {"note", &Stato::percorso_note, 1200, [](int i) { return "NOTA " + t(i) + "*1*0010"; },
+    {"note", &Stato::percorso_note, 1200,
+     [](int i) {
+         return test::riga_nota({{nota::testo, "NOTA " + t(i)},
+                                 {nota::prenotazione, "1"},
+                                 {nota::appartamento, "0010"}});
+     },
      carica_note, "prenotazione", "Text23",
      [](App& a, long k) {
          a.s.operazione = "INSNOTAAFF";
@@ -118,7 +167,18 @@ const Registro kRegistri[] = {
      true},
     {"prenotazioni", &Stato::percorso_prenotazioni, 1200,
      [](int i) {
-         return n4(i) + "*0001*01/07/2026*15/07/2026*600,00*0,00*ND*ND*ND*10/07/2026**1*1****";
+         return test::riga_prenotazione({{pren::appartamento, n4(i)},
+                                         {pren::cliente, "0001"},
+                                         {pren::arrivo, "01/07/2026"},
+                                         {pren::partenza, "15/07/2026"},
+                                         {pren::affitto, "600,00"},
+                                         {pren::acconto, "0,00"},
+                                         {pren::diritti, "ND"},
+                                         {pren::pulizia, "ND"},
+                                         {pren::cauzione, "ND"},
+                                         {pren::chiusura, "10/07/2026"},
+                                         {pren::movimento, "1"},
+                                         {pren::periodo, "1"}});
      },
      carica_prenotazioni, "prenotazione", "Text21",
      [](App& a, long k) {
@@ -135,8 +195,14 @@ const Registro kRegistri[] = {
      },
      true},
     {"periodi", &Stato::percorso_periodi, 1200,
-     [](int i) { return n4(i) + "*01/07/2026*15/07/2026*500,00*LIB"; }, carica_periodi,
-     "appartament", "Text26",
+     [](int i) {
+         return test::riga_periodo({{periodo::codice, n4(i)},
+                                    {periodo::dal, "01/07/2026"},
+                                    {periodo::al, "15/07/2026"},
+                                    {periodo::prezzo, "500,00"},
+                                    {periodo::stato, "LIB"}});
+     },
+     carica_periodi, "appartament", "Text26",
      [](App& a, long k) {
          // The booking of period k marks it rented ("AFF").
          a.s.operazione = "PRENOTAZIONE";
