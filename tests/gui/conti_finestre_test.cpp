@@ -54,7 +54,10 @@ protected:
                                             {ga::movimento::cauzione, "0"},
                                             {ga::movimento::numero, "1"},
                                             {ga::movimento::appartamento, "0012"}})});
-        b.scrivi(d + "spese2026.dat", {"0012*RIPARAZIONE CALDAIA*4"});
+        b.scrivi(d + "spese2026.dat",
+                 {ga::test::riga_spesa({{ga::voce_spesa::appartamento, "0012"},
+                                        {ga::voce_spesa::descrizione, "RIPARAZIONE CALDAIA"},
+                                        {ga::voce_spesa::movimento, "4"}})});
         app().run([&] {
             app().imposta("zeltra", "Text1", "AGENZIA SOLE");
             app().imposta("zeltra", "Text3", "70100  BARI");

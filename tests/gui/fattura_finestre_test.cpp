@@ -109,7 +109,10 @@ protected:
                                             {ga::movimento::cauzione, "0"},
                                             {ga::movimento::numero, "1"},
                                             {ga::movimento::appartamento, "0012"}})});
-        b.scrivi(b.cartella_dati() + "spese2026.dat", {"0012*RIPARAZIONE CALDAIA*5"});
+        b.scrivi(b.cartella_dati() + "spese2026.dat",
+                 {ga::test::riga_spesa({{ga::voce_spesa::appartamento, "0012"},
+                                        {ga::voce_spesa::descrizione, "RIPARAZIONE CALDAIA"},
+                                        {ga::voce_spesa::movimento, "5"}})});
         app.run([&] {
             app.imposta("zeltra", "Text9", "10");
             app.form("MENU")->show();

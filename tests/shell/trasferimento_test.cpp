@@ -58,11 +58,29 @@ TEST_F(TrasferimentoTest, PeriodsComeOverFreeWithTheirDaysMonthsPricesAndCodes) 
     EXPECT_EQ(t.Text2.text(), "2027");
     app.click(t.Command1);
     EXPECT_TRUE(b.nuovi_messaggi().empty());
-    EXPECT_EQ(b.byte(periodi("2027")),
-              "0003*15/06/2027*30/06/2027*850,00*LIB\r\n"
-              "0007*05/07/2027*20/07/2027**LIB\r\n"
-              "0012*01/08/2027*31/08/2027*1.200,00*PROP\r\n"
-              "CANC*01/09/2027*15/09/2027*1*LIB\r\n")
+    EXPECT_EQ(b.byte(periodi("2027")), test::riga_periodo({{periodo::codice, "0003"},
+                                                           {periodo::dal, "15/06/2027"},
+                                                           {periodo::al, "30/06/2027"},
+                                                           {periodo::prezzo, "850,00"},
+                                                           {periodo::stato, "LIB"}}) +
+                                           "\r\n" +
+                                           test::riga_periodo({{periodo::codice, "0007"},
+                                                               {periodo::dal, "05/07/2027"},
+                                                               {periodo::al, "20/07/2027"},
+                                                               {periodo::stato, "LIB"}}) +
+                                           "\r\n" +
+                                           test::riga_periodo({{periodo::codice, "0012"},
+                                                               {periodo::dal, "01/08/2027"},
+                                                               {periodo::al, "31/08/2027"},
+                                                               {periodo::prezzo, "1.200,00"},
+                                                               {periodo::stato, "PROP"}}) +
+                                           "\r\n" +
+                                           test::riga_periodo({{periodo::codice, "CANC"},
+                                                               {periodo::dal, "01/09/2027"},
+                                                               {periodo::al, "15/09/2027"},
+                                                               {periodo::prezzo, "1"},
+                                                               {periodo::stato, "LIB"}}) +
+                                           "\r\n")
         << "the empty line is not written";
     EXPECT_EQ(b.leggi(periodi("2026")).size(), 5u) << "the source is left as it was";
     EXPECT_TRUE(t.is_visible()) << "the form stays open";
