@@ -577,10 +577,25 @@ TEST_F(Periodi, BadCardRowsAreRefused) {
 
 // --- deleting a period, and the bookings that point at periods ---------------------
 
-// A booking line of seventeen fields whose field 12 is `periodo`.
+// A booking line, full width, whose period field is `periodo`.
 std::string prenotazione(const std::string& cliente, const std::string& periodo) {
-    return "0012*" + cliente + "*01/07/2026*15/07/2026*1.000,00*200,00*0*0*0*0.00.00*NICOLÒ* *" +
-           periodo + "*a*b*c*d";
+    return test::riga_prenotazione({{pren::appartamento, "0012"},
+                                    {pren::cliente, cliente},
+                                    {pren::arrivo, "01/07/2026"},
+                                    {pren::partenza, "15/07/2026"},
+                                    {pren::affitto, "1.000,00"},
+                                    {pren::acconto, "200,00"},
+                                    {pren::diritti, "0"},
+                                    {pren::pulizia, "0"},
+                                    {pren::cauzione, "0"},
+                                    {pren::chiusura, "0.00.00"},
+                                    {pren::nota, "NICOLÒ"},
+                                    {pren::movimento, " "},
+                                    {pren::periodo, periodo},
+                                    {pren::letti, "a"},
+                                    {pren::consumi, "b"},
+                                    {pren::energia, "c"},
+                                    {pren::lenzuola, "d"}});
 }
 
 TEST_F(Periodi, DeletingABookedPeriodIsRefused) {
