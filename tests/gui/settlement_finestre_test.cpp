@@ -43,8 +43,8 @@ void prepara(gui_test::Finestre& f) {
     b.scrivi(d + "clienti.dat", {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
                                                          {ga::cliente::nome, "BIANCHI ANNA"},
                                                          {ga::cliente::via, "VIA MARE 2"},
-                                                         {ga::cliente::cap, "BARI"},
-                                                         {ga::cliente::citta, "70100"},
+                                                         {ga::cliente::cap, "70100"},
+                                                         {ga::cliente::citta, "BARI"},
                                                          {ga::cliente::telefono, "080"},
                                                          {ga::cliente::provincia, "BA"},
                                                          {ga::cliente::codice_fiscale, "X"}})});

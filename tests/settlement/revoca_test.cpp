@@ -106,8 +106,8 @@ protected:
         b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
                                                            {cliente::nome, "BIANCHI ANNA"},
                                                            {cliente::via, "VIA MARE 2"},
-                                                           {cliente::cap, "BARI"},
-                                                           {cliente::citta, "70100"},
+                                                           {cliente::cap, "70100"},
+                                                           {cliente::citta, "BARI"},
                                                            {cliente::telefono, "080"},
                                                            {cliente::provincia, "BA"},
                                                            {cliente::codice_fiscale, "X"}})});
