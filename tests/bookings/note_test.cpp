@@ -106,22 +106,7 @@ protected:
                                            {appartamento::posti_letto, "4"},
                                            {appartamento::periodicita, "ESTIVO"},
                                            {appartamento::codice, "0011"}})});
-        b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
-                                                           {cliente::nome, "BIANCHI ANNA"},
-                                                           {cliente::via, "VIA MARE 2"},
-                                                           {cliente::cap, "70100"},
-                                                           {cliente::citta, "BARI"},
-                                                           {cliente::telefono, "080"},
-                                                           {cliente::provincia, "BA"},
-                                                           {cliente::codice_fiscale, "X"}}),
-                                       test::riga_cliente({{cliente::codice, "0002"},
-                                                           {cliente::nome, "VERDI LUCA"},
-                                                           {cliente::via, "VIA LAGO 3"},
-                                                           {cliente::cap, "73028"},
-                                                           {cliente::citta, "OTRANTO"},
-                                                           {cliente::telefono, "0836"},
-                                                           {cliente::provincia, "LE"},
-                                                           {cliente::codice_fiscale, "Y"}})});
+        b.scrivi(dati("clienti.dat"), {test::cliente_bianchi(), test::cliente_verdi()});
         b.scrivi(note(), dieci_note());
         b.scrivi(prenotazioni(), {kP1, kP2, kP3});
         b.scrivi(dati("saldi2026.dat"),

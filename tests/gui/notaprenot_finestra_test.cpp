@@ -30,15 +30,7 @@ TEST(FinestraNotaPrenot, ShowsAPickedBookingWithItsNote) {
                                            {ga::appartamento::posti_letto, "4"},
                                            {ga::appartamento::periodicita, "ESTIVO"},
                                            {ga::appartamento::codice, "0010"}})});
-    b.scrivi(b.cartella_dati() + "clienti.dat",
-             {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
-                                      {ga::cliente::nome, "BIANCHI ANNA"},
-                                      {ga::cliente::via, "VIA MARE 2"},
-                                      {ga::cliente::cap, "70100"},
-                                      {ga::cliente::citta, "BARI"},
-                                      {ga::cliente::telefono, "080"},
-                                      {ga::cliente::provincia, "BA"},
-                                      {ga::cliente::codice_fiscale, "X"}})});
+    b.scrivi(b.cartella_dati() + "clienti.dat", {ga::test::cliente_bianchi()});
     b.scrivi(b.cartella_dati() + "noteaff2026.dat",
              {ga::test::riga_nota({{ga::nota::testo, "ARRIVO IN TARDA SERATA, CON CANE"},
                                    {ga::nota::prenotazione, "1"},

@@ -40,14 +40,7 @@ void prepara(gui_test::Finestre& f) {
                                            {ga::appartamento::codice, "0010"}})});
     b.scrivi(d + "Vie.dat",
              {ga::test::riga_via({{ga::vie::codice, "0001"}, {ga::vie::nome, "VIA DEL FARO"}})});
-    b.scrivi(d + "clienti.dat", {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
-                                                         {ga::cliente::nome, "BIANCHI ANNA"},
-                                                         {ga::cliente::via, "VIA MARE 2"},
-                                                         {ga::cliente::cap, "70100"},
-                                                         {ga::cliente::citta, "BARI"},
-                                                         {ga::cliente::telefono, "080"},
-                                                         {ga::cliente::provincia, "BA"},
-                                                         {ga::cliente::codice_fiscale, "X"}})});
+    b.scrivi(d + "clienti.dat", {ga::test::cliente_bianchi()});
     b.scrivi(d + "noteaff2026.dat",
              {ga::test::riga_nota({{ga::nota::testo, "ARRIVO IN TARDA SERATA"},
                                    {ga::nota::prenotazione, "1"},

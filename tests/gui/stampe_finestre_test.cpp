@@ -14,22 +14,7 @@ void dati_di_prova(gui_test::Finestre& f) {
     b.prepara_dati();
     f.app().s.percorso_logo = b.cartella_programma() + "ICONA.BMP";
     b.scrivi(b.cartella_dati() + "clienti.dat",
-             {ga::test::riga_cliente({{ga::cliente::codice, "0001"},
-                                      {ga::cliente::nome, "BIANCHI ANNA"},
-                                      {ga::cliente::via, "VIA MARE 2"},
-                                      {ga::cliente::cap, "70100"},
-                                      {ga::cliente::citta, "BARI"},
-                                      {ga::cliente::telefono, "080"},
-                                      {ga::cliente::provincia, "BA"},
-                                      {ga::cliente::codice_fiscale, "X"}}),
-              ga::test::riga_cliente({{ga::cliente::codice, "0002"},
-                                      {ga::cliente::nome, "VERDI LUCA"},
-                                      {ga::cliente::via, "VIA LAGO 3"},
-                                      {ga::cliente::cap, "73028"},
-                                      {ga::cliente::citta, "OTRANTO"},
-                                      {ga::cliente::telefono, "0836"},
-                                      {ga::cliente::provincia, "LE"},
-                                      {ga::cliente::codice_fiscale, "Y"}})});
+             {ga::test::cliente_bianchi(), ga::test::cliente_verdi()});
     b.scrivi(b.cartella_dati() + "prenotazioni2026.dat",
              {ga::test::riga_prenotazione({{ga::pren::appartamento, "0010"},
                                            {ga::pren::cliente, "0001"},

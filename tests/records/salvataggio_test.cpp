@@ -126,14 +126,7 @@ void dati_saldi(test::Banco& b) {
                                        {appartamento::posti_letto, "4"},
                                        {appartamento::periodicita, "ESTIVO"},
                                        {appartamento::codice, "0010"}})});
-    b.scrivi(d + "clienti.dat", {test::riga_cliente({{cliente::codice, "0001"},
-                                                     {cliente::nome, "BIANCHI ANNA"},
-                                                     {cliente::via, "VIA MARE 2"},
-                                                     {cliente::cap, "70100"},
-                                                     {cliente::citta, "BARI"},
-                                                     {cliente::telefono, "080"},
-                                                     {cliente::provincia, "BA"},
-                                                     {cliente::codice_fiscale, "X"}})});
+    b.scrivi(d + "clienti.dat", {test::cliente_bianchi()});
     b.scrivi(d + "periodi2026.ind", {test::riga_periodo({{periodo::codice, "0010"},
                                                          {periodo::dal, "01/07/2026"},
                                                          {periodo::al, "15/07/2026"},

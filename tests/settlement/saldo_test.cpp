@@ -98,14 +98,7 @@ protected:
                                            {appartamento::posti_letto, "4"},
                                            {appartamento::periodicita, "ESTIVO"},
                                            {appartamento::codice, "0010"}})});
-        b.scrivi(dati("clienti.dat"), {test::riga_cliente({{cliente::codice, "0001"},
-                                                           {cliente::nome, "BIANCHI ANNA"},
-                                                           {cliente::via, "VIA MARE 2"},
-                                                           {cliente::cap, "70100"},
-                                                           {cliente::citta, "BARI"},
-                                                           {cliente::telefono, "080"},
-                                                           {cliente::provincia, "BA"},
-                                                           {cliente::codice_fiscale, "X"}})});
+        b.scrivi(dati("clienti.dat"), {test::cliente_bianchi()});
         b.scrivi(dati("prenotazioni2026.dat"), {kP1, kP2});
         b.scrivi(dati("noteaff2026.dat"), kNote);
         b.scrivi(dati("saldi2026.dat"), kSaldi);

@@ -64,4 +64,26 @@ bool registra_cliente_del_blocco(App& app) {
     return registra_cliente(app, k, c);
 }
 
+std::string cliente_bianchi() {
+    return riga_cliente({{cliente::codice, "0001"},
+                         {cliente::nome, "BIANCHI ANNA"},
+                         {cliente::via, "VIA MARE 2"},
+                         {cliente::cap, "70100"},
+                         {cliente::citta, "BARI"},
+                         {cliente::telefono, "080"},
+                         {cliente::provincia, "BA"},
+                         {cliente::codice_fiscale, "X"}});
+}
+
+std::string cliente_verdi() {
+    return riga_cliente({{cliente::codice, "0002"},
+                         {cliente::nome, "VERDI LUCA"},
+                         {cliente::via, "VIA LAGO 3"},
+                         {cliente::cap, "73028"},
+                         {cliente::citta, "OTRANTO"},
+                         {cliente::telefono, "0836"},
+                         {cliente::provincia, "LE"},
+                         {cliente::codice_fiscale, "Y"}});
+}
+
 }  // namespace ga::test

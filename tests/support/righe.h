@@ -28,6 +28,11 @@ using Valori = std::initializer_list<std::pair<Campo, std::string>>;
 std::string riga_cliente(Valori<cliente::Campo> valori);
 std::string riga_proprietario(Valori<proprietario::Campo> valori);
 
+// The two clients most tests book for: 0001 BIANCHI ANNA of Bari and 0002
+// VERDI LUCA of Otranto.
+std::string cliente_bianchi();
+std::string cliente_verdi();
+
 // The line of an apartment, a period, a booking, a booking's note, a
 // movement of the journal, an invoice.
 std::string riga_appartamento(Valori<appartamento::Campo> valori);
