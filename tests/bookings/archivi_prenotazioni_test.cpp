@@ -143,11 +143,7 @@ TEST_F(ArchiviPrenotazioni, MissingFilesAreCreatedEmptyAndALongJournalLoadsWhole
 // The booking form's load is what fills every table at start: reading one of
 // its count stores on a fresh program is enough.
 TEST_F(ArchiviPrenotazioni, ReadingTheBookingsCountLoadsEveryTable) {
-    b.scrivi(dati("proprietari.IND"),
-             {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
-                                       {proprietario::telefono, "0832"},
-                                       {proprietario::codice, "0001"},
-                                       {proprietario::rapporto, "PROVV"}})});
+    b.scrivi(dati("proprietari.IND"), {test::proprietario_rossi()});
     b.scrivi(dati("appartamenti.ind"),
              {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
                                        {appartamento::codice_via, "0001"},

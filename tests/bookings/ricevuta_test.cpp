@@ -73,10 +73,7 @@ protected:
                                            {proprietario::telefono, "0832"},
                                            {proprietario::codice, "0002"},
                                            {proprietario::rapporto, "PROVV"}}),
-                  test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
-                                           {proprietario::telefono, "0832"},
-                                           {proprietario::codice, "0001"},
-                                           {proprietario::rapporto, "PROVV"}})});
+                  test::proprietario_rossi()});
         b.scrivi(dati("appartamenti.ind"),
                  {test::riga_appartamento({{appartamento::codice_proprietario, "0002"},
                                            {appartamento::codice_via, "0002"},

@@ -18,18 +18,7 @@ TEST(FinestraNotaPrenot, ShowsAPickedBookingWithItsNote) {
     b.prepara_dati();
     app.s.percorso_logo = b.cartella_programma() + "ICONA.BMP";
     app.s.agenzia_nome = "MARE BLU";
-    b.scrivi(b.cartella_dati() + "appartamenti.ind",
-             {ga::test::riga_appartamento({{ga::appartamento::codice_proprietario, "0001"},
-                                           {ga::appartamento::codice_via, "0001"},
-                                           {ga::appartamento::civico, "12"},
-                                           {ga::appartamento::tipo, "MON"},
-                                           {ga::appartamento::soggiorno, "SI"},
-                                           {ga::appartamento::bagni, "1"},
-                                           {ga::appartamento::giardino, "NO"},
-                                           {ga::appartamento::piano, "1"},
-                                           {ga::appartamento::posti_letto, "4"},
-                                           {ga::appartamento::periodicita, "ESTIVO"},
-                                           {ga::appartamento::codice, "0010"}})});
+    b.scrivi(b.cartella_dati() + "appartamenti.ind", {ga::test::appartamento_di_rossi()});
     b.scrivi(b.cartella_dati() + "clienti.dat", {ga::test::cliente_bianchi()});
     b.scrivi(b.cartella_dati() + "noteaff2026.dat",
              {ga::test::riga_nota({{ga::nota::testo, "ARRIVO IN TARDA SERATA, CON CANE"},

@@ -21,23 +21,8 @@ void prepara(gui_test::Finestre& f) {
     app.s.agenzia_nome = "MARE BLU";
     app.s.diritti_agenzia = app.s.pulizia_finale = app.s.deposito_minimo = "50,00";
     const std::string d = b.cartella_dati();
-    b.scrivi(d + "proprietari.IND",
-             {ga::test::riga_proprietario({{ga::proprietario::nome, "ROSSI MARIO"},
-                                           {ga::proprietario::telefono, "0832"},
-                                           {ga::proprietario::codice, "0001"},
-                                           {ga::proprietario::rapporto, "PROVV"}})});
-    b.scrivi(d + "appartamenti.ind",
-             {ga::test::riga_appartamento({{ga::appartamento::codice_proprietario, "0001"},
-                                           {ga::appartamento::codice_via, "0001"},
-                                           {ga::appartamento::civico, "12"},
-                                           {ga::appartamento::tipo, "MON"},
-                                           {ga::appartamento::soggiorno, "SI"},
-                                           {ga::appartamento::bagni, "1"},
-                                           {ga::appartamento::giardino, "NO"},
-                                           {ga::appartamento::piano, "1"},
-                                           {ga::appartamento::posti_letto, "4"},
-                                           {ga::appartamento::periodicita, "ESTIVO"},
-                                           {ga::appartamento::codice, "0010"}})});
+    b.scrivi(d + "proprietari.IND", {ga::test::proprietario_rossi()});
+    b.scrivi(d + "appartamenti.ind", {ga::test::appartamento_di_rossi()});
     b.scrivi(d + "Vie.dat",
              {ga::test::riga_via({{ga::vie::codice, "0001"}, {ga::vie::nome, "VIA DEL FARO"}})});
     b.scrivi(d + "clienti.dat", {ga::test::cliente_bianchi()});

@@ -110,22 +110,8 @@ Righe regole_violate(test::Banco& b) {
 // and a deposit of 300,00, on period 3.
 void dati_saldi(test::Banco& b) {
     const std::string d = b.cartella_dati();
-    b.scrivi(d + "proprietari.IND", {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
-                                                              {proprietario::telefono, "0832"},
-                                                              {proprietario::codice, "0001"},
-                                                              {proprietario::rapporto, "PROVV"}})});
-    b.scrivi(d + "appartamenti.ind",
-             {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
-                                       {appartamento::codice_via, "0001"},
-                                       {appartamento::civico, "12"},
-                                       {appartamento::tipo, "MON"},
-                                       {appartamento::soggiorno, "SI"},
-                                       {appartamento::bagni, "1"},
-                                       {appartamento::giardino, "NO"},
-                                       {appartamento::piano, "1"},
-                                       {appartamento::posti_letto, "4"},
-                                       {appartamento::periodicita, "ESTIVO"},
-                                       {appartamento::codice, "0010"}})});
+    b.scrivi(d + "proprietari.IND", {test::proprietario_rossi()});
+    b.scrivi(d + "appartamenti.ind", {test::appartamento_di_rossi()});
     b.scrivi(d + "clienti.dat", {test::cliente_bianchi()});
     b.scrivi(d + "periodi2026.ind", {test::riga_periodo({{periodo::codice, "0010"},
                                                          {periodo::dal, "01/07/2026"},

@@ -144,18 +144,7 @@ class Cauzione : public ::testing::Test {
 protected:
     void SetUp() override {
         b.prepara_dati();
-        b.scrivi(dati("appartamenti.ind"),
-                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
-                                           {appartamento::codice_via, "0001"},
-                                           {appartamento::civico, "12"},
-                                           {appartamento::tipo, "MON"},
-                                           {appartamento::soggiorno, "SI"},
-                                           {appartamento::bagni, "1"},
-                                           {appartamento::giardino, "NO"},
-                                           {appartamento::piano, "1"},
-                                           {appartamento::posti_letto, "4"},
-                                           {appartamento::periodicita, "ESTIVO"},
-                                           {appartamento::codice, "0010"}})});
+        b.scrivi(dati("appartamenti.ind"), {test::appartamento_di_rossi()});
         b.scrivi(dati("clienti.dat"), {test::cliente_bianchi(), test::cliente_verdi(),
                                        test::riga_cliente({{cliente::codice, "0003"},
                                                            {cliente::nome, "NERI PIO"},

@@ -86,23 +86,8 @@ class Revoca : public ::testing::Test {
 protected:
     void SetUp() override {
         b.prepara_dati();
-        b.scrivi(dati("proprietari.IND"),
-                 {test::riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
-                                           {proprietario::telefono, "0832"},
-                                           {proprietario::codice, "0001"},
-                                           {proprietario::rapporto, "PROVV"}})});
-        b.scrivi(dati("appartamenti.ind"),
-                 {test::riga_appartamento({{appartamento::codice_proprietario, "0001"},
-                                           {appartamento::codice_via, "0001"},
-                                           {appartamento::civico, "12"},
-                                           {appartamento::tipo, "MON"},
-                                           {appartamento::soggiorno, "SI"},
-                                           {appartamento::bagni, "1"},
-                                           {appartamento::giardino, "NO"},
-                                           {appartamento::piano, "1"},
-                                           {appartamento::posti_letto, "4"},
-                                           {appartamento::periodicita, "ESTIVO"},
-                                           {appartamento::codice, "0010"}})});
+        b.scrivi(dati("proprietari.IND"), {test::proprietario_rossi()});
+        b.scrivi(dati("appartamenti.ind"), {test::appartamento_di_rossi()});
         b.scrivi(dati("clienti.dat"), {test::cliente_bianchi()});
         b.scrivi(dati("prenotazioni2026.dat"), {kP1, kP2});
         b.scrivi(dati("saldi2026.dat"), kSaldi);

@@ -86,4 +86,25 @@ std::string cliente_verdi() {
                          {cliente::codice_fiscale, "Y"}});
 }
 
+std::string proprietario_rossi() {
+    return riga_proprietario({{proprietario::nome, "ROSSI MARIO"},
+                              {proprietario::telefono, "0832"},
+                              {proprietario::codice, "0001"},
+                              {proprietario::rapporto, "PROVV"}});
+}
+
+std::string appartamento_di_rossi() {
+    return riga_appartamento({{appartamento::codice_proprietario, "0001"},
+                              {appartamento::codice_via, "0001"},
+                              {appartamento::civico, "12"},
+                              {appartamento::tipo, "MON"},
+                              {appartamento::soggiorno, "SI"},
+                              {appartamento::bagni, "1"},
+                              {appartamento::giardino, "NO"},
+                              {appartamento::piano, "1"},
+                              {appartamento::posti_letto, "4"},
+                              {appartamento::periodicita, "ESTIVO"},
+                              {appartamento::codice, "0010"}});
+}
+
 }  // namespace ga::test

@@ -32,6 +32,9 @@ std::string riga_proprietario(Valori<proprietario::Campo> valori);
 // VERDI LUCA of Otranto.
 std::string cliente_bianchi();
 std::string cliente_verdi();
+// The owner 0001 ROSSI MARIO and his apartment 0010 on street 0001.
+std::string proprietario_rossi();
+std::string appartamento_di_rossi();
 
 // The line of an apartment, a period, a booking, a booking's note, a
 // movement of the journal, an invoice.
