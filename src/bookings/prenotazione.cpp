@@ -532,9 +532,15 @@ bool prenotazione::salvataggio_ammesso() {
     if (!arrivo) return false;
     const auto partenza = data_registrabile(app, Text6.text(), "LA DATA DI PARTENZA");
     if (!partenza) return false;
+    // A booking takes at least one night: a departure on the arrival day
+    // would let a stay of no nights, with the whole rent, that no overlap
+    // check can see.
     if (*partenza < *arrivo)
         return registrazione_rifiutata(app,
                                        "LA DATA DI PARTENZA E' PRECEDENTE ALLA DATA DI ARRIVO.");
+    if (*partenza == *arrivo)
+        return registrazione_rifiutata(
+            app, "LA DATA DI PARTENZA DEVE ESSERE SUCCESSIVA A QUELLA DI ARRIVO.");
     if (!data_registrabile(app, Text2.text(), "LA DATA DELLA PRENOTAZIONE")) return false;
 
     const long numero = plat::leading_int(Text1.text());

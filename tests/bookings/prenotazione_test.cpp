@@ -218,7 +218,14 @@ TEST_F(PrenotazionePagina, SaveChecksComeBeforeAnyWrite) {
     scrivi(p().Text20, "CULLA");
     p().Text6.set_text("01/07/2026");
     app.click(p().SALVA);
-    EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
+    // A departure on the arrival day is a stay of no nights.
+    p().Text6.set_text("01/08/2026");
+    app.click(p().SALVA);
+    EXPECT_EQ(b.nuovi_messaggi().size(), 3u);
+    EXPECT_EQ(b.messaggi().shown().back().text,
+              "LA DATA DI PARTENZA DEVE ESSERE SUCCESSIVA A QUELLA DI ARRIVO.\r"
+              "LA REGISTRAZIONE NON E' STATA FATTA.");
+    EXPECT_EQ(b.byte(app.s.percorso_periodi), crlf(kPeriodi));
     EXPECT_EQ(b.byte(app.s.percorso_note), note);
     EXPECT_EQ(b.byte(app.s.percorso_prenotazioni), prenotazioni);
 
