@@ -137,9 +137,13 @@ private:
     void azzera_contatore();
     long periodo_della_riga(int r);
     long periodo_o_nuovo(int r);
-    // Whether row r may be written now: its dates were not refused, its start
-    // comes before its end and lies in the management year, it shares no
-    // night with a period of the same apartment in the year before or after,
+    // Why the dates of row r may not be written ("" when they may): they
+    // were refused by the overlap check, the start is not before the end or
+    // lies outside the management year, or they share a night with a period
+    // of the same apartment in the year before or after. Every write of a
+    // row (a price, the owner's state, registra_periodi itself) asks it.
+    std::string date_non_registrabili(int r);
+    // Whether row r may be written now: its dates pass date_non_registrabili
     // and it differs from its period in the file (a new row always does).
     // Tells the user and empties the price box when the dates are at fault.
     bool riga_da_scrivere(int r);

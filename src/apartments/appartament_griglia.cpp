@@ -297,6 +297,13 @@ bool appartament::registra_periodi() {
         if (k == 0) return false;  // a row without a period: nothing in the file to delete
         Text40.set_text(std::to_string(k));
     }
+    // Whatever led here, a row is written only with dates it may hold.
+    if (scrive && riga_valida(r)) {
+        if (const std::string motivo = date_non_registrabili(r); !motivo.empty()) {
+            app.msgbox(motivo);
+            return false;
+        }
+    }
     s.operazione = "APPARTAMENTO";
     const bool ok = aggiorna_periodi(app);
     if (!ok) return false;
@@ -344,22 +351,25 @@ void appartament::prez_Validate(int r) {
     if (registra_periodi()) sblocca_calendari();
 }
 
-bool appartament::riga_da_scrivere(int r) {
+std::string appartament::date_non_registrabili(int r) {
     const int p = 2 * r - 1;
     const plat::Date dal = data(p), al = data(p + 1);
-    const char* errore = nullptr;
-    if (date_rifiutate_.contains(r)) errore = " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO ";
-    else if (dal.is_zero() || al.is_zero() || !(dal < al))
-        errore = "LA DATA DI FINE DEL PERIODO DEVE ESSERE SUCCESSIVA A QUELLA DI INIZIO !! ";
-    std::string motivo = errore ? errore : "";
+    if (date_rifiutate_.contains(r)) return " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO ";
+    if (dal.is_zero() || al.is_zero() || !(dal < al))
+        return "LA DATA DI FINE DEL PERIODO DEVE ESSERE SUCCESSIVA A QUELLA DI INIZIO !! ";
     // A period belongs to the year it starts in: the files of that year are
     // the ones every form of that year reads.
     const int anno = anno_di_gestione(s);
-    if (motivo.empty() && anno != 0 && dal.year() != anno)
-        motivo = "IL PERIODO INIZIA NEL " + std::to_string(dal.year()) + ": PER INSERIRLO " +
-                 cambiare_anno(dal.year()) + " !! ";
-    if (motivo.empty()) motivo = sovrapposto_ad_altro_anno(dal, al);
-    if (!motivo.empty()) {
+    if (anno != 0 && dal.year() != anno)
+        return "IL PERIODO INIZIA NEL " + std::to_string(dal.year()) + ": PER INSERIRLO " +
+               cambiare_anno(dal.year()) + " !! ";
+    return sovrapposto_ad_altro_anno(dal, al);
+}
+
+bool appartament::riga_da_scrivere(int r) {
+    const int p = 2 * r - 1;
+    const plat::Date dal = data(p), al = data(p + 1);
+    if (const std::string motivo = date_non_registrabili(r); !motivo.empty()) {
         app.msgbox(motivo);
         prezzo(r).set_text("");
         return false;
@@ -372,15 +382,12 @@ bool appartament::riga_da_scrivere(int r) {
 }
 
 std::string appartament::sovrapposto_ad_altro_anno(plat::Date dal, plat::Date al) {
-    const double codice = plat::leading_number(Text44.text());
-    for (const PeriodoDiAltroAnno& q : periodi_degli_anni_vicini(s)) {
-        if (plat::leading_number(q.codice) != codice) continue;
-        // Nights in common: one period may end on the day the other starts.
-        if (dal < q.al && q.dal < al)
-            return " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO DEL " + std::to_string(q.anno) +
-                   " (DAL " + q.dal.text() + " AL " + q.al.text() + ") ";
-    }
-    return "";
+    const auto vicini = periodi_degli_anni_vicini(s);
+    const PeriodoDiAltroAnno* q =
+        periodo_con_notti_in_comune(vicini, plat::leading_number(Text44.text()), dal, al);
+    if (!q) return "";
+    return " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO DEL " + std::to_string(q->anno) +
+           " (DAL " + q->dal.text() + " AL " + q->al.text() + ") ";
 }
 
 void appartament::situ_DblClick(int r) {
@@ -395,6 +402,12 @@ void appartament::cambio_stato() {
     const int ri = static_cast<int>(r);
     const std::string stato = situazione(ri).text();
     if (stato == "LIB") {
+        // The owner's period is written at once: dates that no row may hold
+        // leave the row free, as it was.
+        if (const std::string motivo = date_non_registrabili(ri); !motivo.empty()) {
+            app.msgbox(motivo);
+            return;
+        }
         adegua_dataf();
         s.valore_salvato = prezzo(ri).text();
         prezzo(ri).set_tooltip(prezzo(ri).text());

@@ -57,25 +57,38 @@ int anno_con_prenotazioni_del_cliente(const Stato& s, double codice) {
     return 0;
 }
 
-std::vector<PeriodoDiAltroAnno> periodi_degli_anni_vicini(const Stato& s) {
+std::vector<PeriodoDiAltroAnno> periodi_dell_anno(const Stato& s, int anno) {
     std::vector<PeriodoDiAltroAnno> out;
-    const int y = anno_di_gestione(s);
-    if (y == 0 || s.cartella_dati.empty()) return out;
-    for (int anno : {y - 1, y + 1}) {
-        const std::string percorso = s.cartella_dati + "periodi" + std::to_string(anno) + ".ind";
-        if (!plat::file_exists(percorso)) continue;
-        plat::read_lines_each(percorso, [&](std::string_view testo) {
-            Campi<periodo::kCampi> c;
-            metti_riga(c, testo);
-            const auto dal = plat::Date::parse(plat::trimmed(c[periodo::dal]));
-            const auto al = plat::Date::parse(plat::trimmed(c[periodo::al]));
-            const std::string codice = plat::trim(c[periodo::codice]);
-            if (dal && al && !codice.empty() && codice != "CANC")
-                out.push_back({anno, codice, *dal, *al, plat::trim(c[periodo::stato])});
-            return true;
-        });
-    }
+    const std::string percorso = s.cartella_dati + "periodi" + std::to_string(anno) + ".ind";
+    if (anno <= 0 || s.cartella_dati.empty() || !plat::file_exists(percorso)) return out;
+    plat::read_lines_each(percorso, [&](std::string_view testo) {
+        Campi<periodo::kCampi> c;
+        metti_riga(c, testo);
+        const auto dal = plat::Date::parse(plat::trimmed(c[periodo::dal]));
+        const auto al = plat::Date::parse(plat::trimmed(c[periodo::al]));
+        const std::string codice = plat::trim(c[periodo::codice]);
+        if (dal && al && !codice.empty() && codice != "CANC")
+            out.push_back({anno, codice, *dal, *al, plat::trim(c[periodo::stato])});
+        return true;
+    });
     return out;
+}
+
+std::vector<PeriodoDiAltroAnno> periodi_degli_anni_vicini(const Stato& s) {
+    const int y = anno_di_gestione(s);
+    if (y == 0) return {};
+    auto out = periodi_dell_anno(s, y - 1);
+    auto dopo = periodi_dell_anno(s, y + 1);
+    out.insert(out.end(), std::make_move_iterator(dopo.begin()),
+               std::make_move_iterator(dopo.end()));
+    return out;
+}
+
+const PeriodoDiAltroAnno* periodo_con_notti_in_comune(
+    const std::vector<PeriodoDiAltroAnno>& periodi, double codice, plat::Date dal, plat::Date al) {
+    for (const PeriodoDiAltroAnno& q : periodi)
+        if (plat::leading_number(q.codice) == codice && dal < q.al && q.dal < al) return &q;
+    return nullptr;
 }
 
 std::string cambiare_anno(int anno) {

@@ -42,9 +42,16 @@ struct PeriodoDiAltroAnno {
     std::string stato;
 };
 
-// The periods of the years before and after the management year whose
-// dates read as dates ("CANC" ones left out).
+// The periods of the file of `anno` whose dates read as dates ("CANC"
+// ones left out); none when it does not exist.
+std::vector<PeriodoDiAltroAnno> periodi_dell_anno(const Stato& s, int anno);
+// Those of the years before and after the management year.
 std::vector<PeriodoDiAltroAnno> periodi_degli_anni_vicini(const Stato& s);
+// The first of `periodi` of the apartment with this code (read as a number)
+// that shares a night with dal..al (one may end on the day the other
+// starts); nullptr for none.
+const PeriodoDiAltroAnno* periodo_con_notti_in_comune(
+    const std::vector<PeriodoDiAltroAnno>& periodi, double codice, plat::Date dal, plat::Date al);
 
 // The message that sends the user to another year: "... NEL 2027: CAMBIARE
 // L'ANNO DI GESTIONE IN 2027 ...", built by the callers around the year.

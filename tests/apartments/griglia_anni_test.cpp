@@ -76,11 +76,26 @@ TEST_F(GrigliaAnni, APeriodSharingANightWithTheNeighbouringYearsPeriodIsRefused)
     b.riavvia(g_(2, 1, 2027));
     apri_rossi();
     a().click(k("Check1"));
-    riga(1, g_(1, 1, 2027), g_(10, 1, 2027), "900");
-    EXPECT_EQ(b.nuovi_messaggi(),
-              std::vector<std::string>{" LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO DEL 2026 "
-                                       "(DAL 27/12/2026 AL 03/01/2027) "});
-    EXPECT_TRUE(b.leggi(file(2027)).empty());
+    // Every write of the row meets the same checks: a price entered, or the
+    // owner's state switched on (written at once, without a price).
+    const std::string notti_del_2026 =
+        " LA DATA SCELTA E' GIA' COMPRESA IN UN PERIODO DEL 2026 (DAL 27/12/2026 AL 03/01/2027) ";
+    const std::string inizia_nel_2026 =
+        "IL PERIODO INIZIA NEL 2026: PER INSERIRLO CAMBIARE L'ANNO DI GESTIONE IN 2026 !! ";
+    for (const bool del_proprietario : {false, true})
+        for (const auto& [dal, messaggio] :
+             {std::pair{g_(1, 1, 2027), notti_del_2026}, {g_(30, 12, 2026), inizia_nel_2026}}) {
+            if (del_proprietario) {
+                a().pick_date(cal(1), dal);
+                a().pick_date(cal(2), g_(10, 1, 2027));
+                a().double_click(k("situ28"));
+            } else {
+                riga(1, dal, g_(10, 1, 2027), "900");
+            }
+            EXPECT_EQ(b.nuovi_messaggi(), std::vector<std::string>{messaggio});
+            EXPECT_TRUE(b.leggi(file(2027)).empty());
+            EXPECT_EQ(k("situ28").text(), "LIB");
+        }
     riga(1, g_(3, 1, 2027), g_(10, 1, 2027), "900");
     EXPECT_EQ(b.leggi(file(2027)),
               std::vector<std::string>{test::riga_periodo({{periodo::codice, "0007"},
