@@ -61,6 +61,29 @@ std::string nome_proprietario(App& app, const std::string& codice) {
 
 }  // namespace
 
+std::vector<int> periodi_del_mese(Stato& s, std::vector<int> periodi, int mese) {
+    if (mese < 1 || mese > 12) return {};
+    // The month of the management year; a year that cannot be read leaves
+    // each period's own start year to decide.
+    const int anno_gestione = plat::leading_int(s.anno_gestione);
+    const auto inizio = [&](int i) { return plat::Date::parse(s.periodi[i].dal); };
+    std::erase_if(periodi, [&](int i) {
+        const auto dal = inizio(i);
+        const auto al = plat::Date::parse(s.periodi[i].al);
+        if (!dal) return true;
+        const int anno = anno_gestione >= 1900 ? anno_gestione : dal->year();
+        const plat::Date primo = plat::Date::from_dmy_lenient(1, mese, anno);
+        const plat::Date dopo = plat::Date::from_dmy_lenient(1, mese + 1, anno);
+        // A period without a night (no end, or an end not after its start)
+        // is listed under the month it starts in, as it always was.
+        if (!al || !(*dal < *al)) return !(primo <= *dal && *dal < dopo);
+        return !(*dal < dopo && primo < *al);
+    });
+    std::stable_sort(periodi.begin(), periodi.end(),
+                     [&](int a, int b) { return *inizio(a) < *inizio(b); });
+    return periodi;
+}
+
 std::string riga_disponibile(const std::string& numero, const std::string& codice,
                              const std::string& proprietario, const std::string& via,
                              const std::string& dal, const std::string& al,
@@ -89,13 +112,12 @@ Elenco elenco_disponibilita(App& app, int mese) {
 
     const long n = conteggio(app, kContaPeriodi, s.periodi.capacita());
     const long appartamenti = conteggio(app, kContaAppartamenti, s.appartamenti.capacita());
-    for (int i = 1; i <= n; ++i) {
+    std::vector<int> liberi;
+    for (int i = 1; i <= n; ++i)
+        if (plat::trim(s.periodi[i].stato) == "LIB") liberi.push_back(i);
+    if (mese >= 1) liberi = periodi_del_mese(s, std::move(liberi), mese);
+    for (const int i : liberi) {
         const RigaPeriodo& p = s.periodi[i];
-        if (plat::trim(p.stato) != "LIB") continue;
-        if (mese >= 1) {
-            const auto inizio = plat::Date::parse(p.dal);
-            if (!inizio || inizio->month() != mese) continue;
-        }
         std::string proprietario, via;
         // The period's apartment: the first with its code.
         const long codice = plat::leading_int(p.codice);

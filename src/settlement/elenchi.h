@@ -31,10 +31,17 @@ std::string riga_disponibile(const std::string& numero, const std::string& codic
                              const std::string& dal, const std::string& al,
                              const std::string& prezzo);
 
+// The periods of the management year that month `mese` (1 to 12) of that
+// year lists: those with a night in it (a period from 25/07 to 08/08 is
+// free in July and in August; its last day is a departure, not a night),
+// in the order of their start (record order among those starting on the
+// same day). `periodi` are the candidates, in record order.
+std::vector<int> periodi_del_mese(Stato& s, std::vector<int> periodi, int mese);
+
 // The free periods (state "LIB") of the year in record order, each line as
-// the availability view lists it; month 1 to 12 keeps the periods starting
-// in that month, 0 every month. Reads the periods, apartments, owners and
-// streets registers again.
+// the availability view lists it; month 1 to 12 keeps the periods with a
+// night in that month (as periodi_del_mese), 0 every month. Reads the
+// periods, apartments, owners and streets registers again.
 Elenco elenco_disponibilita(App& app, int mese);
 // The registers in record order, read again from their files.
 Elenco elenco_appartamenti(App& app);

@@ -419,10 +419,15 @@ void visu_disponib::vedi_periodi() {
     const Tipologie per_mese{&tuttimes, &monomes, &bilomes, &trilomes, &quadrimes};
     const long mese = plat::leading_int(s.mese_scelto);
 
-    for (int i = 1; i <= n; ++i) {
-        const RigaPeriodo& p = s.periodi[i];
-        if (plat::trim(p.stato) != "LIB") continue;
+    std::vector<int> liberi;
+    for (int i = 1; i <= n; ++i)
+        if (plat::trim(s.periodi[i].stato) == "LIB") liberi.push_back(i);
+    // A month lists every free period with a night in it, by its start.
+    if (modo == "mese" && mese > 0)
+        liberi = periodi_del_mese(s, std::move(liberi), static_cast<int>(mese));
 
+    for (const int i : liberi) {
+        const RigaPeriodo& p = s.periodi[i];
         const long codice = plat::leading_int(p.codice);
         const auto [proprietario, via, tipo, giardino] = appartamento_del_periodo(i);
 
@@ -441,8 +446,7 @@ void visu_disponib::vedi_periodi() {
             if (Check3.value() == 1 && giardino == "NO") elenca = false;
             elenca = elenca && passa_tipologia(per_via, tipo);
         } else if (modo == "mese") {
-            if (mese > 0 && !(inizio && inizio->month() == mese)) elenca = false;
-            elenca = elenca && passa_tipologia(per_mese, tipo);
+            elenca = passa_tipologia(per_mese, tipo);
         }
         if (!elenca) continue;
 

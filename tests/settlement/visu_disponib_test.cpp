@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/date.h"
+#include "settlement/elenchi.h"
 #include "settlement/visu_disponib.h"
 #include "support/banco.h"
 #include "support/righe.h"
@@ -184,17 +185,29 @@ TEST_F(VisuDisponibTest, ByStreetAChosenStreetDropsTheTypeAndTheGardenLeavesOutO
     EXPECT_EQ(numeri(), (Righe{"001", "004", "005", "006"})) << "garden SI, empty, no apartment";
 }
 
-TEST_F(VisuDisponibTest, ByMonthTheStartDecidesAndALineOpensThePickerWhichGivesTheViewBack) {
+TEST_F(VisuDisponibTest, ByMonthEveryNightDecidesAndALineOpensThePickerWhichGivesTheViewBack) {
     apri("mese");
     EXPECT_EQ(b.app().s.mese_scelto, "0");
     app.click(v().Command2);
     EXPECT_EQ(numeri(), tutti);
-    app.pick(v().Combo3, 8);
+    // Each month lists the free periods with a night in it, by their start,
+    // and the printed list of the month holds the same lines.
+    const std::vector<std::pair<int, Righe>> mesi = {
+        {7, {"004"}}, {9, {"006"}}, {10, {}}, {8, {"004", "001", "003", "005"}}};
+    for (const auto& [mese, attesi] : mesi) {
+        app.pick(v().Combo3, mese);
+        b.nuovi_messaggi();
+        app.click(v().Command2);
+        EXPECT_EQ(numeri(), attesi) << "month " << mese;
+        EXPECT_EQ(b.nuovi_messaggi(), attesi.empty() ? Righe{nessuno} : Righe{});
+        Righe stampate;
+        for (const std::string& r : elenco_disponibilita(app, mese).righe)
+            stampate.push_back(r.substr(3, 3));
+        EXPECT_EQ(stampate, attesi) << "month " << mese;
+    }
     EXPECT_EQ(v().Text5.text(), "8");
-    app.click(v().Command2);
-    EXPECT_EQ(numeri(), (Righe{"001", "003", "005"})) << "004 starts on 30 July";
 
-    app.pick(v().List1, 1);
+    app.pick(v().List1, 2);
     plat::Form& picker = *app.form("ModPeriodi");
     EXPECT_TRUE(picker.is_visible() && !v().is_enabled());
     EXPECT_EQ(app.s.modo_chiamata, "VISUPRENOTAZIONE");
@@ -205,7 +218,7 @@ TEST_F(VisuDisponibTest, ByMonthTheStartDecidesAndALineOpensThePickerWhichGivesT
               "0020|DELLA-VALLE BARTOLOMEO A|VIA LUNGA DELLE ROSE IN");
     app.click(*picker.control("ESCI"));
     EXPECT_TRUE(v().is_enabled() && v().XMESE.visible());
-    EXPECT_EQ(numeri().size(), 3u) << "the list keeps its lines";
+    EXPECT_EQ(numeri().size(), 4u) << "the list keeps its lines";
     app.click(v().ESCI);
     EXPECT_TRUE(!v().is_loaded() && app.form("MENU")->is_visible());
 }
