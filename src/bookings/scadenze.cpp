@@ -73,9 +73,6 @@ void controlla_prenotazioni_scadute(App& app) {
     // The bookings of the years before and after that reach into this one:
     // a guest from Christmas to Epiphany is in the other year's file. Their
     // lines carry the negative of their year, not a booking of this year.
-    const int anno = anno_di_gestione(s);
-    const plat::Date primo_gennaio =
-        anno != 0 ? plat::Date::from_dmy_lenient(1, 1, anno) : plat::Date{};
     std::vector<PrenotazioneDiAltroAnno> vicine;
     for (PrenotazioneDiAltroAnno& v : prenotazioni_degli_anni_vicini(s))
         if (v.p.chiusura.is_zero() && !v.p.campo[pren::appartamento].empty() &&
@@ -93,11 +90,11 @@ void controlla_prenotazioni_scadute(App& app) {
             scadute = true;
         }
     }
-    // Of the year before, those still running into this year (departing
-    // after 1 January); of the year after, any already begun.
+    // An open booking whose arrival has passed is expired whichever year's
+    // file holds it: one of the year before that ended in December is as
+    // much to settle in January as one still running.
     for (const PrenotazioneDiAltroAnno& v : vicine) {
-        const bool prima = v.anno < anno;
-        if (v.p.arrivo < oggi && (!prima || v.p.partenza > primo_gennaio)) {
+        if (v.p.arrivo < oggi) {
             aggiungi_vicina(v);
             scadute = true;
         }

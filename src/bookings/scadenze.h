@@ -3,9 +3,8 @@
 // arrival has passed and those arriving today or in the next five days are
 // listed in the warnings form `controlloentruscit`, shown over the disabled
 // menu, each line with its booking's number beside it. The open bookings of
-// the year before that run into this year, and those of the year after that
-// have begun or arrive in the window, are listed too, their lines ending
-// with their year. Nothing is shown when there is nothing to report.
+// the years before and after that have begun or arrive in the window are
+// listed too, their lines ending with their year. Nothing is shown when there is nothing to report.
 #pragma once
 
 #include <cstdint>

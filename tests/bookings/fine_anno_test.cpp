@@ -220,6 +220,21 @@ TEST_F(FineAnno, TheStartUpCheckFindsTheOtherYearsGuestsAndArrivals) {
     EXPECT_EQ(b.nuovi_messaggi(),
               Righe{"LA PRENOTAZIONE E' NELL'ARCHIVIO DEL 2026: CAMBIARE L'ANNO DI GESTIONE IN "
                     "2026 PER VEDERLA."});
+
+    // A booking of the year before still open is expired in January too,
+    // though its guest left before the new year.
+    Righe dicembre = b.leggi(dati("prenotazioni2026.dat"));
+    dicembre.push_back(test::riga_prenotazione({{pren::appartamento, "0012"},
+                                                {pren::cliente, "0039"},
+                                                {pren::arrivo, "20/12/2026"},
+                                                {pren::partenza, "27/12/2026"},
+                                                {pren::affitto, "600,00"},
+                                                {pren::acconto, "100,00"},
+                                                {pren::chiusura, "0.00.00"}}));
+    b.scrivi(dati("prenotazioni2026.dat"), dicembre);
+    EXPECT_EQ(righe(giorno(2, 1, 2027))[2],
+              "002 * ROSSI MARIO              * 0012 * 20/12/2026 *     500,00 * PRENOTAZIONE "
+              "DEL 2026");
 }
 
 }  // namespace
