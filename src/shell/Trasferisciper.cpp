@@ -8,9 +8,11 @@
 #include "platform/number.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
+#include "records/anni_vicini.h"
 #include "records/archivio.h"
 #include "records/periodi.h"
 #include "records/periodi_campi.h"
+#include "records/prenotazioni.h"
 
 namespace ga {
 
@@ -45,6 +47,39 @@ bool ha_contenuto(const std::string& percorso) {
     const auto righe = plat::read_lines(percorso);
     return !righe || std::any_of(righe->begin(), righe->end(),
                                  [](const std::string& r) { return !vuota(r); });
+}
+
+// At most ten items of a list told to the user, then "...".
+std::string al_massimo_dieci(std::vector<std::string> voci, const std::string& separatore) {
+    if (voci.size() > 10) {
+        voci.resize(10);
+        voci.push_back("...");
+    }
+    return plat::join(voci, separatore);
+}
+
+// The bookings of the file of `anno` that hold a period of its periods file:
+// every one not revoked, by its number (its line), apartment and dates.
+std::vector<std::string> prenotazioni_con_periodo(const std::string& percorso) {
+    std::vector<std::string> out;
+    if (!plat::file_exists(percorso)) return out;
+    const auto righe = plat::read_lines(percorso);
+    if (!righe) return {"(" + percorso + " NON SI PUO' LEGGERE)"};
+    for (std::size_t i = 0; i < righe->size(); ++i) {
+        if (vuota((*righe)[i])) continue;
+        RigaPrenotazione p;
+        metti_riga(p.campo, (*righe)[i]);
+        p.chiusura = plat::Date::parse_or_zero(plat::trim(p.campo[pren::chiusura]));
+        const std::string appartamento = plat::trim(p.campo[pren::appartamento]);
+        if (appartamento.empty() || appartamento == "CANC" ||
+            plat::leading_int(p.campo[pren::periodo]) < 1 ||
+            stato_prenotazione(p) == StatoPrenotazione::revocata)
+            continue;
+        out.push_back("N. " + std::to_string(i + 1) + " (" + appartamento + " DAL " +
+                      plat::trim(p.campo[pren::arrivo]) + " AL " +
+                      plat::trim(p.campo[pren::partenza]) + ")");
+    }
+    return out;
 }
 
 }  // namespace
@@ -142,18 +177,60 @@ void Trasferisciper::Command1_Click() {
             sbagliate.push_back(std::to_string(i + 1));
     }
     if (!sbagliate.empty()) {
-        if (sbagliate.size() > 10) {
-            sbagliate.resize(10);
-            sbagliate.push_back("...");
-        }
         rifiuta("IL FILE " + origine + " CONTIENE RIGHE CHE NON SONO PERIODI (RIGHE " +
-                plat::join(sbagliate, ", ") + ").");
+                al_massimo_dieci(sbagliate, ", ") + ").");
         return;
     }
     if (nuove.empty()) {
         rifiuta("IL FILE " + origine + " NON CONTIENE PERIODI.");
         return;
     }
+
+    // The bookings of the target year name their periods by line: periods
+    // replaced under them would free nights already let, and send a
+    // revocation or a balance to another period.
+    const auto prenotazioni =
+        prenotazioni_con_periodo(s.cartella_dati + "prenotazioni" + anno_destinazione + ".dat");
+    if (!prenotazioni.empty()) {
+        rifiuta("NEL " + anno_destinazione +
+                " CI SONO GIA' DELLE PRENOTAZIONI: " + al_massimo_dieci(prenotazioni, ", ") +
+                ".\rI PERIODI DEL " + anno_destinazione + " NON POSSONO ESSERE SOSTITUITI.");
+        return;
+    }
+
+    // A carried period may not share a night with a period of the same
+    // apartment in the years beside the target (a Christmas letting of the
+    // year before reaches into January), as no period entered on the card
+    // may: those are left out, if the user agrees.
+    std::vector<PeriodoDiAltroAnno> vicini = periodi_dell_anno(s, anno - 1);
+    for (PeriodoDiAltroAnno& q : periodi_dell_anno(s, anno + 1)) vicini.push_back(std::move(q));
+    std::vector<std::string> trasferibili, escluse;
+    for (std::string& nuova : nuove) {
+        const auto c = plat::split(nuova, "*");
+        const plat::Date dal = plat::Date::parse_or_zero(c[periodo::dal]);
+        const plat::Date al = plat::Date::parse_or_zero(c[periodo::al]);
+        if (const PeriodoDiAltroAnno* q = periodo_con_notti_in_comune(
+                vicini, plat::leading_number(c[periodo::codice]), dal, al))
+            escluse.push_back(c[periodo::codice] + " DAL " + dal.text() + " AL " + al.text() +
+                              " (PERIODO DEL " + std::to_string(q->anno) + " DAL " + q->dal.text() +
+                              " AL " + q->al.text() + ")");
+        else
+            trasferibili.push_back(std::move(nuova));
+    }
+    if (!escluse.empty()) {
+        const std::string elenco =
+            "QUESTI PERIODI HANNO NOTTI IN COMUNE CON UN PERIODO DELLO STESSO APPARTAMENTO "
+            "DELL'ANNO VICINO:\r" +
+            al_massimo_dieci(escluse, "\r");
+        if (trasferibili.empty()) {
+            rifiuta(elenco);
+            return;
+        }
+        if (app.msgbox(elenco + "\rTRASFERIRE SOLO GLI ALTRI PERIODI?", plat::Buttons::YesNo,
+                       kTitolo, plat::Icon::Question) != plat::Answer::Yes)
+            return;
+    }
+    nuove = std::move(trasferibili);
 
     if (ha_contenuto(destinazione) &&
         app.msgbox("IL FILE " + destinazione + " CONTIENE GIA' DEI PERIODI.\r" +

@@ -218,6 +218,61 @@ TEST_F(TrasferimentoTest, NothingIsWrittenFromAMissingOrFaultySourceOrIntoTheSam
     EXPECT_FALSE(fs::exists(periodi("20a7")));
 }
 
+// The target year's bookings name its periods by line, and the year before
+// may have let nights of the target's January: neither is undone.
+TEST_F(TrasferimentoTest, NoPeriodIsCarriedUnderABookingOrOverNightsOfTheYearBefore) {
+    const auto periodo_ = [](const char* dal, const char* al, const char* stato) {
+        return test::riga_periodo({{periodo::codice, "0030"},
+                                   {periodo::dal, dal},
+                                   {periodo::al, al},
+                                   {periodo::prezzo, "700,00"},
+                                   {periodo::stato, stato}});
+    };
+    const auto prenotazione = [](const char* chiusura, const char* movimento) {
+        return test::riga_prenotazione({{pren::appartamento, "0030"},
+                                        {pren::cliente, "0001"},
+                                        {pren::arrivo, "28/12/2027"},
+                                        {pren::partenza, "04/01/2028"},
+                                        {pren::chiusura, chiusura},
+                                        {pren::movimento, movimento},
+                                        {pren::periodo, "1"}});
+    };
+    b.scrivi(periodi("2026"), {periodo_("28/12/2026", "04/01/2027", "AFF"),
+                               periodo_("01/01/2026", "10/01/2026", "LIB"),
+                               periodo_("25/08/2026", "05/09/2026", "LIB")});
+    b.scrivi(periodi("2027"), {periodo_("28/12/2027", "04/01/2028", "AFF")});
+    const std::string prenotazioni = b.cartella_dati() + "prenotazioni2027.dat";
+    const std::string prima = b.byte(periodi("2027"));
+    const std::string sorgente = b.byte(periodi("2026"));
+    const auto rifiutato = [](const std::string& n) {
+        return "NEL 2027 CI SONO GIA' DELLE PRENOTAZIONI: N. " + n +
+               " (0030 DAL 28/12/2027 AL 04/01/2028).\rI PERIODI DEL 2027 NON POSSONO ESSERE "
+               "SOSTITUITI.\rNESSUN PERIODO E' STATO TRASFERITO.";
+    };
+    const std::string gennaio =
+        "QUESTI PERIODI HANNO NOTTI IN COMUNE CON UN PERIODO DELLO STESSO APPARTAMENTO "
+        "DELL'ANNO VICINO:\r0030 DAL 01/01/2027 AL 10/01/2027 (PERIODO DEL 2026 DAL 28/12/2026 "
+        "AL 04/01/2027)\rTRASFERIRE SOLO GLI ALTRI PERIODI?";
+    // An open booking and a settled one refuse it; a revoked one holds no
+    // period, and the question names the period left out. No is nothing.
+    const std::vector<std::pair<Righe, Righe>> casi = {
+        {{prenotazione("20/12/2027", "REVOC001"), prenotazione("0.00.00", "")}, {rifiutato("2")}},
+        {{prenotazione("04/01/2028", "5")}, {rifiutato("1")}},
+        {{prenotazione("20/12/2027", "REVOC001")}, {gennaio}}};
+    for (const auto& [righe, messaggi] : casi) {
+        b.scrivi(prenotazioni, righe);
+        if (messaggi.front() == gennaio) b.messaggi().answer(plat::Answer::No);
+        trasferisci("2026", "2027");
+        EXPECT_EQ(b.nuovi_messaggi(), messaggi);
+        EXPECT_EQ(b.byte(periodi("2027")), prima);
+        EXPECT_EQ(b.byte(periodi("2026")), sorgente);
+    }
+    app.click(app.form<Trasferisciper>().Command1);  // Yes, and Yes to replacing
+    EXPECT_EQ(b.nuovi_messaggi().size(), 2u);
+    EXPECT_EQ(b.leggi(periodi("2027")), (Righe{periodo_("28/12/2027", "04/01/2028", "LIB"),
+                                               periodo_("25/08/2027", "05/09/2027", "LIB")}));
+}
+
 TEST_F(TrasferimentoTest, TheManagementYearsTableIsUntouchedUnlessItsFileIsTheTarget) {
     b.scrivi(periodi("2026"), {test::riga_periodo({{periodo::codice, "0003"},
                                                    {periodo::dal, "15/06/2026"},
