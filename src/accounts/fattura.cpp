@@ -533,10 +533,11 @@ void fattura::Text5_Validate() {
         return;
     }
     if (*data >= app.today() || data->text() == proposta) return;
-    const plat::Answer r = app.msgbox(
-        "ATTENZIONE !!!! La data digitata è inferiore alla data odierna \r"
-        "                      Continuare Comunque ? ",
-        plat::Buttons::YesNo);
+    const plat::Answer r =
+        app.msgbox({.text = "ATTENZIONE !!!! La data digitata è inferiore alla data odierna \r"
+                            "                      Continuare Comunque ? ",
+                    .buttons = plat::Buttons::YesNo,
+                    .no_by_default = true});
     if (r == plat::Answer::No) Text5.set_text(proposta);
 }
 

@@ -260,8 +260,10 @@ void appartament::cancella_periodo() {
     const int ri = static_cast<int>(r);
     if (situazione(ri).text() == "PROP" || s.azione_corrente == "cancella") return;
     const plat::Answer risposta =
-        app.msgbox(" VUOI VERAMENTE CANCELLARE IL PERIODO N° " + std::to_string(r) + " ?",
-                   plat::Buttons::YesNo, " cancellare il periodo ");
+        app.msgbox({.text = " VUOI VERAMENTE CANCELLARE IL PERIODO N° " + std::to_string(r) + " ?",
+                    .buttons = plat::Buttons::YesNo,
+                    .title = " cancellare il periodo ",
+                    .no_by_default = true});
     if (risposta != plat::Answer::Yes) {
         // The row is given back as it was, not opened anew: counted as a
         // second open row it would be refused, closed, and the question

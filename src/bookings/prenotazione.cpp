@@ -120,6 +120,9 @@ void prenotazione::disponi() {
     SCEGLI.design().bold = true;
     metti(List1, 26, 272, 190, 106);
     List1.design().fixed_pitch = true;
+    // The period is chosen with Enter or Space, as with a click; the arrows
+    // only move over the lines.
+    List1.design().command_list = true;
     struct Tratto {
         plat::Line* linea;
         int x1, y1, x2, y2;

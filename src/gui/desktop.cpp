@@ -149,6 +149,57 @@ struct Flag {
     bool old_;
 };
 
+// The option buttons sharing `option`'s frame, in the form's order.
+std::vector<plat::Control*> option_group(const plat::Control& option) {
+    std::vector<plat::Control*> group;
+    for (plat::Control* c : option.form().controls())
+        if (c->kind() == Kind::OptionButton && c->container() == option.container() &&
+            c->state().visible && c->state().enabled)
+            group.push_back(c);
+    return group;
+}
+
+// The option Tab stops at in its group: the one chosen, else the first.
+bool group_stop(const plat::Control& option) {
+    const std::vector<plat::Control*> group = option_group(option);
+    for (const plat::Control* c : group)
+        if (c->state().value != 0) return c == &option;
+    return group.empty() || group.front() == &option;
+}
+
+// The box a caption stands for: a label with a text of its own at design,
+// and the nearest box in its frame just right of it on its row, or else
+// just under it. nullptr when there is none.
+const plat::Control* captioned_box(const plat::Control& label) {
+    const plat::ControlState& l = label.state();
+    if (label.kind() != Kind::Label || l.text.empty()) return nullptr;
+    constexpr int kBeside = 40 * 15, kUnder = 12 * 15;  // twips
+    const plat::Control* best = nullptr;
+    int nearest = 0;
+    for (const plat::Control* c : label.form().controls()) {
+        const Kind k = c->kind();
+        if (c->container() != label.container() ||
+            (k != Kind::TextBox && k != Kind::ComboBox && k != Kind::ListBox &&
+             k != Kind::DatePicker && k != Kind::DirList && k != Kind::FileList &&
+             k != Kind::DriveList))
+            continue;
+        const plat::ControlState& b = c->state();
+        const int rows = std::min(l.top + l.height, b.top + b.height) - std::max(l.top, b.top);
+        const int columns = std::min(l.left + l.width, b.left + b.width) - std::max(l.left, b.left);
+        const int right = b.left - (l.left + l.width);
+        const int down = b.top - (l.top + l.height);
+        int distance = -1;
+        if (rows * 2 >= std::min(l.height, b.height) && right >= -15 && right <= kBeside)
+            distance = std::max(right, 0);
+        else if (columns > 0 && down >= -15 && down <= kUnder)
+            distance = kBeside + std::max(down, 0);
+        if (distance < 0 || (best && distance >= nearest)) continue;
+        best = c;
+        nearest = distance;
+    }
+    return best;
+}
+
 }  // namespace
 
 // --- the views ---------------------------------------------------------------
@@ -366,6 +417,14 @@ void Desktop::build_window(FormView& fv) {
     }
     for (auto it = fv.controls.rbegin(); it != fv.controls.rend(); ++it)
         if ((*it)->widget && painted_on_form((*it)->control->kind())) (*it)->widget->lower();
+    // Each caption names its box: the label is the box's buddy, which gives
+    // the box its accessible name.
+    for (auto& cv : fv.controls) {
+        const plat::Control* box = captioned_box(*cv->control);
+        auto it = box ? control_views_.find(box) : control_views_.end();
+        if (it != control_views_.end() && it->second->widget)
+            static_cast<QLabel*>(cv->widget)->setBuddy(it->second->widget);
+    }
     for (auto& cv : fv.controls) cv->seen = 0;
     fv.window = std::move(w);
 }
@@ -727,6 +786,14 @@ void Desktop::update_common(ControlView& cv) {
         w->setGeometry(pixel_rect(st.left, st.top, st.width, st.height));
     w->setHidden(!st.visible);
     w->setEnabled(st.enabled);
+    // The option buttons of one frame are one Tab stop: the one chosen, or
+    // the first while none is; the arrows move among them.
+    if (k == Kind::OptionButton)
+        for (plat::Control* option : option_group(*cv.control))
+            if (auto it = control_views_.find(option);
+                it != control_views_.end() && it->second->widget)
+                it->second->widget->setFocusPolicy(group_stop(*option) ? Qt::StrongFocus
+                                                                       : Qt::ClickFocus);
     // Not a Tab stop: reached by a click, or by the arrow from its box.
     if (!st.tab_stop && (w->focusPolicy() & Qt::TabFocus)) w->setFocusPolicy(Qt::ClickFocus);
     const QString tip = qt_text(st.tooltip);
@@ -834,7 +901,7 @@ void Desktop::update_tab_order(FormView& fv) {
         const plat::ControlState& st = c->state();
         index[c] = static_cast<int>(pieces.size());
         pieces.push_back({pixel_rect(st.left, st.top, st.width, st.height), -1, takes_focus(k),
-                          k == Kind::CommandButton});
+                          k == Kind::CommandButton, k == Kind::CommandButton && st.confirms});
         widgets.push_back(cv->widget);
     }
     for (auto& cv : fv.controls) {
@@ -1208,6 +1275,11 @@ void Desktop::follow_tab(ControlView& left, Qt::FocusReason reason) {
 // candidates under it, Down goes into that list, opened.
 bool Desktop::arrow_key(ControlView& cv, QKeyEvent* event) {
     const int key = event->key();
+    if (cv.control->kind() == Kind::OptionButton && event->modifiers() == Qt::NoModifier &&
+        !quiet()) {
+        if (key == Qt::Key_Down || key == Qt::Key_Right) return option_arrow(cv, true);
+        if (key == Qt::Key_Up || key == Qt::Key_Left) return option_arrow(cv, false);
+    }
     if ((key != Qt::Key_Down && key != Qt::Key_Up) || event->modifiers() != Qt::NoModifier ||
         quiet())
         return false;
@@ -1226,6 +1298,20 @@ bool Desktop::arrow_key(ControlView& cv, QKeyEvent* event) {
     if (!w || !w->isVisible() || !w->isEnabled()) return false;
     w->setFocus(Qt::OtherFocusReason);
     if (w->hasFocus()) open(qobject_cast<QComboBox*>(w));
+    return true;
+}
+
+bool Desktop::option_arrow(ControlView& cv, bool forward) {
+    const std::vector<plat::Control*> group = option_group(*cv.control);
+    auto at = std::find(group.begin(), group.end(), cv.control);
+    if (at == group.end()) return true;
+    if (forward ? at + 1 == group.end() : at == group.begin()) return true;
+    plat::Control* next = forward ? *(at + 1) : *(at - 1);
+    auto it = control_views_.find(next);
+    if (it == control_views_.end() || !it->second->widget) return true;
+    const bool chosen = cv.control->state().value != 0;
+    it->second->widget->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (chosen && !closing_ && !ended_) clicked(*it->second);
     return true;
 }
 

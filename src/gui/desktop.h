@@ -86,6 +86,9 @@ private:
     bool window_event(FormView& fv, QEvent* event);
     bool control_event(ControlView& cv, QEvent* event);
     bool arrow_key(ControlView& cv, QKeyEvent* event);
+    // The arrows in a group of option buttons (one frame's): the focus moves
+    // to the next or previous one, which is chosen when the one left was.
+    bool option_arrow(ControlView& cv, bool forward);
     bool key_event(ControlView& cv, QKeyEvent* event);
     void window_activated(FormView& fv);
     void follow_tab(ControlView& left, Qt::FocusReason reason);

@@ -155,7 +155,18 @@ private:
                                                 : !buttons && holds_focus(p, depth);
                 items.push_back({piece.rect, p, focus});
             }
+            if (buttons) take_confirming(items, depth);
             read(items, depth);
+        }
+    }
+
+    // The confirming button, first of its container's buttons: Tab goes
+    // from the last box to it.
+    void take_confirming(std::vector<Item>& items, int depth) {
+        for (Item& i : items) {
+            if (!i.focus || !pieces_[static_cast<std::size_t>(i.piece)].confirms) continue;
+            take(i, depth);
+            i.focus = false;
         }
     }
 

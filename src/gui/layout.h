@@ -18,6 +18,7 @@ struct Piece {
     int container = -1;        // index of the frame it lies in; -1 the window
     bool takes_focus = false;  // a box, list, button... (not a label, picture, frame)
     bool button = false;       // a command button
+    bool confirms = false;     // the confirming button: first of the buttons
 };
 
 // The pieces that take the focus, in the order Tab goes through them: the
@@ -26,7 +27,8 @@ struct Piece {
 // of the form (or of a frame) after the boxes, lists and choices there, so
 // that the boxes are filled in before SALVA or USCITA is reached; a button
 // just right of a box on its row (the OK of the year it confirms) follows
-// that box. A page is cut across along the widest band that no control
+// that box; the confirming button (SALVA) comes first of the buttons, right
+// after the last box. A page is cut across along the widest band that no control
 // crosses (rows, read top first), so that a row is read whole before the
 // next; only where no band runs across is it cut down (columns, read left
 // first, as beside a list as tall as several rows), and each part again.

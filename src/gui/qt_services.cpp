@@ -25,10 +25,14 @@ QMessageBox::StandardButtons standard_buttons(plat::Buttons buttons) {
     return QMessageBox::Ok;
 }
 
-QMessageBox::StandardButton default_button(plat::Buttons buttons) {
-    return buttons == plat::Buttons::YesNo || buttons == plat::Buttons::YesNoCancel
-               ? QMessageBox::Yes
-               : QMessageBox::Ok;
+QMessageBox::StandardButton default_button(const plat::MessageBox& box) {
+    switch (plat::default_answer(box)) {
+        case plat::Answer::Yes: return QMessageBox::Yes;
+        case plat::Answer::No: return QMessageBox::No;
+        case plat::Answer::Cancel: return QMessageBox::Cancel;
+        case plat::Answer::Ok: break;
+    }
+    return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButton escape_button(plat::Buttons buttons) {
@@ -79,7 +83,7 @@ void prepare(QMessageBox& dialog, const plat::MessageBox& box) {
     dialog.setText(message_text(box));
     dialog.setIcon(message_icon(box.icon));
     dialog.setStandardButtons(standard_buttons(box.buttons));
-    dialog.setDefaultButton(default_button(box.buttons));
+    dialog.setDefaultButton(default_button(box));
     dialog.setEscapeButton(escape_button(box.buttons));
     // A box is at least as wide as its title: a blank as wide as the title
     // needs under everything (the box sizes itself from its layout, which

@@ -15,7 +15,8 @@ namespace gui {
 // The box's text: the program's "\r" and "\r\n" become line breaks.
 QString message_text(const plat::MessageBox& box);
 QMessageBox::StandardButtons standard_buttons(plat::Buttons buttons);
-QMessageBox::StandardButton default_button(plat::Buttons buttons);
+// The button Enter presses (plat::default_answer).
+QMessageBox::StandardButton default_button(const plat::MessageBox& box);
 // What Escape or the window's close button give: Cancel where the box has
 // it, else No for Yes/No, else OK.
 QMessageBox::StandardButton escape_button(plat::Buttons buttons);

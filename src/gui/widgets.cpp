@@ -98,7 +98,10 @@ void ProgramList::focusOutEvent(QFocusEvent* e) {
 }
 
 void ProgramList::keyPressEvent(QKeyEvent* e) {
-    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && on_run) {
+    // Enter runs the line; on a list of commands Space does too, as a click.
+    const bool run = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter ||
+                     (commands && e->key() == Qt::Key_Space);
+    if (run && on_run) {
         e->accept();
         if (currentRow() >= 0 && !e->isAutoRepeat()) on_run(currentRow());
         return;

@@ -70,6 +70,9 @@ struct ControlState {
     bool command_list = false;
     // Tab stops at it; a control that is not a stop still takes a click.
     bool tab_stop = true;
+    // The form's confirming button (SALVA): Tab from the last box of the
+    // record reaches it before the form's other buttons.
+    bool confirms = false;
     // A box with a list of candidates under it: the Down arrow goes into
     // that list (named here), which Tab passes over.
     std::string drop_list;

@@ -287,15 +287,18 @@ void Runtime::close(Form& f) {
 // --- services ------------------------------------------------------------------
 
 Answer Runtime::msgbox(std::string_view text, Buttons buttons, std::string_view title, Icon icon) {
-    if (observer_) observer_->sync();
     MessageBox box;
     box.text = std::string(text);
     box.buttons = buttons;
     box.icon = icon;
-    box.title = title.empty() ? this->title : std::string(title);
-    if (!services_.messages)
-        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes
-                                                                            : Answer::Ok;
+    box.title = std::string(title);
+    return msgbox(std::move(box));
+}
+
+Answer Runtime::msgbox(MessageBox box) {
+    if (observer_) observer_->sync();
+    if (box.title.empty()) box.title = this->title;
+    if (!services_.messages) return default_answer(box);
     return services_.messages->show(box);
 }
 

@@ -96,6 +96,9 @@ public:
     // --- services, for the program ---
     Answer msgbox(std::string_view text, Buttons buttons = Buttons::Ok, std::string_view title = {},
                   Icon icon = Icon::None);
+    // The same for a box described whole (its default button); an empty
+    // title is the application's.
+    Answer msgbox(MessageBox box);
     // A line that needs no click (MessageService::notice).
     void notice(const std::string& text);
     Date today();

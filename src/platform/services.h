@@ -16,11 +16,22 @@ enum class Icon { None, Critical, Question, Exclamation, Information };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct MessageBox {
-    std::string text;  // lines separated by "\r" (CR), as the program writes them
+    std::string text = {};  // lines separated by "\r" (CR), as the program writes them
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
-    std::string title;  // never empty here: the runtime puts the application title in
+    std::string title = {};  // never empty here: the runtime puts the application title in
+    // Enter presses No, not Yes: the question's Yes deletes, or records what
+    // the program has just found doubtful (Escape answers No as always).
+    bool no_by_default = false;
 };
+
+// The button Enter presses on the box: its first (OK or Yes), or No.
+inline Answer default_answer(const MessageBox& box) {
+    if (box.no_by_default && (box.buttons == Buttons::YesNo || box.buttons == Buttons::YesNoCancel))
+        return Answer::No;
+    return box.buttons == Buttons::YesNo || box.buttons == Buttons::YesNoCancel ? Answer::Yes
+                                                                                : Answer::Ok;
+}
 
 class MessageService {
 public:

@@ -19,7 +19,9 @@ COORDBANCA::COORDBANCA(App& app) : Forma(app, kName) {
     etichetta("SIGNOR.", 16, 96, 130);
     metti(Text1, 150, 92, 300, 25).design().locked = true;
     etichetta("CODICE PROPR.", 456, 96, 90);
-    metti(Text2, 548, 92, 60, 25);
+    // The owner's name and code are the owners form's: a bank's name
+    // typed at the opening must not become the owner's code.
+    metti(Text2, 548, 92, 60, 25).design().locked = true;
 
     struct Riga {
         const char* etichetta;
@@ -48,6 +50,7 @@ COORDBANCA::COORDBANCA(App& app) : Forma(app, kName) {
     metti(VediForn, 16, 344, 110, 36).design().text = "VISUALIZZA";
     VediForn.design().tooltip = "VISUALIZZA";
     metti(SalvaForn, 140, 344, 110, 36).design().text = "REGISTRA";
+    SalvaForn.design().confirms = true;
     SalvaForn.design().tooltip = "REGISTRA";
     metti(CancForn, 264, 344, 110, 36).design().text = "CANCELLA";
     CancForn.design().tooltip = "CANCELLA";
@@ -71,6 +74,8 @@ void COORDBANCA::Form_Activate() {
     if (!da_aprire_) return;
     da_aprire_ = false;
     apri_per_proprietario();
+    // For each owner the clerk starts on the bank's name.
+    Text14.set_focus();
 }
 
 void COORDBANCA::apri_per_proprietario() {
@@ -127,8 +132,10 @@ bool COORDBANCA::iban_accettato() {
     s.iban_da_controllare = Text17.text();
     controlla_iban(app);
     if (s.esito_iban != "KO") return true;
-    if (app.msgbox("REGISTRARE COMUNQUE LE COORDINATE CON QUESTO CODICE IBAN ?",
-                   plat::Buttons::YesNo, "COORDINATE BANCARIE") == plat::Answer::Yes)
+    if (app.msgbox({.text = "REGISTRARE COMUNQUE LE COORDINATE CON QUESTO CODICE IBAN ?",
+                    .buttons = plat::Buttons::YesNo,
+                    .title = "COORDINATE BANCARIE",
+                    .no_by_default = true}) == plat::Answer::Yes)
         return true;
     Text17.set_focus();
     return false;

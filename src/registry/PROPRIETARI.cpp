@@ -104,7 +104,9 @@ PROPRIETARI::PROPRIETARI(App& app) : Forma(app, kName) {
         bottoni[i].b->design().tooltip = bottoni[i].suggerimento;
     }
 
-    for (int n = 2; n <= 10; ++n) caselle(n)->design().locked = true;
+    for (plat::TextBox* t : record_) t->design().locked = true;
+    Text8.design().locked = true;
+    SalvaForn.design().confirms = true;
 
     nuovo.on_click = [this] { nuovo_Click(); };
     VediForn.on_click = [this] { VediForn_Click(); };
@@ -129,19 +131,22 @@ PROPRIETARI::PROPRIETARI(App& app) : Forma(app, kName) {
 
 // --- helpers -----------------------------------------------------------------------
 
-plat::TextBox* PROPRIETARI::caselle(int n) {
-    plat::TextBox* tutte[] = {&Text2, &Text3, &Text4, &Text5,  &Text6,
-                              &Text7, &Text8, &Text9, &Text10, &Text11};
-    return tutte[n - 2];
-}
-
 void PROPRIETARI::imposta_caselle(bool bloccate, long sfondo, bool svuota) {
-    for (int n = 2; n <= 11; ++n) {
-        plat::TextBox* t = caselle(n);
+    for (plat::TextBox* t : record_) {
         t->set_locked(bloccate);
         t->set_back_color(sfondo);
-        if (svuota) t->set_text("");
     }
+    if (svuota) svuota_record();
+}
+
+void PROPRIETARI::svuota_record(std::initializer_list<const plat::TextBox*> tranne) {
+    for (plat::TextBox* t : record_)
+        if (std::find(tranne.begin(), tranne.end(), t) == tranne.end()) t->set_text("");
+    Text8.set_text("");
+    // The relation is a field of the record as the boxes are: the owner
+    // shown before must not lend his to the next one.
+    Option1.set_value(0);
+    Option2.set_value(0);
 }
 
 int PROPRIETARI::conta() {
@@ -219,7 +224,7 @@ void PROPRIETARI::Form_Load() {
     for (int i = 1; i <= conta(); ++i) Combo1.add_item(s.proprietari[i][proprietario::nome], i);
     // Every box of the record, the e-mail too, waits for NUOVO or MODIFICA:
     // a name typed at the opening must not land in a box left open.
-    for (int n = 2; n <= 11; ++n) caselle(n)->set_locked(true);
+    for (plat::TextBox* t : record_) t->set_locked(true);
     appena_caricato_ = true;
     HScroll1.set_visible(false);
     Text8.set_visible(false);
@@ -252,25 +257,26 @@ void PROPRIETARI::nuovo_Click() {
     HScroll1.set_visible(false);
     Text8.set_visible(false);
     Combo1.set_visible(false);
-    Option1.set_value(0);
-    Option2.set_value(0);
     Check2.set_value(0);
     Text2.set_focus();
 }
 
 void PROPRIETARI::MODIFICA_Click() {
-    if (Text2.text().empty()) {
-        Combo1.set_visible(true);
-        Combo1.set_focus();
-    }
     s.modo_chiamata = "modipr";
     nuovo.set_visible(true);
     // Only a new owner waits for its name before it can be saved.
     SalvaForn.set_enabled(true);
     imposta_caselle(false, kColoreNormale, false);
-    for (int n = 2; n <= 11; ++n) caselle(n)->set_fore_color(kTestoModifica);
-    Text8.set_locked(true);
+    for (plat::TextBox* t : record_) t->set_fore_color(kTestoModifica);
     HScroll1.set_visible(false);
+    // The change starts where the clerk types: the owner to change, chosen
+    // from the names, or the name of the one shown.
+    if (Text2.text().empty()) {
+        Combo1.set_visible(true);
+        Combo1.set_focus();
+    } else {
+        Text2.set_focus();
+    }
 }
 
 void PROPRIETARI::VediForn_Click() {
@@ -367,7 +373,9 @@ void PROPRIETARI::cancella_Click() {
         return;
     }
     const std::string nome = Text2.text();
-    if (app.msgbox("Sei sicuro di cancellare \r" + nome, plat::Buttons::YesNo) != plat::Answer::Yes)
+    if (app.msgbox({.text = "Sei sicuro di cancellare \r" + nome,
+                    .buttons = plat::Buttons::YesNo,
+                    .no_by_default = true}) != plat::Answer::Yes)
         return;
     Text2.set_text("CANC");
     if (!registra_proprietari(app)) {
@@ -376,7 +384,9 @@ void PROPRIETARI::cancella_Click() {
     }
     Check2.set_value(1);
     nuovo.set_visible(true);
-    for (int n = 2; n <= 10; ++n) caselle(n)->set_text("");
+    // The e-mail box keeps its text, as it always has after a deletion: it
+    // is cleared by NUOVO, and nothing is saved while the name is empty.
+    svuota_record({&Text11});
     HScroll1.set_visible(false);
     Text8.set_visible(false);
 }
@@ -439,6 +449,8 @@ void PROPRIETARI::List1_Click() {
     Text9.set_text(r.cap);
     Text10.set_text(r.provincia);
     List1.set_visible(false);
+    // The town, its code and province are in: the telephone comes next.
+    Text6.set_focus();
 }
 
 // --- the boxes, when left -----------------------------------------------------------------
@@ -472,6 +484,9 @@ void PROPRIETARI::cerca_comune_da(plat::TextBox& box) {
     s.chiave_comune = box.text();
     s.operazione = "PROPRIETARI";
     cerca_comune(app);
+    // Several towns share the code: the choice is the next thing to do,
+    // with the arrows and Enter as with a click.
+    if (List1.visible()) List1.set_focus();
 }
 
 void PROPRIETARI::Text4_LostFocus() { cerca_comune_da(Text4); }

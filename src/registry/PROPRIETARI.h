@@ -5,6 +5,7 @@
 // work on its boxes by name.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -58,9 +59,15 @@ public:
         iconbanc{*this, "iconbanc"}, insappa{*this, "insappa"}, USCITA{*this, "USCITA"};
 
 private:
-    // Text2 to Text11, the boxes every action locks, colours and clears.
-    plat::TextBox* caselle(int n);
+    // The boxes that make an owner's record, in the order of its fields:
+    // every action that locks, colours, clears or reads the record goes
+    // through this one list, so a box added here is handled everywhere.
+    plat::TextBox* const record_[9] = {&Text2, &Text3, &Text4, &Text10, &Text9,
+                                       &Text6, &Text7, &Text5, &Text11};
     void imposta_caselle(bool bloccate, long sfondo, bool svuota);
+    // The record's boxes and its relation emptied (the record number with
+    // them), but for the boxes named in `tranne`.
+    void svuota_record(std::initializer_list<const plat::TextBox*> tranne = {});
     int conta();
     bool in_inserimento() const { return s.modo_chiamata == "nuovopr"; }
     std::string nuovo_codice();

@@ -85,6 +85,7 @@ insnomi::insnomi(App& app) : Forma(app, kName) {
     Text10.design().locked = true;
     Text8.design().locked = true;
     Text9.design().locked = true;
+    SALVACLI.design().confirms = true;
 
     NUOVOINS.on_click = [this] { NUOVOINS_Click(); };
     MODICLI.on_click = [this] { MODICLI_Click(); };
@@ -234,10 +235,17 @@ void insnomi::NUOVOINS_Click() {
 }
 
 void insnomi::MODICLI_Click() {
-    if (Text1.text().empty()) Combo1.set_visible(true);
     NUOVOINS.set_visible(true);
     blocca(false, kColoreNormale);
     HScroll1.set_visible(false);
+    // The change starts where the clerk types: the client to change, chosen
+    // from the names, or the name of the one shown.
+    if (Text1.text().empty()) {
+        Combo1.set_visible(true);
+        Combo1.set_focus();
+    } else {
+        Text1.set_focus();
+    }
 }
 
 void insnomi::VEDI_Click() {
@@ -336,8 +344,9 @@ void insnomi::CESTO_Click() {
         app.msgbox(motivo, plat::Buttons::Ok, "CANCELLAZIONE CLIENTE", plat::Icon::Exclamation);
         return;
     }
-    if (app.msgbox("Sei sicuro di cancellare \r" + Text1.text(), plat::Buttons::YesNo) !=
-        plat::Answer::Yes)
+    if (app.msgbox({.text = "Sei sicuro di cancellare \r" + Text1.text(),
+                    .buttons = plat::Buttons::YesNo,
+                    .no_by_default = true}) != plat::Answer::Yes)
         return;
     s.clienti[static_cast<int>(k)][cliente::nome] = "CANC";
     // When the file could not be written the reload has given the client
@@ -396,6 +405,7 @@ void insnomi::Text3_Validate() {
     s.operazione = "CLIENTI";
     s.chiave_comune = Text3.text();
     cerca_comune(app);
+    mostra_comuni();
 }
 
 void insnomi::Text4_Validate() {
@@ -406,6 +416,13 @@ void insnomi::Text4_Validate() {
     s.operazione = "CLIENTI";
     s.chiave_comune = Text4.text();
     cerca_comune(app);
+    mostra_comuni();
+}
+
+void insnomi::mostra_comuni() {
+    // Several towns share the code: the choice is the next thing to do,
+    // with the arrows and Enter as with a click.
+    if (List1.visible()) List1.set_focus();
 }
 
 void insnomi::Text7_Validate() {
@@ -424,6 +441,8 @@ void insnomi::List1_Click() {
     Text3.set_text(r.cap);
     Text6.set_text(r.provincia);
     List1.set_visible(false);
+    // The town, its code and province are in: the telephone comes next.
+    Text5.set_focus();
 }
 
 }  // namespace ga

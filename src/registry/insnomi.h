@@ -54,6 +54,8 @@ private:
     // province, fiscal code, e-mail.
     plat::TextBox* const modificabili_[8] = {&Text1, &Text2, &Text3, &Text4,
                                              &Text5, &Text6, &Text7, &Text11};
+    // The town candidates, when the lookup shows them, take the keys.
+    void mostra_comuni();
     // Locks or unlocks them, in the back colour of the mode.
     void blocca(bool bloccati, long colore);
     // Clears them and the client code.

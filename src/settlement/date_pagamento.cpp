@@ -23,9 +23,12 @@ bool data_pagamento_confermata(App& app, plat::Date data, plat::Date partenza,
         motivi.push_back("E' LONTANA PIU' DI " + std::to_string(kGiorniDaOggi) +
                          " GIORNI DALLA DATA ODIERNA (" + oggi.text() + ")");
     if (motivi.empty()) return true;
-    return app.msgbox(che_cosa + " " + data.text() + ":\r- " + plat::join(motivi, "\r- ") +
-                          "\rREGISTRARE COMUNQUE CON QUESTA DATA?",
-                      plat::Buttons::YesNo, titolo, plat::Icon::Question) == plat::Answer::Yes;
+    return app.msgbox({.text = che_cosa + " " + data.text() + ":\r- " + plat::join(motivi, "\r- ") +
+                               "\rREGISTRARE COMUNQUE CON QUESTA DATA?",
+                       .buttons = plat::Buttons::YesNo,
+                       .icon = plat::Icon::Question,
+                       .title = titolo,
+                       .no_by_default = true}) == plat::Answer::Yes;
 }
 
 }  // namespace ga

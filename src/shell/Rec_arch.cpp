@@ -120,10 +120,13 @@ std::optional<std::vector<std::string>> Rec_arch::da_recuperare() {
         if (std::filesystem::exists(gia, ec)) sostituiti.push_back(nome);
     }
     if (!sostituiti.empty() &&
-        app.msgbox("I FILE CHE SEGUONO ESISTONO GIA' NELLA CARTELLA DATI E SARANNO SOSTITUITI "
-                   "DA QUELLI DELLA CARTELLA " +
-                       sorgente + ":" + elenco_nomi(sostituiti) + "\rCONTINUARE IL RECUPERO?",
-                   plat::Buttons::YesNo, kTitolo, plat::Icon::Question) != plat::Answer::Yes)
+        app.msgbox({.text = "I FILE CHE SEGUONO ESISTONO GIA' NELLA CARTELLA DATI E SARANNO "
+                            "SOSTITUITI DA QUELLI DELLA CARTELLA " +
+                            sorgente + ":" + elenco_nomi(sostituiti) + "\rCONTINUARE IL RECUPERO?",
+                    .buttons = plat::Buttons::YesNo,
+                    .icon = plat::Icon::Question,
+                    .title = kTitolo,
+                    .no_by_default = true}) != plat::Answer::Yes)
         return std::nullopt;
     return nomi;
 }

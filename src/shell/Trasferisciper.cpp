@@ -233,9 +233,12 @@ void Trasferisciper::Command1_Click() {
     nuove = std::move(trasferibili);
 
     if (ha_contenuto(destinazione) &&
-        app.msgbox("IL FILE " + destinazione + " CONTIENE GIA' DEI PERIODI.\r" +
-                       "SOSTITUIRLI CON I PERIODI DEL " + anno_origine + "?",
-                   plat::Buttons::YesNo, kTitolo, plat::Icon::Question) != plat::Answer::Yes)
+        app.msgbox({.text = "IL FILE " + destinazione + " CONTIENE GIA' DEI PERIODI.\r" +
+                            "SOSTITUIRLI CON I PERIODI DEL " + anno_origine + "?",
+                    .buttons = plat::Buttons::YesNo,
+                    .icon = plat::Icon::Question,
+                    .title = kTitolo,
+                    .no_by_default = true}) != plat::Answer::Yes)
         return;
     if (!scrivi_registro(app, destinazione, nuove)) return;
 

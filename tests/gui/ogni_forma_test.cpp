@@ -121,16 +121,18 @@ TEST(OgniForma, TabGoesThroughThePageTopToBottomLeftToRightAndAFramesControlsTog
         // (lists, choices) among themselves and the buttons among
         // themselves: Tab from a box reaches the next box of its row, then
         // the first of the next row. The buttons come after the boxes they
-        // stand with, but for a box's own button, reached right after it.
+        // stand with, but for a box's own button, reached right after it,
+        // and the form's confirming button, reached first after the boxes.
         auto bottone = [](const plat::Control* c) {
             return c->kind() == plat::Kind::CommandButton;
         };
         auto w = [&](std::size_t i) { return f.desktop().widget(*giro[i]); };
         std::vector<bool> suo(giro.size(), false);
         for (std::size_t i = 1; i < giro.size(); ++i)
-            suo[i] = bottone(giro[i]) && !bottone(giro[i - 1]) &&
-                     w(i - 1)->parentWidget() == w(i)->parentWidget() &&
-                     accanto(w(i - 1)->geometry(), w(i)->geometry());
+            suo[i] =
+                bottone(giro[i]) && !bottone(giro[i - 1]) &&
+                (giro[i]->state().confirms || (w(i - 1)->parentWidget() == w(i)->parentWidget() &&
+                                               accanto(w(i - 1)->geometry(), w(i)->geometry())));
         for (std::size_t i = 0; i < giro.size(); ++i)
             for (std::size_t j = i + 1; j < giro.size(); ++j) {
                 if (suo[i] || suo[j]) continue;

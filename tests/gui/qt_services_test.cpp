@@ -99,6 +99,29 @@ TEST(QtMessages, TheButtonPressedIsTheAnswer) {
               Answer::Yes);
 }
 
+// Enter answers the box's default: Yes, unless its Yes deletes or keeps a
+// doubt; Escape answers No either way.
+TEST(QtMessages, EnterAnswersNoWhereYesWouldDestroy) {
+    struct Riga {
+        Buttons buttons;
+        bool no_by_default;
+        Qt::Key key;
+        Answer expected;
+    };
+    const Riga righe[] = {{Buttons::YesNo, false, Qt::Key_Return, Answer::Yes},
+                          {Buttons::YesNo, true, Qt::Key_Return, Answer::No},
+                          {Buttons::YesNoCancel, true, Qt::Key_Enter, Answer::No},
+                          {Buttons::YesNo, true, Qt::Key_Escape, Answer::No},
+                          {Buttons::Ok, true, Qt::Key_Return, Answer::Ok}};
+    for (const Riga& r : righe) {
+        auto m = box("Sei sicuro di cancellare \rROSSI", r.buttons);
+        m.no_by_default = r.no_by_default;
+        EXPECT_EQ(answer_shown(m, [&](QWidget* d) { QTest::keyClick(d, r.key); }), r.expected)
+            << static_cast<int>(r.buttons) << " " << r.no_by_default << " " << r.key;
+        EXPECT_EQ(plat::default_answer(m), r.key == Qt::Key_Escape ? Answer::No : r.expected);
+    }
+}
+
 TEST(QtMessages, EscapeAndCloseGiveCancelElseNoElseOk) {
     auto escape = [](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); };
     auto close = [](QWidget* d) { d->close(); };
