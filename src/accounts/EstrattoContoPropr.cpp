@@ -96,11 +96,9 @@ void EstrattoContoPropr::Form_Load() {
 
 void EstrattoContoPropr::Combo1_Click() {
     const std::string nome = proprietario_scelto(Combo1);
-    Text1.set_text(nome);
     Text1.set_visible(true);
     Combo1.set_visible(false);
-    scegli_proprietario(app, nome, record_scelto(Combo1));
-    estratto_conto_proprietario(app);
+    estratto_conto_proprietario(app, nome, record_scelto(Combo1));
 }
 
 void EstrattoContoPropr::Check_Click(int n) {
@@ -114,7 +112,8 @@ void EstrattoContoPropr::Check_Click(int n) {
     for (int k = 1; k <= 4; ++k) nessuno = nessuno && filtro(k).value() == 0;
     // The summary shows the sums of the whole statement only.
     if (nessuno) SINTESI.set_visible(true);
-    if (!Combo1.text().empty()) estratto_conto_proprietario(app);
+    if (!Combo1.text().empty())
+        estratto_conto_proprietario(app, Combo1.text(), record_proprietario);
 }
 
 void EstrattoContoPropr::cambia_Click() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "accounts/EstrattoContoPropr.h"
 #include "accounts/caselle.h"
 #include "accounts/conto_corrente.h"
 #include "accounts/estratto.h"
@@ -109,10 +110,11 @@ void SaldoProprietario::Combo1_Click() {
     Text1.set_text(nome);
     // The owner picked, also among namesakes: the payout is recorded under
     // the code the statement finds for it.
-    scegli_proprietario(app, nome, record_scelto(Combo1));
+    nome_proprietario_ = nome;
+    record_proprietario_ = record_scelto(Combo1);
     Text1.set_visible(true);
     Combo1.set_visible(false);
-    estratto_conto_proprietario(app);
+    estratto_conto_proprietario(app, nome, record_proprietario_);
 }
 
 void SaldoProprietario::cambioprop_Click() {
@@ -207,7 +209,7 @@ void SaldoProprietario::SALVA_Click() {
         }
         if (!registrato || !salvataggio.conferma()) return;
     }
-    estratto_conto_proprietario(app);
+    estratto_conto_proprietario(app, nome_proprietario_, record_proprietario_);
     for (plat::TextBox* t : {&Text5, &Text6, &Text7}) t->set_text("");
     Check1.set_value(0);
 }
@@ -229,6 +231,9 @@ void apri_saldo_proprietario(App& app, plat::Form& da, const std::string& residu
         return;
     }
     SaldoProprietario& f = app.form<SaldoProprietario>();
+    EstrattoContoPropr& estratto = app.form<EstrattoContoPropr>();
+    f.nome_proprietario_ = estratto.Combo1.text();
+    f.record_proprietario_ = estratto.record_proprietario;
     f.Combo1.set_visible(false);
     // The owner the statement drew is shown, whatever the form showed before.
     f.Text1.set_visible(true);

@@ -50,7 +50,11 @@ public:
         cambioprop{*this, "cambioprop"}, ESCI{*this, "ESCI"};
 
 private:
+    friend void apri_saldo_proprietario(App&, plat::Form&, const std::string&, const char*);
     void svuota();
+    // The owner the payout is for, as the statement is redrawn after it.
+    std::string nome_proprietario_;
+    int record_proprietario_ = 0;
 };
 
 // Shows the payout form for the owner the statement has drawn, in place of

@@ -107,11 +107,12 @@ std::vector<Tipo> tipi_ammessi(App& app) {
     return {Tipo::acconto, Tipo::restituzione, Tipo::saldo, Tipo::versamento, Tipo::spesa};
 }
 
-// Running sums of a statement: gross (advances, their refunds, rent
-// balances), payouts and expenses, and the total they leave to the owner.
+// Running sums of a statement, in cents: gross (advances, their refunds,
+// rent balances), payouts and expenses, and the total they leave to the
+// owner. Each movement counts as its line shows it, to the cent.
 struct Somme {
-    double lordo = 0, versamenti = 0, spese = 0, totale = 0;
-    void aggiungi(Tipo t, double somma) {
+    long long lordo = 0, versamenti = 0, spese = 0, totale = 0;
+    void aggiungi(Tipo t, long long somma) {
         switch (t) {
             case Tipo::versamento:
                 versamenti += somma;
@@ -129,10 +130,19 @@ struct Somme {
     }
 };
 
+double euro(long long cent) { return static_cast<double>(cent) / 100; }
+
+// The agency's commission on a gross, rounded once to the cent: the line
+// that shows it and every total made with it use this same figure.
+long long provvigione_su(double percentuale, long long lordo) {
+    return plat::round_cents(percentuale * euro(lordo) / 100);
+}
+
 }  // namespace
 
-SommeEstratto estratto_conto_proprietario(App& app) {
+SommeEstratto estratto_conto_proprietario(App& app, const std::string& nome_scelto, int record) {
     Stato& s = app.s;
+    scegli_proprietario(app, plat::trim(nome_scelto), record);
     plat::Control& lista = app.campo(kEstrattoRighe);
     lista.clear();
     // The sums of the whole statement, which the other forms are given, and
@@ -140,14 +150,31 @@ SommeEstratto estratto_conto_proprietario(App& app) {
     Somme tutto, elencato;
     std::string rapporto;
 
-    const std::string nome = plat::trim(app.testo(kEstrattoProprietario));
+    const std::string nome = plat::trim(nome_scelto);
     // The chosen owner's code, when the owner's record is known: a namesake's
     // movements are not this owner's.
     std::string codice_scelto;
-    const int record = app.form<EstrattoContoPropr>().record_proprietario;
     if (s.proprietari.valido(record) &&
         plat::trim(s.proprietari[record][proprietario::nome]) == nome)
         codice_scelto = plat::trim(s.proprietari[record][proprietario::codice]);
+    // The owner's code, name and address are shown before any movement is
+    // found: an owner with none shows his own, never the last owner's.
+    {
+        int chi = codice_scelto.empty() ? 0 : record;
+        const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());
+        for (int i = 1; i <= n && chi == 0 && !nome.empty(); ++i)
+            if (plat::trim(s.proprietari[i][proprietario::nome]) == nome) chi = i;
+        const auto campo = [&](std::size_t j) {
+            return chi == 0 ? std::string() : s.proprietari[chi][j];
+        };
+        const std::string codice = plat::trim(campo(proprietario::codice));
+        esito(app, kVersamentoCodiceProprietario, codice);
+        app.imposta(kEstrattoCodiceProprietario, codice);
+        esito(app, kVersamentoNome, chi == 0 ? nome : campo(proprietario::nome));
+        esito(app, kVersamentoVia, campo(proprietario::via));
+        esito(app, kVersamentoCitta, campo(proprietario::citta));
+        esito(app, kSintesiNome, nome);
+    }
     const std::vector<Tipo> ammessi = tipi_ammessi(app);
     auto ammesso = [&](Tipo t) {
         return std::find(ammessi.begin(), ammessi.end(), t) != ammessi.end();
@@ -205,10 +232,10 @@ SommeEstratto estratto_conto_proprietario(App& app) {
         const double somma = *tipo == Tipo::acconto || *tipo == Tipo::restituzione ? c2
                              : *tipo == Tipo::saldo                                ? c3
                                                                                    : c4;
-        tutto.aggiungi(*tipo, somma);
+        tutto.aggiungi(*tipo, plat::round_cents(somma));
         // The filter chooses only what is listed.
         if (!ammesso(*tipo)) continue;
-        elencato.aggiungi(*tipo, somma);
+        elencato.aggiungi(*tipo, plat::round_cents(somma));
 
         const std::string d = m.data.text();
         std::string riga;
@@ -243,32 +270,35 @@ SommeEstratto estratto_conto_proprietario(App& app) {
         lista.add_item(riga);
     }
 
-    SommeEstratto esiti{tutto.lordo, tutto.spese, tutto.versamenti, 0, 0, rapporto != "CONTR"};
+    const bool dovuta = rapporto != "CONTR";
     const std::string p = plat::trim(app.testo(kAvvioPercentualeAffitto));
     const double percentuale = importo(p);
-    esiti.provvigione = esiti.provvigione_dovuta ? percentuale * tutto.lordo / 100 : 0;
-    // To the cent, so that a residue of a few rounding errors is no residue:
-    // the payout form is refused exactly when the summary shows 0,00.
-    auto al_centesimo = [](double v) { return std::round(v * 100) / 100 + 0.0; };
-    esiti.totale = al_centesimo(tutto.totale - esiti.provvigione);
+    // The residue is the gross less payouts, expenses and the commission as
+    // shown: the payout form is refused exactly when the summary shows 0,00.
+    const long long provvigione = dovuta ? provvigione_su(percentuale, tutto.lordo) : 0;
+    const SommeEstratto esiti{euro(tutto.lordo),
+                              euro(tutto.spese),
+                              euro(tutto.versamenti),
+                              euro(provvigione),
+                              euro(tutto.totale - provvigione),
+                              dovuta};
 
     // The close of the list sums the lines listed.
-    double totale_elencato = elencato.totale;
+    long long totale_elencato = elencato.totale;
     if (esiti.provvigione_dovuta) {
-        const double provvigione = percentuale * elencato.lordo / 100;
-        totale_elencato -= provvigione;
+        const long long sul_elencato = provvigione_su(percentuale, elencato.lordo);
+        totale_elencato -= sul_elencato;
         lista.add_item(con_importo(std::string(17, ' ') +
                                        "         IMPORTO PER L'AGENZIA PARI AL " + p + "% SU " +
-                                       plat::format_amount(elencato.lordo) + " € ",
-                                   provvigione));
+                                       plat::format_amount(euro(elencato.lordo)) + " € ",
+                                   euro(sul_elencato)));
     }
-    totale_elencato = al_centesimo(totale_elencato);
     lista.add_item(std::string(73, ' ') + std::string(12, '-'));
     if (totale_elencato > 0)
         lista.add_item(con_importo(
             "   " + std::string(
                         "         T O T A L E   A  S A L D O  D E L  P R O P R I E T A R I O  "),
-            totale_elencato));
+            euro(totale_elencato)));
 
     esito(app, kSintesiLordo, plat::format_amount(esiti.lordo));
     esito(app, kSintesiSpese, plat::format_amount(esiti.spese));
@@ -296,8 +326,12 @@ int record_scelto(plat::Control& combo) {
 }
 
 void scegli_proprietario(App& app, const std::string& nome, int record) {
-    app.imposta(kEstrattoProprietario, nome);
-    app.form<EstrattoContoPropr>().record_proprietario = record;
+    EstrattoContoPropr& f = app.form<EstrattoContoPropr>();
+    f.Combo1.set_text(nome);
+    f.record_proprietario = record;
+    // The name shown in place of the list, once a name is picked, is the
+    // owner's the statement is drawn for, whoever draws it.
+    f.Text1.set_text(nome);
 }
 
 }  // namespace ga

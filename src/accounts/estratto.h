@@ -19,9 +19,13 @@ struct SommeEstratto {
     bool provvigione_dovuta = true;  // false for an owner under contract
 };
 
-// Draws the statement of the owner named in `EstrattoContoPropr.Combo1`
-// (the owner of the record named with it by `scegli_proprietario`, when
-// that record bears the name) into `EstrattoContoPropr.List1`. The filters
+// Draws the statement of the owner `nome` (the owner of `record` in the
+// owners table, when that record bears the name; every owner of that name
+// when it is 0) into `EstrattoContoPropr.List1`, and names that owner on the
+// statement first (`scegli_proprietario`, the name shown in
+// `EstrattoContoPropr.Text1`, the code in `Text4`, the summary's name): the
+// name, the code, the lines and the sums shown belong to one owner, whoever
+// draws. The filters
 // `EstrattoContoPropr.Check1` to `Check4` choose the lines listed, and the commission and total
 // lines that close the list sum those lines. The figures carried to other forms come from the whole
 // statement, whatever the filters, in the "##,##0.00" pattern:
@@ -37,7 +41,7 @@ struct SommeEstratto {
 // apartments, owners and bookings files are read from disk at each call. A
 // movement whose apartment or owner is not found is nobody's and is not
 // listed. Shows no message.
-SommeEstratto estratto_conto_proprietario(App& app);
+SommeEstratto estratto_conto_proprietario(App& app, const std::string& nome, int record);
 
 // The owner name picked in an owner box of the statement, payout or expense
 // form. Picking again the line picked before CAMBIA emptied the box's text

@@ -13,6 +13,7 @@
 #include "records/anni_vicini.h"
 #include "records/archivio.h"
 #include "records/fatture.h"
+#include "records/importi.h"
 #include "registry/ricerca_clienti.h"
 #include "settlement/prenotazioni_cliente.h"
 
@@ -169,7 +170,9 @@ plat::CheckBox& fattura::casella(int n) {
 // --- totals -------------------------------------------------------------------
 
 void fattura::trova_totale() {
-    const auto letto = plat::italian_number(plat::trim(Text2.text()));
+    // Read as every amount box reads one: while "12.50" stands in the box
+    // no total is shown for an amount nobody meant.
+    const auto letto = plat::typed_amount(Text2.text());
     // No taxable amount, no tax: nothing of an earlier amount may stay.
     if (!letto) {
         Text3.set_text("");
@@ -203,7 +206,11 @@ void fattura::trova_totale() {
 }
 
 void fattura::Text2_Validate() {
-    Text2.set_text(plat::format_amount(std::string_view(Text2.text())));
+    // A refused amount stays as typed, with no total, so SALVA finds none.
+    if (!plat::trim(Text2.text()).empty()) {
+        if (const auto v = importo_digitato(app, Text2.text(), "IMPONIBILE"))
+            Text2.set_text(plat::format_amount(*v));
+    }
     trova_totale();
 }
 
@@ -309,16 +316,15 @@ void fattura::spunta_per_codice() {
 }
 
 void fattura::calcola_estratto(const std::string& nome, int record) {
-    scegli_proprietario(app, nome, record);
-    importi_da_estratto();
+    importi_da_estratto(nome, record);
 }
 
 // The owner's gross rents and, for an owner on commission, the agency's
 // commission as taxable amount, from the owner's whole statement. Only this
 // form's own searches put them here: a statement drawn elsewhere leaves a
 // new invoice's figures alone.
-void fattura::importi_da_estratto() {
-    const SommeEstratto somme = estratto_conto_proprietario(app);
+void fattura::importi_da_estratto(const std::string& nome, int record) {
+    const SommeEstratto somme = estratto_conto_proprietario(app, nome, record);
     Text15.set_text(plat::format_amount(somme.lordo));
     if (somme.provvigione_dovuta) Text2.set_text(plat::format_amount(somme.provvigione));
 }
@@ -326,6 +332,7 @@ void fattura::importi_da_estratto() {
 void fattura::Text8_Validate() {
     const std::string chiave = plat::upper(plat::trim(Text8.text()));
     if (chiave.empty() || Text8.text() == nome_mostrato_) return;
+    nuova_fattura();
     s.testo_ricerca = chiave;
     List1.clear();
     s.modo_chiamata = "fatturaz";
@@ -339,10 +346,11 @@ void fattura::Text8_Validate() {
     if (s.operazione == "CLIENTI") {
         cerca_cliente(app);
     } else if (s.operazione == "PROPRIETARI") {
-        scegli_proprietario(app, chiave, 0);
         SALDOPROP.set_visible(true);
+        primo_trovato_ = {chiave, 0};
         cerca_proprietario_fattura(app);
-        importi_da_estratto();
+        // The first owner found, or the name typed when none was.
+        importi_da_estratto(primo_trovato_.first, primo_trovato_.second);
     }
     nome_mostrato_ = Text8.text();
 }
@@ -378,7 +386,7 @@ void cerca_proprietario_fattura(App& app) {
                           plat::trim(campo_di(c, proprietario::citta)) + " (" +
                           campo_di(c, proprietario::provincia) + ")");
         f.Text11.set_text(campo_di(c, proprietario::codice_fiscale));
-        scegli_proprietario(app, plat::trim(nome), static_cast<int>(r));
+        f.primo_trovato_ = {plat::trim(nome), static_cast<int>(r)};
         if (!f.codice_presente()) return;
         f.spunta_per_codice();
         f.cambia.set_visible(true);
@@ -477,7 +485,22 @@ void fattura::controllaincasso() {
 
 void controllaincasso(App& app) { app.form<fattura>().controllaincasso(); }
 
+// An invoice saved (or reopened) stands in the register as it is: another
+// party is another invoice, under the next free number, with its own
+// description and amounts, not yet saved nor printed.
+void fattura::nuova_fattura() {
+    if (Check5.value() == 0) return;
+    Check5.set_value(0);
+    Check6.set_value(0);
+    Combo1.set_visible(false);
+    Text4.set_visible(true);
+    Text4.set_text(std::to_string(plat::leading_int(Text6.text()) + 1));
+    Text5.set_text(data_proposta().text());
+    for (plat::TextBox* t : {&Text1, &Text2, &Text3, &Text12, &Text13}) t->set_text("");
+}
+
 void fattura::cambia_Click() {
+    nuova_fattura();
     Text14.set_text(Text7.text());
     for (plat::TextBox* t : {&Text8, &Text9, &Text10, &Text11}) t->set_text("");
     nuova_parte();
@@ -485,6 +508,7 @@ void fattura::cambia_Click() {
 }
 
 void fattura::ritorno_Click() {
+    nuova_fattura();
     Text14.set_text(Text7.text());
     for (plat::TextBox* t : {&Text8, &Text9, &Text10, &Text11}) t->set_text("");
     nuova_parte();
@@ -511,6 +535,17 @@ bool fattura::data_nell_anno(plat::Date data) {
     return false;
 }
 
+// A year typed with two digits is of the management year's century.
+std::optional<plat::Date> fattura::data_digitata() {
+    return plat::Date::parse(plat::trim(Text5.text()), anno_di_gestione(s));
+}
+
+void fattura::avvisa_data_non_valida() {
+    app.msgbox("ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ", plat::Buttons::Ok,
+               kEmissione, plat::Icon::Exclamation);
+    Text5.set_focus();
+}
+
 void fattura::Text5_Validate() {
     const std::string proposta = data_proposta().text();
     const std::string testo = plat::trim(Text5.text());
@@ -518,12 +553,11 @@ void fattura::Text5_Validate() {
         Text5.set_text(proposta);
         return;
     }
-    const auto data = plat::Date::parse(testo);
+    const auto data = data_digitata();
     if (!data) {
-        // The register keeps a date for every invoice.
-        app.msgbox("ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ", plat::Buttons::Ok,
-                   kEmissione, plat::Icon::Exclamation);
-        Text5.set_text(proposta);
+        // The register keeps a date for every invoice, and only one somebody
+        // chose: the text stays as typed, for the user to mend.
+        avvisa_data_non_valida();
         return;
     }
     // A reopened invoice shows its own date; a new one is numbered in the
@@ -615,9 +649,14 @@ void fattura::SALVA_Click() {
     // A line break in the description would split the invoice's line.
     if (!valori_registrabili(app, {Text1.text()})) return;
     // The date may reach here without the box having been left.
-    if (const auto data = plat::Date::parse(plat::trim(Text5.text()));
-        data && !data_nell_anno(*data))
+    const auto data = data_digitata();
+    if (!data) {
+        avvisa_data_non_valida();
         return;
+    }
+    if (!data_nell_anno(*data)) return;
+    // Written out whole, so the register reads the year meant.
+    Text5.set_text(data->text());
     registra_fattura(app);
 }
 
@@ -625,7 +664,7 @@ bool fattura::come_registrata(const RigaFattura& f) {
     auto uguale = [](const std::string& a, const std::string& b) {
         return plat::trim(a) == plat::trim(b);
     };
-    const auto data = plat::Date::parse(plat::trim(Text5.text()));
+    const auto data = data_digitata();
     if (!data || *data != f.data) return false;
     // The party by its reference, as the register names it; a reopened
     // invoice whose party has left its register shows none.
@@ -641,6 +680,7 @@ bool fattura::come_registrata(const RigaFattura& f) {
     for (int j = 1; j <= 4; ++j)
         if (casella(j).value() == 1) regime = std::to_string(j);
     return regime == plat::trim(f.campo[fatt::regime]) &&
+           uguale(Text11.text(), intestatario_fattura(app, f).codice_fiscale) &&
            uguale(Text1.text(), f.campo[fatt::descrizione]) &&
            uguale(Text2.text(), f.campo[fatt::imponibile]) &&
            uguale(Text3.text(), f.campo[fatt::iva]) &&

@@ -13,8 +13,11 @@
 // Check1 to Check4 (tax regime), Check5 (saved), cambia.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 
+#include "platform/date.h"
 #include "records/app.h"
 
 namespace ga {
@@ -89,7 +92,13 @@ private:
     // Names a chosen owner (name, record) to the statement and lets it
     // compute the owner's gross rents and commission.
     void calcola_estratto(const std::string& nome, int record);
-    void importi_da_estratto();
+    void importi_da_estratto(const std::string& nome, int record);
+    // The date typed in Text5, or none; told, the focus back in the box.
+    std::optional<plat::Date> data_digitata();
+    void avvisa_data_non_valida();
+    void nuova_fattura();
+    // The owner a search found first (name, record), or the name searched.
+    std::pair<std::string, int> primo_trovato_;
     // The tax-type box "check" & n (1 to 4).
     plat::CheckBox& casella(int n);
     // Whether the boxes hold invoice `f` of the register as a save would

@@ -105,10 +105,7 @@ void spese::Combo1_Click() {
     VEDIAPPARTAMENTO();
 }
 
-void spese::estratto() {
-    ga::scegli_proprietario(app, Text3.text(), record_trovato_);
-    estratto_conto_proprietario(app);
-}
+void spese::estratto() { estratto_conto_proprietario(app, Text3.text(), record_trovato_); }
 
 void spese::mostra_appartamento(const Appartamento& a) {
     Text5.set_text(a.codice);

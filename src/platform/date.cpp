@@ -120,6 +120,17 @@ std::optional<Date> Date::parse(std::string_view text) {
     return from_dmy(*day, *month, *year);
 }
 
+std::optional<Date> Date::parse(std::string_view text, int century_of) {
+    std::optional<Date> d = parse(text);
+    if (!d || century_of <= 0) return d;
+    // Only a year typed with two digits moves to the century asked for.
+    std::string_view t = text;
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    const std::size_t last = t.find_last_of("/-.");
+    if (last == std::string_view::npos || t.size() - last - 1 != 2) return d;
+    return from_dmy(d->day(), d->month(), century_of / 100 * 100 + d->year() % 100);
+}
+
 Date Date::parse_or_zero(std::string_view text) { return parse(text).value_or(Date()); }
 
 // The zero date keeps its calendar meaning here (30/12/1899); only its text

@@ -30,6 +30,10 @@ public:
     // a two-digit year is taken in 1930-2029. "0.00.00", "" and anything
     // that is not a calendar day give nullopt.
     static std::optional<Date> parse(std::string_view text);
+    // As parse, but a two-digit year is taken in the century of the year
+    // `century_of` (2026: "1/12/30" is 2030), as a person typing the year
+    // short means the years around the one being worked on.
+    static std::optional<Date> parse(std::string_view text, int century_of);
     // As parse, but a text that is no date gives the zero date.
     static Date parse_or_zero(std::string_view text);
 

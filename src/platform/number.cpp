@@ -176,6 +176,23 @@ std::optional<double> typed_amount(std::string_view s, bool allow_negative) {
     return negative && *v != 0 ? -*v : *v;
 }
 
+std::string amount_shape(std::string_view typed) {
+    std::size_t b = 0;
+    std::size_t e = typed.size();
+    while (b < e && is_blank(typed[b])) ++b;
+    while (e > b && is_blank(typed[e - 1])) --e;
+    const std::string_view t = typed.substr(b, e - b);
+    const std::size_t point = t.find('.');
+    if (point == std::string_view::npos || point == 0 || t.size() - point - 1 < 1 ||
+        t.size() - point - 1 > 2)
+        return {};
+    for (std::size_t i = 0; i < t.size(); ++i)
+        if (i != point && !is_digit(t[i])) return {};
+    const std::optional<double> v = read_plain(std::string(t));
+    if (!v || *v > kMaxAmount) return {};
+    return format_amount(*v);
+}
+
 double whole_units(std::string_view s) {
     std::string without_points;
     without_points.reserve(s.size());
@@ -244,5 +261,18 @@ std::string format_amount(std::string_view text) {
 }
 
 long long cents(double v) { return std::llround(v * 100); }
+
+long long round_cents(double v) {
+    if (!std::isfinite(v) || std::fabs(v) >= 9e15) return cents(std::isfinite(v) ? v : 0);
+    // As format_amount: 9 decimals first, which removes the binary noise,
+    // then half away from zero on the third decimal digit.
+    const std::string t = fixed_text(std::fabs(v), 9);
+    const std::size_t point = t.find('.');
+    long long c = 0;
+    for (std::size_t i = 0; i < point + 3; ++i)
+        if (i != point) c = c * 10 + (t[i] - '0');
+    if (t[point + 3] >= '5') ++c;
+    return v < 0 ? -c : c;
+}
 
 }  // namespace plat

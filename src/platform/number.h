@@ -29,6 +29,11 @@ double italian_or_zero(std::string_view s);
 // refuse it before anything is computed or written from it.
 inline constexpr double kMaxAmount = 9999999.99;
 std::optional<double> typed_amount(std::string_view s, bool allow_negative = false);
+// The shape an amount refused by `typed_amount` was meant to have, for the
+// message that refuses it: a point before one or two decimals ("12.50")
+// gives the same amount written with the comma ("12,50"); any other text
+// gives an empty string (no guess is made at what "1.2.3" meant).
+std::string amount_shape(std::string_view typed);
 
 // Whole-unit reading: every "." removed, then the leading-number reading
 // ("1.320,50" gives 1320).
@@ -36,6 +41,12 @@ double whole_units(std::string_view s);
 
 // An amount as whole cents, rounded half away from zero.
 long long cents(double v);
+// A computed amount (a rate of an amount: 10% of 1.000,05 is 100,005)
+// rounded once to the cent, half away from zero on its decimal digits, as
+// `format_amount` shows it: 100,005 gives 10001 even where the binary value
+// lies just below it. Sums are then made of these cents, so that a total is
+// the sum of its lines as shown.
+long long round_cents(double v);
 
 // Short number text, the Italian way: 151.5 gives "151,5", 495 gives "495".
 std::string short_number(double v);

@@ -234,6 +234,8 @@ inline constexpr Casella kFatturaImponibile{"fattura", "Text2"};
 inline constexpr Casella kFatturaIva{"fattura", "Text3"};
 inline constexpr Casella kFatturaRitenuta{"fattura", "Text12"};
 inline constexpr Casella kFatturaTotale{"fattura", "Text13"};
+// The party's tax code or VAT number, as the form shows it.
+inline constexpr Casella kFatturaCodiceFiscale{"fattura", "Text11"};
 // The tax regime's four ticks, in the order of the regime's number in the
 // register (tax code, VAT number, VAT number with withholding, exempt), and
 // the "invoice written" flag.
@@ -438,6 +440,7 @@ inline constexpr const Casella* kCaselleArchivi[] = {&kContaPrenotazioni,
                                                      &kFatturaIva,
                                                      &kFatturaRitenuta,
                                                      &kFatturaTotale,
+                                                     &kFatturaCodiceFiscale,
                                                      &kFatturaRegimeCodiceFiscale,
                                                      &kFatturaRegimePartitaIva,
                                                      &kFatturaRegimeRitenuta,

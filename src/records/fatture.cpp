@@ -20,6 +20,9 @@ void rifiuta(App& app, const std::string& motivo) {
 void scrivi_fattura(std::string& testo, const RigaFattura& f) {
     testo += f.data.text();
     for (std::size_t j = 1; j < f.campo.size(); ++j) {
+        // The line of an invoice to a party with its code on file stays as
+        // the register has always had it.
+        if (j == fatt::codice_fiscale && f.campo[j].empty()) break;
         testo += kSeparatore;
         testo += f.campo[j];
     }
@@ -70,11 +73,11 @@ bool registra_fattura(App& app) {
         rifiuta(app, "IL NUMERO DELLA FATTURA NON E' VALIDO: \"" + box(kFatturaNumero) + "\".");
         return false;
     }
-    if (!senza_separatore(
-            app,
-            {box(kFatturaNumero), box(kFatturaIntestatario), box(kFatturaDescrizione),
-             box(kFatturaImponibile), box(kFatturaIva), box(kFatturaRitenuta), box(kFatturaTotale)},
-            kSeparatore))
+    if (!senza_separatore(app,
+                          {box(kFatturaNumero), box(kFatturaIntestatario), box(kFatturaDescrizione),
+                           box(kFatturaImponibile), box(kFatturaIva), box(kFatturaRitenuta),
+                           box(kFatturaTotale), box(kFatturaCodiceFiscale)},
+                          kSeparatore))
         return false;
 
     s.fatture.allarga(static_cast<int>(k));
@@ -96,6 +99,12 @@ bool registra_fattura(App& app) {
         if (app.campo(kFatturaRegimi[j - 1]).value()) r.campo[fatt::regime] = std::to_string(j);
     r.campo[fatt::ritenuta] = box(kFatturaRitenuta);
     r.campo[fatt::totale] = box(kFatturaTotale);
+    // The code shown on the form is the invoice's: kept with it when the
+    // party's record does not hold it.
+    r.campo[fatt::codice_fiscale] = "";
+    const std::string codice = plat::trim(box(kFatturaCodiceFiscale));
+    if (codice != plat::trim(intestatario_fattura(app, r).codice_fiscale))
+        r.campo[fatt::codice_fiscale] = codice;
 
     const bool ok = riscrivi_tabella(app, s.percorso_fatture, s.fatture,
                                      limite(n, k, s.fatture.capacita()), kFormatoFatture);
@@ -153,6 +162,9 @@ IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
             chi.codice_fiscale = p[proprietario::codice_fiscale];
         }
     }
+    // The code typed for the invoice, where the party's record lacks it.
+    if (!plat::trimmed(f.campo[fatt::codice_fiscale]).empty())
+        chi.codice_fiscale = plat::trim(f.campo[fatt::codice_fiscale]);
     return chi;
 }
 

@@ -21,6 +21,11 @@ enum Campo : std::size_t {
     regime,  // the tax regime, 1 to 4
     ritenuta,
     totale,
+    // The tax code typed on the form where it differs from the party's on
+    // file (a company whose VAT number the clients register does not keep):
+    // the invoice prints it and keeps it. Written only when there is one, past
+    // the fields every reader of the register takes.
+    codice_fiscale,
     kCampi  // the number of fields
 };
 }  // namespace fatt

@@ -34,7 +34,8 @@ inline constexpr Casella kFatturaCodiceTrovato{"fattura", "Text7"};
 inline constexpr Casella kFatturaNome{"fattura", "Text8"};
 inline constexpr Casella kFatturaVia{"fattura", "Text9"};
 inline constexpr Casella kFatturaIndirizzo{"fattura", "Text10"};
-inline constexpr Casella kFatturaCodiceFiscale{"fattura", "Text11"};
+// (the tax code, kFatturaCodiceFiscale, is in records/caselle.h: the
+// invoice register keeps a code typed there)
 inline constexpr Casella kFatturaNomiTrovati{"fattura", "List1"};
 inline constexpr Casella kFatturaCambia{"fattura", "cambia"};
 
@@ -55,7 +56,6 @@ inline constexpr const Casella* kCaselleAnagrafiche[] = {&kBancaProprietario,
                                                          &kFatturaNome,
                                                          &kFatturaVia,
                                                          &kFatturaIndirizzo,
-                                                         &kFatturaCodiceFiscale,
                                                          &kFatturaNomiTrovati,
                                                          &kFatturaCambia};
 

@@ -4,12 +4,14 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "bookings/caselle.h"
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/anni_vicini.h"
 #include "records/archivio.h"
+#include "records/importi.h"
 #include "records/movimenti.h"
 #include "records/note.h"
 #include "records/prenotazioni.h"
@@ -32,13 +34,32 @@ bool prenotazione_presente(App& app, long k) {
     return !codice.empty() && codice != "CANC";
 }
 
-// A refund that was typed or proposed: its Italian reading, when it is one
-// and is not zero.
+// A refund that was typed or proposed, read as every amount box reads one
+// (shown negative once read), when it is one and is not zero.
 std::optional<double> rimborso_di(const std::string& testo) {
-    const std::optional<double> v = plat::italian_number(testo);
+    const std::optional<double> v = plat::typed_amount(testo, true);
     if (!v || plat::cents(*v) == 0) return std::nullopt;
     return v;
 }
+
+// The deposit the agency still holds for booking k, in cents: the deposit
+// column of every movement of the booking in the journal (the one made with
+// the booking, the balance's), less the refunds already made.
+long long cauzione_trattenuta(App& app, long k) {
+    long long cent = 0;
+    const std::vector<std::string> righe =
+        leggi_righe(app.s.percorso_saldi).value_or(std::vector<std::string>{});
+    for (const std::string& riga : righe) {
+        if (riga.empty()) continue;
+        const auto m = plat::split(riga, kSeparatore);
+        if (plat::leading_int(campo_di(m, movimento::numero)) != k) continue;
+        const std::string cella = plat::trim(campo_di(m, movimento::cauzione));
+        cent += plat::cents(plat::italian_number(cella).value_or(plat::leading_number(cella)));
+    }
+    return cent;
+}
+
+std::string euro(long long cent) { return plat::format_amount(static_cast<double>(cent) / 100); }
 
 }  // namespace
 
@@ -268,13 +289,33 @@ void RESTCAUZ::Text3_DblClick() {
 
 void RESTCAUZ::Text3_Validate() {
     const std::string versata = Label9.caption();
-    if (versata.empty() || plat::cents(plat::italian_or_zero(versata)) <= 0)
-        avvisa_senza_cauzione();
-    // Read the Italian way, so that 0,50 is a refund of fifty cents and
-    // becomes -0,50 like any other refund.
-    const std::optional<double> rimborso = rimborso_di(Text3.text());
-    if (!rimborso) return;
+    const bool senza = versata.empty() || plat::cents(plat::italian_or_zero(versata)) <= 0;
+    if (senza) avvisa_senza_cauzione();
+    if (plat::trim(Text3.text()).empty()) return;
+    const std::optional<double> rimborso = importo_digitato(app, Text3.text(), "RIMBORSO", true);
+    if (!rimborso) {
+        Text3.set_text("");
+        return;
+    }
+    // 0,50 is a refund of fifty cents and becomes -0,50 like any other.
     Text3.set_text(plat::format_amount(-std::fabs(*rimborso)));
+    if (!senza && !rimborso_entro_cauzione(plat::cents(std::fabs(*rimborso)))) Text3.set_text("");
+}
+
+// A refund gives back at most the deposit still held: a second refund
+// counts the first.
+bool RESTCAUZ::rimborso_entro_cauzione(long long rimborso) {
+    const long k = plat::leading_int(Text1.text());
+    if (!prenotazione_presente(app, k)) return true;  // SALVA asks for the booking
+    const long long trattenuta = cauzione_trattenuta(app, k);
+    if (rimborso <= trattenuta) return true;
+    app.msgbox(trattenuta <= 0
+                   ? std::string("NON E' STATA VERSATA NESSUNA CAUZIONE: NON C'E' "
+                                 "NULLA DA RESTITUIRE.")
+                   : "DELLA CAUZIONE RESTANO VERSATI " + euro(trattenuta) + " €: IL RIMBORSO DI " +
+                         euro(rimborso) + " € LI SUPERA.\rLA REGISTRAZIONE NON E' STATA FATTA.",
+               plat::Buttons::Ok, kTitolo, plat::Icon::Exclamation);
+    return false;
 }
 
 void RESTCAUZ::SALVA_Click() {
@@ -294,6 +335,7 @@ void RESTCAUZ::SALVA_Click() {
         app.msgbox("SCEGLIERE PRIMA LA PRENOTAZIONE", plat::Buttons::Ok, kTitolo);
         return;
     }
+    if (!rimborso_entro_cauzione(plat::cents(std::fabs(*rimborso)))) return;
     // The refund is dated today: after the booking's departure as a rule,
     // but in the management year's journal only when today is in that year.
     if (const auto data = plat::Date::parse(Label12.caption());

@@ -52,6 +52,9 @@ private:
     // No booking picked: the booking boxes emptied.
     void nessuna_prenotazione();
     void avvisa_senza_cauzione();
+    // False, after telling the user, when `rimborso` (cents) is more than
+    // the deposit still held for the booking shown.
+    bool rimborso_entro_cauzione(long long rimborso);
 };
 
 }  // namespace ga

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "records/archivio.h"
 #include "records/caselle.h"
+#include "records/importi.h"
 #include "records/movimenti.h"
 #include "records/periodi.h"
 #include "records/prenotazioni.h"
@@ -110,13 +111,13 @@ void REVOCAPREN::Option3_Click() {
     Text7.set_tooltip("");
 }
 
-// Amounts are read the Italian way: the advance 1.500,00 is fifteen
-// hundred, not 1.5, and a typed 1.000 is a thousand.
+// The refund typed is read as every amount box reads one (a typed 1.000
+// is a thousand, "12.50" is refused, not twelve hundred and fifty); the
+// box shows it negative once read, so the sign is let through.
 bool REVOCAPREN::rimborso_ammesso() {
-    const std::optional<double> rimborso = plat::italian_number(Text7.text());
+    const std::optional<double> rimborso =
+        importo_digitato(app, Text7.text(), "IMPORTO DA RESTITUIRE", true);
     if (!rimborso) {
-        app.msgbox(" IL VALORE DIGITATO NON PUO' ESSERE VALIDO ", plat::Buttons::Ok,
-                   kTitoloRimborso);
         Text7.set_text("");
         return false;
     }

@@ -9,6 +9,7 @@
 #include "platform/number.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/importi.h"
 #include "records/movimenti.h"
 #include "records/note.h"
 #include "records/prenotazioni.h"
@@ -183,12 +184,19 @@ void saldoaff::data_se_vuota() {
     if (plat::trimmed(Text15.text()).empty()) Text15.set_text(app.today().text());
 }
 
+// The amount typed, as every amount box reads one; then a part of the
+// residual, or all that is due. A refusal is told, and the box emptied.
 bool saldoaff::importo_ammesso() {
-    const std::optional<double> versato = plat::italian_number(Text14.text());
-    if (!versato || plat::cents(*versato) <= 0) return false;
+    const std::optional<double> versato = importo_digitato(app, Text14.text(), "IMPORTO VERSATO");
+    if (!versato) {
+        Text14.set_text("");
+        return false;
+    }
     const long long p = plat::cents(*versato);
     const long long residuo = plat::cents(importo(Text10));
-    return p <= residuo || p == residuo + plat::cents(importo(Text2));
+    if (p > 0 && (p <= residuo || p == residuo + plat::cents(importo(Text2)))) return true;
+    rifiuta_importo();
+    return false;
 }
 
 void saldoaff::rifiuta_importo() {
@@ -198,10 +206,7 @@ void saldoaff::rifiuta_importo() {
 
 void saldoaff::Text14_Validate() {
     // Leaving the box empty is not a payment yet: CONFERMA asks for one.
-    if (!plat::trim(Text14.text()).empty() && !importo_ammesso()) {
-        rifiuta_importo();
-        return;
-    }
+    if (!plat::trim(Text14.text()).empty() && !importo_ammesso()) return;
     Text14.set_text(plat::format_amount(std::string_view(Text14.text())));
     data_se_vuota();
 }
@@ -212,10 +217,7 @@ void saldoaff::Command1_Click() {
         return;
     }
     // The amount may reach here without the box having been left.
-    if (!importo_ammesso()) {
-        rifiuta_importo();
-        return;
-    }
+    if (!importo_ammesso()) return;
     Text14.set_text(plat::format_amount(std::string_view(Text14.text())));
 
     // What the later writers would refuse is refused now, before the

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 #include <filesystem>
 #include <string>
@@ -9,6 +11,9 @@
 
 #include "accounts/estratto.h"
 #include "conti_banco.h"
+#include "platform/number.h"
+#include "platform/text.h"
+#include "records/movimenti.h"
 #include "support/righe.h"
 
 namespace ga {
@@ -151,10 +156,7 @@ protected:
                                                 {voce_spesa::movimento, "10"}})});
     }
     void disegna(const std::string& nome) {
-        app().run([&] {
-            app().imposta("EstrattoContoPropr", "Combo1", nome);
-            estratto_conto_proprietario(app());
-        });
+        app().run([&] { estratto_conto_proprietario(app(), nome, 0); });
     }
     Righe lista() { return righe("EstrattoContoPropr", "List1"); }
     Righe primi(std::size_t n) {
@@ -239,6 +241,48 @@ TEST_F(Estratto, ResidueOfRoundingErrorsIsNoResidue) {
     disegna("BIANCHI ANNA");
     EXPECT_EQ(box("SINTESICONTOPROP", "Text8"), "0,00");
     EXPECT_EQ(lista().back(), kSeparatore);
+}
+
+// Over many grosses and rates, the commission shown and the total shown add
+// up to the gross shown, to the cent, in the list and in the summary.
+TEST_F(Estratto, TheStatementsLinesAddUpToTheCent) {
+    const char* aliquote[] = {"10", "7", "12,5", "15", "18", "20", "22,5"};
+    const long long centesimi_di_aliquota[] = {1000, 700, 1250, 1500, 1800, 2000, 2250};
+    std::uint32_t seme = 12345;
+    auto cifre = [](const std::string& riga) {
+        return static_cast<long long>(
+            std::llround(plat::italian_or_zero(plat::trim(riga.substr(riga.size() - 10))) * 100));
+    };
+    for (int caso = 0; caso < 300; ++caso) {
+        seme = seme * 1664525u + 1013904223u;
+        const long long lordo = 1 + seme % 10000000;  // cents, up to 100.000,00
+        const std::string aliquota = aliquote[caso % 7];
+        b.scrivi(journal(),
+                 {test::riga_movimento({{movimento::data, "01/07/2026"},
+                                        {movimento::parte, "0001"},
+                                        {movimento::acconto, "0"},
+                                        {movimento::saldo, plat::format_amount(lordo / 100.0)},
+                                        {movimento::importo, "0"},
+                                        {movimento::numero, "4"},
+                                        {movimento::appartamento, "0012"}})});
+        app().run([&] {
+            app().imposta("zeltra", "Text9", aliquota);
+            carica_saldi(app());
+        });
+        disegna("ROSSI MARIO");
+        const Righe l = lista();
+        ASSERT_EQ(l.size(), 4u);
+        const std::string nome = aliquota + "% di " + plat::format_amount(lordo / 100.0);
+        EXPECT_EQ(cifre(l[1]) + cifre(l[3]), lordo) << nome;
+        auto cent = [&](const char* box) {
+            return cifre(plat::pad_left(this->box("SINTESICONTOPROP", box), 10));
+        };
+        EXPECT_EQ(cent("Text7") + cent("Text8"), lordo) << nome;
+        EXPECT_EQ(cent("Text7"), cifre(l[1])) << nome;
+        // Rounded once, half away from zero: within half a cent of the rate.
+        const long long scarto = cifre(l[1]) * 10000 - centesimi_di_aliquota[caso % 7] * lordo;
+        EXPECT_TRUE(scarto > -5000 && scarto <= 5000) << nome;
+    }
 }
 
 TEST_F(Estratto, FiltersOfTheStatementFormListOneKindAtATime) {

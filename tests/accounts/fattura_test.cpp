@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "accounts/fattura.h"
+#include "platform/text.h"
 #include "records/percorsi.h"
 #include "support/banco.h"
 #include "support/righe.h"
@@ -881,11 +882,69 @@ TEST_F(Fattura, TheInvoiceDateCheck) {
     scrivi(x.Text5, "01/12/2026");
     EXPECT_EQ(x.Text5.text(), "01/12/2026");
 
-    // The register keeps a date for every invoice.
+    // The register keeps a date for every invoice, one somebody chose: the
+    // text stays for the user to mend, the focus in it, and SALVA refuses it.
     scrivi(x.Text5, "31/02/2026");
     EXPECT_EQ(b.nuovi_messaggi().back(),
               "ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ");
-    EXPECT_EQ(x.Text5.text(), "09/12/2026");
+    EXPECT_EQ(x.Text5.text(), "31/02/2026");
+    EXPECT_EQ(app.focus_request(), &x.Text5);
+    scrivi(x.Text8, "ROSSI MARIO");
+    app.pick(x.List1, 0);
+    scrivi(x.Text1, "AFFITTO");
+    app.click(x.SALVA);
+    EXPECT_EQ(b.nuovi_messaggi().back(),
+              "ATTENZIONE !!!! LA DATA DIGITATA NON E' UNA DATA VALIDA ");
+    EXPECT_TRUE(b.leggi(registro()).empty());
+    // A year of two digits is of the management year's century.
+    scrivi(x.Text5, "1/12/30");
+    EXPECT_EQ(b.nuovi_messaggi().back().rfind("LA DATA DELLA FATTURA E' DEL 2030:", 0), 0u);
+    b.messaggi().answer(Answer::Yes);
+    scrivi(x.Text5, "1/12/26");
+    app.click(x.SALVA);
+    EXPECT_EQ(b.leggi(registro()).at(0).substr(0, 11), "01/12/2026*");
+}
+
+// After a save, another party starts another invoice: never "saved" for an
+// invoice the register does not hold.
+TEST_F(Fattura, AnotherPartyAfterASaveIsANewInvoice) {
+    fattura& x = dal_menu("CLIENTI");
+    scrivi(x.Text8, "BIANCHI");
+    scrivi(x.Text1, "AFFITTO AGOSTO");
+    app.click(x.SALVA);
+    ASSERT_EQ(b.leggi(registro()).size(), 1u);
+    b.messaggi().answer(Answer::Yes);  // NERI has no tax code: type it
+    scrivi(x.Text8, "NERI");
+    EXPECT_EQ(x.Text4.text() + "|" + x.Text1.text() + "|" + x.Text2.text(), "2||");
+    scrivi(x.Text11, kPiva);
+    app.click(x.Check3);
+    scrivi(x.Text1, "CONSULENZA");
+    scrivi(x.Text2, "1000");
+    EXPECT_EQ(x.Text13.text(), "1.105,00");
+    b.nuovi_messaggi();
+    app.click(x.SALVA);
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    ASSERT_EQ(b.leggi(registro()).size(), 2u);
+
+    // The VAT number typed for NERI is the invoice's: printed, and shown and
+    // printed again when the invoice is reopened.
+    auto stampato = [&] {
+        std::string cf;
+        for (const plat::Cell& c : b.stampante().jobs.back().cells)
+            if (c.row == 10) cf = c.text;
+        return cf;
+    };
+    app.click(x.STAMPA);
+    ASSERT_EQ(b.stampante().jobs.size(), 1u);
+    EXPECT_EQ(stampato(), "C.F. / P. IVA " + kPiva);
+    app.click(x.cerca);
+    app.pick(x.Combo1, 1);
+    EXPECT_EQ(x.Text11.text(), kPiva);
+    app.click(x.STAMPA);
+    ASSERT_EQ(b.stampante().jobs.size(), 2u) << b.nuovi_messaggi().back();
+    EXPECT_EQ(stampato(), "C.F. / P. IVA " + kPiva);
+    // BIANCHI's line, whose code is on file, has no field more than before.
+    EXPECT_EQ(plat::split(b.leggi(registro())[0], "*").size(), std::size_t{fatt::codice_fiscale});
 }
 
 // Invoices are numbered per calendar year of their date, each year in its

@@ -121,4 +121,50 @@ TEST_F(FinestreConti, AfterCONFERMATheFirstClickOnUscitaClosesTheForm) {
     EXPECT_TRUE(app().form("MENU")->is_visible());
 }
 
+// The statement is drawn by the expense form for another owner while it
+// stands loaded behind: opened again, its name, code and total are that
+// other owner's, all three.
+TEST_F(FinestreConti, TheStatementShowsTheOwnerItWasLastDrawnFor) {
+    ga::test::Banco& b = f.banco();
+    std::vector<std::string> giornale = b.leggi(b.cartella_dati() + "saldi2026.dat");
+    giornale.push_back(ga::test::riga_movimento({{ga::movimento::data, "20/08/2026"},
+                                                 {ga::movimento::parte, "0003"},
+                                                 {ga::movimento::acconto, "0"},
+                                                 {ga::movimento::saldo, "800,50"},
+                                                 {ga::movimento::importo, "0"},
+                                                 {ga::movimento::numero, "5"},
+                                                 {ga::movimento::appartamento, "0031"}}));
+    b.scrivi(b.cartella_dati() + "saldi2026.dat", giornale);
+    auto widget = [&](const char* form, const char* box) {
+        return f.desktop().widget(c(form, box));
+    };
+    auto menu = [&](int riga) {
+        app().run([&] {
+            app().form("MENU")->show();
+            app().campo("MENU", "List3").set_list_index(riga);
+        });
+    };
+    auto mostrato = [&] {
+        plat::Control& lista = c("EstrattoContoPropr", "List1");
+        return c("EstrattoContoPropr", "Text1").text() + "|" +
+               c("EstrattoContoPropr", "Text4").text() + "|" +
+               lista.item(lista.list_count() - 1).substr(75);
+    };
+    menu(4);                                           // ESTRATTO CONTO
+    app().pick(c("EstrattoContoPropr", "Combo1"), 2);  // VERDI LUCA
+    EXPECT_EQ(mostrato(), "VERDI LUCA|0003|    720,45");
+    gui_test::clic(widget("EstrattoContoPropr", "SALDIPROP"));
+    ASSERT_TRUE(app().form("SaldoProprietario")->is_visible());
+    gui_test::clic(widget("SaldoProprietario", "ESCI"));
+    menu(2);                              // INSERIMENTO SPESE
+    app().pick(c("spese", "Combo1"), 0);  // ROSSI MARIO, one apartment
+    gui_test::clic(widget("spese", "ESCI"));
+    menu(4);
+    ASSERT_TRUE(app().form("EstrattoContoPropr")->is_visible());
+    EXPECT_EQ(mostrato(), "ROSSI MARIO|0001|    920,00");
+    gui_test::clic(widget("EstrattoContoPropr", "SINTESI"));
+    EXPECT_EQ(c("SINTESICONTOPROP", "Text1").text() + "|" + c("SINTESICONTOPROP", "Text8").text(),
+              "ROSSI MARIO|920,00");
+}
+
 }  // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/number.h"
@@ -204,6 +206,25 @@ TEST(FormatAmount, TextIsFormattedOnlyWhenItHasAnItalianReading) {
     EXPECT_EQ(format_amount(std::string_view("abc")), "abc");
     EXPECT_EQ(format_amount(std::string_view("")), "");
     EXPECT_EQ(format_amount(std::string_view("1,2,3")), "1,2,3");
+}
+
+TEST(TypedAmount, TheShapeMeantIsProposedOnlyForAPointBeforeTheCents) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"12.50", "12,50"}, {" 1250.5 ", "1.250,50"}, {"0.05", "0,05"}, {"1.2.3", ""},
+        {"700,004", ""},    {"12.500", ""},           {".50", ""},      {"abc", ""}};
+    for (const auto& [typed, shape] : casi) EXPECT_EQ(amount_shape(typed), shape) << typed;
+}
+
+// A rate of an amount rounds once to the cents format_amount shows.
+TEST(RoundCents, AgreesWithTheAmountShown) {
+    const double rates[] = {10, 7, 12.5, 15, 18, 20, 22, 23, 33};
+    std::uint32_t seed = 7;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const double gross = static_cast<double>(seed % 100000000) / 100;
+        const double v = (i % 2 ? -1 : 1) * rates[i % 9] * gross / 100;
+        EXPECT_EQ(format_amount(static_cast<double>(round_cents(v)) / 100), format_amount(v)) << v;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
 #include "records/prenotazioni.h"
 #include "support/banco.h"
 #include "support/righe.h"
@@ -338,6 +339,37 @@ TEST_F(Cauzione, ADepositTakenWithTheBookingCountsOnceTheBalanceIsPaid) {
     app.double_click(cauz("Text3"));
     EXPECT_EQ(testo("Text3"), "-200,00");
     EXPECT_TRUE(b.nuovi_messaggi().empty());
+}
+
+// A second refund gives back at most what the first left: refused when
+// saved, or when the box is left, with the deposit still held named.
+TEST_F(Cauzione, ARefundNeverPassesTheDepositStillHeld) {
+    apri();
+    lascia("NRICH", "009");
+    lascia("Text3", "150");
+    app.click(cauz("SALVA"));
+    ASSERT_TRUE(b.nuovi_messaggi().empty());
+    // Without picking the booking again (its shown deposit not yet redone),
+    // as with picking it again, what the journal holds is the limit.
+    app.run([&] { cauz("SALVA").set_enabled(true); });
+    const std::string prima = file();
+    const std::string trattenuta = "DELLA CAUZIONE RESTANO VERSATI 50,00 €: IL RIMBORSO DI 100,00";
+    app.type(cauz("Text3"), "100");
+    app.click(cauz("SALVA"));
+    lascia("Text3", "100");
+    EXPECT_EQ(testo("Text3"), "");
+    const Righe m = b.nuovi_messaggi();
+    ASSERT_EQ(m.size(), 2u);
+    for (const std::string& testo : m) EXPECT_EQ(testo.rfind(trattenuta, 0), 0u) << testo;
+    EXPECT_EQ(file(), prima);
+    lascia("NRICH", "003");
+    lascia("NRICH", "009");
+    EXPECT_EQ(testo("Label9"), "50,00");
+    lascia("Text3", "50");
+    app.click(cauz("SALVA"));
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(plat::split(b.leggi(dati("saldi2026.dat")).back(), "*")[movimento::cauzione],
+              "-50,00");
 }
 
 TEST_F(Cauzione, RefusalsWriteNothing) {

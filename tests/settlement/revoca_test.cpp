@@ -228,8 +228,13 @@ TEST_F(Revoca, PartialRefundIsNegativeAndNeverAboveTheAdvance) {
         EXPECT_EQ(b.nuovi_messaggi(),
                   Righe{"E' STATO INSERITO UN VALORE MAGGIORE \r DELL'ACCONTO VERSATO "});
     }
-    EXPECT_EQ(rimborso("abc"), "");
-    EXPECT_EQ(b.nuovi_messaggi().size(), 1u);
+    // "12.50" is no refund of 1.250,00: refused, the box named.
+    for (const char* storto : {"abc", "12.50", "1.2.3", "700,004"}) {
+        EXPECT_EQ(rimborso(storto), "") << storto;
+        const Righe m = b.nuovi_messaggi();
+        ASSERT_EQ(m.size(), 1u);
+        EXPECT_EQ(m[0].rfind("IMPORTO DA RESTITUIRE: ", 0), 0u) << m[0];
+    }
 
     // Nothing is written without a valid refund, even when CONFERMA comes
     // before the box is left.

@@ -38,7 +38,12 @@ std::string riga_movimento(Valori<movimento::Colonna> valori) {
     return riga<movimento::kColonne>(valori);
 }
 
-std::string riga_fattura(Valori<fatt::Campo> valori) { return riga<fatt::kCampi>(valori); }
+std::string riga_fattura(Valori<fatt::Campo> valori) {
+    // The register writes the typed tax code only when there is one.
+    std::string linea = riga<fatt::kCampi>(valori);
+    if (linea.back() == '*') linea.pop_back();
+    return linea;
+}
 
 std::string riga_spesa(Valori<voce_spesa::Campo> valori) {
     return riga<voce_spesa::kCampi>(valori);
