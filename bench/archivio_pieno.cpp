@@ -64,6 +64,16 @@ constexpr int kProprietari = 200, kAppartamenti = 500, kVie = 500, kPeriodi = 10
 // The tables' capacity for the clients, bookings, notes and journal.
 constexpr int kCapacita = 1000;
 
+// The further names that tell apart the records of round `giro` (0: none) of
+// a list of names that repeats: round 1 adds one name, round 41 two ...,
+// each round its own sequence of names whatever the scale.
+std::string altri_nomi(int giro) {
+    std::string out;
+    for (; giro > 0; giro = (giro - 1) / kNNomi)
+        out += std::string(" ") + kNomi[(giro - 1) % kNNomi];
+    return out;
+}
+
 std::string codice(int n, int larghezza = 4) {
     return plat::pad_code(std::to_string(n), larghezza);
 }
@@ -154,8 +164,7 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala, bool ogni_registro) {
         // his own, as the clients'.
         const int giro = j / kProprietari;
         const std::string cognome = kCognomi[(j * 3 + 7) % kNCognomi],
-                          nome = std::string(kNomi[(j * 7 + 3) % kNNomi]) +
-                                 (giro > 0 ? std::string(" ") + kNomi[giro - 1] : "");
+                          nome = std::string(kNomi[(j * 7 + 3) % kNNomi]) + altri_nomi(giro);
         const Citta& c = kCitta[j % kNCitta];
         proprietari_.push_back(cognome + " " + nome);
         righe.push_back(cognome + " " + nome + "*VIA " + kNomi[j % kNNomi] + " " +
@@ -182,8 +191,7 @@ ArchivioPieno::ArchivioPieno(int liberi, int scala, bool ogni_registro) {
         // Past the pairs of a surname and a name, a second name keeps each
         // client's name his own.
         const int giro = i / (kNCognomi * kNNomi);
-        const std::string nome = std::string(kNomi[(i / kNCognomi) % kNNomi]) +
-                                 (giro > 0 ? std::string(" ") + kNomi[giro - 1] : "");
+        const std::string nome = std::string(kNomi[(i / kNCognomi) % kNNomi]) + altri_nomi(giro);
         const Citta& c = kCitta[(i / 3) % kNCitta];
         clienti_.push_back(cognome + " " + nome);
         righe.push_back(

@@ -16,6 +16,15 @@
 // round before the measure, not counted, fills the disk cache.
 //
 //   avvio_a_freddo [--volte N]
+//   avvio_a_freddo --al-menu 1,10,30,100 [--volte N]
+//
+// With --al-menu, the program alone on an archive at each scale (every
+// register that many times full): the process started, the start window's
+// AVANTI clicked as soon as it is mapped, and the clock stopped at the map
+// of the menu's window (the start to the menu, the expired-bookings check
+// and every table loaded on the way); then the process's peak of resident
+// memory (VmHWM) and its resident memory at the menu, read before it is
+// killed.
 //
 // Prints, for each, the median, fastest and slowest time in milliseconds,
 // and the ratio of the medians; then where the time goes, by the windows the
@@ -135,6 +144,26 @@ public:
         return n;
     }
     std::string titolo(xcb_window_t w) { return proprieta(w, nome_, utf8_); }
+
+    // A left click at (x, y) of window w, as the server would send it.
+    void clic(xcb_window_t w, int16_t x, int16_t y) {
+        for (const uint8_t tipo : {XCB_BUTTON_PRESS, XCB_BUTTON_RELEASE}) {
+            xcb_button_press_event_t e{};
+            e.response_type = tipo;
+            e.detail = 1;
+            e.time = XCB_CURRENT_TIME;
+            e.root = root_;
+            e.event = w;
+            e.event_x = x;
+            e.event_y = y;
+            e.same_screen = 1;
+            e.state = tipo == XCB_BUTTON_RELEASE ? XCB_BUTTON_MASK_1 : 0;
+            const uint32_t maschera = tipo == XCB_BUTTON_PRESS ? XCB_EVENT_MASK_BUTTON_PRESS
+                                                               : XCB_EVENT_MASK_BUTTON_RELEASE;
+            xcb_send_event(c_, 0, w, maschera, reinterpret_cast<const char*>(&e));
+        }
+        xcb_flush(c_);
+    }
 
 private:
     xcb_atom_t atomo(const char* nome) {
@@ -271,6 +300,71 @@ std::optional<Tempi> una_volta(Schermo& x, Avvio& a, std::vector<std::string>& a
     return tempi;
 }
 
+// A field of /proc/PID/status in kB ("VmHWM", "VmRSS"); 0 when unknown.
+long stato_kb(pid_t pid, const char* campo) {
+    std::FILE* f = std::fopen(("/proc/" + std::to_string(pid) + "/status").c_str(), "r");
+    if (!f) return 0;
+    long kb = 0;
+    char riga[256];
+    const std::size_t n = std::strlen(campo);
+    while (std::fgets(riga, sizeof riga, f))
+        if (std::strncmp(riga, campo, n) == 0 && riga[n] == ':') kb = std::atol(riga + n + 1);
+    std::fclose(f);
+    return kb;
+}
+
+// One start of the program to its menu; nothing, told, when it fails.
+struct AlMenu {
+    double ms;
+    long picco_kb, residente_kb;
+};
+std::optional<AlMenu> fino_al_menu(Schermo& x, const std::string& cartella,
+                                   std::vector<std::string>& ambiente) {
+    x.svuota();
+    std::vector<std::string> argomenti = {PROGRAM_EXECUTABLE, "--cartella-programma", cartella};
+    std::vector<char*> argv = puntatori(argomenti);
+    std::vector<char*> envp = puntatori(ambiente);
+    posix_spawn_file_actions_t azioni;
+    posix_spawn_file_actions_init(&azioni);
+    posix_spawn_file_actions_addopen(&azioni, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&azioni, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t figlio = 0;
+    const auto t0 = Orologio::now();
+    const int errore = posix_spawn(&figlio, argv[0], &azioni, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&azioni);
+    if (errore != 0) {
+        std::fprintf(stderr, "avvio_a_freddo: the program cannot be started: %s\n",
+                     std::strerror(errore));
+        return std::nullopt;
+    }
+    std::optional<AlMenu> esito;
+    const char* attesa = "VERIFICA DATI AGENZIA";
+    const auto fine = t0 + 3 * kAttesaMassima;
+    while (!esito && Orologio::now() < fine) {
+        auto e = x.evento(fine);
+        if (!e) {
+            if (waitpid(figlio, nullptr, WNOHANG) == figlio) break;
+            continue;
+        }
+        if ((e->response_type & 0x7f) != XCB_MAP_NOTIFY) continue;
+        const auto* m = reinterpret_cast<const xcb_map_notify_event_t*>(e.get());
+        if (m->override_redirect || x.pid(m->window) != static_cast<uint32_t>(figlio)) continue;
+        const std::string titolo = x.titolo(m->window);
+        if (titolo == "VERIFICA DATI AGENZIA" && attesa != std::string_view("MENU")) {
+            // AVANTI: the button at (16, 456), 56 by 44, of the start form.
+            x.clic(m->window, 44, 478);
+            attesa = "MENU";
+        } else if (titolo == "MENU") {
+            esito = AlMenu{std::chrono::duration<double, std::milli>(Orologio::now() - t0).count(),
+                           stato_kb(figlio, "VmHWM"), stato_kb(figlio, "VmRSS")};
+        }
+    }
+    if (!esito) std::fprintf(stderr, "avvio_a_freddo: no window \"%s\" of the program\n", attesa);
+    kill(figlio, SIGKILL);
+    while (waitpid(figlio, nullptr, 0) < 0 && errno == EINTR) {}
+    return esito;
+}
+
 double mediana(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const std::size_t n = v.size();
@@ -279,14 +373,54 @@ double mediana(std::vector<double> v) {
 
 }  // namespace
 
+// The start to the menu and the memory held there, at each scale.
+int al_menu(Schermo& x, const std::vector<int>& scale, int volte) {
+    std::vector<std::string> ambiente = ambiente_figli();
+    std::printf(
+        "The program started to its menu, as a process (%d runs a scale; the first not "
+        "counted): ms, and its peak resident memory (VmHWM) and resident memory at the "
+        "menu, MB, medians\n",
+        volte);
+    for (const int s : scale) {
+        const bench::ArchivioPieno archivio(0, s, true);
+        std::vector<double> ms, picco, residente;
+        for (int giro = -1; giro < volte; ++giro) {
+            const std::optional<AlMenu> m = fino_al_menu(x, archivio.programma(), ambiente);
+            if (!m) return 1;
+            if (giro < 0) continue;
+            ms.push_back(m->ms);
+            picco.push_back(m->picco_kb / 1024.0);
+            residente.push_back(m->residente_kb / 1024.0);
+        }
+        const auto [lo, hi] = std::minmax_element(ms.begin(), ms.end());
+        std::printf(
+            "  x%-4d to the menu %8.1f (%.1f-%.1f)   peak %7.1f MB   at the menu %7.1f MB\n", s,
+            mediana(ms), *lo, *hi, mediana(picco), mediana(residente));
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
     int volte = 21;
+    std::vector<int> scale;
     for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
         if (a == "--volte" && i + 1 < argc) {
             volte = std::atoi(argv[++i]);
+        } else if (a == "--al-menu" && i + 1 < argc) {
+            for (const char* p = argv[++i]; *p;) {
+                char* dopo = nullptr;
+                const long s = std::strtol(p, &dopo, 10);
+                if (dopo == p || s < 1) break;
+                scale.push_back(static_cast<int>(s));
+                p = *dopo == ',' ? dopo + 1 : dopo;
+            }
+            if (scale.empty()) {
+                std::fprintf(stderr, "avvio_a_freddo: --al-menu wants scales, as 1,10,30,100\n");
+                return 2;
+            }
         } else {
-            std::fprintf(stderr, "uso: %s [--volte N]\n", argv[0]);
+            std::fprintf(stderr, "uso: %s [--al-menu 1,10,30,100] [--volte N]\n", argv[0]);
             return 2;
         }
     }
@@ -301,6 +435,7 @@ int main(int argc, char** argv) {
                      std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
         return 1;
     }
+    if (!scale.empty()) return al_menu(x, scale, volte);
     const bench::ArchivioPieno archivio;
     Avvio programma{"the program",
                     {PROGRAM_EXECUTABLE, "--cartella-programma", archivio.programma()},

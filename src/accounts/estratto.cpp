@@ -37,32 +37,44 @@ double importo(const std::string& cella) {
     return plat::leading_number(t);
 }
 
-// A register read from disk for one statement, its lines (blank ones
-// holding no record) split once, with the first line holding each value of field
-// `j`: every movement finds its record in one step, however long the file.
+// Field j of a record's line ("" past its last field), read in place.
+std::string_view campo(std::string_view riga, std::size_t j) {
+    for (; j > 0; --j) {
+        const std::size_t a = riga.find('*');
+        if (a == std::string_view::npos) return {};
+        riga.remove_prefix(a + 1);
+    }
+    return riga.substr(0, riga.find('*'));
+}
+
+// A register read from disk for one statement, with the first line (blank
+// ones holding no record) holding each value of field `j`: every movement
+// finds its record in one step, however long the file. A line's fields are
+// read where it stands when asked for: the statement reads a field or two
+// of the few records it meets, and splitting every line of the register
+// into its fields would cost more memory than the whole file.
 class Registro {
 public:
-    Registro(const std::string& percorso, std::size_t j) {
-        for (const std::string& riga : leggi(percorso)) {
-            if (plat::trimmed(riga).empty()) continue;
-            Pezzi c = plat::split(riga, "*");
+    Registro(const std::string& percorso, std::size_t j) : righe_(leggi(percorso)) {
+        primo_.reserve(righe_.size());
+        for (std::size_t i = 0; i < righe_.size(); ++i) {
+            if (plat::trimmed(righe_[i]).empty()) continue;
             // A blank field is no code: an unknown code must not pick the
             // first record whose code is also blank.
-            if (j < c.size() && !plat::trimmed(c[j]).empty())
-                primo_.try_emplace(plat::leading_number(c[j]), righe_.size());
-            righe_.push_back(std::move(c));
+            const std::string_view c = campo(righe_[i], j);
+            if (!plat::trimmed(c).empty()) primo_.try_emplace(plat::leading_number(c), i);
         }
     }
     // The first line whose field j has the value of `chiave`; nullptr for
     // none, and for a blank key.
-    const Pezzi* cerca(const std::string& chiave) const {
+    const std::string* cerca(const std::string& chiave) const {
         if (plat::trimmed(chiave).empty()) return nullptr;
         const auto it = primo_.find(plat::leading_number(chiave));
         return it == primo_.end() ? nullptr : &righe_[it->second];
     }
 
 private:
-    std::vector<Pezzi> righe_;
+    Righe righe_;
     std::unordered_map<double, std::size_t> primo_;
 };
 
@@ -195,22 +207,22 @@ SommeEstratto estratto_conto_proprietario(App& app, const std::string& nome_scel
             continue;
         } else {
             ap = plat::pad_code(ap);
-            if (const Pezzi* a = appartamenti.cerca(ap))
-                codice = plat::trim(campo_di(*a, appartamento::codice_proprietario));
+            if (const std::string* a = appartamenti.cerca(ap))
+                codice = plat::trim(campo(*a, appartamento::codice_proprietario));
         }
         // A movement whose apartment or owner cannot be found belongs to no
         // owner, so it is listed in nobody's statement.
-        const Pezzi* p = proprietari.cerca(codice);
-        if (!p || plat::trim(campo_di(*p, proprietario::nome)) != nome) continue;
+        const std::string* p = proprietari.cerca(codice);
+        if (!p || plat::trimmed(campo(*p, proprietario::nome)) != nome) continue;
         if (!codice_scelto.empty() &&
-            !stesso_codice(campo_di(*p, proprietario::codice), codice_scelto))
+            !stesso_codice(std::string(campo(*p, proprietario::codice)), codice_scelto))
             continue;
         esito(app, kVersamentoCodiceProprietario, codice);
         app.imposta(kEstrattoCodiceProprietario, codice);
-        esito(app, kVersamentoNome, campo_di(*p, proprietario::nome));
-        esito(app, kVersamentoVia, campo_di(*p, proprietario::via));
-        esito(app, kVersamentoCitta, campo_di(*p, proprietario::citta));
-        rapporto = plat::trim(campo_di(*p, proprietario::rapporto));
+        esito(app, kVersamentoNome, std::string(campo(*p, proprietario::nome)));
+        esito(app, kVersamentoVia, std::string(campo(*p, proprietario::via)));
+        esito(app, kVersamentoCitta, std::string(campo(*p, proprietario::citta)));
+        rapporto = plat::trim(campo(*p, proprietario::rapporto));
 
         const double c2 = importo(m.campo[movimento::acconto]),
                      c3 = importo(m.campo[movimento::saldo]),

@@ -125,28 +125,44 @@ std::string localita(const std::string& cap, const std::string& citta,
 }
 }  // namespace
 
+ClientiDaFatturare::ClientiDaFatturare(App& app) {
+    Stato& s = app.s;
+    const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
+    per_codice_.reserve(static_cast<std::size_t>(n));
+    for (int i = 1; i <= n; ++i) {
+        const std::string& codice = s.clienti[i][cliente::codice];
+        // The first record of a number names it: a later one does not replace it.
+        if (!plat::trimmed(codice).empty()) per_codice_.emplace(plat::leading_int(codice), i);
+    }
+}
+
+int ClientiDaFatturare::record(long codice) const {
+    const auto it = per_codice_.find(codice);
+    return it == per_codice_.end() ? 0 : it->second;
+}
+
 IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f) {
+    // One invoice: the clients walked once are no dearer than a walk.
+    return intestatario_fattura(app, f, ClientiDaFatturare(app));
+}
+
+IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f,
+                                         const ClientiDaFatturare& clienti) {
     Stato& s = app.s;
     IntestatarioFattura chi;
     if (f.campo[fatt::proprietario].empty()) {
         // A client, by the number its code is ("0007" and "7" are one client).
         if (plat::trimmed(f.campo[fatt::cliente]).empty()) return chi;
-        const long codice = plat::leading_int(f.campo[fatt::cliente]);
-        const long n = std::clamp<long>(app.conta(kContaClienti), 0, s.clienti.capacita());
-        for (int i = 1; i <= n; ++i) {
-            const RigaCliente& c = s.clienti[i];
-            if (plat::trimmed(c[cliente::codice]).empty() ||
-                plat::leading_int(c[cliente::codice]) != codice)
-                continue;
-            chi.codice = plat::trim(c[cliente::codice]);
-            chi.nome = plat::trim(c[cliente::nome]);
-            chi.via = plat::trim(c[cliente::via]);
-            chi.indirizzo = c[cliente::citta] + " " + plat::trim(c[cliente::cap]) + "  (" +
-                            c[cliente::provincia] + ")";
-            chi.localita = localita(c[cliente::cap], c[cliente::citta], c[cliente::provincia]);
-            chi.codice_fiscale = c[cliente::codice_fiscale];
-            break;
-        }
+        const int i = clienti.record(plat::leading_int(f.campo[fatt::cliente]));
+        if (i == 0) return chi;
+        const RigaCliente& c = s.clienti[i];
+        chi.codice = plat::trim(c[cliente::codice]);
+        chi.nome = plat::trim(c[cliente::nome]);
+        chi.via = plat::trim(c[cliente::via]);
+        chi.indirizzo = c[cliente::citta] + " " + plat::trim(c[cliente::cap]) + "  (" +
+                        c[cliente::provincia] + ")";
+        chi.localita = localita(c[cliente::cap], c[cliente::citta], c[cliente::provincia]);
+        chi.codice_fiscale = c[cliente::codice_fiscale];
     } else if (f.campo[fatt::cliente].empty()) {
         const long r = plat::leading_int(f.campo[fatt::proprietario]);
         const long n = std::clamp<long>(app.conta(kContaProprietari), 0, s.proprietari.capacita());

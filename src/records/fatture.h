@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 #include "records/app.h"
 #include "records/archivio.h"
@@ -30,5 +31,20 @@ struct IntestatarioFattura {
     std::string codice, nome, via, indirizzo, codice_fiscale, localita;
 };
 IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f);
+
+// The clients an invoice can name, read once for a whole list of invoices:
+// each code's number to the first client record holding it, blank codes
+// left out, as `intestatario_fattura` matches them one invoice at a time.
+class ClientiDaFatturare {
+public:
+    explicit ClientiDaFatturare(App& app);
+    // The record of the client whose code is the number `codice`, 0 when none.
+    int record(long codice) const;
+
+private:
+    std::unordered_map<long, int> per_codice_;
+};
+IntestatarioFattura intestatario_fattura(App& app, const RigaFattura& f,
+                                         const ClientiDaFatturare& clienti);
 
 }  // namespace ga

@@ -246,12 +246,13 @@ void menustampa::Command2_Click() {
     carica_fatture(app);
     List2.clear();
     stampafat.set_visible(false);
+    const ClientiDaFatturare clienti(app);
     const long n = std::clamp<long>(app.conta(kContaFatture), 0, s.fatture.capacita());
     for (int k = 1; k <= n; ++k) {
         const RigaFattura& f = s.fatture[k];
         if (plat::trimmed(f.campo[fatt::numero]).empty()) continue;
         List2.add_item(plat::pad_code(plat::trim(f.campo[fatt::numero]), 3) + " " + f.data.text() +
-                           " " + intestatario_fattura(app, f).nome,
+                           " " + intestatario_fattura(app, f, clienti).nome,
                        k);
     }
 }

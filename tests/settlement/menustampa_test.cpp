@@ -358,6 +358,27 @@ TEST_F(MenuStampa, TheInvoiceReprintPrintsTheChosenInvoiceAsTheInvoiceFormDoes) 
     EXPECT_FALSE(m().SCELTAFATT.visible());
 }
 
+// An invoice names the first client whose code is its number ("7" is
+// "0007", "7,5" too); a client of blank code is nobody's, also of "0".
+TEST_F(MenuStampa, TheInvoiceListNamesTheFirstClientOfTheCodesNumber) {
+    auto cliente = [](const char* codice, const char* nome) {
+        return test::riga_cliente({{cliente::codice, codice}, {cliente::nome, nome}});
+    };
+    b.scrivi(dati("clienti.dat"),
+             {cliente("  ", "SENZA CODICE"), cliente("7,5", "PRIMO SETTE"),
+              cliente("0007", "SECONDO SETTE"), cliente("0", "ZERO"), cliente("0012", "DODICI")});
+    auto fattura = [](const char* numero, const char* codice) {
+        return test::riga_fattura(
+            {{fatt::data, "02/01/2026"}, {fatt::numero, numero}, {fatt::cliente, codice}});
+    };
+    b.scrivi(dati("fatture2026.dat"), {fattura("1", "7"), fattura("2", "0000"), fattura("3", " "),
+                                       fattura("4", "12"), fattura("5", "99")});
+    app.click(m().Command2);
+    EXPECT_EQ(voci(m().List2),
+              (Righe{"001 02/01/2026 PRIMO SETTE", "002 02/01/2026 ZERO", "003 02/01/2026 ",
+                     "004 02/01/2026 DODICI", "005 02/01/2026 "}));
+}
+
 TEST_F(MenuStampa, TheAvailabilityPrintsTheLinesTheViewListsPageByPage) {
     b.scrivi(dati("proprietari.IND"),
              {test::riga_proprietario({{proprietario::nome, "ROSSI PIA"},
