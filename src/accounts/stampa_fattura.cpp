@@ -78,7 +78,8 @@ plat::PrintJob pagina_fattura(App& app, const RigaFattura& f) {
     for (const plat::Cell& c : celle)
         if (!c.text.empty()) job.cells.push_back(c);
     job.copies = 1;
-    job.pdf_path = s.cartella_dati + "fattura_" +
+    // Invoice numbers start again every year, as the register does.
+    job.pdf_path = s.cartella_dati + "fattura_" + s.anno_gestione + "_" +
                    plat::pad_code(plat::trim(f.campo[fatt::numero]), 3) + ".pdf";
     return job;
 }

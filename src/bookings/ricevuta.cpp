@@ -418,7 +418,10 @@ bool stampa_ricevuta_prenotazione(App& app) {
         if (!righe.colonna2[r].empty()) lavoro.cells.push_back({r, 2, righe.colonna2[r]});
     }
     lavoro.copies = 1;
-    lavoro.pdf_path = s.cartella_dati + "ricevuta_" + plat::pad_code(std::to_string(k), 3) + ".pdf";
+    // Booking numbers start again every year: the year keeps one year's
+    // receipt from taking another's name.
+    lavoro.pdf_path = s.cartella_dati + "ricevuta_" + s.anno_gestione + "_" +
+                      plat::pad_code(std::to_string(k), 3) + ".pdf";
 
     if (!stampa_documento(app, lavoro,
                           {"LA RICEVUTA E' STATA SALVATA", "LA RICEVUTA NON E' STATA STAMPATA.",

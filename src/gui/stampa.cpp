@@ -5,8 +5,12 @@
 #include <charconv>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
+#include <QApplication>
 #include <QBuffer>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
@@ -15,6 +19,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProgressDialog>
+#include <QTimer>
 
 #include "gui/coda_stampa.h"
 #include "gui/convert.h"
@@ -577,6 +583,74 @@ plat::PrintResult save_document(const plat::PrintJob& job, const QByteArray& pdf
     return result;
 }
 
+// How long a print may take before the window says it is waiting: a local
+// service answers well within it, and a box that flashes for every print
+// would only be noise.
+constexpr int kQuietMs = 300;
+
+// The document handed to the print service on a thread of its own, while
+// the windows keep painting: a busy cursor at once, then a box saying what
+// the program is doing, where the user can stop waiting. The windows take
+// no input meanwhile (the box is modal; before it, input waits).
+EsitoCoda invia_aspettando(std::string_view pdf, const std::string& title, int copies,
+                           const std::string& server) {
+    AttesaStampa attesa;
+    std::atomic<bool> finito{false};
+    EsitoCoda esito;
+    std::thread lavoro([&] {
+        try {
+            esito = invia_alla_stampante(pdf, title, copies, server, attesa);
+        } catch (...) {
+            esito = EsitoCoda{};  // as if no service answered: the page is saved
+        }
+        finito = true;
+    });
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+        QEventLoop loop;
+        QTimer guarda;
+        guarda.setInterval(20);
+        QElapsedTimer da;
+        da.start();
+        QObject::connect(&guarda, &QTimer::timeout, &loop, [&] {
+            if (finito || da.elapsed() >= kQuietMs) loop.quit();
+        });
+        guarda.start();
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        if (!finito) {
+            QProgressDialog box;
+            box.setWindowTitle(QStringLiteral("STAMPA"));
+            box.setWindowModality(Qt::ApplicationModal);
+            box.setRange(0, 0);
+            box.setMinimumDuration(0);
+            box.setAutoClose(false);
+            box.setAutoReset(false);
+            box.setCancelButtonText(QStringLiteral("NON ASPETTARE"));
+            // The box stays up until the print is over, so that nothing else
+            // is clicked meanwhile; giving up only shortens the wait.
+            QObject::disconnect(&box, &QProgressDialog::canceled, &box, &QProgressDialog::cancel);
+            QObject::connect(&box, &QProgressDialog::canceled, &box, [&] {
+                attesa.rinuncia();
+                box.setLabelText(QStringLiteral("STAMPA ANNULLATA: SALVATAGGIO NEL FILE …"));
+            });
+            QObject::disconnect(&guarda, nullptr, nullptr, nullptr);
+            QObject::connect(&guarda, &QTimer::timeout, &loop, [&] {
+                if (finito) {
+                    loop.quit();
+                    return;
+                }
+                if (!attesa.rinunciata()) box.setLabelText(qt_text(attesa.fase() + " …"));
+            });
+            box.setLabelText(qt_text(attesa.fase() + " …"));
+            box.show();
+            loop.exec();
+        }
+        QApplication::restoreOverrideCursor();
+    }
+    lavoro.join();
+    return esito;
+}
+
 }  // namespace
 
 plat::PrintResult QtPrinter::print(const plat::PrintJob& job) {
@@ -597,15 +671,17 @@ plat::PrintResult QtPrinter::deliver(const plat::PrintJob& job, bool to_printer,
     }
     if (!to_printer) return save_document(job, pdf, why_file);
 
-    const EsitoCoda esito = invia_alla_stampante(
-        std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-        std_text(document_title(job)), job.copies, server_);
+    const EsitoCoda esito =
+        invia_aspettando(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                         std_text(document_title(job)), job.copies, server_);
     switch (esito.tipo) {
         case EsitoCoda::Inviata: return {plat::PrintOutcome::Printed, esito.stampante, "", ""};
         case EsitoCoda::InAttesa:
             return {plat::PrintOutcome::Held, esito.stampante, "", esito.motivo};
         case EsitoCoda::Rifiutata:
             return {plat::PrintOutcome::Refused, esito.stampante, esito.errore, esito.motivo};
+        case EsitoCoda::Ignota:
+            return {plat::PrintOutcome::Unknown, esito.stampante, esito.errore, esito.motivo};
         case EsitoCoda::NoServizio:
             return save_document(job, pdf, "SERVIZIO DI STAMPA NON RAGGIUNGIBILE");
         case EsitoCoda::NoPredefinita:

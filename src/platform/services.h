@@ -92,6 +92,8 @@ enum class PrintOutcome {
     SavedAsPdf,  // no printer to print on (`error` says why): the page is the PDF `where`
     Refused,     // the default printer `where` did not take the job, or not whole (`error`):
                  // nothing is printed, nothing saved
+    Unknown,     // the print service did not say whether `where` took the job (`error`):
+                 // it may print or not; nothing saved
     Failed,      // nothing printed, nothing saved (`error`)
 };
 

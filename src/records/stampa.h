@@ -24,7 +24,9 @@ struct DocumentoStampa {
 };
 
 // True when a printer took the page (printing or waiting) or its PDF was
-// written whole; false when nothing of it exists anywhere.
+// written whole; false when nothing of it exists anywhere, or when the print
+// service did not say whether it took the page. A PDF never replaces one
+// already in the folder: it takes the next free name.
 bool stampa_documento(App& app, const plat::PrintJob& job, const DocumentoStampa& documento);
 
 }  // namespace ga

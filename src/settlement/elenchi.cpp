@@ -31,9 +31,21 @@ long conteggio(App& app, const Casella& conta, int capacita) {
     return std::clamp<long>(app.conta(conta), 0, capacita);
 }
 
-// A text in a column of its own: padded with blanks and cut to the width.
+// A text in a column of its own: padded with blanks to the width; one too
+// long for it is cut and ends in "…", so that the reader sees it is not whole.
 std::string colonna(const std::string& t, int larghezza) {
-    return plat::left(plat::pad_right(t, larghezza), larghezza);
+    if (plat::length(t) <= larghezza) return plat::pad_right(t, larghezza);
+    return plat::left(t, larghezza - 1) + "…";
+}
+
+// "47921 RIMINI (RN)" in a column: a long town is cut (with its mark)
+// before its province, which stays.
+std::string localita(const std::string& cap, const std::string& citta, const std::string& provincia,
+                     int larghezza) {
+    const std::string prov = " (" + provincia + ")";
+    const std::string testo = cap + " " + citta;
+    if (plat::length(testo + prov) <= larghezza) return testo + prov;
+    return colonna(testo, std::max(larghezza - plat::length(prov), 1)) + prov;
 }
 
 // Columns of a register's line, two blanks apart.
@@ -198,8 +210,8 @@ Elenco elenco_clienti(App& app) {
             in_colonne({{plat::trim(c[cliente::codice]), 6},
                         {plat::trim(c[cliente::nome]), 30},
                         {plat::trim(c[cliente::via]), 30},
-                        {plat::trim(c[cliente::cap]) + " " + plat::trim(c[cliente::citta]) + " (" +
-                             plat::trim(c[cliente::provincia]) + ")",
+                        {localita(plat::trim(c[cliente::cap]), plat::trim(c[cliente::citta]),
+                                  plat::trim(c[cliente::provincia]), 34),
                          34},
                         {plat::trim(c[cliente::telefono]), 14},
                         {plat::trim(c[cliente::codice_fiscale]), 16}}));
@@ -229,8 +241,8 @@ Elenco elenco_proprietari(App& app) {
             {{plat::trim(p[proprietario::codice]), 6},
              {plat::trim(p[proprietario::nome]), 30},
              {plat::trim(p[proprietario::via]), 30},
-             {plat::trim(p[proprietario::cap]) + " " + plat::trim(p[proprietario::citta]) + " (" +
-                  plat::trim(p[proprietario::provincia]) + ")",
+             {localita(plat::trim(p[proprietario::cap]), plat::trim(p[proprietario::citta]),
+                       plat::trim(p[proprietario::provincia]), 34),
               34},
              {plat::trim(p[proprietario::telefono]), 14},
              {plat::trim(p[proprietario::codice_fiscale]), 16},

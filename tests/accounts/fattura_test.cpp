@@ -801,15 +801,15 @@ TEST_F(Fattura, WhatIsPrintedIsTheInvoiceTheRegisterHolds) {
 
     // A VAT the present rate does not give is not labelled with that rate;
     // without a printer the page is kept as a PDF and the user told where.
-    b.stampante().result = {plat::PrintOutcome::SavedAsPdf, dati("fattura_003.pdf"), ""};
+    b.stampante().result = {plat::PrintOutcome::SavedAsPdf, dati("fattura_2026_003.pdf"), ""};
     app.click(x.cerca);
     app.pick(x.Combo1, 2);
     app.click(x.STAMPA);
     EXPECT_EQ(cella(19, 3), "I.V.A.");
-    EXPECT_EQ(b.stampante().jobs.back().pdf_path, dati("fattura_003.pdf"));
+    EXPECT_EQ(b.stampante().jobs.back().pdf_path, dati("fattura_2026_003.pdf"));
     EXPECT_EQ(b.nuovi_messaggi(),
               (Righe{"NESSUNA STAMPANTE DISPONIBILE.\rLA FATTURA E' STATA SALVATA NEL FILE\r" +
-                     dati("fattura_003.pdf")}));
+                     dati("fattura_2026_003.pdf")}));
 }
 
 TEST_F(Fattura, SavingNeedsNameDescriptionAndTotal) {

@@ -1,7 +1,8 @@
 // What the booking page makes of each answer of the print service: the
-// receipt is told where it went, a refused or failed one is told with the
-// printer's reason and offered as a PDF, and the page can be left only once
-// the receipt exists somewhere (on a printer's queue or as a whole PDF).
+// receipt is told where it went, a refused, held or failed one is told with
+// the printer's reason and offered as a PDF, and the page can be left only
+// once the receipt exists somewhere (on a printer's queue or as a whole
+// PDF), never after a print whose outcome the service did not tell.
 #include <optional>
 #include <ostream>
 
@@ -38,7 +39,7 @@ TEST_P(StampaPrenotazione, TheReceiptIsToldWhereItWentAndThePageIsLeftOnlyWhenIt
     app.click(p().SALVA);
     ASSERT_EQ(p().Check3.value(), 1);
     b.nuovi_messaggi();
-    const std::string pdf = file("ricevuta_003.pdf");
+    const std::string pdf = file("ricevuta_2026_003.pdf");
 
     b.stampante().result = c.risposta;
     b.stampante().result.where = con_pdf(c.risposta.where, pdf);
@@ -65,6 +66,11 @@ const std::string kOffertaRifiuto = kRifiuto +
                                     " LA RICEVUTA NON E' STATA STAMPATA.\rVUOI SALVARLA NEL "
                                     "FILE\r%PDF ?";
 const std::string kMeta = "LA STAMPANTE Ufficio NON HA PRESO LA STAMPA: Broken pipe.";
+const std::string kFerma = "RICEVUTA IN ATTESA: LA STAMPANTE Ufficio E' FERMA (carta inceppata)";
+const std::string kQuandoPronta = "SARA' STAMPATA QUANDO LA STAMPANTE SARA' PRONTA.";
+const std::string kOffertaAnche = "\rVUOI SALVARLA ANCHE NEL FILE\r%PDF ?";
+const std::string kIgnoto =
+    "IL SERVIZIO DI STAMPA NON HA RISPOSTO: NON SI SA SE LA STAMPANTE Ufficio HA PRESO LA STAMPA.";
 const std::string kDiscoPieno =
     "NESSUNA STAMPANTE DISPONIBILE E IMPOSSIBILE SCRIVERE IL FILE\r%PDF";
 
@@ -80,11 +86,32 @@ INSTANTIATE_TEST_SUITE_P(
                    true},
         CasoStampa{"HeldByAStoppedPrinter",
                    {PrintOutcome::Held, "Ufficio", "", "carta inceppata"},
+                   plat::Answer::No,
                    {},
-                   {},
-                   {},
-                   "RICEVUTA IN ATTESA: LA STAMPANTE Ufficio E' FERMA (carta inceppata)",
+                   {kFerma + ".\r" + kQuandoPronta + kOffertaAnche},
+                   kFerma,
                    true},
+        CasoStampa{"HeldAndThePdfSavedToo",
+                   {PrintOutcome::Held, "Ufficio", "", "carta inceppata"},
+                   plat::Answer::Yes,
+                   {},
+                   {kFerma + ".\r" + kQuandoPronta + kOffertaAnche},
+                   "RICEVUTA SALVATA NEL FILE %PDF",
+                   true},
+        CasoStampa{"NoAnswerFromTheServiceAndThePdfSaved",
+                   {PrintOutcome::Unknown, "Ufficio", kIgnoto, ""},
+                   plat::Answer::Yes,
+                   {},
+                   {kIgnoto + "\rVUOI SALVARLA NEL FILE\r%PDF ?"},
+                   "RICEVUTA SALVATA NEL FILE %PDF",
+                   false},
+        CasoStampa{"NoAnswerFromTheServiceAndThePdfDeclined",
+                   {PrintOutcome::Unknown, "Ufficio", kIgnoto, ""},
+                   plat::Answer::No,
+                   {},
+                   {kIgnoto + "\rVUOI SALVARLA NEL FILE\r%PDF ?"},
+                   "RICEVUTA: " + kIgnoto,
+                   false},
         CasoStampa{"RefusedAndThePdfDeclined",
                    {PrintOutcome::Refused, "Ufficio", kRifiuto, "coda chiusa"},
                    plat::Answer::No,
@@ -124,6 +151,25 @@ INSTANTIATE_TEST_SUITE_P(
                    "RICEVUTA NON STAMPATA",
                    false}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// A PDF already in the data folder (a receipt of the same number kept from
+// before, perhaps the only copy) is never written over: the new page takes
+// the next free name, and the user is told that one.
+TEST_F(PaginaPrenotazione, AReceiptPdfAlreadyThereIsKeptAndTheNewOneNamedAfterIt) {
+    prepara_prenotazione();
+    app.click(p().SALVA);
+    b.nuovi_messaggi();
+    for (const char* nome : {"ricevuta_2026_003.pdf", "ricevuta_2026_003-2.pdf"})
+        b.scrivi(file(nome), {"LA COPIA DI PRIMA"});
+    b.stampante().result = {PrintOutcome::Refused, "Ufficio", kRifiuto, "coda chiusa"};
+    b.messaggi().answer(plat::Answer::Yes);
+    app.click(p().STAMPA);
+    const std::string nuovo = file("ricevuta_2026_003-3.pdf");
+    EXPECT_EQ(b.nuovi_messaggi(), Righe{con_pdf(kOffertaRifiuto, nuovo)});
+    ASSERT_EQ(b.stampante().pdfs.size(), 1u);
+    EXPECT_EQ(b.stampante().pdfs[0].pdf_path, nuovo);
+    EXPECT_EQ(b.leggi(file("ricevuta_2026_003.pdf")), Righe{"LA COPIA DI PRIMA"});
+}
 
 }  // namespace
 }  // namespace ga::test

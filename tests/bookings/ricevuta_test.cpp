@@ -207,7 +207,7 @@ TEST_F(Ricevuta, APageFilledFromTheBookingItsClientApartmentOwnerStreetAndAgency
     EXPECT_DOUBLE_EQ(j.logo_width_scale, 0.35);
     EXPECT_DOUBLE_EQ(j.logo_height_scale, 0.4);
     EXPECT_EQ(j.copies, 1);
-    EXPECT_EQ(j.pdf_path, dati("ricevuta_001.pdf"));
+    EXPECT_EQ(j.pdf_path, dati("ricevuta_2026_001.pdf"));
     // Only cells with a text are written, inside the 53 rows and 2 columns.
     for (const plat::Cell& x : j.cells) {
         EXPECT_FALSE(x.text.empty()) << x.row << "," << x.column;
@@ -480,12 +480,12 @@ TEST_F(Ricevuta, APageNotPrintedIsToldAndLeavesTheFlagDown) {
     EXPECT_EQ(stampato(), 0);
 
     // Without a printer the page is kept as a PDF beside the data.
-    b.stampante().result = {plat::PrintOutcome::SavedAsPdf, dati("ricevuta_001.pdf"), ""};
+    b.stampante().result = {plat::PrintOutcome::SavedAsPdf, dati("ricevuta_2026_001.pdf"), ""};
     app.run([&] { EXPECT_TRUE(stampa_ricevuta_prenotazione(app)); });
     EXPECT_EQ(b.nuovi_messaggi(),
               Righe{"NESSUNA STAMPANTE DISPONIBILE.\rLA RICEVUTA E' STATA SALVATA NEL "
                     "FILE\r" +
-                    dati("ricevuta_001.pdf")});
+                    dati("ricevuta_2026_001.pdf")});
     EXPECT_EQ(stampato(), 1);
 
     // A number that is no booking of the file prints nothing.

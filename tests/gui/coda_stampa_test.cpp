@@ -5,9 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -15,8 +19,15 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <cups/cups.h>
+#include <QApplication>
+#include <QCursor>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
 
 #include "gui/stampa.h"
 #include "qt_app.h"
@@ -45,6 +56,93 @@ plat::PrintJob ricevuta(const fs::path& cartella) {
     job.pdf_path = (cartella / "ricevuta_001.pdf").string();
     return job;
 }
+
+// Between the program and the test's cupsd, on a socket of its own: passes
+// the program's bytes on, and the service's answers back until it holds
+// them: every answer (a service that takes the connection and never
+// answers), or those after the program started sending a document, on
+// every connection or only on that one (the answer to the document late).
+class Intermediario {
+public:
+    enum Tace { Subito, DalDocumento, SoloIlDocumento };
+    Intermediario(std::string cupsd, std::string presa, Tace tace)
+        : cupsd_(std::move(cupsd)), presa_(std::move(presa)), tace_(tace) {
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        presa_.copy(a.sun_path, sizeof a.sun_path - 1);
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ::listen(fd_, 16);
+        fili_.emplace_back([this] { accetta(); });
+    }
+    ~Intermediario() {
+        fine_ = true;
+        for (std::thread& t : fili_) t.join();
+        ::close(fd_);
+    }
+    const std::string& presa() const { return presa_; }
+
+private:
+    static int collega(const std::string& percorso) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        percorso.copy(a.sun_path, sizeof a.sun_path - 1);
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+            ::close(fd);
+            return -1;
+        }
+        return fd;
+    }
+    void accetta() {
+        std::vector<std::thread> connessioni;
+        while (!fine_) {
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, 50) <= 0) continue;
+            const int programma = ::accept(fd_, nullptr, nullptr);
+            if (programma >= 0) connessioni.emplace_back([this, programma] { passa(programma); });
+        }
+        for (std::thread& t : connessioni) t.join();
+    }
+    void passa(int programma) {
+        const int servizio = collega(cupsd_);
+        bool documento = false, servizio_aperto = servizio >= 0;
+        char buf[65536];
+        while (!fine_) {
+            pollfd p[2] = {{programma, POLLIN, 0}, {servizio_aperto ? servizio : -1, POLLIN, 0}};
+            if (::poll(p, 2, 50) <= 0) continue;
+            if (p[0].revents) {
+                const ssize_t n = ::read(programma, buf, sizeof buf);
+                if (n <= 0) break;
+                if (std::string_view(buf, static_cast<std::size_t>(n)).find("%PDF") !=
+                    std::string_view::npos) {
+                    documento = true;
+                    if (tace_ == DalDocumento) tutti_tacciono_ = true;
+                }
+                if (servizio_aperto &&
+                    ::send(servizio, buf, static_cast<std::size_t>(n), MSG_NOSIGNAL) < 0)
+                    servizio_aperto = false;
+            }
+            if (p[1].revents) {
+                const ssize_t n = ::read(servizio, buf, sizeof buf);
+                if (n <= 0) {
+                    servizio_aperto = false;
+                    continue;
+                }
+                const bool tace = tace_ == Subito || tutti_tacciono_ || documento;
+                if (!tace) ::send(programma, buf, static_cast<std::size_t>(n), MSG_NOSIGNAL);
+            }
+        }
+        ::close(programma);
+        if (servizio >= 0) ::close(servizio);
+    }
+
+    std::string cupsd_, presa_;
+    Tace tace_;
+    int fd_ = -1;
+    std::atomic<bool> fine_{false}, tutti_tacciono_{false};
+    std::vector<std::thread> fili_;
+};
 
 class CodaCups : public ::testing::Test {
 protected:
@@ -217,6 +315,115 @@ TEST_F(CodaCupsCorta, AJobThatDidNotGetItsDocumentWholeIsRefusedAndCancelled) {
     EXPECT_EQ(lavori("Ufficio", CUPS_WHICHJOBS_ACTIVE), 0);
     EXPECT_FALSE(fs::exists(cartella / "ricevuta_001.pdf"));
 }
+
+// The service's answer to the document does not come: the job counts as
+// taken only when the service, asked again, says it has it whole.
+struct CasoTardi {
+    const char* nome;
+    bool corta;  // the service takes no request over 4 KB: it refuses the document
+    Intermediario::Tace tace;
+    plat::PrintOutcome esito;
+    const char* errore;
+    int attivi;  // jobs still to print afterwards
+};
+void PrintTo(const CasoTardi& c, std::ostream* os) { *os << c.nome; }
+
+class CodaCupsTardi : public CodaCups, public ::testing::WithParamInterface<CasoTardi> {
+protected:
+    std::string piu_conf() const override { return GetParam().corta ? "MaxRequestSize 4k\n" : ""; }
+};
+
+TEST_P(CodaCupsTardi, AJobIsToldTakenOnlyWhenTheServiceSaysSo) {
+    const CasoTardi& c = GetParam();
+    const Intermediario tra(presa, (cartella / "tra.sock").string(), c.tace);
+    gui::QtPrinter stampante{true, tra.presa()};
+    const plat::PrintResult r = stampante.print(ricevuta(cartella));
+    EXPECT_EQ(r.outcome, c.esito);
+    EXPECT_EQ(r.where, "Ufficio");
+    EXPECT_TRUE(r.error.starts_with(c.errore)) << r.error;
+    EXPECT_FALSE(fs::exists(cartella / "ricevuta_001.pdf"));
+    EXPECT_EQ(lavori("Ufficio", CUPS_WHICHJOBS_ACTIVE), c.attivi);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Coda, CodaCupsTardi,
+    ::testing::Values(
+        CasoTardi{"RefusedAndNothingHeardAfter", true, Intermediario::DalDocumento,
+                  plat::PrintOutcome::Unknown,
+                  "IL SERVIZIO DI STAMPA NON HA RISPOSTO: NON SI SA SE LA STAMPANTE Ufficio HA "
+                  "PRESO LA STAMPA.",
+                  1},
+        CasoTardi{"RefusedAndToldSoWhenAsked", true, Intermediario::SoloIlDocumento,
+                  plat::PrintOutcome::Refused, "LA STAMPANTE Ufficio NON HA PRESO LA STAMPA", 0},
+        CasoTardi{"TakenAndToldSoWhenAsked", false, Intermediario::SoloIlDocumento,
+                  plat::PrintOutcome::Printed, "", 0}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// A window that counts its paintings.
+class Dipinta : public QWidget {
+public:
+    int volte = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++volte; }
+};
+
+struct CasoMuto {
+    const char* nome;
+    Intermediario::Tace tace;
+    const char* testo;  // what the waiting box says
+};
+void PrintTo(const CasoMuto& c, std::ostream* os) { *os << c.nome; }
+
+class CodaCupsMuta : public CodaCups, public ::testing::WithParamInterface<CasoMuto> {};
+
+TEST_P(CodaCupsMuta, WhileTheServiceIsSilentTheWindowsPaintAndTheUserMayStopWaiting) {
+    const CasoMuto& c = GetParam();
+    const Intermediario tra(presa, (cartella / "tra.sock").string(), c.tace);
+    Dipinta finestra;
+    finestra.resize(200, 100);
+    finestra.show();
+    QTimer ridisegna;
+    QObject::connect(&ridisegna, &QTimer::timeout, &finestra, [&] { finestra.update(); });
+    ridisegna.start(20);
+
+    QString detto;
+    bool occupato = false;
+    int dipinti_a = -1, dipinti_b = -1;
+    // A second into the wait: what the user sees; then the user stops waiting.
+    QTimer::singleShot(1000, [&] {
+        dipinti_a = finestra.volte;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QProgressDialog*>(w); box && box->isVisible())
+                detto = box->labelText();
+        occupato = QApplication::overrideCursor() &&
+                   QApplication::overrideCursor()->shape() == Qt::BusyCursor;
+    });
+    QTimer::singleShot(1500, [&] {
+        dipinti_b = finestra.volte;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QProgressDialog*>(w); box && box->isVisible())
+                if (auto* no = box->findChild<QPushButton*>()) no->click();
+    });
+    gui::QtPrinter stampante{true, tra.presa()};
+    const auto inizio = std::chrono::steady_clock::now();
+    const plat::PrintResult r = stampante.print(ricevuta(cartella));
+    EXPECT_LT(std::chrono::steady_clock::now() - inizio, 4s);
+    EXPECT_EQ(detto.toStdString(), c.testo);
+    EXPECT_TRUE(occupato);
+    EXPECT_GT(dipinti_b, dipinti_a);
+    EXPECT_EQ(r.outcome, plat::PrintOutcome::SavedAsPdf) << r.error;
+    EXPECT_EQ(r.error, "SERVIZIO DI STAMPA NON RAGGIUNGIBILE");
+    EXPECT_TRUE(leggi(cartella / "ricevuta_001.pdf").starts_with("%PDF"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Coda, CodaCupsMuta,
+                         ::testing::Values(CasoMuto{"FromTheStart", Intermediario::Subito,
+                                                    "COLLEGAMENTO AL SERVIZIO DI STAMPA …"},
+                                           CasoMuto{"FromTheDocument", Intermediario::DalDocumento,
+                                                    "INVIO ALLA STAMPANTE Ufficio …"}),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(CodaCups, WithoutTheDefaultPrinterThePageGoesToNoOtherButToItsPdf) {
     ASSERT_EQ(comando("lpadmin -p Altra -E -v file:///dev/null -m raw"), 0) << leggi(registro);

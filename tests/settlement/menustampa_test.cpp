@@ -333,7 +333,7 @@ TEST_F(MenuStampa, TheInvoiceReprintPrintsTheChosenInvoiceAsTheInvoiceFormDoes) 
     app.click(m().stampafat);
     ASSERT_EQ(b.stampante().jobs.size(), 1u);
     EXPECT_EQ(ultima().template_path, app.s.cartella_stampe + "fattura.xls");
-    EXPECT_EQ(ultima().pdf_path, dati("fattura_002.pdf"));
+    EXPECT_EQ(ultima().pdf_path, dati("fattura_2026_002.pdf"));
     EXPECT_EQ(cella(ultima(), 12), "FATTURA N° 2 DEL 03/01/2026");
     EXPECT_EQ(cella(ultima(), 7, 3), "ROSSI PIA");
 
@@ -618,6 +618,26 @@ TEST_F(MenuStampa, TheListsPrintTheApartmentsClientsAndOwnersRegisters) {
               Righe{"NESSUNA STAMPANTE DISPONIBILE.\rL'ELENCO E' STATO SALVATO NEL FILE\r" +
                     dati("elenco_proprietari.pdf")});
     EXPECT_EQ(b.stampante().jobs.size(), 3u);
+}
+
+// A field longer than its column is cut with a mark the reader sees; a long
+// town keeps its province.
+TEST_F(MenuStampa, AFieldCutToItsColumnEndsInAMark) {
+    b.scrivi(dati("clienti.dat"),
+             {test::riga_cliente(
+                 {{cliente::codice, "0007"},
+                  {cliente::nome, "PIERGIORGIO MARIA ALESSANDRO DELLA VALLE DI SANT'ÀNGELO"},
+                  {cliente::via, "VIA ROMA 1"},
+                  {cliente::cap, "52037"},
+                  {cliente::citta, "SANSEPOLCRO DI VAL TIBERINA TOSCANA"},
+                  {cliente::provincia, "AR"}})});
+    app.click(m().Command7);
+    app.click(m().Command9);
+    const Righe clienti = righe_elenco(ultima());
+    ASSERT_EQ(clienti.size(), 1u);
+    EXPECT_EQ(clienti[0],
+              "0007    PIERGIORGIO MARIA ALESSANDRO …  VIA ROMA 1                      52037 "
+              "SANSEPOLCRO DI VAL TIB… (AR)");
 }
 
 TEST_F(MenuStampa, PrintingTheChosenBookingAndLeaving) {

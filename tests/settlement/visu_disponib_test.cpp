@@ -129,7 +129,7 @@ TEST_F(VisuDisponibTest, ByPeriodTheStartMustMatchAndTheEndFallWithinTheSecondDa
               " | 001 - 0012 - BIANCHI LUCIA            - VIA DEL MARE             - 01/08/2026 - "
               "15/08/2026 -   650,00 |");
     EXPECT_EQ(v().List1.item(1),
-              " | 003 - 0020 - DELLA-VALLE BARTOLOMEO A - VIA LUNGA DELLE ROSE IN  - 01/08/2026 - "
+              " | 003 - 0020 - DELLA-VALLE BARTOLOMEO … - VIA LUNGA DELLE ROSE IN… - 01/08/2026 - "
               "08/08/2026 - 1.234,00 |");
     app.click(v().monoper);
     app.click(v().Command1);
