@@ -63,7 +63,6 @@ private:
     void imposta_caselle(bool bloccate, long sfondo, bool svuota);
     int conta();
     bool in_inserimento() const { return s.modo_chiamata == "nuovopr"; }
-    std::string nuovo_codice();
     bool codice_accettabile(long record);
     void cerca_comune_da(plat::TextBox& box);
 
