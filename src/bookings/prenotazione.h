@@ -192,7 +192,6 @@ private:
     // The client the block shows written as its record (`Text24`): the
     // stored record with the block's boxes over it.
     bool registra_cliente_della_pagina();
-    std::string codice_nuovo_cliente(long n);
     // The record of the client of the file the block shows (its record
     // number names a record holding the block's code), or 0.
     int record_cliente_mostrato();

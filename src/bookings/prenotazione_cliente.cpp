@@ -97,16 +97,6 @@ bool prenotazione::cliente_registrato() {
     return false;
 }
 
-std::string prenotazione::codice_nuovo_cliente(long n) {
-    // After the highest code in use: a client file not in code order must
-    // not give a new client the code of an old one, nor the code a deleted
-    // client's bookings or invoices still name.
-    long massimo = codice_cliente_nominato_massimo(app);
-    for (int i = 1; i <= n; ++i)
-        massimo = std::max(massimo, plat::leading_int(s.clienti[i][cliente::codice]));
-    return plat::pad_code(std::to_string(massimo + 1), 4);
-}
-
 void prenotazione::Text8_Validate() {
     Text8.set_text(plat::upper(Text8.text()));
     const bool senza_appartamento = Combo1.text().empty();
@@ -140,7 +130,7 @@ void prenotazione::Text8_Validate() {
         CONFERMA.set_visible(true);
         return;
     }
-    // A new client: the record after the last, the code after the highest.
+    // A new client: the record after the last, the code after the last's.
     // No other client begins alike: there is nobody to step to.
     if (era_registrato) {
         svuotando_ = true;
@@ -152,7 +142,7 @@ void prenotazione::Text8_Validate() {
     GIU.set_visible(false);
     CONFERMA.set_visible(true);
     Text24.set_text(std::to_string(n + 1));
-    Text25.set_text(codice_nuovo_cliente(n));
+    Text25.set_text(nuovo_codice_cliente(app, n));
 }
 
 void prenotazione::GIU_Click() {
@@ -206,8 +196,7 @@ void prenotazione::CONFERMA_Click() {
         // Whatever the browsing left in the record number and code, a new
         // client goes right after the last one and gets a code of its own.
         Text24.set_text(std::to_string(n + 1));
-        if (plat::trim(Text25.text()).empty())
-            Text25.set_text(codice_nuovo_cliente(std::clamp<long>(n, 0, s.clienti.capacita())));
+        if (plat::trim(Text25.text()).empty()) Text25.set_text(nuovo_codice_cliente(app, n));
         // No keeps the client out of the file, and so off the booking: the
         // periods wait for a client that is registered.
         if (app.msgbox("TRATTASI DI NUOVO CLIENTE ? - VUOI REGISTRARLO ?", plat::Buttons::YesNo,

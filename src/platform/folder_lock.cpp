@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/text.h"
@@ -13,6 +14,10 @@ namespace plat {
 
 bool is_lock_file(std::string_view file_name) {
     return iequals(file_name, kLockFileName) || iequals(file_name, kSaveLockFileName);
+}
+
+bool folder_writable(const std::string& folder) {
+    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 std::string host_name() {
@@ -35,13 +40,14 @@ std::string read_holder(int fd) {
 
 }  // namespace
 
-FolderLock::Result FolderLock::take(const std::string& folder, std::string_view holder) {
+FolderLock::Result FolderLock::take(const std::string& folder, std::string_view holder,
+                                    bool existing_only) {
     release();
     holder_.clear();
     const std::string path = folder + std::string(kLockFileName);
     int fd;
     do {
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (existing_only ? 0 : O_CREAT), 0666);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return Result::unusable;
     int r;
@@ -63,6 +69,16 @@ FolderLock::Result FolderLock::take(const std::string& folder, std::string_view 
     fd_ = fd;
     holder_ = std::string(holder);
     return Result::taken;
+}
+
+bool FolderLock::covers(const std::string& folder) const {
+    if (fd_ < 0 || folder.empty()) return false;
+    const std::string path =
+        folder + (folder.back() == '/' ? "" : "/") + std::string(kLockFileName);
+    struct stat mine {
+    }, there{};
+    return ::fstat(fd_, &mine) == 0 && ::stat(path.c_str(), &there) == 0 &&
+           mine.st_dev == there.st_dev && mine.st_ino == there.st_ino;
 }
 
 void FolderLock::release() {

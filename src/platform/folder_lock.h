@@ -20,6 +20,9 @@ inline constexpr std::string_view kSaveLockFileName = "SALVATAGGIO.LCK";
 // Either lock file.
 bool is_lock_file(std::string_view file_name);
 
+// True when this process may make files in `folder`.
+bool folder_writable(const std::string& folder);
+
 // The name of this computer ("" when the system gives none).
 std::string host_name();
 
@@ -38,9 +41,15 @@ public:
 
     // Takes the lock of `folder` (a path ending in its separator), writing
     // `holder` into the lock file; any lock held before is released first.
-    Result take(const std::string& folder, std::string_view holder);
+    // `existing_only` makes no lock file: a folder without one is
+    // `unusable` (no program holds it, and none is kept off).
+    Result take(const std::string& folder, std::string_view holder, bool existing_only = false);
     void release();
     bool held_by_us() const { return fd_ >= 0; }
+    // True when this lock holds the lock file of `folder` (the same file,
+    // however the folder is spelt). One program holds a folder once: a
+    // second lock of its own there would find the folder taken.
+    bool covers(const std::string& folder) const;
     // What the lock file says of its holder, as the last take() found it.
     const std::string& holder() const { return holder_; }
 

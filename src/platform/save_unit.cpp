@@ -783,4 +783,12 @@ bool copy_file_synced(const std::string& source, const std::string& target, bool
 
 bool sync_folder(const std::string& folder) { return detail::sync_folder(folder); }
 
+struct HeldSaveLock::Held {
+    SaveLock lock;
+};
+
+HeldSaveLock::HeldSaveLock(const std::string& folder) : held_(new Held{SaveLock(folder)}) {}
+HeldSaveLock::~HeldSaveLock() = default;
+bool HeldSaveLock::ok() const { return held_->lock.ok(); }
+
 }  // namespace plat

@@ -22,6 +22,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -138,6 +139,25 @@ bool copy_file_synced(const std::string& source, const std::string& target, bool
 // the call goes ahead). Empty: no hand.
 using FileCallHook = std::function<int(std::string_view call, const std::string& path)>;
 void set_file_call_hook(FileCallHook hook);
+
+// Holds `folder`'s save lock for as long as it lives, for work that is no
+// save of ours but must not meet another program's (an archive copied into
+// or out of a folder another program may save in). This program's own saves
+// there still go ahead: the lock is one per process.
+class HeldSaveLock {
+public:
+    explicit HeldSaveLock(const std::string& folder);
+    ~HeldSaveLock();
+    HeldSaveLock(const HeldSaveLock&) = delete;
+    HeldSaveLock& operator=(const HeldSaveLock&) = delete;
+    // False when the lock could not be had: another program's save there
+    // that does not end, or a folder that takes no lock file.
+    bool ok() const;
+
+private:
+    struct Held;
+    std::unique_ptr<Held> held_;
+};
 
 // Makes the renames done in `folder` lasting (an fsync of the folder):
 // false when the system refuses, and then they may not survive a power cut.

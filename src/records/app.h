@@ -163,6 +163,8 @@ public:
     // the folder it was taken for; released when the program ends.
     plat::FolderLock blocco_dati;
     std::string cartella_bloccata;
+    // The lock of the program folder (see `blocca_cartella_programma`).
+    plat::FolderLock blocco_programma;
     // The registers whose unreadable lines the user has been told of.
     std::set<std::string> illeggibili_segnalati;
     // The program folder last checked for a save cut short.

@@ -3,6 +3,7 @@
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
+#include "records/cartelle_in_uso.h"
 #include "records/caselle.h"
 #include "records/salvataggio.h"
 
@@ -32,25 +33,17 @@ void blocca_cartella_dati(App& app) {
     // A folder that is not there is told by the owners load; one that cannot
     // hold a lock file cannot be written either.
     if (cartella.empty() || !plat::folder_exists(cartella)) return;
-    const std::string chi = plat::host_name() + "," + app.user_name();
-    const auto preso = app.blocco_dati.take(cartella, chi);
+    // The program folder taken as data folder is held already.
+    if (app.blocco_programma.covers(cartella)) return;
+    const auto preso = app.blocco_dati.take(cartella, titolare(app));
     // The folder is ours alone from here: a save cut short there is
     // finished before any of its registers is read.
     if (preso == plat::FolderLock::Result::taken) completa_salvataggio_interrotto(app, cartella);
     if (preso != plat::FolderLock::Result::held) return;
 
-    const auto parti = plat::split(app.blocco_dati.holder(), ",");
-    const std::string computer = plat::trim(parti[0]);
-    const std::string utente = parti.size() > 1 ? plat::trim(parti[1]) : std::string();
     app.cartella_bloccata.clear();
-    app.s.risposta = app.msgbox("ATTENZIONE I DATI DELLA CARTELLA " + cartella +
-                                    " SONO GIA' APERTI DA UN ALTRO PROGRAMMA\r"
-                                    "         COMPUTER: " +
-                                    (computer.empty() ? "?" : computer) +
-                                    "   UTENTE: " + (utente.empty() ? "?" : utente) +
-                                    "\r"
-                                    "         CHIUDERE L'ALTRO PROGRAMMA E RIPROVARE  \r"
-                                    "              -IL PROGRAMMA SARA' CHIUSO- ",
+    app.s.risposta = app.msgbox(avviso_cartella_aperta(cartella, app.blocco_dati.holder()) +
+                                    "\r              -IL PROGRAMMA SARA' CHIUSO- ",
                                 plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
     app.end_program();
 }
@@ -64,10 +57,12 @@ void imposta_percorsi_programma(App& app) {
     s.percorso_agenzia = s.cartella_programma + "AGENZIA.IND";
     s.percorso_banche = s.cartella_programma + "BANCHE.IND";
     s.percorso_comuni = s.cartella_programma + "cittaita.ind";
-    // The agency's settings may have been cut short by a crash: finished
-    // once per folder, before they are read.
+    // The folder is held by one program at a time, and the agency's
+    // settings may have been cut short by a crash: finished once per
+    // folder, before they are read.
     if (s.cartella_programma != app.cartella_programma_controllata) {
         app.cartella_programma_controllata = s.cartella_programma;
+        blocca_cartella_programma(app);
         completa_salvataggio_interrotto(app, s.cartella_programma);
     }
 }

@@ -135,7 +135,37 @@ long massimo(const std::vector<Fonte>& fonti) {
     return piu_alto;
 }
 
+// The code of a new record of `tabella`, which holds `n` records: the last
+// record's code + 1 (1 with none). The records are not kept in code order,
+// and files left by an older program may name a code nobody holds: a code a
+// record holds or another register names gives the highest of them all + 1,
+// because two persons under one code would share bookings, apartments and
+// money.
+template <class Tabella, class Campo>
+std::string codice_dopo(Tabella& tabella, long n, Campo campo, const std::vector<Fonte>& fonti) {
+    const int ultimo = static_cast<int>(std::clamp<long>(n, 0, tabella.capacita()));
+    const long candidato = ultimo >= 1 ? plat::leading_int(tabella[ultimo][campo]) + 1 : 1;
+    long piu_alto = 0;
+    bool occupato = false;
+    for (int i = 1; i <= ultimo; ++i) {
+        const long codice = plat::leading_int(tabella[i][campo]);
+        piu_alto = std::max(piu_alto, codice);
+        occupato = occupato || codice == candidato;
+    }
+    const std::string proposto = plat::pad_code(std::to_string(candidato));
+    if (!occupato && !nominato_da(fonti, proposto)) return proposto;
+    return plat::pad_code(std::to_string(std::max(piu_alto, massimo(fonti)) + 1));
+}
+
 }  // namespace
+
+std::string nuovo_codice_cliente(App& app, long n) {
+    return codice_dopo(app.s.clienti, n, cliente::codice, fonti_clienti(app));
+}
+
+std::string nuovo_codice_proprietario(App& app, long n) {
+    return codice_dopo(app.s.proprietari, n, proprietario::codice, fonti_proprietari(app, true));
+}
 
 std::string cliente_nominato(App& app, const std::string& codice) {
     const char* motivo = nominato_da(fonti_clienti(app), codice);

@@ -29,6 +29,12 @@ std::string cliente_nominato(App& app, const std::string& codice);
 // record: an invoice of a later owner forbids it too.
 std::string proprietario_nominato(App& app, const std::string& codice, long record);
 
+// The code of a new client, of a new owner, after the `n` records of their
+// table: the last record's code + 1 (0001 with none), unless a record holds
+// it or another register names it; then the highest of them all + 1.
+std::string nuovo_codice_cliente(App& app, long n);
+std::string nuovo_codice_proprietario(App& app, long n);
+
 // The highest client code the other registers name (bookings and invoices
 // of every year); 0 when they name none.
 long codice_cliente_nominato_massimo(App& app);

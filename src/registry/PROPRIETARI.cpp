@@ -154,28 +154,6 @@ int PROPRIETARI::conta() {
         std::clamp<long>(plat::leading_int(Text1.text()), 0, s.proprietari.capacita()));
 }
 
-std::string PROPRIETARI::nuovo_codice() {
-    // The last record's code + 1. The codes are typed and not kept in order,
-    // so that code may already belong to an owner: then the highest code + 1,
-    // because two owners under one code would share apartments and payouts.
-    const int n = conta();
-    const long candidato =
-        n >= 1 ? plat::leading_int(s.proprietari[n][proprietario::codice]) + 1 : 1;
-    long massimo = 0;
-    bool occupato = false;
-    for (int i = 1; i <= n; ++i) {
-        const long codice = plat::leading_int(s.proprietari[i][proprietario::codice]);
-        massimo = std::max(massimo, codice);
-        if (codice == candidato) occupato = true;
-    }
-    const std::string proposto = plat::pad_code(std::to_string(candidato));
-    // Nor a code an apartment, a movement or a payout still names (a file
-    // left by an older program): its new owner would take them over.
-    if (!occupato && !codice_proprietario_nominato(app, proposto)) return proposto;
-    massimo = std::max(massimo, codice_proprietario_nominato_massimo(app));
-    return plat::pad_code(std::to_string(massimo + 1));
-}
-
 bool PROPRIETARI::codice_accettabile(long record) {
     // Apartments, payouts and bank records find their owner by this code
     // alone: an owner without one, or with another owner's, is refused.
@@ -251,7 +229,7 @@ void PROPRIETARI::Form_Activate() {
 void PROPRIETARI::nuovo_Click() {
     SalvaForn.set_enabled(false);
     s.modo_chiamata = "nuovopr";
-    const std::string codice = nuovo_codice();
+    const std::string codice = nuovo_codice_proprietario(app, conta());
     imposta_caselle(false, kGialloNuovo, true);
     Text7.set_text(codice);
     HScroll1.set_visible(false);

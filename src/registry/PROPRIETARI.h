@@ -70,7 +70,6 @@ private:
     void svuota_record(std::initializer_list<const plat::TextBox*> tranne = {});
     int conta();
     bool in_inserimento() const { return s.modo_chiamata == "nuovopr"; }
-    std::string nuovo_codice();
     bool codice_accettabile(long record);
     void cerca_comune_da(plat::TextBox& box);
 

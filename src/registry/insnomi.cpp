@@ -173,27 +173,6 @@ RigaCliente insnomi::cliente_scritto(long k) {
     return c;
 }
 
-std::string insnomi::nuovo_codice() {
-    // The last record's code + 1. The records are not kept in code order, so
-    // that code may already belong to a client, or a deleted client's
-    // bookings or invoices may still name it (files left by an older
-    // program): then the highest code of them all + 1, because two clients
-    // under one code would share bookings and invoices.
-    const int n = conta();
-    const long candidato = plat::leading_int(s.clienti[n][cliente::codice]) + 1;
-    long massimo = 0;
-    bool occupato = false;
-    for (int i = 1; i <= n; ++i) {
-        const long codice = plat::leading_int(s.clienti[i][cliente::codice]);
-        massimo = std::max(massimo, codice);
-        if (codice == candidato) occupato = true;
-    }
-    const std::string proposto = plat::pad_code(std::to_string(candidato));
-    if (!occupato && !codice_cliente_nominato(app, proposto)) return proposto;
-    massimo = std::max(massimo, codice_cliente_nominato_massimo(app));
-    return plat::pad_code(std::to_string(massimo + 1));
-}
-
 // --- load and activation ------------------------------------------------------------
 
 void insnomi::Form_Load() {
@@ -229,7 +208,7 @@ void insnomi::NUOVOINS_Click() {
     Text9.set_visible(false);
     // The name list lies over the name box: the new name must be typable.
     Combo1.set_visible(false);
-    Text10.set_text(nuovo_codice());
+    Text10.set_text(nuovo_codice_cliente(app, conta()));
     // The name is what the user types next.
     Text1.set_focus();
 }

@@ -75,7 +75,6 @@ private:
     // True when record k is the stored client the boxes show.
     bool cliente_mostrato(long k);
     int conta();
-    std::string nuovo_codice();
 };
 
 }  // namespace ga

@@ -71,6 +71,11 @@ void Dest_arch::copia() {
     // A save left half done is finished first: an archive never takes its
     // renamed files without the others.
     if (!salvataggi_completati(app)) return;
+    // Another program's data folder is no archive: it is refused, and the
+    // destination is held for the whole copy, so that no program starts or
+    // saves there while its files are replaced.
+    CartellaTenuta tenuta;
+    if (!tenuta.prendi(app, destinazione, kTitolo, "NESSUN FILE E' STATO COPIATO.")) return;
     List1.clear();
     Label4.set_caption("0");
     // A file that could not be copied is told, not counted nor listed.

@@ -83,6 +83,10 @@ void Rec_arch::Command1_Click() {
                    "COPIA ARCHIVI");
         return;
     }
+    // The source is held until its files are read: another program's data
+    // folder is refused, and no save of another program runs there meanwhile.
+    CartellaTenuta sorgente;
+    if (!sorgente.prendi(app, Text1.text(), kTitolo, "NESSUN FILE E' STATO RECUPERATO.")) return;
     const auto nomi = da_recuperare();
     if (!nomi) return;
     List1.clear();

@@ -8,6 +8,7 @@
 
 #include "platform/save_unit.h"
 #include "platform/text.h"
+#include "records/cartelle_in_uso.h"
 
 namespace ga {
 
@@ -98,6 +99,35 @@ void avvisa_non_copiati(App& app, const std::vector<std::string>& nomi, std::str
     app.msgbox("NON E' STATO POSSIBILE COPIARE " + std::to_string(nomi.size()) +
                    " FILE:" + elenco_nomi(nomi),
                plat::Buttons::Ok, titolo, plat::Icon::Critical);
+}
+
+bool CartellaTenuta::prendi(App& app, const std::string& cartella, std::string_view titolo,
+                            std::string_view nessuno) {
+    // A program holding a folder has its lock file there: none is made in
+    // an archive folder that no program works on.
+    const bool nostra = cartella_tenuta(app, cartella);
+    const bool tenuta_da_altri =
+        !nostra && blocco_.take(cartella, titolare(app), true) == plat::FolderLock::Result::held;
+    std::string motivo;
+    if (tenuta_da_altri) {
+        motivo = avviso_cartella_aperta(cartella, blocco_.holder());
+    } else if (!plat::folder_writable(cartella)) {
+        // Read-only: no program saves there.
+    } else if (salvataggio_.emplace(cartella); !salvataggio_->ok()) {
+        motivo = "UN ALTRO PROGRAMMA STA SALVANDO NELLA CARTELLA " + cartella + ": RIPROVARE.";
+    } else if (!nostra && fs::exists(fs::path(cartella) / plat::kSaveRecordName)) {
+        // Its program finishes that save at its next start, over whatever
+        // the copy put there; read now, its files are half of it.
+        motivo = "UN SALVATAGGIO INTERROTTO NELLA CARTELLA " + cartella +
+                 " NON E' ANCORA COMPLETATO: LO COMPLETA IL PROGRAMMA CHE USA QUELLA CARTELLA, "
+                 "AL SUO AVVIO.";
+    }
+    if (motivo.empty()) return true;
+    salvataggio_.reset();
+    blocco_.release();
+    app.msgbox(motivo + "\r" + std::string(nessuno), plat::Buttons::Ok, titolo,
+               plat::Icon::Exclamation);
+    return false;
 }
 
 // --- the form base ------------------------------------------------------------

@@ -4,11 +4,14 @@
 // picks, the blinking hint, the exit back to the utilities menu).
 #pragma once
 
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/folder_lock.h"
+#include "platform/save_unit.h"
 #include "records/app.h"
 
 namespace ga {
@@ -52,6 +55,26 @@ bool copia_archivio(const std::string& da, const std::string& a, const std::stri
 std::string elenco_nomi(const std::vector<std::string>& nomi);
 // Tells the user which files were not copied.
 void avvisa_non_copiati(App& app, const std::vector<std::string>& nomi, std::string_view titolo);
+
+// A folder the archive copy writes into, or the restore reads from, kept
+// from other programs for as long as the copy lasts. A folder another
+// program works on is refused: copied over, its tables would no longer
+// match its files; read from, it could give half of one of its saves.
+class CartellaTenuta {
+public:
+    // Holds `cartella`: its lock file (unless this program holds it
+    // already) and its save lock, so that no program starts on it and no
+    // save runs there until this object goes. False, the user told (with
+    // `nessuno` as the last line, under `titolo`), when another program
+    // holds it, saves there without end, or left a save there to finish.
+    // A folder that takes no lock file (read-only) is no other program's.
+    bool prendi(App& app, const std::string& cartella, std::string_view titolo,
+                std::string_view nessuno);
+
+private:
+    plat::FolderLock blocco_;
+    std::optional<plat::HeldSaveLock> salvataggio_;
+};
 
 // What the copy and the restore forms share.
 class FormaArchivi : public Forma {

@@ -13,6 +13,7 @@
 #include "platform/number.h"
 #include "records/appartamenti.h"
 #include "records/archivio.h"
+#include "records/banche.h"
 #include "records/clienti.h"
 #include "records/percorsi.h"
 #include "records/proprietari.h"
@@ -398,6 +399,45 @@ TEST_F(Registri, OneProgramAtATimeOnADataFolder) {
     }
     test::Banco sesto;
     EXPECT_TRUE(prende(sesto, breve));
+}
+
+// Two programs on one program folder (two windows of one user, each on its
+// own data folder) would each rewrite the agency settings and the bank
+// coordinates from their own tables, dropping the other's new bank records:
+// the second is told who holds the folder and ends before reading them. A
+// program whose data folder is its program folder holds it once.
+TEST_F(Registri, OneProgramAtATimeOnAProgramFolder) {
+    const std::string programma = b.cartella_programma();
+    b.scrivi(programma + "BANCHE.IND",
+             {"AGENZIA,BANCA,1,,IT00,,0000", "ROSSI,BANCA,2,,IT01,,0001"});
+    const std::vector<std::string> files = {"BANCHE.IND", "AGENZIA.IND", "cartella.txt"};
+    std::vector<std::string> prima;
+    for (const std::string& f : files) prima.push_back(b.byte(programma + f));
+
+    test::Banco secondo;
+    App& altro = secondo.app();
+    bool dopo = false;
+    altro.run([&] {
+        altro.imposta("zeltra", "Text17", programma);
+        imposta_percorsi_programma(altro);
+        carica_banche(altro);
+        dopo = true;
+    });
+    EXPECT_FALSE(dopo);
+    EXPECT_TRUE(altro.ended());
+    ASSERT_EQ(secondo.messaggi().shown().size(), 1u);
+    const std::string testo = secondo.messaggi().shown()[0].text;
+    for (const std::string& parte :
+         std::vector<std::string>{programma, "ALTRO PROGRAMMA", "UTENTE: mario",
+                                  "COMPUTER: " + plat::host_name(), "SARA' CHIUSO"})
+        EXPECT_NE(testo.find(parte), std::string::npos) << parte << " in " << testo;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        EXPECT_EQ(b.byte(programma + files[i]), prima[i]) << files[i];
+
+    metti("MENU", "Text1", programma);
+    app().run([&] { imposta_percorsi_dati(app()); });
+    EXPECT_FALSE(app().ended());
+    EXPECT_TRUE(b.messaggi().shown().empty());
 }
 
 TEST_F(Registri, EmptyDataFolderCreatesNoOwnersFileInTheWorkingFolder) {

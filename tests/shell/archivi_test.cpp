@@ -6,10 +6,15 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include "platform/save_unit.h"
 #include "platform/text.h"
 #include "records/archivio.h"
 #include "records/clienti.h"
+#include "records/percorsi.h"
 #include "records/salvataggio.h"
 #include "shell/Dest_arch.h"
 #include "shell/Rec_arch.h"
@@ -312,6 +317,69 @@ TEST_F(ArchiviTest, RestoreOfOneFileReplacesItsNameInAnyCaseAndReloadsItsTable) 
     EXPECT_FALSE(fs::exists(dati("CLIENTI.DAT")));
     EXPECT_EQ(app.s.clienti[1][cliente::codice], "BIANCHI")
         << "a writer must not rewrite the old table";
+}
+
+// Another program works on folder X (clients BIANCHI and VERDI): this one
+// neither copies its archives over X nor restores from it, naming who holds
+// it, and copies into X once that program has left it, holding X's save
+// lock all the while. A save another program left to finish in a folder
+// keeps the copy out too.
+TEST_F(ArchiviTest, AFolderAnotherProgramWorksOnIsNeitherCopiedOverNorRestoredFrom) {
+    Banco altro;
+    altro.prepara_dati();
+    const std::string x = altro.cartella_dati();
+    altro.scrivi(x + "clienti.dat", {cliente_bianchi(), cliente_verdi()});
+    altro.scrivi(x + "prenotazioni2026.dat", {"1*BIANCHI"});
+    const std::string clienti = altro.byte(x + "clienti.dat");
+    const std::string prenotazioni = altro.byte(x + "prenotazioni2026.dat");
+    const std::string nostri = b.byte(dati("clienti.dat"));
+
+    const auto rifiuta = [&](auto& forma, const char* nessuno) {
+        app.navigate(forma.Dir1, x);
+        app.click(forma.Command1);
+        const Nomi detti = b.nuovi_messaggi();
+        ASSERT_EQ(detti.size(), 1u);
+        for (std::string_view parte :
+             {"SONO GIA' APERTI DA UN ALTRO PROGRAMMA", "UTENTE: mario", nessuno})
+            EXPECT_NE(detti[0].find(parte), std::string::npos) << parte << " in " << detti[0];
+        EXPECT_NE(detti[0].find("COMPUTER: " + plat::host_name()), std::string::npos);
+        EXPECT_EQ(altro.byte(x + "clienti.dat"), clienti);
+        EXPECT_EQ(altro.byte(x + "prenotazioni2026.dat"), prenotazioni);
+        EXPECT_EQ(b.byte(dati("clienti.dat")), nostri);
+        app.run([&] { forma.unload(); });
+    };
+    rifiuta(apri<Dest_arch>(), "NESSUN FILE E' STATO COPIATO.");
+    rifiuta(apri<Rec_arch>(), "NESSUN FILE E' STATO RECUPERATO.");
+
+    // The other program moves on; its save left to finish stays behind.
+    const std::string altrove = x + "altrove/";
+    fs::create_directories(altrove);
+    altro.app().run([&] {
+        altro.app().imposta("MENU", "Text1", altrove);
+        imposta_percorsi_dati(altro.app());
+    });
+    altro.scrivi(x + "SALVATAGGIO_IN_CORSO.LOG", {"SALVATAGGIO 1"});
+    Dest_arch& d = apri<Dest_arch>();
+    app.navigate(d.Dir1, x);
+    app.click(d.Command1);
+    ASSERT_EQ(b.nuovi_messaggi().size(), 1u);
+    EXPECT_EQ(altro.byte(x + "clienti.dat"), clienti);
+
+    fs::remove(x + "SALVATAGGIO_IN_CORSO.LOG");
+    bool tenuta = true;
+    plat::set_file_call_hook([&](std::string_view call, const std::string& percorso) {
+        if (call == "rename" && percorso.starts_with(x)) {
+            const int fd = ::open((x + "SALVATAGGIO.LCK").c_str(), O_RDWR);
+            tenuta = tenuta && fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+            if (fd >= 0) ::close(fd);
+        }
+        return 0;
+    });
+    app.click(d.Command1);
+    plat::set_file_call_hook({});
+    EXPECT_TRUE(b.nuovi_messaggi().empty());
+    EXPECT_EQ(altro.byte(x + "clienti.dat"), nostri);
+    EXPECT_TRUE(tenuta) << "another program could save into the folder during the copy";
 }
 
 TEST_F(ArchiviTest, EachExitGivesTheUtilitiesMenuBack) {
