@@ -7,6 +7,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include "platform/save_unit.h"
 #include "platform/text.h"
 
 namespace plat {
@@ -39,6 +40,7 @@ FolderLock::Result FolderLock::take(const std::string& folder, std::string_view 
     release();
     holder_.clear();
     const std::string path = folder + std::string(kLockFileName);
+    if (detail::file_call("open", path) != 0) return Result::unusable;
     int fd;
     do {
         fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
