@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/save_unit.h"
 #include "platform/text.h"
 
 namespace plat {
@@ -45,6 +46,7 @@ FolderLock::Result FolderLock::take(const std::string& folder, std::string_view 
     release();
     holder_.clear();
     const std::string path = folder + std::string(kLockFileName);
+    if (detail::file_call("open", path) != 0) return Result::unusable;
     int fd;
     do {
         fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | (existing_only ? 0 : O_CREAT), 0666);

@@ -39,17 +39,29 @@ bool read_lines_each(const std::string& path, const std::function<bool(std::stri
 bool read_all_lines(const std::string& path, const std::function<void(std::size_t)>& count,
                     const std::function<bool(std::string_view)>& line);
 
+// What a write of one file left in it.
+enum class Outcome {
+    written,           // the new content, made lasting
+    not_written,       // the content it had before (or no file, as before)
+    written_unsynced,  // the new content, but the disk reported an error making it
+                       // lasting (the old one could not be put back)
+    unknown,           // the disk failed so that which content it holds cannot be told
+};
+
 // Replaces the file with these lines, each ended by CR LF. The lines go to a
 // synced temporary file in the same folder, which is renamed over the old
 // file only once it is complete, so a failure never leaves a half-written
 // register; the folder is synced after the rename. False when nothing could
-// be written (the old file is then untouched). Several files written as one
+// be written (the old file is then untouched); `outcome`, when given, tells
+// apart a new content the disk could not make lasting. Several files written as one
 // save go through a `SaveUnit` (save_unit.h), whose writes every read here
 // sees while it is open.
-bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines);
+bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines,
+                   Outcome* outcome = nullptr);
 // The same from the lines already joined, each ended by CR LF: a register
 // of ten thousand records built as one text, not ten thousand lines.
-bool rewrite_record_text(const std::string& path, std::string_view text);
+bool rewrite_record_text(const std::string& path, std::string_view text,
+                         Outcome* outcome = nullptr);
 
 // Replaces (or makes) the file with these bytes as they are, the way a
 // register is rewritten: a synced temporary file beside it, renamed over it
@@ -58,7 +70,8 @@ bool rewrite_record_text(const std::string& path, std::string_view text);
 bool replace_file(const std::string& path, std::string_view bytes);
 
 // Adds one line, ended by CR LF, at the end of the file (created if missing).
-bool append_line(const std::string& path, std::string_view line);
+// False when the file does not hold it (`outcome` as for `rewrite_lines`).
+bool append_line(const std::string& path, std::string_view line, Outcome* outcome = nullptr);
 
 bool file_exists(const std::string& path);
 bool folder_exists(const std::string& path);

@@ -34,7 +34,11 @@ FileCallHook g_hook;
 constexpr std::string_view kTempMark = ".GA-SALVA-";
 constexpr std::string_view kTempEnd = ".tmp";
 constexpr std::size_t kMarkDigits = 16;
-constexpr std::string_view kRecordHead = "SALVATAGGIO 1";
+// A record names its files by their names in its own folder, so that a data
+// folder copied or moved after a crash is finished where it now lies. The
+// records of the builds before named them by absolute paths.
+constexpr std::string_view kRecordHead = "SALVATAGGIO 2";
+constexpr std::string_view kAbsoluteRecordHead = "SALVATAGGIO 1";
 constexpr std::string_view kRecordEnd = "FINE ";
 
 bool is_temporary(std::string_view name) {
@@ -295,14 +299,42 @@ struct Rename {
     bool checked = true;
 };
 
-std::string record_text(const std::vector<Rename>& renames) {
+// A folder as a path without its closing separator.
+fs::path folder_path(const std::string& folder) {
+    fs::path p = fs::path(folder).lexically_normal();
+    return p.has_filename() ? p : p.parent_path();
+}
+
+// `path` named from `folder`, where the record lies.
+std::string name_in(const std::string& folder, const std::string& path) {
+    return fs::path(path).lexically_normal().lexically_relative(folder_path(folder)).string();
+}
+
+// A record's name of a file, as a path in the record's folder; empty when it
+// names a file elsewhere, which is never followed there (the folder may be
+// a copy, the other place its original). An absolute name, of the builds
+// before, is taken as the file of that name in the record's folder.
+std::string path_in(const std::string& folder, const std::string& name, bool absolute) {
+    if (name.empty()) return {};
+    const fs::path base = folder_path(folder);
+    if (absolute) {
+        const fs::path file = fs::path(name).filename();
+        return file.empty() || !fs::path(name).is_absolute() ? std::string()
+                                                             : (base / file).string();
+    }
+    const fs::path rel = fs::path(name).lexically_normal();
+    if (rel.is_absolute() || rel.empty() || *rel.begin() == "..") return {};
+    return (base / rel).string();
+}
+
+std::string record_text(const std::string& folder, const std::vector<Rename>& renames) {
     std::string body(kRecordHead);
     body += '\n';
     for (const Rename& r : renames) {
         body += "R ";
-        put_field(body, r.temp);
+        put_field(body, name_in(folder, r.temp));
         body += ' ';
-        put_field(body, r.path);
+        put_field(body, name_in(folder, r.path));
         body += ' ' + std::to_string(r.size) + ' ' + std::to_string(r.sum) + '\n';
     }
     return body + std::string(kRecordEnd) + std::to_string(renames.size()) + " " +
@@ -317,7 +349,7 @@ struct Record {
 // A record is whole when its last line ("FINE <n> <checksum>") holds the
 // checksum of all before it; a whole one this version cannot read was
 // written by another version, and its save counted all the same.
-Record parse_record(std::string_view text) {
+Record parse_record(const std::string& folder, std::string_view text) {
     Record out;
     const std::size_t end = text.rfind(kRecordEnd);
     if (end == std::string_view::npos || (end > 0 && text[end - 1] != '\n')) return out;
@@ -328,7 +360,8 @@ Record parse_record(std::string_view text) {
     if (fields.size() != 2 || fields[1] != std::to_string(checksum(body))) return out;
 
     out.state = Record::foreign;
-    if (!body.starts_with(std::string(kRecordHead) + "\n")) return out;
+    const bool absolute = body.starts_with(std::string(kAbsoluteRecordHead) + "\n");
+    if (!absolute && !body.starts_with(std::string(kRecordHead) + "\n")) return out;
     std::string_view rest = body.substr(kRecordHead.size() + 1);
     std::vector<Rename> renames;
     while (!rest.empty()) {
@@ -338,6 +371,9 @@ Record parse_record(std::string_view text) {
         if (!take_field(rest, r.temp) || !rest.starts_with(" ")) return out;
         rest.remove_prefix(1);
         if (!take_field(rest, r.path)) return out;
+        r.temp = path_in(folder, r.temp, absolute);
+        r.path = path_in(folder, r.path, absolute);
+        if (r.temp.empty() || r.path.empty()) return out;
         // A record of the builds before the checksums: its renames are
         // taken for done once their temporary file is gone, as they did.
         if (rest.starts_with("\n")) {
@@ -364,7 +400,8 @@ Record parse_record(std::string_view text) {
 // temporary file is gone is done only when its register holds the new
 // content: a temporary removed by another hand is no rename. False, with the
 // first file that could not be written in `failed`, when one is not done.
-bool do_renames(const std::vector<Rename>& renames, std::string* failed) {
+bool do_renames(const std::vector<Rename>& renames, std::string* failed,
+                bool* renamed_now = nullptr) {
     bool all = true;
     auto not_done = [&](const std::string& path) {
         if (all && failed) *failed = path;
@@ -376,6 +413,8 @@ bool do_renames(const std::vector<Rename>& renames, std::string* failed) {
         struct stat st {};
         if (::lstat(r.temp.c_str(), &st) == 0) {
             if (!rename_file(r.temp, r.path)) not_done(r.path);
+            else if (renamed_now)
+                *renamed_now = true;
             continue;
         }
         std::string now;
@@ -441,8 +480,9 @@ std::string record_bytes(const std::vector<std::string>& lines) {
 // synced after the rename, so that a power cut cannot undo a save the user is
 // told of. When the sync fails the save failed: the old register (kept
 // meanwhile under a second name) is put back, or a register that was not
-// there is removed.
-bool replace_file(const std::string& temp, const std::string& path) {
+// there is removed. When neither can be done, the new register stands, and
+// the caller says so: told "not saved", the user would do it again.
+Outcome put_in_place(const std::string& temp, const std::string& path) {
     struct stat st {};
     const bool existed = ::lstat(path.c_str(), &st) == 0;
     std::string old;
@@ -454,54 +494,75 @@ bool replace_file(const std::string& temp, const std::string& path) {
     if (!rename_file(temp, path)) {
         ::unlink(temp.c_str());
         if (!old.empty()) ::unlink(old.c_str());
-        return false;
+        return Outcome::not_written;
     }
     if (detail::sync_folder(folder_of(path))) {
         // A copy of the old register left behind is removed at the next start.
         if (!old.empty()) unlink_file(old);
-        return true;
+        return Outcome::written;
     }
-    if (!old.empty()) {
-        if (rename_file(old, path)) detail::sync_folder(folder_of(path));
-    } else if (!existed) {
-        unlink_file(path);
+    if (old.empty())
+        return !existed && unlink_file(path) ? Outcome::not_written : Outcome::written_unsynced;
+    if (rename_file(old, path)) {
+        detail::sync_folder(folder_of(path));
+        return Outcome::not_written;
     }
-    return false;
+    // The old register could not be put back. Its copy and the register
+    // being two files tells that the new one stands; the copy is then only
+    // a leftover.
+    struct stat kept {
+    }, now{};
+    if (::lstat(old.c_str(), &kept) == 0 && ::lstat(path.c_str(), &now) == 0 &&
+        (kept.st_dev != now.st_dev || kept.st_ino != now.st_ino)) {
+        unlink_file(old);
+        return Outcome::written_unsynced;
+    }
+    return Outcome::unknown;
 }
 
 // A register replaced by these bytes, under its folder's save lock.
-bool rewrite_bytes(const std::string& path, const std::string& data) {
+Outcome rewrite_bytes(const std::string& path, const std::string& data) {
     const SaveLock lock(folder_of(path));
-    if (!lock.ok()) return false;
+    if (!lock.ok()) return Outcome::not_written;
     // Another program's save left to finish there may rename over this
     // register yet: nothing is written until it is finished.
     struct stat st {};
-    if (::lstat(record_in(folder_of(path)).c_str(), &st) == 0 || errno != ENOENT)
-        return fail_with(EBUSY);
+    if (::lstat(record_in(folder_of(path)).c_str(), &st) == 0 || errno != ENOENT) {
+        errno = EBUSY;
+        return Outcome::not_written;
+    }
     const std::string temp = temporary_name_for(path);
     // On disk before the rename, so that a crash leaves the old or the new
     // register, never an empty one.
-    if (!write_temporary(temp, data, nullptr)) return false;
-    return replace_file(temp, path);
+    if (!write_temporary(temp, data, nullptr)) return Outcome::not_written;
+    return put_in_place(temp, path);
+}
+
+// True when the new content stands; the outcome itself for who asks.
+bool stands(Outcome result, Outcome* outcome) {
+    if (outcome) *outcome = result;
+    return result == Outcome::written || result == Outcome::written_unsynced;
 }
 
 }  // namespace
 
 // --- one file at a time ----------------------------------------------------------
 
-bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines) {
-    return rewrite_bytes(path, record_bytes(lines));
+bool rewrite_lines(const std::string& path, const std::vector<std::string>& lines,
+                   Outcome* outcome) {
+    return stands(rewrite_bytes(path, record_bytes(lines)), outcome);
 }
 
-bool rewrite_record_text(const std::string& path, std::string_view text) {
-    return rewrite_bytes(path, utf8_to_cp1252(text));
+bool rewrite_record_text(const std::string& path, std::string_view text, Outcome* outcome) {
+    return stands(rewrite_bytes(path, utf8_to_cp1252(text)), outcome);
 }
 
 bool replace_file(const std::string& path, std::string_view bytes) {
-    return rewrite_bytes(path, std::string(bytes));
+    return stands(rewrite_bytes(path, std::string(bytes)), nullptr);
 }
 
-bool append_line(const std::string& path, std::string_view line) {
+bool append_line(const std::string& path, std::string_view line, Outcome* outcome) {
+    if (outcome) *outcome = Outcome::not_written;
     const int fd = open_file(path, O_RDWR | O_APPEND | O_CREAT, 0666);
     if (fd < 0) return false;
 
@@ -527,15 +588,28 @@ bool append_line(const std::string& path, std::string_view line) {
     add_record_line(data, line);
     // On disk before it counts as written: a failure the disk reports only
     // at the flush is cut back like any other.
-    bool ok = write_all(fd, path, data) && sync_file(fd, path);
-    if (!ok) {
-        int r;
-        do {
-            r = ::ftruncate(fd, st.st_size);
-        } while (r != 0 && errno == EINTR);
+    Outcome result = Outcome::written;
+    if (!write_all(fd, path, data) || !sync_file(fd, path)) {
+        int r = -1;
+        if (detail::file_call("truncate", path) == 0) do {
+                r = ::ftruncate(fd, st.st_size);
+            } while (r != 0 && errno == EINTR);
+        // Not cut back: the file's size tells whether it holds the whole line
+        // (on disk or not) or only part of it.
+        struct stat now {};
+        if (r == 0) result = Outcome::not_written;
+        else if (::fstat(fd, &now) != 0)
+            result = Outcome::unknown;
+        else if (now.st_size == st.st_size)
+            result = Outcome::not_written;
+        else if (now.st_size == st.st_size + static_cast<off_t>(data.size()))
+            result = Outcome::written_unsynced;
+        else
+            result = Outcome::unknown;
     }
-    ok = close_file(fd, path) && ok;
-    return ok;
+    // A close that fails after the sync loses nothing: the line is on disk.
+    close_file(fd, path);
+    return stands(result, outcome);
 }
 
 // --- the unit --------------------------------------------------------------------
@@ -664,9 +738,12 @@ SaveUnit::Result SaveUnit::commit(std::string* failed) {
 
     if (renames.size() == 1) {
         // One file needs no record: its rename is the whole save.
-        if (!replace_file(renames[0].temp, renames[0].path)) return not_written(renames[0].path);
+        const Outcome put = put_in_place(renames[0].temp, renames[0].path);
         files_[order_[0]].temp.clear();
-        return Result::done;
+        if (put == Outcome::written) return Result::done;
+        if (failed) *failed = renames[0].path;
+        if (put == Outcome::not_written) return Result::not_written;
+        return put == Outcome::written_unsynced ? Result::unsynced : Result::unknown;
     }
 
     // The temporary files' names must outlast a power cut before the record
@@ -675,7 +752,8 @@ SaveUnit::Result SaveUnit::commit(std::string* failed) {
         if (key_of(f) != key_of(folder_of(record)) && !detail::sync_folder(f))
             return not_written(order_[0]);
     const std::string record_temp = temporary_name_for(record);
-    if (!write_temporary(record_temp, record_text(renames), nullptr)) return not_written(record);
+    if (!write_temporary(record_temp, record_text(record_folder_, renames), nullptr))
+        return not_written(record);
     if (!rename_file(record_temp, record)) {
         ::unlink(record_temp.c_str());
         return not_written(record);
@@ -695,9 +773,11 @@ SaveUnit::Result SaveUnit::commit(std::string* failed) {
         return Result::to_complete;
     }
     // The record is this save's own (the folder's lock kept every other
-    // save out). One left by a failed removal names only done renames:
-    // finishing it later changes nothing.
-    if (unlink_file(record)) detail::sync_folder(folder_of(record));
+    // save out), tried once more like the renames. One still left names
+    // only done renames: whoever finds it next removes it and changes nothing.
+    if (unlink_file(record) || unlink_file(record)) detail::sync_folder(folder_of(record));
+    else
+        record_left_ = true;
     return Result::done;
 }
 
@@ -721,7 +801,7 @@ Recovery complete_interrupted_save(const std::string& folder, std::string* faile
         return errno == ENOENT ? Recovery::none : stays(Recovery::failed, record);
     std::string text;
     if (!read_all(record, text)) return stays(Recovery::failed, record);
-    Record r = parse_record(text);
+    Record r = parse_record(folder, text);
     if (r.state == Record::foreign) return stays(Recovery::foreign, record);
     if (r.state == Record::torn) {
         // Never whole, so never committed: the registers are all old.
@@ -732,10 +812,11 @@ Recovery complete_interrupted_save(const std::string& folder, std::string* faile
     if (renamed)
         for (const Rename& x : r.renames) renamed->push_back(x.path);
     std::string missing;
-    if (!do_renames(r.renames, &missing)) return stays(Recovery::failed, missing);
+    bool renamed_now = false;
+    if (!do_renames(r.renames, &missing, &renamed_now)) return stays(Recovery::failed, missing);
     if (!unlink_file(record)) return stays(Recovery::failed, record);
     detail::sync_folder(folder_of(record));
-    return Recovery::completed;
+    return renamed_now ? Recovery::completed : Recovery::cleared;
 }
 
 void remove_leftover_temporaries(const std::string& folder) {
@@ -761,7 +842,7 @@ void remove_leftover_temporaries(const std::string& folder) {
     if (::lstat(record.c_str(), &st) == 0 || errno != ENOENT) {
         std::string text;
         if (!S_ISREG(st.st_mode) || !read_all(record, text)) return;
-        const Record r = parse_record(text);
+        const Record r = parse_record(folder, text);
         if (r.state != Record::ours) return;
         for (const Rename& x : r.renames) named.insert(key_of(x.temp));
     }

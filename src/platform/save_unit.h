@@ -28,6 +28,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/record_file.h"
+
 namespace plat {
 
 // The redo record's name, in the folder of the files it renames. Like the
@@ -82,6 +84,11 @@ public:
         earlier_save,  // nothing written: a save of before is still to be
                        // finished in `record_folder()` (by another program
                        // sharing the folder, or left by this one)
+        unsynced,      // a save of one file: it holds its new content, but the
+                       // disk failed to make it lasting and the old one could
+                       // not be put back
+        unknown,       // a save of one file: the disk failed so that which
+                       // content it holds cannot be told
     };
     // Writes the unit; the redo record goes to the folder of its first file.
     // `failed` names the file that could not be written, when the result is
@@ -89,6 +96,9 @@ public:
     Result commit(std::string* failed = nullptr);
     // The folder (ending in "/") of the unit's redo record, once committed.
     const std::string& record_folder() const { return record_folder_; }
+    // After `done`: the record could not be removed. It names only renames
+    // done; the next save or start removes it.
+    bool record_left() const { return record_left_; }
 
 private:
     struct File {
@@ -100,6 +110,7 @@ private:
     std::map<std::string, File> files_;
     std::vector<std::string> order_;
     bool committed_ = false;
+    bool record_left_ = false;
     std::string record_folder_;
 
     File& file(const std::string& path);
@@ -110,6 +121,8 @@ private:
 enum class Recovery {
     none,       // no redo record
     completed,  // a save that counted was finished: every rename is done
+    cleared,    // a record whose renames were all done already (its removal
+                // had failed, or a crash came just before it): removed
     discarded,  // a record that was never whole: the save did not count
     failed,     // a file could not be written or read: the record stays,
                 // with every temporary file it names

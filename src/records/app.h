@@ -182,6 +182,9 @@ public:
     // The folder of a save that counted but whose files could not all be
     // renamed yet ("" when none): finished before any other write.
     std::string salvataggio_da_completare;
+    // Registers a failing disk left in a state the program cannot tell: read
+    // again before any other write, so that it is made from what they hold.
+    std::vector<std::string> da_rileggere;
 
     // Shared procedures of a higher subsystem that a lower one runs (the
     // menu runs the expired-bookings check, the client search lists the

@@ -87,11 +87,9 @@ bool scrivi(App& app, const std::string& percorso, NellaUnita nella_unita, DaSol
         return true;
     }
     if (!salvataggi_completati(app)) return false;
-    if (da_solo()) return true;
-    app.msgbox(
-        "IMPOSSIBILE SCRIVERE IL FILE " + percorso + "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
-        plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
-    return false;
+    plat::Outcome esito = plat::Outcome::not_written;
+    da_solo(&esito);
+    return esito_scrittura(app, percorso, esito, "LE MODIFICHE NON SONO STATE REGISTRATE.");
 }
 
 }  // namespace
@@ -100,7 +98,7 @@ bool scrivi_registro(App& app, const std::string& percorso, const std::vector<st
     if (!righe_intere(app, righe)) return false;
     return scrivi(
         app, percorso, [&](plat::SaveUnit& u) { u.rewrite(percorso, righe); },
-        [&] { return plat::rewrite_lines(percorso, righe); });
+        [&](plat::Outcome* esito) { return plat::rewrite_lines(percorso, righe, esito); });
 }
 
 bool scrivi_testo_registro(App& app, const std::string& percorso, std::string_view testo,
@@ -108,18 +106,20 @@ bool scrivi_testo_registro(App& app, const std::string& percorso, std::string_vi
     if (!testo_intero(app, testo, righe)) return false;
     return scrivi(
         app, percorso, [&](plat::SaveUnit& u) { u.rewrite_text(percorso, testo); },
-        [&] { return plat::rewrite_record_text(percorso, testo); });
+        [&](plat::Outcome* esito) { return plat::rewrite_record_text(percorso, testo, esito); });
 }
 
 bool aggiungi_riga(App& app, const std::string& percorso, std::string_view riga) {
     if (!righe_intere(app, {std::string(riga)})) return false;
     plat::SaveUnit* unita = plat::SaveUnit::open_unit();
     if (!unita && !salvataggi_completati(app)) return false;
-    if (unita ? unita->append(percorso, riga) : plat::append_line(percorso, riga)) return true;
-    app.msgbox(
-        "IMPOSSIBILE SCRIVERE IL FILE " + percorso + "\rLA REGISTRAZIONE NON E' STATA FATTA.",
-        plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
-    return false;
+    plat::Outcome esito = plat::Outcome::not_written;
+    if (unita) {
+        if (unita->append(percorso, riga)) return true;
+    } else {
+        plat::append_line(percorso, riga, &esito);
+    }
+    return esito_scrittura(app, percorso, esito, "LA REGISTRAZIONE NON E' STATA FATTA.");
 }
 
 bool senza_separatore(App& app, const std::vector<std::string>& valori,

@@ -1,5 +1,6 @@
 #include "records/percorsi.h"
 
+#include "platform/folder_lock.h"
 #include "platform/record_file.h"
 #include "platform/text.h"
 #include "records/archivio.h"
@@ -39,9 +40,21 @@ void blocca_cartella_dati(App& app) {
     // The folder is ours alone from here: a save cut short there is
     // finished before any of its registers is read.
     if (preso == plat::FolderLock::Result::taken) completa_salvataggio_interrotto(app, cartella);
-    if (preso != plat::FolderLock::Result::held) return;
-
+    if (preso == plat::FolderLock::Result::taken) return;
     app.cartella_bloccata.clear();
+    if (preso == plat::FolderLock::Result::unusable) {
+        // Without the lock no save cut short there may be finished, and the
+        // registers may be half old, half new: nothing is shown or written.
+        app.s.risposta = app.msgbox(
+            "IMPOSSIBILE APRIRE IL FILE " + cartella + std::string(plat::kLockFileName) +
+                " (CARTELLA NON SCRIVIBILE O DISCO IN ERRORE): I DATI DELLA CARTELLA " + cartella +
+                " NON POSSONO ESSERE USATI.\r"
+                "         ELIMINARE LA CAUSA E RIPROVARE  \r"
+                "              -IL PROGRAMMA SARA' CHIUSO- ",
+            plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);
+        app.end_program();
+    }
+
     app.s.risposta = app.msgbox(avviso_cartella_aperta(cartella, app.blocco_dati.holder()) +
                                     "\r              -IL PROGRAMMA SARA' CHIUSO- ",
                                 plat::Buttons::Ok, "AVVISO ERRORE", plat::Icon::Critical);

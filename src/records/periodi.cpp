@@ -85,6 +85,14 @@ bool cambia_da_scheda(App& app, Copia& p, long k) {
         return rifiuta(app, "LA RIGA DEL PERIODO DA REGISTRARE NON E' VALIDA.");
     if (inizio->date().is_zero() || fine->date().is_zero())
         return rifiuta(app, "LE DATE DEL PERIODO NON SONO VALIDE.");
+    // A period names its apartment: a card whose apartment is not on file
+    // (a new one whose save failed) has none to name yet.
+    const std::string appartamento = plat::trim(app.testo(kSchedaCodice));
+    if (!da_togliere(appartamento) &&
+        s.appartamenti_per_codice.primo(plat::leading_int(appartamento),
+                                        app.conta(kContaAppartamenti)) == 0)
+        return rifiuta(app, "L'APPARTAMENTO " + appartamento +
+                                " NON E' REGISTRATO: SALVARE PRIMA LA SCHEDA DELL'APPARTAMENTO.");
 
     RigaPeriodo riga{std::to_string(k),     plat::pad_code(app.testo(kSchedaCodice)),
                      inizio->date().text(), fine->date().text(),

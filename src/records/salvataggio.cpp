@@ -11,6 +11,7 @@ constexpr const char* kTitoloErrore = "AVVISO ERRORE";
 // The work at hand was made from the files as a save of before had left
 // them: not written, to be done again.
 constexpr const char* kNonFatta = "QUESTA OPERAZIONE NON E' STATA FATTA: RIPETERLA.";
+constexpr const char* kNonRegistrate = "LE MODIFICHE NON SONO STATE REGISTRATE.";
 
 // What keeps a save of before from being finished in `cartella`, told to
 // the user: until it is mended nothing may be saved.
@@ -71,7 +72,37 @@ void ricarica(App& app, const std::vector<std::string>& percorsi) {
     }
 }
 
+constexpr const char* kCopiaConsigliata =
+    "E' CONSIGLIABILE FARE SUBITO UNA COPIA DELLA CARTELLA DEI DATI.";
+
 }  // namespace
+
+bool esito_scrittura(App& app, const std::string& percorso, plat::Outcome esito,
+                     const std::string& non_fatto) {
+    switch (esito) {
+        case plat::Outcome::written: return true;
+        case plat::Outcome::not_written:
+            app.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + percorso + "\r" + non_fatto,
+                       plat::Buttons::Ok, kTitoloErrore, plat::Icon::Critical);
+            return false;
+        case plat::Outcome::written_unsynced:
+            app.msgbox("IL FILE " + percorso +
+                           " E' STATO REGISTRATO, MA IL DISCO HA SEGNALATO UN ERRORE.\r"
+                           "NON RIPETERE L'OPERAZIONE. " +
+                           kCopiaConsigliata,
+                       plat::Buttons::Ok, kTitoloErrore, plat::Icon::Exclamation);
+            return true;
+        case plat::Outcome::unknown: break;
+    }
+    app.msgbox("IL DISCO HA SEGNALATO UN ERRORE: NON SI PUO' SAPERE SE IL FILE " + percorso +
+                   " E' STATO REGISTRATO.\rIL PROGRAMMA LO RILEGGE: CONTROLLARE I DATI PRIMA DI "
+                   "RIPETERE L'OPERAZIONE. " +
+                   kCopiaConsigliata,
+               plat::Buttons::Ok, kTitoloErrore, plat::Icon::Critical);
+    app.da_rileggere.push_back(percorso);
+    app.ricarica_registri({percorso});
+    return false;
+}
 
 Salvataggio::Salvataggio(App& app) : app_(app) {
     if (plat::SaveUnit::open_unit()) return;
@@ -105,12 +136,18 @@ bool Salvataggio::conferma() {
 
     std::string mancato;
     switch (unita_->commit(&mancato)) {
-        case plat::SaveUnit::Result::done: return true;
+        case plat::SaveUnit::Result::done:
+            // Its record could not be removed: the next write removes it.
+            if (unita_->record_left()) app_.salvataggio_da_completare = unita_->record_folder();
+            return true;
         case plat::SaveUnit::Result::not_written:
-            app_.msgbox("IMPOSSIBILE SCRIVERE IL FILE " + mancato +
-                            "\rLE MODIFICHE NON SONO STATE REGISTRATE.",
-                        plat::Buttons::Ok, kTitoloErrore, plat::Icon::Critical);
+            esito_scrittura(app_, mancato, plat::Outcome::not_written, kNonRegistrate);
             return non_scritto();
+        case plat::SaveUnit::Result::unsynced:
+            return esito_scrittura(app_, mancato, plat::Outcome::written_unsynced, "");
+        case plat::SaveUnit::Result::unknown:
+            unita_.reset();
+            return esito_scrittura(app_, mancato, plat::Outcome::unknown, "");
         case plat::SaveUnit::Result::earlier_save:
             // Another program sharing the folder left it: finished (or told)
             // now, and this operation is done again on what it leaves.
@@ -153,6 +190,14 @@ void completa_salvataggio_interrotto(App& app, const std::string& cartella) {
                     "RIPETUTA.",
                 plat::Buttons::Ok, "SALVATAGGIO COMPLETATO", plat::Icon::Information);
             return;
+        case plat::Recovery::cleared:
+            // Every file was already written; the user may not have been
+            // told so (a crash just before the end).
+            app.msgbox("L'ULTIMO SALVATAGGIO NELLA CARTELLA " + cartella +
+                           " ERA GIA' COMPLETO: I FILE SONO COERENTI, L'ULTIMA OPERAZIONE E' "
+                           "REGISTRATA, NON VA RIPETUTA.",
+                       plat::Buttons::Ok, "SALVATAGGIO COMPLETATO", plat::Icon::Information);
+            return;
         default:
             app.salvataggio_da_completare = cartella;
             non_completabile(app, cartella, esito, mancato);
@@ -160,6 +205,11 @@ void completa_salvataggio_interrotto(App& app, const std::string& cartella) {
 }
 
 bool salvataggi_completati(App& app) {
+    if (!app.da_rileggere.empty()) {
+        const std::vector<std::string> registri = std::move(app.da_rileggere);
+        app.da_rileggere.clear();
+        app.ricarica_registri(registri);
+    }
     if (app.salvataggio_da_completare.empty()) return true;
     const std::string cartella = app.salvataggio_da_completare;
     std::string mancato;
@@ -167,7 +217,9 @@ bool salvataggi_completati(App& app) {
     const plat::Recovery esito = plat::complete_interrupted_save(cartella, &mancato, &registri);
     switch (esito) {
         case plat::Recovery::none:
-        case plat::Recovery::discarded: app.salvataggio_da_completare.clear(); return true;
+        case plat::Recovery::discarded:
+        // Every rename was done already: the tables hold what the files do.
+        case plat::Recovery::cleared: app.salvataggio_da_completare.clear(); return true;
         case plat::Recovery::completed:
             app.salvataggio_da_completare.clear();
             plat::remove_leftover_temporaries(cartella);

@@ -48,6 +48,14 @@ private:
 // (then nothing may be saved until it is).
 void completa_salvataggio_interrotto(App& app, const std::string& cartella);
 
+// Tells the user what a write of the file at `percorso` on its own left
+// there, when it is not simply written; `non_fatto` ends the message of a
+// write that left the file as it was. True when the file holds the new
+// content. A file whose content cannot be told is read again now and
+// before the next write.
+bool esito_scrittura(App& app, const std::string& percorso, plat::Outcome esito,
+                     const std::string& non_fatto);
+
 // True when no save of before is still to be finished. Otherwise it is
 // finished now and the tables it wrote are read again, or the user is told
 // which file keeps it from being finished; either way the write at hand,

@@ -3,6 +3,9 @@
 // register (byte-exact files), and the date rules of the rows' pickers.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include "platform/save_unit.h"
 #include "scheda_banco.h"
 #include "support/righe.h"
 
@@ -323,6 +326,36 @@ TEST_F(GrigliaPeriodi, SixteenRowsAtMostAndAFullBlockMovesNothing) {
     EXPECT_EQ(app.s.indice_calendario, "34");
     EXPECT_EQ(dtp(11).date(), d(16, 3));
     EXPECT_EQ(dtp(32).date(), d(31, 8));
+}
+
+// A new apartment whose save failed is on no register: its card writes no
+// period for it, and says why.
+TEST_F(GrigliaPeriodi, ANewApartmentNotSavedGetsNoPeriod) {
+    apri_con(VERDI);
+    scrivi_e_lascia(f.Text44, "40");
+    for (auto [box, testo] : {std::pair{&f.Text2, "VIA ROMA"},
+                              {&f.Text3, "4"},
+                              {&f.Text4, "SI"},
+                              {&f.Text5, "1"},
+                              {&f.Text6, "NO"},
+                              {&f.Text7, "TERRA"},
+                              {&f.Text8, "2"}})
+        app.type(*box, testo);
+    const std::string appartamenti = b.byte(dati("appartamenti.ind"));
+    plat::set_file_call_hook([](std::string_view, const std::string& percorso) {
+        return percorso.find("appartamenti.ind") != std::string::npos ? EIO : 0;
+    });
+    app.pick(f.Combo2, 0);
+    plat::set_file_call_hook({});
+    ASSERT_EQ(b.byte(dati("appartamenti.ind")), appartamenti);
+    b.nuovi_messaggi();
+
+    app.click(c("Check1"));
+    nuova_riga(1, d(1, 9), d(15, 9), "700");
+    EXPECT_EQ(b.byte(app.s.percorso_periodi), crlf(kPeriodi));
+    const auto messaggi = b.nuovi_messaggi();
+    EXPECT_TRUE(!messaggi.empty() && messaggi.back().find("NON E' REGISTRATO") != std::string::npos)
+        << ::testing::PrintToString(messaggi);
 }
 
 }  // namespace

@@ -28,7 +28,13 @@ std::string crlf(const std::vector<std::string>& righe) {
 
 class Periodi : public ::testing::Test {
 protected:
-    void SetUp() override { b.prepara_dati(); }
+    // The card writes periods of apartments on file only.
+    void SetUp() override {
+        b.prepara_dati();
+        b.scrivi(b.cartella_dati() + "appartamenti.ind",
+                 {test::riga_appartamento({{appartamento::codice, "0012"}}),
+                  test::riga_appartamento({{appartamento::codice, "0013"}})});
+    }
 
     App& app() { return b.app(); }
     const std::string& file_periodi() { return app().s.percorso_periodi; }

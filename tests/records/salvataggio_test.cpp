@@ -489,6 +489,17 @@ const Operazione kOperazioni[] = {
      }},
     {"Personalizzazione", [](test::Banco&) {}, [](test::Banco& b) { apri_personalizza(b.app()); },
      [](test::Banco& b) { clic(b, "PersonalizzaAgenzia", "SALVA"); }},
+    // A save of one file: its rename and the folder's sync are the save.
+    {"NuovoCliente",
+     [](test::Banco& b) { b.scrivi(b.cartella_dati() + "clienti.dat", {test::cliente_bianchi()}); },
+     [](test::Banco& b) {
+         App& app = b.app();
+         app.run([&] { app.form("insnomi")->show(); });
+         clic(b, "insnomi", "NUOVOINS");
+         app.type(app.campo("insnomi", "Text1"), "NERI PAOLO");
+         app.leave(app.campo("insnomi", "Text1"));
+     },
+     [](test::Banco& b) { clic(b, "insnomi", "SALVACLI"); }},
     {"Recupero", dati_recupero, apri_recupero,
      [](test::Banco& b) {
          b.messaggi().answer(plat::Answer::Yes);  // the files are replaced
@@ -510,10 +521,15 @@ std::string differenze(const Insieme& a, const Insieme& b) {
 // --- the test ---------------------------------------------------------------------
 
 enum class Guasto {
-    uccisione,    // the process is killed at the call
-    disco_pieno,  // the call fails, once (a full disk)
-    guasto,       // that call and every one after it fail (a disk gone bad)
+    uccisione,     // the process is killed at the call
+    disco_pieno,   // the call fails, once (a full disk)
+    guasto,        // that call and every one after it fail (a disk gone bad)
+    sola_lettura,  // the same, refused (a disk turned read-only)
 };
+
+int errore_di(Guasto g) {
+    return g == Guasto::disco_pieno ? ENOSPC : g == Guasto::guasto ? EIO : EPERM;
+}
 
 // The benches of this test lie in memory where the machine has it: a kill
 // loses nothing that the page cache holds, so the disk's syncs would only
@@ -534,7 +550,16 @@ bool contiene(const Righe& messaggi, std::string_view testo) {
         if (m.find(testo) != std::string::npos) return true;
     return false;
 }
-constexpr std::string_view kCompletato = "E' STATO COMPLETATO ORA";
+// Either start message of a save found counted: it is recorded.
+constexpr std::string_view kCompletato = "NON VA RIPETUTA";
+// What the program says of a save it did not make, and of one it made.
+constexpr std::string_view kNonFatte[] = {"NON SONO STATE REGISTRATE", "NON E' STATA FATTA"};
+constexpr std::string_view kFatte[] = {"E' STATO REGISTRATO, MA", "LA REGISTRAZIONE E' FATTA"};
+bool dice(const Righe& messaggi, const auto& testi) {
+    for (std::string_view t : testi)
+        if (contiene(messaggi, t)) return true;
+    return false;
+}
 
 template <class Parametro>
 class Banchi : private InMemoria, public ::testing::TestWithParam<Parametro> {
@@ -609,7 +634,9 @@ protected:
         if (guasto != Guasto::uccisione) {
             plat::set_file_call_hook([&](std::string_view, const std::string&) {
                 ++chiamate;
-                return chiamate == n || (guasto == Guasto::guasto && chiamate > n) ? ENOSPC : 0;
+                return chiamate == n || (guasto != Guasto::disco_pieno && chiamate > n)
+                           ? errore_di(guasto)
+                           : 0;
             });
             op().salva(b);
             plat::set_file_call_hook({});
@@ -648,6 +675,9 @@ TEST_P(SalvataggioInterrotto, AtEveryFileCallTheRegistersAreAllOldOrAllNewAndARe
         ++punti;
         SCOPED_TRACE("stopped before file call " + std::to_string(n));
         const bool da_completare = record_presente();
+        // Every rename done, only the record left to remove.
+        const bool gia_nuovo =
+            insieme() == nuovo && avanzi() == Righe{std::string(plat::kSaveRecordName)};
         // In the same session: a save that counted but is not done says so
         // and is not to be repeated; one that did not count says which file
         // could not be written. Never "completed" unless it is.
@@ -664,11 +694,17 @@ TEST_P(SalvataggioInterrotto, AtEveryFileCallTheRegistersAreAllOldOrAllNewAndARe
             << "; not new: " << differenze(dopo, nuovo);
         EXPECT_EQ(avanzi(), Righe{});
         EXPECT_EQ(regole_violate(b), Righe{});
+        // The word of the session is what the files hold: "not saved" for a
+        // save that stands would have the user record it twice.
+        EXPECT_FALSE(dopo == nuovo && dice(subito, kNonFatte)) << ::testing::PrintToString(subito);
+        EXPECT_FALSE(dopo == vecchio && dice(subito, kFatte)) << ::testing::PrintToString(subito);
         // A save that counted is told once at the start; one that did not is
-        // done again by the user, and then stands once.
+        // done again by the user, and then stands once. Nothing is
+        // "completed now" that was whole before the start.
         const Righe all_avvio = b.nuovi_messaggi();
         EXPECT_EQ(all_avvio.size(), da_completare ? 1u : 0u);
         EXPECT_EQ(contiene(all_avvio, kCompletato), da_completare);
+        EXPECT_FALSE(gia_nuovo && contiene(all_avvio, "COMPLETATO ORA"));
         if (dopo == vecchio) {
             op().apri(b);
             op().salva(b);
@@ -727,9 +763,13 @@ TEST_P(RipresaFallita, ARecoveryThatFailsKeepsItsRecordAndSaysCompletedOnlyWhenI
                 if (!rimasto) {
                     EXPECT_TRUE(insieme() == nuovo) << differenze(insieme(), nuovo);
                 } else {
+                    // Left unfinished: told, and no window works on the
+                    // files it left half old (without the folder's lock
+                    // the program ends).
                     EXPECT_TRUE(contiene(primo,
                                          "NON PUO' ESSERE COMPLETATO: IMPOSSIBILE SCRIVERE "
-                                         "IL FILE "))
+                                         "IL FILE ") ||
+                                contiene(primo, "IN_USO.LCK"))
                         << ::testing::PrintToString(primo);
                 }
 
@@ -745,7 +785,7 @@ TEST_P(RipresaFallita, ARecoveryThatFailsKeepsItsRecordAndSaysCompletedOnlyWhenI
 }
 
 std::string nome_caso(const ::testing::TestParamInfo<std::tuple<Operazione, Guasto>>& info) {
-    static const char* const kNomi[] = {"Ucciso", "DiscoPieno", "Guasto"};
+    static const char* const kNomi[] = {"Ucciso", "DiscoPieno", "Guasto", "SolaLettura"};
     return std::string(std::get<0>(info.param).nome) +
            kNomi[static_cast<int>(std::get<1>(info.param))];
 }
@@ -753,7 +793,8 @@ std::string nome_caso(const ::testing::TestParamInfo<std::tuple<Operazione, Guas
 INSTANTIATE_TEST_SUITE_P(OgniOperazione, SalvataggioInterrotto,
                          ::testing::Combine(::testing::ValuesIn(kOperazioni),
                                             ::testing::Values(Guasto::uccisione,
-                                                              Guasto::disco_pieno, Guasto::guasto)),
+                                                              Guasto::disco_pieno, Guasto::guasto,
+                                                              Guasto::sola_lettura)),
                          nome_caso);
 
 INSTANTIATE_TEST_SUITE_P(OgniOperazione, RipresaFallita, ::testing::ValuesIn(kOperazioni),
@@ -938,6 +979,44 @@ TEST_F(Salvataggi, AOneFileSaveWhoseFolderCannotBeSyncedFailsAndKeepsTheOldFile)
             << e.path();
 }
 
+// A data folder copied elsewhere while a balance was left half renamed: the
+// program started on the copy finishes the copy, and leaves the original
+// (its record, its temporary files, its registers) as it was.
+TEST_F(Salvataggi, AFolderCopiedAfterACrashIsFinishedWhereItNowLies) {
+    dati_saldi(b);
+    b.riavvia();
+    pagamento(b.app(), "");
+    plat::set_file_call_hook([this](std::string_view call, const std::string& percorso) {
+        return call == "rename" && !percorso.ends_with(record) ? EPERM : 0;
+    });
+    clic(b, "saldoaff", "Command1");
+    plat::set_file_call_hook({});
+    ASSERT_TRUE(fs::exists(dati(record)));
+    auto contenuto = [this](const std::string& cartella) {
+        Insieme out;
+        for (const auto& e : fs::directory_iterator(cartella))
+            if (!plat::is_lock_file(e.path().filename().string()))
+                out[e.path().filename().string()] = b.byte(e.path().string());
+        return out;
+    };
+    const std::string copia =
+        fs::path(b.cartella_dati()).parent_path().parent_path().string() + "/chiavetta/";
+    fs::copy(b.cartella_dati(), copia);
+    const Insieme originale = contenuto(b.cartella_dati());
+    b.nuovi_messaggi();
+    b.app().run([&] {
+        b.app().imposta("MENU", "Text1", copia);
+        imposta_percorsi_dati(b.app());
+    });
+    EXPECT_TRUE(contiene(b.nuovi_messaggi(), kCompletato));
+    EXPECT_EQ(contenuto(b.cartella_dati()), originale);
+    const Insieme finita = contenuto(copia);
+    EXPECT_FALSE(finita.contains(record));
+    for (const auto& [nome, byte] : finita) EXPECT_FALSE(plat::is_program_work_file(nome)) << nome;
+    for (const char* nome : {"saldi2026.dat", "prenotazioni2026.dat"})
+        EXPECT_NE(finita.at(nome), originale.at(nome)) << nome << " is still old in the copy";
+}
+
 // A record written before the renames carried their checksums is finished
 // as it was: a rename whose temporary file is gone was done.
 TEST_F(Salvataggi, ARecordWithoutChecksumsIsFinishedAsBefore) {
@@ -965,7 +1044,7 @@ struct Ingombro {
 const Ingombro kIngombri[] = {
     {"RecordDiUnaVersionePiuRecente",
      [](const std::string& record, const std::string& provvisorio) {
-         const std::string corpo = "SALVATAGGIO 2\nX " + provvisorio + "\n";
+         const std::string corpo = "SALVATAGGIO 9\nX " + provvisorio + "\n";
          std::ofstream(record, std::ios::binary)
              << corpo << "FINE 1 " << std::to_string(fnv(corpo)) << "\n";
      },
