@@ -35,6 +35,10 @@ public:
 
     // The window of a form, nullptr when it was never shown.
     QWidget* finestra(const char* form);
+    // The widget that shows a form's control.
+    QWidget* widget(const char* form, const char* control) {
+        return desktop_->widget(app().campo(form, control));
+    }
     // Lets the windows settle, then saves <folder>/<form>.png (or
     // <folder>/<nome>.png, for a second picture of one form); false when the
     // form has no visible window or the picture could not be saved. A window

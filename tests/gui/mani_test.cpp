@@ -19,10 +19,6 @@
 
 namespace {
 
-QWidget* widget(gui_test::Finestre& f, const char* form, const char* control) {
-    return f.desktop().widget(f.app().campo(form, control));
-}
-
 void apri(gui_test::Finestre& f, const char* form) {
     f.app().run([&] { f.app().form(form)->show(); });
     QWidget* w = f.finestra(form);
@@ -41,7 +37,7 @@ std::string fuoco(gui_test::Finestre& f, const char* form) {
 void tasto(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
 void scrivi(const char* testo) { QTest::keyClicks(QApplication::focusWidget(), testo); }
 void a(gui_test::Finestre& f, const char* form, const char* control) {
-    widget(f, form, control)->setFocus(Qt::OtherFocusReason);
+    f.widget(form, control)->setFocus(Qt::OtherFocusReason);
 }
 // A button pressed from the keyboard: the focus on it, then Enter.
 void premi(gui_test::Finestre& f, const char* form, const char* control) {
@@ -199,7 +195,7 @@ TEST(Mani, TheKeysLandWhereTheClerkMeans) {
              app->leave(app->campo("prenotazione", "Text8"));
              app->click(app->campo("prenotazione", "CONFERMA"));
              ASSERT_TRUE(app->campo("prenotazione", "List1").visible());
-             widget(f, "prenotazione", "List1")->setFocus(Qt::OtherFocusReason);
+             f.widget("prenotazione", "List1")->setFocus(Qt::OtherFocusReason);
              tasto(Qt::Key_Backtab);
              tasto(Qt::Key_Tab);
              ASSERT_EQ(fuoco(f, "prenotazione"), "List1");
@@ -321,7 +317,7 @@ TEST(Mani, EachBoxIsNamedByItsCaption) {
         for (const QLabel* l : f.finestra(r.form)->findChildren<QLabel*>())
             if (l->text() == QString::fromUtf8(r.caption)) caption = l;
         ASSERT_NE(caption, nullptr) << r.form << " " << r.caption;
-        EXPECT_EQ(caption->buddy(), widget(f, r.form, r.box)) << r.form << " " << r.caption;
+        EXPECT_EQ(caption->buddy(), f.widget(r.form, r.box)) << r.form << " " << r.caption;
     }
 }
 

@@ -24,10 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QWidget* widget(gui_test::Finestre& f, const char* form, const char* control) {
-    return f.desktop().widget(f.app().campo(form, control));
-}
-
 // The form shown and its window the one the keys go to.
 void apri(gui_test::Finestre& f, const char* form) {
     f.app().run([&] { f.app().form(form)->show(); });
@@ -104,7 +100,7 @@ TEST(Tastiera, TabGoesAlongAPeriodRowAndAPriceTypedThereIsThatRowsPrice) {
     app.click(app.campo("appartament", "Check2"));
     // The start date of row 2, then its end, then its price: each typed
     // where Tab took the focus.
-    QWidget* dal = widget(f, "appartament", "DTPICKER3");
+    QWidget* dal = f.widget("appartament", "DTPICKER3");
     gui_test::clic(dal, QPoint(dal->fontMetrics().horizontalAdvance("0") + 3, dal->height() / 2));
     QTest::keyClicks(QApplication::focusWidget(), "21062026");
     tab();
@@ -134,7 +130,7 @@ TEST(Tastiera, TheStreetListIsReachedByTheArrowAndTheNoteBeforeThePeriodicitySav
     ga::App& app = f.app();
     // An owner without apartments: the card waits for a new one.
     app.pick(app.campo("appartament", "Combo1"), 1);
-    widget(f, "appartament", "Text44")->setFocus(Qt::OtherFocusReason);
+    f.widget("appartament", "Text44")->setFocus(Qt::OtherFocusReason);
     QTest::keyClicks(QApplication::focusWidget(), "2");
     tab();
     ASSERT_EQ(fuoco(f, "appartament"), "Text2");
@@ -151,9 +147,9 @@ TEST(Tastiera, TheStreetListIsReachedByTheArrowAndTheNoteBeforeThePeriodicitySav
             ga::test::riga_via({{ga::vie::codice, "0001"}, {ga::vie::nome, "VIA DEL MARE"}}),
             ga::test::riga_via({{ga::vie::codice, "0002"}, {ga::vie::nome, "VIALE CECCARINI"}})}));
     // From the street, Down opens the list of streets.
-    widget(f, "appartament", "Text2")->setFocus(Qt::OtherFocusReason);
+    f.widget("appartament", "Text2")->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    auto* vie = static_cast<QComboBox*>(widget(f, "appartament", "Combo3"));
+    auto* vie = static_cast<QComboBox*>(f.widget("appartament", "Combo3"));
     ASSERT_TRUE(vie->view()->isVisible());
     // A street taken there with Enter: the house number is typed next.
     QTest::keyClick(vie->view(), Qt::Key_Down);
@@ -166,7 +162,7 @@ TEST(Tastiera, TheStreetListIsReachedByTheArrowAndTheNoteBeforeThePeriodicitySav
     // periodicity opens its list without saving; Enter on a line saves.
     for (const char* box : {"Text4", "Text5", "Text6", "Text7", "Text8"})
         app.type(app.campo("appartament", box), "1");
-    widget(f, "appartament", "Text8")->setFocus(Qt::OtherFocusReason);
+    f.widget("appartament", "Text8")->setFocus(Qt::OtherFocusReason);
     tab();
     EXPECT_EQ(fuoco(f, "appartament"), "Text9");
     QTest::keyClicks(QApplication::focusWidget(), "VISTA MARE");
@@ -216,7 +212,7 @@ TEST(Tastiera, TheFocusIsWhereTheTypingStarts) {
 
     // The clients' NUOVO moves to the name too.
     apri(f, "insnomi");
-    widget(f, "insnomi", "NUOVOINS")->setFocus(Qt::TabFocusReason);
+    f.widget("insnomi", "NUOVOINS")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(fuoco(f, "insnomi"), "Text1");
     app.run([&] { app.form("insnomi")->unload(); });
@@ -225,7 +221,7 @@ TEST(Tastiera, TheFocusIsWhereTheTypingStarts) {
     for (int volta = 1; volta <= 2; ++volta) {
         apri(f, "VisuPrenotCliente");
         EXPECT_EQ(fuoco(f, "VisuPrenotCliente"), "Text1") << "opening " << volta;
-        widget(f, "VisuPrenotCliente", "ESCI")->setFocus(Qt::TabFocusReason);
+        f.widget("VisuPrenotCliente", "ESCI")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         ASSERT_FALSE(app.form("VisuPrenotCliente")->is_loaded());
     }
@@ -233,13 +229,13 @@ TEST(Tastiera, TheFocusIsWhereTheTypingStarts) {
     // The year of the utilities: Tab goes to its OK.
     apri(f, "utilita");
     app.click(app.campo("utilita", "Command7"));
-    widget(f, "utilita", "Text1")->setFocus(Qt::OtherFocusReason);
+    f.widget("utilita", "Text1")->setFocus(Qt::OtherFocusReason);
     tab();
     EXPECT_EQ(fuoco(f, "utilita"), "Command8");
 
     // The booking page's client code is the program's: no Tab stops there.
     apri(f, "prenotazione");
-    widget(f, "prenotazione", "Text30")->setFocus(Qt::OtherFocusReason);
+    f.widget("prenotazione", "Text30")->setFocus(Qt::OtherFocusReason);
     tab();
     EXPECT_NE(fuoco(f, "prenotazione"), "Text25");
     EXPECT_TRUE(app.campo("prenotazione", "Text25").locked());
@@ -255,7 +251,7 @@ TEST(Tastiera, TheFolderChooserWorksWithTheKeys) {
     apri(f, "CERCA_CART");
     EXPECT_EQ(fuoco(f, "CERCA_CART"), "Dir1") << "the keys start in the folders";
     app.run([&] { app.campo("CERCA_CART", "Dir1").set_path(radice.string()); });
-    auto* cartelle = static_cast<gui::ProgramList*>(widget(f, "CERCA_CART", "Dir1"));
+    auto* cartelle = static_cast<gui::ProgramList*>(f.widget("CERCA_CART", "Dir1"));
     const int sopra = cartelle->count() - 2;  // the lines leading to the folder
     // Down through the lines leading to the folder and into its subfolders,
     // never back to the top.
